@@ -1,0 +1,30 @@
+// The Cyrillic code pages a file may be stored in, and their byte conversion tables.
+#pragma once
+
+#include "text/ByteTranslate.h"
+
+#include <string_view>
+
+enum CodePage : int {
+    CP_WINDOWS_1251 = 0,
+    CP_DOS_866 = 1,
+    CP_KOI8_R = 2,
+    CP_ISO_8859_5 = 3,
+    CP_MACINTOSH = 4,
+};
+constexpr int kCodePageCount = 5;
+
+// Texts of the encoding list of the file dialog, by page number.
+std::string_view CodePageName(int page);
+// Texts of the line-ending list, by list position (mode + 1).
+std::string_view LineEndingName(int listPosition);
+constexpr int kLineEndingChoiceCount = 4;
+
+// File page to Windows-1251 and back; null for page 0 and unknown pages (no conversion).
+const ByteTable* LoadTable(int page);
+const ByteTable* SaveTable(int page);
+
+// File bytes of the page that do not come back unchanged through load then save.
+const ByteSet& LossyFileBytes(int page);
+// Windows-1251 characters that do not come back unchanged through save then load.
+const ByteSet& UnsaveableChars(int page);

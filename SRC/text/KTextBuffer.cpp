@@ -1,0 +1,330 @@
+// Lines, line flags, text changes and notification of the attached views.
+#include "text/KTextBuffer.h"
+
+#include "text/CodePages.h"
+#include "text/EditActions.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+int CapacityFor(int length) { return (length / 16 + 1) * 16; }
+
+bool IsSingleBit(uint32_t flag) { return flag != 0 && (flag & (flag - 1)) == 0; }
+
+} // namespace
+
+CKTextBuffer::~CKTextBuffer() { FreeLines(m_lines); }
+
+LineInfo CKTextBuffer::MakeLine(const char* bytes, int length)
+{
+    LineInfo line;
+    line.capacity = CapacityFor(length);
+    line.text = static_cast<char*>(std::malloc(line.capacity));
+    if (!line.text)
+        throw std::bad_alloc();
+    if (length > 0)
+        std::memcpy(line.text, bytes, length);
+    line.length = length;
+    return line;
+}
+
+void CKTextBuffer::AppendToLine(LineInfo& line, const char* bytes, int length)
+{
+    const int newLength = line.length + length;
+    if (newLength > line.capacity) {
+        const int capacity = CapacityFor(newLength);
+        char* text = static_cast<char*>(std::realloc(line.text, capacity));
+        if (!text)
+            throw std::bad_alloc();
+        line.text = text;
+        line.capacity = capacity;
+    }
+    if (length > 0)
+        std::memcpy(line.text + line.length, bytes, length);
+    line.length = newLength;
+}
+
+void CKTextBuffer::FreeLines(LineArray& lines)
+{
+    for (LineInfo& line : lines)
+        std::free(line.text);
+    lines.RemoveAll();
+}
+
+bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
+{
+    FreeLines(m_lines);
+    m_lines.SetGrowStep(0);
+    m_lines.Append(MakeLine(nullptr, 0));
+    m_initialised = true;
+    m_readOnly = false;
+    m_lineEnding = lineEnding;
+    m_codePage = codePage;
+    m_modified = false;
+    m_lossyBytes = 0;
+    ResetHistory();
+    NotifyChanged(nullptr, nullptr, UPD_RESET, -1);
+    return true;
+}
+
+void CKTextBuffer::Clear()
+{
+    FreeLines(m_lines);
+    m_undo.clear();
+    m_undoPosition = m_savedPosition = 0;
+    m_initialised = false;
+}
+
+void CKTextBuffer::ResetHistory()
+{
+    m_undo.clear();
+    m_undoPosition = m_savedPosition = 0;
+    m_inUndoGroup = m_startNewGroup = false;
+    m_undoLimit = kUndoLimit;
+}
+
+bool CKTextBuffer::IsValidPosition(int line, int ch) const
+{
+    return line >= 0 && line < m_lines.Size() && ch >= 0 && ch <= m_lines[line].length;
+}
+
+int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
+{
+    const auto& unsaveable = UnsaveableChars(codePage);
+    if (!SaveTable(codePage))
+        return 0;
+    int64_t count = 0;
+    for (const LineInfo& line : m_lines)
+        count += CountMarkedBytes(line.text, line.length, unsaveable);
+    return count;
+}
+
+int CKTextBuffer::FindLineWithFlag(uint32_t flag) const
+{
+    if (!IsSingleBit(flag))
+        return -1;
+    for (int i = 0; i < m_lines.Size(); ++i)
+        if (m_lines[i].flags & flag)
+            return i;
+    return -1;
+}
+
+void CKTextBuffer::ChangeLineFlag(int line, uint32_t flag, bool set, bool exclusive)
+{
+    if (!IsSingleBit(flag))
+        return;
+    if (line == -1) {
+        line = FindLineWithFlag(flag);
+        if (line < 0)
+            return;
+        exclusive = false;
+    }
+    if (line < 0 || line >= m_lines.Size())
+        return;
+    const uint32_t oldFlags = m_lines[line].flags;
+    const uint32_t newFlags = set ? oldFlags | flag : oldFlags & ~flag;
+    if (newFlags == oldFlags)
+        return;
+    if (exclusive && set) {
+        const int holder = FindLineWithFlag(flag);
+        if (holder >= 0) {
+            m_lines[holder].flags &= ~flag;
+            NotifyChanged(nullptr, nullptr, UPD_ONELINE | UPD_LINEFLAGS, holder);
+        }
+    }
+    m_lines[line].flags = newFlags;
+    NotifyChanged(nullptr, nullptr, UPD_ONELINE | UPD_LINEFLAGS, line);
+}
+
+int CKTextBuffer::NextBookmarkLine(int line) const
+{
+    const int count = m_lines.Size();
+    if (line < 0 || line >= count)
+        return -1;
+    const int from = (m_lines[line].flags & LINEFLAG_MARK) ? line + 1 : line;
+    for (int i = from; i < count; ++i)
+        if (m_lines[i].flags & LINEFLAG_MARK)
+            return i;
+    for (int i = 0; i < count; ++i)
+        if (m_lines[i].flags & LINEFLAG_MARK)
+            return i;
+    return -1;
+}
+
+int CKTextBuffer::PrevBookmarkLine(int line) const
+{
+    const int count = m_lines.Size();
+    if (line < 0 || line >= count)
+        return -1;
+    const int from = (m_lines[line].flags & LINEFLAG_MARK) ? line - 1 : line;
+    for (int i = from; i >= 0; --i)
+        if (m_lines[i].flags & LINEFLAG_MARK)
+            return i;
+    for (int i = count - 1; i >= 0; --i)
+        if (m_lines[i].flags & LINEFLAG_MARK)
+            return i;
+    return -1;
+}
+
+void CKTextBuffer::CopyText(int startLine, int startChar, int endLine, int endChar,
+                            std::string& out, std::string_view separator) const
+{
+    out.clear();
+    if (!IsValidPosition(startLine, startChar) || !IsValidPosition(endLine, endChar)
+        || startLine > endLine || (startLine == endLine && startChar > endChar))
+        return;
+    if (startLine == endLine) {
+        out.assign(m_lines[startLine].text + startChar, endChar - startChar);
+        return;
+    }
+    size_t reserve = 0;
+    for (int i = startLine; i <= endLine; ++i)
+        reserve += m_lines[i].length + separator.size();
+    out.reserve(reserve);
+    out.append(m_lines[startLine].text + startChar, m_lines[startLine].length - startChar);
+    for (int i = startLine + 1; i < endLine; ++i) {
+        out.append(separator);
+        out.append(m_lines[i].text, m_lines[i].length);
+    }
+    out.append(separator);
+    out.append(m_lines[endLine].text, endChar);
+}
+
+void CKTextBuffer::AttachView(CKBufferView* view) { m_views.push_back(view); }
+
+void CKTextBuffer::DetachView(CKBufferView* view)
+{
+    const auto it = std::find(m_views.begin(), m_views.end(), view);
+    if (it != m_views.end())
+        m_views.erase(it);
+}
+
+void CKTextBuffer::NotifyChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
+                                 int line)
+{
+    for (size_t i = 0; i < m_views.size(); ++i)
+        m_views[i]->OnBufferChanged(source, ctx, flags, line);
+}
+
+bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string_view text,
+                             int& endLine, int& endChar)
+{
+    if (m_readOnly || !IsValidPosition(line, ch))
+        return false;
+
+    // Growing the line may move its bytes; text taken from the line itself needs a copy.
+    std::string own;
+    const char* lineBytes = m_lines[line].text;
+    if (!text.empty() && text.data() < lineBytes + m_lines[line].capacity
+        && lineBytes < text.data() + text.size()) {
+        own.assign(text);
+        text = own;
+    }
+
+    // Segments end at a CR; an LF right behind a CR belongs to the same break. A lone LF is
+    // an ordinary character.
+    std::vector<std::string_view> segments;
+    for (size_t pos = 0;;) {
+        const size_t cr = text.find('\r', pos);
+        if (cr == std::string_view::npos) {
+            segments.push_back(text.substr(pos));
+            break;
+        }
+        segments.push_back(text.substr(pos, cr - pos));
+        pos = cr + 1;
+        if (pos < text.size() && text[pos] == '\n')
+            ++pos;
+    }
+
+    LineInfo& first = m_lines[line];
+    const int segmentLength = static_cast<int>(segments.front().size());
+    if (segments.size() == 1) {
+        const int tailLength = first.length - ch;
+        AppendToLine(first, segments.front().data(), segmentLength);
+        std::memmove(first.text + ch + segmentLength, first.text + ch, tailLength);
+        std::memcpy(first.text + ch, segments.front().data(), segmentLength);
+        endLine = line;
+        endChar = ch + segmentLength;
+    } else {
+        const int added = static_cast<int>(segments.size()) - 1;
+        std::vector<LineInfo> newLines;
+        newLines.reserve(added);
+        try {
+            for (int i = 1; i <= added; ++i)
+                newLines.push_back(MakeLine(segments[i].data(), int(segments[i].size())));
+            endChar = newLines.back().length;
+            AppendToLine(newLines.back(), first.text + ch, first.length - ch);
+            m_lines.InsertGap(line + 1, added);
+        } catch (...) {
+            for (LineInfo& made : newLines)
+                std::free(made.text);
+            throw;
+        }
+        std::copy(newLines.begin(), newLines.end(), &m_lines[line + 1]);
+        LineInfo& head = m_lines[line]; // the gap may have moved the array
+        head.length = ch;
+        AppendToLine(head, segments.front().data(), segmentLength);
+        endLine = line + added;
+    }
+
+    const UpdateContext ctx = UpdateContext::Insertion({ch, line}, {endChar, endLine});
+    NotifyChanged(source, &ctx, endLine != line ? UPD_TEXT | UPD_LINES : UPD_TEXT | UPD_ONELINE,
+                  line);
+    if (!m_modified)
+        SetModified(true);
+    return true;
+}
+
+bool CKTextBuffer::RawDelete(CKBufferView* source, int startLine, int startChar, int endLine,
+                             int endChar)
+{
+    if (m_readOnly || !IsValidPosition(startLine, startChar) || !IsValidPosition(endLine, endChar)
+        || startLine > endLine || (startLine == endLine && startChar > endChar))
+        return false;
+
+    LineInfo& first = m_lines[startLine];
+    uint32_t flags;
+    if (startLine != endLine) {
+        const LineInfo& last = m_lines[endLine];
+        first.length = startChar;
+        AppendToLine(first, last.text + endChar, last.length - endChar);
+        for (int i = startLine + 1; i <= endLine; ++i)
+            std::free(m_lines[i].text);
+        m_lines.RemoveAt(startLine + 1, endLine - startLine);
+        flags = UPD_TEXT | UPD_LINES;
+    } else {
+        std::memmove(first.text + startChar, first.text + endChar, first.length - endChar);
+        first.length -= endChar - startChar;
+        flags = UPD_TEXT | UPD_ONELINE;
+    }
+
+    const UpdateContext ctx = UpdateContext::Deletion({startChar, startLine}, {endChar, endLine});
+    NotifyChanged(source, &ctx, flags, startLine);
+    if (!m_modified)
+        SetModified(true);
+    return true;
+}
+
+bool CKTextBuffer::InsertText(CKBufferView* source, int line, int ch, std::string_view text,
+                              int& endLine, int& endChar, int action)
+{
+    if (!RawInsert(source, line, ch, text, endLine, endChar))
+        return false;
+    AddUndoRecord(source, true, {ch, line}, {endChar, endLine}, action, std::string(text));
+    return true;
+}
+
+bool CKTextBuffer::DeleteText(CKBufferView* source, int startLine, int startChar, int endLine,
+                              int endChar, int action)
+{
+    std::string removed;
+    CopyText(startLine, startChar, endLine, endChar, removed);
+    if (!RawDelete(source, startLine, startChar, endLine, endChar))
+        return false;
+    AddUndoRecord(source, false, {startChar, startLine}, {endChar, endLine}, action,
+                  std::move(removed));
+    return true;
+}

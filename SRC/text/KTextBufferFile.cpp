@@ -1,0 +1,239 @@
+// Loading a file into lines and saving lines to a file, with code-page conversion.
+#include "text/KTextBuffer.h"
+
+#include "text/CodePages.h"
+#include "text/SafeFileWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t kReadBlock = 32768;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Reads up to size bytes, fewer only at the end of the file; -1 on failure.
+ssize_t ReadBlock(int fd, char* data, size_t size)
+{
+    size_t total = 0;
+    while (total < size) {
+        const ssize_t n = read(fd, data + total, size - total);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        total += static_cast<size_t>(n);
+    }
+    return static_cast<ssize_t>(total);
+}
+
+// Converts a block in place and counts the bytes that will not survive a save.
+int64_t ConvertBlock(char* data, size_t size, int page)
+{
+    const ByteTable* table = LoadTable(page);
+    return table ? TranslateBytes(data, data, size, *table, &LossyFileBytes(page)) : 0;
+}
+
+// The first LF decides: none or CR before it gives 0, CR after it gives 1, otherwise 2.
+int DetectLineEnding(const char* data, size_t size)
+{
+    const char* lf = static_cast<const char*>(std::memchr(data, '\n', size));
+    if (!lf || (lf > data && lf[-1] == '\r'))
+        return 0;
+    if (lf + 1 < data + size && lf[1] == '\r')
+        return 1;
+    return 2;
+}
+
+// Splits the converted bytes into lines at the terminator of the mode. With CR LF a CR counts
+// as the terminator's first byte only if it is not itself the second CR of a pair: a match
+// that fails resets without retrying the byte, so CR CR LF ends no line. Each CR of a run
+// therefore toggles the match, and an LF ends the line when an odd run of CRs stands before it.
+class LineSplitter {
+public:
+    using AddLine = void (*)(void* context, const char* bytes, size_t length);
+
+    LineSplitter(bool crlf, AddLine add, void* context) : m_crlf(crlf), m_add(add), m_context(context) {}
+
+    void Feed(const char* p, const char* end)
+    {
+        while (p < end) {
+            const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+            const char* stop = lf ? lf : end;
+            TrackCrRun(p, stop);
+            if (!lf) {
+                m_pending.append(p, end - p);
+                return;
+            }
+            if (!m_crlf || m_crMatched) {
+                const size_t cut = m_crlf ? 1 : 0;
+                if (m_pending.empty()) {
+                    m_add(m_context, p, lf - p - cut);
+                } else {
+                    m_pending.append(p, lf - p);
+                    m_add(m_context, m_pending.data(), m_pending.size() - cut);
+                    m_pending.clear();
+                }
+            } else {
+                m_pending.append(p, lf + 1 - p);
+            }
+            m_crMatched = false;
+            p = lf + 1;
+        }
+    }
+
+    void Finish() { m_add(m_context, m_pending.data(), m_pending.size()); }
+
+private:
+    void TrackCrRun(const char* begin, const char* end)
+    {
+        if (!m_crlf || begin == end)
+            return;
+        const char* q = end;
+        while (q > begin && q[-1] == '\r')
+            --q;
+        const bool odd = (end - q) % 2 != 0;
+        m_crMatched = (q == begin ? m_crMatched : false) != odd;
+    }
+
+    bool m_crlf;
+    bool m_crMatched = false; // the bytes so far end in a CR that matched the terminator
+    AddLine m_add;
+    void* m_context;
+    std::string m_pending; // a line that spans blocks
+};
+
+} // namespace
+
+std::string CKTextBuffer::LastErrorText() const { return SystemErrorText(m_lastError); }
+
+bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
+{
+    m_lastError = 0;
+    struct stat st;
+    if (stat(path, &st) != 0) {
+        m_lastError = errno;
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        m_lastError = EISDIR;
+        return false;
+    }
+    FileDescriptor fd(open(path, O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        m_lastError = errno;
+        return false;
+    }
+    posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+
+    // The text is built aside and takes the buffer's place only when the whole file is read,
+    // so a failure at any point leaves the buffer as it was.
+    LineArray lines;
+    int64_t lossy = 0;
+    int mode = lineEnding;
+    try {
+        const auto block = std::make_unique<char[]>(kReadBlock);
+        ssize_t n = ReadBlock(fd.Get(), block.get(), kReadBlock);
+        if (n < 0) {
+            m_lastError = errno;
+            return false;
+        }
+        lossy += ConvertBlock(block.get(), n, codePage);
+        if (mode < 0)
+            mode = DetectLineEnding(block.get(), n);
+
+        lines.SetGrowStep(kLoadGrowStep);
+        const auto addLine = [](void* context, const char* bytes, size_t length) {
+            if (length > INT32_MAX)
+                throw std::length_error("line too long");
+            static_cast<LineArray*>(context)->Append(MakeLine(bytes, static_cast<int>(length)));
+        };
+        LineSplitter splitter(mode == 0, addLine, &lines);
+        while (n > 0) {
+            splitter.Feed(block.get(), block.get() + n);
+            n = ReadBlock(fd.Get(), block.get(), kReadBlock);
+            if (n < 0) {
+                m_lastError = errno;
+                FreeLines(lines);
+                return false;
+            }
+            lossy += ConvertBlock(block.get(), n, codePage);
+        }
+        splitter.Finish();
+    } catch (const std::bad_alloc&) {
+        FreeLines(lines);
+        m_lastError = ENOMEM;
+        return false;
+    } catch (const std::length_error&) {
+        FreeLines(lines);
+        m_lastError = EFBIG;
+        return false;
+    }
+
+    FreeLines(m_lines);
+    m_lines.Swap(lines);
+    m_codePage = codePage;
+    m_lineEnding = mode;
+    m_lossyBytes = lossy;
+    m_initialised = true;
+    m_readOnly = access(path, W_OK) != 0;
+    m_modified = false;
+    ResetHistory();
+    NotifyChanged(nullptr, nullptr, UPD_RESET, -1);
+    return true;
+}
+
+bool CKTextBuffer::Save(const char* path, int lineEnding, bool clearModified)
+{
+    m_lastError = 0;
+    if (!SaveFile(path, lineEnding < 0 ? m_lineEnding : lineEnding))
+        return false;
+    if (clearModified) {
+        SetModified(false);
+        m_savedPosition = m_undoPosition;
+    }
+    return true;
+}
+
+bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
+{
+    SafeFileWriter writer;
+    const std::string_view terminator = lineEnding == 0 ? "\r\n" : "\n";
+    bool ok = writer.Open(path);
+    writer.SetConversion(SaveTable(m_codePage));
+    for (int i = 0; ok && i < m_lines.Size(); ++i) {
+        const LineInfo& line = m_lines[i];
+        ok = writer.Write(line.text, line.length);
+        if (ok && i + 1 < m_lines.Size())
+            ok = writer.Write(terminator.data(), terminator.size());
+    }
+    if (ok)
+        ok = writer.Commit(m_backupOnSave);
+    if (!ok)
+        m_lastError = writer.Error();
+    return ok;
+}

@@ -1,0 +1,137 @@
+// The undo history of the text buffer: records, groups, undo, redo and the saved position.
+#include "text/KTextBuffer.h"
+
+#include "text/EditActions.h"
+
+void CKTextBuffer::AddUndoRecord(CKBufferView* source, bool insert, TextPoint start,
+                                 TextPoint end, int action, std::string text)
+{
+    const bool implicitGroup = !m_inUndoGroup;
+    if (implicitGroup)
+        m_inUndoGroup = m_startNewGroup = true;
+
+    // A new change discards what could have been redone, the saved state among it.
+    if (m_savedPosition > m_undoPosition)
+        m_savedPosition = -1;
+    m_undo.resize(m_undoPosition);
+    if (static_cast<int>(m_undo.size()) >= m_undoLimit)
+        DropOldestGroup();
+
+    UndoRecord record;
+    record.flags = insert ? UndoRecord::kInsert : 0;
+    if (m_startNewGroup) {
+        m_startNewGroup = false;
+        record.flags |= UndoRecord::kGroupStart;
+    }
+    record.start = start;
+    record.end = end;
+    record.action = action;
+    record.text = std::move(text);
+    m_undo.push_back(std::move(record));
+    m_undoPosition = static_cast<int>(m_undo.size());
+
+    if (implicitGroup)
+        CloseUndoGroup(source);
+}
+
+void CKTextBuffer::DropOldestGroup()
+{
+    int count = 1;
+    while (count < static_cast<int>(m_undo.size()) && !m_undo[count].StartsGroup())
+        ++count;
+    m_undo.erase(m_undo.begin(), m_undo.begin() + count);
+    m_undoPosition -= count;
+    // The saved state moves down with the records, or leaves the history with them.
+    m_savedPosition = m_savedPosition >= count ? m_savedPosition - count : -1;
+}
+
+void CKTextBuffer::OpenUndoGroup(bool merge)
+{
+    m_inUndoGroup = true;
+    m_startNewGroup = !(merge && m_undoPosition > 0);
+}
+
+void CKTextBuffer::CloseUndoGroup(CKBufferView* source)
+{
+    if (source && m_undoPosition > 0) {
+        m_startNewGroup = true;
+        const UndoRecord& last = m_undo[m_undoPosition - 1];
+        source->OnEditAction(last.action, last.text.c_str(), static_cast<int>(last.text.size()));
+    }
+    m_inUndoGroup = false;
+}
+
+bool CKTextBuffer::Undo(TextPoint& cursor)
+{
+    if (!CanUndo())
+        return false;
+    int endLine, endChar;
+    for (;;) {
+        const UndoRecord& record = m_undo[--m_undoPosition];
+        if (record.IsInsert()) {
+            RawDelete(nullptr, record.start.y, record.start.x, record.end.y, record.end.x);
+            cursor = record.start;
+        } else {
+            RawInsert(nullptr, record.start.y, record.start.x, record.text, endLine, endChar);
+            cursor = record.end;
+        }
+        if (record.StartsGroup() || m_undoPosition == 0)
+            break;
+    }
+    SettleModifiedAfterHistoryMove();
+    return true;
+}
+
+bool CKTextBuffer::Redo(TextPoint& cursor)
+{
+    if (!CanRedo())
+        return false;
+    int endLine, endChar;
+    const int count = static_cast<int>(m_undo.size());
+    do {
+        const UndoRecord& record = m_undo[m_undoPosition];
+        if (record.IsInsert()) {
+            RawInsert(nullptr, record.start.y, record.start.x, record.text, endLine, endChar);
+            cursor = record.end;
+        } else {
+            RawDelete(nullptr, record.start.y, record.start.x, record.end.y, record.end.x);
+            cursor = record.start;
+        }
+        ++m_undoPosition;
+    } while (m_undoPosition < count && !m_undo[m_undoPosition].StartsGroup());
+    SettleModifiedAfterHistoryMove();
+    return true;
+}
+
+void CKTextBuffer::SettleModifiedAfterHistoryMove()
+{
+    if (m_undoPosition == m_savedPosition)
+        SetModified(false);
+    if (!m_modified && m_undoPosition != m_savedPosition)
+        SetModified(true);
+}
+
+bool CKTextBuffer::DescribeAction(int action, std::string& out) const
+{
+    const std::string_view description = EditActionDescription(action);
+    out.assign(description);
+    return !description.empty();
+}
+
+void CKTextBuffer::UndoDescription(std::string& out) const
+{
+    out.clear();
+    int i = m_undoPosition - 1;
+    if (i < 0)
+        return;
+    while (i > 0 && !m_undo[i].StartsGroup())
+        --i;
+    DescribeAction(m_undo[i].action, out);
+}
+
+void CKTextBuffer::RedoDescription(std::string& out) const
+{
+    out.clear();
+    if (CanRedo())
+        DescribeAction(m_undo[m_undoPosition].action, out);
+}

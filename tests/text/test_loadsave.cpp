@@ -1,0 +1,343 @@
+// Loading files into lines and saving them back: line endings, code pages, zero bytes,
+// backups and failures.
+#include "support/RecordingView.h"
+#include "support/TempDir.h"
+#include "text/CodePages.h"
+#include "text/KTextBuffer.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+#include <unistd.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+
+namespace {
+
+std::vector<std::string> Lines(const CKTextBuffer& buffer)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < buffer.LineCount(); ++i)
+        lines.emplace_back(buffer.Line(i));
+    return lines;
+}
+
+class LoadSaveTest : public testing::Test {
+protected:
+    // Writes bytes to a file and loads it.
+    bool LoadBytes(const std::string& bytes, int mode = -1, int page = 0)
+    {
+        WriteFile(in, bytes);
+        return buffer.Load(in.c_str(), mode, page);
+    }
+    std::string SaveBytes(int mode = -1)
+    {
+        EXPECT_TRUE(buffer.Save(out.c_str(), mode)) << buffer.LastErrorText();
+        return ReadFile(out);
+    }
+
+    TempDir dir;
+    std::string in = dir.File("in.txt");
+    std::string out = dir.File("out.txt");
+    CKTextBuffer buffer;
+};
+
+struct DetectCase {
+    const char* name;
+    friend void PrintTo(const DetectCase& c, std::ostream* os) { *os << c.name; }
+    std::string file;
+    int mode;
+    std::vector<std::string> lines;
+};
+
+class DetectTest : public LoadSaveTest, public testing::WithParamInterface<DetectCase> {};
+
+TEST_P(DetectTest, DetectsModeSplitsAndSavesBackExactly)
+{
+    ASSERT_TRUE(LoadBytes(GetParam().file));
+    EXPECT_EQ(buffer.LineEnding(), GetParam().mode);
+    EXPECT_EQ(Lines(buffer), GetParam().lines);
+    EXPECT_EQ(SaveBytes(), GetParam().file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DetectTest,
+    testing::Values(
+        DetectCase{"CrLf", "a\r\nb\r\n", 0, {"a", "b", ""}},
+        DetectCase{"Lf", "a\nb", 2, {"a", "b"}},
+        DetectCase{"LfCr", "a\n\rb", 1, {"a", "\rb"}},
+        DetectCase{"CrOnlyIsOneLine", "a\rb", 0, {"a\rb"}},
+        DetectCase{"Empty", "", 0, {""}},
+        DetectCase{"CrCrLfEndsNoLine", "a\r\r\nb\r\nc", 0, {"a\r\r\nb", "c"}},
+        DetectCase{"OddCrRunEndsLine", "a\r\r\r\nb", 0, {"a\r\r", "b"}},
+        DetectCase{"LoneLfInCrLfFile", "a\r\nb\nc\r\n", 0, {"a", "b\nc", ""}},
+        DetectCase{"OnlyTerminator", "\r\n", 0, {"", ""}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(LoadSaveTest, SavesInAnotherMode)
+{
+    ASSERT_TRUE(LoadBytes("a\nb"));
+    EXPECT_EQ(SaveBytes(0), "a\r\nb");
+    EXPECT_EQ(buffer.LineEnding(), 2); // saving in another mode does not change the buffer's
+}
+
+TEST_F(LoadSaveTest, OnlyTheFirstBlockDecidesTheMode)
+{
+    std::string file(40000, 'x');
+    file += "\nend";
+    ASSERT_TRUE(LoadBytes(file));
+    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.LineCount(), 1);
+}
+
+TEST_F(LoadSaveTest, CrLfSplitAcrossBlockBoundaries)
+{
+    // Put the CR of a terminator at the last byte of the first block, and an odd CR run
+    // across the second boundary.
+    std::string file(32767, 'a');
+    file += "\r\nb";
+    file += std::string(65536 - file.size() - 1, 'c');
+    file += "\r\r\r\nd";
+    ASSERT_TRUE(LoadBytes(file));
+    ASSERT_EQ(buffer.LineCount(), 3);
+    EXPECT_EQ(buffer.LineLength(0), 32767);
+    EXPECT_EQ(buffer.Line(2), "d");
+    EXPECT_EQ(SaveBytes(), file);
+}
+
+// Any arrangement of all 256 byte values, zero bytes included, comes back byte for byte in
+// page 0, in each line-ending mode.
+TEST_F(LoadSaveTest, EveryByteSurvivesInEveryMode)
+{
+    std::mt19937 rng(42);
+    for (int round = 0; round < 30; ++round) {
+        std::string file;
+        for (int repeat = 0; repeat < 1 + round % 4; ++repeat)
+            for (int b = 0; b < 256; ++b)
+                file.push_back(static_cast<char>(b));
+        std::shuffle(file.begin(), file.end(), rng);
+        for (int mode = -1; mode <= 2; ++mode) {
+            ASSERT_TRUE(LoadBytes(file, mode));
+            ASSERT_EQ(SaveBytes(), file) << "round " << round << " mode " << mode;
+        }
+    }
+}
+
+TEST_F(LoadSaveTest, ZeroBytesAreKeptInLines)
+{
+    const std::string file("a\0b\r\n\0\0\r\nc\0", 11);
+    ASSERT_TRUE(LoadBytes(file));
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{std::string("a\0b", 3),
+                                                       std::string(2, '\0'),
+                                                       std::string("c\0", 2)}));
+    EXPECT_EQ(SaveBytes(), file);
+}
+
+TEST_F(LoadSaveTest, PseudoGraphicsOfCp866LoadAsZeroBytesAndAreCounted)
+{
+    // 0xB0 maps to 0x00: the line keeps it and goes on; saving gives 0x00, not 0xB0.
+    ASSERT_TRUE(LoadBytes("\x80\xB0\x81\r\n\xB1", -1, CP_DOS_866));
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{std::string("\xC0\0\xC1", 3),
+                                                       std::string(1, '\0')}));
+    EXPECT_EQ(buffer.LossyByteCount(), 2);
+    EXPECT_EQ(SaveBytes(), std::string("\x80\0\x81\r\n\0", 6));
+}
+
+TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
+{
+    for (int page = 1; page < kCodePageCount; ++page) {
+        std::string file;
+        int lossy = 0;
+        for (int b = 0; b < 256; ++b) {
+            if (b == '\r' || b == '\n')
+                continue;
+            file.push_back(static_cast<char>(b));
+            lossy += LossyFileBytes(page)[b];
+        }
+        ASSERT_TRUE(LoadBytes(file, 0, page));
+        EXPECT_EQ(buffer.CodePage(), page);
+        EXPECT_EQ(buffer.LossyByteCount(), lossy);
+        const std::string saved = SaveBytes();
+        ASSERT_EQ(saved.size(), file.size());
+        int changed = 0;
+        for (size_t i = 0; i < file.size(); ++i) {
+            const uint8_t b = static_cast<uint8_t>(file[i]);
+            EXPECT_EQ(static_cast<uint8_t>(buffer.Line(0)[i]), (*LoadTable(page))[b]);
+            changed += saved[i] != file[i];
+        }
+        EXPECT_EQ(changed, lossy) << "page " << page;
+    }
+}
+
+TEST_F(LoadSaveTest, UnsaveableCharsAreCountedForTheTargetPage)
+{
+    // Guillemets, A, number sign, Ukrainian i; no-break space on the second line.
+    ASSERT_TRUE(LoadBytes("\xAB\xC0\xBB \xB9\xB3\r\n\xA0"));
+    EXPECT_EQ(buffer.LossyByteCount(), 0);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CP_WINDOWS_1251), 0);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CP_DOS_866), 3);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CP_KOI8_R), 1);
+}
+
+TEST_F(LoadSaveTest, LoadingResetsStateAndNotifies)
+{
+    RecordingView view;
+    buffer.InitEmpty();
+    buffer.AttachView(&view);
+    int endLine, endChar;
+    buffer.InsertText(nullptr, 0, 0, "x", endLine, endChar, 4);
+    view.notifications.clear();
+    ASSERT_TRUE(LoadBytes("abc"));
+    EXPECT_FALSE(buffer.IsModified());
+    EXPECT_FALSE(buffer.CanUndo());
+    EXPECT_FALSE(buffer.IsReadOnly());
+    ASSERT_EQ(view.notifications.size(), 1u);
+    EXPECT_EQ(view.notifications[0].flags, UPD_RESET);
+}
+
+TEST_F(LoadSaveTest, FailedLoadLeavesTheBufferAsItWasAndSaysWhy)
+{
+    ASSERT_TRUE(LoadBytes("keep\r\nme"));
+    EXPECT_FALSE(buffer.Load(dir.File("missing.txt").c_str(), -1, 0));
+    EXPECT_EQ(buffer.LastError(), ENOENT);
+    EXPECT_FALSE(buffer.LastErrorText().empty());
+    EXPECT_FALSE(buffer.Load(dir.Path().c_str(), -1, 0));
+    EXPECT_EQ(buffer.LastError(), EISDIR);
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"keep", "me"}));
+}
+
+TEST_F(LoadSaveTest, SaveClearsModifiedOnlyWhenAsked)
+{
+    ASSERT_TRUE(LoadBytes("abc"));
+    int endLine, endChar;
+    buffer.InsertText(nullptr, 0, 0, "x", endLine, endChar, 4);
+    ASSERT_TRUE(buffer.Save(dir.File("preview.html").c_str(), -1, false));
+    EXPECT_TRUE(buffer.IsModified());
+    ASSERT_TRUE(buffer.Save(out.c_str()));
+    EXPECT_FALSE(buffer.IsModified());
+    EXPECT_EQ(ReadFile(out), "xabc");
+}
+
+TEST_F(LoadSaveTest, BackupKeepsThePreviousFile)
+{
+    WriteFile(out, "old");
+    WriteFile(out + ".bak", "older");
+    ASSERT_TRUE(LoadBytes("new"));
+    buffer.SetBackupOnSave(true);
+    SaveBytes();
+    EXPECT_EQ(ReadFile(out), "new");
+    EXPECT_EQ(ReadFile(out + ".bak"), "old");
+
+    buffer.SetBackupOnSave(false);
+    WriteFile(out + ".bak", "untouched");
+    SaveBytes();
+    EXPECT_EQ(ReadFile(out + ".bak"), "untouched");
+}
+
+TEST_F(LoadSaveTest, SaveKeepsPermissionBits)
+{
+    WriteFile(out, "#!/bin/sh\n");
+    chmod(out.c_str(), 0751);
+    ASSERT_TRUE(LoadBytes("#!/bin/sh\necho hi\n"));
+    SaveBytes();
+    struct stat st;
+    ASSERT_EQ(stat(out.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0751u);
+}
+
+TEST_F(LoadSaveTest, NewFileGetsTheUsualPermissions)
+{
+    const mode_t mask = umask(022);
+    ASSERT_TRUE(LoadBytes("x"));
+    SaveBytes();
+    umask(mask);
+    struct stat st;
+    ASSERT_EQ(stat(out.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
+
+TEST_F(LoadSaveTest, SaveThroughASymbolicLinkReplacesItsTarget)
+{
+    const std::string real = dir.File("real.html");
+    WriteFile(real, "old");
+    ASSERT_EQ(symlink("real.html", out.c_str()), 0);
+    ASSERT_TRUE(LoadBytes("new"));
+    buffer.SetBackupOnSave(true);
+    SaveBytes();
+    struct stat st;
+    ASSERT_EQ(lstat(out.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadFile(real), "new");
+    EXPECT_EQ(ReadFile(real + ".bak"), "old");
+}
+
+TEST_F(LoadSaveTest, FailedSavesLeaveNoTemporaryFile)
+{
+    ASSERT_TRUE(LoadBytes("x"));
+    EXPECT_FALSE(buffer.Save(dir.File("no/such/folder/x.txt").c_str()));
+    EXPECT_EQ(buffer.LastError(), ENOENT);
+    EXPECT_FALSE(buffer.Save(dir.Path().c_str())); // a folder
+    EXPECT_EQ(buffer.LastError(), EISDIR);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        files += entry.path().filename().string().starts_with("TGW");
+    EXPECT_EQ(files, 0);
+}
+
+// Large inputs go through the driver, one process per file, on a memory-backed folder where
+// there is one.
+class LargeFileTest : public testing::Test {
+protected:
+    static std::string Folder()
+    {
+        return std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    }
+    void RoundTrip(const std::string& file, const std::string& expectedSummary)
+    {
+        const std::string out = file + ".out";
+        std::string summary;
+        ASSERT_EQ(RunCommand(std::string(TW_BUILD_DIR "/tw-loadsave '") + file + "' '" + out + "'",
+                             &summary),
+                  0);
+        EXPECT_EQ(summary, expectedSummary);
+        EXPECT_EQ(RunCommand("cmp -s '" + file + "' '" + out + "'"), 0);
+        std::filesystem::remove(out);
+    }
+};
+
+TEST_F(LargeFileTest, OneLineOf20Megabytes)
+{
+    const std::string file = Folder() + "/tw-test-long-line-" + std::to_string(getpid());
+    std::string text(20 << 20, 'x');
+    for (size_t i = 0; i < text.size(); i += 4099)
+        text[i] = static_cast<char>(0x80 + i % 128);
+    WriteFile(file, text);
+    RoundTrip(file, "lines=1 mode=0 lossy=0 unsaveable=0\n");
+    std::filesystem::remove(file);
+}
+
+#if !TW_SANITIZED
+TEST_F(LargeFileTest, OneGigabyteOfMixedLines)
+{
+    const std::string file = Folder() + "/tw-test-1g-" + std::to_string(getpid());
+    long blocks = 0;
+    {
+        std::ofstream out(file, std::ios::binary);
+        std::string block;
+        std::mt19937 rng(11);
+        for (int i = 0; i < 4096; ++i) {
+            block.append(rng() % 120, static_cast<char>('a' + rng() % 26));
+            block += i % 7 == 1 ? "\n" : "\r\n"; // lone LFs stay inside lines
+        }
+        for (; out.tellp() < (1ll << 30); ++blocks)
+            out.write(block.data(), static_cast<std::streamsize>(block.size()));
+    }
+    const long lines = blocks * (4096 - 585) + 1;
+    RoundTrip(file, "lines=" + std::to_string(lines) + " mode=0 lossy=0 unsaveable=0\n");
+    std::filesystem::remove(file);
+}
+#endif
+
+} // namespace

@@ -1,0 +1,159 @@
+// Saves that must fail cleanly (read-only folder or file, full disk) and saves killed midway,
+// run through the tw-loadsave driver as an unprivileged user where needed.
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <spawn.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+const std::string kDriver = TW_BUILD_DIR "/tw-loadsave";
+
+// Runs the driver as the unprivileged user "nobody" when the tests run as root, so that
+// permissions apply.
+int RunDriverUnprivileged(const std::string& in, const std::string& out, std::string* output)
+{
+    const std::string prefix =
+        geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups -- " : "";
+    return RunCommand(prefix + kDriver + " '" + in + "' '" + out + "' 2>&1", output);
+}
+
+int CountTemporaryFiles(const std::string& folder)
+{
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        n += entry.path().filename().string().starts_with("TGW");
+    return n;
+}
+
+class SaveSafetyTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Everyone may pass through the test folder; the cases set the rest.
+        chmod(dir.Path().c_str(), 0755);
+        in = dir.File("in.txt");
+        WriteFile(in, "new text\r\n");
+        chmod(in.c_str(), 0644);
+    }
+    TempDir dir;
+    std::string in;
+};
+
+TEST_F(SaveSafetyTest, ReadOnlyFolderFailsAndKeepsFileAndBackup)
+{
+    const std::string folder = dir.File("ro");
+    std::filesystem::create_directory(folder);
+    const std::string target = folder + "/page.html";
+    WriteFile(target, "old");
+    WriteFile(target + ".bak", "older");
+    chmod(target.c_str(), 0666);
+    chmod(folder.c_str(), 0555);
+    std::string output;
+    EXPECT_NE(RunDriverUnprivileged(in, target, &output), 0);
+    EXPECT_NE(output.find("Permission denied"), std::string::npos) << output;
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(ReadFile(target + ".bak"), "older");
+    EXPECT_EQ(CountTemporaryFiles(folder), 0);
+}
+
+TEST_F(SaveSafetyTest, ReadOnlyFileInWritableFolderIsNotReplaced)
+{
+    const std::string folder = dir.File("rw");
+    std::filesystem::create_directory(folder);
+    const std::string target = folder + "/page.html";
+    WriteFile(target, "old");
+    chmod(target.c_str(), 0444);
+    chmod(folder.c_str(), 0777);
+    std::string output;
+    EXPECT_NE(RunDriverUnprivileged(in, target, &output), 0);
+    EXPECT_NE(output.find("Permission denied"), std::string::npos) << output;
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(CountTemporaryFiles(folder), 0);
+}
+
+// A small tmpfs stands for a full disk; a file-size limit for a quota.
+class FullDiskTest : public SaveSafetyTest, public testing::WithParamInterface<size_t> {};
+
+TEST_P(FullDiskTest, FullFileSystemFailsTheSaveAndKeepsTheOldFile)
+{
+    const std::string mountPoint = dir.File("small");
+    std::filesystem::create_directory(mountPoint);
+    if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    const std::string target = mountPoint + "/page.html";
+    WriteFile(target, "old");
+    // Fill what is left.
+    WriteFile(mountPoint + "/filler", std::string(1 << 20, 'f'));
+    WriteFile(in, std::string(GetParam(), 'n'));
+    std::string output;
+    const int status = RunCommand(kDriver + " '" + in + "' '" + target + "' 2>&1", &output);
+    EXPECT_NE(status, 0);
+    EXPECT_NE(output.find("No space left on device"), std::string::npos) << output;
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(CountTemporaryFiles(mountPoint), 0);
+    umount(mountPoint.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(TextSizes, FullDiskTest, testing::Values(size_t{10}, size_t{3} << 20));
+
+TEST_F(SaveSafetyTest, FileSizeLimitFailsTheSave)
+{
+    const std::string target = dir.File("page.html");
+    WriteFile(target, "old");
+    WriteFile(in, std::string(1 << 20, 'n'));
+    std::string output;
+    const int status = RunCommand("bash -c 'ulimit -f 64; exec " + kDriver + " \"" + in + "\" \""
+                                      + target + "\"' 2>&1",
+                                  &output);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("File too large"), std::string::npos) << output;
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(CountTemporaryFiles(dir.Path()), 0);
+}
+
+// Whenever a save is killed, the target's name holds the whole old or the whole new text.
+TEST_F(SaveSafetyTest, KilledSaveLeavesTheOldOrTheNewFile)
+{
+    const std::string target = dir.File("page.html");
+    const std::string oldText(8 << 20, 'o');
+    const std::string newText = std::string(8 << 20, 'n');
+    WriteFile(in, newText);
+    std::mt19937 rng(7);
+    int sawOld = 0, sawNew = 0;
+    for (int round = 0; round < 24; ++round) {
+        WriteFile(target, oldText);
+        pid_t pid;
+        const char* argv[] = {kDriver.c_str(), in.c_str(), target.c_str(), nullptr};
+        ASSERT_EQ(posix_spawn(&pid, kDriver.c_str(), nullptr, nullptr,
+                              const_cast<char**>(argv), environ),
+                  0);
+        std::this_thread::sleep_for(std::chrono::microseconds(rng() % 60000));
+        kill(pid, SIGKILL);
+        int status;
+        waitpid(pid, &status, 0);
+        const std::string now = ReadFile(target);
+        ASSERT_TRUE(now == oldText || now == newText) << "round " << round << ": "
+                                                      << now.size() << " bytes";
+        (now == oldText ? sawOld : sawNew)++;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            if (entry.path().filename().string().starts_with("TGW"))
+                std::filesystem::remove(entry.path());
+    }
+    RecordProperty("old", sawOld);
+    RecordProperty("new", sawNew);
+}
+
+} // namespace
