@@ -10,7 +10,8 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: tw-loadsave [--page P] [--mode M] [--save-mode S] IN OUT\n");
+    std::fprintf(stderr,
+                 "usage: tw-loadsave [--page P] [--mode M] [--save-mode S] [--backup] IN OUT\n");
     return 2;
 }
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 
     int page = 0, mode = -1, saveMode = -1;
+    bool backup = false;
     const char* paths[2] = {};
     int pathCount = 0;
     for (int i = 1; i < argc; ++i) {
@@ -42,6 +44,10 @@ int main(int argc, char* argv[])
             option = &mode;
         else if (!std::strcmp(argv[i], "--save-mode"))
             option = &saveMode;
+        if (!std::strcmp(argv[i], "--backup")) {
+            backup = true;
+            continue;
+        }
         if (option) {
             if (++i >= argc || !ParseInt(argv[i], *option))
                 return Usage();
@@ -55,7 +61,7 @@ int main(int argc, char* argv[])
         return Usage();
 
     CKTextBuffer buffer;
-    buffer.SetBackupOnSave(false);
+    buffer.SetBackupOnSave(backup);
     if (!buffer.Load(paths[0], mode, page)) {
         std::fprintf(stderr, "tw-loadsave: cannot load %s: %s\n", paths[0],
                      buffer.LastErrorText().c_str());

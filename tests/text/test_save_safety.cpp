@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 extern char** environ;
@@ -124,29 +125,39 @@ TEST_F(SaveSafetyTest, FileSizeLimitFailsTheSave)
     EXPECT_EQ(CountTemporaryFiles(dir.Path()), 0);
 }
 
-// Whenever a save is killed, the target's name holds the whole old or the whole new text.
-TEST_F(SaveSafetyTest, KilledSaveLeavesTheOldOrTheNewFile)
+// Whenever a save is killed, the target's name holds the whole old or the whole new text; with
+// backups on, the backup holds the old text once the target holds the new one.
+class KilledSaveTest : public SaveSafetyTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(KilledSaveTest, LeavesTheOldOrTheNewFile)
 {
+    const bool backup = GetParam();
     const std::string target = dir.File("page.html");
     const std::string oldText(8 << 20, 'o');
-    const std::string newText = std::string(8 << 20, 'n');
+    const std::string newText(8 << 20, 'n');
     WriteFile(in, newText);
     std::mt19937 rng(7);
     int sawOld = 0, sawNew = 0;
     for (int round = 0; round < 24; ++round) {
         WriteFile(target, oldText);
+        std::filesystem::remove(target + ".bak");
         pid_t pid;
-        const char* argv[] = {kDriver.c_str(), in.c_str(), target.c_str(), nullptr};
+        std::vector<const char*> argv = {kDriver.c_str(), in.c_str(), target.c_str(), nullptr};
+        if (backup)
+            argv.insert(argv.begin() + 1, "--backup");
         ASSERT_EQ(posix_spawn(&pid, kDriver.c_str(), nullptr, nullptr,
-                              const_cast<char**>(argv), environ),
+                              const_cast<char**>(argv.data()), environ),
                   0);
         std::this_thread::sleep_for(std::chrono::microseconds(rng() % 60000));
         kill(pid, SIGKILL);
         int status;
         waitpid(pid, &status, 0);
         const std::string now = ReadFile(target);
-        ASSERT_TRUE(now == oldText || now == newText) << "round " << round << ": "
-                                                      << now.size() << " bytes";
+        ASSERT_TRUE(now == oldText || now == newText)
+            << "round " << round << ": " << now.size() << " bytes";
+        if (now == newText && backup) {
+            EXPECT_EQ(ReadFile(target + ".bak"), oldText);
+        }
         (now == oldText ? sawOld : sawNew)++;
         for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
             if (entry.path().filename().string().starts_with("TGW"))
@@ -154,6 +165,26 @@ TEST_F(SaveSafetyTest, KilledSaveLeavesTheOldOrTheNewFile)
     }
     RecordProperty("old", sawOld);
     RecordProperty("new", sawNew);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backup, KilledSaveTest, testing::Bool(),
+                         [](const auto& info) { return info.param ? "WithBackup" : "NoBackup"; });
+
+// Root may give the new file the old file's owner and group.
+TEST_F(SaveSafetyTest, SaveKeepsOwnerAndGroupWhereAllowed)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give files away";
+    const std::string target = dir.File("owned.txt");
+    WriteFile(target, "old");
+    ASSERT_EQ(chown(target.c_str(), 65534, 65534), 0);
+    std::string output;
+    ASSERT_EQ(RunCommand(kDriver + " '" + in + "' '" + target + "'", &output), 0);
+    struct stat st;
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(ReadFile(target), "new text\r\n");
 }
 
 } // namespace
