@@ -1,4 +1,5 @@
 // Lines, changes, notifications, update contexts, line flags and text copies.
+#include "support/BufferLines.h"
 #include "support/RecordingView.h"
 #include "text/GrowableArray.h"
 #include "text/KTextBuffer.h"
@@ -6,14 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::vector<std::string> Lines(const CKTextBuffer& buffer)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < buffer.LineCount(); ++i)
-        lines.emplace_back(buffer.Line(i));
-    return lines;
-}
 
 void SetText(CKTextBuffer& buffer, std::string_view text)
 {
@@ -49,7 +42,7 @@ TEST_F(BufferTest, InsertingALineBreakSplitsTheLine)
     SetText(buffer, "xyz");
     view.notifications.clear();
     ASSERT_TRUE(buffer.RawInsert(&view, 0, 1, "a\r\nb", endLine, endChar));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"xa", "byz"}));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"xa", "byz"}));
     EXPECT_EQ(endLine, 1);
     EXPECT_EQ(endChar, 1);
     ASSERT_EQ(view.notifications.size(), 1u);
@@ -72,7 +65,7 @@ TEST_P(LineBreakTest, SplitsAtCrAndCrLfOnly)
 {
     CKTextBuffer buffer;
     SetText(buffer, GetParam().text);
-    EXPECT_EQ(Lines(buffer), GetParam().lines);
+    EXPECT_EQ(BufferLines(buffer), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,7 +85,7 @@ TEST_F(BufferTest, OneLineChangesNotifyOneLine)
     view.notifications.clear();
     ASSERT_TRUE(buffer.RawInsert(nullptr, 0, 3, "d", endLine, endChar));
     ASSERT_TRUE(buffer.RawDelete(nullptr, 0, 0, 0, 1));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"bcd"}));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"bcd"}));
     ASSERT_EQ(view.notifications.size(), 2u);
     for (const Notification& n : view.notifications) {
         EXPECT_EQ(n.flags, UPD_TEXT | UPD_ONELINE);
@@ -107,7 +100,7 @@ TEST_F(BufferTest, DeletingAcrossLinesJoinsThem)
     SetText(buffer, "abc\r\ndef");
     view.notifications.clear();
     ASSERT_TRUE(buffer.RawDelete(nullptr, 0, 1, 1, 2));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"af"}));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"af"}));
     ASSERT_EQ(view.notifications.size(), 1u);
     EXPECT_EQ(view.notifications[0].flags, UPD_TEXT | UPD_LINES);
 }
@@ -118,7 +111,7 @@ TEST_F(BufferTest, EmptyDeletionStillNotifiesAndMarksModified)
     buffer.SetModified(false);
     view.notifications.clear();
     ASSERT_TRUE(buffer.RawDelete(nullptr, 0, 1, 0, 1));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"abc"}));
     EXPECT_EQ(view.notifications.size(), 1u);
     EXPECT_TRUE(buffer.IsModified());
 }
@@ -135,7 +128,7 @@ TEST_F(BufferTest, InvalidPositionsAreRefusedWithoutChange)
     EXPECT_FALSE(buffer.RawDelete(nullptr, 0, 2, 0, 1));
     EXPECT_FALSE(buffer.RawDelete(nullptr, 0, 0, 1, 9));
     EXPECT_FALSE(buffer.DeleteText(nullptr, 0, 0, 5, 0, 9));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"abc", "def"}));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"abc", "def"}));
     EXPECT_TRUE(view.notifications.empty());
     EXPECT_FALSE(buffer.IsModified());
     EXPECT_FALSE(buffer.CanUndo());

@@ -1,5 +1,6 @@
 // Loading files into lines and saving them back: line endings, code pages, zero bytes,
 // backups and failures.
+#include "support/BufferLines.h"
 #include "support/RecordingView.h"
 #include "support/TempDir.h"
 #include "text/CodePages.h"
@@ -15,14 +16,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-std::vector<std::string> Lines(const CKTextBuffer& buffer)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < buffer.LineCount(); ++i)
-        lines.emplace_back(buffer.Line(i));
-    return lines;
-}
 
 class LoadSaveTest : public testing::Test {
 protected:
@@ -58,7 +51,7 @@ TEST_P(DetectTest, DetectsModeSplitsAndSavesBackExactly)
 {
     ASSERT_TRUE(LoadBytes(GetParam().file));
     EXPECT_EQ(buffer.LineEnding(), GetParam().mode);
-    EXPECT_EQ(Lines(buffer), GetParam().lines);
+    EXPECT_EQ(BufferLines(buffer), GetParam().lines);
     EXPECT_EQ(SaveBytes(), GetParam().file);
 }
 
@@ -129,7 +122,7 @@ TEST_F(LoadSaveTest, ZeroBytesAreKeptInLines)
 {
     const std::string file("a\0b\r\n\0\0\r\nc\0", 11);
     ASSERT_TRUE(LoadBytes(file));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{std::string("a\0b", 3),
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{std::string("a\0b", 3),
                                                        std::string(2, '\0'),
                                                        std::string("c\0", 2)}));
     EXPECT_EQ(SaveBytes(), file);
@@ -139,7 +132,7 @@ TEST_F(LoadSaveTest, PseudoGraphicsOfCp866LoadAsZeroBytesAndAreCounted)
 {
     // 0xB0 maps to 0x00: the line keeps it and goes on; saving gives 0x00, not 0xB0.
     ASSERT_TRUE(LoadBytes("\x80\xB0\x81\r\n\xB1", -1, CP_DOS_866));
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{std::string("\xC0\0\xC1", 3),
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{std::string("\xC0\0\xC1", 3),
                                                        std::string(1, '\0')}));
     EXPECT_EQ(buffer.LossyByteCount(), 2);
     EXPECT_EQ(SaveBytes(), std::string("\x80\0\x81\r\n\0", 6));
@@ -205,7 +198,7 @@ TEST_F(LoadSaveTest, FailedLoadLeavesTheBufferAsItWasAndSaysWhy)
     EXPECT_FALSE(buffer.LastErrorText().empty());
     EXPECT_FALSE(buffer.Load(dir.Path().c_str(), -1, 0));
     EXPECT_EQ(buffer.LastError(), EISDIR);
-    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"keep", "me"}));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"keep", "me"}));
 }
 
 TEST_F(LoadSaveTest, SaveClearsModifiedOnlyWhenAsked)
