@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         HtmlCase{"ReferencesOutsideTags", 0, "&nbsp; &foo; &#160; &", "0:13 7:0 13:13 20:0", 0},
         HtmlCase{"HighSymbolsTakeTheColourBefore", 0, "a \x85 b \xCF\xF0", "0:0 4:0 6:0", 0},
         HtmlCase{"BracketOutsideTagIsText", 0, "a > b", "0:0 2:0 4:0", 0},
+        HtmlCase{"ExclamationOutsideTagMovesOn", 0, "!a!", "0:0 2:0", 0},
         HtmlCase{"CommentOpens", 0, "a <!-- b", "0:0 2:7 7:7", HS_COMMENT},
         HtmlCase{"CommentCloses", HS_COMMENT, "c --> d", "0:7 6:0", 0},
         HtmlCase{"CommentCloserNeedsAllThree", HS_COMMENT, "--", "0:7", HS_COMMENT},
