@@ -81,10 +81,14 @@ void BM_FullPass(benchmark::State& state)
 void BM_Load(benchmark::State& state)
 {
     const std::string& path = g_pages[state.range(0)];
+    int lines = 0;
     for (auto _ : state) {
         CKTextBuffer buffer;
         benchmark::DoNotOptimize(buffer.Load(path.c_str(), -1, 0));
+        lines = buffer.LineCount();
     }
+    state.counters["lines/s"] =
+        benchmark::Counter(lines, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 std::string MakePage(const std::filesystem::path& folder, const char* self, const char* name,

@@ -4,6 +4,7 @@
 
 #include "syntax/HtmlKeywords.h"
 
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -24,6 +25,15 @@ bool IsPunctuation(uint8_t c)
     return (c >= 0x22 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60)
         || (c >= 0x7B && c <= 0x7F);
 }
+
+// Outside tags, comments and strings only these bytes can change the state ("/" in scripts).
+constexpr std::array<bool, 256> kTextStops = [] {
+    std::array<bool, 256> stops{};
+    stops['<'] = stops['"'] = stops['&'] = stops['/'] = true;
+    return stops;
+}();
+constexpr uint32_t kNotPlainText =
+    HS_COMMENT | HS_IN_TAG | HS_STRING | HS_ERROR | HS_SCRIPT_COMMENT;
 
 // Index of the first occurrence of pattern at or after from, or -1.
 int FindFrom(const uint8_t* text, int length, int from, std::string_view pattern)
@@ -54,7 +64,10 @@ private:
     bool InTag() const { return m_state & HS_IN_TAG; }
     bool Named() const { return m_state & HS_NAMED; }
     bool Closing() const { return m_state & HS_CLOSING; }
-    void Block(int position, ColourClass colour) { DefineBlock(m_blocks, m_count, position, colour); }
+    void Block(int position, ColourClass colour)
+    {
+        DefineBlock(m_blocks, m_count, position, colour);
+    }
     // Whether the pattern starts at i.
     bool At(std::string_view pattern) const
     {
@@ -88,6 +101,12 @@ private:
 uint32_t CHtmlLine::Parse()
 {
     while (m_i < m_n) {
+        if (!m_blocks && !(m_state & kNotPlainText)) {
+            // Without blocks, text between tags is skipped in one go: none of it can change
+            // the state.
+            while (m_i < m_n && !kTextStops[m_text[m_i]])
+                ++m_i;
+        }
         while (m_i < m_n && IsBlank(m_text[m_i]))
             ++m_i;
         if (m_i == m_n)
@@ -217,7 +236,8 @@ void CHtmlLine::Reference()
         // The name starts with whatever follows the "&".
         while (j < m_n && IsWordChar(m_text[j]))
             ++j;
-        const std::string_view name(reinterpret_cast<const char*>(m_text) + start + 1, j - start - 1);
+        const std::string_view name(reinterpret_cast<const char*>(m_text) + start + 1,
+                                    j - start - 1);
         uint32_t flags = 0;
         if (!m_keywords.LookupAsUpper(name, flags) || !(flags & HK_ENTITY))
             colour = ColourClass::Unknown;

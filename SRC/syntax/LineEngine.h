@@ -31,7 +31,7 @@ struct EngineFamily {
     Recogniser recognise = nullptr;
     std::span<const KeywordTable> tables;         // tried in order by ClassifyWord
     WordClassifier classify = nullptr;            // null: ClassifyWord
-    uint8_t functionMarker = '(';                 // next non-blank byte that makes a Function; 0: none
+    uint8_t functionMarker = '(';                 // next non-blank byte making a Function; 0: none
     bool dotIsWordChar = false;                   // else "." counts only between non-letters
     uint32_t preprocessorMask = 0;                // states drawn as Preprocessor after a construct
     uint32_t plainTextMask = 0;                   // states in which every character is normal text
@@ -61,7 +61,10 @@ public:
     // The byte at index k; the byte just past the line reads as 0, never a word character.
     uint8_t At(int k) const { return k < length ? text[k] : 0; }
     bool HasBlocks() const { return m_blocks != nullptr; }
-    void Block(int position, ColourClass colour) { DefineBlock(m_blocks, m_count, position, colour); }
+    void Block(int position, ColourClass colour)
+    {
+        DefineBlock(m_blocks, m_count, position, colour);
+    }
     // Whether the byte at k counts as part of a word (a word character, or a "." by the
     // family's rule).
     bool IsWordAt(int k) const;

@@ -48,11 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Fail("block count out of range", line);
         for (int b = 0; b < count; ++b) {
             const ColourBlock& block = blocks[b];
-            if (block.start < 0 || block.start > length || (b && block.start <= blocks[b - 1].start))
+            const bool ordered = b == 0 || block.start > blocks[b - 1].start;
+            if (block.start < 0 || block.start > length || !ordered)
                 Fail("block starts not strictly increasing within the line", line);
             const auto colour = static_cast<int>(block.colour);
-            if (colour < 0 || colour >= kColourClassCount || block.colour == ColourClass::SelectionMargin
-                || block.colour == ColourClass::SelectedText)
+            const bool parserClass = block.colour == ColourClass::NormalText
+                || (colour >= static_cast<int>(ColourClass::Keyword) && colour < kColourClassCount);
+            if (!parserClass)
                 Fail("block colour is not a parser's class", line);
         }
         if (after > 0xFF)

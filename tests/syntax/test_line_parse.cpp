@@ -107,7 +107,9 @@ TEST(DispatchTest, HtmlHasAParserAndTheOtherTypesNoneYet)
         EXPECT_EQ(count, 0) << type;
     }
     const auto viaDispatch = [](uint32_t state, const CLineSource& s, int line, ColourBlock* b,
-                                int& count) { return ParseLine(SRC_HTML, state, s, line, b, count); };
+                                int& count) {
+        return ParseLine(SRC_HTML, state, s, line, b, count);
+    };
     const ParsedLine direct = ParseChecked(ParseHtmlLine, 0, text);
     const ParsedLine dispatched = ParseChecked(viaDispatch, 0, text);
     EXPECT_EQ(dispatched.blocks, direct.blocks);
