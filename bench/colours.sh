@@ -36,7 +36,8 @@ if ! command -v source-highlight >/dev/null; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
     source-highlight >/dev/null
 fi
-sh=$(time_of source-highlight -s html -f html -i "$dir/page10.html" -o "$dir/page10.out.html")
+highlight() { source-highlight -s html -f html -i "$dir/page10.html" -o "$dir/page10.out.html"; }
+sh=$(for i in 1 2 3; do time_of highlight; done | best)
 lines10=$(wc -l <"$dir/page10.html")
 
 echo
