@@ -51,7 +51,12 @@ CMainFrame::CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory
     resize(1000, 720);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Closing the windows below activates others; the frame no longer follows that.
+    if (m_mdi)
+        m_mdi->disconnect(this);
+}
 
 bool CMainFrame::Create()
 {
@@ -62,7 +67,11 @@ bool CMainFrame::Create()
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateTitles(); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        UpdateTitles();
+        UpdateMenusForDocuments();
+        m_router->UpdateAll();
+    });
     CreateStatusBar();
     TW_TRACE(m_settings, "Status bar created");
     StartClock();
@@ -71,6 +80,7 @@ bool CMainFrame::Create()
         UpdatePanes();
     });
     UpdateMenusForDocuments();
+    m_router->UpdateAll();
     return true;
 }
 
@@ -114,6 +124,7 @@ void CMainFrame::CreateMenus()
                 break;
             case MenuItemKind::SourceTypes: {
                 QMenu* types = menu->addMenu(FromView(item.text));
+                m_router->WatchMenu(types);
                 for (int type = 0; type < kSourceTypeCount; ++type) {
                     QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
                     action->setText(FromView(SourceTypeName(type)));
@@ -205,12 +216,21 @@ QString CMainFrame::PaneText(int paneId) const
 void CMainFrame::UpdateMenusForDocuments()
 {
     const bool haveDocument = !m_app.Documents().empty();
+    if (haveDocument == m_documentItemsShown)
+        return;
+    m_documentItemsShown = haveDocument;
     for (QMenu* menu : m_documentMenus)
         menu->menuAction()->setVisible(haveDocument);
-    for (QAction* item : m_documentItems)
-        item->setVisible(haveDocument);
+    std::vector<QAction*> items = m_documentItems;
     for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVE_ALL})
-        m_router->Action(id)->setVisible(haveDocument);
+        items.push_back(m_router->Action(id));
+    for (QAction* item : items) {
+        item->setVisible(haveDocument);
+        // Hiding an action leaves its shortcut switched off after it shows again; setting
+        // the shortcut anew registers it in the action's present state.
+        if (haveDocument && !item->shortcut().isEmpty())
+            item->setShortcut(item->shortcut());
+    }
 }
 
 void CMainFrame::UpdateRecentFileItems()
@@ -257,6 +277,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
     sub->showMaximized();
     frame->setFocus();
     UpdateTitles();
+    UpdateMenusForDocuments();
+    m_router->UpdateAll();
     return frame;
 }
 
@@ -271,7 +293,14 @@ std::vector<CChildFrame*> CMainFrame::ChildFrames() const
 
 CChildFrame* CMainFrame::ActiveChildFrame() const
 {
-    QMdiSubWindow* sub = m_mdi ? m_mdi->currentSubWindow() : nullptr;
+    if (!m_mdi)
+        return nullptr;
+    // While the main window is not active the area has no current window; the one active
+    // last still receives the commands.
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
+    const QList<QMdiSubWindow*> history = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    if (!sub && !history.isEmpty())
+        sub = history.constLast();
     return sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
 }
 

@@ -80,4 +80,5 @@ private:
     std::map<int, QLabel*> m_panes;
     QString m_savedMessage; // the message pane's text while a menu prompt shows
     bool m_promptShown = false;
+    bool m_documentItemsShown = true;
 };
