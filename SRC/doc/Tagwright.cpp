@@ -39,8 +39,8 @@ CTagwrightApp::~CTagwrightApp()
 {
     // The windows hold views of the documents, so they go first.
     m_mainFrame.reset();
-    for (CTagwrightDoc* doc : m_documents)
-        delete doc;
+    // Documents whose last window closed wait for deletion; the rest are still listed.
+    qDeleteAll(findChildren<CTagwrightDoc*>(QString(), Qt::FindDirectChildrenOnly));
     m_documents.clear();
     // The record of a clean end comes last, after the settings were written.
     if (m_settings)

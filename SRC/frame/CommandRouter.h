@@ -25,7 +25,6 @@ public:
     // The action of a command, created on first use from the command table (text, shortcut,
     // prompt, icon); triggering it routes the command.
     QAction* Action(int id);
-    bool HasAction(int id) const { return m_actions.count(id) != 0; }
 
     // Sends the command along the chain; false when no target handled it.
     bool Route(int id);

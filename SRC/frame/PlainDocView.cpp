@@ -6,7 +6,6 @@
 #include "text/QtText.h"
 
 #include <QFontDatabase>
-#include <QTextBlock>
 #include <QTimer>
 
 CKPlainDocView::CKPlainDocView(CTagwrightDoc& doc, QWidget* parent)

@@ -38,6 +38,3 @@ enum PaneId : int {
     ID_PANE_READ_ONLY = 8642,
     ID_PANE_CLOCK = 8643,
 };
-
-// The request to open a file by its full path (from the other panes and a second instance).
-constexpr int WM_OPEN_REQUEST = 1129;

@@ -94,8 +94,6 @@ constexpr int kChildToolbar[] = {ID_DOC_CLOSE, 0, ID_FILE_SAVE, ID_PREVIEW_DEFAU
 
 } // namespace
 
-std::span<const CommandInfo> Commands() { return kCommands; }
-
 const CommandInfo* FindCommand(int id)
 {
     const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),

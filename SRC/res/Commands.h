@@ -14,7 +14,6 @@ struct CommandInfo {
     std::string_view icon;     // resource name of the toolbar image, empty for none
 };
 
-std::span<const CommandInfo> Commands();
 const CommandInfo* FindCommand(int id);
 
 enum class MenuItemKind {
