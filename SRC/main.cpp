@@ -1,14 +1,16 @@
 // Entry point of the Tagwright editor.
+#include "doc/Tagwright.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagwright"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tagwright"));
-    window.resize(900, 650);
-    window.show();
-    return app.exec();
+    CTagwrightApp app;
+    if (!app.InitInstance(QApplication::arguments()))
+        return 0;
+    const int code = QApplication::exec();
+    app.ExitInstance();
+    return code;
 }

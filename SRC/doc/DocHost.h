@@ -1,0 +1,38 @@
+// What a document or the application asks of the desktop: file dialogs, messages, questions
+// and starting other programs. Tests put a scripted host in its place.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The file dialog with its code page and line-ending lists.
+struct FileDialogRequest {
+    // In.
+    QString fileName;      // proposed name, may hold a folder
+    QString initialFolder; // used when fileName has no folder
+    int codePage = 0;
+    int lineEnding = -1;
+    // Out, on confirmation.
+    QString path;
+    QString folder; // the folder the dialog ended in
+};
+
+enum class Answer { Yes, No, Cancel };
+
+class CKDocHost {
+public:
+    virtual ~CKDocHost() = default;
+
+    virtual bool ChooseFileToOpen(FileDialogRequest& request) = 0;
+    virtual bool ChooseFileToSave(FileDialogRequest& request) = 0;
+    virtual void ShowError(const QString& text) = 0;
+    virtual void ShowWarning(const QString& text) = 0;
+    virtual bool AskYesNo(const QString& text) = 0;
+    virtual Answer AskYesNoCancel(const QString& text) = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+    // Opens a file with the desktop's default program for it.
+    virtual bool OpenWithDefaultProgram(const QString& path) = 0;
+    // Starts a program detached; on failure error holds the reason.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments,
+                              QString& error) = 0;
+};

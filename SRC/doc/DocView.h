@@ -1,0 +1,28 @@
+// A view of a document as the document and the frames see it. The placeholder text view and
+// the editing view both stand behind it, so the document and the frame logic never depend on
+// which one is shown.
+#pragma once
+
+#include "frame/CommandTarget.h"
+
+#include <QString>
+
+#include <functional>
+
+class CTagwrightDoc;
+class QWidget;
+
+class CKDocView : public CKCommandTarget {
+public:
+    ~CKDocView() override = default;
+
+    virtual QWidget* Widget() = 0;
+    virtual CTagwrightDoc& Document() = 0;
+    // The document's source type changed: colour the whole text again.
+    virtual void OnSourceTypeChanged() = 0;
+    // The live text of a status pane; false leaves the pane empty and disabled.
+    virtual bool PaneText(int paneId, QString& text) = 0;
+};
+
+// Makes the view that a new document window shows.
+using DocViewFactory = std::function<CKDocView*(CTagwrightDoc& doc, QWidget* parent)>;

@@ -1,0 +1,18 @@
+// Showing the document as a web page in the system's default browser or in browser 1 or 2.
+#pragma once
+
+#include <QString>
+
+class AppSettings;
+class CTagwrightDoc;
+
+enum class PreviewTarget { DefaultBrowser = 0, Browser1 = 1, Browser2 = 2 };
+
+inline constexpr char kPreviewFileName[] = "~TagwrightPreview.HTML";
+
+// Deletes the preview file written last, if any, and forgets it.
+void DeletePreviewFile(AppSettings& settings);
+// Writes the text where a browser can read it and starts the browser on it.
+void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target);
+// TMPDIR, then TMP, then TEMP, then /tmp.
+QString TemporaryFolder();

@@ -1,0 +1,259 @@
+// Start-up, the document list, the application's commands and exit.
+#include "doc/Tagwright.h"
+
+#include "doc/DebugReportDialog.h"
+#include "doc/DesktopHost.h"
+#include "doc/InstanceGuard.h"
+#include "doc/KSettingsStore.h"
+#include "doc/Preview.h"
+#include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
+#include "doc/core/VersionInfo.h"
+#include "frame/ChildFrm.h"
+#include "frame/MainFrm.h"
+#include "frame/PlainDocView.h"
+#include "res/CommandIds.h"
+#include "res/Strings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <clocale>
+
+namespace {
+
+QString Res(int id)
+{
+    const std::string_view text = ResString(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+CTagwrightApp::CTagwrightApp(QObject* parent) : QObject(parent) {}
+
+CTagwrightApp::~CTagwrightApp()
+{
+    // The windows hold views of the documents, so they go first.
+    m_mainFrame.reset();
+    // Documents whose last window closed wait for deletion; the rest are still listed.
+    qDeleteAll(findChildren<CTagwrightDoc*>(QString(), Qt::FindDirectChildrenOnly));
+    m_documents.clear();
+    // The record of a clean end comes last, after the settings were written.
+    if (m_settings)
+        m_settings->TraceCleanExit(__LINE__, __FILE__);
+}
+
+bool CTagwrightApp::InitInstance(const QStringList& arguments)
+{
+    const QString file = arguments.size() > 1 ? arguments.at(1) : QString();
+
+    // Another instance takes the file and this one ends without touching the settings.
+    m_guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
+    if (m_guard->AnotherInstanceRuns()) {
+        if (!file.isEmpty())
+            m_guard->HandOver(QFileInfo(file).absoluteFilePath());
+        return false;
+    }
+
+    std::setlocale(LC_ALL, "");
+    m_store = std::make_unique<CKSettingsStore>();
+    m_settings = std::make_unique<AppSettings>(*m_store);
+    if (!m_settings->Start(&CKDebugReportDialog::Ask))
+        return false;
+    m_saveSettingsAtExit = true;
+    TW_TRACE(*m_settings, "Settings root " + NativePath(m_store->Path()));
+
+    m_recent.Load(*m_store);
+    TW_TRACE(*m_settings, "Recent files loaded");
+
+    m_host = std::make_unique<CKDesktopHost>([this]() -> QWidget* { return QApplication::activeWindow() ? QApplication::activeWindow() : m_mainFrame.get(); });
+    const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
+        return new CKPlainDocView(doc, parent);
+    };
+    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views);
+    if (!m_mainFrame->Create())
+        return false;
+    TW_TRACE(*m_settings, "Main frame created");
+
+    connect(m_guard.get(), &CKInstanceGuard::fileRequested, m_mainFrame.get(), &CMainFrame::OpenRequest);
+    m_guard->Listen();
+
+    if (file.isEmpty()) {
+        NewDocument();
+    } else if (!OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
+        TW_TRACE(*m_settings, "Command line file not opened");
+        return false;
+    }
+    TW_TRACE(*m_settings, "Command line processed");
+
+    m_mainFrame->show();
+    TW_TRACE(*m_settings, "Main window shown");
+    return true;
+}
+
+void CTagwrightApp::ExitInstance()
+{
+    if (!m_saveSettingsAtExit)
+        return;
+    TW_TRACE(*m_settings, "Exit");
+    DeletePreviewFile(*m_settings);
+    m_recent.Save(*m_store);
+    m_settings->SaveAtExit();
+}
+
+CTagwrightDoc* CTagwrightApp::CreateDocument()
+{
+    auto* doc = new CTagwrightDoc(*m_settings, *m_host, this);
+    connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
+    return doc;
+}
+
+CTagwrightDoc* CTagwrightApp::NewDocument()
+{
+    CTagwrightDoc* doc = CreateDocument();
+    doc->OnNewDocument();
+    const std::string_view name = DocDescriptorField(DOC_NEW_FILE_NAME);
+    doc->SetTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+                  + QString::number(++m_untitledCount));
+    m_documents.push_back(doc);
+    m_mainFrame->CreateChildFrame(*doc);
+    return doc;
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (CTagwrightDoc* doc : m_documents) {
+        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
+            m_mainFrame->ActivateDocument(*doc);
+            return doc;
+        }
+    }
+    CTagwrightDoc* doc = CreateDocument();
+    if (!doc->OnOpenDocument(full)) {
+        delete doc;
+        return nullptr;
+    }
+    m_documents.push_back(doc);
+    m_mainFrame->CreateChildFrame(*doc);
+    AddRecentFile(full);
+    return doc;
+}
+
+bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)
+{
+    if (!doc.SaveModified())
+        return false;
+    m_mainFrame->CloseDocumentWindows(doc);
+    return true;
+}
+
+void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
+{
+    if (!doc->Views().empty())
+        return;
+    const auto it = std::find(m_documents.begin(), m_documents.end(), doc);
+    if (it == m_documents.end())
+        return;
+    m_documents.erase(it);
+    doc->deleteLater();
+}
+
+bool CTagwrightApp::SaveAllModified()
+{
+    return std::all_of(m_documents.begin(), m_documents.end(),
+                       [](CTagwrightDoc* doc) { return doc->SaveModified(); });
+}
+
+void CTagwrightApp::AddRecentFile(const QString& path)
+{
+    m_recent.Add(NativePath(path));
+}
+
+void CTagwrightApp::OnFileOpen()
+{
+    GlobalSettings& global = m_settings->Global();
+    FileDialogRequest request;
+    if (global.rememberLastDirectory)
+        request.initialFolder = QFile::decodeName(m_settings->LastFile(settings_values::kLastOpenPath).c_str());
+    request.codePage = global.codePage;
+    request.lineEnding = -1;
+    if (!m_host->ChooseFileToOpen(request))
+        return;
+    if (global.rememberLastDirectory)
+        m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
+    global.codePage = request.codePage;
+    global.lineEnding = request.lineEnding;
+    OpenDocumentFile(request.path);
+}
+
+void CTagwrightApp::OnFileSaveAll()
+{
+    for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
+        if (doc->IsModified())
+            doc->DoFileSave();
+}
+
+void CTagwrightApp::OnAppAbout()
+{
+    const QString text = Res(IDS_VERSION_LINE)
+                             .arg(kVersionMajor)
+                             .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
+                             .arg(kVersionBuild)
+                         + QLatin1Char('\n') + Res(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
+    QMessageBox::about(m_mainFrame.get(), QStringLiteral("About Tagwright"), text);
+}
+
+bool CTagwrightApp::OnCommand(int id)
+{
+    if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
+        const int index = id - ID_FILE_MRU_FIRST;
+        if (index >= static_cast<int>(m_recent.Paths().size()))
+            return true;
+        const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+        if (!OpenDocumentFile(path))
+            m_recent.Remove(index);
+        return true;
+    }
+    switch (id) {
+    case ID_FILE_NEW:
+        NewDocument();
+        return true;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return true;
+    case ID_FILE_SAVE_ALL:
+        OnFileSaveAll();
+        return true;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    case ID_APP_EXIT:
+        m_mainFrame->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTagwrightApp::OnUpdateCommand(CmdUI& ui)
+{
+    if (ui.id >= ID_FILE_MRU_FIRST && ui.id <= ID_FILE_MRU_LAST)
+        return true;
+    switch (ui.id) {
+    case ID_FILE_SAVE_ALL:
+        ui.Enable(!m_documents.empty());
+        return true;
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_APP_ABOUT:
+    case ID_APP_EXIT:
+        return true;
+    default:
+        return false;
+    }
+}

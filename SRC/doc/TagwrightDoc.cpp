@@ -1,0 +1,285 @@
+// The document: source type, open, save and save as, the modified mark and its commands.
+#include "doc/TagwrightDoc.h"
+
+#include "doc/DocHost.h"
+#include "doc/Preview.h"
+#include "doc/core/AppSettings.h"
+#include "doc/core/SourceTypes.h"
+#include "res/CommandIds.h"
+#include "res/Strings.h"
+#include "text/CodePages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+QString Res(int id)
+{
+    const std::string_view text = ResString(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PageName(int page)
+{
+    const std::string_view name = CodePageName(page);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString ErrorText(const CKTextBuffer& buffer)
+{
+    return QString::fromLocal8Bit(buffer.LastErrorText());
+}
+
+} // namespace
+
+std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+void CKDocBuffer::SetModified(bool modified)
+{
+    CKTextBuffer::SetModified(modified);
+    m_doc.SetModifiedFlag(modified);
+}
+
+CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* parent)
+    : QObject(parent), m_settings(settings), m_host(host)
+{
+}
+
+CTagwrightDoc::~CTagwrightDoc() { m_buffer.Clear(); }
+
+void CTagwrightDoc::SetSourceType(int type)
+{
+    if (type < 0 || type >= kSourceTypeCount)
+        return;
+    m_sourceType = type;
+    for (CKDocView* view : m_views)
+        view->OnSourceTypeChanged();
+}
+
+void CTagwrightDoc::SetPathName(const QString& path)
+{
+    m_pathName = path;
+    SetTitle(QFileInfo(path).fileName());
+}
+
+void CTagwrightDoc::SetTitle(const QString& title)
+{
+    m_title = title;
+    emit titleChanged();
+}
+
+QString CTagwrightDoc::DisplayTitle() const
+{
+    return m_modified ? m_title + QStringLiteral(" *") : m_title;
+}
+
+void CTagwrightDoc::SetModifiedFlag(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit titleChanged();
+}
+
+bool CTagwrightDoc::OnNewDocument()
+{
+    m_buffer.Clear();
+    m_sourceType = SRC_HTML;
+    m_lossyBytesRead = 0;
+    const bool ok = m_buffer.InitEmpty(0, 0);
+    SetModifiedFlag(false);
+    return ok;
+}
+
+bool CTagwrightDoc::OnOpenDocument(const QString& path)
+{
+    TW_TRACE(m_settings, "Open document \"" + NativePath(path) + "\"");
+    m_sourceType = SourceTypeForPath(NativePath(path));
+    if (!QFileInfo::exists(path)) {
+        // A new file: the text is saved there on the first Save.
+        OnNewDocument();
+        SetPathName(path);
+        return true;
+    }
+    GlobalSettings& global = m_settings.Global();
+    if (!m_buffer.Load(NativePath(path).c_str(), global.lineEnding, global.codePage)) {
+        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
+        return false;
+    }
+    global.lineEnding = m_buffer.LineEnding();
+    m_lossyBytesRead = m_buffer.LossyByteCount();
+    SetPathName(path);
+    SetModifiedFlag(false);
+    if (m_lossyBytesRead > 0)
+        m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(path).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+    return true;
+}
+
+bool CTagwrightDoc::ConfirmLossySave()
+{
+    const QString name = m_pathName.isEmpty() ? m_title : m_pathName;
+    if (m_lossyBytesRead > 0
+        && !m_host.AskYesNo(Res(IDS_LOSSY_SAVE).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
+        return false;
+    const int64_t unsaveable = m_buffer.UnsaveableCharCount(m_buffer.CodePage());
+    return unsaveable == 0
+           || m_host.AskYesNo(Res(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(PageName(m_buffer.CodePage())));
+}
+
+bool CTagwrightDoc::OnSaveDocument(const QString& path)
+{
+    TW_TRACE(m_settings, "Save document \"" + NativePath(path) + "\"");
+    if (!ConfirmLossySave())
+        return false;
+    m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
+    if (!m_buffer.Save(NativePath(path).c_str(), -1, true)) {
+        m_host.ShowError(Res(IDS_SAVE_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
+        return false;
+    }
+    m_lossyBytesRead = 0;
+    return true;
+}
+
+QString CTagwrightDoc::ProposedSaveName(bool replace) const
+{
+    if (!m_pathName.isEmpty() || !replace)
+        return m_pathName;
+    QString name = m_title;
+    const auto cut = std::find_if(name.begin(), name.end(), [](QChar c) {
+        return QStringLiteral(" #%;/\\").contains(c);
+    });
+    name.truncate(cut - name.begin());
+    const std::string_view ext = DocDescriptorField(DOC_FILTER_EXTENSION);
+    return name + QString::fromUtf8(ext.data(), static_cast<qsizetype>(ext.size()));
+}
+
+bool CTagwrightDoc::DoSave(const QString& path, bool replace)
+{
+    QString target = path;
+    GlobalSettings& global = m_settings.Global();
+    const int oldCodePage = m_buffer.CodePage();
+    const int oldLineEnding = m_buffer.LineEnding();
+    if (target.isEmpty()) {
+        FileDialogRequest request;
+        request.fileName = ProposedSaveName(replace);
+        const bool remember = global.rememberLastDirectory != 0;
+        if (remember && !request.fileName.contains(QLatin1Char('/')))
+            request.initialFolder = QString::fromStdString(m_settings.LastFile(settings_values::kLastSavePath));
+        request.codePage = oldCodePage;
+        request.lineEnding = oldLineEnding;
+        if (!m_host.ChooseFileToSave(request))
+            return false;
+        if (remember)
+            m_settings.SetLastFile(settings_values::kLastSavePath, NativePath(request.folder));
+        const int lineEnding = request.lineEnding < 0 ? 0 : request.lineEnding;
+        global.codePage = request.codePage;
+        global.lineEnding = lineEnding;
+        m_buffer.SetCodePage(request.codePage);
+        m_buffer.SetLineEnding(lineEnding);
+        target = request.path;
+    }
+
+    m_host.SetWaitCursor(true);
+    const bool saved = OnSaveDocument(target);
+    m_host.SetWaitCursor(false);
+    if (!saved) {
+        // The file on disk keeps its old format, so the text does too.
+        m_buffer.SetCodePage(oldCodePage);
+        m_buffer.SetLineEnding(oldLineEnding);
+        return false;
+    }
+    if (replace)
+        SetPathName(target);
+    return true;
+}
+
+bool CTagwrightDoc::DoFileSave()
+{
+    const bool readOnly = !m_pathName.isEmpty() && QFileInfo::exists(m_pathName)
+                          && access(NativePath(m_pathName).c_str(), W_OK) != 0;
+    return DoSave(m_pathName.isEmpty() || readOnly ? QString() : m_pathName, true);
+}
+
+bool CTagwrightDoc::SaveModified()
+{
+    if (!m_modified)
+        return true;
+    const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
+    switch (m_host.AskYesNoCancel(Res(IDS_ASK_TO_SAVE).arg(name))) {
+    case Answer::Yes:
+        return DoFileSave();
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CTagwrightDoc::AddView(CKDocView* view) { m_views.push_back(view); }
+
+void CTagwrightDoc::RemoveView(CKDocView* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+bool CTagwrightDoc::OnCommand(int id)
+{
+    if (id >= ID_SOURCE_TYPE_FIRST && id <= ID_SOURCE_TYPE_LAST) {
+        SetSourceType(id - ID_SOURCE_TYPE_FIRST);
+        return true;
+    }
+    switch (id) {
+    case ID_PREVIEW_DEFAULT_BROWSER:
+        ExternalPreview(*this, PreviewTarget::DefaultBrowser);
+        return true;
+    case ID_PREVIEW_BROWSER_1:
+        ExternalPreview(*this, PreviewTarget::Browser1);
+        return true;
+    case ID_PREVIEW_BROWSER_2:
+        ExternalPreview(*this, PreviewTarget::Browser2);
+        return true;
+    case ID_FILE_SAVE:
+        DoFileSave();
+        return true;
+    case ID_FILE_SAVE_AS:
+        DoSave(QString(), true);
+        return true;
+    case ID_FILE_CLOSE:
+    case ID_DOC_CLOSE:
+        emit closeRequested();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTagwrightDoc::OnUpdateCommand(CmdUI& ui)
+{
+    if (ui.id >= ID_SOURCE_TYPE_FIRST && ui.id <= ID_SOURCE_TYPE_LAST) {
+        ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == m_sourceType);
+        return true;
+    }
+    switch (ui.id) {
+    case ID_PREVIEW:
+    case ID_SOURCE:
+        ui.Enable(false);
+        return true;
+    case ID_PREVIEW_DEFAULT_BROWSER:
+    case ID_PREVIEW_BROWSER_1:
+    case ID_PREVIEW_BROWSER_2:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_CLOSE:
+    case ID_DOC_CLOSE:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,131 @@
+// The global settings record: defaults and the little-endian stored layout.
+#include "doc/core/GlobalSettings.h"
+
+#include "doc/core/ByteFields.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using namespace global_record;
+
+constexpr ColourPair kDefaultColours[kColourClassCount] = {
+    {0x000000, 0xC0C0C0}, // Normal text
+    {0x000000, 0xE0E0E0}, // Selection margin
+    {0xC0C0C0, 0x000000}, // Selected text
+    {0xC00000, 0xC0C0C0}, // Tag/keyword
+    {0xC04060, 0xC0C0C0}, // Closing tag
+    {0x404080, 0xC0C0C0}, // Number
+    {0x804080, 0xC0C0C0}, // String
+    {0x008000, 0xC0C0C0}, // Comment
+    {0x800000, 0xC0C0C0}, // Operator
+    {0x804000, 0xC0C0C0}, // Tag parameter/preprocessor
+    {0x804080, 0xC0C0C0}, // Tag value/usr1
+    {0x408080, 0xC0C0C0}, // Function
+    {0x804040, 0xC0C0C0}, // Tag enum/usr2
+    {0x000040, 0xC0C0C0}, // &-values
+    {0x000080, 0xC0C0C0}, // Unknown
+    {0xFFFFFF, 0x0000FF}, // Error
+};
+
+// The 32-bit fields after the browser paths, in stored order.
+template <typename Settings>
+auto NumberFields(Settings& s)
+{
+    return std::array{&s.rememberLastDirectory, &s.createBackups, &s.smoothScroll,
+                      &s.selectionMargin,       &s.dragDropDisabled, &s.debugOn,
+                      &s.saveBeforePreview,     &s.autoIndent,    &s.smartIndent,
+                      &s.smartUndo,             &s.useTabs,       &s.tabSize,
+                      &s.codePage,              &s.lineEnding};
+}
+
+template <size_t N>
+std::string ZeroTerminated(const std::array<char, N>& field)
+{
+    return std::string(field.data(), strnlen(field.data(), N));
+}
+
+} // namespace
+
+std::string LogFont::FaceName() const { return ZeroTerminated(faceName); }
+
+std::string GlobalSettings::BrowserPath(int browser) const
+{
+    return ZeroTerminated(browser == 1 ? browser1 : browser2);
+}
+
+void GlobalSettings::SetBrowserPath(int browser, std::string_view path)
+{
+    auto& field = browser == 1 ? browser1 : browser2;
+    field.fill(0);
+    std::copy_n(path.begin(), std::min(path.size(), kBrowserPathSize - 1), field.begin());
+}
+
+GlobalSettings DefaultGlobalSettings()
+{
+    GlobalSettings s;
+    s.font.height = -13;
+    s.font.charSet = 204;
+    s.font.quality = 2;
+    s.font.pitchAndFamily = 0x31;
+    std::memcpy(s.font.faceName.data(), "Courier", 7);
+    std::copy(std::begin(kDefaultColours), std::end(kDefaultColours), s.colours.begin());
+    s.rememberLastDirectory = 1;
+    s.createBackups = 1;
+    s.selectionMargin = 1;
+    s.saveBeforePreview = 1;
+    s.autoIndent = 1;
+    s.smartIndent = 1;
+    s.smartUndo = 1;
+    s.useTabs = 1;
+    s.tabSize = 4;
+    return s;
+}
+
+std::vector<uint8_t> EncodeGlobalSettings(const GlobalSettings& s)
+{
+    std::vector<uint8_t> out(kSize, 0);
+    ByteWriter w(out.data());
+    const LogFont& f = s.font;
+    for (int32_t v : {f.height, f.width, f.escapement, f.orientation, f.weight})
+        w.Int32(v);
+    for (uint8_t v : {f.italic, f.underline, f.strikeOut, f.charSet, f.outPrecision,
+                      f.clipPrecision, f.quality, f.pitchAndFamily})
+        w.Byte(v);
+    w.Bytes(f.faceName.data(), f.faceName.size());
+    for (const ColourPair& pair : s.colours) {
+        w.Uint32(pair.text);
+        w.Uint32(pair.background);
+    }
+    w.Bytes(s.browser1.data(), s.browser1.size());
+    w.Bytes(s.browser2.data(), s.browser2.size());
+    for (const int32_t* v : NumberFields(s))
+        w.Int32(*v);
+    return out;
+}
+
+bool DecodeGlobalSettings(const uint8_t* data, size_t size, GlobalSettings& out)
+{
+    if (size != kSize)
+        return false;
+    GlobalSettings s;
+    ByteReader r(data);
+    LogFont& f = s.font;
+    for (int32_t* v : {&f.height, &f.width, &f.escapement, &f.orientation, &f.weight})
+        *v = r.Int32();
+    for (uint8_t* v : {&f.italic, &f.underline, &f.strikeOut, &f.charSet, &f.outPrecision,
+                       &f.clipPrecision, &f.quality, &f.pitchAndFamily})
+        *v = r.Byte();
+    r.Bytes(f.faceName.data(), f.faceName.size());
+    for (ColourPair& pair : s.colours) {
+        pair.text = r.Uint32();
+        pair.background = r.Uint32();
+    }
+    r.Bytes(s.browser1.data(), s.browser1.size());
+    r.Bytes(s.browser2.data(), s.browser2.size());
+    for (int32_t* v : NumberFields(s))
+        *v = r.Int32();
+    out = s;
+    return true;
+}

@@ -1,0 +1,104 @@
+// Command actions, routing along the chain of targets and the update passes.
+#include "frame/CommandRouter.h"
+
+#include "res/Commands.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+constexpr int kIdleIntervalMs = 200;
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+CKCommandRouter::CKCommandRouter(Chain chain, QObject* parent)
+    : QObject(parent), m_chain(std::move(chain)), m_idleTimer(new QTimer(this))
+{
+    m_idleTimer->setInterval(kIdleIntervalMs);
+    connect(m_idleTimer, &QTimer::timeout, this, [this] {
+        UpdateAll();
+        emit idle();
+    });
+    m_idleTimer->start();
+}
+
+QAction* CKCommandRouter::Action(int id)
+{
+    if (const auto it = m_actions.find(id); it != m_actions.end())
+        return it->second;
+    auto* action = new QAction(this);
+    if (const CommandInfo* info = FindCommand(id)) {
+        action->setText(FromView(info->menuText));
+        if (!info->shortcut.empty())
+            action->setShortcut(QKeySequence(FromView(info->shortcut)));
+        action->setStatusTip(FromView(info->prompt));
+        action->setToolTip(FromView(info->toolTip));
+        if (!info->icon.empty())
+            action->setIcon(QIcon(QStringLiteral(":/toolbar/") + FromView(info->icon)));
+    }
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] {
+        Route(id);
+        UpdateAll();
+    });
+    m_actions.emplace(id, action);
+    return action;
+}
+
+bool CKCommandRouter::Route(int id)
+{
+    // The handler may close the window that was first in the chain, so each target is asked
+    // from a fresh chain only once.
+    for (CKCommandTarget* target : m_chain())
+        if (target->OnCommand(id))
+            return true;
+    return false;
+}
+
+void CKCommandRouter::Update(int id)
+{
+    const auto it = m_actions.find(id);
+    if (it == m_actions.end())
+        return;
+    CmdUI ui(id);
+    bool handled = false;
+    for (CKCommandTarget* target : m_chain())
+        if ((handled = target->OnUpdateCommand(ui)))
+            break;
+    QAction* action = it->second;
+    action->setEnabled(handled && ui.enabled);
+    if (handled && ui.hasText)
+        action->setText(ui.text);
+    if (action->isCheckable())
+        action->setChecked(ui.checked);
+}
+
+void CKCommandRouter::UpdateAll()
+{
+    for (const auto& [id, action] : m_actions)
+        Update(id);
+}
+
+void CKCommandRouter::WatchMenu(QMenu* menu)
+{
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
+}
+
+void CKCommandRouter::UpdateMenu(QMenu* menu)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->menu())
+            UpdateMenu(action->menu());
+        else if (!action->isSeparator() && action->data().isValid())
+            Update(action->data().toInt());
+    }
+}

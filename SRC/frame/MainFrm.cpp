@@ -1,0 +1,422 @@
+// The main window, its bars and panes, and the window commands.
+#include "frame/MainFrm.h"
+
+#include "doc/Tagwright.h"
+#include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
+#include "doc/core/SourceTypes.h"
+#include "frame/ChildFrm.h"
+#include "frame/CommandRouter.h"
+#include "res/CommandIds.h"
+#include "res/Commands.h"
+#include "res/Strings.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kClockIntervalMs = 1000;
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The panes right of the message pane, with the texts that size them.
+const std::pair<int, const char*> kPanes[] = {
+    {ID_PANE_POSITION, "Ln XXX, Col XXX"}, {ID_PANE_OVERWRITE, "OVR"},
+    {ID_PANE_LINE_ENDING, "CLRF: UNIX"},   {ID_PANE_CODE_PAGE, "ENC: DOS"},
+    {ID_PANE_READ_ONLY, "READ"},
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory viewFactory)
+    : m_app(app), m_settings(settings), m_viewFactory(std::move(viewFactory)),
+      m_router(new CKCommandRouter([this] { return RouteChain(); }, this))
+{
+    Q_INIT_RESOURCE(icons);
+    setWindowTitle(QStringLiteral("Tagwright"));
+    resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Closing the windows below activates others; the frame no longer follows that.
+    if (m_mdi)
+        m_mdi->disconnect(this);
+}
+
+bool CMainFrame::Create()
+{
+    CreateMenus();
+    TW_TRACE(m_settings, "Menus created");
+    CreateToolBar();
+    TW_TRACE(m_settings, "Toolbar created");
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("workspace"));
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        UpdateTitles();
+        UpdateMenusForDocuments();
+        m_router->UpdateAll();
+    });
+    CreateStatusBar();
+    TW_TRACE(m_settings, "Status bar created");
+    StartClock();
+    connect(m_router, &CKCommandRouter::idle, this, [this] {
+        UpdateMenusForDocuments();
+        UpdatePanes();
+    });
+    UpdateMenusForDocuments();
+    m_router->UpdateAll();
+    return true;
+}
+
+std::vector<CKCommandTarget*> CMainFrame::RouteChain()
+{
+    std::vector<CKCommandTarget*> chain;
+    if (CKDocView* view = ActiveView()) {
+        chain.push_back(view);
+        chain.push_back(&view->Document());
+    }
+    chain.push_back(this);
+    chain.push_back(&m_app);
+    return chain;
+}
+
+void CMainFrame::CreateMenus()
+{
+    for (const MenuInfo& info : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(FromView(info.title));
+        m_router->WatchMenu(menu);
+        if (info.needsDocument)
+            m_documentMenus.push_back(menu);
+        for (const MenuItem& item : info.items) {
+            QAction* added = nullptr;
+            switch (item.kind) {
+            case MenuItemKind::Command:
+                added = m_router->Action(item.id);
+                menu->addAction(added);
+                break;
+            case MenuItemKind::Separator:
+                added = menu->addSeparator();
+                break;
+            case MenuItemKind::RecentFiles:
+                for (int id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id) {
+                    QAction* action = m_router->Action(id);
+                    action->setVisible(false);
+                    menu->addAction(action);
+                    m_recentItems.push_back(action);
+                }
+                connect(menu, &QMenu::aboutToShow, this, [this] { UpdateRecentFileItems(); });
+                break;
+            case MenuItemKind::SourceTypes: {
+                QMenu* types = menu->addMenu(FromView(item.text));
+                m_router->WatchMenu(types);
+                for (int type = 0; type < kSourceTypeCount; ++type) {
+                    QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
+                    action->setText(FromView(SourceTypeName(type)));
+                    action->setCheckable(true);
+                    types->addAction(action);
+                }
+                added = types->menuAction();
+                break;
+            }
+            case MenuItemKind::Toolbars: {
+                QMenu* bars = menu->addMenu(FromView(item.text));
+                QAction* toggle = m_router->Action(ID_VIEW_TOOLBAR);
+                toggle->setCheckable(true);
+                bars->addAction(toggle);
+                break;
+            }
+            }
+            if (item.needsDocument && added)
+                m_documentItems.push_back(added);
+        }
+    }
+    m_router->Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_standardBar = addToolBar(QStringLiteral("Standard"));
+    m_standardBar->setObjectName(QStringLiteral("Standard"));
+    m_standardBar->setIconSize(QSize(16, 16));
+    for (const int id : StandardToolbar()) {
+        if (id == 0)
+            m_standardBar->addSeparator();
+        else
+            m_standardBar->addAction(m_router->Action(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_messagePane = new QLabel(FromView(ResString(IDS_IDLE_MESSAGE)), this);
+    statusBar()->addWidget(m_messagePane, 1);
+    for (const auto& [id, sizing] : kPanes) {
+        auto* pane = new QLabel(this);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromLatin1(sizing)) + 8);
+        statusBar()->addPermanentWidget(pane);
+        m_panes[id] = pane;
+    }
+    auto* clock = new QLabel(this);
+    clock->setAlignment(Qt::AlignCenter);
+    clock->setMinimumWidth(clock->fontMetrics().horizontalAdvance(QTime::currentTime().toString(QStringLiteral("HH:mm"))) + 8);
+    statusBar()->addPermanentWidget(clock);
+    m_panes[ID_PANE_CLOCK] = clock;
+}
+
+void CMainFrame::StartClock()
+{
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("clock"));
+    connect(timer, &QTimer::timeout, this, [this] { UpdateClock(); });
+    timer->start(kClockIntervalMs);
+    UpdateClock();
+}
+
+void CMainFrame::UpdateClock()
+{
+    m_panes[ID_PANE_CLOCK]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm")));
+}
+
+void CMainFrame::UpdatePanes()
+{
+    CKDocView* view = ActiveView();
+    for (const auto& [id, sizing] : kPanes) {
+        QString text;
+        const bool enabled = view && view->PaneText(id, text);
+        m_panes[id]->setText(enabled ? text : QString());
+        m_panes[id]->setEnabled(enabled);
+    }
+}
+
+QString CMainFrame::PaneText(int paneId) const
+{
+    if (paneId == ID_PANE_MESSAGE)
+        return m_messagePane->text();
+    const auto it = m_panes.find(paneId);
+    return it == m_panes.end() ? QString() : it->second->text();
+}
+
+void CMainFrame::UpdateMenusForDocuments()
+{
+    const bool haveDocument = !m_app.Documents().empty();
+    if (haveDocument == m_documentItemsShown)
+        return;
+    m_documentItemsShown = haveDocument;
+    for (QMenu* menu : m_documentMenus)
+        menu->menuAction()->setVisible(haveDocument);
+    std::vector<QAction*> items = m_documentItems;
+    for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVE_ALL})
+        items.push_back(m_router->Action(id));
+    for (QAction* item : items) {
+        item->setVisible(haveDocument);
+        // Hiding an action leaves its shortcut switched off after it shows again; setting
+        // the shortcut anew registers it in the action's present state.
+        if (haveDocument && !item->shortcut().isEmpty())
+            item->setShortcut(item->shortcut());
+    }
+}
+
+void CMainFrame::UpdateRecentFileItems()
+{
+    const std::vector<std::string>& paths = m_app.Recent().Paths();
+    for (size_t i = 0; i < m_recentItems.size(); ++i) {
+        QAction* action = m_recentItems[i];
+        action->setVisible(i < paths.size());
+        if (i < paths.size())
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(QFile::decodeName(paths[i].c_str()))));
+    }
+}
+
+void CMainFrame::UpdateTitles()
+{
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(sub->widget());
+        if (!frame)
+            continue;
+        CTagwrightDoc& doc = frame->Document();
+        QString title = doc.DisplayTitle();
+        const auto& views = doc.Views();
+        if (views.size() > 1) {
+            const auto it = std::find(views.begin(), views.end(), frame->View());
+            title = doc.Title() + QStringLiteral(":%1").arg(it - views.begin() + 1)
+                    + (doc.IsModified() ? QStringLiteral(" *") : QString());
+        }
+        sub->setWindowTitle(title);
+    }
+    CTagwrightDoc* doc = ActiveDocument();
+    setWindowTitle(doc ? QStringLiteral("Tagwright - [%1]").arg(ActiveChildFrame()->parentWidget()->windowTitle())
+                       : QStringLiteral("Tagwright"));
+}
+
+CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
+{
+    CKDocView* view = m_viewFactory(doc, nullptr);
+    auto* frame = new CChildFrame(view, *m_router);
+    QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
+    connect(frame, &CChildFrame::viewClosed, &m_app, &CTagwrightApp::OnViewClosed);
+    connect(frame, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { UpdateTitles(); }); });
+    sub->showMaximized();
+    frame->setFocus();
+    UpdateTitles();
+    UpdateMenusForDocuments();
+    m_router->UpdateAll();
+    return frame;
+}
+
+std::vector<CChildFrame*> CMainFrame::ChildFrames() const
+{
+    std::vector<CChildFrame*> frames;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        if (auto* frame = qobject_cast<CChildFrame*>(sub->widget()))
+            frames.push_back(frame);
+    return frames;
+}
+
+CChildFrame* CMainFrame::ActiveChildFrame() const
+{
+    if (!m_mdi)
+        return nullptr;
+    // While the main window is not active the area has no current window; the one active
+    // last still receives the commands.
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
+    const QList<QMdiSubWindow*> history = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    if (!sub && !history.isEmpty())
+        sub = history.constLast();
+    return sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
+}
+
+CKDocView* CMainFrame::ActiveView() const
+{
+    CChildFrame* frame = ActiveChildFrame();
+    return frame ? frame->View() : nullptr;
+}
+
+CTagwrightDoc* CMainFrame::ActiveDocument() const
+{
+    CKDocView* view = ActiveView();
+    return view ? &view->Document() : nullptr;
+}
+
+void CMainFrame::ActivateDocument(CTagwrightDoc& doc)
+{
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(sub->widget());
+        if (frame && &frame->Document() == &doc) {
+            m_mdi->setActiveSubWindow(sub);
+            return;
+        }
+    }
+}
+
+void CMainFrame::CloseDocumentWindows(CTagwrightDoc& doc)
+{
+    for (CChildFrame* frame : ChildFrames())
+        if (&frame->Document() == &doc)
+            frame->CloseWithoutAsking();
+}
+
+void CMainFrame::OpenRequest(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return;
+    m_app.OpenDocumentFile(info.absoluteFilePath());
+    raise();
+    activateWindow();
+}
+
+bool CMainFrame::OnCommand(int id)
+{
+    switch (id) {
+    case ID_VIEW_TOOLBAR:
+        m_standardBar->setVisible(!m_standardBar->isVisible());
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        return true;
+    case ID_WINDOW_NEW:
+        if (CTagwrightDoc* doc = ActiveDocument())
+            CreateChildFrame(*doc);
+        return true;
+    case ID_WINDOW_CASCADE:
+        m_mdi->cascadeSubWindows();
+        return true;
+    case ID_WINDOW_TILE:
+        m_mdi->tileSubWindows();
+        return true;
+    case ID_WINDOW_ARRANGE:
+        for (QMdiSubWindow* sub : m_mdi->subWindowList())
+            if (sub->isMinimized())
+                sub->showMinimized();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::OnUpdateCommand(CmdUI& ui)
+{
+    switch (ui.id) {
+    case ID_VIEW_TOOLBAR:
+        ui.SetCheck(m_standardBar->isVisible());
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        ui.SetCheck(statusBar()->isVisible());
+        return true;
+    case ID_WINDOW_NEW:
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE:
+    case ID_WINDOW_ARRANGE:
+        ui.Enable(ActiveDocument() != nullptr);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // A menu prompt replaces the message pane's text until the menu closes.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty()) {
+            if (!m_promptShown)
+                m_savedMessage = m_messagePane->text();
+            m_promptShown = true;
+            m_messagePane->setText(tip);
+        } else if (m_promptShown) {
+            m_promptShown = false;
+            m_messagePane->setText(m_savedMessage);
+        }
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_app.SaveAllModified()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

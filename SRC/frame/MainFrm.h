@@ -1,0 +1,84 @@
+// The main window: menus, the Standard toolbar, the document windows, the status bar with its
+// panes and clock, and the request to open a file.
+#pragma once
+
+#include "doc/DocView.h"
+#include "frame/CommandTarget.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <vector>
+
+class AppSettings;
+class CChildFrame;
+class CKCommandRouter;
+class CTagwrightApp;
+class CTagwrightDoc;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public CKCommandTarget {
+    Q_OBJECT
+public:
+    CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory viewFactory);
+    ~CMainFrame() override;
+
+    // Builds the bars, the panes and the clock.
+    bool Create();
+
+    CKCommandRouter& Router() { return *m_router; }
+    // A new window with a view of doc, opened at full size.
+    CChildFrame* CreateChildFrame(CTagwrightDoc& doc);
+    std::vector<CChildFrame*> ChildFrames() const;
+    CChildFrame* ActiveChildFrame() const;
+    CKDocView* ActiveView() const;
+    CTagwrightDoc* ActiveDocument() const;
+    void ActivateDocument(CTagwrightDoc& doc);
+    // Closes every window of doc without asking again.
+    void CloseDocumentWindows(CTagwrightDoc& doc);
+
+    // Opens the file at a full path as a document; ignored when no such file exists.
+    void OpenRequest(const QString& path);
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CmdUI& ui) override;
+
+    // The text of a status pane, for tests and the idle update.
+    QString PaneText(int paneId) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void StartClock();
+    void UpdateClock();
+    void UpdatePanes();
+    void UpdateMenusForDocuments();
+    void UpdateRecentFileItems();
+    void UpdateTitles();
+    std::vector<CKCommandTarget*> RouteChain();
+
+    CTagwrightApp& m_app;
+    AppSettings& m_settings;
+    DocViewFactory m_viewFactory;
+    CKCommandRouter* m_router;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_standardBar = nullptr;
+    std::vector<QMenu*> m_documentMenus;
+    std::vector<QAction*> m_documentItems;
+    std::vector<QAction*> m_recentItems;
+    QAction* m_recentSeparator = nullptr;
+    QLabel* m_messagePane = nullptr;
+    std::map<int, QLabel*> m_panes;
+    QString m_savedMessage; // the message pane's text while a menu prompt shows
+    bool m_promptShown = false;
+    bool m_documentItemsShown = true;
+};

@@ -1,0 +1,82 @@
+// The string table.
+#include "res/Strings.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+const std::pair<int, std::string_view> kStrings[] = {
+    {IDS_DOC_DESCRIPTOR,
+     "\nHTML\nHTML\nTagwright Files (*.html)\n.html\nTagwright.Document\nHTML Document"},
+    {IDS_FILE_FILTER,
+     "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
+     "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"
+     "*.me;*.css;*.py;*.rc;*.dlg;*.rexx;*.rex;*.sgml;*.sh;*.sql;*.tcl|"
+     "HTML Files (.html;.htm;.shtml;.xhtml;.ihtml)|*.htm;*.html;*.shtml;*.xhtml;*.ihtml|"
+     "Style Sheets (.css)|*.css|"
+     "Java (scripts) (.j;.js;.java;.jav)|*.j;*.js;*.java;*.jav|"
+     "C/C++ Files (.c;.cpp;.cxx;.h;.hpp;.hxx)|*.c;*.cpp;*.cxx;*.h;*.hpp;*.hxx|"
+     "Pascal Files (.pas)|*.pas|"
+     "Perl Files (.pl)|*.pl|"
+     "Text Files (.txt;.doc;.diz;.me)|*.txt;*.doc;*.diz;*.me|"
+     "Image Files (.jpg;.gif;.bmp;.png;.pcx)|*.jpg;*.gif;*.bmp;*.png;*.pcx|"
+     "All Files (*.*)|*.*||"},
+    {IDS_IDLE_MESSAGE, "Ready"},
+    {IDS_ASK_TO_SAVE, "Save changes to %1?"},
+    {IDS_VERSION_LINE, "Version %1.%2, Build %3 ALPHA"},
+    {IDS_COMPILED_ON, "Compiled on: %1"},
+    {IDS_NO_TEMP_PREVIEW, "Cannot save tempopary file for preview!"},
+    {IDS_NO_PREVIEW_PROGRAM, "Cannot open external preview program!"},
+    {IDS_NO_BROWSER_PATH,
+     "No program is set for browser %1.\nChoose one under \"External Browser %1:\" on the Files "
+     "page of View > Options..."},
+    {IDS_BROWSER_NOT_STARTED, "Cannot start browser %1:\n%2\n\n%3"},
+    {IDS_OPEN_FAILED, "Cannot open the file\n%1\n\n%2"},
+    {IDS_SAVE_FAILED, "Cannot save the file\n%1\n\n%2"},
+    {IDS_LOSSY_LOAD,
+     "%1\n\n%2 byte(s) of this file cannot be kept unchanged in the code page \"%3\". Saving "
+     "the file will change them."},
+    {IDS_LOSSY_SAVE,
+     "%1\n\n%2 byte(s) of this file were changed when it was read in the code page \"%3\". "
+     "Saving writes the changed text.\n\nSave anyway?"},
+    {IDS_UNSAVEABLE_SAVE,
+     "%1\n\n%2 character(s) of the text cannot be stored in the code page \"%3\" and will be "
+     "replaced.\n\nSave anyway?"},
+    {IDS_DEBUG_TITLE, "Tagwright: Debug subsystem"},
+    {IDS_DEBUG_WARNING,
+     "WARNING!!!    Debug subsystem was detected that in previous time was an following error(s):"},
+    {IDS_DEBUG_CHOOSE, "Please choose one of following buttons to continue:"},
+    {IDS_DEBUG_RESET, "Reset settings to default state"},
+    {IDS_DEBUG_IGNORE, "Ignore error"},
+    {IDS_DEBUG_DISABLE, "Disable Debug subsytem"},
+    {IDS_DEBUG_CLOSE, "Close program"},
+    {IDS_DEBUG_RESET_TIP, "Reset program settings to default state"},
+    {IDS_DEBUG_IGNORE_TIP, "Ignore this error and continue"},
+    {IDS_DEBUG_DISABLE_TIP, "Disable debug subsystem"},
+    {IDS_DEBUG_CLOSE_TIP, "Close application (don't start)"},
+    {IDS_FILE_ENCODING, "File encoding:"},
+    {IDS_LINE_ENDING, "Line ending:"},
+};
+
+} // namespace
+
+std::string_view ResString(int id)
+{
+    const auto it = std::find_if(std::begin(kStrings), std::end(kStrings),
+                                 [id](const auto& entry) { return entry.first == id; });
+    return it == std::end(kStrings) ? std::string_view{} : it->second;
+}
+
+std::string_view DocDescriptorField(int field)
+{
+    std::string_view text = ResString(IDS_DOC_DESCRIPTOR);
+    for (int i = 0; i < field; ++i) {
+        const size_t nl = text.find('\n');
+        if (nl == std::string_view::npos)
+            return {};
+        text.remove_prefix(nl + 1);
+    }
+    return text.substr(0, text.find('\n'));
+}

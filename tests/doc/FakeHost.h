@@ -1,0 +1,66 @@
+// A desktop stand-in for the document tests: scripted dialog answers and a record of what the
+// document showed and started.
+#pragma once
+
+#include "doc/DocHost.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class FakeHost : public CKDocHost {
+public:
+    bool ChooseFileToOpen(FileDialogRequest& request) override { return Choose(request); }
+    bool ChooseFileToSave(FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return Choose(request);
+    }
+    void ShowError(const QString& text) override { errors << text; }
+    void ShowWarning(const QString& text) override { warnings << text; }
+    bool AskYesNo(const QString& text) override
+    {
+        questions << text;
+        return answerYes;
+    }
+    Answer AskYesNoCancel(const QString& text) override
+    {
+        questions << text;
+        return saveChangesAnswer;
+    }
+    void SetWaitCursor(bool) override {}
+    bool OpenWithDefaultProgram(const QString& path) override
+    {
+        opened << path;
+        return defaultProgramWorks;
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override
+    {
+        started.push_back(QStringList{program} + arguments);
+        error = QStringLiteral("not started");
+        return programsStart;
+    }
+
+    // The next save or open dialog: null cancels it.
+    std::function<void(FileDialogRequest&)> dialog;
+
+    std::vector<FileDialogRequest> saveRequests;
+    QStringList errors;
+    QStringList warnings;
+    QStringList questions;
+    QStringList opened;
+    std::vector<QStringList> started;
+    bool answerYes = true;
+    Answer saveChangesAnswer = Answer::Yes;
+    bool defaultProgramWorks = true;
+    bool programsStart = true;
+
+private:
+    bool Choose(FileDialogRequest& request)
+    {
+        if (!dialog)
+            return false;
+        dialog(request);
+        return true;
+    }
+};

@@ -1,0 +1,265 @@
+// Opening, saving and save as: source types, the remembered file format, names, the modified
+// mark, and failures that must reach the user without losing a file.
+#include "DocFixture.h"
+
+#include "doc/core/SourceTypes.h"
+#include "res/CommandIds.h"
+
+#include <QDir>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+namespace {
+
+using DocumentTest = DocFixture;
+
+TEST_F(DocumentTest, OpeningChoosesTheTypeByExtension)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"INDEX.HTM", SRC_HTML}, {"style.css", SRC_PLAIN_TEXT}, {"page.asp", SRC_PLAIN_TEXT},
+        {"main.c", SRC_CPP},     {"notes", SRC_PLAIN_TEXT},     {"run.sh", SRC_SHELL},
+    };
+    for (const auto& [name, type] : cases) {
+        WriteFile(dir.File(name), "text\r\n");
+        CTagwrightDoc opened(settings, host);
+        ASSERT_TRUE(opened.OnOpenDocument(Path(name))) << name;
+        EXPECT_EQ(opened.SourceType(), type) << name;
+        EXPECT_EQ(opened.Title(), QString::fromLatin1(name));
+    }
+    EXPECT_TRUE(host.errors.isEmpty());
+}
+
+TEST_F(DocumentTest, MissingFileGivesAnEmptyHtmlDocumentThatSavesThere)
+{
+    const QString path = Path("new.cpp");
+    ASSERT_TRUE(doc->OnOpenDocument(path));
+    EXPECT_EQ(doc->SourceType(), SRC_HTML);
+    EXPECT_EQ(doc->PathName(), path);
+    EXPECT_EQ(doc->Title(), QStringLiteral("new.cpp"));
+    EXPECT_EQ(doc->Buffer().LineCount(), 1);
+    EXPECT_TRUE(host.errors.isEmpty());
+    SetText("int x;");
+    ASSERT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(ReadFile(dir.File("new.cpp")), "int x;");
+}
+
+TEST_F(DocumentTest, OpenUsesTheRememberedFormatAndRemembersTheDetectedLineEnding)
+{
+    // KOI8-R: 0xC1 is a small a, 0xE1 a capital A.
+    const std::string koi = "\xC1\xE1 koi\n\xE1\n";
+    WriteFile(dir.File("koi.txt"), koi);
+    settings.Global().codePage = 2;
+    ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
+    EXPECT_EQ(doc->Buffer().Line(0), "\xE0\xC0 koi");
+    EXPECT_EQ(doc->Buffer().CodePage(), 2);
+    EXPECT_EQ(settings.Global().lineEnding, doc->Buffer().LineEnding());
+    EXPECT_NE(settings.Global().lineEnding, -1);
+    SetText("\xE0\xC0 koi\r\xC0\r");
+    ASSERT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(ReadFile(dir.File("koi.txt")), koi);
+}
+
+TEST_F(DocumentTest, SaveAsTakesTheDialogsFormatAndAutoBecomesDos)
+{
+    doc->OnNewDocument();
+    doc->SetTitle(QStringLiteral("HTML1"));
+    SetText("\xC0\r\xC1");
+    host.dialog = [this](FileDialogRequest& r) {
+        r.path = Path("out.htm");
+        r.folder = QString::fromStdString(dir.Path());
+        r.codePage = 1;
+        r.lineEnding = -1;
+    };
+    ASSERT_TRUE(doc->DoSave(QString(), true));
+    EXPECT_EQ(ReadFile(dir.File("out.htm")), "\x80\r\n\x81");
+    EXPECT_EQ(doc->Buffer().LineEnding(), 0);
+    EXPECT_EQ(doc->Buffer().CodePage(), 1);
+    EXPECT_EQ(settings.Global().lineEnding, 0);
+    EXPECT_EQ(settings.Global().codePage, 1);
+    EXPECT_EQ(doc->PathName(), Path("out.htm"));
+    EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("out.htm"));
+    EXPECT_EQ(settings.LastFile(settings_values::kLastSavePath), dir.Path());
+    ASSERT_EQ(host.saveRequests.size(), 1u);
+    EXPECT_EQ(host.saveRequests[0].fileName, QStringLiteral("HTML1.html"));
+    EXPECT_EQ(host.saveRequests[0].lineEnding, 0);
+}
+
+TEST_F(DocumentTest, ProposedSaveNames)
+{
+    doc->OnNewDocument();
+    const std::pair<const char*, const char*> titles[] = {
+        {"HTML1", "HTML1.html"}, {"my page", "my.html"}, {"a#b", "a.html"},
+        {"x%y;z", "x.html"},     {"p/q", "p.html"},      {"back\\slash", "back.html"},
+    };
+    for (const auto& [title, proposed] : titles) {
+        doc->SetTitle(QString::fromLatin1(title));
+        EXPECT_EQ(doc->ProposedSaveName(true), QString::fromLatin1(proposed)) << title;
+    }
+    doc->SetPathName(Path("kept.txt"));
+    EXPECT_EQ(doc->ProposedSaveName(true), Path("kept.txt"));
+}
+
+TEST_F(DocumentTest, SaveDialogStartsInTheLastSaveFolderOnlyForANameWithoutFolder)
+{
+    settings.SetLastFile(settings_values::kLastSavePath, "/some/folder");
+    doc->OnNewDocument();
+    doc->SetTitle(QStringLiteral("HTML2"));
+    doc->DoSave(QString(), true); // cancelled
+    doc->SetPathName(Path("a.html"));
+    doc->DoSave(QString(), true);
+    settings.Global().rememberLastDirectory = 0;
+    doc->SetPathName(QString());
+    doc->DoSave(QString(), true);
+    ASSERT_EQ(host.saveRequests.size(), 3u);
+    EXPECT_EQ(host.saveRequests[0].initialFolder, QStringLiteral("/some/folder"));
+    EXPECT_TRUE(host.saveRequests[1].initialFolder.isEmpty());
+    EXPECT_TRUE(host.saveRequests[2].initialFolder.isEmpty());
+}
+
+TEST_F(DocumentTest, TitleCarriesTheMarkWhileTheTextDiffersFromTheSavedState)
+{
+    WriteFile(dir.File("t.html"), "abc");
+    ASSERT_TRUE(doc->OnOpenDocument(Path("t.html")));
+    EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("t.html"));
+    SetText("changed");
+    EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("t.html *"));
+    EXPECT_EQ(doc->Title(), QStringLiteral("t.html"));
+    ASSERT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("t.html"));
+    SetText("again");
+    EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("t.html *"));
+    TextPoint cursor;
+    doc->Buffer().Undo(cursor);
+    EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("t.html"));
+}
+
+TEST_F(DocumentTest, AskingToSaveBeforeClosing)
+{
+    doc->OnNewDocument();
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_TRUE(host.questions.isEmpty());
+    doc->SetPathName(Path("ask.html"));
+    SetText("x");
+    host.saveChangesAnswer = Answer::Cancel;
+    EXPECT_FALSE(doc->SaveModified());
+    host.saveChangesAnswer = Answer::No;
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_FALSE(FileExists(dir.File("ask.html")));
+    host.saveChangesAnswer = Answer::Yes;
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_EQ(ReadFile(dir.File("ask.html")), "x");
+}
+
+TEST_F(DocumentTest, SourceTypeCommandsSetAndCheckTheType)
+{
+    doc->OnNewDocument();
+    EXPECT_TRUE(doc->OnCommand(ID_SOURCE_TYPE_FIRST + int{SRC_PERL}));
+    EXPECT_EQ(doc->SourceType(), SRC_PERL);
+    for (int type = 0; type < kSourceTypeCount; ++type) {
+        CmdUI ui(ID_SOURCE_TYPE_FIRST + type);
+        ASSERT_TRUE(doc->OnUpdateCommand(ui));
+        EXPECT_TRUE(ui.enabled);
+        EXPECT_EQ(ui.checked, type == SRC_PERL) << type;
+    }
+}
+
+// Failures that must be reported and must not cost a file.
+
+TEST_F(DocumentTest, OpenFailureNamesTheFileAndTheReason)
+{
+    std::filesystem::create_directory(dir.File("folder.html"));
+    EXPECT_FALSE(doc->OnOpenDocument(Path("folder.html")));
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].contains(Path("folder.html")));
+    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("Is a directory")));
+}
+
+// A file-size limit makes the write fail even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old;
+    sighandler_t m_oldHandler;
+};
+
+TEST_F(DocumentTest, FailedSaveAsKeepsTheFileItWasToReplace)
+{
+    WriteFile(dir.File("precious.html"), "the user's file");
+    doc->OnNewDocument();
+    SetText(std::string(256 * 1024, 'n'));
+    host.dialog = [this](FileDialogRequest& r) {
+        r.path = Path("precious.html");
+        r.codePage = 2;
+        r.lineEnding = 1;
+    };
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(doc->DoSave(QString(), true));
+    }
+    EXPECT_EQ(ReadFile(dir.File("precious.html")), "the user's file");
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].contains(Path("precious.html")));
+    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("File too large")));
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(doc->PathName().isEmpty());
+    EXPECT_EQ(doc->Buffer().CodePage(), 0);
+}
+
+TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
+{
+    // CP866 pseudo-graphics have no Windows-1251 counterpart.
+    const std::string dos = "\x80\xB0\xB1 box\r\n";
+    WriteFile(dir.File("box.txt"), dos);
+    settings.Global().codePage = 1;
+    ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt")));
+    ASSERT_EQ(host.warnings.size(), 1);
+    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("2 byte(s)")));
+    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("DOS (OEM,CP866)")));
+
+    host.answerYes = false;
+    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_EQ(ReadFile(dir.File("box.txt")), dos);
+    EXPECT_TRUE(host.errors.isEmpty());
+    host.answerYes = true;
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_NE(ReadFile(dir.File("box.txt")), dos);
+    EXPECT_EQ(host.questions.size(), 2);
+    EXPECT_TRUE(doc->DoFileSave()); // the changed bytes are on disk now: no question
+    EXPECT_EQ(host.questions.size(), 2);
+}
+
+TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
+{
+    doc->OnNewDocument();
+    SetText("wait\x85"); // the ellipsis has no CP866 code
+    host.answerYes = false;
+    host.dialog = [this](FileDialogRequest& r) {
+        r.path = Path("dos.txt");
+        r.codePage = 1;
+        r.lineEnding = 0;
+    };
+    EXPECT_FALSE(doc->DoSave(QString(), true));
+    EXPECT_FALSE(FileExists(dir.File("dos.txt")));
+    ASSERT_EQ(host.questions.size(), 1);
+    EXPECT_TRUE(host.questions[0].contains(QStringLiteral("1 character(s)")));
+    host.answerYes = true;
+    EXPECT_TRUE(doc->DoSave(QString(), true));
+    EXPECT_EQ(ReadFile(dir.File("dos.txt")), "wait:");
+}
+
+} // namespace

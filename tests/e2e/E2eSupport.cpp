@@ -1,0 +1,137 @@
+// Processes, profiles and windows for the end-to-end tests.
+#include "E2eSupport.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+} // namespace
+
+Profile::Profile()
+    : home(dir.File("home")), config(dir.File("config")), data(dir.File("data")),
+      runtime(dir.File("runtime")), tmp(dir.File("tmp"))
+{
+    for (const std::string& folder : {home, config, data, runtime, tmp})
+        std::filesystem::create_directories(folder);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+}
+
+AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& args)
+{
+    std::vector<std::string> env = {
+        "HOME=" + profile.home,         "XDG_CONFIG_HOME=" + profile.config,
+        "XDG_DATA_HOME=" + profile.data, "XDG_RUNTIME_DIR=" + profile.runtime,
+        "TMPDIR=" + profile.tmp,         "QT_QPA_PLATFORM=xcb",
+    };
+    for (const char* name : {"PATH", "DISPLAY", "XAUTHORITY", "LANG"})
+        if (const char* value = std::getenv(name))
+            env.push_back(std::string(name) + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    std::string program = TW_BUILD_DIR "/tagwright";
+    std::vector<std::string> argStrings{program};
+    argStrings.insert(argStrings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : argStrings)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    // The program runs in the profile's folder, so relative paths name files there.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, profile.Folder().c_str());
+    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+        m_pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+AppProcess::~AppProcess()
+{
+    if (Running()) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
+}
+
+bool AppProcess::Running()
+{
+    if (m_pid < 0 || m_status >= 0)
+        return false;
+    int status;
+    if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+        m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return false;
+    }
+    return true;
+}
+
+int AppProcess::WaitExit(int timeoutMs)
+{
+    WaitUntil([this] { return !Running(); }, timeoutMs);
+    return m_status;
+}
+
+void AppProcess::Kill(int signal)
+{
+    if (Running()) {
+        kill(m_pid, signal);
+        WaitExit(10000);
+    }
+}
+
+std::vector<std::string> FindWindows(pid_t pid, const std::string& namePattern)
+{
+    std::string output;
+    RunCommand("xdotool search --all --onlyvisible --pid " + std::to_string(pid) + " --name "
+                   + Quote(namePattern) + " 2>/dev/null",
+               &output);
+    std::vector<std::string> windows;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty())
+            windows.push_back(line);
+    return windows;
+}
+
+std::string WindowName(const std::string& window)
+{
+    std::string output;
+    RunCommand("xdotool getwindowname " + window + " 2>/dev/null", &output);
+    while (!output.empty() && output.back() == '\n')
+        output.pop_back();
+    return output;
+}
+
+std::string WaitForWindow(pid_t pid, const std::string& namePattern, int timeoutMs)
+{
+    std::string found;
+    WaitUntil(
+        [&] {
+            const std::vector<std::string> windows = FindWindows(pid, namePattern);
+            if (!windows.empty())
+                found = windows.front();
+            return !found.empty();
+        },
+        timeoutMs);
+    return found;
+}
+
+void SendKeys(const std::string& window, const std::vector<std::string>& keys)
+{
+    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
+    for (const std::string& key : keys) {
+        RunCommand("xdotool key --delay 50 " + key);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+}

@@ -1,0 +1,145 @@
+// The real program under an X server: the window title, the hand-over to a running instance,
+// a clean exit, the report after a killed run, and a preview through the default browser.
+#include "E2eSupport.h"
+
+#include "doc/core/GlobalSettings.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QVariant SettingsValue(const Profile& profile, const char* key)
+{
+    return QSettings(Q(profile.SettingsFile()), QSettings::IniFormat).value(QString::fromLatin1(key));
+}
+
+void SetSettingsValue(const Profile& profile, const char* key, const QVariant& value)
+{
+    QSettings settings(Q(profile.SettingsFile()), QSettings::IniFormat);
+    settings.setValue(QString::fromLatin1(key), value);
+}
+
+constexpr char kMainWindow[] = "^Tagwright( - .*)?$";
+
+// File > Exit from the keyboard.
+void ExitThroughTheMenu(const std::string& window) { SendKeys(window, {"alt+f", "x"}); }
+
+TEST(EndToEnd, WindowTitleNamesTheFileFromTheCommandLine)
+{
+    Profile profile;
+    WriteFile(profile.File("page.html"), "<html><body>page</body></html>\n");
+    AppProcess app(profile, {"page.html"});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+        << WindowName(window);
+}
+
+TEST(EndToEnd, SecondInstanceHandsItsFileToTheFirstAndLeavesTheSettingsAlone)
+{
+    Profile profile;
+    WriteFile(profile.File("second.html"), "<p>second</p>\n");
+    AppProcess first(profile, {});
+    const std::string window = WaitForWindow(first.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }, 5000));
+
+    AppProcess second(profile, {"second.html"});
+    EXPECT_EQ(second.WaitExit(10000), 0);
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [second.html]"; }, 5000))
+        << WindowName(window);
+    EXPECT_FALSE(FileExists(profile.SettingsFile()));
+    EXPECT_TRUE(first.Running());
+}
+
+TEST(EndToEnd, CleanExitWritesTheSettings)
+{
+    Profile profile;
+    AppProcess app(profile, {});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    ExitThroughTheMenu(window);
+    ASSERT_EQ(app.WaitExit(10000), 0);
+    EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
+    EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), -1);
+    EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Debug mode").toInt(), 0);
+}
+
+TEST(EndToEnd, KilledRunIsReportedAtTheNextStart)
+{
+    Profile profile;
+    SetSettingsValue(profile, "Settings/Debug Subsystem/Debug mode", 1);
+    {
+        AppProcess killed(profile, {});
+        ASSERT_FALSE(WaitForWindow(killed.Pid(), kMainWindow).empty());
+        killed.Kill(SIGKILL);
+    }
+    EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), 0);
+    EXPECT_GT(SettingsValue(profile, "Settings/Debug Subsystem/Number of items").toInt(), 2);
+
+    // The killed run's lock does not keep the next start from running.
+    AppProcess next(profile, {});
+    const std::string report = WaitForWindow(next.Pid(), "^Tagwright: Debug subsystem$");
+    ASSERT_FALSE(report.empty());
+    EXPECT_TRUE(FindWindows(next.Pid(), kMainWindow).empty());
+    // The focus starts on "Ignore error"; two steps on is "Close program".
+    SendKeys(report, {"Tab", "Tab", "space"});
+    EXPECT_EQ(next.WaitExit(10000), 0);
+    EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), -1);
+    EXPECT_FALSE(SettingsValue(profile, "Settings/GLOBAL").isValid());
+
+    // Shown once: the start after it opens the editor.
+    AppProcess after(profile, {});
+    EXPECT_FALSE(WaitForWindow(after.Pid(), kMainWindow).empty());
+    EXPECT_TRUE(FindWindows(after.Pid(), "Debug subsystem").empty());
+}
+
+TEST(EndToEnd, PreviewOpensThePreviewFileInTheDefaultBrowserAndExitRemovesIt)
+{
+    Profile profile;
+    // A stand-in browser registered for HTML pages: it notes the file it was given.
+    const std::string seen = profile.File("browser-saw.txt");
+    const std::string stub = profile.File("stub-browser");
+    WriteFile(stub, "#!/bin/sh\ncp \"$1\" '" + seen + ".tmp' && echo \"$1\" >> '" + seen
+                        + ".tmp' && mv '" + seen + ".tmp' '" + seen + "'\n");
+    std::filesystem::permissions(stub, std::filesystem::perms::owner_all);
+    std::filesystem::create_directories(profile.data + "/applications");
+    WriteFile(profile.data + "/applications/stub-browser.desktop",
+              "[Desktop Entry]\nType=Application\nName=Stub\nExec=" + stub
+                  + " %f\nMimeType=text/html;\n");
+    WriteFile(profile.config + "/mimeapps.list",
+              "[Default Applications]\ntext/html=stub-browser.desktop\n");
+
+    // The preview goes through its own file when the document is not saved first.
+    GlobalSettings global = DefaultGlobalSettings();
+    global.saveBeforePreview = 0;
+    const std::vector<uint8_t> record = EncodeGlobalSettings(global);
+    SetSettingsValue(profile, "Settings/GLOBAL",
+                     QByteArray(reinterpret_cast<const char*>(record.data()), int(record.size())));
+
+    const std::string page = "<html><body>preview me</body></html>";
+    WriteFile(profile.File("page.html"), page + "\n");
+    AppProcess app(profile, {"page.html"});
+    const std::string window = WaitForWindow(app.Pid(), "page.html");
+    ASSERT_FALSE(window.empty());
+    SendKeys(window, {"F5"});
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(seen); }, 15000));
+    const std::string previewFile = profile.File("~TagwrightPreview.HTML");
+    EXPECT_EQ(ReadFile(seen), page + "\n" + previewFile + "\n");
+    EXPECT_TRUE(FileExists(previewFile));
+    EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), Q(previewFile));
+
+    ExitThroughTheMenu(window);
+    ASSERT_EQ(app.WaitExit(10000), 0);
+    EXPECT_FALSE(FileExists(previewFile));
+    EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), QString());
+}
+
+} // namespace
