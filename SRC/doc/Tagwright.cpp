@@ -14,6 +14,7 @@
 #include "frame/PlainDocView.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "syntax/HtmlKeywords.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,7 +71,13 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
     m_recent.Load(*m_store);
     TW_TRACE(*m_settings, "Recent files loaded");
 
-    m_host = std::make_unique<CKDesktopHost>([this]() -> QWidget* { return QApplication::activeWindow() ? QApplication::activeWindow() : m_mainFrame.get(); });
+    FillHtmlKeywords();
+    TW_TRACE(*m_settings, "HTML keyword table built");
+
+    m_host = std::make_unique<CKDesktopHost>([this]() -> QWidget* {
+        QWidget* active = QApplication::activeWindow();
+        return active ? active : m_mainFrame.get();
+    });
     const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
         return new CKPlainDocView(doc, parent);
     };

@@ -31,6 +31,7 @@ TEST(GlobalRecordTest, DefaultsSitAtTheirOffsets)
     const std::pair<size_t, int32_t> numbers[] = {
         {60, 0x000000},  {64, 0xC0C0C0},      // Normal text
         {68, 0x000000},  {72, 0xE0E0E0},      // Selection margin
+        {84, 0xC00000},  {88, 0xC0C0C0},      // Tag/keyword
         {164, 0x000040}, {168, 0xC0C0C0},     // &-values
         {180, 0xFFFFFF}, {184, 0x0000FF},     // Error
         {kRememberLastDirectory, 1}, {kCreateBackups, 1}, {kSmoothScroll, 0},

@@ -10,24 +10,11 @@ namespace {
 
 using namespace global_record;
 
-constexpr ColourPair kDefaultColours[kColourClassCount] = {
-    {0x000000, 0xC0C0C0}, // Normal text
-    {0x000000, 0xE0E0E0}, // Selection margin
-    {0xC0C0C0, 0x000000}, // Selected text
-    {0xC00000, 0xC0C0C0}, // Tag/keyword
-    {0xC04060, 0xC0C0C0}, // Closing tag
-    {0x404080, 0xC0C0C0}, // Number
-    {0x804080, 0xC0C0C0}, // String
-    {0x008000, 0xC0C0C0}, // Comment
-    {0x800000, 0xC0C0C0}, // Operator
-    {0x804000, 0xC0C0C0}, // Tag parameter/preprocessor
-    {0x804080, 0xC0C0C0}, // Tag value/usr1
-    {0x408080, 0xC0C0C0}, // Function
-    {0x804040, 0xC0C0C0}, // Tag enum/usr2
-    {0x000040, 0xC0C0C0}, // &-values
-    {0x000080, 0xC0C0C0}, // Unknown
-    {0xFFFFFF, 0x0000FF}, // Error
-};
+// The record keeps colours as 0x00BBGGRR; the colour classes give theirs as 0xRRGGBB.
+uint32_t StoredColour(uint32_t rgb)
+{
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+}
 
 // The 32-bit fields after the browser paths, in stored order.
 template <typename Settings>
@@ -70,7 +57,10 @@ GlobalSettings DefaultGlobalSettings()
     s.font.quality = 2;
     s.font.pitchAndFamily = 0x31;
     std::memcpy(s.font.faceName.data(), "Courier", 7);
-    std::copy(std::begin(kDefaultColours), std::end(kDefaultColours), s.colours.begin());
+    for (int c = 0; c < kColourClassCount; ++c) {
+        const ColourPair rgb = DefaultColours(static_cast<ColourClass>(c));
+        s.colours[c] = {StoredColour(rgb.text), StoredColour(rgb.background)};
+    }
     s.rememberLastDirectory = 1;
     s.createBackups = 1;
     s.selectionMargin = 1;
@@ -94,7 +84,7 @@ std::vector<uint8_t> EncodeGlobalSettings(const GlobalSettings& s)
                       f.clipPrecision, f.quality, f.pitchAndFamily})
         w.Byte(v);
     w.Bytes(f.faceName.data(), f.faceName.size());
-    for (const ColourPair& pair : s.colours) {
+    for (const StoredColours& pair : s.colours) {
         w.Uint32(pair.text);
         w.Uint32(pair.background);
     }
@@ -118,7 +108,7 @@ bool DecodeGlobalSettings(const uint8_t* data, size_t size, GlobalSettings& out)
                        &f.clipPrecision, &f.quality, &f.pitchAndFamily})
         *v = r.Byte();
     r.Bytes(f.faceName.data(), f.faceName.size());
-    for (ColourPair& pair : s.colours) {
+    for (StoredColours& pair : s.colours) {
         pair.text = r.Uint32();
         pair.background = r.Uint32();
     }

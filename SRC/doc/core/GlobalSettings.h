@@ -2,6 +2,8 @@
 // its defaults.
 #pragma once
 
+#include "syntax/ColourClass.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -29,18 +31,16 @@ struct LogFont {
     std::string FaceName() const;
 };
 
-// Text and background colour of one colour class, 0x00BBGGRR each.
-struct ColourPair {
+// Text and background colour of one colour class as the record stores them, 0x00BBGGRR each.
+struct StoredColours {
     uint32_t text = 0;
     uint32_t background = 0;
 };
-
-constexpr int kColourClassCount = 16;
 constexpr size_t kBrowserPathSize = 260; // zero-terminated, so at most 259 bytes of path
 
 struct GlobalSettings {
     LogFont font;
-    std::array<ColourPair, kColourClassCount> colours{};
+    std::array<StoredColours, kColourClassCount> colours{}; // by ColourClass
     std::array<char, kBrowserPathSize> browser1{};
     std::array<char, kBrowserPathSize> browser2{};
     int32_t rememberLastDirectory = 0;
