@@ -4,6 +4,9 @@
 
 #include "syntax/LineEngine.h"
 
+#include <span>
+#include <string_view>
+
 // Inside a string opened by quote (state bit): a closing quote that is not escaped ends the
 // string. Returns whether the line was inside that string, in which case the pass consumes one
 // character.
@@ -49,6 +52,17 @@ inline int CommentToLineEnd(CEngineLine& line, int position)
     line.Block(position, ColourClass::Comment);
     line.state |= PS_LINE_COMMENT;
     return kEndLine;
+}
+
+// Whether the word.size() bytes at text equal word, ASCII letters compared without regard to
+// case.
+inline bool MatchesFolded(const uint8_t* text, std::string_view word)
+{
+    const auto fold = [](uint8_t c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
+    for (size_t k = 0; k < word.size(); ++k)
+        if (fold(text[k]) != fold(static_cast<uint8_t>(word[k])))
+            return false;
+    return true;
 }
 
 // Whether the last non-blank byte before index before is marker.

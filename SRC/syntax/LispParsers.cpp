@@ -50,19 +50,6 @@ int RecogniseLisp(CEngineLine& line)
     return kNoMatch;
 }
 
-bool StartsWithDefun(const uint8_t* word, int length)
-{
-    constexpr char kDefun[] = "DEFUN";
-    if (length < 5)
-        return false;
-    for (int k = 0; k < 5; ++k) {
-        const uint8_t c = word[k] >= 'a' && word[k] <= 'z' ? word[k] - 32 : word[k];
-        if (c != kDefun[k])
-            return false;
-    }
-    return true;
-}
-
 // Tables first; a word of the first table that begins with defun means the names after it on
 // the line are being defined, so "(" before them no longer marks a call.
 void ClassifyLispWord(CEngineLine& line, int start, int end)
@@ -72,7 +59,7 @@ void ClassifyLispWord(CEngineLine& line, int start, int end)
     const std::span<const KeywordTable> tables = line.family.tables;
     for (size_t t = 0; t < tables.size(); ++t) {
         if (FindKeyword(tables[t].words, word, length, tables[t].compare)) {
-            if (t == 0 && StartsWithDefun(line.text + start, length))
+            if (t == 0 && length >= 5 && MatchesFolded(line.text + start, "defun"))
                 line.scratch |= kAfterDefun;
             line.Block(start, tables[t].colour);
             return;

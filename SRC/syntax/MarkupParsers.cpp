@@ -26,6 +26,14 @@ bool EndsHtmlComment(const CEngineLine& line)
     return i > 1 && line.text[i] == '>' && line.text[i - 1] == '-' && line.text[i - 2] == '-';
 }
 
+// "*/" ends a "/*" comment unless its "*" is the one that opened it.
+bool EndsScriptComment(const CEngineLine& line)
+{
+    const int i = line.i;
+    return i > 0 && line.text[i] == '/' && line.text[i - 1] == '*'
+        && !(line.scratch & kCommentJustOpened);
+}
+
 bool StartsHtmlComment(const CEngineLine& line)
 {
     const int i = line.i;
@@ -49,10 +57,7 @@ template <MarkupDialect kDialect> int RecogniseMarkup(CEngineLine& line)
     if (ContinueString(line, '"', PS_STRING) || ContinueString(line, '\'', PS_CHAR))
         return 1;
     if (line.state & MS_COMMENT) {
-        const bool ends = inScript ? kDialect.cComments && c == '/' && before == '*'
-                && !(line.scratch & kCommentJustOpened)
-                                   : EndsHtmlComment(line);
-        if (ends) {
+        if (inScript ? kDialect.cComments && EndsScriptComment(line) : EndsHtmlComment(line)) {
             line.state &= ~MS_COMMENT;
             line.redefine = true;
         }

@@ -10,20 +10,6 @@
 
 namespace {
 
-uint8_t FoldAscii(uint8_t c)
-{
-    return c >= 'a' && c <= 'z' ? c - 32 : c;
-}
-
-// Whether the word.size() bytes at text equal word without regard to ASCII case.
-bool MatchesFolded(const uint8_t* text, std::string_view word)
-{
-    for (size_t k = 0; k < word.size(); ++k)
-        if (FoldAscii(text[k]) != FoldAscii(static_cast<uint8_t>(word[k])))
-            return false;
-    return true;
-}
-
 // What every script parser looks at first: a comment carried over by a "\" at the end of the
 // last line fills this one, and inside a string only its closing quote counts.
 int ContinueCommentOrString(CEngineLine& line)
