@@ -91,3 +91,11 @@ bool NextNonBlankIs(const CEngineLine& line, int from, uint8_t marker);
 // Parses one line with a family's recognisers and data; the contract of LineParser.
 uint32_t RunLineEngine(const EngineFamily& family, uint32_t state, const CLineSource& source,
                        int line, ColourBlock* blocks, int& count);
+
+// The LineParser of one engine-based parser, for the dispatch table.
+template <const EngineFamily& kFamily>
+uint32_t ParseWithEngine(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+                         int& count)
+{
+    return RunLineEngine(kFamily, state, source, line, blocks, count);
+}

@@ -3,8 +3,7 @@
 
 #include "syntax/LineParse.h"
 
-// The parser of a source type (0-22), or null for plain text, an unknown type, and the types
-// whose parser is not built in.
+// The parser of a source type (1-22), or null for plain text and unknown types.
 LineParser LineParserFor(int sourceType);
 
 // Parses a line with the parser of its source type. Without a parser the line gets no blocks

@@ -95,12 +95,14 @@ TEST(EscapedQuoteTest, BackslashBeforeQuoteUnlessItIsEscapedItself)
     EXPECT_FALSE(IsEscapedQuote("ab\"", 2));
 }
 
-TEST(DispatchTest, HtmlHasAParserAndTheOtherTypesNoneYet)
+TEST(DispatchTest, EveryTypeButPlainTextHasAParser)
 {
     EXPECT_EQ(LineParserFor(SRC_HTML), &ParseHtmlLine);
+    for (int type = 1; type < kSourceTypeCount; ++type)
+        EXPECT_NE(LineParserFor(type), nullptr) << type;
     const std::string_view text = "<b>x</b> /* \"a\" */ // int";
     const CSingleLineSource source(text);
-    for (int type : {-1, int(SRC_PLAIN_TEXT), int(SRC_CPP), int(SRC_TEX), kSourceTypeCount, 1000}) {
+    for (int type : {-1, int(SRC_PLAIN_TEXT), kSourceTypeCount, 1000}) {
         ColourBlock blocks[64];
         int count = 0;
         EXPECT_EQ(ParseLine(type, 0x04, source, 0, blocks, count), 0u) << type;
