@@ -31,6 +31,15 @@ int64_t CountScalar(const char* data, size_t size, const ByteSet& marks)
     return count;
 }
 
+// Marks of the upper half as 0 or 1 bytes.
+std::array<uint8_t, 128> MarkBytes(const ByteSet& marks)
+{
+    std::array<uint8_t, 128> bytes;
+    for (int i = 0; i < 128; ++i)
+        bytes[i] = marks[128 + i] ? 1 : 0;
+    return bytes;
+}
+
 #if defined(__x86_64__)
 
 // The upper half of a table as eight 16-byte rows, one per high nibble 8-F, each broadcast
@@ -60,14 +69,6 @@ __attribute__((target("avx2"))) __m256i LookUpHigh(__m256i v, const UpperRows& r
     return result;
 }
 
-// Marks of the upper half as 0 or 1 bytes.
-std::array<uint8_t, 128> MarkBytes(const ByteSet& marks)
-{
-    std::array<uint8_t, 128> bytes;
-    for (int i = 0; i < 128; ++i)
-        bytes[i] = marks[128 + i] ? 1 : 0;
-    return bytes;
-}
 
 __attribute__((target("avx2"))) int64_t SumBytes(__m256i v)
 {
@@ -76,12 +77,13 @@ __attribute__((target("avx2"))) int64_t SumBytes(__m256i v)
         + _mm256_extract_epi64(sums, 2) + _mm256_extract_epi64(sums, 3);
 }
 
-// The last bytes of a run, shorter than a vector, padded with zero bytes (ASCII, unmarked).
-__attribute__((target("avx2"))) __m256i LoadTail(const char* p, size_t n)
+// The whole 4-byte groups of the first n (< 32) bytes at p, the rest zero (ASCII, unmarked).
+// A masked load touches no byte past them; the caller takes the last n % 4 bytes one by one.
+__attribute__((target("avx2"))) __m256i LoadWholeGroups(const char* p, size_t n)
 {
-    alignas(32) char block[32] = {};
-    std::memcpy(block, p, n);
-    return _mm256_load_si256(reinterpret_cast<const __m256i*>(block));
+    const __m256i lanes = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int>(n / 4)), lanes);
+    return _mm256_maskload_epi32(reinterpret_cast<const int*>(p), mask);
 }
 
 __attribute__((target("avx2"))) int64_t TranslateAvx2(char* out, const char* in, size_t size,
@@ -91,36 +93,37 @@ __attribute__((target("avx2"))) int64_t TranslateAvx2(char* out, const char* in,
     const UpperRows markRows = LoadRows(MarkBytes(marks ? *marks : ByteSet{}).data());
 
     int64_t count = 0;
-    for (size_t i = 0; i < size; i += 32) {
-        const size_t n = std::min<size_t>(32, size - i);
-        const __m256i v = n == 32 ? _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i))
-                                  : LoadTail(in + i, n);
+    size_t i = 0;
+    for (; i + 32 <= size; i += 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i));
         if (_mm256_movemask_epi8(v) == 0) {
-            if (out != in)
-                std::memcpy(out + i, in + i, n);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), v);
             continue;
         }
         // ASCII bytes keep their value and carry no mark; the others are looked up.
-        alignas(32) char result[32];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(result), LookUpHigh(v, tableRows, v));
-        std::memcpy(out + i, result, n);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), LookUpHigh(v, tableRows, v));
         if (marks)
             count += SumBytes(LookUpHigh(v, markRows, _mm256_setzero_si256()));
     }
-    return count;
+    return count + TranslateScalar(out + i, in + i, size - i, table, marks);
 }
 
-__attribute__((target("avx2"))) int64_t CountAvx2(const char* data, size_t size, const ByteSet& marks)
+__attribute__((target("avx2"))) int64_t CountAvx2(const char* data, size_t size,
+                                                  const uint8_t* upperMarks)
 {
-    const UpperRows markRows = LoadRows(MarkBytes(marks).data());
-
+    const UpperRows markRows = LoadRows(upperMarks);
     int64_t count = 0;
     for (size_t i = 0; i < size; i += 32) {
         const size_t n = std::min<size_t>(32, size - i);
         const __m256i v = n == 32 ? _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i))
-                                  : LoadTail(data + i, n);
+                                  : LoadWholeGroups(data + i, n);
         if (_mm256_movemask_epi8(v) != 0)
             count += SumBytes(LookUpHigh(v, markRows, _mm256_setzero_si256()));
+    }
+    for (size_t k = size & ~size_t{3}; k < size; ++k) {
+        const uint8_t b = static_cast<uint8_t>(data[k]);
+        if (b >= 0x80)
+            count += upperMarks[b - 0x80];
     }
     return count;
 }
@@ -145,11 +148,13 @@ int64_t TranslateBytes(char* out, const char* in, size_t size, const ByteTable& 
     return TranslateScalar(out, in, size, table, marks);
 }
 
-int64_t CountMarkedBytes(const char* data, size_t size, const ByteSet& marks)
+ByteCounter::ByteCounter(const ByteSet& marks) : m_marks(marks), m_upperMarks(MarkBytes(marks)) {}
+
+int64_t ByteCounter::Count(const char* data, size_t size) const
 {
 #if defined(__x86_64__)
     if (HasAvx2())
-        return CountAvx2(data, size, marks);
+        return CountAvx2(data, size, m_upperMarks.data());
 #endif
-    return CountScalar(data, size, marks);
+    return CountScalar(data, size, m_marks);
 }

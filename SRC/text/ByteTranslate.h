@@ -14,5 +14,13 @@ using ByteSet = std::array<bool, 256>;
 // marks is null).
 int64_t TranslateBytes(char* out, const char* in, size_t size, const ByteTable& table,
                        const ByteSet* marks = nullptr);
-// How many bytes are in marks.
-int64_t CountMarkedBytes(const char* data, size_t size, const ByteSet& marks);
+// Counts the bytes of a set in many runs of text; set up once per set.
+class ByteCounter {
+public:
+    explicit ByteCounter(const ByteSet& marks);
+    int64_t Count(const char* data, size_t size) const;
+
+private:
+    const ByteSet& m_marks;
+    std::array<uint8_t, 128> m_upperMarks; // marks of 0x80-0xFF as 0 or 1
+};

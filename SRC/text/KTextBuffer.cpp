@@ -93,12 +93,12 @@ bool CKTextBuffer::IsValidPosition(int line, int ch) const
 
 int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
 {
-    const auto& unsaveable = UnsaveableChars(codePage);
     if (!SaveTable(codePage))
         return 0;
+    const ByteCounter unsaveable(UnsaveableChars(codePage));
     int64_t count = 0;
     for (const LineInfo& line : m_lines)
-        count += CountMarkedBytes(line.text, line.length, unsaveable);
+        count += unsaveable.Count(line.text, line.length);
     return count;
 }
 

@@ -150,7 +150,7 @@ TEST(ByteTranslateTest, AgreesWithThePlainTableWalk)
             }
             EXPECT_EQ(TranslateBytes(out.data(), begin, size, table, &marks), expectedCount);
             EXPECT_EQ(out, expected) << "page " << page << " size " << size;
-            EXPECT_EQ(CountMarkedBytes(begin, size, marks), expectedCount);
+            EXPECT_EQ(ByteCounter(marks).Count(begin, size), expectedCount);
         }
     }
 }
