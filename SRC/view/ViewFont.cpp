@@ -3,13 +3,20 @@
 
 #include "text/Cp1251.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
 QFont MakeViewFont(const LogFont& description)
 {
     QFont font(QString::fromLatin1(description.FaceName().c_str()));
-    font.setStyleHint(QFont::TypeWriter, QFont::PreferNoShaping);
+    // Quality 3 asks for glyphs without antialiasing, 4 and above for antialiased ones.
+    QFont::StyleStrategy strategy = QFont::PreferNoShaping;
+    if (description.quality == 3)
+        strategy = QFont::StyleStrategy(strategy | QFont::NoAntialias);
+    else if (description.quality >= 4)
+        strategy = QFont::StyleStrategy(strategy | QFont::PreferAntialias);
+    font.setStyleHint(QFont::TypeWriter, strategy);
     font.setFixedPitch(true);
     font.setKerning(false);
     const int height = std::abs(description.height);
