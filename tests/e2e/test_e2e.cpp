@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -140,6 +142,42 @@ TEST(EndToEnd, PreviewOpensThePreviewFileInTheDefaultBrowserAndExitRemovesIt)
     ASSERT_EQ(app.WaitExit(10000), 0);
     EXPECT_FALSE(FileExists(previewFile));
     EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), QString());
+}
+
+// How many pixels of a screenshot have exactly a colour stored as 0x00BBGGRR.
+int CountPixels(const std::string& screenshot, uint32_t bbggrr)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", bbggrr & 0xFF, (bbggrr >> 8) & 0xFF,
+                  (bbggrr >> 16) & 0xFF);
+    std::string count;
+    RunCommand("convert " + screenshot + " txt:- | grep -c '" + hex + "'", &count);
+    return std::atoi(count.c_str());
+}
+
+TEST(EndToEnd, PageIsShownInTheRecordsColours)
+{
+    Profile profile;
+    std::string page;
+    for (int i = 0; i < 30; ++i)
+        page += "<table><tr><td>cell &amp; more</td></tr></table>\n";
+    WriteFile(profile.File("page.html"), page);
+    AppProcess app(profile, {"page.html"});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
+
+    const GlobalSettings defaults = DefaultGlobalSettings();
+    const uint32_t keyword = defaults.colours[3].text;
+    const uint32_t background = defaults.colours[0].background;
+    const std::string screenshot = profile.File("screen.png");
+    int keywordPixels = 0;
+    EXPECT_TRUE(WaitUntil([&] {
+        if (RunCommand("import -window root " + screenshot) != 0)
+            return false;
+        keywordPixels = CountPixels(screenshot, keyword);
+        return keywordPixels > 100 && CountPixels(screenshot, background) > 10000;
+    }, 10000)) << keywordPixels << " pixels in the keyword colour";
 }
 
 } // namespace
