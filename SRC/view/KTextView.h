@@ -4,6 +4,7 @@
 
 #include "doc/DocView.h"
 #include "doc/core/GlobalSettings.h"
+#include "res/CommandIds.h"
 #include "syntax/LineParse.h"
 #include "text/TextTypes.h"
 #include "view/core/CaretMoves.h"
@@ -22,36 +23,6 @@
 class CKTextBuffer;
 class CKViewSiblings;
 class QMimeData;
-
-// Movement commands; each extending variant (with Shift) is the id after it.
-enum TextViewCommand : int {
-    ID_EDIT_CHAR_LEFT = 37100,
-    ID_EDIT_EXT_CHAR_LEFT = 37101,
-    ID_EDIT_CHAR_RIGHT = 37102,
-    ID_EDIT_EXT_CHAR_RIGHT = 37103,
-    ID_EDIT_WORD_LEFT = 37104,
-    ID_EDIT_EXT_WORD_LEFT = 37105,
-    ID_EDIT_WORD_RIGHT = 37106,
-    ID_EDIT_EXT_WORD_RIGHT = 37107,
-    ID_EDIT_LINE_UP = 37108,
-    ID_EDIT_EXT_LINE_UP = 37109,
-    ID_EDIT_LINE_DOWN = 37110,
-    ID_EDIT_EXT_LINE_DOWN = 37111,
-    ID_EDIT_SCROLL_UP = 37112,
-    ID_EDIT_SCROLL_DOWN = 37113,
-    ID_EDIT_PAGE_UP = 37114,
-    ID_EDIT_EXT_PAGE_UP = 37115,
-    ID_EDIT_PAGE_DOWN = 37116,
-    ID_EDIT_EXT_PAGE_DOWN = 37117,
-    ID_EDIT_LINE_END = 37118,
-    ID_EDIT_EXT_LINE_END = 37119,
-    ID_EDIT_HOME = 37120,
-    ID_EDIT_EXT_HOME = 37121,
-    ID_EDIT_TEXT_BEGIN = 37122,
-    ID_EDIT_EXT_TEXT_BEGIN = 37123,
-    ID_EDIT_TEXT_END = 37124,
-    ID_EDIT_EXT_TEXT_END = 37125,
-};
 
 class CKTextView : public QAbstractScrollArea,
                    public CKDocView,
@@ -276,7 +247,6 @@ private:
     TextPoint m_dragStart;
     TextPoint m_dragEnd;
     QPoint m_mousePos; // last position seen while selecting, in viewport pixels
-    QPoint m_clickPos;
     QBasicTimer m_autoScrollTimer;
     bool m_barUpdate = false; // the view sets a scroll bar itself
 };

@@ -58,7 +58,7 @@ void CKTextView::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return;
-    m_mousePos = m_clickPos = pos;
+    m_mousePos = pos;
     if (pos.x() >= MarginWidth()) {
         if (IsInsideSelection(PixelToPosition(pos.x(), pos.y())) && !Settings().dragDropDisabled) {
             m_preparingToDrag = true;

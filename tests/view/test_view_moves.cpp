@@ -120,6 +120,21 @@ TEST_F(ViewMoveTest, PageMovesScrollByOneLessThanTheScreen)
     EXPECT_EQ(v.CursorPos(), (TextPoint{4, 99}));
 }
 
+TEST_F(ViewMoveTest, WindowLowerThanOneLineNeverPagesBackwards)
+{
+    SetLines(std::vector<std::string>(10, "line"));
+    CKTextView& v = MakeView(1);
+    v.resize(v.width(), v.GetLineHeight() / 2);
+    EXPECT_EQ(v.ScreenLines(), 1);
+    v.SetCursorPos({0, 3});
+    v.ScrollTopTo(3, true);
+    v.OnCommand(ID_EDIT_PAGE_DOWN);
+    EXPECT_EQ(v.CursorPos(), (TextPoint{0, 3}));
+    EXPECT_EQ(v.TopLine(), 3);
+    v.OnCommand(ID_EDIT_LINE_DOWN);
+    EXPECT_EQ(v.TopLine(), 4);
+}
+
 TEST_F(ViewMoveTest, RevealKeepsFiveColumnsRightOfTheCaret)
 {
     SetLines({std::string(200, 'x'), "short"});
