@@ -11,10 +11,10 @@
 #include "doc/core/VersionInfo.h"
 #include "frame/ChildFrm.h"
 #include "frame/MainFrm.h"
-#include "frame/PlainDocView.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "syntax/HtmlKeywords.h"
+#include "view/KTextView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +79,7 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
         return active ? active : m_mainFrame.get();
     });
     const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
-        return new CKPlainDocView(doc, parent);
+        return new CKTextView(doc, parent);
     };
     m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views);
     if (!m_mainFrame->Create())

@@ -4,6 +4,7 @@
 
 #include "doc/TagwrightDoc.h"
 #include "frame/CommandRouter.h"
+#include "frame/SplitPanes.h"
 #include "res/Commands.h"
 
 #include <QCloseEvent>
@@ -27,25 +28,31 @@ QToolBar* MakeToolBar(std::span<const int> buttons, CKCommandRouter& router, QWi
 
 } // namespace
 
-CChildFrame::CChildFrame(CKDocView* view, CKCommandRouter& router, QWidget* parent)
-    : QWidget(parent), m_view(view), m_doc(&view->Document())
+CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
+                         CKCommandRouter& router, QWidget* parent)
+    : QWidget(parent), m_doc(&doc), m_panes(new CKSplitPanes(doc, factory, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(MakeToolBar(ChildFrameTopToolbar(), router, this));
     layout->addWidget(MakeToolBar(ChildFrameToolbar(), router, this));
-    view->Widget()->setParent(this);
-    layout->addWidget(view->Widget(), 1);
-    setFocusProxy(view->Widget());
+    layout->addWidget(m_panes, 1);
+    setFocusProxy(m_panes);
 }
 
 CChildFrame::~CChildFrame()
 {
-    // The view detaches from the document before the document may go.
-    delete m_view->Widget();
+    // The views detach from the document before the document may go.
+    delete m_panes;
     emit viewClosed(m_doc);
 }
+
+CKDocView* CChildFrame::View() { return m_panes->ActiveView(); }
+
+std::vector<CKDocView*> CChildFrame::Views() const { return m_panes->Views(); }
+
+void CChildFrame::ToggleSplit() { m_panes->ToggleSplit(); }
 
 CTagwrightDoc& CChildFrame::Document() { return *m_doc; }
 
@@ -60,7 +67,8 @@ void CChildFrame::CloseWithoutAsking()
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_asked && m_doc->Views().size() == 1 && !m_doc->SaveModified()) {
+    // Closing the last window of a document asks to save it.
+    if (!m_asked && m_doc->Views().size() == m_panes->Views().size() && !m_doc->SaveModified()) {
         event->ignore();
         return;
     }

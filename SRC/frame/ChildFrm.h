@@ -1,19 +1,29 @@
 // A document window inside the main window: the document's two toolbars above a view of it.
 #pragma once
 
+#include "doc/DocView.h"
+
 #include <QWidget>
 
+#include <vector>
+
 class CKCommandRouter;
-class CKDocView;
+class CKSplitPanes;
 class CTagwrightDoc;
 
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
-    CChildFrame(CKDocView* view, CKCommandRouter& router, QWidget* parent = nullptr);
+    CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory, CKCommandRouter& router,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
-    CKDocView* View() { return m_view; }
+    // The active pane's view.
+    CKDocView* View();
+    std::vector<CKDocView*> Views() const;
+    CKSplitPanes& Panes() { return *m_panes; }
+    // Window > Split: 2 x 2 panes, or back to one.
+    void ToggleSplit();
     CTagwrightDoc& Document();
     // Closes without asking to save (the document was asked already).
     void CloseWithoutAsking();
@@ -26,7 +36,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CKDocView* m_view;
     CTagwrightDoc* m_doc;
+    CKSplitPanes* m_panes;
     bool m_asked = false;
 };

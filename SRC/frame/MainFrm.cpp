@@ -252,10 +252,13 @@ void CMainFrame::UpdateTitles()
             continue;
         CTagwrightDoc& doc = frame->Document();
         QString title = doc.DisplayTitle();
-        const auto& views = doc.Views();
-        if (views.size() > 1) {
-            const auto it = std::find(views.begin(), views.end(), frame->View());
-            title = doc.Title() + QStringLiteral(":%1").arg(it - views.begin() + 1)
+        std::vector<CChildFrame*> windows;
+        for (CChildFrame* other : ChildFrames())
+            if (&other->Document() == &doc)
+                windows.push_back(other);
+        if (windows.size() > 1) {
+            const auto it = std::find(windows.begin(), windows.end(), frame);
+            title = doc.Title() + QStringLiteral(":%1").arg(it - windows.begin() + 1)
                     + (doc.IsModified() ? QStringLiteral(" *") : QString());
         }
         sub->setWindowTitle(title);
@@ -267,8 +270,7 @@ void CMainFrame::UpdateTitles()
 
 CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
 {
-    CKDocView* view = m_viewFactory(doc, nullptr);
-    auto* frame = new CChildFrame(view, *m_router);
+    auto* frame = new CChildFrame(doc, m_viewFactory, *m_router);
     QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
@@ -368,6 +370,10 @@ bool CMainFrame::OnCommand(int id)
             if (sub->isMinimized())
                 sub->showMinimized();
         return true;
+    case ID_WINDOW_SPLIT:
+        if (CChildFrame* frame = ActiveChildFrame())
+            frame->ToggleSplit();
+        return true;
     default:
         return false;
     }
@@ -386,6 +392,7 @@ bool CMainFrame::OnUpdateCommand(CmdUI& ui)
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE:
     case ID_WINDOW_ARRANGE:
+    case ID_WINDOW_SPLIT:
         ui.Enable(ActiveDocument() != nullptr);
         return true;
     default:

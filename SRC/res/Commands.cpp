@@ -38,6 +38,11 @@ constexpr CommandInfo kCommands[] = {
     {ID_WINDOW_TILE, "&Tile", "", "Arrange windows as non-overlapping tiles", "Tile Windows", ""},
     {ID_WINDOW_ARRANGE, "&Arrange Icons", "", "Arrange icons at the bottom of the window",
      "Arrange Icons", ""},
+    {ID_WINDOW_SPLIT, "S&plit", "", "Split the active window into panes", "Split", ""},
+    {ID_EDIT_COPY, "&Copy", "Ctrl+C", "Copy the selection and put it on the Clipboard", "Copy",
+     ""},
+    {ID_EDIT_SELECT_ALL, "Select A&ll", "Ctrl+A", "Select the entire document", "Select All",
+     ""},
     {ID_APP_ABOUT, "&About Tagwright...", "",
      "Display program information, version number and copyright", "About", "about"},
 };
@@ -70,6 +75,12 @@ constexpr MenuItem kWindowMenu[] = {
     {MenuItemKind::Command, ID_WINDOW_CASCADE},
     {MenuItemKind::Command, ID_WINDOW_TILE},
     {MenuItemKind::Command, ID_WINDOW_ARRANGE},
+    {MenuItemKind::Command, ID_WINDOW_SPLIT},
+};
+
+constexpr MenuItem kEditMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_COPY},
+    {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -78,6 +89,7 @@ constexpr MenuItem kHelpMenu[] = {
 
 constexpr MenuInfo kMenus[] = {
     {"&File", false, kFileMenu},
+    {"&Edit", true, kEditMenu},
     {"&View", false, kViewMenu},
     {"&Window", true, kWindowMenu},
     {"&Help", false, kHelpMenu},

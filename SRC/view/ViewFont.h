@@ -1,0 +1,24 @@
+// The view's font and colours from the global record, and the character each byte is drawn as.
+#pragma once
+
+#include "doc/core/GlobalSettings.h"
+
+#include <QChar>
+#include <QColor>
+#include <QFont>
+
+// The font a record's font description asks for: the face (resolved to an installed
+// fixed-pitch face when missing), a negative height as the character height in pixels.
+QFont MakeViewFont(const LogFont& description);
+
+// A colour as the record stores it, 0x00BBGGRR.
+inline QColor StoredColour(uint32_t bbggrr)
+{
+    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+}
+// A colour given as 0xRRGGBB.
+inline QColor RgbColour(uint32_t rrggbb) { return QColor::fromRgb(rrggbb | 0xFF000000u); }
+
+// The character a Windows-1251 byte is drawn as: one cell per byte, control bytes and the
+// unassigned 0x98 as visible symbols.
+QChar DisplayChar(uint8_t byte);

@@ -1,0 +1,162 @@
+// Layout arithmetic of the view, its caches across buffer changes, scrolling, positions carried
+// across changes made elsewhere, and the status pane texts.
+#include "ViewFixture.h"
+
+#include "res/CommandIds.h"
+#include "text/KTextBuffer.h"
+
+#include <QScrollBar>
+
+namespace {
+
+class ViewLayoutTest : public ViewFixture {};
+
+TEST_F(ViewLayoutTest, PixelsAndPositionsFollowTheFontTabsAndMargin)
+{
+    SetLines({"a\tb", "xyz"});
+    CKTextView& v = MakeView();
+    const int cw = v.GetCharWidth(), lh = v.GetLineHeight();
+    EXPECT_GT(cw, 3);
+    EXPECT_GT(lh, cw);
+    EXPECT_EQ(v.MarginWidth(), 20);
+    EXPECT_EQ(v.PositionToPixel({2, 0}), QPoint(20 + 4 * cw, 0));
+    EXPECT_EQ(v.PositionToPixel({1, 1}), QPoint(20 + cw, lh));
+    EXPECT_EQ(v.PixelToPosition(20 + 3 * cw + 1, 1), (TextPoint{1, 0})); // inside the tab
+    EXPECT_EQ(v.PixelToPosition(20 + 4 * cw, 1), (TextPoint{2, 0}));
+    EXPECT_EQ(v.PixelToPosition(5, lh + 1), (TextPoint{0, 1}));
+    EXPECT_EQ(v.PixelToPosition(500, 50 * lh), (TextPoint{3, 1}));
+
+    // The record is read at the moment of use.
+    Global().tabSize = 8;
+    EXPECT_EQ(v.ColumnOfChar(0, 2), 8);
+    Global().tabSize = 0;
+    EXPECT_EQ(v.ColumnOfChar(0, 2), 4);
+    Global().selectionMargin = 0;
+    EXPECT_EQ(v.MarginWidth(), 1);
+    EXPECT_EQ(v.PositionToPixel({0, 0}).x(), 1);
+}
+
+TEST_F(ViewLayoutTest, EditingOneLineForgetsTheParseStatesFromThatLineDown)
+{
+    std::vector<std::string> lines(30, "<p class=\"x\">text</p>");
+    SetLines(lines);
+    CKTextView& v = MakeView();
+    v.StateBeforeLine(29);
+    for (int line = 0; line < 29; ++line)
+        ASSERT_NE(v.StateCache().At(line), CParseStateCache::kUnknown) << line;
+
+    int endLine, endChar;
+    Buffer().InsertText(nullptr, 10, 3, "x", endLine, endChar, 0);
+    for (int line = 0; line < 10; ++line)
+        EXPECT_NE(v.StateCache().At(line), CParseStateCache::kUnknown) << line;
+    for (int line = 10; line < 29; ++line)
+        EXPECT_EQ(v.StateCache().At(line), CParseStateCache::kUnknown) << line;
+
+    // New lines resize the cache and keep the states above the change.
+    v.StateBeforeLine(29);
+    Buffer().InsertText(nullptr, 20, 0, "<!--\r\n\r\n", endLine, endChar, 0);
+    EXPECT_EQ(v.StateCache().Count(), 32);
+    EXPECT_NE(v.StateCache().At(19), CParseStateCache::kUnknown);
+    EXPECT_EQ(v.StateCache().At(20), CParseStateCache::kUnknown);
+    // The open comment now carries into the lines below it.
+    EXPECT_NE(v.StateBeforeLine(22), v.StateBeforeLine(20));
+
+    // Painting keeps the states of the painted lines and computes nothing below them.
+    v.OnSourceTypeChanged();
+    v.grab();
+    ASSERT_TRUE(v.StateCache().Allocated());
+    EXPECT_NE(v.StateCache().At(5), CParseStateCache::kUnknown);
+    EXPECT_EQ(v.StateCache().At(20), CParseStateCache::kUnknown);
+}
+
+TEST_F(ViewLayoutTest, ChangesMadeElsewhereCarryCaretSelectionAndTopLine)
+{
+    std::vector<std::string> lines(50, "line");
+    SetLines(lines);
+    CKTextView& v = MakeView(10);
+    v.ScrollTopTo(20, true);
+    v.SetCursorPos({2, 30});
+    v.SetAnchor({1, 25});
+    v.SetSelection({1, 25}, {2, 30});
+    int endLine, endChar;
+    Buffer().InsertText(nullptr, 5, 0, "a\r\nb\r\nc", endLine, endChar, 0);
+    EXPECT_EQ(v.TopLine(), 22);
+    EXPECT_EQ(v.CursorPos(), (TextPoint{2, 32}));
+    EXPECT_EQ(v.SelectionStart(), (TextPoint{1, 27}));
+    EXPECT_EQ(v.Anchor(), (TextPoint{1, 27}));
+    Buffer().DeleteText(nullptr, 26, 0, 31, 0, 0);
+    EXPECT_EQ(v.CursorPos(), (TextPoint{2, 27}));
+    EXPECT_EQ(v.SelectionStart(), (TextPoint{0, 26}));
+
+    // Loading resets the view.
+    Buffer().InitEmpty(0, 0);
+    EXPECT_EQ(v.TopLine(), 0);
+    EXPECT_EQ(v.CursorPos(), (TextPoint{0, 0}));
+    EXPECT_FALSE(v.HasSelection());
+}
+
+TEST_F(ViewLayoutTest, ScrollBarsFollowTheTextAndStepAsTheViewDoes)
+{
+    std::vector<std::string> lines(100, "x");
+    lines[7] = std::string(300, 'y');
+    SetLines(lines);
+    CKTextView& v = MakeView(30, 40);
+    QScrollBar* vertical = v.verticalScrollBar();
+    QScrollBar* horizontal = v.horizontalScrollBar();
+    EXPECT_EQ(vertical->maximum(), 100 - 30);
+    EXPECT_EQ(vertical->pageStep(), 30);
+    EXPECT_EQ(horizontal->maximum(), 300 - 40);
+
+    vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(v.TopLine(), 29);
+    EXPECT_EQ(vertical->value(), 29);
+    vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(v.TopLine(), 28);
+    vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(v.TopLine(), 71);
+    horizontal->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(v.OffsetChar(), 22);
+    horizontal->triggerAction(QAbstractSlider::SliderPageStepSub);
+    horizontal->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(v.OffsetChar(), 0);
+
+    // Once everything fits, the view scrolls back to the top.
+    Buffer().DeleteText(nullptr, 5, 0, 99, 1, 0);
+    EXPECT_EQ(v.TopLine(), 0);
+    EXPECT_EQ(vertical->maximum(), 0);
+}
+
+TEST_F(ViewLayoutTest, StatusPanesShowColumnLineLineEndingAndCodePage)
+{
+    SetLines({"\tx", "y"});
+    CKTextView& v = MakeView();
+    QString text;
+    ASSERT_TRUE(v.PaneText(ID_PANE_POSITION, text));
+    EXPECT_EQ(text, QStringLiteral("Col 1,Ln 1"));
+    v.SetCursorPos({1, 0});
+    v.PaneText(ID_PANE_POSITION, text);
+    EXPECT_EQ(text, QStringLiteral("Col 5,Ln 1"));
+    v.SetCursorPos({1, 1});
+    v.PaneText(ID_PANE_POSITION, text);
+    EXPECT_EQ(text, QStringLiteral("Col 2,Ln 2"));
+
+    ASSERT_TRUE(v.PaneText(ID_PANE_LINE_ENDING, text));
+    EXPECT_EQ(text, QStringLiteral("CRLF: DOS"));
+    ASSERT_TRUE(v.PaneText(ID_PANE_CODE_PAGE, text));
+    EXPECT_EQ(text, QStringLiteral("ENC: WIN"));
+    Buffer().SetLineEnding(1);
+    Buffer().SetCodePage(2);
+    v.PaneText(ID_PANE_LINE_ENDING, text);
+    EXPECT_EQ(text, QStringLiteral("CRLF: UNIX"));
+    v.PaneText(ID_PANE_CODE_PAGE, text);
+    EXPECT_EQ(text, QStringLiteral("ENC: KOI"));
+    Buffer().SetLineEnding(2);
+    v.PaneText(ID_PANE_LINE_ENDING, text);
+    EXPECT_EQ(text, QStringLiteral("CRLF: MAC"));
+    Buffer().SetLineEnding(7);
+    Buffer().SetCodePage(-1);
+    EXPECT_FALSE(v.PaneText(ID_PANE_LINE_ENDING, text));
+    EXPECT_FALSE(v.PaneText(ID_PANE_CODE_PAGE, text));
+}
+
+} // namespace
