@@ -1,10 +1,13 @@
-// Colouring speed on generated HTML pages: the state-only pass over every line (what the view
-// does when the user jumps to the end), the full pass with blocks, and loading the same page.
-// Usage: bench-colours [benchmark flags] [PAGE_100MB [PAGE_10MB]]; without pages it writes
-// them with tw-genhtml into a temporary folder and removes them afterwards.
+// Colouring speed on generated sources, measured in one run: for a 100 MB, 2-million-line HTML
+// page the state-only pass over every line (what the view does when the user jumps to the
+// end), the full pass with blocks and loading the page; the full pass over a 10 MB HTML page;
+// and the C/C++ parser's full and state-only passes over 10 MB of C++.
+// Usage: bench-colours [benchmark flags] [PAGE_100MB [PAGE_10MB [CPP_10MB]]]; files not given
+// are written with tw-genhtml and tw-gencpp into a temporary folder and removed afterwards.
+#include "doc/core/SourceTypes.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/HtmlKeywords.h"
-#include "syntax/HtmlParser.h"
+#include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"
 
 #include <benchmark/benchmark.h>
@@ -20,15 +23,29 @@
 
 namespace {
 
-std::string g_pages[2]; // 100 MB, 10 MB
+struct Input {
+    const char* file;
+    const char* generator;
+    long lines;
+    int sourceType;
+    std::string path;
+};
 
-const CKTextBuffer& Page(int which)
+// Indexed by the benchmarks' argument.
+Input g_inputs[] = {
+    {"page100.html", "tw-genhtml", 2000000, SRC_HTML, {}},
+    {"page10.html", "tw-genhtml", 200000, SRC_HTML, {}},
+    {"source10.cpp", "tw-gencpp", 380000, SRC_CPP, {}},
+};
+constexpr int kInputs = static_cast<int>(std::size(g_inputs));
+
+const CKTextBuffer& Loaded(int which)
 {
-    static std::unique_ptr<CKTextBuffer> buffers[2];
+    static std::unique_ptr<CKTextBuffer> buffers[kInputs];
     if (!buffers[which]) {
         buffers[which] = std::make_unique<CKTextBuffer>();
-        if (!buffers[which]->Load(g_pages[which].c_str(), -1, 0)) {
-            std::fprintf(stderr, "bench-colours: cannot load %s\n", g_pages[which].c_str());
+        if (!buffers[which]->Load(g_inputs[which].path.c_str(), -1, 0)) {
+            std::fprintf(stderr, "bench-colours: cannot load %s\n", g_inputs[which].path.c_str());
             std::exit(1);
         }
     }
@@ -42,45 +59,41 @@ void Report(benchmark::State& state, const CKTextBuffer& buffer)
         bytes += buffer.LineLength(line);
     state.counters["lines/s"] = benchmark::Counter(
         static_cast<double>(buffer.LineCount()), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 
-void BM_StatePass(benchmark::State& state)
+// Parses every line in turn, with blocks or state only.
+void Pass(benchmark::State& state, bool withBlocks)
 {
-    const CKTextBuffer& buffer = Page(static_cast<int>(state.range(0)));
+    const int which = static_cast<int>(state.range(0));
+    const CKTextBuffer& buffer = Loaded(which);
     const CBufferLineSource source(buffer);
-    for (auto _ : state) {
-        uint32_t s = 0;
-        for (int line = 0; line < buffer.LineCount(); ++line) {
-            int count = 0;
-            s = ParseHtmlLine(s, source, line, nullptr, count);
-        }
-        benchmark::DoNotOptimize(s);
-    }
-    Report(state, buffer);
-}
-
-void BM_FullPass(benchmark::State& state)
-{
-    const CKTextBuffer& buffer = Page(static_cast<int>(state.range(0)));
-    const CBufferLineSource source(buffer);
+    const LineParser parser = LineParserFor(g_inputs[which].sourceType);
     std::vector<ColourBlock> blocks;
     for (auto _ : state) {
         uint32_t s = 0;
         for (int line = 0; line < buffer.LineCount(); ++line) {
-            blocks.resize(static_cast<size_t>(buffer.LineLength(line)) + 1);
             int count = 0;
-            s = ParseHtmlLine(s, source, line, blocks.data(), count);
-            benchmark::DoNotOptimize(blocks.data());
+            if (withBlocks) {
+                blocks.resize(static_cast<size_t>(buffer.LineLength(line)) + 1);
+                s = parser(s, source, line, blocks.data(), count);
+                benchmark::DoNotOptimize(blocks.data());
+            } else {
+                s = parser(s, source, line, nullptr, count);
+            }
         }
         benchmark::DoNotOptimize(s);
     }
     Report(state, buffer);
 }
 
+void BM_StatePass(benchmark::State& state) { Pass(state, false); }
+void BM_FullPass(benchmark::State& state) { Pass(state, true); }
+
 void BM_Load(benchmark::State& state)
 {
-    const std::string& path = g_pages[state.range(0)];
+    const std::string& path = g_inputs[state.range(0)].path;
     int lines = 0;
     for (auto _ : state) {
         CKTextBuffer buffer;
@@ -91,18 +104,17 @@ void BM_Load(benchmark::State& state)
         benchmark::Counter(lines, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-std::string MakePage(const std::filesystem::path& folder, const char* self, const char* name,
-                     long lines)
+void Generate(const std::filesystem::path& folder, const char* self, Input& input)
 {
-    const auto genhtml = std::filesystem::absolute(self).parent_path().parent_path() / "tw-genhtml";
-    const auto out = folder / name;
+    const auto program =
+        std::filesystem::absolute(self).parent_path().parent_path() / input.generator;
+    input.path = (folder / input.file).string();
     const std::string command =
-        genhtml.string() + " --lines " + std::to_string(lines) + " " + out.string();
+        program.string() + " --lines " + std::to_string(input.lines) + " " + input.path;
     if (std::system(command.c_str()) != 0) {
         std::fprintf(stderr, "bench-colours: %s failed\n", command.c_str());
         std::exit(1);
     }
-    return out.string();
 }
 
 } // namespace
@@ -111,21 +123,24 @@ BENCHMARK(BM_Load)->ArgName("page100MB")->Arg(0)->Unit(benchmark::kMillisecond)-
 BENCHMARK(BM_StatePass)->ArgName("page100MB")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_FullPass)->ArgName("page100MB")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_FullPass)->ArgName("page10MB")->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_FullPass)->ArgName("cpp10MB")->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StatePass)->ArgName("cpp10MB")->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char* argv[])
 {
     benchmark::Initialize(&argc, argv);
+    for (int i = 1; i < argc && i <= kInputs; ++i)
+        g_inputs[i - 1].path = argv[i];
     std::filesystem::path temp;
-    for (int i = 1; i < argc && i < 3; ++i)
-        g_pages[i - 1] = argv[i];
-    if (g_pages[0].empty() || g_pages[1].empty()) {
-        const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        temp = std::filesystem::path(base) / ("tw-bench-colours-" + std::to_string(getpid()));
-        std::filesystem::create_directories(temp);
-        if (g_pages[0].empty())
-            g_pages[0] = MakePage(temp, argv[0], "page100.html", 2000000);
-        if (g_pages[1].empty())
-            g_pages[1] = MakePage(temp, argv[0], "page10.html", 200000);
+    for (Input& input : g_inputs) {
+        if (!input.path.empty())
+            continue;
+        if (temp.empty()) {
+            const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+            temp = std::filesystem::path(base) / ("tw-bench-colours-" + std::to_string(getpid()));
+            std::filesystem::create_directories(temp);
+        }
+        Generate(temp, argv[0], input);
     }
     FillHtmlKeywords();
     benchmark::RunSpecifiedBenchmarks();
