@@ -19,12 +19,6 @@ public:
     GrowableArray() = default;
     GrowableArray(const GrowableArray&) = delete;
     GrowableArray& operator=(const GrowableArray&) = delete;
-    GrowableArray(GrowableArray&& other) noexcept { Swap(other); }
-    GrowableArray& operator=(GrowableArray&& other) noexcept
-    {
-        GrowableArray(std::move(other)).Swap(*this);
-        return *this;
-    }
     ~GrowableArray() { std::free(m_data); }
 
     void Swap(GrowableArray& other) noexcept

@@ -28,7 +28,6 @@ public:
     bool Commit(bool backup);
 
     int Error() const { return m_error; }
-    const std::string& TargetPath() const { return m_target; }
 
 private:
     static constexpr size_t kBufferSize = 1 << 16;

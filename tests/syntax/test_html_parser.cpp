@@ -2,6 +2,9 @@
 #include "syntax/HtmlParser.h"
 
 #include "ParseCheck.h"
+#include "ParserCase.h"
+
+#include "doc/core/SourceTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,99 +13,80 @@
 
 namespace {
 
-struct HtmlCase {
-    const char* name;
-    uint32_t stateIn;
-    std::string_view text;
-    const char* blocks;
-    uint32_t stateOut;
-};
-void PrintTo(const HtmlCase& c, std::ostream* os) { *os << c.name; }
-
-class HtmlParserTest : public testing::TestWithParam<HtmlCase> {};
-
-TEST_P(HtmlParserTest, BlocksAndState)
-{
-    const HtmlCase& c = GetParam();
-    const ParsedLine parsed = ParseChecked(ParseHtmlLine, c.stateIn, c.text);
-    EXPECT_EQ(parsed.blocks, c.blocks) << c.text;
-    EXPECT_EQ(parsed.state, c.stateOut) << c.text;
-}
-
 // Classes: 0 normal, 3 keyword, 4 closing tag, 5 number, 6 string, 7 comment, 8 operator,
 // 9 attribute, 11 event, 12 enumerated value, 13 reference, 14 unknown, 15 error.
 constexpr uint32_t kTagNamed = HS_IN_TAG | HS_NAMED;
 
 INSTANTIATE_TEST_SUITE_P(
-    Tags, HtmlParserTest,
+    HtmlTags, ParserCaseTest,
     testing::Values(
-        HtmlCase{"OpenAndCloseOnOneLine", 0, "<B>bold</B>", "0:3 1:3 2:3 3:0 7:3 8:4 9:4 10:3", 0},
-        HtmlCase{"AttributesStringAndNumber", 0, "<FONT COLOR=\"red\" SIZE=3>",
+        ParserCase{"OpenAndCloseOnOneLine", SRC_HTML, 0, "<B>bold</B>", "0:3 1:3 2:3 3:0 7:3 8:4 9:4 10:3", 0},
+        ParserCase{"AttributesStringAndNumber", SRC_HTML, 0, "<FONT COLOR=\"red\" SIZE=3>",
                  "0:3 1:3 6:9 11:8 12:6 13:6 18:9 22:8 23:5 24:3", 0},
-        HtmlCase{"LowerCaseNamesAreLookedUpUpperCased", 0, "<font size=3>",
+        ParserCase{"LowerCaseNamesAreLookedUpUpperCased", SRC_HTML, 0, "<font size=3>",
                  "0:3 1:3 6:9 10:8 11:5 12:3", 0},
-        HtmlCase{"UnquotedFileNameIsUnknown", 0, "<A HREF=page.html>",
+        ParserCase{"UnquotedFileNameIsUnknown", SRC_HTML, 0, "<A HREF=page.html>",
                  "0:3 1:3 3:9 7:8 8:14 17:3", 0},
-        HtmlCase{"EventAttribute", 0, "<BODY ONLOAD=\"init()\">",
+        ParserCase{"EventAttribute", SRC_HTML, 0, "<BODY ONLOAD=\"init()\">",
                  "0:3 1:3 6:11 12:8 13:6 14:6 21:3", 0},
-        HtmlCase{"EnumeratedValueThatIsAlsoATag", 0, "<DIV ALIGN=CENTER>",
+        ParserCase{"EnumeratedValueThatIsAlsoATag", SRC_HTML, 0, "<DIV ALIGN=CENTER>",
                  "0:3 1:3 5:9 10:8 11:12 17:3", 0},
-        HtmlCase{"TagNameInAttributePositionIsUnknown", 0, "<P B>", "0:3 1:3 3:14 4:3", 0},
-        HtmlCase{"DigitLetterTokenIsUnknown", 0, "<TD WIDTH=12px>", "0:3 1:3 4:9 9:8 10:14 14:3",
+        ParserCase{"TagNameInAttributePositionIsUnknown", SRC_HTML, 0, "<P B>", "0:3 1:3 3:14 4:3", 0},
+        ParserCase{"DigitLetterTokenIsUnknown", SRC_HTML, 0, "<TD WIDTH=12px>", "0:3 1:3 4:9 9:8 10:14 14:3",
                  0},
-        HtmlCase{"HashColourValue", 0, "<FONT COLOR=#FF00aa>", "0:3 1:3 6:9 11:8 12:5 19:3", 0},
-        HtmlCase{"SlashAfterNameIsOperator", 0, "<BR/>", "0:3 1:3 3:8 4:3", 0},
-        HtmlCase{"DoctypeWithAttributeWords", 0, "<!DOCTYPE HTML PUBLIC>",
+        ParserCase{"HashColourValue", SRC_HTML, 0, "<FONT COLOR=#FF00aa>", "0:3 1:3 6:9 11:8 12:5 19:3", 0},
+        ParserCase{"SlashAfterNameIsOperator", SRC_HTML, 0, "<BR/>", "0:3 1:3 3:8 4:3", 0},
+        ParserCase{"DoctypeWithAttributeWords", SRC_HTML, 0, "<!DOCTYPE HTML PUBLIC>",
                  "0:3 1:3 10:9 15:9 21:3", 0},
-        HtmlCase{"ReferenceInTag", 0, "<A HREF=&amp;x>", "0:3 1:3 3:9 7:8 8:13 13:14 14:3", 0},
-        HtmlCase{"UnknownReferenceInTag", 0, "<P &foo;>", "0:3 1:3 3:14 8:3", 0},
-        HtmlCase{"AmpersandAtLineEndInTag", 0, "<P &", "0:3 1:3 3:14", kTagNamed},
-        HtmlCase{"StringInTagOpenAtLineEnd", 0, "<A HREF=\"x", "0:3 1:3 3:9 7:8 8:6 9:6",
+        ParserCase{"ReferenceInTag", SRC_HTML, 0, "<A HREF=&amp;x>", "0:3 1:3 3:9 7:8 8:13 13:14 14:3", 0},
+        ParserCase{"UnknownReferenceInTag", SRC_HTML, 0, "<P &foo;>", "0:3 1:3 3:14 8:3", 0},
+        ParserCase{"AmpersandAtLineEndInTag", SRC_HTML, 0, "<P &", "0:3 1:3 3:14", kTagNamed},
+        ParserCase{"StringInTagOpenAtLineEnd", SRC_HTML, 0, "<A HREF=\"x", "0:3 1:3 3:9 7:8 8:6 9:6",
                  kTagNamed | HS_STRING},
-        HtmlCase{"StringInTagClosedOnNextLine", kTagNamed | HS_STRING, "y\">", "0:6 2:3", 0},
-        HtmlCase{"TagSpansLines", HS_IN_TAG, "  B", "2:3", kTagNamed},
-        HtmlCase{"CommentInsideTag", 0, "<B <!-- x", "0:3 1:3 3:7 8:7", kTagNamed | HS_COMMENT}),
-    [](const testing::TestParamInfo<HtmlCase>& info) { return info.param.name; });
+        ParserCase{"StringInTagClosedOnNextLine", SRC_HTML, kTagNamed | HS_STRING, "y\">", "0:6 2:3", 0},
+        ParserCase{"TagSpansLines", SRC_HTML, HS_IN_TAG, "  B", "2:3", kTagNamed},
+        ParserCase{"CommentInsideTag", SRC_HTML, 0, "<B <!-- x", "0:3 1:3 3:7 8:7", kTagNamed | HS_COMMENT}),
+    ParserCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Errors, HtmlParserTest,
+    HtmlErrors, ParserCaseTest,
     testing::Values(
-        HtmlCase{"UnknownFirstWordUpToClosingBracket", 0, "<FOO x>y", "0:3 1:15 7:0", 0},
-        HtmlCase{"SecondLessThanBeforeName", 0, "<<B>", "0:3 1:15", 0},
-        HtmlCase{"LessThanAfterName", 0, "<B <I>", "0:3 1:3 3:15", 0},
-        HtmlCase{"NumberBeforeNameErrsAfterIt", 0, "<3 B>", "0:3 3:15", 0},
-        HtmlCase{"AttributeWhereTagNameBelongs", 0, "<HREF>", "0:3 1:15", 0},
-        HtmlCase{"SecondSlashBeforeName", 0, "<//B>", "0:3 1:4 2:15", 0},
-        HtmlCase{"PunctuationBeforeName", 0, "<=B>", "0:3 1:15", 0},
-        HtmlCase{"ErrorRunsToNextLine", HS_IN_TAG | HS_ERROR, "abc", "0:15", HS_IN_TAG | HS_ERROR},
-        HtmlCase{"ErrorEndsWithTheTagKeepingScript", HS_SCRIPT | HS_IN_TAG | HS_ERROR | HS_CLOSING,
+        ParserCase{"UnknownFirstWordUpToClosingBracket", SRC_HTML, 0, "<FOO x>y", "0:3 1:15 7:0", 0},
+        ParserCase{"SecondLessThanBeforeName", SRC_HTML, 0, "<<B>", "0:3 1:15", 0},
+        ParserCase{"LessThanAfterName", SRC_HTML, 0, "<B <I>", "0:3 1:3 3:15", 0},
+        ParserCase{"NumberBeforeNameErrsAfterIt", SRC_HTML, 0, "<3 B>", "0:3 3:15", 0},
+        ParserCase{"AttributeWhereTagNameBelongs", SRC_HTML, 0, "<HREF>", "0:3 1:15", 0},
+        ParserCase{"SecondSlashBeforeName", SRC_HTML, 0, "<//B>", "0:3 1:4 2:15", 0},
+        ParserCase{"PunctuationBeforeName", SRC_HTML, 0, "<=B>", "0:3 1:15", 0},
+        ParserCase{"ErrorRunsToNextLine", SRC_HTML, HS_IN_TAG | HS_ERROR, "abc", "0:15", HS_IN_TAG | HS_ERROR},
+        ParserCase{"ErrorEndsWithTheTagKeepingScript", SRC_HTML, HS_SCRIPT | HS_IN_TAG | HS_ERROR | HS_CLOSING,
                  "abc > d", "0:15 6:0", HS_SCRIPT}),
-    [](const testing::TestParamInfo<HtmlCase>& info) { return info.param.name; });
+    ParserCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    TextCommentsAndScripts, HtmlParserTest,
+    HtmlTextCommentsAndScripts, ParserCaseTest,
     testing::Values(
-        HtmlCase{"ReferencesOutsideTags", 0, "&nbsp; &foo; &#160; &", "0:13 7:0 13:13 20:0", 0},
-        HtmlCase{"HighSymbolsTakeTheColourBefore", 0, "a \x85 b \xCF\xF0", "0:0 4:0 6:0", 0},
-        HtmlCase{"BracketOutsideTagIsText", 0, "a > b", "0:0 2:0 4:0", 0},
-        HtmlCase{"ExclamationOutsideTagMovesOn", 0, "!a!", "0:0 2:0", 0},
-        HtmlCase{"CommentOpens", 0, "a <!-- b", "0:0 2:7 7:7", HS_COMMENT},
-        HtmlCase{"CommentCloses", HS_COMMENT, "c --> d", "0:7 6:0", 0},
-        HtmlCase{"CommentCloserNeedsAllThree", HS_COMMENT, "--", "0:7", HS_COMMENT},
-        HtmlCase{"ScriptTagEntersScript", 0, "<SCRIPT>", "0:3 1:3 7:3", HS_SCRIPT},
-        HtmlCase{"ScriptComparisonAndLineComment", HS_SCRIPT, "if (a < b) // c",
+        ParserCase{"ReferencesOutsideTags", SRC_HTML, 0, "&nbsp; &foo; &#160; &", "0:13 7:0 13:13 20:0", 0},
+        ParserCase{"HighSymbolsTakeTheColourBefore", SRC_HTML, 0, "a \x85 b \xCF\xF0", "0:0 4:0 6:0", 0},
+        ParserCase{"BracketOutsideTagIsText", SRC_HTML, 0, "a > b", "0:0 2:0 4:0", 0},
+        ParserCase{"ExclamationOutsideTagMovesOn", SRC_HTML, 0, "!a!", "0:0 2:0", 0},
+        ParserCase{"CommentOpens", SRC_HTML, 0, "a <!-- b", "0:0 2:7 7:7", HS_COMMENT},
+        ParserCase{"CommentCloses", SRC_HTML, HS_COMMENT, "c --> d", "0:7 6:0", 0},
+        ParserCase{"CommentCloserNeedsAllThree", SRC_HTML, HS_COMMENT, "--", "0:7", HS_COMMENT},
+        ParserCase{"ScriptTagEntersScript", SRC_HTML, 0, "<SCRIPT>", "0:3 1:3 7:3", HS_SCRIPT},
+        ParserCase{"ScriptComparisonAndLineComment", SRC_HTML, HS_SCRIPT, "if (a < b) // c",
                  "0:0 3:0 4:0 6:0 8:0 9:0 11:7", HS_SCRIPT},
-        HtmlCase{"LessThanEndsScriptLine", HS_SCRIPT, "a <", "0:0 2:0", HS_SCRIPT},
-        HtmlCase{"ClosingTagLeavesScript", HS_SCRIPT, "x</SCRIPT>", "0:0 1:3 2:4 3:4 9:3", 0},
-        HtmlCase{"AnyClosingTagLeavesScript", HS_SCRIPT, "</B>", "0:3 1:4 2:4 3:3", 0},
-        HtmlCase{"ScriptBlockCommentOpens", HS_SCRIPT, "a /* b", "0:0 2:7 5:7",
+        ParserCase{"LessThanEndsScriptLine", SRC_HTML, HS_SCRIPT, "a <", "0:0 2:0", HS_SCRIPT},
+        ParserCase{"ClosingTagLeavesScript", SRC_HTML, HS_SCRIPT, "x</SCRIPT>", "0:0 1:3 2:4 3:4 9:3", 0},
+        ParserCase{"AnyClosingTagLeavesScript", SRC_HTML, HS_SCRIPT, "</B>", "0:3 1:4 2:4 3:3", 0},
+        ParserCase{"ScriptBlockCommentOpens", SRC_HTML, HS_SCRIPT, "a /* b", "0:0 2:7 5:7",
                  HS_SCRIPT | HS_SCRIPT_COMMENT},
-        HtmlCase{"ScriptBlockCommentCloses", HS_SCRIPT | HS_SCRIPT_COMMENT, "c */ d", "0:7 5:0",
+        ParserCase{"ScriptBlockCommentCloses", SRC_HTML, HS_SCRIPT | HS_SCRIPT_COMMENT, "c */ d", "0:7 5:0",
                  HS_SCRIPT},
-        HtmlCase{"SlashesOutsideScriptAreText", 0, "a // b", "0:0 2:0 3:0 5:0", 0},
-        HtmlCase{"EmptyLineKeepsAnyState", 0xDE, "", "", 0xDE},
-        HtmlCase{"BlankLineKeepsState", HS_IN_TAG | HS_STRING, " \t ", "", HS_IN_TAG | HS_STRING}),
-    [](const testing::TestParamInfo<HtmlCase>& info) { return info.param.name; });
+        ParserCase{"SlashesOutsideScriptAreText", SRC_HTML, 0, "a // b", "0:0 2:0 3:0 5:0", 0},
+        ParserCase{"EmptyLineKeepsAnyState", SRC_HTML, 0xDE, "", "", 0xDE},
+        ParserCase{"BlankLineKeepsState", SRC_HTML, HS_IN_TAG | HS_STRING, " \t ", "", HS_IN_TAG | HS_STRING}),
+    ParserCaseName);
 
 TEST(HtmlParserContractTest, SameStateWithAndWithoutBlocksForEveryIncomingState)
 {
