@@ -6,6 +6,9 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
 #include <iterator>
@@ -138,4 +141,39 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
         result.files << QDir::cleanPath(folder.absoluteFilePath(argument));
     }
     return result;
+}
+
+// A JSON object, written compactly: strings escape their line breaks, so it is one line.
+QByteArray HandOverMessage(const CommandLine& request)
+{
+    QJsonObject message;
+    message.insert(QStringLiteral("files"), QJsonArray::fromStringList(request.files));
+    message.insert(QStringLiteral("encoding"), request.codePage);
+    message.insert(QStringLiteral("line"), request.line);
+    return QJsonDocument(message).toJson(QJsonDocument::Compact);
+}
+
+bool ReadHandOverMessage(const QByteArray& message, CommandLine& request)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(message);
+    if (!document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    const QJsonValue files = object.value(QStringLiteral("files"));
+    const QJsonValue encoding = object.value(QStringLiteral("encoding"));
+    const QJsonValue line = object.value(QStringLiteral("line"));
+    if (!files.isArray() || !encoding.isDouble() || !line.isDouble())
+        return false;
+    CommandLine read;
+    read.codePage = encoding.toInt(-2);
+    read.line = line.toInt(-1);
+    if (read.codePage < -1 || read.codePage >= kCodePageCount || read.line < 0)
+        return false;
+    for (const QJsonValue& file : files.toArray()) {
+        if (!file.isString() || !QDir::isAbsolutePath(file.toString()))
+            return false;
+        read.files << file.toString();
+    }
+    request = read;
+    return true;
 }

@@ -20,3 +20,9 @@ struct CommandLine {
 // currentFolder, the folder of the process that was given them.
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& currentFolder);
 
+
+// What a second start hands to the running instance: the files with their code page and line,
+// as one line of text (no line breaks inside, whatever the paths hold).
+QByteArray HandOverMessage(const CommandLine& request);
+// The request of such a message; false, with request untouched, for anything else.
+bool ReadHandOverMessage(const QByteArray& message, CommandLine& request);

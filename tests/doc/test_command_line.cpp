@@ -156,3 +156,54 @@ TEST(CommandLineTest, LineNumbersFromOneUpToTheLargestLineIndex)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CommandLineTest, HandOverMessageIsOneLineThatReadsBackTheRequest)
+{
+    CommandLine request;
+    request.files = {"/home/user/site/Страница.html", "/tmp/a\nb.html", "/tmp/\"quoted\".css"};
+    request.codePage = CP_KOI8_R;
+    request.line = 42;
+    const QByteArray message = HandOverMessage(request);
+    EXPECT_FALSE(message.contains('\n'));
+    CommandLine read;
+    ASSERT_TRUE(ReadHandOverMessage(message, read));
+    EXPECT_EQ(read.files, request.files);
+    EXPECT_EQ(read.codePage, CP_KOI8_R);
+    EXPECT_EQ(read.line, 42);
+    EXPECT_EQ(read.action, CommandLine::Action::Run);
+
+    ASSERT_TRUE(ReadHandOverMessage(HandOverMessage(CommandLine{}), read));
+    EXPECT_TRUE(read.files.isEmpty());
+    EXPECT_EQ(read.codePage, -1);
+    EXPECT_EQ(read.line, 0);
+}
+
+TEST(CommandLineTest, MalformedHandOverMessagesAreRefused)
+{
+    const char* messages[] = {
+        "",
+        "/tmp/page.html",
+        "[]",
+        R"({"files":"/tmp/a.html","encoding":-1,"line":0})",
+        R"({"files":["/tmp/a.html"],"encoding":-1})",
+        R"({"files":["a.html"],"encoding":-1,"line":0})",
+        R"({"files":[7],"encoding":-1,"line":0})",
+        R"({"files":[],"encoding":99,"line":0})",
+        R"({"files":[],"encoding":-2,"line":0})",
+        R"({"files":[],"encoding":"koi8r","line":0})",
+        R"({"files":[],"encoding":0,"line":-1})",
+        R"({"files":[],"encoding":0,"line":2.5})",
+        R"({"files":[],"encoding":0,"line":1e12})",
+    };
+    for (const char* message : messages) {
+        SCOPED_TRACE(message);
+        CommandLine read;
+        read.line = 99;
+        EXPECT_FALSE(ReadHandOverMessage(QByteArray(message), read));
+        EXPECT_EQ(read.line, 99);
+    }
+}
+
+} // namespace
