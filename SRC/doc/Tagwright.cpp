@@ -1,6 +1,7 @@
 // Start-up, the document list, the application's commands and exit.
 #include "doc/Tagwright.h"
 
+#include "doc/CommandLine.h"
 #include "doc/DebugReportDialog.h"
 #include "doc/DesktopHost.h"
 #include "doc/InstanceGuard.h"
@@ -14,6 +15,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "syntax/HtmlKeywords.h"
+#include "text/CodePages.h"
 #include "view/KTextView.h"
 
 #include <QApplication>
@@ -32,6 +34,19 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
+void PlaceCaretOnLine(CKTextView& view, int line)
+{
+    const int last = view.LineCount() - 1;
+    if (last < 0)
+        return;
+    const TextPoint p = line - 1 <= last ? TextPoint{0, line - 1} : TextPoint{view.LineLength(last), last};
+    view.SetAnchor(p);
+    view.SetCursorPos(p);
+    view.SetSelection(p, p);
+    view.RevealPosition(p);
+}
+
 } // namespace
 
 CTagwrightApp::CTagwrightApp(QObject* parent) : QObject(parent) {}
@@ -48,15 +63,13 @@ CTagwrightApp::~CTagwrightApp()
         m_settings->TraceCleanExit(__LINE__, __FILE__);
 }
 
-bool CTagwrightApp::InitInstance(const QStringList& arguments)
+bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 {
-    const QString file = arguments.size() > 1 ? arguments.at(1) : QString();
-
-    // Another instance takes the file and this one ends without touching the settings.
+    // Another instance takes the files and this one ends without touching the settings.
     m_guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
     if (m_guard->AnotherInstanceRuns()) {
-        if (!file.isEmpty())
-            m_guard->HandOver(QFileInfo(file).absoluteFilePath());
+        for (const QString& file : commandLine.files)
+            m_guard->HandOver(file);
         return false;
     }
 
@@ -89,10 +102,10 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
     connect(m_guard.get(), &CKInstanceGuard::fileRequested, m_mainFrame.get(), &CMainFrame::OpenRequest);
     m_guard->Listen();
 
-    if (file.isEmpty()) {
+    if (commandLine.files.isEmpty()) {
         NewDocument();
-    } else if (!OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
-        TW_TRACE(*m_settings, "Command line file not opened");
+    } else if (OpenCommandLine(commandLine) == 0) {
+        TW_TRACE(*m_settings, "Command line files not opened");
         return false;
     }
     TW_TRACE(*m_settings, "Command line processed");
@@ -149,6 +162,30 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
     m_mainFrame->CreateChildFrame(*doc);
     AddRecentFile(full);
     return doc;
+}
+
+int CTagwrightApp::OpenCommandLine(const CommandLine& request)
+{
+    const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
+    int opened = 0;
+    for (const QString& path : request.files) {
+        GlobalSettings& global = m_settings->Global();
+        global.codePage = page;
+        global.lineEnding = -1;
+        const bool isNew = !QFileInfo::exists(path);
+        CTagwrightDoc* doc = OpenDocumentFile(path);
+        if (!doc)
+            continue;
+        ++opened;
+        // A new file is saved in the page it was asked for.
+        if (isNew && !doc->IsModified())
+            doc->Buffer().SetCodePage(page);
+        if (request.line > 0)
+            for (CKDocView* view : doc->Views())
+                if (auto* textView = dynamic_cast<CKTextView*>(view))
+                    PlaceCaretOnLine(*textView, request.line);
+    }
+    return opened;
 }
 
 bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)

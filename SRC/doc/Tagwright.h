@@ -13,6 +13,7 @@
 #include <vector>
 
 class AppSettings;
+struct CommandLine;
 class CKDesktopHost;
 class CKInstanceGuard;
 class CKSettingsStore;
@@ -25,9 +26,9 @@ public:
     explicit CTagwrightApp(QObject* parent = nullptr);
     ~CTagwrightApp() override;
 
-    // Start-up with the program's arguments. False ends the program at once (another
-    // instance runs, the user chose to close, or the command line's file cannot be opened).
-    bool InitInstance(const QStringList& arguments);
+    // Start-up with the program's command line. False ends the program at once (another
+    // instance runs, the user chose to close, or none of the command line's files opens).
+    bool InitInstance(const CommandLine& commandLine);
     // At exit: the preview file goes and the settings are written, unless this run must leave
     // them alone.
     void ExitInstance();
@@ -42,6 +43,9 @@ public:
     // Activates the document already open at path, or opens it in a new window.
     CTagwrightDoc* OpenDocumentFile(const QString& path);
     bool CloseDocument(CTagwrightDoc& doc);
+    // Opens the files of a command line in its code page (Windows-1251 when none is given),
+    // each with its line ending detected, and puts the caret on its line; the number opened.
+    int OpenCommandLine(const CommandLine& request);
     // Asks to save each modified document; false when the user cancels.
     bool SaveAllModified();
 

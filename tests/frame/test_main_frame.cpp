@@ -1,5 +1,6 @@
 // The main window as the application builds it: command routing, the document windows and
 // their titles, the Source Type menu, the status panes and the open request.
+#include "doc/CommandLine.h"
 #include "doc/Tagwright.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/SourceTypes.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -74,7 +76,8 @@ protected:
     void Start(const QStringList& args)
     {
         app = std::make_unique<CTagwrightApp>();
-        ASSERT_TRUE(app->InitInstance(QStringList{QStringLiteral("tagwright")} + args));
+        ASSERT_TRUE(app->InitInstance(
+            ParseCommandLine(QStringList{QStringLiteral("tagwright")} + args, QDir::currentPath())));
         frame = app->MainFrame();
     }
     void Idle() { QApplication::processEvents(); }
