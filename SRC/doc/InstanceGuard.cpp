@@ -1,4 +1,4 @@
-// The single-instance lock and the hand-over of a file to the running instance.
+// The single-instance lock and the hand-over of a message to the running instance.
 #include "doc/InstanceGuard.h"
 
 #include "doc/Preview.h"
@@ -73,7 +73,7 @@ bool CKInstanceGuard::AnotherInstanceRuns()
     return false;
 }
 
-bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
+bool CKInstanceGuard::HandOver(const QByteArray& message, int timeoutMs)
 {
     // The running instance may still be starting: try until it listens.
     const QDeadlineTimer deadline(timeoutMs);
@@ -87,7 +87,7 @@ bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
             return false;
         QThread::msleep(50);
     }
-    socket.write(path.toUtf8() + '\n');
+    socket.write(message + '\n');
     if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 100))))
         return false;
     socket.disconnectFromServer();
@@ -114,7 +114,7 @@ bool CKInstanceGuard::Listen()
                     QByteArray line = socket->readLine();
                     line.chop(1);
                     if (!line.isEmpty())
-                        emit fileRequested(QString::fromUtf8(line));
+                        emit handedOver(line);
                 }
             };
             connect(socket, &QLocalSocket::readyRead, this, drain);

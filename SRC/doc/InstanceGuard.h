@@ -1,5 +1,5 @@
 // Lets one instance of the program run: a lock file marks the running instance, and a local
-// socket beside it takes the files that later starts hand over.
+// socket beside it takes what later starts hand over (one line of text each).
 #pragma once
 
 #include <QLockFile>
@@ -27,15 +27,16 @@ public:
     // True when another instance is running. A lock left by a process that no longer runs
     // is taken over.
     bool AnotherInstanceRuns();
-    // From the running instance: hands a file's full path over; false when none answered.
-    bool HandOver(const QString& path, int timeoutMs = 5000);
-    // From the first instance: accepts the paths of later starts (see fileRequested).
+    // To the running instance: hands a message over (no line breaks in it); false when none
+    // answered.
+    bool HandOver(const QByteArray& message, int timeoutMs = 5000);
+    // From the first instance: accepts the messages of later starts (see handedOver).
     bool Listen();
 
     const QString& Folder() const { return m_folder; }
 
 signals:
-    void fileRequested(const QString& path);
+    void handedOver(const QByteArray& message);
 
 private:
     QString SocketPath(const QString& folder) const;

@@ -68,8 +68,8 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     // Another instance takes the files and this one ends without touching the settings.
     m_guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
     if (m_guard->AnotherInstanceRuns()) {
-        for (const QString& file : commandLine.files)
-            m_guard->HandOver(file);
+        if (!commandLine.files.isEmpty())
+            m_guard->HandOver(HandOverMessage(commandLine));
         return false;
     }
 
@@ -99,7 +99,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
         return false;
     TW_TRACE(*m_settings, "Main frame created");
 
-    connect(m_guard.get(), &CKInstanceGuard::fileRequested, m_mainFrame.get(), &CMainFrame::OpenRequest);
+    connect(m_guard.get(), &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
     m_guard->Listen();
 
     if (commandLine.files.isEmpty()) {
@@ -186,6 +186,16 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
                     PlaceCaretOnLine(*textView, request.line);
     }
     return opened;
+}
+
+void CTagwrightApp::OnHandOver(const QByteArray& message)
+{
+    CommandLine request;
+    if (!ReadHandOverMessage(message, request))
+        return;
+    OpenCommandLine(request);
+    m_mainFrame->raise();
+    m_mainFrame->activateWindow();
 }
 
 bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)

@@ -54,6 +54,8 @@ public:
 
 public slots:
     void OnViewClosed(CTagwrightDoc* doc);
+    // A later start's command line: its files open here and the main window comes forward.
+    void OnHandOver(const QByteArray& message);
 
 private:
     CTagwrightDoc* CreateDocument();

@@ -1,5 +1,6 @@
-// The files of the command line at start-up: each opens in the code page asked for with its own
-// line ending, a missing one starts empty in that page, and the caret goes to the line asked for.
+// The files of the command line, at start-up and handed over by a later start: each opens in
+// the code page asked for with its own line ending, a missing one starts empty in that page, and
+// the caret goes to the line asked for.
 #include "doc/CommandLine.h"
 #include "doc/Tagwright.h"
 #include "doc/TagwrightDoc.h"
@@ -78,6 +79,33 @@ TEST_F(CommandLineFilesTest, WithoutAnEncodingFilesOpenInWindows1251)
     EXPECT_EQ(app->Documents().front()->Buffer().CodePage(), CP_WINDOWS_1251);
     EXPECT_EQ(std::string(app->Documents().front()->Buffer().LineText(0), 2), "\xB3\xD6");
     EXPECT_EQ(Caret(*app->Documents().front()), (TextPoint{0, 0}));
+}
+
+TEST_F(CommandLineFilesTest, HandedOverFilesOpenLikeThoseOfTheStart)
+{
+    WriteFile(dir.File("a.html"), "1\n2\n3\n4\n");
+    WriteFile(dir.File("b.html"), "\xB3\xD6\n");
+    Start({"a.html"});
+    ASSERT_EQ(app->Documents().size(), 1u);
+
+    // A malformed message opens nothing.
+    app->OnHandOver("{\"files\":[\"relative.html\"],\"encoding\":-1,\"line\":0}");
+    app->OnHandOver("/tmp/not-a-message.html");
+    EXPECT_EQ(app->Documents().size(), 1u);
+
+    CommandLine request;
+    request.files = {QString::fromStdString(dir.File("b.html")), QString::fromStdString(dir.File("a.html"))};
+    request.codePage = CP_KOI8_R;
+    request.line = 4;
+    app->OnHandOver(HandOverMessage(request));
+    ASSERT_EQ(app->Documents().size(), 2u);
+    CTagwrightDoc* b = Document("b.html");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(std::string(b->Buffer().LineText(0), 2), "\xA8\xE6");
+    // The open document keeps its text and page; its caret moves.
+    CTagwrightDoc* a = Document("a.html");
+    EXPECT_EQ(a->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(Caret(*a), (TextPoint{0, 3}));
 }
 
 } // namespace

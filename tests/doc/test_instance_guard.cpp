@@ -59,19 +59,19 @@ TEST(InstanceGuardTest, SecondInstanceHandsItsFileToTheFirst)
     CKInstanceGuard first(QStringList{Q(dir.Path())});
     ASSERT_FALSE(first.AnotherInstanceRuns());
     ASSERT_TRUE(first.Listen());
-    QStringList requests;
-    QObject::connect(&first, &CKInstanceGuard::fileRequested,
-                     [&requests](const QString& path) { requests << path; });
+    QList<QByteArray> requests;
+    QObject::connect(&first, &CKInstanceGuard::handedOver,
+                     [&requests](const QByteArray& message) { requests << message; });
 
     CKInstanceGuard second(QStringList{Q(dir.Path())});
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    const QString path = QStringLiteral("/home/u/My pages/página 1.html");
-    EXPECT_TRUE(second.HandOver(path, 2000));
+    const QByteArray message = QStringLiteral("/home/u/My pages/página 1.html").toUtf8();
+    EXPECT_TRUE(second.HandOver(message, 2000));
     const QDeadlineTimer deadline(5000);
     while (requests.isEmpty() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests.at(0), path);
+    EXPECT_EQ(requests.at(0), message);
 }
 
 TEST(InstanceGuardTest, HandOverWithoutAListenerGivesUp)
@@ -81,7 +81,7 @@ TEST(InstanceGuardTest, HandOverWithoutAListenerGivesUp)
     ASSERT_FALSE(first.AnotherInstanceRuns());
     CKInstanceGuard second(QStringList{Q(dir.Path())});
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    EXPECT_FALSE(second.HandOver(QStringLiteral("/x.html"), 300));
+    EXPECT_FALSE(second.HandOver("/x.html", 300));
 }
 
 } // namespace

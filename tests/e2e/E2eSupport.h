@@ -22,7 +22,9 @@ public:
 
 class AppProcess {
 public:
-    AppProcess(const Profile& profile, const std::vector<std::string>& args);
+    // The program runs in folder, by default the profile's folder.
+    AppProcess(const Profile& profile, const std::vector<std::string>& args,
+               const std::string& folder = {});
     ~AppProcess();
     AppProcess(const AppProcess&) = delete;
     AppProcess& operator=(const AppProcess&) = delete;
