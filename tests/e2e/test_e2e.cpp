@@ -106,6 +106,24 @@ TEST(EndToEnd, SecondStartHandsItsFilesEncodingAndLineToTheRunningInstance)
     EXPECT_TRUE(first.Running());
 }
 
+// The desktop groups the window with the installed entry: its class is the entry's
+// StartupWMClass, and it carries the icon.
+TEST(EndToEnd, WindowBelongsToTheDesktopEntry)
+{
+    Profile profile;
+    AppProcess app(profile, {});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    std::string wmClass, icon, entry;
+    ASSERT_EQ(RunCommand("xprop -id " + window + " WM_CLASS", &wmClass), 0);
+    RunCommand("xprop -id " + window + " _NET_WM_ICON | head -c 200", &icon);
+    RunCommand("grep -h '^StartupWMClass=' " TW_BUILD_DIR "/SRC/res/desktop/*.desktop", &entry);
+    ASSERT_EQ(entry.rfind("StartupWMClass=", 0), 0u) << entry;
+    const std::string windowClass = entry.substr(15, entry.find('\n') - 15);
+    EXPECT_NE(wmClass.find(", \"" + windowClass + "\""), std::string::npos) << wmClass;
+    EXPECT_NE(icon.find("_NET_WM_ICON(CARDINAL) ="), std::string::npos) << icon;
+}
+
 TEST(EndToEnd, CleanExitWritesTheSettings)
 {
     Profile profile;
