@@ -45,6 +45,7 @@ public:
     bool CloseDocument(CTagwrightDoc& doc);
     // Opens the files of a command line in its code page (Windows-1251 when none is given),
     // each with its line ending detected, and puts the caret on its line; the number opened.
+    // The page becomes the remembered one, as a choice in the Open dialog does.
     int OpenCommandLine(const CommandLine& request);
     // Asks to save each modified document; false when the user cancels.
     bool SaveAllModified();
