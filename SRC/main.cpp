@@ -3,8 +3,13 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // A write past the file-size limit then fails with "File too large" and the save says so,
+    // instead of the signal killing the editor with every unsaved text.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagwright"));
     CTagwrightApp app;
