@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     CTagwrightApp app;
     if (!app.InitInstance(QApplication::arguments()))
         return 0;
-    const int code = QApplication::exec();
+    const int code = app.ExitRequested() ? 0 : QApplication::exec();
     app.ExitInstance();
     return code;
 }

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>

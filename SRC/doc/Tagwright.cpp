@@ -71,7 +71,8 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
         if (m_settings)
             TW_TRACE(*m_settings, "Exit on signal " + std::to_string(signal));
         // Unlike quit(), this asks no questions about unsaved texts, and it ends the loops of
-        // dialogs that are open.
+        // dialogs that are open. A dialog of the start-up leaves the main loop to see the flag.
+        m_exitRequested = true;
         QCoreApplication::exit(0);
     });
     m_exitSignals->Install();
@@ -116,8 +117,6 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
     // Activated also without a window manager, so that the keys work before the first click.
     m_mainFrame->show();
     m_mainFrame->activateWindow();
-    if (CChildFrame* child = m_mainFrame->ActiveChildFrame())
-        child->setFocus();
     TW_TRACE(*m_settings, "Main window shown");
     return true;
 }

@@ -33,6 +33,9 @@ public:
     // them alone.
     void ExitInstance();
 
+    // A signal asked the program to end: it goes through ExitInstance without further work.
+    bool ExitRequested() const { return m_exitRequested; }
+
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
@@ -75,4 +78,5 @@ private:
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
     bool m_saveSettingsAtExit = false;
+    bool m_exitRequested = false;
 };

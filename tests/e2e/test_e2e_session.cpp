@@ -175,6 +175,23 @@ TEST(Session, ExitSignalsEndThroughTheNormalExitPath)
     }
 }
 
+TEST(Session, SignalDuringTheStartUpReportEndsThroughTheExit)
+{
+    Profile profile;
+    {
+        // The trail of a run that ended without its clean-exit record.
+        QSettings settings(QString::fromStdString(profile.SettingsFile()), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Settings/Debug Subsystem/Debug mode"), 1);
+        settings.setValue(QStringLiteral("Settings/Debug Subsystem/Error code"), 0);
+    }
+    AppProcess app(profile, {});
+    ASSERT_FALSE(WaitForWindow(app.Pid(), "^Tagwright: Debug subsystem$").empty());
+    kill(app.Pid(), SIGTERM);
+    EXPECT_EQ(app.WaitExit(10000), 0);
+    EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), -1);
+    EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
+}
+
 TEST(Session, SaveOverTheFileSizeLimitFailsWithAMessage)
 {
     Profile profile;
