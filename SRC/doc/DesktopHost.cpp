@@ -91,12 +91,13 @@ void CKDesktopHost::OpenWithDefaultProgram(const QString& path, std::function<vo
                          if (status != QProcess::NormalExit || code != 0)
                              onFailure();
                      });
-    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, onFailure](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        opener->deleteLater();
-        onFailure();
-    });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, onFailure](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         opener->deleteLater();
+                         onFailure();
+                     });
     opener->start();
 }
 

@@ -102,8 +102,8 @@ bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
     if (!socket.waitForBytesWritten(kAcknowledgeMs))
         return false;
     while (!socket.canReadLine()) {
-        if (acknowledged.hasExpired()
-            || !socket.waitForReadyRead(static_cast<int>(std::max<qint64>(acknowledged.remainingTime(), 1))))
+        const int remaining = static_cast<int>(std::max<qint64>(acknowledged.remainingTime(), 1));
+        if (acknowledged.hasExpired() || !socket.waitForReadyRead(remaining))
             return false;
     }
     return socket.readLine() == kAcknowledgement;
@@ -128,7 +128,8 @@ bool CKInstanceGuard::Listen()
         return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequests(socket); });
+            connect(socket, &QLocalSocket::readyRead, this,
+                    [this, socket] { ReadRequests(socket); });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         }
     });

@@ -61,8 +61,10 @@ QString CreateUntitledPreviewFile()
     QString& folder = PrivateFolder();
     if (folder.isEmpty() || !IsPrivateFolder(folder)) {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        const QString parent = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : TemporaryFolder();
-        std::string pattern = NativePath(QDir(parent).filePath(QString::fromLatin1(kPrivateFolderPrefix) + "XXXXXX"));
+        const QString parent
+            = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : TemporaryFolder();
+        std::string pattern = NativePath(
+            QDir(parent).filePath(QString::fromLatin1(kPrivateFolderPrefix) + "XXXXXX"));
         if (!mkdtemp(pattern.data()))
             return QString();
         folder = QFile::decodeName(pattern.c_str());

@@ -71,7 +71,8 @@ TEST(DesktopHostTest, DialogReportsTheFolderOfATypedPath)
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* dialog = qobject_cast<CKFileDialog*>(w);
                 if (dialog && dialog->isVisible()) {
-                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("sub/page.html"));
+                    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    name->setText(QStringLiteral("sub/page.html"));
                     dialog->accept();
                     return;
                 }

@@ -91,11 +91,12 @@ TEST_F(PreviewTest, WithoutARuntimeFolderTheTemporaryFolderGetsAPrivateOneAndLin
     EXPECT_EQ(ReadFile(file), "<p>page</p>");
 
     // A folder that is no longer private is not used again.
-    std::filesystem::permissions(std::filesystem::path(file).parent_path(), std::filesystem::perms::all);
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    std::filesystem::permissions(folder, std::filesystem::perms::all);
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
     EXPECT_NE(LastPreview(), file);
     EXPECT_EQ(PrivateMode(LastPreview()), 0700);
-    std::filesystem::remove_all(std::filesystem::path(file).parent_path());
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(PreviewTest, TitledDocumentIsSavedAndShownItselfWhenTheOptionIsOn)

@@ -35,9 +35,10 @@ std::string FakeOpener(const Profile& profile, int status)
 {
     const std::string bin = profile.File("bin");
     std::filesystem::create_directories(bin);
-    WriteFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > '" + profile.File("opened.tmp") + "' && mv '"
-                                     + profile.File("opened.tmp") + "' '" + profile.File("opened")
-                                     + "'\nexit " + std::to_string(status) + "\n");
+    const std::string note = profile.File("opened");
+    WriteFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > '" + note + ".tmp' && mv '" + note
+                                     + ".tmp' '" + note + "'\nexit " + std::to_string(status)
+                                     + "\n");
     std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
     return "PATH=" + bin + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
 }

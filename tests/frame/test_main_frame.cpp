@@ -219,14 +219,17 @@ void AnswerNextQuestion(QMessageBox::StandardButton button, bool* asked)
 TEST_F(MainFrameTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgrees)
 {
     Start({});
-    app->Recent().Add(dir.File("gone.html"));
-    for (const auto& [button, kept] : {std::pair{QMessageBox::No, true}, {QMessageBox::Yes, false}}) {
+    const std::string gone = dir.File("gone.html");
+    app->Recent().Add(gone);
+    for (const auto& [button, kept] :
+         {std::pair{QMessageBox::No, true}, {QMessageBox::Yes, false}}) {
         bool asked = false;
         AnswerNextQuestion(button, &asked);
         EXPECT_TRUE(frame->Router().Route(ID_FILE_MRU_FIRST));
         EXPECT_TRUE(asked);
         EXPECT_EQ(app->Documents().size(), 1u);
-        EXPECT_EQ(!app->Recent().Paths().empty() && app->Recent().Paths().front() == dir.File("gone.html"), kept);
+        const std::vector<std::string>& paths = app->Recent().Paths();
+        EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
     }
 }
 
