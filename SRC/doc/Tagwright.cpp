@@ -3,6 +3,7 @@
 
 #include "doc/DebugReportDialog.h"
 #include "doc/DesktopHost.h"
+#include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
 #include "doc/KSettingsStore.h"
 #include "doc/Preview.h"
@@ -25,6 +26,9 @@
 #include <clocale>
 
 namespace {
+
+// How long a start waits for the lock of an instance that did not take its file.
+constexpr int kTakeOverWaitMs = 2000;
 
 QString Res(int id)
 {
@@ -52,13 +56,26 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
 {
     const QString file = arguments.size() > 1 ? arguments.at(1) : QString();
 
-    // Another instance takes the file and this one ends without touching the settings.
+    // Another instance takes the file and this one ends without touching the settings. One
+    // that does not take it is exiting or hangs, and this one starts in its place.
     m_guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
     if (m_guard->AnotherInstanceRuns()) {
-        if (!file.isEmpty())
-            m_guard->HandOver(QFileInfo(file).absoluteFilePath());
-        return false;
+        if (m_guard->HandOver(file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath()))
+            return false;
+        m_guard->TakeOver(kTakeOverWaitMs);
     }
+
+    // Asked to end by a signal, the program still writes its settings and releases its lock.
+    m_exitSignals = std::make_unique<CKExitSignals>();
+    connect(m_exitSignals.get(), &CKExitSignals::exitRequested, this, [this](int signal) {
+        if (m_settings)
+            TW_TRACE(*m_settings, "Exit on signal " + std::to_string(signal));
+        // Unlike quit(), this asks no questions about unsaved texts, and it ends the loops of
+        // dialogs that are open. A dialog of the start-up leaves the main loop to see the flag.
+        m_exitRequested = true;
+        QCoreApplication::exit(0);
+    });
+    m_exitSignals->Install();
 
     std::setlocale(LC_ALL, "");
     m_store = std::make_unique<CKSettingsStore>();
@@ -91,25 +108,30 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
 
     if (file.isEmpty()) {
         NewDocument();
-    } else if (!OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
+    } else if (!OpenCommandLineFile(file)) {
         TW_TRACE(*m_settings, "Command line file not opened");
         return false;
     }
     TW_TRACE(*m_settings, "Command line processed");
 
+    // Activated also without a window manager, so that the keys work before the first click.
     m_mainFrame->show();
+    m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
     return true;
 }
 
 void CTagwrightApp::ExitInstance()
 {
-    if (!m_saveSettingsAtExit)
-        return;
-    TW_TRACE(*m_settings, "Exit");
-    DeletePreviewFile(*m_settings);
-    m_recent.Save(*m_store);
-    m_settings->SaveAtExit();
+    // A later start must not hand its file to this instance any more.
+    m_guard->Release();
+    if (m_saveSettingsAtExit) {
+        TW_TRACE(*m_settings, "Exit");
+        DeletePreviewFile(*m_settings);
+        m_recent.Save(*m_store);
+        m_settings->SaveAtExit();
+    }
+    RemovePreviewFolder();
 }
 
 CTagwrightDoc* CTagwrightApp::CreateDocument()
@@ -133,6 +155,17 @@ CTagwrightDoc* CTagwrightApp::NewDocument()
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
+    const GlobalSettings& global = m_settings->Global();
+    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenCommandLineFile(const QString& path)
+{
+    return path.isEmpty() ? nullptr : OpenDocumentFile(path, 0, -1);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+{
     const QString full = QFileInfo(path).absoluteFilePath();
     for (CTagwrightDoc* doc : m_documents) {
         if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
@@ -141,7 +174,7 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
         }
     }
     CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenDocument(full)) {
+    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
         delete doc;
         return nullptr;
     }
@@ -198,6 +231,21 @@ void CTagwrightApp::OnFileOpen()
     OpenDocumentFile(request.path);
 }
 
+void CTagwrightApp::OpenRecentFile(int index)
+{
+    if (index >= static_cast<int>(m_recent.Paths().size()))
+        return;
+    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    // Opening would give an empty text of that name without a word.
+    if (!QFileInfo::exists(path)) {
+        if (m_host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+            m_recent.Remove(index);
+        return;
+    }
+    if (!OpenDocumentFile(path))
+        m_recent.Remove(index);
+}
+
 void CTagwrightApp::OnFileSaveAll()
 {
     for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
@@ -218,12 +266,7 @@ void CTagwrightApp::OnAppAbout()
 bool CTagwrightApp::OnCommand(int id)
 {
     if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
-        const int index = id - ID_FILE_MRU_FIRST;
-        if (index >= static_cast<int>(m_recent.Paths().size()))
-            return true;
-        const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
-        if (!OpenDocumentFile(path))
-            m_recent.Remove(index);
+        OpenRecentFile(id - ID_FILE_MRU_FIRST);
         return true;
     }
     switch (id) {

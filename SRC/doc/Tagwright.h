@@ -14,6 +14,7 @@
 
 class AppSettings;
 class CKDesktopHost;
+class CKExitSignals;
 class CKInstanceGuard;
 class CKSettingsStore;
 class CMainFrame;
@@ -32,6 +33,9 @@ public:
     // them alone.
     void ExitInstance();
 
+    // A signal asked the program to end: it goes through ExitInstance without further work.
+    bool ExitRequested() const { return m_exitRequested; }
+
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
@@ -39,8 +43,12 @@ public:
     // The documents.
     const std::vector<CTagwrightDoc*>& Documents() const { return m_documents; }
     CTagwrightDoc* NewDocument();
-    // Activates the document already open at path, or opens it in a new window.
+    // Activates the document already open at path, or opens it in a new window in the
+    // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path);
+    // A file named on a command line, of this start or handed over by a later one: its code
+    // page and line ending are detected as at start-up. An empty path opens nothing.
+    CTagwrightDoc* OpenCommandLineFile(const QString& path);
     bool CloseDocument(CTagwrightDoc& doc);
     // Asks to save each modified document; false when the user cancels.
     bool SaveAllModified();
@@ -53,12 +61,15 @@ public slots:
 
 private:
     CTagwrightDoc* CreateDocument();
+    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
+    void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);
     void OnFileOpen();
     void OnFileSaveAll();
     void OnAppAbout();
 
     std::unique_ptr<CKInstanceGuard> m_guard;
+    std::unique_ptr<CKExitSignals> m_exitSignals;
     std::unique_ptr<CKSettingsStore> m_store;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<CKDesktopHost> m_host;
@@ -67,4 +78,5 @@ private:
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
     bool m_saveSettingsAtExit = false;
+    bool m_exitRequested = false;
 };
