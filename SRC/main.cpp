@@ -6,10 +6,15 @@
 #include <QApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // A write past the file-size limit then fails with "File too large" and the save says so,
+    // instead of the signal killing the editor with every unsaved text.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // Help, version and mistakes are answered before the toolkit looks for a display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -28,7 +33,7 @@ int main(int argc, char* argv[])
     CTagwrightApp app;
     if (!app.InitInstance(commandLine))
         return 0;
-    const int code = QApplication::exec();
+    const int code = app.ExitRequested() ? 0 : QApplication::exec();
     app.ExitInstance();
     return code;
 }

@@ -4,6 +4,7 @@
 #include "doc/CommandLine.h"
 #include "doc/DebugReportDialog.h"
 #include "doc/DesktopHost.h"
+#include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
 #include "doc/KSettingsStore.h"
 #include "doc/Preview.h"
@@ -27,6 +28,9 @@
 #include <clocale>
 
 namespace {
+
+// How long a start waits for the lock of an instance that did not take its file.
+constexpr int kTakeOverWaitMs = 2000;
 
 QString Res(int id)
 {
@@ -65,13 +69,26 @@ CTagwrightApp::~CTagwrightApp()
 
 bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 {
-    // Another instance takes the files and this one ends without touching the settings.
+    // Another instance takes the command line and this one ends without touching the
+    // settings. One that does not take it is exiting or hangs, and this one starts in its place.
     m_guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
     if (m_guard->AnotherInstanceRuns()) {
-        if (!commandLine.files.isEmpty())
-            m_guard->HandOver(HandOverMessage(commandLine));
-        return false;
+        if (m_guard->HandOver(HandOverMessage(commandLine)))
+            return false;
+        m_guard->TakeOver(kTakeOverWaitMs);
     }
+
+    // Asked to end by a signal, the program still writes its settings and releases its lock.
+    m_exitSignals = std::make_unique<CKExitSignals>();
+    connect(m_exitSignals.get(), &CKExitSignals::exitRequested, this, [this](int signal) {
+        if (m_settings)
+            TW_TRACE(*m_settings, "Exit on signal " + std::to_string(signal));
+        // Unlike quit(), this asks no questions about unsaved texts, and it ends the loops of
+        // dialogs that are open. A dialog of the start-up leaves the main loop to see the flag.
+        m_exitRequested = true;
+        QCoreApplication::exit(0);
+    });
+    m_exitSignals->Install();
 
     std::setlocale(LC_ALL, "");
     m_store = std::make_unique<CKSettingsStore>();
@@ -110,19 +127,24 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     }
     TW_TRACE(*m_settings, "Command line processed");
 
+    // Activated also without a window manager, so that the keys work before the first click.
     m_mainFrame->show();
+    m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
     return true;
 }
 
 void CTagwrightApp::ExitInstance()
 {
-    if (!m_saveSettingsAtExit)
-        return;
-    TW_TRACE(*m_settings, "Exit");
-    DeletePreviewFile(*m_settings);
-    m_recent.Save(*m_store);
-    m_settings->SaveAtExit();
+    // A later start must not hand its file to this instance any more.
+    m_guard->Release();
+    if (m_saveSettingsAtExit) {
+        TW_TRACE(*m_settings, "Exit");
+        DeletePreviewFile(*m_settings);
+        m_recent.Save(*m_store);
+        m_settings->SaveAtExit();
+    }
+    RemovePreviewFolder();
 }
 
 CTagwrightDoc* CTagwrightApp::CreateDocument()
@@ -146,6 +168,12 @@ CTagwrightDoc* CTagwrightApp::NewDocument()
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
+    const GlobalSettings& global = m_settings->Global();
+    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+{
     const QString full = QFileInfo(path).absoluteFilePath();
     for (CTagwrightDoc* doc : m_documents) {
         if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
@@ -154,7 +182,7 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
         }
     }
     CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenDocument(full)) {
+    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
         delete doc;
         return nullptr;
     }
@@ -169,17 +197,10 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
     const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
     int opened = 0;
     for (const QString& path : request.files) {
-        GlobalSettings& global = m_settings->Global();
-        global.codePage = page;
-        global.lineEnding = -1;
-        const bool isNew = !QFileInfo::exists(path);
-        CTagwrightDoc* doc = OpenDocumentFile(path);
+        CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
         if (!doc)
             continue;
         ++opened;
-        // A new file is saved in the page it was asked for.
-        if (isNew && !doc->IsModified())
-            doc->Buffer().SetCodePage(page);
         if (request.line > 0)
             for (CKDocView* view : doc->Views())
                 if (auto* textView = dynamic_cast<CKTextView*>(view))
@@ -193,9 +214,7 @@ void CTagwrightApp::OnHandOver(const QByteArray& message)
     CommandLine request;
     if (!ReadHandOverMessage(message, request))
         return;
-    OpenCommandLine(request);
-    m_mainFrame->raise();
-    m_mainFrame->activateWindow();
+    m_mainFrame->OpenRequest(request);
 }
 
 bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)
@@ -245,6 +264,21 @@ void CTagwrightApp::OnFileOpen()
     OpenDocumentFile(request.path);
 }
 
+void CTagwrightApp::OpenRecentFile(int index)
+{
+    if (index >= static_cast<int>(m_recent.Paths().size()))
+        return;
+    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    // Opening would give an empty text of that name without a word.
+    if (!QFileInfo::exists(path)) {
+        if (m_host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+            m_recent.Remove(index);
+        return;
+    }
+    if (!OpenDocumentFile(path))
+        m_recent.Remove(index);
+}
+
 void CTagwrightApp::OnFileSaveAll()
 {
     for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
@@ -265,12 +299,7 @@ void CTagwrightApp::OnAppAbout()
 bool CTagwrightApp::OnCommand(int id)
 {
     if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
-        const int index = id - ID_FILE_MRU_FIRST;
-        if (index >= static_cast<int>(m_recent.Paths().size()))
-            return true;
-        const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
-        if (!OpenDocumentFile(path))
-            m_recent.Remove(index);
+        OpenRecentFile(id - ID_FILE_MRU_FIRST);
         return true;
     }
     switch (id) {

@@ -15,6 +15,7 @@
 class AppSettings;
 struct CommandLine;
 class CKDesktopHost;
+class CKExitSignals;
 class CKInstanceGuard;
 class CKSettingsStore;
 class CMainFrame;
@@ -33,6 +34,9 @@ public:
     // them alone.
     void ExitInstance();
 
+    // A signal asked the program to end: it goes through ExitInstance without further work.
+    bool ExitRequested() const { return m_exitRequested; }
+
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
@@ -40,12 +44,14 @@ public:
     // The documents.
     const std::vector<CTagwrightDoc*>& Documents() const { return m_documents; }
     CTagwrightDoc* NewDocument();
-    // Activates the document already open at path, or opens it in a new window.
+    // Activates the document already open at path, or opens it in a new window in the
+    // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path);
     bool CloseDocument(CTagwrightDoc& doc);
-    // Opens the files of a command line in its code page (Windows-1251 when none is given),
-    // each with its line ending detected, and puts the caret on its line; the number opened.
-    // The page becomes the remembered one, as a choice in the Open dialog does.
+    // Opens the files of a command line, of this start or handed over by a later one, in its
+    // code page (Windows-1251 when none is given) with each file's line ending detected, as at
+    // start-up, and puts the caret on its line; the number opened. The remembered code page
+    // and line ending stay as they are.
     int OpenCommandLine(const CommandLine& request);
     // Asks to save each modified document; false when the user cancels.
     bool SaveAllModified();
@@ -55,17 +61,20 @@ public:
 
 public slots:
     void OnViewClosed(CTagwrightDoc* doc);
-    // A later start's command line: its files open here and the main window comes forward.
+    // A later start's command line: the frame opens its files and comes to the front.
     void OnHandOver(const QByteArray& message);
 
 private:
     CTagwrightDoc* CreateDocument();
+    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
+    void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);
     void OnFileOpen();
     void OnFileSaveAll();
     void OnAppAbout();
 
     std::unique_ptr<CKInstanceGuard> m_guard;
+    std::unique_ptr<CKExitSignals> m_exitSignals;
     std::unique_ptr<CKSettingsStore> m_store;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<CKDesktopHost> m_host;
@@ -74,4 +83,5 @@ private:
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
     bool m_saveSettingsAtExit = false;
+    bool m_exitRequested = false;
 };

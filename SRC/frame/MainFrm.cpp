@@ -13,11 +13,12 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -48,7 +49,11 @@ CMainFrame::CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory
 {
     Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Tagwright"));
-    resize(1000, 720);
+    // The first size fits the screen, also a small one or one with a large scale factor.
+    QSize size(1000, 720);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
 }
 
 CMainFrame::~CMainFrame()
@@ -336,12 +341,9 @@ void CMainFrame::CloseDocumentWindows(CTagwrightDoc& doc)
             frame->CloseWithoutAsking();
 }
 
-void CMainFrame::OpenRequest(const QString& path)
+void CMainFrame::OpenRequest(const CommandLine& request)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return;
-    m_app.OpenDocumentFile(info.absoluteFilePath());
+    m_app.OpenCommandLine(request);
     raise();
     activateWindow();
 }

@@ -25,7 +25,7 @@ Profile::Profile()
 }
 
 AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& args,
-                       const std::string& folder)
+                       const std::vector<std::string>& environment, const std::string& folder)
 {
     std::vector<std::string> env = {
         "HOME=" + profile.home,         "XDG_CONFIG_HOME=" + profile.config,
@@ -35,6 +35,11 @@ AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& a
     for (const char* name : {"PATH", "DISPLAY", "XAUTHORITY", "LANG"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
+    for (const std::string& entry : environment) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(env, [&](const std::string& e) { return e.starts_with(name); });
+        env.push_back(entry);
+    }
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
@@ -51,7 +56,8 @@ AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& a
     // Relative paths name files in the folder the program runs in.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, (folder.empty() ? profile.Folder() : folder).c_str());
+    posix_spawn_file_actions_addchdir_np(&actions,
+                                         (folder.empty() ? profile.Folder() : folder).c_str());
     if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
         m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);

@@ -22,9 +22,10 @@ public:
 
 class AppProcess {
 public:
-    // The program runs in folder, by default the profile's folder.
+    // environment: "NAME=value" entries that add to or replace the profile's. The program
+    // runs in folder, by default the profile's folder.
     AppProcess(const Profile& profile, const std::vector<std::string>& args,
-               const std::string& folder = {});
+               const std::vector<std::string>& environment = {}, const std::string& folder = {});
     ~AppProcess();
     AppProcess(const AppProcess&) = delete;
     AppProcess& operator=(const AppProcess&) = delete;

@@ -84,7 +84,8 @@ TEST(EndToEnd, SecondStartHandsItsFilesEncodingAndLineToTheRunningInstance)
     ASSERT_FALSE(window.empty());
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }, 5000));
 
-    AppProcess second(profile, {"--encoding", "koi8r", "--line", "3", "a.html", "b.html"}, folder);
+    AppProcess second(profile, {"--encoding", "koi8r", "--line", "3", "a.html", "b.html"}, {},
+                      folder);
     EXPECT_EQ(second.WaitExit(10000), 0);
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [b.html]"; }, 5000))
         << WindowName(window);

@@ -3,6 +3,7 @@
 #include "doc/CommandLine.h"
 #include "doc/Tagwright.h"
 #include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
 #include "doc/core/SourceTypes.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
@@ -12,7 +13,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -81,6 +85,13 @@ protected:
         frame = app->MainFrame();
     }
     void Idle() { QApplication::processEvents(); }
+    // What a later start with this one file hands over.
+    void HandOver(const std::string& path)
+    {
+        CommandLine request;
+        request.files = {QString::fromStdString(path)};
+        frame->OpenRequest(request);
+    }
     void TearDown() override
     {
         if (app) {
@@ -149,13 +160,12 @@ TEST_F(MainFrameTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     EXPECT_FALSE(typeMenu->actions().at(SRC_HTML)->isChecked());
 }
 
-TEST_F(MainFrameTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
+TEST_F(MainFrameTest, OpenRequestOpensAFileOnce)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({});
-    frame->OpenRequest(Q(dir.File("a.txt")));
-    frame->OpenRequest(Q(dir.File("a.txt")));
-    frame->OpenRequest(Q(dir.File("missing.txt")));
+    HandOver(dir.File("a.txt"));
+    HandOver(dir.File("a.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
@@ -172,6 +182,65 @@ TEST_F(MainFrameTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app->Documents().size(), 1u);
     EXPECT_EQ(frame->ChildFrames().size(), 1u);
+}
+
+TEST_F(MainFrameTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
+{
+    WriteFile(dir.File("win.txt"), "\xC0\xE1\r\n\xE2\r\n");
+    Start({});
+    // As after a Save As in CP866 with Unix line ends.
+    GlobalSettings& global = app->Settings().Global();
+    global.codePage = 1;
+    global.lineEnding = 1;
+    HandOver(dir.File("win.txt"));
+    ASSERT_EQ(app->Documents().size(), 2u);
+    CKTextBuffer& buffer = app->Documents().back()->Buffer();
+    EXPECT_EQ(buffer.CodePage(), 0);
+    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.Line(0), "\xC0\xE1");
+    EXPECT_EQ(global.codePage, 1);
+
+    // A path that does not exist: a new text that the first save writes there.
+    HandOver(dir.File("new.html"));
+    ASSERT_EQ(app->Documents().size(), 3u);
+    EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("new.html"));
+    EXPECT_FALSE(FileExists(dir.File("new.html")));
+}
+
+// Clicks a button of the next question box.
+void AnswerNextQuestion(QMessageBox::StandardButton button, bool* asked)
+{
+    QTimer::singleShot(0, [button, asked] {
+        const QDeadlineTimer deadline(5000);
+        while (!deadline.hasExpired()) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box && box->isVisible()) {
+                    *asked = box->text().contains(QStringLiteral("no longer exists"));
+                    box->button(button)->click();
+                    return;
+                }
+            }
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    });
+}
+
+TEST_F(MainFrameTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgrees)
+{
+    Start({});
+    const std::string gone = dir.File("gone.html");
+    app->Recent().Add(gone);
+    for (const auto& [button, kept] :
+         {std::pair{QMessageBox::No, true}, {QMessageBox::Yes, false}}) {
+        bool asked = false;
+        AnswerNextQuestion(button, &asked);
+        EXPECT_TRUE(frame->Router().Route(ID_FILE_MRU_FIRST));
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(app->Documents().size(), 1u);
+        const std::vector<std::string>& paths = app->Recent().Paths();
+        EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
+    }
 }
 
 } // namespace
