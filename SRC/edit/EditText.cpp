@@ -25,7 +25,7 @@ QString ClipboardTextFromBuffer(std::string_view bytes)
 BufferText BufferTextFromClipboard(const QString& text)
 {
     BufferText result;
-    const QList<char32_t> points = text.normalized(QString::NormalizationForm_C).toUcs4();
+    const QList<uint> points = text.normalized(QString::NormalizationForm_C).toUcs4();
     result.bytes.reserve(static_cast<size_t>(points.size()));
     for (qsizetype i = 0; i < points.size(); ++i) {
         const char32_t cp = points[i];
@@ -46,7 +46,7 @@ BufferText BufferTextFromClipboard(const QString& text)
 
 std::optional<uint8_t> TypedByte(const QString& typed)
 {
-    const QList<char32_t> points = typed.normalized(QString::NormalizationForm_C).toUcs4();
+    const QList<uint> points = typed.normalized(QString::NormalizationForm_C).toUcs4();
     if (points.size() != 1)
         return std::nullopt;
     const char32_t cp = points[0];
