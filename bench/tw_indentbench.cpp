@@ -54,7 +54,7 @@ struct Result {
     double undo = 0;
 };
 
-// One block command over every line, then its undo; the best of runs.
+// One block command over every line, then its undo; the least time of each over the runs.
 template <typename Command>
 Result Measure(CKTextBuffer& buffer, TimingView& view, CEditRules& rules, Command command, int runs)
 {
@@ -62,6 +62,10 @@ Result Measure(CKTextBuffer& buffer, TimingView& view, CEditRules& rules, Comman
     const EditCaret all = EditCaret::Selecting({0, 0}, {buffer.LineLength(last), last});
     Result best{{1e9, 1e9}, 1e9};
     for (int i = 0; i < runs; ++i) {
+        // The first change after an undo releases what could have been redone; a typed space
+        // taken back at once pays that here rather than in the first half of the next run.
+        rules.Type(EditCaret::At({0, 0}), ' ');
+        rules.Undo();
         const auto start = Clock::now();
         (rules.*command)(all);
         const auto end = Clock::now();
@@ -70,8 +74,9 @@ Result Measure(CKTextBuffer& buffer, TimingView& view, CEditRules& rules, Comman
         const auto undoStart = Clock::now();
         rules.Undo();
         const double undo = Since(undoStart);
-        if (t.Total() < best.change.Total())
-            best.change = t;
+        // Other work on the machine only ever adds time: the least of each figure is its own.
+        best.change.firstHalf = std::min(best.change.firstHalf, t.firstHalf);
+        best.change.secondHalf = std::min(best.change.secondHalf, t.secondHalf);
         best.undo = std::min(best.undo, undo);
     }
     return best;
@@ -125,7 +130,7 @@ int main(int argc, char* argv[])
 
     std::printf("%d lines, %.1f MB\n", buffer.LineCount(),
                 error ? 0.0 : static_cast<double>(bytes) / 1e6);
-    const int runs = 3;
+    const int runs = 7;
     Report("indent", Measure(buffer, view, rules, &CEditRules::IndentRight, runs));
     // Unindent a page whose every line starts with a tab: the tab comes off each line.
     const int last = buffer.LineCount() - 1;
