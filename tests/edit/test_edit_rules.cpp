@@ -161,6 +161,11 @@ TEST_F(EditRulesTest, DropInsertsAndSelectsUnlessOntoItsOwnSelection)
     EXPECT_EQ(Lines(), (TextLines{"abcdX", "Yef"}));
     EXPECT_EQ(r.state, Sel({4, 0}, {1, 1}));
     EXPECT_EQ(rules.UndoMenuText(), "&Undo Drag And Drop\tCtrl+Z");
+
+    options.dragDropDisabled = true;
+    EXPECT_FALSE(rules.Drop(At(0, 0), {0, 0}, "Z", false).accepted);
+    EXPECT_FALSE(rules.MoveText(Sel({0, 0}, {1, 0}), {{0, 0}, {1, 0}}, {3, 0}).accepted);
+    EXPECT_EQ(Lines(), (TextLines{"abcdX", "Yef"}));
 }
 
 struct MoveCase {

@@ -11,8 +11,15 @@
 
 EditOptions EditOptions::From(const GlobalSettings& settings, bool htmlDocument)
 {
-    return {settings.tabSize,     settings.useTabs != 0,    settings.autoIndent != 0,
-            settings.smartIndent != 0, settings.smartUndo != 0, htmlDocument};
+    EditOptions options;
+    options.tabSize = settings.tabSize;
+    options.useTabs = settings.useTabs != 0;
+    options.autoIndent = settings.autoIndent != 0;
+    options.smartIndent = settings.smartIndent != 0;
+    options.smartUndo = settings.smartUndo != 0;
+    options.dragDropDisabled = settings.dragDropDisabled != 0;
+    options.htmlDocument = htmlDocument;
+    return options;
 }
 
 CEditRules::CEditRules(CKTextBuffer& buffer, CKBufferView* view, OptionsSource options,
@@ -264,7 +271,7 @@ DropResult CEditRules::Drop(const EditCaret& in, TextPoint p, std::string_view t
 {
     Command command(*this, in);
     p = Clamped(p);
-    if (!IsEditable() || text.empty())
+    if (!IsEditable() || m_options().dragDropDisabled || text.empty())
         return {m_state, false};
     if (ownSelection && IsInside(m_state.Selection(), p)) {
         PlaceCaret(p);
@@ -281,8 +288,8 @@ DropResult CEditRules::MoveText(const EditCaret& in, const TextRange& dragged, T
 {
     Command command(*this, in);
     p = Clamped(p);
-    TextRange from{Clamped(dragged.start), Clamped(dragged.end)};
-    if (!IsEditable() || from.start == from.end)
+    TextRange from = Ordered(Clamped(dragged.start), Clamped(dragged.end));
+    if (!IsEditable() || m_options().dragDropDisabled || from.start == from.end)
         return {m_state, false};
     if (IsInside(from, p)) {
         PlaceCaret(p);
@@ -313,7 +320,7 @@ DropResult CEditRules::MoveText(const EditCaret& in, const TextRange& dragged, T
 EditCaret CEditRules::DeleteDragged(const EditCaret& in, const TextRange& dragged)
 {
     Command command(*this, in);
-    const TextRange r{Clamped(dragged.start), Clamped(dragged.end)};
+    const TextRange r = Ordered(Clamped(dragged.start), Clamped(dragged.end));
     if (!IsEditable() || r.start == r.end
         || !m_buffer.DeleteText(m_view, r.start.y, r.start.x, r.end.y, r.end.x,
                                 ACTION_DRAG_AND_DROP))

@@ -39,6 +39,7 @@ struct EditOptions {
     bool autoIndent = true;
     bool smartIndent = true;
     bool smartUndo = true;
+    bool dragDropDisabled = false; // drops are refused
     bool htmlDocument = false; // smart indentation looks at HTML tags only in HTML documents
 
     static EditOptions From(const GlobalSettings& settings, bool htmlDocument);
@@ -100,7 +101,7 @@ public:
     std::string UndoMenuText() const;
     std::optional<std::string> RedoMenuText() const;
 
-    // Dropped text at p. ownSelection: the drag came from this view's own selection, onto
+    // Drops are refused while drag and drop is disabled. Dropped text at p. ownSelection: the drag came from this view's own selection, onto
     // which nothing is dropped (the caret goes to p instead).
     DropResult Drop(const EditCaret& in, TextPoint p, std::string_view text, bool ownSelection);
     // Text dragged within this view and dropped at p with the move effect: the dragged range
