@@ -85,8 +85,9 @@ public:
     EditCaret DeleteSelection(const EditCaret& in);
     // The deleting half of Cut; the view calls it only once the clipboard took the text.
     EditCaret CutSelection(const EditCaret& in);
-    // Replaces the selection by text, whose line breaks are CR LF (or CR) as in the buffer.
-    // Paste without text (nothing usable on the clipboard) only deletes the selection.
+    // Replaces the selection by text, whose line breaks are CR LF (or CR) as in the buffer,
+    // in one undo step; a lone LF is a character of the line. Paste without text (nothing
+    // usable on the clipboard) only deletes the selection.
     EditCaret Paste(const EditCaret& in, std::optional<std::string_view> text);
     EditCaret InsertText(const EditCaret& in, std::string_view text, int action);
     // Tab and Shift+Tab: on a selection over several lines they indent or unindent the lines,
@@ -101,8 +102,9 @@ public:
     std::string UndoMenuText() const;
     std::optional<std::string> RedoMenuText() const;
 
-    // Drops are refused while drag and drop is disabled. Dropped text at p. ownSelection: the drag came from this view's own selection, onto
-    // which nothing is dropped (the caret goes to p instead).
+    // Dropped text at p. ownSelection: the drag came from this view's own selection, onto
+    // which nothing is dropped (the caret goes to p instead). Drops are refused while drag and
+    // drop is disabled.
     DropResult Drop(const EditCaret& in, TextPoint p, std::string_view text, bool ownSelection);
     // Text dragged within this view and dropped at p with the move effect: the dragged range
     // goes to p as one undo step, and the moved text becomes the selection.
