@@ -4,6 +4,7 @@
 #include "text/GrowableArray.h"
 #include "text/TextTypes.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -26,47 +27,58 @@ struct UndoRecord {
     bool StartsGroup() const { return flags & kGroupStart; }
 };
 
-// The records of the undo history. It counts the groups it holds, so that the history can
-// tell whether the newest group is the only one without walking it, and drops records at
-// either end without moving the rest.
+// The records of the undo history. It also keeps where each group starts, so that finding a
+// record's group, counting groups and dropping the oldest group take no walk over records.
 class UndoRecordList {
 public:
     size_t size() const { return m_records.size(); }
     const UndoRecord& operator[](size_t i) const { return m_records[i]; }
-    int GroupCount() const { return m_groups; }
+    int GroupCount() const { return static_cast<int>(m_groupStarts.size()); }
+    // The index of the first record of the group that holds record i.
+    size_t GroupStartOf(size_t i) const
+    {
+        const auto after = std::upper_bound(m_groupStarts.begin(), m_groupStarts.end(),
+                                            m_dropped + i);
+        return after == m_groupStarts.begin() ? 0 : *(after - 1) - m_dropped;
+    }
 
     void clear()
     {
         m_records.clear();
-        m_groups = 0;
+        m_groupStarts.clear();
+        m_dropped = 0;
     }
     void push_back(UndoRecord record)
     {
-        m_groups += record.StartsGroup();
+        if (record.StartsGroup())
+            m_groupStarts.push_back(m_dropped + m_records.size());
         m_records.push_back(std::move(record));
     }
     // Keeps the first count records.
     void TruncateTo(size_t count)
     {
-        while (m_records.size() > count) {
-            m_groups -= m_records.back().StartsGroup();
-            m_records.pop_back();
-        }
+        if (count >= m_records.size())
+            return;
+        while (!m_groupStarts.empty() && m_groupStarts.back() >= m_dropped + count)
+            m_groupStarts.pop_back();
+        m_records.erase(m_records.begin() + static_cast<ptrdiff_t>(count), m_records.end());
     }
     // Drops the oldest group; returns the number of records it had.
     size_t DropOldestGroup()
     {
-        size_t count = 1;
-        while (count < m_records.size() && !m_records[count].StartsGroup())
-            ++count;
-        m_groups -= m_records.front().StartsGroup();
+        if (!m_groupStarts.empty() && m_groupStarts.front() == m_dropped)
+            m_groupStarts.pop_front();
+        const size_t count =
+            m_groupStarts.empty() ? m_records.size() : m_groupStarts.front() - m_dropped;
         m_records.erase(m_records.begin(), m_records.begin() + static_cast<ptrdiff_t>(count));
+        m_dropped += count;
         return count;
     }
 
 private:
     std::deque<UndoRecord> m_records;
-    int m_groups = 0;
+    std::deque<size_t> m_groupStarts; // ascending, counted from the first record ever added
+    size_t m_dropped = 0;             // records dropped from the front since the last clear
 };
 
 class CKTextBuffer {

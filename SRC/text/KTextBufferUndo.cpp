@@ -129,12 +129,8 @@ bool CKTextBuffer::DescribeAction(int action, std::string& out) const
 void CKTextBuffer::UndoDescription(std::string& out) const
 {
     out.clear();
-    int i = m_undoPosition - 1;
-    if (i < 0)
-        return;
-    while (i > 0 && !m_undo[i].StartsGroup())
-        --i;
-    DescribeAction(m_undo[i].action, out);
+    if (m_undoPosition > 0)
+        DescribeAction(m_undo[m_undo.GroupStartOf(m_undoPosition - 1)].action, out);
 }
 
 void CKTextBuffer::RedoDescription(std::string& out) const

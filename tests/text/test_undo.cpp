@@ -195,6 +195,9 @@ TEST_F(UndoTest, GroupBeingBuiltIsNeverCutWhenItOutgrowsTheLimit)
     EXPECT_TRUE(buffer.IsModified());
     buffer.Redo(cursor);
     EXPECT_EQ(Text(), std::string(lines, 'x') + "abc");
+    Type(0, 0, "y", true); // merged typing still belongs to the indent
+    EXPECT_EQ(UndoText(), "Indent");
+    EXPECT_EQ(buffer.UndoRecordCount(), lines + 1);
 }
 
 // Typing merged by Smart Undo grows the previous group past the limit; once a new group
