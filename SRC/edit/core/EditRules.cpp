@@ -1,26 +1,12 @@
 // Typing, line breaks, deletion, the clipboard's edits, drag and drop, undo and redo.
 #include "edit/core/EditRules.h"
 
-#include "doc/core/GlobalSettings.h"
 #include "res/Strings.h"
 #include "syntax/BufferLineSource.h"
 #include "text/EditActions.h"
 #include "text/UndoGroup.h"
 
 #include <algorithm>
-
-EditOptions EditOptions::From(const GlobalSettings& settings, bool htmlDocument)
-{
-    EditOptions options;
-    options.tabSize = settings.tabSize;
-    options.useTabs = settings.useTabs != 0;
-    options.autoIndent = settings.autoIndent != 0;
-    options.smartIndent = settings.smartIndent != 0;
-    options.smartUndo = settings.smartUndo != 0;
-    options.dragDropDisabled = settings.dragDropDisabled != 0;
-    options.htmlDocument = htmlDocument;
-    return options;
-}
 
 CEditRules::CEditRules(CKTextBuffer& buffer, CKBufferView* view, OptionsSource options,
                        const CHtmlKeywordTable& keywords)

@@ -13,7 +13,6 @@
 #include <string>
 #include <string_view>
 
-struct GlobalSettings;
 class CHtmlKeywordTable;
 
 // The caret and selection of a view as a command finds and leaves them. The selection runs
@@ -32,7 +31,8 @@ struct EditCaret {
     friend bool operator==(const EditCaret&, const EditCaret&) = default;
 };
 
-// The settings the commands read, taken at the moment of each command.
+// The settings the commands read, taken at the moment of each command: the editing fields of
+// the global settings record and the document's source type.
 struct EditOptions {
     int tabSize = 4; // 1 to 63; anything else counts as 4
     bool useTabs = true;
@@ -41,8 +41,6 @@ struct EditOptions {
     bool smartUndo = true;
     bool dragDropDisabled = false; // drops are refused
     bool htmlDocument = false; // smart indentation looks at HTML tags only in HTML documents
-
-    static EditOptions From(const GlobalSettings& settings, bool htmlDocument);
 };
 
 // Outcome of a drop onto the view.
