@@ -341,9 +341,9 @@ void CMainFrame::CloseDocumentWindows(CTagwrightDoc& doc)
             frame->CloseWithoutAsking();
 }
 
-void CMainFrame::OpenRequest(const QString& path)
+void CMainFrame::OpenRequest(const CommandLine& request)
 {
-    m_app.OpenCommandLineFile(path);
+    m_app.OpenCommandLine(request);
     raise();
     activateWindow();
 }

@@ -1,5 +1,6 @@
 // The main window as the application builds it: command routing, the document windows and
 // their titles, the Source Type menu, the status panes and the open request.
+#include "doc/CommandLine.h"
 #include "doc/Tagwright.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMdiSubWindow>
@@ -78,10 +80,18 @@ protected:
     void Start(const QStringList& args)
     {
         app = std::make_unique<CTagwrightApp>();
-        ASSERT_TRUE(app->InitInstance(QStringList{QStringLiteral("tagwright")} + args));
+        ASSERT_TRUE(app->InitInstance(
+            ParseCommandLine(QStringList{QStringLiteral("tagwright")} + args, QDir::currentPath())));
         frame = app->MainFrame();
     }
     void Idle() { QApplication::processEvents(); }
+    // What a later start with this one file hands over.
+    void HandOver(const std::string& path)
+    {
+        CommandLine request;
+        request.files = {QString::fromStdString(path)};
+        frame->OpenRequest(request);
+    }
     void TearDown() override
     {
         if (app) {
@@ -154,8 +164,8 @@ TEST_F(MainFrameTest, OpenRequestOpensAFileOnce)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({});
-    frame->OpenRequest(Q(dir.File("a.txt")));
-    frame->OpenRequest(Q(dir.File("a.txt")));
+    HandOver(dir.File("a.txt"));
+    HandOver(dir.File("a.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
@@ -182,7 +192,7 @@ TEST_F(MainFrameTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     GlobalSettings& global = app->Settings().Global();
     global.codePage = 1;
     global.lineEnding = 1;
-    frame->OpenRequest(Q(dir.File("win.txt")));
+    HandOver(dir.File("win.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     CKTextBuffer& buffer = app->Documents().back()->Buffer();
     EXPECT_EQ(buffer.CodePage(), 0);
@@ -191,7 +201,7 @@ TEST_F(MainFrameTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     EXPECT_EQ(global.codePage, 1);
 
     // A path that does not exist: a new text that the first save writes there.
-    frame->OpenRequest(Q(dir.File("new.html")));
+    HandOver(dir.File("new.html"));
     ASSERT_EQ(app->Documents().size(), 3u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("new.html"));
     EXPECT_FALSE(FileExists(dir.File("new.html")));
