@@ -2,9 +2,11 @@
 // failure paths of saving and loading. TW_FAULT="rename:2:EIO,link:1:EMLINK" fails the second
 // rename with EIO and the first link with EMLINK; KILL instead of an error stops the process
 // there with SIGKILL; for readlink, CUT reports a text that fills the whole buffer, as a link
-// that changed since it was measured would.
+// that changed since it was measured would; for read, GROW appends 4 MB to the file before
+// that read and every later one (up to 256 MB), as a file being written meanwhile would grow.
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
@@ -19,6 +21,7 @@ const char* const kNames[kCount] = {"write", "read", "fsync", "close", "rename",
                                     "readlink", "ftruncate", "unlink"};
 constexpr int kKill = -1;
 constexpr int kCut = -2;
+constexpr int kGrow = -3;
 
 struct Fault {
     int function;
@@ -37,7 +40,7 @@ int ErrorNumber(const char* text)
         int value;
     } known[] = {{"EIO", EIO},       {"ENOSPC", ENOSPC}, {"EMLINK", EMLINK}, {"EPERM", EPERM},
                  {"EDQUOT", EDQUOT}, {"EXDEV", EXDEV},   {"ENOTSUP", ENOTSUP}, {"EINTR", EINTR},
-                 {"KILL", kKill},    {"CUT", kCut}};
+                 {"KILL", kKill},    {"CUT", kCut},      {"GROW", kGrow}};
     for (const auto& k : known)
         if (!std::strcmp(text, k.name))
             return k.value;
@@ -77,7 +80,9 @@ int Due(Function function)
         Parse();
     const long call = ++g_calls[function];
     for (int i = 0; i < g_faultCount; ++i) {
-        if (g_faults[i].function != function || g_faults[i].call != call)
+        const bool due = g_faults[i].action == kGrow ? call >= g_faults[i].call
+                                                     : call == g_faults[i].call;
+        if (g_faults[i].function != function || !due)
             continue;
         if (g_faults[i].action == kKill)
             kill(getpid(), SIGKILL);
@@ -90,6 +95,24 @@ template <class F>
 F Real(const char* name)
 {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+// Appends 4 MB to the file open as fd, up to 64 times in all.
+void Grow(int fd)
+{
+    static int grown = 0;
+    static char block[4 << 20];
+    if (grown >= 64)
+        return;
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
+    const int out = open(path, O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (out < 0)
+        return;
+    std::memset(block, 'g', sizeof block);
+    if (pwrite(out, block, sizeof block, 0) > 0)
+        ++grown;
+    Real<int (*)(int)>("close")(out);
 }
 
 } // namespace
@@ -113,7 +136,13 @@ ssize_t write(int fd, const void* data, size_t size)
 ssize_t read(int fd, void* data, size_t size)
 {
     static const auto real = Real<ssize_t (*)(int, void*, size_t)>("read");
-    TW_FAIL_IF_DUE(kRead)
+    const int action = Due(kRead);
+    if (action > 0) {
+        errno = action;
+        return -1;
+    }
+    if (action == kGrow)
+        Grow(fd);
     return real(fd, data, size);
 }
 
