@@ -363,9 +363,12 @@ bool SafeFileWriter::Commit(bool backup)
 // where that is allowed and possible, otherwise a synced copy with the old file's attributes.
 bool SafeFileWriter::MakeBackupTemp(const std::string& pattern, bool allowLink)
 {
+    const auto fail = [this](int error) {
+        return Fail(error, "The copy of the old text could not be made: " + SystemErrorText(error));
+    };
     int fd = CreateLocked(pattern, m_backupTemp);
     if (fd < 0)
-        return Fail(errno);
+        return fail(errno);
     if (allowLink) {
         // A link needs a free name: the file just made gives up its name to it.
         unlink(m_backupTemp.c_str());
@@ -380,24 +383,24 @@ bool SafeFileWriter::MakeBackupTemp(const std::string& pattern, bool allowLink)
         m_backupTemp.clear();
         fd = CreateLocked(pattern, m_backupTemp);
         if (fd < 0)
-            return Fail(errno);
+            return fail(errno);
     }
     m_backupLockFd = fd;
 
     const int old = open(m_target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (old < 0)
-        return Fail(errno);
+        return fail(errno);
     struct stat st;
     off_t copied = 0;
     const bool ok = fstat(old, &st) == 0 && CopyData(old, fd, copied);
     const int error = errno;
     close(old);
     if (!ok)
-        return Fail(error);
+        return fail(error);
     // A copy that cannot have the old attributes is for the owner alone.
     if (!GiveAttributes(fd, m_target, st))
         fchmod(fd, st.st_mode & 0700);
-    return fsync(fd) == 0 || Fail(errno);
+    return fsync(fd) == 0 || fail(errno);
 }
 
 // The old file becomes the backup only after the new one is durably in place, so a failure

@@ -64,11 +64,18 @@ protected:
 // earlier backup (or none), and no temporary file.
 TEST_F(SaveFaultTest, FailedSaveLeavesTheFolderAsItWas)
 {
-    const char* const faults[] = {
-        "write:1:ENOSPC", "fsync:1:EIO", "rename:1:EIO", "link:1:EMLINK,rename:1:EIO",
-        "link:1:EPERM,fsync:2:EIO", "link:1:EMLINK,write:2:ENOSPC",
+    const struct {
+        const char* fault;
+        const char* reason;
+    } cases[] = {
+        {"write:1:ENOSPC", "No space left on device"},
+        {"fsync:1:EIO", "Input/output error"},
+        {"rename:1:EIO", "Input/output error"},
+        {"link:1:EMLINK,rename:1:EIO", "Input/output error"},
+        {"link:1:EPERM,fsync:2:EIO", "The copy of the old text could not be made: Input/output error"},
+        {"link:1:EMLINK,write:2:ENOSPC", "The copy of the old text could not be made: No space left on device"},
     };
-    for (const char* fault : faults) {
+    for (const auto& [fault, reason] : cases) {
         for (const bool hadBackup : {false, true}) {
             SCOPED_TRACE(std::string(fault) + (hadBackup ? ", with an earlier backup" : ""));
             std::filesystem::remove_all(dir.Path());
@@ -79,6 +86,7 @@ TEST_F(SaveFaultTest, FailedSaveLeavesTheFolderAsItWas)
             const auto before = Snapshot(dir.Path());
             std::string output;
             EXPECT_EQ(Save(fault, true, &output), 1) << output;
+            EXPECT_NE(output.find(std::string(": ") + reason), std::string::npos) << output;
             EXPECT_EQ(Names(Snapshot(dir.Path())), Names(before));
             EXPECT_EQ(Snapshot(dir.Path()), before);
         }
