@@ -50,11 +50,11 @@ int ErrorNumber(const char* text)
 void Parse()
 {
     g_faultCount = 0;
-    const char* spec = std::getenv("TW_FAULT");
-    if (!spec)
+    const char* faults = std::getenv("TW_FAULT");
+    if (!faults)
         return;
     static char copy[512];
-    std::strncpy(copy, spec, sizeof copy - 1);
+    std::strncpy(copy, faults, sizeof copy - 1);
     char* save = nullptr;
     for (char* item = strtok_r(copy, ",", &save); item && g_faultCount < 16;
          item = strtok_r(nullptr, ",", &save)) {
