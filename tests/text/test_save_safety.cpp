@@ -325,6 +325,32 @@ TEST_F(SaveSafetyTest, SaveKeepsExtendedAttributesAndAccessList)
     EXPECT_EQ(StatOf(target).st_mode & 07777, mode);
 }
 
+// Where an attribute cannot be copied (here every fsetxattr fails, through strace's fault
+// injection), the new file could not be the same: the text goes into the old file in place,
+// which keeps its attributes.
+TEST_F(SaveSafetyTest, AttributesThatCannotBeCopiedMakeTheSaveWriteInPlace)
+{
+    if (RunCommand("strace -qq -o /dev/null true") != 0)
+        GTEST_SKIP() << "strace is missing or may not trace here";
+    const std::string target = dir.File("tagged.txt");
+    WriteFile(target, "old");
+    if (setxattr(target.c_str(), "user.origin", "tagwright", 9, 0) != 0)
+        GTEST_SKIP() << "the file system here keeps no extended attributes";
+    const ino_t inode = StatOf(target).st_ino;
+    std::string output;
+    ASSERT_EQ(RunCommand("strace -f -qq -o /dev/null -e inject=fsetxattr:error=EPERM " + kDriver
+                             + " '" + in + "' '" + target + "' 2>&1",
+                         &output),
+              0)
+        << output;
+    EXPECT_EQ(ReadFile(target), "new text\r\n");
+    EXPECT_EQ(StatOf(target).st_ino, inode);
+    char value[64];
+    const ssize_t n = getxattr(target.c_str(), "user.origin", value, sizeof value);
+    EXPECT_EQ(std::string(value, n > 0 ? n : 0), "tagwright");
+    EXPECT_EQ(CountTemporaryFiles(dir.Path()), 0);
+}
+
 // A file the new file could not replace faithfully is written in place: one of another user
 // in a folder the user may write (the new file would be the user's), and one with other names
 // (they would keep the old text). Backups and ordinary files stay as before.
