@@ -3,7 +3,7 @@
 // which one is shown.
 #pragma once
 
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // the number of types), the second is the incoming state, the rest are lines checked against
 // the line-parse contract.
 #include "LineContractCheck.h"
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/ParseDispatch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -26,12 +26,16 @@ TEST_F(ViewLayoutTest, PixelsAndPositionsFollowTheFontTabsAndMargin)
     EXPECT_EQ(v.PixelToPosition(5, lh + 1), (TextPoint{0, 1}));
     EXPECT_EQ(v.PixelToPosition(500, 50 * lh), (TextPoint{3, 1}));
 
-    // The record is read at the moment of use.
+    // Changes of the record reach the view through the settings-changed notification.
     Global().tabSize = 8;
+    settings.NotifyChanged();
     EXPECT_EQ(v.ColumnOfChar(0, 2), 8);
     Global().tabSize = 0;
+    settings.NotifyChanged();
     EXPECT_EQ(v.ColumnOfChar(0, 2), 4);
     Global().selectionMargin = 0;
+    EXPECT_EQ(v.MarginWidth(), 20);
+    settings.NotifyChanged();
     EXPECT_EQ(v.MarginWidth(), 1);
     EXPECT_EQ(v.PositionToPixel({0, 0}).x(), 1);
 }

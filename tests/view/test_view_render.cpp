@@ -85,8 +85,9 @@ TEST_F(ViewRenderTest, TagAttributeEntityMarginAndSelectionInTheRecordColours)
     // Below the text: the normal background.
     EXPECT_EQ(image.pixelColor(100, 5 * lh + 2), Back(ColourClass::NormalText));
 
-    // A changed record colour shows at the next paint.
+    // A changed record colour shows once the views are told of it.
     Global().colours[size_t(ColourClass::Keyword)].text = 0x0000FF; // red
+    settings.NotifyChanged();
     ExpectCell(Paint(), {1, 0}, QColor(255, 0, 0), Back(ColourClass::Keyword));
 }
 
