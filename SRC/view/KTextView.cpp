@@ -470,7 +470,7 @@ void CKTextView::wheelEvent(QWheelEvent* event)
     } else {
         // High-resolution wheels send fractions of a notch; they add up to whole notches.
         m_wheelRest += event->angleDelta();
-        steps = m_wheelRest / kWheelStep;
+        steps = {m_wheelRest.x() / kWheelStep, m_wheelRest.y() / kWheelStep};
         m_wheelRest -= steps * kWheelStep;
         steps *= lines;
     }
