@@ -28,9 +28,17 @@ struct CmdUI {
 
 // What a command shows. Texts are UTF-8.
 struct CommandInfo {
-    int id = 0;
+    constexpr CommandInfo(int commandId = 0, std::string_view menu = {}, std::string_view keyText = {},
+                          std::string_view promptText = {}, std::string_view tip = {},
+                          std::string_view iconName = {})
+        : id(commandId), menuText(menu), keys(keyText), prompt(promptText), toolTip(tip),
+          icon(iconName)
+    {
+    }
+
+    int id;
     std::string_view menuText; // with "&" before the mnemonic
-    std::string_view keys;     // default keys in portable key-sequence text, "Ctrl+S"
+    std::string_view keys;     // default keys in portable key-sequence text, "Ctrl+S"; "; " between several
     std::string_view prompt;   // shown in the message pane while the item is highlighted
     std::string_view toolTip;
     std::string_view icon;     // resource name of the toolbar image, empty for none
@@ -40,12 +48,21 @@ struct CommandInfo {
 // recent files, the source types); its handler then gets arg plus the id's place in the run.
 template <class T>
 struct CommandRow {
-    CommandInfo info;
-    void (*run)(T& target, int arg) = nullptr;
+    using Run = void (*)(T& target, int arg);
     // None: the command is always enabled while T is in the chain.
-    void (*update)(T& target, CmdUI& ui) = nullptr;
-    int arg = 0;
-    int count = 1;
+    using Update = void (*)(T& target, CmdUI& ui);
+
+    constexpr CommandRow(CommandInfo commandInfo, Run runHandler = nullptr,
+                         Update updateHandler = nullptr, int argument = 0, int idCount = 1)
+        : info(commandInfo), run(runHandler), update(updateHandler), arg(argument), count(idCount)
+    {
+    }
+
+    CommandInfo info;
+    Run run;
+    Update update;
+    int arg;
+    int count;
 
     bool Holds(int id) const { return id >= info.id && id < info.id + count; }
 };
