@@ -58,9 +58,13 @@ CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFa
 
 CMainFrame::~CMainFrame()
 {
-    // Closing the windows below activates others; the frame no longer follows that.
-    if (m_mdi)
+    // Closing the windows below activates others; the frame no longer follows that. The
+    // document windows go while the frame is still whole, since their end reaches the
+    // document manager through the frame.
+    if (m_mdi) {
         m_mdi->disconnect(this);
+        delete m_mdi;
+    }
 }
 
 bool CMainFrame::Create()

@@ -46,7 +46,7 @@ CKTextView::~CKTextView()
 {
     if (m_buffer)
         m_buffer->DetachView(this);
-    if (m_subscribed) {
+    if (m_bound) {
         m_doc.Settings().Unsubscribe(this);
         m_doc.RemoveView(this);
     }
@@ -56,7 +56,7 @@ void CKTextView::Bind()
 {
     m_doc.AddView(this);
     m_doc.Settings().Subscribe(this);
-    m_subscribed = true;
+    m_bound = true;
     ReadSettings();
     BindBuffer(nullptr);
 }

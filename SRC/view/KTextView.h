@@ -200,7 +200,7 @@ private:
     CKTextBuffer* m_buffer = nullptr;
     CKViewSiblings* m_siblings = nullptr;
     CTextViewModel m_model{*this};
-    bool m_subscribed = false;
+    bool m_bound = false;
 
     LogFont m_fontDescription;
     ViewColours m_colours;

@@ -29,7 +29,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The whole application on fakes: a scripted desktop, settings in memory and an instance
 // guard in a folder of its own.
-class MainFrameTest : public testing::Test {
+class AppTest : public testing::Test {
 protected:
     void Start(const QStringList& args)
     {
@@ -76,7 +76,7 @@ protected:
     CMainFrame* frame = nullptr;
 };
 
-TEST_F(MainFrameTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
+TEST_F(AppTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
 {
     WriteFile(dir.File("page.html"), "<p>\n</p>\n");
     Start({Q(dir.File("page.html"))});
@@ -102,7 +102,7 @@ TEST_F(MainFrameTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
     EXPECT_EQ(clock->interval(), 1000);
 }
 
-TEST_F(MainFrameTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
+TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
 {
     Start({});
     ASSERT_EQ(app->Documents().size(), 1u);
@@ -129,7 +129,7 @@ TEST_F(MainFrameTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     EXPECT_FALSE(typeMenu->actions().at(SRC_HTML)->isChecked());
 }
 
-TEST_F(MainFrameTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
+TEST_F(AppTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({});
@@ -155,7 +155,7 @@ TEST_F(MainFrameTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
 }
 
 
-TEST_F(MainFrameTest, ClosingTheMainWindowAsksForEachModifiedDocument)
+TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)
 {
     Start({});
     CTagwrightDoc& doc = *app->Documents().front();
@@ -180,7 +180,7 @@ TEST_F(MainFrameTest, ClosingTheMainWindowAsksForEachModifiedDocument)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(MainFrameTest, ClosingTheLastWindowOfAModifiedDocumentAsksOnce)
+TEST_F(AppTest, ClosingTheLastWindowOfAModifiedDocumentAsksOnce)
 {
     Start({});
     CTagwrightDoc* doc = app->Documents().front();
@@ -206,7 +206,7 @@ TEST_F(MainFrameTest, ClosingTheLastWindowOfAModifiedDocumentAsksOnce)
     EXPECT_TRUE(host->saveRequests.empty());
 }
 
-TEST_F(MainFrameTest, MenusShowTheTextsAndKeysOfTheCommandRows)
+TEST_F(AppTest, MenusShowTheTextsAndKeysOfTheCommandRows)
 {
     Start({});
     QStringList titles;
@@ -230,7 +230,7 @@ TEST_F(MainFrameTest, MenusShowTheTextsAndKeysOfTheCommandRows)
     EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
 }
 
-TEST_F(MainFrameTest, ArrangeIconsIsEnabledWithMinimisedWindowsAndLinesThemUp)
+TEST_F(AppTest, ArrangeIconsIsEnabledWithMinimisedWindowsAndLinesThemUp)
 {
     Start({});
     frame->show();
@@ -260,7 +260,7 @@ TEST_F(MainFrameTest, ArrangeIconsIsEnabledWithMinimisedWindowsAndLinesThemUp)
     EXPECT_EQ(subs[1]->x(), subs[0]->width());
 }
 
-TEST_F(MainFrameTest, ExitWritesTheRecordAndTheRecentFilesToTheStore)
+TEST_F(AppTest, ExitWritesTheRecordAndTheRecentFilesToTheStore)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({Q(dir.File("a.txt"))});
