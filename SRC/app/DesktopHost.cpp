@@ -5,12 +5,10 @@
 #include "res/Strings.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
-#include <QUrl>
 
 bool CKDesktopHost::RunFileDialog(bool open, FileDialogRequest& request)
 {
@@ -29,7 +27,8 @@ bool CKDesktopHost::RunFileDialog(bool open, FileDialogRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     request.path = dialog.selectedFiles().constFirst();
-    request.folder = dialog.directory().absolutePath();
+    // A typed path may name another folder than the one the dialog shows.
+    request.folder = QFileInfo(request.path).absolutePath();
     request.codePage = dialog.CodePage();
     request.lineEnding = dialog.LineEnding();
     return true;
@@ -78,9 +77,28 @@ void CKDesktopHost::SetWaitCursor(bool on)
         QApplication::restoreOverrideCursor();
 }
 
-bool CKDesktopHost::OpenWithDefaultProgram(const QString& path)
+void CKDesktopHost::OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    // The desktop's opener tells by its exit status whether a program took the file; the
+    // editor goes on meanwhile. It may wait for the browser: it has no owner, so that the
+    // editor's exit neither kills it nor waits for it.
+    auto* opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({QFileInfo(path).absoluteFilePath()});
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, onFailure](int code, QProcess::ExitStatus status) {
+                         opener->deleteLater();
+                         if (status != QProcess::NormalExit || code != 0)
+                             onFailure();
+                     });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, onFailure](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         opener->deleteLater();
+                         onFailure();
+                     });
+    opener->start();
 }
 
 bool CKDesktopHost::StartProgram(const QString& program, const QStringList& arguments, QString& error)

@@ -20,7 +20,7 @@ public:
     bool AskYesNo(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
     void SetWaitCursor(bool on) override;
-    bool OpenWithDefaultProgram(const QString& path) override;
+    void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override;
     bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override;
 
 private:

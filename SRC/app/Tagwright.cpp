@@ -1,6 +1,7 @@
 // Start-up, the document list, the application's commands and exit.
 #include "app/Tagwright.h"
 
+#include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
 #include "doc/Preview.h"
 #include "doc/TagwrightDoc.h"
@@ -13,6 +14,7 @@
 #include "syntax/HtmlKeywords.h"
 #include "view/KTextView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -21,6 +23,9 @@
 #include <clocale>
 
 namespace {
+
+// How long a start waits for the lock of an instance that did not take its file.
+constexpr int kTakeOverWaitMs = 2000;
 
 QString Res(int id)
 {
@@ -55,13 +60,26 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
 {
     const QString file = arguments.size() > 1 ? arguments.at(1) : QString();
 
-    // Another instance takes the file and this one ends without touching the settings.
+    // Another instance takes the file and this one ends without touching the settings. One
+    // that does not take it is exiting or hangs, and this one starts in its place.
     CKInstanceGuard& guard = *m_services.guard;
     if (guard.AnotherInstanceRuns()) {
-        if (!file.isEmpty())
-            guard.HandOver(QFileInfo(file).absoluteFilePath());
-        return false;
+        if (guard.HandOver(file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath()))
+            return false;
+        guard.TakeOver(kTakeOverWaitMs);
     }
+
+    // Asked to end by a signal, the program still writes its settings and releases its lock.
+    m_exitSignals = std::make_unique<CKExitSignals>();
+    connect(m_exitSignals.get(), &CKExitSignals::exitRequested, this, [this](int signal) {
+        if (m_settings)
+            TW_TRACE(*m_settings, "Exit on signal " + std::to_string(signal));
+        // Unlike quit(), this asks no questions about unsaved texts, and it ends the loops of
+        // dialogs that are open. A dialog of the start-up leaves the main loop to see the flag.
+        m_exitRequested = true;
+        QCoreApplication::exit(0);
+    });
+    m_exitSignals->Install();
 
     std::setlocale(LC_ALL, "");
     SettingsStore& store = *m_services.store;
@@ -90,25 +108,30 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
 
     if (file.isEmpty()) {
         NewDocument();
-    } else if (!OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
+    } else if (!OpenCommandLineFile(file)) {
         TW_TRACE(*m_settings, "Command line file not opened");
         return false;
     }
     TW_TRACE(*m_settings, "Command line processed");
 
+    // Activated also without a window manager, so that the keys work before the first click.
     m_mainFrame->show();
+    m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
     return true;
 }
 
 void CTagwrightApp::ExitInstance()
 {
-    if (!m_saveSettingsAtExit)
-        return;
-    TW_TRACE(*m_settings, "Exit");
-    DeletePreviewFile(*m_settings);
-    m_recent.Save(*m_services.store);
-    m_settings->SaveAtExit();
+    // A later start must not hand its file to this instance any more.
+    m_services.guard->Release();
+    if (m_saveSettingsAtExit) {
+        TW_TRACE(*m_settings, "Exit");
+        DeletePreviewFile(*m_settings);
+        m_recent.Save(*m_services.store);
+        m_settings->SaveAtExit();
+    }
+    RemovePreviewFolder();
 }
 
 CTagwrightDoc* CTagwrightApp::CreateDocument()
@@ -132,6 +155,17 @@ CTagwrightDoc* CTagwrightApp::NewDocument()
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
+    const GlobalSettings& global = m_settings->Global();
+    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenCommandLineFile(const QString& path)
+{
+    return path.isEmpty() ? nullptr : OpenDocumentFile(path, 0, -1);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+{
     const QString full = QFileInfo(path).absoluteFilePath();
     for (CTagwrightDoc* doc : m_documents) {
         if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
@@ -140,7 +174,7 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
         }
     }
     CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenDocument(full)) {
+    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
         delete doc;
         return nullptr;
     }
@@ -197,20 +231,26 @@ void CTagwrightApp::OnFileOpen()
     OpenDocumentFile(request.path);
 }
 
+void CTagwrightApp::OpenRecentFile(int index)
+{
+    if (index >= static_cast<int>(m_recent.Paths().size()))
+        return;
+    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    // Opening would give an empty text of that name without a word.
+    if (!QFileInfo::exists(path)) {
+        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+            m_recent.Remove(index);
+        return;
+    }
+    if (!OpenDocumentFile(path))
+        m_recent.Remove(index);
+}
+
 void CTagwrightApp::OnFileSaveAll()
 {
     for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
         if (doc->IsModified())
             doc->DoFileSave();
-}
-
-void CTagwrightApp::OnRecentFile(int index)
-{
-    if (index >= static_cast<int>(m_recent.Paths().size()))
-        return;
-    const QString path = QFile::decodeName(m_recent.Paths()[static_cast<size_t>(index)].c_str());
-    if (!OpenDocumentFile(path))
-        m_recent.Remove(index);
 }
 
 void CTagwrightApp::OnAppAbout()
@@ -240,7 +280,7 @@ std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
           "About", "about"},
          [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
         // The recent files by their place in the list; the menu shows their paths.
-        {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OnRecentFile(index); }, nullptr, 0,
+        {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }, nullptr, 0,
          ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 1},
     };
     return rows;

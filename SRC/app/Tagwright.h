@@ -16,6 +16,7 @@
 #include <span>
 #include <vector>
 
+class CKExitSignals;
 class CKInstanceGuard;
 class CMainFrame;
 class CTagwrightDoc;
@@ -43,6 +44,9 @@ public:
     // them alone.
     void ExitInstance();
 
+    // A signal asked the program to end: it goes through ExitInstance without further work.
+    bool ExitRequested() const { return m_exitRequested; }
+
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
     const RecentFiles& Recent() const override { return m_recent; }
@@ -53,7 +57,12 @@ public:
     // The documents.
     const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
     CTagwrightDoc* NewDocument();
+    // Activates the document already open at path, or opens it in a new window in the
+    // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path) override;
+    // A file named on a command line, of this start or handed over by a later one: its code
+    // page and line ending are detected as at start-up. An empty path opens nothing.
+    CTagwrightDoc* OpenCommandLineFile(const QString& path) override;
     bool CloseDocument(CTagwrightDoc& doc);
     bool SaveAllModified() override;
     void OnViewClosed(CTagwrightDoc* doc) override;
@@ -65,13 +74,15 @@ public:
 
 private:
     CTagwrightDoc* CreateDocument();
+    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
     void AddRecentFile(const QString& path);
     void OnFileOpen();
     void OnFileSaveAll();
-    void OnRecentFile(int index);
+    void OpenRecentFile(int index);
     void OnAppAbout();
 
     AppServices m_services;
+    std::unique_ptr<CKExitSignals> m_exitSignals;
     std::unique_ptr<AppSettings> m_settings;
     CCommandCatalogue m_catalogue;
     std::unique_ptr<CMainFrame> m_mainFrame;
@@ -79,4 +90,5 @@ private:
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
     bool m_saveSettingsAtExit = false;
+    bool m_exitRequested = false;
 };

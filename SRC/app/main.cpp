@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include <csignal>
+
 namespace {
 
 // The owner of dialogs: the active window, else the main window.
@@ -25,6 +27,9 @@ QWidget* DialogParent()
 
 int main(int argc, char* argv[])
 {
+    // A write past the file-size limit then fails with "File too large" and the save says so,
+    // instead of the signal killing the editor with every unsaved text.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagwright"));
     AppServices services;
@@ -35,7 +40,7 @@ int main(int argc, char* argv[])
     CTagwrightApp app(std::move(services));
     if (!app.InitInstance(QApplication::arguments()))
         return 0;
-    const int code = QApplication::exec();
+    const int code = app.ExitRequested() ? 0 : QApplication::exec();
     app.ExitInstance();
     return code;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The file dialog with its code page and line-ending lists.
 struct FileDialogRequest {
     // In.
@@ -30,8 +32,9 @@ public:
     virtual bool AskYesNo(const QString& text) = 0;
     virtual Answer AskYesNoCancel(const QString& text) = 0;
     virtual void SetWaitCursor(bool on) = 0;
-    // Opens a file with the desktop's default program for it.
-    virtual bool OpenWithDefaultProgram(const QString& path) = 0;
+    // Opens a file with the desktop's default program for it. The answer comes later:
+    // onFailure runs when the desktop could not show the file.
+    virtual void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) = 0;
     // Starts a program detached; on failure error holds the reason.
     virtual bool StartProgram(const QString& program, const QStringList& arguments,
                               QString& error) = 0;

@@ -12,6 +12,10 @@
 namespace {
 
 constexpr int kConnectAttemptMs = 100;
+// How long a later start waits for the running instance to take its request. An instance
+// that is exiting or hangs does not answer, and the later start then runs itself.
+constexpr int kAcknowledgeMs = 2500;
+constexpr char kAcknowledgement[] = "ok\n";
 
 } // namespace
 
@@ -44,22 +48,29 @@ bool CKInstanceGuard::ServerAnswers(const QString& folder) const
     return socket.waitForConnected(kConnectAttemptMs);
 }
 
+bool CKInstanceGuard::TryLock(int waitMs)
+{
+    auto lock = std::make_unique<QLockFile>(
+        QDir(m_folder).filePath(QString::fromLatin1(kInstanceName) + QStringLiteral(".lock")));
+    // Without an age limit a lock counts as stale only when its process is gone.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(waitMs)) {
+        m_lockedByOther = lock->error() == QLockFile::LockFailedError;
+        return false;
+    }
+    m_lock = std::move(lock);
+    m_lockedByOther = false;
+    return true;
+}
+
 bool CKInstanceGuard::AnotherInstanceRuns()
 {
     for (const QString& folder : m_folders) {
-        auto lock = std::make_unique<QLockFile>(
-            QDir(folder).filePath(QString::fromLatin1(kInstanceName) + QStringLiteral(".lock")));
-        // Without an age limit a lock counts as stale only when its process is gone.
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
-            m_folder = folder;
-            m_lock = std::move(lock);
+        m_folder = folder;
+        if (TryLock(0))
             return false;
-        }
-        if (lock->error() == QLockFile::LockFailedError) {
-            m_folder = folder;
+        if (m_lockedByOther)
             return true;
-        }
     }
     // No folder can hold a lock: a running instance can still be told by its socket.
     for (const QString& folder : m_folders) {
@@ -68,14 +79,13 @@ bool CKInstanceGuard::AnotherInstanceRuns()
             return true;
         }
     }
-    if (!m_folders.isEmpty())
-        m_folder = m_folders.constFirst();
+    m_folder = m_folders.isEmpty() ? QString() : m_folders.constFirst();
     return false;
 }
 
 bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
 {
-    // The running instance may still be starting: try until it listens.
+    // The running instance may still be starting: try until it listens, or until it ended.
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     for (;;) {
@@ -83,22 +93,31 @@ bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
         if (socket.waitForConnected(kConnectAttemptMs))
             break;
         socket.abort();
-        if (deadline.hasExpired())
+        if (deadline.hasExpired() || (m_lockedByOther && TryLock(0)))
             return false;
         QThread::msleep(50);
     }
     socket.write(path.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 100))))
+    const QDeadlineTimer acknowledged(kAcknowledgeMs);
+    if (!socket.waitForBytesWritten(kAcknowledgeMs))
         return false;
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(1000);
-    return true;
+    while (!socket.canReadLine()) {
+        const int remaining = static_cast<int>(std::max<qint64>(acknowledged.remainingTime(), 1));
+        if (acknowledged.hasExpired() || !socket.waitForReadyRead(remaining))
+            return false;
+    }
+    return socket.readLine() == kAcknowledgement;
+}
+
+bool CKInstanceGuard::TakeOver(int waitMs)
+{
+    return m_lock || (m_lockedByOther && TryLock(waitMs));
 }
 
 bool CKInstanceGuard::Listen()
 {
-    if (m_folder.isEmpty())
+    // An instance that hangs keeps its lock and its socket; this one then stays unreachable.
+    if (m_folder.isEmpty() || (!m_lock && m_lockedByOther))
         return false;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -109,20 +128,31 @@ bool CKInstanceGuard::Listen()
         return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            const auto drain = [this, socket] {
-                while (socket->canReadLine()) {
-                    QByteArray line = socket->readLine();
-                    line.chop(1);
-                    if (!line.isEmpty())
-                        emit fileRequested(QString::fromUtf8(line));
-                }
-            };
-            connect(socket, &QLocalSocket::readyRead, this, drain);
-            connect(socket, &QLocalSocket::disconnected, this, [socket, drain] {
-                drain();
-                socket->deleteLater();
-            });
+            connect(socket, &QLocalSocket::readyRead, this,
+                    [this, socket] { ReadRequests(socket); });
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
     return true;
+}
+
+void CKInstanceGuard::ReadRequests(QLocalSocket* socket)
+{
+    while (socket->canReadLine()) {
+        QByteArray line = socket->readLine();
+        line.chop(1);
+        socket->write(kAcknowledgement);
+        // Opening may show a message box whose event loop deletes this socket, so the
+        // request waits until this handler has returned.
+        QMetaObject::invokeMethod(
+            this, [this, path = QString::fromUtf8(line)] { emit fileRequested(path); },
+            Qt::QueuedConnection);
+    }
+}
+
+void CKInstanceGuard::Release()
+{
+    delete m_server;
+    m_server = nullptr;
+    m_lock.reset();
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 
 inline constexpr char kInstanceName[] = "TagwrightPreventSecondInstance";
 
@@ -27,22 +28,34 @@ public:
     // True when another instance is running. A lock left by a process that no longer runs
     // is taken over.
     bool AnotherInstanceRuns();
-    // From the running instance: hands a file's full path over; false when none answered.
+    // To the running instance: hands a file's full path over (empty: it only comes to the
+    // front). True once that instance acknowledged it; false when none did in time, or when
+    // it ended meanwhile and this guard took its lock.
     bool HandOver(const QString& path, int timeoutMs = 5000);
+    // After a hand-over nobody acknowledged: waits a little for the lock. False when the
+    // other instance still holds it (it hangs); this one then runs unguarded.
+    bool TakeOver(int waitMs);
     // From the first instance: accepts the paths of later starts (see fileRequested).
     bool Listen();
+    // First thing at exit: later starts no longer find this instance and run themselves.
+    void Release();
 
     const QString& Folder() const { return m_folder; }
 
 signals:
+    // Emitted from the event loop after the socket work is done, never from inside it, so
+    // a receiver may show dialogs.
     void fileRequested(const QString& path);
 
 private:
     QString SocketPath(const QString& folder) const;
     bool ServerAnswers(const QString& folder) const;
+    bool TryLock(int waitMs);
+    void ReadRequests(QLocalSocket* socket);
 
     QStringList m_folders;
     QString m_folder; // where the lock is held, or where another instance holds it
     std::unique_ptr<QLockFile> m_lock;
+    bool m_lockedByOther = false;
     QLocalServer* m_server = nullptr;
 };

@@ -12,6 +12,8 @@ inline constexpr char kPreviewFileName[] = "~TagwrightPreview.HTML";
 
 // Deletes the preview file written last, if any, and forgets it.
 void DeletePreviewFile(AppSettings& settings);
+// At exit: removes the private folder that held the previews of untitled texts.
+void RemovePreviewFolder();
 // Writes the text where a browser can read it and starts the browser on it.
 void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target);
 // TMPDIR, then TMP, then TEMP, then /tmp.

@@ -130,6 +130,12 @@ bool CTagwrightDoc::OnNewDocument()
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path)
 {
+    const GlobalSettings& global = m_settings.Global();
+    return OnOpenDocument(path, global.codePage, global.lineEnding);
+}
+
+bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEnding)
+{
     TW_TRACE(m_settings, "Open document \"" + NativePath(path) + "\"");
     m_sourceType = SourceTypeForPath(NativePath(path));
     if (!QFileInfo::exists(path)) {
@@ -138,12 +144,11 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path)
         SetPathName(path);
         return true;
     }
-    GlobalSettings& global = m_settings.Global();
-    if (!m_buffer.Load(NativePath(path).c_str(), global.lineEnding, global.codePage)) {
+    if (!m_buffer.Load(NativePath(path).c_str(), lineEnding, codePage)) {
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
     }
-    global.lineEnding = m_buffer.LineEnding();
+    m_settings.Global().lineEnding = m_buffer.LineEnding();
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetPathName(path);
     SetModifiedFlag(false);
@@ -152,9 +157,9 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path)
     return true;
 }
 
-bool CTagwrightDoc::ConfirmLossySave()
+bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
-    const QString name = m_pathName.isEmpty() ? m_title : m_pathName;
+    const QString name = QDir::toNativeSeparators(target);
     if (m_lossyBytesRead > 0
         && !m_host.AskYesNo(Res(IDS_LOSSY_SAVE).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
         return false;
@@ -166,7 +171,7 @@ bool CTagwrightDoc::ConfirmLossySave()
 bool CTagwrightDoc::OnSaveDocument(const QString& path)
 {
     TW_TRACE(m_settings, "Save document \"" + NativePath(path) + "\"");
-    if (!ConfirmLossySave())
+    if (!ConfirmLossySave(path))
         return false;
     m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
     if (!m_buffer.Save(NativePath(path).c_str(), -1, true)) {

@@ -54,6 +54,8 @@ public:
     // Reads the file in the remembered line ending and code page; a missing file gives an
     // empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
+    // The same in the given format (code page 0 and line ending -1 detect it).
+    bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
     // Writes the text to path in the buffer's line ending and code page.
     bool OnSaveDocument(const QString& path);
     // Save as: with an empty path the save dialog asks for one; with replace the document
@@ -81,7 +83,7 @@ signals:
     void closeRequested();
 
 private:
-    bool ConfirmLossySave();
+    bool ConfirmLossySave(const QString& target);
 
     AppSettings& m_settings;
     CKDocHost& m_host;

@@ -14,11 +14,12 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -53,7 +54,11 @@ CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFa
 {
     Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Tagwright"));
-    resize(1000, 720);
+    // The first size fits the screen, also a small one or one with a large scale factor.
+    QSize size(1000, 720);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
 }
 
 CMainFrame::~CMainFrame()
@@ -347,10 +352,7 @@ void CMainFrame::CloseDocumentWindows(CTagwrightDoc& doc)
 
 void CMainFrame::OpenRequest(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return;
-    m_documents.OpenDocumentFile(info.absoluteFilePath());
+    m_documents.OpenCommandLineFile(path);
     raise();
     activateWindow();
 }

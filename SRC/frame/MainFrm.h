@@ -46,7 +46,7 @@ public:
     // Closes every window of doc without asking again.
     void CloseDocumentWindows(CTagwrightDoc& doc);
 
-    // Opens the file at a full path as a document; ignored when no such file exists.
+    // Opens a file a later start handed over, as from the command line, and comes to the front.
     void OpenRequest(const QString& path);
 
     bool OnCommand(int id) override;

@@ -44,6 +44,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_UNSAVEABLE_SAVE,
      "%1\n\n%2 character(s) of the text cannot be stored in the code page \"%3\" and will be "
      "replaced.\n\nSave anyway?"},
+    {IDS_RECENT_MISSING,
+     "%1\n\nThis file no longer exists.\n\nRemove it from the list of recent files?"},
     {IDS_DEBUG_TITLE, "Tagwright: Debug subsystem"},
     {IDS_DEBUG_WARNING,
      "WARNING!!!    Debug subsystem was detected that in previous time was an following error(s):"},

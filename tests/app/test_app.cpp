@@ -5,6 +5,7 @@
 #include "doc/FakeHost.h"
 #include "doc/InstanceGuard.h"
 #include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/MainFrm.h"
@@ -129,13 +130,12 @@ TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     EXPECT_FALSE(typeMenu->actions().at(SRC_HTML)->isChecked());
 }
 
-TEST_F(AppTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
+TEST_F(AppTest, OpenRequestOpensAFileOnce)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({});
     frame->OpenRequest(Q(dir.File("a.txt")));
     frame->OpenRequest(Q(dir.File("a.txt")));
-    frame->OpenRequest(Q(dir.File("missing.txt")));
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
@@ -154,6 +154,46 @@ TEST_F(AppTest, OpenRequestOpensExistingFilesOnceAndIgnoresMissingOnes)
     EXPECT_EQ(frame->ChildFrames().size(), 1u);
 }
 
+
+TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
+{
+    WriteFile(dir.File("win.txt"), "\xC0\xE1\r\n\xE2\r\n");
+    Start({});
+    // As after a Save As in CP866 with Unix line ends.
+    GlobalSettings& global = app->Settings().Global();
+    global.codePage = 1;
+    global.lineEnding = 1;
+    frame->OpenRequest(Q(dir.File("win.txt")));
+    ASSERT_EQ(app->Documents().size(), 2u);
+    CKTextBuffer& buffer = app->Documents().back()->Buffer();
+    EXPECT_EQ(buffer.CodePage(), 0);
+    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.Line(0), "\xC0\xE1");
+    EXPECT_EQ(global.codePage, 1);
+
+    // A path that does not exist: a new text that the first save writes there.
+    frame->OpenRequest(Q(dir.File("new.html")));
+    ASSERT_EQ(app->Documents().size(), 3u);
+    EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("new.html"));
+    EXPECT_FALSE(FileExists(dir.File("new.html")));
+}
+
+TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgrees)
+{
+    Start({});
+    const std::string gone = dir.File("gone.html");
+    app->Recent().Add(gone);
+    for (const auto& [answer, kept] : {std::pair{false, true}, {true, false}}) {
+        host->questions.clear();
+        host->answerYes = answer;
+        EXPECT_TRUE(frame->Router().Route(ID_FILE_MRU_FIRST));
+        ASSERT_EQ(host->questions.size(), 1);
+        EXPECT_TRUE(host->questions.front().contains(QStringLiteral("no longer exists")));
+        EXPECT_EQ(app->Documents().size(), 1u);
+        const std::vector<std::string>& paths = app->Recent().Paths();
+        EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
+    }
+}
 
 TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)
 {

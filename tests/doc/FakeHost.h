@@ -29,10 +29,11 @@ public:
         return saveChangesAnswer;
     }
     void SetWaitCursor(bool) override {}
-    bool OpenWithDefaultProgram(const QString& path) override
+    void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override
     {
         opened << path;
-        return defaultProgramWorks;
+        if (!defaultProgramWorks)
+            onFailure();
     }
     bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override
     {

@@ -246,6 +246,7 @@ TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
 TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
 {
     doc->OnNewDocument();
+    doc->SetPathName(Path("page.html"));
     SetText("wait\x85"); // the ellipsis has no CP866 code
     host.answerYes = false;
     host.dialog = [this](FileDialogRequest& r) {
@@ -257,6 +258,8 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
     EXPECT_FALSE(FileExists(dir.File("dos.txt")));
     ASSERT_EQ(host.questions.size(), 1);
     EXPECT_TRUE(host.questions[0].contains(QStringLiteral("1 character(s)")));
+    // The question names the file being written, not the one the text came from.
+    EXPECT_TRUE(host.questions[0].startsWith(Path("dos.txt"))) << host.questions[0].toStdString();
     host.answerYes = true;
     EXPECT_TRUE(doc->DoSave(QString(), true));
     EXPECT_EQ(ReadFile(dir.File("dos.txt")), "wait:");

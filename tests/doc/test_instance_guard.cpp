@@ -5,9 +5,15 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QLocalServer>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <fstream>
+#include <future>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,9 +28,23 @@ TEST(InstanceGuardTest, SecondGuardSeesTheFirstUntilItEnds)
     ASSERT_FALSE(first->AnotherInstanceRuns());
     CKInstanceGuard second(QStringList{Q(dir.Path())});
     EXPECT_TRUE(second.AnotherInstanceRuns());
-    first.reset();
+    // Released at the start of its exit, before the object goes.
+    first->Release();
     CKInstanceGuard third(QStringList{Q(dir.Path())});
     EXPECT_FALSE(third.AnotherInstanceRuns());
+    first.reset();
+}
+
+// Runs a hand-over on a thread of its own while this thread serves the events; its result.
+bool HandOverServed(CKInstanceGuard& guard, const QString& path, int timeoutMs,
+                    const std::function<void()>& meanwhile = {})
+{
+    auto result = std::async(std::launch::async, [&] { return guard.HandOver(path, timeoutMs); });
+    if (meanwhile)
+        meanwhile();
+    while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return result.get();
 }
 
 TEST(InstanceGuardTest, LockOfAKilledInstanceIsTakenOver)
@@ -66,12 +86,50 @@ TEST(InstanceGuardTest, SecondInstanceHandsItsFileToTheFirst)
     CKInstanceGuard second(QStringList{Q(dir.Path())});
     ASSERT_TRUE(second.AnotherInstanceRuns());
     const QString path = QStringLiteral("/home/u/My pages/página 1.html");
-    EXPECT_TRUE(second.HandOver(path, 2000));
+    EXPECT_TRUE(HandOverServed(second, path, 2000));
     const QDeadlineTimer deadline(5000);
     while (requests.isEmpty() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     ASSERT_EQ(requests.size(), 1);
     EXPECT_EQ(requests.at(0), path);
+}
+
+TEST(InstanceGuardTest, HandOverThatIsNotAcknowledgedFails)
+{
+    TempDir dir;
+    CKInstanceGuard first(QStringList{Q(dir.Path())});
+    ASSERT_FALSE(first.AnotherInstanceRuns());
+    // An instance that accepts the connection but never answers, as one that hangs.
+    QLocalServer silent;
+    ASSERT_TRUE(silent.listen(Q(dir.File(kInstanceName))));
+
+    CKInstanceGuard second(QStringList{Q(dir.Path())});
+    ASSERT_TRUE(second.AnotherInstanceRuns());
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(second.HandOver(QStringLiteral("/x.html"), 5000));
+    EXPECT_LT(clock.elapsed(), 4000);
+    // Its lock is still held: this one runs unguarded.
+    EXPECT_FALSE(second.TakeOver(100));
+}
+
+TEST(InstanceGuardTest, InstanceThatEndsDuringTheHandOverLeavesItsLockToTheNextStart)
+{
+    TempDir dir;
+    CKInstanceGuard first(QStringList{Q(dir.Path())});
+    ASSERT_FALSE(first.AnotherInstanceRuns());
+    CKInstanceGuard second(QStringList{Q(dir.Path())});
+    ASSERT_TRUE(second.AnotherInstanceRuns());
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(HandOverServed(second, QStringLiteral("/x.html"), 10000, [&] {
+        QThread::msleep(300);
+        first.Release();
+    }));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(second.TakeOver(0));
+    CKInstanceGuard third(QStringList{Q(dir.Path())});
+    EXPECT_TRUE(third.AnotherInstanceRuns());
 }
 
 TEST(InstanceGuardTest, HandOverWithoutAListenerGivesUp)

@@ -4,7 +4,10 @@
 #include "doc/Preview.h"
 #include "res/CommandIds.h"
 
+#include <QFileInfo>
+
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,24 +16,48 @@ protected:
     void SetUp() override
     {
         tmp = dir.File("tmp");
+        runtime = dir.File("runtime");
         std::filesystem::create_directory(tmp);
+        std::filesystem::create_directory(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        oldRuntime = qgetenv("XDG_RUNTIME_DIR");
         setenv("TMPDIR", tmp.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         doc->OnNewDocument();
         SetText("<p>page</p>");
     }
-    void TearDown() override { unsetenv("TMPDIR"); }
+    void TearDown() override
+    {
+        RemovePreviewFolder();
+        unsetenv("TMPDIR");
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    }
 
     std::string LastPreview() const { return settings.LastFile(settings_values::kLastPreview); }
 
     std::string tmp;
+    std::string runtime;
+    QByteArray oldRuntime;
 };
 
-TEST_F(PreviewTest, UntitledDocumentGoesThroughATemporaryFileDeletedAtTheNextPreview)
+// The folder of a file, and its permission bits when it is a folder of this user.
+int PrivateMode(const std::string& file)
 {
-    const std::string file = tmp + "/~TagwrightPreview.HTML";
+    struct stat info;
+    const std::string folder = std::filesystem::path(file).parent_path();
+    if (lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid())
+        return -1;
+    return info.st_mode & 07777;
+}
+
+TEST_F(PreviewTest, UntitledDocumentGoesThroughAPrivateFolderDeletedAtTheNextPreview)
+{
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    const std::string file = LastPreview();
+    EXPECT_EQ(std::filesystem::path(file).filename(), "~TagwrightPreview.HTML");
+    EXPECT_EQ(file.rfind(runtime + "/", 0), 0u) << file;
+    EXPECT_EQ(PrivateMode(file), 0700);
     EXPECT_EQ(ReadFile(file), "<p>page</p>");
-    EXPECT_EQ(LastPreview(), file);
     EXPECT_EQ(host.opened, QStringList{QString::fromStdString(file)});
     EXPECT_TRUE(doc->IsModified());
 
@@ -45,6 +72,31 @@ TEST_F(PreviewTest, UntitledDocumentGoesThroughATemporaryFileDeletedAtTheNextPre
     DeletePreviewFile(settings);
     EXPECT_FALSE(FileExists(file));
     EXPECT_EQ(LastPreview(), "");
+    RemovePreviewFolder();
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(file).parent_path()));
+}
+
+TEST_F(PreviewTest, WithoutARuntimeFolderTheTemporaryFolderGetsAPrivateOneAndLinksAreNotFollowed)
+{
+    unsetenv("XDG_RUNTIME_DIR");
+    // A link planted under the old, predictable name in the shared folder.
+    const std::string victim = dir.File("victim.txt");
+    WriteFile(victim, "victim");
+    std::filesystem::create_symlink(victim, tmp + "/~TagwrightPreview.HTML");
+    ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    EXPECT_EQ(ReadFile(victim), "victim");
+    const std::string file = LastPreview();
+    EXPECT_EQ(file.rfind(tmp + "/", 0), 0u) << file;
+    EXPECT_EQ(PrivateMode(file), 0700);
+    EXPECT_EQ(ReadFile(file), "<p>page</p>");
+
+    // A folder that is no longer private is not used again.
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    std::filesystem::permissions(folder, std::filesystem::perms::all);
+    ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    EXPECT_NE(LastPreview(), file);
+    EXPECT_EQ(PrivateMode(LastPreview()), 0700);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(PreviewTest, TitledDocumentIsSavedAndShownItselfWhenTheOptionIsOn)
@@ -56,6 +108,43 @@ TEST_F(PreviewTest, TitledDocumentIsSavedAndShownItselfWhenTheOptionIsOn)
     EXPECT_EQ(host.opened, QStringList{Path("site.html")});
     EXPECT_EQ(LastPreview(), "");
     EXPECT_FALSE(FileExists(dir.File("~TagwrightPreview.HTML")));
+}
+
+TEST_F(PreviewTest, UnchangedDocumentIsNotSavedAgainSoItsBackupStays)
+{
+    settings.Global().createBackups = 1;
+    WriteFile(dir.File("site.html"), "<p>site</p>");
+    WriteFile(dir.File("site.html.bak"), "<p>the version before</p>");
+    ASSERT_TRUE(doc->OnOpenDocument(Path("site.html")));
+    ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    EXPECT_EQ(ReadFile(dir.File("site.html.bak")), "<p>the version before</p>");
+    EXPECT_EQ(host.opened, QStringList{Path("site.html")});
+}
+
+TEST_F(PreviewTest, FailedOrDeclinedSaveStopsThePreview)
+{
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"failed", dir.File("no/such/folder/site.html"), "<p>new</p>"},
+        // The ellipsis has no code in CP866, and the question is answered No.
+        {"declined", dir.File("dos.html"), "<p>wait\x85</p>"},
+    };
+    host.answerYes = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.opened.clear();
+        doc->SetPathName(QString::fromStdString(c.path));
+        doc->Buffer().SetCodePage(1);
+        SetText(c.text);
+        ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+        EXPECT_TRUE(host.opened.isEmpty());
+        EXPECT_TRUE(doc->IsModified());
+        EXPECT_FALSE(FileExists(c.path));
+    }
 }
 
 TEST_F(PreviewTest, WithTheOptionOffThePreviewFileSitsBesideTheDocumentWithoutBackup)
@@ -79,7 +168,7 @@ TEST_F(PreviewTest, ConfiguredBrowserGetsThePreviewFile)
     ExternalPreview(*doc, PreviewTarget::Browser2);
     ASSERT_EQ(host.started.size(), 1u);
     EXPECT_EQ(host.started[0], (QStringList{QStringLiteral("/opt/browser two/run"),
-                                            QString::fromStdString(tmp + "/~TagwrightPreview.HTML")}));
+                                            QString::fromStdString(LastPreview())}));
     EXPECT_TRUE(host.errors.isEmpty());
 }
 
@@ -93,7 +182,7 @@ TEST_F(PreviewTest, BrowserWithoutPathSaysSoAndStartsNothing)
         EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("Options")));
     }
     EXPECT_TRUE(host.started.empty());
-    EXPECT_FALSE(FileExists(tmp + "/~TagwrightPreview.HTML"));
+    EXPECT_EQ(LastPreview(), "");
 }
 
 TEST_F(PreviewTest, ViewerThatCannotStartIsReportedAndItsFileRemoved)
@@ -101,20 +190,31 @@ TEST_F(PreviewTest, ViewerThatCannotStartIsReportedAndItsFileRemoved)
     host.defaultProgramWorks = false;
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
     EXPECT_EQ(host.errors, QStringList{QStringLiteral("Cannot open external preview program!")});
-    EXPECT_FALSE(FileExists(tmp + "/~TagwrightPreview.HTML"));
+    ASSERT_EQ(host.opened.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(host.opened[0]));
     EXPECT_EQ(LastPreview(), "");
+
+    // A titled text shown itself is never deleted.
+    host.errors.clear();
+    doc->SetPathName(Path("site.html"));
+    ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    EXPECT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(FileExists(dir.File("site.html")));
 
     host.errors.clear();
     host.programsStart = false;
+    settings.Global().saveBeforePreview = 0;
     settings.Global().SetBrowserPath(1, "/no/such/browser");
     ExternalPreview(*doc, PreviewTarget::Browser1);
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains(QStringLiteral("/no/such/browser")));
-    EXPECT_FALSE(FileExists(tmp + "/~TagwrightPreview.HTML"));
+    EXPECT_FALSE(FileExists(dir.File("~TagwrightPreview.HTML")));
+    EXPECT_EQ(LastPreview(), "");
 }
 
 TEST_F(PreviewTest, PreviewFileThatCannotBeWrittenIsReported)
 {
+    unsetenv("XDG_RUNTIME_DIR");
     setenv("TMPDIR", dir.File("no/such/folder").c_str(), 1);
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
     EXPECT_EQ(host.errors, QStringList{QStringLiteral("Cannot save tempopary file for preview!")});

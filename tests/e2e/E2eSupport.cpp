@@ -24,7 +24,8 @@ Profile::Profile()
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
 }
 
-AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& args)
+AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& args,
+                       const std::vector<std::string>& environment)
 {
     std::vector<std::string> env = {
         "HOME=" + profile.home,         "XDG_CONFIG_HOME=" + profile.config,
@@ -34,6 +35,11 @@ AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& a
     for (const char* name : {"PATH", "DISPLAY", "XAUTHORITY", "LANG"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
+    for (const std::string& entry : environment) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(env, [&](const std::string& e) { return e.starts_with(name); });
+        env.push_back(entry);
+    }
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());

@@ -22,7 +22,9 @@ public:
 
 class AppProcess {
 public:
-    AppProcess(const Profile& profile, const std::vector<std::string>& args);
+    // environment: "NAME=value" entries that add to or replace the profile's.
+    AppProcess(const Profile& profile, const std::vector<std::string>& args,
+               const std::vector<std::string>& environment = {});
     ~AppProcess();
     AppProcess(const AppProcess&) = delete;
     AppProcess& operator=(const AppProcess&) = delete;
