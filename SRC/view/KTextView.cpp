@@ -380,25 +380,19 @@ void CKTextView::timerEvent(QTimerEvent* event)
 
 void CKTextView::keyPressEvent(QKeyEvent* event)
 {
-    // The view's own keys come from its command rows.
-    static const std::vector<std::pair<QKeySequence, int>> keys = [] {
-        std::vector<std::pair<QKeySequence, int>> table;
-        for (const CommandRow<CKTextView>& row : CommandRows()) {
-            const QString text = QString::fromLatin1(row.info.keys.data(), qsizetype(row.info.keys.size()));
-            for (const QKeySequence& sequence : QKeySequence::listFromString(text))
-                table.emplace_back(sequence, row.info.id);
-        }
-        return table;
-    }();
     const Qt::KeyboardModifiers mods = event->modifiers()
         & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QKeySequence pressed(QKeyCombination(mods, Qt::Key(event->key())));
-    for (const auto& [sequence, id] : keys)
-        if (sequence == pressed && OnCommand(id)) {
-            event->accept();
-            return;
-        }
+    if (const int id = CommandForKey(pressed); id && OnCommand(id)) {
+        event->accept();
+        return;
+    }
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+int CKTextView::CommandForKey(const QKeySequence& pressed) const
+{
+    return CommandOfKeys(CommandRows(), pressed);
 }
 
 // ---- Painting ---------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QKeySequence>
 #include <QPixmap>
 
 #include <optional>
@@ -164,6 +165,21 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
     GlobalSettings& Settings() const;
+
+    // The command a key runs in this view, or 0. A derived view looks in its own rows first
+    // and then asks the text view.
+    virtual int CommandForKey(const QKeySequence& pressed) const;
+    // The command of rows whose default keys include pressed, or 0.
+    template <class T>
+    static int CommandOfKeys(std::span<const CommandRow<T>> rows, const QKeySequence& pressed)
+    {
+        for (const CommandRow<T>& row : rows) {
+            const QString keys = QString::fromLatin1(row.info.keys.data(), qsizetype(row.info.keys.size()));
+            if (!keys.isEmpty() && QKeySequence::listFromString(keys).contains(pressed))
+                return row.info.id;
+        }
+        return 0;
+    }
 
     // The model's view of the window.
     int TabSize() const override { return m_tabSize; }
