@@ -288,7 +288,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
     QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
-    connect(frame, &CChildFrame::viewClosed, this, [this](CTagwrightDoc* closed) { m_documents.OnViewClosed(closed); });
+    connect(frame, &CChildFrame::viewClosed, this,
+            [this](CTagwrightDoc* closed) { m_documents.OnViewClosed(closed); });
     connect(frame, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { UpdateTitles(); }); });
     sub->showMaximized();
     frame->setFocus();

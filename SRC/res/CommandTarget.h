@@ -38,7 +38,7 @@ struct CommandInfo {
 
     int id;
     std::string_view menuText; // with "&" before the mnemonic
-    std::string_view keys;     // default keys in portable key-sequence text, "Ctrl+S"; "; " between several
+    std::string_view keys;     // default keys as portable key-sequence text, "Ctrl+S; F2"
     std::string_view prompt;   // shown in the message pane while the item is highlighted
     std::string_view toolTip;
     std::string_view icon;     // resource name of the toolbar image, empty for none

@@ -66,7 +66,10 @@ public:
     int LineCount() const override;
     int LineLength(int line) const override;
     const char* LineText(int line) const override;
-    std::string_view Line(int line) const override { return {LineText(line), size_t(LineLength(line))}; }
+    std::string_view Line(int line) const override
+    {
+        return {LineText(line), static_cast<size_t>(LineLength(line))};
+    }
     virtual int DisplayWidth(int line);
     virtual uint32_t LineFlags(int line) const;
     virtual void CopyText(TextPoint start, TextPoint end, std::string& out) const;
@@ -174,7 +177,8 @@ protected:
     static int CommandOfKeys(std::span<const CommandRow<T>> rows, const QKeySequence& pressed)
     {
         for (const CommandRow<T>& row : rows) {
-            const QString keys = QString::fromLatin1(row.info.keys.data(), qsizetype(row.info.keys.size()));
+            const std::string_view text = row.info.keys;
+            const QString keys = QString::fromLatin1(text.data(), qsizetype(text.size()));
             if (!keys.isEmpty() && QKeySequence::listFromString(keys).contains(pressed))
                 return row.info.id;
         }
