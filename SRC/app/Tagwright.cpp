@@ -1,6 +1,7 @@
 // Start-up, the document list, the application's commands and exit.
 #include "app/Tagwright.h"
 
+#include "doc/CommandLine.h"
 #include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
 #include "doc/Preview.h"
@@ -12,6 +13,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "syntax/HtmlKeywords.h"
+#include "text/CodePages.h"
 #include "view/KTextView.h"
 
 #include <QCoreApplication>
@@ -31,6 +33,19 @@ QString Res(int id)
 {
     const std::string_view text = ResString(id);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
+void PlaceCaretOnLine(CKTextView& view, int line)
+{
+    const int last = view.LineCount() - 1;
+    if (last < 0)
+        return;
+    const TextPoint p = line - 1 <= last ? TextPoint{0, line - 1} : TextPoint{view.LineLength(last), last};
+    view.SetAnchor(p);
+    view.SetCursorPos(p);
+    view.SetSelection(p, p);
+    view.RevealPosition(p);
 }
 
 } // namespace
@@ -56,15 +71,13 @@ CTagwrightApp::~CTagwrightApp()
         m_settings->TraceCleanExit(__LINE__, __FILE__);
 }
 
-bool CTagwrightApp::InitInstance(const QStringList& arguments)
+bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 {
-    const QString file = arguments.size() > 1 ? arguments.at(1) : QString();
-
-    // Another instance takes the file and this one ends without touching the settings. One
-    // that does not take it is exiting or hangs, and this one starts in its place.
+    // Another instance takes the command line and this one ends without touching the
+    // settings. One that does not take it is exiting or hangs, and this one starts in its place.
     CKInstanceGuard& guard = *m_services.guard;
     if (guard.AnotherInstanceRuns()) {
-        if (guard.HandOver(file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath()))
+        if (guard.HandOver(HandOverMessage(commandLine)))
             return false;
         guard.TakeOver(kTakeOverWaitMs);
     }
@@ -103,13 +116,13 @@ bool CTagwrightApp::InitInstance(const QStringList& arguments)
         return false;
     TW_TRACE(*m_settings, "Main frame created");
 
-    connect(&guard, &CKInstanceGuard::fileRequested, m_mainFrame.get(), &CMainFrame::OpenRequest);
+    connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
     guard.Listen();
 
-    if (file.isEmpty()) {
+    if (commandLine.files.isEmpty()) {
         NewDocument();
-    } else if (!OpenCommandLineFile(file)) {
-        TW_TRACE(*m_settings, "Command line file not opened");
+    } else if (OpenCommandLine(commandLine) == 0) {
+        TW_TRACE(*m_settings, "Command line files not opened");
         return false;
     }
     TW_TRACE(*m_settings, "Command line processed");
@@ -159,11 +172,6 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
     return OpenDocumentFile(path, global.codePage, global.lineEnding);
 }
 
-CTagwrightDoc* CTagwrightApp::OpenCommandLineFile(const QString& path)
-{
-    return path.isEmpty() ? nullptr : OpenDocumentFile(path, 0, -1);
-}
-
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
@@ -182,6 +190,31 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage
     m_mainFrame->CreateChildFrame(*doc);
     AddRecentFile(full);
     return doc;
+}
+
+int CTagwrightApp::OpenCommandLine(const CommandLine& request)
+{
+    const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
+    int opened = 0;
+    for (const QString& path : request.files) {
+        CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
+        if (!doc)
+            continue;
+        ++opened;
+        if (request.line > 0)
+            for (CKDocView* view : doc->Views())
+                if (auto* textView = dynamic_cast<CKTextView*>(view))
+                    PlaceCaretOnLine(*textView, request.line);
+    }
+    return opened;
+}
+
+void CTagwrightApp::OnHandOver(const QByteArray& message)
+{
+    CommandLine request;
+    if (!ReadHandOverMessage(message, request))
+        return;
+    m_mainFrame->OpenRequest(request);
 }
 
 bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)

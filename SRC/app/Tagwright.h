@@ -16,6 +16,7 @@
 #include <span>
 #include <vector>
 
+struct CommandLine;
 class CKExitSignals;
 class CKInstanceGuard;
 class CMainFrame;
@@ -37,9 +38,9 @@ public:
     explicit CTagwrightApp(AppServices services, QObject* parent = nullptr);
     ~CTagwrightApp() override;
 
-    // Start-up with the program's arguments. False ends the program at once (another
-    // instance runs, the user chose to close, or the command line's file cannot be opened).
-    bool InitInstance(const QStringList& arguments);
+    // Start-up with the program's command line. False ends the program at once (another
+    // instance runs, the user chose to close, or none of the command line's files opens).
+    bool InitInstance(const CommandLine& commandLine);
     // At exit: the preview file goes and the settings are written, unless this run must leave
     // them alone.
     void ExitInstance();
@@ -60,10 +61,12 @@ public:
     // Activates the document already open at path, or opens it in a new window in the
     // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path) override;
-    // A file named on a command line, of this start or handed over by a later one: its code
-    // page and line ending are detected as at start-up. An empty path opens nothing.
-    CTagwrightDoc* OpenCommandLineFile(const QString& path) override;
     bool CloseDocument(CTagwrightDoc& doc);
+    // Opens the files of a command line, of this start or handed over by a later one, in its
+    // code page (Windows-1251 when none is given) with each file's line ending detected, as at
+    // start-up, and puts the caret on its line; the number opened. The remembered code page
+    // and line ending stay as they are.
+    int OpenCommandLine(const CommandLine& request) override;
     bool SaveAllModified() override;
     void OnViewClosed(CTagwrightDoc* doc) override;
 
@@ -71,6 +74,10 @@ public:
     bool OnUpdateCommand(CmdUI& ui) override;
     // The commands of the application.
     static std::span<const CommandRow<CTagwrightApp>> CommandRows();
+
+public slots:
+    // A later start's command line: the frame opens its files and comes to the front.
+    void OnHandOver(const QByteArray& message);
 
 private:
     CTagwrightDoc* CreateDocument();

@@ -11,14 +11,16 @@
 #include <vector>
 
 class CTagwrightDoc;
+struct CommandLine;
 
 class CKDocManager : public CKCommandTarget {
 public:
     virtual const std::vector<CTagwrightDoc*>& Documents() const = 0;
     // Activates the document already open at path, or opens it in a new window.
     virtual CTagwrightDoc* OpenDocumentFile(const QString& path) = 0;
-    // A file named on a command line or handed over by a later start.
-    virtual CTagwrightDoc* OpenCommandLineFile(const QString& path) = 0;
+    // Opens the files of a command line or of one handed over by a later start; the number
+    // opened.
+    virtual int OpenCommandLine(const CommandLine& request) = 0;
     virtual const RecentFiles& Recent() const = 0;
     // Asks to save each modified document; false when the user cancels.
     virtual bool SaveAllModified() = 0;

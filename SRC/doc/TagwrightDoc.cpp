@@ -139,8 +139,9 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEn
     TW_TRACE(m_settings, "Open document \"" + NativePath(path) + "\"");
     m_sourceType = SourceTypeForPath(NativePath(path));
     if (!QFileInfo::exists(path)) {
-        // A new file: the text is saved there on the first Save.
+        // A new file: the text is saved there, in the page asked for, on the first Save.
         OnNewDocument();
+        m_buffer.SetCodePage(codePage);
         SetPathName(path);
         return true;
     }

@@ -351,9 +351,9 @@ void CMainFrame::CloseDocumentWindows(CTagwrightDoc& doc)
             frame->CloseWithoutAsking();
 }
 
-void CMainFrame::OpenRequest(const QString& path)
+void CMainFrame::OpenRequest(const CommandLine& request)
 {
-    m_documents.OpenCommandLineFile(path);
+    m_documents.OpenCommandLine(request);
     raise();
     activateWindow();
 }

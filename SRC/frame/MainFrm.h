@@ -17,6 +17,7 @@ class CKCommandRouter;
 class CKDocHost;
 class CKDocManager;
 class CTagwrightDoc;
+struct CommandLine;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -46,8 +47,9 @@ public:
     // Closes every window of doc without asking again.
     void CloseDocumentWindows(CTagwrightDoc& doc);
 
-    // Opens a file a later start handed over, as from the command line, and comes to the front.
-    void OpenRequest(const QString& path);
+    // Opens the files a later start handed over, as from the command line, and comes to the
+    // front.
+    void OpenRequest(const CommandLine& request);
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;

@@ -10,6 +10,9 @@ namespace {
 const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DOC_DESCRIPTOR,
      "\nHTML\nHTML\nTagwright Files (*.html)\n.html\nTagwright.Document\nHTML Document"},
+    {IDS_UNDO_MENU, "&Undo %1\tCtrl+Z"},
+    {IDS_REDO_MENU, "&Redo %1\tCtrl+Y"},
+    {IDS_UNDO_NOTHING, "&Undo\tCtrl+Z"},
     {IDS_FILE_FILTER,
      "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
      "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"

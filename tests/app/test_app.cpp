@@ -1,17 +1,12 @@
 // The application as the program starts it, on fakes: the document windows and their titles,
 // the Source Type menu, the status panes, the open request, closing windows of modified
 // documents, the window commands and the settings written at exit.
-#include "app/Tagwright.h"
-#include "doc/FakeHost.h"
-#include "doc/InstanceGuard.h"
-#include "doc/TagwrightDoc.h"
+#include "AppFixture.h"
+
 #include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
-#include "frame/MainFrm.h"
 #include "res/CommandIds.h"
-#include "support/MemorySettingsStore.h"
-#include "support/TempDir.h"
 #include "syntax/SourceTypes.h"
 
 #include <QAction>
@@ -28,53 +23,20 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The whole application on fakes: a scripted desktop, settings in memory and an instance
-// guard in a folder of its own.
-class AppTest : public testing::Test {
+class AppTest : public AppFixture {
 protected:
-    void Start(const QStringList& args)
-    {
-        AppServices services;
-        services.guard = std::make_unique<CKInstanceGuard>(QStringList{Q(dir.Path())});
-        auto memory = std::make_unique<MemorySettingsStore>();
-        store = memory.get();
-        services.store = std::move(memory);
-        auto fake = std::make_unique<FakeHost>();
-        host = fake.get();
-        services.host = std::move(fake);
-        services.askAfterCrash = [](const std::string&) { return DebugChoice::Ignore; };
-        app = std::make_unique<CTagwrightApp>(std::move(services));
-        ASSERT_TRUE(app->InitInstance(QStringList{QStringLiteral("tagwright")} + args));
-        frame = app->MainFrame();
-    }
-    // Lets deleted windows and documents go.
-    void Settle()
-    {
-        for (int i = 0; i < 5; ++i) {
-            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QApplication::processEvents();
-        }
-    }
     void Type(CTagwrightDoc& doc, const std::string& text)
     {
         int line, ch;
         doc.Buffer().InsertText(nullptr, 0, 0, text, line, ch, 0);
     }
-    void Idle() { QApplication::processEvents(); }
-    void TearDown() override
+    // What a later start with this one file hands over.
+    void HandOver(const std::string& path)
     {
-        if (app) {
-            for (CTagwrightDoc* doc : app->Documents())
-                doc->Buffer().SetModified(false);
-            app->ExitInstance();
-        }
+        CommandLine request;
+        request.files = {QString::fromStdString(path)};
+        frame->OpenRequest(request);
     }
-
-    TempDir dir;
-    MemorySettingsStore* store = nullptr;
-    FakeHost* host = nullptr;
-    std::unique_ptr<CTagwrightApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(AppTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
@@ -134,8 +96,8 @@ TEST_F(AppTest, OpenRequestOpensAFileOnce)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({});
-    frame->OpenRequest(Q(dir.File("a.txt")));
-    frame->OpenRequest(Q(dir.File("a.txt")));
+    HandOver(dir.File("a.txt"));
+    HandOver(dir.File("a.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
@@ -163,7 +125,7 @@ TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     GlobalSettings& global = app->Settings().Global();
     global.codePage = 1;
     global.lineEnding = 1;
-    frame->OpenRequest(Q(dir.File("win.txt")));
+    HandOver(dir.File("win.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     CKTextBuffer& buffer = app->Documents().back()->Buffer();
     EXPECT_EQ(buffer.CodePage(), 0);
@@ -172,7 +134,7 @@ TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     EXPECT_EQ(global.codePage, 1);
 
     // A path that does not exist: a new text that the first save writes there.
-    frame->OpenRequest(Q(dir.File("new.html")));
+    HandOver(dir.File("new.html"));
     ASSERT_EQ(app->Documents().size(), 3u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("new.html"));
     EXPECT_FALSE(FileExists(dir.File("new.html")));
