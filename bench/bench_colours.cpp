@@ -4,7 +4,7 @@
 // and the C/C++ parser's full and state-only passes over 10 MB of C++.
 // Usage: bench-colours [benchmark flags] [PAGE_100MB [PAGE_10MB [CPP_10MB]]]; files not given
 // are written with tw-genhtml and tw-gencpp into a temporary folder and removed afterwards.
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/ParseDispatch.h"

@@ -3,7 +3,7 @@
 // the line-parse contract. TW_FUZZ_TYPE=N in the environment holds the type at N, so that a
 // run can give one type its whole time (tests/fuzz/run.sh does so for each type in turn).
 #include "LineContractCheck.h"
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/ParseDispatch.h"
 
 #include <cstdlib>

@@ -1,10 +1,8 @@
 // The files of the command line, at start-up and handed over by a later start: each opens in
 // the code page asked for with its own line ending, a missing one starts empty in that page, and
 // the caret goes to the line asked for.
-#include "doc/CommandLine.h"
-#include "doc/Tagwright.h"
-#include "doc/TagwrightDoc.h"
-#include "support/TempDir.h"
+#include "AppFixture.h"
+
 #include "text/CodePages.h"
 #include "view/KTextView.h"
 
@@ -13,19 +11,8 @@
 
 namespace {
 
-class CommandLineFilesTest : public testing::Test {
+class CommandLineFilesTest : public AppFixture {
 protected:
-    void Start(const QStringList& arguments)
-    {
-        app = std::make_unique<CTagwrightApp>();
-        ASSERT_TRUE(app->InitInstance(ParseCommandLine(QStringList{"tagwright"} + arguments,
-                                                       QString::fromStdString(dir.Path()))));
-    }
-    void TearDown() override
-    {
-        if (app)
-            app->ExitInstance();
-    }
     CTagwrightDoc* Document(const std::string& name)
     {
         for (CTagwrightDoc* doc : app->Documents())
@@ -37,9 +24,6 @@ protected:
     {
         return dynamic_cast<CKTextView&>(*doc.Views().front()).CursorPos();
     }
-
-    TempDir dir;
-    std::unique_ptr<CTagwrightApp> app;
 };
 
 TEST_F(CommandLineFilesTest, FilesOpenInTheAskedCodePageWithTheCaretOnTheAskedLine)

@@ -1,5 +1,5 @@
 // Windows-1251 to and from QString through the project's own table.
-#include "text/QtText.h"
+#include "controls/QtText.h"
 
 #include "text/Cp1251.h"
 

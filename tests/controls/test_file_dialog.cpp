@@ -1,7 +1,7 @@
 // The file dialog's code-page and line-ending lists, and its question before replacing a file.
-#include "support/TempDir.h"
+#include "controls/KFileDialog.h"
 #include "res/Strings.h"
-#include "text/KFileDialog.h"
+#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-// The 23 source types of a document: their menu texts, commands and file extensions.
+// The 23 source types of a document: their menu texts and file extensions.
 #pragma once
 
 #include <string_view>
@@ -29,7 +29,6 @@ enum SourceType : int {
     SRC_TEX = 22,
 };
 constexpr int kSourceTypeCount = 23;
-constexpr int kSourceTypeFirstCommand = 37500; // command id = 37500 + type
 
 // The menu text of a type ("None (Plain text)", "ASP", ...); empty for an invalid index.
 std::string_view SourceTypeName(int type);

@@ -1,13 +1,34 @@
-// Entry point of the Tagwright editor.
+// Entry point of the Tagwright editor: the command line, then the desktop's services handed to
+// the application.
+#include "app/DesktopHost.h"
+#include "app/Tagwright.h"
 #include "doc/AppIdentity.h"
 #include "doc/CommandLine.h"
-#include "doc/Tagwright.h"
+#include "doc/DebugReportDialog.h"
+#include "doc/InstanceGuard.h"
+#include "doc/KSettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMainWindow>
 
 #include <csignal>
 #include <cstdio>
+
+namespace {
+
+// The owner of dialogs: the active window, else the main window.
+QWidget* DialogParent()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(widget))
+            return widget;
+    return nullptr;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -30,7 +51,12 @@ int main(int argc, char* argv[])
     int toolkitArgc = 1;
     QApplication qapp(toolkitArgc, argv);
     SetApplicationIdentity();
-    CTagwrightApp app;
+    AppServices services;
+    services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
+    services.store = std::make_unique<CKSettingsStore>();
+    services.host = std::make_unique<CKDesktopHost>(&DialogParent);
+    services.askAfterCrash = &CKDebugReportDialog::Ask;
+    CTagwrightApp app(std::move(services));
     if (!app.InitInstance(commandLine))
         return 0;
     const int code = app.ExitRequested() ? 0 : QApplication::exec();

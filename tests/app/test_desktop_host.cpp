@@ -1,8 +1,8 @@
 // The desktop side of the documents: the default program's answer comes from the opener's
 // exit status, and the file dialog reports the folder of the file chosen.
-#include "doc/DesktopHost.h"
+#include "app/DesktopHost.h"
+#include "controls/KFileDialog.h"
 #include "support/TempDir.h"
-#include "text/KFileDialog.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -52,8 +52,9 @@ TEST(DesktopHostTest, DefaultProgramFailsWhenTheOpenerFailsOrIsMissing)
             QApplication::processEvents(QEventLoop::AllEvents, 20);
         ServeEventsFor(300);
         EXPECT_EQ(failed, fails);
-        if (status >= 0)
+        if (status >= 0) {
             EXPECT_EQ(ReadFile(marker), page + "\n");
+        }
     }
 }
 

@@ -1,5 +1,5 @@
 // Source types chosen by file extension.
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 
 #include <gtest/gtest.h>
 

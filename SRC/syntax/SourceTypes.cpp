@@ -1,5 +1,5 @@
 // Source types and the extensions that select them.
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 
 #include "text/Cp1251.h"
 

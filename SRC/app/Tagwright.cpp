@@ -1,12 +1,9 @@
 // Start-up, the document list, the application's commands and exit.
-#include "doc/Tagwright.h"
+#include "app/Tagwright.h"
 
 #include "doc/CommandLine.h"
-#include "doc/DebugReportDialog.h"
-#include "doc/DesktopHost.h"
 #include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
-#include "doc/KSettingsStore.h"
 #include "doc/Preview.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
@@ -19,7 +16,7 @@
 #include "text/CodePages.h"
 #include "view/KTextView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -53,7 +50,14 @@ void PlaceCaretOnLine(CKTextView& view, int line)
 
 } // namespace
 
-CTagwrightApp::CTagwrightApp(QObject* parent) : QObject(parent) {}
+CTagwrightApp::CTagwrightApp(AppServices services, QObject* parent)
+    : QObject(parent), m_services(std::move(services))
+{
+    m_catalogue.Add(CKTextView::CommandRows());
+    m_catalogue.Add(CTagwrightDoc::CommandRows());
+    m_catalogue.Add(CMainFrame::CommandRows());
+    m_catalogue.Add(CommandRows());
+}
 
 CTagwrightApp::~CTagwrightApp()
 {
@@ -71,11 +75,11 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 {
     // Another instance takes the command line and this one ends without touching the
     // settings. One that does not take it is exiting or hangs, and this one starts in its place.
-    m_guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
-    if (m_guard->AnotherInstanceRuns()) {
-        if (m_guard->HandOver(HandOverMessage(commandLine)))
+    CKInstanceGuard& guard = *m_services.guard;
+    if (guard.AnotherInstanceRuns()) {
+        if (guard.HandOver(HandOverMessage(commandLine)))
             return false;
-        m_guard->TakeOver(kTakeOverWaitMs);
+        guard.TakeOver(kTakeOverWaitMs);
     }
 
     // Asked to end by a signal, the program still writes its settings and releases its lock.
@@ -91,33 +95,29 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_exitSignals->Install();
 
     std::setlocale(LC_ALL, "");
-    m_store = std::make_unique<CKSettingsStore>();
-    m_settings = std::make_unique<AppSettings>(*m_store);
-    if (!m_settings->Start(&CKDebugReportDialog::Ask))
+    SettingsStore& store = *m_services.store;
+    m_settings = std::make_unique<AppSettings>(store);
+    if (!m_settings->Start(m_services.askAfterCrash))
         return false;
     m_saveSettingsAtExit = true;
-    TW_TRACE(*m_settings, "Settings root " + NativePath(m_store->Path()));
+    TW_TRACE(*m_settings, "Settings root " + store.Location());
 
-    m_recent.Load(*m_store);
+    m_recent.Load(store);
     TW_TRACE(*m_settings, "Recent files loaded");
 
     FillHtmlKeywords();
     TW_TRACE(*m_settings, "HTML keyword table built");
 
-    m_host = std::make_unique<CKDesktopHost>([this]() -> QWidget* {
-        QWidget* active = QApplication::activeWindow();
-        return active ? active : m_mainFrame.get();
-    });
     const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
-        return new CKTextView(doc, parent);
+        return CKTextView::Create(doc, parent);
     };
-    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views);
+    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, m_catalogue, *m_services.host);
     if (!m_mainFrame->Create())
         return false;
     TW_TRACE(*m_settings, "Main frame created");
 
-    connect(m_guard.get(), &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
-    m_guard->Listen();
+    connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
+    guard.Listen();
 
     if (commandLine.files.isEmpty()) {
         NewDocument();
@@ -137,11 +137,11 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 void CTagwrightApp::ExitInstance()
 {
     // A later start must not hand its file to this instance any more.
-    m_guard->Release();
+    m_services.guard->Release();
     if (m_saveSettingsAtExit) {
         TW_TRACE(*m_settings, "Exit");
         DeletePreviewFile(*m_settings);
-        m_recent.Save(*m_store);
+        m_recent.Save(*m_services.store);
         m_settings->SaveAtExit();
     }
     RemovePreviewFolder();
@@ -149,7 +149,7 @@ void CTagwrightApp::ExitInstance()
 
 CTagwrightDoc* CTagwrightApp::CreateDocument()
 {
-    auto* doc = new CTagwrightDoc(*m_settings, *m_host, this);
+    auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
     connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
     return doc;
 }
@@ -255,7 +255,7 @@ void CTagwrightApp::OnFileOpen()
         request.initialFolder = QFile::decodeName(m_settings->LastFile(settings_values::kLastOpenPath).c_str());
     request.codePage = global.codePage;
     request.lineEnding = -1;
-    if (!m_host->ChooseFileToOpen(request))
+    if (!m_services.host->ChooseFileToOpen(request))
         return;
     if (global.rememberLastDirectory)
         m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
@@ -271,7 +271,7 @@ void CTagwrightApp::OpenRecentFile(int index)
     const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
     // Opening would give an empty text of that name without a word.
     if (!QFileInfo::exists(path)) {
-        if (m_host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
             m_recent.Remove(index);
         return;
     }
@@ -293,50 +293,36 @@ void CTagwrightApp::OnAppAbout()
                              .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
                              .arg(kVersionBuild)
                          + QLatin1Char('\n') + Res(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
-    QMessageBox::about(m_mainFrame.get(), QStringLiteral("About Tagwright"), text);
+    QMessageBox::about(m_mainFrame.get(), Res(IDS_ABOUT_TITLE), text);
 }
 
-bool CTagwrightApp::OnCommand(int id)
+std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
 {
-    if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
-        OpenRecentFile(id - ID_FILE_MRU_FIRST);
-        return true;
-    }
-    switch (id) {
-    case ID_FILE_NEW:
-        NewDocument();
-        return true;
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        return true;
-    case ID_FILE_SAVE_ALL:
-        OnFileSaveAll();
-        return true;
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        return true;
-    case ID_APP_EXIT:
-        m_mainFrame->close();
-        return true;
-    default:
-        return false;
-    }
+    using Row = CommandRow<CTagwrightApp>;
+    static const Row rows[] = {
+        {{ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "new"},
+         [](CTagwrightApp& a, int) { a.NewDocument(); }},
+        {{ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "open"},
+         [](CTagwrightApp& a, int) { a.OnFileOpen(); }},
+        {{ID_FILE_SAVE_ALL, "Save A&ll", "Ctrl+Shift+S", "Save all modified documents", "Save All",
+          "saveall"},
+         [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
+         [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
+        {{ID_APP_EXIT, "E&xit", {}, "Quit the application; prompts to save documents", "Exit"},
+         [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
+        {{ID_APP_ABOUT, "&About Tagwright...", {},
+          "Display program information, version number and copyright", "About", "about"},
+         [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
+        // The recent files by their place in the list; the menu shows their paths.
+        {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }, nullptr, 0,
+         ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 1},
+    };
+    return rows;
 }
+
+bool CTagwrightApp::OnCommand(int id) { return RunCommandRow<CTagwrightApp>(*this, CommandRows(), id); }
 
 bool CTagwrightApp::OnUpdateCommand(CmdUI& ui)
 {
-    if (ui.id >= ID_FILE_MRU_FIRST && ui.id <= ID_FILE_MRU_LAST)
-        return true;
-    switch (ui.id) {
-    case ID_FILE_SAVE_ALL:
-        ui.Enable(!m_documents.empty());
-        return true;
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-    case ID_APP_ABOUT:
-    case ID_APP_EXIT:
-        return true;
-    default:
-        return false;
-    }
+    return UpdateCommandRow<CTagwrightApp>(*this, CommandRows(), ui);
 }

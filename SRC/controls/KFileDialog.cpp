@@ -1,7 +1,7 @@
 // The file dialog's code-page and line-ending lists below its own controls.
-#include "text/KFileDialog.h"
+#include "controls/KFileDialog.h"
 
-#include "doc/core/FileFilter.h"
+#include "text/FileFilter.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
 

@@ -1,8 +1,8 @@
 // File dialogs, message boxes, the wait cursor and starting browsers.
-#include "doc/DesktopHost.h"
+#include "app/DesktopHost.h"
 
+#include "controls/KFileDialog.h"
 #include "res/Strings.h"
-#include "text/KFileDialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Splitting the filter text into names and patterns.
-#include "doc/core/FileFilter.h"
+#include "text/FileFilter.h"
 
 namespace {
 

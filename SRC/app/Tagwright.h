@@ -1,30 +1,41 @@
-// The application: the single-instance guard, start-up in order, the open documents, the
-// Open, Save All and About commands, and exit.
+// The application: the composition root. It takes the desktop host, the settings store and the
+// instance guard from its caller, starts up in order, keeps the open documents, handles the
+// Open, Save All and About commands, and ends.
 #pragma once
 
-#include "doc/DocView.h"
+#include "doc/DocHost.h"
+#include "doc/DocManager.h"
+#include "doc/core/AppSettings.h"
 #include "doc/core/RecentFiles.h"
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 
 #include <QObject>
 #include <QStringList>
 
 #include <memory>
+#include <span>
 #include <vector>
 
-class AppSettings;
 struct CommandLine;
-class CKDesktopHost;
 class CKExitSignals;
 class CKInstanceGuard;
-class CKSettingsStore;
 class CMainFrame;
 class CTagwrightDoc;
+class SettingsStore;
 
-class CTagwrightApp : public QObject, public CKCommandTarget {
+// What the application runs on; the program hands in the desktop's, tests their fakes.
+struct AppServices {
+    std::unique_ptr<CKInstanceGuard> guard;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<CKDocHost> host;
+    // Asks what to do after a run that did not end cleanly.
+    AppSettings::DebugQuestion askAfterCrash;
+};
+
+class CTagwrightApp : public QObject, public CKDocManager {
     Q_OBJECT
 public:
-    explicit CTagwrightApp(QObject* parent = nullptr);
+    explicit CTagwrightApp(AppServices services, QObject* parent = nullptr);
     ~CTagwrightApp() override;
 
     // Start-up with the program's command line. False ends the program at once (another
@@ -39,45 +50,48 @@ public:
 
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
+    const RecentFiles& Recent() const override { return m_recent; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
+    CKDocHost& Host() { return *m_services.host; }
+    const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 
     // The documents.
-    const std::vector<CTagwrightDoc*>& Documents() const { return m_documents; }
+    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
     CTagwrightDoc* NewDocument();
     // Activates the document already open at path, or opens it in a new window in the
     // remembered code page and line ending.
-    CTagwrightDoc* OpenDocumentFile(const QString& path);
+    CTagwrightDoc* OpenDocumentFile(const QString& path) override;
     bool CloseDocument(CTagwrightDoc& doc);
     // Opens the files of a command line, of this start or handed over by a later one, in its
     // code page (Windows-1251 when none is given) with each file's line ending detected, as at
     // start-up, and puts the caret on its line; the number opened. The remembered code page
     // and line ending stay as they are.
-    int OpenCommandLine(const CommandLine& request);
-    // Asks to save each modified document; false when the user cancels.
-    bool SaveAllModified();
+    int OpenCommandLine(const CommandLine& request) override;
+    bool SaveAllModified() override;
+    void OnViewClosed(CTagwrightDoc* doc) override;
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
+    // The commands of the application.
+    static std::span<const CommandRow<CTagwrightApp>> CommandRows();
 
 public slots:
-    void OnViewClosed(CTagwrightDoc* doc);
     // A later start's command line: the frame opens its files and comes to the front.
     void OnHandOver(const QByteArray& message);
 
 private:
     CTagwrightDoc* CreateDocument();
     CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
-    void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);
     void OnFileOpen();
     void OnFileSaveAll();
+    void OpenRecentFile(int index);
     void OnAppAbout();
 
-    std::unique_ptr<CKInstanceGuard> m_guard;
+    AppServices m_services;
     std::unique_ptr<CKExitSignals> m_exitSignals;
-    std::unique_ptr<CKSettingsStore> m_store;
     std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<CKDesktopHost> m_host;
+    CCommandCatalogue m_catalogue;
     std::unique_ptr<CMainFrame> m_mainFrame;
     RecentFiles m_recent;
     std::vector<CTagwrightDoc*> m_documents;
