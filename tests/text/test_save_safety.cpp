@@ -179,25 +179,41 @@ TEST_P(KilledSaveTest, LeavesTheOldOrTheNewFile)
     WriteFile(in, newText);
     std::mt19937 rng(7);
     int sawOld = 0, sawNew = 0;
-    // Kills spread over the time a whole save takes, so that both outcomes come up.
-    const auto started = std::chrono::steady_clock::now();
-    WriteFile(target, oldText);
-    ASSERT_EQ(RunDriver(in, target), 0);
-    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - started);
-    for (int round = 0; round < 24; ++round) {
-        WriteFile(target, oldText);
-        std::filesystem::remove(target + ".bak");
-        pid_t pid;
-        std::vector<const char*> argv = {kDriver.c_str(), in.c_str(), target.c_str(), nullptr};
-        if (backup)
-            argv.insert(argv.begin() + 1, "--backup");
-        ASSERT_EQ(posix_spawn(&pid, kDriver.c_str(), nullptr, nullptr,
+    std::vector<const char*> argv = {kDriver.c_str(), in.c_str(), target.c_str(), nullptr};
+    if (backup)
+        argv.insert(argv.begin() + 1, "--backup");
+    const auto spawnSave = [&] {
+        pid_t pid = 0;
+        EXPECT_EQ(posix_spawn(&pid, kDriver.c_str(), nullptr, nullptr,
                               const_cast<char**>(argv.data()), environ),
                   0);
-        std::this_thread::sleep_for(saveTime * 3 / 2 * (rng() % 1000) / 1000);
+        return pid;
+    };
+    // Kills spread over the time a whole save takes, so that both outcomes come up. On a busy
+    // machine one save's time is a poor guess: when a run of kills shows only one outcome, the
+    // spread moves later or earlier until the other shows too.
+    WriteFile(target, oldText);
+    const auto started = std::chrono::steady_clock::now();
+    int status;
+    waitpid(spawnSave(), &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - started);
+    double spread = 1.5;
+    for (int round = 0; round < 200 && (round < 24 || sawOld == 0 || sawNew == 0); ++round) {
+        if (round % 8 == 0 && round > 0) {
+            if (sawNew == 0)
+                spread *= 2;
+            else if (sawOld == 0)
+                spread /= 2;
+        }
+        WriteFile(target, oldText);
+        std::filesystem::remove(target + ".bak");
+        const pid_t pid = spawnSave();
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            static_cast<long long>(saveTime.count() * spread * (rng() % 1000) / 1000)));
         kill(pid, SIGKILL);
-        int status;
         waitpid(pid, &status, 0);
         const std::string now = ReadFile(target);
         ASSERT_TRUE(now == oldText || now == newText)
