@@ -15,7 +15,7 @@ class QPrinter;
 
 // What a job takes from the view and the settings.
 struct PrintOptions {
-    LogFont screenFont;
+    LogFont screenFont = DefaultGlobalSettings().font;
     int screenDpiX = 96;
     int screenDpiY = 96;
     int tabSize = 4;
