@@ -3,7 +3,12 @@
 #include "doc/KSettingsStore.h"
 #include "support/TempDir.h"
 #include "syntax/LineParse.h"
+#include "view/PrintCommands.h"
 #include "view/PrintJob.h"
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QTimer>
 
 #include <QPrinter>
 #include <gtest/gtest.h>
@@ -148,6 +153,53 @@ TEST_F(PrintTest, MarginsComeFromThePageSetupSettings)
     EXPECT_EQ(layout.textArea.left, MulDiv(2500, dpi, 2540));
     EXPECT_EQ(layout.textArea.top, MulDiv(5000, dpi, 2540));
     EXPECT_EQ(layout.textArea.Height(), defaultHeight - MulDiv(4000, dpi, 2540) - MulDiv(5000, dpi, 2540) + 2 * MulDiv(1000, dpi, 2540));
+}
+
+TEST_F(PrintTest, CancelStopsBetweenPagesAfterOnePagination)
+{
+    std::vector<std::string> lines(2000, "text");
+    const LinesSource source(lines);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    CPrintJob job(source, source.Count(), PrintOptions{});
+    int paginationCalls = 0;
+    ASSERT_TRUE(job.Begin(printer, [&](int, int total) {
+        EXPECT_EQ(total, 2000);
+        ++paginationCalls;
+        return true;
+    }));
+    const int pages = job.PageCount();
+    ASSERT_GE(pages, 5);
+    std::vector<std::pair<int, int>> asked;
+    EXPECT_FALSE(job.PrintPages(printer, [&](int done, int total) {
+        asked.emplace_back(done, total);
+        return done < 2;
+    }));
+    // Every page asks with the count made once at the start.
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{0, pages}, {1, pages}, {2, pages}}));
+    EXPECT_EQ(job.PageCount(), pages);
+}
+
+TEST_F(PrintTest, PageSetupWritesTheMarginsOnOkOnly)
+{
+    CKSettingsStore store(QString::fromStdString(dir.File("settings.ini")));
+    ASSERT_TRUE(WritePageMargins(store, PageMargins{1500, 1000, 1000, 2000}));
+    auto answer = [](bool ok, double left) {
+        QTimer::singleShot(0, [ok, left] {
+            auto* dialog = qobject_cast<CPageSetupDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->Margins(), (PageMargins{1500, 1000, 1000, 2000}));
+            dialog->findChildren<QDoubleSpinBox*>().first()->setValue(left);
+            ok ? dialog->accept() : dialog->reject();
+        });
+    };
+    answer(false, 30.0);
+    EXPECT_FALSE(RunPageSetup(nullptr, store));
+    EXPECT_EQ(ReadPageMargins(store).left, 1500);
+    answer(true, 12.34);
+    EXPECT_TRUE(RunPageSetup(nullptr, store));
+    EXPECT_EQ(ReadPageMargins(store), (PageMargins{1234, 1000, 1000, 2000}));
 }
 
 TEST_F(PrintTest, DriverPrintsAGeneratedCyrillicPage)
