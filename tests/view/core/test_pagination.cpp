@@ -95,8 +95,9 @@ Printout Print(const std::vector<std::string>& lines, PrintLayout layout, int ta
         int y = layout.textArea.top;
         for (const PrintedRow& row : pagination.RowsOfPage(page)) {
             EXPECT_EQ(row.y, y) << "page " << page;
-            if (layout.textArea.Height() >= kLineHeight)
+            if (layout.textArea.Height() >= kLineHeight) {
                 EXPECT_LE(row.y + kLineHeight, layout.textArea.bottom) << "page " << page;
+            }
             EXPECT_LE(static_cast<int>(row.text.size()) * kCharWidth, layout.textArea.Width());
             y += kLineHeight;
             rows.push_back(row.text);
