@@ -36,9 +36,11 @@ CPrintJob::CPrintJob(const CLineSource& text, int lineCount, const PrintOptions&
 
 bool CPrintJob::Begin(QPrinter& printer, const Progress& progress)
 {
-    m_font = MakeViewFont(PrintFontFor(m_options.screenFont, printer.logicalDpiX(),
-                                       printer.logicalDpiY(), m_options.screenDpiX,
-                                       m_options.screenDpiY));
+    LogFont printFont = m_options.screenFont;
+    printFont.height =
+        PrintFontSize(printFont.height, printer.logicalDpiY(), m_options.screenDpiY);
+    printFont.width = PrintFontSize(printFont.width, printer.logicalDpiX(), m_options.screenDpiX);
+    m_font = MakeViewFont(printFont);
     const QFontMetricsF metrics(m_font, &printer);
     PrintFontMetrics font;
     // Advances are rounded up so that a row measured to fit never runs past the margin.

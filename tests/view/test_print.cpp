@@ -1,6 +1,7 @@
 // Printing to PDF through the print job and through tw-print, read back with pdftotext:
 // footers on every page, lines taller than a page, margins from the settings, Cyrillic text.
 #include "doc/KSettingsStore.h"
+#include "doc/core/PageSetup.h"
 #include "support/TempDir.h"
 #include "syntax/LineParse.h"
 #include "view/PrintCommands.h"

@@ -1,29 +1,10 @@
 // Print font size, margins, word wrapping and the page start table.
 #include "view/core/Pagination.h"
 
-#include "doc/core/SettingsStore.h"
 #include "view/core/TextLayout.h"
 
 #include <algorithm>
 #include <cstdio>
-
-PageMargins ReadPageMargins(const SettingsStore& store)
-{
-    PageMargins m;
-    m.left = store.ReadNumber(kPageSetupKey, "LeftMargin", PageMargins::kDefault);
-    m.right = store.ReadNumber(kPageSetupKey, "RightMargin", PageMargins::kDefault);
-    m.top = store.ReadNumber(kPageSetupKey, "TopMargin", PageMargins::kDefault);
-    m.bottom = store.ReadNumber(kPageSetupKey, "BottomMargin", PageMargins::kDefault);
-    return m;
-}
-
-bool WritePageMargins(SettingsStore& store, const PageMargins& m)
-{
-    bool ok = store.WriteNumber(kPageSetupKey, "LeftMargin", m.left);
-    ok = store.WriteNumber(kPageSetupKey, "RightMargin", m.right) && ok;
-    ok = store.WriteNumber(kPageSetupKey, "TopMargin", m.top) && ok;
-    return store.WriteNumber(kPageSetupKey, "BottomMargin", m.bottom) && ok;
-}
 
 int32_t MulDiv(int32_t a, int32_t b, int32_t c)
 {
@@ -34,15 +15,6 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c)
     const bool negative = (product < 0) != (c < 0);
     const int64_t magnitude = ((product < 0 ? -product : product) + half) / (c > 0 ? c : -int64_t(c));
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
-}
-
-LogFont PrintFontFor(const LogFont& screen, int printerDpiX, int printerDpiY, int screenDpiX,
-                     int screenDpiY)
-{
-    LogFont font = screen;
-    font.height = MulDiv(screen.height, printerDpiY, 2 * screenDpiY);
-    font.width = MulDiv(screen.width, printerDpiX, 2 * screenDpiX);
-    return font;
 }
 
 PrintLayout MakePrintLayout(DeviceRect page, const PageMargins& margins, int dpiX, int dpiY,

@@ -3,7 +3,6 @@
 // device units except the margins, which are kept in hundredths of a millimetre.
 #pragma once
 
-#include "doc/core/GlobalSettings.h"
 #include "syntax/LineParse.h"
 
 #include <array>
@@ -12,10 +11,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-class SettingsStore;
-
-inline constexpr std::string_view kPageSetupKey = "Settings/PageSetup";
 
 // Page margins in hundredths of a millimetre.
 struct PageMargins {
@@ -26,17 +21,17 @@ struct PageMargins {
     int32_t bottom = kDefault;
     friend bool operator==(const PageMargins&, const PageMargins&) = default;
 };
-PageMargins ReadPageMargins(const SettingsStore& store);
-bool WritePageMargins(SettingsStore& store, const PageMargins& margins);
 
 // a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
 int32_t MulDiv(int32_t a, int32_t b, int32_t c);
 // A length in hundredths of a millimetre on a device of dpi pixels per inch.
 inline int32_t HundredthsMmToDevice(int32_t value, int32_t dpi) { return MulDiv(value, dpi, 2540); }
 
-// The view font for the printer: the same face at half its on-screen size.
-LogFont PrintFontFor(const LogFont& screen, int printerDpiX, int printerDpiY, int screenDpiX,
-                     int screenDpiY);
+// A font size of the screen in printer pixels at half its on-screen size: the print font.
+inline int32_t PrintFontSize(int32_t screenSize, int printerDpi, int screenDpi)
+{
+    return MulDiv(screenSize, printerDpi, 2 * screenDpi);
+}
 
 struct DeviceRect {
     int left = 0;

@@ -1,5 +1,6 @@
 // Print font size, margins, word wrapping and pages, on a device of 254 dots per inch where a
 // hundredth of a millimetre is a tenth of a dot and every character is 10 dots wide.
+#include "doc/core/PageSetup.h"
 #include "doc/core/SettingsStore.h"
 #include "view/core/Pagination.h"
 
@@ -120,14 +121,9 @@ TEST(PrintSizesTest, MulDivRoundsHalvesAwayFromZero)
 
 TEST(PrintSizesTest, PrintFontIsHalfTheScreenSizeAtThePrintersResolution)
 {
-    LogFont screen;
-    screen.height = -16;
-    screen.width = 8;
-    screen.weight = 700;
-    const LogFont print = PrintFontFor(screen, 600, 1200, 96, 96);
-    EXPECT_EQ(print.height, -100); // 16 px at 96 dpi, half of it at 1200 dpi
-    EXPECT_EQ(print.width, 25);
-    EXPECT_EQ(print.weight, 700);
+    EXPECT_EQ(PrintFontSize(-16, 1200, 96), -100); // 16 px at 96 dpi, half of it at 1200 dpi
+    EXPECT_EQ(PrintFontSize(8, 600, 96), 25);
+    EXPECT_EQ(PrintFontSize(0, 600, 96), 0);
 }
 
 TEST(PrintSizesTest, MarginsComeFromTheSettingsAndDefaultTo10mm)
