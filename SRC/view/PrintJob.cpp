@@ -3,52 +3,39 @@
 
 #include "view/ViewFont.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
-QString PrintedString(const std::string& bytes)
+ViewColours PrintColours()
 {
-    QString s;
-    s.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char c : bytes)
-        s.append(DisplayChar(static_cast<uint8_t>(c)));
-    return s;
-}
-
-// The one place that puts a row of text on the page.
-void PaintRow(QPainter& painter, int left, int baseline, const std::string& text)
-{
-    if (!text.empty())
-        painter.drawText(QPoint(left, baseline), PrintedString(text));
+    ViewColours colours;
+    colours.text.fill(Qt::black);
+    colours.background.fill(Qt::white);
+    return colours;
 }
 
 } // namespace
 
 CPrintJob::CPrintJob(const CLineSource& text, int lineCount, const PrintOptions& options)
-    : m_text(text), m_lineCount(lineCount), m_options(options)
+    : m_text(text), m_lineCount(lineCount), m_options(options), m_colours(PrintColours())
 {
 }
 
 bool CPrintJob::Begin(QPrinter& printer, const Progress& progress)
 {
+    // Every byte takes one cell, as on the screen, so a row's width is its length in cells.
     LogFont printFont = m_options.screenFont;
     printFont.height =
         PrintFontSize(printFont.height, printer.logicalDpiY(), m_options.screenDpiY);
     printFont.width = PrintFontSize(printFont.width, printer.logicalDpiX(), m_options.screenDpiX);
-    m_font = MakeViewFont(printFont);
-    const QFontMetricsF metrics(m_font, &printer);
+    m_glyphs.Build(MakeViewFont(printFont));
     PrintFontMetrics font;
-    // Advances are rounded up so that a row measured to fit never runs past the margin.
-    for (int b = 0; b < 256; ++b)
-        font.advance[b] = static_cast<int>(
-            std::ceil(metrics.horizontalAdvance(DisplayChar(static_cast<uint8_t>(b)))));
-    font.lineHeight = static_cast<int>(std::ceil(metrics.height()));
-    m_ascent = static_cast<int>(std::ceil(metrics.ascent()));
+    font.advance.fill(m_glyphs.CharWidth());
+    font.lineHeight = m_glyphs.LineHeight();
 
     const DeviceRect page{0, 0, printer.width(), printer.height()};
     const PrintLayout layout = MakePrintLayout(page, m_options.margins, printer.logicalDpiX(),
@@ -68,10 +55,14 @@ void CPrintJob::PaintPage(QPainter& painter, int page) const
     if (!m_pagination)
         return;
     const PrintLayout& layout = m_pagination->Layout();
-    painter.setFont(m_font);
-    painter.setPen(Qt::black);
+    // Rows are already expanded and wrapped: the painter draws them as they are.
+    CLinePainter rows(m_glyphs, m_colours, 1, false);
+    const int width = layout.textArea.Width();
     for (const PrintedRow& row : m_pagination->RowsOfPage(page))
-        PaintRow(painter, layout.textArea.left, row.y + m_ascent, row.text);
+        rows.PaintLine(painter, QRect(layout.textArea.left, row.y, width, layout.lineHeight), 0,
+                       row.text, {}, {}, {}, 0);
+    painter.setFont(m_glyphs.Font());
+    painter.setPen(Qt::black);
     const DeviceRect& band = layout.footerBand;
     painter.drawText(QRect(band.left, band.top, band.Width(), band.Height()),
                      Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,

@@ -3,9 +3,8 @@
 #pragma once
 
 #include "doc/core/GlobalSettings.h"
+#include "view/LinePainter.h"
 #include "view/core/Pagination.h"
-
-#include <QFont>
 
 #include <functional>
 #include <memory>
@@ -44,7 +43,7 @@ private:
     const CLineSource& m_text;
     int m_lineCount;
     PrintOptions m_options;
-    QFont m_font;
-    int m_ascent = 0;
+    CGlyphCache m_glyphs;
+    ViewColours m_colours; // black on white for every class
     std::unique_ptr<CPagination> m_pagination;
 };
