@@ -148,6 +148,18 @@ void CMainFrame::CreateMenus()
                 added = types->menuAction();
                 break;
             }
+            case MenuItemKind::Submenu: {
+                QMenu* sub = menu->addMenu(FromView(item.text));
+                m_router->WatchMenu(sub);
+                for (const MenuItem& subItem : item.items) {
+                    if (subItem.kind == MenuItemKind::Command)
+                        sub->addAction(m_router->Action(subItem.id));
+                    else if (subItem.kind == MenuItemKind::Separator)
+                        sub->addSeparator();
+                }
+                added = sub->menuAction();
+                break;
+            }
             case MenuItemKind::Toolbars: {
                 QMenu* bars = menu->addMenu(FromView(item.text));
                 QAction* toggle = m_router->Action(ID_VIEW_TOOLBAR);

@@ -7,6 +7,10 @@ enum CommandId : int {
     ID_FILE_CLOSE = 57602,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PAGE_SETUP = 57605,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608,
+    ID_FILE_PRINT_PREVIEW = 57609,
     ID_FILE_MRU_FIRST = 57616, // the recent files, nine entries
     ID_FILE_MRU_LAST = 57624,
     ID_WINDOW_NEW = 57648,
@@ -58,6 +62,15 @@ enum CommandId : int {
     ID_EDIT_EXT_TEXT_BEGIN = 37123,
     ID_EDIT_TEXT_END = 37124,
     ID_EDIT_EXT_TEXT_END = 37125,
+
+    // Bookmarks: set and go to numbered bookmark n are the ids from the first plus n.
+    ID_EDIT_SET_BOOKMARK_0 = 37200,
+    ID_EDIT_GO_BOOKMARK_0 = 37210,
+    ID_EDIT_TOGGLE_BOOKMARK = 37223,
+    ID_EDIT_NEXT_BOOKMARK = 37224,
+    ID_EDIT_PREVIOUS_BOOKMARK = 37225,
+    ID_EDIT_CLEAR_BOOKMARKS = 37226,
+    ID_EDIT_MATCH_BRACE = 37266,
 };
 
 enum PaneId : int {

@@ -12,6 +12,10 @@ constexpr MenuItem kFileMenu[] = {
     {MenuItemKind::Command, ID_FILE_SAVE, {}, true},
     {MenuItemKind::Command, ID_FILE_SAVE_AS, {}, true},
     {MenuItemKind::Command, ID_FILE_SAVE_ALL, {}, true},
+    {MenuItemKind::Separator, 0, {}, true},
+    {MenuItemKind::Command, ID_FILE_PRINT, {}, true},
+    {MenuItemKind::Command, ID_FILE_PRINT_PREVIEW, {}, true},
+    {MenuItemKind::Command, ID_FILE_PAGE_SETUP, {}, true},
     {MenuItemKind::Separator},
     {MenuItemKind::RecentFiles},
     {MenuItemKind::Separator},
@@ -36,9 +40,47 @@ constexpr MenuItem kWindowMenu[] = {
     {MenuItemKind::Command, ID_WINDOW_SPLIT},
 };
 
+constexpr MenuItem kBookmarksMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_NEXT_BOOKMARK},
+    {MenuItemKind::Command, ID_EDIT_PREVIOUS_BOOKMARK},
+    {MenuItemKind::Command, ID_EDIT_TOGGLE_BOOKMARK},
+    {MenuItemKind::Command, ID_EDIT_CLEAR_BOOKMARKS},
+};
+
+constexpr MenuItem kGoToBookmarkMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 0},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 1},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 2},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 3},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 4},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 5},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 6},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 7},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 8},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 9},
+};
+
+constexpr MenuItem kSetBookmarkMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 0},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 1},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 2},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 3},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 4},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 5},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 6},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 7},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 8},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 9},
+};
+
 constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Command, ID_EDIT_COPY},
     {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Submenu, 0, "Bookmarks", false, kBookmarksMenu},
+    {MenuItemKind::Submenu, 0, "Go to", false, kGoToBookmarkMenu},
+    {MenuItemKind::Submenu, 0, "Set", false, kSetBookmarkMenu},
+    {MenuItemKind::Command, ID_EDIT_MATCH_BRACE},
 };
 
 constexpr MenuItem kHelpMenu[] = {

@@ -11,6 +11,7 @@ enum class MenuItemKind {
     RecentFiles, // the recent-file entries
     SourceTypes, // a "Source Type" submenu with the 23 types
     Toolbars,    // a "Toolbars" submenu with the bar toggles
+    Submenu,     // a submenu of the commands in items
 };
 
 struct MenuItem {
@@ -18,6 +19,7 @@ struct MenuItem {
     int id = 0;                 // for commands
     std::string_view text = {}; // for submenus
     bool needsDocument = false; // hidden while no document is open
+    std::span<const MenuItem> items = {}; // for Submenu
 };
 
 struct MenuInfo {

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QStyleHints>
 
@@ -172,6 +173,7 @@ void CKTextView::OnSourceTypeChanged()
 void CKTextView::ResetLayout()
 {
     m_model.Reset();
+    m_bookmarks.Reset();
     m_screenLines = m_screenChars = m_largestWidth = -1;
     m_glyphs.Drop();
     m_marginIcons = QPixmap();

@@ -9,6 +9,8 @@
 #include "syntax/LineParse.h"
 #include "text/TextTypes.h"
 #include "view/LinePainter.h"
+#include "view/PrintJob.h"
+#include "view/core/Bookmarks.h"
 #include "view/core/LineCaches.h"
 #include "view/core/ViewModel.h"
 
@@ -17,6 +19,7 @@
 #include <QKeySequence>
 #include <QPixmap>
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,6 +28,8 @@
 class CKTextBuffer;
 class CKViewSiblings;
 class QMimeData;
+class QPrinter;
+struct PrintRequest;
 
 class CKTextView : public QAbstractScrollArea,
                    public CKDocView,
@@ -141,6 +146,24 @@ public:
     // Copies the selection to the clipboard.
     void Copy();
 
+    // Bookmarks: numbered bookmark n set or removed on the caret line, and gone to; the plain
+    // bookmarks toggled, walked and cleared. Each move puts the caret at the start of the line.
+    void SetBookmark(int n);
+    void GoToBookmark(int n);
+    void ToggleBookmark();
+    void NextBookmark();
+    void PreviousBookmark();
+    void ClearAllBookmarks();
+    bool PlainBookmarksExist() const { return m_bookmarks.PlainBookmarksExist(); }
+    // "Mach Brace": to the partner of the bracket at or before the caret.
+    void MatchBrace();
+    bool CanMatchBrace() const;
+
+    // Printing the text with the view's font and tab size and the page setup's margins.
+    void Print(bool withDialog);
+    void PrintPreview();
+    void PageSetup();
+
     // Paints the client area's strips that meet dirty onto painter, as the screen shows them.
     void PaintClient(QPainter& painter, const QRect& dirty);
 
@@ -216,6 +239,11 @@ private:
     void StartTextDrag();
     void UpdatePointer(QPoint pos);
 
+    // The caret to p with nothing selected, shown on the screen.
+    void MoveCaretTo(TextPoint p);
+    QPrinter& Printer();
+    PrintOptions CurrentPrintOptions() const;
+
     CTagwrightDoc& m_doc;
     CKTextBuffer* m_buffer = nullptr;
     CKViewSiblings* m_siblings = nullptr;
@@ -237,6 +265,8 @@ private:
     std::vector<ColourBlock> m_blocks;
 
     bool m_viewWhitespace = false;
+    CViewBookmarks m_bookmarks;
+    std::unique_ptr<QPrinter> m_printer; // keeps the print dialog's choices between jobs
     bool m_focused = false;
     bool m_cursorHidden = false;
 

@@ -1,5 +1,5 @@
-// The commands of the text view (caret movement, Copy, Select All) as rows of its command
-// table, the clipboard and the status panes.
+// The commands of the text view (caret movement, Copy, Select All, bookmarks, "Mach Brace",
+// printing) as rows of its command table, the clipboard and the status panes.
 #include "view/KTextView.h"
 
 #include "controls/QtText.h"
@@ -21,6 +21,11 @@ void RunMove(CKTextView& view, int extend)
 {
     (view.Model().*move)(extend != 0);
 }
+
+void SetBookmark(CKTextView& view, int n) { view.SetBookmark(n); }
+void GoToBookmark(CKTextView& view, int n) { view.GoToBookmark(n); }
+// Next, Previous and Clear all wait for a plain bookmark set in this view.
+void PlainBookmarksExist(CKTextView& view, CmdUI& ui) { ui.Enable(view.PlainBookmarksExist()); }
 
 const Row kRows[] = {
     {{ID_EDIT_CHAR_LEFT, {}, "Left"}, RunMove<&CTextViewModel::MoveCharLeft>},
@@ -54,6 +59,48 @@ const Row kRows[] = {
      [](CKTextView& v, CmdUI& ui) { ui.Enable(v.HasSelection()); }},
     {{ID_EDIT_SELECT_ALL, "Select A&ll", "Ctrl+A", "Select the entire document", "Select All"},
      [](CKTextView& v, int) { v.Model().SelectAll(); }},
+    {{ID_EDIT_SET_BOOKMARK_0 + 0, "Bookmark &0", "Ctrl+Shift+0", "Set bookmark number 0", "Set bookmark number 0"}, SetBookmark, nullptr, 0},
+    {{ID_EDIT_SET_BOOKMARK_0 + 1, "Bookmark &1", "Ctrl+Shift+1", "Set bookmark number 1", "Set bookmark number 1"}, SetBookmark, nullptr, 1},
+    {{ID_EDIT_SET_BOOKMARK_0 + 2, "Bookmark &2", "Ctrl+Shift+2", "Set bookmark number 2", "Set bookmark number 2"}, SetBookmark, nullptr, 2},
+    {{ID_EDIT_SET_BOOKMARK_0 + 3, "Bookmark &3", "Ctrl+Shift+3", "Set bookmark number 3", "Set bookmark number 3"}, SetBookmark, nullptr, 3},
+    {{ID_EDIT_SET_BOOKMARK_0 + 4, "Bookmark &4", "Ctrl+Shift+4", "Set bookmark number 4", "Set bookmark number 4"}, SetBookmark, nullptr, 4},
+    {{ID_EDIT_SET_BOOKMARK_0 + 5, "Bookmark &5", "Ctrl+Shift+5", "Set bookmark number 5", "Set bookmark number 5"}, SetBookmark, nullptr, 5},
+    {{ID_EDIT_SET_BOOKMARK_0 + 6, "Bookmark &6", "Ctrl+Shift+6", "Set bookmark number 6", "Set bookmark number 6"}, SetBookmark, nullptr, 6},
+    {{ID_EDIT_SET_BOOKMARK_0 + 7, "Bookmark &7", "Ctrl+Shift+7", "Set bookmark number 7", "Set bookmark number 7"}, SetBookmark, nullptr, 7},
+    {{ID_EDIT_SET_BOOKMARK_0 + 8, "Bookmark &8", "Ctrl+Shift+8", "Set bookmark number 8", "Set bookmark number 8"}, SetBookmark, nullptr, 8},
+    {{ID_EDIT_SET_BOOKMARK_0 + 9, "Bookmark &9", "Ctrl+Shift+9", "Set bookmark number 9", "Set bookmark number 9"}, SetBookmark, nullptr, 9},
+    {{ID_EDIT_GO_BOOKMARK_0 + 0, "Bookmark &0", "Alt+0", "Go to bookmark number 0", "Go to bookmark number 0"}, GoToBookmark, nullptr, 0},
+    {{ID_EDIT_GO_BOOKMARK_0 + 1, "Bookmark &1", "Alt+1", "Go to bookmark number 1", "Go to bookmark number 1"}, GoToBookmark, nullptr, 1},
+    {{ID_EDIT_GO_BOOKMARK_0 + 2, "Bookmark &2", "Alt+2", "Go to bookmark number 2", "Go to bookmark number 2"}, GoToBookmark, nullptr, 2},
+    {{ID_EDIT_GO_BOOKMARK_0 + 3, "Bookmark &3", "Alt+3", "Go to bookmark number 3", "Go to bookmark number 3"}, GoToBookmark, nullptr, 3},
+    {{ID_EDIT_GO_BOOKMARK_0 + 4, "Bookmark &4", "Alt+4", "Go to bookmark number 4", "Go to bookmark number 4"}, GoToBookmark, nullptr, 4},
+    {{ID_EDIT_GO_BOOKMARK_0 + 5, "Bookmark &5", "Alt+5", "Go to bookmark number 5", "Go to bookmark number 5"}, GoToBookmark, nullptr, 5},
+    {{ID_EDIT_GO_BOOKMARK_0 + 6, "Bookmark &6", "Alt+6", "Go to bookmark number 6", "Go to bookmark number 6"}, GoToBookmark, nullptr, 6},
+    {{ID_EDIT_GO_BOOKMARK_0 + 7, "Bookmark &7", "Alt+7", "Go to bookmark number 7", "Go to bookmark number 7"}, GoToBookmark, nullptr, 7},
+    {{ID_EDIT_GO_BOOKMARK_0 + 8, "Bookmark &8", "Alt+8", "Go to bookmark number 8", "Go to bookmark number 8"}, GoToBookmark, nullptr, 8},
+    {{ID_EDIT_GO_BOOKMARK_0 + 9, "Bookmark &9", "Alt+9", "Go to bookmark number 9", "Go to bookmark number 9"}, GoToBookmark, nullptr, 9},
+    {{ID_EDIT_TOGGLE_BOOKMARK, "&Toggle", "Ctrl+F2", "Toggle Bookmark", "Toggle Bookmark"},
+     [](CKTextView& v, int) { v.ToggleBookmark(); }},
+    {{ID_EDIT_NEXT_BOOKMARK, "&Next", "F2", "Go to next bookmark", "Go to next bookmark"},
+     [](CKTextView& v, int) { v.NextBookmark(); }, PlainBookmarksExist},
+    {{ID_EDIT_PREVIOUS_BOOKMARK, "&Previous", "Shift+F2", "Go to previous bookmark",
+      "Go to previous bookmark"},
+     [](CKTextView& v, int) { v.PreviousBookmark(); }, PlainBookmarksExist},
+    {{ID_EDIT_CLEAR_BOOKMARKS, "&Clear All", "Ctrl+Shift+F2", "Clear all bookmarks",
+      "Clear all bookmarks"},
+     [](CKTextView& v, int) { v.ClearAllBookmarks(); }, PlainBookmarksExist},
+    {{ID_EDIT_MATCH_BRACE, "Mach Brace", "Ctrl+]", "Go to the bracket that matches this one",
+      "Mach Brace"},
+     [](CKTextView& v, int) { v.MatchBrace(); },
+     [](CKTextView& v, CmdUI& ui) { ui.Enable(v.CanMatchBrace()); }},
+    {{ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the active document", "Print"},
+     [](CKTextView& v, int) { v.Print(true); }},
+    {{ID_FILE_PRINT_DIRECT, {}, {}, "Print the active document without the print dialog"},
+     [](CKTextView& v, int) { v.Print(false); }},
+    {{ID_FILE_PRINT_PREVIEW, "Print Pre&view", {}, "Display full pages", "Print Preview"},
+     [](CKTextView& v, int) { v.PrintPreview(); }},
+    {{ID_FILE_PAGE_SETUP, "Page Setup", {}, "Change the page margins", "Page Setup"},
+     [](CKTextView& v, int) { v.PageSetup(); }},
 };
 
 const char* const kLineEndingTexts[] = {"CRLF: DOS", "CRLF: UNIX", "CRLF: MAC"};

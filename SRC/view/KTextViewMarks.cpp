@@ -1,0 +1,110 @@
+// Bookmarks, bracket matching and printing of the text view.
+#include "view/KTextView.h"
+
+#include "doc/TagwrightDoc.h"
+#include "doc/core/PageSetup.h"
+#include "text/KTextBuffer.h"
+#include "view/PrintCommands.h"
+#include "view/core/BraceMatch.h"
+
+#include <QPrinter>
+
+void CKTextView::MoveCaretTo(TextPoint p)
+{
+    m_model.PlaceAt(p);
+    m_model.RevealPosition(p);
+}
+
+void CKTextView::SetBookmark(int n)
+{
+    if (m_buffer)
+        CViewBookmarks::SetNumbered(*m_buffer, CursorPos().y, n);
+}
+
+void CKTextView::GoToBookmark(int n)
+{
+    if (!m_buffer)
+        return;
+    if (const auto line = CViewBookmarks::NumberedLine(*m_buffer, n))
+        MoveCaretTo({0, *line});
+}
+
+void CKTextView::ToggleBookmark()
+{
+    if (m_buffer)
+        m_bookmarks.Toggle(*m_buffer, CursorPos().y);
+}
+
+void CKTextView::NextBookmark()
+{
+    if (!m_buffer)
+        return;
+    if (const auto line = CViewBookmarks::Next(*m_buffer, CursorPos().y))
+        MoveCaretTo({0, *line});
+}
+
+void CKTextView::PreviousBookmark()
+{
+    if (!m_buffer)
+        return;
+    if (const auto line = CViewBookmarks::Previous(*m_buffer, CursorPos().y))
+        MoveCaretTo({0, *line});
+}
+
+void CKTextView::ClearAllBookmarks()
+{
+    if (m_buffer)
+        m_bookmarks.ClearAll(*m_buffer);
+}
+
+void CKTextView::MatchBrace()
+{
+    if (!m_buffer)
+        return;
+    if (const auto partner = ::MatchBrace(CCaretText(*this, LineCount()), CursorPos()))
+        MoveCaretTo(*partner);
+}
+
+bool CKTextView::CanMatchBrace() const
+{
+    const TextPoint cursor = CursorPos();
+    return m_buffer && cursor.y < LineCount() && ::CanMatchBrace(Line(cursor.y), cursor.x);
+}
+
+QPrinter& CKTextView::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+PrintOptions CKTextView::CurrentPrintOptions() const
+{
+    PrintOptions options;
+    options.screenFont = m_fontDescription;
+    options.screenDpiX = logicalDpiX();
+    options.screenDpiY = logicalDpiY();
+    options.tabSize = m_tabSize;
+    options.visibleWhitespace = m_viewWhitespace;
+    // Read at the start of every job, so that a change in Page Setup applies to the next one.
+    options.margins = ReadPageMargins(m_doc.Settings().Store());
+    return options;
+}
+
+void CKTextView::Print(bool withDialog)
+{
+    const PrintRequest request{*this, LineCount(), CurrentPrintOptions()};
+    QPrinter& printer = Printer();
+    // Without a printer to print on, the dialog lets the user choose one or a file.
+    if (withDialog || !printer.isValid())
+        PrintWithDialog(this, printer, request);
+    else
+        PrintWithProgress(this, printer, request);
+}
+
+void CKTextView::PrintPreview()
+{
+    ShowPrintPreview(this, Printer(), {*this, LineCount(), CurrentPrintOptions()});
+}
+
+void CKTextView::PageSetup() { RunPageSetup(this, m_doc.Settings().Store()); }
