@@ -37,7 +37,13 @@ constexpr MenuItem kWindowMenu[] = {
 };
 
 constexpr MenuItem kEditMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_UNDO},
+    {MenuItemKind::Command, ID_EDIT_REDO},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_EDIT_CUT},
     {MenuItemKind::Command, ID_EDIT_COPY},
+    {MenuItemKind::Command, ID_EDIT_PASTE},
+    {MenuItemKind::Command, ID_EDIT_DELETE},
     {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
 };
 
