@@ -549,7 +549,8 @@ void CKEditView::dropEvent(QDropEvent* event)
     const QPoint pos = event->position().toPoint();
     const TextPoint p = PixelToPosition(pos.x() + GetCharWidth() / 2, pos.y());
     const bool copy = event->modifiers() & Qt::ControlModifier;
-    const bool fromHere = Model().DraggingText() && event->source() == viewport();
+    // Only one drag runs at a time: while this view drags, a drop on it is its own text.
+    const bool fromHere = Model().DraggingText();
     DropResult result;
     if (fromHere && !copy) {
         // A move within the view is one undo step, and the source side has nothing left to do.
