@@ -6,14 +6,13 @@
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
 #include "edit/EditText.h"
-#include "frame/CommandRouter.h"
-#include "frame/MainFrm.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -461,19 +460,24 @@ void CKEditView::mouseReleaseEvent(QMouseEvent* event)
 
 void CKEditView::contextMenuEvent(QContextMenuEvent* event)
 {
-    auto* frame = qobject_cast<CMainFrame*>(window());
-    if (!frame)
-        return;
-    CKCommandRouter& router = frame->Router();
+    // The window's actions of these commands carry their texts, keys and state, and route
+    // what is chosen; a view outside a main window has no menu.
+    const QList<QAction*> actions = window()->findChildren<QAction*>();
+    const auto actionOf = [&actions](int id) -> QAction* {
+        for (QAction* action : actions)
+            if (!action->menu() && action->data().isValid() && action->data().toInt() == id)
+                return action;
+        return nullptr;
+    };
     QMenu menu(this);
     for (const int id : kContextMenu) {
         if (id == 0)
             menu.addSeparator();
-        else
-            menu.addAction(router.Action(id));
+        else if (QAction* action = actionOf(id))
+            menu.addAction(action);
     }
-    router.WatchMenu(&menu);
-    menu.exec(event->globalPos());
+    if (!menu.actions().isEmpty())
+        menu.exec(event->globalPos());
 }
 
 // ---- Dropping text ----------------------------------------------------------------------
