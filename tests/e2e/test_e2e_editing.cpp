@@ -9,8 +9,8 @@ namespace {
 constexpr char kMainWindow[] = "^Tagwright( - .*)?$";
 
 // Types UTF-8 text as key presses. xdotool maps a character the keyboard lacks onto a spare
-// key for the time of its press; the program must see each new mapping before the next
-// press, so every character is typed on its own, a little apart.
+// key for the time of its press and takes the mapping back after its delay; the program must
+// read the key before that, so every character is typed on its own with a generous delay.
 void TypeText(const std::string& window, const std::string& text)
 {
     RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
@@ -18,8 +18,7 @@ void TypeText(const std::string& window, const std::string& text)
         size_t length = 1;
         while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
             ++length;
-        RunCommand("xdotool type '" + text.substr(i, length) + "'");
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        RunCommand("xdotool type --delay 300 '" + text.substr(i, length) + "'");
         i += length;
     }
 }
