@@ -334,8 +334,6 @@ bool CKEditView::GetFromClipboard(std::string& text) const
     return true;
 }
 
-bool CKEditView::ClipboardHasText() const { return CKTextView::ClipboardHasText(); }
-
 void CKEditView::UpdatePrimarySelection()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -28,7 +28,6 @@ public:
 
     // The clipboard holds Unicode text with LF line ends; the buffer's text is Windows-1251
     // with CR LF.
-    bool ClipboardHasText() const override;
     bool PutToClipboard(const std::string& text) override;
     bool GetFromClipboard(std::string& text) const override;
     Qt::DropActions DragEffects() const override { return Qt::CopyAction | Qt::MoveAction; }
