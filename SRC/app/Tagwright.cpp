@@ -8,6 +8,7 @@
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
 #include "doc/core/VersionInfo.h"
+#include "edit/KEditView.h"
 #include "frame/ChildFrm.h"
 #include "frame/MainFrm.h"
 #include "res/CommandIds.h"
@@ -53,6 +54,7 @@ void PlaceCaretOnLine(CKTextView& view, int line)
 CTagwrightApp::CTagwrightApp(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services))
 {
+    m_catalogue.Add(CKEditView::CommandRows());
     m_catalogue.Add(CKTextView::CommandRows());
     m_catalogue.Add(CTagwrightDoc::CommandRows());
     m_catalogue.Add(CMainFrame::CommandRows());
@@ -109,7 +111,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     TW_TRACE(*m_settings, "HTML keyword table built");
 
     const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
-        return CKTextView::Create(doc, parent);
+        return CKTextView::Create<CKEditView>(doc, parent);
     };
     m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, m_catalogue, *m_services.host);
     if (!m_mainFrame->Create())

@@ -19,13 +19,19 @@ enum CommandId : int {
     ID_WINDOW_TILE = 57651,
     ID_WINDOW_SPLIT = 57653,
     ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
     ID_EDIT_SELECT_ALL = 57642,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
 
     ID_FILE_SAVE_ALL = 32773,
+    ID_EDIT_DELETE_WORD = 32771,
+    ID_VIEW_WHITESPACE = 32774,
     ID_PREVIEW_DEFAULT_BROWSER = 32775,
     ID_PREVIEW_BROWSER_1 = 37273,
     ID_PREVIEW_BROWSER_2 = 37274,
@@ -34,6 +40,14 @@ enum CommandId : int {
     ID_DOC_CLOSE = 37255,
     ID_SOURCE_TYPE_FIRST = 37500, // 23 source types, 37500-37522
     ID_SOURCE_TYPE_LAST = 37522,
+
+    // Deletion, indentation and overwrite mode of the edit view.
+    ID_EDIT_DELETE = 37000,
+    ID_EDIT_DELETE_BACK = 37001,
+    ID_EDIT_DELETE_WORD_BACK = 37002,
+    ID_EDIT_TAB = 37003,
+    ID_EDIT_UNTAB = 37004,
+    ID_EDIT_SWITCH_OVERWRITE = 37005,
 
     // Caret movement and its extending variants (with Shift).
     ID_EDIT_CHAR_LEFT = 37100,

@@ -74,7 +74,13 @@ constexpr MenuItem kSetBookmarkMenu[] = {
 };
 
 constexpr MenuItem kEditMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_UNDO},
+    {MenuItemKind::Command, ID_EDIT_REDO},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_EDIT_CUT},
     {MenuItemKind::Command, ID_EDIT_COPY},
+    {MenuItemKind::Command, ID_EDIT_PASTE},
+    {MenuItemKind::Command, ID_EDIT_DELETE},
     {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
     {MenuItemKind::Separator},
     {MenuItemKind::Submenu, 0, "Bookmarks", false, kBookmarksMenu},

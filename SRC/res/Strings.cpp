@@ -65,6 +65,9 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_LINE_ENDING, "Line ending:"},
     {IDS_OUT_OF_MEMORY, "There is not enough memory to finish the command."},
     {IDS_ABOUT_TITLE, "About Tagwright"},
+    {IDS_CLIPBOARD_REFUSED, "The Clipboard did not take the text, so nothing was cut."},
+    {IDS_TEXT_MISSING_CHARACTERS,
+     "%1 character(s) of the text do not exist in Windows-1251 and were left out."},
 };
 
 } // namespace

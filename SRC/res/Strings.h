@@ -38,6 +38,8 @@ enum StringId : int {
     IDS_LINE_ENDING = 8732,
     IDS_OUT_OF_MEMORY = 8733,
     IDS_ABOUT_TITLE = 8734,
+    IDS_CLIPBOARD_REFUSED = 8735,
+    IDS_TEXT_MISSING_CHARACTERS = 8736,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

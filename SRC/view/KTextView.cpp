@@ -290,11 +290,21 @@ void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32
         RecalcHorzBar();
         return;
     }
+    // The widest line stays known across a change of one line unless that line was the widest
+    // and got narrower: typing never rescans every line.
+    int widest = -1;
     if (flags & UPD_ONELINE) {
         if (m_states.Allocated())
             m_states.ForgetFrom(line);
-        if (m_widths.Allocated() && line < m_widths.Count())
+        if (m_widths.Allocated() && line < m_widths.Count()) {
+            const int old = m_widths.Known(line);
             m_widths.Forget(line);
+            if (m_largestWidth >= 0 && old >= 0) {
+                const int now = DisplayWidth(line);
+                if (old < m_largestWidth || now >= old)
+                    widest = std::max(m_largestWidth, now);
+            }
+        }
     } else {
         line = std::max(line, 0);
         const int count = LineCount();
@@ -306,8 +316,16 @@ void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32
             else
                 cache.ForgetFrom(line);
         };
+        // Lines before the change keep their widths: when the lines from the change on were
+        // all narrower than the widest, only those need measuring again.
+        const bool widestBefore = m_largestWidth >= 0 && m_widths.Allocated()
+            && m_widths.Count() > 0 && m_widths.KnownLargestFrom(line) < m_largestWidth;
         refresh(m_states);
         refresh(m_widths);
+        if (widestBefore)
+            widest = std::max(m_largestWidth, m_widths.LargestFrom(line, [this](int l) {
+                return ColumnOfChar(l, LineLength(l));
+            }));
     }
     RepaintLines(line, -1);
     if (ctx) {
@@ -318,7 +336,7 @@ void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32
     if ((flags & UPD_LINES) && !m_vertBarSuspended)
         RecalcVertBar();
     if (flags & UPD_TEXT) {
-        m_largestWidth = -1;
+        m_largestWidth = widest;
         if (!m_horzBarSuspended)
             RecalcHorzBar();
     }

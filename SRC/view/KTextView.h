@@ -215,15 +215,22 @@ protected:
     void SelectionChanged(TextRange before, TextRange after) override;
     void CaretMoved() override { PlaceCaret(); }
 
+    // Hides the caret while something else (a drop indicator) stands in for it.
+    void HideCaret(bool hidden)
+    {
+        m_cursorHidden = hidden;
+        PlaceCaret();
+    }
+    // Scroll bars.
+    void RecalcVertBar(bool positionOnly = false);
+    void RecalcHorzBar(bool positionOnly = false);
+
     bool m_vertBarSuspended = false;
     bool m_horzBarSuspended = false;
 
 private:
     // Settings the view shows, read when it binds and when they change.
     void ReadSettings();
-    // Scroll bars.
-    void RecalcVertBar(bool positionOnly = false);
-    void RecalcHorzBar(bool positionOnly = false);
     void OnVertBarAction(int action);
     void OnHorzBarAction(int action);
 

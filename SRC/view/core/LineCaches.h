@@ -2,6 +2,8 @@
 // four bytes a line each, filled lazily and forgotten from a changed line downward.
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -87,6 +89,28 @@ public:
         return largest;
     }
 
+    // The largest width from line to the end, measuring the unknown ones.
+    template <typename Measure>
+    int LargestFrom(int line, Measure&& measure)
+    {
+        int largest = 0;
+        for (size_t l = static_cast<size_t>(std::max(line, 0)); l < m_widths.size(); ++l)
+            largest = std::max(largest, Width(static_cast<int>(l), measure));
+        return largest;
+    }
+    // The largest width from line to the end as measured so far; INT_MAX when one is unknown.
+    int KnownLargestFrom(int line) const
+    {
+        int largest = 0;
+        for (size_t l = static_cast<size_t>(std::max(line, 0)); l < m_widths.size(); ++l) {
+            if (m_widths[l] < 0)
+                return INT_MAX;
+            largest = std::max(largest, static_cast<int>(m_widths[l]));
+        }
+        return largest;
+    }
+    // The width measured last, or -1 when unknown.
+    int Known(int line) const { return m_widths[static_cast<size_t>(line)]; }
     void Forget(int line) { m_widths[static_cast<size_t>(line)] = -1; }
     void ForgetFrom(int line);
     void Resize(int lineCount, int line);

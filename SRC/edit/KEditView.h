@@ -1,0 +1,116 @@
+// The editing view: the text view plus every command that changes text. It translates keys,
+// input methods, the mouse, the clipboard and drag and drop into calls of the editing rules
+// and shows the caret and selection they hand back.
+#pragma once
+
+#include "edit/core/EditRules.h"
+#include "view/KTextView.h"
+
+#include <memory>
+#include <span>
+
+class CKEditView : public CKTextView {
+    Q_OBJECT
+    friend class CKTextView;
+
+public:
+    ~CKEditView() override;
+
+    // The commands of the edit view; the text view's follow them.
+    static std::span<const CommandRow<CKEditView>> CommandRows();
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CmdUI& ui) override;
+    bool PaneText(int paneId, QString& text) override;
+    void OnEditAction(int action, const char* text, int length) override;
+    void OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
+                         int line) override;
+
+    // The clipboard holds Unicode text with LF line ends; the buffer's text is Windows-1251
+    // with CR LF.
+    bool PutToClipboard(const std::string& text) override;
+    bool GetFromClipboard(std::string& text) const override;
+    Qt::DropActions DragEffects() const override { return Qt::CopyAction | Qt::MoveAction; }
+    void AfterDragDrop(Qt::DropAction effect) override;
+
+    // The commands, as keys and menus run them.
+    void TypeText(const QString& text);
+    void Enter();
+    void Delete();
+    void Backspace();
+    void DeleteWordBefore();
+    void DeleteWordAfter();
+    void IndentRight();
+    void IndentLeft();
+    void Cut();
+    void Paste();
+    // Pastes text from another source (the primary selection) at the caret.
+    void PasteText(const QString& text);
+    void Undo();
+    void Redo();
+    void ToggleOverwrite() { m_rules->SetOverwrite(!m_rules->Overwrite()); }
+    bool Overwrite() const { return m_rules->Overwrite(); }
+    bool IsEditable() const { return m_rules->IsEditable(); }
+    std::string UndoMenuText() const { return m_rules->UndoMenuText(); }
+    std::optional<std::string> RedoMenuText() const { return m_rules->RedoMenuText(); }
+
+    // The selection remembered while a dialog works on it, carried across every change.
+    void RememberSelection();
+    void ForgetSelection() { m_selectionSaved = false; }
+    bool SelectionRemembered() const { return m_selectionSaved; }
+    TextRange RememberedSelection() const { return {m_savedSelStart, m_savedSelEnd}; }
+
+    // The drop indicator while text is dragged over the view.
+    bool DropCaretShown() const { return m_dropCaretShown; }
+    TextPoint DropPoint() const { return m_dropPoint; }
+
+    // The commands a right click offers, 0 for a separator.
+    static std::span<const int> ContextMenuCommands();
+
+protected:
+    explicit CKEditView(CTagwrightDoc& doc, QWidget* parent = nullptr);
+    void Bind() override;
+    int CommandForKey(const QKeySequence& pressed) const override;
+
+    bool focusNextPrevChild(bool) override { return false; }
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    EditOptions Options() const;
+    // The view's caret and selection as the rules take them, and back.
+    EditCaret State() const;
+    void Apply(const EditCaret& state);
+    // Runs one rule on the view's caret and shows where it leaves it.
+    template <class Rule>
+    void Run(Rule rule);
+    void TypeCharacter(const QString& character);
+    // Buffer text from a clipboard or drop; characters Windows-1251 lacks are reported.
+    std::string TakeText(const QString& text);
+    void UpdatePrimarySelection();
+    void ShowDropCaret(QPoint pos);
+    void RemoveDropCaret();
+    bool AcceptsDrop(const QMimeData* data) const;
+
+    std::unique_ptr<CEditRules> m_rules;
+    int m_running = 0; // rules at work: their caret counts, not the view's
+
+    bool m_selectionSaved = false;
+    TextPoint m_savedSelStart;
+    TextPoint m_savedSelEnd;
+
+    bool m_dropCaretShown = false;
+    TextPoint m_dropPoint;
+    QRect m_dropCaretRect;
+    bool m_movedWithin = false; // the last drop was a move inside this view
+    TextRange m_primarySet{{-1, -1}, {-1, -1}};
+};

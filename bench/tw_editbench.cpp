@@ -1,0 +1,137 @@
+// tw-editbench: a typed character in the edit view, from the key event to the painted screen,
+// at the end of a large HTML page beside a 10-line page, on the offscreen platform: with a
+// history that merges the typing (Smart Undo) and with a full history that drops its oldest
+// group for every new one.
+// Usage: tw-editbench [PAGE]; without a page it writes a 2-million-line one with tw-genhtml.
+#include "app/DesktopHost.h"
+#include "doc/KSettingsStore.h"
+#include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
+#include "edit/KEditView.h"
+#include "res/CommandIds.h"
+#include "syntax/HtmlKeywords.h"
+#include "text/KTextBuffer.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Session {
+    Session(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
+    {
+        doc.OnOpenDocument(path);
+        view.reset(CKTextView::Create<CKEditView>(doc));
+        view->resize(1000, 700);
+        view->show();
+        view->OnCommand(ID_EDIT_TEXT_END);
+        PaintScreen();
+    }
+    ~Session() { view.reset(); }
+
+    void PaintScreen()
+    {
+        QImage image(view->viewport()->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        view->PaintClient(painter, image.rect());
+    }
+    void Key(int key, const QString& text)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(view.get(), &press);
+    }
+    // Average seconds of a typed letter and the screen painted after it; every tenth key is
+    // a line break, so that lines stay short.
+    double TypeCost(int rounds)
+    {
+        const auto start = Clock::now();
+        for (int i = 0; i < rounds; ++i) {
+            if (i % 10 == 9)
+                Key(Qt::Key_Return, QStringLiteral("\r"));
+            else
+                Key(Qt::Key_A, QStringLiteral("a"));
+            PaintScreen();
+        }
+        return std::chrono::duration<double>(Clock::now() - start).count() / rounds;
+    }
+
+    CTagwrightDoc doc;
+    std::unique_ptr<CKEditView> view;
+};
+
+std::string Generate(const std::string& self, const std::string& folder, long lines)
+{
+    const auto genhtml = std::filesystem::absolute(self).parent_path() / "tw-genhtml";
+    const std::string out = folder + "/page" + std::to_string(lines) + ".html";
+    const std::string command = genhtml.string() + " --lines " + std::to_string(lines) + " " + out;
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "tw-editbench: %s failed\n", command.c_str());
+        std::exit(1);
+    }
+    return out;
+}
+
+// Best of a few runs of rounds typed keys in each page, with Smart Undo as given.
+void Measure(AppSettings& settings, Session& big, Session& small, bool smartUndo, bool fill,
+             const char* label)
+{
+    settings.Global().smartUndo = smartUndo;
+    if (fill) {
+        // Every key its own group: the history reaches its limit and stays there.
+        big.TypeCost(CKTextBuffer::kUndoLimit + 100);
+        small.TypeCost(CKTextBuffer::kUndoLimit + 100);
+    }
+    double bigCost = 1e9, smallCost = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        bigCost = std::min(bigCost, big.TypeCost(500));
+        smallCost = std::min(smallCost, small.TypeCost(500));
+    }
+    std::printf("%-28s %8.1f us at the end of the page; %.1f us in 10 lines, ratio %.2f (target <= 1.5)"
+                "; history %d / %d records\n",
+                label, bigCost * 1e6, smallCost * 1e6, bigCost / smallCost,
+                big.doc.Buffer().UndoRecordCount(), small.doc.Buffer().UndoRecordCount());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const bool shm = std::filesystem::is_directory("/dev/shm");
+    const auto temp = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tw-editbench-XXXXXX"))
+                          : std::make_unique<QTemporaryDir>();
+    const std::string folder = temp->path().toStdString();
+    const std::string bigPage = argc > 1 ? argv[1] : Generate(argv[0], folder, 2000000);
+    const std::string smallPage = Generate(argv[0], folder, 10);
+    FillHtmlKeywords();
+
+    CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
+    AppSettings settings(store);
+    GlobalSettings& global = settings.Global();
+    global.lineEnding = -1;
+    global.autoIndent = global.smartIndent = global.useTabs = 1;
+    global.tabSize = 4;
+    CKDesktopHost host([] { return nullptr; });
+
+    Session big(settings, host, QString::fromStdString(bigPage));
+    Session small(settings, host, QString::fromStdString(smallPage));
+    std::printf("page: %s, %.1f MB, %d lines\n", bigPage.c_str(),
+                std::filesystem::file_size(bigPage) / 1e6, big.view->LineCount());
+    Measure(settings, big, small, true, false, "typed key + screen");
+    Measure(settings, big, small, false, true, "same, full undo history");
+    return 0;
+}

@@ -1,0 +1,298 @@
+// The edit view as a widget: typed keys and input methods to Windows-1251, the command keys,
+// the clipboard (Cut that the clipboard refuses), drops, undo texts and read-only files.
+#include "doc/FakeHost.h"
+#include "doc/KSettingsStore.h"
+#include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
+#include "edit/KEditView.h"
+#include "res/CommandIds.h"
+#include "support/BufferLines.h"
+#include "support/TempDir.h"
+#include "syntax/HtmlKeywords.h"
+#include "text/KTextBuffer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// An edit view whose clipboard takes nothing, as when no clipboard owner can be registered.
+class RefusingClipboardView : public CKEditView {
+    friend class CKTextView;
+    using CKEditView::CKEditView;
+
+public:
+    bool PutToClipboard(const std::string&) override { return false; }
+};
+
+class EditViewTest : public testing::Test {
+protected:
+    EditViewTest()
+        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store),
+          doc(std::make_unique<CTagwrightDoc>(settings, host))
+    {
+        FillHtmlKeywords();
+        doc->OnNewDocument();
+        GlobalSettings& g = settings.Global();
+        g.autoIndent = g.smartIndent = g.smartUndo = g.useTabs = 1;
+        g.tabSize = 4;
+        g.dragDropDisabled = 0;
+    }
+
+    template <class T = CKEditView>
+    T& MakeView(const Lines& lines)
+    {
+        std::string text;
+        for (size_t i = 0; i < lines.size(); ++i)
+            text += (i ? "\r\n" : "") + lines[i];
+        doc->Buffer().InitEmpty(0, 0);
+        int line, ch;
+        doc->Buffer().RawInsert(nullptr, 0, 0, text, line, ch);
+        doc->Buffer().SetModified(false);
+        T* made = CKTextView::Create<T>(*doc);
+        view.reset(made);
+        view->resize(400, 300);
+        view->show();
+        return *made;
+    }
+    Lines Text() const { return BufferLines(doc->Buffer()); }
+
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
+    {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QApplication::sendEvent(view.get(), &press);
+    }
+    void Type(const QString& text) { Key(0, Qt::NoModifier, text); }
+    void PlaceCaret(TextPoint p)
+    {
+        view->SetAnchor(p);
+        view->SetSelection(p, p);
+        view->SetCursorPos(p);
+    }
+    void Select(TextPoint from, TextPoint to)
+    {
+        view->SetAnchor(from);
+        view->SetSelection(from, to);
+        view->SetCursorPos(to);
+    }
+    std::string MenuText(int id)
+    {
+        CmdUI ui(id);
+        EXPECT_TRUE(view->OnUpdateCommand(ui));
+        return ui.text;
+    }
+    bool Enabled(int id)
+    {
+        CmdUI ui(id);
+        EXPECT_TRUE(view->OnUpdateCommand(ui));
+        return ui.enabled;
+    }
+
+    TempDir dir;
+    CKSettingsStore store;
+    AppSettings settings;
+    FakeHost host;
+    std::unique_ptr<CTagwrightDoc> doc;
+    std::unique_ptr<CKEditView> view;
+};
+
+TEST_F(EditViewTest, TypedCharactersBecomeWindows1251BytesAndTheRestIsRefused)
+{
+    MakeView({""});
+    // Latin, Cyrillic (Russian and Ukrainian), the euro sign and a composed letter from an input
+    // method (e with a combining diaeresis is the letter yo).
+    Type(QStringLiteral("a"));
+    Type(QStringLiteral("Ж"));
+    Type(QStringLiteral("ї"));
+    Type(QStringLiteral("€"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("е\u0308z"));
+    QApplication::sendEvent(view.get(), &composed);
+    const std::string typed = "a\xC6\xBF\x88\xB8z";
+    EXPECT_EQ(Text(), Lines{typed});
+    // Characters Windows-1251 lacks are refused, never typed as something else; control
+    // characters (Escape) are no text at all.
+    Type(QStringLiteral("ä"));
+    Type(QStringLiteral("中"));
+    Type(QStringLiteral("\U0001F600"));
+    Key(Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+    EXPECT_EQ(Text(), Lines{typed});
+    EXPECT_EQ(view->CursorPos(), (TextPoint{6, 0}));
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(EditViewTest, CommandKeysReachTheRules)
+{
+    MakeView({"<td>", "word next"});
+    PlaceCaret({4, 0});
+    doc->SetSourceType(7);
+    Key(Qt::Key_Return);
+    Type(QStringLiteral("x"));
+    EXPECT_EQ(Text(), (Lines{"<td>", "\tx", "word next"}));
+    // Tab and Shift+Tab reach the view and do not move the focus; Shift+Tab comes as Backtab.
+    Select({0, 1}, {0, 2});
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Text(), (Lines{"<td>", "\t\tx", "word next"}));
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Text(), (Lines{"<td>", "x", "word next"}));
+    PlaceCaret({9, 2});
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Text(), (Lines{"<td>", "x", "word"}));
+    PlaceCaret({1, 1});
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Text(), (Lines{"<td>", "xword"}));
+    // Ins switches overwrite mode, which lights the OVR pane.
+    QString pane;
+    EXPECT_FALSE(view->PaneText(ID_PANE_OVERWRITE, pane));
+    PlaceCaret({0, 1});
+    Key(Qt::Key_Insert);
+    EXPECT_TRUE(view->PaneText(ID_PANE_OVERWRITE, pane));
+    EXPECT_EQ(pane, QStringLiteral("OVR"));
+    Type(QStringLiteral("W"));
+    EXPECT_EQ(Text(), (Lines{"<td>", "Wword"}));
+    Key(Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(view->ViewWhitespace());
+}
+
+TEST_F(EditViewTest, UndoAndRedoNameTheirStepsAndTheModifiedMarkFollows)
+{
+    MakeView({"  line"});
+    EXPECT_EQ(MenuText(ID_EDIT_UNDO), "&Undo\tCtrl+Z");
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_EQ(MenuText(ID_EDIT_REDO), "&Redo\tCtrl+Y");
+    PlaceCaret({6, 0});
+    Type(QStringLiteral("s"));
+    EXPECT_EQ(MenuText(ID_EDIT_UNDO), "&Undo Typing\tCtrl+Z");
+    EXPECT_EQ(doc->DisplayTitle().right(2), QStringLiteral(" *"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(), (Lines{"  lines", "  "}));
+    EXPECT_EQ(MenuText(ID_EDIT_UNDO), "&Undo Auto Indent\tCtrl+Z");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(), (Lines{"  lines", ""}));
+    EXPECT_EQ(MenuText(ID_EDIT_REDO), "&Redo Auto Indent\tCtrl+Y");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(), Lines{"  line"});
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(doc->DisplayTitle().endsWith(QStringLiteral(" *")));
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Text(), Lines{"  lines"});
+    EXPECT_EQ(view->CursorPos(), (TextPoint{7, 0}));
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(EditViewTest, CutAndPasteGoThroughTheClipboardAsUnicodeWithLineFeeds)
+{
+    MakeView({"\xEE\xE4\xE8\xED", "\xE4\xE2\xE0"}); // "один", "два"
+    Select({1, 0}, {2, 1});
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("дин\nдв"));
+    EXPECT_EQ(Text(), Lines{"\xEE\xE0"});
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\ny\u00E4z"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(), (Lines{"\xEEx", "yz\xE0"}));
+    // The character Windows-1251 lacks is reported once, not changed into another.
+    ASSERT_EQ(host.warnings.size(), 1);
+    EXPECT_TRUE(host.warnings[0].startsWith(QStringLiteral("1 ")));
+}
+
+TEST_F(EditViewTest, CutThatTheClipboardRefusesDeletesNothing)
+{
+    auto& refusing = MakeView<RefusingClipboardView>({"keep this"});
+    Select({0, 0}, {4, 0});
+    refusing.OnCommand(ID_EDIT_CUT);
+    EXPECT_EQ(Text(), Lines{"keep this"});
+    EXPECT_TRUE(view->HasSelection());
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(host.warnings.size(), 1);
+}
+
+TEST_F(EditViewTest, ReadOnlyFilesTakeNoEditsAndLightTheReadPane)
+{
+    MakeView({"fixed"});
+    doc->Buffer().SetReadOnly(true);
+    PlaceCaret({5, 0});
+    Type(QStringLiteral("x"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(), Lines{"fixed"});
+    QString pane;
+    EXPECT_TRUE(view->PaneText(ID_PANE_READ_ONLY, pane));
+}
+
+// Drops at the middle of a character cell of a position.
+class EditViewDropTest : public EditViewTest {
+protected:
+    QPoint At(TextPoint p)
+    {
+        return view->PositionToPixel(p) + QPoint(1, view->GetLineHeight() / 2);
+    }
+    bool Drop(TextPoint p, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(At(p), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, mods);
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(At(p), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, mods);
+        QApplication::sendEvent(view->viewport(), &move);
+        EXPECT_TRUE(view->DropCaretShown());
+        EXPECT_EQ(view->DropPoint(), p);
+        QDropEvent drop(At(p), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, mods);
+        QApplication::sendEvent(view->viewport(), &drop);
+        EXPECT_FALSE(view->DropCaretShown());
+        return drop.isAccepted();
+    }
+};
+
+TEST_F(EditViewDropTest, DroppedTextIsInsertedAndSelected)
+{
+    MakeView({"abc", "def"});
+    EXPECT_TRUE(Drop({1, 1}, QStringLiteral("Да\nнет")));
+    EXPECT_EQ(Text(), (Lines{"abc", "d\xc4\xe0", "\xed\xe5\xf2" "ef"}));
+    EXPECT_EQ(view->SelectionStart(), (TextPoint{1, 1}));
+    EXPECT_EQ(view->CursorPos(), (TextPoint{3, 2}));
+    EXPECT_EQ(MenuText(ID_EDIT_UNDO), "&Undo Drag And Drop\tCtrl+Z");
+    // Drag and drop switched off refuses drops.
+    settings.Global().dragDropDisabled = 1;
+    QMimeData data;
+    data.setText(QStringLiteral("no"));
+    QDropEvent drop(At({0, 0}), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_EQ(Text().front(), "abc");
+}
+
+TEST_F(EditViewDropTest, TextDraggedWithinTheViewMovesAndOntoItsOwnSelectionStays)
+{
+    MakeView({"one two three"});
+    Select({4, 0}, {8, 0});
+    delete view->PrepareDragData();
+    // Onto its own selection: the caret goes there, the text stays.
+    EXPECT_FALSE(Drop({5, 0}, QStringLiteral("two ")));
+    EXPECT_EQ(Text(), Lines{"one two three"});
+    EXPECT_EQ(view->CursorPos(), (TextPoint{5, 0}));
+    Select({4, 0}, {8, 0});
+    delete view->PrepareDragData();
+    EXPECT_TRUE(Drop({13, 0}, QStringLiteral("two ")));
+    view->AfterDragDrop(Qt::MoveAction);
+    EXPECT_EQ(Text(), Lines{"one threetwo "});
+    // The move is one step.
+    view->OnCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(Text(), Lines{"one two three"});
+}
+
+} // namespace
