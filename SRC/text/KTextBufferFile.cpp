@@ -255,12 +255,12 @@ bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
 {
     SafeFileWriter writer;
     const std::string_view terminator = lineEnding == 0 ? "\r\n" : "\n";
+    // UTF-8 goes through the encoder, terminators included, so that it stays in order.
     const bool utf8 = m_codePage == CP_UTF8;
     Utf8Encoder encoder;
-    const auto writeText = [&](const char* text, size_t length) {
-        if (!utf8)
-            return writer.Write(text, length);
-        return encoder.Encode(text, length, [&](const char* p, size_t n) { return writer.Write(p, n); });
+    const auto writeRaw = [&](const char* bytes, size_t length) { return writer.Write(bytes, length); };
+    const auto write = [&](const char* bytes, size_t length) {
+        return utf8 ? encoder.Put(bytes, length, writeRaw) : writer.Write(bytes, length);
     };
     bool ok = writer.Open(path);
     writer.SetConversion(SaveTable(m_codePage));
@@ -268,10 +268,12 @@ bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
         ok = writer.Write(kUtf8ByteOrderMark.data(), kUtf8ByteOrderMark.size());
     for (int i = 0; ok && i < m_lines.Size(); ++i) {
         const LineInfo& line = m_lines[i];
-        ok = writeText(line.text, line.length);
+        ok = write(line.text, line.length);
         if (ok && i + 1 < m_lines.Size())
-            ok = writer.Write(terminator.data(), terminator.size());
+            ok = write(terminator.data(), terminator.size());
     }
+    if (ok && utf8)
+        ok = encoder.Flush(writeRaw);
     if (ok)
         ok = writer.Commit(m_backupOnSave);
     if (!ok)

@@ -2,6 +2,7 @@
 #include "text/Utf8Page.h"
 
 #include "text/Cp1251.h"
+#include "text/Utf8Runs.h"
 
 #include <array>
 #include <cstring>
@@ -79,25 +80,27 @@ void CopyAscii(const uint8_t*& in, const uint8_t* end, char*& out)
         *out++ = static_cast<char>(*in++);
 }
 
-// UTF-8 of the upper half of Windows-1251: two or three bytes each.
+// UTF-8 of each Windows-1251 byte, padded to four bytes so that it can be stored whole.
 struct Utf8Char {
+    char bytes[4];
     uint8_t length;
-    char bytes[3];
 };
 
-const std::array<Utf8Char, 128>& ToUtf8Table()
+const std::array<Utf8Char, 256>& ToUtf8Table()
 {
     static const auto table = [] {
-        std::array<Utf8Char, 128> t{};
-        for (int b = 0x80; b < 0x100; ++b) {
+        std::array<Utf8Char, 256> t{};
+        for (int b = 0; b < 0x100; ++b) {
             const char16_t cp = cp1251::ToUnicode(static_cast<uint8_t>(b));
-            Utf8Char& c = t[b - 0x80];
-            if (cp < 0x800) {
-                c = {2, {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}};
+            Utf8Char& c = t[b];
+            if (cp < 0x80) {
+                c = {{static_cast<char>(cp), 0, 0, 0}, 1};
+            } else if (cp < 0x800) {
+                c = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0, 0}, 2};
             } else {
-                c = {3,
-                     {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-                      static_cast<char>(0x80 | (cp & 0x3F))}};
+                c = {{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                      static_cast<char>(0x80 | (cp & 0x3F)), 0},
+                     3};
             }
         }
         return t;
@@ -217,20 +220,25 @@ size_t Utf8Decoder::Decode(const char* data, size_t size, char* out)
 
     const uint8_t* const table = FromUnicodeTable();
     while (in < end) {
-        const uint8_t lead = *in;
-        if (lead < 0x80) {
-            CopyAscii(in, end, out);
-            continue;
+        DecodeCyrillicRuns(in, end, out);
+        // At least the next 16 bytes, which the vector path left, one sequence at a time.
+        const uint8_t* const stop = end - in > 16 ? in + 16 : end;
+        while (in < stop) {
+            const uint8_t lead = *in;
+            if (lead < 0x80) {
+                CopyAscii(in, end, out);
+                continue;
+            }
+            // Two-byte sequences hold all of Cyrillic, the common case; decoded here directly.
+            if (lead >= 0xC2 && lead < 0xE0 && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
+                const uint8_t b = table[((lead & 0x1F) << 6) | (in[1] & 0x3F)];
+                *out++ = b ? static_cast<char>(b) : '?';
+                m_lossy += b == 0;
+                in += 2;
+                continue;
+            }
+            in = DecodeSequence(in, end, out);
         }
-        // Two-byte sequences hold all of Cyrillic, the common case; decoded here directly.
-        if (lead >= 0xC2 && lead < 0xE0 && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
-            const uint8_t b = table[((lead & 0x1F) << 6) | (in[1] & 0x3F)];
-            *out++ = b ? static_cast<char>(b) : '?';
-            m_lossy += b == 0;
-            in += 2;
-            continue;
-        }
-        in = DecodeSequence(in, end, out);
     }
     return static_cast<size_t>(out - start);
 }
@@ -244,7 +252,10 @@ size_t Utf8Decoder::Finish(char* out)
     return static_cast<size_t>(out - start);
 }
 
-Utf8Encoder::Utf8Encoder() : m_buffer(std::make_unique<char[]>(3 * kPiece)) {}
+Utf8Encoder::Utf8Encoder()
+    : m_input(std::make_unique<char[]>(kPiece)), m_output(std::make_unique<char[]>(3 * kPiece + 1))
+{
+}
 
 size_t Utf8Encoder::EncodeUtf8(const char* data, size_t size, char* out)
 {
@@ -253,13 +264,13 @@ size_t Utf8Encoder::EncodeUtf8(const char* data, size_t size, char* out)
     const uint8_t* const end = in + size;
     char* const start = out;
     while (in < end) {
-        CopyAscii(in, end, out);
-        while (in < end && *in >= 0x80) {
-            const Utf8Char& c = table[*in++ - 0x80];
-            out[0] = c.bytes[0];
-            out[1] = c.bytes[1];
-            if (c.length == 3)
-                out[2] = c.bytes[2];
+        EncodeCyrillicRuns(in, end, out);
+        // At least the next 16 bytes, which the vector path left. Each character is stored as
+        // four bytes and the output moves on by its length.
+        const uint8_t* const stop = end - in > 16 ? in + 16 : end;
+        while (in < stop) {
+            const Utf8Char& c = table[*in++];
+            std::memcpy(out, c.bytes, 4);
             out += c.length;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -54,30 +55,44 @@ private:
 };
 
 // Encodes Windows-1251 text as UTF-8. Every byte has a code point (the unassigned 0x98 is
-// U+0098), so nothing is lost. Long texts go out in pieces through a buffer of its own.
+// U+0098), so nothing is lost. The text is gathered into pieces of 16 KB, which keeps the
+// pieces long for the vector path however short the lines are, and each piece's UTF-8 is handed
+// to write(const char*, size_t) -> bool.
 class Utf8Encoder {
 public:
     Utf8Encoder();
 
-    // Hands the UTF-8 of the text to write(const char*, size_t) -> bool piece by piece; false as
-    // soon as a write fails.
+    // False as soon as a write fails.
     template <typename Write>
-    bool Encode(const char* text, size_t size, Write&& write)
+    bool Put(const char* text, size_t size, Write&& write)
     {
         while (size > 0) {
-            const size_t n = size < kPiece ? size : kPiece;
-            if (!write(m_buffer.get(), EncodeUtf8(text, n, m_buffer.get())))
-                return false;
+            const size_t n = size < kPiece - m_used ? size : kPiece - m_used;
+            std::memcpy(m_input.get() + m_used, text, n);
+            m_used += n;
             text += n;
             size -= n;
+            if (m_used == kPiece && !Flush(write))
+                return false;
         }
         return true;
     }
+    // Hands over what is gathered; call it after the last Put.
+    template <typename Write>
+    bool Flush(Write&& write)
+    {
+        const size_t size = m_used;
+        m_used = 0;
+        return size == 0 || write(m_output.get(), EncodeUtf8(m_input.get(), size, m_output.get()));
+    }
 
-    // Encodes size bytes into out, which has room for 3 * size bytes; returns the bytes written.
+    // Encodes size bytes into out, which has room for 3 * size + 1 bytes; returns the bytes
+    // written.
     static size_t EncodeUtf8(const char* in, size_t size, char* out);
 
 private:
     static constexpr size_t kPiece = 16384;
-    std::unique_ptr<char[]> m_buffer;
+    std::unique_ptr<char[]> m_input;
+    std::unique_ptr<char[]> m_output;
+    size_t m_used = 0;
 };

@@ -216,6 +216,58 @@ TEST(Utf8DecoderTest, ResultDoesNotDependOnWherePiecesAreCut)
         }
 }
 
+// Random mixes of ASCII, the letters the vector paths take, other Cyrillic, punctuation and
+// characters the page lacks, at every alignment: decoding and encoding agree with a plain
+// character-by-character conversion.
+TEST(Utf8DecoderTest, RandomMixesAgreeWithPlainConversion)
+{
+    const char32_t pool[] = {'a', ' ', '<', '\0', 0x0410, 0x0430, 0x043F, 0x0440, 0x044F, 0x0401,
+                             0x0451, 0x0490, 0x00AB, 0x2014, 0x20AC, 0x0098, 0x00E9, 0x4E2D, 0x1F600};
+    const auto utf8 = [](char32_t cp) {
+        std::string s;
+        if (cp < 0x80) {
+            s += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            s += static_cast<char>(0xC0 | (cp >> 6));
+            s += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            s += static_cast<char>(0xE0 | (cp >> 12));
+            s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            s += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            s += static_cast<char>(0xF0 | (cp >> 18));
+            s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            s += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        return s;
+    };
+    std::mt19937 rng(16);
+    for (int round = 0; round < 2000; ++round) {
+        // Mostly letters and ASCII, so that long runs reach the vector paths.
+        const size_t common = 9, rare = std::size(pool) - common;
+        std::string file, text;
+        int lossy = 0;
+        for (int n = rng() % 120; n > 0; --n) {
+            const char32_t cp = rng() % 8 ? pool[rng() % common] : pool[common + rng() % rare];
+            file += utf8(cp);
+            const int b = cp1251::FromUnicode(cp);
+            text += b < 0 ? '?' : static_cast<char>(b);
+            lossy += b < 0;
+        }
+        Utf8Decoder decoder;
+        std::string decoded(Utf8Decoder::OutputRoom(file.size()), '\0');
+        decoded.resize(decoder.Decode(file.data(), file.size(), decoded.data()));
+        ASSERT_EQ(decoded, text) << round;
+        ASSERT_EQ(decoder.LossyCount(), lossy);
+        if (lossy == 0) {
+            std::string encoded(3 * text.size() + 1, '\0');
+            encoded.resize(Utf8Encoder::EncodeUtf8(text.data(), text.size(), encoded.data()));
+            ASSERT_EQ(encoded, file) << round;
+        }
+    }
+}
+
 struct HintCase {
     const char* name;
     friend void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
