@@ -15,6 +15,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "syntax/HtmlKeywords.h"
+#include "text/CodePages.h"
 #include "view/KTextView.h"
 
 #include <QApplication>
@@ -34,6 +35,12 @@ QString Res(int id)
 {
     const std::string_view text = ResString(id);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PageName(int page)
+{
+    const std::string_view name = CodePageName(page);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace
@@ -164,14 +171,21 @@ CTagwrightDoc* CTagwrightApp::OpenCommandLineFile(const QString& path)
     return path.isEmpty() ? nullptr : OpenDocumentFile(path, 0, -1);
 }
 
+CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (CTagwrightDoc* doc : m_documents)
+        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full)
+            return doc;
+    return nullptr;
+}
+
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
-    for (CTagwrightDoc* doc : m_documents) {
-        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
-            m_mainFrame->ActivateDocument(*doc);
-            return doc;
-        }
+    if (CTagwrightDoc* open = FindDocument(full)) {
+        m_mainFrame->ActivateDocument(*open);
+        return open;
     }
     CTagwrightDoc* doc = CreateDocument();
     if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
@@ -228,6 +242,13 @@ void CTagwrightApp::OnFileOpen()
         m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
     global.codePage = request.codePage;
     global.lineEnding = request.lineEnding;
+    // A file already open in another code page than the one chosen: offer to read it again.
+    CTagwrightDoc* open = FindDocument(request.path);
+    if (open && open->Buffer().CodePage() != request.codePage
+        && m_host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
+                                .arg(QDir::toNativeSeparators(open->PathName()),
+                                     PageName(open->Buffer().CodePage()), PageName(request.codePage))))
+        open->ReopenInCodePage(request.codePage);
     OpenDocumentFile(request.path);
 }
 

@@ -61,6 +61,7 @@ public slots:
 
 private:
     CTagwrightDoc* CreateDocument();
+    CTagwrightDoc* FindDocument(const QString& path) const;
     CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
     void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);

@@ -60,6 +60,12 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DEBUG_CLOSE_TIP, "Close application (don't start)"},
     {IDS_FILE_ENCODING, "File encoding:"},
     {IDS_LINE_ENDING, "Line ending:"},
+    {IDS_REOPEN_DISCARDS,
+     "%1\n\nThe text has changes that are not saved. Reopening the file discards them.\n\n"
+     "Reopen anyway?"},
+    {IDS_REOPEN_IN_PAGE,
+     "%1\n\nThis file is already open in the code page \"%2\".\n\nReopen it in the code page "
+     "\"%3\"?"},
 };
 
 } // namespace
