@@ -9,9 +9,11 @@
 #include "frame/MainFrm.h"
 #include "res/CommandIds.h"
 #include "support/TempDir.h"
+#include "text/KFileDialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -231,6 +233,52 @@ TEST_F(MainFrameTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUse
         const std::vector<std::string>& paths = app->Recent().Paths();
         EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
     }
+}
+
+// Runs action on the first visible top-level widget of type T once the event loop turns.
+template <typename T, typename Action>
+void OnNextVisible(Action action)
+{
+    QTimer::singleShot(0, [action] {
+        const QDeadlineTimer deadline(5000);
+        while (!deadline.hasExpired()) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* widget = qobject_cast<T*>(w); widget && widget->isVisible()) {
+                    action(widget);
+                    return;
+                }
+            }
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    });
+}
+
+TEST_F(MainFrameTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
+{
+    WriteFile(dir.File("page.html"), "\xD0\x94\xD0\xB0\r\n"); // "Да" in UTF-8
+    Start({Q(dir.File("page.html"))});
+    ASSERT_EQ(app->Documents().size(), 1u);
+    CTagwrightDoc* doc = app->Documents().front();
+    ASSERT_EQ(doc->Buffer().CodePage(), 0);
+    for (const auto& [button, page] : {std::pair{QMessageBox::No, 0}, {QMessageBox::Yes, 5}}) {
+        QString question;
+        OnNextVisible<CKFileDialog>([&, button = button](CKFileDialog* dialog) {
+            dialog->selectFile(Q(dir.File("page.html")));
+            dialog->findChild<QComboBox*>(QStringLiteral("fileEncoding"))->setCurrentIndex(5);
+            // The question comes once the dialog has closed.
+            OnNextVisible<QMessageBox>([&question, button](QMessageBox* box) {
+                question = box->text();
+                box->button(button)->click();
+            });
+            dialog->accept();
+        });
+        EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
+        EXPECT_TRUE(question.contains(QStringLiteral("already open in the code page \"Windows (CP-1251)\"")))
+            << question.toStdString();
+        EXPECT_EQ(app->Documents().size(), 1u);
+        EXPECT_EQ(doc->Buffer().CodePage(), page);
+    }
+    EXPECT_EQ(doc->Buffer().Line(0), "\xC4\xE0");
 }
 
 } // namespace
