@@ -1,4 +1,4 @@
-// The single-instance lock and the hand-over of a file to the running instance.
+// The single-instance lock and the hand-over of a message to the running instance.
 #include "doc/InstanceGuard.h"
 
 #include "doc/Preview.h"
@@ -83,7 +83,7 @@ bool CKInstanceGuard::AnotherInstanceRuns()
     return false;
 }
 
-bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
+bool CKInstanceGuard::HandOver(const QByteArray& message, int timeoutMs)
 {
     // The running instance may still be starting: try until it listens, or until it ended.
     const QDeadlineTimer deadline(timeoutMs);
@@ -97,7 +97,7 @@ bool CKInstanceGuard::HandOver(const QString& path, int timeoutMs)
             return false;
         QThread::msleep(50);
     }
-    socket.write(path.toUtf8() + '\n');
+    socket.write(message + '\n');
     const QDeadlineTimer acknowledged(kAcknowledgeMs);
     if (!socket.waitForBytesWritten(kAcknowledgeMs))
         return false;
@@ -145,8 +145,7 @@ void CKInstanceGuard::ReadRequests(QLocalSocket* socket)
         // Opening may show a message box whose event loop deletes this socket, so the
         // request waits until this handler has returned.
         QMetaObject::invokeMethod(
-            this, [this, path = QString::fromUtf8(line)] { emit fileRequested(path); },
-            Qt::QueuedConnection);
+            this, [this, line] { emit handedOver(line); }, Qt::QueuedConnection);
     }
 }
 

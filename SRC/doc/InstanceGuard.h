@@ -28,14 +28,14 @@ public:
     // True when another instance is running. A lock left by a process that no longer runs
     // is taken over.
     bool AnotherInstanceRuns();
-    // To the running instance: hands a file's full path over (empty: it only comes to the
-    // front). True once that instance acknowledged it; false when none did in time, or when
-    // it ended meanwhile and this guard took its lock.
-    bool HandOver(const QString& path, int timeoutMs = 5000);
+    // To the running instance: hands a message over (one line: no line breaks in it). True
+    // once that instance acknowledged it; false when none did in time, or when it ended
+    // meanwhile and this guard took its lock.
+    bool HandOver(const QByteArray& message, int timeoutMs = 5000);
     // After a hand-over nobody acknowledged: waits a little for the lock. False when the
     // other instance still holds it (it hangs); this one then runs unguarded.
     bool TakeOver(int waitMs);
-    // From the first instance: accepts the paths of later starts (see fileRequested).
+    // From the first instance: accepts the messages of later starts (see handedOver).
     bool Listen();
     // First thing at exit: later starts no longer find this instance and run themselves.
     void Release();
@@ -45,7 +45,7 @@ public:
 signals:
     // Emitted from the event loop after the socket work is done, never from inside it, so
     // a receiver may show dialogs.
-    void fileRequested(const QString& path);
+    void handedOver(const QByteArray& message);
 
 private:
     QString SocketPath(const QString& folder) const;

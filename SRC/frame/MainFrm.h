@@ -3,18 +3,21 @@
 #pragma once
 
 #include "doc/DocView.h"
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 
 #include <QMainWindow>
 
 #include <map>
+#include <span>
 #include <vector>
 
 class AppSettings;
 class CChildFrame;
 class CKCommandRouter;
-class CTagwrightApp;
+class CKDocHost;
+class CKDocManager;
 class CTagwrightDoc;
+struct CommandLine;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -24,7 +27,10 @@ class QToolBar;
 class CMainFrame : public QMainWindow, public CKCommandTarget {
     Q_OBJECT
 public:
-    CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory viewFactory);
+    // The rows of catalogue give the commands their texts, keys and icons; host tells the user
+    // of a command that could not finish.
+    CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
+               const CCommandCatalogue& catalogue, CKDocHost& host);
     ~CMainFrame() override;
 
     // Builds the bars, the panes and the clock.
@@ -41,11 +47,14 @@ public:
     // Closes every window of doc without asking again.
     void CloseDocumentWindows(CTagwrightDoc& doc);
 
-    // Opens a file a later start handed over, as from the command line, and comes to the front.
-    void OpenRequest(const QString& path);
+    // Opens the files a later start handed over, as from the command line, and comes to the
+    // front.
+    void OpenRequest(const CommandLine& request);
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
+    // The commands of the main window.
+    static std::span<const CommandRow<CMainFrame>> CommandRows();
 
     // The text of a status pane, for tests and the idle update.
     QString PaneText(int paneId) const;
@@ -53,6 +62,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
@@ -64,9 +74,11 @@ private:
     void UpdateMenusForDocuments();
     void UpdateRecentFileItems();
     void UpdateTitles();
+    void ArrangeIcons();
+    bool HasMinimizedWindows() const;
     std::vector<CKCommandTarget*> RouteChain();
 
-    CTagwrightApp& m_app;
+    CKDocManager& m_documents;
     AppSettings& m_settings;
     DocViewFactory m_viewFactory;
     CKCommandRouter* m_router;
@@ -77,6 +89,7 @@ private:
     std::vector<QAction*> m_recentItems;
     QAction* m_recentSeparator = nullptr;
     QLabel* m_messagePane = nullptr;
+    QMenu* m_codePageMenu = nullptr; // Reopen with Encoding
     std::map<int, QLabel*> m_panes;
     QString m_savedMessage; // the message pane's text while a menu prompt shows
     bool m_promptShown = false;

@@ -33,7 +33,7 @@ enum CommandId : int {
     ID_FILE_REOPEN_FIRST = 37530, // Reopen with Encoding, one per code page, 37530-37535
     ID_FILE_REOPEN_LAST = 37535,
 
-    // Caret movement; each extending variant (with Shift) is the id after it.
+    // Caret movement and its extending variants (with Shift).
     ID_EDIT_CHAR_LEFT = 37100,
     ID_EDIT_EXT_CHAR_LEFT = 37101,
     ID_EDIT_CHAR_RIGHT = 37102,

@@ -10,6 +10,9 @@ namespace {
 const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DOC_DESCRIPTOR,
      "\nHTML\nHTML\nTagwright Files (*.html)\n.html\nTagwright.Document\nHTML Document"},
+    {IDS_UNDO_MENU, "&Undo %1\tCtrl+Z"},
+    {IDS_REDO_MENU, "&Redo %1\tCtrl+Y"},
+    {IDS_UNDO_NOTHING, "&Undo\tCtrl+Z"},
     {IDS_FILE_FILTER,
      "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
      "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"
@@ -60,6 +63,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DEBUG_CLOSE_TIP, "Close application (don't start)"},
     {IDS_FILE_ENCODING, "File encoding:"},
     {IDS_LINE_ENDING, "Line ending:"},
+    {IDS_OUT_OF_MEMORY, "There is not enough memory to finish the command."},
+    {IDS_ABOUT_TITLE, "About Tagwright"},
     {IDS_REOPEN_DISCARDS,
      "%1\n\nThe text has changes that are not saved. Reopening the file discards them.\n\n"
      "Reopen anyway?"},

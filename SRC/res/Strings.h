@@ -5,6 +5,9 @@
 
 enum StringId : int {
     IDS_DOC_DESCRIPTOR = 129,
+    IDS_UNDO_MENU = 8615,
+    IDS_REDO_MENU = 8616,
+    IDS_UNDO_NOTHING = 8617,
     IDS_FILE_FILTER = 8640,
     IDS_IDLE_MESSAGE = 57345,
     IDS_ASK_TO_SAVE = 61440,
@@ -33,8 +36,10 @@ enum StringId : int {
     IDS_DEBUG_CLOSE_TIP = 8730,
     IDS_FILE_ENCODING = 8731,
     IDS_LINE_ENDING = 8732,
-    IDS_REOPEN_DISCARDS = 8733,
-    IDS_REOPEN_IN_PAGE = 8734,
+    IDS_OUT_OF_MEMORY = 8733,
+    IDS_ABOUT_TITLE = 8734,
+    IDS_REOPEN_DISCARDS = 8735,
+    IDS_REOPEN_IN_PAGE = 8736,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

@@ -4,6 +4,9 @@
 #include "text/GrowableArray.h"
 #include "text/TextTypes.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -25,10 +28,66 @@ struct UndoRecord {
     bool StartsGroup() const { return flags & kGroupStart; }
 };
 
+// The records of the undo history. It also keeps where each group starts, so that finding a
+// record's group, counting groups and dropping the oldest group take no walk over records.
+class UndoRecordList {
+public:
+    size_t size() const { return m_records.size(); }
+    const UndoRecord& operator[](size_t i) const { return m_records[i]; }
+    int GroupCount() const { return static_cast<int>(m_groupStarts.size()); }
+    // The index of the first record of the group that holds record i.
+    size_t GroupStartOf(size_t i) const
+    {
+        const auto after = std::upper_bound(m_groupStarts.begin(), m_groupStarts.end(),
+                                            m_dropped + i);
+        return after == m_groupStarts.begin() ? 0 : *(after - 1) - m_dropped;
+    }
+
+    void clear()
+    {
+        m_records.clear();
+        m_groupStarts.clear();
+        m_dropped = 0;
+    }
+    void push_back(UndoRecord record)
+    {
+        if (record.StartsGroup())
+            m_groupStarts.push_back(m_dropped + m_records.size());
+        m_records.push_back(std::move(record));
+    }
+    // Keeps the first count records.
+    void TruncateTo(size_t count)
+    {
+        if (count >= m_records.size())
+            return;
+        while (!m_groupStarts.empty() && m_groupStarts.back() >= m_dropped + count)
+            m_groupStarts.pop_back();
+        m_records.erase(m_records.begin() + static_cast<ptrdiff_t>(count), m_records.end());
+    }
+    // Drops the oldest group; returns the number of records it had.
+    size_t DropOldestGroup()
+    {
+        if (!m_groupStarts.empty() && m_groupStarts.front() == m_dropped)
+            m_groupStarts.pop_front();
+        const size_t count =
+            m_groupStarts.empty() ? m_records.size() : m_groupStarts.front() - m_dropped;
+        m_records.erase(m_records.begin(), m_records.begin() + static_cast<ptrdiff_t>(count));
+        m_dropped += count;
+        return count;
+    }
+
+private:
+    std::deque<UndoRecord> m_records;
+    std::deque<size_t> m_groupStarts; // ascending, counted from the first record ever added
+    size_t m_dropped = 0;             // records dropped from the front since the last clear
+};
+
 class CKTextBuffer {
 public:
     static constexpr int kUndoLimit = 2048;
     static constexpr int kLoadGrowStep = 4096;
+    // The longest line: its allocation, rounded up to 16 bytes, still fits an int.
+    static constexpr int kMaxLineLength = INT32_MAX - 16;
 
     CKTextBuffer() = default;
     CKTextBuffer(const CKTextBuffer&) = delete;
@@ -41,7 +100,8 @@ public:
     bool IsInitialised() const { return m_initialised; }
 
     // Files. lineEnding -1 detects on load and means the buffer's own mode on save.
-    // On failure LastError() holds the system's error number.
+    // On failure LastError() holds the system's error number and LastErrorText() the reason,
+    // for a message that names the file.
     bool Load(const char* path, int lineEnding = -1, int codePage = 0);
     bool Save(const char* path, int lineEnding = -1, bool clearModified = true);
     int LastError() const { return m_lastError; }
@@ -86,7 +146,9 @@ public:
     void AttachView(CKBufferView* view);
     void DetachView(CKBufferView* view);
 
-    // Changes. False means nothing changed: a read-only buffer or an invalid position.
+    // Changes. False means nothing changed: a read-only buffer, an invalid position or a line
+    // that would grow past kMaxLineLength. A failed allocation throws std::bad_alloc and
+    // leaves the text as it was.
     bool RawInsert(CKBufferView* source, int line, int ch, std::string_view text, int& endLine,
                    int& endChar);
     bool RawDelete(CKBufferView* source, int startLine, int startChar, int endLine, int endChar);
@@ -95,14 +157,20 @@ public:
     bool DeleteText(CKBufferView* source, int startLine, int startChar, int endLine, int endChar,
                     int action);
 
-    // Undo and redo of whole groups.
+    // Undo and redo of whole groups. On a read-only buffer they do nothing and return false,
+    // so that the history never moves away from the text it describes.
     bool CanUndo() const { return m_undoPosition > 0; }
     bool CanRedo() const { return m_undoPosition < static_cast<int>(m_undo.size()); }
     bool Undo(TextPoint& cursor);
     bool Redo(TextPoint& cursor);
     void UndoDescription(std::string& out) const;
     void RedoDescription(std::string& out) const;
+    // The history keeps at most kUndoLimit records by dropping its oldest groups, but never
+    // records of the group being built: a group that alone outgrows the limit stays whole
+    // until a later group starts.
     void OpenUndoGroup(bool merge = false);
+    // The source view hears OnEditAction about the group's last record, but only when the
+    // group added one: an empty group reports nothing.
     void CloseUndoGroup(CKBufferView* source);
     virtual bool DescribeAction(int action, std::string& out) const;
     virtual void SetModified(bool modified) { m_modified = modified; }
@@ -117,15 +185,17 @@ private:
     using LineArray = GrowableArray<LineInfo>;
 
     static LineInfo MakeLine(const char* bytes, int length);
+    static void ReserveLine(LineInfo& line, int length);
     static void AppendToLine(LineInfo& line, const char* bytes, int length);
     static void FreeLines(LineArray& lines);
     void ResetHistory();
     void NotifyChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags, int line);
     void AddUndoRecord(CKBufferView* source, bool insert, TextPoint start, TextPoint end,
                        int action, std::string text);
-    void DropOldestGroup();
+    void MakeRoomForRecord();
     void SettleModifiedAfterHistoryMove();
     bool SaveFile(const char* path, int lineEnding);
+    bool SetLastError(int error, std::string text = {});
 
     bool m_initialised = false;
     bool m_readOnly = false;
@@ -134,15 +204,17 @@ private:
     int m_codePage = 0;
     int m_undoLimit = kUndoLimit;
     LineArray m_lines;
-    std::deque<UndoRecord> m_undo; // a deque drops the oldest group without moving the rest
+    UndoRecordList m_undo;
     int m_undoPosition = 0;
     int m_savedPosition = 0; // -1 once the saved state has left the history
     bool m_inUndoGroup = false;
     bool m_startNewGroup = false;
+    bool m_groupHasRecords = false; // the group now open added a record
     std::vector<CKBufferView*> m_views;
 
     bool m_backupOnSave = true;
     int m_lastError = 0;
+    std::string m_lastErrorText; // empty: the system's text for m_lastError
     int64_t m_lossyBytes = 0;
     bool m_byteOrderMark = false;
 };

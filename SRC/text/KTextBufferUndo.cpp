@@ -13,9 +13,8 @@ void CKTextBuffer::AddUndoRecord(CKBufferView* source, bool insert, TextPoint st
     // A new change discards what could have been redone, the saved state among it.
     if (m_savedPosition > m_undoPosition)
         m_savedPosition = -1;
-    m_undo.resize(m_undoPosition);
-    if (static_cast<int>(m_undo.size()) >= m_undoLimit)
-        DropOldestGroup();
+    m_undo.TruncateTo(m_undoPosition);
+    MakeRoomForRecord();
 
     UndoRecord record;
     record.flags = insert ? UndoRecord::kInsert : 0;
@@ -29,41 +28,50 @@ void CKTextBuffer::AddUndoRecord(CKBufferView* source, bool insert, TextPoint st
     record.text = std::move(text);
     m_undo.push_back(std::move(record));
     m_undoPosition = static_cast<int>(m_undo.size());
+    m_groupHasRecords = true;
 
     if (implicitGroup)
         CloseUndoGroup(source);
 }
 
-void CKTextBuffer::DropOldestGroup()
+void CKTextBuffer::MakeRoomForRecord()
 {
-    int count = 1;
-    while (count < static_cast<int>(m_undo.size()) && !m_undo[count].StartsGroup())
-        ++count;
-    m_undo.erase(m_undo.begin(), m_undo.begin() + count);
-    m_undoPosition -= count;
-    // The saved state moves down with the records, or leaves the history with them.
-    m_savedPosition = m_savedPosition >= count ? m_savedPosition - count : -1;
+    // A record that does not start a group joins the newest one, which is then still being
+    // built: it stays whole, however far it outgrows the limit, so that one Undo takes back
+    // the whole change. Dropping a group costs its own records only.
+    const bool joinsNewestGroup = !m_startNewGroup;
+    while (static_cast<int>(m_undo.size()) >= m_undoLimit
+           && !(joinsNewestGroup && m_undo.GroupCount() == 1)) {
+        const int count = static_cast<int>(m_undo.DropOldestGroup());
+        m_undoPosition -= count;
+        // The saved state moves down with the records, or leaves the history with them.
+        m_savedPosition = m_savedPosition >= count ? m_savedPosition - count : -1;
+    }
 }
 
 void CKTextBuffer::OpenUndoGroup(bool merge)
 {
     m_inUndoGroup = true;
     m_startNewGroup = !(merge && m_undoPosition > 0);
+    m_groupHasRecords = false;
 }
 
 void CKTextBuffer::CloseUndoGroup(CKBufferView* source)
 {
     if (source && m_undoPosition > 0) {
         m_startNewGroup = true;
-        const UndoRecord& last = m_undo[m_undoPosition - 1];
-        source->OnEditAction(last.action, last.text.c_str(), static_cast<int>(last.text.size()));
+        if (m_groupHasRecords) {
+            const UndoRecord& last = m_undo[m_undoPosition - 1];
+            source->OnEditAction(last.action, last.text.c_str(),
+                                 static_cast<int>(last.text.size()));
+        }
     }
     m_inUndoGroup = false;
 }
 
 bool CKTextBuffer::Undo(TextPoint& cursor)
 {
-    if (!CanUndo())
+    if (!CanUndo() || m_readOnly)
         return false;
     int endLine, endChar;
     for (;;) {
@@ -84,7 +92,7 @@ bool CKTextBuffer::Undo(TextPoint& cursor)
 
 bool CKTextBuffer::Redo(TextPoint& cursor)
 {
-    if (!CanRedo())
+    if (!CanRedo() || m_readOnly)
         return false;
     int endLine, endChar;
     const int count = static_cast<int>(m_undo.size());
@@ -121,12 +129,8 @@ bool CKTextBuffer::DescribeAction(int action, std::string& out) const
 void CKTextBuffer::UndoDescription(std::string& out) const
 {
     out.clear();
-    int i = m_undoPosition - 1;
-    if (i < 0)
-        return;
-    while (i > 0 && !m_undo[i].StartsGroup())
-        --i;
-    DescribeAction(m_undo[i].action, out);
+    if (m_undoPosition > 0)
+        DescribeAction(m_undo[m_undo.GroupStartOf(m_undoPosition - 1)].action, out);
 }
 
 void CKTextBuffer::RedoDescription(std::string& out) const

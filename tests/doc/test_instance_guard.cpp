@@ -36,10 +36,10 @@ TEST(InstanceGuardTest, SecondGuardSeesTheFirstUntilItEnds)
 }
 
 // Runs a hand-over on a thread of its own while this thread serves the events; its result.
-bool HandOverServed(CKInstanceGuard& guard, const QString& path, int timeoutMs,
+bool HandOverServed(CKInstanceGuard& guard, const QByteArray& message, int timeoutMs,
                     const std::function<void()>& meanwhile = {})
 {
-    auto result = std::async(std::launch::async, [&] { return guard.HandOver(path, timeoutMs); });
+    auto result = std::async(std::launch::async, [&] { return guard.HandOver(message, timeoutMs); });
     if (meanwhile)
         meanwhile();
     while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
@@ -79,19 +79,19 @@ TEST(InstanceGuardTest, SecondInstanceHandsItsFileToTheFirst)
     CKInstanceGuard first(QStringList{Q(dir.Path())});
     ASSERT_FALSE(first.AnotherInstanceRuns());
     ASSERT_TRUE(first.Listen());
-    QStringList requests;
-    QObject::connect(&first, &CKInstanceGuard::fileRequested,
-                     [&requests](const QString& path) { requests << path; });
+    QList<QByteArray> requests;
+    QObject::connect(&first, &CKInstanceGuard::handedOver,
+                     [&requests](const QByteArray& message) { requests << message; });
 
     CKInstanceGuard second(QStringList{Q(dir.Path())});
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    const QString path = QStringLiteral("/home/u/My pages/página 1.html");
-    EXPECT_TRUE(HandOverServed(second, path, 2000));
+    const QByteArray message = QStringLiteral("/home/u/My pages/página 1.html").toUtf8();
+    EXPECT_TRUE(HandOverServed(second, message, 2000));
     const QDeadlineTimer deadline(5000);
     while (requests.isEmpty() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     ASSERT_EQ(requests.size(), 1);
-    EXPECT_EQ(requests.at(0), path);
+    EXPECT_EQ(requests.at(0), message);
 }
 
 TEST(InstanceGuardTest, HandOverThatIsNotAcknowledgedFails)
@@ -107,7 +107,7 @@ TEST(InstanceGuardTest, HandOverThatIsNotAcknowledgedFails)
     ASSERT_TRUE(second.AnotherInstanceRuns());
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(second.HandOver(QStringLiteral("/x.html"), 5000));
+    EXPECT_FALSE(second.HandOver(QByteArray("/x.html"), 5000));
     EXPECT_LT(clock.elapsed(), 4000);
     // Its lock is still held: this one runs unguarded.
     EXPECT_FALSE(second.TakeOver(100));
@@ -122,7 +122,7 @@ TEST(InstanceGuardTest, InstanceThatEndsDuringTheHandOverLeavesItsLockToTheNextS
     ASSERT_TRUE(second.AnotherInstanceRuns());
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(HandOverServed(second, QStringLiteral("/x.html"), 10000, [&] {
+    EXPECT_FALSE(HandOverServed(second, QByteArray("/x.html"), 10000, [&] {
         QThread::msleep(300);
         first.Release();
     }));
@@ -139,7 +139,7 @@ TEST(InstanceGuardTest, HandOverWithoutAListenerGivesUp)
     ASSERT_FALSE(first.AnotherInstanceRuns());
     CKInstanceGuard second(QStringList{Q(dir.Path())});
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    EXPECT_FALSE(second.HandOver(QStringLiteral("/x.html"), 300));
+    EXPECT_FALSE(second.HandOver(QByteArray("/x.html"), 300));
 }
 
 } // namespace

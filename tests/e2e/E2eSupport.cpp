@@ -25,7 +25,7 @@ Profile::Profile()
 }
 
 AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& args,
-                       const std::vector<std::string>& environment)
+                       const std::vector<std::string>& environment, const std::string& folder)
 {
     std::vector<std::string> env = {
         "HOME=" + profile.home,         "XDG_CONFIG_HOME=" + profile.config,
@@ -53,10 +53,11 @@ AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& a
         argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    // The program runs in the profile's folder, so relative paths name files there.
+    // Relative paths name files in the folder the program runs in.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, profile.Folder().c_str());
+    posix_spawn_file_actions_addchdir_np(&actions,
+                                         (folder.empty() ? profile.Folder() : folder).c_str());
     if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
         m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);

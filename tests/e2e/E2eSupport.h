@@ -22,9 +22,10 @@ public:
 
 class AppProcess {
 public:
-    // environment: "NAME=value" entries that add to or replace the profile's.
+    // environment: "NAME=value" entries that add to or replace the profile's. The program
+    // runs in folder, by default the profile's folder.
     AppProcess(const Profile& profile, const std::vector<std::string>& args,
-               const std::vector<std::string>& environment = {});
+               const std::vector<std::string>& environment = {}, const std::string& folder = {});
     ~AppProcess();
     AppProcess(const AppProcess&) = delete;
     AppProcess& operator=(const AppProcess&) = delete;

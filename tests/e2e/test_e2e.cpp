@@ -61,6 +61,70 @@ TEST(EndToEnd, SecondInstanceHandsItsFileToTheFirstAndLeavesTheSettingsAlone)
     EXPECT_TRUE(first.Running());
 }
 
+// The text the program put on the clipboard, as UTF-8.
+std::string Clipboard()
+{
+    std::string text;
+    RunCommand("xclip -o -selection clipboard 2>/dev/null", &text);
+    return text;
+}
+
+TEST(EndToEnd, SecondStartHandsItsFilesEncodingAndLineToTheRunningInstance)
+{
+    if (RunCommand("command -v xclip >/dev/null") != 0)
+        GTEST_SKIP() << "xclip not found (Debian package xclip; scripts/setup installs it)";
+    Profile profile;
+    // Pages in KOI8-R in a folder of their own: the second start runs there, the first not.
+    const std::string folder = profile.File("pages");
+    std::filesystem::create_directories(folder);
+    WriteFile(folder + "/a.html", "<p>\n\xF3\xD4\xD2\xCF\xCB\xC1 A</p>");          // "Строка A"
+    WriteFile(folder + "/b.html", "<p>\none\n\xF4\xD2\xC5\xD4\xD8\xD1 B\nfour\n"); // "Третья B"
+    AppProcess first(profile, {});
+    const std::string window = WaitForWindow(first.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }, 5000));
+
+    AppProcess second(profile, {"--encoding", "koi8r", "--line", "3", "a.html", "b.html"}, {},
+                      folder);
+    EXPECT_EQ(second.WaitExit(10000), 0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [b.html]"; }, 5000))
+        << WindowName(window);
+    // The caret stands at the start of line 3: Shift+End selects that line.
+    SendKeys(window, {"shift+End", "ctrl+c"});
+    EXPECT_TRUE(WaitUntil([] { return Clipboard() == "Третья B"; }, 5000)) << Clipboard();
+
+    // a.html has two lines: the caret went to the end of its text. The windows in front of it
+    // close first.
+    for (const char* title : {"Tagwright - [b.html]", "Tagwright - [HTML1]"}) {
+        if (WindowName(window) == title) {
+            SendKeys(window, {"alt+f", "c"});
+            WaitUntil([&] { return WindowName(window) != title; }, 5000);
+        }
+    }
+    ASSERT_EQ(WindowName(window), "Tagwright - [a.html]");
+    SendKeys(window, {"shift+Home", "ctrl+c"});
+    EXPECT_TRUE(WaitUntil([] { return Clipboard() == "Строка A</p>"; }, 5000)) << Clipboard();
+    EXPECT_TRUE(first.Running());
+}
+
+// The desktop groups the window with the installed entry: its class is the entry's
+// StartupWMClass, and it carries the icon.
+TEST(EndToEnd, WindowBelongsToTheDesktopEntry)
+{
+    Profile profile;
+    AppProcess app(profile, {});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    std::string wmClass, icon, entry;
+    ASSERT_EQ(RunCommand("xprop -id " + window + " WM_CLASS", &wmClass), 0);
+    RunCommand("xprop -id " + window + " _NET_WM_ICON | head -c 200", &icon);
+    RunCommand("grep -h '^StartupWMClass=' " TW_BUILD_DIR "/SRC/res/desktop/*.desktop", &entry);
+    ASSERT_EQ(entry.rfind("StartupWMClass=", 0), 0u) << entry;
+    const std::string windowClass = entry.substr(15, entry.find('\n') - 15);
+    EXPECT_NE(wmClass.find(", \"" + windowClass + "\""), std::string::npos) << wmClass;
+    EXPECT_NE(icon.find("_NET_WM_ICON(CARDINAL) ="), std::string::npos) << icon;
+}
+
 TEST(EndToEnd, CleanExitWritesTheSettings)
 {
     Profile profile;

@@ -3,8 +3,11 @@
 #include "support/TempDir.h"
 #include "text/EditActions.h"
 #include "text/KTextBuffer.h"
+#include "text/UndoGroup.h"
 
 #include <gtest/gtest.h>
+
+#include <new>
 
 namespace {
 
@@ -166,6 +169,114 @@ TEST_F(UndoTest, SavedPositionMovesDownWithDroppedRecords)
         buffer.Undo(cursor);
         EXPECT_TRUE(buffer.IsModified());
     }
+}
+
+// One group that alone outgrows the record limit (a block indent of many lines) is kept whole
+// while it is built: the older groups go first, one Undo takes the whole change back and the
+// text counts as unmodified again.
+TEST_F(UndoTest, GroupBeingBuiltIsNeverCutWhenItOutgrowsTheLimit)
+{
+    Type(0, 0, "a", false);
+    Type(0, 1, "b", false);
+    TempSaved();
+    Type(0, 2, "c", false);
+    const int lines = CKTextBuffer::kUndoLimit + 1000;
+    buffer.OpenUndoGroup(false);
+    for (int i = 0; i < lines; ++i)
+        buffer.InsertText(&view, 0, 0, "x", endLine, endChar, ACTION_INDENT);
+    buffer.CloseUndoGroup(&view);
+    EXPECT_EQ(buffer.UndoRecordCount(), lines);
+    EXPECT_TRUE(buffer.UndoRecordAt(0).StartsGroup());
+    EXPECT_EQ(UndoText(), "Indent");
+
+    buffer.Undo(cursor);
+    EXPECT_EQ(Text(), "abc");
+    EXPECT_FALSE(buffer.CanUndo()); // the older groups made room
+    EXPECT_TRUE(buffer.IsModified());
+    buffer.Redo(cursor);
+    EXPECT_EQ(Text(), std::string(lines, 'x') + "abc");
+    Type(0, 0, "y", true); // merged typing still belongs to the indent
+    EXPECT_EQ(UndoText(), "Indent");
+    EXPECT_EQ(buffer.UndoRecordCount(), lines + 1);
+}
+
+// Typing merged by Smart Undo grows the previous group past the limit; once a new group
+// starts, the limit applies again and the oversized group is the oldest one to go.
+TEST_F(UndoTest, MergedGroupStaysWholeUntilANewGroupStarts)
+{
+    Type(0, 0, "s", false);
+    for (int i = 1; i < CKTextBuffer::kUndoLimit + 10; ++i)
+        Type(0, i, "m", true);
+    EXPECT_EQ(buffer.UndoRecordCount(), CKTextBuffer::kUndoLimit + 10);
+    buffer.Undo(cursor);
+    EXPECT_EQ(Text(), "");
+    EXPECT_FALSE(buffer.IsModified());
+    buffer.Redo(cursor);
+
+    Type(0, 0, " ", false);
+    EXPECT_EQ(buffer.UndoRecordCount(), 1);
+    buffer.Undo(cursor);
+    EXPECT_FALSE(buffer.CanUndo());
+    EXPECT_TRUE(buffer.IsModified());
+}
+
+TEST_F(UndoTest, EmptyGroupReportsNoEditAction)
+{
+    Type(0, 0, "\r\n", false);
+    view.editActions.clear();
+    buffer.OpenUndoGroup(false);
+    buffer.CloseUndoGroup(&view);
+    EXPECT_TRUE(view.editActions.empty());
+    // The next record still starts a group of its own.
+    Type(0, 0, "x", false);
+    buffer.Undo(cursor);
+    EXPECT_EQ(Text(), "\r\n");
+}
+
+TEST_F(UndoTest, ReadOnlyBufferNeitherUndoesNorMovesTheHistory)
+{
+    Type(0, 0, "a", false);
+    Type(0, 1, "b", false);
+    buffer.Undo(cursor);
+    buffer.SetReadOnly(true);
+    EXPECT_FALSE(buffer.Undo(cursor));
+    EXPECT_FALSE(buffer.Redo(cursor));
+    EXPECT_EQ(buffer.UndoPosition(), 1);
+    buffer.SetReadOnly(false);
+    buffer.Redo(cursor);
+    EXPECT_EQ(Text(), "ab");
+}
+
+TEST_F(UndoTest, GuardMakesOneGroupAndTellsTheViewOnce)
+{
+    {
+        CUndoGroup group(buffer, &view);
+        buffer.InsertText(&view, 0, 0, "ab", endLine, endChar, ACTION_PASTE);
+        buffer.InsertText(&view, 0, 2, "c", endLine, endChar, ACTION_TYPING);
+        EXPECT_TRUE(view.editActions.empty());
+    }
+    ASSERT_EQ(view.editActions.size(), 1u);
+    EXPECT_EQ(view.editActions[0], std::make_pair(int(ACTION_TYPING), std::string("c")));
+    {
+        CUndoGroup merged(buffer, &view, true);
+        buffer.InsertText(&view, 0, 3, "d", endLine, endChar, ACTION_TYPING);
+    }
+    buffer.Undo(cursor);
+    EXPECT_EQ(Text(), "");
+}
+
+TEST_F(UndoTest, GuardLeftByAnExceptionClosesWithoutTellingTheView)
+{
+    try {
+        CUndoGroup group(buffer, &view);
+        buffer.InsertText(&view, 0, 0, "a", endLine, endChar, ACTION_PASTE);
+        throw std::bad_alloc();
+    } catch (const std::bad_alloc&) {
+    }
+    EXPECT_TRUE(view.editActions.empty());
+    Type(0, 1, "b", false); // outside any group again: its own group
+    buffer.Undo(cursor);
+    EXPECT_EQ(Text(), "a");
 }
 
 TEST_F(UndoTest, UndoDescriptionNamesTheGroupsFirstAction)

@@ -1,6 +1,8 @@
 // Word moves, Home, word bounds and selection hit tests.
 #include "view/core/CaretMoves.h"
 
+#include "text/Cp1251.h"
+
 namespace {
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t'; }
@@ -8,7 +10,7 @@ bool IsWordByte(char c) { return IsCaretWordChar(static_cast<uint8_t>(c)); }
 
 } // namespace
 
-bool IsCaretWordChar(uint8_t c) { return IsWordChar(c) || c == '_'; }
+bool IsCaretWordChar(uint8_t c) { return cp1251::IsAlnum(c) || c == '_'; }
 
 bool IsInside(const TextRange& r, TextPoint p)
 {

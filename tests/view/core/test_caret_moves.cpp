@@ -48,6 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"UnderscoreBeforeLineEndTakesTheWord", {"ab_  ", "x"}, {0, 1}, TextPoint{0, 0}},
         MoveCase{"BlankLineGoesToItsStart", {"   ", "x"}, {0, 1}, TextPoint{0, 0}},
         MoveCase{"CyrillicLettersAreWordCharacters", {"x \xC4\xE0\xA8\xB8"}, {6, 0}, TextPoint{2, 0}},
+        MoveCase{"EveryCyrillicLetterOfThePageIsAWordCharacter",
+                 {"x \xB2\xB3\xAF\xBF\xAA\xBA\xA5\xB4\xA1\xA2\x80\x90\x8A\x9A\xA3\xBC\xBD\xBE\x8F\x9F"},
+                 {22, 0}, TextPoint{2, 0}},
         MoveCase{"DigitsAndUnderscoreAreWordCharacters", {"x a_1"}, {5, 0}, TextPoint{2, 0}},
         MoveCase{"MinusAndFullStopAreNot", {"ab-.cd"}, {4, 0}, TextPoint{2, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -77,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RightCase{"FromWordStartToNextWord", {"foo  bar"}, {0, 0}, TextPoint{5, 0}, false},
         RightCase{"FromBlankToNextWord", {"foo  bar"}, {3, 0}, TextPoint{5, 0}, false},
+        RightCase{"OverUkrainianAndSerbianLetters", {"\xB3\xBF\x9A\x9F x"}, {0, 0}, TextPoint{5, 0}, false},
         RightCase{"PunctuationRunThenBlanks", {"+= x"}, {0, 0}, TextPoint{3, 0}, false},
         RightCase{"LastWordEndsAtLineEnd", {"foo bar"}, {4, 0}, TextPoint{7, 0}, false},
         RightCase{"EndOfLastLineDoesNothing", {"foo"}, {3, 0}, std::nullopt, false},
