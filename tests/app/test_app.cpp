@@ -181,6 +181,22 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
         EXPECT_EQ(doc->Buffer().CodePage(), page);
     }
     EXPECT_EQ(doc->Buffer().Line(0), "\xC4\xE0");
+
+    // File > Reopen with Encoding lists the six pages, checks the document's and reopens in
+    // the one picked.
+    QMenu* file = frame->menuBar()->actions().front()->menu();
+    QMenu* pages = nullptr;
+    for (QAction* item : file->actions())
+        if (item->text() == QStringLiteral("Reopen with &Encoding"))
+            pages = item->menu();
+    ASSERT_TRUE(pages);
+    ASSERT_EQ(pages->actions().size(), 6);
+    EXPECT_EQ(pages->actions()[5]->text(), QStringLiteral("UTF-8"));
+    frame->Router().UpdateAll();
+    EXPECT_TRUE(pages->actions()[5]->isChecked());
+    pages->actions()[0]->trigger();
+    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
 }
 
 TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)
