@@ -36,6 +36,12 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString PageName(int page)
+{
+    const std::string_view name = CodePageName(page);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
 void PlaceCaretOnLine(CKTextView& view, int line)
 {
@@ -174,14 +180,21 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
     return OpenDocumentFile(path, global.codePage, global.lineEnding);
 }
 
+CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (CTagwrightDoc* doc : m_documents)
+        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full)
+            return doc;
+    return nullptr;
+}
+
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
-    for (CTagwrightDoc* doc : m_documents) {
-        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
-            m_mainFrame->ActivateDocument(*doc);
-            return doc;
-        }
+    if (CTagwrightDoc* open = FindDocument(full)) {
+        m_mainFrame->ActivateDocument(*open);
+        return open;
     }
     CTagwrightDoc* doc = CreateDocument();
     if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
@@ -263,6 +276,13 @@ void CTagwrightApp::OnFileOpen()
         m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
     global.codePage = request.codePage;
     global.lineEnding = request.lineEnding;
+    // A file already open in another code page than the one chosen: offer to read it again.
+    CTagwrightDoc* open = FindDocument(request.path);
+    if (open && open->Buffer().CodePage() != request.codePage
+        && m_services.host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
+                                .arg(QDir::toNativeSeparators(open->PathName()),
+                                     PageName(open->Buffer().CodePage()), PageName(request.codePage))))
+        open->ReopenInCodePage(request.codePage);
     OpenDocumentFile(request.path);
 }
 

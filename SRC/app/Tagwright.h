@@ -81,6 +81,7 @@ public slots:
 
 private:
     CTagwrightDoc* CreateDocument();
+    CTagwrightDoc* FindDocument(const QString& path) const;
     CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
     void AddRecentFile(const QString& path);
     void OnFileOpen();

@@ -22,6 +22,10 @@ public:
     virtual void OnSourceTypeChanged() = 0;
     // The live text of a status pane; false leaves the pane empty and disabled.
     virtual bool PaneText(int paneId, QString& text) = 0;
+    // The caret's line, which a reopened document gives back to each view; a view without a
+    // caret of its own keeps none.
+    virtual int CaretLine() const { return 0; }
+    virtual void SetCaretLine(int) {}
 };
 
 // Makes the view that a new document window shows.

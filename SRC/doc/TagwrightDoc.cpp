@@ -8,6 +8,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
+#include "text/EncodingHint.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,14 @@ const Row kRows[] = {
     {{ID_SOURCE_TYPE_FIRST}, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
      [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == d.SourceType()); },
      0, kSourceTypeCount},
+    // Reopen with Encoding, by code page; their texts are the pages' names.
+    {{ID_FILE_REOPEN_FIRST}, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
+     [](CTagwrightDoc& d, CmdUI& ui) {
+         // Only a text that came from a file can be read again.
+         ui.Enable(!d.PathName().isEmpty() && QFileInfo::exists(d.PathName()));
+         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == d.Buffer().CodePage());
+     },
+     0, kCodePageCount},
 };
 
 } // namespace
@@ -123,6 +132,7 @@ bool CTagwrightDoc::OnNewDocument()
     m_buffer.Clear();
     m_sourceType = SRC_HTML;
     m_lossyBytesRead = 0;
+    SetEncodingHint(-1);
     const bool ok = m_buffer.InitEmpty(0, 0);
     SetModifiedFlag(false);
     return ok;
@@ -150,13 +160,52 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEn
         return false;
     }
     m_settings.Global().lineEnding = m_buffer.LineEnding();
-    m_lossyBytesRead = m_buffer.LossyByteCount();
     SetPathName(path);
+    AfterLoad(path);
+    return true;
+}
+
+void CTagwrightDoc::AfterLoad(const QString& path)
+{
+    m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
         m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(path).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+    SetEncodingHint(SuggestedCodePageForFile(NativePath(path).c_str(), m_buffer.CodePage()));
+}
+
+bool CTagwrightDoc::ReopenInCodePage(int codePage)
+{
+    if (m_pathName.isEmpty() || codePage < 0 || codePage >= kCodePageCount)
+        return false;
+    if (m_modified
+        && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        return false;
+    std::vector<int> caretLines;
+    for (CKDocView* view : m_views)
+        caretLines.push_back(view->CaretLine());
+    m_host.SetWaitCursor(true);
+    const bool loaded = m_buffer.Load(NativePath(m_pathName).c_str(), m_buffer.LineEnding(), codePage);
+    m_host.SetWaitCursor(false);
+    if (!loaded) {
+        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+        return false;
+    }
+    for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
+        m_views[i]->SetCaretLine(std::min(caretLines[i], m_buffer.LineCount() - 1));
+    AfterLoad(m_pathName);
     return true;
 }
+
+void CTagwrightDoc::SetEncodingHint(int page)
+{
+    if (m_encodingHint == page)
+        return;
+    m_encodingHint = page;
+    emit encodingHintChanged();
+}
+
+void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(-1); }
 
 bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {

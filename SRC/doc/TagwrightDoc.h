@@ -56,6 +56,15 @@ public:
     bool OnOpenDocument(const QString& path);
     // The same in the given format (code page 0 and line ending -1 detect it).
     bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
+    // Reads the file again from disk in another code page, in place: same windows, each
+    // caret on its line where the text still has it. Unsaved changes are lost, so it asks
+    // first. False when the user declines or the file cannot be read (the text stays).
+    bool ReopenInCodePage(int codePage);
+    // The code page the start of the file suggests instead of the one it was opened in
+    // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
+    // is not), or -1. Set on open and reopen; nothing changes until the user acts on it.
+    int EncodingHint() const { return m_encodingHint; }
+    void DismissEncodingHint();
     // Writes the text to path in the buffer's line ending and code page.
     bool OnSaveDocument(const QString& path);
     // Save as: with an empty path the save dialog asks for one; with replace the document
@@ -79,11 +88,15 @@ public:
 
 signals:
     void titleChanged();
+    void encodingHintChanged();
     // The Close command: the application closes the document's windows.
     void closeRequested();
 
 private:
     bool ConfirmLossySave(const QString& target);
+    // What follows every good load: the loss warning and the hint.
+    void AfterLoad(const QString& path);
+    void SetEncodingHint(int page);
 
     AppSettings& m_settings;
     CKDocHost& m_host;
@@ -93,6 +106,7 @@ private:
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
+    int m_encodingHint = -1;
     std::vector<CKDocView*> m_views;
 };
 

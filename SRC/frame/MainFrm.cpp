@@ -11,6 +11,7 @@
 #include "res/Commands.h"
 #include "res/Strings.h"
 #include "syntax/SourceTypes.h"
+#include "text/CodePages.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -160,6 +162,20 @@ void CMainFrame::CreateMenus()
                 added = sub->menuAction();
                 break;
             }
+            case MenuItemKind::CodePages: {
+                // One entry per code page, named as in the file dialog; the ENC pane opens the
+                // same menu.
+                m_codePageMenu = menu->addMenu(FromView(item.text));
+                m_router->WatchMenu(m_codePageMenu);
+                for (int page = 0; page < kCodePageCount; ++page) {
+                    QAction* action = m_router->Action(ID_FILE_REOPEN_FIRST + page);
+                    action->setText(FromView(CodePageName(page)));
+                    action->setCheckable(true);
+                    m_codePageMenu->addAction(action);
+                }
+                added = m_codePageMenu->menuAction();
+                break;
+            }
             case MenuItemKind::Toolbars: {
                 QMenu* bars = menu->addMenu(FromView(item.text));
                 QAction* toggle = m_router->Action(ID_VIEW_TOOLBAR);
@@ -188,6 +204,18 @@ void CMainFrame::CreateToolBar()
     }
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click on the ENC pane of a document offers to reopen it in another code page.
+    const auto codePagePane = m_panes.find(ID_PANE_CODE_PAGE);
+    if (codePagePane != m_panes.end() && watched == codePagePane->second
+        && event->type() == QEvent::MouseButtonPress && codePagePane->second->isEnabled() && m_codePageMenu) {
+        m_codePageMenu->popup(codePagePane->second->mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::CreateStatusBar()
 {
     m_messagePane = new QLabel(FromView(ResString(IDS_IDLE_MESSAGE)), this);
@@ -199,6 +227,8 @@ void CMainFrame::CreateStatusBar()
         statusBar()->addPermanentWidget(pane);
         m_panes[id] = pane;
     }
+    m_panes[ID_PANE_CODE_PAGE]->installEventFilter(this);
+    m_panes[ID_PANE_CODE_PAGE]->setCursor(Qt::PointingHandCursor);
     auto* clock = new QLabel(this);
     clock->setAlignment(Qt::AlignCenter);
     clock->setMinimumWidth(clock->fontMetrics().horizontalAdvance(QTime::currentTime().toString(QStringLiteral("HH:mm"))) + 8);

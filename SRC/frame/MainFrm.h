@@ -62,6 +62,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
@@ -88,6 +89,7 @@ private:
     std::vector<QAction*> m_recentItems;
     QAction* m_recentSeparator = nullptr;
     QLabel* m_messagePane = nullptr;
+    QMenu* m_codePageMenu = nullptr; // Reopen with Encoding
     std::map<int, QLabel*> m_panes;
     QString m_savedMessage; // the message pane's text while a menu prompt shows
     bool m_promptShown = false;

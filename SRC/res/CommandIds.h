@@ -40,6 +40,8 @@ enum CommandId : int {
     ID_DOC_CLOSE = 37255,
     ID_SOURCE_TYPE_FIRST = 37500, // 23 source types, 37500-37522
     ID_SOURCE_TYPE_LAST = 37522,
+    ID_FILE_REOPEN_FIRST = 37530, // Reopen with Encoding, one per code page, 37530-37535
+    ID_FILE_REOPEN_LAST = 37535,
 
     // Deletion, indentation and overwrite mode of the edit view.
     ID_EDIT_DELETE = 37000,

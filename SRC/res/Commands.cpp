@@ -12,6 +12,7 @@ constexpr MenuItem kFileMenu[] = {
     {MenuItemKind::Command, ID_FILE_SAVE, {}, true},
     {MenuItemKind::Command, ID_FILE_SAVE_AS, {}, true},
     {MenuItemKind::Command, ID_FILE_SAVE_ALL, {}, true},
+    {MenuItemKind::CodePages, 0, "Reopen with &Encoding", true},
     {MenuItemKind::Separator, 0, {}, true},
     {MenuItemKind::Command, ID_FILE_PRINT, {}, true},
     {MenuItemKind::Command, ID_FILE_PRINT_PREVIEW, {}, true},

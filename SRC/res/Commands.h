@@ -10,6 +10,7 @@ enum class MenuItemKind {
     Separator,
     RecentFiles, // the recent-file entries
     SourceTypes, // a "Source Type" submenu with the 23 types
+    CodePages,   // a "Reopen with Encoding" submenu with the code pages
     Toolbars,    // a "Toolbars" submenu with the bar toggles
     Submenu,     // a submenu of the commands in items
 };

@@ -68,6 +68,12 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_CLIPBOARD_REFUSED, "The Clipboard did not take the text, so nothing was cut."},
     {IDS_TEXT_MISSING_CHARACTERS,
      "%1 character(s) of the text do not exist in Windows-1251 and were left out."},
+    {IDS_REOPEN_DISCARDS,
+     "%1\n\nThe text has changes that are not saved. Reopening the file discards them.\n\n"
+     "Reopen anyway?"},
+    {IDS_REOPEN_IN_PAGE,
+     "%1\n\nThis file is already open in the code page \"%2\".\n\nReopen it in the code page "
+     "\"%3\"?"},
 };
 
 } // namespace

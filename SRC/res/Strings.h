@@ -40,6 +40,8 @@ enum StringId : int {
     IDS_ABOUT_TITLE = 8734,
     IDS_CLIPBOARD_REFUSED = 8735,
     IDS_TEXT_MISSING_CHARACTERS = 8736,
+    IDS_REOPEN_DISCARDS = 8737,
+    IDS_REOPEN_IN_PAGE = 8738,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

@@ -133,7 +133,7 @@ const PageTables& Tables(int page)
     return tables[page - 1];
 }
 
-bool HasTables(int page) { return page >= 1 && page < kCodePageCount; }
+bool HasTables(int page) { return page >= 1 && page < kTablePageCount; }
 
 } // namespace
 
@@ -141,6 +141,7 @@ std::string_view CodePageName(int page)
 {
     static constexpr std::string_view names[kCodePageCount] = {
         "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)", "Macintosh",
+        "UTF-8",
     };
     return page >= 0 && page < kCodePageCount ? names[page] : std::string_view{};
 }

@@ -1,4 +1,4 @@
-// The Cyrillic code pages a file may be stored in, and their byte conversion tables.
+// The code pages a file may be stored in, and the byte conversion tables of the Cyrillic ones.
 #pragma once
 
 #include "text/ByteTranslate.h"
@@ -11,8 +11,11 @@ enum CodePage : int {
     CP_KOI8_R = 2,
     CP_ISO_8859_5 = 3,
     CP_MACINTOSH = 4,
+    CP_UTF8 = 5, // decoded and encoded by the UTF-8 converters, not by tables
 };
-constexpr int kCodePageCount = 5;
+constexpr int kCodePageCount = 6;
+// Pages 1 to kTablePageCount - 1 convert through byte tables.
+constexpr int kTablePageCount = 5;
 
 // Texts of the encoding list of the file dialog, by page number.
 std::string_view CodePageName(int page);

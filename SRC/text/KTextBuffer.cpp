@@ -75,6 +75,7 @@ bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
     m_codePage = codePage;
     m_modified = false;
     m_lossyBytes = 0;
+    m_byteOrderMark = false;
     ResetHistory();
     NotifyChanged(nullptr, nullptr, UPD_RESET, -1);
     return true;

@@ -109,8 +109,12 @@ public:
     // Whether Save keeps the replaced file as "<name>.bak".
     void SetBackupOnSave(bool on) { m_backupOnSave = on; }
     bool BackupOnSave() const { return m_backupOnSave; }
-    // File bytes of the last Load that its code page cannot bring back unchanged.
+    // File bytes of the last Load that its code page cannot bring back unchanged (for UTF-8:
+    // characters that Windows-1251 lacks and bytes that are not valid UTF-8).
     int64_t LossyByteCount() const { return m_lossyBytes; }
+    // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
+    bool HasByteOrderMark() const { return m_byteOrderMark; }
+    void SetByteOrderMark(bool on) { m_byteOrderMark = on; }
     // Characters of the text that the given code page cannot hold.
     int64_t UnsaveableCharCount(int codePage) const;
 
@@ -212,4 +216,5 @@ private:
     int m_lastError = 0;
     std::string m_lastErrorText; // empty: the system's text for m_lastError
     int64_t m_lossyBytes = 0;
+    bool m_byteOrderMark = false;
 };

@@ -3,6 +3,7 @@
 
 #include "text/CodePages.h"
 #include "text/SafeFileWriter.h"
+#include "text/Utf8Page.h"
 
 #include <cerrno>
 #include <cstring>
@@ -54,12 +55,40 @@ ssize_t ReadBlock(int fd, char* data, size_t size)
     return static_cast<ssize_t>(total);
 }
 
-// Converts a block in place and counts the bytes that will not survive a save.
-int64_t ConvertBlock(char* data, size_t size, int page)
-{
-    const ByteTable* table = LoadTable(page);
-    return table ? TranslateBytes(data, data, size, *table, &LossyFileBytes(page)) : 0;
-}
+// Brings each block read to Windows-1251 and counts what will not survive a save. A table
+// converts a block in place; UTF-8 is decoded into a block of the converter's own, and a
+// sequence cut by the end of one block is carried over to the next.
+class BlockConverter {
+public:
+    explicit BlockConverter(int page) : m_page(page)
+    {
+        if (page == CP_UTF8)
+            m_decoded = std::make_unique<char[]>(Utf8Decoder::OutputRoom(kReadBlock));
+    }
+
+    std::string_view Convert(char* data, size_t size)
+    {
+        if (m_decoded)
+            return {m_decoded.get(), m_utf8.Decode(data, size, m_decoded.get())};
+        if (const ByteTable* table = LoadTable(m_page))
+            m_lossy += TranslateBytes(data, data, size, *table, &LossyFileBytes(m_page));
+        return {data, size};
+    }
+    // What a sequence cut by the end of the file leaves.
+    std::string_view Finish()
+    {
+        return m_decoded ? std::string_view(m_decoded.get(), m_utf8.Finish(m_decoded.get()))
+                         : std::string_view();
+    }
+    int64_t LossyCount() const { return m_lossy + m_utf8.LossyCount(); }
+    bool HadByteOrderMark() const { return m_utf8.HadByteOrderMark(); }
+
+private:
+    int m_page;
+    int64_t m_lossy = 0;
+    Utf8Decoder m_utf8;
+    std::unique_ptr<char[]> m_decoded;
+};
 
 // The first LF decides: none or CR before it gives 0, CR after it gives 1, otherwise 2.
 int DetectLineEnding(const char* data, size_t size)
@@ -181,7 +210,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
     // The text is built aside and takes the buffer's place only when the whole file is read,
     // so a failure at any point leaves the buffer as it was.
     LineArray lines;
-    int64_t lossy = 0;
+    BlockConverter converter(codePage);
     int mode = lineEnding;
     try {
         const auto block = std::make_unique<char[]>(kReadBlock);
@@ -189,9 +218,9 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         if (n < 0)
             return SetLastError(errno);
         total = n;
-        lossy += ConvertBlock(block.get(), n, codePage);
+        std::string_view text = converter.Convert(block.get(), n);
         if (mode < 0)
-            mode = DetectLineEnding(block.get(), n);
+            mode = DetectLineEnding(text.data(), text.size());
 
         lines.SetGrowStep(kLoadGrowStep);
         const auto addLine = [](void* context, const char* bytes, size_t length) {
@@ -201,7 +230,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         };
         LineSplitter splitter(mode == 0, addLine, &lines);
         while (n > 0) {
-            splitter.Feed(block.get(), block.get() + n);
+            splitter.Feed(text.data(), text.data() + text.size());
             n = ReadBlock(fd.Get(), block.get(), kReadBlock);
             if (n < 0) {
                 FreeLines(lines);
@@ -212,8 +241,10 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
                 FreeLines(lines);
                 return SetLastError(EFBIG, "The file kept growing while it was read.");
             }
-            lossy += ConvertBlock(block.get(), n, codePage);
+            text = converter.Convert(block.get(), n);
         }
+        text = converter.Finish();
+        splitter.Feed(text.data(), text.data() + text.size());
         splitter.Finish();
     } catch (const std::bad_alloc&) {
         FreeLines(lines);
@@ -227,7 +258,8 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
     m_lines.Swap(lines);
     m_codePage = codePage;
     m_lineEnding = mode;
-    m_lossyBytes = lossy;
+    m_lossyBytes = converter.LossyCount();
+    m_byteOrderMark = converter.HadByteOrderMark();
     m_initialised = true;
     m_readOnly = access(path, W_OK) != 0;
     m_modified = false;
@@ -252,14 +284,25 @@ bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
 {
     SafeFileWriter writer;
     const std::string_view terminator = lineEnding == 0 ? "\r\n" : "\n";
+    // UTF-8 goes through the encoder, terminators included, so that it stays in order.
+    const bool utf8 = m_codePage == CP_UTF8;
+    Utf8Encoder encoder;
+    const auto writeRaw = [&](const char* bytes, size_t length) { return writer.Write(bytes, length); };
+    const auto write = [&](const char* bytes, size_t length) {
+        return utf8 ? encoder.Put(bytes, length, writeRaw) : writer.Write(bytes, length);
+    };
     bool ok = writer.Open(path);
     writer.SetConversion(SaveTable(m_codePage));
+    if (ok && utf8 && m_byteOrderMark)
+        ok = writer.Write(kUtf8ByteOrderMark.data(), kUtf8ByteOrderMark.size());
     for (int i = 0; ok && i < m_lines.Size(); ++i) {
         const LineInfo& line = m_lines[i];
-        ok = writer.Write(line.text, line.length);
+        ok = write(line.text, line.length);
         if (ok && i + 1 < m_lines.Size())
-            ok = writer.Write(terminator.data(), terminator.size());
+            ok = write(terminator.data(), terminator.size());
     }
+    if (ok && utf8)
+        ok = encoder.Flush(writeRaw);
     if (ok)
         ok = writer.Commit(m_backupOnSave);
     if (!ok)

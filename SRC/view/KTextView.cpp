@@ -162,6 +162,15 @@ uint32_t CKTextView::StateBeforeLine(int line)
     });
 }
 
+void CKTextView::SetCaretLine(int line)
+{
+    const TextPoint p{0, std::clamp(line, 0, std::max(LineCount() - 1, 0))};
+    SetAnchor(p);
+    SetCursorPos(p);
+    SetSelection(p, p);
+    RevealPosition(p);
+}
+
 void CKTextView::OnSourceTypeChanged()
 {
     m_states.Drop();

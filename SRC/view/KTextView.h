@@ -58,6 +58,9 @@ public:
     CTagwrightDoc& Document() override { return m_doc; }
     void OnSourceTypeChanged() override;
     bool PaneText(int paneId, QString& text) override;
+    int CaretLine() const override { return CursorPos().y; }
+    // The caret to the start of the line, shown, with nothing selected.
+    void SetCaretLine(int line) override;
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
 

@@ -104,7 +104,7 @@ const Row kRows[] = {
 };
 
 const char* const kLineEndingTexts[] = {"CRLF: DOS", "CRLF: UNIX", "CRLF: MAC"};
-const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI", "ENC: ISO", "ENC: MAC"};
+const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI", "ENC: ISO", "ENC: MAC", "ENC: UTF8"};
 
 } // namespace
 
@@ -168,7 +168,7 @@ bool CKTextView::PaneText(int paneId, QString& text)
     }
     case ID_PANE_CODE_PAGE: {
         const int page = m_buffer ? m_buffer->CodePage() : -1;
-        if (page < 0 || page > 4)
+        if (page < 0 || page >= static_cast<int>(std::size(kCodePageTexts)))
             return false;
         text = QString::fromLatin1(kCodePageTexts[page]);
         return true;

@@ -8,6 +8,7 @@
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
 #include "syntax/SourceTypes.h"
+#include "text/CodePages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -155,6 +156,47 @@ TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgree
         const std::vector<std::string>& paths = app->Recent().Paths();
         EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
     }
+}
+
+TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
+{
+    WriteFile(dir.File("page.html"), "\xD0\x94\xD0\xB0\r\n"); // "Да" in UTF-8
+    Start({QString::fromStdString(dir.File("page.html"))});
+    ASSERT_EQ(app->Documents().size(), 1u);
+    CTagwrightDoc* doc = app->Documents().front();
+    ASSERT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    host->dialog = [this](FileDialogRequest& r) {
+        r.path = QString::fromStdString(dir.File("page.html"));
+        r.folder = QString::fromStdString(dir.Path());
+        r.codePage = CP_UTF8;
+    };
+    for (const auto& [answer, page] : {std::pair{false, CP_WINDOWS_1251}, {true, CP_UTF8}}) {
+        host->questions.clear();
+        host->answerYes = answer;
+        EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
+        ASSERT_EQ(host->questions.size(), 1);
+        EXPECT_TRUE(host->questions.front().contains(
+            QStringLiteral("already open in the code page \"Windows (CP-1251)\"")));
+        EXPECT_EQ(app->Documents().size(), 1u);
+        EXPECT_EQ(doc->Buffer().CodePage(), page);
+    }
+    EXPECT_EQ(doc->Buffer().Line(0), "\xC4\xE0");
+
+    // File > Reopen with Encoding lists the six pages, checks the document's and reopens in
+    // the one picked.
+    QMenu* file = frame->menuBar()->actions().front()->menu();
+    QMenu* pages = nullptr;
+    for (QAction* item : file->actions())
+        if (item->text() == QStringLiteral("Reopen with &Encoding"))
+            pages = item->menu();
+    ASSERT_TRUE(pages);
+    ASSERT_EQ(pages->actions().size(), 6);
+    EXPECT_EQ(pages->actions()[5]->text(), QStringLiteral("UTF-8"));
+    frame->Router().UpdateAll();
+    EXPECT_TRUE(pages->actions()[5]->isChecked());
+    pages->actions()[0]->trigger();
+    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
 }
 
 TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)

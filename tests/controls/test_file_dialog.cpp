@@ -33,8 +33,9 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
     QComboBox* pages = List(dialog, "fileEncoding");
     QComboBox* endings = List(dialog, "lineEnding");
     ASSERT_TRUE(pages && endings);
-    ASSERT_EQ(pages->count(), 5);
+    ASSERT_EQ(pages->count(), 6);
     EXPECT_EQ(pages->itemText(2), QStringLiteral("KOI8-R (Unix)"));
+    EXPECT_EQ(pages->itemText(5), QStringLiteral("UTF-8"));
     EXPECT_EQ(pages->currentIndex(), 2);
     ASSERT_EQ(endings->count(), 4);
     EXPECT_EQ(endings->itemText(0), QStringLiteral("Auto"));

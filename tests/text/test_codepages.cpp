@@ -19,7 +19,7 @@ int Count(const std::array<bool, 256>& set)
 
 TEST(CodePageTest, AsciiPassesUnchangedEverywhere)
 {
-    for (int page = 1; page < kCodePageCount; ++page)
+    for (int page = 1; page < kTablePageCount; ++page)
         for (int b = 0; b < 0x80; ++b) {
             EXPECT_EQ((*LoadTable(page))[b], b);
             EXPECT_EQ((*SaveTable(page))[b], b);
@@ -69,7 +69,7 @@ TEST(CodePageTest, LossyByteCountsPerPage)
 
 TEST(CodePageTest, UnsaveableCharsAreThoseThatDoNotComeBack)
 {
-    for (int page = 1; page < kCodePageCount; ++page)
+    for (int page = 1; page < kTablePageCount; ++page)
         for (int c = 0; c < 256; ++c)
             EXPECT_EQ(UnsaveableChars(page)[c], (*LoadTable(page))[(*SaveTable(page))[c]] != c);
     EXPECT_TRUE(UnsaveableChars(1)[0xAB]); // guillemets
@@ -85,6 +85,8 @@ TEST(CodePageTest, NamesInListOrder)
     EXPECT_EQ(CodePageName(2), "KOI8-R (Unix)");
     EXPECT_EQ(CodePageName(3), "ISO 8859-5 (Unix)");
     EXPECT_EQ(CodePageName(4), "Macintosh");
+    EXPECT_EQ(CodePageName(5), "UTF-8");
+    EXPECT_EQ(CodePageName(kCodePageCount), "");
     EXPECT_EQ(LineEndingName(0), "Auto");
     EXPECT_EQ(LineEndingName(1), "DOS (0x0D0A)");
     EXPECT_EQ(LineEndingName(2), "Unix (0x0A0D)");
@@ -132,7 +134,7 @@ namespace {
 TEST(ByteTranslateTest, AgreesWithThePlainTableWalk)
 {
     std::mt19937 rng(3);
-    for (int page = 1; page < kCodePageCount; ++page) {
+    for (int page = 1; page < kTablePageCount; ++page) {
         const ByteTable& table = *LoadTable(page);
         const ByteSet& marks = LossyFileBytes(page);
         for (size_t size : {0, 1, 7, 31, 32, 33, 64, 95, 1000}) {

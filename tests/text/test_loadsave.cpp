@@ -140,7 +140,7 @@ TEST_F(LoadSaveTest, PseudoGraphicsOfCp866LoadAsZeroBytesAndAreCounted)
 
 TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
 {
-    for (int page = 1; page < kCodePageCount; ++page) {
+    for (int page = 1; page < kTablePageCount; ++page) {
         std::string file;
         int lossy = 0;
         for (int b = 0; b < 256; ++b) {

@@ -161,6 +161,9 @@ TEST_F(ViewLayoutTest, StatusPanesShowColumnLineLineEndingAndCodePage)
     EXPECT_EQ(text, QStringLiteral("CRLF: UNIX"));
     v.PaneText(ID_PANE_CODE_PAGE, text);
     EXPECT_EQ(text, QStringLiteral("ENC: KOI"));
+    Buffer().SetCodePage(5);
+    v.PaneText(ID_PANE_CODE_PAGE, text);
+    EXPECT_EQ(text, QStringLiteral("ENC: UTF8"));
     Buffer().SetLineEnding(2);
     v.PaneText(ID_PANE_LINE_ENDING, text);
     EXPECT_EQ(text, QStringLiteral("CRLF: MAC"));
