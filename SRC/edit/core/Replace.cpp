@@ -136,24 +136,21 @@ void CReplaceSession::CarryBlock(TextPoint start, TextPoint oldEnd, TextPoint ne
     }
 }
 
-bool CReplaceSession::ReplaceFound(const ReplaceFields& fields, ReplaceProblem& problem)
+bool CReplaceSession::ReplaceFound(const ReplaceFields& fields, bool& more)
 {
     const TextRange occurrence = m_state.Selection();
-    const bool empty = occurrence.start == occurrence.end;
     int replacedLength = 0;
     const auto after = ReplaceSelection(m_buffer, m_view, m_search, m_state, fields.replaceWith,
                                         fields.flags, replacedLength);
-    if (!after) {
-        problem = ReplaceProblem::CannotExpand;
+    more = false;
+    if (!after)
         return false;
-    }
     m_state = *after;
     CarryBlock(occurrence.start, occurrence.end, m_state.caret);
-    if (empty) {
-        m_foundAt = m_state.caret;
-        return AdvancePastEmptyMatch();
-    }
     m_foundAt = m_state.caret;
+    // After an empty match the search goes on from the next line, so as not to match the
+    // same place again.
+    more = occurrence.start != occurrence.end || AdvancePastEmptyMatch();
     return true;
 }
 
@@ -183,12 +180,16 @@ ReplaceOutcome CReplaceSession::Replace(const ReplaceFields& fields)
         return {problem};
     }
     ReplaceOutcome outcome;
-    if (!ReplaceFound(fields, outcome.problem)) {
-        if (outcome.problem == ReplaceProblem::None)
-            m_found = false; // an empty match on the last line: nothing follows
+    bool more;
+    if (!ReplaceFound(fields, more)) {
+        outcome.problem = ReplaceProblem::CannotExpand;
         return outcome;
     }
     outcome.replaced = 1;
+    if (!more) {
+        m_found = false; // an empty match on the last line: nothing follows
+        return outcome;
+    }
     outcome.problem = SearchStep(fields);
     m_found = outcome.problem == ReplaceProblem::None;
     return outcome;
@@ -207,7 +208,7 @@ ReplaceOutcome CReplaceSession::ReplaceAll(const ReplaceFields& fields,
     {
         CUndoGroup group(m_buffer, m_view);
         const int total = m_buffer.LineCount();
-        int reportedLine = -1;
+        int reportedLine = -1024;
         for (;;) {
             // Asked once per block of lines, so that the question costs nothing measurable.
             if (progress && m_foundAt.y >= reportedLine + 1024) {
@@ -217,9 +218,14 @@ ReplaceOutcome CReplaceSession::ReplaceAll(const ReplaceFields& fields,
                     break;
                 }
             }
-            if (!ReplaceFound(fields, outcome.problem))
+            bool more;
+            if (!ReplaceFound(fields, more)) {
+                outcome.problem = ReplaceProblem::CannotExpand;
                 break;
+            }
             ++outcome.replaced;
+            if (!more)
+                break;
             outcome.problem = SearchStep(fields);
             if (outcome.problem != ReplaceProblem::None)
                 break;

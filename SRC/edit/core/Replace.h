@@ -80,8 +80,8 @@ public:
 private:
     ReplaceProblem SearchStep(const ReplaceFields& fields);
     // Replaces the selected occurrence and moves foundAt past it; false when the template
-    // failed or no line follows an empty match.
-    bool ReplaceFound(const ReplaceFields& fields, ReplaceProblem& problem);
+    // failed. more: false when no line follows an empty match.
+    bool ReplaceFound(const ReplaceFields& fields, bool& more);
     bool AdvancePastEmptyMatch();
     void CarryBlock(TextPoint start, TextPoint oldEnd, TextPoint newEnd);
 

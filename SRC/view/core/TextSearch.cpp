@@ -132,8 +132,11 @@ int CTextSearch::FindPlain(std::string_view subject, int from) const
 std::string_view CTextSearch::Subject(const CKTextBuffer& text, int y)
 {
     m_lineStarts.assign(1, 0);
-    if (m_joinLines == 0)
-        return text.Line(y);
+    if (m_joinLines == 0) {
+        // An empty line may have no bytes at all, and the engine takes no null subject.
+        const std::string_view line = text.Line(y);
+        return line.data() ? line : std::string_view("", 0);
+    }
     m_joined.assign(text.Line(y));
     const int last = std::min(text.LineCount() - 1, y + m_joinLines);
     for (int line = y + 1; line <= last; ++line) {
