@@ -3,6 +3,7 @@
 #include "edit/core/Replace.h"
 #include "support/BufferLines.h"
 #include "support/LinesBuffer.h"
+#include "support/MemorySettings.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,36 @@ TEST_F(ReplaceTest, SingleStepsFindThenReplaceAndSelect)
     EXPECT_EQ(session.FindNext(fields).problem, ReplaceProblem::None); // from the top again
     EXPECT_EQ(session.State().selStart, (TextPoint{0, 0}));
     EXPECT_EQ(UndoSteps(), 4); // a single Replace takes two steps
+}
+
+TEST_F(ReplaceTest, DialogOpensWithTheViewsMemoryOrTheSettings)
+{
+    SetLines({"one two", ""});
+    MemorySettings store;
+    store.WriteNumber(kReplaceKey, kFlagsValue, FIND_REGEXP | FIND_UP);
+    store.WriteString(kReplaceKey, kFindWhatValue, "stored");
+    store.WriteString(kReplaceKey, kReplaceWithValue, "with");
+    CFindMemory find;
+    ReplaceMemory memory;
+    ReplaceFields fields = ReplaceOpening(store, find, memory, buffer, EditCaret::At({0, 1}));
+    EXPECT_EQ(fields.findWhat, "stored");
+    EXPECT_EQ(fields.replaceWith, "with");
+    EXPECT_EQ(fields.flags, FIND_REGEXP);
+    EXPECT_EQ(fields.scope, ReplaceScope::WholeFile);
+    // The word at the caret, but not for a selection.
+    EXPECT_EQ(ReplaceOpening(store, find, memory, buffer, EditCaret::At({5, 0})).findWhat, "two");
+    fields = ReplaceOpening(store, find, memory, buffer, EditCaret::Selecting({0, 0}, {2, 0}));
+    EXPECT_EQ(fields.findWhat, "stored");
+    EXPECT_EQ(fields.scope, ReplaceScope::Selection);
+
+    ReplaceClosed(store, find, memory, {"mine", "yours", FIND_MATCH_CASE, ReplaceScope::WholeFile});
+    EXPECT_EQ(find.Last().text, "mine");
+    EXPECT_EQ(store.ReadString(kReplaceKey, kReplaceWithValue), "yours");
+    EXPECT_EQ(store.ReadNumber(kReplaceKey, kFlagsValue, 0), int32_t(FIND_MATCH_CASE));
+    fields = ReplaceOpening(store, find, memory, buffer, EditCaret::At({0, 1}));
+    EXPECT_EQ(fields.findWhat, "mine");
+    EXPECT_EQ(fields.replaceWith, ""); // after a Replace in this view it starts empty
+    EXPECT_EQ(fields.flags, FIND_MATCH_CASE);
 }
 
 TEST_F(ReplaceTest, TemplatesThatFailLeaveTheOccurrence)

@@ -3,7 +3,9 @@
 // search memory of the view. The dialog only collects the fields and shows the outcomes.
 #pragma once
 
+#include "doc/core/SettingsStore.h"
 #include "edit/core/EditRules.h"
+#include "view/core/FindCommands.h"
 #include "view/core/TextSearch.h"
 
 #include <cstdint>
@@ -31,6 +33,26 @@ struct ReplaceFields {
     uint32_t flags = 0; // FIND_MATCH_CASE, FIND_WHOLE_WORD, FIND_REGEXP
     ReplaceScope scope = ReplaceScope::WholeFile;
 };
+
+// Where Replace keeps its fields across runs; the value names are Find's and "ReplaceWith".
+inline constexpr std::string_view kReplaceKey = "Settings/Replace";
+inline constexpr std::string_view kReplaceWithValue = "ReplaceWith";
+
+// One view's memory of its last Replace dialog.
+struct ReplaceMemory {
+    bool used = false;  // a Replace dialog was closed in this view
+    uint32_t flags = 0; // its options: FIND_MATCH_CASE, FIND_WHOLE_WORD, FIND_REGEXP
+};
+
+// The fields the Replace dialog opens with: after a Replace in this view its options and the
+// view's last find text (and no replacement), else the settings'; then, without a selection,
+// the word at the caret as the find text. The scope comes from CReplaceSession.
+ReplaceFields ReplaceOpening(const SettingsStore& store, const CFindMemory& find,
+                             const ReplaceMemory& memory, const CKTextBuffer& text,
+                             const EditCaret& view);
+// The dialog closed: the view and the settings remember its fields.
+void ReplaceClosed(SettingsStore& store, CFindMemory& find, ReplaceMemory& memory,
+                   const ReplaceFields& fields);
 
 // How a button's work ended; the dialog turns anything but Done into a message.
 enum class ReplaceProblem {

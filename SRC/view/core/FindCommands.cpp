@@ -25,6 +25,26 @@ std::string FindInitialText(const CKTextBuffer& text, const FindCaret& view,
     return std::string(remembered);
 }
 
+FindOptions CFindMemory::Opening(const SettingsStore& store, const CKTextBuffer& text,
+                                 const FindCaret& view) const
+{
+    FindOptions options = m_last;
+    if (!m_searchedBefore) {
+        options.flags = static_cast<uint32_t>(store.ReadNumber(kFindKey, kFlagsValue, 0));
+        options.text = store.ReadString(kFindKey, kFindWhatValue);
+    }
+    options.text = FindInitialText(text, view, options.text);
+    return options;
+}
+
+void CFindMemory::Closed(SettingsStore& store, const FindOptions& fields)
+{
+    m_searchedBefore = true;
+    m_last = fields;
+    store.WriteNumber(kFindKey, kFlagsValue, static_cast<int32_t>(fields.flags));
+    store.WriteString(kFindKey, kFindWhatValue, fields.text);
+}
+
 FindCaret MatchSelection(const CTextSearch& search, TextPoint found)
 {
     return {search.MatchEnd(), {found, search.MatchEnd()}};

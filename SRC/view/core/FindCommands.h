@@ -3,6 +3,7 @@
 // and shows the positions they hand back.
 #pragma once
 
+#include "doc/core/SettingsStore.h"
 #include "view/core/CaretMoves.h"
 #include "view/core/TextSearch.h"
 
@@ -29,6 +30,41 @@ struct FindCaret {
 // of a selection inside one line, else the remembered text.
 std::string FindInitialText(const CKTextBuffer& text, const FindCaret& view,
                             std::string_view remembered);
+
+// Where Find keeps its last text and flags across runs, and their value names.
+inline constexpr std::string_view kFindKey = "Settings/Find";
+inline constexpr std::string_view kFlagsValue = "Flags";
+inline constexpr std::string_view kFindWhatValue = "FindWhat";
+
+// A Find dialog's fields: the text and the flags, FIND_UP for "Up".
+struct FindOptions {
+    std::string text;
+    uint32_t flags = 0;
+};
+
+// One view's memory of its last Find, which Find Next and Previous repeat.
+class CFindMemory {
+public:
+    // A Find dialog was closed in this view since it was last reset.
+    bool SearchedBefore() const { return m_searchedBefore; }
+    const FindOptions& Last() const { return m_last; }
+
+    // The fields the Find dialog opens with: the view's last Find, or the settings' before
+    // the first, the text then taken from the view's word or selection.
+    FindOptions Opening(const SettingsStore& store, const CKTextBuffer& text,
+                        const FindCaret& view) const;
+    // The dialog closed, by either button: the view remembers its fields and so do the
+    // settings.
+    void Closed(SettingsStore& store, const FindOptions& fields);
+    // Closing the Replace dialog sets the text that Find Next repeats.
+    void SetLastText(std::string_view text) { m_last.text.assign(text); }
+    // The view's text was replaced: Find Next waits for the next Find dialog.
+    void Forget() { m_searchedBefore = false; }
+
+private:
+    bool m_searchedBefore = false;
+    FindOptions m_last;
+};
 
 // Find Next and Find Previous: the last Find's text and flags from the view's cursor (from the
 // selection's start when searching up), with wrap. up inverts the flags' direction.

@@ -1,6 +1,7 @@
 // Find's initial text, Find Next and Previous, Go to line, and incremental search's keys and
 // prompts, on a buffer without a display.
 #include "support/LinesBuffer.h"
+#include "support/MemorySettings.h"
 #include "view/core/FindCommands.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,30 @@ TEST_F(FindCommandsTest, FindOpensWithTheWordOrTheSelectedText)
     EXPECT_EQ(FindInitialText(buffer, FindCaret::At({0, 2}), "old"), "old");
     EXPECT_EQ(FindInitialText(buffer, Selected({2, 1}, {0, 1}), "old"), "x ");
     EXPECT_EQ(FindInitialText(buffer, Selected({0, 0}, {1, 1}), "old"), "old");
+}
+
+TEST_F(FindCommandsTest, FindRemembersPerViewAndInTheSettings)
+{
+    MemorySettings store;
+    store.WriteNumber(kFindKey, kFlagsValue, FIND_UP | FIND_MATCH_CASE);
+    store.WriteString(kFindKey, kFindWhatValue, "stored");
+    CFindMemory memory;
+    FindOptions opening = memory.Opening(store, buffer, FindCaret::At({0, 2}));
+    EXPECT_EQ(opening.text, "stored");
+    EXPECT_EQ(opening.flags, FIND_UP | FIND_MATCH_CASE);
+    EXPECT_EQ(memory.Opening(store, buffer, FindCaret::At({1, 1})).text, "x");
+    EXPECT_FALSE(memory.SearchedBefore());
+
+    memory.Closed(store, {"mine", FIND_REGEXP});
+    EXPECT_TRUE(memory.SearchedBefore());
+    EXPECT_EQ(store.ReadString(kFindKey, kFindWhatValue), "mine");
+    EXPECT_EQ(store.ReadNumber(kFindKey, kFlagsValue, -1), int32_t(FIND_REGEXP));
+    store.WriteString(kFindKey, kFindWhatValue, "other view");
+    opening = memory.Opening(store, buffer, FindCaret::At({0, 2}));
+    EXPECT_EQ(opening.text, "mine"); // the view's own Find comes before the settings
+    EXPECT_EQ(opening.flags, FIND_REGEXP);
+    memory.Forget();
+    EXPECT_EQ(memory.Opening(store, buffer, FindCaret::At({0, 2})).text, "other view");
 }
 
 TEST_F(FindCommandsTest, FindAgainAndPrevious)
