@@ -2,7 +2,7 @@
 #include "edit/ReplaceDialog.h"
 
 #include "res/Strings.h"
-#include "text/QtText.h"
+#include "controls/QtText.h"
 #include "view/FindDialog.h"
 
 #include <QApplication>

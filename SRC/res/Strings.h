@@ -44,6 +44,8 @@ enum StringId : int {
     IDS_DEBUG_CLOSE_TIP = 8730,
     IDS_FILE_ENCODING = 8731,
     IDS_LINE_ENDING = 8732,
+    IDS_OUT_OF_MEMORY = 8733,
+    IDS_ABOUT_TITLE = 8734,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

@@ -2,7 +2,7 @@
 #include "view/FindDialog.h"
 
 #include "res/Strings.h"
-#include "text/QtText.h"
+#include "controls/QtText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
