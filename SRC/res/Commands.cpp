@@ -39,6 +39,12 @@ constexpr MenuItem kWindowMenu[] = {
 constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Command, ID_EDIT_COPY},
     {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_EDIT_FIND},
+    {MenuItemKind::Command, ID_EDIT_REPEAT},
+    {MenuItemKind::Command, ID_EDIT_FIND_PREVIOUS},
+    {MenuItemKind::Command, ID_EDIT_REPLACE},
+    {MenuItemKind::Command, ID_EDIT_GOTO_LINE},
 };
 
 constexpr MenuItem kHelpMenu[] = {
