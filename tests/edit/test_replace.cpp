@@ -3,7 +3,7 @@
 #include "edit/core/Replace.h"
 #include "support/BufferLines.h"
 #include "support/LinesBuffer.h"
-#include "support/MemorySettings.h"
+#include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -114,7 +114,7 @@ TEST_F(ReplaceTest, SingleStepsFindThenReplaceAndSelect)
 TEST_F(ReplaceTest, DialogOpensWithTheViewsMemoryOrTheSettings)
 {
     SetLines({"one two", ""});
-    MemorySettings store;
+    MemorySettingsStore store;
     store.WriteNumber(kReplaceKey, kFlagsValue, FIND_REGEXP | FIND_UP);
     store.WriteString(kReplaceKey, kFindWhatValue, "stored");
     store.WriteString(kReplaceKey, kReplaceWithValue, "with");

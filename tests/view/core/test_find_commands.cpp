@@ -1,7 +1,7 @@
 // Find's initial text, Find Next and Previous, Go to line, and incremental search's keys and
 // prompts, on a buffer without a display.
 #include "support/LinesBuffer.h"
-#include "support/MemorySettings.h"
+#include "support/MemorySettingsStore.h"
 #include "view/core/FindCommands.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ TEST_F(FindCommandsTest, FindOpensWithTheWordOrTheSelectedText)
 
 TEST_F(FindCommandsTest, FindRemembersPerViewAndInTheSettings)
 {
-    MemorySettings store;
+    MemorySettingsStore store;
     store.WriteNumber(kFindKey, kFlagsValue, FIND_UP | FIND_MATCH_CASE);
     store.WriteString(kFindKey, kFindWhatValue, "stored");
     CFindMemory memory;
