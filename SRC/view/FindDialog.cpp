@@ -15,6 +15,31 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+// The store keeps texts as UTF-8; the fields are Windows-1251 like the text searched.
+std::string ReadSettingsText(const SettingsStore& store, std::string_view key,
+                             std::string_view name)
+{
+    return ToWindows1251(QString::fromStdString(store.ReadString(key, name)));
+}
+
+void WriteSettingsText(SettingsStore& store, std::string_view key, std::string_view name,
+                       std::string_view text)
+{
+    store.WriteString(key, name, FromWindows1251(text).toStdString());
+}
+
+FindOptions ReadFindSettings(const SettingsStore& store)
+{
+    return {ReadSettingsText(store, kFindKey, kFindWhatValue),
+            static_cast<uint32_t>(store.ReadNumber(kFindKey, kFlagsValue, 0))};
+}
+
+void WriteFindSettings(SettingsStore& store, const FindOptions& fields)
+{
+    store.WriteNumber(kFindKey, kFlagsValue, static_cast<int32_t>(fields.flags));
+    WriteSettingsText(store, kFindKey, kFindWhatValue, fields.text);
+}
+
 void KeepWholeWordOffForRegex(QCheckBox* wholeWord, QCheckBox* regex)
 {
     const auto follow = [wholeWord](bool regexOn) {

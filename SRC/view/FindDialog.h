@@ -2,6 +2,7 @@
 // moves.
 #pragma once
 
+#include "doc/core/SettingsStore.h"
 #include "view/core/FindCommands.h"
 
 #include <QDialog>
@@ -59,6 +60,18 @@ private:
     QLineEdit* m_number;
     QPushButton* m_ok;
 };
+
+// Find's fields across runs: "Flags" and "FindWhat" in "Settings/Find".
+inline constexpr std::string_view kFindKey = "Settings/Find";
+inline constexpr std::string_view kFlagsValue = "Flags";
+inline constexpr std::string_view kFindWhatValue = "FindWhat";
+FindOptions ReadFindSettings(const SettingsStore& store);
+// A text of the search settings: stored as UTF-8, used as Windows-1251.
+std::string ReadSettingsText(const SettingsStore& store, std::string_view key,
+                             std::string_view name);
+void WriteSettingsText(SettingsStore& store, std::string_view key, std::string_view name,
+                       std::string_view text);
+void WriteFindSettings(SettingsStore& store, const FindOptions& fields);
 
 // The "Whole word" box cannot be ticked while "Regular Expression" is: it is cleared and
 // disabled, and enabled again when the expression box is cleared.

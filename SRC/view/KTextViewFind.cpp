@@ -4,10 +4,10 @@
 
 #include "controls/QtText.h"
 #include "doc/TagwrightDoc.h"
-#include "edit/ReplaceDialog.h"
 #include "res/Strings.h"
 #include "text/KTextBuffer.h"
 #include "view/FindDialog.h"
+#include "view/ReplaceDialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,7 +41,7 @@ void CKTextView::Find()
         return;
     SettingsStore& store = m_doc.Settings().Store();
     TextPoint from = CursorPos();
-    CKFindDialog dialog(m_findMemory.Opening(store, *m_buffer, CurrentFindCaret()),
+    CKFindDialog dialog(m_findMemory.Opening(ReadFindSettings(store), *m_buffer, CurrentFindCaret()),
                         [this, &from](const FindOptions& fields) {
                             TextPoint found;
                             if (m_search.SearchText(*m_buffer, fields.text, from, fields.flags,
@@ -55,7 +55,8 @@ void CKTextView::Find()
                         },
                         this);
     dialog.exec();
-    m_findMemory.Closed(store, dialog.Fields());
+    m_findMemory.Closed(dialog.Fields());
+    WriteFindSettings(store, dialog.Fields());
 }
 
 void CKTextView::FindAgain(bool invert)
@@ -140,10 +141,12 @@ void CKTextView::Replace()
     const EditCaret state{CursorPos(), SelectionStart(), SelectionEnd()};
     CReplaceSession session(*m_buffer, this, m_search, state);
     CKReplaceDialog dialog(
-        session, ReplaceOpening(store, m_findMemory, m_replaceMemory, *m_buffer, state),
+        session,
+        ReplaceOpening(ReadReplaceSettings(store), m_findMemory, m_replaceMemory, *m_buffer, state),
         [this](const EditCaret& shown) { ShowFound({shown.caret, shown.Selection()}); }, this);
     dialog.exec();
-    ReplaceClosed(store, m_findMemory, m_replaceMemory, dialog.Fields());
+    ReplaceClosed(m_findMemory, m_replaceMemory, dialog.Fields());
+    WriteReplaceSettings(store, dialog.Fields());
     if (session.SelectionScopeAllowed()) {
         const TextRange block = session.RememberedSelection();
         ShowFound({block.end, block});

@@ -3,7 +3,6 @@
 #include "edit/core/Replace.h"
 #include "support/BufferLines.h"
 #include "support/LinesBuffer.h"
-#include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -114,10 +113,7 @@ TEST_F(ReplaceTest, SingleStepsFindThenReplaceAndSelect)
 TEST_F(ReplaceTest, DialogOpensWithTheViewsMemoryOrTheSettings)
 {
     SetLines({"one two", ""});
-    MemorySettingsStore store;
-    store.WriteNumber(kReplaceKey, kFlagsValue, FIND_REGEXP | FIND_UP);
-    store.WriteString(kReplaceKey, kFindWhatValue, "stored");
-    store.WriteString(kReplaceKey, kReplaceWithValue, "with");
+    const ReplaceFields store{"stored", "with", FIND_REGEXP | FIND_UP, ReplaceScope::Selection};
     CFindMemory find;
     ReplaceMemory memory;
     ReplaceFields fields = ReplaceOpening(store, find, memory, buffer, EditCaret::At({0, 1}));
@@ -131,10 +127,8 @@ TEST_F(ReplaceTest, DialogOpensWithTheViewsMemoryOrTheSettings)
     EXPECT_EQ(fields.findWhat, "stored");
     EXPECT_EQ(fields.scope, ReplaceScope::Selection);
 
-    ReplaceClosed(store, find, memory, {"mine", "yours", FIND_MATCH_CASE, ReplaceScope::WholeFile});
+    ReplaceClosed(find, memory, {"mine", "yours", FIND_MATCH_CASE, ReplaceScope::WholeFile});
     EXPECT_EQ(find.Last().text, "mine");
-    EXPECT_EQ(store.ReadString(kReplaceKey, kReplaceWithValue), "yours");
-    EXPECT_EQ(store.ReadNumber(kReplaceKey, kFlagsValue, 0), int32_t(FIND_MATCH_CASE));
     fields = ReplaceOpening(store, find, memory, buffer, EditCaret::At({0, 1}));
     EXPECT_EQ(fields.findWhat, "mine");
     EXPECT_EQ(fields.replaceWith, ""); // after a Replace in this view it starts empty

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include "support/KeyClicks.h"
+#include "support/MemorySettingsStore.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,6 +34,17 @@ TEST(FindDialogTest, OpensWithTheFlagsAndKeepsWholeWordOffForRegex)
     EXPECT_TRUE(regex.UpButton()->isChecked());
     EXPECT_EQ(regex.Fields().flags, FIND_REGEXP | FIND_UP);
     EXPECT_EQ(regex.Fields().text, "\xE0\xE1");
+}
+
+TEST(FindDialogTest, FieldsRoundTripThroughTheSettings)
+{
+    MemorySettingsStore store;
+    EXPECT_EQ(ReadFindSettings(store).text, "");
+    WriteFindSettings(store, {"w\xE0", FIND_UP | FIND_WHOLE_WORD});
+    EXPECT_EQ(ReadFindSettings(store).text, "w\xE0");
+    EXPECT_EQ(ReadFindSettings(store).flags, FIND_UP | FIND_WHOLE_WORD);
+    EXPECT_EQ(store.ReadNumber("Settings/Find", "Flags", -1), 0x12);
+    EXPECT_EQ(store.ReadString("Settings/Find", "FindWhat"), "w\xD0\xB0"); // UTF-8 in the store
 }
 
 TEST(FindDialogTest, FindNextNeedsTextAndClosesOnlyOnAMatch)

@@ -74,7 +74,7 @@ std::optional<EditCaret> ReplaceSelection(CKTextBuffer& buffer, CKBufferView* vi
     return EditCaret{end, at, end};
 }
 
-ReplaceFields ReplaceOpening(const SettingsStore& store, const CFindMemory& find,
+ReplaceFields ReplaceOpening(const ReplaceFields& stored, const CFindMemory& find,
                              const ReplaceMemory& memory, const CKTextBuffer& text,
                              const EditCaret& view)
 {
@@ -83,9 +83,7 @@ ReplaceFields ReplaceOpening(const SettingsStore& store, const CFindMemory& find
         fields.flags = memory.flags;
         fields.findWhat = find.Last().text;
     } else {
-        fields.flags = static_cast<uint32_t>(store.ReadNumber(kReplaceKey, kFlagsValue, 0));
-        fields.findWhat = store.ReadString(kReplaceKey, kFindWhatValue);
-        fields.replaceWith = store.ReadString(kReplaceKey, kReplaceWithValue);
+        fields = stored;
     }
     fields.flags &= FIND_MATCH_CASE | FIND_WHOLE_WORD | FIND_REGEXP;
     fields.scope = view.HasSelection() ? ReplaceScope::Selection : ReplaceScope::WholeFile;
@@ -94,15 +92,11 @@ ReplaceFields ReplaceOpening(const SettingsStore& store, const CFindMemory& find
     return fields;
 }
 
-void ReplaceClosed(SettingsStore& store, CFindMemory& find, ReplaceMemory& memory,
-                   const ReplaceFields& fields)
+void ReplaceClosed(CFindMemory& find, ReplaceMemory& memory, const ReplaceFields& fields)
 {
     memory.used = true;
     memory.flags = fields.flags & (FIND_MATCH_CASE | FIND_WHOLE_WORD | FIND_REGEXP);
     find.SetLastText(fields.findWhat);
-    store.WriteNumber(kReplaceKey, kFlagsValue, static_cast<int32_t>(memory.flags));
-    store.WriteString(kReplaceKey, kFindWhatValue, fields.findWhat);
-    store.WriteString(kReplaceKey, kReplaceWithValue, fields.replaceWith);
 }
 
 CReplaceSession::CReplaceSession(CKTextBuffer& buffer, CKBufferView* view, CTextSearch& search,

@@ -3,7 +3,6 @@
 // search memory of the view. The dialog only collects the fields and shows the outcomes.
 #pragma once
 
-#include "doc/core/SettingsStore.h"
 #include "edit/core/EditRules.h"
 #include "view/core/FindCommands.h"
 #include "view/core/TextSearch.h"
@@ -34,10 +33,6 @@ struct ReplaceFields {
     ReplaceScope scope = ReplaceScope::WholeFile;
 };
 
-// Where Replace keeps its fields across runs; the value names are Find's and "ReplaceWith".
-inline constexpr std::string_view kReplaceKey = "Settings/Replace";
-inline constexpr std::string_view kReplaceWithValue = "ReplaceWith";
-
 // One view's memory of its last Replace dialog.
 struct ReplaceMemory {
     bool used = false;  // a Replace dialog was closed in this view
@@ -45,14 +40,14 @@ struct ReplaceMemory {
 };
 
 // The fields the Replace dialog opens with: after a Replace in this view its options and the
-// view's last find text (and no replacement), else the settings'; then, without a selection,
-// the word at the caret as the find text. The scope comes from CReplaceSession.
-ReplaceFields ReplaceOpening(const SettingsStore& store, const CFindMemory& find,
+// view's last find text (and no replacement), else the stored fields (of the settings); then,
+// without a selection, the word at the caret as the find text, and the scope Selection with
+// one.
+ReplaceFields ReplaceOpening(const ReplaceFields& stored, const CFindMemory& find,
                              const ReplaceMemory& memory, const CKTextBuffer& text,
                              const EditCaret& view);
-// The dialog closed: the view and the settings remember its fields.
-void ReplaceClosed(SettingsStore& store, CFindMemory& find, ReplaceMemory& memory,
-                   const ReplaceFields& fields);
+// The dialog closed: the view remembers its options, and its find text for Find Next.
+void ReplaceClosed(CFindMemory& find, ReplaceMemory& memory, const ReplaceFields& fields);
 
 // How a button's work ended; the dialog turns anything but Done into a message.
 enum class ReplaceProblem {

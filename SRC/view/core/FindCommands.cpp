@@ -25,24 +25,18 @@ std::string FindInitialText(const CKTextBuffer& text, const FindCaret& view,
     return std::string(remembered);
 }
 
-FindOptions CFindMemory::Opening(const SettingsStore& store, const CKTextBuffer& text,
+FindOptions CFindMemory::Opening(const FindOptions& stored, const CKTextBuffer& text,
                                  const FindCaret& view) const
 {
-    FindOptions options = m_last;
-    if (!m_searchedBefore) {
-        options.flags = static_cast<uint32_t>(store.ReadNumber(kFindKey, kFlagsValue, 0));
-        options.text = store.ReadString(kFindKey, kFindWhatValue);
-    }
+    FindOptions options = m_searchedBefore ? m_last : stored;
     options.text = FindInitialText(text, view, options.text);
     return options;
 }
 
-void CFindMemory::Closed(SettingsStore& store, const FindOptions& fields)
+void CFindMemory::Closed(const FindOptions& fields)
 {
     m_searchedBefore = true;
     m_last = fields;
-    store.WriteNumber(kFindKey, kFlagsValue, static_cast<int32_t>(fields.flags));
-    store.WriteString(kFindKey, kFindWhatValue, fields.text);
 }
 
 FindCaret MatchSelection(const CTextSearch& search, TextPoint found)

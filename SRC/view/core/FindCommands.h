@@ -3,7 +3,6 @@
 // and shows the positions they hand back.
 #pragma once
 
-#include "doc/core/SettingsStore.h"
 #include "view/core/CaretMoves.h"
 #include "view/core/TextSearch.h"
 
@@ -31,11 +30,6 @@ struct FindCaret {
 std::string FindInitialText(const CKTextBuffer& text, const FindCaret& view,
                             std::string_view remembered);
 
-// Where Find keeps its last text and flags across runs, and their value names.
-inline constexpr std::string_view kFindKey = "Settings/Find";
-inline constexpr std::string_view kFlagsValue = "Flags";
-inline constexpr std::string_view kFindWhatValue = "FindWhat";
-
 // A Find dialog's fields: the text and the flags, FIND_UP for "Up".
 struct FindOptions {
     std::string text;
@@ -49,13 +43,12 @@ public:
     bool SearchedBefore() const { return m_searchedBefore; }
     const FindOptions& Last() const { return m_last; }
 
-    // The fields the Find dialog opens with: the view's last Find, or the settings' before
-    // the first, the text then taken from the view's word or selection.
-    FindOptions Opening(const SettingsStore& store, const CKTextBuffer& text,
+    // The fields the Find dialog opens with: the view's last Find, or the stored fields (of
+    // the settings) before the first, the text then taken from the view's word or selection.
+    FindOptions Opening(const FindOptions& stored, const CKTextBuffer& text,
                         const FindCaret& view) const;
-    // The dialog closed, by either button: the view remembers its fields and so do the
-    // settings.
-    void Closed(SettingsStore& store, const FindOptions& fields);
+    // The dialog closed, by either button: the view remembers its fields.
+    void Closed(const FindOptions& fields);
     // Closing the Replace dialog sets the text that Find Next repeats.
     void SetLastText(std::string_view text) { m_last.text.assign(text); }
     // The view's text was replaced: Find Next waits for the next Find dialog.

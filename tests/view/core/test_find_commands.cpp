@@ -1,7 +1,6 @@
 // Find's initial text, Find Next and Previous, Go to line, and incremental search's keys and
 // prompts, on a buffer without a display.
 #include "support/LinesBuffer.h"
-#include "support/MemorySettingsStore.h"
 #include "view/core/FindCommands.h"
 
 #include <gtest/gtest.h>
@@ -46,28 +45,23 @@ TEST_F(FindCommandsTest, FindOpensWithTheWordOrTheSelectedText)
     EXPECT_EQ(FindInitialText(buffer, Selected({0, 0}, {1, 1}), "old"), "old");
 }
 
-TEST_F(FindCommandsTest, FindRemembersPerViewAndInTheSettings)
+TEST_F(FindCommandsTest, FindRemembersPerView)
 {
-    MemorySettingsStore store;
-    store.WriteNumber(kFindKey, kFlagsValue, FIND_UP | FIND_MATCH_CASE);
-    store.WriteString(kFindKey, kFindWhatValue, "stored");
+    const FindOptions stored{"stored", FIND_UP | FIND_MATCH_CASE};
     CFindMemory memory;
-    FindOptions opening = memory.Opening(store, buffer, FindCaret::At({0, 2}));
+    FindOptions opening = memory.Opening(stored, buffer, FindCaret::At({0, 2}));
     EXPECT_EQ(opening.text, "stored");
     EXPECT_EQ(opening.flags, FIND_UP | FIND_MATCH_CASE);
-    EXPECT_EQ(memory.Opening(store, buffer, FindCaret::At({1, 1})).text, "x");
+    EXPECT_EQ(memory.Opening(stored, buffer, FindCaret::At({1, 1})).text, "x");
     EXPECT_FALSE(memory.SearchedBefore());
 
-    memory.Closed(store, {"mine", FIND_REGEXP});
+    memory.Closed({"mine", FIND_REGEXP});
     EXPECT_TRUE(memory.SearchedBefore());
-    EXPECT_EQ(store.ReadString(kFindKey, kFindWhatValue), "mine");
-    EXPECT_EQ(store.ReadNumber(kFindKey, kFlagsValue, -1), int32_t(FIND_REGEXP));
-    store.WriteString(kFindKey, kFindWhatValue, "other view");
-    opening = memory.Opening(store, buffer, FindCaret::At({0, 2}));
+    opening = memory.Opening(stored, buffer, FindCaret::At({0, 2}));
     EXPECT_EQ(opening.text, "mine"); // the view's own Find comes before the settings
     EXPECT_EQ(opening.flags, FIND_REGEXP);
     memory.Forget();
-    EXPECT_EQ(memory.Opening(store, buffer, FindCaret::At({0, 2})).text, "other view");
+    EXPECT_EQ(memory.Opening(stored, buffer, FindCaret::At({0, 2})).text, "stored");
 }
 
 TEST_F(FindCommandsTest, FindAgainAndPrevious)

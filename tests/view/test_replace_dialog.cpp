@@ -1,8 +1,9 @@
 // The Replace dialog: its opening values and enabling rules, its buttons driving the session,
 // Enter following the default button, and the messages it gives.
-#include "edit/ReplaceDialog.h"
+#include "view/ReplaceDialog.h"
 #include "support/BufferLines.h"
 #include "support/LinesBuffer.h"
+#include "support/MemorySettingsStore.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -22,6 +23,19 @@ protected:
     QStringList told;
     EditCaret shown;
 };
+
+TEST(ReplaceSettingsTest, FieldsRoundTripThroughTheSettings)
+{
+    MemorySettingsStore store;
+    EXPECT_EQ(ReadReplaceSettings(store).flags, 0u);
+    WriteReplaceSettings(store, {"\xE0 a", "b", FIND_REGEXP, ReplaceScope::WholeFile});
+    const ReplaceFields read = ReadReplaceSettings(store);
+    EXPECT_EQ(read.findWhat, "\xE0 a");
+    EXPECT_EQ(read.replaceWith, "b");
+    EXPECT_EQ(read.flags, FIND_REGEXP);
+    EXPECT_EQ(store.ReadString("Settings/Replace", "FindWhat"), "\xD0\xB0 a");
+    EXPECT_EQ(store.ReadNumber("Settings/Replace", "Flags", -1), 4);
+}
 
 TEST_F(ReplaceDialogTest, ScopeAndEnablingRules)
 {

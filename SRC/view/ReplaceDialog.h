@@ -2,6 +2,7 @@
 // All, has the view show each result, and tells the user what went wrong.
 #pragma once
 
+#include "doc/core/SettingsStore.h"
 #include "edit/core/Replace.h"
 
 #include <QDialog>
@@ -64,6 +65,12 @@ private:
     QPushButton* m_replaceButton;
     QPushButton* m_replaceAllButton;
 };
+
+// Replace's fields across runs: "Flags", "FindWhat" and "ReplaceWith" in "Settings/Replace".
+inline constexpr std::string_view kReplaceKey = "Settings/Replace";
+inline constexpr std::string_view kReplaceWithValue = "ReplaceWith";
+ReplaceFields ReadReplaceSettings(const SettingsStore& store);
+void WriteReplaceSettings(SettingsStore& store, const ReplaceFields& fields);
 
 // The text of a problem a search or replacement met, or empty for none.
 QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields);

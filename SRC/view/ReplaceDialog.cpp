@@ -1,5 +1,5 @@
 // The Replace dialog.
-#include "edit/ReplaceDialog.h"
+#include "view/ReplaceDialog.h"
 
 #include "res/Strings.h"
 #include "controls/QtText.h"
@@ -28,6 +28,22 @@ QString Message(StringId id, const std::string& text)
 }
 
 } // namespace
+
+ReplaceFields ReadReplaceSettings(const SettingsStore& store)
+{
+    ReplaceFields fields;
+    fields.flags = static_cast<uint32_t>(store.ReadNumber(kReplaceKey, kFlagsValue, 0));
+    fields.findWhat = ReadSettingsText(store, kReplaceKey, kFindWhatValue);
+    fields.replaceWith = ReadSettingsText(store, kReplaceKey, kReplaceWithValue);
+    return fields;
+}
+
+void WriteReplaceSettings(SettingsStore& store, const ReplaceFields& fields)
+{
+    store.WriteNumber(kReplaceKey, kFlagsValue, static_cast<int32_t>(fields.flags));
+    WriteSettingsText(store, kReplaceKey, kFindWhatValue, fields.findWhat);
+    WriteSettingsText(store, kReplaceKey, kReplaceWithValue, fields.replaceWith);
+}
 
 QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields)
 {
