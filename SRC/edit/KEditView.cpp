@@ -352,6 +352,11 @@ void CKEditView::UpdatePrimarySelection()
 
 void CKEditView::keyPressEvent(QKeyEvent* event)
 {
+    // A running incremental search takes the typed characters as its search text.
+    if (IncrementalSearch().Running()) {
+        CKTextView::keyPressEvent(event);
+        return;
+    }
     const Qt::KeyboardModifiers mods = event->modifiers()
         & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     // Shift+Tab arrives as its own key.

@@ -259,6 +259,15 @@ void CMainFrame::UpdatePanes()
         m_panes[id]->setText(enabled ? text : QString());
         m_panes[id]->setEnabled(enabled);
     }
+    // A view's prompt (an incremental search) holds the message pane while it lasts.
+    QString prompt;
+    if (view && view->PaneText(ID_PANE_MESSAGE, prompt)) {
+        m_messagePane->setText(prompt);
+        m_viewPromptShown = true;
+    } else if (m_viewPromptShown) {
+        m_messagePane->setText(FromView(ResString(IDS_IDLE_MESSAGE)));
+        m_viewPromptShown = false;
+    }
 }
 
 QString CMainFrame::PaneText(int paneId) const

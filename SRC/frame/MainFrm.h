@@ -90,6 +90,7 @@ private:
     QAction* m_recentSeparator = nullptr;
     QLabel* m_messagePane = nullptr;
     QMenu* m_codePageMenu = nullptr; // Reopen with Encoding
+    bool m_viewPromptShown = false; // the message pane shows a view's prompt
     std::map<int, QLabel*> m_panes;
     QString m_savedMessage; // the message pane's text while a menu prompt shows
     bool m_promptShown = false;

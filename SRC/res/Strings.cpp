@@ -13,6 +13,15 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_UNDO_MENU, "&Undo %1\tCtrl+Z"},
     {IDS_REDO_MENU, "&Redo %1\tCtrl+Y"},
     {IDS_UNDO_NOTHING, "&Undo\tCtrl+Z"},
+    {IDS_CANNOT_FIND, "Cannot find string \"%1\""},
+    {IDS_GOTO_LINE_PROMPT, "Enter Line Number (1-%1)"},
+    {IDS_ISEARCH_FORWARD, "Incremental search: %1"},
+    {IDS_ISEARCH_BACKWARD, "Incremental search backward: %1"},
+    {IDS_ISEARCH_FAILED, "Incremental search failed: %1"},
+    {IDS_INVALID_PATTERN, "Invalid regular expression \"%1\""},
+    {IDS_PATTERN_TOO_COSTLY, "The regular expression \"%1\" is too costly to search"},
+    {IDS_CANNOT_EXPAND,
+     "The replacement \"%1\" cannot be made for the selected occurrence; it was left as it was"},
     {IDS_FILE_FILTER,
      "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
      "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"

@@ -183,6 +183,7 @@ void CKTextView::ResetLayout()
 {
     m_model.Reset();
     m_bookmarks.Reset();
+    m_findMemory.Forget();
     m_screenLines = m_screenChars = m_largestWidth = -1;
     m_glyphs.Drop();
     m_marginIcons = QPixmap();
@@ -412,6 +413,10 @@ void CKTextView::keyPressEvent(QKeyEvent* event)
     const Qt::KeyboardModifiers mods = event->modifiers()
         & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QKeySequence pressed(QKeyCombination(mods, Qt::Key(event->key())));
+    if (m_incremental.Running() && IncrementalSearchKey(event)) {
+        event->accept();
+        return;
+    }
     if (const int id = CommandForKey(pressed); id && OnCommand(id)) {
         event->accept();
         return;

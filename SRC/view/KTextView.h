@@ -11,6 +11,8 @@
 #include "view/LinePainter.h"
 #include "view/PrintJob.h"
 #include "view/core/Bookmarks.h"
+#include "edit/core/Replace.h"
+#include "view/core/FindCommands.h"
 #include "view/core/LineCaches.h"
 #include "view/core/ViewModel.h"
 
@@ -166,6 +168,16 @@ public:
     void Print(bool withDialog);
     void PrintPreview();
     void PageSetup();
+    // Find, Find Next and Previous, incremental search, Go to line and Replace.
+    void Find();
+    void FindAgain(bool invert);
+    bool SearchedBefore() const { return m_findMemory.SearchedBefore(); }
+    void StartIncrementalSearch(bool forward);
+    bool CanStartIncrementalSearch(bool forward) const;
+    const CIncrementalSearch& IncrementalSearch() const { return m_incremental; }
+    void GotoLine();
+    void Replace();
+    bool CanReplace() const;
 
     // Paints the client area's strips that meet dirty onto painter, as the screen shows them.
     void PaintClient(QPainter& painter, const QRect& dirty);
@@ -194,6 +206,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
     GlobalSettings& Settings() const;
+    // Keys of a running incremental search; true when the key was one of them.
+    bool IncrementalSearchKey(QKeyEvent* event);
 
     // The command a key runs in this view, or 0. A derived view looks in its own rows first
     // and then asks the text view.
@@ -253,6 +267,11 @@ private:
     void MoveCaretTo(TextPoint p);
     QPrinter& Printer();
     PrintOptions CurrentPrintOptions() const;
+    // Search.
+    FindCaret CurrentFindCaret() const;
+    void ShowFound(const FindCaret& caret);
+    void TellSearchFailure(const std::string& pattern);
+    void ApplyIncrementalStep(const CIncrementalSearch::Step& step);
 
     CTagwrightDoc& m_doc;
     CKTextBuffer* m_buffer = nullptr;
@@ -291,4 +310,9 @@ private:
     QBasicTimer m_autoScrollTimer;
     QPoint m_wheelRest; // wheel angle not yet scrolled, in eighths of a degree
     bool m_barUpdate = false; // the view sets a scroll bar itself
+
+    CTextSearch m_search;
+    CFindMemory m_findMemory;
+    ReplaceMemory m_replaceMemory;
+    CIncrementalSearch m_incremental;
 };

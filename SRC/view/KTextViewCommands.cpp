@@ -101,7 +101,36 @@ const Row kRows[] = {
      [](CKTextView& v, int) { v.PrintPreview(); }},
     {{ID_FILE_PAGE_SETUP, "Page Setup", {}, "Change the page margins", "Page Setup"},
      [](CKTextView& v, int) { v.PageSetup(); }},
+    {{ID_EDIT_FIND, "&Find...", "Ctrl+F", "Find the specified text", "Find"},
+     [](CKTextView& v, int) { v.Find(); }},
+    {{ID_EDIT_REPEAT, "Find &Next", "F3", "Repeat the last action", "Find Next"},
+     [](CKTextView& v, int) { v.FindAgain(false); },
+     [](CKTextView& v, CmdUI& ui) { ui.Enable(v.SearchedBefore()); }},
+    {{ID_EDIT_FIND_PREVIOUS, "Find Pre&vious", "Shift+F3", "Find the previous occurrence",
+      "Find Previous"},
+     [](CKTextView& v, int) { v.FindAgain(true); },
+     [](CKTextView& v, CmdUI& ui) { ui.Enable(v.SearchedBefore()); }},
+    {{ID_EDIT_FIND_INCREMENTAL_FORWARD, {}, "Ctrl+I"},
+     [](CKTextView& v, int) { v.StartIncrementalSearch(true); },
+     [](CKTextView& v, CmdUI& ui) { ui.Enable(v.CanStartIncrementalSearch(true)); }},
+    {{ID_EDIT_FIND_INCREMENTAL_BACK, {}, "Ctrl+Shift+I"},
+     [](CKTextView& v, int) { v.StartIncrementalSearch(false); },
+     [](CKTextView& v, CmdUI& ui) { ui.Enable(v.CanStartIncrementalSearch(false)); }},
+    {{ID_EDIT_GOTO_LINE, "&Go to line...", "Ctrl+G", "Move to a line by its number", "Goto line"},
+     [](CKTextView& v, int) { v.GotoLine(); }},
+    {{ID_EDIT_REPLACE, "R&eplace...", "Ctrl+H", "Replace specific text with different text",
+      "Replace"},
+     [](CKTextView& v, int) { v.Replace(); },
+     [](CKTextView& v, CmdUI& ui) { ui.Enable(v.CanReplace()); }},
 };
+
+// Commands in this range end a running incremental search before they run; the standard
+// commands above it (Copy, Find) leave it running.
+bool EndsIncrementalSearch(int id)
+{
+    return id >= 32771 && id <= 37522 && id != ID_EDIT_DELETE_BACK
+        && id != ID_EDIT_FIND_INCREMENTAL_FORWARD && id != ID_EDIT_FIND_INCREMENTAL_BACK;
+}
 
 const char* const kLineEndingTexts[] = {"CRLF: DOS", "CRLF: UNIX", "CRLF: MAC"};
 const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI", "ENC: ISO", "ENC: MAC", "ENC: UTF8"};
@@ -110,7 +139,12 @@ const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI", "ENC: 
 
 std::span<const CommandRow<CKTextView>> CKTextView::CommandRows() { return kRows; }
 
-bool CKTextView::OnCommand(int id) { return RunCommandRow<CKTextView>(*this, kRows, id); }
+bool CKTextView::OnCommand(int id)
+{
+    if (m_incremental.Running() && EndsIncrementalSearch(id))
+        m_incremental.End();
+    return RunCommandRow<CKTextView>(*this, kRows, id);
+}
 
 bool CKTextView::OnUpdateCommand(CmdUI& ui) { return UpdateCommandRow<CKTextView>(*this, kRows, ui); }
 
@@ -173,6 +207,11 @@ bool CKTextView::PaneText(int paneId, QString& text)
         text = QString::fromLatin1(kCodePageTexts[page]);
         return true;
     }
+    case ID_PANE_MESSAGE:
+        if (!m_incremental.Running())
+            return false;
+        text = FromWindows1251(m_incremental.StatusText());
+        return true;
     case ID_PANE_READ_ONLY:
         text = QStringLiteral("READ");
         return m_buffer && m_buffer->IsReadOnly();

@@ -296,3 +296,24 @@ TEST_F(EditViewDropTest, TextDraggedWithinTheViewMovesAndOntoItsOwnSelectionStay
 }
 
 } // namespace
+
+namespace {
+
+// While an incremental search runs, typed characters and Backspace belong to the search text,
+// never to the page.
+TEST_F(EditViewTest, IncrementalSearchTakesTheTypedKeysInsteadOfTheText)
+{
+    MakeView({"alpha beta", "Beta"});
+    PlaceCaret({0, 0});
+    Key(Qt::Key_I, Qt::ControlModifier);
+    Type(QStringLiteral("b"));
+    Type(QStringLiteral("e"));
+    Key(Qt::Key_Backspace);
+    Type(QStringLiteral("e"));
+    EXPECT_EQ(Text(), (Lines{"alpha beta", "Beta"}));
+    EXPECT_EQ(view->OrderedSelection().start, (TextPoint{6, 0}));
+    EXPECT_EQ(view->OrderedSelection().end, (TextPoint{8, 0}));
+    EXPECT_FALSE(doc->Buffer().IsModified());
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The Replace dialog.
+#include "view/ReplaceDialog.h"
+
+#include "res/Strings.h"
+#include "controls/QtText.h"
+#include "view/FindDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Message(StringId id, const std::string& text)
+{
+    const std::string_view format = ResString(id);
+    return QString::fromLatin1(format.data(), int(format.size())).arg(FromWindows1251(text));
+}
+
+} // namespace
+
+ReplaceFields ReadReplaceSettings(const SettingsStore& store)
+{
+    ReplaceFields fields;
+    fields.flags = static_cast<uint32_t>(store.ReadNumber(kReplaceKey, kFlagsValue, 0));
+    fields.findWhat = ReadSettingsText(store, kReplaceKey, kFindWhatValue);
+    fields.replaceWith = ReadSettingsText(store, kReplaceKey, kReplaceWithValue);
+    return fields;
+}
+
+void WriteReplaceSettings(SettingsStore& store, const ReplaceFields& fields)
+{
+    store.WriteNumber(kReplaceKey, kFlagsValue, static_cast<int32_t>(fields.flags));
+    WriteSettingsText(store, kReplaceKey, kFindWhatValue, fields.findWhat);
+    WriteSettingsText(store, kReplaceKey, kReplaceWithValue, fields.replaceWith);
+}
+
+QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields)
+{
+    switch (problem) {
+    case ReplaceProblem::NotFound: return Message(IDS_CANNOT_FIND, fields.findWhat);
+    case ReplaceProblem::InvalidPattern: return Message(IDS_INVALID_PATTERN, fields.findWhat);
+    case ReplaceProblem::TooCostly: return Message(IDS_PATTERN_TOO_COSTLY, fields.findWhat);
+    case ReplaceProblem::CannotExpand: return Message(IDS_CANNOT_EXPAND, fields.replaceWith);
+    case ReplaceProblem::None: break;
+    }
+    return {};
+}
+
+CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& initial,
+                                 ShowState show, QWidget* parent)
+    : QDialog(parent), m_session(session), m_show(std::move(show))
+{
+    setWindowTitle(QStringLiteral("Replace"));
+    m_tell = [this](const QString& text) {
+        QMessageBox::information(this, QStringLiteral("Tagwright"), text);
+    };
+    m_find = new QLineEdit(FromWindows1251(initial.findWhat));
+    m_replace = new QLineEdit(FromWindows1251(initial.replaceWith));
+    auto* findLabel = new QLabel(QStringLiteral("Fi&nd what:"));
+    findLabel->setBuddy(m_find);
+    auto* replaceLabel = new QLabel(QStringLiteral("Re&place with:"));
+    replaceLabel->setBuddy(m_replace);
+    m_wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"));
+    m_matchCase = new QCheckBox(QStringLiteral("Match &case"));
+    m_regex = new QCheckBox(QStringLiteral("R&egular Expression"));
+    m_wholeWord->setChecked(initial.flags & FIND_WHOLE_WORD);
+    m_matchCase->setChecked(initial.flags & FIND_MATCH_CASE);
+    m_regex->setChecked(initial.flags & FIND_REGEXP);
+    KeepWholeWordOffForRegex(m_wholeWord, m_regex);
+
+    auto* scope = new QGroupBox(QStringLiteral("Replace in"));
+    m_selection = new QRadioButton(QStringLiteral("&Selection"));
+    m_wholeFile = new QRadioButton(QStringLiteral("Wh&ole file"));
+    m_selection->setEnabled(session.SelectionScopeAllowed());
+    (initial.scope == ReplaceScope::Selection && session.SelectionScopeAllowed() ? m_selection
+                                                                                  : m_wholeFile)
+        ->setChecked(true);
+    auto* scopeLayout = new QVBoxLayout(scope);
+    scopeLayout->addWidget(m_selection);
+    scopeLayout->addWidget(m_wholeFile);
+
+    m_findNextButton = new QPushButton(QStringLiteral("&Find Next"));
+    m_replaceButton = new QPushButton(QStringLiteral("&Replace"));
+    m_replaceAllButton = new QPushButton(QStringLiteral("Replace &All"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    for (QPushButton* b : {m_findNextButton, m_replaceButton, m_replaceAllButton, cancel})
+        b->setAutoDefault(false);
+    SetDefaultButton(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(findLabel, 0, 0);
+    grid->addWidget(m_find, 0, 1, 1, 2);
+    grid->addWidget(replaceLabel, 1, 0);
+    grid->addWidget(m_replace, 1, 1, 1, 2);
+    grid->addWidget(m_wholeWord, 2, 0, 1, 2);
+    grid->addWidget(m_matchCase, 3, 0, 1, 2);
+    grid->addWidget(m_regex, 4, 0, 1, 2);
+    grid->addWidget(scope, 2, 2, 3, 1);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {m_findNextButton, m_replaceButton, m_replaceAllButton, cancel})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    grid->addLayout(buttons, 0, 3, 5, 1);
+
+    connect(m_find, &QLineEdit::textChanged, this, &CKReplaceDialog::UpdateButtons);
+    connect(m_findNextButton, &QPushButton::clicked, this, &CKReplaceDialog::FindNext);
+    connect(m_replaceButton, &QPushButton::clicked, this, &CKReplaceDialog::Replace);
+    connect(m_replaceAllButton, &QPushButton::clicked, this, &CKReplaceDialog::ReplaceAll);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    UpdateButtons();
+}
+
+void CKReplaceDialog::UpdateButtons()
+{
+    const bool any = !m_find->text().isEmpty();
+    for (QPushButton* b : {m_findNextButton, m_replaceButton, m_replaceAllButton})
+        b->setEnabled(any);
+}
+
+ReplaceFields CKReplaceDialog::Fields() const
+{
+    ReplaceFields fields;
+    fields.findWhat = ToWindows1251(m_find->text());
+    fields.replaceWith = ToWindows1251(m_replace->text());
+    fields.flags = (m_matchCase->isChecked() ? FIND_MATCH_CASE : 0)
+        | (m_wholeWord->isChecked() ? FIND_WHOLE_WORD : 0)
+        | (m_regex->isChecked() ? FIND_REGEXP : 0);
+    fields.scope = m_selection->isChecked() ? ReplaceScope::Selection : ReplaceScope::WholeFile;
+    return fields;
+}
+
+void CKReplaceDialog::SetDefaultButton(bool found)
+{
+    m_findNextButton->setDefault(!found);
+    m_replaceButton->setDefault(found);
+}
+
+void CKReplaceDialog::Show(const ReplaceOutcome& outcome, const ReplaceFields& fields)
+{
+    if (m_show)
+        m_show(m_session.State());
+    SetDefaultButton(m_session.Found());
+    const QString problem = ReplaceProblemText(outcome.problem, fields);
+    if (!problem.isEmpty() && m_tell)
+        m_tell(problem);
+}
+
+void CKReplaceDialog::FindNext()
+{
+    const ReplaceFields fields = Fields();
+    Show(m_session.FindNext(fields), fields);
+}
+
+void CKReplaceDialog::Replace()
+{
+    const ReplaceFields fields = Fields();
+    Show(m_session.Replace(fields), fields);
+}
+
+void CKReplaceDialog::ReplaceAll()
+{
+    const ReplaceFields fields = Fields();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The progress window appears only when the work takes a while; its Cancel button and
+    // Escape stop the loop, keeping what was replaced.
+    QProgressDialog progress(QStringLiteral("Replacing..."), QStringLiteral("Cancel"), 0, 100,
+                             this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoReset(false);
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    const ReplaceOutcome outcome =
+        m_session.ReplaceAll(fields, [&](int done, int total) {
+            if (sinceEvents.elapsed() < 50)
+                return !progress.wasCanceled();
+            sinceEvents.restart();
+            progress.setValue(total > 0 ? int(qint64(done) * 100 / total) : 0);
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.close();
+    QApplication::restoreOverrideCursor();
+    Show(outcome, fields);
+}
+
+void CKReplaceDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (m_findNextButton->isDefault())
+            FindNext();
+        else
+            Replace();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
