@@ -36,6 +36,10 @@ enum StringId : int {
     IDS_DEBUG_CLOSE_TIP = 8730,
     IDS_FILE_ENCODING = 8731,
     IDS_LINE_ENDING = 8732,
+    IDS_MACRO_CANNOT_WRITE = 8658,
+    IDS_MACRO_CANNOT_READ = 8659,
+    IDS_MACRO_BAD_FILE = 8660,
+    IDS_MACRO_FILE_CUT_SHORT = 8740,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments
