@@ -20,7 +20,7 @@ TEST_F(MacroInsertTest, WrapsTheSelectionOrSurroundsTheCaret)
     MemorySettings store;
     store.WriteString(kMacrosBeforeKey, "Macros 3", "<!--");
     store.WriteString(kMacrosAfterKey, "Macros 3", "-->");
-    store.WriteString(kMacrosBeforeKey, "Macros 4", "\tx\r\ny");
+    store.WriteString(kMacrosBeforeKey, "Macros 4", "\tx\r\n\xD1\x8F"); // ya in UTF-8
 
     SetLines({"a word b"});
     state = InsertMacro(rules, store, Sel({2, 0}, {6, 0}), 3);
@@ -30,8 +30,16 @@ TEST_F(MacroInsertTest, WrapsTheSelectionOrSurroundsTheCaret)
 
     SetLines({"ab"});
     state = InsertMacro(rules, store, At(1, 0), 4);
-    EXPECT_EQ(Lines(), (TextLines{"a\tx", "yb"}));
+    EXPECT_EQ(Lines(), (TextLines{"a\tx", "\xFF" "b"}));
     EXPECT_EQ(state, At(1, 1));
+}
+
+// The store keeps UTF-8; the buffer gets Windows-1251, '?' for what it cannot hold.
+TEST(MacroTexts, AreReadFromTheStoresUtf8)
+{
+    MemorySettings store;
+    store.WriteString(kMacrosBeforeKey, "Macros 1", "\xE2\x82\xAC \xD0\x81 \xE4\xB8\x80 \xFF \xD0");
+    EXPECT_EQ(ReadMacro(store, 1).before, "\x88 \xA8 ? ? ?");
 }
 
 TEST_F(MacroInsertTest, BothTextsEmptyChangeNothing)
@@ -140,11 +148,16 @@ TEST_F(MacroTransferTest, ExportThenImportRestoresAllTwentyTexts)
 {
     for (int k = 0; k < kMacroCount; ++k) {
         store.WriteString(kMacrosBeforeKey, MacroName(k), "<b k=" + std::to_string(k) + ">\r\n\t");
-        store.WriteString(kMacrosAfterKey, MacroName(k), "\t</b>\r\n\xE0\xFF" + std::to_string(k));
+        // Cyrillic a and ya, as the store keeps them.
+        store.WriteString(kMacrosAfterKey, MacroName(k), "\t</b>\r\n\xD0\xB0\xD1\x8F" + std::to_string(k));
     }
     const std::string path = dir.File("all.tgm");
     const MacroTransfer exported = ExportMacros(store, path);
     ASSERT_TRUE(exported.ok) << exported.message;
+    std::vector<MacroRecord> records;
+    DecodeMacroFile(ReadFile(path), [&](const MacroRecord& r) { records.push_back(r); });
+    ASSERT_EQ(records.size(), 10u);
+    EXPECT_EQ(records[7].after, "\t</b>\r\n\xE0\xFF" "7"); // the file holds Windows-1251
 
     MemorySettings fresh;
     const MacroTransfer imported = ImportMacros(fresh, path);

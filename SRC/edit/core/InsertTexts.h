@@ -31,8 +31,8 @@ ColourChoice ReadColourChoice(const SettingsStore& store);
 void WriteColourChoice(SettingsStore& store, const ColourChoice& choice);
 ColourChoice DefaultColourChoice();
 
-// The fields of the Insert Image dialog. All but the alternative text are kept under
-// "Settings\IMG".
+// The fields of the Insert Image dialog, in UTF-8 as the store keeps them. All but the
+// alternative text are kept under "Settings\IMG".
 struct ImageFields {
     std::string fileName, border, width, height, vSpace, hSpace, align, cssClass, style;
     std::string altText;
@@ -41,7 +41,7 @@ struct ImageFields {
 ImageFields ReadImageFields(const SettingsStore& store); // the alternative text empty
 void WriteImageFields(SettingsStore& store, const ImageFields& fields);
 
-// The IMG tag with an attribute for each field that is not empty, values as typed.
+// The IMG tag with an attribute for each field that is not empty, values as typed (UTF-8).
 std::string ImageTagText(const ImageFields& fields);
 
 // The Align list's choices, sorted.

@@ -7,6 +7,7 @@
 #include "res/Strings.h"
 #include "text/Cp1251.h"
 #include "text/SafeFileWriter.h"
+#include "text/Utf8Text.h"
 
 #include <algorithm>
 #include <optional>
@@ -36,7 +37,8 @@ std::string MacroName(int index) { return "Macros " + std::to_string(index); }
 MacroTexts ReadMacro(const SettingsStore& store, int index)
 {
     const std::string name = MacroName(index);
-    return {store.ReadString(kMacrosBeforeKey, name), store.ReadString(kMacrosAfterKey, name)};
+    return {Utf8ToCp1251(store.ReadString(kMacrosBeforeKey, name)),
+            Utf8ToCp1251(store.ReadString(kMacrosAfterKey, name))};
 }
 
 EditCaret InsertMacro(CEditRules& rules, const SettingsStore& store, const EditCaret& in,
@@ -66,8 +68,8 @@ MacroTransfer ImportMacros(SettingsStore& store, const std::string& path)
         // Stored under the list's own name: the store tells letter case apart, and a name
         // that differs only in case would otherwise land where no macro command looks.
         if (const std::optional<int> k = MacroIndexOf(record.name)) {
-            store.WriteString(kMacrosAfterKey, MacroName(*k), record.after);
-            store.WriteString(kMacrosBeforeKey, MacroName(*k), record.before);
+            store.WriteString(kMacrosAfterKey, MacroName(*k), Cp1251ToUtf8(record.after));
+            store.WriteString(kMacrosBeforeKey, MacroName(*k), Cp1251ToUtf8(record.before));
         }
     });
     if (status == MacroFileStatus::Ok)

@@ -15,6 +15,7 @@ inline constexpr std::string_view kMacrosAfterKey = "Settings/Macros/After";
 // "Macros 0" to "Macros 9": the value names and the names in the macro file.
 std::string MacroName(int index);
 
+// The store keeps the texts in UTF-8; here they are the buffer's Windows-1251, as in the file.
 struct MacroTexts {
     std::string before; // inserted before the caret or selection
     std::string after;  // inserted after it
