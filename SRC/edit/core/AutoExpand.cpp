@@ -30,10 +30,9 @@ EditCaret CEditRules::AutoExpand(const EditCaret& in)
 {
     const TextPoint c = Clamped(in.caret);
     const std::optional<int> start = WordAtCaret(c);
-    if (!start)
-        return in;
     const std::string_view text =
-        FindExpandTemplate(m_buffer.Line(c.y).substr(*start, c.x - *start));
+        start ? FindExpandTemplate(m_buffer.Line(c.y).substr(*start, c.x - *start))
+              : std::string_view{};
     return ExpandTemplate(in, text);
 }
 
