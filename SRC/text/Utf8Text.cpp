@@ -25,6 +25,24 @@ std::string Cp1251ToUtf8(std::string_view bytes)
     return out;
 }
 
+namespace {
+
+// The continuation bytes that follow a lead byte; -1 for a byte that cannot lead.
+int ContinuationCount(uint8_t lead)
+{
+    if (lead < 0x80)
+        return 0;
+    if (lead >= 0xC2 && lead < 0xE0)
+        return 1;
+    if (lead >= 0xE0 && lead < 0xF0)
+        return 2;
+    if (lead >= 0xF0 && lead < 0xF5)
+        return 3;
+    return -1;
+}
+
+} // namespace
+
 std::string Utf8ToCp1251(std::string_view utf8)
 {
     std::string out;
@@ -32,10 +50,9 @@ std::string Utf8ToCp1251(std::string_view utf8)
     size_t i = 0;
     while (i < utf8.size()) {
         const uint8_t lead = static_cast<uint8_t>(utf8[i]);
-        const int extra = lead < 0x80 ? 0 : lead >= 0xC2 && lead < 0xE0 ? 1
-            : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xF0 && lead < 0xF5 ? 3 : -1;
-        char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
+        const int extra = ContinuationCount(lead);
         bool valid = extra >= 0 && i + static_cast<size_t>(extra) < utf8.size();
+        char32_t cp = extra > 0 ? lead & (0x3F >> extra) : lead;
         size_t next = i + 1;
         for (int k = 0; valid && k < extra; ++k, ++next) {
             const uint8_t c = static_cast<uint8_t>(utf8[next]);
