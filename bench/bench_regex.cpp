@@ -2,7 +2,8 @@
 // 10 MB of generated HTML, on five kinds of pattern. Each engine gets the pattern in its own
 // syntax with the same meaning; the first match in every line is searched and the matching
 // lines counted, and the counts must agree. At the end a table gives the engine's CPU time as
-// a ratio of the other two.
+// a ratio of the other two. The "worst" runs time the engine alone on hostile searches, each of
+// which must end within about a second (matched or reported as too costly).
 #include "view/core/Regex.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
@@ -149,6 +150,41 @@ public:
     std::map<std::string, double> times;
 };
 
+// Hostile searches of one long line: each ends as a match, or as too costly for the budget.
+struct WorstCase {
+    const char* name;
+    std::string pattern;
+    std::string line;
+};
+
+const std::vector<WorstCase>& WorstCases()
+{
+    static const std::vector<WorstCase> cases = [] {
+        std::string ab;
+        for (int i = 0; i < 2 << 20; ++i)
+            ab += "ab";
+        return std::vector<WorstCase>{
+            {"long-literal-1MB", std::string(20000, 'a') + "b", std::string(1 << 20, 'a')},
+            {"dot-star-literal-1MB", ".*" + std::string(1000, 'a') + "b", std::string(1 << 20, 'a')},
+            {"group-loop-4MB", "(a|b)*$", ab},
+        };
+    }();
+    return cases;
+}
+
+void RunWorstCase(benchmark::State& state, const WorstCase& c)
+{
+    const RxProgram program(RxCompile(c.pattern));
+    RxMatch match;
+    RxBudget budget;
+    int found = 0;
+    for (auto _ : state)
+        found = RxExec(program.get(), c.line.data(), static_cast<int>(c.line.size()), 0, match, 0,
+                       &budget);
+    state.counters["matched"] = found;
+    state.counters["too costly"] = budget.exhausted;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -166,6 +202,11 @@ int main(int argc, char** argv)
                 })
                 ->Unit(benchmark::kMillisecond);
     }
+    for (const WorstCase& c : WorstCases())
+        benchmark::RegisterBenchmark((std::string("worst/") + c.name).c_str(),
+                                     [&c](benchmark::State& state) { RunWorstCase(state, c); })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 

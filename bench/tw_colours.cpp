@@ -1,6 +1,6 @@
 // tw-colours: prints the parse states and colour blocks of every line of a file, and checks
 // that the state-only parse of each line returns the same state.
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"

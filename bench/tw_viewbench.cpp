@@ -3,13 +3,14 @@
 // screen and moving the caret one line at the end of the page beside a 100-line page, Ctrl+End
 // beside the parser's state-only pass, and the bytes per line of the view's caches.
 // Usage: tw-viewbench [PAGE]; without a page it writes a 2-million-line one with tw-genhtml.
-#include "doc/DesktopHost.h"
+#include "app/DesktopHost.h"
 #include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/HtmlParser.h"
+#include "res/CommandIds.h"
 #include "view/KTextView.h"
 
 #include <QApplication>
@@ -60,7 +61,7 @@ struct Session {
         : doc(settings, host)
     {
         doc.OnOpenDocument(path);
-        view = std::make_unique<CKTextView>(doc);
+        view.reset(CKTextView::Create(doc));
         view->resize(1000, 700);
         view->show();
     }

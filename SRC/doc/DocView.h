@@ -1,9 +1,9 @@
-// A view of a document as the document and the frames see it. The placeholder text view and
-// the editing view both stand behind it, so the document and the frame logic never depend on
+// A view of a document as the document and the frames see it. The text view and the editing
+// view derived from it stand behind it, so the document and the frame logic never depend on
 // which one is shown.
 #pragma once
 
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 
 #include <QString>
 

@@ -3,6 +3,7 @@
 #include "doc/KSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace {
@@ -89,3 +90,5 @@ bool CKSettingsStore::DeleteAll()
     m_settings.sync();
     return m_settings.status() == QSettings::NoError;
 }
+
+std::string CKSettingsStore::Location() const { return QFile::encodeName(Path()).toStdString(); }

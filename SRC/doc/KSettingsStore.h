@@ -26,6 +26,7 @@ public:
     bool WriteBinary(std::string_view key, std::string_view name, const void* data,
                      size_t size) override;
     bool DeleteAll() override;
+    std::string Location() const override;
 
 private:
     bool Write(std::string_view key, std::string_view name, const QVariant& value);

@@ -4,7 +4,7 @@
 #include "doc/DocHost.h"
 #include "doc/Preview.h"
 #include "doc/core/AppSettings.h"
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
@@ -35,6 +35,37 @@ QString ErrorText(const CKTextBuffer& buffer)
 {
     return QString::fromLocal8Bit(buffer.LastErrorText());
 }
+
+using Row = CommandRow<CTagwrightDoc>;
+
+void Disable(CTagwrightDoc&, CmdUI& ui) { ui.Enable(false); }
+
+const Row kRows[] = {
+    {{ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "save"},
+     [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
+    {{ID_FILE_SAVE_AS, "Save &As...", {}, "Save the active document with a new name", "Save As"},
+     [](CTagwrightDoc& d, int) { d.DoSave(QString(), true); }},
+    {{ID_FILE_CLOSE, "&Close", {}, "Close the active document", "Close"},
+     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {{ID_DOC_CLOSE, "Close", {}, "Close the document", "Close", "close"},
+     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {{ID_PREVIEW_DEFAULT_BROWSER, "&Preview in default browser", "F5",
+      "Preview the document in the system default browser", "Preview in system default browser",
+      "preview"},
+     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
+    {{ID_PREVIEW_BROWSER_1, "Preview in browser 1", "F6", "Preview the document in browser 1",
+      "Preview in browser 1", "browser1"},
+     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
+    {{ID_PREVIEW_BROWSER_2, "Preview in browser 2", "F7", "Preview the document in browser 2",
+      "Preview in browser 2", "browser2"},
+     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
+    {{ID_SOURCE, "Source", {}, "Show the source", "Source", "source"}, nullptr, Disable},
+    {{ID_PREVIEW, "Preview", {}, "Show the preview", "Preview", "preview"}, nullptr, Disable},
+    // The source types by number; their texts are the types' names.
+    {{ID_SOURCE_TYPE_FIRST}, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
+     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == d.SourceType()); },
+     0, kSourceTypeCount},
+};
 
 } // namespace
 
@@ -235,57 +266,11 @@ void CTagwrightDoc::RemoveView(CKDocView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-bool CTagwrightDoc::OnCommand(int id)
-{
-    if (id >= ID_SOURCE_TYPE_FIRST && id <= ID_SOURCE_TYPE_LAST) {
-        SetSourceType(id - ID_SOURCE_TYPE_FIRST);
-        return true;
-    }
-    switch (id) {
-    case ID_PREVIEW_DEFAULT_BROWSER:
-        ExternalPreview(*this, PreviewTarget::DefaultBrowser);
-        return true;
-    case ID_PREVIEW_BROWSER_1:
-        ExternalPreview(*this, PreviewTarget::Browser1);
-        return true;
-    case ID_PREVIEW_BROWSER_2:
-        ExternalPreview(*this, PreviewTarget::Browser2);
-        return true;
-    case ID_FILE_SAVE:
-        DoFileSave();
-        return true;
-    case ID_FILE_SAVE_AS:
-        DoSave(QString(), true);
-        return true;
-    case ID_FILE_CLOSE:
-    case ID_DOC_CLOSE:
-        emit closeRequested();
-        return true;
-    default:
-        return false;
-    }
-}
+bool CTagwrightDoc::OnCommand(int id) { return RunCommandRow<CTagwrightDoc>(*this, kRows, id); }
 
 bool CTagwrightDoc::OnUpdateCommand(CmdUI& ui)
 {
-    if (ui.id >= ID_SOURCE_TYPE_FIRST && ui.id <= ID_SOURCE_TYPE_LAST) {
-        ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == m_sourceType);
-        return true;
-    }
-    switch (ui.id) {
-    case ID_PREVIEW:
-    case ID_SOURCE:
-        ui.Enable(false);
-        return true;
-    case ID_PREVIEW_DEFAULT_BROWSER:
-    case ID_PREVIEW_BROWSER_1:
-    case ID_PREVIEW_BROWSER_2:
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-    case ID_FILE_CLOSE:
-    case ID_DOC_CLOSE:
-        return true;
-    default:
-        return false;
-    }
+    return UpdateCommandRow<CTagwrightDoc>(*this, kRows, ui);
 }
+
+std::span<const CommandRow<CTagwrightDoc>> CTagwrightDoc::CommandRows() { return kRows; }

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "doc/DocView.h"
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 class AppSettings;
@@ -73,6 +74,8 @@ public:
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
+    // The commands of the document.
+    static std::span<const CommandRow<CTagwrightDoc>> CommandRows();
 
 signals:
     void titleChanged();

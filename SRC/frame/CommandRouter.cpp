@@ -1,13 +1,15 @@
 // Command actions, routing along the chain of targets and the update passes.
 #include "frame/CommandRouter.h"
 
-#include "res/Commands.h"
+#include "res/Strings.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QTimer>
+
+#include <new>
 
 namespace {
 
@@ -20,8 +22,10 @@ QString FromView(std::string_view text)
 
 } // namespace
 
-CKCommandRouter::CKCommandRouter(Chain chain, QObject* parent)
-    : QObject(parent), m_chain(std::move(chain)), m_idleTimer(new QTimer(this))
+CKCommandRouter::CKCommandRouter(Chain chain, const CCommandCatalogue& catalogue, Report report,
+                                 QObject* parent)
+    : QObject(parent), m_chain(std::move(chain)), m_catalogue(catalogue),
+      m_report(std::move(report)), m_idleTimer(new QTimer(this))
 {
     m_idleTimer->setInterval(kIdleIntervalMs);
     connect(m_idleTimer, &QTimer::timeout, this, [this] {
@@ -36,10 +40,9 @@ QAction* CKCommandRouter::Action(int id)
     if (const auto it = m_actions.find(id); it != m_actions.end())
         return it->second;
     auto* action = new QAction(this);
-    if (const CommandInfo* info = FindCommand(id)) {
+    if (const CommandInfo* info = m_catalogue.Find(id)) {
         action->setText(FromView(info->menuText));
-        if (!info->shortcut.empty())
-            action->setShortcut(QKeySequence(FromView(info->shortcut)));
+        action->setShortcuts(QKeySequence::listFromString(FromView(info->keys)));
         action->setStatusTip(FromView(info->prompt));
         action->setToolTip(FromView(info->toolTip));
         if (!info->icon.empty())
@@ -56,11 +59,17 @@ QAction* CKCommandRouter::Action(int id)
 
 bool CKCommandRouter::Route(int id)
 {
-    // The handler may close the window that was first in the chain, so each target is asked
-    // from a fresh chain only once.
-    for (CKCommandTarget* target : m_chain())
-        if (target->OnCommand(id))
-            return true;
+    try {
+        // The handler may close the window that was first in the chain, so each target is
+        // asked from a fresh chain only once.
+        for (CKCommandTarget* target : m_chain())
+            if (target->OnCommand(id))
+                return true;
+    } catch (const std::bad_alloc&) {
+        if (m_report)
+            m_report(FromView(ResString(IDS_OUT_OF_MEMORY)));
+        return true;
+    }
     return false;
 }
 
@@ -77,7 +86,7 @@ void CKCommandRouter::Update(int id)
     QAction* action = it->second;
     action->setEnabled(handled && ui.enabled);
     if (handled && ui.hasText)
-        action->setText(ui.text);
+        action->setText(QString::fromStdString(ui.text));
     if (action->isCheckable())
         action->setChecked(ui.checked);
 }

@@ -1,11 +1,12 @@
-// Command routing: one action per command id, sent along the chain of targets (active view,
-// its document, the frame, the application), with update handlers run before a menu shows
-// and on an idle timer.
+// Command routing: one action per command id, built from the command rows (text, keys,
+// prompt, icon), sent along the chain of targets (active view, its document, the frame, the
+// application), with update handlers run before a menu shows and on an idle timer.
 #pragma once
 
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -19,20 +20,25 @@ class CKCommandRouter : public QObject {
     Q_OBJECT
 public:
     using Chain = std::function<std::vector<CKCommandTarget*>()>;
+    // Tells the user why a command could not finish.
+    using Report = std::function<void(const QString& text)>;
 
-    CKCommandRouter(Chain chain, QObject* parent);
+    CKCommandRouter(Chain chain, const CCommandCatalogue& catalogue, Report report, QObject* parent);
 
-    // The action of a command, created on first use from the command table (text, shortcut,
-    // prompt, icon); triggering it routes the command.
+    // The action of a command, created on first use from its row; triggering it routes the
+    // command.
     QAction* Action(int id);
 
-    // Sends the command along the chain; false when no target handled it.
+    // Sends the command along the chain; false when no target handled it. A command that
+    // runs out of memory is reported and counts as handled: the program goes on.
     bool Route(int id);
     // Runs the update handlers of one command; a command that no target handles is disabled.
     void Update(int id);
     void UpdateAll();
     // Updates the commands of a menu (and its submenus) just before it shows.
     void WatchMenu(QMenu* menu);
+
+    const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 
 signals:
     // After every idle pass, for the panes and other idle work of the frame.
@@ -42,6 +48,8 @@ private:
     void UpdateMenu(QMenu* menu);
 
     Chain m_chain;
+    const CCommandCatalogue& m_catalogue;
+    Report m_report;
     std::map<int, QAction*> m_actions;
     QTimer* m_idleTimer;
 };

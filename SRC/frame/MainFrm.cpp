@@ -1,15 +1,16 @@
 // The main window, its bars and panes, and the window commands.
 #include "frame/MainFrm.h"
 
-#include "doc/Tagwright.h"
+#include "doc/DocHost.h"
+#include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
-#include "doc/core/SourceTypes.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
+#include "syntax/SourceTypes.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,9 +46,11 @@ const std::pair<int, const char*> kPanes[] = {
 
 } // namespace
 
-CMainFrame::CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory viewFactory)
-    : m_app(app), m_settings(settings), m_viewFactory(std::move(viewFactory)),
-      m_router(new CKCommandRouter([this] { return RouteChain(); }, this))
+CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
+                       const CCommandCatalogue& catalogue, CKDocHost& host)
+    : m_documents(documents), m_settings(settings), m_viewFactory(std::move(viewFactory)),
+      m_router(new CKCommandRouter([this] { return RouteChain(); }, catalogue,
+                                   [&host](const QString& text) { host.ShowError(text); }, this))
 {
     Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Tagwright"));
@@ -58,9 +63,13 @@ CMainFrame::CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory
 
 CMainFrame::~CMainFrame()
 {
-    // Closing the windows below activates others; the frame no longer follows that.
-    if (m_mdi)
+    // Closing the windows below activates others; the frame no longer follows that. The
+    // document windows go while the frame is still whole, since their end reaches the
+    // document manager through the frame.
+    if (m_mdi) {
         m_mdi->disconnect(this);
+        delete m_mdi;
+    }
 }
 
 bool CMainFrame::Create()
@@ -97,7 +106,7 @@ std::vector<CKCommandTarget*> CMainFrame::RouteChain()
         chain.push_back(&view->Document());
     }
     chain.push_back(this);
-    chain.push_back(&m_app);
+    chain.push_back(&m_documents);
     return chain;
 }
 
@@ -220,7 +229,7 @@ QString CMainFrame::PaneText(int paneId) const
 
 void CMainFrame::UpdateMenusForDocuments()
 {
-    const bool haveDocument = !m_app.Documents().empty();
+    const bool haveDocument = !m_documents.Documents().empty();
     if (haveDocument == m_documentItemsShown)
         return;
     m_documentItemsShown = haveDocument;
@@ -240,7 +249,7 @@ void CMainFrame::UpdateMenusForDocuments()
 
 void CMainFrame::UpdateRecentFileItems()
 {
-    const std::vector<std::string>& paths = m_app.Recent().Paths();
+    const std::vector<std::string>& paths = m_documents.Recent().Paths();
     for (size_t i = 0; i < m_recentItems.size(); ++i) {
         QAction* action = m_recentItems[i];
         action->setVisible(i < paths.size());
@@ -279,7 +288,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
     QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
-    connect(frame, &CChildFrame::viewClosed, &m_app, &CTagwrightApp::OnViewClosed);
+    connect(frame, &CChildFrame::viewClosed, this,
+            [this](CTagwrightDoc* closed) { m_documents.OnViewClosed(closed); });
     connect(frame, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { UpdateTitles(); }); });
     sub->showMaximized();
     frame->setFocus();
@@ -343,62 +353,75 @@ void CMainFrame::CloseDocumentWindows(CTagwrightDoc& doc)
 
 void CMainFrame::OpenRequest(const CommandLine& request)
 {
-    m_app.OpenCommandLine(request);
+    m_documents.OpenCommandLine(request);
     raise();
     activateWindow();
 }
 
-bool CMainFrame::OnCommand(int id)
+std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
 {
-    switch (id) {
-    case ID_VIEW_TOOLBAR:
-        m_standardBar->setVisible(!m_standardBar->isVisible());
-        return true;
-    case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        return true;
-    case ID_WINDOW_NEW:
-        if (CTagwrightDoc* doc = ActiveDocument())
-            CreateChildFrame(*doc);
-        return true;
-    case ID_WINDOW_CASCADE:
-        m_mdi->cascadeSubWindows();
-        return true;
-    case ID_WINDOW_TILE:
-        m_mdi->tileSubWindows();
-        return true;
-    case ID_WINDOW_ARRANGE:
-        for (QMdiSubWindow* sub : m_mdi->subWindowList())
-            if (sub->isMinimized())
-                sub->showMinimized();
-        return true;
-    case ID_WINDOW_SPLIT:
-        if (CChildFrame* frame = ActiveChildFrame())
-            frame->ToggleSplit();
-        return true;
-    default:
-        return false;
-    }
+    using Row = CommandRow<CMainFrame>;
+    const auto needsDocument = [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.ActiveDocument() != nullptr); };
+    static const Row rows[] = {
+        {{ID_VIEW_TOOLBAR, "Standard Toolbar", {}, "Show or hide the toolbar", "Toggle ToolBar"},
+         [](CMainFrame& f, int) { f.m_standardBar->setVisible(!f.m_standardBar->isVisible()); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_standardBar->isVisible()); }},
+        {{ID_VIEW_STATUS_BAR, "&Status Bar", {}, "Show or hide the status bar", "Toggle StatusBar"},
+         [](CMainFrame& f, int) { f.statusBar()->setVisible(!f.statusBar()->isVisible()); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
+        {{ID_WINDOW_NEW, "&New Window", {}, "Open another window for the active document", "New Window"},
+         [](CMainFrame& f, int) {
+             if (CTagwrightDoc* doc = f.ActiveDocument())
+                 f.CreateChildFrame(*doc);
+         },
+         needsDocument},
+        {{ID_WINDOW_CASCADE, "&Cascade", {}, "Arrange windows so they overlap", "Cascade Windows"},
+         [](CMainFrame& f, int) { f.m_mdi->cascadeSubWindows(); }, needsDocument},
+        {{ID_WINDOW_TILE, "&Tile", {}, "Arrange windows as non-overlapping tiles", "Tile Windows"},
+         [](CMainFrame& f, int) { f.m_mdi->tileSubWindows(); }, needsDocument},
+        {{ID_WINDOW_ARRANGE, "&Arrange Icons", {}, "Arrange icons at the bottom of the window", "Arrange Icons"},
+         [](CMainFrame& f, int) { f.ArrangeIcons(); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.HasMinimizedWindows()); }},
+        {{ID_WINDOW_SPLIT, "S&plit", {}, "Split the active window into panes", "Split"},
+         [](CMainFrame& f, int) {
+             if (CChildFrame* frame = f.ActiveChildFrame())
+                 frame->ToggleSplit();
+         },
+         needsDocument},
+    };
+    return rows;
 }
+
+bool CMainFrame::OnCommand(int id) { return RunCommandRow<CMainFrame>(*this, CommandRows(), id); }
 
 bool CMainFrame::OnUpdateCommand(CmdUI& ui)
 {
-    switch (ui.id) {
-    case ID_VIEW_TOOLBAR:
-        ui.SetCheck(m_standardBar->isVisible());
-        return true;
-    case ID_VIEW_STATUS_BAR:
-        ui.SetCheck(statusBar()->isVisible());
-        return true;
-    case ID_WINDOW_NEW:
-    case ID_WINDOW_CASCADE:
-    case ID_WINDOW_TILE:
-    case ID_WINDOW_ARRANGE:
-    case ID_WINDOW_SPLIT:
-        ui.Enable(ActiveDocument() != nullptr);
-        return true;
-    default:
-        return false;
+    return UpdateCommandRow<CMainFrame>(*this, CommandRows(), ui);
+}
+
+bool CMainFrame::HasMinimizedWindows() const
+{
+    const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
+    return std::any_of(subs.begin(), subs.end(), [](QMdiSubWindow* sub) { return sub->isMinimized(); });
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // The minimised windows line up along the bottom edge, left to right, in a new row above
+    // when a row is full.
+    const int width = m_mdi->viewport()->width();
+    int x = 0;
+    int rowBottom = m_mdi->viewport()->height();
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > width) {
+            x = 0;
+            rowBottom -= size.height();
+        }
+        sub->move(x, rowBottom - size.height());
+        x += size.width();
     }
 }
 
@@ -423,7 +446,7 @@ bool CMainFrame::event(QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_app.SaveAllModified()) {
+    if (!m_documents.SaveAllModified()) {
         event->ignore();
         return;
     }

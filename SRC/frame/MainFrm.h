@@ -3,17 +3,19 @@
 #pragma once
 
 #include "doc/DocView.h"
-#include "frame/CommandTarget.h"
+#include "res/CommandTarget.h"
 
 #include <QMainWindow>
 
 #include <map>
+#include <span>
 #include <vector>
 
 class AppSettings;
 class CChildFrame;
 class CKCommandRouter;
-class CTagwrightApp;
+class CKDocHost;
+class CKDocManager;
 class CTagwrightDoc;
 struct CommandLine;
 class QLabel;
@@ -25,7 +27,10 @@ class QToolBar;
 class CMainFrame : public QMainWindow, public CKCommandTarget {
     Q_OBJECT
 public:
-    CMainFrame(CTagwrightApp& app, AppSettings& settings, DocViewFactory viewFactory);
+    // The rows of catalogue give the commands their texts, keys and icons; host tells the user
+    // of a command that could not finish.
+    CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
+               const CCommandCatalogue& catalogue, CKDocHost& host);
     ~CMainFrame() override;
 
     // Builds the bars, the panes and the clock.
@@ -48,6 +53,8 @@ public:
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
+    // The commands of the main window.
+    static std::span<const CommandRow<CMainFrame>> CommandRows();
 
     // The text of a status pane, for tests and the idle update.
     QString PaneText(int paneId) const;
@@ -66,9 +73,11 @@ private:
     void UpdateMenusForDocuments();
     void UpdateRecentFileItems();
     void UpdateTitles();
+    void ArrangeIcons();
+    bool HasMinimizedWindows() const;
     std::vector<CKCommandTarget*> RouteChain();
 
-    CTagwrightApp& m_app;
+    CKDocManager& m_documents;
     AppSettings& m_settings;
     DocViewFactory m_viewFactory;
     CKCommandRouter* m_router;

@@ -31,7 +31,7 @@ enum CommandId : int {
     ID_SOURCE_TYPE_FIRST = 37500, // 23 source types, 37500-37522
     ID_SOURCE_TYPE_LAST = 37522,
 
-    // Caret movement; each extending variant (with Shift) is the id after it.
+    // Caret movement and its extending variants (with Shift).
     ID_EDIT_CHAR_LEFT = 37100,
     ID_EDIT_EXT_CHAR_LEFT = 37101,
     ID_EDIT_CHAR_RIGHT = 37102,

@@ -1,20 +1,9 @@
-// The command vocabulary: texts, shortcuts, prompts and icons of the commands, the menus and
-// the toolbars that show them.
+// The main menus and the toolbars: which commands they show, in order. The commands' texts,
+// keys and icons come from the rows of the components that handle them.
 #pragma once
 
 #include <span>
 #include <string_view>
-
-struct CommandInfo {
-    int id;
-    std::string_view menuText; // with "&" before the mnemonic
-    std::string_view shortcut; // in portable key-sequence text, "Ctrl+S"
-    std::string_view prompt;   // shown in the message pane while the item is highlighted
-    std::string_view toolTip;
-    std::string_view icon;     // resource name of the toolbar image, empty for none
-};
-
-const CommandInfo* FindCommand(int id);
 
 enum class MenuItemKind {
     Command,

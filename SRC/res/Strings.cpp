@@ -63,6 +63,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DEBUG_CLOSE_TIP, "Close application (don't start)"},
     {IDS_FILE_ENCODING, "File encoding:"},
     {IDS_LINE_ENDING, "Line ending:"},
+    {IDS_OUT_OF_MEMORY, "There is not enough memory to finish the command."},
+    {IDS_ABOUT_TITLE, "About Tagwright"},
     {IDS_MACRO_CANNOT_WRITE, "Cannot open file for writing!"},
     {IDS_MACRO_CANNOT_READ, "Cannot open file for read!"},
     {IDS_MACRO_BAD_FILE, "Bad macroses file, or file for older version of editor"},

@@ -1,7 +1,7 @@
 // Source type to line parser.
 #include "syntax/ParseDispatch.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/CLikeParsers.h"
 #include "syntax/HtmlParser.h"
 #include "syntax/LispParsers.h"

@@ -6,11 +6,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace {
 
+// Lengths are at most kMaxLineLength, so the rounded allocation fits an int.
 int CapacityFor(int length) { return (length / 16 + 1) * 16; }
+
+// Whether a line of this many bytes may be held.
+bool FitsLine(int64_t length) { return length <= CKTextBuffer::kMaxLineLength; }
 
 bool IsSingleBit(uint32_t flag) { return flag != 0 && (flag & (flag - 1)) == 0; }
 
@@ -31,20 +36,25 @@ LineInfo CKTextBuffer::MakeLine(const char* bytes, int length)
     return line;
 }
 
+// Makes room for length bytes without changing the text; throws when memory runs out.
+void CKTextBuffer::ReserveLine(LineInfo& line, int length)
+{
+    if (length <= line.capacity)
+        return;
+    const int capacity = CapacityFor(length);
+    char* text = static_cast<char*>(std::realloc(line.text, capacity));
+    if (!text)
+        throw std::bad_alloc();
+    line.text = text;
+    line.capacity = capacity;
+}
+
 void CKTextBuffer::AppendToLine(LineInfo& line, const char* bytes, int length)
 {
-    const int newLength = line.length + length;
-    if (newLength > line.capacity) {
-        const int capacity = CapacityFor(newLength);
-        char* text = static_cast<char*>(std::realloc(line.text, capacity));
-        if (!text)
-            throw std::bad_alloc();
-        line.text = text;
-        line.capacity = capacity;
-    }
+    ReserveLine(line, line.length + length);
     if (length > 0)
         std::memcpy(line.text + line.length, bytes, length);
-    line.length = newLength;
+    line.length += length;
 }
 
 void CKTextBuffer::FreeLines(LineArray& lines)
@@ -215,11 +225,13 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
     if (m_readOnly || !IsValidPosition(line, ch))
         return false;
 
-    // Growing the line may move its bytes; text taken from the line itself needs a copy.
+    // Growing the line may move its bytes; text taken from the line itself needs a copy. The
+    // text may come from anywhere, so the addresses are compared through std::less.
     std::string own;
     const char* lineBytes = m_lines[line].text;
-    if (!text.empty() && text.data() < lineBytes + m_lines[line].capacity
-        && lineBytes < text.data() + text.size()) {
+    const std::less<const char*> before;
+    if (!text.empty() && before(text.data(), lineBytes + m_lines[line].capacity)
+        && before(lineBytes, text.data() + text.size())) {
         own.assign(text);
         text = own;
     }
@@ -239,7 +251,21 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
             ++pos;
     }
 
+    // Every line the insertion makes must fit; each one is checked before anything changes.
     LineInfo& first = m_lines[line];
+    const int64_t tail = first.length - ch;
+    if (segments.size() == 1) {
+        if (!FitsLine(first.length + int64_t(segments.front().size())))
+            return false;
+    } else {
+        if (!FitsLine(ch + int64_t(segments.front().size()))
+            || !FitsLine(int64_t(segments.back().size()) + tail))
+            return false;
+        for (size_t i = 1; i + 1 < segments.size(); ++i)
+            if (!FitsLine(int64_t(segments[i].size())))
+                return false;
+    }
+
     const int segmentLength = static_cast<int>(segments.front().size());
     if (segments.size() == 1) {
         const int tailLength = first.length - ch;
@@ -257,6 +283,8 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
                 newLines.push_back(MakeLine(segments[i].data(), int(segments[i].size())));
             endChar = newLines.back().length;
             AppendToLine(newLines.back(), first.text + ch, first.length - ch);
+            // The head's room comes first, so that nothing can fail once lines are moved.
+            ReserveLine(first, ch + segmentLength);
             m_lines.InsertGap(line + 1, added);
         } catch (...) {
             for (LineInfo& made : newLines)
@@ -289,6 +317,11 @@ bool CKTextBuffer::RawDelete(CKBufferView* source, int startLine, int startChar,
     uint32_t flags;
     if (startLine != endLine) {
         const LineInfo& last = m_lines[endLine];
+        const int64_t joined = int64_t(startChar) + last.length - endChar;
+        if (!FitsLine(joined))
+            return false;
+        // The room is made before the first line is cut, so a failed allocation changes nothing.
+        ReserveLine(first, static_cast<int>(joined));
         first.length = startChar;
         AppendToLine(first, last.text + endChar, last.length - endChar);
         for (int i = startLine + 1; i <= endLine; ++i)

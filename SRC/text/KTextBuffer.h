@@ -5,6 +5,7 @@
 #include "text/TextTypes.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -85,6 +86,8 @@ class CKTextBuffer {
 public:
     static constexpr int kUndoLimit = 2048;
     static constexpr int kLoadGrowStep = 4096;
+    // The longest line: its allocation, rounded up to 16 bytes, still fits an int.
+    static constexpr int kMaxLineLength = INT32_MAX - 16;
 
     CKTextBuffer() = default;
     CKTextBuffer(const CKTextBuffer&) = delete;
@@ -97,7 +100,8 @@ public:
     bool IsInitialised() const { return m_initialised; }
 
     // Files. lineEnding -1 detects on load and means the buffer's own mode on save.
-    // On failure LastError() holds the system's error number.
+    // On failure LastError() holds the system's error number and LastErrorText() the reason,
+    // for a message that names the file.
     bool Load(const char* path, int lineEnding = -1, int codePage = 0);
     bool Save(const char* path, int lineEnding = -1, bool clearModified = true);
     int LastError() const { return m_lastError; }
@@ -138,7 +142,9 @@ public:
     void AttachView(CKBufferView* view);
     void DetachView(CKBufferView* view);
 
-    // Changes. False means nothing changed: a read-only buffer or an invalid position.
+    // Changes. False means nothing changed: a read-only buffer, an invalid position or a line
+    // that would grow past kMaxLineLength. A failed allocation throws std::bad_alloc and
+    // leaves the text as it was.
     bool RawInsert(CKBufferView* source, int line, int ch, std::string_view text, int& endLine,
                    int& endChar);
     bool RawDelete(CKBufferView* source, int startLine, int startChar, int endLine, int endChar);
@@ -175,6 +181,7 @@ private:
     using LineArray = GrowableArray<LineInfo>;
 
     static LineInfo MakeLine(const char* bytes, int length);
+    static void ReserveLine(LineInfo& line, int length);
     static void AppendToLine(LineInfo& line, const char* bytes, int length);
     static void FreeLines(LineArray& lines);
     void ResetHistory();
@@ -184,6 +191,7 @@ private:
     void MakeRoomForRecord();
     void SettleModifiedAfterHistoryMove();
     bool SaveFile(const char* path, int lineEnding);
+    bool SetLastError(int error, std::string text = {});
 
     bool m_initialised = false;
     bool m_readOnly = false;
@@ -202,5 +210,6 @@ private:
 
     bool m_backupOnSave = true;
     int m_lastError = 0;
+    std::string m_lastErrorText; // empty: the system's text for m_lastError
     int64_t m_lossyBytes = 0;
 };

@@ -16,6 +16,9 @@
 namespace {
 
 constexpr size_t kReadBlock = 32768;
+constexpr int64_t kGrowthAllowance = int64_t{1} << 20;
+const char* const kNotRegularFile = "It is not a regular file.";
+const char* const kLineTooLong = "It holds a line longer than the editor can hold (2 GB).";
 
 class FileDescriptor {
 public:
@@ -86,7 +89,7 @@ public:
             const char* stop = lf ? lf : end;
             TrackCrRun(p, stop);
             if (!lf) {
-                m_pending.append(p, end - p);
+                Keep(p, end);
                 return;
             }
             if (!m_crlf || m_crMatched) {
@@ -94,12 +97,12 @@ public:
                 if (m_pending.empty()) {
                     m_add(m_context, p, lf - p - cut);
                 } else {
-                    m_pending.append(p, lf - p);
+                    Keep(p, lf);
                     m_add(m_context, m_pending.data(), m_pending.size() - cut);
                     m_pending.clear();
                 }
             } else {
-                m_pending.append(p, lf + 1 - p);
+                Keep(p, lf + 1);
             }
             m_crMatched = false;
             p = lf + 1;
@@ -109,6 +112,15 @@ public:
     void Finish() { m_add(m_context, m_pending.data(), m_pending.size()); }
 
 private:
+    // Holds bytes of a line that is not complete yet; a line too long for the buffer ends
+    // the load here rather than after it has filled the memory.
+    void Keep(const char* begin, const char* end)
+    {
+        if (m_pending.size() + (end - begin) > static_cast<size_t>(CKTextBuffer::kMaxLineLength))
+            throw std::length_error("line too long");
+        m_pending.append(begin, end - begin);
+    }
+
     void TrackCrRun(const char* begin, const char* end)
     {
         if (!m_crlf || begin == end)
@@ -129,25 +141,41 @@ private:
 
 } // namespace
 
-std::string CKTextBuffer::LastErrorText() const { return SystemErrorText(m_lastError); }
+std::string CKTextBuffer::LastErrorText() const
+{
+    return m_lastErrorText.empty() ? SystemErrorText(m_lastError) : m_lastErrorText;
+}
+
+bool CKTextBuffer::SetLastError(int error, std::string text)
+{
+    m_lastError = error;
+    m_lastErrorText = std::move(text);
+    return false;
+}
 
 bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
 {
-    m_lastError = 0;
+    SetLastError(0);
+    // Only regular files are read: a FIFO or a device may block for ever or never end. The
+    // open does not block either, for a file that turns into something else meanwhile.
     struct stat st;
-    if (stat(path, &st) != 0) {
-        m_lastError = errno;
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        m_lastError = EISDIR;
-        return false;
-    }
-    FileDescriptor fd(open(path, O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        m_lastError = errno;
-        return false;
-    }
+    if (stat(path, &st) != 0)
+        return SetLastError(errno);
+    if (S_ISDIR(st.st_mode))
+        return SetLastError(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return SetLastError(EINVAL, kNotRegularFile);
+    FileDescriptor fd(open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0)
+        return SetLastError(errno);
+    if (fstat(fd.Get(), &st) != 0)
+        return SetLastError(errno);
+    if (!S_ISREG(st.st_mode))
+        return SetLastError(EINVAL, kNotRegularFile);
+    // A file may grow a little while it is read (a log being written); one that keeps
+    // growing would fill the memory.
+    const int64_t sizeLimit = static_cast<int64_t>(st.st_size) + kGrowthAllowance;
+    int64_t total = 0;
     posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // The text is built aside and takes the buffer's place only when the whole file is read,
@@ -158,17 +186,16 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
     try {
         const auto block = std::make_unique<char[]>(kReadBlock);
         ssize_t n = ReadBlock(fd.Get(), block.get(), kReadBlock);
-        if (n < 0) {
-            m_lastError = errno;
-            return false;
-        }
+        if (n < 0)
+            return SetLastError(errno);
+        total = n;
         lossy += ConvertBlock(block.get(), n, codePage);
         if (mode < 0)
             mode = DetectLineEnding(block.get(), n);
 
         lines.SetGrowStep(kLoadGrowStep);
         const auto addLine = [](void* context, const char* bytes, size_t length) {
-            if (length > INT32_MAX)
+            if (length > static_cast<size_t>(kMaxLineLength))
                 throw std::length_error("line too long");
             static_cast<LineArray*>(context)->Append(MakeLine(bytes, static_cast<int>(length)));
         };
@@ -177,21 +204,23 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
             splitter.Feed(block.get(), block.get() + n);
             n = ReadBlock(fd.Get(), block.get(), kReadBlock);
             if (n < 0) {
-                m_lastError = errno;
                 FreeLines(lines);
-                return false;
+                return SetLastError(errno);
+            }
+            total += n;
+            if (total > sizeLimit) {
+                FreeLines(lines);
+                return SetLastError(EFBIG, "The file kept growing while it was read.");
             }
             lossy += ConvertBlock(block.get(), n, codePage);
         }
         splitter.Finish();
     } catch (const std::bad_alloc&) {
         FreeLines(lines);
-        m_lastError = ENOMEM;
-        return false;
+        return SetLastError(ENOMEM);
     } catch (const std::length_error&) {
         FreeLines(lines);
-        m_lastError = EFBIG;
-        return false;
+        return SetLastError(EFBIG, kLineTooLong);
     }
 
     FreeLines(m_lines);
@@ -209,7 +238,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
 
 bool CKTextBuffer::Save(const char* path, int lineEnding, bool clearModified)
 {
-    m_lastError = 0;
+    SetLastError(0);
     if (!SaveFile(path, lineEnding < 0 ? m_lineEnding : lineEnding))
         return false;
     if (clearModified) {
@@ -234,6 +263,6 @@ bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
     if (ok)
         ok = writer.Commit(m_backupOnSave);
     if (!ok)
-        m_lastError = writer.Error();
+        SetLastError(writer.Error(), writer.ErrorText());
     return ok;
 }

@@ -1,22 +1,24 @@
-// The read-only text view: shows a text buffer with syntax colours, scrolls, moves the caret,
-// selects with keys and mouse, copies and drags text out. The editing view derives from it.
+// The read-only text view: the widget over a view model and the line painter. It turns keys,
+// mouse, scroll bars and timers into calls of the model and paints the lines the model shows.
+// The editing view derives from it.
 #pragma once
 
 #include "doc/DocView.h"
-#include "doc/core/GlobalSettings.h"
-#include "res/CommandIds.h"
+#include "doc/core/AppSettings.h"
+#include "res/CommandTarget.h"
 #include "syntax/LineParse.h"
 #include "text/TextTypes.h"
-#include "view/core/CaretMoves.h"
+#include "view/LinePainter.h"
 #include "view/core/LineCaches.h"
+#include "view/core/ViewModel.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QKeySequence>
 #include <QPixmap>
-#include <QRawFont>
 
-#include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,11 +29,24 @@ class QMimeData;
 class CKTextView : public QAbstractScrollArea,
                    public CKDocView,
                    public CKBufferView,
-                   public CLineSource {
+                   public CLineSource,
+                   public CSettingsListener,
+                   protected CViewModelHost {
     Q_OBJECT
 public:
-    explicit CKTextView(CTagwrightDoc& doc, QWidget* parent = nullptr);
+    // Makes a view of type T (CKTextView or a view derived from it) and binds it to its
+    // document's buffer once it is complete, so the derived view's overrides take part.
+    template <class T = CKTextView>
+    static T* Create(CTagwrightDoc& doc, QWidget* parent = nullptr)
+    {
+        auto* view = new T(doc, parent);
+        view->Bind();
+        return view;
+    }
     ~CKTextView() override;
+
+    // The commands of the view.
+    static std::span<const CommandRow<CKTextView>> CommandRows();
 
     // The document view.
     QWidget* Widget() override { return this; }
@@ -41,14 +56,20 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
 
+    // The settings the view shows (font, colours, tab size, margin) changed.
+    void OnSettingsChanged() override;
+
     // Layout.
     virtual void ResetLayout();
     virtual void SyncSiblings(bool vertical);
     virtual void FollowSibling(const CKTextView& source, bool vertical);
-    virtual int LineCount() const;
+    int LineCount() const override;
     int LineLength(int line) const override;
     const char* LineText(int line) const override;
-    std::string_view Line(int line) const { return {LineText(line), size_t(LineLength(line))}; }
+    std::string_view Line(int line) const override
+    {
+        return {LineText(line), static_cast<size_t>(LineLength(line))};
+    }
     virtual int DisplayWidth(int line);
     virtual uint32_t LineFlags(int line) const;
     virtual void CopyText(TextPoint start, TextPoint end, std::string& out) const;
@@ -59,12 +80,8 @@ public:
     virtual QMimeData* PrepareDragData();
     virtual Qt::DropActions DragEffects() const { return Qt::CopyAction; }
     virtual void AfterDragDrop(Qt::DropAction) {}
-    // Background and text colour (0xRRGGBB) of a line by its flags; present false for none.
-    struct Highlight {
-        bool present = false;
-        QColor background, text;
-        bool fillRest = false;
-    };
+    using Highlight = HighlightColours;
+    // Colours of a line by its flags; present false for none.
     virtual Highlight LineHighlight(int line) const;
     // Paint one line (or -1 below the text) and its margin into a strip one line high.
     virtual void PaintLine(QPainter& painter, const QRect& rect, int line);
@@ -83,41 +100,46 @@ public:
     bool ViewWhitespace() const { return m_viewWhitespace; }
     void SetSiblings(CKViewSiblings* siblings) { m_siblings = siblings; }
 
-    int ColumnOfChar(int line, int index) const;
-    int CharOfColumn(int line, int column) const;
+    int ColumnOfChar(int line, int index) const { return m_model.ColumnOfChar(line, index); }
+    int CharOfColumn(int line, int column) const { return m_model.CharOfColumn(line, column); }
     TextPoint PixelToPosition(int x, int y);
     QPoint PositionToPixel(TextPoint p);
     uint32_t StateBeforeLine(int line);
     void ScrollTopTo(int newTop, bool immediate, bool updateBar = true);
     void ScrollLeftTo(int newOffset, bool immediate, bool updateBar = true);
-    void RevealPosition(TextPoint p);
+    void RevealPosition(TextPoint p) { m_model.RevealPosition(p); }
     void PlaceCaret();
     void RepaintLines(int first, int last = -1);
 
     int GetLineHeight();
     int GetCharWidth();
-    int ScreenLines();
-    int ScreenChars();
-    int LargestLineWidth();
+    int ScreenLines() override;
+    int ScreenChars() override;
+    int LargestLineWidth() override;
     int MarginWidth() const;
-    int TopLine() const { return m_topLine; }
-    int OffsetChar() const { return m_offsetChar; }
+    int TopLine() const { return m_model.TopLine(); }
+    int OffsetChar() const { return m_model.OffsetChar(); }
 
     // Caret and selection.
-    TextPoint CursorPos() const { return m_cursor; }
-    void SetCursorPos(TextPoint p);
-    TextPoint Anchor() const { return m_anchor; }
-    void SetAnchor(TextPoint p) { m_anchor = p; }
-    void SetSelection(TextPoint start, TextPoint end);
-    TextPoint SelectionStart() const { return m_selStart; }
-    TextPoint SelectionEnd() const { return m_selEnd; }
-    bool HasSelection() const { return !(m_selStart == m_selEnd); }
-    TextRange OrderedSelection() const { return Ordered(m_selStart, m_selEnd); }
-    bool IsInsideSelection(TextPoint p) const { return IsInside(OrderedSelection(), p); }
-    int IdealColumn() const { return m_idealColumn; }
+    CTextViewModel& Model() { return m_model; }
+    const CTextViewModel& Model() const { return m_model; }
+    TextPoint CursorPos() const { return m_model.Cursor(); }
+    void SetCursorPos(TextPoint p) { m_model.SetCursor(p); }
+    TextPoint Anchor() const { return m_model.Anchor(); }
+    void SetAnchor(TextPoint p) { m_model.SetAnchor(p); }
+    void SetSelection(TextPoint start, TextPoint end) { m_model.SetSelection(start, end); }
+    TextPoint SelectionStart() const { return m_model.SelectionStart(); }
+    TextPoint SelectionEnd() const { return m_model.SelectionEnd(); }
+    bool HasSelection() const { return m_model.HasSelection(); }
+    TextRange OrderedSelection() const { return m_model.OrderedSelection(); }
+    bool IsInsideSelection(TextPoint p) const { return m_model.IsInsideSelection(p); }
+    int IdealColumn() const { return m_model.IdealColumn(); }
     bool IsDragSelecting() const { return m_dragSelecting; }
     bool IsCaretShown() const { return m_caretShown; }
     QRect CaretRect() const { return m_caretRect; }
+
+    // Copies the selection to the clipboard.
+    void Copy();
 
     // Paints the client area's strips that meet dirty onto painter, as the screen shows them.
     void PaintClient(QPainter& painter, const QRect& dirty);
@@ -127,6 +149,11 @@ public:
     const CParseStateCache& StateCache() const { return m_states; }
 
 protected:
+    // Construction does no binding: Create binds once the object is complete.
+    explicit CKTextView(CTagwrightDoc& doc, QWidget* parent = nullptr);
+    // Joins the document, follows its settings and binds to its buffer.
+    virtual void Bind();
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int, int) override {}
@@ -141,58 +168,49 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
     GlobalSettings& Settings() const;
-    const CCaretText CaretText() const { return CCaretText(*this, LineCount()); }
+
+    // The command a key runs in this view, or 0. A derived view looks in its own rows first
+    // and then asks the text view.
+    virtual int CommandForKey(const QKeySequence& pressed) const;
+    // The command of rows whose default keys include pressed, or 0.
+    template <class T>
+    static int CommandOfKeys(std::span<const CommandRow<T>> rows, const QKeySequence& pressed)
+    {
+        for (const CommandRow<T>& row : rows) {
+            const std::string_view text = row.info.keys;
+            const QString keys = QString::fromLatin1(text.data(), qsizetype(text.size()));
+            if (!keys.isEmpty() && QKeySequence::listFromString(keys).contains(pressed))
+                return row.info.id;
+        }
+        return 0;
+    }
+
+    // The model's view of the window.
+    int TabSize() const override { return m_tabSize; }
+    void ScrollToLine(int top, bool immediate) override;
+    void ScrollToColumn(int offset) override;
+    void SelectionChanged(TextRange before, TextRange after) override;
+    void CaretMoved() override { PlaceCaret(); }
 
     bool m_vertBarSuspended = false;
     bool m_horzBarSuspended = false;
 
 private:
+    // Settings the view shows, read when it binds and when they change.
+    void ReadSettings();
     // Scroll bars.
     void RecalcVertBar(bool positionOnly = false);
     void RecalcHorzBar(bool positionOnly = false);
     void OnVertBarAction(int action);
     void OnHorzBarAction(int action);
-    void ScrollVertically(int newTop, bool immediate);
-    void ScrollHorizontally(int newOffset);
 
     // Painting.
-    void MeasureFont();
-    const QFont& ViewFont();
-    QColor ClassText(int colourClass) const;
-    QColor ClassBackground(int colourClass) const;
-    void PaintRun(QPainter& painter, QPoint& origin, const QRect& rect, std::string_view text,
-                  int start, int count, int line, const QColor& textColour,
-                  const QColor& background);
-    void DrawPart(QPainter& painter, QPoint& origin, const QRect& rect, std::string_view text,
-                  int start, int count, const QColor& textColour, const QColor& background);
+    const CGlyphCache& Glyphs();
     void DrawCaret(QPainter& painter);
     const QPixmap& MarginIcons();
 
-    // Caret movement.
-    void FinishMove(bool extend, bool keepIdealColumn = false);
-    void MoveCharLeft(bool extend);
-    void MoveCharRight(bool extend);
-    void MoveWordLeft(bool extend);
-    void MoveWordRight(bool extend);
-    void MoveLineUp(bool extend);
-    void MoveLineDown(bool extend);
-    void MovePageUp(bool extend);
-    void MovePageDown(bool extend);
-    void ScrollOneLine(int direction);
-    void MoveHome(bool extend);
-    void MoveLineEnd(bool extend);
-    void MoveTextBegin(bool extend);
-    void MoveTextEnd(bool extend);
-    void Copy();
-    void SelectAll();
-    bool RunMoveCommand(int id);
-
     // Mouse.
     TextPoint RoundedPosition(QPoint pos);
-    TextPoint LastLineEnd() const;
-    TextPoint LineAfter(int line) const;
-    void SelectWordsBetween(TextPoint anchor, TextPoint cursor);
-    void TrackSelection(QPoint pos, bool finalMove);
     void AutoScroll();
     void EndDragSelecting();
     void StartTextDrag();
@@ -201,38 +219,26 @@ private:
     CTagwrightDoc& m_doc;
     CKTextBuffer* m_buffer = nullptr;
     CKViewSiblings* m_siblings = nullptr;
+    CTextViewModel m_model{*this};
+    bool m_bound = false;
 
     LogFont m_fontDescription;
-    std::optional<QFont> m_font;
-    int m_lineHeight = -1;
-    int m_charWidth = -1;
-    int m_ascent = 0;
+    ViewColours m_colours;
+    int m_tabSize = 4;
+    bool m_marginShown = true;
+    CGlyphCache m_glyphs;
     int m_screenLines = -1;
     int m_screenChars = -1;
     int m_largestWidth = -1;
-    int m_topLine = 0;
-    int m_offsetChar = 0;
     CParseStateCache m_states;
     CLineWidthCache m_widths;
     QPixmap m_strip;
     QPixmap m_marginIcons;
     std::vector<ColourBlock> m_blocks;
-    std::string m_expanded;
-    // Glyphs of the view font by byte (0: the font has none, the character is drawn through
-    // a fallback font), placed one cell each so that no glyph width shifts the line.
-    QRawFont m_rawFont;
-    std::array<quint32, 256> m_glyphs{};
-    QList<quint32> m_runGlyphs;
-    QList<QPointF> m_runPositions;
 
     bool m_viewWhitespace = false;
     bool m_focused = false;
     bool m_cursorHidden = false;
-    TextPoint m_cursor;
-    TextPoint m_anchor;
-    TextPoint m_selStart;
-    TextPoint m_selEnd;
-    int m_idealColumn = -1;
 
     bool m_caretShown = false;
     bool m_caretBlinkOn = false;
@@ -240,13 +246,9 @@ private:
     QBasicTimer m_caretTimer;
 
     bool m_dragSelecting = false;
-    bool m_wordMode = false;
-    bool m_lineMode = false;
     bool m_preparingToDrag = false;
-    bool m_draggingText = false;
-    TextPoint m_dragStart;
-    TextPoint m_dragEnd;
     QPoint m_mousePos; // last position seen while selecting, in viewport pixels
     QBasicTimer m_autoScrollTimer;
+    QPoint m_wheelRest; // wheel angle not yet scrolled, in eighths of a degree
     bool m_barUpdate = false; // the view sets a scroll bar itself
 };

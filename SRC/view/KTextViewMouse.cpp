@@ -1,15 +1,14 @@
-// Mouse selection of the text view (characters, words, lines), the auto-scroll timer, double
-// and right clicks, the pointer shapes, and dragging the selection out as plain text.
+// Mouse selection of the text view (characters, Ctrl for words, the margin for lines, Ctrl in
+// the margin for all), the auto-scroll timer, the pointer shapes, and dragging the selection
+// out as text.
 #include "view/KTextView.h"
 
-#include "text/QtText.h"
+#include "controls/QtText.h"
 #include "view/MarginArt.h"
 
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
-
-#include <algorithm>
 
 namespace {
 
@@ -22,25 +21,6 @@ TextPoint CKTextView::RoundedPosition(QPoint pos)
     return PixelToPosition(pos.x() + GetCharWidth() / 2, pos.y());
 }
 
-TextPoint CKTextView::LineAfter(int line) const
-{
-    return line + 1 < LineCount() ? TextPoint{0, line + 1} : LastLineEnd();
-}
-
-void CKTextView::SelectWordsBetween(TextPoint anchor, TextPoint cursor)
-{
-    TextPoint start, end;
-    if (IsBefore(cursor, anchor)) {
-        start = {WordStartAt(Line(cursor.y), cursor.x), cursor.y};
-        end = {WordEndAt(Line(anchor.y), anchor.x), anchor.y};
-    } else {
-        start = {WordStartAt(Line(anchor.y), anchor.x), anchor.y};
-        end = {WordEndAt(Line(cursor.y), cursor.x), cursor.y};
-    }
-    SetSelection(start, end);
-    m_cursor = end;
-}
-
 void CKTextView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
@@ -49,10 +29,8 @@ void CKTextView::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::RightButton) {
         const TextPoint p = RoundedPosition(pos);
         if (!IsInsideSelection(p)) {
-            m_cursor = m_anchor = p;
-            SetSelection(p, p);
-            RevealPosition(p);
-            PlaceCaret();
+            m_model.PlaceAt(p);
+            m_model.RevealPosition(p);
         }
         return;
     }
@@ -64,62 +42,15 @@ void CKTextView::mousePressEvent(QMouseEvent* event)
             m_preparingToDrag = true;
             return;
         }
-        m_cursor = RoundedPosition(pos);
-        m_idealColumn = ColumnOfChar(m_cursor.y, m_cursor.x);
-        if (!shift)
-            m_anchor = m_cursor;
-        PlaceCaret();
-        RevealPosition(m_cursor);
-        if (ctrl)
-            SelectWordsBetween(m_anchor, m_cursor);
-        else
-            SetSelection(m_anchor, m_cursor);
-        PlaceCaret();
-        m_wordMode = ctrl;
-        m_lineMode = false;
+        m_model.StartCharSelection(RoundedPosition(pos), shift, ctrl);
+    } else if (ctrl) {
+        m_model.SelectAll();
+        return;
     } else {
-        if (ctrl) {
-            SelectAll();
-            return;
-        }
-        const int line = PixelToPosition(pos.x(), pos.y()).y;
-        m_cursor = {0, line};
-        m_idealColumn = 0;
-        if (!shift)
-            m_anchor = {0, line};
-        SetSelection(LineAfter(m_anchor.y), {0, m_cursor.y});
-        PlaceCaret();
-        RevealPosition(m_cursor);
-        m_lineMode = true;
-        m_wordMode = false;
+        m_model.StartLineSelection(PixelToPosition(pos.x(), pos.y()).y, shift);
     }
     m_dragSelecting = true;
     m_autoScrollTimer.start(kAutoScrollMs, this);
-}
-
-void CKTextView::TrackSelection(QPoint pos, bool finalMove)
-{
-    const TextPoint p = RoundedPosition(pos);
-    if (m_lineMode && (pos.x() < MarginWidth() || finalMove)) {
-        if (p.y < m_anchor.y)
-            SetSelection(LineAfter(m_anchor.y), {0, p.y});
-        else
-            SetSelection({0, m_anchor.y}, LineAfter(p.y));
-        m_cursor = {0, p.y};
-        PlaceCaret();
-        return;
-    }
-    if (m_lineMode) {
-        viewport()->setCursor(Qt::IBeamCursor);
-        m_lineMode = m_wordMode = false;
-    }
-    m_cursor = p;
-    if (m_wordMode)
-        SelectWordsBetween(m_anchor, p);
-    else
-        SetSelection(m_anchor, p);
-    m_idealColumn = ColumnOfChar(m_cursor.y, m_cursor.x);
-    PlaceCaret();
 }
 
 void CKTextView::mouseMoveEvent(QMouseEvent* event)
@@ -127,7 +58,10 @@ void CKTextView::mouseMoveEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     if (m_dragSelecting) {
         m_mousePos = pos;
-        TrackSelection(pos, false);
+        const bool lineMode = m_model.LineMode();
+        m_model.TrackSelection(RoundedPosition(pos), pos.x() < MarginWidth(), false);
+        if (lineMode && !m_model.LineMode())
+            viewport()->setCursor(Qt::IBeamCursor);
         return;
     }
     if (m_preparingToDrag && (event->buttons() & Qt::LeftButton)) {
@@ -145,16 +79,13 @@ void CKTextView::mouseReleaseEvent(QMouseEvent* event)
         return;
     const QPoint pos = event->position().toPoint();
     if (m_dragSelecting) {
-        TrackSelection(pos, true);
-        RevealPosition(m_cursor);
+        m_model.TrackSelection(RoundedPosition(pos), pos.x() < MarginWidth(), true);
+        m_model.RevealPosition(CursorPos());
         EndDragSelecting();
     }
     if (m_preparingToDrag) {
         m_preparingToDrag = false;
-        m_cursor = m_anchor = RoundedPosition(pos);
-        m_idealColumn = ColumnOfChar(m_cursor.y, m_cursor.x);
-        SetSelection(m_cursor, m_cursor);
-        PlaceCaret();
+        m_model.PlaceAt(RoundedPosition(pos));
     }
 }
 
@@ -162,15 +93,7 @@ void CKTextView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || m_dragSelecting)
         return;
-    const TextPoint p = RoundedPosition(event->position().toPoint());
-    m_cursor = m_anchor = p;
-    const std::string_view line = Line(p.y);
-    const TextPoint start{WordStartAt(line, p.x), p.y};
-    const TextPoint end{WordEndAt(line, p.x), p.y};
-    SetSelection(start, end);
-    m_cursor = end;
-    m_idealColumn = ColumnOfChar(m_cursor.y, m_cursor.x);
-    RevealPosition(m_cursor);
+    m_model.SelectWordAt(RoundedPosition(event->position().toPoint()));
 }
 
 void CKTextView::EndDragSelecting()
@@ -188,27 +111,21 @@ void CKTextView::AutoScroll()
     const QPoint pos = m_mousePos;
     const int height = GetLineHeight();
     const QRect client = viewport()->rect();
-    int top = m_topLine;
+    int top = TopLine();
     if (pos.y() < 0)
         top -= pos.y() < -height ? 3 : 1;
     else if (pos.y() >= client.height())
         top += pos.y() >= client.height() + height ? 3 : 1;
-    int offset = m_offsetChar;
+    int offset = OffsetChar();
     if (pos.x() < 0)
         offset -= 1;
     else if (pos.x() >= client.width())
         offset += 1;
-    const int oldTop = m_topLine, oldOffset = m_offsetChar;
-    ScrollVertically(top, true);
-    ScrollHorizontally(offset);
-    if (m_topLine == oldTop && m_offsetChar == oldOffset)
-        return;
-    const TextPoint p = RoundedPosition(pos);
-    if (p == m_cursor)
-        return;
-    m_cursor = p;
-    SetSelection(m_anchor, m_cursor);
-    PlaceCaret();
+    const int oldTop = TopLine(), oldOffset = OffsetChar();
+    m_model.ScrollVertically(top, true);
+    m_model.ScrollHorizontally(offset);
+    if (TopLine() != oldTop || OffsetChar() != oldOffset)
+        m_model.ExtendTo(RoundedPosition(pos));
 }
 
 void CKTextView::UpdatePointer(QPoint pos)
@@ -230,8 +147,7 @@ QMimeData* CKTextView::PrepareDragData()
     const TextRange sel = OrderedSelection();
     std::string text;
     CopyText(sel.start, sel.end, text);
-    m_dragStart = sel.start;
-    m_dragEnd = sel.end;
+    m_model.StartTextDrag(sel);
     auto* data = new QMimeData;
     data->setText(FromWindows1251(text));
     return data;
@@ -244,9 +160,8 @@ void CKTextView::StartTextDrag()
         return;
     auto* drag = new QDrag(viewport());
     drag->setMimeData(data);
-    m_draggingText = true;
     const Qt::DropAction effect = drag->exec(DragEffects(), Qt::CopyAction);
-    m_draggingText = false;
+    m_model.EndTextDrag();
     if (effect != Qt::IgnoreAction)
         AfterDragDrop(effect);
 }

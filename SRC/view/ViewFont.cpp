@@ -3,13 +3,20 @@
 
 #include "text/Cp1251.h"
 
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 
 QFont MakeViewFont(const LogFont& description)
 {
-    QFont font(QString::fromLatin1(description.FaceName().c_str()));
+    // The record's default face names a font the desktop may only map to a thin clone
+    // without Cyrillic; the desktop's own fixed-pitch font stands in for it. A face the user
+    // chose is taken by name.
+    const std::string face = description.FaceName();
+    QFont font = face == kDefaultFontFace ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                          : QFont(QString::fromLatin1(face.c_str()));
     // Quality 3 asks for glyphs without antialiasing, 4 and above for antialiased ones.
     QFont::StyleStrategy strategy = QFont::PreferNoShaping;
     if (description.quality == 3)
@@ -35,12 +42,6 @@ QChar DisplayChar(uint8_t byte)
         std::array<QChar, 256> t{};
         for (int b = 0; b < 256; ++b)
             t[b] = QChar(cp1251::ToUnicode(static_cast<uint8_t>(b)));
-        // Control bytes show as their control pictures, the unassigned byte as a replacement
-        // mark, so no byte ever disappears from the screen.
-        for (int b = 0; b < 0x20; ++b)
-            t[b] = QChar(0x2400 + b);
-        t[0x7F] = QChar(0x2421);
-        t[0x98] = QChar(0xFFFD);
         return t;
     }();
     return table[byte];

@@ -7,8 +7,12 @@
 #include <QColor>
 #include <QFont>
 
-// The font a record's font description asks for: the face (resolved to an installed
-// fixed-pitch face when missing), a negative height as the character height in pixels.
+// The face of the record's default font description.
+inline constexpr char kDefaultFontFace[] = "Courier";
+
+// The font a record's font description asks for: the face (the desktop's fixed-pitch font for
+// the default face, else resolved to an installed fixed-pitch face when missing), a negative
+// height as the character height in pixels.
 QFont MakeViewFont(const LogFont& description);
 
 // A colour as the record stores it, 0x00BBGGRR.
@@ -19,6 +23,6 @@ inline QColor StoredColour(uint32_t bbggrr)
 // A colour given as 0xRRGGBB.
 inline QColor RgbColour(uint32_t rrggbb) { return QColor::fromRgb(rrggbb | 0xFF000000u); }
 
-// The character a Windows-1251 byte is drawn as: one cell per byte, control bytes and the
-// unassigned 0x98 as visible symbols.
+// The character a Windows-1251 byte is drawn as, one cell per byte. The painter draws the
+// control bytes and the unassigned 0x98 itself.
 QChar DisplayChar(uint8_t byte);

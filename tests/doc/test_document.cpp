@@ -2,7 +2,7 @@
 // mark, and failures that must reach the user without losing a file.
 #include "DocFixture.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "res/CommandIds.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // The stored layout of the global record, its defaults, and the file filter text.
-#include "doc/core/FileFilter.h"
+#include "text/FileFilter.h"
 #include "doc/core/GlobalSettings.h"
 #include "res/Strings.h"
 

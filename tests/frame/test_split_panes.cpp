@@ -1,6 +1,7 @@
 // Window > Split: four panes of one document whose rows share the top line and whose columns
 // share the horizontal offset; splitting again leaves the active pane alone.
 #include "frame/SplitPanes.h"
+#include "res/CommandIds.h"
 #include "view/ViewFixture.h"
 
 #include <QScrollBar>
@@ -15,7 +16,7 @@ TEST_F(SplitPanesTest, RowsShareTheTopLineAndColumnsTheOffset)
 {
     SetLines(std::vector<std::string>(200, std::string(300, 'x')));
     CKSplitPanes panes(*doc, [](CTagwrightDoc& d, QWidget* parent) -> CKDocView* {
-        return new CKTextView(d, parent);
+        return CKTextView::Create(d, parent);
     });
     panes.resize(800, 600);
     panes.show();

@@ -1,15 +1,29 @@
 // Fuzz target of the line parsers of every source type: the first byte picks the type (modulo
 // the number of types), the second is the incoming state, the rest are lines checked against
-// the line-parse contract.
+// the line-parse contract. TW_FUZZ_TYPE=N in the environment holds the type at N, so that a
+// run can give one type its whole time (tests/fuzz/run.sh does so for each type in turn).
 #include "LineContractCheck.h"
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/ParseDispatch.h"
+
+#include <cstdlib>
+
+namespace {
+
+int FixedType()
+{
+    const char* fixed = std::getenv("TW_FUZZ_TYPE");
+    return fixed ? std::atoi(fixed) % kSourceTypeCount : -1;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 2)
         return 0;
-    const int type = data[0] % kSourceTypeCount;
+    static const int fixedType = FixedType();
+    const int type = fixedType >= 0 ? fixedType : data[0] % kSourceTypeCount;
     const char* text = reinterpret_cast<const char*>(data);
     const auto parse = [type](uint32_t state, const CLineSource& source, int line,
                               ColourBlock* blocks, int& count) {

@@ -1,7 +1,7 @@
 // The C-like parsers: C/C++, InstallShield, Java, resource scripts and DCL.
 #include "ParserCase.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/LineParse.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "ParseCheck.h"
 #include "ParserCase.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Colour classes, block definition, character classes, number and keyword tests, dispatch.
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/ColourClass.h"
 #include "syntax/HtmlParser.h"
 #include "syntax/LineParse.h"

@@ -1,7 +1,7 @@
 // The Lisp parsers: AutoLISP and SIOD.
 #include "ParserCase.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/LineParse.h"
 
 namespace {

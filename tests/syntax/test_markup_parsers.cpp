@@ -1,7 +1,7 @@
 // The markup parsers with embedded script: ASP, PHP and SGML.
 #include "ParserCase.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/MarkupParsers.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // every line, the same result whole and line by line, and the same colours for CR LF and LF.
 #include "support/TempDir.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"

@@ -2,7 +2,7 @@
 // Pascal, REXX and SQL.
 #include "ParserCase.h"
 
-#include "doc/core/SourceTypes.h"
+#include "syntax/SourceTypes.h"
 #include "syntax/LineParse.h"
 #include "syntax/ScriptParsers.h"
 

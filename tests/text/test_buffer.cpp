@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sys/mman.h>
+#include <sys/resource.h>
+
 namespace {
 
 void SetText(CKTextBuffer& buffer, std::string_view text)
@@ -302,5 +306,59 @@ TEST_F(BufferTest, ManyLinesInsertedAtOnceLandInOrder)
     EXPECT_EQ(endLine, 1001);
     EXPECT_EQ(endChar, 0);
 }
+
+// Text that would make a line longer than an int can hold is refused without any change. The
+// text is a view of untouched zero pages, so it costs no memory.
+TEST_F(BufferTest, InsertionPastTheLongestLineIsRefused)
+{
+    SetText(buffer, "abc\rdef");
+    const size_t size = size_t{CKTextBuffer::kMaxLineLength} - 1;
+    void* pages = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (pages == MAP_FAILED)
+        GTEST_SKIP() << "cannot map 2 GB of address space here";
+    const std::string_view huge(static_cast<const char*>(pages), size);
+    EXPECT_FALSE(buffer.RawInsert(nullptr, 0, 1, huge, endLine, endChar));
+    // A line break and then the long rest, which the line's tail "abc" would push past the end.
+    static_cast<char*>(pages)[0] = '\r';
+    EXPECT_FALSE(buffer.RawInsert(nullptr, 0, 0, huge, endLine, endChar));
+    munmap(pages, size);
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"abc", "def"}));
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// A change whose memory runs out throws and leaves every line as it was: the room is made
+// before anything moves. The memory limit applies to a child process only.
+TEST(BufferMemoryTest, FailedAllocationLeavesTheTextUnchanged)
+{
+    const auto run = [](bool join) {
+        CKTextBuffer buffer;
+        buffer.InitEmpty();
+        int endLine, endChar;
+        const std::string big(64 << 20, 'b');
+        const std::string text = big + "\r";
+        buffer.RawInsert(nullptr, 0, 0, "head\r" + big, endLine, endChar);
+        // Room for what exists and a little more, not for another 64 MB.
+        size_t pagesInUse = 0;
+        std::ifstream("/proc/self/statm") >> pagesInUse;
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        const rlimit small{pagesInUse * sysconf(_SC_PAGESIZE) + (16 << 20), RLIM_INFINITY};
+        setrlimit(RLIMIT_AS, &small);
+        try {
+            if (join)
+                buffer.RawDelete(nullptr, 0, 2, 1, 0); // "he" + the big line
+            else
+                buffer.RawInsert(nullptr, 0, 4, text, endLine, endChar); // a big head line
+        } catch (const std::bad_alloc&) {
+            setrlimit(RLIMIT_AS, &unlimited);
+            const bool unchanged = buffer.LineCount() == 2 && buffer.Line(0) == "head"
+                && buffer.Line(1) == big;
+            std::exit(unchanged ? 0 : 1);
+        }
+        std::exit(2); // the change went through: the limit did not bite
+    };
+    EXPECT_EXIT(run(true), testing::ExitedWithCode(0), "") << "joining two lines";
+    EXPECT_EXIT(run(false), testing::ExitedWithCode(0), "") << "inserting a line break";
+}
+#endif
 
 } // namespace

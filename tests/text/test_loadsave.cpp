@@ -201,6 +201,35 @@ TEST_F(LoadSaveTest, FailedLoadLeavesTheBufferAsItWasAndSaysWhy)
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"keep", "me"}));
 }
 
+// Anything but a regular file is refused at once, saying why: a FIFO without a writer would
+// block the open for ever and a device like /dev/zero would never end.
+TEST_F(LoadSaveTest, OnlyRegularFilesAreLoaded)
+{
+    ASSERT_TRUE(LoadBytes("keep"));
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
+        EXPECT_FALSE(buffer.Load(path.c_str(), -1, 0)) << path;
+        EXPECT_EQ(buffer.LastErrorText(), "It is not a regular file.") << path;
+    }
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"keep"}));
+}
+
+// A file that keeps growing while it is read ends the load with an error rather than filling
+// the memory (the fault library appends 4 MB before each read from the second on).
+TEST_F(LoadSaveTest, FileThatKeepsGrowingIsRefused)
+{
+    WriteFile(in, std::string(100000, 'a'));
+    std::string output;
+    EXPECT_EQ(RunCommand("ASAN_OPTIONS=verify_asan_link_order=0 LD_PRELOAD=" TW_BUILD_DIR
+                         "/tests/libtw_fault.so TW_FAULT=read:2:GROW " TW_BUILD_DIR
+                         "/tw-loadsave '" + in + "' '" + out + "' 2>&1",
+                         &output),
+              1);
+    EXPECT_NE(output.find("The file kept growing while it was read."), std::string::npos) << output;
+    EXPECT_FALSE(FileExists(out));
+}
+
 TEST_F(LoadSaveTest, SaveClearsModifiedOnlyWhenAsked)
 {
     ASSERT_TRUE(LoadBytes("abc"));

@@ -45,7 +45,7 @@ protected:
     // A view showing rows lines of columns characters beside the margin.
     CKTextView& MakeView(int rows = 10, int columns = 40)
     {
-        view = std::make_unique<CKTextView>(*doc);
+        view.reset(CKTextView::Create(*doc));
         const int lineHeight = view->GetLineHeight();
         const int charWidth = view->GetCharWidth();
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,11 +1,18 @@
-// Layout arithmetic of the view, its caches across buffer changes, scrolling, positions carried
-// across changes made elsewhere, and the status pane texts.
+// Layout arithmetic of the view, its caches across buffer changes, scrolling by bars and
+// wheels, positions carried across changes made elsewhere, the status pane texts, binding a
+// derived view, and the font and other settings the view follows.
 #include "ViewFixture.h"
 
 #include "res/CommandIds.h"
 #include "text/KTextBuffer.h"
+#include "view/ViewFont.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cstring>
 
 namespace {
 
@@ -26,12 +33,16 @@ TEST_F(ViewLayoutTest, PixelsAndPositionsFollowTheFontTabsAndMargin)
     EXPECT_EQ(v.PixelToPosition(5, lh + 1), (TextPoint{0, 1}));
     EXPECT_EQ(v.PixelToPosition(500, 50 * lh), (TextPoint{3, 1}));
 
-    // The record is read at the moment of use.
+    // Changes of the record reach the view through the settings-changed notification.
     Global().tabSize = 8;
+    settings.NotifyChanged();
     EXPECT_EQ(v.ColumnOfChar(0, 2), 8);
     Global().tabSize = 0;
+    settings.NotifyChanged();
     EXPECT_EQ(v.ColumnOfChar(0, 2), 4);
     Global().selectionMargin = 0;
+    EXPECT_EQ(v.MarginWidth(), 20);
+    settings.NotifyChanged();
     EXPECT_EQ(v.MarginWidth(), 1);
     EXPECT_EQ(v.PositionToPixel({0, 0}).x(), 1);
 }
@@ -157,6 +168,83 @@ TEST_F(ViewLayoutTest, StatusPanesShowColumnLineLineEndingAndCodePage)
     Buffer().SetCodePage(-1);
     EXPECT_FALSE(v.PaneText(ID_PANE_LINE_ENDING, text));
     EXPECT_FALSE(v.PaneText(ID_PANE_CODE_PAGE, text));
+}
+
+// A view that derives from the text view, as the editing view does.
+class DerivedView : public CKTextView {
+    friend class CKTextView;
+
+public:
+    int LineCount() const override { return CKTextView::LineCount() + 5; }
+    void ResetLayout() override
+    {
+        ++resets;
+        CKTextView::ResetLayout();
+    }
+    int resets = 0;
+
+protected:
+    using CKTextView::CKTextView;
+};
+
+TEST_F(ViewLayoutTest, DerivedViewsOverridesTakePartFromTheFirstBind)
+{
+    SetLines(std::vector<std::string>(20, "x"));
+    std::unique_ptr<DerivedView> derived(CKTextView::Create<DerivedView>(*doc));
+    EXPECT_GE(derived->resets, 1);
+    derived->resize(200, 10 * derived->GetLineHeight());
+    derived->show();
+    // The scroll range counts the derived view's lines.
+    EXPECT_EQ(derived->verticalScrollBar()->maximum(), 25 - derived->ScreenLines());
+    ASSERT_EQ(doc->Views().size(), 1u);
+    derived.reset();
+    EXPECT_TRUE(doc->Views().empty());
+}
+
+TEST_F(ViewLayoutTest, FontFollowsTheSettingsTheDefaultFaceBeingTheDesktopsFixedFont)
+{
+    SetLines({"abc"});
+    CKTextView& v = MakeView();
+    // The record's default face stands for the desktop's fixed-pitch font.
+    EXPECT_EQ(Global().font.FaceName(), "Courier");
+    v.grab();
+    const int defaultHeight = v.GetLineHeight();
+    EXPECT_EQ(QFontInfo(MakeViewFont(Global().font)).family(),
+              QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
+
+    // A face the user chose is taken by name; every open view follows the change.
+    std::fill(Global().font.faceName.begin(), Global().font.faceName.end(), '\0');
+    std::memcpy(Global().font.faceName.data(), "DejaVu Sans Mono", 16);
+    Global().font.height = -30;
+    settings.NotifyChanged();
+    EXPECT_EQ(QFontInfo(MakeViewFont(Global().font)).family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_GT(v.GetLineHeight(), defaultHeight);
+    EXPECT_EQ(v.PositionToPixel({0, 1}).y(), v.GetLineHeight());
+}
+
+TEST_F(ViewLayoutTest, WheelFractionsAddUpAndTouchpadPixelsScrollByLines)
+{
+    SetLines(std::vector<std::string>(100, "line"));
+    CKTextView& v = MakeView(10);
+    const auto wheel = [&](QPoint pixels, QPoint angle) {
+        QWheelEvent event(QPointF(50, 50), v.viewport()->mapToGlobal(QPointF(50, 50)), pixels,
+                          angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v.viewport(), &event);
+    };
+    const int lines = QApplication::wheelScrollLines();
+    v.ScrollTopTo(50, true);
+    // A high-resolution wheel: three eighths of a notch do nothing, the fourth completes one.
+    for (int i = 0; i < 3; ++i)
+        wheel({}, {0, -30});
+    EXPECT_EQ(v.TopLine(), 50);
+    wheel({}, {0, -30});
+    EXPECT_EQ(v.TopLine(), 50 + lines);
+    // A touchpad: pixels, by whole lines, the rest kept.
+    const int top = v.TopLine();
+    wheel({0, 2 * v.GetLineHeight() + 1}, {0, 240});
+    EXPECT_EQ(v.TopLine(), top - 2);
+    wheel({0, v.GetLineHeight() - 1}, {0, 120});
+    EXPECT_EQ(v.TopLine(), top - 3);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // Caret movement commands with and without Shift, vertical moves keeping their column, page
-// and line scrolling, Copy and Select All.
+// and line scrolling, Copy and Select All, and the keys that run them.
 #include "ViewFixture.h"
 
 #include "res/CommandIds.h"
 
 #include <QClipboard>
+#include <QKeyEvent>
 
 #include <optional>
 #include <ostream>
@@ -184,6 +185,66 @@ TEST_F(ViewMoveTest, SelectAllEndsAtTheLastLineAndKeepsTheAnchor)
     EXPECT_EQ(v.SelectionEnd(), (TextPoint{4, 2}));
     EXPECT_EQ(v.CursorPos(), (TextPoint{4, 2}));
     EXPECT_EQ(v.Anchor(), (TextPoint{1, 1}));
+}
+
+void Press(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::KeyPress, key, mods);
+    QApplication::sendEvent(&widget, &event);
+}
+
+TEST_F(ViewMoveTest, KeysRunTheCommandsOfTheirRows)
+{
+    SetLines(std::vector<std::string>(40, "abcdef"));
+    CKTextView& v = MakeView(10);
+    Press(v, Qt::Key_Right);
+    Press(v, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(v.SelectionStart(), (TextPoint{1, 0}));
+    EXPECT_EQ(v.SelectionEnd(), (TextPoint{2, 0}));
+    Press(v, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(v.CursorPos(), (TextPoint{6, 39}));
+    EXPECT_EQ(v.Anchor(), (TextPoint{1, 0}));
+    Press(v, Qt::Key_Home, Qt::ControlModifier);
+    Press(v, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(v.TopLine(), 1);
+    EXPECT_EQ(v.CursorPos(), (TextPoint{0, 0}));
+    Press(v, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(v.SelectionEnd(), (TextPoint{6, 39}));
+}
+
+// A view with a key of its own, as the editing view has.
+class KeyedView : public CKTextView {
+    friend class CKTextView;
+
+public:
+    bool OnCommand(int id) override
+    {
+        if (id != ID_EDIT_SELECT_ALL + 1000)
+            return CKTextView::OnCommand(id);
+        ++ownCommands;
+        return true;
+    }
+    int ownCommands = 0;
+
+protected:
+    using CKTextView::CKTextView;
+    int CommandForKey(const QKeySequence& pressed) const override
+    {
+        static const CommandRow<KeyedView> rows[] = {{{ID_EDIT_SELECT_ALL + 1000, {}, "Ctrl+A"}}};
+        const int own = CommandOfKeys<KeyedView>(rows, pressed);
+        return own ? own : CKTextView::CommandForKey(pressed);
+    }
+};
+
+TEST_F(ViewMoveTest, DerivedViewsKeysComeBeforeTheTextViews)
+{
+    SetLines({"abc"});
+    std::unique_ptr<KeyedView> keyed(CKTextView::Create<KeyedView>(*doc));
+    Press(*keyed, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(keyed->ownCommands, 1);
+    EXPECT_FALSE(keyed->HasSelection());
+    Press(*keyed, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(keyed->SelectionEnd(), (TextPoint{1, 0}));
 }
 
 } // namespace

@@ -8,13 +8,17 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstring>
+
 namespace {
 
 class ViewRenderTest : public ViewFixture {
 protected:
     void SetUp() override
     {
-        // Glyphs without antialiasing, so that glyph pixels carry the exact text colour.
+        // A font the set-up installs, its glyphs without antialiasing, so that glyph pixels
+        // carry the exact text colour on any machine.
+        std::memcpy(Global().font.faceName.data(), "DejaVu Sans Mono", 16);
         Global().font.quality = 3;
         Global().font.height = -16;
     }
@@ -85,8 +89,9 @@ TEST_F(ViewRenderTest, TagAttributeEntityMarginAndSelectionInTheRecordColours)
     // Below the text: the normal background.
     EXPECT_EQ(image.pixelColor(100, 5 * lh + 2), Back(ColourClass::NormalText));
 
-    // A changed record colour shows at the next paint.
+    // A changed record colour shows once the views are told of it.
     Global().colours[size_t(ColourClass::Keyword)].text = 0x0000FF; // red
+    settings.NotifyChanged();
     ExpectCell(Paint(), {1, 0}, QColor(255, 0, 0), Back(ColourClass::Keyword));
 }
 
@@ -113,8 +118,9 @@ TEST_F(ViewRenderTest, EveryByteTakesOneCellIncludingControlBytes)
     const QImage image = Paint();
     // The bar after the seven cells stands at column 7.
     ExpectCell(image, {7, 0}, Text(ColourClass::NormalText), Back(ColourClass::NormalText));
+    // NUL, 0x01 and 0x98 are drawn as marks in the text colour whatever the font holds.
     for (int x = 2; x < 7; ++x)
-        EXPECT_GE(CellColours(image, {x, 0}).size(), 2) << x;
+        ExpectCell(image, {x, 0}, Text(ColourClass::NormalText), Back(ColourClass::NormalText));
     EXPECT_EQ(CellColours(image, {8, 0}).size(), 1);
     (void)v;
 }

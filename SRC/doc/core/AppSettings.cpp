@@ -1,6 +1,8 @@
-// Loading and saving the global record, the last-used files and the trace points.
+// Loading and saving the global record, the last-used files and the trace points, and telling
+// the windows when the settings they show changed.
 #include "doc/core/AppSettings.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -76,4 +78,20 @@ void AppSettings::TracePoint(int line, const char* file, std::string_view info)
 void AppSettings::TraceCleanExit(int line, const char* file)
 {
     m_tracer.Trace(TraceRecord::kCleanExit, line, BaseName(file), {});
+}
+
+void AppSettings::Subscribe(CSettingsListener* listener) { m_listeners.push_back(listener); }
+
+void AppSettings::Unsubscribe(CSettingsListener* listener)
+{
+    std::erase(m_listeners, listener);
+}
+
+void AppSettings::NotifyChanged()
+{
+    // A listener may leave while it is told.
+    const std::vector<CSettingsListener*> listeners = m_listeners;
+    for (CSettingsListener* listener : listeners)
+        if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end())
+            listener->OnSettingsChanged();
 }

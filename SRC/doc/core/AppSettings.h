@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Value names under "Settings" and "Settings/LastFiles".
 namespace settings_values {
@@ -17,6 +18,15 @@ inline constexpr std::string_view kLastOpenPath = "LastOpenPath";
 inline constexpr std::string_view kLastSavePath = "LastSavePath";
 inline constexpr std::string_view kLastPreview = "LastPreview";
 } // namespace settings_values
+
+// Told when the settings that windows show (font, colours, tab size, margin) changed.
+class CSettingsListener {
+public:
+    virtual void OnSettingsChanged() = 0;
+
+protected:
+    ~CSettingsListener() = default;
+};
 
 class AppSettings {
 public:
@@ -46,6 +56,12 @@ public:
     std::string LastFile(std::string_view name) const;
     void SetLastFile(std::string_view name, std::string_view value);
 
+    // The windows that show settings follow their changes; NotifyChanged tells each of them
+    // after a change of the global record.
+    void Subscribe(CSettingsListener* listener);
+    void Unsubscribe(CSettingsListener* listener);
+    void NotifyChanged();
+
     bool DebugOn() const { return m_global.debugOn != 0; }
     // A trace point: written only while the debug subsystem is on.
     void TracePoint(int line, const char* file, std::string_view info = {});
@@ -56,6 +72,7 @@ private:
     SettingsStore& m_store;
     GlobalSettings m_global = DefaultGlobalSettings();
     DebugTracer m_tracer;
+    std::vector<CSettingsListener*> m_listeners;
 };
 
 // A trace point in the caller's source file and line.

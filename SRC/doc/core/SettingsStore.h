@@ -36,6 +36,8 @@ public:
                              size_t size) = 0;
     // Removes every key and value below the settings root.
     virtual bool DeleteAll() = 0;
+    // Where the values live, for the debug trail.
+    virtual std::string Location() const { return {}; }
 
     // Fills buffer with a binary value that fits it; on failure the buffer is all zero.
     bool ReadBinary(std::string_view key, std::string_view name, void* buffer, size_t size) const;

@@ -90,7 +90,8 @@ struct RxMatch {
     int32_t end[kRxSlots];
 };
 
-// Bounds one RxExec call so that no pattern can hang the caller. When the steps run out (or the
+// Bounds one RxExec call so that no pattern can hang the caller. A step is a node visited or a
+// subject byte compared, so the steps bound the time. When the steps run out (or the
 // backtracking stack would grow past its limit) the search ends as "no match" with exhausted set.
 struct RxBudget {
     static constexpr int64_t kDefaultSteps = 50'000'000;

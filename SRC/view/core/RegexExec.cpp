@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <iterator>
 #include <vector>
 
@@ -12,8 +13,9 @@ using namespace rx;
 
 namespace {
 
-// The backtracking stack's limit: about 100 MB of records.
-constexpr size_t kMaxFrames = size_t{4} << 20;
+// The backtracking stack's limit: about 300 MB of records, enough for a loop over a group
+// (two records a pass) across a line of 4 MB.
+constexpr size_t kMaxFrames = size_t{12} << 20;
 
 // A record of the backtracking stack: a choice to come back to, or a change to undo.
 struct Frame {
@@ -61,7 +63,7 @@ private:
         }
         return KindAccepts(atom->type, atom->link.bytes, c);
     }
-    bool Consume(const RxNode*& n, int32_t& p, bool matchCase) const;
+    bool Consume(const RxNode*& n, int32_t& p, bool matchCase);
     int32_t RunLength(const RxNode* atom, int32_t p, bool matchCase) const;
     void Operator(const RxNode*& n, int32_t& p, bool matchCase);
     void Jump(const RxNode*& n, int32_t p);
@@ -83,19 +85,21 @@ private:
     RxMatch& m_match;
     int64_t m_steps;
     bool m_exhausted = false;
-    std::vector<Frame> m_frames;
+    std::deque<Frame> m_frames; // grows without copying what it holds
     // Per loop: where its current pass through the atom began, to leave a loop whose pass
     // matched nothing instead of repeating it for ever.
     std::vector<int32_t> m_passStart;
     const uint8_t* m_upper;
 };
 
-bool Matcher::Consume(const RxNode*& n, int32_t& p, bool matchCase) const
+bool Matcher::Consume(const RxNode*& n, int32_t& p, bool matchCase)
 {
     if (n->type == RX_LITERAL) {
         const int32_t count = n->length;
         if (m_length - p < count)
             return false;
+        // Each compared byte costs a step, so that long literals cannot outrun the budget.
+        m_steps -= count;
         const uint8_t* s = m_subject + p;
         const uint8_t* l = n->link.bytes;
         if (matchCase) {

@@ -282,6 +282,35 @@ TEST(RegexLimitsTest, BudgetEndsCostlySearchesAndSaysSo)
     EXPECT_FALSE(small.exhausted);
 }
 
+// Fault: a long literal counted as one step, so the budget did not bound the time; every
+// compared byte counts now. A loop over a group still matches across a line of 4 MB.
+TEST(RegexLimitsTest, BudgetCountsComparedBytes)
+{
+    const std::string literal(20000, 'a');
+    const std::string line(1 << 20, 'a');
+    RxMatch match;
+    RxBudget small;
+    small.steps = 1000;
+    const RxProgram program(RxCompile(literal));
+    EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, 1, &small), 0);
+    EXPECT_TRUE(small.exhausted);
+    small.steps = 1000;
+    EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, 0, &small), 0);
+    EXPECT_TRUE(small.exhausted) << "ignoring case";
+
+    for (const std::string& pattern : {literal + "b", ".*" + std::string(1000, 'a') + "b"}) {
+        const RxProgram costly(RxCompile(pattern));
+        RxBudget budget;
+        EXPECT_EQ(RxExec(costly.get(), line.data(), static_cast<int>(line.size()), 0, match, 0, &budget), 0);
+        EXPECT_TRUE(budget.exhausted) << pattern.substr(0, 8);
+    }
+
+    std::string ab;
+    for (int i = 0; i < 2 << 20; ++i)
+        ab += "ab";
+    EXPECT_EQ(Search("(a|b)*$", ab), "0:0-4194304 1:0-1");
+}
+
 // Fault: nothing may read outside the subject, whatever the arguments.
 TEST(RegexLimitsTest, ArgumentsOutsideTheSubjectFindNothing)
 {

@@ -1,0 +1,328 @@
+// Start-up, the document list, the application's commands and exit.
+#include "app/Tagwright.h"
+
+#include "doc/CommandLine.h"
+#include "doc/ExitSignals.h"
+#include "doc/InstanceGuard.h"
+#include "doc/Preview.h"
+#include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
+#include "doc/core/VersionInfo.h"
+#include "frame/ChildFrm.h"
+#include "frame/MainFrm.h"
+#include "res/CommandIds.h"
+#include "res/Strings.h"
+#include "syntax/HtmlKeywords.h"
+#include "text/CodePages.h"
+#include "view/KTextView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <clocale>
+
+namespace {
+
+// How long a start waits for the lock of an instance that did not take its file.
+constexpr int kTakeOverWaitMs = 2000;
+
+QString Res(int id)
+{
+    const std::string_view text = ResString(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
+void PlaceCaretOnLine(CKTextView& view, int line)
+{
+    const int last = view.LineCount() - 1;
+    if (last < 0)
+        return;
+    const TextPoint p = line - 1 <= last ? TextPoint{0, line - 1} : TextPoint{view.LineLength(last), last};
+    view.SetAnchor(p);
+    view.SetCursorPos(p);
+    view.SetSelection(p, p);
+    view.RevealPosition(p);
+}
+
+} // namespace
+
+CTagwrightApp::CTagwrightApp(AppServices services, QObject* parent)
+    : QObject(parent), m_services(std::move(services))
+{
+    m_catalogue.Add(CKTextView::CommandRows());
+    m_catalogue.Add(CTagwrightDoc::CommandRows());
+    m_catalogue.Add(CMainFrame::CommandRows());
+    m_catalogue.Add(CommandRows());
+}
+
+CTagwrightApp::~CTagwrightApp()
+{
+    // The windows hold views of the documents, so they go first.
+    m_mainFrame.reset();
+    // Documents whose last window closed wait for deletion; the rest are still listed.
+    qDeleteAll(findChildren<CTagwrightDoc*>(QString(), Qt::FindDirectChildrenOnly));
+    m_documents.clear();
+    // The record of a clean end comes last, after the settings were written.
+    if (m_settings)
+        m_settings->TraceCleanExit(__LINE__, __FILE__);
+}
+
+bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
+{
+    // Another instance takes the command line and this one ends without touching the
+    // settings. One that does not take it is exiting or hangs, and this one starts in its place.
+    CKInstanceGuard& guard = *m_services.guard;
+    if (guard.AnotherInstanceRuns()) {
+        if (guard.HandOver(HandOverMessage(commandLine)))
+            return false;
+        guard.TakeOver(kTakeOverWaitMs);
+    }
+
+    // Asked to end by a signal, the program still writes its settings and releases its lock.
+    m_exitSignals = std::make_unique<CKExitSignals>();
+    connect(m_exitSignals.get(), &CKExitSignals::exitRequested, this, [this](int signal) {
+        if (m_settings)
+            TW_TRACE(*m_settings, "Exit on signal " + std::to_string(signal));
+        // Unlike quit(), this asks no questions about unsaved texts, and it ends the loops of
+        // dialogs that are open. A dialog of the start-up leaves the main loop to see the flag.
+        m_exitRequested = true;
+        QCoreApplication::exit(0);
+    });
+    m_exitSignals->Install();
+
+    std::setlocale(LC_ALL, "");
+    SettingsStore& store = *m_services.store;
+    m_settings = std::make_unique<AppSettings>(store);
+    if (!m_settings->Start(m_services.askAfterCrash))
+        return false;
+    m_saveSettingsAtExit = true;
+    TW_TRACE(*m_settings, "Settings root " + store.Location());
+
+    m_recent.Load(store);
+    TW_TRACE(*m_settings, "Recent files loaded");
+
+    FillHtmlKeywords();
+    TW_TRACE(*m_settings, "HTML keyword table built");
+
+    const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
+        return CKTextView::Create(doc, parent);
+    };
+    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, m_catalogue, *m_services.host);
+    if (!m_mainFrame->Create())
+        return false;
+    TW_TRACE(*m_settings, "Main frame created");
+
+    connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
+    guard.Listen();
+
+    if (commandLine.files.isEmpty()) {
+        NewDocument();
+    } else if (OpenCommandLine(commandLine) == 0) {
+        TW_TRACE(*m_settings, "Command line files not opened");
+        return false;
+    }
+    TW_TRACE(*m_settings, "Command line processed");
+
+    // Activated also without a window manager, so that the keys work before the first click.
+    m_mainFrame->show();
+    m_mainFrame->activateWindow();
+    TW_TRACE(*m_settings, "Main window shown");
+    return true;
+}
+
+void CTagwrightApp::ExitInstance()
+{
+    // A later start must not hand its file to this instance any more.
+    m_services.guard->Release();
+    if (m_saveSettingsAtExit) {
+        TW_TRACE(*m_settings, "Exit");
+        DeletePreviewFile(*m_settings);
+        m_recent.Save(*m_services.store);
+        m_settings->SaveAtExit();
+    }
+    RemovePreviewFolder();
+}
+
+CTagwrightDoc* CTagwrightApp::CreateDocument()
+{
+    auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
+    connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
+    return doc;
+}
+
+CTagwrightDoc* CTagwrightApp::NewDocument()
+{
+    CTagwrightDoc* doc = CreateDocument();
+    doc->OnNewDocument();
+    const std::string_view name = DocDescriptorField(DOC_NEW_FILE_NAME);
+    doc->SetTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+                  + QString::number(++m_untitledCount));
+    m_documents.push_back(doc);
+    m_mainFrame->CreateChildFrame(*doc);
+    return doc;
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
+{
+    const GlobalSettings& global = m_settings->Global();
+    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (CTagwrightDoc* doc : m_documents) {
+        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full) {
+            m_mainFrame->ActivateDocument(*doc);
+            return doc;
+        }
+    }
+    CTagwrightDoc* doc = CreateDocument();
+    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
+        delete doc;
+        return nullptr;
+    }
+    m_documents.push_back(doc);
+    m_mainFrame->CreateChildFrame(*doc);
+    AddRecentFile(full);
+    return doc;
+}
+
+int CTagwrightApp::OpenCommandLine(const CommandLine& request)
+{
+    const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
+    int opened = 0;
+    for (const QString& path : request.files) {
+        CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
+        if (!doc)
+            continue;
+        ++opened;
+        if (request.line > 0)
+            for (CKDocView* view : doc->Views())
+                if (auto* textView = dynamic_cast<CKTextView*>(view))
+                    PlaceCaretOnLine(*textView, request.line);
+    }
+    return opened;
+}
+
+void CTagwrightApp::OnHandOver(const QByteArray& message)
+{
+    CommandLine request;
+    if (!ReadHandOverMessage(message, request))
+        return;
+    m_mainFrame->OpenRequest(request);
+}
+
+bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)
+{
+    if (!doc.SaveModified())
+        return false;
+    m_mainFrame->CloseDocumentWindows(doc);
+    return true;
+}
+
+void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
+{
+    if (!doc->Views().empty())
+        return;
+    const auto it = std::find(m_documents.begin(), m_documents.end(), doc);
+    if (it == m_documents.end())
+        return;
+    m_documents.erase(it);
+    doc->deleteLater();
+}
+
+bool CTagwrightApp::SaveAllModified()
+{
+    return std::all_of(m_documents.begin(), m_documents.end(),
+                       [](CTagwrightDoc* doc) { return doc->SaveModified(); });
+}
+
+void CTagwrightApp::AddRecentFile(const QString& path)
+{
+    m_recent.Add(NativePath(path));
+}
+
+void CTagwrightApp::OnFileOpen()
+{
+    GlobalSettings& global = m_settings->Global();
+    FileDialogRequest request;
+    if (global.rememberLastDirectory)
+        request.initialFolder = QFile::decodeName(m_settings->LastFile(settings_values::kLastOpenPath).c_str());
+    request.codePage = global.codePage;
+    request.lineEnding = -1;
+    if (!m_services.host->ChooseFileToOpen(request))
+        return;
+    if (global.rememberLastDirectory)
+        m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
+    global.codePage = request.codePage;
+    global.lineEnding = request.lineEnding;
+    OpenDocumentFile(request.path);
+}
+
+void CTagwrightApp::OpenRecentFile(int index)
+{
+    if (index >= static_cast<int>(m_recent.Paths().size()))
+        return;
+    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    // Opening would give an empty text of that name without a word.
+    if (!QFileInfo::exists(path)) {
+        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+            m_recent.Remove(index);
+        return;
+    }
+    if (!OpenDocumentFile(path))
+        m_recent.Remove(index);
+}
+
+void CTagwrightApp::OnFileSaveAll()
+{
+    for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
+        if (doc->IsModified())
+            doc->DoFileSave();
+}
+
+void CTagwrightApp::OnAppAbout()
+{
+    const QString text = Res(IDS_VERSION_LINE)
+                             .arg(kVersionMajor)
+                             .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
+                             .arg(kVersionBuild)
+                         + QLatin1Char('\n') + Res(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
+    QMessageBox::about(m_mainFrame.get(), Res(IDS_ABOUT_TITLE), text);
+}
+
+std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
+{
+    using Row = CommandRow<CTagwrightApp>;
+    static const Row rows[] = {
+        {{ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "new"},
+         [](CTagwrightApp& a, int) { a.NewDocument(); }},
+        {{ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "open"},
+         [](CTagwrightApp& a, int) { a.OnFileOpen(); }},
+        {{ID_FILE_SAVE_ALL, "Save A&ll", "Ctrl+Shift+S", "Save all modified documents", "Save All",
+          "saveall"},
+         [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
+         [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
+        {{ID_APP_EXIT, "E&xit", {}, "Quit the application; prompts to save documents", "Exit"},
+         [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
+        {{ID_APP_ABOUT, "&About Tagwright...", {},
+          "Display program information, version number and copyright", "About", "about"},
+         [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
+        // The recent files by their place in the list; the menu shows their paths.
+        {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }, nullptr, 0,
+         ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 1},
+    };
+    return rows;
+}
+
+bool CTagwrightApp::OnCommand(int id) { return RunCommandRow<CTagwrightApp>(*this, CommandRows(), id); }
+
+bool CTagwrightApp::OnUpdateCommand(CmdUI& ui)
+{
+    return UpdateCommandRow<CTagwrightApp>(*this, CommandRows(), ui);
+}

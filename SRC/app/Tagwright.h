@@ -1,0 +1,101 @@
+// The application: the composition root. It takes the desktop host, the settings store and the
+// instance guard from its caller, starts up in order, keeps the open documents, handles the
+// Open, Save All and About commands, and ends.
+#pragma once
+
+#include "doc/DocHost.h"
+#include "doc/DocManager.h"
+#include "doc/core/AppSettings.h"
+#include "doc/core/RecentFiles.h"
+#include "res/CommandTarget.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <span>
+#include <vector>
+
+struct CommandLine;
+class CKExitSignals;
+class CKInstanceGuard;
+class CMainFrame;
+class CTagwrightDoc;
+class SettingsStore;
+
+// What the application runs on; the program hands in the desktop's, tests their fakes.
+struct AppServices {
+    std::unique_ptr<CKInstanceGuard> guard;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<CKDocHost> host;
+    // Asks what to do after a run that did not end cleanly.
+    AppSettings::DebugQuestion askAfterCrash;
+};
+
+class CTagwrightApp : public QObject, public CKDocManager {
+    Q_OBJECT
+public:
+    explicit CTagwrightApp(AppServices services, QObject* parent = nullptr);
+    ~CTagwrightApp() override;
+
+    // Start-up with the program's command line. False ends the program at once (another
+    // instance runs, the user chose to close, or none of the command line's files opens).
+    bool InitInstance(const CommandLine& commandLine);
+    // At exit: the preview file goes and the settings are written, unless this run must leave
+    // them alone.
+    void ExitInstance();
+
+    // A signal asked the program to end: it goes through ExitInstance without further work.
+    bool ExitRequested() const { return m_exitRequested; }
+
+    AppSettings& Settings() { return *m_settings; }
+    RecentFiles& Recent() { return m_recent; }
+    const RecentFiles& Recent() const override { return m_recent; }
+    CMainFrame* MainFrame() { return m_mainFrame.get(); }
+    CKDocHost& Host() { return *m_services.host; }
+    const CCommandCatalogue& Catalogue() const { return m_catalogue; }
+
+    // The documents.
+    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
+    CTagwrightDoc* NewDocument();
+    // Activates the document already open at path, or opens it in a new window in the
+    // remembered code page and line ending.
+    CTagwrightDoc* OpenDocumentFile(const QString& path) override;
+    bool CloseDocument(CTagwrightDoc& doc);
+    // Opens the files of a command line, of this start or handed over by a later one, in its
+    // code page (Windows-1251 when none is given) with each file's line ending detected, as at
+    // start-up, and puts the caret on its line; the number opened. The remembered code page
+    // and line ending stay as they are.
+    int OpenCommandLine(const CommandLine& request) override;
+    bool SaveAllModified() override;
+    void OnViewClosed(CTagwrightDoc* doc) override;
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CmdUI& ui) override;
+    // The commands of the application.
+    static std::span<const CommandRow<CTagwrightApp>> CommandRows();
+
+public slots:
+    // A later start's command line: the frame opens its files and comes to the front.
+    void OnHandOver(const QByteArray& message);
+
+private:
+    CTagwrightDoc* CreateDocument();
+    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
+    void AddRecentFile(const QString& path);
+    void OnFileOpen();
+    void OnFileSaveAll();
+    void OpenRecentFile(int index);
+    void OnAppAbout();
+
+    AppServices m_services;
+    std::unique_ptr<CKExitSignals> m_exitSignals;
+    std::unique_ptr<AppSettings> m_settings;
+    CCommandCatalogue m_catalogue;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    RecentFiles m_recent;
+    std::vector<CTagwrightDoc*> m_documents;
+    int m_untitledCount = 0;
+    bool m_saveSettingsAtExit = false;
+    bool m_exitRequested = false;
+};

@@ -1,0 +1,65 @@
+// Entry point of the Tagwright editor: the command line, then the desktop's services handed to
+// the application.
+#include "app/DesktopHost.h"
+#include "app/Tagwright.h"
+#include "doc/AppIdentity.h"
+#include "doc/CommandLine.h"
+#include "doc/DebugReportDialog.h"
+#include "doc/InstanceGuard.h"
+#include "doc/KSettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// The owner of dialogs: the active window, else the main window.
+QWidget* DialogParent()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(widget))
+            return widget;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // A write past the file-size limit then fails with "File too large" and the save says so,
+    // instead of the signal killing the editor with every unsaved text.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // Help, version and mistakes are answered before the toolkit looks for a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
+    if (commandLine.action != CommandLine::Action::Run) {
+        std::fputs(commandLine.output.toLocal8Bit().constData(),
+                   commandLine.action == CommandLine::Action::Error ? stderr : stdout);
+        return commandLine.exitCode;
+    }
+
+    // The toolkit is given the program's name alone, so no file is taken for its options.
+    int toolkitArgc = 1;
+    QApplication qapp(toolkitArgc, argv);
+    SetApplicationIdentity();
+    AppServices services;
+    services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
+    services.store = std::make_unique<CKSettingsStore>();
+    services.host = std::make_unique<CKDesktopHost>(&DialogParent);
+    services.askAfterCrash = &CKDebugReportDialog::Ask;
+    CTagwrightApp app(std::move(services));
+    if (!app.InitInstance(commandLine))
+        return 0;
+    const int code = app.ExitRequested() ? 0 : QApplication::exec();
+    app.ExitInstance();
+    return code;
+}

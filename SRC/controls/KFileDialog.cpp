@@ -1,0 +1,85 @@
+// The file dialog's code-page and line-ending lists below its own controls.
+#include "controls/KFileDialog.h"
+
+#include "text/FileFilter.h"
+#include "res/Strings.h"
+#include "text/CodePages.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QStringList CKFileDialog::NameFilters(std::string_view filter)
+{
+    QStringList filters;
+    for (const FileFilterEntry& entry : ParseFileFilter(filter)) {
+        QStringList patterns;
+        for (const std::string& pattern : entry.patterns)
+            patterns << QString::fromStdString(pattern);
+        filters << QString::fromStdString(entry.name) + QStringLiteral(" (")
+                       + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters;
+}
+
+CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view filter,
+                           QWidget* parent)
+    : QFileDialog(parent), m_codePageList(new QComboBox(this)), m_lineEndingList(new QComboBox(this))
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::HideNameFilterDetails);
+    if (mode == Mode::Open) {
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(QFileDialog::ExistingFile);
+    } else {
+        // The dialog asks before it lets a save replace an existing file.
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+    }
+    setNameFilters(NameFilters(filter));
+    if (!fileName.isEmpty())
+        selectFile(fileName);
+
+    m_codePageList->setObjectName(QStringLiteral("fileEncoding"));
+    for (int page = 0; page < kCodePageCount; ++page)
+        m_codePageList->addItem(FromView(CodePageName(page)));
+    m_lineEndingList->setObjectName(QStringLiteral("lineEnding"));
+    for (int i = 0; i < kLineEndingChoiceCount; ++i)
+        m_lineEndingList->addItem(FromView(LineEndingName(i)));
+
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        const int row = grid->rowCount();
+        auto* encodingLabel = new QLabel(FromView(ResString(IDS_FILE_ENCODING)), this);
+        auto* lineEndingLabel = new QLabel(FromView(ResString(IDS_LINE_ENDING)), this);
+        encodingLabel->setBuddy(m_codePageList);
+        lineEndingLabel->setBuddy(m_lineEndingList);
+        grid->addWidget(encodingLabel, row, 0);
+        grid->addWidget(m_codePageList, row, 1);
+        grid->addWidget(lineEndingLabel, row + 1, 0);
+        grid->addWidget(m_lineEndingList, row + 1, 1);
+    }
+}
+
+void CKFileDialog::showEvent(QShowEvent* event)
+{
+    m_codePageList->setCurrentIndex(m_codePage >= 0 && m_codePage < kCodePageCount ? m_codePage : 0);
+    const int position = m_lineEnding + 1;
+    m_lineEndingList->setCurrentIndex(position >= 0 && position < kLineEndingChoiceCount ? position : 0);
+    QFileDialog::showEvent(event);
+}
+
+void CKFileDialog::accept()
+{
+    m_codePage = m_codePageList->currentIndex();
+    m_lineEnding = m_lineEndingList->currentIndex() - 1;
+    QFileDialog::accept();
+}

@@ -1,0 +1,26 @@
+// Windows-1251 to and from QString through the project's own table.
+#include "controls/QtText.h"
+
+#include "text/Cp1251.h"
+
+#include <QList>
+
+QString FromWindows1251(std::string_view bytes)
+{
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (size_t i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(cp1251::ToUnicode(static_cast<uint8_t>(bytes[i])));
+    return text;
+}
+
+std::string ToWindows1251(const QString& text)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    for (const char32_t cp : text.toUcs4()) {
+        const int b = cp1251::FromUnicode(cp);
+        bytes.push_back(static_cast<char>(b < 0 ? '?' : b));
+    }
+    return bytes;
+}

@@ -1,0 +1,61 @@
+// The whole application on fakes: a scripted desktop, settings in memory and an instance guard
+// in a folder of its own, started with a command line as the program parses it.
+#pragma once
+
+#include "app/Tagwright.h"
+#include "doc/CommandLine.h"
+#include "doc/FakeHost.h"
+#include "doc/InstanceGuard.h"
+#include "doc/TagwrightDoc.h"
+#include "frame/MainFrm.h"
+#include "support/MemorySettingsStore.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class AppFixture : public testing::Test {
+protected:
+    // Starts with the arguments after the program's name; relative paths are taken in the
+    // fixture's folder.
+    void Start(const QStringList& arguments)
+    {
+        AppServices services;
+        services.guard = std::make_unique<CKInstanceGuard>(QStringList{QString::fromStdString(dir.Path())});
+        auto memory = std::make_unique<MemorySettingsStore>();
+        store = memory.get();
+        services.store = std::move(memory);
+        auto fake = std::make_unique<FakeHost>();
+        host = fake.get();
+        services.host = std::move(fake);
+        services.askAfterCrash = [](const std::string&) { return DebugChoice::Ignore; };
+        app = std::make_unique<CTagwrightApp>(std::move(services));
+        ASSERT_TRUE(app->InitInstance(ParseCommandLine(QStringList{QStringLiteral("tagwright")} + arguments,
+                                                       QString::fromStdString(dir.Path()))));
+        frame = app->MainFrame();
+    }
+    // Lets deleted windows and documents go.
+    void Settle()
+    {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QApplication::processEvents();
+        }
+    }
+    void TearDown() override
+    {
+        if (app) {
+            for (CTagwrightDoc* doc : app->Documents())
+                doc->Buffer().SetModified(false);
+            app->ExitInstance();
+        }
+    }
+
+    TempDir dir;
+    MemorySettingsStore* store = nullptr;
+    FakeHost* host = nullptr;
+    std::unique_ptr<CTagwrightApp> app;
+    CMainFrame* frame = nullptr;
+};

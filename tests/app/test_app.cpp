@@ -1,0 +1,278 @@
+// The application as the program starts it, on fakes: the document windows and their titles,
+// the Source Type menu, the status panes, the open request, closing windows of modified
+// documents, the window commands and the settings written at exit.
+#include "AppFixture.h"
+
+#include "doc/core/AppSettings.h"
+#include "frame/ChildFrm.h"
+#include "frame/CommandRouter.h"
+#include "res/CommandIds.h"
+#include "syntax/SourceTypes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+class AppTest : public AppFixture {
+protected:
+    void Type(CTagwrightDoc& doc, const std::string& text)
+    {
+        int line, ch;
+        doc.Buffer().InsertText(nullptr, 0, 0, text, line, ch, 0);
+    }
+    // What a later start with this one file hands over.
+    void HandOver(const std::string& path)
+    {
+        CommandLine request;
+        request.files = {QString::fromStdString(path)};
+        frame->OpenRequest(request);
+    }
+};
+
+TEST_F(AppTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
+{
+    WriteFile(dir.File("page.html"), "<p>\n</p>\n");
+    Start({Q(dir.File("page.html"))});
+    ASSERT_EQ(app->Documents().size(), 1u);
+    CChildFrame* child = frame->ActiveChildFrame();
+    ASSERT_TRUE(child);
+    EXPECT_TRUE(child->parentWidget()->isMaximized());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tagwright - [page.html]"));
+
+    // The mark follows the text.
+    CTagwrightDoc& doc = child->Document();
+    int line, ch;
+    doc.Buffer().InsertText(nullptr, 0, 0, "x", line, ch, 0);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tagwright - [page.html *]"));
+
+    frame->Router().UpdateAll();
+    frame->Router().idle();
+    EXPECT_EQ(frame->PaneText(ID_PANE_LINE_ENDING), QStringLiteral("CRLF: MAC"));
+    EXPECT_EQ(frame->PaneText(ID_PANE_CODE_PAGE), QStringLiteral("ENC: WIN"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(frame->PaneText(ID_PANE_CLOCK)).hasMatch());
+    auto* clock = frame->findChild<QTimer*>(QStringLiteral("clock"));
+    ASSERT_TRUE(clock);
+    EXPECT_EQ(clock->interval(), 1000);
+}
+
+TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
+{
+    Start({});
+    ASSERT_EQ(app->Documents().size(), 1u);
+    CTagwrightDoc* doc = app->Documents().front();
+    EXPECT_EQ(doc->Title(), QStringLiteral("HTML1"));
+    EXPECT_EQ(doc->SourceType(), SRC_HTML);
+
+    QMenu* typeMenu = nullptr;
+    for (QMenu* menu : frame->menuBar()->findChildren<QMenu*>())
+        if (menu->title() == QStringLiteral("Source T&ype"))
+            typeMenu = menu;
+    ASSERT_TRUE(typeMenu);
+    ASSERT_EQ(typeMenu->actions().size(), kSourceTypeCount);
+    ASSERT_TRUE(frame->ActiveView());
+    emit typeMenu->aboutToShow();
+    for (int type = 0; type < kSourceTypeCount; ++type) {
+        QAction* action = typeMenu->actions().at(type);
+        EXPECT_EQ(action->text().toStdString(), SourceTypeName(type));
+        EXPECT_EQ(action->isChecked(), type == SRC_HTML) << type;
+    }
+    typeMenu->actions().at(SRC_PYTHON)->trigger();
+    EXPECT_EQ(doc->SourceType(), SRC_PYTHON);
+    EXPECT_TRUE(typeMenu->actions().at(SRC_PYTHON)->isChecked());
+    EXPECT_FALSE(typeMenu->actions().at(SRC_HTML)->isChecked());
+}
+
+TEST_F(AppTest, OpenRequestOpensAFileOnce)
+{
+    WriteFile(dir.File("a.txt"), "a");
+    Start({});
+    HandOver(dir.File("a.txt"));
+    HandOver(dir.File("a.txt"));
+    ASSERT_EQ(app->Documents().size(), 2u);
+    EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
+    EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
+    EXPECT_EQ(app->Recent().Paths().front(), dir.File("a.txt"));
+
+    // Another window of the same document numbers the titles.
+    frame->Router().Route(ID_WINDOW_NEW);
+    EXPECT_EQ(frame->ChildFrames().size(), 3u);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tagwright - [a.txt:2]"));
+
+    // Closing the document closes both of its windows.
+    frame->Router().Route(ID_DOC_CLOSE);
+    for (int i = 0; i < 5 && app->Documents().size() != 1; ++i)
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app->Documents().size(), 1u);
+    EXPECT_EQ(frame->ChildFrames().size(), 1u);
+}
+
+
+TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
+{
+    WriteFile(dir.File("win.txt"), "\xC0\xE1\r\n\xE2\r\n");
+    Start({});
+    // As after a Save As in CP866 with Unix line ends.
+    GlobalSettings& global = app->Settings().Global();
+    global.codePage = 1;
+    global.lineEnding = 1;
+    HandOver(dir.File("win.txt"));
+    ASSERT_EQ(app->Documents().size(), 2u);
+    CKTextBuffer& buffer = app->Documents().back()->Buffer();
+    EXPECT_EQ(buffer.CodePage(), 0);
+    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.Line(0), "\xC0\xE1");
+    EXPECT_EQ(global.codePage, 1);
+
+    // A path that does not exist: a new text that the first save writes there.
+    HandOver(dir.File("new.html"));
+    ASSERT_EQ(app->Documents().size(), 3u);
+    EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("new.html"));
+    EXPECT_FALSE(FileExists(dir.File("new.html")));
+}
+
+TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgrees)
+{
+    Start({});
+    const std::string gone = dir.File("gone.html");
+    app->Recent().Add(gone);
+    for (const auto& [answer, kept] : {std::pair{false, true}, {true, false}}) {
+        host->questions.clear();
+        host->answerYes = answer;
+        EXPECT_TRUE(frame->Router().Route(ID_FILE_MRU_FIRST));
+        ASSERT_EQ(host->questions.size(), 1);
+        EXPECT_TRUE(host->questions.front().contains(QStringLiteral("no longer exists")));
+        EXPECT_EQ(app->Documents().size(), 1u);
+        const std::vector<std::string>& paths = app->Recent().Paths();
+        EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
+    }
+}
+
+TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)
+{
+    Start({});
+    CTagwrightDoc& doc = *app->Documents().front();
+    Type(doc, "unsaved");
+    frame->show();
+
+    // Cancel keeps everything open.
+    host->saveChangesAnswer = Answer::Cancel;
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(host->questions.size(), 1);
+    EXPECT_TRUE(host->questions.front().contains(QStringLiteral("HTML1")));
+    EXPECT_EQ(app->Documents().size(), 1u);
+    EXPECT_TRUE(frame->isVisible());
+
+    // Yes saves through the save dialog, then the window closes.
+    const std::string path = dir.File("saved.html");
+    host->saveChangesAnswer = Answer::Yes;
+    host->dialog = [&](FileDialogRequest& request) { request.path = Q(path); };
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(host->questions.size(), 2);
+    EXPECT_EQ(ReadFile(path), "unsaved");
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(AppTest, ClosingTheLastWindowOfAModifiedDocumentAsksOnce)
+{
+    Start({});
+    CTagwrightDoc* doc = app->Documents().front();
+    Type(*doc, "x");
+    frame->Router().Route(ID_WINDOW_NEW);
+    ASSERT_EQ(frame->ChildFrames().size(), 2u);
+
+    // Another window of the document remains: no question.
+    frame->ChildFrames().back()->parentWidget()->close();
+    Settle();
+    EXPECT_TRUE(host->questions.isEmpty());
+    ASSERT_EQ(frame->ChildFrames().size(), 1u);
+
+    // The last one asks; No closes without saving and the document goes.
+    host->saveChangesAnswer = Answer::Cancel;
+    EXPECT_FALSE(frame->ChildFrames().front()->parentWidget()->close());
+    EXPECT_EQ(host->questions.size(), 1);
+    host->saveChangesAnswer = Answer::No;
+    EXPECT_TRUE(frame->ChildFrames().front()->parentWidget()->close());
+    Settle();
+    EXPECT_TRUE(app->Documents().empty());
+    EXPECT_TRUE(frame->ChildFrames().empty());
+    EXPECT_TRUE(host->saveRequests.empty());
+}
+
+TEST_F(AppTest, MenusShowTheTextsAndKeysOfTheCommandRows)
+{
+    Start({});
+    QStringList titles;
+    for (QAction* menu : frame->menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
+    // Each command of a menu takes its row's text and keys, whichever component handles it.
+    for (const int id : {ID_FILE_NEW, ID_FILE_SAVE, ID_EDIT_COPY, ID_WINDOW_SPLIT, ID_APP_ABOUT}) {
+        const CommandInfo* info = app->Catalogue().Find(id);
+        ASSERT_TRUE(info) << id;
+        QAction* action = frame->Router().Action(id);
+        EXPECT_EQ(action->text().toStdString(), info->menuText) << id;
+        EXPECT_EQ(action->shortcuts(), QKeySequence::listFromString(QString::fromUtf8(info->keys.data(), info->keys.size()))) << id;
+    }
+    EXPECT_EQ(frame->Router().Action(ID_EDIT_COPY)->shortcuts().size(), 2);
+    // Every id has one row.
+    std::vector<int> ids;
+    for (const CommandInfo* info : app->Catalogue().All())
+        ids.push_back(info->id);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
+}
+
+TEST_F(AppTest, ArrangeIconsIsEnabledWithMinimisedWindowsAndLinesThemUp)
+{
+    Start({});
+    frame->show();
+    frame->Router().Route(ID_FILE_NEW);
+    frame->Router().Route(ID_FILE_NEW);
+    QAction* arrange = frame->Router().Action(ID_WINDOW_ARRANGE);
+    frame->Router().UpdateAll();
+    EXPECT_FALSE(arrange->isEnabled());
+
+    auto* mdi = frame->findChild<QMdiArea*>(QStringLiteral("workspace"));
+    ASSERT_TRUE(mdi);
+    const QList<QMdiSubWindow*> subs = mdi->subWindowList();
+    ASSERT_EQ(subs.size(), 3);
+    for (QMdiSubWindow* sub : subs)
+        sub->showNormal();
+    subs[0]->showMinimized();
+    subs[1]->showMinimized();
+    subs[0]->move(40, 40);
+    subs[1]->move(80, 10);
+    frame->Router().UpdateAll();
+    ASSERT_TRUE(arrange->isEnabled());
+    arrange->trigger();
+    const int bottom = mdi->viewport()->height();
+    EXPECT_EQ(subs[0]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(subs[1]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(subs[0]->x(), 0);
+    EXPECT_EQ(subs[1]->x(), subs[0]->width());
+}
+
+TEST_F(AppTest, ExitWritesTheRecordAndTheRecentFilesToTheStore)
+{
+    WriteFile(dir.File("a.txt"), "a");
+    Start({Q(dir.File("a.txt"))});
+    app->Settings().Global().tabSize = 7;
+    app->ExitInstance();
+    EXPECT_EQ(store->ReadString(kRecentFilesKey, "File1"), dir.File("a.txt"));
+    const auto record = store->ReadBytes(kSettingsKey, "GLOBAL");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->size(), 764u);
+    app.reset();
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+// The desktop side of the documents: the default program's answer comes from the opener's
+// exit status, and the file dialog reports the folder of the file chosen.
+#include "app/DesktopHost.h"
+#include "controls/KFileDialog.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+void ServeEventsFor(int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+TEST(DesktopHostTest, DefaultProgramFailsWhenTheOpenerFailsOrIsMissing)
+{
+    TempDir dir;
+    const QByteArray oldPath = qgetenv("PATH");
+    const std::string bin = dir.File("bin");
+    std::filesystem::create_directory(bin);
+    const std::string page = dir.File("page.html");
+    WriteFile(page, "<p>page</p>");
+    CKDesktopHost host([] { return nullptr; });
+
+    for (const auto& [status, fails] : {std::pair{0, false}, {4, true}, {-1, true}}) {
+        SCOPED_TRACE(status);
+        const std::string marker = dir.File("opened-" + std::to_string(status));
+        std::filesystem::remove(bin + "/xdg-open");
+        if (status >= 0) {
+            WriteFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > '" + marker + "'\nexit "
+                                             + std::to_string(status) + "\n");
+            std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
+        }
+        qputenv("PATH", QByteArray::fromStdString(bin));
+        bool failed = false;
+        host.OpenWithDefaultProgram(Q(page), [&failed] { failed = true; });
+        qputenv("PATH", oldPath);
+        const QDeadlineTimer deadline(5000);
+        while (!failed && !FileExists(marker) && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        ServeEventsFor(300);
+        EXPECT_EQ(failed, fails);
+        if (status >= 0) {
+            EXPECT_EQ(ReadFile(marker), page + "\n");
+        }
+    }
+}
+
+TEST(DesktopHostTest, DialogReportsTheFolderOfATypedPath)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("sub"));
+    WriteFile(dir.File("sub/page.html"), "x");
+    CKDesktopHost host([] { return nullptr; });
+    FileDialogRequest request;
+    request.initialFolder = Q(dir.Path());
+    QTimer::singleShot(0, [] {
+        const QDeadlineTimer deadline(5000);
+        while (!deadline.hasExpired()) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<CKFileDialog*>(w);
+                if (dialog && dialog->isVisible()) {
+                    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    name->setText(QStringLiteral("sub/page.html"));
+                    dialog->accept();
+                    return;
+                }
+            }
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    });
+    ASSERT_TRUE(host.ChooseFileToOpen(request));
+    EXPECT_EQ(request.path, Q(dir.File("sub/page.html")));
+    EXPECT_EQ(request.folder, Q(dir.File("sub")));
+}
+
+} // namespace

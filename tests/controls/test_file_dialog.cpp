@@ -1,0 +1,97 @@
+// The file dialog's code-page and line-ending lists, and its question before replacing a file.
+#include "controls/KFileDialog.h"
+#include "res/Strings.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QComboBox* List(CKFileDialog& dialog, const char* name)
+{
+    return dialog.findChild<QComboBox*>(QString::fromLatin1(name));
+}
+
+TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
+{
+    TempDir dir;
+    WriteFile(dir.File("page.html"), "x");
+    CKFileDialog dialog(CKFileDialog::Mode::Open, QString(), ResString(IDS_FILE_FILTER));
+    dialog.setDirectory(Q(dir.Path()));
+    dialog.selectFile(Q(dir.File("page.html")));
+    dialog.SetCodePage(2);
+    dialog.SetLineEnding(1);
+    dialog.show();
+    QComboBox* pages = List(dialog, "fileEncoding");
+    QComboBox* endings = List(dialog, "lineEnding");
+    ASSERT_TRUE(pages && endings);
+    ASSERT_EQ(pages->count(), 5);
+    EXPECT_EQ(pages->itemText(2), QStringLiteral("KOI8-R (Unix)"));
+    EXPECT_EQ(pages->currentIndex(), 2);
+    ASSERT_EQ(endings->count(), 4);
+    EXPECT_EQ(endings->itemText(0), QStringLiteral("Auto"));
+    EXPECT_EQ(endings->currentIndex(), 2);
+
+    const std::pair<int, int> choices[] = {{0, -1}, {3, 2}};
+    for (const auto& [position, mode] : choices) {
+        dialog.show();
+        pages->setCurrentIndex(4);
+        endings->setCurrentIndex(position);
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.CodePage(), 4);
+        EXPECT_EQ(dialog.LineEnding(), mode);
+    }
+    EXPECT_EQ(dialog.nameFilters().size(), 10);
+}
+
+// Answers the next question box with the given button.
+void AnswerNextQuestion(QMessageBox::StandardButton button, bool* asked)
+{
+    QTimer::singleShot(0, [button, asked] {
+        const QDeadlineTimer deadline(5000);
+        while (!deadline.hasExpired()) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box && box->isVisible()) {
+                    *asked = true;
+                    box->button(button)->click();
+                    return;
+                }
+            }
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    });
+}
+
+TEST(FileDialogTest, SaveAsksBeforeReplacingAnExistingFile)
+{
+    TempDir dir;
+    WriteFile(dir.File("exists.html"), "x");
+    CKFileDialog dialog(CKFileDialog::Mode::Save, QString(), ResString(IDS_FILE_FILTER));
+    dialog.setDirectory(Q(dir.Path()));
+    dialog.selectFile(QStringLiteral("exists.html"));
+    dialog.show();
+
+    bool asked = false;
+    AnswerNextQuestion(QMessageBox::No, &asked);
+    dialog.accept();
+    EXPECT_TRUE(asked);
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    asked = false;
+    AnswerNextQuestion(QMessageBox::Yes, &asked);
+    dialog.accept();
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+} // namespace
