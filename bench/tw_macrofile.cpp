@@ -96,8 +96,8 @@ int Write(const std::string& path)
             continue;
         const std::optional<MacroRecord> record = ParseRecord(line);
         if (!record) {
-            std::fprintf(stderr, "tw-macrofile: line %d is not \"N name=HEX after=HEX before=HEX\"\n",
-                         number);
+            std::fprintf(stderr,
+                "tw-macrofile: line %d is not \"N name=HEX after=HEX before=HEX\"\n", number);
             return 1;
         }
         records.push_back(*record);

@@ -6,7 +6,10 @@
 namespace {
 
 // Colour values are 0x00BBGGRR.
-QColor ToQColor(uint32_t value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+QColor ToQColor(uint32_t value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
 
 uint32_t FromQColor(const QColor& colour)
 {

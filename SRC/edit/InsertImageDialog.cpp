@@ -1,8 +1,8 @@
 // The Insert Image dialog and the insertion's settings.
 #include "edit/InsertImageDialog.h"
 
-#include "text/KFileDialog.h"
-#include "text/QtText.h"
+#include "controls/KFileDialog.h"
+#include "controls/QtText.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -55,10 +55,14 @@ CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, QWidget* paren
         const char* label;
         std::string ImageFields::*member;
     } edits[] = {
-        {"width", "Width", &ImageFields::width},       {"height", "Height", &ImageFields::height},
-        {"border", "Border", &ImageFields::border},    {"hSpace", "HSpace", &ImageFields::hSpace},
-        {"vSpace", "VSpace", &ImageFields::vSpace},    {"altText", "Alt.Text", &ImageFields::altText},
-        {"cssClass", "Class", &ImageFields::cssClass}, {"style", "Style", &ImageFields::style},
+        {"width", "Width", &ImageFields::width},
+        {"height", "Height", &ImageFields::height},
+        {"border", "Border", &ImageFields::border},
+        {"hSpace", "HSpace", &ImageFields::hSpace},
+        {"vSpace", "VSpace", &ImageFields::vSpace},
+        {"altText", "Alt.Text", &ImageFields::altText},
+        {"cssClass", "Class", &ImageFields::cssClass},
+        {"style", "Style", &ImageFields::style},
     };
     for (const auto& e : edits) {
         QLineEdit* edit = AddField(e.name, fields.*e.member);

@@ -1,8 +1,8 @@
 // The file dialog and messages of macro export and import.
 #include "edit/MacroTransferUi.h"
 
+#include "controls/KFileDialog.h"
 #include "edit/core/Macros.h"
-#include "text/KFileDialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -116,7 +116,8 @@ TEST(ColourInsertionDialog, StartsFromTheKeptColoursAndKeepsTheChoice)
     MemorySettings store;
     uint32_t offered = 0;
     CustomColours offeredCustom{};
-    const auto pick = [&](QWidget*, uint32_t initial, CustomColours& custom) -> std::optional<uint32_t> {
+    const auto pick
+        = [&](QWidget*, uint32_t initial, CustomColours& custom) -> std::optional<uint32_t> {
         offered = initial;
         offeredCustom = custom;
         custom[0] = 0x123456;
@@ -197,7 +198,8 @@ TEST_F(MacroTransferUiTest, FailuresAreShownWithTheirMessages)
     EXPECT_TRUE(ImportMacrosAsked(nullptr, store, AnswerWith(dir.File("bad.tgm")), Remember()));
     EXPECT_TRUE(ImportMacrosAsked(nullptr, store, AnswerWith(dir.File("none.tgm")), Remember()));
     ASSERT_EQ(messages.size(), 3);
-    EXPECT_TRUE(messages[0].startsWith("Cannot open file for writing!")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].startsWith("Cannot open file for writing!"))
+        << messages[0].toStdString();
     EXPECT_EQ(messages[1], "Bad macroses file, or file for older version of editor");
     EXPECT_EQ(messages[2], "Cannot open file for read!");
 }

@@ -149,7 +149,8 @@ TEST_F(MacroTransferTest, ExportThenImportRestoresAllTwentyTexts)
     for (int k = 0; k < kMacroCount; ++k) {
         store.WriteString(kMacrosBeforeKey, MacroName(k), "<b k=" + std::to_string(k) + ">\r\n\t");
         // Cyrillic a and ya, as the store keeps them.
-        store.WriteString(kMacrosAfterKey, MacroName(k), "\t</b>\r\n\xD0\xB0\xD1\x8F" + std::to_string(k));
+        store.WriteString(
+            kMacrosAfterKey, MacroName(k), "\t</b>\r\n\xD0\xB0\xD1\x8F" + std::to_string(k));
     }
     const std::string path = dir.File("all.tgm");
     const MacroTransfer exported = ExportMacros(store, path);
@@ -226,9 +227,10 @@ TEST_F(MacroTransferTest, AFailedExportIsReportedAndKeepsTheOldFile)
     WriteFile(target, "old");
     const std::string driver = TW_BUILD_DIR "/tw-macrofile";
     std::string output;
-    const int status = RunCommand("printf '0 name=41 after=%04000d before=\\n' 0 | bash -c 'ulimit -f 1; exec "
-                                      + driver + " write \"" + target + "\"' 2>&1",
-                                  &output);
+    const int status
+        = RunCommand("printf '0 name=41 after=%04000d before=\\n' 0 | bash -c 'ulimit -f 1; exec "
+                + driver + " write \"" + target + "\"' 2>&1",
+            &output);
     EXPECT_EQ(status, 1);
     EXPECT_NE(output.find("File too large"), std::string::npos) << output;
     EXPECT_EQ(ReadFile(target), "old");

@@ -40,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MacroFileStatus againStatus;
     const std::vector<MacroRecord> reread = Read(again, againStatus);
     Check(reread == records);
-    Check((againStatus == MacroFileStatus::Ok) == (records.size() == static_cast<size_t>(kMacroCount)));
+    Check((againStatus == MacroFileStatus::Ok)
+        == (records.size() == static_cast<size_t>(kMacroCount)));
     return 0;
 }

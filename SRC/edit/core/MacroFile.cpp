@@ -16,7 +16,8 @@ constexpr uint32_t kShortLimit = 0xFF;
 constexpr uint32_t kMediumLimit = 0xFFFE;
 constexpr size_t kLongestPrefix = 7;
 // No valid file is longer: the magic and thirty strings of the longest kind.
-constexpr size_t kLongestFile = 1 + kMacroFileMagic.size() + 3 * kMacroCount * (kLongestPrefix + kMacroTextLimit);
+constexpr size_t kLongestFile
+    = 1 + kMacroFileMagic.size() + 3 * kMacroCount * (kLongestPrefix + kMacroTextLimit);
 
 void AppendLittleEndian(std::string& out, uint32_t value, int bytes)
 {

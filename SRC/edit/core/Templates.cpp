@@ -26,8 +26,9 @@ const ExpandTemplate kTemplates[] = {
     {"cm", "<!--  -->\\l\\l\\l\\l"},
     {"ul", "<UL>"},
     {"li", "<LI>"},
-    {"doc", "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\\n<HTML>\\n<HEAD>\\n"
-            "<TITLE>Document Title</TITLE>\\n</HEAD>\\n<BODY>\\n\\n</BODY>\\n</HTML>\\n\\u\\u\\u\\f"},
+    {"doc",
+     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\\n<HTML>\\n<HEAD>\\n"
+     "<TITLE>Document Title</TITLE>\\n</HEAD>\\n<BODY>\\n\\n</BODY>\\n</HTML>\\n\\u\\u\\u\\f"},
     {"meta", "<META content=\"\" name=\"\">\\l\\l\\l\\l\\l\\l\\l\\l\\l\\l"},
     {"div", "<DIV>\\n</DIV>\\n\\u\\u\\f\\n"},
     {"th", "<TH>\\n</TH>\\n\\u\\u\\f\\n"},
