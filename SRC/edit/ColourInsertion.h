@@ -2,7 +2,7 @@
 // the chosen colour gives.
 #pragma once
 
-#include "edit/core/InsertTexts.h"
+#include "doc/core/InsertTexts.h"
 
 #include <functional>
 #include <optional>

@@ -1,5 +1,5 @@
 // The macros in the settings store, exported to and imported from macro files.
-#include "edit/core/Macros.h"
+#include "doc/core/Macros.h"
 
 #include "doc/core/SettingsStore.h"
 #include "edit/core/EditRules.h"

@@ -1,5 +1,5 @@
 // Colour texts, the IMG tag and the settings of the colour and image dialogs.
-#include "edit/core/InsertTexts.h"
+#include "doc/core/InsertTexts.h"
 
 #include "doc/core/SettingsStore.h"
 
