@@ -83,6 +83,12 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_REOPEN_IN_PAGE,
      "%1\n\nThis file is already open in the code page \"%2\".\n\nReopen it in the code page "
      "\"%3\"?"},
+    {IDS_MACRO_CANNOT_WRITE, "Cannot open file for writing!"},
+    {IDS_MACRO_CANNOT_READ, "Cannot open file for read!"},
+    {IDS_MACRO_BAD_FILE, "Bad macroses file, or file for older version of editor"},
+    {IDS_MACRO_FILE_CUT_SHORT,
+     "The macro file %1 ends before its ten macros are complete. The macros before that point "
+     "were imported."},
 };
 
 } // namespace

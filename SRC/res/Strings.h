@@ -50,6 +50,10 @@ enum StringId : int {
     IDS_TEXT_MISSING_CHARACTERS = 8736,
     IDS_REOPEN_DISCARDS = 8737,
     IDS_REOPEN_IN_PAGE = 8738,
+    IDS_MACRO_CANNOT_WRITE = 8658,
+    IDS_MACRO_CANNOT_READ = 8659,
+    IDS_MACRO_BAD_FILE = 8660,
+    IDS_MACRO_FILE_CUT_SHORT = 8740,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

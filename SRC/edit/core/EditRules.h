@@ -4,6 +4,7 @@
 // calls and shows the caret and selection they hand back.
 #pragma once
 
+#include "edit/core/CaseConversion.h"
 #include "text/KTextBuffer.h"
 #include "view/core/CaretMoves.h"
 
@@ -110,6 +111,24 @@ public:
     // The source side of a move to another view or program: the dragged text goes.
     EditCaret DeleteDragged(const EditCaret& in, const TextRange& dragged);
 
+    // AutoExpand: the word that ends at the caret is replaced by its template, as one undo
+    // step. AutoComplete: the word gets the rest of the nearest word that starts with it.
+    bool CanAutoExpand(const EditCaret& in) const;
+    EditCaret AutoExpand(const EditCaret& in);
+    // The word at the caret replaced by a template's text (see Templates.h).
+    EditCaret ExpandTemplate(const EditCaret& in, std::string_view text);
+    bool CanAutoComplete(const EditCaret& in) const;
+    EditCaret AutoComplete(const EditCaret& in);
+
+    // Tags, colours, images and macros: open goes before the selection (or at the caret) and
+    // close after it (or after the caret), as one undo step; an empty text is left out. The
+    // caret ends after open, or between the two texts when nothing was selected.
+    EditCaret InsertTag(const EditCaret& in, std::string_view open, std::string_view close);
+
+    // Rewrites the letter case of the selection, which stays selected with the caret at its
+    // start. Nothing without a selection.
+    EditCaret ConvertCase(const EditCaret& in, CaseConversion conversion);
+
     // What the view does when the buffer reports a closed undo group: after a typed line
     // break, the automatic indentation of the new line. view is the view's caret and
     // selection; while one of these commands runs, its own caret counts instead, because the
@@ -126,6 +145,9 @@ private:
     void DoDelete();
     void DoBackspace();
     void AutoIndent(const EditOptions& options);
+    std::optional<int> WordAtCaret(TextPoint caret) const;
+    void RunTemplate(std::string_view text, const EditOptions& options);
+    void RunEscape(char letter, int& idealColumn, const EditOptions& options);
     bool IsBlock() const;
     void SelectBlock(int& firstLine, int& lastLine);
     void KeepBlockEndAtLineEnd();

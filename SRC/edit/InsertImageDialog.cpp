@@ -1,0 +1,140 @@
+// The Insert Image dialog and the insertion's settings.
+#include "edit/InsertImageDialog.h"
+
+#include "controls/KFileDialog.h"
+#include "controls/QtText.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::string_view kImageFilter =
+    "Image Files (.jpg;.gif;.bmp)|*.jpg;*.gif;*.bmp|All Files (*.*)|*.*||";
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QString ChooseWithFileDialog(QWidget* parent, const QString& current, const QStringList& filters)
+{
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (!current.isEmpty())
+        dialog.selectFile(current);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, QWidget* parent)
+    : QDialog(parent), m_chooser(&ChooseWithFileDialog)
+{
+    setWindowTitle(tr("Insert Image"));
+    auto* form = new QFormLayout;
+
+    m_fileName = AddField("fileName", fields.fileName);
+    auto* browse = new QPushButton(tr("Browse"), this);
+    browse->setObjectName(QStringLiteral("browse"));
+    browse->setToolTip(tr("Browse for a file"));
+    connect(browse, &QPushButton::clicked, this, &CInsertImageDialog::Browse);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_fileName);
+    fileRow->addWidget(browse);
+    form->addRow(tr("File name"), fileRow);
+    m_fields.emplace_back(m_fileName, &ImageFields::fileName);
+
+    const struct {
+        const char* name;
+        const char* label;
+        std::string ImageFields::*member;
+    } edits[] = {
+        {"width", "Width", &ImageFields::width},
+        {"height", "Height", &ImageFields::height},
+        {"border", "Border", &ImageFields::border},
+        {"hSpace", "HSpace", &ImageFields::hSpace},
+        {"vSpace", "VSpace", &ImageFields::vSpace},
+        {"altText", "Alt.Text", &ImageFields::altText},
+        {"cssClass", "Class", &ImageFields::cssClass},
+        {"style", "Style", &ImageFields::style},
+    };
+    for (const auto& e : edits) {
+        QLineEdit* edit = AddField(e.name, fields.*e.member);
+        form->addRow(tr(e.label), edit);
+        m_fields.emplace_back(edit, e.member);
+    }
+
+    // Free text is allowed besides the choices, which stay sorted.
+    m_align = new QComboBox(this);
+    m_align->setObjectName(QStringLiteral("align"));
+    m_align->setEditable(true);
+    m_align->setInsertPolicy(QComboBox::InsertAlphabetically);
+    for (const std::string_view choice : kImageAlignChoices)
+        m_align->addItem(QString::fromLatin1(choice.data(), static_cast<qsizetype>(choice.size())));
+    m_align->setCurrentText(FromUtf8(fields.align));
+    form->addRow(tr("Align"), m_align);
+
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setToolTip(tr("Insert Image"));
+    m_ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setToolTip(tr("Cancel"));
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(m_fileName, &QLineEdit::textChanged, this, &CInsertImageDialog::UpdateOk);
+    UpdateOk();
+}
+
+QLineEdit* CInsertImageDialog::AddField(const char* name, const std::string& value)
+{
+    auto* edit = new QLineEdit(FromUtf8(value), this);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+void CInsertImageDialog::UpdateOk() { m_ok->setEnabled(!m_fileName->text().isEmpty()); }
+
+void CInsertImageDialog::Browse()
+{
+    const QString chosen =
+        m_chooser(this, m_fileName->text(), CKFileDialog::NameFilters(kImageFilter));
+    if (!chosen.isEmpty())
+        m_fileName->setText(chosen);
+    UpdateOk();
+}
+
+ImageFields CInsertImageDialog::Fields() const
+{
+    ImageFields fields;
+    for (const auto& [edit, member] : m_fields)
+        fields.*member = edit->text().toStdString();
+    fields.align = m_align->currentText().toStdString();
+    return fields;
+}
+
+std::optional<std::string> CInsertImageDialog::AskTag(QWidget* parent, SettingsStore& store)
+{
+    CInsertImageDialog dialog(ReadImageFields(store), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const ImageFields fields = dialog.Fields();
+    WriteImageFields(store, fields);
+    return ToWindows1251(FromUtf8(ImageTagText(fields)));
+}
