@@ -25,6 +25,7 @@
 #include <QTextBoundaryFinder>
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -79,10 +80,28 @@ const Row kRows[] = {
      [](CKEditView& v, CmdUI& ui) { ui.SetCheck(v.ViewWhitespace()); }},
 };
 
+// The view's popup menu: commands, separators (0) and the three bookmark submenus (negative).
+constexpr int kBookmarksSubmenu = -1;
+constexpr int kGoToBookmarkSubmenu = -2;
+constexpr int kSetBookmarkSubmenu = -3;
 constexpr int kContextMenu[] = {
     ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL,
-    0, ID_PREVIEW_DEFAULT_BROWSER,
+    0, ID_PREVIEW_DEFAULT_BROWSER, 0, ID_EDIT_GOTO_LINE, ID_EDIT_FIND, ID_EDIT_REPLACE, 0,
+    kBookmarksSubmenu, kGoToBookmarkSubmenu, kSetBookmarkSubmenu,
 };
+
+// The title and the commands of a bookmark submenu of the popup menu.
+std::pair<const char*, std::vector<int>> BookmarkSubmenu(int marker)
+{
+    if (marker == kBookmarksSubmenu)
+        return {"Bookmarks", {ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREVIOUS_BOOKMARK,
+                              ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_CLEAR_BOOKMARKS}};
+    const bool goTo = marker == kGoToBookmarkSubmenu;
+    std::vector<int> ids;
+    for (int n = 0; n < 10; ++n)
+        ids.push_back((goTo ? ID_EDIT_GO_BOOKMARK_0 : ID_EDIT_SET_BOOKMARK_0) + n);
+    return {goTo ? "Go to" : "Set", ids};
+}
 
 QString Res(int id)
 {
@@ -109,8 +128,6 @@ void CKEditView::Bind()
 }
 
 std::span<const CommandRow<CKEditView>> CKEditView::CommandRows() { return kRows; }
-
-std::span<const int> CKEditView::ContextMenuCommands() { return kContextMenu; }
 
 bool CKEditView::OnCommand(int id)
 {
@@ -474,10 +491,17 @@ void CKEditView::contextMenuEvent(QContextMenuEvent* event)
     };
     QMenu menu(this);
     for (const int id : kContextMenu) {
-        if (id == 0)
+        if (id == 0) {
             menu.addSeparator();
-        else if (QAction* action = actionOf(id))
+        } else if (id < 0) {
+            const auto [title, ids] = BookmarkSubmenu(id);
+            QMenu* sub = menu.addMenu(QString::fromLatin1(title));
+            for (const int subId : ids)
+                if (QAction* action = actionOf(subId))
+                    sub->addAction(action);
+        } else if (QAction* action = actionOf(id)) {
             menu.addAction(action);
+        }
     }
     if (!menu.actions().isEmpty())
         menu.exec(event->globalPos());

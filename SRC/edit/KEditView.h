@@ -64,9 +64,6 @@ public:
     bool DropCaretShown() const { return m_dropCaretShown; }
     TextPoint DropPoint() const { return m_dropPoint; }
 
-    // The commands a right click offers, 0 for a separator.
-    static std::span<const int> ContextMenuCommands();
-
 protected:
     explicit CKEditView(CTagwrightDoc& doc, QWidget* parent = nullptr);
     void Bind() override;
