@@ -4,6 +4,7 @@
 
 #include "edit/core/EditRules.h"
 #include "support/BufferLines.h"
+#include "support/LinesBuffer.h"
 #include "syntax/HtmlKeywords.h"
 
 #include <gtest/gtest.h>
@@ -35,16 +36,7 @@ protected:
     EditFixture() { view.rules = &rules; }
 
     // The buffer holds the lines, with an empty history.
-    void SetLines(const std::vector<std::string>& lines)
-    {
-        buffer.InitEmpty();
-        std::string text;
-        for (size_t i = 0; i < lines.size(); ++i)
-            text += (i ? "\r\n" : "") + lines[i];
-        int endLine, endChar;
-        ASSERT_TRUE(buffer.RawInsert(nullptr, 0, 0, text, endLine, endChar));
-        buffer.SetModified(false);
-    }
+    void SetLines(const std::vector<std::string>& lines) { FillBuffer(buffer, lines); }
     std::vector<std::string> Lines() const { return BufferLines(buffer); }
     void TypeText(std::string_view text)
     {

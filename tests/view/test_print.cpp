@@ -2,10 +2,11 @@
 // footers on every page, lines taller than a page, margins from the settings, Cyrillic text.
 #include "doc/KSettingsStore.h"
 #include "doc/core/PageSetup.h"
-#include "support/TempDir.h"
 #include "syntax/LineParse.h"
 #include "view/PrintCommands.h"
 #include "view/PrintJob.h"
+#include "support/LinesSource.h"
+#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -19,17 +20,6 @@
 #include <vector>
 
 namespace {
-
-class LinesSource final : public CLineSource {
-public:
-    explicit LinesSource(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
-    int LineLength(int line) const override { return static_cast<int>(m_lines[line].size()); }
-    const char* LineText(int line) const override { return m_lines[line].data(); }
-    int Count() const { return static_cast<int>(m_lines.size()); }
-
-private:
-    std::vector<std::string> m_lines;
-};
 
 // The text pdftotext reads from pages first to last (0: to the end), in UTF-8.
 std::string PdfText(const std::string& pdf, int first = 1, int last = 0)
@@ -117,7 +107,7 @@ TEST_F(PrintTest, NothingOfALongLineOrAWideWordIsLost)
     std::vector<std::string> words;
     std::string tall;
     for (int i = 0; i < perPage * 60; ++i) {
-        words.push_back("w" + std::to_string(100000 + i));
+        words.push_back(std::to_string(100000 + i).insert(0, 1, 'w'));
         tall += words.back() + " ";
     }
     std::string url = "http://example.org/";

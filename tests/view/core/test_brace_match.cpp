@@ -1,5 +1,6 @@
 // "Mach Brace": bracket numbers, enabling and the jumps, as a table of cases.
 #include "view/core/BraceMatch.h"
+#include "support/LinesSource.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,6 @@
 #include <vector>
 
 namespace {
-
-class LinesSource final : public CLineSource {
-public:
-    explicit LinesSource(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
-    int LineLength(int line) const override { return static_cast<int>(m_lines[line].size()); }
-    const char* LineText(int line) const override { return m_lines[line].data(); }
-    int Count() const { return static_cast<int>(m_lines.size()); }
-
-private:
-    std::vector<std::string> m_lines;
-};
 
 TEST(BraceMatchTest, BracketNumbersAndPartners)
 {

@@ -3,6 +3,8 @@
 #include "doc/core/PageSetup.h"
 #include "doc/core/SettingsStore.h"
 #include "view/core/Pagination.h"
+#include "support/LinesSource.h"
+#include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -15,38 +17,6 @@ namespace {
 constexpr int kDpi = 254;
 constexpr int kCharWidth = 10;
 constexpr int kLineHeight = 10;
-
-class LinesSource final : public CLineSource {
-public:
-    explicit LinesSource(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
-    int LineLength(int line) const override { return static_cast<int>(m_lines[line].size()); }
-    const char* LineText(int line) const override { return m_lines[line].data(); }
-    int Count() const { return static_cast<int>(m_lines.size()); }
-
-private:
-    std::vector<std::string> m_lines;
-};
-
-class MemoryStore final : public SettingsStore {
-public:
-    std::string ReadString(std::string_view, std::string_view, std::string_view f) const override { return std::string(f); }
-    int32_t ReadNumber(std::string_view key, std::string_view name, int32_t fallback) const override
-    {
-        const auto it = numbers.find(std::string(key) + "|" + std::string(name));
-        return it == numbers.end() ? fallback : it->second;
-    }
-    std::optional<std::vector<uint8_t>> ReadBytes(std::string_view, std::string_view) const override { return std::nullopt; }
-    bool WriteString(std::string_view, std::string_view, std::string_view) override { return true; }
-    bool WriteNumber(std::string_view key, std::string_view name, int32_t value) override
-    {
-        numbers[std::string(key) + "|" + std::string(name)] = value;
-        return true;
-    }
-    bool WriteBinary(std::string_view, std::string_view, const void*, size_t) override { return true; }
-    bool DeleteAll() override { return true; }
-
-    std::map<std::string, int32_t> numbers;
-};
 
 PrintFontMetrics EvenFont()
 {
@@ -128,7 +98,7 @@ TEST(PrintSizesTest, PrintFontIsHalfTheScreenSizeAtThePrintersResolution)
 
 TEST(PrintSizesTest, MarginsComeFromTheSettingsAndDefaultTo10mm)
 {
-    MemoryStore store;
+    MemorySettingsStore store;
     EXPECT_EQ(ReadPageMargins(store), PageMargins{});
     EXPECT_EQ(PageMargins{}.left, 1000);
     const DeviceRect page{0, 0, 2100, 2970}; // A4 at 254 dpi
@@ -137,8 +107,8 @@ TEST(PrintSizesTest, MarginsComeFromTheSettingsAndDefaultTo10mm)
     EXPECT_EQ(layout.footerBand, (DeviceRect{100, 2840, 2000, 2870}));
 
     ASSERT_TRUE(WritePageMargins(store, PageMargins{2000, 500, 1500, 0}));
-    EXPECT_EQ(store.numbers.at("Settings/PageSetup|LeftMargin"), 2000);
-    EXPECT_EQ(store.numbers.at("Settings/PageSetup|BottomMargin"), 0);
+    EXPECT_EQ(store.ReadNumber("Settings/PageSetup", "LeftMargin", -1), 2000);
+    EXPECT_EQ(store.ReadNumber("Settings/PageSetup", "BottomMargin", -1), 0);
     layout = MakePrintLayout(page, ReadPageMargins(store), kDpi, kDpi, 20);
     EXPECT_EQ(layout.textArea, (DeviceRect{200, 150, 2050, 2970 - 30}));
     // A page area given upside down is normalised first.
