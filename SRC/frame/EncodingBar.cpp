@@ -6,6 +6,7 @@
 #include "res/Strings.h"
 #include "text/CodePages.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,9 +43,18 @@ CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
     m_close->setAutoRaise(true);
     m_close->setToolTip(Res(IDS_HINT_CLOSE_TIP));
     m_close->setAccessibleName(Res(IDS_HINT_CLOSE_TIP));
-    // Both buttons take the keyboard: Tab reaches them from the view, Space presses them.
     m_reopen->setFocusPolicy(Qt::StrongFocus);
     m_close->setFocusPolicy(Qt::StrongFocus);
+    // Alt+R presses the button from anywhere in the document window. It is the window's own
+    // shortcut rather than a mnemonic, which the bars of windows shown side by side would share.
+    if (parent) {
+        m_reopenKey = new QAction(this);
+        m_reopenKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+        m_reopenKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        parent->addAction(m_reopenKey);
+        connect(m_reopenKey, &QAction::triggered, m_reopen, &QPushButton::click);
+        m_reopen->setToolTip(m_reopenKey->shortcut().toString(QKeySequence::NativeText));
+    }
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 3, 3, 3);
@@ -68,7 +78,10 @@ QString CKEncodingBar::Text() const { return m_text->text(); }
 void CKEncodingBar::Update()
 {
     const int page = m_doc->EncodingHint();
-    if (page < 0 || page >= kCodePageCount) {
+    const bool shown = page >= 0 && page < kCodePageCount;
+    if (m_reopenKey)
+        m_reopenKey->setEnabled(shown);
+    if (!shown) {
         hide();
         return;
     }

@@ -4,6 +4,7 @@
 #include <QFrame>
 
 class CTagwrightDoc;
+class QAction;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -25,4 +26,5 @@ private:
     QLabel* m_text;
     QPushButton* m_reopen;
     QToolButton* m_close;
+    QAction* m_reopenKey = nullptr;
 };

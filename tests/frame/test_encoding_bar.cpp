@@ -36,9 +36,9 @@ TEST_F(EncodingBarTest, ReopensAUtf8PageAsUtf8AndThenHides)
     EXPECT_TRUE(bar.ReopenButton()->text().contains("UTF-8"));
     EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251); // nothing changes before the click
 
-    // The keyboard reaches the button and presses it.
-    bar.ReopenButton()->setFocus();
+    // Space presses the button once Tab has reached it.
     EXPECT_NE(bar.ReopenButton()->focusPolicy() & Qt::TabFocus, 0);
+    bar.ReopenButton()->setFocus();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
     QApplication::sendEvent(bar.ReopenButton(), &press);
