@@ -1,9 +1,10 @@
-// The document window: toolbars, the view, and asking to save when the last window of a
+// The document window: toolbars, the encoding hint bar, the view, and asking to save when the last window of a
 // modified document closes.
 #include "frame/ChildFrm.h"
 
 #include "doc/TagwrightDoc.h"
 #include "frame/CommandRouter.h"
+#include "frame/EncodingBar.h"
 #include "frame/SplitPanes.h"
 #include "res/Commands.h"
 
@@ -37,6 +38,7 @@ CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
     layout->setSpacing(0);
     layout->addWidget(MakeToolBar(ChildFrameTopToolbar(), router, this));
     layout->addWidget(MakeToolBar(ChildFrameToolbar(), router, this));
+    layout->addWidget(new CKEncodingBar(doc, this));
     layout->addWidget(m_panes, 1);
     setFocusProxy(m_panes);
 }

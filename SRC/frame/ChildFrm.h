@@ -1,4 +1,5 @@
-// A document window inside the main window: the document's two toolbars above a view of it.
+// A document window inside the main window: the document's two toolbars and its encoding
+// hint bar above a view of it.
 #pragma once
 
 #include "doc/DocView.h"

@@ -89,6 +89,10 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_MACRO_FILE_CUT_SHORT,
      "The macro file %1 ends before its ten macros are complete. The macros before that point "
      "were imported."},
+    {IDS_HINT_LOOKS_UTF8, "This file looks like UTF-8 but was opened as %1."},
+    {IDS_HINT_NOT_UTF8, "This file was opened as UTF-8 but is not valid UTF-8."},
+    {IDS_HINT_REOPEN, "Reopen as %1"},
+    {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
 };
 
 } // namespace

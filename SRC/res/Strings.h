@@ -54,6 +54,10 @@ enum StringId : int {
     IDS_MACRO_CANNOT_READ = 8659,
     IDS_MACRO_BAD_FILE = 8660,
     IDS_MACRO_FILE_CUT_SHORT = 8740,
+    IDS_HINT_LOOKS_UTF8 = 8760,
+    IDS_HINT_NOT_UTF8 = 8761,
+    IDS_HINT_REOPEN = 8762,
+    IDS_HINT_CLOSE_TIP = 8763,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

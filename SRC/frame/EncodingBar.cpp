@@ -1,0 +1,93 @@
+// The encoding hint bar: the hint's text, a button that reopens the file in the suggested
+// page and one that dismisses the hint. It never converts anything by itself.
+#include "frame/EncodingBar.h"
+
+#include "doc/TagwrightDoc.h"
+#include "res/Strings.h"
+#include "text/CodePages.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+QString Res(int id)
+{
+    const std::string_view text = ResString(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PageText(int page)
+{
+    const std::string_view name = CodePageName(page);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
+    : QFrame(parent), m_doc(&doc), m_text(new QLabel(this)), m_reopen(new QPushButton(this)),
+      m_close(new QToolButton(this))
+{
+    setObjectName("encodingBar");
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::ToolTipBase);
+    m_text->setForegroundRole(QPalette::ToolTipText);
+    m_text->setWordWrap(true);
+    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    m_close->setAutoRaise(true);
+    m_close->setToolTip(Res(IDS_HINT_CLOSE_TIP));
+    m_close->setAccessibleName(Res(IDS_HINT_CLOSE_TIP));
+    m_reopen->setFocusPolicy(Qt::StrongFocus);
+    m_close->setFocusPolicy(Qt::StrongFocus);
+    // Alt+R presses the button from anywhere in the document window. It is the window's own
+    // shortcut rather than a mnemonic, which the bars of windows shown side by side would share.
+    if (parent) {
+        m_reopenKey = new QAction(this);
+        m_reopenKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+        m_reopenKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        parent->addAction(m_reopenKey);
+        connect(m_reopenKey, &QAction::triggered, m_reopen, &QPushButton::click);
+        m_reopen->setToolTip(m_reopenKey->shortcut().toString(QKeySequence::NativeText));
+    }
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 3, 3, 3);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_reopen);
+    layout->addWidget(m_close);
+
+    // Reopening checks the file again and dismissing clears the hint; either way the
+    // document's signal hides the bar. A declined or failed reopen leaves it showing.
+    connect(m_reopen, &QPushButton::clicked, this, [this] {
+        if (m_doc->EncodingHint() >= 0)
+            m_doc->ReopenInCodePage(m_doc->EncodingHint());
+    });
+    connect(m_close, &QToolButton::clicked, this, [this] { m_doc->DismissEncodingHint(); });
+    connect(m_doc, &CTagwrightDoc::encodingHintChanged, this, &CKEncodingBar::Update);
+    Update();
+}
+
+QString CKEncodingBar::Text() const { return m_text->text(); }
+
+void CKEncodingBar::Update()
+{
+    const int page = m_doc->EncodingHint();
+    const bool shown = page >= 0 && page < kCodePageCount;
+    if (m_reopenKey)
+        m_reopenKey->setEnabled(shown);
+    if (!shown) {
+        hide();
+        return;
+    }
+    const int opened = m_doc->Buffer().CodePage();
+    m_text->setText(page == CP_UTF8 ? Res(IDS_HINT_LOOKS_UTF8).arg(PageText(opened))
+                                    : Res(IDS_HINT_NOT_UTF8));
+    m_reopen->setText(Res(IDS_HINT_REOPEN).arg(PageText(page)));
+    show();
+}

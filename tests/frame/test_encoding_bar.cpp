@@ -1,0 +1,86 @@
+// The encoding hint bar: shown for a UTF-8 page opened as Windows-1251, reopening through its
+// button or its keyboard, hidden after that or when closed, and the hint back to Windows-1251.
+#include "frame/EncodingBar.h"
+#include "text/CodePages.h"
+#include "view/ViewFixture.h"
+
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QToolButton>
+
+#include <fstream>
+
+namespace {
+
+// Each bar sits in a window, as in a document window: shown with it unless there is no hint.
+class EncodingBarTest : public ViewFixture {
+protected:
+    QString Write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(dir.File(name), std::ios::binary) << bytes;
+        return QString::fromStdString(dir.File(name));
+    }
+};
+
+const std::string kUtf8Page = "<p>Привет, мир</p>\r\n";
+const std::string kPrivet1251 = "\xCF\xF0\xE8\xE2\xE5\xF2";
+
+TEST_F(EncodingBarTest, ReopensAUtf8PageAsUtf8AndThenHides)
+{
+    ASSERT_TRUE(doc->OnOpenDocument(Write("page.html", kUtf8Page), CP_WINDOWS_1251, -1));
+    QWidget window;
+    CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
+    window.show();
+    EXPECT_TRUE(bar.isVisible());
+    EXPECT_TRUE(bar.Text().contains("UTF-8")) << bar.Text().toStdString();
+    EXPECT_TRUE(bar.ReopenButton()->text().contains("UTF-8"));
+    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251); // nothing changes before the click
+
+    // Space presses the button once Tab has reached it.
+    EXPECT_NE(bar.ReopenButton()->focusPolicy() & Qt::TabFocus, 0);
+    bar.ReopenButton()->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(bar.ReopenButton(), &press);
+    QApplication::sendEvent(bar.ReopenButton(), &release);
+    EXPECT_EQ(doc->Buffer().CodePage(), CP_UTF8);
+    EXPECT_EQ(doc->Buffer().Line(0), "<p>" + kPrivet1251 + ", \xEC\xE8\xF0</p>");
+    EXPECT_FALSE(bar.isVisible());
+}
+
+TEST_F(EncodingBarTest, CloseDismissesTheHintAndKeepsThePage)
+{
+    ASSERT_TRUE(doc->OnOpenDocument(Write("page.html", kUtf8Page), CP_WINDOWS_1251, -1));
+    QWidget window;
+    CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
+    window.show();
+    ASSERT_TRUE(bar.isVisible());
+    EXPECT_NE(bar.CloseButton()->focusPolicy() & Qt::TabFocus, 0);
+    bar.CloseButton()->click();
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_EQ(doc->EncodingHint(), -1);
+    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+
+    // Opening another such file brings the bar back.
+    ASSERT_TRUE(doc->OnOpenDocument(Write("other.html", kUtf8Page), CP_WINDOWS_1251, -1));
+    EXPECT_TRUE(bar.isVisible());
+}
+
+TEST_F(EncodingBarTest, NoBarForAsciiAndTheWayBackForAWindowsFileOpenedAsUtf8)
+{
+    ASSERT_TRUE(doc->OnOpenDocument(Write("plain.html", "<p>hello</p>"), CP_WINDOWS_1251, -1));
+    QWidget window;
+    CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
+    window.show();
+    EXPECT_FALSE(bar.isVisible());
+
+    ASSERT_TRUE(doc->OnOpenDocument(Write("cp1251.html", kPrivet1251), CP_UTF8, -1));
+    ASSERT_TRUE(bar.isVisible());
+    EXPECT_TRUE(bar.ReopenButton()->text().contains("CP-1251")) << bar.ReopenButton()->text().toStdString();
+    bar.ReopenButton()->click();
+    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->Buffer().Line(0), kPrivet1251);
+    EXPECT_FALSE(bar.isVisible());
+}
+
+} // namespace
