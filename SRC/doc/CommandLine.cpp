@@ -23,11 +23,9 @@ struct EncodingName {
     int page;
 };
 
-// "utf8" names page 5, the one after the five Cyrillic pages: known as a name, refused while
-// the program has no such page.
 constexpr EncodingName kEncodingNames[] = {
     {"cp1251", CP_WINDOWS_1251}, {"cp866", CP_DOS_866}, {"koi8r", CP_KOI8_R},
-    {"iso8859-5", CP_ISO_8859_5}, {"mac", CP_MACINTOSH}, {"utf8", 5},
+    {"iso8859-5", CP_ISO_8859_5}, {"mac", CP_MACINTOSH}, {"utf8", CP_UTF8},
 };
 
 QString EncodingList()
@@ -118,9 +116,6 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
         if (known == std::end(kEncodingNames))
             return error(QStringLiteral("unknown encoding \"%1\"; the encodings are %2.")
                              .arg(name, EncodingList()));
-        if (known->page >= kCodePageCount)
-            return error(QStringLiteral("the encoding %1 is not available yet.")
-                             .arg(QLatin1String(known->name)));
         result.codePage = known->page;
     }
     if (parser.isSet(line)) {
