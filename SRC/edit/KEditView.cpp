@@ -114,7 +114,7 @@ const Row kRows[] = {
      RunCommand<&CKEditView::AutoComplete>,
      [](CKEditView& v, CmdUI& ui) { ui.Enable(v.CanAutoComplete()); }},
     {{ID_INSERT_BOLD, "<B>", "Ctrl+B"}, InsertTagRow, nullptr, 0},
-    {{ID_INSERT_BREAK, "<BR>", "Ctrl+Return; Ctrl+Enter"}, InsertTagRow, nullptr, 1},
+    {{ID_INSERT_BREAK, "<BR>", "Ctrl+Enter; Ctrl+Return"}, InsertTagRow, nullptr, 1},
     {{ID_INSERT_CENTER, "<CENTER>", "Ctrl+E"}, InsertTagRow, nullptr, 2},
     {{ID_INSERT_COMMENT, "<!--  -->", "Ctrl+M"}, InsertTagRow, nullptr, 3},
     {{ID_INSERT_FONT, "<FONT>"}, InsertTagRow, nullptr, 4},
