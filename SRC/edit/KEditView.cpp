@@ -5,7 +5,10 @@
 #include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
+#include "doc/core/Macros.h"
+#include "edit/ColourInsertion.h"
 #include "edit/EditText.h"
+#include "edit/InsertImageDialog.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "syntax/HtmlKeywords.h"
@@ -40,6 +43,30 @@ void RunCommand(CKEditView& view, int)
 }
 
 void NeedsSelection(CKEditView& view, CmdUI& ui) { ui.Enable(view.HasSelection()); }
+
+// A tag pair of the Insert menu: the row's argument indexes this table.
+struct TagPair {
+    const char* open;
+    const char* close;
+};
+constexpr TagPair kTags[] = {
+    {"<B>", "</B>"},       {"<BR>", ""},     {"<CENTER>", "</CENTER>"},
+    {"<!--", "-->"},       {"<FONT size=\"\" color=\"\">", "</FONT>"},
+    {"<I>", "</I>"},       {"<P>", ""},      {"<U>", "</U>"},
+};
+
+void InsertTagRow(CKEditView& view, int index)
+{
+    view.InsertTag(kTags[index].open, kTags[index].close);
+}
+
+void MacroRow(CKEditView& view, int index) { view.InsertMacro(index); }
+
+template <CaseConversion conversion>
+void ConvertCaseRow(CKEditView& view, int)
+{
+    view.ConvertCase(conversion);
+}
 
 const Row kRows[] = {
     {{ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "Undo"},
@@ -78,6 +105,44 @@ const Row kRows[] = {
     {{ID_VIEW_WHITESPACE, "View whitespaces", "Ctrl+W", "Show spaces and tabs", "View whitespaces"},
      [](CKEditView& v, int) { v.SetViewWhitespace(!v.ViewWhitespace()); },
      [](CKEditView& v, CmdUI& ui) { ui.SetCheck(v.ViewWhitespace()); }},
+    {{ID_EDIT_AUTO_EXPAND, "AutoExpand", "Alt+Enter; Alt+Return", "Expand the word into its template",
+      "AutoExpand"},
+     RunCommand<&CKEditView::AutoExpand>,
+     [](CKEditView& v, CmdUI& ui) { ui.Enable(v.CanAutoExpand()); }},
+    {{ID_EDIT_AUTO_COMPLETE, "AutoComplete", "Ctrl+Space", "Complete the word from the text",
+      "AutoComplete"},
+     RunCommand<&CKEditView::AutoComplete>,
+     [](CKEditView& v, CmdUI& ui) { ui.Enable(v.CanAutoComplete()); }},
+    {{ID_INSERT_BOLD, "<B>", "Ctrl+B"}, InsertTagRow, nullptr, 0},
+    {{ID_INSERT_BREAK, "<BR>", "Ctrl+Enter; Ctrl+Return"}, InsertTagRow, nullptr, 1},
+    {{ID_INSERT_CENTER, "<CENTER>", "Ctrl+E"}, InsertTagRow, nullptr, 2},
+    {{ID_INSERT_COMMENT, "<!--  -->", "Ctrl+M"}, InsertTagRow, nullptr, 3},
+    {{ID_INSERT_FONT, "<FONT>"}, InsertTagRow, nullptr, 4},
+    {{ID_INSERT_ITALIC, "<I>", "Ctrl+Alt+I"}, InsertTagRow, nullptr, 5},
+    {{ID_INSERT_PARAGRAPH, "<P>"}, InsertTagRow, nullptr, 6},
+    {{ID_INSERT_UNDERLINE, "<U>", "Ctrl+U"}, InsertTagRow, nullptr, 7},
+    {{ID_INSERT_COLOUR, "Color Picker", "Ctrl+L"}, RunCommand<&CKEditView::InsertColour>},
+    {{ID_INSERT_IMAGE, "<IMG ...>"}, RunCommand<&CKEditView::InsertImage>},
+    {{ID_EDIT_UPPERCASE, "Make selection uppercase", "Ctrl+Shift+U"},
+     ConvertCaseRow<CaseConversion::Upper>, NeedsSelection},
+    {{ID_EDIT_LOWERCASE, "Make selection lowercase", "Ctrl+Shift+L"},
+     ConvertCaseRow<CaseConversion::Lower>, NeedsSelection},
+    {{ID_EDIT_SWAP_CASE, "Swap case in selection"}, ConvertCaseRow<CaseConversion::Swap>,
+     NeedsSelection},
+    {{ID_EDIT_CAPITALIZE, "Capitalize words"}, ConvertCaseRow<CaseConversion::Capitalize>,
+     NeedsSelection},
+    {{ID_EDIT_SENTENCE_CASE, "Make as in sentences"}, ConvertCaseRow<CaseConversion::Sentence>,
+     NeedsSelection},
+    {{ID_MACRO_0, "Macros 0", "Ctrl+0"}, MacroRow, nullptr, 0},
+    {{ID_MACRO_1, "Macros 1", "Ctrl+1"}, MacroRow, nullptr, 1},
+    {{ID_MACRO_2, "Macros 2", "Ctrl+2"}, MacroRow, nullptr, 2},
+    {{ID_MACRO_3, "Macros 3", "Ctrl+3"}, MacroRow, nullptr, 3},
+    {{ID_MACRO_4, "Macros 4", "Ctrl+4"}, MacroRow, nullptr, 4},
+    {{ID_MACRO_5, "Macros 5", "Ctrl+5"}, MacroRow, nullptr, 5},
+    {{ID_MACRO_6, "Macros 6", "Ctrl+6"}, MacroRow, nullptr, 6},
+    {{ID_MACRO_7, "Macros 7", "Ctrl+7"}, MacroRow, nullptr, 7},
+    {{ID_MACRO_8, "Macros 8", "Ctrl+8"}, MacroRow, nullptr, 8},
+    {{ID_MACRO_9, "Macros 9", "Ctrl+9"}, MacroRow, nullptr, 9},
 };
 
 // The view's popup menu: commands, separators (0) and the three bookmark submenus (negative).
@@ -229,6 +294,51 @@ void CKEditView::RememberSelection()
 }
 
 // ---- Commands ---------------------------------------------------------------------------
+
+void CKEditView::AutoExpand()
+{
+    Run([](CEditRules& r, const EditCaret& s) { return r.AutoExpand(s); });
+}
+
+void CKEditView::AutoComplete()
+{
+    Run([](CEditRules& r, const EditCaret& s) { return r.AutoComplete(s); });
+}
+
+bool CKEditView::CanAutoExpand() const { return m_rules->CanAutoExpand(State()); }
+
+bool CKEditView::CanAutoComplete() const { return m_rules->CanAutoComplete(State()); }
+
+void CKEditView::InsertTag(const std::string& open, const std::string& close)
+{
+    Run([&](CEditRules& r, const EditCaret& s) { return r.InsertTag(s, open, close); });
+}
+
+void CKEditView::InsertColour()
+{
+    const auto texts = AskColourTexts(this, Document().Settings().Store(), HasSelection());
+    if (texts)
+        InsertTag(texts->open, texts->close);
+}
+
+void CKEditView::InsertImage()
+{
+    // The dialog gives the tag in the buffer's code page.
+    if (const auto tag = CInsertImageDialog::AskTag(this, Document().Settings().Store()))
+        InsertTag(*tag, {});
+}
+
+void CKEditView::ConvertCase(CaseConversion conversion)
+{
+    Run([conversion](CEditRules& r, const EditCaret& s) { return r.ConvertCase(s, conversion); });
+}
+
+void CKEditView::InsertMacro(int index)
+{
+    // The texts are read afresh at each use: the options may have changed them meanwhile.
+    const SettingsStore& store = Document().Settings().Store();
+    Run([&](CEditRules& r, const EditCaret& s) { return ::InsertMacro(r, store, s, index); });
+}
 
 void CKEditView::Enter()
 {

@@ -48,6 +48,18 @@ public:
     void PasteText(const QString& text);
     void Undo();
     void Redo();
+    void AutoExpand();
+    void AutoComplete();
+    bool CanAutoExpand() const;
+    bool CanAutoComplete() const;
+    // Tags, colours, images and macros around the selection or at the caret; an empty text
+    // is left out.
+    void InsertTag(const std::string& open, const std::string& close);
+    void InsertColour();
+    void InsertImage();
+    void ConvertCase(CaseConversion conversion);
+    // Macro index on Ctrl+0 to Ctrl+9.
+    void InsertMacro(int index);
     void ToggleOverwrite() { m_rules->SetOverwrite(!m_rules->Overwrite()); }
     bool Overwrite() const { return m_rules->Overwrite(); }
     bool IsEditable() const { return m_rules->IsEditable(); }

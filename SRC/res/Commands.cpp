@@ -74,6 +74,14 @@ constexpr MenuItem kSetBookmarkMenu[] = {
     {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 9},
 };
 
+constexpr MenuItem kCaseMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_LOWERCASE},
+    {MenuItemKind::Command, ID_EDIT_UPPERCASE},
+    {MenuItemKind::Command, ID_EDIT_SWAP_CASE},
+    {MenuItemKind::Command, ID_EDIT_CAPITALIZE},
+    {MenuItemKind::Command, ID_EDIT_SENTENCE_CASE},
+};
+
 constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Command, ID_EDIT_UNDO},
     {MenuItemKind::Command, ID_EDIT_REDO},
@@ -93,7 +101,23 @@ constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Submenu, 0, "Bookmarks", false, kBookmarksMenu},
     {MenuItemKind::Submenu, 0, "Go to", false, kGoToBookmarkMenu},
     {MenuItemKind::Submenu, 0, "Set", false, kSetBookmarkMenu},
+    {MenuItemKind::Submenu, 0, "Case", false, kCaseMenu},
+    {MenuItemKind::Command, ID_EDIT_AUTO_COMPLETE},
+    {MenuItemKind::Command, ID_EDIT_AUTO_EXPAND},
     {MenuItemKind::Command, ID_EDIT_MATCH_BRACE},
+};
+
+constexpr MenuItem kInsertMenu[] = {
+    {MenuItemKind::Command, ID_INSERT_BOLD},
+    {MenuItemKind::Command, ID_INSERT_BREAK},
+    {MenuItemKind::Command, ID_INSERT_CENTER},
+    {MenuItemKind::Command, ID_INSERT_COMMENT},
+    {MenuItemKind::Command, ID_INSERT_FONT},
+    {MenuItemKind::Command, ID_INSERT_ITALIC},
+    {MenuItemKind::Command, ID_INSERT_PARAGRAPH},
+    {MenuItemKind::Command, ID_INSERT_UNDERLINE},
+    {MenuItemKind::Command, ID_INSERT_COLOUR},
+    {MenuItemKind::Command, ID_INSERT_IMAGE},
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -103,6 +127,7 @@ constexpr MenuItem kHelpMenu[] = {
 constexpr MenuInfo kMenus[] = {
     {"&File", false, kFileMenu},
     {"&Edit", true, kEditMenu},
+    {"&Insert", true, kInsertMenu},
     {"&View", false, kViewMenu},
     {"&Window", true, kWindowMenu},
     {"&Help", false, kHelpMenu},

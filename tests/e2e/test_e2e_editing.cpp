@@ -1,5 +1,6 @@
 // Typing into the real program through the X server's keyboard: a new HTML page, Cyrillic
-// text, automatic and smart indentation, Tab and Backspace, undo and redo, and the saved bytes.
+// text, automatic and smart indentation, Tab and Backspace, undo and redo, a template and a bold
+// tag around a selected word, and the saved bytes.
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,29 @@ TEST(Editing, TypedLinesAreSavedAsTypedInWindows1251)
         << WindowName(window);
     EXPECT_EQ(ReadFile(profile.File("new.html")),
               "<td>\r\n\t\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0\r\n\t\ta");
+}
+
+TEST(Editing, ExpandedTemplateAndWrappedWordAreSaved)
+{
+    if (RunCommand("command -v xdotool >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool not found";
+    Profile profile;
+    AppProcess app(profile, {"page.html"});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+        << WindowName(window);
+
+    // Alt+Enter turns td into a cell with the caret on the indented line inside it.
+    TypeText(window, "td");
+    SendKeys(window, {"alt+Return"});
+    TypeText(window, "word");
+    // The typed word, selected backwards, gets wrapped in bold tags.
+    SendKeys(window, {"shift+Left", "shift+Left", "shift+Left", "shift+Left", "ctrl+b", "ctrl+s"});
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"
+                                    && !ReadFile(profile.File("page.html")).empty(); }, 5000))
+        << WindowName(window);
+    EXPECT_EQ(ReadFile(profile.File("page.html")), "<TD>\r\n\t<B>word</B>\r\n</TD>\r\n");
 }
 
 } // namespace

@@ -317,3 +317,39 @@ TEST_F(EditViewTest, IncrementalSearchTakesTheTypedKeysInsteadOfTheText)
 }
 
 } // namespace
+
+TEST_F(EditViewTest, HelperKeysExpandWrapAndInsertMacros)
+{
+    MakeView({"td", "one word"});
+    doc->SetSourceType(7);
+    // Alt+Enter expands the abbreviation before the caret; on the first line AutoComplete is
+    // off, AutoExpand on.
+    PlaceCaret({2, 0});
+    EXPECT_TRUE(Enabled(ID_EDIT_AUTO_EXPAND));
+    EXPECT_FALSE(Enabled(ID_EDIT_AUTO_COMPLETE));
+    Key(Qt::Key_Return, Qt::AltModifier);
+    ASSERT_EQ(Text(), (Lines{"<TD>", "\t", "</TD>", "", "one word"}));
+    EXPECT_EQ(view->CursorPos(), (TextPoint{1, 1}));
+    const int wordLine = 4;
+    // Ctrl+B wraps the selected word, which stays in place unselected.
+    Select({4, wordLine}, {8, wordLine});
+    Key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(Text().back(), "one <B>word</B>");
+    EXPECT_FALSE(view->HasSelection());
+    EXPECT_EQ(view->CursorPos(), (TextPoint{7, wordLine}));
+    // Ctrl+1 reads macro 1 from the settings at the moment of use.
+    store.WriteString("Settings/Macros/Before", "Macros 1", "[");
+    store.WriteString("Settings/Macros/After", "Macros 1", "]");
+    Select({0, wordLine}, {3, wordLine});
+    Key(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(Text().back(), "[one] <B>word</B>");
+    store.WriteString("Settings/Macros/Before", "Macros 1", "\xD0\xB6"); // UTF-8 zhe
+    PlaceCaret({0, wordLine});
+    Key(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(Text().back(), "\xE6][one] <B>word</B>");
+    // Ctrl+Shift+U turns the selection upper case and keeps it selected.
+    Select({2, wordLine}, {7, wordLine});
+    Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text().back(), "\xE6][ONE] <B>word</B>");
+    EXPECT_TRUE(view->HasSelection());
+}
