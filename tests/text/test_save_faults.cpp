@@ -157,8 +157,9 @@ TEST_F(SaveFaultTest, FailedInPlaceWriteNamesTheCopyOfTheOldText)
         std::string copy = output.substr(at + 24);
         copy = copy.substr(0, copy.find(".\n"));
         EXPECT_EQ(ReadFile(copy), kOld) << copy;
-        if (backup)
+        if (backup) {
             EXPECT_EQ(copy, target + ".bak");
+        }
     }
 }
 

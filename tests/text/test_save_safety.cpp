@@ -389,8 +389,9 @@ TEST_F(SaveSafetyTest, FileOfAnotherUserOrWithOtherNamesIsWrittenInPlace)
         EXPECT_EQ(ReadFile(target), "new text\r\n");
         EXPECT_EQ(StatOf(target).st_uid, 0u) << "the file stays root's";
         EXPECT_EQ(StatOf(target).st_mode & 07777, 0666u);
-        if (*options)
+        if (*options) {
             EXPECT_EQ(ReadFile(target + ".bak"), "old text");
+        }
         EXPECT_EQ(CountTemporaryFiles(folder), 0);
         std::filesystem::remove(target + ".bak");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);

@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
+// Found by the test framework through the argument's namespace, so outside the anonymous one.
 void PrintTo(const FindCaret& c, std::ostream* os)
 {
     *os << "cursor " << c.cursor.y << ':' << c.cursor.x << " selection " << c.selection.start.y
         << ':' << c.selection.start.x << '-' << c.selection.end.y << ':' << c.selection.end.x;
 }
+
+namespace {
 
 FindCaret Selected(TextPoint a, TextPoint b) { return {b, Ordered(a, b)}; }
 
