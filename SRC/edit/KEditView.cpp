@@ -652,19 +652,18 @@ void CKEditView::RemoveDropCaret()
 
 void CKEditView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!event->mimeData() || !event->mimeData()->hasText()) {
-        RemoveDropCaret();
-        event->ignore();
-        return;
-    }
-    ShowDropCaret(event->position().toPoint());
-    event->setDropAction(event->modifiers() & Qt::ControlModifier ? Qt::CopyAction : Qt::MoveAction);
-    event->accept();
+    TrackDrop(event, event->mimeData() && event->mimeData()->hasText());
 }
 
 void CKEditView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!AcceptsDrop(event->mimeData())) {
+    TrackDrop(event, AcceptsDrop(event->mimeData()));
+}
+
+// Shows the drop caret under the pointer and offers copy with Ctrl, move without; or refuses.
+void CKEditView::TrackDrop(QDragMoveEvent* event, bool acceptable)
+{
+    if (!acceptable) {
         RemoveDropCaret();
         event->ignore();
         return;

@@ -107,6 +107,7 @@ private:
     std::string TakeText(const QString& text);
     void UpdatePrimarySelection();
     void ShowDropCaret(QPoint pos);
+    void TrackDrop(QDragMoveEvent* event, bool acceptable);
     void RemoveDropCaret();
     bool AcceptsDrop(const QMimeData* data) const;
 
