@@ -127,6 +127,16 @@ enum CommandId : int {
     ID_MACRO_7 = 32812,
     ID_MACRO_8 = 32813,
     ID_MACRO_9 = 32814,
+
+    // The main window: options, bars, user tools, the window list.
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_VIEW_WORKSPACE = 32776,
+    ID_VIEW_OPTIONS = 32797,
+    ID_TOOLS_FIRST = 32817, // the user tools, ten entries, 32817-32826
+    ID_TOOLS_LAST = 32826,
+    ID_VIEW_INSERT_BAR = 37540,
+    ID_VIEW_MACROS_BAR = 37541,
+    ID_WINDOW_LIST = 37542,
 };
 
 enum PaneId : int {
