@@ -9,6 +9,7 @@
 #include "doc/core/AppSettings.h"
 #include "doc/core/VersionInfo.h"
 #include "edit/KEditView.h"
+#include "edit/Prop.h"
 #include "frame/ChildFrm.h"
 #include "frame/MainFrm.h"
 #include "res/CommandIds.h"
@@ -335,6 +336,8 @@ std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
         {{ID_APP_ABOUT, "&About Tagwright...", {},
           "Display program information, version number and copyright", "About", "about"},
          [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
+        {{ID_VIEW_OPTIONS, "&Options...", "Alt+F7", "Change the editor's options", "Options"},
+         [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
         // The recent files by their place in the list; the menu shows their paths.
         {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }, nullptr, 0,
          ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 1},

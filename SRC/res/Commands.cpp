@@ -27,6 +27,7 @@ constexpr MenuItem kViewMenu[] = {
     {MenuItemKind::Toolbars, 0, "&Toolbars"},
     {MenuItemKind::Command, ID_VIEW_STATUS_BAR},
     {MenuItemKind::SourceTypes, 0, "Source T&ype", true},
+    {MenuItemKind::Command, ID_VIEW_OPTIONS},
     {MenuItemKind::Separator, 0, {}, true},
     {MenuItemKind::Command, ID_PREVIEW_DEFAULT_BROWSER, {}, true},
     {MenuItemKind::Command, ID_PREVIEW_BROWSER_1, {}, true},

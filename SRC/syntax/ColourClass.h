@@ -34,5 +34,8 @@ struct ColourPair {
 
 // The default text and background colour of a class.
 ColourPair DefaultColours(ColourClass colourClass);
+// The colours the options page restores for "Automatic": the defaults, except the text colour
+// of "&-values".
+ColourPair AutomaticColours(ColourClass colourClass);
 // The name users see for a class on the options page ("Normal text", "Tag/keyword", ...).
 std::string_view ColourClassLabel(ColourClass colourClass);

@@ -4,6 +4,7 @@
 #include "text/Cp1251.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include <algorithm>
 #include <array>
@@ -34,6 +35,22 @@ QFont MakeViewFont(const LogFont& description)
     font.setUnderline(description.underline != 0);
     font.setStrikeOut(description.strikeOut != 0);
     return font;
+}
+
+LogFont LogFontOf(const QFont& font, const LogFont& base)
+{
+    LogFont description = base;
+    description.height = -QFontInfo(font).pixelSize();
+    description.width = 0;
+    description.weight = font.weight();
+    description.italic = font.italic() ? 1 : 0;
+    description.underline = font.underline() ? 1 : 0;
+    description.strikeOut = font.strikeOut() ? 1 : 0;
+    description.faceName.fill(0);
+    const QByteArray face = font.family().toLatin1();
+    std::copy_n(face.constData(), std::min<qsizetype>(face.size(), description.faceName.size() - 1),
+                description.faceName.begin());
+    return description;
 }
 
 QChar DisplayChar(uint8_t byte)

@@ -14,6 +14,9 @@ inline constexpr char kDefaultFontFace[] = "Courier";
 // the default face, else resolved to an installed fixed-pitch face when missing), a negative
 // height as the character height in pixels.
 QFont MakeViewFont(const LogFont& description);
+// The record's description of a chosen font: its face, pixel height, weight and style; the
+// rest (character set, quality, pitch and family) stays as in base.
+LogFont LogFontOf(const QFont& font, const LogFont& base);
 
 // A colour as the record stores it, 0x00BBGGRR.
 inline QColor StoredColour(uint32_t bbggrr)

@@ -49,6 +49,12 @@ void GlobalSettings::SetBrowserPath(int browser, std::string_view path)
     std::copy_n(path.begin(), std::min(path.size(), kBrowserPathSize - 1), field.begin());
 }
 
+StoredColours AutomaticStoredColours(ColourClass colourClass)
+{
+    const ColourPair rgb = AutomaticColours(colourClass);
+    return {StoredColour(rgb.text), StoredColour(rgb.background)};
+}
+
 GlobalSettings DefaultGlobalSettings()
 {
     GlobalSettings s;

@@ -90,6 +90,8 @@ constexpr size_t kLineEnding = 760;
 
 // The record a fresh profile gets.
 GlobalSettings DefaultGlobalSettings();
+// The colours of a class that the options page's "Automatic" choice stores.
+StoredColours AutomaticStoredColours(ColourClass colourClass);
 
 std::vector<uint8_t> EncodeGlobalSettings(const GlobalSettings& settings);
 // False, leaving out unchanged, unless data holds exactly one record.

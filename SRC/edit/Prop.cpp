@@ -1,0 +1,73 @@
+// The Options dialog and its command.
+#include "edit/Prop.h"
+
+#include "doc/core/AppSettings.h"
+#include "doc/core/DebugTrace.h"
+#include "edit/PropEditing.h"
+#include "edit/PropFiles.h"
+#include "edit/PropFormat.h"
+#include "edit/PropMacros.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Options..."));
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    layout->addLayout(row, 1);
+
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("pages"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(true);
+    m_pages = new QStackedWidget(this);
+    row->addWidget(m_tree);
+    row->addWidget(m_pages, 1);
+
+    // All pages live from the opening to the end of the dialog.
+    m_editing = new CPropEditing(settings, m_pages);
+    m_format = new CPropFormat(settings, m_pages);
+    m_macros = new CPropMacros(settings, m_pages);
+    m_files = new CPropFiles(settings, m_pages);
+    const auto addPage = [this](QTreeWidgetItem* item, const QString& name, QWidget* page) {
+        item->setText(0, name);
+        item->setData(0, Qt::UserRole, m_pages->addWidget(page));
+        return item;
+    };
+    QTreeWidgetItem* editing = addPage(new QTreeWidgetItem(m_tree), tr("Editing"), m_editing);
+    addPage(new QTreeWidgetItem(editing), tr("Format"), m_format);
+    addPage(new QTreeWidgetItem(editing), tr("Macros"), m_macros);
+    addPage(new QTreeWidgetItem(m_tree), tr("Files"), m_files);
+    const int nameWidth = m_tree->fontMetrics().horizontalAdvance(tr("Editing")) * 2;
+    m_tree->setFixedWidth(nameWidth + m_tree->indentation() * 2 + 16);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item)
+            m_pages->setCurrentIndex(item->data(0, Qt::UserRole).toInt());
+    });
+    editing->setExpanded(true);
+    m_tree->setCurrentItem(editing);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    m_tree->setFocus();
+}
+
+QWidget* COptionsDialog::CurrentPage() const { return m_pages->currentWidget(); }
+
+void RunOptionsDialog(AppSettings& settings, QWidget* parent)
+{
+    {
+        COptionsDialog dialog(settings, parent);
+        dialog.exec();
+    }
+    settings.NotifyChanged();
+    settings.Store().WriteNumber(kDebugKey, debug_values::kDebugMode, settings.Global().debugOn);
+}

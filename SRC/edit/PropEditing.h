@@ -1,0 +1,27 @@
+// The Editing page of the Options dialog: tab size, window settings and tabs.
+#pragma once
+
+#include <QWidget>
+
+class AppSettings;
+class QCheckBox;
+class QLineEdit;
+
+class CPropEditing : public QWidget {
+    Q_OBJECT
+public:
+    CPropEditing(AppSettings& settings, QWidget* parent = nullptr);
+
+    QLineEdit* TabSizeField() const { return m_tabSize; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QCheckBox* AddCheckBox(const QString& text, int32_t& field, bool inverted);
+    void OnTabSizeEdited(const QString& text);
+
+    AppSettings& m_settings;
+    QLineEdit* m_tabSize = nullptr;
+    QCheckBox* m_smartIndent = nullptr;
+};

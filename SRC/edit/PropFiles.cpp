@@ -1,0 +1,114 @@
+// The Files page: each control writes the global record at once. A browser path is refused
+// rather than stored cut short, and Browse accepts only a program that can be run.
+#include "edit/PropFiles.h"
+
+#include "doc/core/AppSettings.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+// What the record holds: its field keeps a terminating zero.
+constexpr int kMaxPathBytes = static_cast<int>(kBrowserPathSize) - 1;
+
+// The record holds the path's UTF-8 bytes, which may be more than its characters.
+class PathLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return input.toUtf8().size() <= kMaxPathBytes ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+QString AskProgramFile(QWidget* parent, const QString& initial)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), initial);
+}
+
+CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
+{
+    GlobalSettings& global = settings.Global();
+    auto* layout = new QVBoxLayout(this);
+
+    auto* files = new QGroupBox(tr("Files:"), this);
+    auto* fileBoxes = new QVBoxLayout(files);
+    fileBoxes->addWidget(AddCheckBox(tr("Create &backup copies"), global.createBackups));
+    fileBoxes->addWidget(AddCheckBox(tr("&Remember last directory"), global.rememberLastDirectory));
+    fileBoxes->addWidget(AddCheckBox(tr("Save file before pre&view"), global.saveBeforePreview));
+    layout->addWidget(files);
+
+    auto* debug = new QGroupBox(tr("Debug:"), this);
+    auto* debugBoxes = new QVBoxLayout(debug);
+    debugBoxes->addWidget(AddCheckBox(tr("&Enable Debug Subsystem (may be very slow)"), global.debugOn));
+    layout->addWidget(debug);
+
+    layout->addWidget(AddBrowser(1, tr("External Browser &1:")));
+    layout->addWidget(AddBrowser(2, tr("External Browser &2:")));
+    layout->addStretch();
+}
+
+QCheckBox* CPropFiles::AddCheckBox(const QString& text, int32_t& field)
+{
+    auto* box = new QCheckBox(text, this);
+    box->setChecked(field != 0);
+    connect(box, &QCheckBox::toggled, this, [&field](bool on) { field = on ? 1 : 0; });
+    return box;
+}
+
+QWidget* CPropFiles::AddBrowser(int browser, const QString& title)
+{
+    auto* group = new QGroupBox(title, this);
+    auto* row = new QHBoxLayout(group);
+    auto* path = new QLineEdit(QString::fromStdString(m_settings.Global().BrowserPath(browser)), group);
+    path->setObjectName(QStringLiteral("browser%1").arg(browser));
+    path->setMaxLength(kMaxPathBytes);
+    path->setValidator(new PathLengthValidator(path));
+    connect(path, &QLineEdit::textEdited, this, [this, browser](const QString& text) { StorePath(browser, text); });
+    m_paths[browser - 1] = path;
+    auto* browse = new QPushButton(tr("Browse..."), group);
+    browse->setObjectName(QStringLiteral("browse%1").arg(browser));
+    connect(browse, &QPushButton::clicked, this, [this, browser] { Browse(browser); });
+    row->addWidget(path, 1);
+    row->addWidget(browse);
+    return group;
+}
+
+void CPropFiles::StorePath(int browser, const QString& text)
+{
+    m_settings.Global().SetBrowserPath(browser, text.toStdString());
+}
+
+void CPropFiles::Browse(int browser)
+{
+    QLineEdit* field = BrowserField(browser);
+    const QString chosen = m_askProgram(this, field->text());
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (path.toUtf8().size() > kMaxPathBytes) {
+        m_tell(this, tr("The path\n%1\nis longer than %2 characters and cannot be kept as a browser.")
+                         .arg(shown)
+                         .arg(kMaxPathBytes));
+        return;
+    }
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isExecutable()) {
+        m_tell(this, tr("%1\nis not a program that can be run.").arg(shown));
+        return;
+    }
+    field->setText(shown);
+    StorePath(browser, shown);
+}

@@ -1,0 +1,39 @@
+// The Files page of the Options dialog: file handling, the debug subsystem and the two
+// external browsers.
+#pragma once
+
+#include "edit/MacroTransferUi.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AppSettings;
+class QCheckBox;
+class QLineEdit;
+
+// Asks for a file to open, starting at initial; empty on cancel.
+using ProgramAsker = std::function<QString(QWidget* parent, const QString& initial)>;
+QString AskProgramFile(QWidget* parent, const QString& initial);
+
+class CPropFiles : public QWidget {
+    Q_OBJECT
+public:
+    CPropFiles(AppSettings& settings, QWidget* parent = nullptr);
+
+    void SetProgramAsker(ProgramAsker ask) { m_askProgram = std::move(ask); }
+    void SetMessageTeller(MessageTeller tell) { m_tell = std::move(tell); }
+    // Browser 1 or 2.
+    QLineEdit* BrowserField(int browser) const { return m_paths[browser - 1]; }
+    void Browse(int browser);
+
+private:
+    QCheckBox* AddCheckBox(const QString& text, int32_t& field);
+    QWidget* AddBrowser(int browser, const QString& title);
+    void StorePath(int browser, const QString& text);
+
+    AppSettings& m_settings;
+    QLineEdit* m_paths[2] = {};
+    ProgramAsker m_askProgram = &AskProgramFile;
+    MessageTeller m_tell = &TellInMessageBox;
+};
