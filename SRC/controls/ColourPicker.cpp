@@ -211,7 +211,8 @@ void CColourPopup::PlaceBelow(QWidget* button)
         if (place.bottom() > area.bottom())
             place.moveBottom(button->mapToGlobal(QPoint(0, 0)).y() - 1);
     }
-    move(place.topLeft());
+    // The place of the popup itself, whatever frame the window system adds.
+    setGeometry(place);
 }
 
 QRect CColourPopup::EntryRect(int entry) const
