@@ -52,6 +52,7 @@ CColourPicker::CColourPicker(QWidget* parent, const QString& automaticText, cons
 
 CColourPicker::~CColourPicker()
 {
+    // Gone while the button is whole: a popup that ends reports to it.
     if (m_popup)
         delete m_popup.data();
 }
@@ -142,7 +143,6 @@ CColourPopup::CColourPopup(QWidget* button, uint32_t initial, const QString& aut
     : QWidget(button, Qt::Popup), m_initial(initial), m_chosen(initial), m_automaticText(automaticText),
       m_moreText(moreText), m_ask(std::move(ask))
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setFont(QApplication::font("QMenu"));

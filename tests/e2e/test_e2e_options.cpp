@@ -1,0 +1,92 @@
+// The Options dialog in the real program, with the keyboard alone: a new tab size and a new
+// keyword colour show in the view at once and are in the settings written at exit.
+#include "E2eSupport.h"
+
+#include "doc/core/GlobalSettings.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr char kMainWindow[] = "^Tagwright - ";
+
+// How many pixels of the screen have a colour (0x00BBGGRR), from the screen's histogram.
+int ScreenPixels(const Profile& profile, uint32_t bbggrr)
+{
+    const std::string screenshot = profile.File("screen.png");
+    std::string histogram;
+    if (RunCommand("import -window root " + screenshot) != 0
+        || RunCommand("convert " + screenshot + " -format %c histogram:info:-", &histogram) != 0)
+        return -1;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+    const size_t at = histogram.find(std::string(hex) + " ");
+    if (at == std::string::npos)
+        return 0;
+    const size_t lineStart = histogram.rfind('\n', at);
+    return std::atoi(histogram.c_str() + (lineStart == std::string::npos ? 0 : lineStart + 1));
+}
+
+uint32_t RecordNumber(const QByteArray& record, size_t offset)
+{
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<uint8_t>(record[static_cast<qsizetype>(offset) + i]);
+    return value;
+}
+
+TEST(Options, TabSizeAndKeywordColourChosenWithTheKeyboardShowAndAreSaved)
+{
+    Profile profile;
+    std::string page;
+    for (int i = 0; i < 30; ++i)
+        page += "<table><tr><td>cell</td></tr></table>\n";
+    WriteFile(profile.File("page.html"), page);
+    AppProcess app(profile, {"page.html"});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
+
+    const uint32_t oldKeyword = DefaultGlobalSettings().colours[3].text;
+    const uint32_t red = 0x0000FF;
+    ASSERT_TRUE(WaitUntil([&] { return ScreenPixels(profile, oldKeyword) > 100; }, 10000));
+    EXPECT_LT(ScreenPixels(profile, red), 10);
+
+    SendKeys(window, {"alt+F7"});
+    const std::string dialog = WaitForWindow(app.Pid(), "^Options\\.\\.\\.$", 8000);
+    ASSERT_FALSE(dialog.empty());
+    SendKeys(dialog, {
+                         // "Editing" is selected: into "Tab Size:", 8, back to the tree.
+                         "Tab", "ctrl+a", "8", "shift+Tab",
+                         // "Format": the fourth class, "Tag/keyword", then its text colour.
+                         "Down", "Tab", "Down", "Down", "Down", "Tab", "space",
+                         // From no cell of the palette: cells 0, 8 and 16, "Red".
+                         "Down", "Down", "Down", "Return",
+                         // Past "Background" and "Change Font" to OK.
+                         "Tab", "Tab", "Tab", "Return",
+                     });
+    EXPECT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Options\\.\\.\\.$").empty(); }, 5000));
+    // The view repainted the tags in the new colour.
+    int redPixels = 0;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            redPixels = ScreenPixels(profile, red);
+            return redPixels > 100 && ScreenPixels(profile, oldKeyword) < 10;
+        },
+        10000))
+        << redPixels << " pixels in the new keyword colour";
+
+    SendKeys(window, {"alt+f", "x"});
+    ASSERT_EQ(app.WaitExit(10000), 0);
+    const QByteArray record = QSettings(QString::fromStdString(profile.SettingsFile()), QSettings::IniFormat)
+                                  .value(QStringLiteral("Settings/GLOBAL"))
+                                  .toByteArray();
+    ASSERT_EQ(record.size(), static_cast<qsizetype>(global_record::kSize));
+    EXPECT_EQ(RecordNumber(record, global_record::kTabSize), 8u);
+    EXPECT_EQ(RecordNumber(record, global_record::kColours + 3 * 8), red);
+}
+
+} // namespace
