@@ -86,7 +86,7 @@ CPropMacros::CPropMacros(AppSettings& settings, QWidget* parent) : QWidget(paren
     auto* note = new QLabel(tr("Use Ctrl+TAB and Ctrl+ENTER while editing"), this);
 
     auto* exportButton = new QPushButton(tr("E&xport..."), this);
-    auto* importButton = new QPushButton(tr("I&mport..."), this);
+    auto* importButton = new QPushButton(tr("&Import..."), this);
     exportButton->setObjectName(QStringLiteral("export"));
     importButton->setObjectName(QStringLiteral("import"));
 
