@@ -348,6 +348,11 @@ TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
     doc->Buffer().InitEmpty(0, 0);
     view->InsertMacro(1);
     EXPECT_EQ(BufferLines(doc->Buffer()).back(), "!");
+
+    // A box holds at most 4096 characters.
+    page.AfterBox()->setPlainText(QString(5000, QLatin1Char('x')));
+    EXPECT_EQ(store.ReadString(kMacrosAfterKey, "Macros 1"), std::string(4096, 'x'));
+    EXPECT_EQ(page.AfterBox()->toPlainText().size(), 4096);
 }
 
 TEST_F(OptionsTest, ViewsTakeTheSettingsWhenTheDialogCloses)
