@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -48,7 +49,7 @@ CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
         m_filters->setItemData(m_filters->count() - 1, shown, Qt::ToolTipRole);
     }
     m_filters->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_filters->setMinimumContentsLength(8);
+    m_filters->setMinimumContentsLength(4);
     m_filters->setAccessibleName(QStringLiteral("File filter"));
     auto* refresh = new QPushButton(QStringLiteral("Refresh"), this);
     refresh->setObjectName(QStringLiteral("refresh"));
@@ -74,6 +75,7 @@ CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
 
     ApplyFilter();
     ShowPath(QDir::homePath());
+    m_tree->expand(m_model->index(QDir::homePath()));
 }
 
 void CKExplorerPane::AttachModel(QFileSystemModel* model)
@@ -87,6 +89,10 @@ void CKExplorerPane::AttachModel(QFileSystemModel* model)
     delete oldSelection;
     for (int column = 1; column < model->columnCount(); ++column)
         m_tree->hideColumn(column);
+    // The rows of a folder arrive, and are sorted, some time after the folder was asked for,
+    // and move the item ShowPath showed.
+    connect(model, &QFileSystemModel::directoryLoaded, this, &CKExplorerPane::KeepPathInView);
+    connect(model, &QFileSystemModel::layoutChanged, this, &CKExplorerPane::KeepPathInView);
     delete m_model;
     m_model = model;
 }
@@ -116,6 +122,22 @@ void CKExplorerPane::ShowPath(const QString& path)
         m_tree->expand(up);
     m_tree->setCurrentIndex(index);
     m_tree->scrollTo(index, QAbstractItemView::PositionAtTop);
+    m_pathToShow = m_model->filePath(index);
+    m_showClock.start();
+}
+
+void CKExplorerPane::KeepPathInView()
+{
+    // Only while the folders settle, and only until the user moves in the tree.
+    constexpr int kSettleMs = 3000;
+    if (m_pathToShow.isEmpty() || m_showClock.elapsed() > kSettleMs) {
+        m_pathToShow.clear();
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        if (!m_pathToShow.isEmpty())
+            m_tree->scrollTo(m_model->index(m_pathToShow), QAbstractItemView::PositionAtTop);
+    });
 }
 
 QString CKExplorerPane::CurrentPath() const
@@ -187,6 +209,9 @@ bool CKExplorerPane::eventFilter(QObject* watched, QEvent* event)
             PopupMenu(m_tree->indexAt(menuEvent->pos()), menuEvent->globalPos());
         return true;
     }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel
+        || event->type() == QEvent::KeyPress)
+        m_pathToShow.clear();
     if (event->type() == QEvent::KeyPress && watched == m_tree) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {

@@ -4,6 +4,7 @@
 
 #include "res/CommandTarget.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class CKDocHost;
@@ -47,6 +48,7 @@ private:
     // Shows model in the tree in place of the one before.
     void AttachModel(QFileSystemModel* model);
     void ApplyFilter();
+    void KeepPathInView();
     void OpenIfFile(const QModelIndex& index);
     void OpenExternally(const QString& path);
     void PopupMenu(const QModelIndex& index, const QPoint& globalPos);
@@ -56,4 +58,7 @@ private:
     QComboBox* m_filters;
     QTreeView* m_tree;
     QFileSystemModel* m_model = nullptr;
+    // The item ShowPath showed, kept in view while the folders above it are read.
+    QString m_pathToShow;
+    QElapsedTimer m_showClock;
 };

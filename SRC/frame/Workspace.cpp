@@ -16,10 +16,17 @@ QIcon TabIcon(const QString& themeName, const QString& fallback)
     return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/workspace/") + fallback));
 }
 
+// The tabs ask for the bar's first size; the main window sizes a docked bar by its content.
+class WorkspaceTabs : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+    QSize sizeHint() const override { return {200, 200}; }
+};
+
 } // namespace
 
 CKWorkspaceBar::CKWorkspaceBar(CKDocHost& host, QWidget* parent)
-    : QDockWidget(QStringLiteral("Workspace"), parent), m_tabs(new QTabWidget(this)),
+    : QDockWidget(QStringLiteral("Workspace"), parent), m_tabs(new WorkspaceTabs(this)),
       m_explorer(new CKExplorerPane(host, m_tabs)), m_project(new CKProjectTree(m_tabs))
 {
     Q_INIT_RESOURCE(workspace);

@@ -22,8 +22,6 @@ public:
     // outside the bar.
     CKCommandTarget* FocusedPane() const;
 
-    QSize sizeHint() const override { return {200, 200}; }
-
 signals:
     void openRequested(const QString& path);
 

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileSystemModel>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -163,6 +165,38 @@ TEST(ProjectTreeTest, MenusKeepTheDeletesDisabledAndOpenFileSendsTheRequest)
     EXPECT_FALSE(del.enabled);
 }
 
+// Opens the widget's menu from the keyboard, with Shift+F10 or else as the menu key does, and
+// returns the texts of the menu that pops up, closing it.
+QStringList MenuFromKeyboard(QWidget* widget, bool shiftF10)
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            texts = MenuTexts(*menu);
+            menu->close();
+        }
+    });
+    if (shiftF10) {
+        KeyClick(widget, Qt::Key_F10, {}, Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), widget->mapToGlobal(QPoint(0, 0)));
+        QApplication::sendEvent(widget, &event);
+    }
+    return texts;
+}
+
+TEST(ProjectTreeTest, KeyboardOpensTheMenuOfTheCurrentItem)
+{
+    ScriptedTree s;
+    s.chosenFile = QStringLiteral("/srv/site/index.html");
+    s.Select(s.tree.Root());
+    s.tree.AddFiles();
+    s.tree.show();
+    EXPECT_EQ(MenuFromKeyboard(&s.tree, true).value(0), QStringLiteral("New Folder"));
+    s.Select(s.tree.Root()->child(0));
+    EXPECT_EQ(MenuFromKeyboard(&s.tree, false).value(0), QStringLiteral("Open File"));
+}
+
 class ExplorerTest : public testing::Test {
 protected:
     ExplorerTest()
@@ -264,6 +298,10 @@ TEST_F(ExplorerTest, FilesOpenFromEnterAndTheMenuAndFoldersDoNot)
         if (action->text() == QStringLiteral("Open &Containing Folder"))
             action->trigger();
     EXPECT_EQ(host.opened, QStringList{Folder()});
+
+    pane.show();
+    pane.Tree()->setCurrentIndex(file);
+    EXPECT_EQ(MenuFromKeyboard(pane.Tree(), true).value(0), QStringLiteral("&Open in Tagwright"));
 }
 
 // A document keeper that records what reaches it.
@@ -326,13 +364,14 @@ TEST_F(WorkspaceFrameTest, BarHoldsTheTwoTabsAndItsCommandShowsAndHidesIt)
     ASSERT_NE(workspace, nullptr);
     EXPECT_EQ(workspace->windowTitle(), QStringLiteral("Workspace"));
     EXPECT_EQ(workspace->objectName(), QStringLiteral("Workspace"));
-    EXPECT_EQ(workspace->sizeHint(), QSize(200, 200));
     ASSERT_EQ(workspace->Tabs()->count(), 2);
     EXPECT_EQ(workspace->Tabs()->tabText(0), QStringLiteral("Explorer"));
     EXPECT_EQ(workspace->Tabs()->tabText(1), QStringLiteral("Project"));
     EXPECT_FALSE(workspace->Tabs()->tabIcon(1).isNull());
 
     frame.show();
+    QApplication::processEvents();
+    EXPECT_NEAR(workspace->widget()->width(), 200, 4);
     QAction* toggle = frame.Router().Action(ID_VIEW_WORKSPACE);
     EXPECT_EQ(toggle->text(), QStringLiteral("&Workspace"));
     frame.Router().UpdateAll();
