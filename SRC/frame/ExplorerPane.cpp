@@ -38,8 +38,8 @@ CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
       m_tree(new QTreeView(this))
 {
     setObjectName(QStringLiteral("explorer"));
-    // One entry per name and pattern list of the open dialog's filter; the list shows its
-    // patterns with "," between them.
+    // One entry per name and pattern list of the open dialog's filter; an entry's tip shows
+    // its patterns with "," between them.
     for (const FileFilterEntry& entry : ParseFileFilter(ResString(IDS_FILE_FILTER))) {
         QStringList patterns;
         for (const std::string& pattern : entry.patterns)
