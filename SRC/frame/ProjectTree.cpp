@@ -22,8 +22,7 @@ bool AskFolderName(QWidget* parent, QString& name)
 {
     bool ok = false;
     name = QInputDialog::getText(parent, QStringLiteral("Enter new name:"),
-                                 QStringLiteral("New Folder Name:"), QLineEdit::Normal,
-                                 QStringLiteral("New Folder"), &ok);
+                                 QStringLiteral("New Folder Name:"), QLineEdit::Normal, name, &ok);
     return ok;
 }
 

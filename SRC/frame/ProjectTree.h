@@ -16,7 +16,7 @@ class CKProjectTree : public QTreeWidget, public CKCommandTarget {
 public:
     // The dialogs the commands ask through; tests put scripted answers in their place.
     struct Dialogs {
-        // The "Enter new name:" dialog; false when the user cancels.
+        // The "Enter new name:" dialog, prefilled with name; false when the user cancels.
         std::function<bool(QWidget* parent, QString& name)> askFolderName;
         // A file chosen to add; empty when the user cancels.
         std::function<QString(QWidget* parent)> chooseFile;
