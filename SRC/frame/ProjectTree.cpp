@@ -45,6 +45,7 @@ CKProjectTree::CKProjectTree(QWidget* parent)
     : QTreeWidget(parent), m_dialogs{AskFolderName, ChooseFile}
 {
     setObjectName(QStringLiteral("projectTree"));
+    setAccessibleName(QStringLiteral("Project"));
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     const ProjectRecord& root = m_records.At(0);
