@@ -7,6 +7,7 @@
 #include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
+#include "frame/Workspace.h"
 #include "res/CommandIds.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -50,7 +52,7 @@ const std::pair<int, const char*> kPanes[] = {
 
 CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
                        const CCommandCatalogue& catalogue, CKDocHost& host)
-    : m_documents(documents), m_settings(settings), m_viewFactory(std::move(viewFactory)),
+    : m_documents(documents), m_host(host), m_settings(settings), m_viewFactory(std::move(viewFactory)),
       m_router(new CKCommandRouter([this] { return RouteChain(); }, catalogue,
                                    [&host](const QString& text) { host.ShowError(text); }, this))
 {
@@ -80,6 +82,11 @@ bool CMainFrame::Create()
     TW_TRACE(m_settings, "Menus created");
     CreateToolBar();
     TW_TRACE(m_settings, "Toolbar created");
+    m_workspace = new CKWorkspaceBar(m_host, this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_workspace);
+    connect(m_workspace, &CKWorkspaceBar::openRequested, this, &CMainFrame::OpenFileRequest);
+    m_router->Action(ID_VIEW_WORKSPACE)->setCheckable(true);
+    TW_TRACE(m_settings, "Workspace created");
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);
@@ -103,6 +110,8 @@ bool CMainFrame::Create()
 std::vector<CKCommandTarget*> CMainFrame::RouteChain()
 {
     std::vector<CKCommandTarget*> chain;
+    if (CKCommandTarget* pane = m_workspace ? m_workspace->FocusedPane() : nullptr)
+        chain.push_back(pane);
     if (CKDocView* view = ActiveView()) {
         chain.push_back(view);
         chain.push_back(&view->Document());
@@ -181,6 +190,7 @@ void CMainFrame::CreateMenus()
                 QAction* toggle = m_router->Action(ID_VIEW_TOOLBAR);
                 toggle->setCheckable(true);
                 bars->addAction(toggle);
+                bars->addAction(m_router->Action(ID_VIEW_WORKSPACE));
                 break;
             }
             }
@@ -409,6 +419,16 @@ void CMainFrame::OpenRequest(const CommandLine& request)
     activateWindow();
 }
 
+bool CMainFrame::OpenFileRequest(const QString& path)
+{
+    // The file may have gone since the pane listed it.
+    if (!QFileInfo::exists(path)) {
+        m_host.ShowError(FromView(ResString(IDS_OPEN_MISSING)).arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return m_documents.OpenDocumentFile(path) != nullptr;
+}
+
 std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
 {
     using Row = CommandRow<CMainFrame>;
@@ -417,6 +437,9 @@ std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
         {{ID_VIEW_TOOLBAR, "Standard Toolbar", {}, "Show or hide the toolbar", "Toggle ToolBar"},
          [](CMainFrame& f, int) { f.m_standardBar->setVisible(!f.m_standardBar->isVisible()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_standardBar->isVisible()); }},
+        {{ID_VIEW_WORKSPACE, "&Workspace", {}, "Show or hide the workspace", "Toggle Workspace"},
+         [](CMainFrame& f, int) { f.m_workspace->setVisible(!f.m_workspace->isVisibleTo(&f)); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_workspace->isVisibleTo(&f)); }},
         {{ID_VIEW_STATUS_BAR, "&Status Bar", {}, "Show or hide the status bar", "Toggle StatusBar"},
          [](CMainFrame& f, int) { f.statusBar()->setVisible(!f.statusBar()->isVisible()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},

@@ -14,6 +14,7 @@
 class AppSettings;
 class CChildFrame;
 class CKCommandRouter;
+class CKWorkspaceBar;
 class CKDocHost;
 class CKDocManager;
 class CTagwrightDoc;
@@ -50,6 +51,10 @@ public:
     // Opens the files a later start handed over, as from the command line, and comes to the
     // front.
     void OpenRequest(const CommandLine& request);
+    // Opens a file for the workspace panes; a file that no longer exists is named to the
+    // user. False when nothing opened.
+    bool OpenFileRequest(const QString& path);
+    CKWorkspaceBar* Workspace() const { return m_workspace; }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
@@ -79,11 +84,13 @@ private:
     std::vector<CKCommandTarget*> RouteChain();
 
     CKDocManager& m_documents;
+    CKDocHost& m_host;
     AppSettings& m_settings;
     DocViewFactory m_viewFactory;
     CKCommandRouter* m_router;
     QMdiArea* m_mdi = nullptr;
     QToolBar* m_standardBar = nullptr;
+    CKWorkspaceBar* m_workspace = nullptr;
     std::vector<QMenu*> m_documentMenus;
     std::vector<QAction*> m_documentItems;
     std::vector<QAction*> m_recentItems;

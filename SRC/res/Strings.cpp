@@ -93,6 +93,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_HINT_NOT_UTF8, "This file was opened as UTF-8 but is not valid UTF-8."},
     {IDS_HINT_REOPEN, "Reopen as %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
+    {IDS_OPEN_MISSING, "The file\n%1\nno longer exists, so it cannot be opened."},
+    {IDS_NOT_SHOWN, "The desktop could not show\n%1"},
 };
 
 } // namespace

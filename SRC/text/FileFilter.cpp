@@ -21,7 +21,7 @@ std::vector<FileFilterEntry> ParseFileFilter(std::string_view text)
         std::string_view patterns = NextField(text, '|');
         if (name.empty())
             break; // the closing "||"
-        FileFilterEntry entry{std::string(name), {}};
+        FileFilterEntry entry{std::string(name), {}, std::string(patterns)};
         while (!patterns.empty()) {
             const std::string_view pattern = NextField(patterns, ';');
             if (!pattern.empty())

@@ -8,6 +8,7 @@
 struct FileFilterEntry {
     std::string name;                  // "HTML Files (.html;.htm;.shtml;.xhtml;.ihtml)"
     std::vector<std::string> patterns; // "*.htm", "*.html", ...
+    std::string patternText;           // as written: "*.htm;*.html;..."
 };
 
 // The entries in order; a pattern "*.*" stands for every file and becomes "*".
