@@ -284,7 +284,7 @@ void CKTextView::RepaintLines(int first, int last)
 
 void CKTextView::SelectionChanged(TextRange before, TextRange after)
 {
-    m_access->SelectionChanged();
+    m_access->SelectionChanged(before, after);
     if (after.start == before.start) {
         RepaintLines(std::min(after.end.y, before.end.y), std::max(after.end.y, before.end.y));
         return;

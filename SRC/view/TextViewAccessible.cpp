@@ -44,6 +44,23 @@ QString TextBetween(const CKTextView& view, TextPoint a, TextPoint b)
 
 int ToInt(int64_t offset) { return static_cast<int>(std::min<int64_t>(offset, INT_MAX)); }
 
+// Whether an assistive client listens. The platform's bridge reports when one starts and stops
+// listening; asking the platform at every caret move would cost a call each time.
+class ListeningWatch : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override { listening = active; }
+    bool listening = QAccessible::isActive();
+};
+
+// Lives as long as the program: Qt keeps the pointer.
+ListeningWatch& Watch()
+{
+    static auto* watch = new ListeningWatch;
+    return *watch;
+}
+
+bool ClientListens() { return Watch().listening; }
+
 // Larger selections are not kept for the text a deletion removes.
 constexpr int kRememberedSelectionLines = 2000;
 
@@ -51,7 +68,11 @@ constexpr int kRememberedSelectionLines = 2000;
 
 void InstallTextViewAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(MakeTextViewAccessible), true);
+    static const bool installed = [] {
+        QAccessible::installFactory(MakeTextViewAccessible);
+        QAccessible::installActivationObserver(&Watch());
+        return true;
+    }();
     (void)installed;
 }
 
@@ -276,7 +297,7 @@ void CTextAccessEvents::TextChanged(const UpdateContext* ctx, uint32_t flags, in
         m_offsets.ForgetAfter(line);
         return;
     }
-    if (!QAccessible::isActive()) {
+    if (!ClientListens()) {
         m_offsets.ForgetAfter(ctx->start.y);
         m_rememberedLine = -1;
         return;
@@ -320,7 +341,7 @@ QString CTextAccessEvents::RemovedText(const UpdateContext& ctx, int64_t length)
 
 void CTextAccessEvents::CaretPlaced()
 {
-    if (!QAccessible::isActive())
+    if (!ClientListens())
         return;
     const TextPoint cursor = m_view.CursorPos();
     if (!(cursor == m_sentCursor)) {
@@ -333,9 +354,13 @@ void CTextAccessEvents::CaretPlaced()
     }
 }
 
-void CTextAccessEvents::SelectionChanged()
+void CTextAccessEvents::SelectionChanged(TextRange before, TextRange after)
 {
-    if (!QAccessible::isActive())
+    if (!ClientListens())
+        return;
+    RememberAroundCaret();
+    // An empty selection moving along with the caret is no news: the caret event tells it.
+    if (before.start == before.end && after.start == after.end)
         return;
     const TextRange sel = m_view.OrderedSelection();
     const int start = ToInt(m_offsets.OffsetOf(sel.start));
@@ -343,7 +368,6 @@ void CTextAccessEvents::SelectionChanged()
     QAccessibleTextSelectionEvent event(&m_view, start, end);
     event.setCursorPosition(ToInt(m_offsets.OffsetOf(m_view.CursorPos())));
     QAccessible::updateAccessibility(&event);
-    RememberAroundCaret();
 }
 
 void CTextAccessEvents::RememberAroundCaret()

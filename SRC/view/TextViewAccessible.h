@@ -4,6 +4,7 @@
 #pragma once
 
 #include "text/TextTypes.h"
+#include "view/core/CaretMoves.h"
 #include "view/core/TextOffsets.h"
 
 #include <QAccessibleWidget>
@@ -68,7 +69,8 @@ public:
     void TextChanged(const UpdateContext* ctx, uint32_t flags, int line);
     // The caret was placed, perhaps somewhere new.
     void CaretPlaced();
-    void SelectionChanged();
+    // The selection ends moved (as set, not ordered).
+    void SelectionChanged(TextRange before, TextRange after);
 
 private:
     // Keeps the caret line and the selection, the text a deletion most likely removes.
