@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # Drives the real program as a screen reader would, over the accessibility bus: the
 # application, its named menu bar items and toolbar buttons, and the text view as a text
-# object whose caret line reads back what was typed and whose caret moves are announced.
+# object whose caret line reads back what was typed and whose caret moves and text changes
+# are announced.
 # Usage: atspi_check.py PROGRAM FOLDER. Needs DISPLAY and a session bus; prints what failed
 # and exits 1, or exits 0.
 import os
@@ -89,6 +90,11 @@ def line_at_caret(text):
 caret_events = []
 pyatspi.Registry.registerEventListener(
     lambda event: caret_events.append(event.detail1), "object:text-caret-moved")
+# Text changes as (kind, offset, text).
+changes = []
+pyatspi.Registry.registerEventListener(
+    lambda event: changes.append((event.type.minor, event.detail1, event.any_data)),
+    "object:text-changed")
 
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
 program = subprocess.Popen([PROGRAM, "new.txt"], cwd=FOLDER, env=env)
@@ -130,11 +136,22 @@ try:
     check(text.caretOffset == len(first), f"caret offset {text.caretOffset} after typing")
     check(line_at_caret(text) == first, f"line at the caret: {line_at_caret(text)!r}")
 
+    changes.clear()
     xdotool("key", "--delay", "100", "Return")
     xdotool("type", "--delay", "100", "second")
     check(wait_for(lambda: line_at_caret(text) == "second", 10),
           f"line at the caret on the second line: {line_at_caret(text)!r}")
     check(text.getText(0, -1) == first + "\nsecond", f"whole text {text.getText(0, -1)!r}")
+    pump(0.5)
+    inserted = "".join(t for kind, _, t in changes if kind == "insert")
+    check(inserted == "\nsecond", f"insertions heard: {changes}")
+
+    # BackSpace removes the last letter: the client hears which one, and where.
+    changes.clear()
+    xdotool("key", "--delay", "100", "BackSpace")
+    removal = ("delete", len(first) + 6, "d")
+    check(wait_for(lambda: removal in changes, 5), f"removals heard: {changes}")
+    check(line_at_caret(text) == "secon", f"line at the caret after BackSpace: {line_at_caret(text)!r}")
 
     # Up moves the caret to the first line: the caret-moved event tells its new offset.
     caret_events.clear()

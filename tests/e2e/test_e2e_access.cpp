@@ -1,5 +1,6 @@
 // The real program on the accessibility bus of a private session bus, read by an assistive
-// client: named menus and toolbar buttons, the caret line of the text view, caret events.
+// client: named menus and toolbar buttons, the caret line of the text view, caret moves and
+// text changes.
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ std::string MissingTools()
     return missing;
 }
 
-TEST(Accessibility, ClientReadsNamesCaretLineAndCaretMoves)
+TEST(Accessibility, ClientReadsNamesAndTextAndHearsCaretAndChanges)
 {
     if (const std::string missing = MissingTools(); !missing.empty())
         GTEST_SKIP() << "not installed: " << missing << "; scripts/setup installs them";
