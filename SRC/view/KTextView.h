@@ -182,6 +182,10 @@ public:
 
     // What the view tells assistive technology, and the text offsets it uses.
     CTextAccessEvents& AccessEvents() { return *m_access; }
+    // Edits asked for by an assistive client: the range replaced by Unicode text with "\n"
+    // line breaks, as one undo step. The text view takes none.
+    virtual bool IsEditable() const { return false; }
+    virtual void ReplaceRange(TextRange, const QString&) {}
 
     // Paints the client area's strips that meet dirty onto painter, as the screen shows them.
     void PaintClient(QPainter& painter, const QRect& dirty);

@@ -97,7 +97,7 @@ QString CTextViewAccessible::text(QAccessible::Text t) const
 QAccessible::State CTextViewAccessible::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
-    const bool readOnly = !View().Buffer() || View().Buffer()->IsReadOnly();
+    const bool readOnly = !View().IsEditable() || !View().Buffer() || View().Buffer()->IsReadOnly();
     s.readOnly = readOnly;
     s.editable = !readOnly;
     s.multiLine = true;
@@ -110,6 +110,8 @@ void* CTextViewAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface && View().IsEditable())
+        return static_cast<QAccessibleEditableTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -281,6 +283,22 @@ QString CTextViewAccessible::attributes(int offset, int* startOffset, int* endOf
     // The text has no runs of differing attributes to tell about: one run per line.
     SegmentAt(offset, QAccessible::LineBoundary, *startOffset, *endOffset);
     return {};
+}
+
+void CTextViewAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, {});
+}
+
+void CTextViewAccessible::insertText(int offset, const QString& text)
+{
+    replaceText(offset, offset, text);
+}
+
+void CTextViewAccessible::replaceText(int startOffset, int endOffset, const QString& text)
+{
+    CTextOffsets& offsets = Offsets();
+    View().ReplaceRange(Ordered(offsets.PointAt(startOffset), offsets.PointAt(endOffset)), text);
 }
 
 // ---- Events -----------------------------------------------------------------------------

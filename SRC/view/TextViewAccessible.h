@@ -17,7 +17,9 @@ class CKTextView;
 // Registers the view's accessible object with Qt; later calls do nothing.
 void InstallTextViewAccessibility();
 
-class CTextViewAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class CTextViewAccessible : public QAccessibleWidget,
+                            public QAccessibleTextInterface,
+                            public QAccessibleEditableTextInterface {
 public:
     explicit CTextViewAccessible(CKTextView* view);
 
@@ -49,6 +51,11 @@ public:
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+    // Editing, on an editing view only.
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 private:
     CKTextView& View() const;
