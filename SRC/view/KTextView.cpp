@@ -41,6 +41,7 @@ CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    connect(&m_doc, &CTagwrightDoc::titleChanged, this, [this] { m_access->TitleChanged(); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnVertBarAction(action); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,

@@ -89,8 +89,9 @@ CTextOffsets& CTextViewAccessible::Offsets() const { return View().AccessEvents(
 
 QString CTextViewAccessible::text(QAccessible::Text t) const
 {
+    // The title without the modified mark: the name stays put while the user types.
     if (t == QAccessible::Name)
-        return View().Document().DisplayTitle();
+        return View().Document().Title();
     return QAccessibleWidget::text(t);
 }
 
@@ -303,6 +304,11 @@ void CTextViewAccessible::replaceText(int startOffset, int endOffset, const QStr
 
 // ---- Events -----------------------------------------------------------------------------
 
+CTextAccessEvents::CTextAccessEvents(CKTextView& view, const CViewModelHost& text)
+    : m_view(view), m_offsets(text), m_title(view.Document().Title())
+{
+}
+
 void CTextAccessEvents::TextChanged(const UpdateContext* ctx, uint32_t flags, int line)
 {
     if (flags & UPD_RESET) {
@@ -355,6 +361,18 @@ QString CTextAccessEvents::RemovedText(const UpdateContext& ctx, int64_t length)
         return FromWindows1251(m_selectionText);
     // Text nobody kept: its length keeps the client's offsets right.
     return length > 0 ? QString(ToInt(length), QLatin1Char(' ')) : QString();
+}
+
+void CTextAccessEvents::TitleChanged()
+{
+    const QString title = m_view.Document().Title();
+    if (title == m_title)
+        return;
+    m_title = title;
+    if (ClientListens()) {
+        QAccessibleEvent event(&m_view, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CTextAccessEvents::CaretPlaced()

@@ -68,7 +68,7 @@ private:
 // and text changes, as offsets. Nothing is computed while none listens.
 class CTextAccessEvents {
 public:
-    CTextAccessEvents(CKTextView& view, const CViewModelHost& text) : m_view(view), m_offsets(text) {}
+    CTextAccessEvents(CKTextView& view, const CViewModelHost& text);
 
     CTextOffsets& Offsets() { return m_offsets; }
 
@@ -78,6 +78,8 @@ public:
     void CaretPlaced();
     // The selection ends moved (as set, not ordered).
     void SelectionChanged(TextRange before, TextRange after);
+    // The document's title or its modified mark changed.
+    void TitleChanged();
 
 private:
     // Keeps the caret line and the selection, the text a deletion most likely removes.
@@ -86,6 +88,7 @@ private:
 
     CKTextView& m_view;
     CTextOffsets m_offsets;
+    QString m_title;
     TextPoint m_sentCursor{-1, -1};
     int m_rememberedLine = -1;
     std::string m_lineText;

@@ -47,6 +47,9 @@ void Listen(QAccessibleEvent* event)
         g_heard.push_back({event->type(), e->changePosition(), e->textRemoved()});
         break;
     }
+    case QAccessible::NameChanged:
+        g_heard.push_back({event->type(), 0, event->accessibleInterface()->text(QAccessible::Name)});
+        break;
     default:
         break;
     }
@@ -90,7 +93,7 @@ TEST_F(ViewAccessTest, ReadsLinesWordsAndCharactersByOffset)
 {
     ASSERT_TRUE(access && access->textInterface());
     EXPECT_EQ(access->role(), QAccessible::EditableText);
-    EXPECT_EQ(access->text(QAccessible::Name), doc->DisplayTitle());
+    EXPECT_EQ(access->text(QAccessible::Name), doc->Title());
     EXPECT_EQ(Text().characterCount(), 17);
     EXPECT_EQ(Text().text(0, 17), QString::fromUtf8("ab cd\nПривет мир\n"));
     EXPECT_EQ(Text().text(3, 8), QString::fromUtf8("cd\nПр"));
@@ -190,6 +193,13 @@ TEST_F(ViewAccessTest, ClientHearsCaretSelectionAndChanges)
     int start = -1, end = -1;
     EXPECT_EQ(Text().textAtOffset(10, QAccessible::LineBoundary, &start, &end), "xy");
     EXPECT_EQ(start, 9);
+
+    // A new title renames the text object; the modified mark does not.
+    g_heard.clear();
+    doc->SetModifiedFlag(true);
+    EXPECT_TRUE(g_heard.empty());
+    doc->SetTitle(QStringLiteral("renamed.html"));
+    EXPECT_EQ(g_heard, (std::vector<Heard>{{QAccessible::NameChanged, 0, "renamed.html"}}));
 }
 
 } // namespace
