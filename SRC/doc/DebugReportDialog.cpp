@@ -24,8 +24,11 @@ CKDebugReportDialog::CKDebugReportDialog(const std::string& report, QWidget* par
 {
     setWindowTitle(Res(IDS_DEBUG_TITLE));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Res(IDS_DEBUG_WARNING), this));
+    auto* warning = new QLabel(Res(IDS_DEBUG_WARNING), this);
+    layout->addWidget(warning);
     auto* text = new QPlainTextEdit(this);
+    // The warning above the report is what a screen reader names the report by.
+    warning->setBuddy(text);
     text->setObjectName(QStringLiteral("report"));
     text->setReadOnly(true);
     text->setTabChangesFocus(true);

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -47,7 +48,10 @@ CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, QWidget* paren
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_fileName);
     fileRow->addWidget(browse);
-    form->addRow(tr("File name"), fileRow);
+    // A row of an edit and a button gets no label link of its own: the label names the edit.
+    auto* fileLabel = new QLabel(tr("File name"), this);
+    fileLabel->setBuddy(m_fileName);
+    form->addRow(fileLabel, fileRow);
     m_fields.emplace_back(m_fileName, &ImageFields::fileName);
 
     const struct {

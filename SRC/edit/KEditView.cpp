@@ -431,6 +431,16 @@ void CKEditView::PasteText(const QString& unicode)
     Run([&text](CEditRules& r, const EditCaret& s) { return r.Paste(s, text); });
 }
 
+void CKEditView::ReplaceRange(TextRange range, const QString& text)
+{
+    if (!IsEditable() || (text.isEmpty() && range.start == range.end))
+        return;
+    const std::string bytes = TakeText(text);
+    Run([&](CEditRules& r, const EditCaret&) {
+        return r.Paste(EditCaret::Selecting(range.start, range.end), bytes);
+    });
+}
+
 std::string CKEditView::TakeText(const QString& text)
 {
     BufferText converted = BufferTextFromClipboard(text);

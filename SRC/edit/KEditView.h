@@ -62,7 +62,8 @@ public:
     void InsertMacro(int index);
     void ToggleOverwrite() { m_rules->SetOverwrite(!m_rules->Overwrite()); }
     bool Overwrite() const { return m_rules->Overwrite(); }
-    bool IsEditable() const { return m_rules->IsEditable(); }
+    bool IsEditable() const override { return m_rules->IsEditable(); }
+    void ReplaceRange(TextRange range, const QString& text) override;
     std::string UndoMenuText() const { return m_rules->UndoMenuText(); }
     std::optional<std::string> RedoMenuText() const { return m_rules->RedoMenuText(); }
 

@@ -7,6 +7,7 @@
 #include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"
 #include "view/MarginArt.h"
+#include "view/TextViewAccessible.h"
 #include "view/ViewFont.h"
 #include "view/core/LineMarks.h"
 
@@ -30,13 +31,17 @@ constexpr int kCaretWidth = 2;
 } // namespace
 
 CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc)
+    : QAbstractScrollArea(parent), m_doc(doc),
+      // The view's lines reach the offsets through its protected model host.
+      m_access(new CTextAccessEvents(*this, static_cast<const CViewModelHost&>(*this)))
 {
+    InstallTextViewAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    connect(&m_doc, &CTagwrightDoc::titleChanged, this, [this] { m_access->TitleChanged(); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnVertBarAction(action); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
@@ -280,6 +285,7 @@ void CKTextView::RepaintLines(int first, int last)
 
 void CKTextView::SelectionChanged(TextRange before, TextRange after)
 {
+    m_access->SelectionChanged(before, after);
     if (after.start == before.start) {
         RepaintLines(std::min(after.end.y, before.end.y), std::max(after.end.y, before.end.y));
         return;
@@ -294,6 +300,7 @@ void CKTextView::SelectionChanged(TextRange before, TextRange after)
 
 void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32_t flags, int line)
 {
+    m_access->TextChanged(ctx, flags, line);
     if (flags & UPD_RESET) {
         ResetLayout();
         RecalcVertBar();
@@ -373,6 +380,7 @@ void CKTextView::PlaceCaret()
         viewport()->update(old);
     if (m_caretShown)
         viewport()->update(m_caretRect);
+    m_access->CaretPlaced();
 }
 
 void CKTextView::focusInEvent(QFocusEvent* event)

@@ -29,6 +29,7 @@
 
 class CKTextBuffer;
 class CKViewSiblings;
+class CTextAccessEvents;
 class QMimeData;
 class QPrinter;
 struct PrintRequest;
@@ -179,6 +180,13 @@ public:
     void Replace();
     bool CanReplace() const;
 
+    // What the view tells assistive technology, and the text offsets it uses.
+    CTextAccessEvents& AccessEvents() { return *m_access; }
+    // Edits asked for by an assistive client: the range replaced by Unicode text with "\n"
+    // line breaks, as one undo step. The text view takes none.
+    virtual bool IsEditable() const { return false; }
+    virtual void ReplaceRange(TextRange, const QString&) {}
+
     // Paints the client area's strips that meet dirty onto painter, as the screen shows them.
     void PaintClient(QPainter& painter, const QRect& dirty);
 
@@ -315,4 +323,6 @@ private:
     CFindMemory m_findMemory;
     ReplaceMemory m_replaceMemory;
     CIncrementalSearch m_incremental;
+
+    std::unique_ptr<CTextAccessEvents> m_access;
 };

@@ -10,7 +10,9 @@
 #include "support/TempDir.h"
 #include "syntax/HtmlKeywords.h"
 #include "text/KTextBuffer.h"
+#include "view/TextViewAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -232,6 +234,32 @@ TEST_F(EditViewTest, ReadOnlyFilesTakeNoEditsAndLightTheReadPane)
     EXPECT_EQ(Text(), Lines{"fixed"});
     QString pane;
     EXPECT_TRUE(view->PaneText(ID_PANE_READ_ONLY, pane));
+}
+
+TEST_F(EditViewTest, AssistiveClientEditsByOffsetAsUndoableStepsUnlessReadOnly)
+{
+    MakeView({"ab cd", "ef"});
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(view.get());
+    ASSERT_TRUE(access && access->editableTextInterface());
+    EXPECT_TRUE(access->state().editable);
+
+    // Unicode in, Windows-1251 bytes and CR LF line breaks in the buffer.
+    access->editableTextInterface()->replaceText(1, 4, QString::fromUtf8("Жx\ny"));
+    EXPECT_EQ(Text(), (Lines{"a\xC6x", "yd", "ef"}));
+    access->editableTextInterface()->deleteText(5, 7);
+    access->editableTextInterface()->insertText(8, QStringLiteral("!"));
+    EXPECT_EQ(Text(), (Lines{"a\xC6x", "yef!"}));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(), (Lines{"ab cd", "ef"}));
+
+    doc->Buffer().SetReadOnly(true);
+    EXPECT_TRUE(access->state().readOnly);
+    EXPECT_EQ(access->editableTextInterface(), nullptr);
+    static_cast<QAccessibleEditableTextInterface*>(
+        static_cast<CTextViewAccessible*>(access))->insertText(0, QStringLiteral("x"));
+    EXPECT_EQ(Text(), (Lines{"ab cd", "ef"}));
 }
 
 // Drops at the middle of a character cell of a position.

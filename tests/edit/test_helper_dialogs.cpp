@@ -6,6 +6,7 @@
 #include "edit/ColourInsertion.h"
 #include "edit/InsertImageDialog.h"
 #include "edit/MacroTransferUi.h"
+#include "support/AccessibleNames.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -51,6 +52,12 @@ TEST(InsertImageDialog, EnablesOkOnlyWithAFileName)
     EXPECT_EQ(ok->toolTip(), "Insert Image");
     EXPECT_EQ(Child<QPushButton>(dialog, "cancel")->toolTip(), "Cancel");
     EXPECT_EQ(Child<QPushButton>(dialog, "browse")->toolTip(), "Browse for a file");
+}
+
+TEST(InsertImageDialog, EveryControlHasAnAccessibleName)
+{
+    CInsertImageDialog dialog(ImageFields{});
+    EXPECT_EQ(UnnamedControls(dialog), std::vector<std::string>());
 }
 
 TEST(InsertImageDialog, BrowseTakesTheChosenPathAndKeepsTheNameOnCancel)

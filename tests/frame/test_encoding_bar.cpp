@@ -2,6 +2,7 @@
 // button or its keyboard, hidden after that or when closed, and the hint back to Windows-1251.
 #include "frame/EncodingBar.h"
 #include "text/CodePages.h"
+#include "support/AccessibleNames.h"
 #include "view/ViewFixture.h"
 
 #include <QPushButton>
@@ -35,6 +36,7 @@ TEST_F(EncodingBarTest, ReopensAUtf8PageAsUtf8AndThenHides)
     EXPECT_TRUE(bar.Text().contains("UTF-8")) << bar.Text().toStdString();
     EXPECT_TRUE(bar.ReopenButton()->text().contains("UTF-8"));
     EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251); // nothing changes before the click
+    EXPECT_EQ(UnnamedControls(window), std::vector<std::string>());
 
     // Space presses the button once Tab has reached it.
     EXPECT_NE(bar.ReopenButton()->focusPolicy() & Qt::TabFocus, 0);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include "support/AccessibleNames.h"
 #include "support/KeyClicks.h"
 #include "support/MemorySettingsStore.h"
 #include <gtest/gtest.h>
@@ -84,6 +85,14 @@ TEST(GotoLineDialogTest, PromptDigitsAndOk)
     EXPECT_TRUE(prompt);
     KeyClicks(dialog.NumberEdit(), "99999999999999999999");
     EXPECT_GT(dialog.Number(), 1'000'000'000LL);
+}
+
+TEST(FindDialogTest, EveryControlOfFindAndGoToHasAnAccessibleName)
+{
+    CKFindDialog find({}, [](const FindOptions&) { return true; });
+    EXPECT_EQ(UnnamedControls(find), std::vector<std::string>());
+    CKGotoLineDialog gotoLine(10, 1);
+    EXPECT_EQ(UnnamedControls(gotoLine), std::vector<std::string>());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include "support/AccessibleNames.h"
 #include "support/KeyClicks.h"
 #include <gtest/gtest.h>
 
@@ -87,6 +88,13 @@ TEST_F(ReplaceDialogTest, EnterFollowsTheDefaultButtonAndFailuresAreTold)
     dialog.FindEdit()->setText("[z-a]");
     dialog.FindNextButton()->click();
     EXPECT_EQ(told.last(), "Invalid regular expression \"[z-a]\"");
+}
+
+TEST_F(ReplaceDialogTest, EveryControlHasAnAccessibleName)
+{
+    CReplaceSession session(buffer, nullptr, search, EditCaret::At({0, 0}));
+    CKReplaceDialog dialog(session, {"cat", "cow", 0, ReplaceScope::WholeFile}, {});
+    EXPECT_EQ(UnnamedControls(dialog), std::vector<std::string>());
 }
 
 } // namespace

@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+# Drives the real program as a screen reader would, over the accessibility bus: the
+# application, its named menu bar items and toolbar buttons, and the text view as a text
+# object whose caret line reads back what was typed and whose caret moves and text changes
+# are announced.
+# Usage: atspi_check.py PROGRAM FOLDER. Needs DISPLAY and a session bus; prints what failed
+# and exits 1, or exits 0.
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+PROGRAM, FOLDER = sys.argv[1], sys.argv[2]
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def pump(seconds=0.0):
+    """Runs the event loop for a while so that listeners hear their events."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.05)
+
+
+def wait_for(condition, seconds=20.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump()
+        try:
+            value = condition()
+        except Exception:  # the tree is still being built
+            value = None
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def descendants(node, role):
+    found = []
+    for child in children(node):
+        if child is None:
+            continue
+        if child.getRole() == role:
+            found.append(child)
+        found.extend(descendants(child, role))
+    return found
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=False, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    time.sleep(0.2)
+
+
+def find_application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in children(desktop):
+        if app is not None and app.name == "Tagwright" and app.childCount > 0:
+            return app
+    return None
+
+
+def line_at_caret(text):
+    offset = text.caretOffset
+    line, _, _ = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
+    return line
+
+
+caret_events = []
+pyatspi.Registry.registerEventListener(
+    lambda event: caret_events.append(event.detail1), "object:text-caret-moved")
+# Text changes as (kind, offset, text).
+changes = []
+pyatspi.Registry.registerEventListener(
+    lambda event: changes.append((event.type.minor, event.detail1, event.any_data)),
+    "object:text-changed")
+
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+program = subprocess.Popen([PROGRAM, "new.txt"], cwd=FOLDER, env=env)
+try:
+    app = wait_for(find_application)
+    if not check(app, "the program did not appear on the accessibility bus"):
+        sys.exit(1)
+    frame = wait_for(lambda: next(f for f in children(app) if f.getRole() == pyatspi.ROLE_FRAME))
+
+    # Menu bar items and toolbar buttons carry names.
+    menu_bars = descendants(frame, pyatspi.ROLE_MENU_BAR)
+    items = [item for bar in menu_bars for item in children(bar)]
+    names = [item.name for item in items]
+    check("File" in names and "Edit" in names, f"menu bar items: {names}")
+    check(all(names), f"a menu bar item without a name: {names}")
+    buttons = [b for bar in descendants(frame, pyatspi.ROLE_TOOL_BAR) if bar.name == "Standard"
+               for b in descendants(bar, pyatspi.ROLE_PUSH_BUTTON) if showing(b)]
+    button_names = [b.name for b in buttons]
+    check({"New", "Open", "Save"} <= set(button_names), f"toolbar buttons: {button_names}")
+    check(all(button_names), f"a toolbar button without a name: {button_names}")
+
+    # The text view is a text object named after its document.
+    views = wait_for(lambda: [t for t in descendants(frame, pyatspi.ROLE_TEXT) if t.name == "new.txt"])
+    if not check(views, "no text object named after the document"):
+        sys.exit(1)
+    text = views[0].queryText()
+
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                             str(program.pid), "--name", "^Tagwright"],
+                            stdout=subprocess.PIPE, text=True).stdout.split()[0]
+    xdotool("windowfocus", "--sync", window)
+    xdotool("type", "--delay", "100", "Hello world")
+    # Characters the keyboard lacks are typed one at a time, with time to read each one.
+    for ch in "Привет":
+        xdotool("type", "--delay", "300", ch)
+    first = "Hello worldПривет"
+    check(wait_for(lambda: text.characterCount == len(first), 10),
+          f"character count {text.characterCount}, text {text.getText(0, -1)!r}")
+    check(text.caretOffset == len(first), f"caret offset {text.caretOffset} after typing")
+    check(line_at_caret(text) == first, f"line at the caret: {line_at_caret(text)!r}")
+
+    changes.clear()
+    xdotool("key", "--delay", "100", "Return")
+    xdotool("type", "--delay", "100", "second")
+    check(wait_for(lambda: line_at_caret(text) == "second", 10),
+          f"line at the caret on the second line: {line_at_caret(text)!r}")
+    check(text.getText(0, -1) == first + "\nsecond", f"whole text {text.getText(0, -1)!r}")
+    pump(0.5)
+    inserted = "".join(t for kind, _, t in changes if kind == "insert")
+    check(inserted == "\nsecond", f"insertions heard: {changes}")
+
+    # BackSpace removes the last letter: the client hears which one, and where.
+    changes.clear()
+    xdotool("key", "--delay", "100", "BackSpace")
+    removal = ("delete", len(first) + 6, "d")
+    check(wait_for(lambda: removal in changes, 5), f"removals heard: {changes}")
+    check(line_at_caret(text) == "secon", f"line at the caret after BackSpace: {line_at_caret(text)!r}")
+
+    # Up moves the caret to the first line: the caret-moved event tells its new offset.
+    caret_events.clear()
+    xdotool("key", "--delay", "100", "Up")
+    moved = wait_for(lambda: text.caretOffset < len(first) + 1, 10)
+    check(moved, f"caret offset {text.caretOffset} after Up")
+    check(line_at_caret(text) == first + "\n", f"line at the caret after Up: {line_at_caret(text)!r}")
+    check(wait_for(lambda: text.caretOffset in caret_events, 5),
+          f"caret-moved events {caret_events}, caret at {text.caretOffset}")
+finally:
+    program.kill()
+    program.wait()
+    for failure in failures:
+        print(failure)
+sys.exit(1 if failures else 0)
