@@ -50,17 +50,30 @@ def wait_for(condition, seconds=20.0):
 
 
 def children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    try:
+        return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:  # the object went away
+        return []
+
+
+# Item views (the workspace's file trees) hold many rows that come and go while folders load;
+# the walk looks at the views themselves, not into them.
+ITEM_VIEWS = {pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST}
 
 
 def descendants(node, role):
     found = []
     for child in children(node):
-        if child is None:
+        try:
+            if child is None:
+                continue
+            child_role = child.getRole()
+            if child_role == role:
+                found.append(child)
+            if child_role not in ITEM_VIEWS:
+                found.extend(descendants(child, role))
+        except Exception:  # the object went away during the walk
             continue
-        if child.getRole() == role:
-            found.append(child)
-        found.extend(descendants(child, role))
     return found
 
 
