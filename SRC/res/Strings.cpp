@@ -93,6 +93,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_HINT_NOT_UTF8, "This file was opened as UTF-8 but is not valid UTF-8."},
     {IDS_HINT_REOPEN, "Reopen as %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
+    {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
+    {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
 };
 
 } // namespace

@@ -58,6 +58,8 @@ enum StringId : int {
     IDS_HINT_NOT_UTF8 = 8761,
     IDS_HINT_REOPEN = 8762,
     IDS_HINT_CLOSE_TIP = 8763,
+    IDS_TOOL_NOT_FOUND = 8790,
+    IDS_TOOL_NOT_STARTED = 8791,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments
