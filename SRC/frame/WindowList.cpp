@@ -98,6 +98,11 @@ CKWindowListDialog::CKWindowListDialog(QMdiArea& area, SaveWindow save, QWidget*
     add(QStringLiteral("Tile &Horizontally"), [this] { TileWindows(m_area, Selected(), Qt::Horizontal); });
     add(QStringLiteral("Tile &Vertically"), [this] { TileWindows(m_area, Selected(), Qt::Vertical); });
     add(QStringLiteral("&Minimize"), [this] {
+        // A window minimised here becomes the active one, and while the area shows its
+        // windows maximised it would open at full size again: that state ends first.
+        for (QMdiSubWindow* window : m_area.subWindowList())
+            if (window->isMaximized())
+                window->showNormal();
         for (QMdiSubWindow* window : Selected())
             window->showMinimized();
     });
@@ -131,7 +136,10 @@ QPushButton* CKWindowListDialog::Button(const QString& text) const
 
 void CKWindowListDialog::Refill()
 {
-    const QMdiSubWindow* active = m_area.activeSubWindow();
+    // The windows chosen before stay chosen; at first the active one is.
+    QList<QMdiSubWindow*> chosen = Selected();
+    if (m_windows.empty())
+        chosen = {m_area.activeSubWindow()};
     m_list->clear();
     m_windows.clear();
     // A closed window stays in the area, hidden, until it is deleted.
@@ -140,11 +148,9 @@ void CKWindowListDialog::Refill()
             continue;
         m_windows.emplace_back(window);
         m_list->addItem(window->windowTitle());
-        if (window == active)
-            m_list->setCurrentRow(m_list->count() - 1);
+        if (chosen.contains(window))
+            m_list->item(m_list->count() - 1)->setSelected(true);
     }
-    if (!m_list->currentItem() && m_list->count() > 0)
-        m_list->setCurrentRow(0);
     UpdateButtons();
 }
 

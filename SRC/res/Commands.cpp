@@ -131,10 +131,10 @@ constexpr MenuItem kInsertMenu[] = {
     {MenuItemKind::Command, ID_INSERT_CENTER},
     {MenuItemKind::Command, ID_INSERT_COMMENT},
     {MenuItemKind::Command, ID_INSERT_FONT},
+    {MenuItemKind::Command, ID_INSERT_COLOUR},
     {MenuItemKind::Command, ID_INSERT_ITALIC},
     {MenuItemKind::Command, ID_INSERT_PARAGRAPH},
     {MenuItemKind::Command, ID_INSERT_UNDERLINE},
-    {MenuItemKind::Command, ID_INSERT_COLOUR},
     {MenuItemKind::Command, ID_INSERT_IMAGE},
 };
 
