@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -346,6 +347,34 @@ TEST_F(MainWindowTest, CtrlTabGoesThroughTheWindowsInTheOrderOfTheirUse)
     EXPECT_EQ(step(next, true), QStringLiteral("c.txt"));
     // Backwards starts from the window used longest ago.
     EXPECT_EQ(step(previous, true), untitled);
+}
+
+TEST_F(MainWindowTest, PanesFollowTheViewAndAMenuPromptGivesTheMessageBack)
+{
+    Start({});
+    CTagwrightDoc* doc = frame->ActiveDocument();
+    ASSERT_TRUE(doc);
+    const auto idle = [&] {
+        frame->Router().UpdateAll();
+        emit frame->Router().idle();
+    };
+    idle();
+    EXPECT_EQ(frame->PaneText(ID_PANE_OVERWRITE), QString());
+    EXPECT_EQ(frame->PaneText(ID_PANE_READ_ONLY), QString());
+    frame->Router().Route(ID_EDIT_SWITCH_OVERWRITE);
+    doc->Buffer().SetReadOnly(true);
+    idle();
+    EXPECT_EQ(frame->PaneText(ID_PANE_OVERWRITE), QStringLiteral("OVR"));
+    EXPECT_EQ(frame->PaneText(ID_PANE_READ_ONLY), QStringLiteral("READ"));
+    doc->Buffer().SetReadOnly(false);
+
+    // The prompt of a highlighted item holds the message pane until its menu closes.
+    const QString before = frame->PaneText(ID_PANE_MESSAGE);
+    QStatusTipEvent tip(QStringLiteral("Create a new document"));
+    QApplication::sendEvent(frame, &tip);
+    EXPECT_EQ(frame->PaneText(ID_PANE_MESSAGE), QStringLiteral("Create a new document"));
+    emit frame->menuBar()->actions().front()->menu()->aboutToHide();
+    EXPECT_EQ(frame->PaneText(ID_PANE_MESSAGE), before);
 }
 
 TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
