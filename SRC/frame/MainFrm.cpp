@@ -323,11 +323,10 @@ void CMainFrame::ToggleBar(QWidget* bar) { bar->setVisible(!bar->isVisible()); }
 
 void CMainFrame::LoadUserTools()
 {
+    // The defaults reach the settings file with the rest at exit: a start writes nothing.
     m_tools = ReadUserTools(m_settings.Store());
-    if (m_tools.empty()) {
+    if (m_tools.empty())
         m_tools = DefaultUserTools(Installed);
-        WriteUserTools(m_settings.Store(), m_tools);
-    }
 }
 
 void CMainFrame::SetUserTools(std::vector<UserTool> tools)
@@ -791,5 +790,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     SaveWindowState();
+    WriteUserTools(m_settings.Store(), m_tools);
     event->accept();
 }

@@ -210,11 +210,14 @@ TEST_F(MainWindowTest, ToolbarsShowTheButtonsInOrderAndToggleWithCheckMarks)
 
 TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
 {
-    // A first start writes the defaults, ending with the settings file in this editor.
+    // A first start has the defaults, ending with the settings file in this editor, and
+    // keeps them at exit.
     Start({});
     ASSERT_GE(frame->UserTools().size(), 3u);
     EXPECT_EQ(frame->UserTools().front().name, "Terminal");
     EXPECT_EQ(frame->UserTools().back().command, std::string(kToolThisEditor));
+    EXPECT_TRUE(ReadUserTools(*store).empty());
+    ASSERT_TRUE(frame->close());
     EXPECT_EQ(ReadUserTools(*store), frame->UserTools());
     app->ExitInstance();
     app.reset();

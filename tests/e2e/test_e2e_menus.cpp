@@ -1,6 +1,7 @@
 // Every menu of the real program walked with the keyboard on an open document: each item that
 // starts no outside program is triggered, the dialogs it opens are closed with Escape, and the
-// program must still answer (its About box opens and closes) after each one.
+// program must still answer (its About box opens and closes) after each one. Then the keys
+// that move between windows and quit.
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +127,32 @@ TEST(Menus, EveryItemThatStartsNoOutsideProgramRunsAndTheProgramGoesOn)
         for (const std::string& box : walk.Others())
             Keys(box, "alt+n");
     }
+    EXPECT_EQ(app.WaitExit(10000), 0);
+}
+
+TEST(Menus, CtrlTabGoesToTheWindowUsedBeforeAndCtrlQQuits)
+{
+    if (RunCommand("command -v xdotool >/dev/null") != 0)
+        GTEST_SKIP() << "xdotool not found";
+    Profile profile;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        WriteFile(profile.File(name), name);
+    AppProcess app(profile, {"a.txt", "b.txt", "c.txt"});
+    const std::string window = WaitForWindow(app.Pid(), "^Tagwright - \\[c.txt\\]$");
+    ASSERT_FALSE(window.empty());
+    // Runs an xdotool command on the main window and waits for the active document's name.
+    const auto after = [&](const std::string& command, const std::string& title) {
+        RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
+        RunCommand("xdotool " + command);
+        return WaitUntil([&] { return WindowName(window) == "Tagwright - [" + title + "]"; }, 5000);
+    };
+    EXPECT_TRUE(after("key ctrl+Tab", "b.txt"));
+    EXPECT_TRUE(after("key ctrl+Tab", "c.txt"));
+    // Tab twice with Ctrl held goes two windows back.
+    EXPECT_TRUE(after("keydown ctrl key Tab key Tab keyup ctrl", "a.txt")) << WindowName(window);
+    EXPECT_TRUE(after("key ctrl+shift+Tab", "b.txt"));
+    EXPECT_TRUE(after("key ctrl+F6", "a.txt"));
+    Keys(window, "ctrl+q");
     EXPECT_EQ(app.WaitExit(10000), 0);
 }
 
