@@ -331,7 +331,7 @@ std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
           "saveall"},
          [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
          [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
-        {{ID_APP_EXIT, "E&xit", {}, "Quit the application; prompts to save documents", "Exit"},
+        {{ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save documents", "Exit"},
          [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
         {{ID_APP_ABOUT, "&About Tagwright...", {},
           "Display program information, version number and copyright", "About", "about"},

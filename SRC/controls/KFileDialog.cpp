@@ -7,7 +7,9 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 
 namespace {
 
@@ -46,6 +48,12 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
         setFileMode(QFileDialog::AnyFile);
     }
     setNameFilters(NameFilters(filter));
+    // Name, size, type and date side by side, in a window wide enough to show them.
+    setViewMode(QFileDialog::Detail);
+    QSize size(860, 540);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
     if (!fileName.isEmpty())
         selectFile(fileName);
 

@@ -18,12 +18,7 @@ QToolBar* MakeToolBar(std::span<const int> buttons, CKCommandRouter& router, QWi
 {
     auto* bar = new QToolBar(parent);
     bar->setIconSize(QSize(16, 16));
-    for (const int id : buttons) {
-        if (id == 0)
-            bar->addSeparator();
-        else
-            bar->addAction(router.Action(id));
-    }
+    router.FillToolBar(bar, buttons);
     return bar;
 }
 

@@ -1,6 +1,7 @@
 // Command actions, routing along the chain of targets and the update passes.
 #include "frame/CommandRouter.h"
 
+#include "res/Commands.h"
 #include "res/Strings.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QTimer>
+#include <QToolBar>
 
 #include <new>
 
@@ -18,6 +20,15 @@ constexpr int kIdleIntervalMs = 200;
 QString FromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The desktop theme's image where it has one, the program's own otherwise.
+QIcon CommandImage(int id, std::string_view rowIcon)
+{
+    const CommandIcon* icon = FindCommandIcon(id);
+    const std::string_view resource = !rowIcon.empty() ? rowIcon : icon ? icon->resourceName : std::string_view();
+    const QIcon own = resource.empty() ? QIcon() : QIcon(QStringLiteral(":/toolbar/") + FromView(resource));
+    return icon && !icon->themeName.empty() ? QIcon::fromTheme(FromView(icon->themeName), own) : own;
 }
 
 } // namespace
@@ -45,8 +56,7 @@ QAction* CKCommandRouter::Action(int id)
         action->setShortcuts(QKeySequence::listFromString(FromView(info->keys)));
         action->setStatusTip(FromView(info->prompt));
         action->setToolTip(FromView(info->toolTip));
-        if (!info->icon.empty())
-            action->setIcon(QIcon(QStringLiteral(":/toolbar/") + FromView(info->icon)));
+        action->setIcon(CommandImage(id, info->icon));
     }
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] {
@@ -109,5 +119,27 @@ void CKCommandRouter::UpdateMenu(QMenu* menu)
             UpdateMenu(action->menu());
         else if (!action->isSeparator() && action->data().isValid())
             Update(action->data().toInt());
+    }
+}
+
+void CKCommandRouter::FillToolBar(QToolBar* bar, std::span<const int> buttons)
+{
+    bool separatorDue = false;
+    for (const int id : buttons) {
+        if (id == 0) {
+            separatorDue = !bar->actions().isEmpty();
+            continue;
+        }
+        // A command no component offers (yet) has no button.
+        if (!m_catalogue.Find(id))
+            continue;
+        if (separatorDue)
+            bar->addSeparator();
+        separatorDue = false;
+        QAction* action = Action(id);
+        bar->addAction(action);
+        // Screen readers name a button by its tooltip, the text a sighted user sees.
+        if (QWidget* button = bar->widgetForAction(action))
+            button->setAccessibleName(action->toolTip());
     }
 }

@@ -10,11 +10,13 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <vector>
 
 class QAction;
 class QMenu;
 class QTimer;
+class QToolBar;
 
 class CKCommandRouter : public QObject {
     Q_OBJECT
@@ -37,6 +39,8 @@ public:
     void UpdateAll();
     // Updates the commands of a menu (and its submenus) just before it shows.
     void WatchMenu(QMenu* menu);
+    // Adds the buttons of the commands in order; 0 stands for a separator.
+    void FillToolBar(QToolBar* bar, std::span<const int> buttons);
 
     const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 

@@ -8,22 +8,30 @@
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/Workspace.h"
+#include "frame/UserToolsDialog.h"
+#include "frame/WindowList.h"
 #include "res/CommandIds.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
+#include "view/PrintCommands.h"
 
 #include <QCloseEvent>
+#include <QActionGroup>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -35,10 +43,30 @@
 namespace {
 
 constexpr int kClockIntervalMs = 1000;
+constexpr std::string_view kWindowStateName = "WindowState";
+constexpr std::string_view kWindowGeometryName = "WindowGeometry";
 
 QString FromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+bool Installed(std::string_view program)
+{
+    return !QStandardPaths::findExecutable(FromView(program)).isEmpty();
+}
+
+// A program named by a path must be an executable file there; a bare name is looked up on
+// the search path.
+bool ProgramExists(const QString& program)
+{
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo info(program);
+        return info.isFile() && info.isExecutable();
+    }
+    return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
 // The panes right of the message pane, with the texts that size them.
@@ -52,7 +80,7 @@ const std::pair<int, const char*> kPanes[] = {
 
 CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
                        const CCommandCatalogue& catalogue, CKDocHost& host)
-    : m_documents(documents), m_host(host), m_settings(settings), m_viewFactory(std::move(viewFactory)),
+    : m_documents(documents), m_settings(settings), m_host(host), m_viewFactory(std::move(viewFactory)),
       m_router(new CKCommandRouter([this] { return RouteChain(); }, catalogue,
                                    [&host](const QString& text) { host.ShowError(text); }, this))
 {
@@ -78,25 +106,29 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::Create()
 {
+    LoadUserTools();
     CreateMenus();
     TW_TRACE(m_settings, "Menus created");
-    CreateToolBar();
-    TW_TRACE(m_settings, "Toolbar created");
+    CreateToolBars();
+    TW_TRACE(m_settings, "Toolbars created");
     m_workspace = new CKWorkspaceBar(m_host, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_workspace);
     connect(m_workspace, &CKWorkspaceBar::openRequested, this, &CMainFrame::OpenFileRequest);
-    m_router->Action(ID_VIEW_WORKSPACE)->setCheckable(true);
     TW_TRACE(m_settings, "Workspace created");
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        NoteActivated(sub);
         UpdateTitles();
         UpdateMenusForDocuments();
         m_router->UpdateAll();
     });
     CreateStatusBar();
     TW_TRACE(m_settings, "Status bar created");
+    // Commands with keys but no menu item reach the window through actions of its own.
+    addAction(m_router->Action(ID_WINDOW_NEXT));
+    addAction(m_router->Action(ID_WINDOW_PREVIOUS));
     StartClock();
     connect(m_router, &CKCommandRouter::idle, this, [this] {
         UpdateMenusForDocuments();
@@ -104,6 +136,7 @@ bool CMainFrame::Create()
     });
     UpdateMenusForDocuments();
     m_router->UpdateAll();
+    RestoreWindowState();
     return true;
 }
 
@@ -132,6 +165,9 @@ void CMainFrame::CreateMenus()
             QAction* added = nullptr;
             switch (item.kind) {
             case MenuItemKind::Command:
+                // A command no component offers (yet) has no item.
+                if (!m_router->Catalogue().Find(item.id))
+                    break;
                 added = m_router->Action(item.id);
                 menu->addAction(added);
                 break;
@@ -150,10 +186,14 @@ void CMainFrame::CreateMenus()
             case MenuItemKind::SourceTypes: {
                 QMenu* types = menu->addMenu(FromView(item.text));
                 m_router->WatchMenu(types);
+                // One type at a time: the items show radio marks.
+                auto* group = new QActionGroup(types);
+                group->setExclusive(true);
                 for (int type = 0; type < kSourceTypeCount; ++type) {
                     QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
                     action->setText(FromView(SourceTypeName(type)));
                     action->setCheckable(true);
+                    group->addAction(action);
                     types->addAction(action);
                 }
                 added = types->menuAction();
@@ -187,35 +227,245 @@ void CMainFrame::CreateMenus()
             }
             case MenuItemKind::Toolbars: {
                 QMenu* bars = menu->addMenu(FromView(item.text));
-                QAction* toggle = m_router->Action(ID_VIEW_TOOLBAR);
-                toggle->setCheckable(true);
-                bars->addAction(toggle);
-                bars->addAction(m_router->Action(ID_VIEW_WORKSPACE));
+                m_router->WatchMenu(bars);
+                AddToolbarToggles(bars);
                 break;
             }
+            case MenuItemKind::UserTools:
+                for (int id = ID_TOOLS_FIRST; id <= ID_TOOLS_LAST; ++id) {
+                    QAction* action = m_router->Action(id);
+                    menu->addAction(action);
+                    m_toolItems.push_back(action);
+                }
+                connect(menu, &QMenu::aboutToShow, this, [this] { UpdateToolItems(); });
+                UpdateToolItems();
+                break;
+            case MenuItemKind::Windows:
+                AddWindowItems(menu);
+                break;
             }
             if (item.needsDocument && added)
                 m_documentItems.push_back(added);
         }
     }
     m_router->Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
+    // The prompt of the last item highlighted goes with its menu.
+    for (QAction* top : menuBar()->actions())
+        if (QMenu* menu = top->menu())
+            connect(menu, &QMenu::aboutToHide, this, [this] { RestoreMessage(); });
 }
 
-void CMainFrame::CreateToolBar()
+void CMainFrame::AddToolbarToggles(QMenu* menu)
 {
-    m_standardBar = addToolBar(QStringLiteral("Standard"));
-    m_standardBar->setObjectName(QStringLiteral("Standard"));
-    m_standardBar->setIconSize(QSize(16, 16));
-    for (const int id : StandardToolbar()) {
-        if (id == 0)
-            m_standardBar->addSeparator();
-        else
-            m_standardBar->addAction(m_router->Action(id));
+    for (const int id : ToolbarToggles()) {
+        if (!m_router->Catalogue().Find(id))
+            continue;
+        QAction* toggle = m_router->Action(id);
+        toggle->setCheckable(true);
+        menu->addAction(toggle);
     }
+}
+
+void CMainFrame::AddWindowItems(QMenu* menu)
+{
+    m_windowSeparator = menu->addSeparator();
+    for (int id = ID_WINDOW_DOCUMENT_FIRST; id <= ID_WINDOW_DOCUMENT_LAST; ++id) {
+        QAction* action = m_router->Action(id);
+        action->setCheckable(true);
+        menu->addAction(action);
+        m_windowItems.push_back(action);
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateWindowItems(); });
+    UpdateWindowItems();
+}
+
+void CMainFrame::UpdateWindowItems()
+{
+    const QList<QMdiSubWindow*> windows = OpenWindows();
+    m_windowSeparator->setVisible(!windows.isEmpty());
+    for (size_t i = 0; i < m_windowItems.size(); ++i) {
+        const bool shown = static_cast<qsizetype>(i) < windows.size();
+        m_windowItems[i]->setVisible(shown);
+        if (shown)
+            m_windowItems[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(windows[static_cast<qsizetype>(i)]->windowTitle()));
+    }
+}
+
+void CMainFrame::UpdateToolItems()
+{
+    for (size_t i = 0; i < m_toolItems.size(); ++i) {
+        const bool shown = i < m_tools.size();
+        m_toolItems[i]->setVisible(shown);
+        if (shown)
+            m_toolItems[i]->setText(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(FromStd(m_tools[i].name)));
+    }
+}
+
+void CMainFrame::RestoreMessage()
+{
+    if (m_promptShown) {
+        m_promptShown = false;
+        m_messagePane->setText(m_savedMessage);
+    }
+}
+
+QToolBar* CMainFrame::AddBar(const QString& name, std::span<const int> buttons)
+{
+    QToolBar* bar = addToolBar(name);
+    // The saved layout finds each bar by its object name.
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(16, 16));
+    m_router->FillToolBar(bar, buttons);
+    return bar;
+}
+
+void CMainFrame::CreateToolBars()
+{
+    m_standardBar = AddBar(QStringLiteral("Standard"), StandardToolbar());
+    m_insertBar = AddBar(QStringLiteral("Insert"), InsertToolbar());
+    m_macrosBar = AddBar(QStringLiteral("Macros"), MacrosToolbar());
+}
+
+void CMainFrame::ToggleBar(QWidget* bar) { bar->setVisible(!bar->isVisible()); }
+
+void CMainFrame::LoadUserTools()
+{
+    // The defaults reach the settings file with the rest at exit: a start writes nothing.
+    m_tools = ReadUserTools(m_settings.Store());
+    if (m_tools.empty())
+        m_tools = DefaultUserTools(Installed);
+}
+
+void CMainFrame::SetUserTools(std::vector<UserTool> tools)
+{
+    m_tools = std::move(tools);
+    WriteUserTools(m_settings.Store(), m_tools);
+    UpdateToolItems();
+}
+
+void CMainFrame::CustomizeTools()
+{
+    CKUserToolsDialog dialog(m_tools, this);
+    if (dialog.exec() == QDialog::Accepted)
+        SetUserTools(dialog.Tools());
+}
+
+void CMainFrame::RunUserTool(size_t index)
+{
+    if (index >= m_tools.size())
+        return;
+    const UserTool& tool = m_tools[index];
+    ToolContext context;
+    if (const CTagwrightDoc* doc = ActiveDocument())
+        context.documentPath = QFile::encodeName(doc->PathName()).toStdString();
+    context.homeFolder = QFile::encodeName(QDir::homePath()).toStdString();
+    context.settingsFile = m_settings.Store().Location();
+    const ToolLaunch launch = ResolveUserTool(tool, context);
+    QStringList arguments;
+    for (const std::string& argument : launch.arguments)
+        arguments << QFile::decodeName(argument.c_str());
+    if (launch.inThisEditor) {
+        for (const QString& path : arguments)
+            m_documents.OpenDocumentFile(path);
+        return;
+    }
+    const QString program = QFile::decodeName(launch.program.c_str());
+    if (!ProgramExists(program)) {
+        m_host.ShowError(FromView(ResString(IDS_TOOL_NOT_FOUND)).arg(FromStd(tool.name), program));
+        return;
+    }
+    QString folder = QFile::decodeName(launch.folder.c_str());
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    if (!QProcess::startDetached(program, arguments, folder))
+        m_host.ShowError(FromView(ResString(IDS_TOOL_NOT_STARTED)).arg(FromStd(tool.name), program));
+}
+
+QList<QMdiSubWindow*> CMainFrame::OpenWindows() const
+{
+    QList<QMdiSubWindow*> windows;
+    if (!m_mdi)
+        return windows;
+    // A closed window stays in the area, hidden, until it is deleted.
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        if (!sub->isHidden() || sub->isMinimized())
+            windows.append(sub);
+    return windows;
+}
+
+void CMainFrame::ShowWindowList()
+{
+    CKWindowListDialog dialog(*m_mdi, [](QMdiSubWindow* sub) {
+        if (auto* frame = qobject_cast<CChildFrame*>(sub->widget()))
+            frame->Document().DoFileSave();
+    }, this);
+    dialog.exec();
+}
+
+void CMainFrame::NoteActivated(QMdiSubWindow* sub)
+{
+    if (!sub || m_cycling)
+        return;
+    std::erase_if(m_recentWindows, [sub](const QPointer<QMdiSubWindow>& w) { return !w || w == sub; });
+    m_recentWindows.insert(m_recentWindows.begin(), sub);
+}
+
+void CMainFrame::CycleWindows(int direction)
+{
+    if (!m_cycling) {
+        std::erase_if(m_recentWindows, [](const QPointer<QMdiSubWindow>& w) { return !w || w->isHidden(); });
+        // Windows the area knows but that were never active (none, normally) come last.
+        for (QMdiSubWindow* sub : OpenWindows())
+            if (std::find(m_recentWindows.begin(), m_recentWindows.end(), sub) == m_recentWindows.end())
+                m_recentWindows.emplace_back(sub);
+        if (m_recentWindows.size() < 2)
+            return;
+        m_cycle = m_recentWindows;
+        m_cyclePos = 0;
+        m_cycling = true;
+        qApp->installEventFilter(this);
+    }
+    const size_t count = m_cycle.size();
+    m_cyclePos = (m_cyclePos + count + static_cast<size_t>(direction > 0 ? 1 : count - 1)) % count;
+    if (QMdiSubWindow* sub = m_cycle[m_cyclePos])
+        m_mdi->setActiveSubWindow(sub);
+}
+
+void CMainFrame::EndWindowCycle()
+{
+    qApp->removeEventFilter(this);
+    m_cycling = false;
+    m_cycle.clear();
+    NoteActivated(m_mdi->activeSubWindow());
+}
+
+void CMainFrame::SaveWindowState()
+{
+    SettingsStore& store = m_settings.Store();
+    const QByteArray state = saveState();
+    const QByteArray geometry = saveGeometry();
+    store.WriteBinary(kSettingsKey, kWindowStateName, state.constData(), static_cast<size_t>(state.size()));
+    store.WriteBinary(kSettingsKey, kWindowGeometryName, geometry.constData(), static_cast<size_t>(geometry.size()));
+}
+
+void CMainFrame::RestoreWindowState()
+{
+    const SettingsStore& store = m_settings.Store();
+    const auto toBytes = [](const std::vector<uint8_t>& bytes) {
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    };
+    // A value that Qt does not take leaves the first layout as it is.
+    if (const auto geometry = store.ReadBytes(kSettingsKey, kWindowGeometryName))
+        restoreGeometry(toBytes(*geometry));
+    if (const auto state = store.ReadBytes(kSettingsKey, kWindowStateName))
+        restoreState(toBytes(*state));
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_cycling && event->type() == QEvent::KeyRelease
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Control)
+        EndWindowCycle();
     // A click on the ENC pane of a document offers to reopen it in another code page.
     const auto codePagePane = m_panes.find(ID_PANE_CODE_PAGE);
     if (codePagePane != m_panes.end() && watched == codePagePane->second
@@ -434,15 +684,50 @@ std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
     using Row = CommandRow<CMainFrame>;
     const auto needsDocument = [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.ActiveDocument() != nullptr); };
     static const Row rows[] = {
-        {{ID_VIEW_TOOLBAR, "Standard Toolbar", {}, "Show or hide the toolbar", "Toggle ToolBar"},
-         [](CMainFrame& f, int) { f.m_standardBar->setVisible(!f.m_standardBar->isVisible()); },
+        {{ID_VIEW_TOOLBAR, "Standard Toolbar", {}, "Show or hide the Standard toolbar", "Toggle Standard toolbar"},
+         [](CMainFrame& f, int) { ToggleBar(f.m_standardBar); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_standardBar->isVisible()); }},
         {{ID_VIEW_WORKSPACE, "&Workspace", {}, "Show or hide the workspace", "Toggle Workspace"},
          [](CMainFrame& f, int) { f.m_workspace->setVisible(!f.m_workspace->isVisibleTo(&f)); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_workspace->isVisibleTo(&f)); }},
+        {{ID_VIEW_INSERT_BAR, "Insert", {}, "Show or hide the Insert toolbar", "Toggle Insert toolbar"},
+         [](CMainFrame& f, int) { ToggleBar(f.m_insertBar); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_insertBar->isVisible()); }},
+        {{ID_VIEW_MACROS_BAR, "Macros", {}, "Show or hide the Macros toolbar", "Toggle Macros toolbar"},
+         [](CMainFrame& f, int) { ToggleBar(f.m_macrosBar); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_macrosBar->isVisible()); }},
         {{ID_VIEW_STATUS_BAR, "&Status Bar", {}, "Show or hide the status bar", "Toggle StatusBar"},
-         [](CMainFrame& f, int) { f.statusBar()->setVisible(!f.statusBar()->isVisible()); },
+         [](CMainFrame& f, int) { ToggleBar(f.statusBar()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
+        {{ID_FILE_PRINT_SETUP, "P&rint Setup...", {}, "Change the printer and printing options", "Print Setup"},
+         [](CMainFrame& f, int) { RunPrintSetup(&f); }},
+        {{ID_TOOLS_FIRST, {}, {}, "Start this tool"},
+         [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(static_cast<size_t>(ui.id - ID_TOOLS_FIRST) < f.m_tools.size()); },
+         0, ID_TOOLS_LAST - ID_TOOLS_FIRST + 1},
+        {{ID_TOOLS_CUSTOMIZE, "&Customize Tools...", {}, "Add, change or remove the tools of this menu",
+          "Customize Tools"},
+         [](CMainFrame& f, int) { f.CustomizeTools(); }},
+        {{ID_WINDOW_LIST, "&Windows...", {}, "List the open windows and act on them", "Windows"},
+         [](CMainFrame& f, int) { f.ShowWindowList(); }, needsDocument},
+        {{ID_WINDOW_NEXT, "Next Window", "Ctrl+Tab; Ctrl+F6", "Go to the window used before this one", "Next Window"},
+         [](CMainFrame& f, int) { f.CycleWindows(1); }, needsDocument},
+        {{ID_WINDOW_PREVIOUS, "Previous Window", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab; Ctrl+Shift+F6",
+          "Go back through the windows in the order of their use", "Previous Window"},
+         [](CMainFrame& f, int) { f.CycleWindows(-1); }, needsDocument},
+        {{ID_WINDOW_DOCUMENT_FIRST, {}, {}, "Activate this window"},
+         [](CMainFrame& f, int index) {
+             const QList<QMdiSubWindow*> windows = f.OpenWindows();
+             if (index < windows.size())
+                 f.m_mdi->setActiveSubWindow(windows[index]);
+         },
+         [](CMainFrame& f, CmdUI& ui) {
+             const QList<QMdiSubWindow*> windows = f.OpenWindows();
+             const qsizetype index = ui.id - ID_WINDOW_DOCUMENT_FIRST;
+             ui.Enable(index < windows.size());
+             ui.SetCheck(index < windows.size() && windows[index] == f.m_mdi->activeSubWindow());
+         },
+         0, ID_WINDOW_DOCUMENT_LAST - ID_WINDOW_DOCUMENT_FIRST + 1},
         {{ID_WINDOW_NEW, "&New Window", {}, "Open another window for the active document", "New Window"},
          [](CMainFrame& f, int) {
              if (CTagwrightDoc* doc = f.ActiveDocument())
@@ -450,7 +735,7 @@ std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
          },
          needsDocument},
         {{ID_WINDOW_CASCADE, "&Cascade", {}, "Arrange windows so they overlap", "Cascade Windows"},
-         [](CMainFrame& f, int) { f.m_mdi->cascadeSubWindows(); }, needsDocument},
+         [](CMainFrame& f, int) { CascadeWindows(*f.m_mdi, f.OpenWindows()); }, needsDocument},
         {{ID_WINDOW_TILE, "&Tile", {}, "Arrange windows as non-overlapping tiles", "Tile Windows"},
          [](CMainFrame& f, int) { f.m_mdi->tileSubWindows(); }, needsDocument},
         {{ID_WINDOW_ARRANGE, "&Arrange Icons", {}, "Arrange icons at the bottom of the window", "Arrange Icons"},
@@ -524,5 +809,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    SaveWindowState();
+    WriteUserTools(m_settings.Store(), m_tools);
     event->accept();
 }

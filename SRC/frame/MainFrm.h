@@ -1,11 +1,13 @@
-// The main window: menus, the Standard toolbar, the document windows, the status bar with its
-// panes and clock, and the request to open a file.
+// The main window: menus, the toolbars, the document windows, the status bar with its panes
+// and clock, the user tools, the window list and the request to open a file.
 #pragma once
 
 #include "doc/DocView.h"
+#include "frame/core/UserTools.h"
 #include "res/CommandTarget.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 #include <span>
@@ -64,6 +66,18 @@ public:
     // The text of a status pane, for tests and the idle update.
     QString PaneText(int paneId) const;
 
+    const std::vector<UserTool>& UserTools() const { return m_tools; }
+    void SetUserTools(std::vector<UserTool> tools);
+    // Starts the tool at index; a program that is not installed is reported.
+    void RunUserTool(size_t index);
+    // Ctrl+Tab and Ctrl+Shift+Tab: one step through the windows in the order of their last
+    // use; the order is taken up when Ctrl is released.
+    void CycleWindows(int direction);
+
+    // Window size, place, maximised state and the bars' layout, kept in the settings.
+    void SaveWindowState();
+    void RestoreWindowState();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -71,7 +85,20 @@ protected:
 
 private:
     void CreateMenus();
-    void CreateToolBar();
+    void AddToolbarToggles(QMenu* menu);
+    void AddWindowItems(QMenu* menu);
+    void UpdateWindowItems();
+    void UpdateToolItems();
+    void RestoreMessage();
+    void CreateToolBars();
+    QToolBar* AddBar(const QString& name, std::span<const int> buttons);
+    void LoadUserTools();
+    void CustomizeTools();
+    void ShowWindowList();
+    void EndWindowCycle();
+    void NoteActivated(QMdiSubWindow* sub);
+    QList<QMdiSubWindow*> OpenWindows() const;
+    static void ToggleBar(QWidget* bar);
     void CreateStatusBar();
     void StartClock();
     void UpdateClock();
@@ -84,13 +111,23 @@ private:
     std::vector<CKCommandTarget*> RouteChain();
 
     CKDocManager& m_documents;
-    CKDocHost& m_host;
     AppSettings& m_settings;
+    CKDocHost& m_host;
     DocViewFactory m_viewFactory;
     CKCommandRouter* m_router;
     QMdiArea* m_mdi = nullptr;
     QToolBar* m_standardBar = nullptr;
     CKWorkspaceBar* m_workspace = nullptr;
+    QToolBar* m_insertBar = nullptr;
+    QToolBar* m_macrosBar = nullptr;
+    std::vector<UserTool> m_tools;
+    std::vector<QAction*> m_toolItems;
+    std::vector<QAction*> m_windowItems;
+    QAction* m_windowSeparator = nullptr;
+    std::vector<QPointer<QMdiSubWindow>> m_recentWindows; // last used first
+    std::vector<QPointer<QMdiSubWindow>> m_cycle; // the order while Ctrl+Tab is held
+    size_t m_cyclePos = 0;
+    bool m_cycling = false;
     std::vector<QMenu*> m_documentMenus;
     std::vector<QAction*> m_documentItems;
     std::vector<QAction*> m_recentItems;

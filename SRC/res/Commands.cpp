@@ -16,6 +16,7 @@ constexpr MenuItem kFileMenu[] = {
     {MenuItemKind::Separator, 0, {}, true},
     {MenuItemKind::Command, ID_FILE_PRINT, {}, true},
     {MenuItemKind::Command, ID_FILE_PRINT_PREVIEW, {}, true},
+    {MenuItemKind::Command, ID_FILE_PRINT_SETUP},
     {MenuItemKind::Command, ID_FILE_PAGE_SETUP, {}, true},
     {MenuItemKind::Separator},
     {MenuItemKind::RecentFiles},
@@ -34,12 +35,29 @@ constexpr MenuItem kViewMenu[] = {
     {MenuItemKind::Command, ID_PREVIEW_BROWSER_2, {}, true},
 };
 
+constexpr MenuItem kMacrosMenu[] = {
+    {MenuItemKind::Command, ID_MACRO_0}, {MenuItemKind::Command, ID_MACRO_1},
+    {MenuItemKind::Command, ID_MACRO_2}, {MenuItemKind::Command, ID_MACRO_3},
+    {MenuItemKind::Command, ID_MACRO_4}, {MenuItemKind::Command, ID_MACRO_5},
+    {MenuItemKind::Command, ID_MACRO_6}, {MenuItemKind::Command, ID_MACRO_7},
+    {MenuItemKind::Command, ID_MACRO_8}, {MenuItemKind::Command, ID_MACRO_9},
+};
+
+constexpr MenuItem kToolsMenu[] = {
+    {MenuItemKind::UserTools},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_TOOLS_CUSTOMIZE},
+};
+
 constexpr MenuItem kWindowMenu[] = {
     {MenuItemKind::Command, ID_WINDOW_NEW},
     {MenuItemKind::Command, ID_WINDOW_CASCADE},
     {MenuItemKind::Command, ID_WINDOW_TILE},
     {MenuItemKind::Command, ID_WINDOW_ARRANGE},
     {MenuItemKind::Command, ID_WINDOW_SPLIT},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_WINDOW_LIST},
+    {MenuItemKind::Windows},
 };
 
 constexpr MenuItem kBookmarksMenu[] = {
@@ -93,16 +111,15 @@ constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Command, ID_EDIT_DELETE},
     {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
     {MenuItemKind::Separator},
-    {MenuItemKind::Command, ID_EDIT_FIND},
-    {MenuItemKind::Command, ID_EDIT_REPEAT},
-    {MenuItemKind::Command, ID_EDIT_FIND_PREVIOUS},
-    {MenuItemKind::Command, ID_EDIT_REPLACE},
     {MenuItemKind::Command, ID_EDIT_GOTO_LINE},
+    {MenuItemKind::Command, ID_EDIT_FIND},
+    {MenuItemKind::Command, ID_EDIT_REPLACE},
     {MenuItemKind::Separator},
-    {MenuItemKind::Submenu, 0, "Bookmarks", false, kBookmarksMenu},
-    {MenuItemKind::Submenu, 0, "Go to", false, kGoToBookmarkMenu},
-    {MenuItemKind::Submenu, 0, "Set", false, kSetBookmarkMenu},
-    {MenuItemKind::Submenu, 0, "Case", false, kCaseMenu},
+    {MenuItemKind::Submenu, 0, "&Bookmarks", false, kBookmarksMenu},
+    {MenuItemKind::Submenu, 0, "G&o to", false, kGoToBookmarkMenu},
+    {MenuItemKind::Submenu, 0, "&Set", false, kSetBookmarkMenu},
+    {MenuItemKind::Submenu, 0, "C&ase", false, kCaseMenu},
+    {MenuItemKind::Separator},
     {MenuItemKind::Command, ID_EDIT_AUTO_COMPLETE},
     {MenuItemKind::Command, ID_EDIT_AUTO_EXPAND},
     {MenuItemKind::Command, ID_EDIT_MATCH_BRACE},
@@ -114,10 +131,10 @@ constexpr MenuItem kInsertMenu[] = {
     {MenuItemKind::Command, ID_INSERT_CENTER},
     {MenuItemKind::Command, ID_INSERT_COMMENT},
     {MenuItemKind::Command, ID_INSERT_FONT},
+    {MenuItemKind::Command, ID_INSERT_COLOUR},
     {MenuItemKind::Command, ID_INSERT_ITALIC},
     {MenuItemKind::Command, ID_INSERT_PARAGRAPH},
     {MenuItemKind::Command, ID_INSERT_UNDERLINE},
-    {MenuItemKind::Command, ID_INSERT_COLOUR},
     {MenuItemKind::Command, ID_INSERT_IMAGE},
 };
 
@@ -128,24 +145,117 @@ constexpr MenuItem kHelpMenu[] = {
 constexpr MenuInfo kMenus[] = {
     {"&File", false, kFileMenu},
     {"&Edit", true, kEditMenu},
-    {"&Insert", true, kInsertMenu},
     {"&View", false, kViewMenu},
+    {"&Insert", true, kInsertMenu},
+    {"&Macros", true, kMacrosMenu},
+    {"&Tools", false, kToolsMenu},
     {"&Window", true, kWindowMenu},
     {"&Help", false, kHelpMenu},
 };
 
+constexpr int kToolbarToggles[] = {ID_VIEW_TOOLBAR, ID_VIEW_WORKSPACE, ID_VIEW_INSERT_BAR, ID_VIEW_MACROS_BAR};
+
 constexpr int kStandardToolbar[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_ALL, 0,
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, 0,
+    ID_EDIT_UNDO, ID_EDIT_REDO, 0,
+    ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
     ID_PREVIEW_DEFAULT_BROWSER, ID_PREVIEW_BROWSER_1, ID_PREVIEW_BROWSER_2, 0,
-    ID_APP_ABOUT,
+    ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREVIOUS_BOOKMARK, ID_EDIT_CLEAR_BOOKMARKS, 0,
+    ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_FIND_PREVIOUS, ID_EDIT_REPLACE, 0,
+    ID_EDIT_TAB, ID_EDIT_UNTAB, 0,
+    ID_VIEW_WHITESPACE, ID_EDIT_SWITCH_OVERWRITE, 0,
+    ID_VIEW_OPTIONS, ID_APP_ABOUT,
+};
+
+constexpr int kInsertToolbar[] = {
+    ID_INSERT_COMMENT, ID_INSERT_COLOUR, ID_INSERT_BOLD, ID_INSERT_ITALIC, ID_INSERT_UNDERLINE,
+    ID_INSERT_PARAGRAPH, ID_INSERT_FONT, ID_INSERT_BREAK, ID_INSERT_CENTER, ID_INSERT_IMAGE,
+};
+
+constexpr int kMacrosToolbar[] = {
+    ID_MACRO_0, ID_MACRO_1, ID_MACRO_2, ID_MACRO_3, ID_MACRO_4,
+    ID_MACRO_5, ID_MACRO_6, ID_MACRO_7, ID_MACRO_8, ID_MACRO_9,
 };
 
 constexpr int kChildTopToolbar[] = {ID_SOURCE, ID_PREVIEW};
-constexpr int kChildToolbar[] = {ID_DOC_CLOSE, 0, ID_FILE_SAVE, ID_PREVIEW_DEFAULT_BROWSER};
+constexpr int kChildToolbar[] = {
+    ID_DOC_CLOSE, 0,
+    ID_FILE_SAVE, ID_PREVIEW_DEFAULT_BROWSER, 0,
+    ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_FIND, ID_WINDOW_SPLIT, ID_EDIT_GOTO_LINE, 0,
+    ID_EDIT_SELECT_ALL, ID_EDIT_COPY, 0,
+    ID_EDIT_TAB, ID_EDIT_UNTAB, 0,
+    ID_EDIT_UPPERCASE, ID_EDIT_CAPITALIZE, ID_EDIT_LOWERCASE,
+};
+
+// Theme names follow the desktop icon naming convention; the own images live in icons.qrc.
+constexpr CommandIcon kIcons[] = {
+    {ID_FILE_NEW, "document-new", "new"},
+    {ID_FILE_OPEN, "document-open", "open"},
+    {ID_FILE_SAVE, "document-save", "save"},
+    {ID_FILE_SAVE_ALL, "document-save-all", "saveall"},
+    {ID_FILE_PRINT, "document-print", "print"},
+    {ID_EDIT_UNDO, "edit-undo", "undo"},
+    {ID_EDIT_REDO, "edit-redo", "redo"},
+    {ID_EDIT_CUT, "edit-cut", "cut"},
+    {ID_EDIT_COPY, "edit-copy", "copy"},
+    {ID_EDIT_PASTE, "edit-paste", "paste"},
+    {ID_PREVIEW_DEFAULT_BROWSER, "web-browser", "preview"},
+    {ID_PREVIEW_BROWSER_1, {}, "browser1"},
+    {ID_PREVIEW_BROWSER_2, {}, "browser2"},
+    {ID_EDIT_TOGGLE_BOOKMARK, "bookmark-new", "bookmark"},
+    {ID_EDIT_NEXT_BOOKMARK, {}, "bookmark-next"},
+    {ID_EDIT_PREVIOUS_BOOKMARK, {}, "bookmark-previous"},
+    {ID_EDIT_CLEAR_BOOKMARKS, {}, "bookmark-clear"},
+    {ID_EDIT_FIND, "edit-find", "find"},
+    {ID_EDIT_REPEAT, {}, "find-next"},
+    {ID_EDIT_FIND_PREVIOUS, {}, "find-previous"},
+    {ID_EDIT_REPLACE, "edit-find-replace", "replace"},
+    {ID_EDIT_TAB, "format-indent-more", "indent-right"},
+    {ID_EDIT_UNTAB, "format-indent-less", "indent-left"},
+    {ID_VIEW_WHITESPACE, {}, "whitespace"},
+    {ID_EDIT_SWITCH_OVERWRITE, {}, "overwrite"},
+    {ID_VIEW_OPTIONS, "preferences-system", "options"},
+    {ID_APP_ABOUT, "help-about", "about"},
+    {ID_INSERT_COMMENT, {}, "tag-comment"},
+    {ID_INSERT_COLOUR, {}, "colour"},
+    {ID_INSERT_BOLD, "format-text-bold", "tag-b"},
+    {ID_INSERT_ITALIC, "format-text-italic", "tag-i"},
+    {ID_INSERT_UNDERLINE, "format-text-underline", "tag-u"},
+    {ID_INSERT_PARAGRAPH, {}, "tag-p"},
+    {ID_INSERT_FONT, {}, "tag-font"},
+    {ID_INSERT_BREAK, {}, "tag-br"},
+    {ID_INSERT_CENTER, "format-justify-center", "tag-center"},
+    {ID_INSERT_IMAGE, "insert-image", "image"},
+    {ID_MACRO_0, {}, "macro0"}, {ID_MACRO_1, {}, "macro1"}, {ID_MACRO_2, {}, "macro2"},
+    {ID_MACRO_3, {}, "macro3"}, {ID_MACRO_4, {}, "macro4"}, {ID_MACRO_5, {}, "macro5"},
+    {ID_MACRO_6, {}, "macro6"}, {ID_MACRO_7, {}, "macro7"}, {ID_MACRO_8, {}, "macro8"},
+    {ID_MACRO_9, {}, "macro9"},
+    {ID_SOURCE, {}, "source"},
+    {ID_PREVIEW, {}, "preview"},
+    {ID_DOC_CLOSE, "window-close", "close"},
+    {ID_WINDOW_SPLIT, {}, "split"},
+    {ID_EDIT_GOTO_LINE, "go-jump", "goto"},
+    {ID_EDIT_SELECT_ALL, "edit-select-all", "select-all"},
+    {ID_EDIT_UPPERCASE, {}, "uppercase"},
+    {ID_EDIT_CAPITALIZE, {}, "capitalize"},
+    {ID_EDIT_LOWERCASE, {}, "lowercase"},
+};
 
 } // namespace
 
 std::span<const MenuInfo> MainMenus() { return kMenus; }
+std::span<const int> ToolbarToggles() { return kToolbarToggles; }
 std::span<const int> StandardToolbar() { return kStandardToolbar; }
+std::span<const int> InsertToolbar() { return kInsertToolbar; }
+std::span<const int> MacrosToolbar() { return kMacrosToolbar; }
 std::span<const int> ChildFrameTopToolbar() { return kChildTopToolbar; }
 std::span<const int> ChildFrameToolbar() { return kChildToolbar; }
+std::span<const CommandIcon> CommandIcons() { return kIcons; }
+
+const CommandIcon* FindCommandIcon(int id)
+{
+    for (const CommandIcon& icon : kIcons)
+        if (icon.id == id)
+            return &icon;
+    return nullptr;
+}

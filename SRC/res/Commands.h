@@ -13,6 +13,8 @@ enum class MenuItemKind {
     CodePages,   // a "Reopen with Encoding" submenu with the code pages
     Toolbars,    // a "Toolbars" submenu with the bar toggles
     Submenu,     // a submenu of the commands in items
+    UserTools,   // the user-defined tools
+    Windows,     // the open windows, numbered
 };
 
 struct MenuItem {
@@ -31,7 +33,23 @@ struct MenuInfo {
 
 std::span<const MenuInfo> MainMenus();
 
+// The show/hide commands of the "Toolbars" submenu, in order.
+std::span<const int> ToolbarToggles();
+
 // Toolbar buttons in order; 0 stands for a separator.
 std::span<const int> StandardToolbar();
+std::span<const int> InsertToolbar();
+std::span<const int> MacrosToolbar();
 std::span<const int> ChildFrameTopToolbar();
 std::span<const int> ChildFrameToolbar();
+
+// The image of a toolbar button: the name in the desktop's icon theme and the program's own
+// image (a resource name below ":/toolbar/") used where the theme has none.
+struct CommandIcon {
+    int id;
+    std::string_view themeName;
+    std::string_view resourceName;
+};
+// The image of a command, or null for a command without one.
+const CommandIcon* FindCommandIcon(int id);
+std::span<const CommandIcon> CommandIcons();

@@ -70,8 +70,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DEBUG_IGNORE_TIP, "Ignore this error and continue"},
     {IDS_DEBUG_DISABLE_TIP, "Disable debug subsystem"},
     {IDS_DEBUG_CLOSE_TIP, "Close application (don't start)"},
-    {IDS_FILE_ENCODING, "File encoding:"},
-    {IDS_LINE_ENDING, "Line ending:"},
+    {IDS_FILE_ENCODING, "File &encoding:"},
+    {IDS_LINE_ENDING, "&Line ending:"},
     {IDS_OUT_OF_MEMORY, "There is not enough memory to finish the command."},
     {IDS_ABOUT_TITLE, "About Tagwright"},
     {IDS_CLIPBOARD_REFUSED, "The Clipboard did not take the text, so nothing was cut."},
@@ -95,6 +95,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
     {IDS_OPEN_MISSING, "The file\n%1\nno longer exists, so it cannot be opened."},
     {IDS_NOT_SHOWN, "The desktop could not show\n%1"},
+    {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
+    {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
 };
 
 } // namespace

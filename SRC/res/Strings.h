@@ -60,6 +60,8 @@ enum StringId : int {
     IDS_HINT_CLOSE_TIP = 8763,
     IDS_OPEN_MISSING = 8790,
     IDS_NOT_SHOWN = 8791,
+    IDS_TOOL_NOT_FOUND = 8792,
+    IDS_TOOL_NOT_STARTED = 8793,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

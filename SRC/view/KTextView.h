@@ -303,7 +303,6 @@ private:
 
     bool m_viewWhitespace = false;
     CViewBookmarks m_bookmarks;
-    std::unique_ptr<QPrinter> m_printer; // keeps the print dialog's choices between jobs
     bool m_focused = false;
     bool m_cursorHidden = false;
 

@@ -71,12 +71,7 @@ bool CKTextView::CanMatchBrace() const
     return m_buffer && cursor.y < LineCount() && ::CanMatchBrace(Line(cursor.y), cursor.x);
 }
 
-QPrinter& CKTextView::Printer()
-{
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
-}
+QPrinter& CKTextView::Printer() { return ApplicationPrinter(); }
 
 PrintOptions CKTextView::CurrentPrintOptions() const
 {

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -35,6 +36,21 @@ int32_t Hundredths(const QDoubleSpinBox* box)
 }
 
 } // namespace
+
+QPrinter& ApplicationPrinter()
+{
+    // Made on first use, after the application object, and kept to the end of the process:
+    // the windows that print come and go, the user's printer choices stay.
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
+}
+
+bool RunPrintSetup(QWidget* parent)
+{
+    QPageSetupDialog dialog(&ApplicationPrinter(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    return dialog.exec() == QDialog::Accepted;
+}
 
 bool PrintWithProgress(QWidget* parent, QPrinter& printer, const PrintRequest& request)
 {

@@ -18,6 +18,11 @@ struct PrintRequest {
     PrintOptions options;
 };
 
+// The printer every job and Print Setup use; it keeps the user's choices between jobs.
+QPrinter& ApplicationPrinter();
+// Print Setup: the paper and orientation of the application's printer. True on OK.
+bool RunPrintSetup(QWidget* parent);
+
 // Runs a job on the printer with a progress dialog whose Cancel stops it between pages.
 // False when cancelled or the printer failed.
 bool PrintWithProgress(QWidget* parent, QPrinter& printer, const PrintRequest& request);

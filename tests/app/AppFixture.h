@@ -24,7 +24,8 @@ protected:
     {
         AppServices services;
         services.guard = std::make_unique<CKInstanceGuard>(QStringList{QString::fromStdString(dir.Path())});
-        auto memory = std::make_unique<MemorySettingsStore>();
+        // The settings a test prepared, or those a former start left, or none.
+        auto memory = std::make_unique<MemorySettingsStore>(preset);
         store = memory.get();
         services.store = std::move(memory);
         auto fake = std::make_unique<FakeHost>();
@@ -54,6 +55,7 @@ protected:
     }
 
     TempDir dir;
+    MemorySettingsStore preset; // the settings the next Start begins with
     MemorySettingsStore* store = nullptr;
     FakeHost* host = nullptr;
     std::unique_ptr<CTagwrightApp> app;

@@ -6,10 +6,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -93,6 +97,29 @@ TEST(FileDialogTest, SaveAsksBeforeReplacingAnExistingFile)
     dialog.accept();
     EXPECT_TRUE(asked);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FileDialogTest, OpensWithColumnsRoomForThemAndMnemonicsOnTheAddedLists)
+{
+    CKFileDialog dialog(CKFileDialog::Mode::Open, QString(), ResString(IDS_FILE_FILTER));
+    EXPECT_EQ(dialog.viewMode(), QFileDialog::Detail);
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_GE(dialog.width(), std::min(800, screen.width() * 9 / 10));
+    std::set<QChar> marks;
+    for (const char* name : {"fileEncoding", "lineEnding"}) {
+        QLabel* label = nullptr;
+        for (QLabel* candidate : dialog.findChildren<QLabel*>())
+            if (candidate->buddy() == List(dialog, name))
+                label = candidate;
+        ASSERT_TRUE(label) << name;
+        const qsizetype at = label->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(at, 0) << name;
+        EXPECT_TRUE(marks.insert(label->text().at(at + 1).toLower()).second) << name;
+    }
 }
 
 } // namespace

@@ -7,18 +7,19 @@
 #   frame, app.
 set(layers res text controls syntax view/core edit/core doc view edit frame app)
 # Folders of the display-free core: no Qt, no widget folder.
-set(core_folders res text syntax view/core edit/core doc/core)
+set(core_folders res text syntax view/core edit/core doc/core frame/core)
 
 function(folder_of path out)
   # The folder of a path below SRC: "view/core" for SRC/view/core/X.h, "doc" for doc/core
-  # files as far as layers go (doc/core is the core part of the doc layer).
+  # files as far as layers go (doc/core is the core part of the doc layer, frame/core of the
+  # frame layer).
   string(REGEX MATCH "^[a-z]+(/core)?" folder "${path}")
   set(${out} "${folder}" PARENT_SCOPE)
 endfunction()
 
 function(layer_of folder out)
-  if(folder STREQUAL "doc/core")
-    set(folder doc)
+  if(folder STREQUAL "doc/core" OR folder STREQUAL "frame/core")
+    string(REPLACE "/core" "" folder "${folder}")
   endif()
   list(FIND layers "${folder}" rank)
   set(${out} ${rank} PARENT_SCOPE)
