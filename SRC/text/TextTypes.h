@@ -20,6 +20,7 @@ struct LineInfo {
     int32_t length = 0;    // bytes in use
     int32_t capacity = 0;  // allocation, a multiple of 16
     uint32_t flags = 0;
+    bool pinned = false;   // a pinned snapshot reads text: it is never changed or freed in place
 };
 
 // Notification flags passed to OnBufferChanged.
