@@ -256,9 +256,6 @@ bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)
 {
     if (!doc.SaveModified())
         return false;
-    // Still modified: the user chose not to save, and the copy goes too.
-    if (m_recovery && doc.IsModified())
-        m_recovery->DiscardedByUser(doc);
     m_mainFrame->CloseDocumentWindows(doc);
     return true;
 }
@@ -271,6 +268,10 @@ void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
     if (it == m_documents.end())
         return;
     m_documents.erase(it);
+    // A text still modified when its last window closed is one the user chose not to save:
+    // its copy goes with it.
+    if (m_recovery && doc->IsModified())
+        m_recovery->DiscardedByUser(*doc);
     doc->deleteLater();
 }
 
@@ -316,12 +317,13 @@ void CTagwrightApp::StartRecovery()
                                          .arg(QString::fromStdString(root), QString::fromLocal8Bit(std::strerror(error))));
         return;
     }
-    connect(recovery.get(), &CKRecoveryManager::copyWritten, this, [this](const QString& file, bool ok) {
+    connect(recovery.get(), &CKRecoveryManager::copyWritten, this, [this](const QString& file, bool ok, int error) {
         // Said once a run: a full disk would otherwise ask every few seconds.
         if (ok || m_recoveryWarned)
             return;
         m_recoveryWarned = true;
-        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_WRITE).arg(file, QString()));
+        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_WRITE)
+                                         .arg(QDir::toNativeSeparators(file), QString::fromLocal8Bit(std::strerror(error))));
     });
     m_recovery = std::move(recovery);
     TW_TRACE(*m_settings, "Recovery folder " + m_recovery->Folder()->Path());

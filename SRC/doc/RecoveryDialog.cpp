@@ -146,9 +146,13 @@ void CKRecoveryDialog::Fill()
                                       QLocale::ShortFormat);
         auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c)});
         const RecoveryInfo& info = c.read.info;
-        item->setToolTip(0, c.read.Ok() && !info.path.empty()
-                                ? QDir::toNativeSeparators(Utf8(info.path))
-                                : QString::fromStdString(c.file));
+        QString tip = QString::fromStdString(c.file);
+        if (!c.read.Ok())
+            tip = Res(IDS_RECOVERY_DAMAGED).arg(tip, Utf8(RecoveryStatusText(c.read.status)));
+        else if (!info.path.empty())
+            tip = QDir::toNativeSeparators(Utf8(info.path));
+        for (int column = 0; column < 3; ++column)
+            item->setToolTip(column, tip);
     }
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));

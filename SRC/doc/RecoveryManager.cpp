@@ -273,7 +273,7 @@ void CKRecoveryManager::TakeFinished()
         Entry& entry = *it->second;
         entry.doc->Buffer().ReleaseSnapshot();
         entry.schedule.OnWriteFinished(f.ok);
-        emit copyWritten(QString::fromStdString(entry.file), f.ok);
+        emit copyWritten(QString::fromStdString(entry.file), f.ok, f.error);
         RunSteps(entry);
     }
 }

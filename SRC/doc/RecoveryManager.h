@@ -48,10 +48,12 @@ public:
     void RunDueSteps();
     // Waits for writes in the background and takes their results.
     void WaitForWrites();
+    // Whether a write runs in the background now.
+    bool WriteRunning() const { return m_pool.activeThreadCount() > 0; }
 
 signals:
-    // A copy was written (ok) or could not be.
-    void copyWritten(const QString& file, bool ok);
+    // A copy was written (ok) or could not be (error: the system's error number).
+    void copyWritten(const QString& file, bool ok, int error);
 
 private:
     struct Entry;
