@@ -35,20 +35,15 @@ std::shared_ptr<CKTextSnapshot> CKTextBuffer::PinSnapshot()
         return nullptr;
     auto snapshot = std::make_shared<CKTextSnapshot>();
     snapshot->m_lines.reserve(m_lines.Size());
-    for (LineInfo& line : m_lines) {
+    // Only reads the lines: every storage there now is older than the new generation.
+    for (const LineInfo& line : m_lines)
         snapshot->m_lines.emplace_back(line.text, size_t(line.length));
-        line.pinned = true;
-    }
+    ++m_generation;
     m_pinned = snapshot;
     return snapshot;
 }
 
-void CKTextBuffer::ReleaseSnapshot()
-{
-    // The marks left on lines are harmless: they count only while a snapshot is pinned, and
-    // the next one sets them all again.
-    m_pinned.reset();
-}
+void CKTextBuffer::ReleaseSnapshot() { m_pinned.reset(); }
 
 void CKTextBuffer::ForgetSavedState()
 {
@@ -66,22 +61,20 @@ void CKTextBuffer::ReserveHandOver(size_t count)
 LineInfo& CKTextBuffer::Writable(int index)
 {
     LineInfo& line = m_lines[index];
-    if (!line.pinned)
+    if (!IsPinned(line))
         return line;
-    if (m_pinned) {
-        ReserveHandOver(1);
-        LineInfo copy = MakeLine(line.text, line.length);
-        copy.flags = line.flags;
-        m_pinned->m_handedOver.push_back(line.text);
-        line = copy;
-    }
-    line.pinned = false;
+    ReserveHandOver(1);
+    LineInfo copy = MakeLine(line.text, line.length);
+    copy.flags = line.flags;
+    copy.generation = m_generation;
+    m_pinned->m_handedOver.push_back(line.text);
+    line = copy;
     return line;
 }
 
 void CKTextBuffer::ReleaseStorage(LineInfo& line)
 {
-    if (line.pinned && m_pinned)
+    if (IsPinned(line))
         m_pinned->m_handedOver.push_back(line.text);
     else
         std::free(line.text);

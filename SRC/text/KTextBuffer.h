@@ -223,6 +223,7 @@ private:
     static void ReserveLine(LineInfo& line, int length);
     static void AppendToLine(LineInfo& line, const char* bytes, int length);
     void FreeLines(LineArray& lines);
+    bool IsPinned(const LineInfo& line) const { return m_pinned && line.generation < m_generation; }
     // Before a line's storage changes in place: a line a snapshot reads moves to a copy.
     LineInfo& Writable(int line);
     // Frees a line's storage, or hands it to the snapshot that reads it.
@@ -252,6 +253,7 @@ private:
     bool m_groupHasRecords = false; // the group now open added a record
     std::vector<CKBufferView*> m_views;
     std::shared_ptr<CKTextSnapshot> m_pinned;
+    uint32_t m_generation = 0; // of the last snapshot pinned
 
     bool m_backupOnSave = true;
     int m_lastError = 0;
