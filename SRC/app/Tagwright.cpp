@@ -47,6 +47,8 @@ QString PageName(int page)
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 // Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
 void PlaceCaretOnLine(CKTextView& view, int line)
 {
@@ -305,33 +307,39 @@ void CTagwrightApp::OnCommitData(QSessionManager& session)
         m_recovery->WriteAllNow();
 }
 
+std::string CTagwrightApp::RecoveryRoot() const
+{
+    return m_services.recoveryRoot.empty() ? DefaultRecoveryRoot() : m_services.recoveryRoot;
+}
+
 void CTagwrightApp::StartRecovery()
 {
     if (!m_settings->RecoveryEnabled())
         return;
-    const std::string root = m_services.recoveryRoot.empty() ? DefaultRecoveryRoot() : m_services.recoveryRoot;
+    const std::string root = RecoveryRoot();
     auto recovery = std::make_unique<CKRecoveryManager>(root);
     int error = 0;
     if (!recovery->Start(error)) {
         m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_START)
-                                         .arg(QString::fromStdString(root), QString::fromLocal8Bit(std::strerror(error))));
+                                         .arg(QString::fromStdString(root), SystemErrorQText(error)));
         return;
     }
-    connect(recovery.get(), &CKRecoveryManager::copyWritten, this, [this](const QString& file, bool ok, int error) {
+    const auto onCopy = [this](const QString& file, bool ok, int error) {
         // Said once a run: a full disk would otherwise ask every few seconds.
         if (ok || m_recoveryWarned)
             return;
         m_recoveryWarned = true;
         m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_WRITE)
-                                         .arg(QDir::toNativeSeparators(file), QString::fromLocal8Bit(std::strerror(error))));
-    });
+                                         .arg(QDir::toNativeSeparators(file), SystemErrorQText(error)));
+    };
+    connect(recovery.get(), &CKRecoveryManager::copyWritten, this, onCopy);
     m_recovery = std::move(recovery);
     TW_TRACE(*m_settings, "Recovery folder " + m_recovery->Folder()->Path());
 }
 
 void CTagwrightApp::OfferRecoveredTexts()
 {
-    const std::string root = m_services.recoveryRoot.empty() ? DefaultRecoveryRoot() : m_services.recoveryRoot;
+    const std::string root = RecoveryRoot();
     // Held until the choices are made, so another start does not offer the same copies.
     const std::vector<std::unique_ptr<RecoveryFolder>> leftovers = ClaimLeftoverFolders(root);
     std::vector<RecoveryCandidate> candidates = ReadRecoveryCandidates(leftovers);
@@ -339,7 +347,9 @@ void CTagwrightApp::OfferRecoveredTexts()
         return;
     CKRecoveryDialog::Actions actions;
     actions.restore = [this](const RecoveryCandidate& c) { return RestoreRecovered(c); };
-    actions.showDifferences = [this](const RecoveryCandidate& c) { ShowRecoveryDifferences(c, m_mainFrame.get()); };
+    actions.showDifferences = [this](const RecoveryCandidate& c) {
+        ShowRecoveryDifferences(c, m_mainFrame.get());
+    };
     actions.showError = [this](const QString& text) { m_services.host->ShowError(text); };
     CKRecoveryDialog dialog(std::move(candidates), actions, m_mainFrame.get());
     if (m_services.offerRecovery)

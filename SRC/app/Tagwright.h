@@ -99,6 +99,7 @@ private:
     void OnFileSaveAll();
     void OpenRecentFile(int index);
     void OnAppAbout();
+    std::string RecoveryRoot() const;
     void StartRecovery();
     // Offers the copies that runs which did not end cleanly left.
     void OfferRecoveredTexts();

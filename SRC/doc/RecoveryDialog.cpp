@@ -34,7 +34,10 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString DisplayName(const RecoveryCandidate& c)
 {
@@ -61,14 +64,14 @@ QString DiskText(const RecoveryCandidate& c)
 
 RecoveryCandidate::Disk DiskStateOf(const RecoveryInfo& info)
 {
+    using Disk = RecoveryCandidate::Disk;
     if (info.path.empty())
-        return RecoveryCandidate::Disk::NeverSaved;
+        return Disk::NeverSaved;
     const QFileInfo file(Utf8(info.path));
     if (!file.exists())
-        return info.diskSize < 0 ? RecoveryCandidate::Disk::NeverSaved : RecoveryCandidate::Disk::Missing;
+        return info.diskSize < 0 ? Disk::NeverSaved : Disk::Missing;
     const int64_t time = file.lastModified().toMSecsSinceEpoch() * 1'000'000;
-    return time == info.diskTime && file.size() == info.diskSize ? RecoveryCandidate::Disk::Unchanged
-                                                                 : RecoveryCandidate::Disk::Changed;
+    return time == info.diskTime && file.size() == info.diskSize ? Disk::Unchanged : Disk::Changed;
 }
 
 std::vector<RecoveryCandidate> ReadRecoveryCandidates(
@@ -93,7 +96,8 @@ QString RecoveryDifferences(const RecoveryCandidate& candidate)
     std::string original;
     if (!info.path.empty() && QFileInfo::exists(Utf8(info.path))) {
         CKTextBuffer buffer;
-        if (buffer.Load(QFile::encodeName(Utf8(info.path)).constData(), info.lineEnding, info.codePage))
+        const QByteArray path = QFile::encodeName(Utf8(info.path));
+        if (buffer.Load(path.constData(), info.lineEnding, info.codePage))
             buffer.CopyText(0, 0, buffer.LineCount() - 1, buffer.LineLength(buffer.LineCount() - 1),
                             original);
     }
@@ -123,7 +127,8 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
 
     auto* buttons = new QDialogButtonBox(this);
     m_restore = buttons->addButton(Res(IDS_RECOVERY_RESTORE), QDialogButtonBox::ActionRole);
-    m_differences = buttons->addButton(Res(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
+    m_differences =
+        buttons->addButton(Res(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
     m_discard = buttons->addButton(Res(IDS_RECOVERY_DISCARD), QDialogButtonBox::ActionRole);
     QPushButton* later = buttons->addButton(Res(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
@@ -207,9 +212,9 @@ void CKRecoveryDialog::DiscardCurrent()
         return;
     const std::string& file = m_candidates[i].file;
     if (unlink(file.c_str()) != 0 && errno != ENOENT) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         if (m_actions.showError)
-            m_actions.showError(Res(IDS_RECOVERY_CANNOT_DISCARD)
-                                    .arg(QString::fromStdString(file), QString::fromLocal8Bit(std::strerror(errno))));
+            m_actions.showError(Res(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
         return;
     }
     RemoveCurrent();
@@ -219,8 +224,8 @@ void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent
 {
     QDialog dialog(parent);
     const RecoveryInfo& info = candidate.read.info;
-    dialog.setWindowTitle(Res(IDS_RECOVERY_DIFFERENCES_TITLE)
-                              .arg(info.path.empty() ? Utf8(info.title) : QDir::toNativeSeparators(Utf8(info.path))));
+    const QString name = info.path.empty() ? Utf8(info.title) : QDir::toNativeSeparators(Utf8(info.path));
+    dialog.setWindowTitle(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name));
     auto* layout = new QVBoxLayout(&dialog);
     auto* text = new QPlainTextEdit(&dialog);
     text->setReadOnly(true);

@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include <chrono>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -248,6 +250,8 @@ void CKRecoveryManager::StartWrite(Entry& entry, bool inBackground)
         return;
     }
     m_pool.start([this, write] {
+        // Typing comes first: the copy can take a little longer on a busy machine.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
         write();
         QMetaObject::invokeMethod(this, &CKRecoveryManager::TakeFinished, Qt::QueuedConnection);
     });

@@ -97,9 +97,13 @@ TEST_F(RecoveryManagerTest, AChoiceNotToSaveRemovesTheCopyAndACleanEndTheFolder)
     const std::string folder = manager.Folder()->Path();
     manager.DiscardedByUser(*doc);
     EXPECT_FALSE(CopyExists());
-    Type("after the choice");
     Pass(30000);
     EXPECT_FALSE(CopyExists());
+    // Still open after all (a logout that was cancelled) and typed into: kept again.
+    Type(" and more");
+    Pass(2000);
+    EXPECT_TRUE(CopyExists());
+    manager.DiscardedByUser(*doc);
     manager.Finish();
     EXPECT_FALSE(FileExists(folder));
 }

@@ -5,8 +5,9 @@
 
 void RecoverySchedule::OnTextChanged(bool modified)
 {
-    if (m_closed)
-        return;
+    // Typing after the choice not to save means the document stayed open after all (a logout
+    // that another program cancelled): its new text is kept again.
+    m_closed = false;
     m_modified = modified;
     if (!modified) {
         m_pending = false;

@@ -27,7 +27,8 @@ public:
     void OnTextChanged(bool modified);
     // The modified flag changed without a text change (a save, or a restored text).
     void OnModifiedChanged(bool modified);
-    // The user closed the document and chose not to save it.
+    // The user closed the document and chose not to save it; a later change of its text
+    // starts over.
     void OnClosedWithoutSaving();
     // The program is about to end: a waiting write is due now.
     void OnExitRequested();
