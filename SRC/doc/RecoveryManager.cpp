@@ -290,12 +290,14 @@ void CKRecoveryManager::WaitForWrites()
 
 void CKRecoveryManager::WriteAllNow()
 {
+    // Taking the results of running writes may start others; those hold the present text too.
     WaitForWrites();
     for (auto& [serial, entry] : m_entries) {
         entry->schedule.OnExitRequested();
         if (entry->schedule.Next() == RecoveryStep::Write)
             StartWrite(*entry, false);
     }
+    WaitForWrites();
 }
 
 void CKRecoveryManager::Finish()
