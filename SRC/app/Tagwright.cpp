@@ -5,6 +5,8 @@
 #include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
 #include "doc/Preview.h"
+#include "doc/RecoveryDialog.h"
+#include "doc/RecoveryManager.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
 #include "doc/core/VersionInfo.h"
@@ -21,10 +23,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
 #include <algorithm>
 #include <clocale>
+#include <cstring>
 
 namespace {
 
@@ -42,6 +47,8 @@ QString PageName(int page)
     const std::string_view name = CodePageName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
+
+QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
 void PlaceCaretOnLine(CKTextView& view, int line)
@@ -72,6 +79,8 @@ CTagwrightApp::~CTagwrightApp()
 {
     // The windows hold views of the documents, so they go first.
     m_mainFrame.reset();
+    // Copies still being written read storage the documents hand them when they go.
+    m_recovery.reset();
     // Documents whose last window closed wait for deletion; the rest are still listed.
     qDeleteAll(findChildren<CTagwrightDoc*>(QString(), Qt::FindDirectChildrenOnly));
     m_documents.clear();
@@ -98,6 +107,9 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
             TW_TRACE(*m_settings, "Exit on signal " + std::to_string(signal));
         // Unlike quit(), this asks no questions about unsaved texts, and it ends the loops of
         // dialogs that are open. A dialog of the start-up leaves the main loop to see the flag.
+        // The unsaved texts are kept as recovery copies first.
+        if (m_recovery)
+            m_recovery->WriteAllNow();
         m_exitRequested = true;
         QCoreApplication::exit(0);
     });
@@ -127,6 +139,10 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 
     connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
     guard.Listen();
+    StartRecovery();
+    if (qGuiApp)
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
+                Qt::DirectConnection);
 
     if (commandLine.files.isEmpty()) {
         NewDocument();
@@ -140,6 +156,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_mainFrame->show();
     m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
+    OfferRecoveredTexts();
     return true;
 }
 
@@ -147,6 +164,9 @@ void CTagwrightApp::ExitInstance()
 {
     // A later start must not hand its file to this instance any more.
     m_services.guard->Release();
+    // After a clean end no copy is left; after a signal the copies stay for the next start.
+    if (m_recovery)
+        m_recovery->Finish();
     if (m_saveSettingsAtExit) {
         TW_TRACE(*m_settings, "Exit");
         DeletePreviewFile(*m_settings);
@@ -160,6 +180,8 @@ CTagwrightDoc* CTagwrightApp::CreateDocument()
 {
     auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
     connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
+    if (m_recovery)
+        m_recovery->Track(*doc);
     return doc;
 }
 
@@ -249,13 +271,119 @@ void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
     if (it == m_documents.end())
         return;
     m_documents.erase(it);
+    // A text still modified when its last window closed is one the user chose not to save:
+    // its copy goes with it.
+    if (m_recovery && doc->IsModified())
+        m_recovery->DiscardedByUser(*doc);
     doc->deleteLater();
 }
 
 bool CTagwrightApp::SaveAllModified()
 {
-    return std::all_of(m_documents.begin(), m_documents.end(),
-                       [](CTagwrightDoc* doc) { return doc->SaveModified(); });
+    // The copies of texts the user chose not to save go only once nothing was cancelled: a
+    // cancel keeps every document open, and its copy with it.
+    std::vector<CTagwrightDoc*> discarded;
+    for (CTagwrightDoc* doc : m_documents) {
+        if (!doc->SaveModified())
+            return false;
+        if (doc->IsModified())
+            discarded.push_back(doc);
+    }
+    if (m_recovery)
+        for (CTagwrightDoc* doc : discarded)
+            m_recovery->DiscardedByUser(*doc);
+    return true;
+}
+
+void CTagwrightApp::OnCommitData(QSessionManager& session)
+{
+    if (session.allowsInteraction()) {
+        const bool ok = SaveAllModified();
+        session.release();
+        if (!ok)
+            session.cancel();
+        return;
+    }
+    if (m_recovery)
+        m_recovery->WriteAllNow();
+}
+
+std::string CTagwrightApp::RecoveryRoot() const
+{
+    return m_services.recoveryRoot.empty() ? DefaultRecoveryRoot() : m_services.recoveryRoot;
+}
+
+void CTagwrightApp::StartRecovery()
+{
+    if (!m_settings->RecoveryEnabled())
+        return;
+    const std::string root = RecoveryRoot();
+    auto recovery = std::make_unique<CKRecoveryManager>(root);
+    int error = 0;
+    if (!recovery->Start(error)) {
+        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_START)
+                                         .arg(QString::fromStdString(root), SystemErrorQText(error)));
+        return;
+    }
+    const auto onCopy = [this](const QString& file, bool ok, int error) {
+        // Said once a run: a full disk would otherwise ask every few seconds.
+        if (ok || m_recoveryWarned)
+            return;
+        m_recoveryWarned = true;
+        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_WRITE)
+                                         .arg(QDir::toNativeSeparators(file), SystemErrorQText(error)));
+    };
+    connect(recovery.get(), &CKRecoveryManager::copyWritten, this, onCopy);
+    m_recovery = std::move(recovery);
+    TW_TRACE(*m_settings, "Recovery folder " + m_recovery->Folder()->Path());
+}
+
+void CTagwrightApp::OfferRecoveredTexts()
+{
+    const std::string root = RecoveryRoot();
+    // Held until the choices are made, so another start does not offer the same copies.
+    const std::vector<std::unique_ptr<RecoveryFolder>> leftovers = ClaimLeftoverFolders(root);
+    std::vector<RecoveryCandidate> candidates = ReadRecoveryCandidates(leftovers);
+    if (candidates.empty())
+        return;
+    CKRecoveryDialog::Actions actions;
+    actions.restore = [this](const RecoveryCandidate& c) { return RestoreRecovered(c); };
+    actions.showDifferences = [this](const RecoveryCandidate& c) {
+        ShowRecoveryDifferences(c, m_mainFrame.get());
+    };
+    actions.showError = [this](const QString& text) { m_services.host->ShowError(text); };
+    CKRecoveryDialog dialog(std::move(candidates), actions, m_mainFrame.get());
+    if (m_services.offerRecovery)
+        m_services.offerRecovery(dialog);
+    else
+        dialog.exec();
+    for (const auto& folder : leftovers)
+        folder->RemoveIfEmpty();
+}
+
+bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
+{
+    const RecoveryInfo& info = candidate.read.info;
+    if (!info.path.empty()) {
+        // The file may be open already, from the command line: an unchanged copy of it gives
+        // way to the recovered text.
+        const QString path = QString::fromStdString(info.path);
+        if (CTagwrightDoc* open = FindDocument(path); open && !open->IsModified())
+            m_mainFrame->CloseDocumentWindows(*open);
+    }
+    CTagwrightDoc* doc = CreateDocument();
+    RestoreRecoveredText(*doc, candidate.read);
+    // Untitled texts keep their numbers clear of the new ones.
+    if (info.path.empty())
+        ++m_untitledCount;
+    // Should the copy not move, it stays where it is and the document gets one of its own.
+    if (m_recovery)
+        m_recovery->Adopt(*doc, candidate.file, info);
+    m_documents.push_back(doc);
+    m_mainFrame->CreateChildFrame(*doc);
+    if (!info.path.empty())
+        AddRecentFile(QString::fromStdString(info.path));
+    return true;
 }
 
 void CTagwrightApp::AddRecentFile(const QString& path)

@@ -12,13 +12,17 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 struct CommandLine;
 class CKExitSignals;
 class CKInstanceGuard;
+class CKRecoveryDialog;
+class CKRecoveryManager;
 class CMainFrame;
 class CTagwrightDoc;
 class SettingsStore;
@@ -30,6 +34,11 @@ struct AppServices {
     std::unique_ptr<CKDocHost> host;
     // Asks what to do after a run that did not end cleanly.
     AppSettings::DebugQuestion askAfterCrash;
+    // Where the recovery copies live; empty: the user's state folder.
+    std::string recoveryRoot;
+    // Shows the dialog that offers the copies of a run that did not end cleanly; empty: a
+    // modal dialog.
+    std::function<void(CKRecoveryDialog&)> offerRecovery;
 };
 
 class CTagwrightApp : public QObject, public CKDocManager {
@@ -52,6 +61,8 @@ public:
     RecentFiles& Recent() { return m_recent; }
     const RecentFiles& Recent() const override { return m_recent; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
+    // Null while recovery copies are off or cannot be kept.
+    CKRecoveryManager* Recovery() { return m_recovery.get(); }
     CKDocHost& Host() { return *m_services.host; }
     const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 
@@ -88,12 +99,21 @@ private:
     void OnFileSaveAll();
     void OpenRecentFile(int index);
     void OnAppAbout();
+    std::string RecoveryRoot() const;
+    void StartRecovery();
+    // Offers the copies that runs which did not end cleanly left.
+    void OfferRecoveredTexts();
+    bool RestoreRecovered(const struct RecoveryCandidate& candidate);
+    // What a desktop logout asks of the program.
+    void OnCommitData(class QSessionManager& session);
 
     AppServices m_services;
     std::unique_ptr<CKExitSignals> m_exitSignals;
     std::unique_ptr<AppSettings> m_settings;
     CCommandCatalogue m_catalogue;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CKRecoveryManager> m_recovery;
+    bool m_recoveryWarned = false;
     RecentFiles m_recent;
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;

@@ -21,7 +21,65 @@ bool IsSingleBit(uint32_t flag) { return flag != 0 && (flag & (flag - 1)) == 0; 
 
 } // namespace
 
+CKTextSnapshot::~CKTextSnapshot()
+{
+    for (char* storage : m_handedOver)
+        std::free(storage);
+}
+
 CKTextBuffer::~CKTextBuffer() { FreeLines(m_lines); }
+
+std::shared_ptr<CKTextSnapshot> CKTextBuffer::PinSnapshot()
+{
+    if (m_pinned)
+        return nullptr;
+    auto snapshot = std::make_shared<CKTextSnapshot>();
+    snapshot->m_lines.reserve(m_lines.Size());
+    // Only reads the lines: every storage there now is older than the new generation.
+    for (const LineInfo& line : m_lines)
+        snapshot->m_lines.emplace_back(line.text, size_t(line.length));
+    ++m_generation;
+    m_pinned = snapshot;
+    return snapshot;
+}
+
+void CKTextBuffer::ReleaseSnapshot() { m_pinned.reset(); }
+
+void CKTextBuffer::ForgetSavedState()
+{
+    m_savedPosition = -1;
+    if (!m_modified)
+        SetModified(true);
+}
+
+void CKTextBuffer::ReserveHandOver(size_t count)
+{
+    if (m_pinned)
+        m_pinned->m_handedOver.reserve(m_pinned->m_handedOver.size() + count);
+}
+
+LineInfo& CKTextBuffer::Writable(int index)
+{
+    LineInfo& line = m_lines[index];
+    if (!IsPinned(line))
+        return line;
+    ReserveHandOver(1);
+    LineInfo copy = MakeLine(line.text, line.length);
+    copy.flags = line.flags;
+    copy.generation = m_generation;
+    m_pinned->m_handedOver.push_back(line.text);
+    line = copy;
+    return line;
+}
+
+void CKTextBuffer::ReleaseStorage(LineInfo& line)
+{
+    if (IsPinned(line))
+        m_pinned->m_handedOver.push_back(line.text);
+    else
+        std::free(line.text);
+    line.text = nullptr;
+}
 
 LineInfo CKTextBuffer::MakeLine(const char* bytes, int length)
 {
@@ -59,8 +117,9 @@ void CKTextBuffer::AppendToLine(LineInfo& line, const char* bytes, int length)
 
 void CKTextBuffer::FreeLines(LineArray& lines)
 {
+    ReserveHandOver(lines.Size());
     for (LineInfo& line : lines)
-        std::free(line.text);
+        ReleaseStorage(line);
     lines.RemoveAll();
 }
 
@@ -225,6 +284,7 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
 {
     if (m_readOnly || !IsValidPosition(line, ch))
         return false;
+    Writable(line);
 
     // Growing the line may move its bytes; text taken from the line itself needs a copy. The
     // text may come from anywhere, so the addresses are compared through std::less.
@@ -314,7 +374,7 @@ bool CKTextBuffer::RawDelete(CKBufferView* source, int startLine, int startChar,
         || startLine > endLine || (startLine == endLine && startChar > endChar))
         return false;
 
-    LineInfo& first = m_lines[startLine];
+    LineInfo& first = Writable(startLine);
     uint32_t flags;
     if (startLine != endLine) {
         const LineInfo& last = m_lines[endLine];
@@ -323,10 +383,11 @@ bool CKTextBuffer::RawDelete(CKBufferView* source, int startLine, int startChar,
             return false;
         // The room is made before the first line is cut, so a failed allocation changes nothing.
         ReserveLine(first, static_cast<int>(joined));
+        ReserveHandOver(endLine - startLine);
         first.length = startChar;
         AppendToLine(first, last.text + endChar, last.length - endChar);
         for (int i = startLine + 1; i <= endLine; ++i)
-            std::free(m_lines[i].text);
+            ReleaseStorage(m_lines[i]);
         m_lines.RemoveAt(startLine + 1, endLine - startLine);
         flags = UPD_TEXT | UPD_LINES;
     } else {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,6 +83,27 @@ private:
     size_t m_dropped = 0;             // records dropped from the front since the last clear
 };
 
+// The text of a buffer as it was at one moment, readable on another thread while the buffer
+// goes on changing: the bytes of every line, with no text copied. The buffer hands it the
+// storage of lines changed or removed since, and it frees that storage when it goes.
+class CKTextSnapshot {
+public:
+    CKTextSnapshot() = default;
+    CKTextSnapshot(const CKTextSnapshot&) = delete;
+    CKTextSnapshot& operator=(const CKTextSnapshot&) = delete;
+    ~CKTextSnapshot();
+
+    int LineCount() const { return static_cast<int>(m_lines.size()); }
+    std::string_view Line(int i) const { return m_lines[i]; }
+    // The storage handed over so far (for tests).
+    size_t HandedOverCount() const { return m_handedOver.size(); }
+
+private:
+    friend class CKTextBuffer;
+    std::vector<std::string_view> m_lines;
+    std::vector<char*> m_handedOver;
+};
+
 class CKTextBuffer {
 public:
     static constexpr int kUndoLimit = 2048;
@@ -133,6 +155,19 @@ public:
     void SetCodePage(int page) { m_codePage = page; }
     bool IsLeadByte(int, int) const { return false; } // the text is single-byte
     bool IsValidPosition(int line, int ch) const;
+
+    // A snapshot of the text for a reader on another thread; null while another one is pinned.
+    // Until ReleaseSnapshot the buffer neither changes nor frees the bytes it shows: a change
+    // to such a line moves it to fresh storage first. Taking it costs a pass over the lines.
+    std::shared_ptr<CKTextSnapshot> PinSnapshot();
+    // Once the reader is done: the buffer works in place again. The snapshot frees the storage
+    // it was handed when its last holder lets it go.
+    void ReleaseSnapshot();
+    bool HasPinnedSnapshot() const { return m_pinned != nullptr; }
+
+    // The text no longer matches any saved state (it came from elsewhere than its file):
+    // it is modified, and no undo brings it back to unmodified.
+    void ForgetSavedState();
 
     // Line flags and bookmarks.
     int FindLineWithFlag(uint32_t flag) const;
@@ -187,7 +222,13 @@ private:
     static LineInfo MakeLine(const char* bytes, int length);
     static void ReserveLine(LineInfo& line, int length);
     static void AppendToLine(LineInfo& line, const char* bytes, int length);
-    static void FreeLines(LineArray& lines);
+    void FreeLines(LineArray& lines);
+    bool IsPinned(const LineInfo& line) const { return m_pinned && line.generation < m_generation; }
+    // Before a line's storage changes in place: a line a snapshot reads moves to a copy.
+    LineInfo& Writable(int line);
+    // Frees a line's storage, or hands it to the snapshot that reads it.
+    void ReleaseStorage(LineInfo& line);
+    void ReserveHandOver(size_t count);
     void ResetHistory();
     void NotifyChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags, int line);
     void AddUndoRecord(CKBufferView* source, bool insert, TextPoint start, TextPoint end,
@@ -211,6 +252,8 @@ private:
     bool m_startNewGroup = false;
     bool m_groupHasRecords = false; // the group now open added a record
     std::vector<CKBufferView*> m_views;
+    std::shared_ptr<CKTextSnapshot> m_pinned;
+    uint32_t m_generation = 0; // of the last snapshot pinned
 
     bool m_backupOnSave = true;
     int m_lastError = 0;

@@ -20,6 +20,9 @@ struct LineInfo {
     int32_t length = 0;    // bytes in use
     int32_t capacity = 0;  // allocation, a multiple of 16
     uint32_t flags = 0;
+    // The snapshot this storage was made under: storage older than the pinned snapshot may be
+    // read by it, and is never changed or freed in place while it is pinned.
+    uint32_t generation = 0;
 };
 
 // Notification flags passed to OnBufferChanged.

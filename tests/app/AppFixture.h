@@ -6,6 +6,7 @@
 #include "doc/CommandLine.h"
 #include "doc/FakeHost.h"
 #include "doc/InstanceGuard.h"
+#include "doc/RecoveryDialog.h"
 #include "doc/TagwrightDoc.h"
 #include "frame/MainFrm.h"
 #include "support/MemorySettingsStore.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 class AppFixture : public testing::Test {
@@ -32,6 +34,11 @@ protected:
         host = fake.get();
         services.host = std::move(fake);
         services.askAfterCrash = [](const std::string&) { return DebugChoice::Ignore; };
+        services.recoveryRoot = dir.File("recovery");
+        services.offerRecovery = [this](CKRecoveryDialog& dialog) {
+            if (offerRecovery)
+                offerRecovery(dialog);
+        };
         app = std::make_unique<CTagwrightApp>(std::move(services));
         ASSERT_TRUE(app->InitInstance(ParseCommandLine(QStringList{QStringLiteral("tagwright")} + arguments,
                                                        QString::fromStdString(dir.Path()))));
@@ -56,6 +63,8 @@ protected:
 
     TempDir dir;
     MemorySettingsStore preset; // the settings the next Start begins with
+    // What a test does with the start-up dialog of recovery copies; by default nothing.
+    std::function<void(CKRecoveryDialog&)> offerRecovery;
     MemorySettingsStore* store = nullptr;
     FakeHost* host = nullptr;
     std::unique_ptr<CTagwrightApp> app;

@@ -19,5 +19,6 @@ void IsolateTestEnvironment()
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    setenv("XDG_STATE_HOME", home.File("state").c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <sys/mman.h>
 #include <sys/resource.h>
 
@@ -360,5 +362,86 @@ TEST(BufferMemoryTest, FailedAllocationLeavesTheTextUnchanged)
     EXPECT_EXIT(run(false), testing::ExitedWithCode(0), "") << "inserting a line break";
 }
 #endif
+
+std::vector<std::string> SnapshotLines(const CKTextSnapshot& snapshot)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < snapshot.LineCount(); ++i)
+        lines.emplace_back(snapshot.Line(i));
+    return lines;
+}
+
+// A pinned snapshot keeps showing the text of its moment through every kind of change, and the
+// storage the buffer handed it is freed with it (the sanitizer build checks the memory side).
+TEST(BufferSnapshotTest, PinnedTextStaysWhileTheBufferChanges)
+{
+    const std::vector<std::string> original = {"first line", "second", "third line here", "", "last"};
+    using Change = std::function<void(CKTextBuffer&)>;
+    int endLine, endChar;
+    const struct {
+        const char* name;
+        Change change;
+    } cases[] = {
+        {"typing grows a line past its room",
+         [&](CKTextBuffer& b) { b.InsertText(nullptr, 0, 5, std::string(100, 'x'), endLine, endChar, 0); }},
+        {"splitting a line", [&](CKTextBuffer& b) { b.InsertText(nullptr, 1, 3, "\r\nnew\r\n", endLine, endChar, 0); }},
+        {"deleting within a line", [&](CKTextBuffer& b) { b.DeleteText(nullptr, 2, 0, 2, 6, 0); }},
+        {"joining lines", [&](CKTextBuffer& b) { b.DeleteText(nullptr, 0, 3, 3, 0, 0); }},
+        {"undo and redo", [&](CKTextBuffer& b) {
+             TextPoint p;
+             b.InsertText(nullptr, 4, 0, "z", endLine, endChar, 0);
+             b.Undo(p);
+             b.Redo(p);
+         }},
+        {"a new text", [](CKTextBuffer& b) { b.InitEmpty(); }},
+    };
+    for (const auto& c : cases) {
+        auto buffer = std::make_unique<CKTextBuffer>();
+        SetText(*buffer, "first line\r\nsecond\r\nthird line here\r\n\r\nlast");
+        std::shared_ptr<CKTextSnapshot> snapshot = buffer->PinSnapshot();
+        ASSERT_TRUE(snapshot);
+        EXPECT_FALSE(buffer->PinSnapshot()) << "one snapshot at a time";
+        c.change(*buffer);
+        c.change(*buffer);
+        EXPECT_EQ(SnapshotLines(*snapshot), original) << c.name;
+        EXPECT_GT(snapshot->HandedOverCount(), 0u) << c.name;
+        // The buffer may even go while the reader still works.
+        buffer.reset();
+        EXPECT_EQ(SnapshotLines(*snapshot), original) << c.name;
+    }
+}
+
+TEST(BufferSnapshotTest, AfterReleaseTheBufferWorksInPlaceAndANewSnapshotSeesTheNewText)
+{
+    CKTextBuffer buffer;
+    SetText(buffer, "abc\r\ndef");
+    auto first = buffer.PinSnapshot();
+    int endLine, endChar;
+    buffer.InsertText(nullptr, 0, 3, "1", endLine, endChar, 0);
+    EXPECT_EQ(first->HandedOverCount(), 1u);
+    EXPECT_EQ(SnapshotLines(*first), (std::vector<std::string>{"abc", "def"}));
+    buffer.ReleaseSnapshot();
+    buffer.InsertText(nullptr, 1, 0, "2", endLine, endChar, 0);
+    EXPECT_EQ(first->HandedOverCount(), 1u); // released: the change was made in place
+    first.reset();
+    auto second = buffer.PinSnapshot();
+    ASSERT_TRUE(second);
+    EXPECT_EQ(SnapshotLines(*second), (std::vector<std::string>{"abc1", "2def"}));
+    EXPECT_EQ(BufferLines(buffer), SnapshotLines(*second));
+    buffer.ReleaseSnapshot();
+}
+
+TEST(BufferSnapshotTest, AForgottenSavedStateIsNeverReachedByUndo)
+{
+    CKTextBuffer buffer;
+    SetText(buffer, "recovered");
+    buffer.ForgetSavedState();
+    EXPECT_TRUE(buffer.IsModified());
+    int endLine, endChar;
+    buffer.InsertText(nullptr, 0, 0, "x", endLine, endChar, 0);
+    TextPoint p;
+    ASSERT_TRUE(buffer.Undo(p));
+    EXPECT_TRUE(buffer.IsModified());
+}
 
 } // namespace

@@ -69,6 +69,16 @@ void AppSettings::SetLastFile(std::string_view name, std::string_view value)
     m_store.WriteString(kLastFilesKey, name, value);
 }
 
+bool AppSettings::RecoveryEnabled() const
+{
+    return m_store.ReadNumber(kRecoveryKey, recovery_values::kEnabled, 1) != 0;
+}
+
+void AppSettings::SetRecoveryEnabled(bool on)
+{
+    m_store.WriteNumber(kRecoveryKey, recovery_values::kEnabled, on ? 1 : 0);
+}
+
 void AppSettings::TracePoint(int line, const char* file, std::string_view info)
 {
     if (DebugOn())

@@ -19,6 +19,12 @@ inline constexpr std::string_view kLastSavePath = "LastSavePath";
 inline constexpr std::string_view kLastPreview = "LastPreview";
 } // namespace settings_values
 
+// The recovery files' switch: "Enabled" under "Settings/Recovery", a number, 1 unless set.
+inline constexpr std::string_view kRecoveryKey = "Settings/Recovery";
+namespace recovery_values {
+inline constexpr std::string_view kEnabled = "Enabled";
+} // namespace recovery_values
+
 // Told when the settings that windows show (font, colours, tab size, margin) changed.
 class CSettingsListener {
 public:
@@ -61,6 +67,10 @@ public:
     void Subscribe(CSettingsListener* listener);
     void Unsubscribe(CSettingsListener* listener);
     void NotifyChanged();
+
+    // Whether modified documents keep recovery files.
+    bool RecoveryEnabled() const;
+    void SetRecoveryEnabled(bool on);
 
     bool DebugOn() const { return m_global.debugOn != 0; }
     // A trace point: written only while the debug subsystem is on.

@@ -1,0 +1,144 @@
+// tw-recoverybench: typed keys at the end of a 2-million-line page (100 MB) while a recovery
+// copy of it is written in the background, against the same keys with no write running; also
+// the pause of taking the snapshot and the time of a whole write.
+// Usage: tw-recoverybench [PAGE]; without a page it writes one with tw-genhtml.
+#include "app/DesktopHost.h"
+#include "doc/KSettingsStore.h"
+#include "doc/RecoveryManager.h"
+#include "doc/TagwrightDoc.h"
+#include "doc/core/AppSettings.h"
+#include "edit/KEditView.h"
+#include "res/CommandIds.h"
+#include "syntax/HtmlKeywords.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+struct Session {
+    Session(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
+    {
+        doc.OnOpenDocument(path);
+        view.reset(CKTextView::Create<CKEditView>(doc));
+        view->resize(1000, 700);
+        view->show();
+        view->OnCommand(ID_EDIT_TEXT_END);
+    }
+    ~Session() { view.reset(); }
+
+    // Seconds of one typed key (every tenth a line break) and the screen painted after it.
+    double Key(int i)
+    {
+        const auto start = Clock::now();
+        const bool enter = i % 10 == 9;
+        QKeyEvent press(QEvent::KeyPress, enter ? Qt::Key_Return : Qt::Key_A, Qt::NoModifier,
+                        enter ? QStringLiteral("\r") : QStringLiteral("a"));
+        QApplication::sendEvent(view.get(), &press);
+        QImage image(view->viewport()->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        view->PaintClient(painter, image.rect());
+        return Seconds(start);
+    }
+
+    CTagwrightDoc doc;
+    std::unique_ptr<CKEditView> view;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<size_t>(p * (values.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const bool shm = std::filesystem::is_directory("/dev/shm");
+    const auto temp = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tw-recoverybench-XXXXXX"))
+                          : std::make_unique<QTemporaryDir>();
+    const std::string folder = temp->path().toStdString();
+    std::string page = argc > 1 ? argv[1] : folder + "/page.html";
+    if (argc <= 1) {
+        const auto genhtml = std::filesystem::absolute(argv[0]).parent_path() / "tw-genhtml";
+        const std::string command = genhtml.string() + " --lines 2000000 " + page;
+        if (std::system(command.c_str()) != 0) {
+            std::fprintf(stderr, "tw-recoverybench: %s failed\n", command.c_str());
+            return 1;
+        }
+    }
+    FillHtmlKeywords();
+    CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
+    AppSettings settings(store);
+    settings.Global().lineEnding = -1;
+    CKDesktopHost host([] { return nullptr; });
+    Session big(settings, host, QString::fromStdString(page));
+
+    int64_t now = 0;
+    CKRecoveryManager recovery(folder + "/recovery", [&] { return now; });
+    int error = 0;
+    if (!recovery.Start(error)) {
+        std::fprintf(stderr, "tw-recoverybench: no recovery folder (error %d)\n", error);
+        return 1;
+    }
+    recovery.Track(big.doc);
+
+    constexpr int kKeys = 600;
+    int key = 0;
+    for (int i = 0; i < 100; ++i) // warm up
+        big.Key(key++);
+    recovery.WaitForWrites();
+
+    std::vector<double> quiet, busy, pins, writes;
+    while (busy.size() < kKeys || quiet.size() < kKeys) {
+        // Keys with no write running.
+        for (int i = 0; i < 100; ++i)
+            quiet.push_back(big.Key(key++));
+        // A write comes due: the snapshot is taken here, on the typing thread.
+        now += 2000;
+        const auto started = Clock::now();
+        recovery.RunDueSteps();
+        pins.push_back(Seconds(started));
+        while (recovery.WriteRunning())
+            busy.push_back(big.Key(key++));
+        recovery.WaitForWrites();
+        writes.push_back(Seconds(started));
+        now += 2000;
+    }
+    const double quietMedian = Median(quiet), busyMedian = Median(busy);
+    std::printf("page: %s, %.1f MB, %d lines\n", page.c_str(), std::filesystem::file_size(page) / 1e6,
+                big.doc.Buffer().LineCount());
+    std::printf("typed key + screen, no write: median %.1f us, 99%% %.1f us (%zu keys)\n",
+                quietMedian * 1e6, Percentile(quiet, 0.99) * 1e6, quiet.size());
+    std::printf("typed key + screen, write running: median %.1f us, 99%% %.1f us (%zu keys)\n",
+                busyMedian * 1e6, Percentile(busy, 0.99) * 1e6, busy.size());
+    std::printf("ratio of medians %.2f (target <= 1.5)\n", busyMedian / quietMedian);
+    std::printf("snapshot pause: median %.1f ms; whole write: median %.0f ms (%zu writes)\n",
+                Median(pins) * 1e3, Median(writes) * 1e3, writes.size());
+    return 0;
+}
