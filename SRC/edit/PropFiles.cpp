@@ -47,6 +47,13 @@ CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent)
     fileBoxes->addWidget(AddCheckBox(tr("Create &backup copies"), global.createBackups));
     fileBoxes->addWidget(AddCheckBox(tr("&Remember last directory"), global.rememberLastDirectory));
     fileBoxes->addWidget(AddCheckBox(tr("Save file before pre&view"), global.saveBeforePreview));
+    // Kept in the settings store beside the record; the recovery copies start with the program.
+    auto* recovery = new QCheckBox(tr("&Keep recovery copies of unsaved changes"), files);
+    recovery->setObjectName(QStringLiteral("recovery"));
+    recovery->setToolTip(tr("Takes effect at the next start."));
+    recovery->setChecked(settings.RecoveryEnabled());
+    connect(recovery, &QCheckBox::toggled, this, [this](bool on) { m_settings.SetRecoveryEnabled(on); });
+    fileBoxes->addWidget(recovery);
     layout->addWidget(files);
 
     auto* debug = new QGroupBox(tr("Debug:"), this);

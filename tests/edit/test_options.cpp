@@ -158,6 +158,20 @@ TEST_F(OptionsTest, CheckBoxesWriteAtOnceTwoOfThemInverted)
     }
 }
 
+TEST_F(OptionsTest, RecoverySwitchShowsAndWritesTheStoredValue)
+{
+    EXPECT_TRUE(settings.RecoveryEnabled());
+    for (const bool stored : {true, false}) {
+        settings.SetRecoveryEnabled(stored);
+        CPropFiles page(settings);
+        QCheckBox* box = Box(page, QStringLiteral("&Keep recovery copies of unsaved changes"));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->isChecked(), stored);
+        box->click();
+        EXPECT_EQ(settings.RecoveryEnabled(), !stored);
+    }
+}
+
 TEST_F(OptionsTest, AutoIndentGreysSmartIndentWhichKeepsItsValue)
 {
     Global().autoIndent = 1;
