@@ -264,8 +264,9 @@ TEST_F(OptionsTest, AutomaticColoursAreTheDefaultsButForTheTextOfEntities)
     for (int c = 0; c < kColourClassCount; ++c) {
         const StoredColours automatic = AutomaticStoredColours(static_cast<ColourClass>(c));
         EXPECT_EQ(automatic.background, defaults.colours[c].background) << c;
-        if (c != static_cast<int>(ColourClass::Entity))
+        if (c != static_cast<int>(ColourClass::Entity)) {
             EXPECT_EQ(automatic.text, defaults.colours[c].text) << c;
+        }
     }
     EXPECT_EQ(defaults.colours[13].text, 0x000040u);
     EXPECT_EQ(AutomaticStoredColours(ColourClass::Entity).text, 0x408080u);
