@@ -46,14 +46,11 @@ CKCommandRouter::CKCommandRouter(Chain chain, const CCommandCatalogue& catalogue
     m_idleTimer->start();
 }
 
-QAction* CKCommandRouter::Action(int id)
+QAction* CKCommandRouter::NewAction(int id)
 {
-    if (const auto it = m_actions.find(id); it != m_actions.end())
-        return it->second;
     auto* action = new QAction(this);
     if (const CommandInfo* info = m_catalogue.Find(id)) {
         action->setText(FromView(info->menuText));
-        action->setShortcuts(QKeySequence::listFromString(FromView(info->keys)));
         action->setStatusTip(FromView(info->prompt));
         action->setToolTip(FromView(info->toolTip));
         action->setIcon(CommandImage(id, info->icon));
@@ -63,7 +60,28 @@ QAction* CKCommandRouter::Action(int id)
         Route(id);
         UpdateAll();
     });
+    return action;
+}
+
+QAction* CKCommandRouter::Action(int id)
+{
+    if (const auto it = m_actions.find(id); it != m_actions.end())
+        return it->second;
+    QAction* action = NewAction(id);
+    if (const CommandInfo* info = m_catalogue.Find(id))
+        action->setShortcuts(QKeySequence::listFromString(FromView(info->keys)));
     m_actions.emplace(id, action);
+    return action;
+}
+
+QAction* CKCommandRouter::ButtonAction(int id)
+{
+    if (const auto it = m_buttonActions.find(id); it != m_buttonActions.end())
+        return it->second;
+    // The keys stay with the command's own action: one shortcut, one owner.
+    QAction* action = NewAction(id);
+    m_buttonActions.emplace(id, action);
+    Action(id); // the updates of the command's action carry over to the button
     return action;
 }
 
@@ -99,6 +117,12 @@ void CKCommandRouter::Update(int id)
         action->setText(QString::fromStdString(ui.text));
     if (action->isCheckable())
         action->setChecked(ui.checked);
+    if (const auto button = m_buttonActions.find(id); button != m_buttonActions.end()) {
+        QAction* mirror = button->second;
+        mirror->setEnabled(action->isEnabled());
+        mirror->setCheckable(action->isCheckable());
+        mirror->setChecked(action->isChecked());
+    }
 }
 
 void CKCommandRouter::UpdateAll()
@@ -136,7 +160,7 @@ void CKCommandRouter::FillToolBar(QToolBar* bar, std::span<const int> buttons)
         if (separatorDue)
             bar->addSeparator();
         separatorDue = false;
-        QAction* action = Action(id);
+        QAction* action = ButtonAction(id);
         bar->addAction(action);
         // Screen readers name a button by its tooltip, the text a sighted user sees.
         if (QWidget* button = bar->widgetForAction(action))

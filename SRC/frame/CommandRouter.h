@@ -31,6 +31,11 @@ public:
     // command.
     QAction* Action(int id);
 
+    // The action of a command's toolbar button: it shares the command's text, image, state and
+    // route, but not its visibility, so a menu item hidden without documents leaves its button
+    // in place, disabled.
+    QAction* ButtonAction(int id);
+
     // Sends the command along the chain; false when no target handled it. A command that
     // runs out of memory is reported and counts as handled: the program goes on.
     bool Route(int id);
@@ -50,10 +55,12 @@ signals:
 
 private:
     void UpdateMenu(QMenu* menu);
+    QAction* NewAction(int id);
 
     Chain m_chain;
     const CCommandCatalogue& m_catalogue;
     Report m_report;
     std::map<int, QAction*> m_actions;
+    std::map<int, QAction*> m_buttonActions;
     QTimer* m_idleTimer;
 };

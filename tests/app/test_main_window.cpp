@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QElapsedTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -206,6 +207,39 @@ TEST_F(MainWindowTest, ToolbarsShowTheButtonsInOrderAndToggleWithCheckMarks)
         EXPECT_TRUE(bar->isVisible()) << id;
         EXPECT_TRUE(toggle->isChecked()) << id;
     }
+}
+
+TEST_F(MainWindowTest, ButtonsOfDocumentCommandsStayDisabledWithoutDocuments)
+{
+    Start({});
+    frame->show();
+    QToolBar* standard = Bar("Standard");
+    ASSERT_TRUE(standard);
+    const auto button = [&](int id) {
+        for (QAction* action : standard->actions())
+            if (action->data().toInt() == id)
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    for (CTagwrightDoc* doc : app->Documents())
+        app->CloseDocument(*doc);
+    Settle();
+    ASSERT_TRUE(app->Documents().empty());
+    // The menus follow the documents at the next idle pass.
+    QElapsedTimer waited;
+    waited.start();
+    while (frame->Router().Action(ID_FILE_SAVE)->isVisible() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    for (const int id : {ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, ID_PREVIEW_DEFAULT_BROWSER}) {
+        SCOPED_TRACE(id);
+        QAction* action = button(id);
+        ASSERT_TRUE(action);
+        EXPECT_TRUE(standard->widgetForAction(action)->isVisible());
+        EXPECT_FALSE(action->isEnabled());
+        // The menu item of the same command is hidden with the documents.
+        EXPECT_FALSE(frame->Router().Action(id)->isVisible());
+    }
+    EXPECT_TRUE(button(ID_FILE_NEW)->isEnabled());
 }
 
 TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
