@@ -2,6 +2,7 @@
 #include "E2eSupport.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <spawn.h>
@@ -141,4 +142,26 @@ void SendKeys(const std::string& window, const std::vector<std::string>& keys)
         RunCommand("xdotool key --delay 50 " + key);
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
+}
+
+std::string ScreenHistogram(const Profile& profile)
+{
+    const std::string screenshot = profile.File("screen.png");
+    std::string histogram;
+    if (RunCommand("import -window root " + screenshot) != 0
+        || RunCommand("convert " + screenshot + " -format %c histogram:info:-", &histogram) != 0)
+        return {};
+    return histogram;
+}
+
+int CountPixels(const std::string& histogram, uint32_t bbggrr)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", bbggrr & 0xFF, (bbggrr >> 8) & 0xFF,
+                  (bbggrr >> 16) & 0xFF);
+    const size_t at = histogram.find(std::string(hex) + " ");
+    if (at == std::string::npos)
+        return 0;
+    const size_t lineStart = histogram.rfind('\n', at);
+    return std::atoi(histogram.c_str() + (lineStart == std::string::npos ? 0 : lineStart + 1));
 }

@@ -4,6 +4,7 @@
 
 #include "support/TempDir.h"
 
+#include <cstdint>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -66,3 +67,9 @@ bool WaitUntil(Condition condition, int timeoutMs)
     }
     return true;
 }
+
+// The colour histogram of a screenshot of the whole screen ("   count: (r,g,b) #RRGGBB ..."),
+// empty when none could be taken.
+std::string ScreenHistogram(const Profile& profile);
+// How many pixels of a histogram have exactly a colour stored as 0x00BBGGRR.
+int CountPixels(const std::string& histogram, uint32_t bbggrr);

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -208,20 +207,6 @@ TEST(EndToEnd, PreviewOpensThePreviewFileInTheDefaultBrowserAndExitRemovesIt)
     EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), QString());
 }
 
-// How many pixels of a screenshot have exactly a colour stored as 0x00BBGGRR, from the image's
-// colour histogram ("   count: (r,g,b) #RRGGBB ...").
-int CountPixels(const std::string& histogram, uint32_t bbggrr)
-{
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", bbggrr & 0xFF, (bbggrr >> 8) & 0xFF,
-                  (bbggrr >> 16) & 0xFF);
-    const size_t at = histogram.find(std::string(hex) + " ");
-    if (at == std::string::npos)
-        return 0;
-    const size_t lineStart = histogram.rfind('\n', at);
-    return std::atoi(histogram.c_str() + (lineStart == std::string::npos ? 0 : lineStart + 1));
-}
-
 TEST(EndToEnd, PageIsShownInTheRecordsColours)
 {
     Profile profile;
@@ -237,13 +222,9 @@ TEST(EndToEnd, PageIsShownInTheRecordsColours)
     const GlobalSettings defaults = DefaultGlobalSettings();
     const uint32_t keyword = defaults.colours[3].text;
     const uint32_t background = defaults.colours[0].background;
-    const std::string screenshot = profile.File("screen.png");
     int keywordPixels = 0;
     EXPECT_TRUE(WaitUntil([&] {
-        std::string histogram;
-        if (RunCommand("import -window root " + screenshot) != 0
-            || RunCommand("convert " + screenshot + " -format %c histogram:info:-", &histogram) != 0)
-            return false;
+        const std::string histogram = ScreenHistogram(profile);
         keywordPixels = CountPixels(histogram, keyword);
         return keywordPixels > 100 && CountPixels(histogram, background) > 10000;
     }, 10000)) << keywordPixels << " pixels in the keyword colour";

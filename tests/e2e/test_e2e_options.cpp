@@ -7,27 +7,15 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
 namespace {
 
 constexpr char kMainWindow[] = "^Tagwright - ";
 
-// How many pixels of the screen have a colour (0x00BBGGRR), from the screen's histogram.
+// How many pixels of the screen have a colour (0x00BBGGRR).
 int ScreenPixels(const Profile& profile, uint32_t bbggrr)
 {
-    const std::string screenshot = profile.File("screen.png");
-    std::string histogram;
-    if (RunCommand("import -window root " + screenshot) != 0
-        || RunCommand("convert " + screenshot + " -format %c histogram:info:-", &histogram) != 0)
-        return -1;
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
-    const size_t at = histogram.find(std::string(hex) + " ");
-    if (at == std::string::npos)
-        return 0;
-    const size_t lineStart = histogram.rfind('\n', at);
-    return std::atoi(histogram.c_str() + (lineStart == std::string::npos ? 0 : lineStart + 1));
+    return CountPixels(ScreenHistogram(profile), bbggrr);
 }
 
 uint32_t RecordNumber(const QByteArray& record, size_t offset)

@@ -13,11 +13,7 @@ void RecoverySchedule::OnTextChanged(bool modified)
         m_pending = false;
         return;
     }
-    const int64_t now = m_clock();
-    if (!m_pending)
-        m_firstPending = now;
-    m_pending = true;
-    m_lastChange = now;
+    MarkPending();
 }
 
 void RecoverySchedule::OnModifiedChanged(bool modified)
@@ -88,6 +84,11 @@ void RecoverySchedule::OnWriteFinished(bool ok)
     if (ok || !m_modified)
         return;
     // The copy is not on disk: try again after the next pause rather than at once.
+    MarkPending();
+}
+
+void RecoverySchedule::MarkPending()
+{
     const int64_t now = m_clock();
     if (!m_pending)
         m_firstPending = now;

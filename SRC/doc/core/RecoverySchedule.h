@@ -50,6 +50,8 @@ public:
 
 private:
     std::optional<int64_t> DueAt() const;
+    // A change not yet in the copy: the idle wait starts again, the longest wait goes on.
+    void MarkPending();
 
     RecoveryClock m_clock;
     bool m_modified = false;
