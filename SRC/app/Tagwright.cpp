@@ -407,7 +407,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     // An untitled text keeps its old title unless an open text shows it already.
     if (info.path.empty() && (info.title.empty() || TitleInUse(doc->Title(), emptyStart)))
         doc->SetTitle(NextUntitledTitle(emptyStart));
-    // Should the copy not move, it stays where it is and the document gets one of its own.
+    // Should the copy not move, it stays where it is until the document has one of its own.
     // With recovery switched off nothing follows the text: the copy goes now that the text is
     // open again, or it would be offered at every start.
     if (m_recovery)
