@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -145,7 +146,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
                 Qt::DirectConnection);
 
     if (commandLine.files.isEmpty()) {
-        NewDocument();
+        m_startDocument = NewDocument();
     } else if (OpenCommandLine(commandLine) == 0) {
         TW_TRACE(*m_settings, "Command line files not opened");
         return false;
@@ -157,6 +158,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
     OfferRecoveredTexts();
+    m_startDocument = nullptr;
     return true;
 }
 
@@ -189,12 +191,29 @@ CTagwrightDoc* CTagwrightApp::NewDocument()
 {
     CTagwrightDoc* doc = CreateDocument();
     doc->OnNewDocument();
-    const std::string_view name = DocDescriptorField(DOC_NEW_FILE_NAME);
-    doc->SetTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
-                  + QString::number(++m_untitledCount));
+    doc->SetTitle(NextUntitledTitle());
     m_documents.push_back(doc);
     m_mainFrame->CreateChildFrame(*doc);
     return doc;
+}
+
+bool CTagwrightApp::TitleInUse(const QString& title, const CTagwrightDoc* leaving) const
+{
+    return std::any_of(m_documents.begin(), m_documents.end(), [&](const CTagwrightDoc* doc) {
+        return doc != leaving && doc->Title() == title;
+    });
+}
+
+QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
+{
+    // Restored untitled texts keep their old numbers, so a number may be taken already.
+    const std::string_view name = DocDescriptorField(DOC_NEW_FILE_NAME);
+    const QString prefix = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    QString title;
+    do
+        title = prefix + QString::number(++m_untitledCount);
+    while (TitleInUse(title, leaving));
+    return title;
 }
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
@@ -361,6 +380,16 @@ void CTagwrightApp::OfferRecoveredTexts()
         folder->RemoveIfEmpty();
 }
 
+bool CTagwrightApp::StartDocumentAlone() const
+{
+    if (!m_startDocument || m_documents.size() != 1 || m_documents.front() != m_startDocument)
+        return false;
+    CTagwrightDoc& doc = *m_startDocument;
+    CKTextBuffer& buffer = doc.Buffer();
+    return !doc.IsModified() && doc.PathName().isEmpty() && buffer.LineCount() == 1
+        && buffer.LineLength(0) == 0;
+}
+
 bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
 {
     const RecoveryInfo& info = candidate.read.info;
@@ -371,16 +400,26 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
         if (CTagwrightDoc* open = FindDocument(path); open && !open->IsModified())
             m_mainFrame->CloseDocumentWindows(*open);
     }
+    // The empty text made at start only stood in for the texts now restored.
+    CTagwrightDoc* const emptyStart = StartDocumentAlone() ? m_startDocument.data() : nullptr;
     CTagwrightDoc* doc = CreateDocument();
     RestoreRecoveredText(*doc, candidate.read);
-    // Untitled texts keep their numbers clear of the new ones.
-    if (info.path.empty())
-        ++m_untitledCount;
-    // Should the copy not move, it stays where it is and the document gets one of its own.
+    // An untitled text keeps its old title unless an open text shows it already.
+    if (info.path.empty() && (info.title.empty() || TitleInUse(doc->Title(), emptyStart)))
+        doc->SetTitle(NextUntitledTitle(emptyStart));
+    // Should the copy not move, it stays where it is until the document has one of its own.
+    // With recovery switched off nothing follows the text: the copy goes now that the text is
+    // open again, or it would be offered at every start.
     if (m_recovery)
         m_recovery->Adopt(*doc, candidate.file, info);
+    else
+        unlink(candidate.file.c_str());
     m_documents.push_back(doc);
     m_mainFrame->CreateChildFrame(*doc);
+    if (emptyStart) {
+        m_mainFrame->CloseDocumentWindows(*emptyStart);
+        m_startDocument = nullptr;
+    }
     if (!info.path.empty())
         AddRecentFile(QString::fromStdString(info.path));
     return true;

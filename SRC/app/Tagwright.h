@@ -10,6 +10,7 @@
 #include "res/CommandTarget.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -104,6 +105,12 @@ private:
     // Offers the copies that runs which did not end cleanly left.
     void OfferRecoveredTexts();
     bool RestoreRecovered(const struct RecoveryCandidate& candidate);
+    // Whether the only open document is the empty one made at start, still untouched.
+    bool StartDocumentAlone() const;
+    // Whether a document other than leaving shows title.
+    bool TitleInUse(const QString& title, const CTagwrightDoc* leaving = nullptr) const;
+    // The next untitled title no open document other than leaving shows.
+    QString NextUntitledTitle(const CTagwrightDoc* leaving = nullptr);
     // What a desktop logout asks of the program.
     void OnCommitData(class QSessionManager& session);
 
@@ -117,6 +124,8 @@ private:
     RecentFiles m_recent;
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
+    // The empty document made at start while the recovery copies are offered.
+    QPointer<CTagwrightDoc> m_startDocument;
     bool m_saveSettingsAtExit = false;
     bool m_exitRequested = false;
 };

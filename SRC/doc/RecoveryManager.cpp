@@ -61,6 +61,9 @@ struct CKRecoveryManager::Entry : CKBufferView {
     RecoverySchedule schedule;
     QTimer timer;
     std::string file;
+    // A restored copy that could not move here: it goes once the document's own copy is
+    // written or no copy is needed any more, so that it is not offered again.
+    std::string formerFile;
     int64_t diskTime = -1, diskSize = -1;
     bool closedByUser = false; // the copy goes, also one a running write still makes
 };
@@ -137,8 +140,12 @@ bool CKRecoveryManager::Adopt(CTagwrightDoc& doc, const std::string& file, const
     if (!entry)
         return false;
     int error = 0;
-    if (!MoveRecoveryFile(file, entry->file, error))
+    if (!MoveRecoveryFile(file, entry->file, error)) {
+        entry->formerFile = file;
+        entry->schedule.OnModifiedChanged(doc.IsModified());
+        Reschedule(*entry);
         return false;
+    }
     entry->diskTime = info.diskTime;
     entry->diskSize = info.diskSize;
     entry->schedule.AdoptFile();
@@ -203,11 +210,20 @@ void CKRecoveryManager::RunSteps(Entry& entry)
     case RecoveryStep::Delete:
         unlink(entry.file.c_str());
         entry.schedule.OnDeleted();
+        DropFormerFile(entry);
         break;
     case RecoveryStep::None:
         break;
     }
     Reschedule(entry);
+}
+
+void CKRecoveryManager::DropFormerFile(Entry& entry)
+{
+    if (entry.formerFile.empty())
+        return;
+    unlink(entry.formerFile.c_str());
+    entry.formerFile.clear();
 }
 
 RecoveryInfo CKRecoveryManager::InfoOf(const Entry& entry) const
@@ -277,6 +293,8 @@ void CKRecoveryManager::TakeFinished()
         Entry& entry = *it->second;
         entry.doc->Buffer().ReleaseSnapshot();
         entry.schedule.OnWriteFinished(f.ok);
+        if (f.ok)
+            DropFormerFile(entry);
         emit copyWritten(QString::fromStdString(entry.file), f.ok, f.error);
         RunSteps(entry);
     }

@@ -33,7 +33,8 @@ public:
     // Follows the document until it is destroyed.
     void Track(CTagwrightDoc& doc);
     // The document holds text restored from file: that file becomes its recovery file (it
-    // moves into this run's folder), so the text is covered from the first moment.
+    // moves into this run's folder), so the text is covered from the first moment. Should it
+    // not move, false: it stays until the document's own copy is written or no longer needed.
     bool Adopt(CTagwrightDoc& doc, const std::string& file, const RecoveryInfo& info);
     // The user closed the document without saving it: its copy goes.
     void DiscardedByUser(CTagwrightDoc& doc);
@@ -66,6 +67,7 @@ private:
     Entry* Find(const CTagwrightDoc& doc) const;
     void Reschedule(Entry& entry);
     void RunSteps(Entry& entry);
+    void DropFormerFile(Entry& entry);
     void StartWrite(Entry& entry, bool inBackground);
     RecoveryInfo InfoOf(const Entry& entry) const;
     void TakeFinished();

@@ -2,6 +2,9 @@
 // restores it, and a choice not to save removes it.
 #include "AppFixture.h"
 #include "doc/RecoveryManager.h"
+#include "doc/core/RecoveryFile.h"
+#include "doc/core/RecoveryFolder.h"
+#include "text/CodePages.h"
 
 #include <QElapsedTimer>
 
@@ -33,6 +36,34 @@ protected:
         app->ExitInstance();
         app.reset();
     }
+    // The copy of an untitled text that a run which did not end cleanly left behind.
+    void LeaveCopy(const std::string& title, const std::string& text)
+    {
+        int error = 0;
+        const std::unique_ptr<RecoveryFolder> run = CreateRecoveryFolder(dir.File("recovery"), error);
+        ASSERT_TRUE(run);
+        RecoveryInfo info;
+        info.title = title;
+        info.codePage = CP_WINDOWS_1251;
+        const RecoveryLines lines{1, [&](int) { return std::string_view(text); }};
+        ASSERT_TRUE(WriteRecoveryFile(run->FileFor(1), info, lines, error));
+    }
+    // Restores every copy offered; the number offered.
+    int RestoreAll(CKRecoveryDialog& dialog)
+    {
+        const int offered = static_cast<int>(dialog.Remaining().size());
+        for (int i = 0; i < offered && !dialog.Remaining().empty(); ++i)
+            dialog.RestoreCurrent();
+        EXPECT_TRUE(dialog.Remaining().empty());
+        return offered;
+    }
+    std::vector<std::string> Titles()
+    {
+        std::vector<std::string> titles;
+        for (CTagwrightDoc* doc : app->Documents())
+            titles.push_back(doc->Title().toStdString());
+        return titles;
+    }
 };
 
 TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
@@ -55,7 +86,9 @@ TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
     };
     Start({});
     ASSERT_EQ(offered, 1);
-    ASSERT_EQ(app->Documents().size(), 2u);
+    // The empty text made at start gave way to the restored one.
+    Settle();
+    ASSERT_EQ(app->Documents().size(), 1u);
     CTagwrightDoc& restored = *app->Documents().back();
     EXPECT_EQ(restored.Buffer().Line(0), "unsaved work");
     EXPECT_TRUE(restored.IsModified());
@@ -70,6 +103,67 @@ TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
     EXPECT_TRUE(frame->close());
     End();
     EXPECT_TRUE(RecoveryTree().empty());
+}
+
+// Restored untitled texts never show a title another open text shows, and the empty text made
+// at start goes when nothing but it is open.
+TEST_F(RecoveryAppTest, RestoredUntitledTextsGetTitlesOfTheirOwn)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> copies; // titles, each copy left by a run of its own
+        bool startTextTyped;             // the text made at start is no longer empty
+        std::vector<std::string> titles; // the open texts afterwards, in order
+    };
+    const Case cases[] = {
+        {"one copy replaces the empty start text", {"HTML1"}, false, {"HTML1"}},
+        {"two runs left the same title", {"HTML1", "HTML1"}, false, {"HTML1", "HTML2"}},
+        {"a typed start text stays", {"HTML1"}, true, {"HTML1", "HTML2"}},
+        {"a free old number is kept", {"HTML4"}, true, {"HTML1", "HTML4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir.File("recovery"));
+        for (const std::string& title : c.copies)
+            LeaveCopy(title, "text of " + title);
+        int offered = 0;
+        offerRecovery = [&](CKRecoveryDialog& dialog) {
+            if (c.startTextTyped)
+                Type(*app->Documents().front(), "typed");
+            offered = RestoreAll(dialog);
+        };
+        Start({});
+        Settle();
+        EXPECT_EQ(offered, static_cast<int>(c.copies.size()));
+        EXPECT_EQ(Titles(), c.titles);
+        // A new text after them takes a title none of them shows.
+        const std::string fresh = app->NewDocument()->Title().toStdString();
+        EXPECT_EQ(std::count(c.titles.begin(), c.titles.end(), fresh), 0) << fresh;
+        TearDown();
+        app.reset();
+    }
+}
+
+// Switched off, recovery still offers what an earlier run left, once: a restored copy goes as
+// soon as its text is open, since no copy follows the text any more.
+TEST_F(RecoveryAppTest, SwitchedOffARestoredCopyIsNotOfferedAgain)
+{
+    preset.WriteNumber(kRecoveryKey, recovery_values::kEnabled, 0);
+    LeaveCopy("HTML1", "kept text");
+    int offered = 0;
+    offerRecovery = [&](CKRecoveryDialog& dialog) { offered = RestoreAll(dialog); };
+    Start({});
+    ASSERT_EQ(offered, 1);
+    Settle();
+    ASSERT_EQ(app->Documents().size(), 1u);
+    EXPECT_EQ(app->Documents().front()->Buffer().Line(0), "kept text");
+    EXPECT_TRUE(app->Documents().front()->IsModified());
+    EXPECT_TRUE(RecoveryTree().empty());
+    End();
+
+    offered = 0;
+    Start({});
+    EXPECT_EQ(offered, 0);
 }
 
 } // namespace

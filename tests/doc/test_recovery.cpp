@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class RecoveryManagerTest : public DocFixture {
@@ -118,6 +121,31 @@ TEST_F(RecoveryManagerTest, TypingWhileAWriteRunsReachesTheNextCopy)
     Pass(2000);
     EXPECT_EQ(CopyText(), "first second");
     EXPECT_FALSE(doc->Buffer().HasPinnedSnapshot());
+}
+
+// A restored copy that cannot move into this run's folder stays until the document's own copy
+// is written, and then goes, so that no later start offers it again.
+TEST_F(RecoveryManagerTest, ACopyThatCouldNotMoveGoesOnceTheDocumentHasItsOwn)
+{
+    const std::string former = dir.File("former.twr");
+    WriteFile(former, "the copy a former run left");
+    // A folder stands where the document's copy goes: neither the move nor a write succeeds.
+    const std::string own = manager.FileOf(*doc);
+    ASSERT_EQ(mkdir(own.c_str(), 0700), 0);
+    RecoveryReadResult copy;
+    copy.status = RecoveryReadStatus::Ok;
+    copy.info.title = "Untitled1";
+    copy.info.codePage = CP_WINDOWS_1251;
+    copy.text = "restored";
+    RestoreRecoveredText(*doc, copy);
+    EXPECT_FALSE(manager.Adopt(*doc, former, copy.info));
+    Pass(2000);
+    EXPECT_TRUE(FileExists(former));
+
+    ASSERT_EQ(rmdir(own.c_str()), 0);
+    Pass(2000);
+    EXPECT_EQ(CopyText(), "restored");
+    EXPECT_FALSE(FileExists(former));
 }
 
 TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSaved)
