@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
@@ -76,6 +77,8 @@ TEST_F(AccessibleNamesTest, MainWindowMenusButtonsWorkspaceAndStatusPanes)
     // Toolbar buttons, the arrows among them, the document window's bars and the workspace
     // bar, with each workspace page in turn.
     EXPECT_FALSE(frame->findChildren<QWidget*>(QStringLiteral("qt_toolbar_ext_button")).isEmpty());
+    for (QToolBar* bar : frame->findChildren<QToolBar*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Name).isEmpty());
     QTabWidget* tabs = frame->Workspace()->Tabs();
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);

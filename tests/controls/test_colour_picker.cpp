@@ -147,7 +147,9 @@ TEST_F(PickerTest, PopupIsReadAsTheEntryItHighlights)
 {
     CColourPopup* popup = Open();
     ASSERT_NE(popup, nullptr);
-    const auto name = [popup] { return QAccessible::queryAccessibleInterface(popup)->text(QAccessible::Name).toStdString(); };
+    const auto name = [popup] {
+        return QAccessible::queryAccessibleInterface(popup)->text(QAccessible::Name).toStdString();
+    };
     EXPECT_EQ(name(), PaletteColours()[16].name);
     KeyClick(popup, Qt::Key_Right);
     EXPECT_EQ(name(), PaletteColours()[17].name);
