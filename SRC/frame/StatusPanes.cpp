@@ -9,11 +9,12 @@
 
 namespace {
 
+// The panes that show nothing at times: all but the message pane and the clock. An empty
+// overwrite or read-only pane means the mode is off.
 const std::pair<int, const char*> kPaneNames[] = {
-    {ID_PANE_MESSAGE, "Message"},       {ID_PANE_POSITION, "Caret position"},
-    {ID_PANE_OVERWRITE, "Overwrite off"}, {ID_PANE_LINE_ENDING, "Line ending"},
-    {ID_PANE_CODE_PAGE, "Code page"},   {ID_PANE_READ_ONLY, "Read-only off"},
-    {ID_PANE_CLOCK, "Clock"},
+    {ID_PANE_POSITION, "Caret position"}, {ID_PANE_OVERWRITE, "Overwrite off"},
+    {ID_PANE_LINE_ENDING, "Line ending"},  {ID_PANE_CODE_PAGE, "Code page"},
+    {ID_PANE_READ_ONLY, "Read-only off"},
 };
 
 } // namespace
