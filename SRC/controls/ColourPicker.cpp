@@ -154,6 +154,7 @@ CColourPopup::CColourPopup(QWidget* button, uint32_t initial, const QString& aut
             m_current = i;
     if (initial == kAutomaticColour && Shown(PICK_AUTOMATIC))
         m_current = PICK_AUTOMATIC;
+    NameCurrent();
     PlaceBelow(button);
 }
 
@@ -250,12 +251,22 @@ void CColourPopup::Highlight(int entry)
     update(EntryRect(m_current));
     m_current = entry;
     update(EntryRect(m_current));
+    NameCurrent();
     if (entry == PICK_MORE_COLOURS) {
         emit selectionChanged(m_initial);
         return;
     }
     m_chosen = entry == PICK_AUTOMATIC ? kAutomaticColour : PaletteColours()[entry].colour;
     emit selectionChanged(m_chosen);
+}
+
+void CColourPopup::NameCurrent()
+{
+    QString name = m_current == PICK_AUTOMATIC ? m_automaticText
+                   : m_current == PICK_MORE_COLOURS ? m_moreText
+                   : m_current >= 0 ? PaletteName(m_current)
+                                    : QStringLiteral("Colours");
+    setAccessibleName(name.remove(QLatin1Char('&')));
 }
 
 void CColourPopup::End(bool confirm)

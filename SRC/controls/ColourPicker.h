@@ -99,6 +99,8 @@ private:
     void Layout();
     void PlaceBelow(QWidget* button);
     void Highlight(int entry);
+    // A screen reader reads the popup as the entry it highlights.
+    void NameCurrent();
     void End(bool confirm);
     bool Shown(int entry) const;
 

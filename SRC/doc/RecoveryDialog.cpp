@@ -120,6 +120,8 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
 
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
+    // An item view is not named by the text above it.
+    m_list->setAccessibleName(QStringLiteral("Unsaved documents"));
     m_list->setHeaderLabels({Res(IDS_RECOVERY_COLUMN_FILE), Res(IDS_RECOVERY_COLUMN_WRITTEN),
                              Res(IDS_RECOVERY_COLUMN_DISK)});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

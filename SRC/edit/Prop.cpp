@@ -25,6 +25,7 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent) : QDialog
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("pages"));
+    m_tree->setAccessibleName(tr("Pages"));
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(true);
     m_pages = new QStackedWidget(this);

@@ -35,6 +35,8 @@ CPropFormat::CPropFormat(AppSettings& settings, QWidget* parent) : QWidget(paren
     }
     auto* classesLabel = new QLabel(tr("E&xisting Colors:"), this);
     classesLabel->setBuddy(m_classes);
+    // A list is not named by its buddy label, as other controls are.
+    m_classes->setAccessibleName(tr("Existing Colors"));
     left->addWidget(classesLabel);
     left->addWidget(m_classes);
     layout->addLayout(left, 1);

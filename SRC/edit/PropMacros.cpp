@@ -74,6 +74,8 @@ CPropMacros::CPropMacros(AppSettings& settings, QWidget* parent) : QWidget(paren
         m_names->addItem(QString::fromStdString(MacroName(k)));
     auto* namesLabel = new QLabel(tr("Existing &Macroses:"), this);
     namesLabel->setBuddy(m_names);
+    // A list is not named by its buddy label, as other controls are.
+    m_names->setAccessibleName(tr("Existing Macroses"));
 
     m_before = new CMacroTextEdit(this);
     m_before->setObjectName(QStringLiteral("before"));

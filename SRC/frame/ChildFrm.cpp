@@ -14,9 +14,9 @@
 
 namespace {
 
-QToolBar* MakeToolBar(std::span<const int> buttons, CKCommandRouter& router, QWidget* parent)
+QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKCommandRouter& router, QWidget* parent)
 {
-    auto* bar = new QToolBar(parent);
+    auto* bar = new QToolBar(name, parent);
     bar->setIconSize(QSize(16, 16));
     router.FillToolBar(bar, buttons);
     return bar;
@@ -31,8 +31,8 @@ CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(MakeToolBar(ChildFrameTopToolbar(), router, this));
-    layout->addWidget(MakeToolBar(ChildFrameToolbar(), router, this));
+    layout->addWidget(MakeToolBar(QStringLiteral("View"), ChildFrameTopToolbar(), router, this));
+    layout->addWidget(MakeToolBar(QStringLiteral("Document"), ChildFrameToolbar(), router, this));
     layout->addWidget(new CKEncodingBar(doc, this));
     layout->addWidget(m_panes, 1);
     setFocusProxy(m_panes);

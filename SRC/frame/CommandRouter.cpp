@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <new>
 
@@ -113,8 +114,10 @@ void CKCommandRouter::Update(int id)
             break;
     QAction* action = it->second;
     action->setEnabled(handled && ui.enabled);
+    // The key after a tab is shown from the action's shortcut; in the text a screen reader
+    // would read it as part of the name.
     if (handled && ui.hasText)
-        action->setText(QString::fromStdString(ui.text));
+        action->setText(QString::fromStdString(ui.text).section(QLatin1Char('\t'), 0, 0));
     if (action->isCheckable())
         action->setChecked(ui.checked);
     if (const auto button = m_buttonActions.find(id); button != m_buttonActions.end()) {
@@ -166,4 +169,7 @@ void CKCommandRouter::FillToolBar(QToolBar* bar, std::span<const int> buttons)
         if (QWidget* button = bar->widgetForAction(action))
             button->setAccessibleName(action->toolTip());
     }
+    // The arrow to the buttons that do not fit has no text of its own.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More buttons"));
 }

@@ -7,6 +7,7 @@
 #include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
+#include "frame/StatusPanes.h"
 #include "frame/Workspace.h"
 #include "frame/UserToolsDialog.h"
 #include "frame/WindowList.h"
@@ -249,6 +250,8 @@ void CMainFrame::CreateMenus()
         }
     }
     m_router->Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
+    if (auto* more = menuBar()->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More menus")); // the arrow to menus that do not fit
     // The prompt of the last item highlighted goes with its menu.
     for (QAction* top : menuBar()->actions())
         if (QMenu* menu = top->menu())
@@ -484,6 +487,7 @@ void CMainFrame::CreateStatusBar()
         auto* pane = new QLabel(this);
         pane->setAlignment(Qt::AlignCenter);
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromLatin1(sizing)) + 8);
+        SetStatusPaneText(*pane, id, QString());
         statusBar()->addPermanentWidget(pane);
         m_panes[id] = pane;
     }
@@ -516,7 +520,7 @@ void CMainFrame::UpdatePanes()
     for (const auto& [id, sizing] : kPanes) {
         QString text;
         const bool enabled = view && view->PaneText(id, text);
-        m_panes[id]->setText(enabled ? text : QString());
+        SetStatusPaneText(*m_panes[id], id, enabled ? text : QString());
         m_panes[id]->setEnabled(enabled);
     }
     // A view's prompt (an incremental search) holds the message pane while it lasts.

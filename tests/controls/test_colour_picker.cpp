@@ -3,6 +3,7 @@
 #include "controls/ColourPicker.h"
 #include "support/KeyClicks.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -140,6 +141,22 @@ TEST_F(PickerTest, EscapeAfterSeveralMovesCancelsWithTheInitialColour)
                                 {"cancelled", kRed}}));
     EXPECT_EQ(picker.Colour(), kRed);
     EXPECT_FALSE(picker.IsOpen());
+}
+
+TEST_F(PickerTest, PopupIsReadAsTheEntryItHighlights)
+{
+    CColourPopup* popup = Open();
+    ASSERT_NE(popup, nullptr);
+    const auto name = [popup] {
+        return QAccessible::queryAccessibleInterface(popup)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name(), PaletteColours()[16].name);
+    KeyClick(popup, Qt::Key_Right);
+    EXPECT_EQ(name(), PaletteColours()[17].name);
+    for (int i = 0; i < 3; ++i) // up the rows to the entry above the grid
+        KeyClick(popup, Qt::Key_Up);
+    EXPECT_EQ(name(), "Automatic");
+    KeyClick(popup, Qt::Key_Escape);
 }
 
 TEST_F(PickerTest, MoreColoursAsksForAColourAndItsCancelIsACancel)

@@ -1,6 +1,6 @@
 // The real program on the accessibility bus of a private session bus, read by an assistive
-// client: named menus and toolbar buttons, the caret line of the text view, caret moves and
-// text changes.
+// client: named menu items, toolbar buttons and status panes, the caret line of the text
+// view, caret moves and text changes.
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
