@@ -40,31 +40,36 @@ void WriteFindSettings(SettingsStore& store, const FindOptions& fields)
     WriteSettingsText(store, kFindKey, kFindWhatValue, fields.text);
 }
 
-void KeepWholeWordOffForRegex(QCheckBox* wholeWord, QCheckBox* regex)
+SearchOptionBoxes::SearchOptionBoxes(uint32_t flags)
+    : wholeWord(new QCheckBox(QStringLiteral("Match &whole word only"))),
+      matchCase(new QCheckBox(QStringLiteral("Match &case"))),
+      regex(new QCheckBox(QStringLiteral("R&egular Expression")))
 {
-    const auto follow = [wholeWord](bool regexOn) {
+    wholeWord->setChecked(flags & FIND_WHOLE_WORD);
+    matchCase->setChecked(flags & FIND_MATCH_CASE);
+    regex->setChecked(flags & FIND_REGEXP);
+    const auto follow = [box = wholeWord](bool regexOn) {
         if (regexOn)
-            wholeWord->setChecked(false);
-        wholeWord->setEnabled(!regexOn);
+            box->setChecked(false);
+        box->setEnabled(!regexOn);
     };
     follow(regex->isChecked());
     QObject::connect(regex, &QCheckBox::toggled, wholeWord, follow);
 }
 
+uint32_t SearchOptionBoxes::Flags() const
+{
+    return (matchCase->isChecked() ? FIND_MATCH_CASE : 0) | (wholeWord->isChecked() ? FIND_WHOLE_WORD : 0)
+        | (regex->isChecked() ? FIND_REGEXP : 0);
+}
+
 CKFindDialog::CKFindDialog(const FindOptions& initial, FindNext findNext, QWidget* parent)
-    : QDialog(parent), m_onFindNext(std::move(findNext))
+    : QDialog(parent), m_onFindNext(std::move(findNext)), m_options(initial.flags)
 {
     setWindowTitle(QStringLiteral("Find"));
     m_text = new QLineEdit(FromWindows1251(initial.text));
     auto* label = new QLabel(QStringLiteral("Fi&nd what:"));
     label->setBuddy(m_text);
-    m_wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"));
-    m_matchCase = new QCheckBox(QStringLiteral("Match &case"));
-    m_regex = new QCheckBox(QStringLiteral("R&egular Expression"));
-    m_wholeWord->setChecked(initial.flags & FIND_WHOLE_WORD);
-    m_matchCase->setChecked(initial.flags & FIND_MATCH_CASE);
-    m_regex->setChecked(initial.flags & FIND_REGEXP);
-    KeepWholeWordOffForRegex(m_wholeWord, m_regex);
 
     auto* direction = new QGroupBox(QStringLiteral("Direction"));
     m_up = new QRadioButton(QStringLiteral("&Up"));
@@ -81,9 +86,9 @@ CKFindDialog::CKFindDialog(const FindOptions& initial, FindNext findNext, QWidge
     auto* grid = new QGridLayout(this);
     grid->addWidget(label, 0, 0);
     grid->addWidget(m_text, 0, 1, 1, 2);
-    grid->addWidget(m_wholeWord, 1, 0, 1, 2);
-    grid->addWidget(m_matchCase, 2, 0, 1, 2);
-    grid->addWidget(m_regex, 3, 0, 1, 2);
+    grid->addWidget(m_options.wholeWord, 1, 0, 1, 2);
+    grid->addWidget(m_options.matchCase, 2, 0, 1, 2);
+    grid->addWidget(m_options.regex, 3, 0, 1, 2);
     grid->addWidget(direction, 1, 2, 3, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_findNext);
@@ -106,9 +111,7 @@ FindOptions CKFindDialog::Fields() const
 {
     FindOptions fields;
     fields.text = ToWindows1251(m_text->text());
-    fields.flags = (m_matchCase->isChecked() ? FIND_MATCH_CASE : 0)
-        | (m_wholeWord->isChecked() ? FIND_WHOLE_WORD : 0)
-        | (m_regex->isChecked() ? FIND_REGEXP : 0) | (m_up->isChecked() ? FIND_UP : 0);
+    fields.flags = m_options.Flags() | (m_up->isChecked() ? FIND_UP : 0);
     return fields;
 }
 

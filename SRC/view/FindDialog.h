@@ -14,6 +14,19 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+// The option boxes both search dialogs share, ticked from FIND_* flags. "Whole word" cannot be
+// ticked while "Regular Expression" is: it is cleared and disabled, and enabled again when the
+// expression box is cleared.
+struct SearchOptionBoxes {
+    explicit SearchOptionBoxes(uint32_t flags);
+    // FIND_WHOLE_WORD, FIND_MATCH_CASE and FIND_REGEXP as ticked.
+    uint32_t Flags() const;
+
+    QCheckBox* wholeWord;
+    QCheckBox* matchCase;
+    QCheckBox* regex;
+};
+
 class CKFindDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,9 +39,9 @@ public:
     FindOptions Fields() const;
 
     QLineEdit* TextEdit() const { return m_text; }
-    QCheckBox* WholeWordBox() const { return m_wholeWord; }
-    QCheckBox* MatchCaseBox() const { return m_matchCase; }
-    QCheckBox* RegexBox() const { return m_regex; }
+    QCheckBox* WholeWordBox() const { return m_options.wholeWord; }
+    QCheckBox* MatchCaseBox() const { return m_options.matchCase; }
+    QCheckBox* RegexBox() const { return m_options.regex; }
     QRadioButton* UpButton() const { return m_up; }
     QPushButton* FindNextButton() const { return m_findNext; }
 
@@ -37,9 +50,7 @@ private:
 
     FindNext m_onFindNext;
     QLineEdit* m_text;
-    QCheckBox* m_wholeWord;
-    QCheckBox* m_matchCase;
-    QCheckBox* m_regex;
+    SearchOptionBoxes m_options;
     QRadioButton* m_up;
     QRadioButton* m_down;
     QPushButton* m_findNext;
@@ -73,6 +84,3 @@ void WriteSettingsText(SettingsStore& store, std::string_view key, std::string_v
                        std::string_view text);
 void WriteFindSettings(SettingsStore& store, const FindOptions& fields);
 
-// The "Whole word" box cannot be ticked while "Regular Expression" is: it is cleared and
-// disabled, and enabled again when the expression box is cleared.
-void KeepWholeWordOffForRegex(QCheckBox* wholeWord, QCheckBox* regex);

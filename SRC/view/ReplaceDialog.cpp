@@ -59,7 +59,7 @@ QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields)
 
 CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& initial,
                                  ShowState show, QWidget* parent)
-    : QDialog(parent), m_session(session), m_show(std::move(show))
+    : QDialog(parent), m_session(session), m_show(std::move(show)), m_options(initial.flags)
 {
     setWindowTitle(QStringLiteral("Replace"));
     m_tell = [this](const QString& text) {
@@ -71,13 +71,6 @@ CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& 
     findLabel->setBuddy(m_find);
     auto* replaceLabel = new QLabel(QStringLiteral("Re&place with:"));
     replaceLabel->setBuddy(m_replace);
-    m_wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"));
-    m_matchCase = new QCheckBox(QStringLiteral("Match &case"));
-    m_regex = new QCheckBox(QStringLiteral("R&egular Expression"));
-    m_wholeWord->setChecked(initial.flags & FIND_WHOLE_WORD);
-    m_matchCase->setChecked(initial.flags & FIND_MATCH_CASE);
-    m_regex->setChecked(initial.flags & FIND_REGEXP);
-    KeepWholeWordOffForRegex(m_wholeWord, m_regex);
 
     auto* scope = new QGroupBox(QStringLiteral("Replace in"));
     m_selection = new QRadioButton(QStringLiteral("&Selection"));
@@ -103,9 +96,9 @@ CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& 
     grid->addWidget(m_find, 0, 1, 1, 2);
     grid->addWidget(replaceLabel, 1, 0);
     grid->addWidget(m_replace, 1, 1, 1, 2);
-    grid->addWidget(m_wholeWord, 2, 0, 1, 2);
-    grid->addWidget(m_matchCase, 3, 0, 1, 2);
-    grid->addWidget(m_regex, 4, 0, 1, 2);
+    grid->addWidget(m_options.wholeWord, 2, 0, 1, 2);
+    grid->addWidget(m_options.matchCase, 3, 0, 1, 2);
+    grid->addWidget(m_options.regex, 4, 0, 1, 2);
     grid->addWidget(scope, 2, 2, 3, 1);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {m_findNextButton, m_replaceButton, m_replaceAllButton, cancel})
@@ -133,9 +126,7 @@ ReplaceFields CKReplaceDialog::Fields() const
     ReplaceFields fields;
     fields.findWhat = ToWindows1251(m_find->text());
     fields.replaceWith = ToWindows1251(m_replace->text());
-    fields.flags = (m_matchCase->isChecked() ? FIND_MATCH_CASE : 0)
-        | (m_wholeWord->isChecked() ? FIND_WHOLE_WORD : 0)
-        | (m_regex->isChecked() ? FIND_REGEXP : 0);
+    fields.flags = m_options.Flags();
     fields.scope = m_selection->isChecked() ? ReplaceScope::Selection : ReplaceScope::WholeFile;
     return fields;
 }

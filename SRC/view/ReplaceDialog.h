@@ -4,6 +4,7 @@
 
 #include "doc/core/SettingsStore.h"
 #include "edit/core/Replace.h"
+#include "view/FindDialog.h"
 
 #include <QDialog>
 
@@ -34,9 +35,9 @@ public:
 
     QLineEdit* FindEdit() const { return m_find; }
     QLineEdit* ReplaceEdit() const { return m_replace; }
-    QCheckBox* WholeWordBox() const { return m_wholeWord; }
-    QCheckBox* MatchCaseBox() const { return m_matchCase; }
-    QCheckBox* RegexBox() const { return m_regex; }
+    QCheckBox* WholeWordBox() const { return m_options.wholeWord; }
+    QCheckBox* MatchCaseBox() const { return m_options.matchCase; }
+    QCheckBox* RegexBox() const { return m_options.regex; }
     QRadioButton* SelectionButton() const { return m_selection; }
     QRadioButton* WholeFileButton() const { return m_wholeFile; }
     QPushButton* FindNextButton() const { return m_findNextButton; }
@@ -56,9 +57,7 @@ private:
     Tell m_tell;
     QLineEdit* m_find;
     QLineEdit* m_replace;
-    QCheckBox* m_wholeWord;
-    QCheckBox* m_matchCase;
-    QCheckBox* m_regex;
+    SearchOptionBoxes m_options;
     QRadioButton* m_selection;
     QRadioButton* m_wholeFile;
     QPushButton* m_findNextButton;
