@@ -12,16 +12,16 @@
 #include "syntax/HtmlKeywords.h"
 #include "text/KTextBuffer.h"
 
+#include "BenchPages.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -72,17 +72,6 @@ struct Session {
     std::unique_ptr<CKEditView> view;
 };
 
-std::string Generate(const std::string& self, const std::string& folder, long lines)
-{
-    const auto genhtml = std::filesystem::absolute(self).parent_path() / "tw-genhtml";
-    const std::string out = folder + "/page" + std::to_string(lines) + ".html";
-    const std::string command = genhtml.string() + " --lines " + std::to_string(lines) + " " + out;
-    if (std::system(command.c_str()) != 0) {
-        std::fprintf(stderr, "tw-editbench: %s failed\n", command.c_str());
-        std::exit(1);
-    }
-    return out;
-}
 
 // Best of a few runs of rounds typed keys in each page, with Smart Undo as given.
 void Measure(AppSettings& settings, Session& big, Session& small, bool smartUndo, bool fill,
@@ -111,12 +100,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool shm = std::filesystem::is_directory("/dev/shm");
-    const auto temp = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tw-editbench-XXXXXX"))
-                          : std::make_unique<QTemporaryDir>();
+    const auto temp = BenchFolder("tw-editbench");
     const std::string folder = temp->path().toStdString();
-    const std::string bigPage = argc > 1 ? argv[1] : Generate(argv[0], folder, 2000000);
-    const std::string smallPage = Generate(argv[0], folder, 10);
+    const std::string bigPage = argc > 1 ? argv[1] : GeneratePage(argv[0], folder, 2000000);
+    const std::string smallPage = GeneratePage(argv[0], folder, 10);
     FillHtmlKeywords();
 
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));

@@ -11,16 +11,16 @@
 #include "res/CommandIds.h"
 #include "syntax/HtmlKeywords.h"
 
+#include "BenchPages.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -79,19 +79,9 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool shm = std::filesystem::is_directory("/dev/shm");
-    const auto temp = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tw-recoverybench-XXXXXX"))
-                          : std::make_unique<QTemporaryDir>();
+    const auto temp = BenchFolder("tw-recoverybench");
     const std::string folder = temp->path().toStdString();
-    std::string page = argc > 1 ? argv[1] : folder + "/page.html";
-    if (argc <= 1) {
-        const auto genhtml = std::filesystem::absolute(argv[0]).parent_path() / "tw-genhtml";
-        const std::string command = genhtml.string() + " --lines 2000000 " + page;
-        if (std::system(command.c_str()) != 0) {
-            std::fprintf(stderr, "tw-recoverybench: %s failed\n", command.c_str());
-            return 1;
-        }
-    }
+    const std::string page = argc > 1 ? argv[1] : GeneratePage(argv[0], folder, 2000000);
     FillHtmlKeywords();
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);

@@ -13,10 +13,11 @@
 #include "res/CommandIds.h"
 #include "view/KTextView.h"
 
+#include "BenchPages.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -99,17 +100,6 @@ struct Session {
     std::unique_ptr<CKTextView> view;
 };
 
-std::string Generate(const std::string& self, const std::string& folder, long lines)
-{
-    const auto genhtml = std::filesystem::absolute(self).parent_path() / "tw-genhtml";
-    const std::string out = folder + "/page" + std::to_string(lines) + ".html";
-    const std::string command = genhtml.string() + " --lines " + std::to_string(lines) + " " + out;
-    if (std::system(command.c_str()) != 0) {
-        std::fprintf(stderr, "tw-viewbench: %s failed\n", command.c_str());
-        std::exit(1);
-    }
-    return out;
-}
 
 } // namespace
 
@@ -117,12 +107,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool shm = std::filesystem::is_directory("/dev/shm");
-    const auto temp = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tw-viewbench-XXXXXX"))
-                          : std::make_unique<QTemporaryDir>();
+    const auto temp = BenchFolder("tw-viewbench");
     const std::string folder = temp->path().toStdString();
-    const std::string big = argc > 1 ? argv[1] : Generate(argv[0], folder, 2000000);
-    const std::string small = Generate(argv[0], folder, 100);
+    const std::string big = argc > 1 ? argv[1] : GeneratePage(argv[0], folder, 2000000);
+    const std::string small = GeneratePage(argv[0], folder, 100);
     FillHtmlKeywords();
 
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
