@@ -2,6 +2,7 @@
 #pragma once
 
 #include "text/TextTypes.h"
+#include "view/core/TextSearch.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,5 +37,19 @@ inline bool ParseRange(const char* text, TextPoint& a, TextPoint& b)
         return false;
     a = {c1, l1};
     b = {c2, l2};
+    return true;
+}
+
+// The search options both drivers take: --case, --word, --regex. False for any other word.
+inline bool ParseSearchOption(const char* word, uint32_t& flags)
+{
+    if (!std::strcmp(word, "--case"))
+        flags |= FIND_MATCH_CASE;
+    else if (!std::strcmp(word, "--word"))
+        flags |= FIND_WHOLE_WORD;
+    else if (!std::strcmp(word, "--regex"))
+        flags |= FIND_REGEXP;
+    else
+        return false;
     return true;
 }

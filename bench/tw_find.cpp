@@ -34,12 +34,8 @@ int main(int argc, char* argv[])
         } else if (!std::strcmp(a, "--from")) {
             if (++i >= argc || !ParsePoint(argv[i], from))
                 return Usage();
-        } else if (!std::strcmp(a, "--case")) {
-            flags |= FIND_MATCH_CASE;
-        } else if (!std::strcmp(a, "--word")) {
-            flags |= FIND_WHOLE_WORD;
-        } else if (!std::strcmp(a, "--regex")) {
-            flags |= FIND_REGEXP;
+        } else if (ParseSearchOption(a, flags)) {
+            // --case, --word or --regex, taken
         } else if (!std::strcmp(a, "--up")) {
             flags |= FIND_UP;
         } else if (!std::strcmp(a, "--wrap")) {

@@ -70,12 +70,8 @@ int main(int argc, char* argv[])
             if (++i >= argc || !ParseRange(argv[i], selStart, selEnd))
                 return Usage();
             selection = true;
-        } else if (!std::strcmp(a, "--case")) {
-            fields.flags |= FIND_MATCH_CASE;
-        } else if (!std::strcmp(a, "--word")) {
-            fields.flags |= FIND_WHOLE_WORD;
-        } else if (!std::strcmp(a, "--regex")) {
-            fields.flags |= FIND_REGEXP;
+        } else if (ParseSearchOption(a, fields.flags)) {
+            // --case, --word or --regex, taken
         } else if (!std::strcmp(a, "--undo")) {
             undo = true;
         } else if (!std::strcmp(a, "--bench")) {
