@@ -13,11 +13,9 @@
 #include "text/KTextBuffer.h"
 
 #include "BenchPages.h"
+#include "TypingSession.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QKeyEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <chrono>
@@ -30,63 +28,30 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct Session {
-    Session(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
-    {
-        doc.OnOpenDocument(path);
-        view.reset(CKTextView::Create<CKEditView>(doc));
-        view->resize(1000, 700);
-        view->show();
-        view->OnCommand(ID_EDIT_TEXT_END);
-        PaintScreen();
-    }
-    ~Session() { view.reset(); }
-
-    void PaintScreen()
-    {
-        QImage image(view->viewport()->size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        view->PaintClient(painter, image.rect());
-    }
-    void Key(int key, const QString& text)
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(view.get(), &press);
-    }
-    // Average seconds of a typed letter and the screen painted after it; every tenth key is
-    // a line break, so that lines stay short.
-    double TypeCost(int rounds)
-    {
-        const auto start = Clock::now();
-        for (int i = 0; i < rounds; ++i) {
-            if (i % 10 == 9)
-                Key(Qt::Key_Return, QStringLiteral("\r"));
-            else
-                Key(Qt::Key_A, QStringLiteral("a"));
-            PaintScreen();
-        }
-        return std::chrono::duration<double>(Clock::now() - start).count() / rounds;
-    }
-
-    CTagwrightDoc doc;
-    std::unique_ptr<CKEditView> view;
-};
+// Average seconds of a typed key and the screen painted after it.
+double TypeCost(TypingSession& session, int rounds)
+{
+    const auto start = Clock::now();
+    for (int i = 0; i < rounds; ++i)
+        session.TypeKey(i);
+    return std::chrono::duration<double>(Clock::now() - start).count() / rounds;
+}
 
 
 // Best of a few runs of rounds typed keys in each page, with Smart Undo as given.
-void Measure(AppSettings& settings, Session& big, Session& small, bool smartUndo, bool fill,
+void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bool smartUndo, bool fill,
              const char* label)
 {
     settings.Global().smartUndo = smartUndo;
     if (fill) {
         // Every key its own group: the history reaches its limit and stays there.
-        big.TypeCost(CKTextBuffer::kUndoLimit + 100);
-        small.TypeCost(CKTextBuffer::kUndoLimit + 100);
+        TypeCost(big, CKTextBuffer::kUndoLimit + 100);
+        TypeCost(small, CKTextBuffer::kUndoLimit + 100);
     }
     double bigCost = 1e9, smallCost = 1e9;
     for (int run = 0; run < 3; ++run) {
-        bigCost = std::min(bigCost, big.TypeCost(500));
-        smallCost = std::min(smallCost, small.TypeCost(500));
+        bigCost = std::min(bigCost, TypeCost(big, 500));
+        smallCost = std::min(smallCost, TypeCost(small, 500));
     }
     std::printf("%-28s %8.1f us at the end of the page; %.1f us in 10 lines, ratio %.2f (target <= 1.5)"
                 "; history %d / %d records\n",
@@ -114,8 +79,8 @@ int main(int argc, char* argv[])
     global.tabSize = 4;
     CKDesktopHost host([] { return nullptr; });
 
-    Session big(settings, host, QString::fromStdString(bigPage));
-    Session small(settings, host, QString::fromStdString(smallPage));
+    TypingSession big(settings, host, QString::fromStdString(bigPage));
+    TypingSession small(settings, host, QString::fromStdString(smallPage));
     std::printf("page: %s, %.1f MB, %d lines\n", bigPage.c_str(),
                 std::filesystem::file_size(bigPage) / 1e6, big.view->LineCount());
     Measure(settings, big, small, true, false, "typed key + screen");

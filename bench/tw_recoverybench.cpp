@@ -12,11 +12,9 @@
 #include "syntax/HtmlKeywords.h"
 
 #include "BenchPages.h"
+#include "TypingSession.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QKeyEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <chrono>
@@ -32,34 +30,13 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-struct Session {
-    Session(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
-    {
-        doc.OnOpenDocument(path);
-        view.reset(CKTextView::Create<CKEditView>(doc));
-        view->resize(1000, 700);
-        view->show();
-        view->OnCommand(ID_EDIT_TEXT_END);
-    }
-    ~Session() { view.reset(); }
-
-    // Seconds of one typed key (every tenth a line break) and the screen painted after it.
-    double Key(int i)
-    {
-        const auto start = Clock::now();
-        const bool enter = i % 10 == 9;
-        QKeyEvent press(QEvent::KeyPress, enter ? Qt::Key_Return : Qt::Key_A, Qt::NoModifier,
-                        enter ? QStringLiteral("\r") : QStringLiteral("a"));
-        QApplication::sendEvent(view.get(), &press);
-        QImage image(view->viewport()->size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        view->PaintClient(painter, image.rect());
-        return Seconds(start);
-    }
-
-    CTagwrightDoc doc;
-    std::unique_ptr<CKEditView> view;
-};
+// Seconds of one typed key and the screen painted after it.
+double TimedKey(TypingSession& session, int i)
+{
+    const auto start = Clock::now();
+    session.TypeKey(i);
+    return Seconds(start);
+}
 
 double Median(std::vector<double> values)
 {
@@ -87,7 +64,7 @@ int main(int argc, char* argv[])
     AppSettings settings(store);
     settings.Global().lineEnding = -1;
     CKDesktopHost host([] { return nullptr; });
-    Session big(settings, host, QString::fromStdString(page));
+    TypingSession big(settings, host, QString::fromStdString(page));
 
     int64_t now = 0;
     CKRecoveryManager recovery(folder + "/recovery", [&] { return now; });
@@ -101,21 +78,21 @@ int main(int argc, char* argv[])
     constexpr int kKeys = 600;
     int key = 0;
     for (int i = 0; i < 100; ++i) // warm up
-        big.Key(key++);
+        big.TypeKey(key++);
     recovery.WaitForWrites();
 
     std::vector<double> quiet, busy, pins, writes;
     while (busy.size() < kKeys || quiet.size() < kKeys) {
         // Keys with no write running.
         for (int i = 0; i < 100; ++i)
-            quiet.push_back(big.Key(key++));
+            quiet.push_back(TimedKey(big, key++));
         // A write comes due: the snapshot is taken here, on the typing thread.
         now += 2000;
         const auto started = Clock::now();
         recovery.RunDueSteps();
         pins.push_back(Seconds(started));
         while (recovery.WriteRunning())
-            busy.push_back(big.Key(key++));
+            busy.push_back(TimedKey(big, key++));
         recovery.WaitForWrites();
         writes.push_back(Seconds(started));
         now += 2000;
