@@ -46,9 +46,14 @@ public:
         Keys(m_main, keys);
         std::this_thread::sleep_for(std::chrono::milliseconds(350));
         for (int round = 0; round < 6; ++round) {
-            const std::vector<std::string> others = Others();
-            if (others.empty())
-                break;
+            std::vector<std::string> others = Others();
+            if (others.empty()) {
+                // On a loaded machine a dialog may still be on its way.
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                others = Others();
+                if (others.empty())
+                    break;
+            }
             if (round == 0)
                 ++opened;
             RunCommand("xdotool windowfocus --sync " + others.front() + " 2>/dev/null");
@@ -64,7 +69,7 @@ public:
         if (!m_app.Running() || !Others().empty())
             return false;
         Keys(m_main, "alt+h a");
-        const std::string about = WaitForWindow(m_app.Pid(), "^About Tagwright$", 5000);
+        const std::string about = WaitForWindow(m_app.Pid(), "^About Tagwright$", 10000);
         if (about.empty())
             return false;
         Keys(about, "Escape");
