@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <spawn.h>
 #include <sys/mount.h>
@@ -51,6 +52,22 @@ struct stat StatOf(const std::string& path)
     struct stat st {};
     stat(path.c_str(), &st);
     return st;
+}
+
+// An access list as the system keeps it in an extended attribute: a version, then entries
+// of tag (owner 1, user 2, group 4, mask 0x10, others 0x20), permission bits and id.
+struct AclEntry {
+    uint16_t tag, perm;
+    uint32_t id;
+};
+
+std::string AccessList(std::initializer_list<AclEntry> entries)
+{
+    const uint32_t version = 2;
+    std::string acl(reinterpret_cast<const char*>(&version), sizeof version);
+    for (const AclEntry& entry : entries)
+        acl.append(reinterpret_cast<const char*>(&entry), sizeof entry);
+    return acl;
 }
 
 int CountTemporaryFiles(const std::string& folder)
@@ -152,16 +169,25 @@ private:
 };
 
 // A small tmpfs stands for a full disk; a file-size limit for a quota.
-class FullDiskTest : public SaveSafetyTest, public testing::WithParamInterface<size_t> {};
+class SmallDiskTest : public SaveSafetyTest {
+protected:
+    void SetUp() override
+    {
+        SaveSafetyTest::SetUp();
+        std::filesystem::create_directory(mountPoint);
+        small = std::make_unique<SmallFileSystem>(mountPoint);
+        if (!small->Mounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
+    }
+    const std::string mountPoint = dir.File("small");
+    const std::string target = mountPoint + "/page.html";
+    std::unique_ptr<SmallFileSystem> small;
+};
+
+class FullDiskTest : public SmallDiskTest, public testing::WithParamInterface<size_t> {};
 
 TEST_P(FullDiskTest, FullFileSystemFailsTheSaveAndKeepsTheOldFile)
 {
-    const std::string mountPoint = dir.File("small");
-    std::filesystem::create_directory(mountPoint);
-    const SmallFileSystem small(mountPoint);
-    if (!small.Mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
-    const std::string target = mountPoint + "/page.html";
     WriteFile(target, "old");
     // Fill what is left.
     WriteFile(mountPoint + "/filler", std::string(1 << 20, 'f'));
@@ -179,14 +205,8 @@ INSTANTIATE_TEST_SUITE_P(TextSizes, FullDiskTest, testing::Values(size_t{10}, si
 // A file written in place (here one with a second name) on a disk with room for the new text
 // aside and the copy of the old, but not for the file to grow: the save stops before it
 // writes anything over the file, and leaves no copy behind.
-TEST_F(SaveSafetyTest, FullDiskStopsAnInPlaceSaveBeforeTheFileChanges)
+TEST_F(SmallDiskTest, FullDiskStopsAnInPlaceSaveBeforeTheFileChanges)
 {
-    const std::string mountPoint = dir.File("small");
-    std::filesystem::create_directory(mountPoint);
-    const SmallFileSystem small(mountPoint);
-    if (!small.Mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
-    const std::string target = mountPoint + "/page.html";
     const std::string oldText(4096, 'o');
     const std::string newText(24 * 1024, 'n');
     WriteFile(target, oldText);
@@ -268,14 +288,7 @@ TEST_F(SaveSafetyTest, NewFileTakesTheFoldersDefaultAccessList)
     const std::string folder = dir.File("shared");
     std::filesystem::create_directory(folder);
     // "user rwx, user 65534 rw, group rwx, mask rwx, others r-x" as the folder's default.
-    struct Entry {
-        uint16_t tag, perm;
-        uint32_t id;
-    };
-    const uint32_t version = 2;
-    const Entry entries[] = {{0x01, 7, ~0u}, {0x02, 6, 65534}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 5, ~0u}};
-    std::string acl(reinterpret_cast<const char*>(&version), 4);
-    acl.append(reinterpret_cast<const char*>(entries), sizeof entries);
+    const std::string acl = AccessList({{0x01, 7, ~0u}, {0x02, 6, 65534}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 5, ~0u}});
     if (setxattr(folder.c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "the file system here keeps no access lists";
     const std::string touched = folder + "/touched";
@@ -461,14 +474,7 @@ TEST_F(SaveSafetyTest, SaveKeepsExtendedAttributesAndAccessList)
     WriteFile(target, "old");
     chmod(target.c_str(), 0600);
     // An access list "owner rw, user 65534 r, group none, mask r, others none".
-    struct Entry {
-        uint16_t tag, perm;
-        uint32_t id;
-    };
-    const uint32_t version = 2;
-    const Entry entries[] = {{0x01, 6, ~0u}, {0x02, 4, 65534}, {0x04, 0, ~0u}, {0x10, 4, ~0u}, {0x20, 0, ~0u}};
-    std::string acl(reinterpret_cast<const char*>(&version), 4);
-    acl.append(reinterpret_cast<const char*>(entries), sizeof entries);
+    const std::string acl = AccessList({{0x01, 6, ~0u}, {0x02, 4, 65534}, {0x04, 0, ~0u}, {0x10, 4, ~0u}, {0x20, 0, ~0u}});
     if (setxattr(target.c_str(), "user.origin", "tagwright", 9, 0) != 0
         || setxattr(target.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "the file system here keeps no extended attributes or access lists";
