@@ -2,6 +2,7 @@
 #include "text/SafeFileWriter.h"
 
 #include "text/ByteTranslate.h"
+#include "text/FileDescriptor.h"
 #include "text/OldTextCopy.h"
 #include "text/PathParts.h"
 
@@ -246,6 +247,31 @@ bool CopyData(int from, int to, off_t& copied)
     }
 }
 
+constexpr std::string_view kLeftAsItWas = " The file was left as it was.";
+
+// Why the backup asked for cannot be made.
+std::string BackupFailure(const std::string& backup, int error)
+{
+    return "The backup copy " + NameOf(backup) + " cannot be made: " + SystemErrorText(error) + ".";
+}
+
+constexpr std::string_view kBackupAdvice =
+    " To save without a backup, turn off \"Create backup copies\" on the Files page of the "
+    "options.";
+
+// The same when the file stays as it was, with what the user can do about it.
+std::string BackupRefusal(const std::string& backup, int error)
+{
+    return BackupFailure(backup, error) + std::string(kLeftAsItWas) + std::string(kBackupAdvice);
+}
+
+std::string CopyFailure(int error)
+{
+    return "The copy of the old text could not be made: " + SystemErrorText(error);
+}
+
+std::string KeptIn(const std::string& copy) { return " The old text is kept in " + copy + "."; }
+
 } // namespace
 
 bool ResolveSaveTarget(std::string& path, int& error, std::string& reason)
@@ -270,28 +296,6 @@ bool ResolveSaveTarget(std::string& path, int& error, std::string& reason)
 }
 
 std::string SystemErrorText(int error) { return std::strerror(error); }
-
-namespace {
-
-constexpr std::string_view kLeftAsItWas = " The file was left as it was.";
-
-// Why the backup asked for cannot be made.
-std::string BackupFailure(const std::string& backup, int error)
-{
-    return "The backup copy " + NameOf(backup) + " cannot be made: " + SystemErrorText(error) + ".";
-}
-
-// The same when the file stays as it was, with what the user can do about it.
-std::string BackupRefusal(const std::string& backup, int error)
-{
-    return BackupFailure(backup, error) + std::string(kLeftAsItWas)
-        + " To save without a backup, turn off \"Create backup copies\" on the Files page of "
-          "the options.";
-}
-
-std::string KeptIn(const std::string& copy) { return " The old text is kept in " + copy + "."; }
-
-} // namespace
 
 SafeFileWriter::~SafeFileWriter() { Discard(); }
 
@@ -334,11 +338,12 @@ bool SafeFileWriter::Open(const char* path)
     if (!ResolveSaveTarget(m_target, error, reason))
         return Fail(error, reason);
 
-    m_targetExists = stat(m_target.c_str(), &m_old) == 0;
+    struct stat old;
+    m_targetExists = stat(m_target.c_str(), &old) == 0;
     if (m_targetExists) {
-        if (S_ISDIR(m_old.st_mode))
+        if (S_ISDIR(old.st_mode))
             return Fail(EISDIR);
-        if (!S_ISREG(m_old.st_mode))
+        if (!S_ISREG(old.st_mode))
             return Fail(EINVAL, "It is not a regular file.");
         // The folder may allow a rename over a file the user may not write; we do not.
         if (access(m_target.c_str(), W_OK) != 0)
@@ -364,7 +369,7 @@ bool SafeFileWriter::Open(const char* path)
         m_lockFd = dup(m_fd); // keeps the lock after the temporary file is closed
         // A file with other names, or whose owner, group, mode or attributes the new file
         // cannot take, stays the same file: the new text goes into it in place.
-        m_inPlace = m_targetExists && (m_old.st_nlink > 1 || !GiveAttributes(m_fd, m_target, m_old));
+        m_inPlace = m_targetExists && (old.st_nlink > 1 || !GiveAttributes(m_fd, m_target, old));
     }
     m_buffer = std::make_unique<char[]>(kBufferSize);
     return true;
@@ -458,9 +463,7 @@ bool SafeFileWriter::CheckBackupName()
 // attributes.
 bool SafeFileWriter::MakeOldText(const std::string& pattern, bool allowLink)
 {
-    const auto fail = [this](int error) {
-        return Fail(error, "The copy of the old text could not be made: " + SystemErrorText(error));
-    };
+    const auto fail = [this](int error) { return Fail(error, CopyFailure(error)); };
     int fd = CreateLocked(pattern, 0600, m_oldText);
     if (fd < 0)
         return fail(errno);
@@ -532,83 +535,78 @@ bool SafeFileWriter::CommitByRename(bool backup)
 // leaves the copy for the next open of the file to offer. The copy becomes the backup or goes.
 bool SafeFileWriter::CommitInPlace(bool backup)
 {
-    int error = 0;
-    const std::string pattern = OldTextCopyPattern(m_target, m_folderWritable, error);
-    if (pattern.empty())
-        return Fail(error, "The copy of the old text could not be made: " + SystemErrorText(error));
-    if (!MakeOldText(FolderOf(pattern) + "/" + TempPrefix(m_target) + "XXXXXX", false))
+    if (!KeepOldTextCopy())
         return false;
-    std::string copy;
-    if (!RenameToFreeName(m_oldText, pattern, copy))
-        return Fail(errno, "The copy of the old text could not be made: " + SystemErrorText(errno));
-    m_oldText = copy;
-    SyncFolder(m_oldText);
-
-    const int out = open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (out < 0)
+    const FileDescriptor out(open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (out.Get() < 0)
         return Fail(errno);
-    struct stat before, staged;
-    if (fstat(out, &before) != 0 || fstat(m_fd, &staged) != 0) {
-        error = errno;
-        close(out);
-        return Fail(error);
-    }
-    // Room for the whole new text first, so that a full disk stops the save before the file
-    // changes. File systems that cannot reserve are written without.
-    if (staged.st_size > 0) {
-        error = posix_fallocate(out, 0, staged.st_size);
-        if (error != 0 && error != EOPNOTSUPP && error != EINVAL && error != ENOSYS) {
-            // What was reserved beyond the old end holds nothing yet.
-            (void)!ftruncate(out, before.st_size);
-            close(out);
-            return Fail(error, SystemErrorText(error) + ". There is no room for the new text; "
-                                                        "the file was left as it was.");
-        }
-    }
-    bool ok = WriteInPlace(out, staged.st_size);
-    error = errno;
-    if (close(out) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    bool backupFailed = false;
-    if (ok && backup) {
+    if (!ReserveRoom(out.Get()))
+        return false;
+    if (!WriteInPlace(out.Get()))
+        return PutBackAndFail(errno, SystemErrorText(errno) + ".");
+    if (backup) {
         const std::string name = m_target + ".bak";
-        if (rename(m_oldText.c_str(), name.c_str()) == 0) {
-            m_oldText.clear();
-        } else {
-            ok = false;
-            backupFailed = true;
-            error = errno;
+        if (rename(m_oldText.c_str(), name.c_str()) != 0) {
+            const int error = errno;
+            return PutBackAndFail(error, BackupFailure(name, error), kBackupAdvice);
         }
-    }
-    if (!ok) {
-        const std::string backupName = m_target + ".bak";
-        if (PutOldTextBack())
-            return Fail(error, backupFailed ? BackupRefusal(backupName, error)
-                                            : SystemErrorText(error) + "." + std::string(kLeftAsItWas));
-        const std::string kept = std::exchange(m_oldText, {});
-        return Fail(error, (backupFailed ? BackupFailure(backupName, error) : SystemErrorText(error) + ".")
-                               + KeptIn(kept));
+        m_oldText.clear();
     }
     Discard(); // removes the copy and the staged text
     return true;
 }
 
-bool SafeFileWriter::WriteInPlace(int out, off_t size)
+// The copy of the old text is built under a temporary name and takes its own name only when
+// it is whole, so that a copy found later is always the whole old text.
+bool SafeFileWriter::KeepOldTextCopy()
+{
+    int error = 0;
+    const std::string pattern = OldTextCopyPattern(m_target, m_folderWritable, error);
+    if (pattern.empty())
+        return Fail(error, CopyFailure(error));
+    if (!MakeOldText(FolderOf(pattern) + "/" + TempPrefix(m_target) + "XXXXXX", false))
+        return false;
+    std::string copy;
+    if (!RenameToFreeName(m_oldText, pattern, copy))
+        return Fail(errno, CopyFailure(errno));
+    m_oldText = copy;
+    SyncFolder(m_oldText);
+    return true;
+}
+
+// Room for the whole new text first, so that a full disk stops the save before the file
+// changes. File systems that cannot reserve are written without.
+bool SafeFileWriter::ReserveRoom(int out)
+{
+    struct stat before, staged;
+    if (fstat(out, &before) != 0 || fstat(m_fd, &staged) != 0)
+        return Fail(errno);
+    if (staged.st_size == 0)
+        return true;
+    const int error = posix_fallocate(out, 0, staged.st_size);
+    if (error == 0 || error == EOPNOTSUPP || error == EINVAL || error == ENOSYS)
+        return true;
+    // What was reserved beyond the old end holds nothing yet.
+    (void)!ftruncate(out, before.st_size);
+    return Fail(error, SystemErrorText(error) + ". There is no room for the new text."
+                           + std::string(kLeftAsItWas));
+}
+
+bool SafeFileWriter::WriteInPlace(int out)
 {
     off_t copied = 0;
-    return CopyData(m_fd, out, copied) && fsync(out) == 0 && ftruncate(out, size) == 0
+    return CopyData(m_fd, out, copied) && fsync(out) == 0 && ftruncate(out, copied) == 0
         && fsync(out) == 0;
 }
 
-bool SafeFileWriter::PutOldTextBack()
+// After a failed write over the file: with the old text back, the file was left as it was;
+// otherwise the reason names the copy that holds it, which stays.
+bool SafeFileWriter::PutBackAndFail(int error, const std::string& reason, std::string_view advice)
 {
-    const int out = open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (out < 0)
-        return false;
+    const FileDescriptor out(open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     off_t copied = 0;
-    const bool ok = CopyData(m_oldTextLockFd, out, copied) && ftruncate(out, copied) == 0
-        && fsync(out) == 0;
-    return close(out) == 0 && ok;
+    if (out.Get() >= 0 && CopyData(m_oldTextLockFd, out.Get(), copied)
+        && ftruncate(out.Get(), copied) == 0 && fsync(out.Get()) == 0)
+        return Fail(error, reason + std::string(kLeftAsItWas) + std::string(advice));
+    return Fail(error, reason + KeptIn(std::exchange(m_oldText, {})));
 }

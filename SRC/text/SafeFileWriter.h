@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <sys/stat.h>
+#include <string_view>
 
 // Writes into a temporary file "TGW-<name>-XXXXXX" in the target's folder, flushes it to disk
 // and renames it over the target. The new file keeps the owner, group, permission bits and
@@ -55,8 +55,10 @@ private:
     bool MakeOldText(const std::string& pattern, bool allowLink);
     bool CommitByRename(bool backup);
     bool CommitInPlace(bool backup);
-    bool WriteInPlace(int out, off_t size);
-    bool PutOldTextBack();
+    bool KeepOldTextCopy();
+    bool ReserveRoom(int out);
+    bool WriteInPlace(int out);
+    bool PutBackAndFail(int error, const std::string& reason, std::string_view advice = {});
 
     std::string m_target;     // the path after following symbolic links
     std::string m_tempPath;   // empty once renamed or removed (or never named)
@@ -65,7 +67,6 @@ private:
     int m_lockFd = -1;        // holds the temporary file's lock until it is gone
     int m_oldTextLockFd = -1; // the same for the old text's copy
     bool m_targetExists = false;
-    struct stat m_old {};     // the target's state when the save began
     bool m_inPlace = false;   // the old file is overwritten rather than replaced
     bool m_folderWritable = true;
     int m_error = 0;
