@@ -384,8 +384,11 @@ bool SafeFileWriter::StageAside()
     if (copies.empty())
         return Fail(error, "The folder cannot be written, and there is no folder of your own to "
                            "keep a copy of the old text in: " + SystemErrorText(error));
+    // Killed saves of a file of the same name may have left their temporary files there too.
+    const std::string aside = FolderOf(copies) + "/" + NameOf(m_target);
+    RemoveStaleTemps(aside);
     std::string path;
-    m_fd = CreateLocked(FolderOf(copies) + "/" + TempPrefix(m_target) + "XXXXXX", 0600, path);
+    m_fd = CreateLocked(FolderOf(aside) + "/" + TempPrefix(aside) + "XXXXXX", 0600, path);
     if (m_fd < 0)
         return Fail(errno);
     unlink(path.c_str());
