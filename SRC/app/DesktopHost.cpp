@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 
 bool CKDesktopHost::RunFileDialog(bool open, FileDialogRequest& request)
 {
@@ -67,6 +68,23 @@ Answer CKDesktopHost::AskYesNoCancel(const QString& text)
     default:
         return Answer::Cancel;
     }
+}
+
+int CKDesktopHost::AskChoice(const QString& text, const QStringList& choices, int defaultChoice)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton,
+                    m_parent());
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, QMessageBox::ActionRole);
+    QAbstractButton* safe = buttons.value(defaultChoice);
+    if (safe) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(safe));
+        box.setEscapeButton(safe);
+    }
+    box.exec();
+    const int chosen = static_cast<int>(buttons.indexOf(box.clickedButton()));
+    return chosen >= 0 ? chosen : defaultChoice;
 }
 
 void CKDesktopHost::SetWaitCursor(bool on)

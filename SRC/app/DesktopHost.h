@@ -19,6 +19,7 @@ public:
     void ShowWarning(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
+    int AskChoice(const QString& text, const QStringList& choices, int defaultChoice) override;
     void SetWaitCursor(bool on) override;
     void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override;
     bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override;

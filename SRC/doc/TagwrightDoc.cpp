@@ -9,13 +9,18 @@
 #include "res/Strings.h"
 #include "text/CodePages.h"
 #include "text/EncodingHint.h"
+#include "text/OldTextCopy.h"
+#include "text/SafeFileWriter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +40,16 @@ QString PageName(int page)
 QString ErrorText(const CKTextBuffer& buffer)
 {
     return QString::fromLocal8Bit(buffer.LastErrorText());
+}
+
+// A file that nobody may write is read-only by its owner's intent, also for root, whom the
+// system lets write it anyway.
+bool IsReadOnlyFile(const QString& path)
+{
+    const std::string native = NativePath(path);
+    struct stat st;
+    return access(native.c_str(), W_OK) != 0
+           || (stat(native.c_str(), &st) == 0 && (st.st_mode & 0222) == 0);
 }
 
 using Row = CommandRow<CTagwrightDoc>;
@@ -155,6 +170,7 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEn
         SetPathName(path);
         return true;
     }
+    OfferOldTextCopies(path);
     if (!m_buffer.Load(NativePath(path).c_str(), lineEnding, codePage)) {
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
@@ -163,6 +179,27 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEn
     SetPathName(path);
     AfterLoad(path);
     return true;
+}
+
+void CTagwrightDoc::OfferOldTextCopies(const QString& path)
+{
+    const std::string file = NativePath(path);
+    for (const OldTextCopy& copy : FindOldTextCopies(file)) {
+        const QString copyName = QDir::toNativeSeparators(QFile::decodeName(copy.path.c_str()));
+        const QString made = QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.madeAt), QLocale::ShortFormat);
+        enum { kRestore, kKeep, kDelete };
+        const int choice = m_host.AskChoice(
+            Res(IDS_OLD_TEXT_FOUND).arg(QDir::toNativeSeparators(path), copyName).arg(copy.size).arg(made),
+            {Res(IDS_OLD_TEXT_RESTORE), Res(IDS_OLD_TEXT_KEEP), Res(IDS_OLD_TEXT_DELETE)}, kKeep);
+        if (choice == kRestore) {
+            std::string reason;
+            if (!RestoreOldTextCopy(copy.path, file, reason))
+                m_host.ShowError(Res(IDS_OLD_TEXT_NOT_RESTORED).arg(copyName, QString::fromLocal8Bit(reason)));
+            return; // older copies hold older texts: they are offered at the next open
+        }
+        if (choice == kDelete && unlink(copy.path.c_str()) != 0)
+            m_host.ShowError(Res(IDS_OLD_TEXT_NOT_DELETED).arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
+    }
 }
 
 void CTagwrightDoc::AfterLoad(const QString& path)
@@ -287,8 +324,7 @@ bool CTagwrightDoc::DoSave(const QString& path, bool replace)
 
 bool CTagwrightDoc::DoFileSave()
 {
-    const bool readOnly = !m_pathName.isEmpty() && QFileInfo::exists(m_pathName)
-                          && access(NativePath(m_pathName).c_str(), W_OK) != 0;
+    const bool readOnly = !m_pathName.isEmpty() && QFileInfo::exists(m_pathName) && IsReadOnlyFile(m_pathName);
     return DoSave(m_pathName.isEmpty() || readOnly ? QString() : m_pathName, true);
 }
 

@@ -94,6 +94,9 @@ signals:
 
 private:
     bool ConfirmLossySave(const QString& target);
+    // Copies of the old text that interrupted saves left beside the file: the user restores,
+    // keeps or deletes each.
+    void OfferOldTextCopies(const QString& path);
     // What follows every good load: the loss warning and the hint.
     void AfterLoad(const QString& path);
     void SetEncodingHint(int page);

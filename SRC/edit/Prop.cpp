@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -45,13 +46,19 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent) : QDialog
     QTreeWidgetItem* editing = addPage(new QTreeWidgetItem(m_tree), tr("Editing"), m_editing);
     addPage(new QTreeWidgetItem(editing), tr("Format"), m_format);
     addPage(new QTreeWidgetItem(editing), tr("Macros"), m_macros);
-    addPage(new QTreeWidgetItem(m_tree), tr("Files"), m_files);
+    m_filesItem = addPage(new QTreeWidgetItem(m_tree), tr("Files"), m_files);
     const int nameWidth = m_tree->fontMetrics().horizontalAdvance(tr("Editing")) * 2;
     m_tree->setFixedWidth(nameWidth + m_tree->indentation() * 2 + 16);
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (item)
-            m_pages->setCurrentIndex(item->data(0, Qt::UserRole).toInt());
-    });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item, QTreeWidgetItem* previous) {
+                // The Files page is left only with browser paths that pass its checks.
+                if (previous == m_filesItem && item != m_filesItem && !m_files->CheckBrowserPaths()) {
+                    ReturnToFiles();
+                    return;
+                }
+                if (item)
+                    m_pages->setCurrentIndex(item->data(0, Qt::UserRole).toInt());
+            });
     editing->setExpanded(true);
     m_tree->setCurrentItem(editing);
 
@@ -62,6 +69,25 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent) : QDialog
 }
 
 QWidget* COptionsDialog::CurrentPage() const { return m_pages->currentWidget(); }
+
+void COptionsDialog::done(int result)
+{
+    if (!m_files->CheckBrowserPaths()) {
+        ReturnToFiles();
+        return;
+    }
+    QDialog::done(result);
+}
+
+void COptionsDialog::ReturnToFiles()
+{
+    // Deferred: the tree is in the middle of changing its current item when a check fails.
+    QMetaObject::invokeMethod(this, [this] {
+        const QSignalBlocker quiet(m_tree);
+        m_tree->setCurrentItem(m_filesItem);
+        m_pages->setCurrentWidget(m_files);
+    }, Qt::QueuedConnection);
+}
 
 void RunOptionsDialog(AppSettings& settings, QWidget* parent)
 {

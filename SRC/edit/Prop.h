@@ -11,6 +11,7 @@ class CPropFormat;
 class CPropMacros;
 class QStackedWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class COptionsDialog : public QDialog {
     Q_OBJECT
@@ -24,13 +25,21 @@ public:
     CPropMacros& MacrosPage() const { return *m_macros; }
     CPropFiles& FilesPage() const { return *m_files; }
 
+    // The dialog closes (OK, Escape or the window's close) only with browser paths that pass
+    // the Files page's checks.
+    void done(int result) override;
+
 private:
+    // Shows the Files page again after a failed check.
+    void ReturnToFiles();
+
     QTreeWidget* m_tree = nullptr;
     QStackedWidget* m_pages = nullptr;
     CPropEditing* m_editing = nullptr;
     CPropFormat* m_format = nullptr;
     CPropMacros* m_macros = nullptr;
     CPropFiles* m_files = nullptr;
+    QTreeWidgetItem* m_filesItem = nullptr;
 };
 
 // The Options command: the dialog, then the open views take the font and colours, and the

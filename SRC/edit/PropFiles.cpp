@@ -1,5 +1,6 @@
 // The Files page: each control writes the global record at once. A browser path is refused
-// rather than stored cut short, and Browse accepts only a program that can be run.
+// rather than stored cut short, and only a program that can be run is kept: Browse checks the
+// file chosen, and the dialog checks a typed path before the page is left or closed.
 #include "edit/PropFiles.h"
 
 #include "doc/core/AppSettings.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -97,6 +99,21 @@ void CPropFiles::StorePath(int browser, const QString& text)
     m_settings.Global().SetBrowserPath(browser, text.toStdString());
 }
 
+QString CPropFiles::ProgramProblem(const QString& path) const
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (path.toUtf8().size() > kMaxPathBytes)
+        return tr("The path\n%1\nis longer than %2 characters and cannot be kept as a browser.")
+            .arg(shown)
+            .arg(kMaxPathBytes);
+    // A bare name is run from the search path, as the preview starts it.
+    const QString program = path.contains(QLatin1Char('/')) ? path : QStandardPaths::findExecutable(path);
+    const QFileInfo info(program);
+    if (program.isEmpty() || !info.isAbsolute() || !info.isFile() || !info.isExecutable())
+        return tr("%1\nis not a program that can be run.").arg(shown);
+    return {};
+}
+
 void CPropFiles::Browse(int browser)
 {
     QLineEdit* field = BrowserField(browser);
@@ -104,18 +121,27 @@ void CPropFiles::Browse(int browser)
     if (chosen.isEmpty())
         return;
     const QString path = QFileInfo(chosen).absoluteFilePath();
+    const QString problem = ProgramProblem(path);
+    if (!problem.isEmpty()) {
+        m_tell(this, problem);
+        return;
+    }
     const QString shown = QDir::toNativeSeparators(path);
-    if (path.toUtf8().size() > kMaxPathBytes) {
-        m_tell(this, tr("The path\n%1\nis longer than %2 characters and cannot be kept as a browser.")
-                         .arg(shown)
-                         .arg(kMaxPathBytes));
-        return;
-    }
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isExecutable()) {
-        m_tell(this, tr("%1\nis not a program that can be run.").arg(shown));
-        return;
-    }
     field->setText(shown);
     StorePath(browser, shown);
+}
+
+bool CPropFiles::CheckBrowserPaths()
+{
+    for (QLineEdit* field : m_paths) {
+        const QString path = field->text();
+        const QString problem = path.isEmpty() ? QString() : ProgramProblem(path);
+        if (!problem.isEmpty()) {
+            m_tell(this, problem);
+            field->setFocus();
+            field->selectAll();
+            return false;
+        }
+    }
+    return true;
 }

@@ -26,11 +26,16 @@ public:
     // Browser 1 or 2.
     QLineEdit* BrowserField(int browser) const { return m_paths[browser - 1]; }
     void Browse(int browser);
+    // Applies the checks of Browse to the paths as typed (an empty one means no browser). On
+    // the first that fails, tells the user why, puts the focus into its field and gives false.
+    bool CheckBrowserPaths();
 
 private:
     QCheckBox* AddCheckBox(const QString& text, int32_t& field);
     QWidget* AddBrowser(int browser, const QString& title);
     void StorePath(int browser, const QString& text);
+    // Why the path cannot be kept as a browser, or nothing.
+    QString ProgramProblem(const QString& path) const;
 
     AppSettings& m_settings;
     QLineEdit* m_paths[2] = {};

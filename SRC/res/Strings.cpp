@@ -118,6 +118,17 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_RECOVERY_CANNOT_DISCARD, "The recovery copy %1 could not be deleted: %2"},
     {IDS_RECOVERY_UNREADABLE, "Damaged"},
     {IDS_RECOVERY_RECOVERED, "recovered"},
+    {IDS_OLD_TEXT_FOUND,
+     "%1\n\nA save of this file was interrupted while it wrote over the file, so the file may "
+     "hold part of the new text and part of the old. The old text is kept in\n%2\n(%3 bytes, "
+     "copied %4).\n\nRestore puts the old text back into the file. Keep opens the file as it is "
+     "and asks again next time. Delete Copy opens the file as it is and deletes the copy."},
+    {IDS_OLD_TEXT_RESTORE, "&Restore"},
+    {IDS_OLD_TEXT_KEEP, "&Keep"},
+    {IDS_OLD_TEXT_DELETE, "&Delete Copy"},
+    {IDS_OLD_TEXT_NOT_RESTORED,
+     "The old text could not be put back from\n%1\n\n%2\n\nThe copy is kept."},
+    {IDS_OLD_TEXT_NOT_DELETED, "The copy of the old text\n%1\ncould not be deleted: %2"},
 };
 
 } // namespace

@@ -83,6 +83,12 @@ enum StringId : int {
     IDS_RECOVERY_CANNOT_DISCARD = 8868,
     IDS_RECOVERY_UNREADABLE = 8869,
     IDS_RECOVERY_RECOVERED = 8870,
+    IDS_OLD_TEXT_FOUND = 8880,
+    IDS_OLD_TEXT_RESTORE = 8881,
+    IDS_OLD_TEXT_KEEP = 8882,
+    IDS_OLD_TEXT_DELETE = 8883,
+    IDS_OLD_TEXT_NOT_RESTORED = 8884,
+    IDS_OLD_TEXT_NOT_DELETED = 8885,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

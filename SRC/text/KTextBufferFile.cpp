@@ -2,6 +2,7 @@
 #include "text/KTextBuffer.h"
 
 #include "text/CodePages.h"
+#include "text/FileDescriptor.h"
 #include "text/SafeFileWriter.h"
 #include "text/Utf8Page.h"
 
@@ -20,22 +21,6 @@ constexpr size_t kReadBlock = 32768;
 constexpr int64_t kGrowthAllowance = int64_t{1} << 20;
 const char* const kNotRegularFile = "It is not a regular file.";
 const char* const kLineTooLong = "It holds a line longer than the editor can hold (2 GB).";
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Reads up to size bytes, fewer only at the end of the file; -1 on failure.
 ssize_t ReadBlock(int fd, char* data, size_t size)

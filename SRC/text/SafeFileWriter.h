@@ -6,18 +6,24 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // Writes into a temporary file "TGW-<name>-XXXXXX" in the target's folder, flushes it to disk
 // and renames it over the target. The new file keeps the owner, group, permission bits and
-// extended attributes (access lists included) of the file it replaces. Where it could not keep
-// them, or the file has other names, the new text is written over the old file in place
-// instead, once a synced copy of the old text exists. A symbolic link is followed, so the file
-// it points to is replaced and the link stays a link, except a link in a sticky folder that
-// belongs to neither the folder's owner nor the user. The backup "<name>.bak" is built aside
-// and takes its name only once the new file is in place. Any failure leaves the folder as it
-// was (after an in-place write fails, the copy of the old text stays and the error names it)
-// and keeps the system's error number and a text that says what went wrong. Temporary files
-// that killed saves of the same target left behind are removed.
+// extended attributes (access lists included) of the file it replaces; a new file is created
+// so that the folder's default access list applies as it would to any new file. Where the new
+// file could not keep them, the file has other names, or the folder may not be written, the
+// new text is written over the old file in place instead: only once a synced copy of the old
+// text exists and the space for the new text is reserved; a failed write puts the old text
+// back. A symbolic link is followed, so the file it points to is replaced and the link stays a
+// link, except a link in a sticky folder that belongs to neither the folder's owner nor the
+// user. With backup, the old file becomes "<name>.bak", a name that is checked before anything
+// is touched and taken only once the new file is in place; when it cannot be taken, the save
+// fails and the old file stays. Any failure leaves the folder as it was (only when the old text
+// cannot be put back does its copy stay, and the error names it) and keeps the system's error
+// number and a text that says what went wrong. Temporary files that killed saves of the same
+// target left behind are removed; a killed in-place write leaves the copy of the old text for
+// FindOldTextCopies.
 class SafeFileWriter {
 public:
     SafeFileWriter() = default;
@@ -44,24 +50,35 @@ private:
     bool Flush();
     bool Reserve(size_t length);
     void Discard();
-    bool MakeBackupTemp(const std::string& pattern, bool allowLink);
+    bool StageAside();
+    bool CheckBackupName();
+    bool MakeOldText(const std::string& pattern, bool allowLink);
     bool CommitByRename(bool backup);
     bool CommitInPlace(bool backup);
+    bool KeepOldTextCopy();
+    bool ReserveRoom(int out);
+    bool WriteInPlace(int out);
+    bool PutBackAndFail(int error, const std::string& reason, std::string_view advice = {});
 
     std::string m_target;     // the path after following symbolic links
-    std::string m_tempPath;   // empty once renamed or removed
-    std::string m_backupTemp; // the backup being built, empty once renamed or removed
+    std::string m_tempPath;   // empty once renamed or removed (or never named)
+    std::string m_oldText;    // a second name or a copy of the old text until it is the backup
     int m_fd = -1;            // the temporary file
     int m_lockFd = -1;        // holds the temporary file's lock until it is gone
-    int m_backupLockFd = -1;  // the same for the backup being built
+    int m_oldTextLockFd = -1; // the same for the old text's copy
     bool m_targetExists = false;
-    bool m_inPlace = false; // the old file is overwritten rather than replaced
+    bool m_inPlace = false;   // the old file is overwritten rather than replaced
+    bool m_folderWritable = true;
     int m_error = 0;
     std::string m_errorText;
     const std::array<uint8_t, 256>* m_conversion = nullptr;
     std::unique_ptr<char[]> m_buffer;
     size_t m_used = 0;
 };
+
+// Follows symbolic links in the last component of the path as a save does; a dangling link
+// resolves to the path it names. False with the error and a reason for a link the save refuses.
+bool ResolveSaveTarget(std::string& path, int& error, std::string& reason);
 
 // The system's text for an error number.
 std::string SystemErrorText(int error);

@@ -2,12 +2,15 @@
 // exit status, and the file dialog reports the folder of the file chosen.
 #include "app/DesktopHost.h"
 #include "controls/KFileDialog.h"
+#include "support/KeyClicks.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -84,6 +87,32 @@ TEST(DesktopHostTest, DialogReportsTheFolderOfATypedPath)
     ASSERT_TRUE(host.ChooseFileToOpen(request));
     EXPECT_EQ(request.path, Q(dir.File("sub/page.html")));
     EXPECT_EQ(request.folder, Q(dir.File("sub")));
+}
+
+// A question with buttons of its own gives the button pressed; Escape gives the default, the
+// choice that changes nothing.
+TEST(DesktopHostTest, ChoiceGivesTheButtonPressedAndEscapeTheDefault)
+{
+    CKDesktopHost host([] { return nullptr; });
+    const QStringList choices = {QStringLiteral("&Restore"), QStringLiteral("&Keep"), QStringLiteral("&Delete Copy")};
+    for (const auto& [press, expected] : {std::pair{QStringLiteral("&Delete Copy"), 2}, {QString(), 1}}) {
+        SCOPED_TRACE(press.toStdString());
+        QTimer::singleShot(0, [press] {
+            const QDeadlineTimer deadline(5000);
+            while (!deadline.hasExpired()) {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box && box->isVisible()) {
+                    for (QAbstractButton* button : box->buttons())
+                        if (button->text() == press)
+                            return button->click();
+                    KeyClick(box, Qt::Key_Escape);
+                    return;
+                }
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            }
+        });
+        EXPECT_EQ(host.AskChoice(QStringLiteral("What now?"), choices, 1), expected);
+    }
 }
 
 } // namespace

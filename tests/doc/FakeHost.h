@@ -28,6 +28,11 @@ public:
         questions << text;
         return saveChangesAnswer;
     }
+    int AskChoice(const QString& text, const QStringList&, int defaultChoice) override
+    {
+        questions << text;
+        return choice < 0 ? defaultChoice : choice;
+    }
     void SetWaitCursor(bool) override {}
     void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override
     {
@@ -53,6 +58,7 @@ public:
     std::vector<QStringList> started;
     bool answerYes = true;
     Answer saveChangesAnswer = Answer::Yes;
+    int choice = -1; // the button AskChoice presses; -1 for the default
     bool defaultProgramWorks = true;
     bool programsStart = true;
 

@@ -265,4 +265,60 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
     EXPECT_EQ(ReadFile(dir.File("dos.txt")), "wait:");
 }
 
+// A file nobody may write is saved only through the save dialog, which asks before it
+// replaces a file, also when root, whom the system lets write it, saves it.
+TEST_F(DocumentTest, SavingAFileNobodyMayWriteAsksFirst)
+{
+    const std::string file = dir.File("locked.html");
+    WriteFile(file, "old");
+    ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+    ASSERT_TRUE(doc->OnOpenDocument(Path("locked.html")));
+    SetText("new");
+    EXPECT_FALSE(doc->DoFileSave()); // the dialog is cancelled
+    ASSERT_EQ(host.saveRequests.size(), 1u);
+    EXPECT_EQ(host.saveRequests[0].fileName, Path("locked.html"));
+    EXPECT_EQ(ReadFile(file), "old");
+}
+
+// A save killed while it wrote over the file left the copy of the old text beside it: opening
+// the file says so, and the user restores the old text, keeps the copy for later or deletes it.
+// Nothing happens to the copy without the user's word.
+TEST_F(DocumentTest, OpeningOffersTheOldTextAnInterruptedSaveLeft)
+{
+    enum { kRestore, kKeep, kDelete };
+    const struct {
+        int choice;
+        const char* text; // what the file and the document hold after opening
+        bool copyStays;
+    } cases[] = {
+        {kRestore, "old text", false},
+        {-1, "new text and old", true}, // Escape: the default keeps everything
+        {kKeep, "new text and old", true},
+        {kDelete, "new text and old", false},
+    };
+    const std::string file = dir.File("torn.html");
+    const std::string copy = file + ".old-a1B2c3";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        WriteFile(file, "new text and old");
+        WriteFile(copy, "old text");
+        host.questions.clear();
+        host.choice = c.choice;
+        CTagwrightDoc opened(settings, host);
+        ASSERT_TRUE(opened.OnOpenDocument(Path("torn.html")));
+        ASSERT_EQ(host.questions.size(), 1);
+        EXPECT_TRUE(host.questions[0].contains(QString::fromStdString(copy))) << host.questions[0].toStdString();
+        EXPECT_EQ(ReadFile(file), c.text);
+        EXPECT_EQ(opened.Buffer().Line(0), c.text);
+        EXPECT_EQ(FileExists(copy), c.copyStays);
+        EXPECT_TRUE(host.errors.isEmpty());
+        std::filesystem::remove(copy);
+    }
+    // Without a copy, nothing is asked.
+    host.questions.clear();
+    CTagwrightDoc plain(settings, host);
+    ASSERT_TRUE(plain.OnOpenDocument(Path("torn.html")));
+    EXPECT_TRUE(host.questions.isEmpty());
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -183,8 +184,17 @@ TEST_F(MacroTransferTest, ImportMatchesNamesInAnyCaseAndSkipsOthers)
 
 TEST_F(MacroTransferTest, BadFilesAreReportedAndKeepWhatWasImported)
 {
-    EXPECT_EQ(ImportMacros(store, dir.File("missing.tgm")).message, "Cannot open file for read!");
-    EXPECT_EQ(ImportMacros(store, dir.Path()).message, "Cannot open file for read!");
+    // What cannot be read is named with the reason; a FIFO is refused at once instead of
+    // waiting for a writer for ever.
+    const std::string fifo = dir.File("fifo.tgm");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> unreadable[] = {
+        {dir.File("missing.tgm"), "No such file or directory"},
+        {dir.Path(), "Is a directory"},
+        {fifo, "It is not a regular file."},
+    };
+    for (const auto& [path, reason] : unreadable)
+        EXPECT_EQ(ImportMacros(store, path).message, "Cannot open file for read!\n\n" + path + "\n" + reason);
 
     std::vector<MacroRecord> records = EmptyMacros();
     records[0].before = "kept";

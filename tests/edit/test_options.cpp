@@ -258,6 +258,63 @@ TEST_F(OptionsTest, BrowseTakesOnlyARunnableProgramWithAPathTheRecordHolds)
     }
 }
 
+// A typed path gets the checks a browsed one gets, when the Files page is left and when the
+// dialog closes: the dialog stays on the page and says why until the path is a program that
+// can be run, or empty.
+TEST_F(OptionsTest, TypedBrowserPathsAreCheckedBeforeThePageIsLeftOrTheDialogCloses)
+{
+    const QString program = QString::fromStdString(dir.File("browser"));
+    {
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n");
+    }
+    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+    const struct {
+        QString typed;
+        bool accepted;
+    } cases[] = {
+        {QStringLiteral("/etc/passwd"), false},           // not a program
+        {QString::fromStdString(dir.Path()), false},      // a folder
+        {QStringLiteral("/no/such/browser"), false},
+        {QStringLiteral("no-such-browser-anywhere"), false},
+        {QStringLiteral("sh"), true},                     // found on the search path
+        {program, true},
+        {QString(), true},                                // no browser
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        COptionsDialog dialog(settings);
+        QStringList told;
+        dialog.FilesPage().SetMessageTeller([&](QWidget*, const QString& message) { told << message; });
+        bool closed = false;
+        QObject::connect(&dialog, &QDialog::finished, [&closed] { closed = true; });
+        dialog.show();
+        QTreeWidget* tree = dialog.Tree();
+        tree->setCurrentItem(tree->topLevelItem(1));
+        Retype(dialog.FilesPage().BrowserField(2), c.typed);
+
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.CurrentPage(), c.accepted ? static_cast<QWidget*>(&dialog.EditingPage())
+                                                   : &dialog.FilesPage());
+        EXPECT_EQ(tree->currentItem(), tree->topLevelItem(c.accepted ? 0 : 1));
+        dialog.accept();
+        QApplication::processEvents();
+        EXPECT_EQ(closed, c.accepted);
+        EXPECT_EQ(told.size(), c.accepted ? 0 : 2);
+        if (!c.accepted) {
+            ASSERT_FALSE(told.isEmpty());
+            EXPECT_TRUE(told[0].contains(c.typed)) << told[0].toStdString();
+            EXPECT_EQ(dialog.CurrentPage(), &dialog.FilesPage());
+            // Emptied, the field lets the dialog close.
+            Retype(dialog.FilesPage().BrowserField(2), QString());
+            dialog.reject();
+            EXPECT_TRUE(closed);
+        }
+    }
+}
+
 TEST_F(OptionsTest, AutomaticColoursAreTheDefaultsButForTheTextOfEntities)
 {
     const GlobalSettings defaults = DefaultGlobalSettings();

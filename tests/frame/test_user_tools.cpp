@@ -64,6 +64,7 @@ TEST(UserToolsTest, ResolvingFillsInTheDocumentAndKeepsQuotedPartsWhole)
 {
     const ToolContext withDoc{"/home/u/my pages/index.html", "/home/u", "/home/u/.config/t.ini"};
     const ToolContext untitled{"", "/home/u", "/cfg.ini"};
+    const ToolContext oddNames{"/w/$(FilePath)/$(FileDir).html", "/home/u", "/c/$(FileDir).ini"};
     struct Case {
         UserTool tool;
         const ToolContext* context;
@@ -81,6 +82,12 @@ TEST(UserToolsTest, ResolvingFillsInTheDocumentAndKeepsQuotedPartsWhole)
         {{"T", "xterm", "", "$(FileDir)"}, &untitled, "xterm", {}, "/home/u", false},
         {{"S", "$(Tagwright)", "\"$(SettingsFile)\"", ""}, &untitled, "", {"/cfg.ini"}, "/home/u", true},
         {{"Q", "prog", "\"\" a\"b c\"d", ""}, &untitled, "prog", {"", "ab cd"}, "/home/u", false},
+        // Names that hold the words themselves reach the tool as they are: each word is
+        // replaced once, from left to right.
+        {{"N", "ls", "$(FileDir)/x $(FilePath)", "$(FileDir)"}, &oddNames, "ls",
+         {"/w/$(FilePath)/x", "/w/$(FilePath)/$(FileDir).html"}, "/w/$(FilePath)", false},
+        {{"S", "$(Tagwright)", "$(SettingsFile)$(FileDir)", ""}, &oddNames, "",
+         {"/c/$(FileDir).ini/w/$(FilePath)"}, "/w/$(FilePath)", true},
     };
     for (const Case& c : cases) {
         const ToolLaunch launch = ResolveUserTool(c.tool, *c.context);

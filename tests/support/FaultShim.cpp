@@ -4,6 +4,7 @@
 // there with SIGKILL; for readlink, CUT reports a text that fills the whole buffer, as a link
 // that changed since it was measured would; for read, GROW appends 4 MB to the file before
 // that read and every later one (up to 256 MB), as a file being written meanwhile would grow.
+// posix_fallocate gives its error as its result, as the real one does.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -16,9 +17,11 @@
 
 namespace {
 
-enum Function { kWrite, kRead, kFsync, kClose, kRename, kLink, kReadlink, kFtruncate, kUnlink, kCount };
+enum Function {
+    kWrite, kRead, kFsync, kClose, kRename, kLink, kReadlink, kFtruncate, kUnlink, kFallocate, kCount
+};
 const char* const kNames[kCount] = {"write", "read", "fsync", "close", "rename", "link",
-                                    "readlink", "ftruncate", "unlink"};
+                                    "readlink", "ftruncate", "unlink", "posix_fallocate"};
 constexpr int kKill = -1;
 constexpr int kCut = -2;
 constexpr int kGrow = -3;
@@ -186,6 +189,14 @@ int ftruncate(int fd, off_t length)
     static const auto real = Real<int (*)(int, off_t)>("ftruncate");
     TW_FAIL_IF_DUE(kFtruncate)
     return real(fd, length);
+}
+
+int posix_fallocate(int fd, off_t offset, off_t length)
+{
+    static const auto real = Real<int (*)(int, off_t, off_t)>("posix_fallocate");
+    if (const int action = Due(kFallocate); action > 0)
+        return action;
+    return real(fd, offset, length);
 }
 
 ssize_t readlink(const char* path, char* text, size_t size)

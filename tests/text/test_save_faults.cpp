@@ -1,12 +1,16 @@
 // Saves with system calls made to fail or to kill the process at a chosen moment (through the
 // preloaded fault library): the folder must hold the old or the new file and the backup.
 #include "support/TempDir.h"
+#include "text/OldTextCopy.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 #include <string>
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +75,8 @@ TEST_F(SaveFaultTest, FailedSaveLeavesTheFolderAsItWas)
         {"write:1:ENOSPC", "No space left on device"},
         {"fsync:1:EIO", "Input/output error"},
         {"rename:1:EIO", "Input/output error"},
+        // The backup's name cannot be taken: the old file takes its own name back.
+        {"rename:2:EIO", "The backup copy page.html.bak cannot be made: Input/output error"},
         {"link:1:EMLINK,rename:1:EIO", "Input/output error"},
         {"link:1:EPERM,fsync:2:EIO", "The copy of the old text could not be made: Input/output error"},
         {"link:1:EMLINK,write:2:ENOSPC", "The copy of the old text could not be made: No space left on device"},
@@ -140,27 +146,86 @@ TEST_F(SaveFaultTest, CutLinkTextIsReadAgain)
     EXPECT_EQ(Snapshot(dir.Path()).size(), 2u) << Names(Snapshot(dir.Path()));
 }
 
-// A file with a second name is written in place; when that write fails, the message names the
-// copy that holds the old text, and the copy is kept.
-TEST_F(SaveFaultTest, FailedInPlaceWriteNamesTheCopyOfTheOldText)
+// A file with a second name is written in place. No room for the new text stops the save
+// before the file changes; a write that fails puts the old text back; only when that fails
+// too does the copy of the old text stay, named in the message. Older backups stay as they were.
+TEST_F(SaveFaultTest, FailedInPlaceWritePutsTheOldTextBack)
 {
-    for (const bool backup : {false, true}) {
-        SCOPED_TRACE(backup ? "with backup" : "without backup");
+    const struct {
+        const char* fault;
+        bool backup;
+        const char* reason;
+        bool copyKept;
+    } cases[] = {
+        {"posix_fallocate:1:ENOSPC", false, "No space left on device", false},
+        {"posix_fallocate:1:EDQUOT", true, "Disk quota exceeded", false},
+        {"ftruncate:1:EIO", false, "Input/output error. The file was left as it was.", false},
+        {"fsync:4:EIO", true, "Input/output error. The file was left as it was.", false},
+        {"rename:1:EIO", true, "The backup copy page.html.bak cannot be made: Input/output error", false},
+        {"ftruncate:1:EIO,ftruncate:2:EIO", false, "Input/output error. The old text is kept in ", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
         std::filesystem::remove_all(dir.Path());
         std::filesystem::create_directory(dir.Path());
         WriteFile(target, kOld);
+        WriteFile(target + ".bak", kOlder);
         std::filesystem::create_hard_link(target, dir.File("other-name.html"));
+        const auto before = Snapshot(dir.Path());
         std::string output;
-        EXPECT_EQ(Save("ftruncate:1:EIO", backup, &output), 1) << output;
+        EXPECT_EQ(Save(c.fault, c.backup, &output), 1) << output;
+        EXPECT_NE(output.find(std::string(": ") + c.reason), std::string::npos) << output;
+        if (!c.copyKept) {
+            EXPECT_EQ(Snapshot(dir.Path()), before) << Names(Snapshot(dir.Path()));
+            continue;
+        }
         const size_t at = output.find("The old text is kept in ");
         ASSERT_NE(at, std::string::npos) << output;
         std::string copy = output.substr(at + 24);
         copy = copy.substr(0, copy.find(".\n"));
         EXPECT_EQ(ReadFile(copy), kOld) << copy;
-        if (backup) {
-            EXPECT_EQ(copy, target + ".bak");
-        }
+        EXPECT_EQ(FindOldTextCopies(target).size(), 1u);
     }
+}
+
+// A save killed while it writes over the file leaves the copy of the old text, which the next
+// open finds and can put back; a copy that is not the user's, or that a running save holds,
+// is not offered.
+TEST_F(SaveFaultTest, KilledInPlaceWriteLeavesACopyToRestoreFrom)
+{
+    const std::string longOld = "the old text, longer than the new one\r\n";
+    WriteFile(target, longOld);
+    std::filesystem::create_hard_link(target, dir.File("other-name.html"));
+    // The third fsync follows the write over the file.
+    Save("fsync:3:KILL", false);
+    ASSERT_NE(ReadFile(target), longOld) << "the kill came before the write";
+    auto copies = FindOldTextCopies(target);
+    ASSERT_EQ(copies.size(), 1u) << Names(Snapshot(dir.Path()));
+    EXPECT_EQ(ReadFile(copies[0].path), longOld);
+    EXPECT_EQ(copies[0].size, static_cast<int64_t>(longOld.size()));
+    EXPECT_EQ(FindOldTextCopies(dir.File("other-name.html")).size(), 0u)
+        << "copies are found by the name that was saved";
+
+    if (geteuid() == 0) {
+        const std::string planted = target + ".old-Zz9Zz9";
+        WriteFile(planted, "planted");
+        ASSERT_EQ(chown(planted.c_str(), 65534, 65534), 0);
+        EXPECT_EQ(FindOldTextCopies(target).size(), 1u);
+        std::filesystem::remove(planted);
+    }
+    {
+        const int holder = open(copies[0].path.c_str(), O_RDONLY);
+        ASSERT_EQ(flock(holder, LOCK_EX), 0);
+        EXPECT_EQ(FindOldTextCopies(target).size(), 0u);
+        close(holder);
+    }
+
+    std::string reason;
+    ASSERT_TRUE(RestoreOldTextCopy(copies[0].path, target, reason)) << reason;
+    EXPECT_EQ(ReadFile(target), longOld);
+    EXPECT_EQ(ReadFile(dir.File("other-name.html")), longOld) << "the file stays one file";
+    EXPECT_FALSE(FileExists(copies[0].path));
+    EXPECT_EQ(Snapshot(dir.Path()).size(), 2u) << Names(Snapshot(dir.Path()));
 }
 
 } // namespace

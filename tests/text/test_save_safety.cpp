@@ -9,9 +9,11 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <spawn.h>
 #include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <sys/stat.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -28,12 +30,14 @@ namespace {
 const std::string kDriver = TW_BUILD_DIR "/tw-loadsave";
 
 // Runs the driver as the unprivileged user "nobody" when the tests run as root, so that
-// permissions apply.
+// permissions apply; home is a folder of that user's.
 int RunDriverUnprivileged(const std::string& in, const std::string& out, std::string* output,
-                          const char* options = "")
+                          const char* options = "", const std::string& home = "/nonexistent")
 {
-    const std::string prefix =
-        geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups -- " : "";
+    const std::string prefix = geteuid() == 0
+        ? "setpriv --reuid=65534 --regid=65534 --clear-groups -- env HOME='" + home
+            + "' XDG_STATE_HOME= "
+        : "";
     return RunCommand(prefix + kDriver + " " + options + " '" + in + "' '" + out + "' 2>&1", output);
 }
 
@@ -48,6 +52,22 @@ struct stat StatOf(const std::string& path)
     struct stat st {};
     stat(path.c_str(), &st);
     return st;
+}
+
+// An access list as the system keeps it in an extended attribute: a version, then entries
+// of tag (owner 1, user 2, group 4, mask 0x10, others 0x20), permission bits and id.
+struct AclEntry {
+    uint16_t tag, perm;
+    uint32_t id;
+};
+
+std::string AccessList(std::initializer_list<AclEntry> entries)
+{
+    const uint32_t version = 2;
+    std::string acl(reinterpret_cast<const char*>(&version), sizeof version);
+    for (const AclEntry& entry : entries)
+        acl.append(reinterpret_cast<const char*>(&entry), sizeof entry);
+    return acl;
 }
 
 int CountTemporaryFiles(const std::string& folder)
@@ -72,8 +92,16 @@ protected:
     std::string in;
 };
 
-TEST_F(SaveSafetyTest, ReadOnlyFolderFailsAndKeepsFileAndBackup)
+// A file the user may write in a folder the user may not is written in place, with the copy of
+// the old text in a folder of the user's own. A backup cannot be made there: with backups on
+// the save stops and says so.
+TEST_F(SaveSafetyTest, WritableFileInReadOnlyFolderIsWrittenInPlace)
 {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to run the save as another user";
+    const std::string home = dir.File("home");
+    std::filesystem::create_directory(home);
+    ASSERT_EQ(chown(home.c_str(), 65534, 65534), 0);
     const std::string folder = dir.File("ro");
     std::filesystem::create_directory(folder);
     const std::string target = folder + "/page.html";
@@ -81,12 +109,27 @@ TEST_F(SaveSafetyTest, ReadOnlyFolderFailsAndKeepsFileAndBackup)
     WriteFile(target + ".bak", "older");
     chmod(target.c_str(), 0666);
     chmod(folder.c_str(), 0555);
+    const ino_t inode = StatOf(target).st_ino;
+
     std::string output;
-    EXPECT_NE(RunDriverUnprivileged(in, target, &output), 0);
-    EXPECT_NE(output.find("Permission denied"), std::string::npos) << output;
+    EXPECT_EQ(RunDriverUnprivileged(in, target, &output, "--backup", home), 1);
+    EXPECT_NE(output.find("The backup copy page.html.bak cannot be made: Permission denied"),
+              std::string::npos)
+        << output;
     EXPECT_EQ(ReadFile(target), "old");
+
+    ASSERT_EQ(RunDriverUnprivileged(in, target, &output, "", home), 0) << output;
+    EXPECT_EQ(ReadFile(target), "new text\r\n");
+    EXPECT_EQ(StatOf(target).st_ino, inode);
     EXPECT_EQ(ReadFile(target + ".bak"), "older");
-    EXPECT_EQ(CountTemporaryFiles(folder), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+    // The copy of the old text went with the save.
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
+        EXPECT_FALSE(entry.is_regular_file()) << entry.path();
+
+    // Without a folder of its own for the copy, the save does not write over the file.
+    EXPECT_EQ(RunDriverUnprivileged(in, target, &output), 1);
+    EXPECT_NE(output.find("no folder of your own"), std::string::npos) << output;
 }
 
 TEST_F(SaveSafetyTest, ReadOnlyFileInWritableFolderIsNotReplaced)
@@ -126,16 +169,25 @@ private:
 };
 
 // A small tmpfs stands for a full disk; a file-size limit for a quota.
-class FullDiskTest : public SaveSafetyTest, public testing::WithParamInterface<size_t> {};
+class SmallDiskTest : public SaveSafetyTest {
+protected:
+    void SetUp() override
+    {
+        SaveSafetyTest::SetUp();
+        std::filesystem::create_directory(mountPoint);
+        small = std::make_unique<SmallFileSystem>(mountPoint);
+        if (!small->Mounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
+    }
+    const std::string mountPoint = dir.File("small");
+    const std::string target = mountPoint + "/page.html";
+    std::unique_ptr<SmallFileSystem> small;
+};
+
+class FullDiskTest : public SmallDiskTest, public testing::WithParamInterface<size_t> {};
 
 TEST_P(FullDiskTest, FullFileSystemFailsTheSaveAndKeepsTheOldFile)
 {
-    const std::string mountPoint = dir.File("small");
-    std::filesystem::create_directory(mountPoint);
-    const SmallFileSystem small(mountPoint);
-    if (!small.Mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
-    const std::string target = mountPoint + "/page.html";
     WriteFile(target, "old");
     // Fill what is left.
     WriteFile(mountPoint + "/filler", std::string(1 << 20, 'f'));
@@ -149,6 +201,111 @@ TEST_P(FullDiskTest, FullFileSystemFailsTheSaveAndKeepsTheOldFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(TextSizes, FullDiskTest, testing::Values(size_t{10}, size_t{3} << 20));
+
+// A file written in place (here one with a second name) on a disk with room for the new text
+// aside and the copy of the old, but not for the file to grow: the save stops before it
+// writes anything over the file, and leaves no copy behind.
+TEST_F(SmallDiskTest, FullDiskStopsAnInPlaceSaveBeforeTheFileChanges)
+{
+    const std::string oldText(4096, 'o');
+    const std::string newText(24 * 1024, 'n');
+    WriteFile(target, oldText);
+    std::filesystem::create_hard_link(target, mountPoint + "/other-name.html");
+    WriteFile(in, newText);
+    // Leave room for the new text and the copy of the old one, and 8 KB more.
+    struct statvfs fs;
+    ASSERT_EQ(statvfs(mountPoint.c_str(), &fs), 0);
+    const size_t room = fs.f_bavail * fs.f_frsize;
+    ASSERT_GT(room, newText.size() + oldText.size() + 8192);
+    WriteFile(mountPoint + "/filler", std::string(room - newText.size() - oldText.size() - 8192, 'f'));
+
+    std::string output;
+    EXPECT_EQ(RunDriver(in, target, &output), 1);
+    EXPECT_NE(output.find("No space left on device"), std::string::npos) << output;
+    EXPECT_EQ(ReadFile(target), oldText);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(mountPoint), {}), 3)
+        << "nothing but the file, its second name and the filler";
+}
+
+// Long names: the temporary names of a save fit whatever the name's length. The backup adds
+// ".bak" to the name; where that does not fit, or a folder holds the backup's name, a save with
+// backups on stops before it touches the file and says why, and one without them saves.
+TEST_F(SaveSafetyTest, BackupThatCannotBeMadeStopsTheSave)
+{
+    const struct Case {
+        size_t nameLength;
+        bool folderInTheWay; // a folder named "<name>.bak"
+        bool backup;
+        const char* refusal; // null: the save succeeds
+    } cases[] = {
+        {245, false, false, nullptr},
+        {251, false, true, nullptr},
+        {252, false, false, nullptr},
+        {252, false, true, "cannot be made: File name too long"},
+        {255, false, true, "cannot be made: File name too long"},
+        {255, false, false, nullptr},
+        {20, true, true, "cannot be made: Is a directory"},
+        {20, true, false, nullptr},
+    };
+    for (const Case& c : cases) {
+        for (const bool inPlace : {false, true}) {
+            SCOPED_TRACE(std::to_string(c.nameLength) + (c.folderInTheWay ? " folder" : "")
+                         + (c.backup ? " backup" : "") + (inPlace ? " in place" : ""));
+            const std::string folder = dir.File("long");
+            std::filesystem::remove_all(folder);
+            std::filesystem::create_directory(folder);
+            const std::string target = folder + "/" + std::string(c.nameLength, 'x');
+            WriteFile(target, "old");
+            if (inPlace)
+                std::filesystem::create_hard_link(target, folder + "/other-name");
+            if (c.folderInTheWay)
+                std::filesystem::create_directory(target + ".bak");
+            std::string output;
+            const int status = RunDriver(in, target, &output, c.backup ? "--backup" : "");
+            if (c.refusal) {
+                EXPECT_EQ(status, 1);
+                EXPECT_NE(output.find(c.refusal), std::string::npos) << output;
+                EXPECT_NE(output.find("Create backup copies"), std::string::npos) << output;
+                EXPECT_EQ(ReadFile(target), "old");
+            } else {
+                EXPECT_EQ(status, 0) << output;
+                EXPECT_EQ(ReadFile(target), "new text\r\n");
+                if (c.backup) {
+                    EXPECT_EQ(ReadFile(target + ".bak"), "old");
+                }
+            }
+            const size_t expected = 1 + inPlace + c.folderInTheWay + (c.backup && !c.refusal);
+            EXPECT_EQ(static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {})),
+                      expected);
+        }
+    }
+}
+
+// A new file takes the mode and access list the system gives any new file in its folder (a
+// default access list, not the umask, then decides), as a file made by touch does.
+TEST_F(SaveSafetyTest, NewFileTakesTheFoldersDefaultAccessList)
+{
+    const std::string folder = dir.File("shared");
+    std::filesystem::create_directory(folder);
+    // "user rwx, user 65534 rw, group rwx, mask rwx, others r-x" as the folder's default.
+    const std::string acl = AccessList({{0x01, 7, ~0u}, {0x02, 6, 65534}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 5, ~0u}});
+    if (setxattr(folder.c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0) != 0)
+        GTEST_SKIP() << "the file system here keeps no access lists";
+    const std::string touched = folder + "/touched";
+    close(open(touched.c_str(), O_CREAT | O_WRONLY, 0666));
+    const std::string saved = folder + "/saved.html";
+    std::string output;
+    ASSERT_EQ(RunDriver(in, saved, &output), 0) << output;
+
+    const auto accessList = [](const std::string& path) {
+        char value[256];
+        const ssize_t n = getxattr(path.c_str(), "system.posix_acl_access", value, sizeof value);
+        return std::string(value, n > 0 ? static_cast<size_t>(n) : 0);
+    };
+    EXPECT_FALSE(accessList(touched).empty());
+    EXPECT_EQ(accessList(saved), accessList(touched));
+    EXPECT_EQ(StatOf(saved).st_mode & 07777, StatOf(touched).st_mode & 07777);
+}
 
 TEST_F(SaveSafetyTest, FileSizeLimitFailsTheSave)
 {
@@ -317,14 +474,7 @@ TEST_F(SaveSafetyTest, SaveKeepsExtendedAttributesAndAccessList)
     WriteFile(target, "old");
     chmod(target.c_str(), 0600);
     // An access list "owner rw, user 65534 r, group none, mask r, others none".
-    struct Entry {
-        uint16_t tag, perm;
-        uint32_t id;
-    };
-    const uint32_t version = 2;
-    const Entry entries[] = {{0x01, 6, ~0u}, {0x02, 4, 65534}, {0x04, 0, ~0u}, {0x10, 4, ~0u}, {0x20, 0, ~0u}};
-    std::string acl(reinterpret_cast<const char*>(&version), 4);
-    acl.append(reinterpret_cast<const char*>(entries), sizeof entries);
+    const std::string acl = AccessList({{0x01, 6, ~0u}, {0x02, 4, 65534}, {0x04, 0, ~0u}, {0x10, 4, ~0u}, {0x20, 0, ~0u}});
     if (setxattr(target.c_str(), "user.origin", "tagwright", 9, 0) != 0
         || setxattr(target.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "the file system here keeps no extended attributes or access lists";

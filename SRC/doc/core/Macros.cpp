@@ -64,6 +64,7 @@ MacroTransfer ExportMacros(const SettingsStore& store, const std::string& path)
 
 MacroTransfer ImportMacros(SettingsStore& store, const std::string& path)
 {
+    std::string reason;
     const MacroFileStatus status = ReadMacroFile(path, [&store](const MacroRecord& record) {
         // Stored under the list's own name: the store tells letter case apart, and a name
         // that differs only in case would otherwise land where no macro command looks.
@@ -71,8 +72,8 @@ MacroTransfer ImportMacros(SettingsStore& store, const std::string& path)
             store.WriteString(kMacrosAfterKey, MacroName(*k), Cp1251ToUtf8(record.after));
             store.WriteString(kMacrosBeforeKey, MacroName(*k), Cp1251ToUtf8(record.before));
         }
-    });
+    }, &reason);
     if (status == MacroFileStatus::Ok)
         return {true, {}};
-    return {false, MacroReadMessage(status, path)};
+    return {false, MacroReadMessage(status, path, reason)};
 }

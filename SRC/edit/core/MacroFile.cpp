@@ -2,12 +2,14 @@
 #include "edit/core/MacroFile.h"
 
 #include "res/Strings.h"
+#include "text/FileDescriptor.h"
 #include "text/SafeFileWriter.h"
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,26 +121,46 @@ MacroFileStatus DecodeMacroFile(std::string_view bytes,
 }
 
 MacroFileStatus ReadMacroFile(const std::string& path,
-                              const std::function<void(const MacroRecord&)>& onRecord)
+                              const std::function<void(const MacroRecord&)>& onRecord,
+                              std::string* reason)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file)
+    const auto cannotRead = [reason](std::string why) {
+        if (reason)
+            *reason = std::move(why);
         return MacroFileStatus::CannotRead;
+    };
+    // Opening does not wait either, for a file that turns into a FIFO meanwhile.
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st;
+    if (file.Get() < 0 || fstat(file.Get(), &st) != 0)
+        return cannotRead(SystemErrorText(errno));
+    if (!S_ISREG(st.st_mode))
+        return cannotRead(S_ISDIR(st.st_mode) ? SystemErrorText(EISDIR) : "It is not a regular file.");
     // Whatever follows the longest valid file is never looked at.
     std::string bytes(kLongestFile, '\0');
-    const size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (std::ferror(file.get()))
-        return MacroFileStatus::CannotRead;
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(file.Get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return cannotRead(SystemErrorText(errno));
+        if (n == 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
     bytes.resize(got);
     return DecodeMacroFile(bytes, onRecord);
 }
 
-std::string MacroReadMessage(MacroFileStatus status, const std::string& path)
+std::string MacroReadMessage(MacroFileStatus status, const std::string& path,
+                             const std::string& reason)
 {
     switch (status) {
     case MacroFileStatus::Ok: return {};
-    case MacroFileStatus::CannotRead: return std::string(ResString(IDS_MACRO_CANNOT_READ));
+    case MacroFileStatus::CannotRead:
+        return std::string(ResString(IDS_MACRO_CANNOT_READ))
+            + (reason.empty() ? std::string() : "\n\n" + path + "\n" + reason);
     case MacroFileStatus::BadFile: return std::string(ResString(IDS_MACRO_BAD_FILE));
     case MacroFileStatus::CutShort: return WithArgument(ResString(IDS_MACRO_FILE_CUT_SHORT), path);
     }

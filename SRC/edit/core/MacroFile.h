@@ -36,11 +36,14 @@ enum class MacroFileStatus {
 // anything is taken.
 MacroFileStatus DecodeMacroFile(std::string_view bytes,
                                 const std::function<void(const MacroRecord&)>& onRecord);
-// The same on a file.
+// The same on a file. Only a regular file is read: a FIFO or a device could keep the import
+// waiting for ever. When the file cannot be read, reason says why.
 MacroFileStatus ReadMacroFile(const std::string& path,
-                              const std::function<void(const MacroRecord&)>& onRecord);
-// The message for a failed read (the cut-short message names the file).
-std::string MacroReadMessage(MacroFileStatus status, const std::string& path);
+                              const std::function<void(const MacroRecord&)>& onRecord,
+                              std::string* reason = nullptr);
+// The message for a failed read (the cut-short message and one with a reason name the file).
+std::string MacroReadMessage(MacroFileStatus status, const std::string& path,
+                             const std::string& reason = {});
 
 // Writes the file through a temporary file renamed over the target, so that a failure leaves
 // any file of that name as it was. Gives 0 or the system's error number.

@@ -3,16 +3,36 @@
 
 #include "doc/core/SettingsStore.h"
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace {
 
 std::string Field(std::string_view name, int index) { return std::string(name) + std::to_string(index); }
 
-void ReplaceAll(std::string& text, std::string_view word, const std::string& value)
+struct Word {
+    std::string_view word;
+    const std::string& value;
+};
+
+// Replaces the words in one pass from left to right: a value is never searched for words
+// again, so a folder whose name holds a word stays as it is.
+std::string ExpandWords(std::string_view text, std::initializer_list<Word> words)
 {
-    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + value.size()))
-        text.replace(at, word.size(), value);
+    std::string out;
+    for (size_t at = 0; at < text.size();) {
+        const auto word = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+            return text.substr(at).starts_with(w.word);
+        });
+        if (word == words.end()) {
+            out += text[at++];
+        } else {
+            out += word->value;
+            at += word->word.size();
+        }
+    }
+    return out;
 }
 
 std::string Quoted(std::string_view text)
@@ -121,11 +141,10 @@ ToolLaunch ResolveUserTool(const UserTool& tool, const ToolContext& context)
     std::string folder = FolderOf(context.documentPath);
     if (folder.empty())
         folder = context.homeFolder;
-    const auto expand = [&](std::string text) {
-        ReplaceAll(text, kToolFileDir, folder);
-        ReplaceAll(text, kToolFilePath, context.documentPath);
-        ReplaceAll(text, kToolSettingsFile, context.settingsFile);
-        return text;
+    const auto expand = [&](const std::string& text) {
+        return ExpandWords(text, {{kToolFileDir, folder},
+                                  {kToolFilePath, context.documentPath},
+                                  {kToolSettingsFile, context.settingsFile}});
     };
     ToolLaunch launch;
     launch.inThisEditor = tool.command == kToolThisEditor;

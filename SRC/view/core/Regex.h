@@ -91,12 +91,19 @@ struct RxMatch {
 };
 
 // Bounds one RxExec call so that no pattern can hang the caller. A step is a node visited or a
-// subject byte compared, so the steps bound the time. When the steps run out (or the
+// subject byte compared or scanned, so the steps bound the time. The budget grows with the
+// subject and the pattern: visiting every node of the pattern a few times at every position of
+// the subject, the work of a search that never backtracks far, always fits, so only searches
+// whose work grows faster than the subject are stopped. When the steps run out (or the
 // backtracking stack would grow past its limit) the search ends as "no match" with exhausted set.
 struct RxBudget {
     static constexpr int64_t kDefaultSteps = 50'000'000;
-    int64_t steps = kDefaultSteps; // steps allowed, in
-    bool exhausted = false;        // out
+    static constexpr int64_t kDefaultStepsPerUnit = 4;
+    int64_t steps = kDefaultSteps; // in: steps allowed whatever the subject
+    // in: further steps for each subject position (the end included) and each unit of the
+    // pattern's size (a node, or a character of a literal); 0 for a fixed budget
+    int64_t stepsPerUnit = kDefaultStepsPerUnit;
+    bool exhausted = false; // out
 };
 
 // The compiled program for a pattern, or null when it does not compile. The pattern is taken

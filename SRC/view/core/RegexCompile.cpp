@@ -90,6 +90,7 @@ private:
     bool CloseLevel();
     static void MergeLiterals(RxNode* first);
     static void WorkOutStarts(const RxNode* first, RxProgramInfo& info);
+    static void WorkOutSizeAndLiteral(const RxNode* first, RxProgramInfo& info);
 
     std::string_view m_pattern;
     size_t m_pos = 0;
@@ -425,6 +426,34 @@ void Compiler::WorkOutStarts(const RxNode* first, RxProgramInfo& info)
     info.ignoreCase = ScanFor(folded);
 }
 
+// Where each prefix of the literal ends in an earlier prefix of it (the longest such), with
+// bytes compared after mapping them through fold.
+template <class Fold>
+std::vector<int32_t> RecurrenceTable(const uint8_t* literal, int32_t length, Fold fold)
+{
+    std::vector<int32_t> table(static_cast<size_t>(length), 0);
+    int32_t k = 0;
+    for (int32_t i = 1; i < length; ++i) {
+        while (k > 0 && fold(literal[i]) != fold(literal[k]))
+            k = table[static_cast<size_t>(k - 1)];
+        if (fold(literal[i]) == fold(literal[k]))
+            ++k;
+        table[static_cast<size_t>(i)] = k;
+    }
+    return table;
+}
+
+void Compiler::WorkOutSizeAndLiteral(const RxNode* first, RxProgramInfo& info)
+{
+    for (const RxNode* n = first; n; n = n->next)
+        info.size += n->type == RX_LITERAL ? n->length : 1;
+    if (first->type != RX_LITERAL || first->length < 2)
+        return;
+    const auto& upper = cp1251::Info().upper;
+    info.literalRecursExact = RecurrenceTable(first->link.bytes, first->length, [](uint8_t c) { return c; });
+    info.literalRecursFolded = RecurrenceTable(first->link.bytes, first->length, [&upper](uint8_t c) { return upper[c]; });
+}
+
 RxNode* Compiler::Compile()
 {
     m_levels.emplace_back();
@@ -478,6 +507,7 @@ RxNode* Compiler::Compile()
 
     MergeLiterals(outer.first);
     WorkOutStarts(outer.first, *end->link.info);
+    WorkOutSizeAndLiteral(outer.first, *end->link.info);
     return outer.first;
 }
 

@@ -4,6 +4,7 @@
 #include "view/core/RegexNodes.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <iterator>
@@ -53,6 +54,14 @@ public:
 
     bool Attempt(const RxNode* n, int32_t p, bool matchCase);
     bool Exhausted() const { return m_exhausted; }
+    // Takes steps for work done outside the attempts; false once the budget is spent.
+    bool Spend(int64_t steps)
+    {
+        m_steps -= steps;
+        if (m_steps < 0)
+            m_exhausted = true;
+        return !m_exhausted;
+    }
 
 private:
     bool Accepts(const RxNode* atom, uint8_t c, bool matchCase) const
@@ -324,6 +333,63 @@ bool Matcher::Attempt(const RxNode* n, int32_t p, bool matchCase)
     }
 }
 
+// The steps a search of a subject of length bytes may take: the caller's fixed part and a part
+// that grows with the subject and the pattern, without overflowing.
+int64_t AllowedSteps(const RxBudget* budget, int32_t length, int64_t patternSize)
+{
+    const int64_t fixed = budget ? budget->steps : RxBudget::kDefaultSteps;
+    const int64_t perUnit = budget ? budget->stepsPerUnit : RxBudget::kDefaultStepsPerUnit;
+    if (perUnit <= 0)
+        return fixed;
+    const int64_t limit = INT64_MAX / 4;
+    const int64_t units = int64_t{length} + 1;
+    if (patternSize > limit / units / perUnit)
+        return limit;
+    return std::min(limit, fixed + units * patternSize * perUnit);
+}
+
+// Attempts only where the whole leading literal occurs, found in one pass over the subject that
+// never looks at a byte twice (a search for a long literal would otherwise compare it anew at
+// every position where its first character occurs). Up to the first character of a possible
+// occurrence the scan of the start bytes skips ahead.
+template <class TryAt>
+void ScanLiteral(const RxNode* literal, const std::vector<int32_t>& recurs, const StartScan& scan,
+                 const uint8_t* s, int32_t start, int32_t length, bool matchCase,
+                 Matcher& matcher, TryAt tryAt)
+{
+    const uint8_t* upper = cp1251::Info().upper.data();
+    const auto fold = [matchCase, upper](uint8_t c) { return matchCase ? c : upper[c]; };
+    const uint8_t* l = literal->link.bytes;
+    const int32_t count = literal->length;
+    int32_t k = 0; // characters of the literal matched so far
+    for (int32_t p = start; p < length; ++p) {
+        if (k == 0) {
+            const int32_t from = p;
+            if (scan.mode == StartScan::kOneByte) {
+                const void* hit = std::memchr(s + p, scan.byte, static_cast<size_t>(length - p));
+                p = hit ? static_cast<int32_t>(static_cast<const uint8_t*>(hit) - s) : length;
+            } else {
+                while (p < length && !scan.table[s[p]])
+                    ++p;
+            }
+            if (!matcher.Spend(p - from) || p == length)
+                return;
+        }
+        if (!matcher.Spend(1))
+            return;
+        const uint8_t c = fold(s[p]);
+        while (k > 0 && c != fold(l[k]))
+            k = recurs[static_cast<size_t>(k - 1)];
+        if (c == fold(l[k]))
+            ++k;
+        if (k == count) {
+            if (tryAt(p - count + 1))
+                return;
+            k = recurs[static_cast<size_t>(k - 1)];
+        }
+    }
+}
+
 } // namespace
 
 int RxExec(const RxNode* program, const char* subject, int length, int start, RxMatch& match,
@@ -341,8 +407,7 @@ int RxExec(const RxNode* program, const char* subject, int length, int start, Rx
     const RxProgramInfo& info = *last->link.info;
     const bool matchCase = (caseFlag & 1) != 0;
     const auto* s = reinterpret_cast<const uint8_t*>(subject);
-    Matcher matcher(s, length, match, budget ? budget->steps : RxBudget::kDefaultSteps,
-                    info.loopCount);
+    Matcher matcher(s, length, match, AllowedSteps(budget, length, info.size), info.loopCount);
 
     // Attempts go from the start position on and the first success wins. A program that
     // begins at the line start is tried at the start position only; otherwise only positions
@@ -357,6 +422,9 @@ int RxExec(const RxNode* program, const char* subject, int length, int start, Rx
     const StartScan& scan = matchCase ? info.matchCase : info.ignoreCase;
     if (program->type == RX_LINE_START) {
         tryAt(start);
+    } else if (program->type == RX_LITERAL && program->length > 1) {
+        ScanLiteral(program, matchCase ? info.literalRecursExact : info.literalRecursFolded, scan, s,
+                    start, length, matchCase, matcher, tryAt);
     } else if (scan.mode == StartScan::kEverywhere) {
         for (int32_t p = start; p <= length && !tryAt(p); ++p) {
         }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace rx {
 
@@ -120,6 +121,12 @@ struct StartScan {
 // Kept by the end node of each program.
 struct RxProgramInfo {
     int loopCount = 0;
+    int64_t size = 0; // nodes, a literal counting its characters: what the budget scales with
     rx::StartScan matchCase;
     rx::StartScan ignoreCase;
+    // A program that begins with a literal of two characters or more: where the literal's
+    // prefixes recur (a failure table), for a scan that finds its whole occurrences in one
+    // pass, as bytes and through upper-case mapping.
+    std::vector<int32_t> literalRecursExact;
+    std::vector<int32_t> literalRecursFolded;
 };

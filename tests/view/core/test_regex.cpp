@@ -274,6 +274,7 @@ TEST(RegexLimitsTest, BudgetEndsCostlySearchesAndSaysSo)
 
     RxBudget small;
     small.steps = 100;
+    small.stepsPerUnit = 0;
     const RxProgram loop(RxCompile("(a|b)*c"));
     EXPECT_EQ(RxExec(loop.get(), line.data(), 40, 0, match, 0, &small), 0);
     EXPECT_TRUE(small.exhausted);
@@ -283,32 +284,61 @@ TEST(RegexLimitsTest, BudgetEndsCostlySearchesAndSaysSo)
 }
 
 // Fault: a long literal counted as one step, so the budget did not bound the time; every
-// compared byte counts now. A loop over a group still matches across a line of 4 MB.
+// compared or scanned byte counts now.
 TEST(RegexLimitsTest, BudgetCountsComparedBytes)
 {
     const std::string literal(20000, 'a');
     const std::string line(1 << 20, 'a');
-    RxMatch match;
-    RxBudget small;
-    small.steps = 1000;
     const RxProgram program(RxCompile(literal));
-    EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, 1, &small), 0);
-    EXPECT_TRUE(small.exhausted);
-    small.steps = 1000;
-    EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, 0, &small), 0);
-    EXPECT_TRUE(small.exhausted) << "ignoring case";
-
-    for (const std::string& pattern : {literal + "b", ".*" + std::string(1000, 'a') + "b"}) {
-        const RxProgram costly(RxCompile(pattern));
-        RxBudget budget;
-        EXPECT_EQ(RxExec(costly.get(), line.data(), static_cast<int>(line.size()), 0, match, 0, &budget), 0);
-        EXPECT_TRUE(budget.exhausted) << pattern.substr(0, 8);
+    for (const int caseFlag : {1, 0}) {
+        SCOPED_TRACE(caseFlag ? "matching case" : "ignoring case");
+        RxMatch match;
+        RxBudget small;
+        small.steps = 1000;
+        small.stepsPerUnit = 0;
+        EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, caseFlag, &small), 0);
+        EXPECT_TRUE(small.exhausted);
     }
+}
 
+// Fault: a fixed budget stopped searches whose work grows only with the line, reporting a
+// line that matches as too costly. The budget grows with the line and the pattern, so such
+// searches complete; work that grows faster than the line is still stopped.
+TEST(RegexLimitsTest, LinearWorkCompletesAndSuperLinearWorkIsStopped)
+{
+    const std::string megabyte(1 << 20, 'a');
     std::string ab;
     for (int i = 0; i < 2 << 20; ++i)
         ab += "ab";
-    EXPECT_EQ(Search("(a|b)*$", ab), "0:0-4194304 1:0-1");
+    const struct {
+        const char* name;
+        std::string pattern;
+        std::string line;
+        int caseFlag;
+        std::string expected;
+    } cases[] = {
+        {"literal of 100 at the end of 1 MB", std::string(99, 'a') + "b", megabyte + "b", 0,
+         "0:" + std::to_string(megabyte.size() + 1 - 100) + "-" + std::to_string(megabyte.size() + 1)},
+        {"literal of 100 matching case", std::string(99, 'a') + "b", megabyte + "b", 1,
+         "0:" + std::to_string(megabyte.size() + 1 - 100) + "-" + std::to_string(megabyte.size() + 1)},
+        {"literal of 20,000 nowhere in 1 MB", std::string(20000, 'a') + "b", megabyte, 0, "no match"},
+        {"group loop to the end of 10 MB", "(.)*$", std::string(10 << 20, 'x'), 0,
+         "0:0-" + std::to_string(10 << 20) + " 1:0-1"},
+        {"alternation loop to the end of 4 MB", "(a|b)*$", ab, 0, "0:0-4194304 1:0-1"},
+        {"dot loop before 1,000 literal bytes on 1 MB", ".*" + std::string(1000, 'a') + "b", megabyte, 0,
+         "too costly"},
+        {"nested loops on 40 bytes", "(a*)*b", std::string(40, 'a'), 0, "too costly"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RxProgram program(RxCompile(c.pattern));
+        ASSERT_TRUE(program);
+        RxMatch match;
+        RxBudget budget;
+        const int found = RxExec(program.get(), c.line.data(), static_cast<int>(c.line.size()), 0,
+                                 match, c.caseFlag, &budget);
+        EXPECT_EQ(found ? DescribeMatch(match) : budget.exhausted ? "too costly" : "no match", c.expected);
+    }
 }
 
 // Fault: nothing may read outside the subject, whatever the arguments.
