@@ -18,20 +18,27 @@ using namespace detect_tables;
 
 constexpr int kSingleBytePages = 5; // pages 0-4, in the order of kUpperClass
 
-// Prior odds of the pages, as scores: the pages people write Cyrillic text in most often win
-// when the bytes cannot tell (a text in small letters reads alike in Windows-1251 and Mac
-// Cyrillic, whose letters а-ю coincide).
-constexpr std::array<int, kCodePageCount> kPriorScore = {0, -100, -50, -200, -200, 0};
+// Below this mean score of a pair even the best page's reading is not text (a binary file, or
+// a text in another alphabet).
+constexpr int kTextFloor = -8 * kScale;
 
-using ClassTable = std::array<uint8_t, 256>;
+// How one page reads bytes: the class of each byte, and the score of an upper byte for being
+// the character it is within its class.
+struct ClassTable {
+    std::array<uint8_t, 256> classes{};
+    std::array<int16_t, 256> charScore{};
+};
 
 std::array<ClassTable, kSingleBytePages> MakeClassTables()
 {
     std::array<ClassTable, kSingleBytePages> tables{};
     for (int page = 0; page < kSingleBytePages; ++page) {
-        std::copy(std::begin(kAsciiClass), std::end(kAsciiClass), tables[page].begin());
+        ClassTable& table = tables[page];
+        std::copy(std::begin(kAsciiClass), std::end(kAsciiClass), table.classes.begin());
         std::copy(std::begin(kUpperClass[page]), std::end(kUpperClass[page]),
-                  tables[page].begin() + 128);
+                  table.classes.begin() + 128);
+        std::copy(std::begin(kUpperScore[page]), std::end(kUpperScore[page]),
+                  table.charScore.begin() + 128);
     }
     return tables;
 }
@@ -54,16 +61,23 @@ int PairScore(uint8_t a, uint8_t b)
     return kPairScore[a & ~kCapital][b & ~kCapital] + kCaseScore[CaseOf(a)][CaseOf(b)];
 }
 
+struct Score {
+    int64_t total = 0;
+    int64_t pairs = 0; // pairs scored
+};
+
 // Score of the bytes read through one class table: the pairs of pure ASCII read alike in every
 // page and are left out.
-int64_t ScoreBytes(const uint8_t* bytes, size_t size, const ClassTable& classes)
+Score ScoreBytes(const uint8_t* bytes, size_t size, const ClassTable& table)
 {
-    int64_t score = 0;
+    Score score;
     uint8_t prev = ' ';
     for (size_t i = 0; i < size; ++i) {
         const uint8_t b = bytes[i];
-        if ((prev | b) & 0x80)
-            score += PairScore(classes[prev], classes[b]);
+        if ((prev | b) & 0x80) {
+            score.total += PairScore(table.classes[prev], table.classes[b]) + table.charScore[b];
+            ++score.pairs;
+        }
         prev = b;
     }
     return score;
@@ -71,7 +85,7 @@ int64_t ScoreBytes(const uint8_t* bytes, size_t size, const ClassTable& classes)
 
 // UTF-8 read as text: decoded to Windows-1251, where a character it lacks or a byte that is not
 // UTF-8 becomes "?"; each of those costs what an unassigned character costs.
-int64_t ScoreUtf8(std::string_view head, bool headIsCut)
+Score ScoreUtf8(std::string_view head, bool headIsCut)
 {
     auto decoded = std::make_unique<char[]>(Utf8Decoder::OutputRoom(head.size()));
     Utf8Decoder decoder;
@@ -79,8 +93,9 @@ int64_t ScoreUtf8(std::string_view head, bool headIsCut)
     if (!headIsCut)
         size += decoder.Finish(decoded.get() + size);
     const int64_t lossCost = kPairScore[0][kJunk] + kPairScore[kJunk][0];
-    return ScoreBytes(reinterpret_cast<const uint8_t*>(decoded.get()), size, ClassTables()[0]) +
-           decoder.LossyCount() * lossCost;
+    Score score = ScoreBytes(reinterpret_cast<const uint8_t*>(decoded.get()), size, ClassTables()[0]);
+    score.total += decoder.LossyCount() * lossCost;
+    return score;
 }
 
 // Whether two single-byte pages read every byte present alike (as the same class).
@@ -89,7 +104,8 @@ bool ReadAlike(int a, int b, const std::bitset<128>& present)
     const auto& ta = ClassTables()[a];
     const auto& tb = ClassTables()[b];
     for (int i = 0; i < 128; ++i)
-        if (present[i] && ta[128 + i] != tb[128 + i])
+        if (present[i] && (ta.classes[128 + i] != tb.classes[128 + i] ||
+                           ta.charScore[128 + i] != tb.charScore[128 + i]))
             return false;
     return true;
 }
@@ -113,14 +129,26 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
     if (present.none())
         return {CodePageGuess::Kind::Ascii, -1, 0};
 
-    std::array<int64_t, kCodePageCount> scores{};
+    std::array<Score, kCodePageCount> read{};
     for (int page = 0; page < kSingleBytePages; ++page)
-        scores[page] = ScoreBytes(bytes, head.size(), ClassTables()[page]);
-    scores[CP_UTF8] = ScoreUtf8(head, headIsCut);
-    for (int page = 0; page < kCodePageCount; ++page)
-        scores[page] += kPriorScore[page];
+        read[page] = ScoreBytes(bytes, head.size(), ClassTables()[page]);
+    read[CP_UTF8] = ScoreUtf8(head, headIsCut);
+    std::array<int64_t, kCodePageCount> scores{};
+    std::transform(read.begin(), read.end(), scores.begin(), [](const Score& s) { return s.total; });
 
+    // Valid UTF-8 beyond ASCII is taken as UTF-8 whatever its letters: text in a single-byte page
+    // practically never forms valid sequences.
+    if (ScanUtf8(head, headIsCut).valid) {
+        const int64_t bestSingle = *std::max_element(scores.begin(), scores.begin() + kSingleBytePages);
+        const double odds = static_cast<double>(scores[CP_UTF8] - bestSingle) / kScale;
+        return {CodePageGuess::Kind::Page, CP_UTF8, std::max(odds, kCodePageSureOdds)};
+    }
+
+    // A tie goes to the lower page number: a text in small letters reads alike in Windows-1251
+    // and Mac Cyrillic, whose letters а-ю coincide, and Windows-1251 is by far the commoner.
     const int best = static_cast<int>(std::max_element(scores.begin(), scores.end()) - scores.begin());
+    if (read[best].total < kTextFloor * read[best].pairs)
+        return {CodePageGuess::Kind::Unsure, -1, 0};
     // The runner-up is the best page that reads the bytes differently: pages that read them
     // alike give the same text, and choosing among them is no risk.
     int64_t runnerUp = INT64_MIN;

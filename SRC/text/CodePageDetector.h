@@ -21,7 +21,7 @@ struct CodePageGuess {
 };
 
 // Below these odds (natural logarithm) the detector answers Unsure.
-constexpr double kCodePageSureOdds = 6.0;
+constexpr double kCodePageSureOdds = 5.0;
 
 // head is the start of a file (the whole file unless headIsCut); only its first
 // kCodePageDetectBytes count. A byte order mark names UTF-8 whatever follows.

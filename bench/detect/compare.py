@@ -8,12 +8,14 @@ that names nothing ("unsure", "???", "unknown", none) is unsure; any other answe
 
 Usage: bench/detect/compare.py [--tw PATH] [--set eval|tune] [--per-cell N] [--seed S]
                                [--peers enca,uchardet,chardet,charset-normalizer] [--cache DIR]
---set tune draws the samples from the training text (for setting the detector's margins),
-eval (the default) from the evaluation text the detector never learnt from.
+--set tune draws the samples from the tuning text (for setting the detector's margins), eval
+(the default) from the evaluation text. The detector learnt from neither. The peers' answers
+are kept in the cache folder, since they take minutes.
 """
 import argparse
 import codecs
 import collections
+import json
 import os
 import subprocess
 import sys
@@ -113,15 +115,20 @@ def main():
     parser.add_argument("--seed", type=int, default=2026)
     parser.add_argument("--peers", default=",".join(DETECTORS))
     parser.add_argument("--cache", default="/tmp/tw-detect-cache")
-    parser.add_argument("--show-wrong", type=int, default=0, help="print this many of tw-detect's wrong answers")
+    parser.add_argument("--dump", help="write each sample's answers to this file, as JSON lines")
+    parser.add_argument("--show", type=int, default=0,
+                        help="print this many of tw-detect's wrong and unsure answers")
     args = parser.parse_args()
     peers = [p for p in args.peers.split(",") if p]
 
     if args.set == "eval":
         sources, versions = corpus.evaluation_texts(args.cache)
     else:
-        docs, versions = corpus.training_texts(args.cache)
-        sources = {lang: {"catalogues": d} for lang, d in docs.items()}
+        catalogues, versions = corpus.catalogue_texts(corpus.TUNE_PACKAGES, [], args.cache)
+        manuals, more = corpus.catalogue_texts([], corpus.TUNE_DOCUMENTS, args.cache)
+        versions.update(more)
+        sources = {lang: {"catalogues": catalogues[lang], "manuals": manuals[lang]}
+                   for lang in catalogues}
     samples = corpus.make_samples(sources, args.per_cell, args.seed)
     print(f"{len(samples)} samples ({args.set} text, seed {args.seed}) from "
           + ", ".join(f"{p} {v}" for p, v in sorted(versions.items())))
@@ -135,10 +142,20 @@ def main():
         start = time.perf_counter()
         detect_tw(args.tw, samples)
         seconds["tw-detect"] = time.perf_counter() - start
+        kept_path = os.path.join(args.cache, f"peers-{args.set}-{args.seed}-{args.per_cell}.json")
+        kept = json.load(open(kept_path)) if os.path.exists(kept_path) else {}
         for p in peers:
+            if p in kept:
+                seconds[p] = kept[p]["seconds"]
+                for s, answer in zip(samples, kept[p]["answers"]):
+                    s[p] = answer
+                continue
             start = time.perf_counter()
             DETECTORS[p](samples)
             seconds[p] = time.perf_counter() - start
+            kept[p] = {"seconds": seconds[p], "answers": [s[p] for s in samples]}
+        with open(kept_path, "w") as f:
+            json.dump(kept, f)
 
     names = ["tw-detect"] + peers
     for s in samples:
@@ -153,10 +170,15 @@ def main():
     print(f"\ntw-detect naming exactly the page the sample was written in: "
           f"{100 * strict / len(samples):.2f}%")
     print("Time for all samples (s): " + ", ".join(f"{n} {seconds[n]:.1f}" for n in names))
-    wrong = [s for s in samples if s["verdict"]["tw-detect"] == "wrong"]
-    for s in wrong[:args.show_wrong]:
-        print(f"\nWRONG {s['lang']} {s['page']} {s['band']} {s['form']}: said {s['tw']} "
-              f"({s['tw_odds']}): {s['text'][:300]!r}")
+    if args.dump:
+        with open(args.dump, "w") as f:
+            for s in samples:
+                f.write(json.dumps({k: s[k] for k in ("lang", "page", "band", "form", "text", "tw", "tw_odds", "verdict")}, ensure_ascii=False) + "\n")
+    for verdict in ("wrong", "unsure"):
+        shown = [s for s in samples if s["verdict"]["tw-detect"] == verdict and s["form"] == "plain"]
+        for s in shown[:args.show]:
+            print(f"{verdict.upper()} {s['lang']} {s['page']} {s['band']}: said {s['tw']} "
+                  f"({s['tw_odds']}): {s['text'][:300]!r}")
 
 
 if __name__ == "__main__":

@@ -1,11 +1,14 @@
 """Natural Russian and Ukrainian text from Debian packages, cut into samples in the six pages.
 
-Training text: the Russian and Ukrainian message catalogues of TRAIN_PACKAGES.
+Training text: the Russian and Ukrainian message catalogues of TRAIN_PACKAGES and the HTML
+manuals of TRAIN_DOCUMENTS.
+Tuning text (for the detector's margins): the same of TUNE_PACKAGES and TUNE_DOCUMENTS.
 Evaluation text: the Russian and Ukrainian manual pages and the Russian fortunes of
 EVAL_PACKAGES. No package is in both sets, and no training package has its manual pages among
 the evaluation ones, so the detector is never measured on text it learnt from.
 """
 import gzip
+import html.parser
 import os
 import random
 import re
@@ -16,6 +19,9 @@ TRAIN_PACKAGES = [
     "apt", "appstream", "dpkg", "gettext", "git", "gnupg-l10n", "gsettings-desktop-schemas",
     "libglib2.0-data", "libgtk2.0-common", "make", "wget",
 ]
+TRAIN_DOCUMENTS = ["aptitude-doc-ru", "debian-edu-doc-legacy-uk", "developers-reference-ru"]
+TUNE_PACKAGES = ["libc-l10n", "postgresql-client-15", "procps"]
+TUNE_DOCUMENTS = ["debian-faq-ru", "doublecmd-help-uk", "maint-guide-ru"]
 EVAL_PACKAGES = ["fortunes-ru", "manpages-ru", "manpages-uk"]
 
 # Page names of the detector's driver and the codecs that read them.
@@ -140,14 +146,59 @@ def clean(paragraph):
     return re.sub(r"\s+", " ", paragraph).strip()
 
 
-def training_texts(cache):
-    """{lang: [document as a list of paragraphs]} and the package versions used."""
-    got = fetch(TRAIN_PACKAGES, cache)
+class HtmlText(html.parser.HTMLParser):
+    """The paragraphs of an HTML page; program listings are left out."""
+    BLOCKS = {"p", "div", "li", "dd", "dt", "td", "th", "tr", "br", "h1", "h2", "h3", "h4", "h5",
+              "h6", "title", "table", "ul", "ol", "dl", "blockquote"}
+    SKIPPED = {"pre", "script", "style", "code", "tt"}
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.paragraphs, self.current, self.skipping = [], [], 0
+
+    def flush(self):
+        text = clean("".join(self.current))
+        if text:
+            self.paragraphs.append(text)
+        self.current = []
+
+    def handle_starttag(self, tag, attrs):
+        if tag in self.SKIPPED:
+            self.skipping += 1
+        elif tag in self.BLOCKS:
+            self.flush()
+
+    def handle_endtag(self, tag):
+        if tag in self.SKIPPED:
+            self.skipping = max(0, self.skipping - 1)
+        elif tag in self.BLOCKS:
+            self.flush()
+
+    def handle_data(self, data):
+        if not self.skipping:
+            self.current.append(data)
+
+
+def html_paragraphs(path):
+    parser = HtmlText()
+    parser.feed(open(path, encoding="utf-8", errors="replace").read())
+    parser.close()
+    parser.flush()
+    return parser.paragraphs
+
+
+def catalogue_texts(packages, documents, cache):
+    """{lang: [document as a list of paragraphs]} from the message catalogues of packages and
+    the HTML manuals of documents (named ...-ru or ...-uk), and the package versions used."""
+    got = fetch(packages + documents, cache)
     docs = {"ru": [], "uk": []}
-    for _, root in got.values():
+    for p in packages:
         for lang in docs:
-            for mo in files_under(root, rf"/locale/{lang}/LC_MESSAGES/.*\.mo$"):
+            for mo in files_under(got[p][1], rf"/locale/{lang}/LC_MESSAGES/.*\.mo$"):
                 docs[lang].append([clean(m) for m in mo_messages(mo) if clean(m)])
+    for p in documents:
+        for page in files_under(got[p][1], r"\.html$"):
+            docs[p[-2:]].append(html_paragraphs(page))
     return docs, {p: v for p, (v, _) in got.items()}
 
 
