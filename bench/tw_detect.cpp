@@ -10,7 +10,9 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: tw-detect [--odds] FILE...\n");
+    std::fprintf(stderr, "usage: tw-detect [--odds] FILE...\n"
+                         "--odds adds the natural logarithm of the odds of the leading page over\n"
+                         "the next, and when unsure the leading page\n");
     return 2;
 }
 
@@ -47,10 +49,12 @@ int main(int argc, char* argv[])
             DetectCodePage({head.get(), size}, size > kCodePageDetectBytes);
         const bool page = guess.kind == CodePageGuess::Kind::Page;
         const std::string_view name = page ? CodePageKeyword(guess.page) : "unsure";
-        if (showOdds)
-            std::printf("%s: %.*s %.1f\n", argv[i], static_cast<int>(name.size()), name.data(),
-                        guess.confidence);
-        else
+        if (showOdds) {
+            const std::string_view candidate = page ? "" : CodePageKeyword(guess.candidate);
+            std::printf("%s: %.*s %.1f %.*s\n", argv[i], static_cast<int>(name.size()),
+                        name.data(), guess.confidence, static_cast<int>(candidate.size()),
+                        candidate.data());
+        } else
             std::printf("%s: %.*s\n", argv[i], static_cast<int>(name.size()), name.data());
     }
     return status;

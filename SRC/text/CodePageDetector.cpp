@@ -1,5 +1,5 @@
 // Code-page detection: every candidate page reads the bytes as characters, and the page whose
-// reading looks most like Russian or Ukrainian text, judged by letter pairs, wins.
+// reading looks most like Russian or Ukrainian text, judged by pairs of characters, wins.
 #include "text/CodePageDetector.h"
 
 #include "text/CodePageDetectorTables.h"
@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <climits>
 #include <cstdint>
-#include <memory>
 
 namespace {
 
@@ -20,33 +20,20 @@ constexpr int kSingleBytePages = 5; // pages 0-4, in the order of kUpperClass
 
 // Below this mean score of a pair even the best page's reading is not text (a binary file, or
 // a text in another alphabet).
-constexpr int kTextFloor = -8 * kScale;
+constexpr int64_t kTextFloor = -8 * kScale;
+// Once the leading page is this far ahead, the rest of the bytes cannot change the answer.
+constexpr int64_t kSettledScore = 100 * kScale;
+// The bytes are read in pieces of this size, looking after each whether the answer is settled.
+constexpr size_t kPiece = 4096;
 
-// How one page reads bytes: the class of each byte, and the score of an upper byte for being
-// the character it is within its class.
-struct ClassTable {
-    std::array<uint8_t, 256> classes{};
-    std::array<int16_t, 256> charScore{};
-};
+// What the pair scores tell apart: the classes, and capital letters from small ones. Capital
+// letters come after the classes.
+constexpr int kKinds = kClassCount + (kClassCount - kFirstLetter);
 
-std::array<ClassTable, kSingleBytePages> MakeClassTables()
+int KindOf(uint8_t cls)
 {
-    std::array<ClassTable, kSingleBytePages> tables{};
-    for (int page = 0; page < kSingleBytePages; ++page) {
-        ClassTable& table = tables[page];
-        std::copy(std::begin(kAsciiClass), std::end(kAsciiClass), table.classes.begin());
-        std::copy(std::begin(kUpperClass[page]), std::end(kUpperClass[page]),
-                  table.classes.begin() + 128);
-        std::copy(std::begin(kUpperScore[page]), std::end(kUpperScore[page]),
-                  table.charScore.begin() + 128);
-    }
-    return tables;
-}
-
-const std::array<ClassTable, kSingleBytePages>& ClassTables()
-{
-    static const auto tables = MakeClassTables();
-    return tables;
+    const int c = cls & ~kCapital;
+    return cls & kCapital ? kClassCount + c - kFirstLetter : c;
 }
 
 int CaseOf(uint8_t cls)
@@ -56,58 +43,125 @@ int CaseOf(uint8_t cls)
     return cls & kCapital ? 2 : 1;
 }
 
-int PairScore(uint8_t a, uint8_t b)
-{
-    return kPairScore[a & ~kCapital][b & ~kCapital] + kCaseScore[CaseOf(a)][CaseOf(b)];
-}
-
-struct Score {
-    int64_t total = 0;
-    int64_t pairs = 0; // pairs scored
+struct Model {
+    // Score of a character of kind b after one of kind a: the pair of their classes and the
+    // change of case.
+    std::array<std::array<int16_t, kKinds>, kKinds> pair{};
+    // How each single-byte page reads a byte: its kind, and the score of being the character
+    // it is within its class.
+    std::array<std::array<uint8_t, 256>, kSingleBytePages> kind{};
+    std::array<std::array<int16_t, 256>, kSingleBytePages> charScore{};
 };
 
-// Score of the bytes read through one class table: the pairs of pure ASCII read alike in every
-// page and are left out.
-Score ScoreBytes(const uint8_t* bytes, size_t size, const ClassTable& table)
+Model MakeModel()
 {
-    Score score;
-    uint8_t prev = ' ';
+    Model model;
+    std::array<uint8_t, kKinds> classOfKind{};
+    for (int c = 0; c < kClassCount; ++c) {
+        classOfKind[KindOf(static_cast<uint8_t>(c))] = static_cast<uint8_t>(c);
+        if (c >= kFirstLetter)
+            classOfKind[KindOf(static_cast<uint8_t>(c | kCapital))] = static_cast<uint8_t>(c | kCapital);
+    }
+    for (int a = 0; a < kKinds; ++a)
+        for (int b = 0; b < kKinds; ++b) {
+            const uint8_t ca = classOfKind[a], cb = classOfKind[b];
+            model.pair[a][b] = static_cast<int16_t>(kPairScore[ca & ~kCapital][cb & ~kCapital] +
+                                                    kCaseScore[CaseOf(ca)][CaseOf(cb)]);
+        }
+    for (int page = 0; page < kSingleBytePages; ++page)
+        for (int b = 0; b < 256; ++b) {
+            const uint8_t cls = b < 128 ? kAsciiClass[b] : kUpperClass[page][b - 128];
+            model.kind[page][b] = static_cast<uint8_t>(KindOf(cls));
+            model.charScore[page][b] = b < 128 ? 0 : kUpperScore[page][b - 128];
+        }
+    return model;
+}
+
+const Model& TheModel()
+{
+    static const Model model = MakeModel();
+    return model;
+}
+
+// The running score of one way of reading the bytes. Pairs of two ASCII bytes read alike in
+// every page and are left out.
+struct Reading {
+    int64_t total = 0;
+    int64_t pairs = 0;
+    uint8_t prev = '\n'; // the start of the text is the start of a line
+};
+
+// Reads bytes in the five single-byte pages at once.
+void ReadSingleByte(std::array<Reading, kCodePageCount>& readings, const uint8_t* bytes, size_t size)
+{
+    const Model& model = TheModel();
+    uint8_t prev = readings[0].prev;
+    int64_t pairs = 0;
     for (size_t i = 0; i < size; ++i) {
         const uint8_t b = bytes[i];
         if ((prev | b) & 0x80) {
-            score.total += PairScore(table.classes[prev], table.classes[b]) + table.charScore[b];
-            ++score.pairs;
+            for (int page = 0; page < kSingleBytePages; ++page)
+                readings[page].total += model.pair[model.kind[page][prev]][model.kind[page][b]] +
+                                        model.charScore[page][b];
+            ++pairs;
         }
         prev = b;
     }
-    return score;
+    for (int page = 0; page < kSingleBytePages; ++page) {
+        readings[page].pairs += pairs;
+        readings[page].prev = prev;
+    }
 }
 
-// UTF-8 read as text: decoded to Windows-1251, where a character it lacks or a byte that is not
-// UTF-8 becomes "?"; each of those costs what an unassigned character costs.
-Score ScoreUtf8(std::string_view head, bool headIsCut)
+// Reads Windows-1251 bytes decoded from UTF-8.
+void ReadDecoded(Reading& reading, const uint8_t* bytes, size_t size)
 {
-    auto decoded = std::make_unique<char[]>(Utf8Decoder::OutputRoom(head.size()));
-    Utf8Decoder decoder;
-    size_t size = decoder.Decode(head.data(), head.size(), decoded.get());
-    if (!headIsCut)
-        size += decoder.Finish(decoded.get() + size);
-    const int64_t lossCost = kPairScore[0][kJunk] + kPairScore[kJunk][0];
-    Score score = ScoreBytes(reinterpret_cast<const uint8_t*>(decoded.get()), size, ClassTables()[0]);
-    score.total += decoder.LossyCount() * lossCost;
-    return score;
+    const Model& model = TheModel();
+    const auto& kind = model.kind[CP_WINDOWS_1251];
+    const auto& charScore = model.charScore[CP_WINDOWS_1251];
+    for (size_t i = 0; i < size; ++i) {
+        const uint8_t b = bytes[i];
+        if ((reading.prev | b) & 0x80) {
+            reading.total += model.pair[kind[reading.prev]][kind[b]] + charScore[b];
+            ++reading.pairs;
+        }
+        reading.prev = b;
+    }
 }
 
-// Whether two single-byte pages read every byte present alike (as the same class).
+// Whether two single-byte pages read every byte present alike.
 bool ReadAlike(int a, int b, const std::bitset<128>& present)
 {
-    const auto& ta = ClassTables()[a];
-    const auto& tb = ClassTables()[b];
+    const Model& model = TheModel();
     for (int i = 0; i < 128; ++i)
-        if (present[i] && (ta.classes[128 + i] != tb.classes[128 + i] ||
-                           ta.charScore[128 + i] != tb.charScore[128 + i]))
+        if (present[i] && (model.kind[a][128 + i] != model.kind[b][128 + i] ||
+                           model.charScore[a][128 + i] != model.charScore[b][128 + i]))
             return false;
     return true;
+}
+
+struct Standing {
+    int best = 0;
+    int64_t lead = 0; // over the best page that reads the bytes differently
+};
+
+Standing Rank(const std::array<int64_t, kCodePageCount>& scores, const std::bitset<128>& present)
+{
+    // A tie goes to the lower page number: a text in small letters reads alike in Windows-1251
+    // and Mac Cyrillic, whose letters а-ю coincide, and Windows-1251 is by far the commoner.
+    Standing standing;
+    standing.best = static_cast<int>(std::max_element(scores.begin(), scores.end()) - scores.begin());
+    int64_t runnerUp = INT64_MIN;
+    for (int page = 0; page < kCodePageCount; ++page) {
+        // Pages that read the bytes alike give the same text: choosing among them is no risk.
+        const bool alike = page == standing.best ||
+                           (page < kSingleBytePages && standing.best < kSingleBytePages &&
+                            ReadAlike(page, standing.best, present));
+        if (!alike)
+            runnerUp = std::max(runnerUp, scores[page]);
+    }
+    standing.lead = scores[standing.best] - runnerUp;
+    return standing;
 }
 
 } // namespace
@@ -119,7 +173,7 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         headIsCut = true;
     }
     if (head.starts_with(kUtf8ByteOrderMark))
-        return {CodePageGuess::Kind::Page, CP_UTF8, kCodePageSureOdds};
+        return {CodePageGuess::Kind::Page, CP_UTF8, CP_UTF8, kCodePageSureOdds};
 
     const auto* bytes = reinterpret_cast<const uint8_t*>(head.data());
     std::bitset<128> present;
@@ -127,41 +181,46 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         if (b & 0x80)
             present.set(b & 0x7F);
     if (present.none())
-        return {CodePageGuess::Kind::Ascii, -1, 0};
+        return {CodePageGuess::Kind::Ascii, -1, -1, 0};
 
-    std::array<Score, kCodePageCount> read{};
-    for (int page = 0; page < kSingleBytePages; ++page)
-        read[page] = ScoreBytes(bytes, head.size(), ClassTables()[page]);
-    read[CP_UTF8] = ScoreUtf8(head, headIsCut);
+    // UTF-8 is read as decoded to Windows-1251, where a character it lacks or a byte that is not
+    // UTF-8 becomes "?"; each of those costs what an unassigned character costs.
+    const int64_t lossCost = kPairScore[0][kJunk] + kPairScore[kJunk][0];
+    Utf8Decoder decoder;
+    std::array<char, Utf8Decoder::OutputRoom(kPiece) + 3> decoded;
+    std::array<Reading, kCodePageCount> readings{};
     std::array<int64_t, kCodePageCount> scores{};
-    std::transform(read.begin(), read.end(), scores.begin(), [](const Score& s) { return s.total; });
+    Standing standing;
+    for (size_t at = 0; at < head.size(); at += kPiece) {
+        const size_t size = std::min(kPiece, head.size() - at);
+        ReadSingleByte(readings, bytes + at, size);
+        size_t decodedSize = decoder.Decode(head.data() + at, size, decoded.data());
+        if (at + size == head.size() && !headIsCut)
+            decodedSize += decoder.Finish(decoded.data() + decodedSize);
+        ReadDecoded(readings[CP_UTF8], reinterpret_cast<const uint8_t*>(decoded.data()), decodedSize);
+
+        for (int page = 0; page < kCodePageCount; ++page)
+            scores[page] = readings[page].total;
+        scores[CP_UTF8] += decoder.LossyCount() * lossCost;
+        standing = Rank(scores, present);
+        if (standing.lead >= kSettledScore)
+            break;
+    }
 
     // Valid UTF-8 beyond ASCII is taken as UTF-8 whatever its letters: text in a single-byte page
     // practically never forms valid sequences.
     if (ScanUtf8(head, headIsCut).valid) {
         const int64_t bestSingle = *std::max_element(scores.begin(), scores.begin() + kSingleBytePages);
         const double odds = static_cast<double>(scores[CP_UTF8] - bestSingle) / kScale;
-        return {CodePageGuess::Kind::Page, CP_UTF8, std::max(odds, kCodePageSureOdds)};
+        return {CodePageGuess::Kind::Page, CP_UTF8, CP_UTF8, std::max(odds, kCodePageSureOdds)};
     }
-
-    // A tie goes to the lower page number: a text in small letters reads alike in Windows-1251
-    // and Mac Cyrillic, whose letters а-ю coincide, and Windows-1251 is by far the commoner.
-    const int best = static_cast<int>(std::max_element(scores.begin(), scores.end()) - scores.begin());
-    if (read[best].total < kTextFloor * read[best].pairs)
-        return {CodePageGuess::Kind::Unsure, -1, 0};
-    // The runner-up is the best page that reads the bytes differently: pages that read them
-    // alike give the same text, and choosing among them is no risk.
-    int64_t runnerUp = INT64_MIN;
-    for (int page = 0; page < kCodePageCount; ++page) {
-        const bool alike = page == best || (page < kSingleBytePages && best < kSingleBytePages &&
-                                            ReadAlike(page, best, present));
-        if (!alike)
-            runnerUp = std::max(runnerUp, scores[page]);
-    }
-    const double odds = static_cast<double>(scores[best] - runnerUp) / kScale;
+    const Reading& best = readings[standing.best];
+    if (best.total < kTextFloor * best.pairs)
+        return {CodePageGuess::Kind::Unsure, -1, -1, 0};
+    const double odds = static_cast<double>(standing.lead) / kScale;
     if (odds < kCodePageSureOdds)
-        return {CodePageGuess::Kind::Unsure, -1, 0};
-    return {CodePageGuess::Kind::Page, best, odds};
+        return {CodePageGuess::Kind::Unsure, -1, standing.best, odds};
+    return {CodePageGuess::Kind::Page, standing.best, standing.best, odds};
 }
 
 std::string_view CodePageKeyword(int page)

@@ -15,8 +15,11 @@ struct CodePageGuess {
     };
     Kind kind = Kind::Unsure;
     int page = -1; // a CodePage when kind is Page, else -1
-    // For a page: how much likelier it is than the next candidate that reads the bytes
-    // differently, as the natural logarithm of the odds (at least kCodePageSureOdds).
+    // The page that reads the bytes best, also when that is not enough to be sure; -1 for ASCII
+    // and for bytes that read as text in no page.
+    int candidate = -1;
+    // How much likelier the candidate is than the next page that reads the bytes differently,
+    // as the natural logarithm of the odds: at least kCodePageSureOdds for a page.
     double confidence = 0;
 };
 

@@ -46,8 +46,8 @@ def run_batches(command, paths, batch=500):
 def detect_tw(tw, samples):
     answers = run_batches([tw, "--odds"], [s["path"] for s in samples])
     for s in samples:
-        page, _, odds = answers.get(s["path"], "").partition(" ")
-        s["tw"], s["tw_odds"] = page, float(odds or 0)
+        page, odds, candidate = (answers.get(s["path"], "").split(" ") + ["", "0", ""])[:3]
+        s["tw"], s["tw_odds"], s["tw_candidate"] = page, float(odds), candidate
 
 
 def detect_enca(samples):
@@ -173,7 +173,7 @@ def main():
     if args.dump:
         with open(args.dump, "w") as f:
             for s in samples:
-                f.write(json.dumps({k: s[k] for k in ("lang", "page", "band", "form", "text", "tw", "tw_odds", "verdict")}, ensure_ascii=False) + "\n")
+                f.write(json.dumps({k: s[k] for k in ("lang", "page", "band", "form", "text", "tw", "tw_odds", "tw_candidate", "verdict")}, ensure_ascii=False) + "\n")
     for verdict in ("wrong", "unsure"):
         shown = [s for s in samples if s["verdict"]["tw-detect"] == verdict and s["form"] == "plain"]
         for s in shown[:args.show]:

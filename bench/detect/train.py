@@ -22,14 +22,15 @@ LETTERS = "абвгдежзийклмнопрстуфхцчшщъыьэюяёі�
 MARKS = "\u00a0—–…«»„“”‘’‚№•·‹›"
 # Box drawing: lines (which run on) apart from corners, crossings and upright bars.
 BOX_LINES = "─═░▒▓█▄▀▌▐■"
-SPACE, ASCII_PUNCT, DIGIT, LATIN, SYMBOL, FOREIGN, JUNK, BOX_LINE, BOX, OTHER_CYRILLIC = range(10)
-FIRST_MARK = 10
+(SPACE, ASCII_PUNCT, DIGIT, LATIN, SYMBOL, FOREIGN, JUNK, BOX_LINE, BOX, OTHER_CYRILLIC,
+ LINE_START) = range(11)
+FIRST_MARK = 11
 FIRST_LETTER = FIRST_MARK + len(MARKS)
 CLASS_COUNT = FIRST_LETTER + len(LETTERS)
 CAPITAL = 0x80
 CLASS_NAMES = ["space", "ASCII punctuation", "digit", "Latin letter", "symbol", "other letter",
                "control or unassigned", "box-drawing line", "other box drawing",
-               "Cyrillic letter of other languages"]
+               "Cyrillic letter of other languages", "line end"]
 # Single-byte pages in the detector's order; KOI8 is read with its Ukrainian letters, so that
 # Ukrainian KOI8 files come out as KOI8-R, whose Russian letters they share.
 PAGE_CODECS = ["cp1251", "cp866", "koi8_u", "iso8859_5", "mac_cyrillic"]
@@ -45,6 +46,8 @@ def char_class(c):
         return (FIRST_LETTER + LETTERS.index(lower)) | (CAPITAL if c != lower else 0)
     if c in MARKS:
         return FIRST_MARK + MARKS.index(c)
+    if c in "\r\n":
+        return LINE_START
     if c.isspace():
         return SPACE
     if c < "\x80":
