@@ -96,7 +96,7 @@ def table(title, samples, names, key):
     groups = collections.defaultdict(list)
     for s in samples:
         groups[key(s)].append(s)
-    print(f"\n{title}: % right (% wrong)")
+    print(f"\n{title}: % right (% wrong); the rest is unsure")
     print(f"{'':>12}" + "".join(f"{n:>20}" for n in names))
     for group in sorted(groups):
         cells = []

@@ -135,4 +135,20 @@ TEST(CodePageDetectTest, OnlyTheStartCounts)
     EXPECT_EQ(guess.page, CP_KOI8_R);
 }
 
+// The driver: one line per file; a file it cannot read is reported and makes the exit status 1,
+// and the other files are still named.
+TEST(CodePageDetectTest, DriverNamesEachFile)
+{
+    TempDir dir;
+    const std::string cp866 = kFixtures + "cp866.txt";
+    const std::string plain = dir.File("plain.txt");
+    WriteFile(plain, "ASCII only\n");
+    std::string out;
+    const int status = RunCommand(std::string(TW_BUILD_DIR "/tw-detect '") + cp866 + "' '" +
+                                      dir.File("missing.txt") + "' '" + plain + "' 2>/dev/null",
+                                  &out);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out, cp866 + ": cp866\n" + plain + ": unsure\n");
+}
+
 } // namespace
