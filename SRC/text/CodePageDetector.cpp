@@ -175,6 +175,9 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
     if (head.starts_with(kUtf8ByteOrderMark))
         return {CodePageGuess::Kind::Page, CP_UTF8, CP_UTF8, kCodePageSureOdds};
 
+    if (head.find('\0') != std::string_view::npos)
+        return {CodePageGuess::Kind::Unsure, -1, -1, 0};
+
     const auto* bytes = reinterpret_cast<const uint8_t*>(head.data());
     std::bitset<128> present;
     for (const uint8_t b : head)

@@ -10,7 +10,8 @@ constexpr size_t kCodePageDetectBytes = 65536;
 struct CodePageGuess {
     enum class Kind {
         Page,   // page holds the most likely page
-        Unsure, // the bytes are not Cyrillic text, or too little of it to tell the pages apart
+        Unsure, // the bytes are not Cyrillic text, or too little of it to tell the pages apart;
+                // bytes with a zero byte among them (binary, UTF-16) are no text at all
         Ascii,  // no byte from 0x80 (or no byte at all): the file reads the same in every page
     };
     Kind kind = Kind::Unsure;
@@ -19,7 +20,8 @@ struct CodePageGuess {
     // and for bytes that read as text in no page.
     int candidate = -1;
     // How much likelier the candidate is than the next page that reads the bytes differently,
-    // as the natural logarithm of the odds: at least kCodePageSureOdds for a page.
+    // as the natural logarithm of the odds: at least kCodePageSureOdds for a page. The bytes are
+    // read only until the lead reaches some 100, so higher odds are not compared.
     double confidence = 0;
 };
 

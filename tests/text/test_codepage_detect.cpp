@@ -96,6 +96,7 @@ TEST(CodePageDetectTest, BytesWithoutCyrillicTextNameNoPage)
         {"random bytes", binary, Kind::Unsure},
         {"Latin-1", "Un caf\xE9 tr\xE8s fort, na\xEFve et \xE0 la carte, s'il vous pla\xEEt.", Kind::Unsure},
         {"one high byte", "Total: 25\xB0 in the shade", Kind::Unsure},
+        {"UTF-16", std::string("\xFF\xFE\x1F\x04\x40\x04\x38\x04 \x00", 10), Kind::Unsure},
     };
     for (const NoPageCase& c : cases) {
         const CodePageGuess guess = DetectCodePage(c.bytes, false);
