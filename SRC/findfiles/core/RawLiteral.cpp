@@ -1,0 +1,116 @@
+// Plain patterns over the raw bytes of a file in its own page.
+#include "findfiles/core/RawLiteral.h"
+
+#include "text/CodePages.h"
+#include "text/Cp1251.h"
+#include "view/core/TextSearch.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// How often a byte turns up in the pages and sources people search, roughly: blanks and
+// small Latin letters most, then markup, Cyrillic letters, digits, capitals, the rest.
+int Commonness(uint8_t b)
+{
+    if (b == ' ' || b == '\n' || b == '\r' || b == '\t')
+        return 100;
+    if (std::strchr("etaoinsr", b) && b)
+        return 80;
+    if (b >= 'a' && b <= 'z')
+        return std::strchr("jqxz", b) ? 15 : 50;
+    if (std::strchr("<>\"=/", b) && b)
+        return 50;
+    if (b >= 0x80)
+        return 30;
+    if (b >= '0' && b <= '9')
+        return 20;
+    if (b >= 'A' && b <= 'Z')
+        return 10;
+    return b >= 0x20 ? 8 : 1;
+}
+
+} // namespace
+
+CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
+{
+    if (pattern.empty() || (flags & FIND_REGEXP))
+        return;
+    const bool matchCase = flags & FIND_MATCH_CASE;
+    const bool utf8 = codePage == CP_UTF8;
+    const ByteTable* load = utf8 ? nullptr : LoadTable(codePage);
+    std::vector<ByteSet> accept(pattern.size());
+    for (size_t k = 0; k < pattern.size(); ++k) {
+        const uint8_t want = static_cast<uint8_t>(pattern[k]);
+        if (utf8 && (want >= 0x80 || want == '?'))
+            return;
+        const uint8_t folded = cp1251::ToUpper(want);
+        for (int b = 0; b < 256; ++b) {
+            // The character the editor holds for this byte of the file.
+            const uint8_t c = load ? (*load)[b] : static_cast<uint8_t>(b);
+            accept[k][b] = matchCase ? c == want : cp1251::ToUpper(c) == folded;
+        }
+        if (utf8) {
+            // A byte from 0x80 is part of a character that the pattern's ASCII does not match,
+            // unless some character folds to ASCII; then the bytes are no guide.
+            for (int b = 0x80; b < 256; ++b)
+                if (accept[k][b])
+                    return;
+        }
+    }
+    m_accept = std::move(accept);
+
+    int best = -1;
+    for (size_t k = 0; k < m_accept.size(); ++k) {
+        int score = 0;
+        for (int b = 0; b < 256; ++b)
+            score += m_accept[k][b] ? Commonness(static_cast<uint8_t>(b)) : 0;
+        if (best < 0 || score < best) {
+            best = score;
+            m_anchor = k;
+        }
+    }
+    m_anchorCount = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (!m_accept[m_anchor][b])
+            continue;
+        if (m_anchorCount < 2)
+            m_anchorBytes[m_anchorCount] = static_cast<uint8_t>(b);
+        ++m_anchorCount;
+    }
+}
+
+const char* CRawLiteral::Find(const char* from, const char* end) const
+{
+    const size_t n = m_accept.size();
+    if (m_anchorCount == 0 || end - from < static_cast<ptrdiff_t>(n))
+        return nullptr;
+    const char* const anchorEnd = end - n + m_anchor + 1; // past the last place of the anchor
+    // The next place of each anchor byte, kept while it lies ahead (anchorEnd: none), so
+    // that neither byte's stretch is scanned twice.
+    const char* next[2] = {nullptr, nullptr};
+    const auto nextOf = [&](int i, const char* p) {
+        if (next[i] < p) {
+            const void* hit = std::memchr(p, m_anchorBytes[i], anchorEnd - p);
+            next[i] = hit ? static_cast<const char*>(hit) : anchorEnd;
+        }
+        return next[i];
+    };
+    for (const char* a = from + m_anchor; a < anchorEnd; ++a) {
+        if (m_anchorCount <= 2) {
+            a = m_anchorCount == 1 ? nextOf(0, a) : std::min(nextOf(0, a), nextOf(1, a));
+            if (a == anchorEnd)
+                return nullptr;
+        } else if (!Accepts(m_anchor, a)) {
+            continue;
+        }
+        const char* start = a - m_anchor;
+        size_t k = 0;
+        while (k < n && Accepts(k, start + k))
+            ++k;
+        if (k == n)
+            return start;
+    }
+    return nullptr;
+}
