@@ -274,11 +274,14 @@ void CFileSearcher::Walk(Source& source, const std::atomic<bool>& stop, FileResu
         FoundMatch match;
         match.start = pointAt(at);
         match.end = pointAt(at + length);
-        if (result.lines.empty() || result.lines.back().line != match.start.y) {
-            std::string_view text;
-            source.Text(match.start.y - y, text);
-            result.lines.push_back({match.start.y, std::string(text)});
-        }
+        // Find takes nothing at the very end of the text: there only an empty match can start.
+        std::string_view startLine, following;
+        source.Text(match.start.y - y, startLine);
+        if (length == 0 && match.start.x == static_cast<int>(startLine.size())
+            && !source.Text(match.start.y - y + 1, following))
+            return;
+        if (result.lines.empty() || result.lines.back().line != match.start.y)
+            result.lines.push_back({match.start.y, std::string(startLine)});
         match.lineIndex = static_cast<int>(result.lines.size()) - 1;
         match.fileStart = source.FileOffset(match.start.y - y, match.start.x);
         match.fileEnd = source.FileOffset(match.end.y - y, match.end.x);
