@@ -43,7 +43,8 @@ bool CFileLines::Open(const std::string& path, std::string& error)
 
 bool CFileLines::ReadHead(std::string& error)
 {
-    posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (m_identity.size > static_cast<int64_t>(kBlock))
+        posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     m_buffer.resize(kBlock);
     Fill();
     error = m_error;

@@ -338,6 +338,14 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
 
     int page = m_options.codePage;
     if (page == kDetectCodePage) {
+        // Telling the page costs more than the search: a file that holds a match in no page
+        // is passed over without it.
+        if (!m_anyPage)
+            m_anyPage = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags,
+                                                      CRawLiteral::kAnyCodePage);
+        if (lines.HeadIsWhole() && m_anyPage->Usable()
+            && !m_anyPage->Find(head.data(), head.data() + head.size()))
+            return Outcome::Searched;
         // A file the detector cannot tell (or one in ASCII) is read as the editor reads files.
         const CodePageGuess guess = DetectCodePage(head, !lines.HeadIsWhole());
         page = guess.kind == CodePageGuess::Kind::Page ? guess.page : CP_WINDOWS_1251;

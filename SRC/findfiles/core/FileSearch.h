@@ -6,6 +6,7 @@
 
 #include "findfiles/core/FindFilesTypes.h"
 #include "findfiles/core/RawLiteral.h"
+#include "text/CodePages.h"
 #include "view/core/TextSearch.h"
 
 #include <atomic>
@@ -46,7 +47,8 @@ private:
     const FindFilesOptions& m_options;
     int m_joinLines; // lines after the first that a regular expression's subject takes
     CTextSearch m_search;
-    std::unique_ptr<CRawLiteral> m_literals[6]; // by code page, made when first needed
+    std::unique_ptr<CRawLiteral> m_literals[kCodePageCount]; // by code page, made when first needed
+    std::unique_ptr<CRawLiteral> m_anyPage;
     std::string m_subject;
     std::vector<int> m_lineStarts; // offsets of the lines in m_subject
 };

@@ -33,18 +33,24 @@ int Commonness(uint8_t b)
 
 } // namespace
 
-CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
+namespace {
+
+using ByteSets = std::vector<std::array<bool, 256>>;
+
+// By pattern position, the bytes of a file in the page that may stand there; empty when the
+// bytes are no guide.
+ByteSets AcceptedBytes(std::string_view pattern, uint32_t flags, int codePage)
 {
     if (pattern.empty() || (flags & FIND_REGEXP))
-        return;
+        return {};
     const bool matchCase = flags & FIND_MATCH_CASE;
     const bool utf8 = codePage == CP_UTF8;
     const ByteTable* load = utf8 ? nullptr : LoadTable(codePage);
-    std::vector<ByteSet> accept(pattern.size());
+    ByteSets accept(pattern.size());
     for (size_t k = 0; k < pattern.size(); ++k) {
         const uint8_t want = static_cast<uint8_t>(pattern[k]);
         if (utf8 && (want >= 0x80 || want == '?'))
-            return;
+            return {};
         const uint8_t folded = cp1251::ToUpper(want);
         for (int b = 0; b < 256; ++b) {
             // The character the editor holds for this byte of the file.
@@ -56,10 +62,31 @@ CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
             // unless some character folds to ASCII; then the bytes are no guide.
             for (int b = 0x80; b < 256; ++b)
                 if (accept[k][b])
-                    return;
+                    return {};
         }
     }
-    m_accept = std::move(accept);
+    return accept;
+}
+
+} // namespace
+
+CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
+{
+    if (codePage != kAnyCodePage) {
+        m_accept = AcceptedBytes(pattern, flags, codePage);
+    } else if (!AcceptedBytes(pattern, flags, CP_UTF8).empty()) {
+        // The bytes of a UTF-8 match are those of a match in Windows-1251, so the pages of
+        // tables cover them all.
+        m_accept = AcceptedBytes(pattern, flags, CP_WINDOWS_1251);
+        for (int page = 1; page < kTablePageCount; ++page) {
+            const ByteSets more = AcceptedBytes(pattern, flags, page);
+            for (size_t k = 0; k < m_accept.size(); ++k)
+                for (int b = 0; b < 256; ++b)
+                    m_accept[k][b] = m_accept[k][b] || more[k][b];
+        }
+    }
+    if (m_accept.empty())
+        return;
 
     int best = -1;
     for (size_t k = 0; k < m_accept.size(); ++k) {
