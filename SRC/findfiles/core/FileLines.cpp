@@ -45,7 +45,11 @@ bool CFileLines::ReadHead(std::string& error)
 {
     if (m_identity.size > static_cast<int64_t>(kBlock))
         posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    m_buffer.resize(kBlock);
+    // A buffer grown for the long lines of an earlier file goes back to the usual size.
+    if (m_buffer.size() != kBlock) {
+        m_buffer.resize(kBlock);
+        m_buffer.shrink_to_fit();
+    }
     Fill();
     error = m_error;
     return m_error.empty();
@@ -175,9 +179,9 @@ bool CFileLines::GoTo(int y)
     return !m_pastEnd;
 }
 
-bool CFileLines::GoToCandidate(const CRawLiteral& literal)
+bool CFileLines::GoToCandidate(const CRawLiteral& literal, const std::atomic<bool>& stop)
 {
-    while (!m_pastEnd) {
+    while (!m_pastEnd && !stop.load(std::memory_order_relaxed)) {
         const size_t end = m_endOfFile ? m_dataEnd : CompleteEnd();
         const char* data = m_buffer.data();
         if (const char* hit = literal.Find(data + m_pos, data + end)) {

@@ -5,6 +5,7 @@
 
 #include "findfiles/core/FileIdentity.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,12 @@ class CRawLiteral;
 
 class CFileLines {
 public:
+    // buffer: storage of the caller's, kept from file to file so that no block is allocated
+    // and cleared for each.
+    explicit CFileLines(std::vector<char>& buffer) : m_buffer(buffer) {}
+    CFileLines(const CFileLines&) = delete;
+    CFileLines& operator=(const CFileLines&) = delete;
+
     // Opens a regular file (never a FIFO, a device or a socket); false with the reason.
     bool Open(const std::string& path, std::string& error);
     // Reads the first block; false with the reason.
@@ -32,8 +39,8 @@ public:
     // Moves to line y, at or after the current one; false when the file has fewer lines.
     bool GoTo(int y);
     // Moves to the first line from the current one on that holds a candidate of literal;
-    // false when none is left.
-    bool GoToCandidate(const CRawLiteral& literal);
+    // false when none is left, or once stop is set.
+    bool GoToCandidate(const CRawLiteral& literal, const std::atomic<bool>& stop);
     // The bytes of line Current() + ahead without its terminator, and where they are in the
     // file; false when the file has no such line. Valid until the cursor moves.
     bool Line(int ahead, std::string_view& bytes, int64_t& fileOffset);
@@ -63,7 +70,7 @@ private:
 
     int m_fd = -1;
     FileIdentity m_identity;
-    std::vector<char> m_buffer;
+    std::vector<char>& m_buffer;
     size_t m_dataEnd = 0;
     int64_t m_bufferOffset = 0; // where the buffer starts in the file
     bool m_endOfFile = false;

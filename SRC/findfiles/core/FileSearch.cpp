@@ -93,8 +93,10 @@ int DetectFileLineEnding(std::string_view head)
 // search may look at them.
 class CFileSearcher::FileSource {
 public:
-    FileSource(CFileLines& lines, int codePage, const CRawLiteral* literal)
-        : m_lines(lines), m_codePage(codePage), m_table(LoadTable(codePage)), m_literal(literal)
+    FileSource(CFileLines& lines, int codePage, const CRawLiteral* literal,
+               const std::atomic<bool>& stop)
+        : m_lines(lines), m_codePage(codePage), m_table(LoadTable(codePage)), m_literal(literal),
+          m_stop(stop)
     {
     }
 
@@ -103,7 +105,7 @@ public:
     // Moves to the first line from y on that may hold a match.
     bool NextCandidate(int y)
     {
-        return m_lines.GoTo(y) && (!m_literal || m_lines.GoToCandidate(*m_literal));
+        return m_lines.GoTo(y) && (!m_literal || m_lines.GoToCandidate(*m_literal, m_stop));
     }
 
     // Line Current() + ahead; false when the file has no such line.
@@ -170,6 +172,7 @@ private:
     int m_codePage;
     const ByteTable* m_table;
     const CRawLiteral* m_literal;
+    const std::atomic<bool>& m_stop;
     std::deque<Cached> m_cache; // lines m_first, m_first + 1, ...
     int m_first = -1;
 };
@@ -314,7 +317,7 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
 {
     result.path = path;
     result.relativePath = relative;
-    CFileLines lines;
+    CFileLines lines(m_buffer);
     std::string error;
     if (!lines.Open(path, error)) {
         problems.push_back({path, error});
@@ -340,11 +343,13 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
     if (page == kDetectCodePage) {
         // Telling the page costs more than the search: a file that holds a match in no page
         // is passed over without it.
-        if (!m_anyPage)
-            m_anyPage = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags,
-                                                      CRawLiteral::kAnyCodePage);
-        if (lines.HeadIsWhole() && m_anyPage->Usable()
-            && !m_anyPage->Find(head.data(), head.data() + head.size()))
+        if (!m_anyTablePage)
+            m_anyTablePage = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags,
+                                                           CRawLiteral::kAnyTablePage);
+        const CRawLiteral& utf8 = LiteralFor(CP_UTF8);
+        const char* const end = head.data() + head.size();
+        if (lines.HeadIsWhole() && m_anyTablePage->Usable() && utf8.Usable()
+            && !m_anyTablePage->Find(head.data(), end) && !utf8.Find(head.data(), end))
             return Outcome::Searched;
         // A file the detector cannot tell (or one in ASCII) is read as the editor reads files.
         const CodePageGuess guess = DetectCodePage(head, !lines.HeadIsWhole());
@@ -356,7 +361,7 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
     lines.SetLineEnding(result.lineEnding);
 
     const CRawLiteral* literal = m_joinLines == 0 ? &LiteralFor(page) : nullptr;
-    FileSource source(lines, page, literal && literal->Usable() ? literal : nullptr);
+    FileSource source(lines, page, literal && literal->Usable() ? literal : nullptr, stop);
     Walk(source, stop, result, problems);
     if (!lines.Error().empty()) {
         problems.push_back({path, lines.Error()});

@@ -48,7 +48,8 @@ private:
     int m_joinLines; // lines after the first that a regular expression's subject takes
     CTextSearch m_search;
     std::unique_ptr<CRawLiteral> m_literals[kCodePageCount]; // by code page, made when first needed
-    std::unique_ptr<CRawLiteral> m_anyPage;
+    std::unique_ptr<CRawLiteral> m_anyTablePage;
+    std::vector<char> m_buffer; // the blocks files are read into
     std::string m_subject;
     std::vector<int> m_lineStarts; // offsets of the lines in m_subject
 };

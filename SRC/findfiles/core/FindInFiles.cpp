@@ -11,12 +11,15 @@
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
+#include <iterator>
 #include <sys/stat.h>
 
 namespace {
 
 // Files waiting for a searcher: enough to keep them busy, few enough to hold no tree.
 constexpr size_t kQueueLimit = 1024;
+// Files handed to the searchers at once.
+constexpr size_t kBatch = 32;
 // Files between two progress reports.
 constexpr int64_t kProgressStep = 64;
 
@@ -49,6 +52,7 @@ struct CFindInFiles::Run {
     std::condition_variable queueChanged;
     std::deque<std::pair<std::string, std::string>> queue;
     bool walked = false;
+    std::vector<std::pair<std::string, std::string>> batch; // the walker's, not yet queued
 
     // The sink hears one call at a time.
     std::mutex sinkLock;
@@ -67,12 +71,25 @@ struct CFindInFiles::Run {
         sink.OnProblem({std::move(path), std::move(reason)});
     }
 
+    // Files go to the searchers a batch at a time, so that handing them over costs the
+    // threads no wake-up per file.
     void Enqueue(const std::string& path, const std::string& relative)
+    {
+        batch.emplace_back(path, relative);
+        if (batch.size() >= kBatch)
+            Flush();
+    }
+
+    void Flush()
     {
         std::unique_lock lock(queueLock);
         queueChanged.wait(lock, [&] { return queue.size() < kQueueLimit || stop; });
-        queue.emplace_back(path, relative);
-        queueChanged.notify_all();
+        const bool wasEmpty = queue.empty();
+        std::move(batch.begin(), batch.end(), std::back_inserter(queue));
+        batch.clear();
+        // Only searchers waiting on an empty queue need waking.
+        if (wasEmpty)
+            queueChanged.notify_all();
     }
 
     bool Dequeue(std::pair<std::string, std::string>& file)
@@ -83,7 +100,9 @@ struct CFindInFiles::Run {
             return false;
         file = std::move(queue.front());
         queue.pop_front();
-        queueChanged.notify_all();
+        // Only the walker waits on a full queue.
+        if (queue.size() + 1 == kQueueLimit)
+            queueChanged.notify_all();
         return true;
     }
 
@@ -132,6 +151,7 @@ struct CFindInFiles::Run {
                              Problem(path, reason);
                          });
         walk.Walk(options.folder, stop);
+        Flush();
         {
             const std::lock_guard lock(queueLock);
             walked = true;

@@ -3,6 +3,7 @@
 
 #include "text/CodePages.h"
 #include "text/Cp1251.h"
+#include "text/Utf8Text.h"
 #include "view/core/TextSearch.h"
 
 #include <algorithm>
@@ -37,32 +38,48 @@ namespace {
 
 using ByteSets = std::vector<std::array<bool, 256>>;
 
-// By pattern position, the bytes of a file in the page that may stand there; empty when the
-// bytes are no guide.
+// Whether a file's character c (in Windows-1251) stands for the pattern's character want.
+bool Matches(uint8_t c, uint8_t want, bool matchCase)
+{
+    return matchCase ? c == want : cp1251::ToUpper(c) == cp1251::ToUpper(want);
+}
+
+// By pattern position, the bytes of a file in a page of tables that may stand there.
 ByteSets AcceptedBytes(std::string_view pattern, uint32_t flags, int codePage)
 {
-    if (pattern.empty() || (flags & FIND_REGEXP))
-        return {};
-    const bool matchCase = flags & FIND_MATCH_CASE;
-    const bool utf8 = codePage == CP_UTF8;
-    const ByteTable* load = utf8 ? nullptr : LoadTable(codePage);
+    const ByteTable* load = LoadTable(codePage);
     ByteSets accept(pattern.size());
     for (size_t k = 0; k < pattern.size(); ++k) {
-        const uint8_t want = static_cast<uint8_t>(pattern[k]);
-        if (utf8 && (want >= 0x80 || want == '?'))
-            return {};
-        const uint8_t folded = cp1251::ToUpper(want);
         for (int b = 0; b < 256; ++b) {
             // The character the editor holds for this byte of the file.
             const uint8_t c = load ? (*load)[b] : static_cast<uint8_t>(b);
-            accept[k][b] = matchCase ? c == want : cp1251::ToUpper(c) == folded;
+            accept[k][b] = Matches(c, static_cast<uint8_t>(pattern[k]), flags & FIND_MATCH_CASE);
         }
-        if (utf8) {
-            // A byte from 0x80 is part of a character that the pattern's ASCII does not match,
-            // unless some character folds to ASCII; then the bytes are no guide.
-            for (int b = 0x80; b < 256; ++b)
-                if (accept[k][b])
-                    return {};
+    }
+    return accept;
+}
+
+// The same for UTF-8, by byte of the pattern's characters encoded; empty when the bytes are no
+// guide. Every character the pattern's character matches (its other case) must be as long in
+// UTF-8, and the pattern must hold no "?", which also stands for every character Windows-1251
+// lacks and every byte that is not UTF-8.
+ByteSets Utf8AcceptedBytes(std::string_view pattern, uint32_t flags)
+{
+    ByteSets accept;
+    for (const char want : pattern) {
+        if (want == '?')
+            return {};
+        const size_t first = accept.size();
+        for (int c = 0; c < 256; ++c) {
+            if (!Matches(static_cast<uint8_t>(c), static_cast<uint8_t>(want), flags & FIND_MATCH_CASE))
+                continue;
+            const std::string bytes = Cp1251ToUtf8(std::string(1, static_cast<char>(c)));
+            if (accept.size() == first)
+                accept.resize(first + bytes.size());
+            if (accept.size() != first + bytes.size())
+                return {};
+            for (size_t j = 0; j < bytes.size(); ++j)
+                accept[first + j][static_cast<uint8_t>(bytes[j])] = true;
         }
     }
     return accept;
@@ -72,11 +89,13 @@ ByteSets AcceptedBytes(std::string_view pattern, uint32_t flags, int codePage)
 
 CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
 {
-    if (codePage != kAnyCodePage) {
+    if (pattern.empty() || (flags & FIND_REGEXP))
+        return;
+    if (codePage == CP_UTF8) {
+        m_accept = Utf8AcceptedBytes(pattern, flags);
+    } else if (codePage != kAnyTablePage) {
         m_accept = AcceptedBytes(pattern, flags, codePage);
-    } else if (!AcceptedBytes(pattern, flags, CP_UTF8).empty()) {
-        // The bytes of a UTF-8 match are those of a match in Windows-1251, so the pages of
-        // tables cover them all.
+    } else {
         m_accept = AcceptedBytes(pattern, flags, CP_WINDOWS_1251);
         for (int page = 1; page < kTablePageCount; ++page) {
             const ByteSets more = AcceptedBytes(pattern, flags, page);
