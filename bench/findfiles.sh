@@ -43,8 +43,6 @@ measure() {
          END { printf "%.3f %.3f\n", bw, bc }'
 }
 ratio() { echo "$1 / $2" | bc -l; }
-grep_rn() { LC_ALL=C grep -rn "$@" "$site"; }
-rg_n() { rg -n "$@" "$site"; }
 show() { printf '%s %.3f s (cpu %.3f s)' "$1" $2 $3; }
 
 pattern='Copyright 2019'
@@ -52,8 +50,8 @@ for mode in case nocase; do
   if [[ $mode == case ]]; then twflag=--case; gflag=""; else twflag=""; gflag=-i; fi
   read -r tw_w tw_c < <(measure "$tw" $twflag --page cp1251 "$pattern" "$site")
   read -r t1_w t1_c < <(measure "$tw" $twflag --threads 1 --page cp1251 "$pattern" "$site")
-  read -r g_w g_c < <(measure grep_rn $gflag "$pattern")
-  read -r r_w r_c < <(measure rg_n $gflag "$pattern")
+  read -r g_w g_c < <(measure env LC_ALL=C grep -rn $gflag "$pattern" "$site")
+  read -r r_w r_c < <(measure rg -n $gflag "$pattern" "$site")
   echo "$mode: $(show tw-findfiles "$tw_w" "$tw_c"), $(show '1 thread' "$t1_w" "$t1_c"), $(show 'grep -rn' "$g_w" "$g_c"), $(show 'rg -n' "$r_w" "$r_c")"
   printf '  tw/grep %.2f (cpu %.2f; target <= 1)   tw/rg %.2f (cpu %.2f; target <= 2)\n' \
     "$(ratio "$tw_w" "$g_w")" "$(ratio "$tw_c" "$g_c")" "$(ratio "$tw_w" "$r_w")" "$(ratio "$tw_c" "$r_c")"

@@ -219,6 +219,28 @@ const CRawLiteral& CFileSearcher::LiteralFor(int codePage)
     return *literal;
 }
 
+bool CFileSearcher::MayMatchInSomePage(std::string_view bytes)
+{
+    if (m_telling.empty()) {
+        // Pages that read the pattern's bytes alike (all pages of tables, for ASCII) are
+        // looked at once.
+        for (int page = 0; page < kCodePageCount; ++page) {
+            const CRawLiteral& literal = LiteralFor(page);
+            if (!literal.Usable()) {
+                m_telling.assign(1, nullptr);
+                break;
+            }
+            if (std::none_of(m_telling.begin(), m_telling.end(),
+                             [&](const CRawLiteral* other) { return literal.SameAs(*other); }))
+                m_telling.push_back(&literal);
+        }
+    }
+    const char* const end = bytes.data() + bytes.size();
+    return std::any_of(m_telling.begin(), m_telling.end(), [&](const CRawLiteral* literal) {
+        return !literal || literal->Find(bytes.data(), end);
+    });
+}
+
 template <typename Source>
 void CFileSearcher::Walk(Source& source, const std::atomic<bool>& stop, FileResult& result,
                          std::vector<SearchProblem>& problems)
@@ -343,13 +365,7 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
     if (page == kDetectCodePage) {
         // Telling the page costs more than the search: a file that holds a match in no page
         // is passed over without it.
-        if (!m_anyTablePage)
-            m_anyTablePage = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags,
-                                                           CRawLiteral::kAnyTablePage);
-        const CRawLiteral& utf8 = LiteralFor(CP_UTF8);
-        const char* const end = head.data() + head.size();
-        if (lines.HeadIsWhole() && m_anyTablePage->Usable() && utf8.Usable()
-            && !m_anyTablePage->Find(head.data(), end) && !utf8.Find(head.data(), end))
+        if (lines.HeadIsWhole() && !MayMatchInSomePage(head))
             return Outcome::Searched;
         // A file the detector cannot tell (or one in ASCII) is read as the editor reads files.
         const CodePageGuess guess = DetectCodePage(head, !lines.HeadIsWhole());

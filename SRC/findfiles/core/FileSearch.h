@@ -43,12 +43,17 @@ private:
     void Walk(Source& source, const std::atomic<bool>& stop, FileResult& result,
               std::vector<SearchProblem>& problems);
     const CRawLiteral& LiteralFor(int codePage);
+    // Whether a match may lie in these bytes in one of the pages; true when some page's
+    // bytes are no guide.
+    bool MayMatchInSomePage(std::string_view bytes);
 
     const FindFilesOptions& m_options;
     int m_joinLines; // lines after the first that a regular expression's subject takes
     CTextSearch m_search;
     std::unique_ptr<CRawLiteral> m_literals[kCodePageCount]; // by code page, made when first needed
-    std::unique_ptr<CRawLiteral> m_anyTablePage;
+    // The literals that tell whether a match may lie in a file in some page; null: one page
+    // has none, so any file may hold a match.
+    std::vector<const CRawLiteral*> m_telling;
     std::vector<char> m_buffer; // the blocks files are read into
     std::string m_subject;
     std::vector<int> m_lineStarts; // offsets of the lines in m_subject

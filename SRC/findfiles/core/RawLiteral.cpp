@@ -11,25 +11,37 @@
 
 namespace {
 
-// How often a byte turns up in the pages and sources people search, roughly: blanks and
-// small Latin letters most, then markup, Cyrillic letters, digits, capitals, the rest.
-int Commonness(uint8_t b)
+// How often a character turns up in the pages and sources people search, roughly: blanks and
+// small Latin letters most, then markup, small Cyrillic letters by their frequency in Russian,
+// digits, capitals, the rest.
+int Commonness(uint8_t c)
 {
-    if (b == ' ' || b == '\n' || b == '\r' || b == '\t')
+    static const std::string_view kCyrillicOften = "\xEE\xE5\xE0\xE8\xED\xF2\xF1\xF0\xE2\xEB\xEA\xEC\xE4\xEF\xF3";
+    static const std::string_view kCyrillicSome = "\xFF\xFB\xFC\xE3\xE7\xE1\xF7\xE9\xF5\xE6\xF8\xFE";
+    if (c == ' ' || c == '\n' || c == '\r' || c == '\t')
         return 100;
-    if (std::strchr("etaoinsr", b) && b)
+    if (c && std::strchr("etaoinsr", c))
         return 80;
-    if (b >= 'a' && b <= 'z')
-        return std::strchr("jqxz", b) ? 15 : 50;
-    if (std::strchr("<>\"=/", b) && b)
+    if (c >= 'a' && c <= 'z')
+        return std::strchr("jqxz", c) ? 15 : 50;
+    if (c && std::strchr("<>\"=/", c))
         return 50;
-    if (b >= 0x80)
-        return 30;
-    if (b >= '0' && b <= '9')
+    if (kCyrillicOften.find(static_cast<char>(c)) != std::string_view::npos)
+        return 40;
+    if (kCyrillicSome.find(static_cast<char>(c)) != std::string_view::npos)
         return 20;
-    if (b >= 'A' && b <= 'Z')
-        return 10;
-    return b >= 0x20 ? 8 : 1;
+    if (c >= '0' && c <= '9')
+        return 20;
+    return c >= 0x20 ? 10 : 1;
+}
+
+// The same for a byte of UTF-8: the lead bytes of Cyrillic letters are everywhere in Cyrillic
+// text, the bytes that end them each stand for a few letters.
+int Utf8Commonness(uint8_t b)
+{
+    if (b < 0x80)
+        return Commonness(b);
+    return b == 0xD0 || b == 0xD1 ? 100 : 30;
 }
 
 } // namespace
@@ -91,27 +103,23 @@ CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
 {
     if (pattern.empty() || (flags & FIND_REGEXP))
         return;
-    if (codePage == CP_UTF8) {
-        m_accept = Utf8AcceptedBytes(pattern, flags);
-    } else if (codePage != kAnyTablePage) {
-        m_accept = AcceptedBytes(pattern, flags, codePage);
-    } else {
-        m_accept = AcceptedBytes(pattern, flags, CP_WINDOWS_1251);
-        for (int page = 1; page < kTablePageCount; ++page) {
-            const ByteSets more = AcceptedBytes(pattern, flags, page);
-            for (size_t k = 0; k < m_accept.size(); ++k)
-                for (int b = 0; b < 256; ++b)
-                    m_accept[k][b] = m_accept[k][b] || more[k][b];
-        }
-    }
+    m_accept = codePage == CP_UTF8 ? Utf8AcceptedBytes(pattern, flags)
+                                   : AcceptedBytes(pattern, flags, codePage);
     if (m_accept.empty())
         return;
 
+    // The anchor: the position whose bytes are rarest in the page.
+    const ByteTable* load = LoadTable(codePage);
     int best = -1;
     for (size_t k = 0; k < m_accept.size(); ++k) {
         int score = 0;
-        for (int b = 0; b < 256; ++b)
-            score += m_accept[k][b] ? Commonness(static_cast<uint8_t>(b)) : 0;
+        for (int b = 0; b < 256; ++b) {
+            if (!m_accept[k][b])
+                continue;
+            const uint8_t byte = static_cast<uint8_t>(b);
+            score += codePage == CP_UTF8 ? Utf8Commonness(byte)
+                                         : Commonness(load ? (*load)[byte] : byte);
+        }
         if (best < 0 || score < best) {
             best = score;
             m_anchor = k;

@@ -11,16 +11,14 @@
 
 class CRawLiteral {
 public:
-    // For a file whose page is not known yet: a candidate wherever one of the pages of
-    // tables (all but UTF-8) has one.
-    static constexpr int kAnyTablePage = -1;
-
     // pattern in Windows-1251; flags as Find takes them. Usable() is false where the bytes
     // cannot be searched directly: a regular expression, an empty pattern, and in UTF-8 a
     // pattern with "?" (which also stands for every character Windows-1251 lacks).
     CRawLiteral(std::string_view pattern, uint32_t flags, int codePage);
 
     bool Usable() const { return !m_accept.empty(); }
+    // Finds the same candidates as other (as pages that read ASCII alike do for ASCII).
+    bool SameAs(const CRawLiteral& other) const { return m_accept == other.m_accept; }
     // The first candidate that starts in [from, end) and ends by end, or null.
     const char* Find(const char* from, const char* end) const;
 
