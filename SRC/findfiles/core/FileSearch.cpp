@@ -57,23 +57,21 @@ size_t Utf8SequenceLength(std::string_view bytes)
     return 0;
 }
 
-// Where character x of a decoded UTF-8 line starts in its bytes; -1 when the bytes do not
-// decode to length characters (then the offsets cannot be trusted).
-int64_t Utf8ByteOffset(std::string_view raw, bool fileStart, int x, size_t length)
+// Where each character of a decoded UTF-8 line starts in its bytes, and where the line ends;
+// empty when the bytes do not decode to length characters (then the places cannot be trusted).
+std::vector<int32_t> Utf8CharacterStarts(std::string_view raw, bool fileStart, size_t length)
 {
+    std::vector<int32_t> starts;
+    starts.reserve(length + 1);
     size_t i = 0;
     if (fileStart && raw.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
         i = kUtf8ByteOrderMark.size();
-    int64_t offset = -1;
-    size_t characters = 0;
-    for (;; ++characters) {
-        if (characters == static_cast<size_t>(x))
-            offset = static_cast<int64_t>(i);
-        if (i >= raw.size())
-            break;
-        i += std::max<size_t>(1, Utf8SequenceLength(raw.substr(i)));
-    }
-    return characters == length ? offset : -1;
+    for (; i < raw.size(); i += std::max<size_t>(1, Utf8SequenceLength(raw.substr(i))))
+        starts.push_back(static_cast<int32_t>(i));
+    if (starts.size() != length)
+        return {};
+    starts.push_back(static_cast<int32_t>(raw.size()));
+    return starts;
 }
 
 } // namespace
@@ -121,24 +119,26 @@ public:
     // Where character x of line Current() + ahead lies in the file, or -1.
     int64_t FileOffset(int ahead, int x)
     {
-        const Cached* line = At(ahead);
+        Cached* line = At(ahead);
         if (!line)
             return -1;
         if (m_codePage != CP_UTF8)
             return line->fileOffset + x;
-        const int64_t offset =
-            Utf8ByteOffset(line->raw, line->fileOffset == 0, x, line->text.size());
-        return offset < 0 ? -1 : line->fileOffset + offset;
+        if (line->starts.empty())
+            line->starts = Utf8CharacterStarts(line->raw, line->fileOffset == 0, line->text.size());
+        return line->starts.empty() ? -1 : line->fileOffset + line->starts[x];
     }
 
 private:
     struct Cached {
         std::string text;
         int64_t fileOffset = 0;
-        std::string raw; // UTF-8 only: the file's bytes, for the offsets of characters
+        // UTF-8 only: the file's bytes, and once asked for, where each character starts.
+        std::string raw;
+        std::vector<int32_t> starts;
     };
 
-    const Cached* At(int ahead)
+    Cached* At(int ahead)
     {
         const int current = m_lines.Current();
         if (m_first != current) {
