@@ -7,6 +7,7 @@
 #include "text/UndoGroup.h"
 #include "text/Utf8Page.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -38,8 +39,9 @@ std::string ChosenProblem(const FileResult& file, bool needOffsets)
     return {};
 }
 
-// The whole file, from an open descriptor; false with errno set.
-bool ReadAll(int fd, std::string& bytes, size_t size)
+// The whole file, from an open descriptor, which held size bytes when it was looked at; false
+// with errno set, or with changed set when the file holds fewer or more bytes by now.
+bool ReadAll(int fd, std::string& bytes, size_t size, bool& changed)
 {
     bytes.resize(size);
     size_t done = 0;
@@ -47,18 +49,16 @@ bool ReadAll(int fd, std::string& bytes, size_t size)
         const ssize_t n = read(fd, bytes.data() + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n == 0)
-            errno = EIO; // fewer bytes than the file had when it was looked at
-        if (n <= 0)
+        if (n <= 0) {
+            changed = n == 0;
             return false;
+        }
         done += static_cast<size_t>(n);
     }
-    // More bytes than the file had when it was looked at: it is being written to.
     char more;
-    if (read(fd, &more, 1) == 0)
-        return true;
-    errno = EIO;
-    return false;
+    const ssize_t n = read(fd, &more, 1);
+    changed = n > 0;
+    return n == 0;
 }
 
 // A replacement in the file's page, its line feeds the file's line breaks.
@@ -102,8 +102,9 @@ FileReplaceOutcome ReplaceInFile(const FileResult& file, bool backup)
 {
     FileReplaceOutcome outcome;
     outcome.reason = ChosenProblem(file, true);
-    if (!outcome.reason.empty())
-        return outcome;
+    const auto chosen = [](const FoundMatch& match) { return match.chosen; };
+    if (!outcome.reason.empty() || std::none_of(file.matches.begin(), file.matches.end(), chosen))
+        return outcome; // nothing chosen: the file is not even read
 
     const Descriptor fd(open(file.path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat st;
@@ -111,13 +112,14 @@ FileReplaceOutcome ReplaceInFile(const FileResult& file, bool backup)
         outcome.reason = SystemErrorText(errno);
         return outcome;
     }
-    if (!S_ISREG(st.st_mode) || !(IdentityOf(st) == file.identity)) {
+    if (!S_ISREG(st.st_mode) || IdentityOf(st) != file.identity) {
         outcome.reason = kChanged;
         return outcome;
     }
     std::string bytes;
-    if (!ReadAll(fd.Get(), bytes, static_cast<size_t>(st.st_size))) {
-        outcome.reason = errno == EIO ? kChanged : SystemErrorText(errno);
+    bool changed = false;
+    if (!ReadAll(fd.Get(), bytes, static_cast<size_t>(st.st_size), changed)) {
+        outcome.reason = changed ? kChanged : SystemErrorText(errno);
         return outcome;
     }
 
@@ -135,8 +137,6 @@ FileReplaceOutcome ReplaceInFile(const FileResult& file, bool backup)
         ++replaced;
     }
     ok = ok && writer.Write(bytes.data() + copied, bytes.size() - copied);
-    if (replaced == 0)
-        return outcome; // nothing chosen: the file is left alone (the writer cleans up)
     if (!ok || !writer.Commit(backup)) {
         outcome.reason = writer.ErrorText();
         return outcome;
