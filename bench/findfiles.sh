@@ -10,7 +10,12 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 dir=${1:-/dev/shm}/tw-findfiles-$$
 mkdir -p "$dir/base" "$dir/site"
 trap 'rm -rf "$dir"' EXIT
-command -v rg >/dev/null || apt-get install -y --no-install-recommends ripgrep >/dev/null
+# ripgrep to compare with, GNU time and bc to measure.
+missing=()
+command -v rg >/dev/null || missing+=(ripgrep)
+[[ -x /usr/bin/time ]] || missing+=(time)
+command -v bc >/dev/null || missing+=(bc)
+((${#missing[@]} == 0)) || apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null
 tw="$root/build/tw-findfiles"
 
 # 240 different pages of 220 to 380 lines; every seventh carries the footer searched for.
