@@ -3,8 +3,9 @@
 # pages, CR LF and LF) beside LC_ALL=C grep -rn and ripgrep on the same tree: a literal that
 # a seventh of the pages hold, case-sensitive and not, in one given page; then searches with
 # the page of each file detected, and the peak memory. Each figure is the least of five runs
-# over a tree already in memory, elapsed and CPU time; the load is printed with the tree. The script installs the Debian package ripgrep for this
-# comparison only. Usage: bench/findfiles.sh [FOLDER] (a tmpfs folder, default /dev/shm)
+# over a tree already in memory, elapsed and CPU time; the load is printed with the tree. The
+# script installs the Debian package ripgrep for this comparison only (and time and bc where
+# they are missing). Usage: bench/findfiles.sh [FOLDER] (a tmpfs folder, default /dev/shm)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir=${1:-/dev/shm}/tw-findfiles-$$
