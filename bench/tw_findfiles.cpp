@@ -46,7 +46,8 @@ public:
     void OnFile(FileResult file) override { files.push_back(std::move(file)); }
     void OnProblem(SearchProblem problem) override
     {
-        std::fprintf(stderr, "tw-findfiles: %s: %s\n", problem.path.c_str(), problem.reason.c_str());
+        std::fprintf(stderr, "tw-findfiles: %s: %s\n", problem.path.c_str(),
+                     problem.reason.c_str());
     }
     void OnFinished(const FindFilesTotals& done) override { totals = done; }
 
@@ -105,7 +106,9 @@ int main(int argc, char* argv[])
     }
     search.Wait();
     std::sort(collector.files.begin(), collector.files.end(),
-              [](const FileResult& a, const FileResult& b) { return a.relativePath < b.relativePath; });
+              [](const FileResult& a, const FileResult& b) {
+                  return a.relativePath < b.relativePath;
+              });
 
     if (options.replacement) {
         const ReplaceFilesTotals done = ReplaceInFiles(collector.files, backup, false);

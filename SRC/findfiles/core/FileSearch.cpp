@@ -283,8 +283,8 @@ void CFileSearcher::Walk(Source& source, const std::atomic<bool>& stop, FileResu
         } else {
             at = m_search.MatchInLine(subject, m_options.pattern, m_options.flags, length, x);
             if (m_search.Status() == SearchStatus::TooCostly)
-                problems.push_back({result.path, "The regular expression is too costly to search line "
-                                                     + std::to_string(y + 1) + "."});
+                problems.push_back({result.path, "The regular expression is too costly to search "
+                                                 "line " + std::to_string(y + 1) + "."});
         }
         if (at < 0) {
             ++y, x = 0;

@@ -111,7 +111,8 @@ bool CFolderWalk::Walk(const std::string& folder, const std::atomic<bool>& stop)
             if (stop.load(std::memory_order_relaxed))
                 return true;
             const std::string path = Joined(current.path, name);
-            const std::string relative = current.relative.empty() ? name : current.relative + "/" + name;
+            const std::string relative =
+                current.relative.empty() ? name : current.relative + "/" + name;
             if (type == DT_REG) {
                 if (MatchesFileMasks(name, m_options.masks))
                     m_file(path, relative);

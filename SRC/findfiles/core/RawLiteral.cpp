@@ -16,8 +16,11 @@ namespace {
 // digits, capitals, the rest.
 int Commonness(uint8_t c)
 {
-    static const std::string_view kCyrillicOften = "\xEE\xE5\xE0\xE8\xED\xF2\xF1\xF0\xE2\xEB\xEA\xEC\xE4\xEF\xF3";
-    static const std::string_view kCyrillicSome = "\xFF\xFB\xFC\xE3\xE7\xE1\xF7\xE9\xF5\xE6\xF8\xFE";
+    // "оеаинтсрвлкмдпу", then "яыьгзбчйхжшю".
+    static const std::string_view kCyrillicOften =
+        "\xEE\xE5\xE0\xE8\xED\xF2\xF1\xF0\xE2\xEB\xEA\xEC\xE4\xEF\xF3";
+    static const std::string_view kCyrillicSome =
+        "\xFF\xFB\xFC\xE3\xE7\xE1\xF7\xE9\xF5\xE6\xF8\xFE";
     if (c == ' ' || c == '\n' || c == '\r' || c == '\t')
         return 100;
     if (c && std::strchr("etaoinsr", c))
@@ -83,7 +86,8 @@ ByteSets Utf8AcceptedBytes(std::string_view pattern, uint32_t flags)
             return {};
         const size_t first = accept.size();
         for (int c = 0; c < 256; ++c) {
-            if (!Matches(static_cast<uint8_t>(c), static_cast<uint8_t>(want), flags & FIND_MATCH_CASE))
+            const bool matchCase = flags & FIND_MATCH_CASE;
+            if (!Matches(static_cast<uint8_t>(c), static_cast<uint8_t>(want), matchCase))
                 continue;
             const std::string bytes = Cp1251ToUtf8(std::string(1, static_cast<char>(c)));
             if (accept.size() == first)

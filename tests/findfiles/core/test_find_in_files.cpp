@@ -154,7 +154,8 @@ TEST(FindInFilesTest, StartRefusesWhatCannotBeSearched)
     };
     const std::vector<Row> rows = {
         {"empty_pattern", "", 0, tree.Root(), "There is no text to find."},
-        {"bad_expression", "[z-a]", FIND_REGEXP, tree.Root(), "The regular expression is not valid."},
+        {"bad_expression", "[z-a]", FIND_REGEXP, tree.Root(),
+         "The regular expression is not valid."},
         {"missing_folder", "a", 0, tree.At("nowhere"), SystemErrorText(ENOENT)},
         {"file_for_folder", "a", 0, tree.At("index.html"), SystemErrorText(ENOTDIR)},
     };
@@ -179,7 +180,8 @@ TEST(FindInFilesTest, OpenDocumentsAreSearchedInTheirText)
     auto documents = std::make_shared<COpenDocumentList>();
     // The saved page says one thing, the editor holds another, unsaved.
     OpenDocument open;
-    open.lines = std::make_shared<CCopiedLines>(std::vector<std::string>{"no", "copyright copyright"});
+    open.lines =
+        std::make_shared<CCopiedLines>(std::vector<std::string>{"no", "copyright copyright"});
     open.codePage = CP_KOI8_R;
     open.lineEnding = 2;
     open.version = 42;

@@ -44,18 +44,19 @@ TEST(ReplaceInFilesTest, EachFileKeepsItsPageLineEndingAndOtherBytes)
         std::string after;
         std::string prefix = {}; // bytes before the text, as they are
     };
-    // "Привет" and "пока", a box-drawing byte of CP866 the editor cannot hold, a byte order mark.
+    // "Привет" and "пока", box drawing of CP866 that the editor cannot hold, a byte order mark.
     const std::vector<Row> rows = {
         {"koi8r_crlf", CP_KOI8_R, "\xCF\xF0\xE8\xE2\xE5\xF2 2019\r\n\xEF\xEE\xEA\xE0 2019\r\n",
          "\xCF\xF0\xE8\xE2\xE5\xF2 2024" + kYear + "\r\n\xEF\xEE\xEA\xE0 2024" + kYear + "\r\n"},
         {"cp866_lf_with_box_drawing", CP_DOS_866, "\xEF\xEE\xEA\xE0 2019\n",
          "\xEF\xEE\xEA\xE0 2024" + kYear + "\n", "\xC9\xCD\xBB\n"},
-        {"utf8_with_mark", CP_UTF8, "2019 \xEF\xEE\xEA\xE0\n", "2024" + kYear + " \xEF\xEE\xEA\xE0\n",
-         "\xEF\xBB\xBF"},
+        {"utf8_with_mark", CP_UTF8, "2019 \xEF\xEE\xEA\xE0\n",
+         "2024" + kYear + " \xEF\xEE\xEA\xE0\n", "\xEF\xBB\xBF"},
         {"mac_lone_cr_lines", CP_MACINTOSH, "a\r2019\nb\r\n", "a\r2024" + kYear + "\nb\r\n"},
     };
     for (const Row& row : rows)
-        PutFile(dir.File(std::string(row.name) + ".html"), row.prefix + InPage(row.before, row.page));
+        PutFile(dir.File(std::string(row.name) + ".html"),
+                row.prefix + InPage(row.before, row.page));
 
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -75,8 +76,9 @@ TEST(ReplaceInFilesTest, TemplatesAndLineBreaksAsReplaceMakesThem)
 {
     TempDir dir;
     PutFile(dir.File("page.html"), "<B>Old</B> and <b>more</b>\r\n");
-    const SearchRecord record =
-        RunSearch(Replacing(dir, "\\<b\\>(\\w+)\\</b\\>", "<strong>\\U\\1\\E</strong>\\n", FIND_REGEXP));
+    // "<" and ">" are word boundaries unless escaped.
+    const SearchRecord record = RunSearch(Replacing(dir, "\\<b\\>(\\w+)\\</b\\>",
+                                                    "<strong>\\U\\1\\E</strong>\\n", FIND_REGEXP));
     const FileReplaceOutcome outcome = ReplaceInFile(Only(record, "page.html"), false);
     EXPECT_EQ(outcome.replaced, 2);
     EXPECT_EQ(ReadFile(dir.File("page.html")),
