@@ -24,20 +24,19 @@ bool HasBadNumericEscape(std::string_view pattern)
     return false;
 }
 
-// The expansion of a template against the search's last match, its line feeds (the joints
-// of a match over several lines, or "\n" in the template) made line breaks of the buffer.
+// The expansion of a template against the search's last match, its line feeds made line
+// breaks of the buffer.
 std::optional<std::string> Expand(const CTextSearch& search, std::string_view pattern)
 {
-    if (!search.HasRegexMatch() || HasBadNumericEscape(pattern))
+    if (!search.HasRegexMatch())
         return std::nullopt;
-    const std::string& subject = search.MatchedText();
-    std::string text;
-    if (RxExpandReplacement(pattern, subject.data(), static_cast<int>(subject.size()),
-                            search.Match(), text) != 0)
+    const std::optional<std::string> text =
+        ExpandReplacement(search.MatchedText(), search.Match(), pattern);
+    if (!text)
         return std::nullopt;
     std::string lines;
-    lines.reserve(text.size());
-    for (const char c : text) {
+    lines.reserve(text->size());
+    for (const char c : *text) {
         if (c == '\n')
             lines += '\r';
         lines += c;
@@ -46,6 +45,18 @@ std::optional<std::string> Expand(const CTextSearch& search, std::string_view pa
 }
 
 } // namespace
+
+std::optional<std::string> ExpandReplacement(std::string_view subject, const RxMatch& match,
+                                             std::string_view pattern)
+{
+    if (HasBadNumericEscape(pattern))
+        return std::nullopt;
+    std::string text;
+    if (RxExpandReplacement(pattern, subject.data(), static_cast<int>(subject.size()), match,
+                            text) != 0)
+        return std::nullopt;
+    return text;
+}
 
 std::optional<EditCaret> ReplaceSelection(CKTextBuffer& buffer, CKBufferView* view,
                                           const CTextSearch& search, const EditCaret& in,

@@ -13,6 +13,13 @@
 #include <string>
 #include <string_view>
 
+// A replacement template expanded for a match in subject (a line, or lines joined by line
+// feeds), as Replace does: line feeds stand for line breaks. nullopt when the template cannot
+// be expanded (it ends in "\", names a group that did not take part, or has a numeric escape
+// with a bad digit).
+std::optional<std::string> ExpandReplacement(std::string_view subject, const RxMatch& match,
+                                             std::string_view pattern);
+
 // Replaces the selection (or inserts at the caret) by text, in the undo steps of the buffer's
 // current group (two steps, both "Replace", outside a group). With FIND_REGEXP the text is a
 // template expanded against the search's last match; its line feeds become line breaks. The

@@ -23,9 +23,9 @@ TextPoint Clamped(const CKTextBuffer& text, TextPoint p)
     return {std::clamp(p.x, 0, LineLength(text, p.y)), p.y};
 }
 
-// How many lines past its own a regular expression's subject needs: one per "\n" in the
-// pattern, since each may step over one line end.
-int LineFeedsIn(std::string_view pattern)
+} // namespace
+
+int RegexSubjectExtraLines(std::string_view pattern)
 {
     int count = 0;
     for (size_t i = 0; i + 1 < pattern.size(); ++i)
@@ -33,8 +33,6 @@ int LineFeedsIn(std::string_view pattern)
             ++count;
     return count;
 }
-
-} // namespace
 
 bool CTextSearch::Prepare(std::string_view pattern, uint32_t flags)
 {
@@ -50,7 +48,7 @@ bool CTextSearch::Prepare(std::string_view pattern, uint32_t flags)
     m_folded.clear();
     if (flags & FIND_REGEXP) {
         m_program.reset(RxCompile(pattern));
-        m_joinLines = LineFeedsIn(pattern);
+        m_joinLines = RegexSubjectExtraLines(pattern);
         return m_program != nullptr;
     }
     if (pattern.empty())

@@ -21,6 +21,10 @@ constexpr uint32_t FIND_UP = 0x10;
 // Cyrillic letter included; the underscore is not one.
 bool IsFindWordByte(uint8_t b);
 
+// How many lines past its own a regular expression's subject takes: one per "\n" in the
+// pattern, since each may step over one line end.
+int RegexSubjectExtraLines(std::string_view pattern);
+
 // How the last search ended. A pattern that does not compile, or one that ran out of its step
 // budget on some line, is not the same as a text that does not occur.
 enum class SearchStatus { Found, NotFound, InvalidPattern, TooCostly };
