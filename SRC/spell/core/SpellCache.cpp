@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
 
 CSpellCache::CSpellCache(CSpellChecker& checker, ResultReady ready)
     : m_checker(checker), m_ready(std::move(ready)), m_worker([this] { Run(); })
@@ -143,7 +144,11 @@ void CSpellCache::Run()
 
         const uint32_t words = m_checker.Generation();
         const CSingleLineSource source(job.text);
-        speller.Check(sourceType, cyrillic, job.textState, source, 0, found);
+        try {
+            speller.Check(sourceType, cyrillic, job.textState, source, 0, found);
+        } catch (const std::bad_alloc&) {
+            found.clear(); // a line too long for the room its check needs goes unmarked
+        }
 
         lock.lock();
         bool stored = false;
