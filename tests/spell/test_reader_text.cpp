@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CommentsAndStringsOfC", SRC_CPP,
                  "int слово = 0; // заметка\nprintf(\"Привет\\nмир %s\", имя); /* блок", "заметка Привет мир блок"},
         ReadCase{"BlockCommentOverLines", SRC_CPP, "/* начало\nконец */ код", "начало конец"},
-        ReadCase{"PlainTextIsAllRead", SRC_PLAIN_TEXT, "всё подряд <b>тег</b>", "всё подряд b тег b"},
+        ReadCase{"PlainTextIsAllRead", SRC_PLAIN_TEXT, "всё подряд <b>тег</b>", "всё подряд тег"},
         ReadCase{"TexCommandsAndComments", SRC_TEX, "\\section{Введение} Текст % заметка",
                  "Введение Текст"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -126,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"HyphensAndApostrophes", WordRules::Prose, "кто-нибудь don't м’ята -тире- 'кавычки'",
                   "кто-нибудь don't м’ята тире кавычки"},
         SplitCase{"TexCommand", WordRules::Prose, "\\textbf{жирный}", "жирный"},
+        SplitCase{"TagsInProse", WordRules::Prose, "Он сказал \"<a href=\"x\">да</a>\", a < b и c > d",
+                  "Он сказал да a b и c d"},
         SplitCase{"EscapesAndFormatsInCode", WordRules::Code, "Строка\\nвторая %s и %-10d \\\\дальше",
                   "Строка вторая и дальше"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -3,6 +3,8 @@
 
 #include "text/Cp1251.h"
 
+#include <climits>
+
 namespace {
 
 constexpr char kRightQuote = '\x92'; // the typographic apostrophe of Windows-1251
@@ -112,17 +114,52 @@ void SplitRun(std::string_view line, int from, int to, WordRules rules, std::vec
     }
 }
 
+// In prose, tags such as <b> or </a href="x"> are passed over: they stand in the text of an
+// HTML page where a stray double quote made the parser take them for text. Positions only grow,
+// so each ">" is looked for once.
+class CTagFinder {
+public:
+    CTagFinder(std::string_view line, int end, WordRules rules)
+        : m_line(line.substr(0, end)), m_on(rules == WordRules::Prose)
+    {
+    }
+    // The end of a tag that starts at k, or -1.
+    int TagEnd(int k)
+    {
+        if (!m_on || m_line[k] != '<' || k + 1 >= static_cast<int>(m_line.size()))
+            return -1;
+        const char next = m_line[k + 1];
+        if (!IsLetter(next) && next != '/' && next != '!')
+            return -1;
+        if (m_close <= k) {
+            const size_t close = m_line.find('>', k + 1);
+            m_close = close == std::string_view::npos ? INT_MAX : static_cast<int>(close);
+        }
+        return m_close == INT_MAX ? -1 : m_close + 1;
+    }
+
+private:
+    std::string_view m_line;
+    bool m_on;
+    int m_close = -1; // the next ">" after the last tag start looked at
+};
+
 } // namespace
 
 void SplitWords(std::string_view line, int begin, int end, WordRules rules,
                 std::vector<WordSpan>& out)
 {
+    CTagFinder tags(line, end, rules);
     int k = begin;
     while (k < end) {
         while (k < end && IsBlank(line[k]))
             ++k;
+        if (k < end && tags.TagEnd(k) >= 0) {
+            k = tags.TagEnd(k);
+            continue;
+        }
         const int from = k;
-        while (k < end && !IsBlank(line[k]))
+        while (k < end && !IsBlank(line[k]) && tags.TagEnd(k) < 0)
             ++k;
         if (k > from && !IsAddressOrPath(line.substr(from, k - from), rules))
             SplitRun(line, from, k, rules, out);

@@ -17,7 +17,8 @@ struct WordSpan {
 // Appends the words of line[begin, end) that are to be checked. Words are letters and digits,
 // joined by "-" and apostrophes between them. Passed over: URLs, e-mail addresses and file
 // names (each a whole run of non-blank characters), the name after "&" of a character
-// reference, words with a digit and words of one to five letters that are all capitals.
+// reference, tags in prose, words with a digit and words of one to five letters that are all
+// capitals.
 void SplitWords(std::string_view line, int begin, int end, WordRules rules,
                 std::vector<WordSpan>& out);
 
