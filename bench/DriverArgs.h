@@ -1,6 +1,8 @@
-// Option parsing shared by the search and replace drivers.
+// Option parsing shared by the drivers.
 #pragma once
 
+#include "syntax/SourceTypes.h"
+#include "text/KTextBuffer.h"
 #include "text/TextTypes.h"
 #include "view/core/TextSearch.h"
 
@@ -16,6 +18,32 @@ inline bool ParseInt(const char* text, int& value)
         return false;
     value = static_cast<int>(v);
     return true;
+}
+
+// A source type, 0-22.
+inline bool ParseSourceType(const char* text, int& type)
+{
+    char* end = nullptr;
+    const long t = std::strtol(text, &end, 10);
+    if (!*text || *end || t < 0 || t >= kSourceTypeCount)
+        return false;
+    type = static_cast<int>(t);
+    return true;
+}
+
+// The source type of a file to read: the one given, or else by the file's extension.
+inline int SourceTypeOf(int given, const char* path)
+{
+    return given >= 0 ? given : SourceTypeForPath(path);
+}
+
+// Loads a file in Windows-1251 with its line ends detected; false after saying why.
+inline bool LoadOrSay(const char* driver, const char* path, CKTextBuffer& buffer)
+{
+    if (buffer.Load(path, -1, 0))
+        return true;
+    std::fprintf(stderr, "%s: cannot load %s: %s\n", driver, path, buffer.LastErrorText().c_str());
+    return false;
 }
 
 // "L:C", 0-based line and character.

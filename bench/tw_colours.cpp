@@ -1,5 +1,6 @@
 // tw-colours: prints the parse states and colour blocks of every line of a file, and checks
 // that the state-only parse of each line returns the same state.
+#include "DriverArgs.h"
 #include "syntax/SourceTypes.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/ParseDispatch.h"
@@ -27,13 +28,8 @@ int main(int argc, char* argv[])
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--type")) {
-            char* end = nullptr;
-            if (++i >= argc)
+            if (++i >= argc || !ParseSourceType(argv[i], type))
                 return Usage();
-            const long t = std::strtol(argv[i], &end, 10);
-            if (!*argv[i] || *end || t < 0 || t >= kSourceTypeCount)
-                return Usage();
-            type = static_cast<int>(t);
         } else if (!path) {
             path = argv[i];
         } else {
@@ -42,15 +38,10 @@ int main(int argc, char* argv[])
     }
     if (!path)
         return Usage();
-    if (type < 0)
-        type = SourceTypeForPath(path);
-
+    type = SourceTypeOf(type, path);
     CKTextBuffer buffer;
-    if (!buffer.Load(path, -1, 0)) {
-        std::fprintf(stderr, "tw-colours: cannot load %s: %s\n", path,
-                     buffer.LastErrorText().c_str());
+    if (!LoadOrSay("tw-colours", path, buffer))
         return 1;
-    }
     const CBufferLineSource source(buffer);
     std::vector<ColourBlock> blocks;
     std::string out;

@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in the build folder writes tagwright_<version>_<arch>.deb.
-# Its library dependencies come from the binary (dpkg-shlibdeps); the Qt platform plugins are
-# loaded at run time, so that package is named here.
+# Its library dependencies come from the binary (dpkg-shlibdeps), the spelling library among
+# them; the Qt platform plugins and the spelling dictionaries are loaded at run time, so those
+# packages are named here.
 set(CPACK_PACKAGE_NAME tagwright)
 set(CPACK_PACKAGE_VENDOR Kelvane)
 set(CPACK_PACKAGE_CONTACT "Tagwright developers <tagwright@kelvane.org>")
@@ -20,8 +21,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The platform plugins, and the image plugin that draws the toolbar icons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# The platform plugins, the image plugin that draws the toolbar icons, and the dictionaries of
+# the spell checker's languages.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libqt6svg6, hunspell-ru, hunspell-uk, hunspell-en-us")
 # A fixed-pitch font with Cyrillic letters, and the opener of the default browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 

@@ -32,6 +32,12 @@ struct ColourPair {
     uint32_t background;
 };
 
+// Where a class holds text that a reader of the document sees, which is what the spell checker
+// reads: between the tags of markup (plain text there), or in the comments and strings of a
+// program source. For HTML the parser tells more (ParseHtmlText): that normal text inside SCRIPT
+// and STYLE elements is not read, and that the values of ALT and TITLE are.
+enum class ReaderText : uint8_t { Nowhere, InMarkup, InSource };
+
 // The default text and background colour of a class.
 ColourPair DefaultColours(ColourClass colourClass);
 // The colours the options page restores for "Automatic": the defaults, except the text colour
@@ -39,3 +45,5 @@ ColourPair DefaultColours(ColourClass colourClass);
 ColourPair AutomaticColours(ColourClass colourClass);
 // The name users see for a class on the options page ("Normal text", "Tag/keyword", ...).
 std::string_view ColourClassLabel(ColourClass colourClass);
+// Where the class holds reader-visible text.
+ReaderText ReaderTextOf(ColourClass colourClass);

@@ -10,8 +10,10 @@
 
 namespace {
 
-// What survives the end of a tag: comments, strings and the SCRIPT element around it.
-constexpr uint32_t kOutsideTagBits = HS_COMMENT | HS_STRING | HS_SCRIPT;
+// What survives the end of a tag: comments, strings and the SCRIPT or STYLE element around it.
+constexpr uint32_t kOutsideTagBits = HS_COMMENT | HS_STRING | HS_SCRIPT | HS_STYLE;
+// Where an attribute value that a reader sees has got to, up to its first token.
+constexpr uint32_t kTextValueStart = HS_TEXT_NAME | HS_TEXT_VALUE;
 
 bool IsNameChar(uint8_t c)
 {
@@ -35,6 +37,22 @@ constexpr std::array<bool, 256> kTextStops = [] {
 constexpr uint32_t kNotPlainText =
     HS_COMMENT | HS_IN_TAG | HS_STRING | HS_ERROR | HS_SCRIPT_COMMENT;
 
+// Whether a name equals an upper-case word, without regard to case.
+bool NameIs(std::string_view name, std::string_view upper)
+{
+    if (name.size() != upper.size())
+        return false;
+    for (size_t k = 0; k < name.size(); ++k) {
+        const char c = name[k];
+        if ((c >= 'a' && c <= 'z' ? c - 32 : c) != upper[k])
+            return false;
+    }
+    return true;
+}
+
+// The attributes whose values the page shows to its reader, as tool tips or in place of images.
+bool IsTextAttribute(std::string_view name) { return NameIs(name, "ALT") || NameIs(name, "TITLE"); }
+
 // Index of the first occurrence of pattern at or after from, or -1.
 int FindFrom(const uint8_t* text, int length, int from, std::string_view pattern)
 {
@@ -52,9 +70,10 @@ int FindFrom(const uint8_t* text, int length, int from, std::string_view pattern
 
 class CHtmlLine {
 public:
-    CHtmlLine(uint32_t state, const uint8_t* text, int length, ColourBlock* blocks, int& count)
+    CHtmlLine(uint32_t state, const uint8_t* text, int length, ColourBlock* blocks, int& count,
+              bool* readerText)
         : m_keywords(HtmlKeywords()), m_text(text), m_n(length), m_state(state),
-          m_blocks(blocks), m_count(count)
+          m_blocks(blocks), m_count(count), m_readerText(blocks ? readerText : nullptr)
     {
     }
 
@@ -64,10 +83,21 @@ private:
     bool InTag() const { return m_state & HS_IN_TAG; }
     bool Named() const { return m_state & HS_NAMED; }
     bool Closing() const { return m_state & HS_CLOSING; }
-    void Block(int position, ColourClass colour)
+    // valueToken: the block is a word or string that may be the value of ALT or TITLE.
+    void Block(int position, ColourClass colour, bool valueToken = false)
     {
         DefineBlock(m_blocks, m_count, position, colour);
+        if (m_readerText && m_count > 0 && m_blocks[m_count - 1].start == position)
+            m_readerText[m_count - 1] = IsReaderText(colour, valueToken);
     }
+    bool IsReaderText(ColourClass colour, bool valueToken) const
+    {
+        if (!InTag())
+            return colour == ColourClass::NormalText && !(m_state & (HS_SCRIPT | HS_STYLE));
+        return valueToken && (m_state & (HS_TEXT_VALUE | HS_TEXT_QUOTED));
+    }
+    // After a token in a tag other than "=": a value of ALT or TITLE that was due is over.
+    void EndToken() { m_state &= ~kTextValueStart; }
     // Whether the pattern starts at i.
     bool At(std::string_view pattern) const
     {
@@ -85,6 +115,7 @@ private:
     }
 
     void Character();
+    void ValuePunctuation(uint8_t c);
     void Reference();
     void NumberToken();
     void Word();
@@ -96,6 +127,7 @@ private:
     int m_i = 0;
     ColourBlock* const m_blocks;
     int& m_count;
+    bool* const m_readerText;
 };
 
 uint32_t CHtmlLine::Parse()
@@ -123,10 +155,10 @@ uint32_t CHtmlLine::Parse()
                 break;
             m_state &= ~HS_COMMENT;
         } else if (m_state & HS_STRING) {
-            Block(m_i, InTag() ? ColourClass::String : ColourClass::NormalText);
+            Block(m_i, InTag() ? ColourClass::String : ColourClass::NormalText, true);
             if (!SkipPast("\""))
                 break;
-            m_state &= ~HS_STRING;
+            m_state &= ~(HS_STRING | HS_TEXT_VALUE);
         } else if ((m_state & (HS_SCRIPT | HS_SCRIPT_COMMENT)) == (HS_SCRIPT | HS_SCRIPT_COMMENT)) {
             Block(m_i, ColourClass::Comment);
             if (!SkipPast("*/"))
@@ -173,13 +205,14 @@ void CHtmlLine::Character()
         }
         return;
     case '"':
-        m_state |= HS_STRING;
-        Block(m_i++, InTag() ? ColourClass::String : ColourClass::NormalText);
+        m_state = (m_state & ~HS_TEXT_NAME) | HS_STRING;
+        Block(m_i++, InTag() ? ColourClass::String : ColourClass::NormalText, true);
         return;
     case '/':
         if (!InTag()) {
             Block(m_i++, ColourClass::NormalText);
         } else if (Named()) {
+            EndToken();
             Block(m_i++, ColourClass::Operator);
         } else if (!Closing()) {
             m_state |= HS_CLOSING;
@@ -195,6 +228,7 @@ void CHtmlLine::Character()
         if (!InTag()) {
             Block(m_i++, ColourClass::NormalText);
         } else {
+            EndToken();
             Block(m_i++, ColourClass::Number);
             while (m_i < m_n && IsHexDigit(m_text[m_i]))
                 ++m_i;
@@ -208,15 +242,31 @@ void CHtmlLine::Character()
     } else if (IsLetter(c) || c == '!') {
         Word();
     } else if (IsPunctuation(c)) {
-        if (!InTag())
+        if (!InTag()) {
             Block(m_i++, ColourClass::NormalText);
-        else if (Named())
+        } else if (Named()) {
+            ValuePunctuation(c);
             Block(m_i++, ColourClass::Operator);
-        else
+        } else {
             m_state |= HS_ERROR;
+        }
     } else {
         ++m_i; // control bytes and the symbols of 0x80-0xBF take the colour before them
     }
+}
+
+// "=" after ALT or TITLE makes the next token text; a single quote then opens a value that runs
+// to the next single quote.
+void CHtmlLine::ValuePunctuation(uint8_t c)
+{
+    if (c == '=' && (m_state & HS_TEXT_NAME))
+        m_state = (m_state & ~HS_TEXT_NAME) | HS_TEXT_VALUE;
+    else if (c == '\'' && (m_state & HS_TEXT_VALUE))
+        m_state = (m_state & ~HS_TEXT_VALUE) | HS_TEXT_QUOTED;
+    else if (c == '\'' && (m_state & HS_TEXT_QUOTED))
+        m_state &= ~HS_TEXT_QUOTED;
+    else
+        EndToken();
 }
 
 void CHtmlLine::Reference()
@@ -244,10 +294,12 @@ void CHtmlLine::Reference()
     }
     if (j < m_n && m_text[j] == ';')
         ++j;
-    if (InTag())
+    if (InTag()) {
+        EndToken();
         Block(start, colour);
-    else
+    } else {
         Block(start, colour == ColourClass::Entity ? ColourClass::Entity : ColourClass::NormalText);
+    }
     m_i = j;
 }
 
@@ -261,12 +313,14 @@ void CHtmlLine::NumberToken()
             colour = ColourClass::Unknown;
         ++j;
     }
-    if (!InTag())
+    if (!InTag()) {
         Block(start, ColourClass::NormalText);
-    else if (Named())
-        Block(start, colour);
-    else
+    } else if (Named()) {
+        Block(start, colour, true);
+        EndToken();
+    } else {
         m_state |= HS_ERROR; // the error colour starts after the token
+    }
     m_i = j;
 }
 
@@ -285,6 +339,7 @@ void CHtmlLine::Word()
     while (j < m_n && IsNameChar(m_text[j]))
         ++j;
     const std::string_view name(reinterpret_cast<const char*>(m_text) + start, j - start);
+    const bool attributePosition = Named() && !(m_state & HS_TEXT_QUOTED);
     uint32_t flags = 0;
     ColourClass colour = ColourClass::Keyword;
     if (!m_keywords.LookupAsUpper(name, flags)) {
@@ -315,6 +370,8 @@ void CHtmlLine::Word()
             } else {
                 m_state |= HS_NAMED;
                 colour = Closing() ? ColourClass::ClosingTag : ColourClass::Keyword;
+                if (NameIs(name, "STYLE"))
+                    m_state = Closing() ? m_state & ~HS_STYLE : m_state | HS_STYLE;
             }
         } else if (!Named()) {
             m_state |= HS_ERROR; // a tag must start with a tag name
@@ -323,7 +380,10 @@ void CHtmlLine::Word()
             colour = ColourClass::ClosingTag;
         }
     }
-    Block(start, colour);
+    Block(start, colour, true);
+    EndToken();
+    if (attributePosition && IsTextAttribute(name))
+        m_state |= HS_TEXT_NAME;
     m_i = j;
 }
 
@@ -336,5 +396,16 @@ uint32_t ParseHtmlLine(uint32_t state, const CLineSource& source, int line, Colo
     if (n <= 0)
         return state;
     const auto* text = reinterpret_cast<const uint8_t*>(source.LineText(line));
-    return CHtmlLine(state, text, n, blocks, count).Parse();
+    return CHtmlLine(state & kHtmlColourState, text, n, blocks, count, nullptr).Parse()
+        & kHtmlColourState;
+}
+
+uint32_t ParseHtmlText(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+                       int& count, bool* readerText)
+{
+    const int n = source.LineLength(line);
+    if (n <= 0)
+        return state;
+    const auto* text = reinterpret_cast<const uint8_t*>(source.LineText(line));
+    return CHtmlLine(state, text, n, blocks, count, readerText).Parse();
 }

@@ -3,11 +3,11 @@
 #   cmake -DSRC=<repository>/SRC -P CheckLayers.cmake
 #
 # The layers from the bottom up; a folder may include its own layer and those below it:
-#   res, text, controls (Qt helpers over text), syntax, view/core, edit/core, findfiles/core,
-#   doc, view, edit, frame, app.
-set(layers res text controls syntax view/core edit/core findfiles/core doc view edit frame app)
+#   res, text, controls (Qt helpers over text), syntax, spell/core, view/core, edit/core,
+#   findfiles/core, doc, view, edit, frame, app.
+set(layers res text controls syntax spell/core view/core edit/core findfiles/core doc view edit frame app)
 # Folders of the display-free core: no Qt, no widget folder.
-set(core_folders res text syntax view/core edit/core findfiles/core doc/core frame/core)
+set(core_folders res text syntax spell/core view/core edit/core findfiles/core doc/core frame/core)
 
 function(folder_of path out)
   # The folder of a path below SRC: "view/core" for SRC/view/core/X.h, "doc" for doc/core
