@@ -2,6 +2,7 @@
 #pragma once
 
 #include "text/GrowableArray.h"
+#include "text/LineFlagTable.h"
 #include "text/TextTypes.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+class CTextBlocks;
 
 // One change in the undo history.
 struct UndoRecord {
@@ -102,12 +105,12 @@ private:
     friend class CKTextBuffer;
     std::vector<std::string_view> m_lines;
     std::vector<char*> m_handedOver;
+    std::shared_ptr<const CTextBlocks> m_blocks; // the loaded text that lines still point into
 };
 
 class CKTextBuffer {
 public:
     static constexpr int kUndoLimit = 2048;
-    static constexpr int kLoadGrowStep = 4096;
     // The longest line: its allocation, rounded up to 16 bytes, still fits an int.
     static constexpr int kMaxLineLength = INT32_MAX - 16;
 
@@ -142,10 +145,10 @@ public:
 
     // Queries.
     int LineCount() const { return m_lines.Size(); }
-    int LineLength(int line) const { return m_lines[line].length; }
+    int LineLength(int line) const { return static_cast<int>(m_lines[line].length); }
     const char* LineText(int line) const { return m_lines[line].text; }
-    std::string_view Line(int line) const { return {m_lines[line].text, size_t(m_lines[line].length)}; }
-    uint32_t LineFlags(int line) const { return m_lines[line].flags; }
+    std::string_view Line(int line) const { return {m_lines[line].text, m_lines[line].length}; }
+    uint32_t LineFlags(int line) const { return m_flags.At(line); }
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     bool IsModified() const { return m_modified; }
@@ -217,17 +220,35 @@ public:
     int SavedPosition() const { return m_savedPosition; }
 
 private:
-    using LineArray = GrowableArray<LineInfo>;
+#pragma pack(push, 4)
+    // One line in twelve bytes: two million lines take 24 MB beside their text.
+    struct LineRecord {
+        // Into the loaded blocks, which are never written, or storage of the line's own
+        // (allocated with CapacityFor(length), at least), which it gets when it first changes.
+        char* text;
+        uint32_t length : 31;
+        // Own storage made since the snapshot now pinned was taken, which the snapshot does
+        // not read: it may change in place.
+        uint32_t newerThanPin : 1;
+    };
+#pragma pack(pop)
+    using LineArray = GrowableArray<LineRecord>;
 
-    static LineInfo MakeLine(const char* bytes, int length);
-    static void ReserveLine(LineInfo& line, int length);
-    static void AppendToLine(LineInfo& line, const char* bytes, int length);
-    void FreeLines(LineArray& lines);
-    bool IsPinned(const LineInfo& line) const { return m_pinned && line.generation < m_generation; }
-    // Before a line's storage changes in place: a line a snapshot reads moves to a copy.
-    LineInfo& Writable(int line);
-    // Frees a line's storage, or hands it to the snapshot that reads it.
-    void ReleaseStorage(LineInfo& line);
+    static LineRecord MakeLine(const char* bytes, int length);
+    // Grows a line's own storage to hold length bytes; throws when memory runs out.
+    static void GrowStorage(LineRecord& line, int length);
+    // Gives back what a line that was oldLength bytes long no longer needs.
+    static void FitStorage(LineRecord& line, int oldLength);
+    bool OwnsStorage(const LineRecord& line) const;
+    void FreeLines();
+    bool IsPinned(const LineRecord& line) const
+    {
+        return m_pinned && !line.newerThanPin && OwnsStorage(line);
+    }
+    // Before a line's bytes change: the line gets storage of its own that no snapshot reads.
+    LineRecord& Writable(int line);
+    // Frees a line's own storage, or hands it to the snapshot that reads it.
+    void ReleaseStorage(LineRecord& line);
     void ReserveHandOver(size_t count);
     void ResetHistory();
     void NotifyChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags, int line);
@@ -245,6 +266,8 @@ private:
     int m_codePage = 0;
     int m_undoLimit = kUndoLimit;
     LineArray m_lines;
+    std::shared_ptr<const CTextBlocks> m_blocks; // the text of the last Load
+    CLineFlagTable m_flags;
     UndoRecordList m_undo;
     int m_undoPosition = 0;
     int m_savedPosition = 0; // -1 once the saved state has left the history
@@ -253,7 +276,6 @@ private:
     bool m_groupHasRecords = false; // the group now open added a record
     std::vector<CKBufferView*> m_views;
     std::shared_ptr<CKTextSnapshot> m_pinned;
-    uint32_t m_generation = 0; // of the last snapshot pinned
 
     bool m_backupOnSave = true;
     int m_lastError = 0;
