@@ -252,6 +252,15 @@ private:
     void ReserveHandOver(size_t count);
     void ResetHistory();
     void NotifyChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags, int line);
+    // Brackets the changes of one step for the views.
+    void BeginStep();
+    void EndStep();
+    // Ends the step when it goes, on the way out of an exception too.
+    struct StepEnd {
+        CKTextBuffer& buffer;
+        ~StepEnd() { buffer.EndStep(); }
+    };
+    void FinishGroup(CKBufferView* source);
     void AddUndoRecord(CKBufferView* source, bool insert, TextPoint start, TextPoint end,
                        int action, std::string text);
     void MakeRoomForRecord();
@@ -274,6 +283,7 @@ private:
     bool m_inUndoGroup = false;
     bool m_startNewGroup = false;
     bool m_groupHasRecords = false; // the group now open added a record
+    int m_stepDepth = 0;            // steps begun and not yet ended
     std::vector<CKBufferView*> m_views;
     std::shared_ptr<CKTextSnapshot> m_pinned;
 

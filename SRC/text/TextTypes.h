@@ -47,4 +47,8 @@ public:
                                  int line) = 0;
     // When an undo group closes, on the view that made the change.
     virtual void OnEditAction(int action, const char* text, int length) = 0;
+    // Around the changes of one step (an undo group, an Undo, a Redo), however many: a view
+    // may leave what only the final text needs (scroll bars, the caret) until the step ends.
+    virtual void OnChangesBegin() {}
+    virtual void OnChangesEnd() {}
 };

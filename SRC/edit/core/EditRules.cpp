@@ -58,6 +58,7 @@ EditCaret CEditRules::Type(const EditCaret& in, uint8_t c)
             m_buffer.DeleteText(m_view, at.y, at.x, at.y, at.x + 1, ACTION_TYPING);
         const char byte = static_cast<char>(c);
         InsertAtCaret({&byte, 1}, ACTION_TYPING);
+        group.Commit();
     }
     return m_state;
 }
@@ -75,6 +76,7 @@ EditCaret CEditRules::Enter(const EditCaret& in)
         CUndoGroup group(m_buffer, m_view);
         DeleteSelectedText(ACTION_DELETE_SELECTION);
         InsertAtCaret("\r\n", ACTION_TYPING);
+        group.Commit();
     }
     return m_state;
 }
@@ -199,6 +201,7 @@ EditCaret CEditRules::InsertText(const EditCaret& in, std::string_view text, int
         DeleteSelectedText(ACTION_DELETE_SELECTION);
         if (!text.empty())
             InsertAtCaret(text, action);
+        group.Commit();
     }
     return m_state;
 }
@@ -299,6 +302,7 @@ DropResult CEditRules::MoveText(const EditCaret& in, const TextRange& dragged, T
         removed.AdjustPosition(start);
         removed.AdjustPosition(end);
         m_state = EditCaret::Selecting(start, end);
+        group.Commit();
     }
     return {m_state, true};
 }

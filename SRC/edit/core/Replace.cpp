@@ -255,6 +255,7 @@ ReplaceOutcome CReplaceSession::ReplaceAll(const ReplaceFields& fields,
             if (outcome.problem != ReplaceProblem::None)
                 break;
         }
+        group.Commit();
     }
     m_found = false;
     return outcome;
