@@ -5,8 +5,9 @@
 // Reload. Times are the
 // process's CPU time (least of the runs), which other work on a shared machine disturbs far less
 // than the wall clock; the view's side includes painting the screen after each command.
-// Usage: tw-vieweditbench [--lines N] [--runs R] [PAGE]; without a page it writes one of N lines
-// (default 2 million) with tw-genhtml.
+// Usage: tw-vieweditbench [--lines N] [--runs R] [--only STEP] [PAGE]; without a page it writes
+// one of N lines (default 2 million) with tw-genhtml. --only times one step (its name as printed,
+// "undo replace" for instance), the steps before it still run, untimed, to set it up.
 #include "DriverArgs.h"
 #include "app/DesktopHost.h"
 #include "doc/KSettingsStore.h"
@@ -158,6 +159,7 @@ int main(int argc, char* argv[])
     long lines = 2000000;
     int runs = 3;
     const char* given = nullptr;
+    const char* only = nullptr;
     for (int i = 1; i < argc; ++i) {
         int value = 0;
         if (!std::strcmp(argv[i], "--lines") && i + 1 < argc && ParseInt(argv[i + 1], value) && value > 0) {
@@ -167,10 +169,12 @@ int main(int argc, char* argv[])
                    && value > 0) {
             runs = value;
             ++i;
+        } else if (!std::strcmp(argv[i], "--only") && i + 1 < argc) {
+            only = argv[++i];
         } else if (argv[i][0] != '-' && !given) {
             given = argv[i];
         } else {
-            std::fprintf(stderr, "usage: tw-vieweditbench [--lines N] [--runs R] [PAGE]\n");
+            std::fprintf(stderr, "usage: tw-vieweditbench [--lines N] [--runs R] [--only STEP] [PAGE]\n");
             return 2;
         }
     }
@@ -225,10 +229,14 @@ int main(int argc, char* argv[])
             steps[i].prepareView();
             viewBest[i] = std::min(viewBest[i], Time(steps[i].withView));
             bareBest[i] = std::min(bareBest[i], Time(steps[i].without));
+            if (only && std::strcmp(steps[i].name, only) == 0)
+                break;
         }
     }
     bool linear = true;
     for (size_t i = 0; i < steps.size(); ++i) {
+        if (only && std::strcmp(steps[i].name, only) != 0)
+            continue;
         const double ratio = viewBest[i] / std::max(bareBest[i], 1e-6);
         linear = linear && ratio <= 2.0;
         std::printf("%-16s view %8.3f s   without a view %8.3f s   ratio %5.2f (target <= 2)\n",

@@ -43,7 +43,9 @@ void CParseStateCache::Resize(int lineCount, int line)
 void CLineWidthCache::Allocate(int lineCount)
 {
     m_widths.assign(static_cast<size_t>(std::max(lineCount, 0)), -1);
-    m_lineCounts.clear();
+    m_denseCounts.clear();
+    m_denseTop = 0;
+    m_wideCounts.clear();
     m_unknownFrom = 0;
     m_unknownTo = Count();
     m_allocated = true;
@@ -52,17 +54,36 @@ void CLineWidthCache::Allocate(int lineCount)
 void CLineWidthCache::Drop()
 {
     std::vector<int32_t>().swap(m_widths);
-    m_lineCounts.clear();
+    std::vector<int>().swap(m_denseCounts);
+    m_denseTop = 0;
+    m_wideCounts.clear();
     m_unknownFrom = m_unknownTo = 0;
     m_allocated = false;
 }
 
 void CLineWidthCache::Tally(int width, int lines)
 {
-    const auto it = m_lineCounts.try_emplace(width, 0).first;
+    if (width < kDenseWidths) {
+        if (static_cast<size_t>(width) >= m_denseCounts.size())
+            m_denseCounts.resize(static_cast<size_t>(width) + 1, 0);
+        m_denseCounts[static_cast<size_t>(width)] += lines;
+        m_denseTop = std::max(m_denseTop, width);
+        return;
+    }
+    const auto it = m_wideCounts.try_emplace(width, 0).first;
     it->second += lines;
     if (it->second == 0)
-        m_lineCounts.erase(it);
+        m_wideCounts.erase(it);
+}
+
+int CLineWidthCache::Widest()
+{
+    if (!m_wideCounts.empty())
+        return m_wideCounts.rbegin()->first;
+    // The top only comes down as far as the widest line that is left.
+    while (m_denseTop > 0 && m_denseCounts[static_cast<size_t>(m_denseTop)] == 0)
+        --m_denseTop;
+    return m_denseTop;
 }
 
 void CLineWidthCache::Replace(int line, int removed, int inserted)

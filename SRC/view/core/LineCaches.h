@@ -88,7 +88,7 @@ public:
         for (int line = m_unknownFrom; line < m_unknownTo; ++line)
             Width(line, measure);
         m_unknownFrom = m_unknownTo = 0;
-        return m_lineCounts.empty() ? 0 : m_lineCounts.rbegin()->first;
+        return Widest();
     }
 
     // The removed lines from line on were replaced by inserted ones, not measured yet.
@@ -99,10 +99,16 @@ public:
     size_t Bytes() const { return m_widths.capacity() * sizeof(int32_t); }
 
 private:
+    // Widths below this are counted in a plain array; the rare wider lines in a map.
+    static constexpr int kDenseWidths = 1 << 16;
     void Tally(int width, int lines);
+    int Widest();
 
     std::vector<int32_t> m_widths;
-    std::map<int32_t, int> m_lineCounts; // measured lines by width
+    // Measured lines by width; the widest counted one is at or below m_denseTop.
+    std::vector<int> m_denseCounts;
+    int m_denseTop = 0;
+    std::map<int32_t, int> m_wideCounts;
     int m_unknownFrom = 0;               // every unknown line lies in [from, to)
     int m_unknownTo = 0;
     bool m_allocated = false;

@@ -122,6 +122,8 @@ TEST(LineWidthCacheTest, ChangesKeepTheWidestKnownByMeasuringOnlyChangedLines)
         {"a line wider", 3, 1, 1, {5, 2, 4, 12, 7}, 12},
         {"a line split in three", 0, 1, 3, {1, 1, 3, 2, 4, 12, 7}, 12},
         {"the widest joined away", 4, 3, 1, {1, 1, 3, 2, 6}, 6},
+        {"a very wide line", 3, 1, 1, {1, 1, 3, 70000, 6}, 70000},
+        {"narrow again", 3, 1, 1, {1, 1, 3, 2, 6}, 6},
     };
     for (const auto& step : steps) {
         widths = step.after;
