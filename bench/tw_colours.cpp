@@ -1,9 +1,8 @@
 // tw-colours: prints the parse states and colour blocks of every line of a file, and checks
 // that the state-only parse of each line returns the same state.
 #include "syntax/SourceTypes.h"
-#include "syntax/BufferLineSource.h"
-#include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"
+#include "syntax/ParseDispatch.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,7 +50,7 @@ int main(int argc, char* argv[])
                      buffer.LastErrorText().c_str());
         return 1;
     }
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     std::vector<ColourBlock> blocks;
     std::string out;
     uint32_t state = 0;

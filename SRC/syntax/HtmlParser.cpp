@@ -329,7 +329,7 @@ void CHtmlLine::Word()
 
 } // namespace
 
-uint32_t ParseHtmlLine(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseHtmlLine(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                        int& count)
 {
     const int n = source.LineLength(line);

@@ -16,5 +16,5 @@ constexpr uint32_t HS_SCRIPT_COMMENT = 0x80; // inside "/*" ... "*/" within a SC
 
 // The LineParser of HTML. Works on the line in place: nothing is copied or allocated, so a
 // line of any length parses in constant memory.
-uint32_t ParseHtmlLine(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseHtmlLine(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                        int& count);

@@ -3,6 +3,7 @@
 
 #include "text/GrowableArray.h"
 #include "text/LineFlagTable.h"
+#include "text/TextLines.h"
 #include "text/TextTypes.h"
 
 #include <algorithm>
@@ -89,15 +90,15 @@ private:
 // The text of a buffer as it was at one moment, readable on another thread while the buffer
 // goes on changing: the bytes of every line, with no text copied. The buffer hands it the
 // storage of lines changed or removed since, and it frees that storage when it goes.
-class CKTextSnapshot {
+class CKTextSnapshot final : public CTextLines {
 public:
     CKTextSnapshot() = default;
     CKTextSnapshot(const CKTextSnapshot&) = delete;
     CKTextSnapshot& operator=(const CKTextSnapshot&) = delete;
     ~CKTextSnapshot();
 
-    int LineCount() const { return static_cast<int>(m_lines.size()); }
-    std::string_view Line(int i) const { return m_lines[i]; }
+    int LineCount() const override { return static_cast<int>(m_lines.size()); }
+    std::string_view Line(int i) const override { return m_lines[i]; }
     // The storage handed over so far (for tests).
     size_t HandedOverCount() const { return m_handedOver.size(); }
 
@@ -108,7 +109,7 @@ private:
     std::shared_ptr<const CTextBlocks> m_blocks; // the loaded text that lines still point into
 };
 
-class CKTextBuffer {
+class CKTextBuffer : public CTextLines {
 public:
     static constexpr int kUndoLimit = 2048;
     // The longest line: its allocation, rounded up to 16 bytes, still fits an int.
@@ -117,7 +118,7 @@ public:
     CKTextBuffer() = default;
     CKTextBuffer(const CKTextBuffer&) = delete;
     CKTextBuffer& operator=(const CKTextBuffer&) = delete;
-    virtual ~CKTextBuffer();
+    ~CKTextBuffer() override;
 
     // Lifecycle.
     bool InitEmpty(int lineEnding = 0, int codePage = 0);
@@ -144,10 +145,10 @@ public:
     int64_t UnsaveableCharCount(int codePage) const;
 
     // Queries.
-    int LineCount() const { return m_lines.Size(); }
+    int LineCount() const final { return m_lines.Size(); }
     int LineLength(int line) const { return static_cast<int>(m_lines[line].length); }
     const char* LineText(int line) const { return m_lines[line].text; }
-    std::string_view Line(int line) const { return {m_lines[line].text, m_lines[line].length}; }
+    std::string_view Line(int line) const final { return {m_lines[line].text, m_lines[line].length}; }
     uint32_t LineFlags(int line) const { return m_flags.At(line); }
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }

@@ -110,14 +110,9 @@ int CKTextView::LineCount() const
     return m_buffer && m_buffer->LineCount() > 0 ? m_buffer->LineCount() : 1;
 }
 
-int CKTextView::LineLength(int line) const
+std::string_view CKTextView::Line(int line) const
 {
-    return m_buffer && line < m_buffer->LineCount() ? m_buffer->LineLength(line) : 0;
-}
-
-const char* CKTextView::LineText(int line) const
-{
-    return m_buffer && line < m_buffer->LineCount() ? m_buffer->LineText(line) : "";
+    return m_buffer && line < m_buffer->LineCount() ? m_buffer->Line(line) : std::string_view();
 }
 
 uint32_t CKTextView::LineFlags(int line) const

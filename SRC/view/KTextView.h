@@ -38,7 +38,6 @@ struct PrintRequest;
 class CKTextView : public QAbstractScrollArea,
                    public CKDocView,
                    public CKBufferView,
-                   public CLineSource,
                    public CSettingsListener,
                    protected CViewModelHost {
     Q_OBJECT
@@ -76,12 +75,9 @@ public:
     virtual void SyncSiblings(bool vertical);
     virtual void FollowSibling(const CKTextView& source, bool vertical);
     int LineCount() const override;
-    int LineLength(int line) const override;
-    const char* LineText(int line) const override;
-    std::string_view Line(int line) const override
-    {
-        return {LineText(line), static_cast<size_t>(LineLength(line))};
-    }
+    std::string_view Line(int line) const override;
+    using CTextLines::LineLength;
+    using CTextLines::LineText;
     virtual int DisplayWidth(int line);
     virtual uint32_t LineFlags(int line) const;
     virtual void CopyText(TextPoint start, TextPoint end, std::string& out) const;

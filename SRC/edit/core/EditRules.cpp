@@ -2,7 +2,6 @@
 #include "edit/core/EditRules.h"
 
 #include "res/Strings.h"
-#include "syntax/BufferLineSource.h"
 #include "text/EditActions.h"
 #include "text/UndoGroup.h"
 
@@ -139,9 +138,7 @@ EditCaret CEditRules::DeleteWordBefore(const EditCaret& in)
     if (!IsEditable())
         return m_state;
     if (!m_state.HasSelection()) {
-        const CBufferLineSource lines(m_buffer);
-        const std::optional<TextPoint> start =
-            WordLeftOf(CCaretText(lines, m_buffer.LineCount()), m_state.caret);
+        const std::optional<TextPoint> start = WordLeftOf(m_buffer, m_state.caret);
         if (start)
             m_state = EditCaret::Selecting(m_state.caret, *start);
     }
@@ -155,9 +152,7 @@ EditCaret CEditRules::DeleteWordAfter(const EditCaret& in)
     if (!IsEditable())
         return m_state;
     if (!m_state.HasSelection()) {
-        const CBufferLineSource lines(m_buffer);
-        const WordRightMove move =
-            WordRightOf(CCaretText(lines, m_buffer.LineCount()), m_state.caret);
+        const WordRightMove move = WordRightOf(m_buffer, m_state.caret);
         if (move.target) {
             TextPoint end = *move.target;
             // From the end of a line before an empty one: one character further, past it.
