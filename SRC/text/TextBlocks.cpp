@@ -4,11 +4,25 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <new>
+#include <sys/mman.h>
 
 namespace {
 // Room for a file that grows while it is read, or for a line longer than what is left.
 constexpr size_t kMinBlock = size_t{1} << 20;
 } // namespace
+
+void CTextBlocks::Unmap::operator()(char* p) const { munmap(p, size); }
+
+CTextBlocks::Block CTextBlocks::NewBlock(size_t size)
+{
+    void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED)
+        throw std::bad_alloc();
+    // Only a hint: without large pages the block works the same.
+    madvise(p, size, MADV_HUGEPAGE);
+    return {std::unique_ptr<char, Unmap>(static_cast<char*>(p), Unmap{size}), size, 0};
+}
 
 char* CTextBlocks::Add(const char* bytes, size_t length)
 {
@@ -16,7 +30,7 @@ char* CTextBlocks::Add(const char* bytes, size_t length)
     // into it and Holds() recognises it.
     if (m_blocks.empty() || m_blocks.back().size - m_blocks.back().used <= length) {
         const size_t size = std::max({m_nextSize, kMinBlock, length + 1});
-        m_blocks.push_back({std::unique_ptr<char[]>(new char[size]), size, 0});
+        m_blocks.push_back(NewBlock(size));
         m_nextSize = kMinBlock;
     }
     Block& block = m_blocks.back();
