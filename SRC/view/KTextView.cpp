@@ -10,6 +10,7 @@
 #include "view/TextViewAccessible.h"
 #include "view/ViewFont.h"
 #include "view/core/LineMarks.h"
+#include "view/core/TextLayout.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -127,7 +128,12 @@ void CKTextView::CopyText(TextPoint start, TextPoint end, std::string& out) cons
         m_buffer->CopyText(start.y, start.x, end.y, end.x, out, "\r\n");
 }
 
-int CKTextView::MeasureLine(int line) const { return ColumnOfChar(line, LineLength(line)); }
+int CKTextView::MeasureLine(int line) const
+{
+    const std::string_view text = Line(line);
+    return text_layout::ColumnOfChar(text, static_cast<int>(text.size()),
+                                     text_layout::EffectiveTabSize(TabSize()));
+}
 
 int CKTextView::DisplayWidth(int line)
 {
