@@ -6,14 +6,6 @@
 # Usage: bench/open.sh [FOLDER [EDITOR...]]  (a tmpfs folder, default /dev/shm; e.g. kate)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-dir=${1:-/dev/shm}/tw-open-$$
-shift || true
-mkdir -p "$dir"
-trap 'rm -rf "$dir"' EXIT
-"$root/build/tw-genhtml" "$dir/page.html"
-size=$(stat -c %s "$dir/page.html")
-echo "file: $((size / 1000000)) MB; load: $(cut -d' ' -f1-3 /proc/loadavg)"
-
 # Prints "seconds peak_kB" for one run of the command line given, under the current display.
 measure_once() {
   local home="$dir/home" start pid cpu last_cpu settled now
@@ -21,12 +13,12 @@ measure_once() {
   chmod 700 "$home/run"
   start=$(date +%s.%N)
   HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-    XDG_RUNTIME_DIR="$home/run" "$@" >/dev/null 2>&1 &
+    XDG_RUNTIME_DIR="$home/run" "$@" >"$dir/last.log" 2>&1 &
   pid=$!
   # The window first, then the processor time standing still.
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
     sleep 0.02
-    kill -0 "$pid" 2>/dev/null || { echo "failed"; return; }
+    kill -0 "$pid" 2>/dev/null || { cat "$dir/last.log" >&2; echo "failed"; return; }
   done
   last_cpu=-1 settled=$(date +%s.%N)
   while :; do
@@ -59,9 +51,10 @@ measure() {
   echo "$name $best $peak" >>"$dir/results"
 }
 
-export -f measure_once measure
-export dir size root
-run_all() {
+# Under Xvfb the script runs itself again with the page ready (xvfb-run's shell drops
+# exported functions).
+if [ -n "${TW_OPEN_DIR:-}" ]; then
+  dir=$TW_OPEN_DIR size=$(stat -c %s "$dir/page.html")
   measure tagwright "$root/build/tagwright" "$dir/page.html"
   for editor in "$@"; do
     if command -v "$editor" >/dev/null; then
@@ -70,9 +63,17 @@ run_all() {
       echo "$editor: not installed"
     fi
   done
-}
-export -f run_all
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'run_all "$@"' _ "$@"
+  exit 0
+fi
+
+dir=${1:-/dev/shm}/tw-open-$$
+shift || true
+mkdir -p "$dir"
+trap 'rm -rf "$dir"' EXIT
+"$root/build/tw-genhtml" "$dir/page.html"
+size=$(stat -c %s "$dir/page.html")
+echo "file: $((size / 1000000)) MB; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+TW_OPEN_DIR=$dir xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 if [ -f "$dir/results" ] && [ "$(wc -l <"$dir/results")" -gt 1 ]; then
   read -r _ tt tm < <(head -n 1 "$dir/results")
   tail -n +2 "$dir/results" | while read -r name t m; do
