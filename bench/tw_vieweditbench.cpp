@@ -23,6 +23,7 @@
 #include "view/core/TextSearch.h"
 
 #include "BenchPages.h"
+#include "TypingSession.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -51,24 +52,18 @@ const char* const kReplacement = "Row";
 constexpr int kPastedLines = 200000;
 
 // The page opened in an edit view, shown, as the user works with it.
-struct ViewSide {
-    ViewSide(AppSettings& settings, CKDesktopHost& host, const QString& path) : doc(settings, host)
+struct ViewSide : ShownEditView {
+    ViewSide(AppSettings& settings, CKDesktopHost& host, const QString& path)
+        : ShownEditView(settings, host, path)
     {
-        doc.OnOpenDocument(path);
-        view.reset(CKTextView::Create<CKEditView>(doc));
-        view->resize(1000, 700);
-        view->show();
         Settle();
     }
-    ~ViewSide() { view.reset(); }
 
     // What the user waits for after a command: pending events handled, the screen painted.
     void Settle()
     {
         QCoreApplication::processEvents();
-        QImage image(view->viewport()->size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        view->PaintClient(painter, image.rect());
+        PaintScreen();
     }
     void Command(int id)
     {
@@ -106,8 +101,6 @@ struct ViewSide {
         Settle();
     }
 
-    CTagwrightDoc doc;
-    std::unique_ptr<CKEditView> view;
 };
 
 // The same page in a buffer alone, changed through the same editing rules.
