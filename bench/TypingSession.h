@@ -1,5 +1,5 @@
-// An edit view on an opened page with the caret at its end, typed into as a user types:
-// letters, every tenth key a line break, each key followed by painting the screen.
+// An edit view on an opened page, shown; with the caret at its end, typed into as a user
+// types: letters, every tenth key a line break, each key followed by painting the screen.
 #pragma once
 
 #include "doc/TagwrightDoc.h"
@@ -13,17 +13,16 @@
 
 #include <memory>
 
-struct TypingSession {
-    TypingSession(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
+// An edit view on an opened page, shown at a fixed size, painted offscreen on demand.
+struct ShownEditView {
+    ShownEditView(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
     {
         doc.OnOpenDocument(path);
         view.reset(CKTextView::Create<CKEditView>(doc));
         view->resize(1000, 700);
         view->show();
-        view->OnCommand(ID_EDIT_TEXT_END);
-        PaintScreen();
     }
-    ~TypingSession() { view.reset(); }
+    ~ShownEditView() { view.reset(); }
 
     void PaintScreen()
     {
@@ -31,6 +30,19 @@ struct TypingSession {
         QPainter painter(&image);
         view->PaintClient(painter, image.rect());
     }
+
+    CTagwrightDoc doc;
+    std::unique_ptr<CKEditView> view;
+};
+
+struct TypingSession : ShownEditView {
+    TypingSession(AppSettings& settings, CKDocHost& host, const QString& path)
+        : ShownEditView(settings, host, path)
+    {
+        view->OnCommand(ID_EDIT_TEXT_END);
+        PaintScreen();
+    }
+
     // Key i of a run: "a", or a line break for every tenth, so that lines stay short.
     void TypeKey(int i)
     {
@@ -40,7 +52,4 @@ struct TypingSession {
         QApplication::sendEvent(view.get(), &press);
         PaintScreen();
     }
-
-    CTagwrightDoc doc;
-    std::unique_ptr<CKEditView> view;
 };

@@ -5,10 +5,9 @@
 // Usage: bench-colours [benchmark flags] [PAGE_100MB [PAGE_10MB [CPP_10MB]]]; files not given
 // are written with tw-genhtml and tw-gencpp into a temporary folder and removed afterwards.
 #include "syntax/SourceTypes.h"
-#include "syntax/BufferLineSource.h"
+#include "text/KTextBuffer.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/ParseDispatch.h"
-#include "text/KTextBuffer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,7 +67,7 @@ void Pass(benchmark::State& state, bool withBlocks)
 {
     const int which = static_cast<int>(state.range(0));
     const CKTextBuffer& buffer = Loaded(which);
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     const LineParser parser = LineParserFor(g_inputs[which].sourceType);
     std::vector<ColourBlock> blocks;
     for (auto _ : state) {

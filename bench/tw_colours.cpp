@@ -2,9 +2,8 @@
 // that the state-only parse of each line returns the same state.
 #include "DriverArgs.h"
 #include "syntax/SourceTypes.h"
-#include "syntax/BufferLineSource.h"
-#include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"
+#include "syntax/ParseDispatch.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,7 +41,7 @@ int main(int argc, char* argv[])
     CKTextBuffer buffer;
     if (!LoadOrSay("tw-colours", path, buffer))
         return 1;
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     std::vector<ColourBlock> blocks;
     std::string out;
     uint32_t state = 0;

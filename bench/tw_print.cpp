@@ -2,7 +2,6 @@
 // default settings record and the default page setup, and reports the number of pages.
 #include "doc/core/GlobalSettings.h"
 #include "syntax/SourceTypes.h"
-#include "syntax/BufferLineSource.h"
 #include "text/KTextBuffer.h"
 #include "view/PrintJob.h"
 
@@ -110,7 +109,7 @@ int main(int argc, char* argv[])
     printer.setPageSize(QPageSize(paper));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     CPrintJob job(source, buffer.LineCount(), options);
     if (!job.Begin(printer) || !job.PrintPages(printer)) {
         std::fprintf(stderr, "tw-print: cannot print to %s\n", out);

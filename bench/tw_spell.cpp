@@ -2,7 +2,6 @@
 // them, "LINE:COL WORD" each, and last "words=N misspelled=M".
 #include "DriverArgs.h"
 #include "spell/core/LineSpeller.h"
-#include "syntax/BufferLineSource.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 #include "text/Utf8Text.h"
@@ -52,7 +51,7 @@ int main(int argc, char* argv[])
         return 1;
     CSpellChecker checker;
     CLineSpeller speller(checker);
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     std::vector<Misspelling> found;
     int words = 0, misspelled = 0;
     uint32_t state = 0;

@@ -72,11 +72,11 @@ std::vector<std::string> GeneratePage()
     return lines;
 }
 
-class CLinesSource final : public CLineSource {
+class CLinesSource final : public CTextLines {
 public:
     explicit CLinesSource(const std::vector<std::string>& lines) : m_lines(lines) {}
-    int LineLength(int line) const override { return static_cast<int>(m_lines[line].size()); }
-    const char* LineText(int line) const override { return m_lines[line].data(); }
+    int LineCount() const override { return static_cast<int>(m_lines.size()); }
+    std::string_view Line(int line) const override { return m_lines[line]; }
 
 private:
     const std::vector<std::string>& m_lines;

@@ -7,7 +7,7 @@
 #include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
-#include "syntax/BufferLineSource.h"
+#include "text/KTextBuffer.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/HtmlParser.h"
 #include "res/CommandIds.h"
@@ -145,7 +145,7 @@ int main(int argc, char* argv[])
         bigSession.PaintScreen();
     });
     const CKTextBuffer& buffer = bigSession.doc.Buffer();
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     const double statePass = Best(3, [&] {
         uint32_t state = 0;
         for (int line = 0; line < buffer.LineCount(); ++line) {

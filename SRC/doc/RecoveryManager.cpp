@@ -254,9 +254,8 @@ void CKRecoveryManager::StartWrite(Entry& entry, bool inBackground)
     const std::string file = entry.file;
     const int serial = entry.serial;
     auto write = [this, snapshot, info, file, serial] {
-        const RecoveryLines lines{snapshot->LineCount(), [&](int i) { return snapshot->Line(i); }};
         int error = 0;
-        const bool ok = WriteRecoveryFile(file, info, lines, error);
+        const bool ok = WriteRecoveryFile(file, info, *snapshot, error);
         std::lock_guard lock(m_finishedLock);
         m_finished.push_back({serial, ok, error});
     };

@@ -389,7 +389,7 @@ void CHtmlLine::Word()
 
 } // namespace
 
-uint32_t ParseHtmlLine(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseHtmlLine(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                        int& count)
 {
     const int n = source.LineLength(line);
@@ -400,7 +400,7 @@ uint32_t ParseHtmlLine(uint32_t state, const CLineSource& source, int line, Colo
         & kHtmlColourState;
 }
 
-uint32_t ParseHtmlText(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseHtmlText(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                        int& count, bool* readerText)
 {
     const int n = source.LineLength(line);

@@ -24,11 +24,11 @@ constexpr uint32_t kHtmlColourState = 0xFF; // the bits of the colouring state
 
 // The LineParser of HTML. Works on the line in place: nothing is copied or allocated, so a
 // line of any length parses in constant memory.
-uint32_t ParseHtmlLine(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseHtmlLine(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                        int& count);
 
 // ParseHtmlLine with the bits above carried in the state, and with readerText[k] telling for
 // blocks[k] whether it is text a reader sees: text between tags outside SCRIPT and STYLE, and
 // the values of ALT and TITLE. readerText may be null; it is only written when blocks are.
-uint32_t ParseHtmlText(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseHtmlText(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                        int& count, bool* readerText);

@@ -91,7 +91,7 @@ void ClassifyWord(CEngineLine& line, int start, int end)
         line.Block(start, ColourClass::Function);
 }
 
-uint32_t RunLineEngine(const EngineFamily& family, uint32_t state, const CLineSource& source,
+uint32_t RunLineEngine(const EngineFamily& family, uint32_t state, const CTextLines& source,
                        int lineIndex, ColourBlock* blocks, int& count)
 {
     const int n = source.LineLength(lineIndex);

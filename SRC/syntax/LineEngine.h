@@ -74,7 +74,7 @@ public:
     void ClassifyOpenWord(int end);
 
 private:
-    friend uint32_t RunLineEngine(const EngineFamily&, uint32_t, const CLineSource&, int,
+    friend uint32_t RunLineEngine(const EngineFamily&, uint32_t, const CTextLines&, int,
                                   ColourBlock*, int&);
     void Redefine();
 
@@ -89,12 +89,12 @@ void ClassifyWord(CEngineLine& line, int start, int end);
 bool NextNonBlankIs(const CEngineLine& line, int from, uint8_t marker);
 
 // Parses one line with a family's recognisers and data; the contract of LineParser.
-uint32_t RunLineEngine(const EngineFamily& family, uint32_t state, const CLineSource& source,
+uint32_t RunLineEngine(const EngineFamily& family, uint32_t state, const CTextLines& source,
                        int line, ColourBlock* blocks, int& count);
 
 // The LineParser of one engine-based parser, for the dispatch table.
 template <const EngineFamily& kFamily>
-uint32_t ParseWithEngine(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseWithEngine(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                          int& count)
 {
     return RunLineEngine(kFamily, state, source, line, blocks, count);

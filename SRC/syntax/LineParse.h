@@ -1,8 +1,9 @@
-// The line-parse contract shared by every parser: colour blocks, the parse-state word, the
-// line source, and the character classes and lookups the parsers have in common.
+// The line-parse contract shared by every parser: colour blocks, the parse-state word, a
+// single-line text, and the character classes and lookups the parsers have in common.
 #pragma once
 
 #include "syntax/ColourClass.h"
+#include "text/TextLines.h"
 
 #include <array>
 #include <cstdint>
@@ -26,21 +27,12 @@ constexpr uint32_t PS_BLOCK_COMMENT = 0x04; // a comment that may span lines
 constexpr uint32_t PS_STRING = 0x08;        // a double-quoted string
 constexpr uint32_t PS_CHAR = 0x10;          // a single-quoted string
 
-// Where a parser reads its lines: the view, a text buffer, or a test's own line. LineText
-// gives LineLength bytes, not terminated.
-class CLineSource {
-public:
-    virtual ~CLineSource() = default;
-    virtual int LineLength(int line) const = 0;
-    virtual const char* LineText(int line) const = 0;
-};
-
-// A source of one line of bytes, answered for every line index.
-class CSingleLineSource final : public CLineSource {
+// A text of one line of bytes, answered for every line index.
+class CSingleLineSource final : public CTextLines {
 public:
     explicit CSingleLineSource(std::string_view text) : m_text(text) {}
-    int LineLength(int) const override { return static_cast<int>(m_text.size()); }
-    const char* LineText(int) const override { return m_text.data(); }
+    int LineCount() const override { return 1; }
+    std::string_view Line(int) const override { return m_text; }
 
 private:
     std::string_view m_text;
@@ -49,7 +41,7 @@ private:
 // A line parser: given the state before the line, returns the state after it and, when blocks
 // is not null, fills blocks and count (the caller sets count to 0 and provides room for
 // line length + 1 blocks). The returned state is the same with and without blocks.
-using LineParser = uint32_t (*)(uint32_t state, const CLineSource& source, int line,
+using LineParser = uint32_t (*)(uint32_t state, const CTextLines& source, int line,
                                 ColourBlock* blocks, int& count);
 
 // Adds a block at position with colour, keeping starts strictly increasing: a position equal

@@ -45,7 +45,7 @@ LineParser LineParserFor(int sourceType)
     return sourceType >= 0 && sourceType < kSourceTypeCount ? kParsers[sourceType] : nullptr;
 }
 
-uint32_t ParseLine(int sourceType, uint32_t state, const CLineSource& source, int line,
+uint32_t ParseLine(int sourceType, uint32_t state, const CTextLines& source, int line,
     ColourBlock* blocks, int& count)
 {
     const LineParser parser = LineParserFor(sourceType);

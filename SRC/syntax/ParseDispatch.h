@@ -8,5 +8,5 @@ LineParser LineParserFor(int sourceType);
 
 // Parses a line with the parser of its source type. Without a parser the line gets no blocks
 // and the result is 0.
-uint32_t ParseLine(int sourceType, uint32_t state, const CLineSource& source, int line,
+uint32_t ParseLine(int sourceType, uint32_t state, const CTextLines& source, int line,
                    ColourBlock* blocks, int& count);

@@ -52,8 +52,9 @@ public:
 
     void Append(const T& value)
     {
-        SetSize(m_size + 1);
-        m_data[m_size - 1] = value;
+        if (m_size == m_allocation)
+            Reallocate(m_allocation + GrowStep());
+        m_data[m_size++] = value;
     }
 
     // Opens count zero-filled places at index, moving the following elements up once.

@@ -3,6 +3,7 @@
 
 #include "text/CodePages.h"
 #include "text/EditActions.h"
+#include "text/TextBlocks.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,7 +28,7 @@ CKTextSnapshot::~CKTextSnapshot()
         std::free(storage);
 }
 
-CKTextBuffer::~CKTextBuffer() { FreeLines(m_lines); }
+CKTextBuffer::~CKTextBuffer() { FreeLines(); }
 
 std::shared_ptr<CKTextSnapshot> CKTextBuffer::PinSnapshot()
 {
@@ -35,10 +36,12 @@ std::shared_ptr<CKTextSnapshot> CKTextBuffer::PinSnapshot()
         return nullptr;
     auto snapshot = std::make_shared<CKTextSnapshot>();
     snapshot->m_lines.reserve(m_lines.Size());
-    // Only reads the lines: every storage there now is older than the new generation.
-    for (const LineInfo& line : m_lines)
-        snapshot->m_lines.emplace_back(line.text, size_t(line.length));
-    ++m_generation;
+    // Every storage there now is read by the snapshot, so none is newer than it.
+    for (LineRecord& line : m_lines) {
+        snapshot->m_lines.emplace_back(line.text, size_t{line.length});
+        line.newerThanPin = 0;
+    }
+    snapshot->m_blocks = m_blocks;
     m_pinned = snapshot;
     return snapshot;
 }
@@ -58,22 +61,30 @@ void CKTextBuffer::ReserveHandOver(size_t count)
         m_pinned->m_handedOver.reserve(m_pinned->m_handedOver.size() + count);
 }
 
-LineInfo& CKTextBuffer::Writable(int index)
+bool CKTextBuffer::OwnsStorage(const LineRecord& line) const
 {
-    LineInfo& line = m_lines[index];
-    if (!IsPinned(line))
+    return !m_blocks || !m_blocks->Holds(line.text);
+}
+
+CKTextBuffer::LineRecord& CKTextBuffer::Writable(int index)
+{
+    LineRecord& line = m_lines[index];
+    const bool owned = OwnsStorage(line);
+    if (owned && !IsPinned(line))
         return line;
-    ReserveHandOver(1);
-    LineInfo copy = MakeLine(line.text, line.length);
-    copy.flags = line.flags;
-    copy.generation = m_generation;
-    m_pinned->m_handedOver.push_back(line.text);
+    if (owned)
+        ReserveHandOver(1);
+    const LineRecord copy = MakeLine(line.text, static_cast<int>(line.length));
+    if (owned)
+        m_pinned->m_handedOver.push_back(line.text);
     line = copy;
     return line;
 }
 
-void CKTextBuffer::ReleaseStorage(LineInfo& line)
+void CKTextBuffer::ReleaseStorage(LineRecord& line)
 {
+    if (!OwnsStorage(line))
+        return;
     if (IsPinned(line))
         m_pinned->m_handedOver.push_back(line.text);
     else
@@ -81,51 +92,58 @@ void CKTextBuffer::ReleaseStorage(LineInfo& line)
     line.text = nullptr;
 }
 
-LineInfo CKTextBuffer::MakeLine(const char* bytes, int length)
+CKTextBuffer::LineRecord CKTextBuffer::MakeLine(const char* bytes, int length)
 {
-    LineInfo line;
-    line.capacity = CapacityFor(length);
-    line.text = static_cast<char*>(std::malloc(line.capacity));
+    LineRecord line;
+    line.text = static_cast<char*>(std::malloc(CapacityFor(length)));
     if (!line.text)
         throw std::bad_alloc();
     if (length > 0)
         std::memcpy(line.text, bytes, length);
-    line.length = length;
+    line.length = static_cast<uint32_t>(length);
+    line.newerThanPin = 1;
     return line;
 }
 
-// Makes room for length bytes without changing the text; throws when memory runs out.
-void CKTextBuffer::ReserveLine(LineInfo& line, int length)
+void CKTextBuffer::GrowStorage(LineRecord& line, int length)
 {
-    if (length <= line.capacity)
-        return;
     const int capacity = CapacityFor(length);
+    if (capacity <= CapacityFor(static_cast<int>(line.length)))
+        return;
     char* text = static_cast<char*>(std::realloc(line.text, capacity));
     if (!text)
         throw std::bad_alloc();
     line.text = text;
-    line.capacity = capacity;
 }
 
-void CKTextBuffer::AppendToLine(LineInfo& line, const char* bytes, int length)
+void CKTextBuffer::FitStorage(LineRecord& line, int oldLength)
 {
-    ReserveLine(line, line.length + length);
-    if (length > 0)
-        std::memcpy(line.text + line.length, bytes, length);
-    line.length += length;
+    const int capacity = CapacityFor(static_cast<int>(line.length));
+    if (capacity >= CapacityFor(oldLength))
+        return;
+    // A failed shrink keeps the larger storage, which serves as well.
+    if (char* text = static_cast<char*>(std::realloc(line.text, capacity)))
+        line.text = text;
 }
 
-void CKTextBuffer::FreeLines(LineArray& lines)
+void CKTextBuffer::FreeLines()
 {
-    ReserveHandOver(lines.Size());
-    for (LineInfo& line : lines)
+    if (m_pinned) {
+        size_t owned = 0;
+        for (const LineRecord& line : m_lines)
+            owned += IsPinned(line) ? 1 : 0;
+        ReserveHandOver(owned);
+    }
+    for (LineRecord& line : m_lines)
         ReleaseStorage(line);
-    lines.RemoveAll();
+    m_lines.RemoveAll();
+    m_blocks.reset();
+    m_flags.Clear();
 }
 
 bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
 {
-    FreeLines(m_lines);
+    FreeLines();
     m_lines.SetGrowStep(0);
     m_lines.Append(MakeLine(nullptr, 0));
     m_initialised = true;
@@ -142,7 +160,7 @@ bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
 
 void CKTextBuffer::Clear()
 {
-    FreeLines(m_lines);
+    FreeLines();
     m_undo.clear();
     m_undoPosition = m_savedPosition = 0;
     m_initialised = false;
@@ -158,7 +176,7 @@ void CKTextBuffer::ResetHistory()
 
 bool CKTextBuffer::IsValidPosition(int line, int ch) const
 {
-    return line >= 0 && line < m_lines.Size() && ch >= 0 && ch <= m_lines[line].length;
+    return line >= 0 && line < m_lines.Size() && ch >= 0 && ch <= LineLength(line);
 }
 
 int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
@@ -167,19 +185,14 @@ int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
         return 0;
     const ByteCounter unsaveable(UnsaveableChars(codePage));
     int64_t count = 0;
-    for (const LineInfo& line : m_lines)
+    for (const LineRecord& line : m_lines)
         count += unsaveable.Count(line.text, line.length);
     return count;
 }
 
 int CKTextBuffer::FindLineWithFlag(uint32_t flag) const
 {
-    if (!IsSingleBit(flag))
-        return -1;
-    for (int i = 0; i < m_lines.Size(); ++i)
-        if (m_lines[i].flags & flag)
-            return i;
-    return -1;
+    return IsSingleBit(flag) ? m_flags.NextWith(flag, 0) : -1;
 }
 
 void CKTextBuffer::ChangeLineFlag(int line, uint32_t flag, bool set, bool exclusive)
@@ -194,49 +207,37 @@ void CKTextBuffer::ChangeLineFlag(int line, uint32_t flag, bool set, bool exclus
     }
     if (line < 0 || line >= m_lines.Size())
         return;
-    const uint32_t oldFlags = m_lines[line].flags;
+    const uint32_t oldFlags = m_flags.At(line);
     const uint32_t newFlags = set ? oldFlags | flag : oldFlags & ~flag;
     if (newFlags == oldFlags)
         return;
     if (exclusive && set) {
         const int holder = FindLineWithFlag(flag);
         if (holder >= 0) {
-            m_lines[holder].flags &= ~flag;
+            m_flags.Set(holder, m_flags.At(holder) & ~flag);
             NotifyChanged(nullptr, nullptr, UPD_ONELINE | UPD_LINEFLAGS, holder);
         }
     }
-    m_lines[line].flags = newFlags;
+    m_flags.Set(line, newFlags);
     NotifyChanged(nullptr, nullptr, UPD_ONELINE | UPD_LINEFLAGS, line);
 }
 
 int CKTextBuffer::NextBookmarkLine(int line) const
 {
-    const int count = m_lines.Size();
-    if (line < 0 || line >= count)
+    if (line < 0 || line >= m_lines.Size())
         return -1;
-    const int from = (m_lines[line].flags & LINEFLAG_MARK) ? line + 1 : line;
-    for (int i = from; i < count; ++i)
-        if (m_lines[i].flags & LINEFLAG_MARK)
-            return i;
-    for (int i = 0; i < count; ++i)
-        if (m_lines[i].flags & LINEFLAG_MARK)
-            return i;
-    return -1;
+    const int from = (m_flags.At(line) & LINEFLAG_MARK) ? line + 1 : line;
+    const int next = m_flags.NextWith(LINEFLAG_MARK, from);
+    return next >= 0 ? next : m_flags.NextWith(LINEFLAG_MARK, 0);
 }
 
 int CKTextBuffer::PrevBookmarkLine(int line) const
 {
-    const int count = m_lines.Size();
-    if (line < 0 || line >= count)
+    if (line < 0 || line >= m_lines.Size())
         return -1;
-    const int from = (m_lines[line].flags & LINEFLAG_MARK) ? line - 1 : line;
-    for (int i = from; i >= 0; --i)
-        if (m_lines[i].flags & LINEFLAG_MARK)
-            return i;
-    for (int i = count - 1; i >= 0; --i)
-        if (m_lines[i].flags & LINEFLAG_MARK)
-            return i;
-    return -1;
+    const int from = (m_flags.At(line) & LINEFLAG_MARK) ? line - 1 : line;
+    const int prev = from >= 0 ? m_flags.PrevWith(LINEFLAG_MARK, from) : -1;
+    return prev >= 0 ? prev : m_flags.PrevWith(LINEFLAG_MARK, m_lines.Size() - 1);
 }
 
 void CKTextBuffer::CopyText(int startLine, int startChar, int endLine, int endChar,
@@ -254,7 +255,7 @@ void CKTextBuffer::CopyText(int startLine, int startChar, int endLine, int endCh
     for (int i = startLine; i <= endLine; ++i)
         reserve += m_lines[i].length + separator.size();
     out.reserve(reserve);
-    out.append(m_lines[startLine].text + startChar, m_lines[startLine].length - startChar);
+    out.append(m_lines[startLine].text + startChar, LineLength(startLine) - startChar);
     for (int i = startLine + 1; i < endLine; ++i) {
         out.append(separator);
         out.append(m_lines[i].text, m_lines[i].length);
@@ -291,7 +292,7 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
     std::string own;
     const char* lineBytes = m_lines[line].text;
     const std::less<const char*> before;
-    if (!text.empty() && before(text.data(), lineBytes + m_lines[line].capacity)
+    if (!text.empty() && before(text.data(), lineBytes + LineLength(line))
         && before(lineBytes, text.data() + text.size())) {
         own.assign(text);
         text = own;
@@ -313,10 +314,10 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
     }
 
     // Every line the insertion makes must fit; each one is checked before anything changes.
-    LineInfo& first = m_lines[line];
-    const int64_t tail = first.length - ch;
+    const int length = LineLength(line);
+    const int tail = length - ch;
     if (segments.size() == 1) {
-        if (!FitsLine(first.length + int64_t(segments.front().size())))
+        if (!FitsLine(length + int64_t(segments.front().size())))
             return false;
     } else {
         if (!FitsLine(ch + int64_t(segments.front().size()))
@@ -329,33 +330,39 @@ bool CKTextBuffer::RawInsert(CKBufferView* source, int line, int ch, std::string
 
     const int segmentLength = static_cast<int>(segments.front().size());
     if (segments.size() == 1) {
-        const int tailLength = first.length - ch;
-        AppendToLine(first, segments.front().data(), segmentLength);
-        std::memmove(first.text + ch + segmentLength, first.text + ch, tailLength);
+        LineRecord& first = m_lines[line];
+        GrowStorage(first, length + segmentLength);
+        std::memmove(first.text + ch + segmentLength, first.text + ch, tail);
         std::memcpy(first.text + ch, segments.front().data(), segmentLength);
+        first.length = static_cast<uint32_t>(length + segmentLength);
         endLine = line;
         endChar = ch + segmentLength;
     } else {
         const int added = static_cast<int>(segments.size()) - 1;
-        std::vector<LineInfo> newLines;
+        std::vector<LineRecord> newLines;
         newLines.reserve(added);
         try {
             for (int i = 1; i <= added; ++i)
                 newLines.push_back(MakeLine(segments[i].data(), int(segments[i].size())));
-            endChar = newLines.back().length;
-            AppendToLine(newLines.back(), first.text + ch, first.length - ch);
+            LineRecord& last = newLines.back();
+            endChar = static_cast<int>(last.length);
+            GrowStorage(last, endChar + tail);
+            std::memcpy(last.text + endChar, m_lines[line].text + ch, tail);
+            last.length = static_cast<uint32_t>(endChar + tail);
             // The head's room comes first, so that nothing can fail once lines are moved.
-            ReserveLine(first, ch + segmentLength);
+            GrowStorage(m_lines[line], ch + segmentLength);
             m_lines.InsertGap(line + 1, added);
         } catch (...) {
-            for (LineInfo& made : newLines)
+            for (LineRecord& made : newLines)
                 std::free(made.text);
             throw;
         }
         std::copy(newLines.begin(), newLines.end(), &m_lines[line + 1]);
-        LineInfo& head = m_lines[line]; // the gap may have moved the array
-        head.length = ch;
-        AppendToLine(head, segments.front().data(), segmentLength);
+        m_flags.LinesInserted(line, added);
+        LineRecord& head = m_lines[line]; // the gap may have moved the array
+        std::memcpy(head.text + ch, segments.front().data(), segmentLength);
+        head.length = static_cast<uint32_t>(ch + segmentLength);
+        FitStorage(head, length);
         endLine = line + added;
     }
 
@@ -374,25 +381,31 @@ bool CKTextBuffer::RawDelete(CKBufferView* source, int startLine, int startChar,
         || startLine > endLine || (startLine == endLine && startChar > endChar))
         return false;
 
-    LineInfo& first = Writable(startLine);
     uint32_t flags;
     if (startLine != endLine) {
-        const LineInfo& last = m_lines[endLine];
-        const int64_t joined = int64_t(startChar) + last.length - endChar;
+        const int lastLength = LineLength(endLine);
+        const int64_t joined = int64_t(startChar) + lastLength - endChar;
         if (!FitsLine(joined))
             return false;
         // The room is made before the first line is cut, so a failed allocation changes nothing.
-        ReserveLine(first, static_cast<int>(joined));
+        LineRecord& first = Writable(startLine);
+        GrowStorage(first, static_cast<int>(joined));
         ReserveHandOver(endLine - startLine);
-        first.length = startChar;
-        AppendToLine(first, last.text + endChar, last.length - endChar);
+        std::memcpy(first.text + startChar, m_lines[endLine].text + endChar, lastLength - endChar);
+        const int firstLength = static_cast<int>(first.length);
+        first.length = static_cast<uint32_t>(joined);
+        FitStorage(first, firstLength);
         for (int i = startLine + 1; i <= endLine; ++i)
             ReleaseStorage(m_lines[i]);
         m_lines.RemoveAt(startLine + 1, endLine - startLine);
+        m_flags.LinesRemoved(startLine + 1, endLine - startLine);
         flags = UPD_TEXT | UPD_LINES;
     } else {
-        std::memmove(first.text + startChar, first.text + endChar, first.length - endChar);
-        first.length -= endChar - startChar;
+        LineRecord& first = Writable(startLine);
+        const int length = static_cast<int>(first.length);
+        std::memmove(first.text + startChar, first.text + endChar, length - endChar);
+        first.length = static_cast<uint32_t>(length - (endChar - startChar));
+        FitStorage(first, length);
         flags = UPD_TEXT | UPD_ONELINE;
     }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "text/GrowableArray.h"
+#include "text/LineFlagTable.h"
+#include "text/TextLines.h"
 #include "text/TextTypes.h"
 
 #include <algorithm>
@@ -13,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+class CTextBlocks;
 
 // One change in the undo history.
 struct UndoRecord {
@@ -86,15 +90,15 @@ private:
 // The text of a buffer as it was at one moment, readable on another thread while the buffer
 // goes on changing: the bytes of every line, with no text copied. The buffer hands it the
 // storage of lines changed or removed since, and it frees that storage when it goes.
-class CKTextSnapshot {
+class CKTextSnapshot final : public CTextLines {
 public:
     CKTextSnapshot() = default;
     CKTextSnapshot(const CKTextSnapshot&) = delete;
     CKTextSnapshot& operator=(const CKTextSnapshot&) = delete;
     ~CKTextSnapshot();
 
-    int LineCount() const { return static_cast<int>(m_lines.size()); }
-    std::string_view Line(int i) const { return m_lines[i]; }
+    int LineCount() const override { return static_cast<int>(m_lines.size()); }
+    std::string_view Line(int i) const override { return m_lines[i]; }
     // The storage handed over so far (for tests).
     size_t HandedOverCount() const { return m_handedOver.size(); }
 
@@ -102,19 +106,19 @@ private:
     friend class CKTextBuffer;
     std::vector<std::string_view> m_lines;
     std::vector<char*> m_handedOver;
+    std::shared_ptr<const CTextBlocks> m_blocks; // the loaded text that lines still point into
 };
 
-class CKTextBuffer {
+class CKTextBuffer : public CTextLines {
 public:
     static constexpr int kUndoLimit = 2048;
-    static constexpr int kLoadGrowStep = 4096;
     // The longest line: its allocation, rounded up to 16 bytes, still fits an int.
     static constexpr int kMaxLineLength = INT32_MAX - 16;
 
     CKTextBuffer() = default;
     CKTextBuffer(const CKTextBuffer&) = delete;
     CKTextBuffer& operator=(const CKTextBuffer&) = delete;
-    virtual ~CKTextBuffer();
+    ~CKTextBuffer() override;
 
     // Lifecycle.
     bool InitEmpty(int lineEnding = 0, int codePage = 0);
@@ -141,11 +145,11 @@ public:
     int64_t UnsaveableCharCount(int codePage) const;
 
     // Queries.
-    int LineCount() const { return m_lines.Size(); }
-    int LineLength(int line) const { return m_lines[line].length; }
+    int LineCount() const final { return m_lines.Size(); }
+    int LineLength(int line) const { return static_cast<int>(m_lines[line].length); }
     const char* LineText(int line) const { return m_lines[line].text; }
-    std::string_view Line(int line) const { return {m_lines[line].text, size_t(m_lines[line].length)}; }
-    uint32_t LineFlags(int line) const { return m_lines[line].flags; }
+    std::string_view Line(int line) const final { return {m_lines[line].text, m_lines[line].length}; }
+    uint32_t LineFlags(int line) const { return m_flags.At(line); }
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     bool IsModified() const { return m_modified; }
@@ -217,20 +221,47 @@ public:
     int SavedPosition() const { return m_savedPosition; }
 
 private:
-    using LineArray = GrowableArray<LineInfo>;
+#pragma pack(push, 4)
+    // One line in twelve bytes: two million lines take 24 MB beside their text.
+    struct LineRecord {
+        // Into the loaded blocks, which are never written, or storage of the line's own
+        // (allocated with CapacityFor(length), at least), which it gets when it first changes.
+        char* text;
+        uint32_t length : 31;
+        // Own storage made since the snapshot now pinned was taken, which the snapshot does
+        // not read: it may change in place.
+        uint32_t newerThanPin : 1;
+    };
+#pragma pack(pop)
+    using LineArray = GrowableArray<LineRecord>;
 
-    static LineInfo MakeLine(const char* bytes, int length);
-    static void ReserveLine(LineInfo& line, int length);
-    static void AppendToLine(LineInfo& line, const char* bytes, int length);
-    void FreeLines(LineArray& lines);
-    bool IsPinned(const LineInfo& line) const { return m_pinned && line.generation < m_generation; }
-    // Before a line's storage changes in place: a line a snapshot reads moves to a copy.
-    LineInfo& Writable(int line);
-    // Frees a line's storage, or hands it to the snapshot that reads it.
-    void ReleaseStorage(LineInfo& line);
+    static LineRecord MakeLine(const char* bytes, int length);
+    // Grows a line's own storage to hold length bytes; throws when memory runs out.
+    static void GrowStorage(LineRecord& line, int length);
+    // Gives back what a line that was oldLength bytes long no longer needs.
+    static void FitStorage(LineRecord& line, int oldLength);
+    bool OwnsStorage(const LineRecord& line) const;
+    void FreeLines();
+    bool IsPinned(const LineRecord& line) const
+    {
+        return m_pinned && !line.newerThanPin && OwnsStorage(line);
+    }
+    // Before a line's bytes change: the line gets storage of its own that no snapshot reads.
+    LineRecord& Writable(int line);
+    // Frees a line's own storage, or hands it to the snapshot that reads it.
+    void ReleaseStorage(LineRecord& line);
     void ReserveHandOver(size_t count);
     void ResetHistory();
     void NotifyChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags, int line);
+    // Brackets the changes of one step for the views.
+    void BeginStep();
+    void EndStep();
+    // Ends the step when it goes, on the way out of an exception too.
+    struct StepEnd {
+        CKTextBuffer& buffer;
+        ~StepEnd() { buffer.EndStep(); }
+    };
+    void FinishGroup(CKBufferView* source);
     void AddUndoRecord(CKBufferView* source, bool insert, TextPoint start, TextPoint end,
                        int action, std::string text);
     void MakeRoomForRecord();
@@ -245,15 +276,17 @@ private:
     int m_codePage = 0;
     int m_undoLimit = kUndoLimit;
     LineArray m_lines;
+    std::shared_ptr<const CTextBlocks> m_blocks; // the text of the last Load
+    CLineFlagTable m_flags;
     UndoRecordList m_undo;
     int m_undoPosition = 0;
     int m_savedPosition = 0; // -1 once the saved state has left the history
     bool m_inUndoGroup = false;
     bool m_startNewGroup = false;
     bool m_groupHasRecords = false; // the group now open added a record
+    int m_stepDepth = 0;            // steps begun and not yet ended
     std::vector<CKBufferView*> m_views;
     std::shared_ptr<CKTextSnapshot> m_pinned;
-    uint32_t m_generation = 0; // of the last snapshot pinned
 
     bool m_backupOnSave = true;
     int m_lastError = 0;

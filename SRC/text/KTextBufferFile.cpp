@@ -4,6 +4,7 @@
 #include "text/CodePages.h"
 #include "text/FileDescriptor.h"
 #include "text/SafeFileWriter.h"
+#include "text/TextBlocks.h"
 #include "text/Utf8Page.h"
 
 #include <cerrno>
@@ -19,6 +20,8 @@ namespace {
 
 constexpr size_t kReadBlock = 32768;
 constexpr int64_t kGrowthAllowance = int64_t{1} << 20;
+// Lines are added in steps of this many while loading rather than by an eighth.
+constexpr int kLoadGrowStep = 65536;
 const char* const kNotRegularFile = "It is not a regular file.";
 const char* const kLineTooLong = "It holds a line longer than the editor can hold (2 GB).";
 
@@ -193,11 +196,16 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
     posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // The text is built aside and takes the buffer's place only when the whole file is read,
-    // so a failure at any point leaves the buffer as it was.
-    LineArray lines;
+    // so a failure at any point leaves the buffer as it was. The lines point into blocks that
+    // hold the converted text: one allocation for the whole file rather than one per line.
+    struct LoadTarget {
+        LineArray lines;
+        std::shared_ptr<CTextBlocks> blocks;
+    } target;
     BlockConverter converter(codePage);
     int mode = lineEnding;
     try {
+        target.blocks = std::make_shared<CTextBlocks>(static_cast<size_t>(st.st_size) + 1);
         const auto block = std::make_unique<char[]>(kReadBlock);
         ssize_t n = ReadBlock(fd.Get(), block.get(), kReadBlock);
         if (n < 0)
@@ -207,40 +215,36 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         if (mode < 0)
             mode = DetectLineEnding(text.data(), text.size());
 
-        lines.SetGrowStep(kLoadGrowStep);
+        target.lines.SetGrowStep(kLoadGrowStep);
         const auto addLine = [](void* context, const char* bytes, size_t length) {
             if (length > static_cast<size_t>(kMaxLineLength))
                 throw std::length_error("line too long");
-            static_cast<LineArray*>(context)->Append(MakeLine(bytes, static_cast<int>(length)));
+            auto& into = *static_cast<LoadTarget*>(context);
+            into.lines.Append({into.blocks->Add(bytes, length), static_cast<uint32_t>(length), 0});
         };
-        LineSplitter splitter(mode == 0, addLine, &lines);
+        LineSplitter splitter(mode == 0, addLine, &target);
         while (n > 0) {
             splitter.Feed(text.data(), text.data() + text.size());
             n = ReadBlock(fd.Get(), block.get(), kReadBlock);
-            if (n < 0) {
-                FreeLines(lines);
+            if (n < 0)
                 return SetLastError(errno);
-            }
             total += n;
-            if (total > sizeLimit) {
-                FreeLines(lines);
+            if (total > sizeLimit)
                 return SetLastError(EFBIG, "The file kept growing while it was read.");
-            }
             text = converter.Convert(block.get(), n);
         }
         text = converter.Finish();
         splitter.Feed(text.data(), text.data() + text.size());
         splitter.Finish();
     } catch (const std::bad_alloc&) {
-        FreeLines(lines);
         return SetLastError(ENOMEM);
     } catch (const std::length_error&) {
-        FreeLines(lines);
         return SetLastError(EFBIG, kLineTooLong);
     }
 
-    FreeLines(m_lines);
-    m_lines.Swap(lines);
+    FreeLines();
+    m_lines.Swap(target.lines);
+    m_blocks = std::move(target.blocks);
     m_codePage = codePage;
     m_lineEnding = mode;
     m_lossyBytes = converter.LossyCount();
@@ -281,8 +285,8 @@ bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
     if (ok && utf8 && m_byteOrderMark)
         ok = writer.Write(kUtf8ByteOrderMark.data(), kUtf8ByteOrderMark.size());
     for (int i = 0; ok && i < m_lines.Size(); ++i) {
-        const LineInfo& line = m_lines[i];
-        ok = write(line.text, line.length);
+        const std::string_view line = Line(i);
+        ok = write(line.data(), line.size());
         if (ok && i + 1 < m_lines.Size())
             ok = write(terminator.data(), terminator.size());
     }

@@ -31,7 +31,7 @@ void CKTextBuffer::AddUndoRecord(CKBufferView* source, bool insert, TextPoint st
     m_groupHasRecords = true;
 
     if (implicitGroup)
-        CloseUndoGroup(source);
+        FinishGroup(source);
 }
 
 void CKTextBuffer::MakeRoomForRecord()
@@ -49,8 +49,24 @@ void CKTextBuffer::MakeRoomForRecord()
     }
 }
 
+void CKTextBuffer::BeginStep()
+{
+    if (m_stepDepth++ == 0)
+        for (size_t i = 0; i < m_views.size(); ++i)
+            m_views[i]->OnChangesBegin();
+}
+
+void CKTextBuffer::EndStep()
+{
+    if (m_stepDepth > 0 && --m_stepDepth == 0)
+        for (size_t i = 0; i < m_views.size(); ++i)
+            m_views[i]->OnChangesEnd();
+}
+
 void CKTextBuffer::OpenUndoGroup(bool merge)
 {
+    if (!m_inUndoGroup)
+        BeginStep();
     m_inUndoGroup = true;
     m_startNewGroup = !(merge && m_undoPosition > 0);
     m_groupHasRecords = false;
@@ -58,6 +74,21 @@ void CKTextBuffer::OpenUndoGroup(bool merge)
 
 void CKTextBuffer::CloseUndoGroup(CKBufferView* source)
 {
+    if (!m_inUndoGroup) {
+        FinishGroup(source);
+        return;
+    }
+    const StepEnd end{*this}; // even when the source view's report throws
+    FinishGroup(source);
+}
+
+void CKTextBuffer::FinishGroup(CKBufferView* source)
+{
+    // The group is closed even when the source view's report throws.
+    struct Close {
+        bool& open;
+        ~Close() { open = false; }
+    } close{m_inUndoGroup};
     if (source && m_undoPosition > 0) {
         m_startNewGroup = true;
         if (m_groupHasRecords) {
@@ -66,13 +97,14 @@ void CKTextBuffer::CloseUndoGroup(CKBufferView* source)
                                  static_cast<int>(last.text.size()));
         }
     }
-    m_inUndoGroup = false;
 }
 
 bool CKTextBuffer::Undo(TextPoint& cursor)
 {
     if (!CanUndo() || m_readOnly)
         return false;
+    BeginStep();
+    const StepEnd end{*this};
     int endLine, endChar;
     for (;;) {
         const UndoRecord& record = m_undo[--m_undoPosition];
@@ -94,6 +126,8 @@ bool CKTextBuffer::Redo(TextPoint& cursor)
 {
     if (!CanRedo() || m_readOnly)
         return false;
+    BeginStep();
+    const StepEnd end{*this};
     int endLine, endChar;
     const int count = static_cast<int>(m_undo.size());
     do {

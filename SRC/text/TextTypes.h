@@ -15,16 +15,6 @@ constexpr uint32_t LINEFLAG_BOOKMARK_9 = 0x0200;
 constexpr uint32_t LINEFLAG_MARK = 0x80000;
 constexpr uint32_t LineFlagBookmark(int n) { return 1u << n; }
 
-struct LineInfo {
-    char* text = nullptr;  // owned, not zero-terminated
-    int32_t length = 0;    // bytes in use
-    int32_t capacity = 0;  // allocation, a multiple of 16
-    uint32_t flags = 0;
-    // The snapshot this storage was made under: storage older than the pinned snapshot may be
-    // read by it, and is never changed or freed in place while it is pinned.
-    uint32_t generation = 0;
-};
-
 // Notification flags passed to OnBufferChanged.
 constexpr uint32_t UPD_TEXT = 0x0001;
 constexpr uint32_t UPD_LINES = 0x0002;
@@ -57,4 +47,8 @@ public:
                                  int line) = 0;
     // When an undo group closes, on the view that made the change.
     virtual void OnEditAction(int action, const char* text, int length) = 0;
+    // Around the changes of one step (an undo group, an Undo, a Redo), however many: a view
+    // may leave what only the final text needs (scroll bars, the caret) until the step ends.
+    virtual void OnChangesBegin() {}
+    virtual void OnChangesEnd() {}
 };

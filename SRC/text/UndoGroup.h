@@ -3,30 +3,37 @@
 
 #include "text/KTextBuffer.h"
 
-#include <exception>
-
 class CUndoGroup {
 public:
     // merge: the records join the group of the previous record (typing with Smart Undo).
     CUndoGroup(CKTextBuffer& buffer, CKBufferView* view, bool merge = false)
-        : m_buffer(buffer), m_view(view), m_exceptions(std::uncaught_exceptions())
+        : m_buffer(buffer), m_view(view)
     {
         m_buffer.OpenUndoGroup(merge);
     }
     CUndoGroup(const CUndoGroup&) = delete;
     CUndoGroup& operator=(const CUndoGroup&) = delete;
 
-    // Closing tells the view, which may go on editing (automatic indentation) and so may throw
-    // like any edit. When the scope is left by an exception, the group is closed without the
-    // view, so that nothing more is changed on the way out.
-    ~CUndoGroup() noexcept(false)
+    // Closes the group once the change is complete and tells the view, which may go on editing
+    // (automatic indentation) and so may throw like any edit.
+    void Commit()
     {
-        const bool unwinding = std::uncaught_exceptions() > m_exceptions;
-        m_buffer.CloseUndoGroup(unwinding ? nullptr : m_view);
+        if (!m_open)
+            return;
+        m_open = false;
+        m_buffer.CloseUndoGroup(m_view);
+    }
+
+    // A group left without Commit (an early return, an exception) is closed without telling
+    // the view, so that nothing more is changed on the way out and nothing throws here.
+    ~CUndoGroup()
+    {
+        if (m_open)
+            m_buffer.CloseUndoGroup(nullptr);
     }
 
 private:
     CKTextBuffer& m_buffer;
     CKBufferView* m_view;
-    int m_exceptions;
+    bool m_open = true;
 };

@@ -10,6 +10,7 @@
 #include "view/TextViewAccessible.h"
 #include "view/ViewFont.h"
 #include "view/core/LineMarks.h"
+#include "view/core/TextLayout.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -21,6 +22,7 @@
 #include <QStyleHints>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -82,10 +84,8 @@ void CKTextView::OnSettingsChanged()
 {
     const int oldTabSize = m_tabSize;
     ReadSettings();
-    if (m_tabSize != oldTabSize) {
+    if (m_tabSize != oldTabSize)
         m_widths.Drop();
-        m_largestWidth = -1;
-    }
     ApplyFont(m_fontDescription);
 }
 
@@ -98,6 +98,8 @@ void CKTextView::BindBuffer(CKTextBuffer* buffer)
     if (m_buffer)
         m_buffer->DetachView(this);
     m_buffer = buffer ? buffer : DocumentBuffer();
+    m_changesDepth = 0;
+    m_pendingLayout = {};
     m_buffer->AttachView(this);
     ResetLayout();
     RecalcVertBar();
@@ -109,14 +111,9 @@ int CKTextView::LineCount() const
     return m_buffer && m_buffer->LineCount() > 0 ? m_buffer->LineCount() : 1;
 }
 
-int CKTextView::LineLength(int line) const
+std::string_view CKTextView::Line(int line) const
 {
-    return m_buffer && line < m_buffer->LineCount() ? m_buffer->LineLength(line) : 0;
-}
-
-const char* CKTextView::LineText(int line) const
-{
-    return m_buffer && line < m_buffer->LineCount() ? m_buffer->LineText(line) : "";
+    return m_buffer && line < m_buffer->LineCount() ? m_buffer->Line(line) : std::string_view();
 }
 
 uint32_t CKTextView::LineFlags(int line) const
@@ -131,21 +128,25 @@ void CKTextView::CopyText(TextPoint start, TextPoint end, std::string& out) cons
         m_buffer->CopyText(start.y, start.x, end.y, end.x, out, "\r\n");
 }
 
+int CKTextView::MeasureLine(int line) const
+{
+    const std::string_view text = Line(line);
+    return text_layout::ColumnOfChar(text, static_cast<int>(text.size()),
+                                     text_layout::EffectiveTabSize(TabSize()));
+}
+
 int CKTextView::DisplayWidth(int line)
 {
     if (!m_widths.Allocated())
         m_widths.Allocate(LineCount());
-    return m_widths.Width(line, [this](int l) { return ColumnOfChar(l, LineLength(l)); });
+    return m_widths.Width(line, [this](int l) { return MeasureLine(l); });
 }
 
 int CKTextView::LargestLineWidth()
 {
-    if (m_largestWidth < 0) {
-        if (!m_widths.Allocated())
-            m_widths.Allocate(LineCount());
-        m_largestWidth = m_widths.Largest([this](int l) { return ColumnOfChar(l, LineLength(l)); });
-    }
-    return m_largestWidth;
+    if (!m_widths.Allocated())
+        m_widths.Allocate(LineCount());
+    return m_widths.Largest([this](int l) { return MeasureLine(l); });
 }
 
 uint32_t CKTextView::ParseLine(uint32_t state, int line, ColourBlock* blocks, int& count)
@@ -189,7 +190,7 @@ void CKTextView::ResetLayout()
     m_model.Reset();
     m_bookmarks.Reset();
     m_findMemory.Forget();
-    m_screenLines = m_screenChars = m_largestWidth = -1;
+    m_screenLines = m_screenChars = -1;
     m_glyphs.Drop();
     m_marginIcons = QPixmap();
     m_states.Drop();
@@ -302,61 +303,71 @@ void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32
 {
     m_access->TextChanged(ctx, flags, line);
     if (flags & UPD_RESET) {
+        m_pendingLayout = {};
         ResetLayout();
         RecalcVertBar();
         RecalcHorzBar();
         return;
     }
-    // The widest line stays known across a change of one line unless that line was the widest
-    // and got narrower: typing never rescans every line.
-    int widest = -1;
-    if (flags & UPD_ONELINE) {
-        if (m_states.Allocated())
-            m_states.ForgetFrom(line);
-        if (m_widths.Allocated() && line < m_widths.Count()) {
-            const int old = m_widths.Known(line);
-            m_widths.Forget(line);
-            if (m_largestWidth >= 0 && old >= 0) {
-                const int now = DisplayWidth(line);
-                if (old < m_largestWidth || now >= old)
-                    widest = std::max(m_largestWidth, now);
-            }
-        }
-    } else {
-        line = std::max(line, 0);
-        const int count = LineCount();
-        const auto refresh = [count, line](auto& cache) {
-            if (!cache.Allocated())
-                return;
-            if (cache.Count() != count)
-                cache.Resize(count, line);
+    line = std::max(line, 0);
+    if (flags & UPD_TEXT) {
+        if (m_states.Allocated()) {
+            if (m_states.Count() != LineCount())
+                m_states.Resize(LineCount(), line);
             else
-                cache.ForgetFrom(line);
-        };
-        // Lines before the change keep their widths: when the lines from the change on were
-        // all narrower than the widest, only those need measuring again.
-        const bool widestBefore = m_largestWidth >= 0 && m_widths.Allocated()
-            && m_widths.Count() > 0 && m_widths.KnownLargestFrom(line) < m_largestWidth;
-        refresh(m_states);
-        refresh(m_widths);
-        if (widestBefore)
-            widest = std::max(m_largestWidth, m_widths.LargestFrom(line, [this](int l) {
-                return ColumnOfChar(l, LineLength(l));
-            }));
+                m_states.ForgetFrom(line);
+        }
+        UpdateWidths(ctx);
     }
-    RepaintLines(line, -1);
+    PendingLayout& pending = m_pendingLayout;
+    pending.repaintFrom = std::min(pending.repaintFrom, line);
     if (ctx) {
         if (m_model.Carry(*ctx))
-            viewport()->update();
+            pending.repaintAll = true;
+        pending.caret = true;
+    }
+    pending.vertBar = pending.vertBar || (flags & UPD_LINES);
+    pending.horzBar = pending.horzBar || (flags & UPD_TEXT);
+    if (m_changesDepth == 0)
+        ApplyPendingLayout();
+}
+
+void CKTextView::OnChangesEnd()
+{
+    if (m_changesDepth > 0 && --m_changesDepth == 0)
+        ApplyPendingLayout();
+}
+
+void CKTextView::ApplyPendingLayout()
+{
+    const PendingLayout pending = std::exchange(m_pendingLayout, {});
+    if (pending.repaintFrom != INT_MAX)
+        RepaintLines(pending.repaintFrom, -1);
+    if (pending.repaintAll)
+        viewport()->update();
+    if (pending.caret)
         PlaceCaret();
-    }
-    if ((flags & UPD_LINES) && !m_vertBarSuspended)
+    if (pending.vertBar && !m_vertBarSuspended)
         RecalcVertBar();
-    if (flags & UPD_TEXT) {
-        m_largestWidth = widest;
-        if (!m_horzBarSuspended)
-            RecalcHorzBar();
+    if (pending.horzBar && !m_horzBarSuspended)
+        RecalcHorzBar();
+}
+
+// Only the changed lines are measured again, once the widest line is asked for, so that it
+// stays known without a pass over every line however many lines a command changes.
+void CKTextView::UpdateWidths(const UpdateContext* ctx)
+{
+    if (!m_widths.Allocated())
+        return;
+    const int span = ctx ? ctx->end.y - ctx->start.y : 0;
+    const bool insert = ctx && ctx->kind == UpdateContext::Kind::Insert;
+    const int removed = insert ? 1 : span + 1;
+    const int inserted = insert ? span + 1 : 1;
+    if (!ctx || m_widths.Count() - removed + inserted != LineCount()) {
+        m_widths.Drop();
+        return;
     }
+    m_widths.Replace(ctx->start.y, removed, inserted);
 }
 
 // ---- Caret ------------------------------------------------------------------------------

@@ -21,6 +21,7 @@
 #include <QKeySequence>
 #include <QPixmap>
 
+#include <climits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -37,7 +38,6 @@ struct PrintRequest;
 class CKTextView : public QAbstractScrollArea,
                    public CKDocView,
                    public CKBufferView,
-                   public CLineSource,
                    public CSettingsListener,
                    protected CViewModelHost {
     Q_OBJECT
@@ -75,12 +75,9 @@ public:
     virtual void SyncSiblings(bool vertical);
     virtual void FollowSibling(const CKTextView& source, bool vertical);
     int LineCount() const override;
-    int LineLength(int line) const override;
-    const char* LineText(int line) const override;
-    std::string_view Line(int line) const override
-    {
-        return {LineText(line), static_cast<size_t>(LineLength(line))};
-    }
+    std::string_view Line(int line) const override;
+    using CTextLines::LineLength;
+    using CTextLines::LineText;
     virtual int DisplayWidth(int line);
     virtual uint32_t LineFlags(int line) const;
     virtual void CopyText(TextPoint start, TextPoint end, std::string& out) const;
@@ -102,6 +99,8 @@ public:
     void OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
                          int line) override;
     void OnEditAction(int, const char*, int) override {}
+    void OnChangesBegin() override { ++m_changesDepth; }
+    void OnChangesEnd() override;
 
     // Binds to a buffer; null binds to the document's.
     void BindBuffer(CKTextBuffer* buffer);
@@ -254,6 +253,18 @@ protected:
     bool m_horzBarSuspended = false;
 
 private:
+    int MeasureLine(int line) const;
+    void UpdateWidths(const UpdateContext* ctx);
+    // What changes of the text left to do on the screen; done after each change, or once at
+    // the end of a step of many.
+    struct PendingLayout {
+        int repaintFrom = INT_MAX; // repaint from this line down
+        bool repaintAll = false;
+        bool caret = false;
+        bool vertBar = false;
+        bool horzBar = false;
+    };
+    void ApplyPendingLayout();
     // Settings the view shows, read when it binds and when they change.
     void ReadSettings();
     void OnVertBarAction(int action);
@@ -294,9 +305,10 @@ private:
     CGlyphCache m_glyphs;
     int m_screenLines = -1;
     int m_screenChars = -1;
-    int m_largestWidth = -1;
     CParseStateCache m_states;
     CLineWidthCache m_widths;
+    PendingLayout m_pendingLayout;
+    int m_changesDepth = 0; // within a step of changes: the layout waits for its end
     QPixmap m_strip;
     QPixmap m_marginIcons;
     std::vector<ColourBlock> m_blocks;

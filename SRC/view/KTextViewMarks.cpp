@@ -61,7 +61,7 @@ void CKTextView::MatchBrace()
 {
     if (!m_buffer)
         return;
-    if (const auto partner = ::MatchBrace(CCaretText(*this, LineCount()), CursorPos()))
+    if (const auto partner = ::MatchBrace(*this, CursorPos()))
         MoveCaretTo(*partner);
 }
 

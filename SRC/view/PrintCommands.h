@@ -13,7 +13,7 @@ class SettingsStore;
 
 // What to print: the text and the options the view and the settings give at the moment.
 struct PrintRequest {
-    const CLineSource& text;
+    const CTextLines& text;
     int lineCount = 0;
     PrintOptions options;
 };

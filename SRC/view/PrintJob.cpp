@@ -20,7 +20,7 @@ ViewColours PrintColours()
 
 } // namespace
 
-CPrintJob::CPrintJob(const CLineSource& text, int lineCount, const PrintOptions& options)
+CPrintJob::CPrintJob(const CTextLines& text, int lineCount, const PrintOptions& options)
     : m_text(text), m_lineCount(lineCount), m_options(options), m_colours(PrintColours())
 {
 }

@@ -27,7 +27,7 @@ public:
     // Progress of pagination and printing: (done, total); false stops the job.
     using Progress = std::function<bool(int, int)>;
 
-    CPrintJob(const CLineSource& text, int lineCount, const PrintOptions& options);
+    CPrintJob(const CTextLines& text, int lineCount, const PrintOptions& options);
 
     // Makes the print font for the printer and paginates; false when progress stopped it.
     bool Begin(QPrinter& printer, const Progress& progress = {});
@@ -40,7 +40,7 @@ public:
     bool PrintPages(QPrinter& printer, const Progress& progress = {});
 
 private:
-    const CLineSource& m_text;
+    const CTextLines& m_text;
     int m_lineCount;
     PrintOptions m_options;
     CGlyphCache m_glyphs;

@@ -4,6 +4,7 @@
 #include "doc/RecoveryManager.h"
 #include "doc/core/RecoveryFile.h"
 #include "doc/core/RecoveryFolder.h"
+#include "syntax/LineParse.h"
 #include "text/CodePages.h"
 
 #include <QElapsedTimer>
@@ -45,7 +46,7 @@ protected:
         RecoveryInfo info;
         info.title = title;
         info.codePage = CP_WINDOWS_1251;
-        const RecoveryLines lines{1, [&](int) { return std::string_view(text); }};
+        const CSingleLineSource lines(text);
         ASSERT_TRUE(WriteRecoveryFile(run->FileFor(1), info, lines, error));
     }
     // Restores every copy offered; the number offered.

@@ -3,6 +3,7 @@
 #include "DocFixture.h"
 #include "doc/RecoveryDialog.h"
 #include "doc/RecoveryManager.h"
+#include "support/LinesSource.h"
 #include "text/CodePages.h"
 
 #include <QPushButton>
@@ -188,7 +189,7 @@ protected:
         info.lineEnding = -1;
         info.writeTime = 1'800'000'000;
         const std::vector<std::string> lines = {"one", "TWO", ""};
-        const RecoveryLines source{3, [&](int i) { return std::string_view(lines[i]); }};
+        const LinesSource source(lines);
         ASSERT_TRUE(WriteRecoveryFile(folder->FileFor(1), info, source, error));
         info.path.clear();
         info.title = "Untitled2";

@@ -4,6 +4,7 @@
 #include "doc/core/RecoveryFile.h"
 #include "doc/core/RecoveryFolder.h"
 #include "doc/core/RecoverySchedule.h"
+#include "support/LinesSource.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
@@ -13,10 +14,7 @@
 
 namespace {
 
-RecoveryLines LinesOf(const std::vector<std::string>& lines)
-{
-    return {static_cast<int>(lines.size()), [&lines](int i) { return std::string_view(lines[i]); }};
-}
+LinesSource LinesOf(const std::vector<std::string>& lines) { return LinesSource(lines); }
 
 RecoveryInfo SampleInfo()
 {

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const int fixedType = FixedType();
     const int type = fixedType >= 0 ? fixedType : data[0] % kSourceTypeCount;
     const char* text = reinterpret_cast<const char*>(data);
-    const auto parse = [type](uint32_t state, const CLineSource& source, int line,
+    const auto parse = [type](uint32_t state, const CTextLines& source, int line,
                               ColourBlock* blocks, int& count) {
         return ParseLine(type, state, source, line, blocks, count);
     };

@@ -1,5 +1,6 @@
 // Fuzzes the recovery file reader: whatever the bytes, it answers with a status and never
 // reads outside them, and a file it accepts comes back the same through the writer's layout.
+#include "../support/LinesSource.h"
 #include "doc/core/RecoveryFile.h"
 
 #include <cstdint>
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
 
     const std::vector<std::string_view> lines = SplitLines(read.text);
-    const RecoveryLines source{static_cast<int>(lines.size()), [&lines](int i) { return lines[i]; }};
+    const LinesSource source(std::vector<std::string>(lines.begin(), lines.end()));
     const std::string again = EncodeRecoveryFile(read.info, source);
     const RecoveryReadResult reread = DecodeRecoveryFile(again);
     Check(reread.Ok());

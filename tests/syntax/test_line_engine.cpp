@@ -63,7 +63,7 @@ constexpr KeywordTable kTables[] = {
 };
 const EngineFamily kMini{.recognise = RecogniseMini, .tables = kTables};
 
-uint32_t ParseMini(uint32_t state, const CLineSource& source, int line, ColourBlock* blocks,
+uint32_t ParseMini(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,
                    int& count)
 {
     return RunLineEngine(kMini, state, source, line, blocks, count);

@@ -108,7 +108,7 @@ TEST(DispatchTest, EveryTypeButPlainTextHasAParser)
         EXPECT_EQ(ParseLine(type, 0x04, source, 0, blocks, count), 0u) << type;
         EXPECT_EQ(count, 0) << type;
     }
-    const auto viaDispatch = [](uint32_t state, const CLineSource& s, int line, ColourBlock* b,
+    const auto viaDispatch = [](uint32_t state, const CTextLines& s, int line, ColourBlock* b,
                                 int& count) {
         return ParseLine(SRC_HTML, state, s, line, b, count);
     };

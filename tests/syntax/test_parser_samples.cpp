@@ -3,9 +3,8 @@
 #include "support/TempDir.h"
 
 #include "syntax/SourceTypes.h"
-#include "syntax/BufferLineSource.h"
-#include "syntax/ParseDispatch.h"
 #include "text/KTextBuffer.h"
+#include "syntax/ParseDispatch.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +52,7 @@ TEST_P(SampleTest, ContractOnEveryLineAndSameResultLineByLine)
     CKTextBuffer buffer;
     ASSERT_TRUE(buffer.Load((kData + sample.file).c_str(), -1, 0)) << sample.file;
     ASSERT_GE(buffer.LineCount(), 2000);
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
 
     // The whole file in order, as the view paints it from the top.
     std::vector<uint32_t> before(buffer.LineCount());

@@ -259,6 +259,31 @@ TEST_F(BufferTest, BookmarkNavigationWrapsAround)
     EXPECT_EQ(buffer.PrevBookmarkLine(0), 3);
 }
 
+// Flags belong to lines, not to line numbers: they move as lines come and go above them and
+// go with the lines that are removed.
+TEST_F(BufferTest, FlagsMoveWithTheirLines)
+{
+    SetText(buffer, "0\r\n1\r\n2\r\n3\r\n4");
+    buffer.ChangeLineFlag(1, LINEFLAG_MARK, true, false);
+    buffer.ChangeLineFlag(3, LineFlagBookmark(2), true, true);
+    ASSERT_TRUE(buffer.InsertText(nullptr, 0, 1, "\r\nx\r\ny", endLine, endChar, 0));
+    EXPECT_EQ(buffer.FindLineWithFlag(LINEFLAG_MARK), 3);
+    EXPECT_EQ(buffer.FindLineWithFlag(LineFlagBookmark(2)), 5);
+    EXPECT_EQ(buffer.LineFlags(1), 0u) << "new lines come without flags";
+
+    // Joining keeps the first line's flags and drops those of the lines taken away.
+    ASSERT_TRUE(buffer.DeleteText(nullptr, 3, 1, 5, 0, 0));
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"0", "x", "y", "13", "4"}));
+    EXPECT_EQ(buffer.LineFlags(3), LINEFLAG_MARK);
+    EXPECT_EQ(buffer.FindLineWithFlag(LineFlagBookmark(2)), -1);
+    EXPECT_EQ(buffer.NextBookmarkLine(4), 3);
+
+    TextPoint cursor;
+    ASSERT_TRUE(buffer.Undo(cursor));
+    ASSERT_TRUE(buffer.Undo(cursor));
+    EXPECT_EQ(buffer.FindLineWithFlag(LINEFLAG_MARK), 1);
+}
+
 TEST_F(BufferTest, CopyTextPutsSeparatorsBetweenLinesOnly)
 {
     SetText(buffer, "abc\r\ndef\r\nghi");

@@ -17,6 +17,14 @@
 
 namespace {
 
+std::vector<std::string> SnapshotText(const CKTextSnapshot& snapshot)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < snapshot.LineCount(); ++i)
+        lines.emplace_back(snapshot.Line(i));
+    return lines;
+}
+
 class LoadSaveTest : public testing::Test {
 protected:
     // Writes bytes to a file and loads it.
@@ -217,6 +225,33 @@ TEST_F(LoadSaveTest, OnlyRegularFilesAreLoaded)
 
 // A file that keeps growing while it is read ends the load with an error rather than filling
 // the memory (the fault library appends 4 MB before each read from the second on).
+// Loaded lines share the blocks of the file's text and get storage of their own when they
+// change; a snapshot keeps reading the loaded text through changes and a new load.
+TEST_F(LoadSaveTest, LoadedLinesChangeAloneAndStayReadableByASnapshot)
+{
+    ASSERT_TRUE(LoadBytes("alpha\r\nbeta\r\n\r\ngamma\r\n"));
+    const std::vector<std::string> loaded = {"alpha", "beta", "", "gamma", ""};
+    auto snapshot = buffer.PinSnapshot();
+    ASSERT_TRUE(snapshot);
+    int endLine, endChar;
+    ASSERT_TRUE(buffer.InsertText(nullptr, 0, 5, std::string(40, 'x'), endLine, endChar, 0));
+    ASSERT_TRUE(buffer.InsertText(nullptr, 2, 0, "new\r\nline", endLine, endChar, 0));
+    ASSERT_TRUE(buffer.DeleteText(nullptr, 1, 2, 4, 1, 0));
+    ASSERT_TRUE(buffer.DeleteText(nullptr, 0, 0, 0, 3, 0));
+    const std::vector<std::string> changed = {"ha" + std::string(40, 'x'), "beamma", ""};
+    EXPECT_EQ(BufferLines(buffer), changed);
+    EXPECT_EQ(SnapshotText(*snapshot), loaded);
+    buffer.ReleaseSnapshot();
+    EXPECT_EQ(SaveBytes(), "ha" + std::string(40, 'x') + "\r\nbeamma\r\n");
+
+    snapshot = buffer.PinSnapshot();
+    ASSERT_TRUE(LoadBytes("other"));
+    EXPECT_EQ(SnapshotText(*snapshot), changed);
+    TextPoint cursor;
+    EXPECT_FALSE(buffer.Undo(cursor));
+    EXPECT_EQ(BufferLines(buffer), std::vector<std::string>{"other"});
+}
+
 TEST_F(LoadSaveTest, FileThatKeepsGrowingIsRefused)
 {
     WriteFile(in, std::string(100000, 'a'));

@@ -253,13 +253,15 @@ TEST_F(UndoTest, GuardMakesOneGroupAndTellsTheViewOnce)
         CUndoGroup group(buffer, &view);
         buffer.InsertText(&view, 0, 0, "ab", endLine, endChar, ACTION_PASTE);
         buffer.InsertText(&view, 0, 2, "c", endLine, endChar, ACTION_TYPING);
-        EXPECT_TRUE(view.editActions.empty());
+        group.Commit();
+        group.Commit(); // once is enough
     }
     ASSERT_EQ(view.editActions.size(), 1u);
     EXPECT_EQ(view.editActions[0], std::make_pair(int(ACTION_TYPING), std::string("c")));
     {
         CUndoGroup merged(buffer, &view, true);
         buffer.InsertText(&view, 0, 3, "d", endLine, endChar, ACTION_TYPING);
+        merged.Commit();
     }
     buffer.Undo(cursor);
     EXPECT_EQ(Text(), "");
@@ -277,6 +279,46 @@ TEST_F(UndoTest, GuardLeftByAnExceptionClosesWithoutTellingTheView)
     Type(0, 1, "b", false); // outside any group again: its own group
     buffer.Undo(cursor);
     EXPECT_EQ(Text(), "a");
+}
+
+// A group left without its commit (an early return) closes quietly; a view whose report
+// throws from the commit still leaves the group closed, so the next change is a group of its
+// own, and the views' step is ended.
+TEST_F(UndoTest, GuardWithoutCommitOrWithAThrowingReportLeavesTheGroupClosed)
+{
+    {
+        CUndoGroup group(buffer, &view);
+        buffer.InsertText(&view, 0, 0, "a", endLine, endChar, ACTION_PASTE);
+    }
+    EXPECT_TRUE(view.editActions.empty());
+    view.throwOnEditAction = true;
+    view.steps.clear();
+    {
+        CUndoGroup group(buffer, &view);
+        buffer.InsertText(&view, 0, 1, "b", endLine, endChar, ACTION_PASTE);
+        EXPECT_THROW(group.Commit(), std::bad_alloc);
+    }
+    EXPECT_EQ(view.steps, "(c)");
+    view.throwOnEditAction = false;
+    buffer.InsertText(&view, 0, 2, "c", endLine, endChar, ACTION_TYPING);
+    buffer.Undo(cursor);
+    EXPECT_EQ(Text(), "ab");
+}
+
+// The views hear where a step of changes begins and ends: an undo group, an Undo, a Redo;
+// a change outside any group is a step of one and needs no brackets.
+TEST_F(UndoTest, StepsBracketTheChangesOfAGroupAnUndoAndARedo)
+{
+    buffer.OpenUndoGroup(false);
+    buffer.InsertText(&view, 0, 0, "ab\r\ncd", endLine, endChar, ACTION_PASTE);
+    buffer.DeleteText(&view, 0, 0, 0, 1, ACTION_DELETE);
+    buffer.CloseUndoGroup(&view);
+    EXPECT_EQ(view.steps, "(cc)");
+    view.steps.clear();
+    buffer.Undo(cursor);
+    buffer.Redo(cursor);
+    buffer.InsertText(&view, 0, 0, "x", endLine, endChar, ACTION_TYPING);
+    EXPECT_EQ(view.steps, "(cc)(cc)c");
 }
 
 TEST_F(UndoTest, UndoDescriptionNamesTheGroupsFirstAction)

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,13 +112,13 @@ std::string EncodeHeader(const RecoveryInfo& info)
     return header;
 }
 
-uint64_t TextLength(const RecoveryLines& lines)
+uint64_t TextLength(const CTextLines& lines)
 {
     uint64_t length = 0;
-    for (int i = 0; i < lines.count; ++i)
-        length += lines.line(i).size();
-    if (lines.count > 1)
-        length += uint64_t(lines.count - 1) * kLineSeparator.size();
+    for (int i = 0; i < lines.LineCount(); ++i)
+        length += lines.Line(i).size();
+    if (lines.LineCount() > 1)
+        length += uint64_t(lines.LineCount() - 1) * kLineSeparator.size();
     return length;
 }
 
@@ -134,7 +135,7 @@ std::string EncodeStart(const RecoveryInfo& info, uint64_t textLength)
 }
 
 // Sends the file's bytes to sink in pieces; false as soon as the sink fails.
-bool StreamRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines,
+bool StreamRecoveryFile(const RecoveryInfo& info, const CTextLines& lines,
                         const std::function<bool(std::string_view)>& sink)
 {
     Crc32 crc;
@@ -144,10 +145,10 @@ bool StreamRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines,
     };
     if (!put(EncodeStart(info, TextLength(lines))))
         return false;
-    for (int i = 0; i < lines.count; ++i) {
+    for (int i = 0; i < lines.LineCount(); ++i) {
         if (i > 0 && !put(kLineSeparator))
             return false;
-        if (!put(lines.line(i)))
+        if (!put(lines.Line(i)))
             return false;
     }
     std::string tail;
@@ -157,7 +158,7 @@ bool StreamRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines,
 
 } // namespace
 
-std::string EncodeRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines)
+std::string EncodeRecoveryFile(const RecoveryInfo& info, const CTextLines& lines)
 {
     std::string out;
     StreamRecoveryFile(info, lines, [&](std::string_view bytes) {
@@ -248,7 +249,7 @@ RecoveryReadResult ReadRecoveryFile(const std::string& path)
     return DecodeRecoveryFile(bytes);
 }
 
-bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const RecoveryLines& lines,
+bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const CTextLines& lines,
                        int& error)
 {
     const size_t slash = path.rfind('/');

@@ -2,8 +2,9 @@
 // written atomically and checked on reading so that a damaged copy is reported, not trusted.
 #pragma once
 
+#include "text/TextLines.h"
+
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,13 +24,6 @@ struct RecoveryInfo {
     friend bool operator==(const RecoveryInfo&, const RecoveryInfo&) = default;
 };
 
-// The lines of a text, handed to the writer one at a time: count, then line(i). Lines never
-// hold CR; the file keeps them separated by CR LF, as the buffer's text copies do.
-struct RecoveryLines {
-    int count = 0;
-    std::function<std::string_view(int)> line;
-};
-
 enum class RecoveryReadStatus { Ok, CannotRead, NotRecoveryFile, NewerVersion, Truncated, Damaged };
 
 struct RecoveryReadResult {
@@ -43,7 +37,7 @@ struct RecoveryReadResult {
 inline constexpr int kRecoveryVersion = 1;
 
 // The whole file as bytes (the writer streams the same layout).
-std::string EncodeRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines);
+std::string EncodeRecoveryFile(const RecoveryInfo& info, const CTextLines& lines);
 // Never throws on bad bytes: the status says what is wrong.
 RecoveryReadResult DecodeRecoveryFile(std::string_view bytes);
 RecoveryReadResult ReadRecoveryFile(const std::string& path);
@@ -51,7 +45,7 @@ RecoveryReadResult ReadRecoveryFile(const std::string& path);
 // Writes the file through a temporary file opened with O_EXCL in the same folder, synced to
 // disk and renamed over path, with mode 0600. False with errno-style error on failure; the
 // old file at path then stays as it was.
-bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const RecoveryLines& lines,
+bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const CTextLines& lines,
                        int& error);
 
 // A short English description of a read status, for messages.

@@ -50,6 +50,7 @@ EditCaret CEditRules::ExpandTemplate(const EditCaret& in, std::string_view text)
             PlaceCaret({*start, c.y});
             RunTemplate(text, options);
         }
+        group.Commit();
     }
     return m_state;
 }
@@ -147,6 +148,7 @@ EditCaret CEditRules::AutoComplete(const EditCaret& in)
         CUndoGroup group(m_buffer, m_view);
         PlaceCaret(c);
         InsertAtCaret(completion, ACTION_AUTO_COMPLETE);
+        group.Commit();
     }
     return m_state;
 }

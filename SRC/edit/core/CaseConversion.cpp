@@ -83,6 +83,7 @@ EditCaret CEditRules::ConvertCase(const EditCaret& in, CaseConversion conversion
             m_buffer.InsertText(m_view, r.start.y, r.start.x, text, endLine, endChar, action);
         // The same range selected again, the caret at its start.
         m_state = {r.start, r.start, r.end};
+        group.Commit();
     }
     return m_state;
 }

@@ -79,6 +79,7 @@ EditCaret CEditRules::IndentRight(const EditCaret& in)
             int endLine, endChar;
             for (int line = first; line <= last; ++line)
                 m_buffer.InsertText(m_view, line, 0, indent, endLine, endChar, ACTION_INDENT);
+            group.Commit();
         }
         KeepBlockEndAtLineEnd();
         return m_state;
@@ -106,6 +107,7 @@ EditCaret CEditRules::IndentRight(const EditCaret& in)
         CUndoGroup group(m_buffer, m_view);
         DeleteSelectedText(ACTION_DELETE_SELECTION);
         InsertAtCaret(indent, ACTION_TYPING);
+        group.Commit();
     }
     return m_state;
 }
@@ -127,6 +129,7 @@ EditCaret CEditRules::IndentLeft(const EditCaret& in)
                 if (n > 0)
                     m_buffer.DeleteText(m_view, line, 0, line, n, ACTION_INDENT);
             }
+            group.Commit();
         }
         KeepBlockEndAtLineEnd();
         return m_state;

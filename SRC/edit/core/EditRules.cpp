@@ -2,7 +2,6 @@
 #include "edit/core/EditRules.h"
 
 #include "res/Strings.h"
-#include "syntax/BufferLineSource.h"
 #include "text/EditActions.h"
 #include "text/UndoGroup.h"
 
@@ -58,6 +57,7 @@ EditCaret CEditRules::Type(const EditCaret& in, uint8_t c)
             m_buffer.DeleteText(m_view, at.y, at.x, at.y, at.x + 1, ACTION_TYPING);
         const char byte = static_cast<char>(c);
         InsertAtCaret({&byte, 1}, ACTION_TYPING);
+        group.Commit();
     }
     return m_state;
 }
@@ -75,6 +75,7 @@ EditCaret CEditRules::Enter(const EditCaret& in)
         CUndoGroup group(m_buffer, m_view);
         DeleteSelectedText(ACTION_DELETE_SELECTION);
         InsertAtCaret("\r\n", ACTION_TYPING);
+        group.Commit();
     }
     return m_state;
 }
@@ -137,9 +138,7 @@ EditCaret CEditRules::DeleteWordBefore(const EditCaret& in)
     if (!IsEditable())
         return m_state;
     if (!m_state.HasSelection()) {
-        const CBufferLineSource lines(m_buffer);
-        const std::optional<TextPoint> start =
-            WordLeftOf(CCaretText(lines, m_buffer.LineCount()), m_state.caret);
+        const std::optional<TextPoint> start = WordLeftOf(m_buffer, m_state.caret);
         if (start)
             m_state = EditCaret::Selecting(m_state.caret, *start);
     }
@@ -153,9 +152,7 @@ EditCaret CEditRules::DeleteWordAfter(const EditCaret& in)
     if (!IsEditable())
         return m_state;
     if (!m_state.HasSelection()) {
-        const CBufferLineSource lines(m_buffer);
-        const WordRightMove move =
-            WordRightOf(CCaretText(lines, m_buffer.LineCount()), m_state.caret);
+        const WordRightMove move = WordRightOf(m_buffer, m_state.caret);
         if (move.target) {
             TextPoint end = *move.target;
             // From the end of a line before an empty one: one character further, past it.
@@ -199,6 +196,7 @@ EditCaret CEditRules::InsertText(const EditCaret& in, std::string_view text, int
         DeleteSelectedText(ACTION_DELETE_SELECTION);
         if (!text.empty())
             InsertAtCaret(text, action);
+        group.Commit();
     }
     return m_state;
 }
@@ -299,6 +297,7 @@ DropResult CEditRules::MoveText(const EditCaret& in, const TextRange& dragged, T
         removed.AdjustPosition(start);
         removed.AdjustPosition(end);
         m_state = EditCaret::Selecting(start, end);
+        group.Commit();
     }
     return {m_state, true};
 }

@@ -31,6 +31,7 @@ EditCaret CEditRules::InsertTag(const EditCaret& in, std::string_view open, std:
             insert(caret, close);
         }
         PlaceCaret(caret);
+        group.Commit();
     }
     return m_state;
 }

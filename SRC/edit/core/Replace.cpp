@@ -266,6 +266,7 @@ ReplaceOutcome CReplaceSession::ReplaceAll(const ReplaceFields& fields,
             if (outcome.problem != ReplaceProblem::None)
                 break;
         }
+        group.Commit();
     }
     m_found = false;
     return outcome;

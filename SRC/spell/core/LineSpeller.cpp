@@ -2,7 +2,7 @@
 #include "spell/core/LineSpeller.h"
 
 uint32_t CLineSpeller::Check(int sourceType, SpellLanguage cyrillic, uint32_t textState,
-                             const CLineSource& source, int line,
+                             const CTextLines& source, int line,
                              std::vector<Misspelling>& misspellings, int* words)
 {
     misspellings.clear();

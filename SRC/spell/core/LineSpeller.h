@@ -23,7 +23,7 @@ public:
     // state after it (see ReaderText.h). words, when given, grows by the words that a
     // dictionary or the accepted words answered for.
     uint32_t Check(int sourceType, SpellLanguage cyrillic, uint32_t textState,
-                   const CLineSource& source, int line, std::vector<Misspelling>& misspellings,
+                   const CTextLines& source, int line, std::vector<Misspelling>& misspellings,
                    int* words = nullptr);
 
 private:

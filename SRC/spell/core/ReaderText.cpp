@@ -59,7 +59,7 @@ WordRules WordRulesOf(int sourceType)
     return TextModelOf(sourceType) == TextModel::Source ? WordRules::Code : WordRules::Prose;
 }
 
-uint32_t TextStateAfter(int sourceType, uint32_t textState, const CLineSource& source, int line)
+uint32_t TextStateAfter(int sourceType, uint32_t textState, const CTextLines& source, int line)
 {
     int count = 0;
     if (sourceType == SRC_HTML)
@@ -67,7 +67,7 @@ uint32_t TextStateAfter(int sourceType, uint32_t textState, const CLineSource& s
     return ParseLine(sourceType, textState, source, line, nullptr, count);
 }
 
-uint32_t CReaderText::Ranges(int sourceType, uint32_t textState, const CLineSource& source,
+uint32_t CReaderText::Ranges(int sourceType, uint32_t textState, const CTextLines& source,
                              int line, std::vector<TextRange>& ranges)
 {
     ranges.clear();

@@ -24,14 +24,14 @@ struct TextRange {
 // ParseHtmlText carries (inside a STYLE element, in the value of ALT or TITLE). A view that
 // keeps text states instead of parse states in its cache can give any line's state to both:
 // the colouring parser ignores the extra bits.
-uint32_t TextStateAfter(int sourceType, uint32_t textState, const CLineSource& source, int line);
+uint32_t TextStateAfter(int sourceType, uint32_t textState, const CTextLines& source, int line);
 
 // Reads lines; keeps its scratch room from line to line.
 class CReaderText {
 public:
     // Sets ranges to the reader-visible stretches of the line, in order and not touching one
     // another, and returns the text state after the line.
-    uint32_t Ranges(int sourceType, uint32_t textState, const CLineSource& source, int line,
+    uint32_t Ranges(int sourceType, uint32_t textState, const CTextLines& source, int line,
                     std::vector<TextRange>& ranges);
 
 private:

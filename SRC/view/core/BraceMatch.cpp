@@ -25,7 +25,7 @@ int BracketAt(std::string_view line, int x, bool& caretAfter)
     return -1;
 }
 
-std::optional<TextPoint> SearchBackward(const CCaretText& text, TextPoint from, int b, int p)
+std::optional<TextPoint> SearchBackward(const CTextLines& text, TextPoint from, int b, int p)
 {
     int depth = 0;
     int y = from.y;
@@ -34,7 +34,7 @@ std::optional<TextPoint> SearchBackward(const CCaretText& text, TextPoint from, 
         while (--x < 0) {
             if (--y < 0)
                 return std::nullopt;
-            x = text.Length(y);
+            x = text.LineLength(y);
         }
         const int n = BracketNumber(static_cast<uint8_t>(text.Line(y)[x]));
         if (n == b) {
@@ -47,13 +47,13 @@ std::optional<TextPoint> SearchBackward(const CCaretText& text, TextPoint from, 
     }
 }
 
-std::optional<TextPoint> SearchForward(const CCaretText& text, TextPoint from, int b, int p)
+std::optional<TextPoint> SearchForward(const CTextLines& text, TextPoint from, int b, int p)
 {
     int depth = 0;
     int y = from.y;
     int x = from.x;
     for (;;) {
-        while (x >= text.Length(y)) {
+        while (x >= text.LineLength(y)) {
             if (++y >= text.LineCount())
                 return std::nullopt;
             x = 0;
@@ -78,7 +78,7 @@ bool CanMatchBrace(std::string_view line, int x)
     return BracketAt(line, x, caretAfter) >= 0;
 }
 
-std::optional<TextPoint> MatchBrace(const CCaretText& text, TextPoint cursor)
+std::optional<TextPoint> MatchBrace(const CTextLines& text, TextPoint cursor)
 {
     if (cursor.y < 0 || cursor.y >= text.LineCount())
         return std::nullopt;

@@ -22,4 +22,4 @@ bool CanMatchBrace(std::string_view line, int x);
 // Where the caret goes: before the partner when it stood before the bracket, after it when
 // it stood after. Nothing when there is no bracket at the caret or it has no partner.
 // Brackets are counted wherever they stand, strings and comments included.
-std::optional<TextPoint> MatchBrace(const CCaretText& text, TextPoint cursor);
+std::optional<TextPoint> MatchBrace(const CTextLines& text, TextPoint cursor);

@@ -26,14 +26,14 @@ bool IsInside(const TextRange& r, TextPoint p)
     return false;
 }
 
-std::optional<TextPoint> WordLeftOf(const CCaretText& text, TextPoint p)
+std::optional<TextPoint> WordLeftOf(const CTextLines& text, TextPoint p)
 {
     bool lineChanged = false;
     if (p.x == 0) {
         if (p.y == 0)
             return std::nullopt;
         --p.y;
-        p.x = text.Length(p.y);
+        p.x = text.LineLength(p.y);
         lineChanged = true;
     }
     const std::string_view line = text.Line(p.y);
@@ -56,13 +56,13 @@ std::optional<TextPoint> WordLeftOf(const CCaretText& text, TextPoint p)
     return TextPoint{i, p.y};
 }
 
-WordRightMove WordRightOf(const CCaretText& text, TextPoint p)
+WordRightMove WordRightOf(const CTextLines& text, TextPoint p)
 {
-    if (p.x >= text.Length(p.y)) {
+    if (p.x >= text.LineLength(p.y)) {
         if (p.y >= text.LineCount() - 1)
             return {};
         p = {0, p.y + 1};
-        if (text.Length(p.y) == 0)
+        if (text.LineLength(p.y) == 0)
             return {p, true};
     }
     const std::string_view line = text.Line(p.y);

@@ -2,28 +2,12 @@
 // a selection. Positions are (character index, line).
 #pragma once
 
-#include "syntax/LineParse.h"
+#include "text/TextLines.h"
 #include "text/TextTypes.h"
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
-
-// The lines the caret moves over.
-class CCaretText {
-public:
-    CCaretText(const CLineSource& source, int lineCount) : m_source(source), m_count(lineCount) {}
-    int LineCount() const { return m_count; }
-    std::string_view Line(int line) const
-    {
-        return {m_source.LineText(line), static_cast<size_t>(m_source.LineLength(line))};
-    }
-    int Length(int line) const { return m_source.LineLength(line); }
-
-private:
-    const CLineSource& m_source;
-    int m_count;
-};
 
 // Letters, digits and the underscore: what word moves and double clicks take as a word.
 bool IsCaretWordChar(uint8_t c);
@@ -43,7 +27,7 @@ inline TextRange Ordered(TextPoint a, TextPoint b)
 bool IsInside(const TextRange& r, TextPoint p);
 
 // Ctrl+Left from p; nothing at the start of the text.
-std::optional<TextPoint> WordLeftOf(const CCaretText& text, TextPoint p);
+std::optional<TextPoint> WordLeftOf(const CTextLines& text, TextPoint p);
 
 // Ctrl+Right from p. At the end of the last line nothing; from the end of a line followed by
 // an empty one the caller moves one character right from the start of the empty line instead
@@ -52,7 +36,7 @@ struct WordRightMove {
     std::optional<TextPoint> target;
     bool emptyLineStep = false;
 };
-WordRightMove WordRightOf(const CCaretText& text, TextPoint p);
+WordRightMove WordRightOf(const CTextLines& text, TextPoint p);
 
 // Home: the first character that is not a blank, or the line start when the line is blank or
 // the caret already stands there.

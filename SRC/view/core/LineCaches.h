@@ -1,11 +1,13 @@
-// The view's per-line caches: the parse state after each line and each line's display width,
-// four bytes a line each, filled lazily and forgotten from a changed line downward.
+// The view's per-line caches: the parse state after each line, forgotten from a changed line
+// downward, and each line's display width, kept through changes; four bytes a line each,
+// filled lazily.
 #pragma once
 
 #include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 // The parse state after each line; kUnknown until computed.
@@ -58,7 +60,9 @@ private:
     bool m_allocated = false;
 };
 
-// Display widths of the lines; -1 until computed.
+// Display widths of the lines, -1 until measured, with the number of lines of each measured
+// width and the range that holds every line not measured yet: once all lines were measured, the
+// widest stays known through any changes for the cost of measuring the changed lines alone.
 class CLineWidthCache {
 public:
     bool Allocated() const { return m_allocated; }
@@ -70,54 +74,43 @@ public:
     int Width(int line, Measure&& measure)
     {
         int32_t& width = m_widths[static_cast<size_t>(line)];
-        if (width < 0)
+        if (width < 0) {
             width = measure(line);
+            Tally(width, 1);
+        }
         return width;
     }
-    // The largest width of all lines, measuring the unknown ones.
+    // The largest width of all lines, measuring the unknown ones: every line the first time,
+    // afterwards those changed since.
     template <typename Measure>
     int Largest(Measure&& measure)
     {
-        int largest = 0;
-        for (size_t line = 0; line < m_widths.size(); ++line) {
-            int32_t& width = m_widths[line];
-            if (width < 0)
-                width = measure(static_cast<int>(line));
-            if (width > largest)
-                largest = width;
-        }
-        return largest;
+        for (int line = m_unknownFrom; line < m_unknownTo; ++line)
+            Width(line, measure);
+        m_unknownFrom = m_unknownTo = 0;
+        return Widest();
     }
 
-    // The largest width from line to the end, measuring the unknown ones.
-    template <typename Measure>
-    int LargestFrom(int line, Measure&& measure)
-    {
-        int largest = 0;
-        for (size_t l = static_cast<size_t>(std::max(line, 0)); l < m_widths.size(); ++l)
-            largest = std::max(largest, Width(static_cast<int>(l), measure));
-        return largest;
-    }
-    // The largest width from line to the end as measured so far; INT_MAX when one is unknown.
-    int KnownLargestFrom(int line) const
-    {
-        int largest = 0;
-        for (size_t l = static_cast<size_t>(std::max(line, 0)); l < m_widths.size(); ++l) {
-            if (m_widths[l] < 0)
-                return INT_MAX;
-            largest = std::max(largest, static_cast<int>(m_widths[l]));
-        }
-        return largest;
-    }
+    // The removed lines from line on were replaced by inserted ones, not measured yet.
+    void Replace(int line, int removed, int inserted);
     // The width measured last, or -1 when unknown.
     int Known(int line) const { return m_widths[static_cast<size_t>(line)]; }
-    void Forget(int line) { m_widths[static_cast<size_t>(line)] = -1; }
-    void ForgetFrom(int line);
-    void Resize(int lineCount, int line);
 
     size_t Bytes() const { return m_widths.capacity() * sizeof(int32_t); }
 
 private:
+    // Widths below this are counted in a plain array; the rare wider lines in a map.
+    static constexpr int kDenseWidths = 1 << 16;
+    void Tally(int width, int lines);
+    int Widest();
+
     std::vector<int32_t> m_widths;
+    // Measured lines by width; the widest counted one is at or below m_denseTop.
+    std::vector<int> m_denseCounts;
+    int m_denseTop = 0;
+    std::map<int32_t, int> m_wideCounts;
+    int m_unknownFrom = 0;               // every unknown line lies in [from, to)
+    int m_unknownTo = 0;
     bool m_allocated = false;
 };
+

@@ -74,7 +74,7 @@ void WrapRows(std::string_view text, const std::array<int, 256>& advance, int wi
 
 // The text to print and how its tabs expand.
 struct PrintText {
-    const CLineSource& source;
+    const CTextLines& source;
     int lineCount = 0;
     int tabSize = 4;
     bool visibleWhitespace = false;

@@ -3,19 +3,16 @@
 // of all of it across changes of the text.
 #pragma once
 
+#include "text/TextLines.h"
 #include "text/TextTypes.h"
 #include "view/core/CaretMoves.h"
 
 #include <string_view>
 
-// What the model asks of the window that shows it.
-class CViewModelHost {
+// What the model asks of the window that shows it; its lines are the text, and a view with no
+// text answers one empty line.
+class CViewModelHost : public CTextLines {
 public:
-    virtual ~CViewModelHost() = default;
-
-    // The text; a view with no text answers one empty line.
-    virtual int LineCount() const = 0;
-    virtual std::string_view Line(int line) const = 0;
     virtual int TabSize() const = 0;
 
     // The window's size in whole lines and columns, and the widest line in columns.
@@ -126,21 +123,9 @@ private:
     void SelectWordsBetween(TextPoint anchor, TextPoint cursor);
     TextPoint LineAfter(int line) const;
     int LineLength(int line) const { return static_cast<int>(m_host.Line(line).size()); }
-    CCaretText Text() const { return CCaretText(m_lines, m_host.LineCount()); }
-
-    // The host's lines for the word moves.
-    class HostLines : public CLineSource {
-    public:
-        explicit HostLines(const CViewModelHost& host) : m_host(host) {}
-        int LineLength(int line) const override { return static_cast<int>(m_host.Line(line).size()); }
-        const char* LineText(int line) const override { return m_host.Line(line).data(); }
-
-    private:
-        const CViewModelHost& m_host;
-    };
+    const CTextLines& Text() const { return m_host; }
 
     CViewModelHost& m_host;
-    HostLines m_lines{m_host};
     TextPoint m_cursor;
     TextPoint m_anchor;
     TextPoint m_selStart;

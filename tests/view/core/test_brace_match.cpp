@@ -58,8 +58,7 @@ TEST(BraceMatchTest, Jumps)
     };
     for (const JumpCase& c : cases) {
         const LinesSource source(c.lines);
-        const CCaretText text(source, source.Count());
-        EXPECT_EQ(MatchBrace(text, c.cursor), c.expected) << c.what;
+        EXPECT_EQ(MatchBrace(source, c.cursor), c.expected) << c.what;
     }
 }
 

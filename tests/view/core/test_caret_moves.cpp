@@ -9,12 +9,12 @@
 
 namespace {
 
-class Lines : public CLineSource {
+class Lines : public CTextLines {
 public:
     explicit Lines(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
-    int LineLength(int line) const override { return static_cast<int>(m_lines[line].size()); }
-    const char* LineText(int line) const override { return m_lines[line].data(); }
-    CCaretText Text() const { return CCaretText(*this, static_cast<int>(m_lines.size())); }
+    int LineCount() const override { return static_cast<int>(m_lines.size()); }
+    std::string_view Line(int line) const override { return m_lines[line]; }
+    const CTextLines& Text() const { return *this; }
 
 private:
     std::vector<std::string> m_lines;

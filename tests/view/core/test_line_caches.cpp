@@ -1,5 +1,5 @@
-// The parse-state and width caches: lazy filling from the last known state, and forgetting
-// from a changed line downward.
+// The parse-state and width caches: lazy filling from the last known state, forgetting states
+// from a changed line downward, and the widest line kept through changes.
 #include "view/core/LineCaches.h"
 
 #include <gtest/gtest.h>
@@ -91,12 +91,63 @@ TEST(LineWidthCacheTest, LargestMeasuresOnlyUnknownLines)
     EXPECT_EQ(cache.Width(2, measure), 20);
     EXPECT_EQ(cache.Largest(measure), 30);
     EXPECT_EQ(measured, 4);
-    cache.Forget(1);
     EXPECT_EQ(cache.Largest(measure), 30);
+    EXPECT_EQ(measured, 4);
+}
+
+// Once every line is measured, the widest follows changes by measuring the lines they made and
+// nothing else: narrower (a tie with another line, then the next widest), wider, lines
+// inserted and lines removed; and several changes before the widest is asked for.
+TEST(LineWidthCacheTest, ChangesKeepTheWidestKnownByMeasuringOnlyChangedLines)
+{
+    std::vector<int> widths = {5, 9, 9, 3, 7};
+    int measured = 0;
+    const auto measure = [&](int line) {
+        ++measured;
+        return widths[static_cast<size_t>(line)];
+    };
+    CLineWidthCache cache;
+    cache.Allocate(5);
+    EXPECT_EQ(cache.Largest(measure), 9);
     EXPECT_EQ(measured, 5);
-    cache.Resize(6, 2);
-    EXPECT_EQ(cache.Largest(measure), 50);
-    EXPECT_EQ(measured, 9);
+
+    const struct {
+        const char* name;
+        int line, removed, inserted;
+        std::vector<int> after;
+        int widest;
+    } steps[] = {
+        {"one of two widest narrower", 1, 1, 1, {5, 2, 9, 3, 7}, 9},
+        {"the last widest narrower", 2, 1, 1, {5, 2, 4, 3, 7}, 7},
+        {"a line wider", 3, 1, 1, {5, 2, 4, 12, 7}, 12},
+        {"a line split in three", 0, 1, 3, {1, 1, 3, 2, 4, 12, 7}, 12},
+        {"the widest joined away", 4, 3, 1, {1, 1, 3, 2, 6}, 6},
+        {"a very wide line", 3, 1, 1, {1, 1, 3, 70000, 6}, 70000},
+        {"narrow again", 3, 1, 1, {1, 1, 3, 2, 6}, 6},
+    };
+    for (const auto& step : steps) {
+        widths = step.after;
+        measured = 0;
+        cache.Replace(step.line, step.removed, step.inserted);
+        EXPECT_EQ(measured, 0) << step.name << ": measured when asked";
+        EXPECT_EQ(cache.Count(), static_cast<int>(widths.size())) << step.name;
+        EXPECT_EQ(cache.Largest(measure), step.widest) << step.name;
+        EXPECT_EQ(measured, step.inserted) << step.name;
+        for (int line = 0; line < cache.Count(); ++line)
+            EXPECT_EQ(cache.Known(line), widths[static_cast<size_t>(line)]) << step.name << " " << line;
+    }
+
+    // Changes far apart, lines coming and going between them, then one question.
+    widths = {8, 1, 3, 2, 2, 5, 5};
+    cache.Replace(0, 1, 1); // line 0 becomes 8
+    cache.Replace(2, 1, 2); // line 2 split: 3 and 2
+    cache.Replace(5, 1, 2); // the last line, now line 5, split: 5 and 5
+    ASSERT_EQ(cache.Count(), 7);
+    measured = 0;
+    EXPECT_EQ(cache.Largest(measure), 8);
+    EXPECT_EQ(measured, 5) << "lines 0, 2, 3, 5 and 6; lines 1 and 4 kept their widths";
+    for (int line = 0; line < cache.Count(); ++line)
+        EXPECT_EQ(cache.Known(line), widths[static_cast<size_t>(line)]) << line;
 }
 
 } // namespace
