@@ -5,9 +5,9 @@
 
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
-#include "doc/core/AppSettings.h"
-#include "doc/core/RecentFiles.h"
 #include "res/CommandTarget.h"
+#include "session/core/RecentFiles.h"
+#include "settings/core/AppSettings.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,12 +1,12 @@
 // Entry point of the Tagwright editor: the command line, then the desktop's services handed to
 // the application.
+#include "app/AppIdentity.h"
 #include "app/DesktopHost.h"
 #include "app/Tagwright.h"
-#include "doc/AppIdentity.h"
-#include "doc/CommandLine.h"
-#include "doc/DebugReportDialog.h"
-#include "doc/InstanceGuard.h"
-#include "doc/KSettingsStore.h"
+#include "instance/CommandLine.h"
+#include "instance/InstanceGuard.h"
+#include "settings/DebugReportDialog.h"
+#include "settings/KSettingsStore.h"
 
 #include <QApplication>
 #include <QDir>

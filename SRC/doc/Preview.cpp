@@ -3,8 +3,8 @@
 
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
 #include "res/Strings.h"
+#include "settings/core/AppSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,10 +3,10 @@
 
 #include "doc/DocHost.h"
 #include "doc/Preview.h"
-#include "doc/core/AppSettings.h"
-#include "syntax/SourceTypes.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "settings/core/AppSettings.h"
+#include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 #include "text/EncodingHint.h"
 

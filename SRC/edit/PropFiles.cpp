@@ -2,7 +2,7 @@
 // rather than stored cut short, and Browse accepts only a program that can be run.
 #include "edit/PropFiles.h"
 
-#include "doc/core/AppSettings.h"
+#include "settings/core/AppSettings.h"
 
 #include <QCheckBox>
 #include <QDir>

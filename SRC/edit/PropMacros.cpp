@@ -2,9 +2,9 @@
 // the edit view reads it at each use.
 #include "edit/PropMacros.h"
 
-#include "doc/core/AppSettings.h"
-#include "doc/core/Macros.h"
 #include "edit/core/MacroFile.h"
+#include "edit/core/Macros.h"
+#include "settings/core/AppSettings.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "app/Tagwright.h"
-#include "doc/CommandLine.h"
 #include "doc/FakeHost.h"
-#include "doc/InstanceGuard.h"
-#include "doc/RecoveryDialog.h"
 #include "doc/TagwrightDoc.h"
 #include "frame/MainFrm.h"
+#include "instance/CommandLine.h"
+#include "instance/InstanceGuard.h"
+#include "recovery/RecoveryDialog.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 

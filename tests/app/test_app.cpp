@@ -3,10 +3,10 @@
 // documents, the window commands and the settings written at exit.
 #include "AppFixture.h"
 
-#include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 

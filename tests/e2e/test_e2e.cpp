@@ -2,7 +2,7 @@
 // a clean exit, the report after a killed run, and a preview through the default browser.
 #include "E2eSupport.h"
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

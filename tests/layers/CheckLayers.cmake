@@ -3,25 +3,25 @@
 #   cmake -DSRC=<repository>/SRC -P CheckLayers.cmake
 #
 # The layers from the bottom up; a folder may include its own layer and those below it:
-#   res, text, controls (Qt helpers over text), syntax, view/core, edit/core, doc, view, edit,
-#   frame, app.
-set(layers res text controls syntax view/core edit/core doc view edit frame app)
+#   res, text, controls (Qt helpers over text), syntax, settings, session, view/core, edit/core,
+#   doc, recovery, instance, view, edit, frame, app.
+# A folder's core/ belongs to the folder's layer unless it is a layer of its own.
+set(layers res text controls syntax settings session view/core edit/core doc recovery instance
+    view edit frame app)
 # Folders of the display-free core: no Qt, no widget folder.
-set(core_folders res text syntax view/core edit/core doc/core frame/core)
+set(core_folders res text syntax settings/core session/core view/core edit/core recovery/core
+    frame/core)
 
 function(folder_of path out)
-  # The folder of a path below SRC: "view/core" for SRC/view/core/X.h, "doc" for doc/core
-  # files as far as layers go (doc/core is the core part of the doc layer, frame/core of the
-  # frame layer).
   string(REGEX MATCH "^[a-z]+(/core)?" folder "${path}")
   set(${out} "${folder}" PARENT_SCOPE)
 endfunction()
 
 function(layer_of folder out)
-  if(folder STREQUAL "doc/core" OR folder STREQUAL "frame/core")
-    string(REPLACE "/core" "" folder "${folder}")
-  endif()
   list(FIND layers "${folder}" rank)
+  if(rank LESS 0 AND folder MATCHES "^(.+)/core$")
+    list(FIND layers "${CMAKE_MATCH_1}" rank)
+  endif()
   set(${out} ${rank} PARENT_SCOPE)
 endfunction()
 
