@@ -1,6 +1,5 @@
 // The global record at start-up and exit, the debug trail, the start-up check with its four
-// choices, the recent files and the settings-changed notification, over a store in memory.
-#include "session/core/RecentFiles.h"
+// choices and the settings-changed notification, over a store in memory.
 #include "settings/core/AppSettings.h"
 #include "support/MemorySettingsStore.h"
 
@@ -196,27 +195,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"CloseEndsStartUp", DebugChoice::Close, false, 1, 1, true}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 
-
-TEST(RecentFilesTest, NewestFirstWithoutDuplicatesAndAtMostNineThroughTheStore)
-{
-    RecentFiles recent;
-    for (int i = 1; i <= 11; ++i)
-        recent.Add("/f" + std::to_string(i));
-    recent.Add("/f5");
-    ASSERT_EQ(recent.Paths().size(), 9u);
-    EXPECT_EQ(recent.Paths().front(), "/f5");
-    EXPECT_EQ(recent.Paths()[1], "/f11");
-    EXPECT_EQ(recent.Paths().back(), "/f3");
-    recent.Remove(1);
-    EXPECT_EQ(recent.Paths()[1], "/f10");
-
-    MemorySettingsStore store;
-    recent.Save(store);
-    EXPECT_EQ(store.ReadString(kRecentFilesKey, "File1"), "/f5");
-    RecentFiles loaded;
-    loaded.Load(store);
-    EXPECT_EQ(loaded.Paths(), recent.Paths());
-}
 
 class CountingListener : public CSettingsListener {
 public:
