@@ -45,8 +45,6 @@ public:
 
     bool HasFile() const { return m_hasFile; }
     bool Writing() const { return m_writing; }
-    // Changes since the last write began.
-    bool Pending() const { return m_pending; }
 
 private:
     std::optional<int64_t> DueAt() const;
