@@ -1,6 +1,7 @@
 // Colour texts, the IMG tag and the settings of the colour and image dialogs.
 #include "edit/core/InsertTexts.h"
 
+#include "settings/core/RecordFields.h"
 #include "settings/core/SettingsStore.h"
 
 #include <cstdio>
@@ -66,11 +67,10 @@ ColourChoice ReadColourChoice(const SettingsStore& store)
 {
     ColourChoice choice = DefaultColourChoice();
     const std::optional<std::vector<uint8_t>> bytes = store.ReadBytes(kColourKey, "Colors");
-    if (bytes && bytes->size() == choice.custom.size() * 4) {
-        for (size_t i = 0; i < choice.custom.size(); ++i) {
-            const uint8_t* b = bytes->data() + 4 * i;
-            choice.custom[i] = b[0] | b[1] << 8 | b[2] << 16 | uint32_t(b[3]) << 24;
-        }
+    if (bytes && bytes->size() == choice.custom.size() * sizeof(uint32_t)) {
+        CRecordReader r(bytes->data(), bytes->size());
+        for (uint32_t& colour : choice.custom)
+            colour = r.Number<uint32_t>();
     }
     choice.last = static_cast<uint32_t>(
         store.ReadNumber(kColourKey, "Last", static_cast<int32_t>(kDefaultLastColour)));
@@ -79,11 +79,10 @@ ColourChoice ReadColourChoice(const SettingsStore& store)
 
 void WriteColourChoice(SettingsStore& store, const ColourChoice& choice)
 {
-    std::array<uint8_t, sizeof(CustomColours::value_type) * 16> bytes;
-    for (size_t i = 0; i < choice.custom.size(); ++i)
-        for (int k = 0; k < 4; ++k)
-            bytes[4 * i + k] = static_cast<uint8_t>(choice.custom[i] >> (8 * k));
-    store.WriteBinary(kColourKey, "Colors", bytes.data(), bytes.size());
+    CRecordWriter w;
+    for (const uint32_t colour : choice.custom)
+        w.Number(colour);
+    store.WriteBinary(kColourKey, "Colors", w.Record().data(), w.Size());
     store.WriteNumber(kColourKey, "Last", static_cast<int32_t>(choice.last));
 }
 

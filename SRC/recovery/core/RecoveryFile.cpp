@@ -4,6 +4,8 @@
 // before it. Readers check every length against the bytes present before using it.
 #include "recovery/core/RecoveryFile.h"
 
+#include "settings/core/RecordFields.h"
+
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -42,73 +44,18 @@ private:
     uint32_t m_value = 0;
 };
 
-template <typename T>
-void PutNumber(std::string& out, T value)
-{
-    using U = std::make_unsigned_t<T>;
-    const U bits = static_cast<U>(value);
-    for (size_t i = 0; i < sizeof(T); ++i)
-        out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
-}
-
-void PutBytes(std::string& out, std::string_view bytes)
-{
-    PutNumber<uint32_t>(out, static_cast<uint32_t>(bytes.size()));
-    out.append(bytes);
-}
-
-// Reads fields from a byte range; any read past its end sets the failure and yields zeros.
-class FieldReader {
-public:
-    explicit FieldReader(std::string_view bytes) : m_bytes(bytes) {}
-    template <typename T>
-    T Number()
-    {
-        using U = std::make_unsigned_t<T>;
-        if (m_bytes.size() - m_pos < sizeof(T)) {
-            m_short = true;
-            m_pos = m_bytes.size();
-            return 0;
-        }
-        U bits = 0;
-        for (size_t i = 0; i < sizeof(T); ++i)
-            bits |= U(static_cast<uint8_t>(m_bytes[m_pos + i])) << (8 * i);
-        m_pos += sizeof(T);
-        return static_cast<T>(bits);
-    }
-    std::string_view Bytes(uint64_t length)
-    {
-        if (m_bytes.size() - m_pos < length) {
-            m_short = true;
-            m_pos = m_bytes.size();
-            return {};
-        }
-        const std::string_view out = m_bytes.substr(m_pos, length);
-        m_pos += length;
-        return out;
-    }
-    std::string_view String() { return Bytes(Number<uint32_t>()); }
-    bool Short() const { return m_short; }
-    size_t Position() const { return m_pos; }
-
-private:
-    std::string_view m_bytes;
-    size_t m_pos = 0;
-    bool m_short = false;
-};
-
 std::string EncodeHeader(const RecoveryInfo& info)
 {
-    std::string header;
-    PutBytes(header, info.path);
-    PutBytes(header, info.title);
-    PutNumber<int32_t>(header, info.codePage);
-    PutNumber<int32_t>(header, info.lineEnding);
-    PutNumber<int32_t>(header, info.sourceType);
-    PutNumber<int64_t>(header, info.writeTime);
-    PutNumber<int64_t>(header, info.diskTime);
-    PutNumber<int64_t>(header, info.diskSize);
-    return header;
+    CRecordWriter header;
+    header.String(info.path);
+    header.String(info.title);
+    header.Number<int32_t>(info.codePage);
+    header.Number<int32_t>(info.lineEnding);
+    header.Number<int32_t>(info.sourceType);
+    header.Number<int64_t>(info.writeTime);
+    header.Number<int64_t>(info.diskTime);
+    header.Number<int64_t>(info.diskSize);
+    return header.Record();
 }
 
 uint64_t TextLength(const RecoveryLines& lines)
@@ -125,12 +72,13 @@ uint64_t TextLength(const RecoveryLines& lines)
 std::string EncodeStart(const RecoveryInfo& info, uint64_t textLength)
 {
     const std::string header = EncodeHeader(info);
-    std::string out(kMagic);
-    PutNumber<uint32_t>(out, kRecoveryVersion);
-    PutNumber<uint32_t>(out, static_cast<uint32_t>(header.size()));
-    out += header;
-    PutNumber<uint64_t>(out, textLength);
-    return out;
+    CRecordWriter out;
+    out.Bytes(kMagic);
+    out.Number<uint32_t>(kRecoveryVersion);
+    out.Number(static_cast<uint32_t>(header.size()));
+    out.Bytes(header);
+    out.Number(textLength);
+    return out.Record();
 }
 
 // Sends the file's bytes to sink in pieces; false as soon as the sink fails.
@@ -150,9 +98,9 @@ bool StreamRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines,
         if (!put(lines.line(i)))
             return false;
     }
-    std::string tail;
-    PutNumber<uint32_t>(tail, crc.Value());
-    return sink(tail);
+    CRecordWriter tail;
+    tail.Number(crc.Value());
+    return sink(tail.Record());
 }
 
 } // namespace
@@ -176,7 +124,7 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
                             : RecoveryReadStatus::NotRecoveryFile;
         return result;
     }
-    FieldReader reader(bytes.substr(kMagic.size()));
+    CRecordReader reader(bytes.substr(kMagic.size()));
     const uint32_t version = reader.Number<uint32_t>();
     const uint32_t headerLength = reader.Number<uint32_t>();
     if (!reader.Short() && version > uint32_t(kRecoveryVersion)) {
@@ -199,7 +147,7 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
         return result;
     }
 
-    FieldReader header(headerBytes);
+    CRecordReader header(headerBytes);
     RecoveryInfo& info = result.info;
     info.path = header.String();
     info.title = header.String();

@@ -2,6 +2,7 @@
 #include "recovery/core/RecoverySchedule.h"
 
 #include <algorithm>
+#include <cassert>
 
 void RecoverySchedule::OnTextChanged(bool modified)
 {
@@ -78,6 +79,7 @@ RecoveryStep RecoverySchedule::Next()
 
 void RecoverySchedule::OnWriteFinished(bool ok)
 {
+    assert(m_writing);
     m_writing = false;
     if (!ok)
         m_hasFile = m_hadFile;

@@ -2,49 +2,31 @@
 #include "settings/core/DebugTrace.h"
 
 #include "res/VersionInfo.h"
-#include "settings/core/ByteFields.h"
+#include "settings/core/RecordFields.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-
-void PutText(ByteWriter& w, std::string_view text)
-{
-    char field[TraceRecord::kTextSize] = {};
-    std::copy_n(text.begin(), std::min(text.size(), sizeof field - 1), field);
-    w.Bytes(field, sizeof field);
-}
-
-std::string GetText(ByteReader& r)
-{
-    char field[TraceRecord::kTextSize];
-    r.Bytes(field, sizeof field);
-    return std::string(field, strnlen(field, sizeof field));
-}
-
-} // namespace
 
 std::vector<uint8_t> TraceRecord::Encode() const
 {
-    std::vector<uint8_t> out(kSize);
-    ByteWriter w(out.data());
-    w.Int32(code);
-    w.Int32(line);
-    PutText(w, file);
-    PutText(w, info);
-    return out;
+    CRecordWriter w;
+    w.Number(code);
+    w.Number(line);
+    w.Text(file, kTextSize);
+    w.Text(info, kTextSize);
+    assert(w.Size() == kSize);
+    return std::vector<uint8_t>(w.Record().begin(), w.Record().end());
 }
 
-TraceRecord TraceRecord::Decode(const uint8_t* data)
+TraceRecord TraceRecord::Decode(const uint8_t* data, size_t size)
 {
-    ByteReader r(data);
+    CRecordReader r(data, size);
     TraceRecord record;
-    record.code = r.Int32();
-    record.line = r.Int32();
-    record.file = GetText(r);
-    record.info = GetText(r);
+    record.code = r.Number<int32_t>();
+    record.line = r.Number<int32_t>();
+    record.file = r.Text(kTextSize);
+    record.info = r.Text(kTextSize);
     return record;
 }
 
@@ -83,7 +65,7 @@ std::string TakeDebugReport(SettingsStore& store)
         slot = ((slot % kTraceSlots) + kTraceSlots) % kTraceSlots;
         uint8_t bytes[TraceRecord::kSize];
         store.ReadBinary(kDebugKey, ItemName(slot), bytes, sizeof bytes);
-        const TraceRecord record = TraceRecord::Decode(bytes);
+        const TraceRecord record = TraceRecord::Decode(bytes, sizeof bytes);
         report += "Error code: " + std::to_string(record.code) + "\r\nFile: " + record.file
                   + "\r\nLine: " + std::to_string(record.line) + "\r\nAdditional Info:\r\n"
                   + record.info + "\r\n\r\n";

@@ -20,7 +20,8 @@ struct TraceRecord {
     std::string info;
 
     std::vector<uint8_t> Encode() const; // texts cut to fit their fields
-    static TraceRecord Decode(const uint8_t* data); // kSize bytes
+    // Fields past the end of data read as zeros.
+    static TraceRecord Decode(const uint8_t* data, size_t size);
 };
 
 constexpr int kTraceSlots = 8;

@@ -1,9 +1,10 @@
 // The global settings record: defaults and the little-endian stored layout.
 #include "settings/core/GlobalSettings.h"
 
-#include "settings/core/ByteFields.h"
+#include "settings/core/RecordFields.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 namespace {
@@ -81,24 +82,24 @@ GlobalSettings DefaultGlobalSettings()
 
 std::vector<uint8_t> EncodeGlobalSettings(const GlobalSettings& s)
 {
-    std::vector<uint8_t> out(kSize, 0);
-    ByteWriter w(out.data());
+    CRecordWriter w;
     const LogFont& f = s.font;
     for (int32_t v : {f.height, f.width, f.escapement, f.orientation, f.weight})
-        w.Int32(v);
+        w.Number(v);
     for (uint8_t v : {f.italic, f.underline, f.strikeOut, f.charSet, f.outPrecision,
                       f.clipPrecision, f.quality, f.pitchAndFamily})
-        w.Byte(v);
-    w.Bytes(f.faceName.data(), f.faceName.size());
+        w.Number(v);
+    w.Copy(f.faceName);
     for (const StoredColours& pair : s.colours) {
-        w.Uint32(pair.text);
-        w.Uint32(pair.background);
+        w.Number(pair.text);
+        w.Number(pair.background);
     }
-    w.Bytes(s.browser1.data(), s.browser1.size());
-    w.Bytes(s.browser2.data(), s.browser2.size());
+    w.Copy(s.browser1);
+    w.Copy(s.browser2);
     for (const int32_t* v : NumberFields(s))
-        w.Int32(*v);
-    return out;
+        w.Number(*v);
+    assert(w.Size() == kSize);
+    return std::vector<uint8_t>(w.Record().begin(), w.Record().end());
 }
 
 bool DecodeGlobalSettings(const uint8_t* data, size_t size, GlobalSettings& out)
@@ -106,22 +107,23 @@ bool DecodeGlobalSettings(const uint8_t* data, size_t size, GlobalSettings& out)
     if (size != kSize)
         return false;
     GlobalSettings s;
-    ByteReader r(data);
+    CRecordReader r(data, size);
     LogFont& f = s.font;
     for (int32_t* v : {&f.height, &f.width, &f.escapement, &f.orientation, &f.weight})
-        *v = r.Int32();
+        *v = r.Number<int32_t>();
     for (uint8_t* v : {&f.italic, &f.underline, &f.strikeOut, &f.charSet, &f.outPrecision,
                        &f.clipPrecision, &f.quality, &f.pitchAndFamily})
-        *v = r.Byte();
-    r.Bytes(f.faceName.data(), f.faceName.size());
+        *v = r.Number<uint8_t>();
+    r.Copy(f.faceName);
     for (StoredColours& pair : s.colours) {
-        pair.text = r.Uint32();
-        pair.background = r.Uint32();
+        pair.text = r.Number<uint32_t>();
+        pair.background = r.Number<uint32_t>();
     }
-    r.Bytes(s.browser1.data(), s.browser1.size());
-    r.Bytes(s.browser2.data(), s.browser2.size());
+    r.Copy(s.browser1);
+    r.Copy(s.browser2);
     for (int32_t* v : NumberFields(s))
-        *v = r.Int32();
+        *v = r.Number<int32_t>();
+    assert(r.Position() == kSize && !r.Short());
     out = s;
     return true;
 }

@@ -113,7 +113,7 @@ TEST(AppSettingsTest, TenTracePointsWrapTheRing)
     for (int slot = 0; slot < 8; ++slot) {
         uint8_t bytes[TraceRecord::kSize];
         ASSERT_TRUE(store.ReadBinary(kDebugKey, ItemName(slot), bytes, sizeof bytes));
-        EXPECT_EQ(TraceRecord::Decode(bytes).line, expected[slot]) << "slot " << slot;
+        EXPECT_EQ(TraceRecord::Decode(bytes, sizeof bytes).line, expected[slot]) << "slot " << slot;
     }
     EXPECT_EQ(ReportedSteps(TakeDebugReport(store)),
               (std::vector<std::string>{"step 10", "step 9", "step 8", "step 7", "step 6",
@@ -125,7 +125,7 @@ TEST(AppSettingsTest, TraceRecordTextsAreCutToTheirFields)
     const TraceRecord record{0, 7, std::string(300, 'f'), std::string(400, 'i')};
     const std::vector<uint8_t> bytes = record.Encode();
     ASSERT_EQ(bytes.size(), 528u);
-    const TraceRecord back = TraceRecord::Decode(bytes.data());
+    const TraceRecord back = TraceRecord::Decode(bytes.data(), bytes.size());
     EXPECT_EQ(back.file, std::string(259, 'f'));
     EXPECT_EQ(back.info, std::string(259, 'i'));
     EXPECT_EQ(back.line, 7);
