@@ -64,6 +64,10 @@ public:
     // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
     // is not), or -1. Set on open and reopen; nothing changes until the user acts on it.
     int EncodingHint() const { return m_encodingHint; }
+    // Bytes of the file that the last open could not keep; until the next good save, saving
+    // asks first. A text restored after a crash takes the count of the document it was.
+    int64_t LossyBytesRead() const { return m_lossyBytesRead; }
+    void SetLossyBytesRead(int64_t bytes) { m_lossyBytesRead = bytes; }
     void DismissEncodingHint();
     // Writes the text to path in the buffer's line ending and code page.
     bool OnSaveDocument(const QString& path);

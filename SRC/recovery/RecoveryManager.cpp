@@ -239,6 +239,7 @@ RecoveryInfo CKRecoveryManager::InfoOf(const Entry& entry) const
     info.writeTime = QDateTime::currentSecsSinceEpoch();
     info.diskTime = entry.diskTime;
     info.diskSize = entry.diskSize;
+    info.lossyBytes = doc.LossyBytesRead();
     return info;
 }
 
@@ -349,6 +350,7 @@ void RestoreRecoveredText(CTagwrightDoc& doc, const RecoveryReadResult& recovere
     buffer.RawInsert(nullptr, 0, 0, recovered.text, endLine, endChar);
     buffer.ForgetSavedState();
     doc.SetSourceType(info.sourceType);
+    doc.SetLossyBytesRead(info.lossyBytes);
     if (!info.path.empty())
         doc.SetPathName(QString::fromStdString(info.path));
     else

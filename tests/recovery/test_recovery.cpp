@@ -148,6 +148,30 @@ TEST_F(RecoveryManagerTest, ACopyThatCouldNotMoveGoesOnceTheDocumentHasItsOwn)
     EXPECT_FALSE(FileExists(former));
 }
 
+// A text read with losses asks before it is saved; restored after a crash, it still does.
+TEST_F(RecoveryManagerTest, ARestoredTextAsksBeforeSavingWhatItsFileLostAsTheOriginalWould)
+{
+    // Box drawing in CP866: Windows-1251 has no such characters.
+    const std::string box = "\xc9\xcd\xcd\xbb";
+    WriteFile(dir.File("box.html"), box);
+    ASSERT_TRUE(doc->OnOpenDocument(Path("box.html"), CP_DOS_866, -1));
+    ASSERT_EQ(doc->LossyBytesRead(), 4);
+    Type("typed");
+    Pass(2000);
+    const RecoveryReadResult copy = ReadRecoveryFile(manager.FileOf(*doc));
+    ASSERT_TRUE(copy.Ok());
+    EXPECT_EQ(copy.info.lossyBytes, 4);
+
+    CTagwrightDoc restored(settings, host);
+    RestoreRecoveredText(restored, copy);
+    host.answerYes = false;
+    host.questions.clear();
+    EXPECT_FALSE(restored.DoFileSave());
+    ASSERT_EQ(host.questions.size(), 1);
+    EXPECT_TRUE(host.questions[0].contains(QStringLiteral("4 byte(s)"))) << host.questions[0].toStdString();
+    EXPECT_EQ(ReadFile(dir.File("box.html")), box);
+}
+
 TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSaved)
 {
     WriteFile(dir.File("koi.html"), "old");

@@ -1,11 +1,13 @@
 // Layout, all numbers little-endian: "TWRECOVR", version u32, header length u32, then the
 // header (path, title as u32 length + bytes; code page, line ending, source type i32; write
-// time, disk time, disk size i64), text length u64, the text, and a CRC-32 of everything
-// before it. Readers check every length against the bytes present before using it.
+// time, disk time, disk size i64; from version 2 the lossy byte count i64), text length u64,
+// the text, and a CRC-32 of everything before it. Readers check every length against the bytes
+// present before using it.
 #include "recovery/core/RecoveryFile.h"
 
 #include "settings/core/RecordFields.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -18,6 +20,9 @@ namespace {
 
 constexpr std::string_view kMagic = "TWRECOVR";
 constexpr std::string_view kLineSeparator = "\r\n";
+// The magic, the version and the header's length.
+constexpr size_t kStartSize = kMagic.size() + 2 * sizeof(uint32_t);
+constexpr size_t kCrcSize = sizeof(uint32_t);
 
 class Crc32 {
 public:
@@ -55,6 +60,7 @@ std::string EncodeHeader(const RecoveryInfo& info)
     header.Number<int64_t>(info.writeTime);
     header.Number<int64_t>(info.diskTime);
     header.Number<int64_t>(info.diskSize);
+    header.Number<int64_t>(info.lossyBytes);
     return header.Record();
 }
 
@@ -115,40 +121,33 @@ std::string EncodeRecoveryFile(const RecoveryInfo& info, const RecoveryLines& li
     return out;
 }
 
-RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
+namespace {
+
+// Decodes all but the text, which is left where it lies in bytes.
+RecoveryReadStatus DecodeParts(std::string_view bytes, RecoveryInfo& info, std::string_view& text)
 {
-    RecoveryReadResult result;
-    if (bytes.substr(0, kMagic.size()) != kMagic) {
-        result.status = bytes.size() < kMagic.size() && kMagic.starts_with(bytes)
-                            ? RecoveryReadStatus::Truncated
-                            : RecoveryReadStatus::NotRecoveryFile;
-        return result;
-    }
+    if (bytes.substr(0, kMagic.size()) != kMagic)
+        return bytes.size() < kMagic.size() && kMagic.starts_with(bytes)
+                   ? RecoveryReadStatus::Truncated
+                   : RecoveryReadStatus::NotRecoveryFile;
     CRecordReader reader(bytes.substr(kMagic.size()));
     const uint32_t version = reader.Number<uint32_t>();
     const uint32_t headerLength = reader.Number<uint32_t>();
-    if (!reader.Short() && version > uint32_t(kRecoveryVersion)) {
-        result.status = RecoveryReadStatus::NewerVersion;
-        return result;
-    }
+    if (!reader.Short() && version > uint32_t(kRecoveryVersion))
+        return RecoveryReadStatus::NewerVersion;
     const std::string_view headerBytes = reader.Bytes(headerLength);
     const uint64_t textLength = reader.Number<uint64_t>();
-    const std::string_view text = reader.Bytes(textLength);
+    text = reader.Bytes(textLength);
     const size_t checked = kMagic.size() + reader.Position();
     const uint32_t stored = reader.Number<uint32_t>();
-    if (reader.Short()) {
-        result.status = RecoveryReadStatus::Truncated;
-        return result;
-    }
+    if (reader.Short())
+        return RecoveryReadStatus::Truncated;
     Crc32 crc;
     crc.Add(bytes.substr(0, checked));
-    if (version == 0 || crc.Value() != stored || kMagic.size() + reader.Position() != bytes.size()) {
-        result.status = RecoveryReadStatus::Damaged;
-        return result;
-    }
+    if (version == 0 || crc.Value() != stored || kMagic.size() + reader.Position() != bytes.size())
+        return RecoveryReadStatus::Damaged;
 
     CRecordReader header(headerBytes);
-    RecoveryInfo& info = result.info;
     info.path = header.String();
     info.title = header.String();
     info.codePage = header.Number<int32_t>();
@@ -157,48 +156,129 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
     info.writeTime = header.Number<int64_t>();
     info.diskTime = header.Number<int64_t>();
     info.diskSize = header.Number<int64_t>();
-    if (header.Short()) {
-        result.status = RecoveryReadStatus::Damaged;
-        return result;
+    if (version >= 2)
+        info.lossyBytes = header.Number<int64_t>();
+    return header.Short() ? RecoveryReadStatus::Damaged : RecoveryReadStatus::Ok;
+}
+
+// Reads until count bytes are at the end of bytes or the file ends; false on a read error.
+bool ReadMore(int fd, std::string& bytes, uint64_t count)
+{
+    const size_t start = bytes.size();
+    bytes.resize(start + count);
+    size_t done = 0;
+    while (done < count) {
+        const ssize_t got = read(fd, bytes.data() + start + done, count - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            bytes.resize(start + done);
+            return got == 0;
+        }
+        done += static_cast<size_t>(got);
     }
-    result.text.assign(text);
-    result.status = RecoveryReadStatus::Ok;
+    return true;
+}
+
+// Reads a file of size bytes a part at a time: the start, then the header with the text's
+// length, then the text, each only once the lengths read so far fit the file's size. Ok when
+// the decoder is to judge what bytes holds: the whole file, or a start too short or too foreign
+// to claim any length. Otherwise what is wrong.
+RecoveryReadStatus ReadWithinSize(int fd, uint64_t size, std::string& bytes, int& error)
+{
+    const auto readTo = [&](uint64_t end) {
+        const bool ok = ReadMore(fd, bytes, end - bytes.size());
+        if (!ok)
+            error = errno;
+        return ok;
+    };
+    if (!readTo(std::min<uint64_t>(size, kStartSize)))
+        return RecoveryReadStatus::CannotRead;
+    if (bytes.size() < kStartSize || bytes.substr(0, kMagic.size()) != kMagic)
+        return RecoveryReadStatus::Ok;
+    CRecordReader start(std::string_view(bytes).substr(kMagic.size()));
+    const uint32_t version = start.Number<uint32_t>();
+    const uint64_t textStart = kStartSize + start.Number<uint32_t>() + sizeof(uint64_t);
+    if (version > uint32_t(kRecoveryVersion))
+        return RecoveryReadStatus::NewerVersion;
+    if (textStart + kCrcSize > size)
+        return RecoveryReadStatus::Truncated;
+    if (!readTo(textStart))
+        return RecoveryReadStatus::CannotRead;
+    CRecordReader lengthField(std::string_view(bytes).substr(textStart - sizeof(uint64_t)));
+    const uint64_t textLength = lengthField.Number<uint64_t>();
+    if (textLength > size - textStart - kCrcSize)
+        return RecoveryReadStatus::Truncated;
+    if (textStart + textLength + kCrcSize != size)
+        return RecoveryReadStatus::Damaged;
+    return readTo(size) ? RecoveryReadStatus::Ok : RecoveryReadStatus::CannotRead;
+}
+
+} // namespace
+
+RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
+{
+    RecoveryReadResult result;
+    std::string_view text;
+    result.status = DecodeParts(bytes, result.info, text);
+    if (result.Ok())
+        result.text.assign(text);
     return result;
 }
 
 RecoveryReadResult ReadRecoveryFile(const std::string& path)
 {
     RecoveryReadResult result;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // A pipe would block the start until someone writes to it, and a device is never a copy:
+    // neither is opened for reading.
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) {
+        result.error = errno;
+        return result;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = RecoveryReadStatus::NotAFile;
+        return result;
+    }
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         result.error = errno;
         return result;
     }
     std::string bytes;
-    struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-        bytes.reserve(static_cast<size_t>(st.st_size));
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            result.error = errno;
-            close(fd);
-            return result;
-        }
-        if (got == 0)
-            break;
-        bytes.append(chunk, static_cast<size_t>(got));
+    if (fstat(fd, &st) != 0) {
+        result.error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        result.status = RecoveryReadStatus::NotAFile;
+    } else if (uint64_t(st.st_size) > kMaxRecoveryFileSize) {
+        result.status = RecoveryReadStatus::TooLarge;
+    } else {
+        result.status = ReadWithinSize(fd, uint64_t(st.st_size), bytes, result.error);
     }
     close(fd);
-    return DecodeRecoveryFile(bytes);
+    if (!result.Ok())
+        return result;
+    // The text stays where it was read: no second copy of a large text.
+    std::string_view text;
+    result.status = DecodeParts(bytes, result.info, text);
+    if (result.Ok()) {
+        const size_t offset = static_cast<size_t>(text.data() - bytes.data());
+        const size_t length = text.size();
+        bytes.resize(offset + length);
+        bytes.erase(0, offset);
+        result.text = std::move(bytes);
+    }
+    return result;
 }
 
 bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const RecoveryLines& lines,
                        int& error)
 {
+    // A copy the next start would refuse to read is not written.
+    if (EncodeStart(info, 0).size() + TextLength(lines) + kCrcSize > kMaxRecoveryFileSize) {
+        error = EFBIG;
+        return false;
+    }
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
     std::random_device random;
@@ -267,6 +347,8 @@ std::string_view RecoveryStatusText(RecoveryReadStatus status)
     case RecoveryReadStatus::NewerVersion: return "was written by a newer version";
     case RecoveryReadStatus::Truncated: return "is cut short";
     case RecoveryReadStatus::Damaged: return "is damaged";
+    case RecoveryReadStatus::NotAFile: return "is not a regular file";
+    case RecoveryReadStatus::TooLarge: return "is larger than a recovery copy can be";
     }
     return {};
 }

@@ -19,6 +19,8 @@ struct RecoveryInfo {
     // with the file at the next start to tell whether it changed since.
     int64_t diskTime = -1;   // modification time in nanoseconds since 1970
     int64_t diskSize = -1;
+    // Bytes of the file that its last reading could not keep; until a save, saving asks first.
+    int64_t lossyBytes = 0;
 
     friend bool operator==(const RecoveryInfo&, const RecoveryInfo&) = default;
 };
@@ -30,7 +32,9 @@ struct RecoveryLines {
     std::function<std::string_view(int)> line;
 };
 
-enum class RecoveryReadStatus { Ok, CannotRead, NotRecoveryFile, NewerVersion, Truncated, Damaged };
+enum class RecoveryReadStatus {
+    Ok, CannotRead, NotRecoveryFile, NewerVersion, Truncated, Damaged, NotAFile, TooLarge
+};
 
 struct RecoveryReadResult {
     RecoveryReadStatus status = RecoveryReadStatus::CannotRead;
@@ -40,17 +44,22 @@ struct RecoveryReadResult {
     bool Ok() const { return status == RecoveryReadStatus::Ok; }
 };
 
-inline constexpr int kRecoveryVersion = 1;
+// Version 2 added the lossy byte count; version 1 files are still read.
+inline constexpr int kRecoveryVersion = 2;
+// No copy is written or read beyond this size: a larger file is not one of ours.
+inline constexpr uint64_t kMaxRecoveryFileSize = uint64_t(2) << 30;
 
 // The whole file as bytes (the writer streams the same layout).
 std::string EncodeRecoveryFile(const RecoveryInfo& info, const RecoveryLines& lines);
 // Never throws on bad bytes: the status says what is wrong.
 RecoveryReadResult DecodeRecoveryFile(std::string_view bytes);
+// Reads regular files only, never waiting on a pipe or device, and checks the lengths the
+// file claims against its size before it takes memory for them.
 RecoveryReadResult ReadRecoveryFile(const std::string& path);
 
 // Writes the file through a temporary file opened with O_EXCL in the same folder, synced to
-// disk and renamed over path, with mode 0600. False with errno-style error on failure; the
-// old file at path then stays as it was.
+// disk and renamed over path, with mode 0600. False with errno-style error on failure (EFBIG
+// for a copy larger than kMaxRecoveryFileSize); the old file at path then stays as it was.
 bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const RecoveryLines& lines,
                        int& error);
 

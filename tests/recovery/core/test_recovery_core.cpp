@@ -9,7 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +33,7 @@ RecoveryInfo SampleInfo()
     info.writeTime = 1'800'000'000;
     info.diskTime = 1'799'999'999'123'456'789;
     info.diskSize = 12345;
+    info.lossyBytes = 18;
     return info;
 }
 
@@ -93,8 +99,90 @@ TEST(RecoveryFileTest, DamagedAndCutFilesAreReportedAndKept)
         EXPECT_FALSE(DecodeRecoveryFile(std::string_view(good).substr(0, cut)).Ok()) << cut;
 
     std::string newer = good;
-    newer[8] = 2;
+    newer[8] = kRecoveryVersion + 1;
     EXPECT_EQ(DecodeRecoveryFile(newer).status, RecoveryReadStatus::NewerVersion);
+}
+
+TEST(RecoveryFileTest, CopiesOfBothVersionsRead)
+{
+    // The first version did not keep the lossy byte count: none is assumed.
+    const struct {
+        const char* seed;
+        int64_t lossyBytes;
+    } cases[] = {{"koi8r", 0}, {"lossy-v2", 18}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.seed);
+        const RecoveryReadResult read =
+            ReadRecoveryFile(std::string(TW_SOURCE_DIR "/tests/fuzz/corpus/recovery/") + c.seed);
+        ASSERT_TRUE(read.Ok()) << RecoveryStatusText(read.status);
+        EXPECT_EQ(read.info.lossyBytes, c.lossyBytes);
+        EXPECT_FALSE(read.info.path.empty());
+        EXPECT_FALSE(read.text.empty());
+    }
+}
+
+// Whatever stands in the folder under a copy's name, reading it answers at once and takes no
+// more memory than a real copy of that size could need.
+TEST(RecoveryFileTest, PipesFoldersLinksAndHugeFilesAreRefusedWithoutReadingThem)
+{
+    TempDir dir;
+    const std::vector<std::string> lines = {"hello"};
+    int error = 0;
+    ASSERT_TRUE(WriteRecoveryFile(dir.File("good.twr"), SampleInfo(), LinesOf(lines), error));
+    const std::string good = ReadFile(dir.File("good.twr"));
+    // A real start whose text length claims far more than the file holds.
+    std::string claimsMore = good;
+    claimsMore[claimsMore.size() - 4 - lines[0].size() - 2] = '\x7f';
+
+    const struct {
+        const char* name;
+        std::function<bool(const std::string&)> make;
+        RecoveryReadStatus status;
+    } cases[] = {
+        {"pipe", [](const std::string& p) { return mkfifo(p.c_str(), 0600) == 0; },
+         RecoveryReadStatus::NotAFile},
+        {"folder", [](const std::string& p) { return mkdir(p.c_str(), 0700) == 0; },
+         RecoveryReadStatus::NotAFile},
+        {"link", [&](const std::string& p) { return symlink(dir.File("good.twr").c_str(), p.c_str()) == 0; },
+         RecoveryReadStatus::NotAFile},
+        {"sparse 200 GB", [](const std::string& p) { return truncate(p.c_str(), int64_t(200) << 30) == 0; },
+         RecoveryReadStatus::TooLarge},
+        {"sparse 4 GB after a good start",
+         [&](const std::string& p) {
+             WriteFile(p, good);
+             return truncate(p.c_str(), int64_t(4) << 30) == 0;
+         },
+         RecoveryReadStatus::TooLarge},
+        {"text longer than the file", [&](const std::string& p) { WriteFile(p, claimsMore); return true; },
+         RecoveryReadStatus::Truncated},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.File(std::string(c.name) + ".twr");
+        if (std::string(c.name).starts_with("sparse"))
+            WriteFile(path, "");
+        if (!c.make(path)) {
+            ADD_FAILURE() << "cannot make it here: " << std::strerror(errno);
+            continue;
+        }
+        EXPECT_EQ(ReadRecoveryFile(path).status, c.status);
+    }
+}
+
+TEST(RecoveryFileTest, ACopyTooLargeToBeReadAgainIsNotWritten)
+{
+    // Lines that only claim their length: the pages are never touched.
+    const size_t gigabyte = size_t(1) << 30;
+    void* pages = mmap(nullptr, gigabyte, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(pages, MAP_FAILED);
+    const std::string_view line(static_cast<const char*>(pages), gigabyte);
+    const RecoveryLines lines{2, [&](int) { return line; }};
+    TempDir dir;
+    int error = 0;
+    EXPECT_FALSE(WriteRecoveryFile(dir.File("a.twr"), SampleInfo(), lines, error));
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_FALSE(FileExists(dir.File("a.twr")));
+    munmap(pages, gigabyte);
 }
 
 TEST(RecoveryFileTest, AFailedWriteKeepsTheOldCopyAndLeavesNoTemporaryFile)
