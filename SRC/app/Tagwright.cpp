@@ -51,6 +51,15 @@ QString PageName(int page)
 
 QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+// The files of a command line, one a line, for a message.
+QString FileList(const CommandLine& commandLine)
+{
+    QStringList names;
+    for (const QString& file : commandLine.files)
+        names << QDir::toNativeSeparators(file);
+    return names.join(QLatin1Char('\n'));
+}
+
 // Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
 void PlaceCaretOnLine(CKTextView& view, int line)
 {
@@ -93,12 +102,24 @@ CTagwrightApp::~CTagwrightApp()
 bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 {
     // Another instance takes the command line and this one ends without touching the
-    // settings. One that does not take it is exiting or hangs, and this one starts in its place.
+    // settings. One that cannot be reached is exiting or hangs, and this one starts in its
+    // place; one that may have the files but did not confirm it may yet open them, and this
+    // one must not open them too.
     CKInstanceGuard& guard = *m_services.guard;
+    QString startNote;
     if (guard.AnotherInstanceRuns()) {
-        if (guard.HandOver(HandOverMessage(commandLine)))
+        const CKInstanceGuard::HandOverResult handOver = guard.HandOver(HandOverMessage(commandLine));
+        if (handOver == CKInstanceGuard::HandOverResult::Taken)
             return false;
-        guard.TakeOver(kTakeOverWaitMs);
+        if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed && !commandLine.files.isEmpty()) {
+            m_services.host->ShowError(Res(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
+            m_startExitCode = 1;
+            return false;
+        }
+        if (!guard.TakeOver(kTakeOverWaitMs))
+            startNote = Res(IDS_INSTANCE_NOT_HANDED_OVER).arg(guard.Trouble());
+    } else if (!guard.Trouble().isEmpty()) {
+        startNote = Res(IDS_INSTANCE_UNGUARDED).arg(guard.Trouble());
     }
 
     // Asked to end by a signal, the program still writes its settings and releases its lock.
@@ -157,6 +178,8 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_mainFrame->show();
     m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
+    if (!startNote.isEmpty())
+        m_services.host->ShowWarning(startNote);
     OfferRecoveredTexts();
     m_startDocument = nullptr;
     return true;
@@ -266,13 +289,7 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
     return opened;
 }
 
-void CTagwrightApp::OnHandOver(const QByteArray& message)
-{
-    CommandLine request;
-    if (!ReadHandOverMessage(message, request))
-        return;
-    m_mainFrame->OpenRequest(request);
-}
+void CTagwrightApp::OnHandOver(const CommandLine& request) { m_mainFrame->OpenRequest(request); }
 
 bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)
 {

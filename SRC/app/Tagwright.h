@@ -57,6 +57,8 @@ public:
 
     // A signal asked the program to end: it goes through ExitInstance without further work.
     bool ExitRequested() const { return m_exitRequested; }
+    // The program's exit status when InitInstance returned false.
+    int StartExitCode() const { return m_startExitCode; }
 
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
@@ -89,7 +91,7 @@ public:
 
 public slots:
     // A later start's command line: the frame opens its files and comes to the front.
-    void OnHandOver(const QByteArray& message);
+    void OnHandOver(const CommandLine& request);
 
 private:
     CTagwrightDoc* CreateDocument();
@@ -128,4 +130,5 @@ private:
     QPointer<CTagwrightDoc> m_startDocument;
     bool m_saveSettingsAtExit = false;
     bool m_exitRequested = false;
+    int m_startExitCode = 0;
 };

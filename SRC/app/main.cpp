@@ -52,13 +52,13 @@ int main(int argc, char* argv[])
     QApplication qapp(toolkitArgc, argv);
     SetApplicationIdentity();
     AppServices services;
-    services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
+    services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolder());
     services.store = std::make_unique<CKSettingsStore>();
     services.host = std::make_unique<CKDesktopHost>(&DialogParent);
     services.askAfterCrash = &CKDebugReportDialog::Ask;
     CTagwrightApp app(std::move(services));
     if (!app.InitInstance(commandLine))
-        return 0;
+        return app.StartExitCode();
     const int code = app.ExitRequested() ? 0 : QApplication::exec();
     app.ExitInstance();
     return code;

@@ -118,6 +118,17 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_RECOVERY_CANNOT_DISCARD, "The recovery copy %1 could not be deleted: %2"},
     {IDS_RECOVERY_UNREADABLE, "Damaged"},
     {IDS_RECOVERY_RECOVERED, "recovered"},
+    {IDS_INSTANCE_UNGUARDED, "Tagwright cannot tell whether it is running already: %1.\n\nThis window runs on its own, and files opened from the desktop or the command line from now on open in windows of their own too."},
+    {IDS_INSTANCE_NOT_HANDED_OVER, "Tagwright is running already but cannot be reached: %1.\n\nThis window runs on its own."},
+    {IDS_INSTANCE_UNCONFIRMED, "Tagwright is running already but has not confirmed that it took these files:\n%1\n\nThey open there as soon as it answers. They are not opened here as well, so that no file is edited in two windows at once."},
+    {IDS_INSTANCE_FOLDER_FAILED, "the folder %1 cannot be made: %2"},
+    {IDS_INSTANCE_FOLDER_NOT_PRIVATE, "%1 is not a folder of this user alone"},
+    {IDS_INSTANCE_LOCK_FOREIGN, "the lock %1 is not a file of this user"},
+    {IDS_INSTANCE_LOCK_FAILED, "the lock %1 cannot be made"},
+    {IDS_INSTANCE_SOCKET_FOREIGN, "%1 is not a socket of this user"},
+    {IDS_INSTANCE_NO_ANSWER, "it does not answer at %1"},
+    {IDS_INSTANCE_REFUSED, "it refused the request"},
+    {IDS_INSTANCE_REQUEST_TOO_LONG, "the list of files is too long to be handed over"},
 };
 
 } // namespace

@@ -25,7 +25,7 @@ protected:
     void Start(const QStringList& arguments)
     {
         AppServices services;
-        services.guard = std::make_unique<CKInstanceGuard>(QStringList{QString::fromStdString(dir.Path())});
+        services.guard = std::make_unique<CKInstanceGuard>(QString::fromStdString(dir.Path()));
         // The settings a test prepared, or those a former start left, or none.
         auto memory = std::make_unique<MemorySettingsStore>(preset);
         store = memory.get();
