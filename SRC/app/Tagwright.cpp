@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -55,8 +56,8 @@ QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerro
 QString FileList(const CommandLine& commandLine)
 {
     QStringList names;
-    for (const QString& file : commandLine.files)
-        names << QDir::toNativeSeparators(file);
+    for (const std::string& file : commandLine.files)
+        names << ShownPath(file);
     return names.join(QLatin1Char('\n'));
 }
 
@@ -111,7 +112,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
         const CKInstanceGuard::HandOverResult handOver = guard.HandOver(HandOverMessage(commandLine));
         if (handOver == CKInstanceGuard::HandOverResult::Taken)
             return false;
-        if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed && !commandLine.files.isEmpty()) {
+        if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed && !commandLine.files.empty()) {
             m_services.host->ShowError(Res(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
             m_startExitCode = 1;
             return false;
@@ -166,7 +167,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
                 Qt::DirectConnection);
 
-    if (commandLine.files.isEmpty()) {
+    if (commandLine.files.empty()) {
         m_startDocument = NewDocument();
     } else if (OpenCommandLine(commandLine) == 0) {
         TW_TRACE(*m_settings, "Command line files not opened");
@@ -241,34 +242,37 @@ QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
+    const std::string native = ResolveNativePath(path);
+    if (native.empty()) {
+        m_services.host->ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(path)));
+        return nullptr;
+    }
     const GlobalSettings& global = m_settings->Global();
-    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+    return OpenDocumentFile(native, global.codePage, global.lineEnding);
 }
 
-CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
+CTagwrightDoc* CTagwrightApp::FindDocument(const std::string& path) const
 {
-    const QString full = QFileInfo(path).absoluteFilePath();
     for (CTagwrightDoc* doc : m_documents)
-        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full)
+        if (!doc->NativePathName().empty() && doc->NativePathName() == path)
             return doc;
     return nullptr;
 }
 
-CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, int codePage, int lineEnding)
 {
-    const QString full = QFileInfo(path).absoluteFilePath();
-    if (CTagwrightDoc* open = FindDocument(full)) {
+    if (CTagwrightDoc* open = FindDocument(path)) {
         m_mainFrame->ActivateDocument(*open);
         return open;
     }
     CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
+    if (!doc->OnOpenNativeDocument(path, codePage, lineEnding)) {
         delete doc;
         return nullptr;
     }
     m_documents.push_back(doc);
     m_mainFrame->CreateChildFrame(*doc);
-    AddRecentFile(full);
+    AddRecentFile(path);
     return doc;
 }
 
@@ -276,7 +280,7 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
 {
     const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
     int opened = 0;
-    for (const QString& path : request.files) {
+    for (const std::string& path : request.files) {
         CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
         if (!doc)
             continue;
@@ -413,8 +417,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     if (!info.path.empty()) {
         // The file may be open already, from the command line: an unchanged copy of it gives
         // way to the recovered text.
-        const QString path = QString::fromStdString(info.path);
-        if (CTagwrightDoc* open = FindDocument(path); open && !open->IsModified())
+        if (CTagwrightDoc* open = FindDocument(info.path); open && !open->IsModified())
             m_mainFrame->CloseDocumentWindows(*open);
     }
     // The empty text made at start only stood in for the texts now restored.
@@ -438,14 +441,11 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
         m_startDocument = nullptr;
     }
     if (!info.path.empty())
-        AddRecentFile(QString::fromStdString(info.path));
+        AddRecentFile(info.path);
     return true;
 }
 
-void CTagwrightApp::AddRecentFile(const QString& path)
-{
-    m_recent.Add(NativePath(path));
-}
+void CTagwrightApp::AddRecentFile(const std::string& path) { m_recent.Add(path); }
 
 void CTagwrightApp::OnFileOpen()
 {
@@ -462,7 +462,7 @@ void CTagwrightApp::OnFileOpen()
     global.codePage = request.codePage;
     global.lineEnding = request.lineEnding;
     // A file already open in another code page than the one chosen: offer to read it again.
-    CTagwrightDoc* open = FindDocument(request.path);
+    CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
     if (open && open->Buffer().CodePage() != request.codePage
         && m_services.host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
                                 .arg(QDir::toNativeSeparators(open->PathName()),
@@ -475,14 +475,16 @@ void CTagwrightApp::OpenRecentFile(int index)
 {
     if (index >= static_cast<int>(m_recent.Paths().size()))
         return;
-    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    const std::string path = m_recent.Paths()[index];
     // Opening would give an empty text of that name without a word.
-    if (!QFileInfo::exists(path)) {
-        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(ShownPath(path))))
             m_recent.Remove(index);
         return;
     }
-    if (!OpenDocumentFile(path))
+    const GlobalSettings& global = m_settings->Global();
+    if (!OpenDocumentFile(path, global.codePage, global.lineEnding))
         m_recent.Remove(index);
 }
 

@@ -95,9 +95,10 @@ public slots:
 
 private:
     CTagwrightDoc* CreateDocument();
-    CTagwrightDoc* FindDocument(const QString& path) const;
-    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
-    void AddRecentFile(const QString& path);
+    // By the path as the system names the file.
+    CTagwrightDoc* FindDocument(const std::string& path) const;
+    CTagwrightDoc* OpenDocumentFile(const std::string& path, int codePage, int lineEnding);
+    void AddRecentFile(const std::string& path);
     void OnFileOpen();
     void OnFileSaveAll();
     void OpenRecentFile(int index);

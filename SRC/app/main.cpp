@@ -9,11 +9,13 @@
 #include "settings/KSettingsStore.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMainWindow>
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -37,10 +39,11 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 
     // Help, version and mistakes are answered before the toolkit looks for a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
+    // File names are kept as the bytes they were given: they need not be UTF-8.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    std::error_code noFolder;
+    const std::string folder = std::filesystem::current_path(noFolder).string();
+    const CommandLine commandLine = ParseCommandLine(arguments, folder);
     if (commandLine.action != CommandLine::Action::Run) {
         std::fputs(commandLine.output.toLocal8Bit().constData(),
                    commandLine.action == CommandLine::Action::Error ? stderr : stdout);

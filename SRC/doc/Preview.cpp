@@ -150,15 +150,24 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     }
 
     const QString path = doc.PathName();
-    TW_TRACE(settings, TraceText(target) + NativePath(path) + "\"");
+    const std::string& native = doc.NativePathName();
+    TW_TRACE(settings, TraceText(target) + native + "\"");
     DeletePreviewFile(settings);
 
+    // Saving an unchanged text would only replace its backup with the same text. A save that
+    // failed or was declined leaves an old file that must not be shown as the text.
+    const bool saveFirst = !native.empty() && settings.Global().saveBeforePreview;
+    if (saveFirst && doc.IsModified() && !doc.OnSaveDocument(native))
+        return;
+    // Browsers are handed the path as text, and a name that is not UTF-8 would name another
+    // file: such a document is shown through a copy in the private folder.
+    const bool nameable = !native.empty() && NativePath(path) == native;
     QString file = path;
-    if (path.isEmpty() || !settings.Global().saveBeforePreview) {
+    if (!saveFirst || !nameable) {
         // Beside the document, so that its relative links work; in a shared folder where
         // another user took the name first, from the private folder instead.
-        file = path.isEmpty() ? QString()
-                              : QDir(QFileInfo(path).absolutePath()).filePath(QString::fromLatin1(kPreviewFileName));
+        file = nameable ? QDir(QFileInfo(path).absolutePath()).filePath(QString::fromLatin1(kPreviewFileName))
+                        : QString();
         if (file.isEmpty() || !CreatePreviewFile(file))
             file = CreatePrivatePreviewFile();
         if (file.isEmpty() || !WritePreviewFile(doc, file)) {
@@ -166,10 +175,6 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
             return;
         }
         settings.SetLastFile(settings_values::kLastPreview, NativePath(file));
-    } else if (doc.IsModified() && !doc.OnSaveDocument(path)) {
-        // Saving an unchanged text would only replace its backup with the same text. A save
-        // that failed or was declined leaves an old file that must not be shown as the text.
-        return;
     }
 
     if (target == PreviewTarget::DefaultBrowser) {

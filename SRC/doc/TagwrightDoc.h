@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <span>
+#include <string>
 #include <vector>
 
 class AppSettings;
@@ -38,9 +39,13 @@ public:
     int SourceType() const { return m_sourceType; }
     void SetSourceType(int type);
 
+    // The file's path as the user reads it; names that are not UTF-8 show replacement marks.
     const QString& PathName() const { return m_pathName; }
+    // The file's path as the system names it: every file operation uses these bytes.
+    const std::string& NativePathName() const { return m_nativePathName; }
     // Sets the path and the title (the path's file name).
     void SetPathName(const QString& path);
+    void SetNativePathName(const std::string& path);
     const QString& Title() const { return m_title; }
     void SetTitle(const QString& title);
     // The title as the windows show it: with " *" while the text is modified.
@@ -56,6 +61,7 @@ public:
     bool OnOpenDocument(const QString& path);
     // The same in the given format (code page 0 and line ending -1 detect it).
     bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
+    bool OnOpenNativeDocument(const std::string& path, int codePage, int lineEnding);
     // Reads the file again from disk in another code page, in place: same windows, each
     // caret on its line where the text still has it. Unsaved changes are lost, so it asks
     // first. False when the user declines or the file cannot be read (the text stays).
@@ -69,11 +75,11 @@ public:
     int64_t LossyBytesRead() const { return m_lossyBytesRead; }
     void SetLossyBytesRead(int64_t bytes) { m_lossyBytesRead = bytes; }
     void DismissEncodingHint();
-    // Writes the text to path in the buffer's line ending and code page.
-    bool OnSaveDocument(const QString& path);
+    // Writes the text to path (as the system names it) in the buffer's line ending and code page.
+    bool OnSaveDocument(const std::string& path);
     // Save as: with an empty path the save dialog asks for one; with replace the document
     // takes the new path.
-    bool DoSave(const QString& path, bool replace);
+    bool DoSave(const std::string& path, bool replace);
     // The Save command.
     bool DoFileSave();
     // Before closing: asks to save a modified text. False when the user cancels.
@@ -99,7 +105,7 @@ signals:
 private:
     bool ConfirmLossySave(const QString& target);
     // What follows every good load: the loss warning and the hint.
-    void AfterLoad(const QString& path);
+    void AfterLoad();
     void SetEncodingHint(int page);
 
     AppSettings& m_settings;
@@ -107,6 +113,7 @@ private:
     CKDocBuffer m_buffer{*this};
     int m_sourceType = 7;
     QString m_pathName;
+    std::string m_nativePathName;
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
@@ -116,3 +123,10 @@ private:
 
 // A path as the file functions take it.
 std::string NativePath(const QString& path);
+// A path as the system names it, for the user to read.
+QString ShownPath(const std::string& path);
+// A path from a dialog, a pane or a drop, made absolute, as the system names the file. The
+// toolkit replaces the bytes of names that are not UTF-8 ("caf\xe9" becomes "caf\uFFFD"), so
+// such a name is looked up among its folder's entries, and the one entry it matches gives the
+// true bytes. Empty when several entries match: no other file is taken for the one meant.
+std::string ResolveNativePath(const QString& path);

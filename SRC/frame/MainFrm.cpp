@@ -360,7 +360,7 @@ void CMainFrame::RunUserTool(size_t index)
     const UserTool& tool = m_tools[index];
     ToolContext context;
     if (const CTagwrightDoc* doc = ActiveDocument())
-        context.documentPath = QFile::encodeName(doc->PathName()).toStdString();
+        context.documentPath = doc->NativePathName();
     context.homeFolder = QFile::encodeName(QDir::homePath()).toStdString();
     context.settingsFile = m_settings.Store().Location();
     const ToolLaunch launch = ResolveUserTool(tool, context);

@@ -5,7 +5,7 @@
 #include "text/CodePages.h"
 
 #include <QCommandLineParser>
-#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -48,6 +48,40 @@ int LineNumber(const QString& text)
     return ok ? line : 0;
 }
 
+// The arguments reach the parser one character per byte, so that a file name comes back with
+// the bytes it was given; a text of them is made readable again for messages.
+QString Mapped(const std::string& bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string Bytes(const QString& mapped) { return mapped.toLatin1().toStdString(); }
+
+QString Readable(const QString& mapped) { return QFile::decodeName(mapped.toLatin1()); }
+
+// folder/path without "." and ".." steps and repeated slashes, path alone when it is absolute.
+std::string AbsolutePath(const std::string& folder, const std::string& path)
+{
+    const std::string joined = path.starts_with('/') ? path : folder + "/" + path;
+    std::vector<std::string> steps;
+    size_t start = 0;
+    while (start <= joined.size()) {
+        const size_t end = std::min(joined.find('/', start), joined.size());
+        const std::string step = joined.substr(start, end - start);
+        if (step == "..") {
+            if (!steps.empty())
+                steps.pop_back();
+        } else if (!step.empty() && step != ".") {
+            steps.push_back(step);
+        }
+        start = end + 1;
+    }
+    std::string absolute;
+    for (const std::string& step : steps)
+        absolute += "/" + step;
+    return absolute.empty() ? "/" : absolute;
+}
+
 CommandLine Printed(CommandLine::Action action, const QString& text, int exitCode)
 {
     CommandLine result;
@@ -59,7 +93,7 @@ CommandLine Printed(CommandLine::Action action, const QString& text, int exitCod
 
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments, const QString& currentFolder)
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::string& currentFolder)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -93,8 +127,11 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
                        QStringLiteral("tagwright: %1\n\n%2").arg(message, usage), kUsageExitCode);
     };
 
-    if (!parser.parse(arguments))
-        return error(parser.errorText());
+    QStringList mapped;
+    for (const std::string& argument : arguments)
+        mapped << Mapped(argument);
+    if (!parser.parse(mapped))
+        return error(Readable(parser.errorText()));
     if (parser.isSet(help))
         return Printed(CommandLine::Action::Help, usage, 0);
     if (parser.isSet(version))
@@ -115,7 +152,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
                                         });
         if (known == std::end(kEncodingNames))
             return error(QStringLiteral("unknown encoding \"%1\"; the encodings are %2.")
-                             .arg(name, EncodingList()));
+                             .arg(Readable(name), EncodingList()));
         result.codePage = known->page;
     }
     if (parser.isSet(line)) {
@@ -123,26 +160,33 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
         if (result.line == 0)
             return error(QStringLiteral("the line number must be from 1 to %1, not \"%2\".")
                              .arg(std::numeric_limits<int>::max())
-                             .arg(parser.value(line)));
+                             .arg(Readable(parser.value(line))));
     }
 
-    const QDir folder(currentFolder);
     for (const QString& argument : parser.positionalArguments()) {
         // "-" would mean standard input to many programs; the editor works on files only.
         if (argument == QLatin1String("-"))
             return error(QStringLiteral("\"-\" is not a file; standard input cannot be edited."));
         if (argument.isEmpty())
             return error(QStringLiteral("an empty argument is not a file name."));
-        result.files << QDir::cleanPath(folder.absoluteFilePath(argument));
+        const std::string path = Bytes(argument);
+        if (currentFolder.empty() && !path.starts_with('/'))
+            return error(QStringLiteral("the current folder cannot be read; give the full path of \"%1\".")
+                             .arg(Readable(argument)));
+        result.files.push_back(AbsolutePath(currentFolder, path));
     }
     return result;
 }
 
-// A JSON object, written compactly: strings escape their line breaks, so it is one line.
+// A JSON object, written compactly: strings escape their line breaks, so it is one line. The
+// paths go one character per byte.
 QByteArray HandOverMessage(const CommandLine& request)
 {
+    QJsonArray files;
+    for (const std::string& file : request.files)
+        files.append(Mapped(file));
     QJsonObject message;
-    message.insert(QStringLiteral("files"), QJsonArray::fromStringList(request.files));
+    message.insert(QStringLiteral("files"), files);
     message.insert(QStringLiteral("encoding"), request.codePage);
     message.insert(QStringLiteral("line"), request.line);
     return QJsonDocument(message).toJson(QJsonDocument::Compact);
@@ -165,9 +209,12 @@ bool ReadHandOverMessage(const QByteArray& message, CommandLine& request)
     if (read.codePage < -1 || read.codePage >= kCodePageCount || read.line < 0)
         return false;
     for (const QJsonValue& file : files.toArray()) {
-        if (!file.isString() || !QDir::isAbsolutePath(file.toString()))
+        const QString mapped = file.toString();
+        const std::string path = Bytes(mapped);
+        if (!file.isString() || Mapped(path) != mapped || !path.starts_with('/')
+            || path.find('\0') != std::string::npos)
             return false;
-        read.files << file.toString();
+        read.files.push_back(path);
     }
     request = read;
     return true;

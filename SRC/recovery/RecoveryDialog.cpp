@@ -3,6 +3,7 @@
 #include "recovery/RecoveryDialog.h"
 
 #include "controls/QtText.h"
+#include "doc/TagwrightDoc.h"
 #include "recovery/core/RecoveryDiff.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "res/Strings.h"
@@ -43,8 +44,8 @@ QString DisplayName(const RecoveryCandidate& c)
 {
     const RecoveryInfo& info = c.read.info;
     if (!c.read.Ok())
-        return QFileInfo(QString::fromStdString(c.file)).fileName();
-    return info.path.empty() ? Utf8(info.title) : QFileInfo(Utf8(info.path)).fileName();
+        return QFileInfo(ShownPath(c.file)).fileName();
+    return info.path.empty() ? Utf8(info.title) : QFileInfo(ShownPath(info.path)).fileName();
 }
 
 QString DiskText(const RecoveryCandidate& c)
@@ -67,11 +68,10 @@ RecoveryCandidate::Disk DiskStateOf(const RecoveryInfo& info)
     using Disk = RecoveryCandidate::Disk;
     if (info.path.empty())
         return Disk::NeverSaved;
-    const QFileInfo file(Utf8(info.path));
-    if (!file.exists())
+    int64_t time = -1, size = -1;
+    if (!DiskStamp(info.path, time, size))
         return info.diskSize < 0 ? Disk::NeverSaved : Disk::Missing;
-    const int64_t time = file.lastModified().toMSecsSinceEpoch() * 1'000'000;
-    return time == info.diskTime && file.size() == info.diskSize ? Disk::Unchanged : Disk::Changed;
+    return time == info.diskTime && size == info.diskSize ? Disk::Unchanged : Disk::Changed;
 }
 
 std::vector<RecoveryCandidate> ReadRecoveryCandidates(
@@ -94,18 +94,18 @@ QString RecoveryDifferences(const RecoveryCandidate& candidate)
 {
     const RecoveryInfo& info = candidate.read.info;
     std::string original;
-    if (!info.path.empty() && QFileInfo::exists(Utf8(info.path))) {
+    int64_t time = -1, size = -1;
+    if (!info.path.empty() && DiskStamp(info.path, time, size)) {
         CKTextBuffer buffer;
-        const QByteArray path = QFile::encodeName(Utf8(info.path));
-        if (buffer.Load(path.constData(), info.lineEnding, info.codePage))
+        if (buffer.Load(info.path.c_str(), info.lineEnding, info.codePage))
             buffer.CopyText(0, 0, buffer.LineCount() - 1, buffer.LineLength(buffer.LineCount() - 1),
                             original);
     }
-    const std::string name = info.path.empty() ? info.title : info.path;
-    const std::string recovered = name + " (" + ToWindows1251(Res(IDS_RECOVERY_RECOVERED)) + ")";
+    const QString name = info.path.empty() ? Utf8(info.title) : ShownPath(info.path);
+    const QString recovered = name + " (" + Res(IDS_RECOVERY_RECOVERED) + ")";
     return FromWindows1251(UnifiedDiff(SplitRecoveryLines(original),
                                        SplitRecoveryLines(candidate.read.text),
-                                       ToWindows1251(Utf8(name)), ToWindows1251(Utf8(recovered))));
+                                       ToWindows1251(name), ToWindows1251(recovered)));
 }
 
 CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Actions actions,
@@ -157,7 +157,7 @@ void CKRecoveryDialog::Fill()
         if (!c.read.Ok())
             tip = Res(IDS_RECOVERY_DAMAGED).arg(tip, Utf8(RecoveryStatusText(c.read.status)));
         else if (!info.path.empty())
-            tip = QDir::toNativeSeparators(Utf8(info.path));
+            tip = ShownPath(info.path);
         for (int column = 0; column < 3; ++column)
             item->setToolTip(column, tip);
     }
@@ -226,7 +226,7 @@ void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent
 {
     QDialog dialog(parent);
     const RecoveryInfo& info = candidate.read.info;
-    const QString name = info.path.empty() ? Utf8(info.title) : QDir::toNativeSeparators(Utf8(info.path));
+    const QString name = info.path.empty() ? Utf8(info.title) : ShownPath(info.path);
     dialog.setWindowTitle(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name));
     auto* layout = new QVBoxLayout(&dialog);
     auto* text = new QPlainTextEdit(&dialog);

@@ -6,7 +6,6 @@
 #include "doc/TagwrightDoc.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -23,16 +22,11 @@ int64_t SteadyMs()
 }
 
 // The file on disk as the recovery file records it: nanoseconds and size, or -1.
-void StampOf(const QString& path, int64_t& time, int64_t& size)
+void StampOf(const std::string& path, int64_t& time, int64_t& size)
 {
     time = size = -1;
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return;
-    time = info.lastModified().toMSecsSinceEpoch() * 1'000'000;
-    size = info.size();
+    if (!path.empty())
+        DiskStamp(path, time, size);
 }
 
 } // namespace
@@ -103,7 +97,7 @@ void CKRecoveryManager::Track(CTagwrightDoc& doc)
     const int serial = m_nextSerial++;
     auto entry = std::make_unique<Entry>(*this, doc, serial);
     entry->file = m_folder->FileFor(serial);
-    StampOf(doc.PathName(), entry->diskTime, entry->diskSize);
+    StampOf(doc.NativePathName(), entry->diskTime, entry->diskSize);
     doc.Buffer().AttachView(entry.get());
     connect(&entry->timer, &QTimer::timeout, this, [this, serial] {
         if (const auto it = m_entries.find(serial); it != m_entries.end())
@@ -117,7 +111,7 @@ void CKRecoveryManager::Track(CTagwrightDoc& doc)
         const bool modified = e.doc->IsModified();
         // Saved or read again: the disk file now holds the text a later copy is compared with.
         if (!modified)
-            StampOf(e.doc->PathName(), e.diskTime, e.diskSize);
+            StampOf(e.doc->NativePathName(), e.diskTime, e.diskSize);
         e.schedule.OnModifiedChanged(modified);
         Reschedule(e);
     });
@@ -230,7 +224,7 @@ RecoveryInfo CKRecoveryManager::InfoOf(const Entry& entry) const
 {
     const CTagwrightDoc& doc = *entry.doc;
     RecoveryInfo info;
-    info.path = doc.PathName().toStdString();
+    info.path = doc.NativePathName();
     info.title = doc.Title().toStdString();
     CKTextBuffer& buffer = const_cast<CTagwrightDoc&>(doc).Buffer();
     info.codePage = buffer.CodePage();
@@ -352,7 +346,7 @@ void RestoreRecoveredText(CTagwrightDoc& doc, const RecoveryReadResult& recovere
     doc.SetSourceType(info.sourceType);
     doc.SetLossyBytesRead(info.lossyBytes);
     if (!info.path.empty())
-        doc.SetPathName(QString::fromStdString(info.path));
+        doc.SetNativePathName(info.path);
     else
         doc.SetTitle(QString::fromStdString(info.title));
 }

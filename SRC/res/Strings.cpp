@@ -129,6 +129,7 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_INSTANCE_NO_ANSWER, "it does not answer at %1"},
     {IDS_INSTANCE_REFUSED, "it refused the request"},
     {IDS_INSTANCE_REQUEST_TOO_LONG, "the list of files is too long to be handed over"},
+    {IDS_NAME_AMBIGUOUS, "The name\n%1\nis not valid UTF-8, and several files in its folder read the same, so it cannot be told which is meant. Rename the file, or open it from the command line."},
 };
 
 } // namespace

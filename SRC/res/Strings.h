@@ -94,6 +94,7 @@ enum StringId : int {
     IDS_INSTANCE_NO_ANSWER = 8888,
     IDS_INSTANCE_REFUSED = 8889,
     IDS_INSTANCE_REQUEST_TOO_LONG = 8890,
+    IDS_NAME_AMBIGUOUS = 8891,
 };
 
 // The text of a string; empty for an unknown number. Texts with "%1", "%2" take arguments

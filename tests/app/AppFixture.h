@@ -40,8 +40,10 @@ protected:
                 offerRecovery(dialog);
         };
         app = std::make_unique<CTagwrightApp>(std::move(services));
-        ASSERT_TRUE(app->InitInstance(ParseCommandLine(QStringList{QStringLiteral("tagwright")} + arguments,
-                                                       QString::fromStdString(dir.Path()))));
+        std::vector<std::string> commandLine = {"tagwright"};
+        for (const QString& argument : arguments)
+            commandLine.push_back(argument.toStdString());
+        ASSERT_TRUE(app->InitInstance(ParseCommandLine(commandLine, dir.Path())));
         frame = app->MainFrame();
     }
     // Lets deleted windows and documents go.

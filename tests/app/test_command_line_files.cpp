@@ -73,7 +73,7 @@ TEST_F(CommandLineFilesTest, HandedOverFilesOpenLikeThoseOfTheStart)
     ASSERT_EQ(app->Documents().size(), 1u);
 
     CommandLine request;
-    request.files = {QString::fromStdString(dir.File("b.html")), QString::fromStdString(dir.File("a.html"))};
+    request.files = {dir.File("b.html"), dir.File("a.html")};
     request.codePage = CP_KOI8_R;
     request.line = 4;
     app->OnHandOver(request);

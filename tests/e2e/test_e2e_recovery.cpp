@@ -32,6 +32,17 @@ std::vector<std::string> Copies(const Profile& profile)
     return copies;
 }
 
+// At a start after a crash: restores the one copy offered, of page.html; the window of the
+// restored text, or empty when none came.
+std::string RestoreOfferedCopy(AppProcess& next)
+{
+    const std::string dialog = WaitForWindow(next.Pid(), kRecoveryDialog);
+    if (dialog.empty())
+        return {};
+    SendKeys(dialog, {"alt+r"});
+    return WaitForWindow(next.Pid(), "^Tagwright - \\[page.html \\*\\]$");
+}
+
 TEST(Recovery, TypedTextSurvivesKillAndTermAndIsSavedInItsCodePage)
 {
     if (RunCommand("command -v xdotool >/dev/null") != 0)
@@ -58,10 +69,7 @@ TEST(Recovery, TypedTextSurvivesKillAndTermAndIsSavedInItsCodePage)
         EXPECT_EQ(ReadFile(profile.File("page.html")), "\xed\xc9\xd2");
 
         AppProcess next(profile, {});
-        const std::string dialog = WaitForWindow(next.Pid(), kRecoveryDialog);
-        ASSERT_FALSE(dialog.empty());
-        SendKeys(dialog, {"alt+r"});
-        const std::string window = WaitForWindow(next.Pid(), "^Tagwright - \\[page.html \\*\\]$");
+        const std::string window = RestoreOfferedCopy(next);
         ASSERT_FALSE(window.empty());
         // Nothing reached the file before the save.
         EXPECT_EQ(ReadFile(profile.File("page.html")), "\xed\xc9\xd2");
@@ -94,10 +102,7 @@ TEST(Recovery, ARestoredTextAsksBeforeSavingOverBytesItsFileLost)
         app.Kill(SIGKILL);
     }
     AppProcess next(profile, {});
-    const std::string dialog = WaitForWindow(next.Pid(), kRecoveryDialog);
-    ASSERT_FALSE(dialog.empty());
-    SendKeys(dialog, {"alt+r"});
-    const std::string window = WaitForWindow(next.Pid(), "^Tagwright - \\[page.html \\*\\]$");
+    const std::string window = RestoreOfferedCopy(next);
     ASSERT_FALSE(window.empty());
     SendKeys(window, {"ctrl+s"});
     // The same question as before the crash; declined, the file keeps its box drawing.

@@ -12,11 +12,15 @@ namespace {
 
 using Action = CommandLine::Action;
 
-const QString kFolder = QStringLiteral("/home/user/site");
+const std::string kFolder = "/home/user/site";
+using Files = std::vector<std::string>;
 
-CommandLine Parse(const QStringList& arguments)
+CommandLine Parse(const QStringList& arguments, const std::string& folder = kFolder)
 {
-    return ParseCommandLine(QStringList{QStringLiteral("/usr/bin/tagwright")} + arguments, kFolder);
+    std::vector<std::string> bytes = {"/usr/bin/tagwright"};
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toStdString());
+    return ParseCommandLine(bytes, folder);
 }
 
 std::string Show(const QStringList& arguments)
@@ -57,7 +61,7 @@ TEST(CommandLineTest, HelpVersionAndMistakesPrintInsteadOfRunning)
                                          QRegularExpression::DotMatchesEverythingOption);
         EXPECT_TRUE(pattern.match(result.output).hasMatch()) << result.output.toStdString();
         if (c.action != Action::Run) {
-            EXPECT_TRUE(result.files.isEmpty());
+            EXPECT_TRUE(result.files.empty());
         }
     }
 }
@@ -66,7 +70,7 @@ TEST(CommandLineTest, FilesAreResolvedAgainstTheCallersFolderInTheirOrder)
 {
     const struct {
         QStringList arguments;
-        QStringList files;
+        Files files;
     } cases[] = {
         {{"page.html"}, {"/home/user/site/page.html"}},
         {{"b.css", "sub/a.html", "/tmp/c.txt"},
@@ -86,6 +90,12 @@ TEST(CommandLineTest, FilesAreResolvedAgainstTheCallersFolderInTheirOrder)
         EXPECT_EQ(result.codePage, -1);
         EXPECT_EQ(result.line, 0);
     }
+    // Names that are not UTF-8 keep their bytes.
+    EXPECT_EQ(ParseCommandLine({"/usr/bin/tagwright", "caf\xe9.html", "/x/\xff"}, kFolder).files,
+              (Files{"/home/user/site/caf\xe9.html", "/x/\xff"}));
+    // Without a current folder only full paths name files.
+    EXPECT_EQ(Parse({"/tmp/a.html"}, "").files, Files{"/tmp/a.html"});
+    EXPECT_EQ(Parse({"a.html"}, "").action, Action::Error);
 }
 
 TEST(CommandLineTest, EncodingNamesGiveTheirCodePages)
@@ -111,7 +121,7 @@ TEST(CommandLineTest, EncodingNamesGiveTheirCodePages)
         if (c.page) {
             EXPECT_EQ(result.action, Action::Run);
             EXPECT_EQ(result.codePage, *c.page);
-            EXPECT_EQ(result.files, QStringList{"/home/user/site/page.html"});
+            EXPECT_EQ(result.files, Files{"/home/user/site/page.html"});
         } else {
             EXPECT_EQ(result.action, Action::Error);
             EXPECT_EQ(result.exitCode, 2);
@@ -135,7 +145,7 @@ TEST(CommandLineTest, LineNumbersFromOneUpToTheLargestLineIndex)
         if (c.line > 0) {
             EXPECT_EQ(result.action, Action::Run);
             EXPECT_EQ(result.line, c.line);
-            EXPECT_EQ(result.files.size(), 2);
+            EXPECT_EQ(result.files.size(), 2u);
         } else {
             EXPECT_EQ(result.action, Action::Error);
             EXPECT_EQ(result.exitCode, 2);
@@ -147,7 +157,7 @@ TEST(CommandLineTest, LineNumbersFromOneUpToTheLargestLineIndex)
     EXPECT_EQ(both.action, Action::Run);
     EXPECT_EQ(both.codePage, CP_DOS_866);
     EXPECT_EQ(both.line, 40);
-    EXPECT_EQ(both.files, (QStringList{"/home/user/site/a.html", "/home/user/site/b.html"}));
+    EXPECT_EQ(both.files, (Files{"/home/user/site/a.html", "/home/user/site/b.html"}));
 }
 
 } // namespace
@@ -157,7 +167,9 @@ namespace {
 TEST(CommandLineTest, HandOverMessageIsOneLineThatReadsBackTheRequest)
 {
     CommandLine request;
-    request.files = {"/home/user/site/Страница.html", "/tmp/a\nb.html", "/tmp/\"quoted\".css"};
+    // A name that is not UTF-8 keeps its bytes.
+    request.files = {"/home/user/site/Страница.html", "/tmp/a\nb.html", "/tmp/\"quoted\".css",
+                     "/tmp/caf\xe9.html"};
     request.codePage = CP_KOI8_R;
     request.line = 42;
     const QByteArray message = HandOverMessage(request);
@@ -170,7 +182,7 @@ TEST(CommandLineTest, HandOverMessageIsOneLineThatReadsBackTheRequest)
     EXPECT_EQ(read.action, CommandLine::Action::Run);
 
     ASSERT_TRUE(ReadHandOverMessage(HandOverMessage(CommandLine{}), read));
-    EXPECT_TRUE(read.files.isEmpty());
+    EXPECT_TRUE(read.files.empty());
     EXPECT_EQ(read.codePage, -1);
     EXPECT_EQ(read.line, 0);
 }
@@ -185,6 +197,9 @@ TEST(CommandLineTest, MalformedHandOverMessagesAreRefused)
         R"({"files":["/tmp/a.html"],"encoding":-1})",
         R"({"files":["a.html"],"encoding":-1,"line":0})",
         R"({"files":[7],"encoding":-1,"line":0})",
+        // Characters that no byte stands for, and a zero byte the file functions would cut at.
+        R"({"files":["/tmp/\u0416.html"],"encoding":-1,"line":0})",
+        R"({"files":["/tmp/a\u0000b.html"],"encoding":-1,"line":0})",
         R"({"files":[],"encoding":99,"line":0})",
         R"({"files":[],"encoding":-2,"line":0})",
         R"({"files":[],"encoding":"koi8r","line":0})",

@@ -42,12 +42,34 @@ auto Served(Work work)
     return result.get();
 }
 
-QByteArray Request(const QString& file)
+QByteArray Request(const std::string& file)
 {
     CommandLine request;
     request.files = {file};
     return HandOverMessage(request);
 }
+
+// An environment variable, put back as it was (unset when it was) at the end of a scope: an
+// empty TMPDIR left behind would fail every later test that makes a temporary folder.
+class SavedVariable {
+public:
+    explicit SavedVariable(const char* name)
+        : m_name(name), m_set(qEnvironmentVariableIsSet(name)), m_value(qgetenv(name))
+    {
+    }
+    ~SavedVariable()
+    {
+        if (m_set)
+            qputenv(m_name, m_value);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_set;
+    QByteArray m_value;
+};
 
 // A first instance that holds the lock of a folder and takes requests.
 struct FirstInstance {
@@ -128,8 +150,8 @@ TEST(InstanceGuardTest, TheDefaultFolderIsThePrivateRuntimeFolderElseTheUsersOwn
     mkdir(open.c_str(), 0700);
     chmod(open.c_str(), 0777);
     const std::string fallback = dir.File("tagwright-" + std::to_string(geteuid()));
-    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray savedTemp = qgetenv("TMPDIR");
+    const SavedVariable savedRuntime("XDG_RUNTIME_DIR");
+    const SavedVariable savedTemp("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(dir.Path()));
     const struct {
         const char* runtime; // null: unset
@@ -150,8 +172,6 @@ TEST(InstanceGuardTest, TheDefaultFolderIsThePrivateRuntimeFolderElseTheUsersOwn
         EXPECT_EQ(CKInstanceGuard::DefaultFolder(), Q(c.folder));
     }
     EXPECT_EQ(Mode(fallback), 0700);
-    qputenv("XDG_RUNTIME_DIR", savedRuntime);
-    qputenv("TMPDIR", savedTemp);
 }
 
 TEST(InstanceGuardTest, ALockOrSocketOfAnotherUserIsNeverTrustedOrConnectedTo)
@@ -177,7 +197,7 @@ TEST(InstanceGuardTest, ALockOrSocketOfAnotherUserIsNeverTrustedOrConnectedTo)
     ASSERT_GE(listener, 0);
     CKInstanceGuard second(Q(dir.Path()));
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    EXPECT_EQ(second.HandOver(Request(QStringLiteral("/secret/draft.html")), 2000, 2000),
+    EXPECT_EQ(second.HandOver(Request("/secret/draft.html"), 2000, 2000),
               Result::NotDelivered);
     EXPECT_TRUE(second.Trouble().contains(Q(socketPath))) << second.Trouble().toStdString();
     EXPECT_FALSE(SomebodyConnected(listener));
@@ -190,14 +210,14 @@ TEST(InstanceGuardTest, SecondInstanceHandsItsRequestToTheFirst)
     FirstInstance first(dir.Path());
     CKInstanceGuard second(Q(dir.Path()));
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    const QString file = QStringLiteral("/home/u/My pages/página 1.html");
+    const std::string file = "/home/u/My pages/página 1.html";
     EXPECT_EQ(Served([&] { return second.HandOver(Request(file)); }), Result::Taken);
     // Acknowledged once queued: the request comes from the event loop.
     const QDeadlineTimer deadline(30000);
     while (first.requests.empty() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     ASSERT_EQ(first.requests.size(), 1u);
-    EXPECT_EQ(first.requests[0].files, QStringList{file});
+    EXPECT_EQ(first.requests[0].files, std::vector<std::string>{file});
 }
 
 // What a client that is not a later start gets: its answer, or what it read until the end.
@@ -258,7 +278,7 @@ TEST(InstanceGuardTest, ARequestSentButNotAnsweredIsUnconfirmedAndOneNotTakenIsN
         });
         CKInstanceGuard second(Q(dir.Path()));
         ASSERT_TRUE(second.AnotherInstanceRuns());
-        EXPECT_EQ(Served([&] { return second.HandOver(Request(QStringLiteral("/x.html")), 30000, 300); }),
+        EXPECT_EQ(Served([&] { return second.HandOver(Request("/x.html"), 30000, 300); }),
                   c.result);
         EXPECT_FALSE(second.Trouble().isEmpty());
         // Its lock is still held: this one runs unguarded.
@@ -274,7 +294,7 @@ TEST(InstanceGuardTest, InstanceThatEndsBeforeItListensLeavesItsLockToTheNextSta
     CKInstanceGuard second(Q(dir.Path()));
     ASSERT_TRUE(second.AnotherInstanceRuns());
     auto result = std::async(std::launch::async, [&] {
-        return second.HandOver(Request(QStringLiteral("/x.html")), 30000);
+        return second.HandOver(Request("/x.html"), 30000);
     });
     first.Release();
     EXPECT_EQ(result.get(), Result::NotDelivered);
@@ -290,7 +310,7 @@ TEST(InstanceGuardTest, HandOverWithoutAListenerGivesUpAndSaysWhy)
     ASSERT_FALSE(first.AnotherInstanceRuns());
     CKInstanceGuard second(Q(dir.Path()));
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    EXPECT_EQ(second.HandOver(Request(QStringLiteral("/x.html")), 300), Result::NotDelivered);
+    EXPECT_EQ(second.HandOver(Request("/x.html"), 300), Result::NotDelivered);
     EXPECT_FALSE(second.Trouble().isEmpty());
     EXPECT_FALSE(second.TakeOver(0));
 }

@@ -172,6 +172,24 @@ TEST_F(RecoveryManagerTest, ARestoredTextAsksBeforeSavingWhatItsFileLostAsTheOri
     EXPECT_EQ(ReadFile(dir.File("box.html")), box);
 }
 
+TEST_F(RecoveryManagerTest, ACopyKeepsTheBytesOfAFileNameThatIsNotUtf8)
+{
+    const std::string file = dir.File("caf\xe9.html");
+    WriteFile(file, "old");
+    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CP_WINDOWS_1251, -1));
+    Type(" typed");
+    Pass(2000);
+    const RecoveryReadResult copy = ReadRecoveryFile(manager.FileOf(*doc));
+    ASSERT_TRUE(copy.Ok());
+    EXPECT_EQ(copy.info.path, file);
+    EXPECT_EQ(DiskStateOf(copy.info), RecoveryCandidate::Disk::Unchanged);
+
+    CTagwrightDoc restored(settings, host);
+    RestoreRecoveredText(restored, copy);
+    ASSERT_TRUE(restored.DoFileSave());
+    EXPECT_EQ(ReadFile(file), "old typed");
+}
+
 TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSaved)
 {
     WriteFile(dir.File("koi.html"), "old");

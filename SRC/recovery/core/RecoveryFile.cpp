@@ -338,6 +338,17 @@ bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const 
     return true;
 }
 
+bool DiskStamp(const std::string& path, int64_t& time, int64_t& size)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return false;
+    constexpr int64_t kMillisecond = 1'000'000;
+    time = int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec / kMillisecond * kMillisecond;
+    size = st.st_size;
+    return true;
+}
+
 std::string_view RecoveryStatusText(RecoveryReadStatus status)
 {
     switch (status) {

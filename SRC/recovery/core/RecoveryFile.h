@@ -9,7 +9,9 @@
 
 // What a recovery file holds besides the text.
 struct RecoveryInfo {
-    std::string path;        // the document's file (UTF-8), empty for an untitled text
+    // The document's file as the system names it (its bytes, which need not be UTF-8), empty
+    // for an untitled text.
+    std::string path;
     std::string title;       // the name shown for an untitled text ("Untitled3")
     int32_t codePage = 0;
     int32_t lineEnding = 0;
@@ -62,6 +64,10 @@ RecoveryReadResult ReadRecoveryFile(const std::string& path);
 // for a copy larger than kMaxRecoveryFileSize); the old file at path then stays as it was.
 bool WriteRecoveryFile(const std::string& path, const RecoveryInfo& info, const RecoveryLines& lines,
                        int& error);
+
+// The file's modification time (nanoseconds since 1970, to the millisecond) and size as a copy
+// records them; false, leaving both alone, when there is no such file.
+bool DiskStamp(const std::string& path, int64_t& time, int64_t& size);
 
 // A short English description of a read status, for messages.
 std::string_view RecoveryStatusText(RecoveryReadStatus status);
