@@ -4,11 +4,11 @@
 // group for every new one.
 // Usage: tw-editbench [PAGE]; without a page it writes a 2-million-line one with tw-genhtml.
 #include "app/DesktopHost.h"
-#include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
 #include "edit/KEditView.h"
 #include "res/CommandIds.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 #include "text/KTextBuffer.h"
 

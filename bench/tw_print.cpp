@@ -1,6 +1,6 @@
 // tw-print: prints a file to PDF with the pagination and page painting of File > Print, the
 // default settings record and the default page setup, and reports the number of pages.
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 #include "view/PrintJob.h"

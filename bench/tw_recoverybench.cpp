@@ -3,12 +3,12 @@
 // the pause of taking the snapshot and the time of a whole write.
 // Usage: tw-recoverybench [PAGE]; without a page it writes one with tw-genhtml.
 #include "app/DesktopHost.h"
-#include "doc/KSettingsStore.h"
-#include "doc/RecoveryManager.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
 #include "edit/KEditView.h"
+#include "recovery/RecoveryManager.h"
 #include "res/CommandIds.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 
 #include "BenchPages.h"

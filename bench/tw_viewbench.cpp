@@ -4,13 +4,13 @@
 // beside the parser's state-only pass, and the bytes per line of the view's caches.
 // Usage: tw-viewbench [PAGE]; without a page it writes a 2-million-line one with tw-genhtml.
 #include "app/DesktopHost.h"
-#include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
+#include "res/CommandIds.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "text/KTextBuffer.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/HtmlParser.h"
-#include "res/CommandIds.h"
 #include "view/KTextView.h"
 
 #include "BenchPages.h"

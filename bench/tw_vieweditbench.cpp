@@ -10,9 +10,9 @@
 // "undo replace" for instance), the steps before it still run, untimed, to set it up.
 #include "DriverArgs.h"
 #include "app/DesktopHost.h"
-#include "doc/KSettingsStore.h"
+#include "settings/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
+#include "settings/core/AppSettings.h"
 #include "edit/KEditView.h"
 #include "edit/core/EditRules.h"
 #include "edit/core/Replace.h"

@@ -1,21 +1,21 @@
 // Start-up, the document list, the application's commands and exit.
 #include "app/Tagwright.h"
 
-#include "doc/CommandLine.h"
-#include "doc/ExitSignals.h"
-#include "doc/InstanceGuard.h"
 #include "doc/Preview.h"
-#include "doc/RecoveryDialog.h"
-#include "doc/RecoveryManager.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
-#include "doc/core/VersionInfo.h"
 #include "edit/KEditView.h"
 #include "edit/Prop.h"
 #include "frame/ChildFrm.h"
 #include "frame/MainFrm.h"
+#include "instance/CommandLine.h"
+#include "instance/ExitSignals.h"
+#include "instance/InstanceGuard.h"
+#include "recovery/RecoveryDialog.h"
+#include "recovery/RecoveryManager.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "res/VersionInfo.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 #include "text/CodePages.h"
 #include "view/KTextView.h"
@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -50,6 +51,15 @@ QString PageName(int page)
 }
 
 QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The files of a command line, one a line, for a message.
+QString FileList(const CommandLine& commandLine)
+{
+    QStringList names;
+    for (const std::string& file : commandLine.files)
+        names << ShownPath(file);
+    return names.join(QLatin1Char('\n'));
+}
 
 // Line n counted from 1, as Go to line does: its start, or the end of the text past its end.
 void PlaceCaretOnLine(CKTextView& view, int line)
@@ -93,12 +103,24 @@ CTagwrightApp::~CTagwrightApp()
 bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 {
     // Another instance takes the command line and this one ends without touching the
-    // settings. One that does not take it is exiting or hangs, and this one starts in its place.
+    // settings. One that cannot be reached is exiting or hangs, and this one starts in its
+    // place; one that may have the files but did not confirm it may yet open them, and this
+    // one must not open them too.
     CKInstanceGuard& guard = *m_services.guard;
+    QString startNote;
     if (guard.AnotherInstanceRuns()) {
-        if (guard.HandOver(HandOverMessage(commandLine)))
+        const CKInstanceGuard::HandOverResult handOver = guard.HandOver(HandOverMessage(commandLine));
+        if (handOver == CKInstanceGuard::HandOverResult::Taken)
             return false;
-        guard.TakeOver(kTakeOverWaitMs);
+        if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed && !commandLine.files.empty()) {
+            m_services.host->ShowError(Res(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
+            m_startExitCode = 1;
+            return false;
+        }
+        if (!guard.TakeOver(kTakeOverWaitMs))
+            startNote = Res(IDS_INSTANCE_NOT_HANDED_OVER).arg(guard.Trouble());
+    } else if (!guard.Trouble().isEmpty()) {
+        startNote = Res(IDS_INSTANCE_UNGUARDED).arg(guard.Trouble());
     }
 
     // Asked to end by a signal, the program still writes its settings and releases its lock.
@@ -145,7 +167,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
                 Qt::DirectConnection);
 
-    if (commandLine.files.isEmpty()) {
+    if (commandLine.files.empty()) {
         m_startDocument = NewDocument();
     } else if (OpenCommandLine(commandLine) == 0) {
         TW_TRACE(*m_settings, "Command line files not opened");
@@ -157,6 +179,8 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_mainFrame->show();
     m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
+    if (!startNote.isEmpty())
+        m_services.host->ShowWarning(startNote);
     OfferRecoveredTexts();
     m_startDocument = nullptr;
     return true;
@@ -218,34 +242,37 @@ QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
+    const std::string native = ResolveNativePath(path);
+    if (native.empty()) {
+        m_services.host->ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(path)));
+        return nullptr;
+    }
     const GlobalSettings& global = m_settings->Global();
-    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+    return OpenDocumentFile(native, global.codePage, global.lineEnding);
 }
 
-CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
+CTagwrightDoc* CTagwrightApp::FindDocument(const std::string& path) const
 {
-    const QString full = QFileInfo(path).absoluteFilePath();
     for (CTagwrightDoc* doc : m_documents)
-        if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full)
+        if (!doc->NativePathName().empty() && doc->NativePathName() == path)
             return doc;
     return nullptr;
 }
 
-CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, int codePage, int lineEnding)
 {
-    const QString full = QFileInfo(path).absoluteFilePath();
-    if (CTagwrightDoc* open = FindDocument(full)) {
+    if (CTagwrightDoc* open = FindDocument(path)) {
         m_mainFrame->ActivateDocument(*open);
         return open;
     }
     CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
+    if (!doc->OnOpenNativeDocument(path, codePage, lineEnding)) {
         delete doc;
         return nullptr;
     }
     m_documents.push_back(doc);
     m_mainFrame->CreateChildFrame(*doc);
-    AddRecentFile(full);
+    AddRecentFile(path);
     return doc;
 }
 
@@ -253,7 +280,7 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
 {
     const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
     int opened = 0;
-    for (const QString& path : request.files) {
+    for (const std::string& path : request.files) {
         CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
         if (!doc)
             continue;
@@ -266,13 +293,7 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
     return opened;
 }
 
-void CTagwrightApp::OnHandOver(const QByteArray& message)
-{
-    CommandLine request;
-    if (!ReadHandOverMessage(message, request))
-        return;
-    m_mainFrame->OpenRequest(request);
-}
+void CTagwrightApp::OnHandOver(const CommandLine& request) { m_mainFrame->OpenRequest(request); }
 
 bool CTagwrightApp::CloseDocument(CTagwrightDoc& doc)
 {
@@ -396,8 +417,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     if (!info.path.empty()) {
         // The file may be open already, from the command line: an unchanged copy of it gives
         // way to the recovered text.
-        const QString path = QString::fromStdString(info.path);
-        if (CTagwrightDoc* open = FindDocument(path); open && !open->IsModified())
+        if (CTagwrightDoc* open = FindDocument(info.path); open && !open->IsModified())
             m_mainFrame->CloseDocumentWindows(*open);
     }
     // The empty text made at start only stood in for the texts now restored.
@@ -421,14 +441,11 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
         m_startDocument = nullptr;
     }
     if (!info.path.empty())
-        AddRecentFile(QString::fromStdString(info.path));
+        AddRecentFile(info.path);
     return true;
 }
 
-void CTagwrightApp::AddRecentFile(const QString& path)
-{
-    m_recent.Add(NativePath(path));
-}
+void CTagwrightApp::AddRecentFile(const std::string& path) { m_recent.Add(path); }
 
 void CTagwrightApp::OnFileOpen()
 {
@@ -445,7 +462,7 @@ void CTagwrightApp::OnFileOpen()
     global.codePage = request.codePage;
     global.lineEnding = request.lineEnding;
     // A file already open in another code page than the one chosen: offer to read it again.
-    CTagwrightDoc* open = FindDocument(request.path);
+    CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
     if (open && open->Buffer().CodePage() != request.codePage
         && m_services.host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
                                 .arg(QDir::toNativeSeparators(open->PathName()),
@@ -458,14 +475,16 @@ void CTagwrightApp::OpenRecentFile(int index)
 {
     if (index >= static_cast<int>(m_recent.Paths().size()))
         return;
-    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    const std::string path = m_recent.Paths()[index];
     // Opening would give an empty text of that name without a word.
-    if (!QFileInfo::exists(path)) {
-        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(ShownPath(path))))
             m_recent.Remove(index);
         return;
     }
-    if (!OpenDocumentFile(path))
+    const GlobalSettings& global = m_settings->Global();
+    if (!OpenDocumentFile(path, global.codePage, global.lineEnding))
         m_recent.Remove(index);
 }
 

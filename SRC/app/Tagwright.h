@@ -5,9 +5,9 @@
 
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
-#include "doc/core/AppSettings.h"
-#include "doc/core/RecentFiles.h"
 #include "res/CommandTarget.h"
+#include "session/core/RecentFiles.h"
+#include "settings/core/AppSettings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -57,6 +57,8 @@ public:
 
     // A signal asked the program to end: it goes through ExitInstance without further work.
     bool ExitRequested() const { return m_exitRequested; }
+    // The program's exit status when InitInstance returned false.
+    int StartExitCode() const { return m_startExitCode; }
 
     AppSettings& Settings() { return *m_settings; }
     RecentFiles& Recent() { return m_recent; }
@@ -89,13 +91,14 @@ public:
 
 public slots:
     // A later start's command line: the frame opens its files and comes to the front.
-    void OnHandOver(const QByteArray& message);
+    void OnHandOver(const CommandLine& request);
 
 private:
     CTagwrightDoc* CreateDocument();
-    CTagwrightDoc* FindDocument(const QString& path) const;
-    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
-    void AddRecentFile(const QString& path);
+    // By the path as the system names the file.
+    CTagwrightDoc* FindDocument(const std::string& path) const;
+    CTagwrightDoc* OpenDocumentFile(const std::string& path, int codePage, int lineEnding);
+    void AddRecentFile(const std::string& path);
     void OnFileOpen();
     void OnFileSaveAll();
     void OpenRecentFile(int index);
@@ -128,4 +131,5 @@ private:
     QPointer<CTagwrightDoc> m_startDocument;
     bool m_saveSettingsAtExit = false;
     bool m_exitRequested = false;
+    int m_startExitCode = 0;
 };

@@ -1,19 +1,21 @@
 // Entry point of the Tagwright editor: the command line, then the desktop's services handed to
 // the application.
+#include "app/AppIdentity.h"
 #include "app/DesktopHost.h"
 #include "app/Tagwright.h"
-#include "doc/AppIdentity.h"
-#include "doc/CommandLine.h"
-#include "doc/DebugReportDialog.h"
-#include "doc/InstanceGuard.h"
-#include "doc/KSettingsStore.h"
+#include "instance/CommandLine.h"
+#include "instance/InstanceGuard.h"
+#include "settings/DebugReportDialog.h"
+#include "settings/KSettingsStore.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMainWindow>
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -37,10 +39,11 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 
     // Help, version and mistakes are answered before the toolkit looks for a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = ParseCommandLine(arguments, QDir::currentPath());
+    // File names are kept as the bytes they were given: they need not be UTF-8.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    std::error_code noFolder;
+    const std::string folder = std::filesystem::current_path(noFolder).string();
+    const CommandLine commandLine = ParseCommandLine(arguments, folder);
     if (commandLine.action != CommandLine::Action::Run) {
         std::fputs(commandLine.output.toLocal8Bit().constData(),
                    commandLine.action == CommandLine::Action::Error ? stderr : stdout);
@@ -52,13 +55,13 @@ int main(int argc, char* argv[])
     QApplication qapp(toolkitArgc, argv);
     SetApplicationIdentity();
     AppServices services;
-    services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolders());
+    services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolder());
     services.store = std::make_unique<CKSettingsStore>();
     services.host = std::make_unique<CKDesktopHost>(&DialogParent);
     services.askAfterCrash = &CKDebugReportDialog::Ask;
     CTagwrightApp app(std::move(services));
     if (!app.InitInstance(commandLine))
-        return 0;
+        return app.StartExitCode();
     const int code = app.ExitRequested() ? 0 : QApplication::exec();
     app.ExitInstance();
     return code;

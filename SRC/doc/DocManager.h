@@ -3,8 +3,8 @@
 // commands that reach the end of the routing chain.
 #pragma once
 
-#include "doc/core/RecentFiles.h"
 #include "res/CommandTarget.h"
+#include "session/core/RecentFiles.h"
 
 #include <QString>
 

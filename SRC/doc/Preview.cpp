@@ -3,8 +3,8 @@
 
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
 #include "res/Strings.h"
+#include "settings/core/AppSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,25 +38,33 @@ const char* TraceText(PreviewTarget target)
 
 constexpr char kPrivateFolderPrefix[] = "tagwright-preview-";
 
-// The folder this run made for the previews of untitled texts; empty until the first.
+// The folder this run made for the previews of untitled texts, and of documents whose folder
+// cannot take one; empty until the first.
 QString& PrivateFolder()
 {
     static QString folder;
     return folder;
 }
 
-// A folder only this user can enter, made by this run: nobody else can plant a file or a
-// link under the preview's name there.
-bool IsPrivateFolder(const QString& folder)
+// Makes the preview file anew, empty, for this user alone (mode 0600), never through a link:
+// the text is written into a file nobody else can read. A file of this user's own under that
+// name is the preview an earlier one left, and goes first; anything else there stays, and
+// false is returned.
+bool CreatePreviewFile(const QString& file)
 {
+    const std::string native = NativePath(file);
     struct stat info;
-    return lstat(NativePath(folder).c_str(), &info) == 0 && S_ISDIR(info.st_mode)
-           && info.st_uid == geteuid() && (info.st_mode & 07777) == 0700;
+    if (lstat(native.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid())
+        unlink(native.c_str());
+    const int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
 }
 
-// The untitled text's preview file in the private folder, made anew; empty when no private
-// folder can be made.
-QString CreateUntitledPreviewFile()
+// The preview file in the private folder, made anew; empty when no private folder can be made.
+QString CreatePrivatePreviewFile()
 {
     QString& folder = PrivateFolder();
     if (folder.isEmpty() || !IsPrivateFolder(folder)) {
@@ -70,13 +78,7 @@ QString CreateUntitledPreviewFile()
         folder = QFile::decodeName(pattern.c_str());
     }
     const QString file = QDir(folder).filePath(QString::fromLatin1(kPreviewFileName));
-    const std::string native = NativePath(file);
-    unlink(native.c_str());
-    const int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return QString();
-    close(fd);
-    return file;
+    return CreatePreviewFile(file) ? file : QString();
 }
 
 // Writes the buffer as it is to file, without a backup and leaving the text modified.
@@ -91,6 +93,13 @@ bool WritePreviewFile(CTagwrightDoc& doc, const QString& file)
 }
 
 } // namespace
+
+bool IsPrivateFolder(const QString& folder)
+{
+    struct stat info;
+    return lstat(NativePath(folder).c_str(), &info) == 0 && S_ISDIR(info.st_mode)
+           && info.st_uid == geteuid() && (info.st_mode & 07777) == 0700;
+}
 
 QString TemporaryFolder()
 {
@@ -141,28 +150,31 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     }
 
     const QString path = doc.PathName();
-    TW_TRACE(settings, TraceText(target) + NativePath(path) + "\"");
+    const std::string& native = doc.NativePathName();
+    TW_TRACE(settings, TraceText(target) + native + "\"");
     DeletePreviewFile(settings);
 
+    // Saving an unchanged text would only replace its backup with the same text. A save that
+    // failed or was declined leaves an old file that must not be shown as the text.
+    const bool saveFirst = !native.empty() && settings.Global().saveBeforePreview;
+    if (saveFirst && doc.IsModified() && !doc.OnSaveDocument(native))
+        return;
+    // Browsers are handed the path as text, and a name that is not UTF-8 would name another
+    // file: such a document is shown through a copy in the private folder.
+    const bool nameable = !native.empty() && NativePath(path) == native;
     QString file = path;
-    if (path.isEmpty()) {
-        file = CreateUntitledPreviewFile();
+    if (!saveFirst || !nameable) {
+        // Beside the document, so that its relative links work; in a shared folder where
+        // another user took the name first, from the private folder instead.
+        file = nameable ? QDir(QFileInfo(path).absolutePath()).filePath(QString::fromLatin1(kPreviewFileName))
+                        : QString();
+        if (file.isEmpty() || !CreatePreviewFile(file))
+            file = CreatePrivatePreviewFile();
         if (file.isEmpty() || !WritePreviewFile(doc, file)) {
             host.ShowError(Res(IDS_NO_TEMP_PREVIEW));
             return;
         }
         settings.SetLastFile(settings_values::kLastPreview, NativePath(file));
-    } else if (!settings.Global().saveBeforePreview) {
-        file = QDir(QFileInfo(path).absolutePath()).filePath(QString::fromLatin1(kPreviewFileName));
-        if (!WritePreviewFile(doc, file)) {
-            host.ShowError(Res(IDS_NO_TEMP_PREVIEW));
-            return;
-        }
-        settings.SetLastFile(settings_values::kLastPreview, NativePath(file));
-    } else if (doc.IsModified() && !doc.OnSaveDocument(path)) {
-        // Saving an unchanged text would only replace its backup with the same text. A save
-        // that failed or was declined leaves an old file that must not be shown as the text.
-        return;
     }
 
     if (target == PreviewTarget::DefaultBrowser) {

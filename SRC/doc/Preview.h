@@ -16,5 +16,8 @@ void DeletePreviewFile(AppSettings& settings);
 void RemovePreviewFolder();
 // Writes the text where a browser can read it and starts the browser on it.
 void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target);
+// Whether folder is a folder of this user's own that nobody else can enter (owned by the user,
+// mode 0700, not a link): nobody else can plant a file or a link in it.
+bool IsPrivateFolder(const QString& folder);
 // TMPDIR, then TMP, then TEMP, then /tmp.
 QString TemporaryFolder();

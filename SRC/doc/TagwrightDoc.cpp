@@ -3,10 +3,10 @@
 
 #include "doc/DocHost.h"
 #include "doc/Preview.h"
-#include "doc/core/AppSettings.h"
-#include "syntax/SourceTypes.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "settings/core/AppSettings.h"
+#include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 #include "text/EncodingHint.h"
 #include "text/OldTextCopy.h"
@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,12 +45,17 @@ QString ErrorText(const CKTextBuffer& buffer)
 
 // A file that nobody may write is read-only by its owner's intent, also for root, whom the
 // system lets write it anyway.
-bool IsReadOnlyFile(const QString& path)
+bool IsReadOnlyFile(const std::string& native)
 {
-    const std::string native = NativePath(path);
     struct stat st;
     return access(native.c_str(), W_OK) != 0
            || (stat(native.c_str(), &st) == 0 && (st.st_mode & 0222) == 0);
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
 }
 
 using Row = CommandRow<CTagwrightDoc>;
@@ -60,7 +66,7 @@ const Row kRows[] = {
     {{ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "save"},
      [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
     {{ID_FILE_SAVE_AS, "Save &As...", {}, "Save the active document with a new name", "Save As"},
-     [](CTagwrightDoc& d, int) { d.DoSave(QString(), true); }},
+     [](CTagwrightDoc& d, int) { d.DoSave({}, true); }},
     {{ID_FILE_CLOSE, "&Close", {}, "Close the active document", "Close"},
      [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
     {{ID_DOC_CLOSE, "Close", {}, "Close the document", "Close", "close"},
@@ -85,7 +91,7 @@ const Row kRows[] = {
     {{ID_FILE_REOPEN_FIRST}, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
-         ui.Enable(!d.PathName().isEmpty() && QFileInfo::exists(d.PathName()));
+         ui.Enable(!d.NativePathName().empty() && Exists(d.NativePathName()));
          ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == d.Buffer().CodePage());
      },
      0, kCodePageCount},
@@ -94,6 +100,34 @@ const Row kRows[] = {
 } // namespace
 
 std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString ShownPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+
+std::string ResolveNativePath(const QString& path)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    std::string resolved = NativePath(absolute);
+    if (!absolute.contains(QChar::ReplacementCharacter) || Exists(resolved))
+        return resolved;
+    resolved.clear();
+    for (const QString& part : absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const std::string folder = resolved.empty() ? "/" : resolved;
+        std::string entry = NativePath(part);
+        if (part.contains(QChar::ReplacementCharacter) && !Exists(resolved + "/" + entry)) {
+            int matches = 0;
+            if (DIR* dir = opendir(folder.c_str())) {
+                while (const dirent* found = readdir(dir))
+                    if (QFile::decodeName(found->d_name) == part && ++matches == 1)
+                        entry = found->d_name;
+                closedir(dir);
+            }
+            if (matches > 1)
+                return {};
+        }
+        resolved += "/" + entry;
+    }
+    return resolved;
+}
 
 void CKDocBuffer::SetModified(bool modified)
 {
@@ -120,7 +154,15 @@ void CTagwrightDoc::SetSourceType(int type)
 void CTagwrightDoc::SetPathName(const QString& path)
 {
     m_pathName = path;
+    m_nativePathName = NativePath(path);
     SetTitle(QFileInfo(path).fileName());
+}
+
+void CTagwrightDoc::SetNativePathName(const std::string& path)
+{
+    m_nativePathName = path;
+    m_pathName = ShownPath(path);
+    SetTitle(QFileInfo(m_pathName).fileName());
 }
 
 void CTagwrightDoc::SetTitle(const QString& title)
@@ -161,35 +203,39 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path)
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEnding)
 {
-    TW_TRACE(m_settings, "Open document \"" + NativePath(path) + "\"");
-    m_sourceType = SourceTypeForPath(NativePath(path));
-    if (!QFileInfo::exists(path)) {
+    return OnOpenNativeDocument(NativePath(path), codePage, lineEnding);
+}
+
+bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, int lineEnding)
+{
+    TW_TRACE(m_settings, "Open document \"" + path + "\"");
+    m_sourceType = SourceTypeForPath(path);
+    if (!Exists(path)) {
         // A new file: the text is saved there, in the page asked for, on the first Save.
         OnNewDocument();
         m_buffer.SetCodePage(codePage);
-        SetPathName(path);
+        SetNativePathName(path);
         return true;
     }
     OfferOldTextCopies(path);
-    if (!m_buffer.Load(NativePath(path).c_str(), lineEnding, codePage)) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
+    if (!m_buffer.Load(path.c_str(), lineEnding, codePage)) {
+        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     m_settings.Global().lineEnding = m_buffer.LineEnding();
-    SetPathName(path);
-    AfterLoad(path);
+    SetNativePathName(path);
+    AfterLoad();
     return true;
 }
 
-void CTagwrightDoc::OfferOldTextCopies(const QString& path)
+void CTagwrightDoc::OfferOldTextCopies(const std::string& file)
 {
-    const std::string file = NativePath(path);
     for (const OldTextCopy& copy : FindOldTextCopies(file)) {
         const QString copyName = QDir::toNativeSeparators(QFile::decodeName(copy.path.c_str()));
         const QString made = QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.madeAt), QLocale::ShortFormat);
         enum { kRestore, kKeep, kDelete };
         const int choice = m_host.AskChoice(
-            Res(IDS_OLD_TEXT_FOUND).arg(QDir::toNativeSeparators(path), copyName).arg(copy.size).arg(made),
+            Res(IDS_OLD_TEXT_FOUND).arg(ShownPath(file), copyName).arg(copy.size).arg(made),
             {Res(IDS_OLD_TEXT_RESTORE), Res(IDS_OLD_TEXT_KEEP), Res(IDS_OLD_TEXT_DELETE)}, kKeep);
         if (choice == kRestore) {
             std::string reason;
@@ -202,18 +248,18 @@ void CTagwrightDoc::OfferOldTextCopies(const QString& path)
     }
 }
 
-void CTagwrightDoc::AfterLoad(const QString& path)
+void CTagwrightDoc::AfterLoad()
 {
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
-        m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(path).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
-    SetEncodingHint(SuggestedCodePageForFile(NativePath(path).c_str(), m_buffer.CodePage()));
+        m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+    SetEncodingHint(SuggestedCodePageForFile(m_nativePathName.c_str(), m_buffer.CodePage()));
 }
 
 bool CTagwrightDoc::ReopenInCodePage(int codePage)
 {
-    if (m_pathName.isEmpty() || codePage < 0 || codePage >= kCodePageCount)
+    if (m_nativePathName.empty() || codePage < 0 || codePage >= kCodePageCount)
         return false;
     if (m_modified
         && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
@@ -222,7 +268,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     for (CKDocView* view : m_views)
         caretLines.push_back(view->CaretLine());
     m_host.SetWaitCursor(true);
-    const bool loaded = m_buffer.Load(NativePath(m_pathName).c_str(), m_buffer.LineEnding(), codePage);
+    const bool loaded = m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), codePage);
     m_host.SetWaitCursor(false);
     if (!loaded) {
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
@@ -230,7 +276,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     }
     for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
         m_views[i]->SetCaretLine(std::min(caretLines[i], m_buffer.LineCount() - 1));
-    AfterLoad(m_pathName);
+    AfterLoad();
     return true;
 }
 
@@ -255,14 +301,14 @@ bool CTagwrightDoc::ConfirmLossySave(const QString& target)
            || m_host.AskYesNo(Res(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(PageName(m_buffer.CodePage())));
 }
 
-bool CTagwrightDoc::OnSaveDocument(const QString& path)
+bool CTagwrightDoc::OnSaveDocument(const std::string& path)
 {
-    TW_TRACE(m_settings, "Save document \"" + NativePath(path) + "\"");
-    if (!ConfirmLossySave(path))
+    TW_TRACE(m_settings, "Save document \"" + path + "\"");
+    if (!ConfirmLossySave(ShownPath(path)))
         return false;
     m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
-    if (!m_buffer.Save(NativePath(path).c_str(), -1, true)) {
-        m_host.ShowError(Res(IDS_SAVE_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
+    if (!m_buffer.Save(path.c_str(), -1, true)) {
+        m_host.ShowError(Res(IDS_SAVE_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     m_lossyBytesRead = 0;
@@ -282,13 +328,13 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
     return name + QString::fromUtf8(ext.data(), static_cast<qsizetype>(ext.size()));
 }
 
-bool CTagwrightDoc::DoSave(const QString& path, bool replace)
+bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
 {
-    QString target = path;
+    std::string target = path;
     GlobalSettings& global = m_settings.Global();
     const int oldCodePage = m_buffer.CodePage();
     const int oldLineEnding = m_buffer.LineEnding();
-    if (target.isEmpty()) {
+    if (target.empty()) {
         FileDialogRequest request;
         request.fileName = ProposedSaveName(replace);
         const bool remember = global.rememberLastDirectory != 0;
@@ -298,6 +344,11 @@ bool CTagwrightDoc::DoSave(const QString& path, bool replace)
         request.lineEnding = oldLineEnding;
         if (!m_host.ChooseFileToSave(request))
             return false;
+        target = ResolveNativePath(request.path);
+        if (target.empty()) {
+            m_host.ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
+            return false;
+        }
         if (remember)
             m_settings.SetLastFile(settings_values::kLastSavePath, NativePath(request.folder));
         const int lineEnding = request.lineEnding < 0 ? 0 : request.lineEnding;
@@ -305,7 +356,6 @@ bool CTagwrightDoc::DoSave(const QString& path, bool replace)
         global.lineEnding = lineEnding;
         m_buffer.SetCodePage(request.codePage);
         m_buffer.SetLineEnding(lineEnding);
-        target = request.path;
     }
 
     m_host.SetWaitCursor(true);
@@ -318,14 +368,15 @@ bool CTagwrightDoc::DoSave(const QString& path, bool replace)
         return false;
     }
     if (replace)
-        SetPathName(target);
+        SetNativePathName(target);
     return true;
 }
 
 bool CTagwrightDoc::DoFileSave()
 {
-    const bool readOnly = !m_pathName.isEmpty() && QFileInfo::exists(m_pathName) && IsReadOnlyFile(m_pathName);
-    return DoSave(m_pathName.isEmpty() || readOnly ? QString() : m_pathName, true);
+    const bool readOnly = !m_nativePathName.empty() && Exists(m_nativePathName)
+                          && IsReadOnlyFile(m_nativePathName);
+    return DoSave(readOnly ? std::string() : m_nativePathName, true);
 }
 
 bool CTagwrightDoc::SaveModified()

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <span>
+#include <string>
 #include <vector>
 
 class AppSettings;
@@ -38,9 +39,13 @@ public:
     int SourceType() const { return m_sourceType; }
     void SetSourceType(int type);
 
+    // The file's path as the user reads it; names that are not UTF-8 show replacement marks.
     const QString& PathName() const { return m_pathName; }
+    // The file's path as the system names it: every file operation uses these bytes.
+    const std::string& NativePathName() const { return m_nativePathName; }
     // Sets the path and the title (the path's file name).
     void SetPathName(const QString& path);
+    void SetNativePathName(const std::string& path);
     const QString& Title() const { return m_title; }
     void SetTitle(const QString& title);
     // The title as the windows show it: with " *" while the text is modified.
@@ -56,6 +61,7 @@ public:
     bool OnOpenDocument(const QString& path);
     // The same in the given format (code page 0 and line ending -1 detect it).
     bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
+    bool OnOpenNativeDocument(const std::string& path, int codePage, int lineEnding);
     // Reads the file again from disk in another code page, in place: same windows, each
     // caret on its line where the text still has it. Unsaved changes are lost, so it asks
     // first. False when the user declines or the file cannot be read (the text stays).
@@ -64,12 +70,16 @@ public:
     // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
     // is not), or -1. Set on open and reopen; nothing changes until the user acts on it.
     int EncodingHint() const { return m_encodingHint; }
+    // Bytes of the file that the last open could not keep; until the next good save, saving
+    // asks first. A text restored after a crash takes the count of the document it was.
+    int64_t LossyBytesRead() const { return m_lossyBytesRead; }
+    void SetLossyBytesRead(int64_t bytes) { m_lossyBytesRead = bytes; }
     void DismissEncodingHint();
-    // Writes the text to path in the buffer's line ending and code page.
-    bool OnSaveDocument(const QString& path);
+    // Writes the text to path (as the system names it) in the buffer's line ending and code page.
+    bool OnSaveDocument(const std::string& path);
     // Save as: with an empty path the save dialog asks for one; with replace the document
     // takes the new path.
-    bool DoSave(const QString& path, bool replace);
+    bool DoSave(const std::string& path, bool replace);
     // The Save command.
     bool DoFileSave();
     // Before closing: asks to save a modified text. False when the user cancels.
@@ -96,9 +106,9 @@ private:
     bool ConfirmLossySave(const QString& target);
     // Copies of the old text that interrupted saves left beside the file: the user restores,
     // keeps or deletes each.
-    void OfferOldTextCopies(const QString& path);
+    void OfferOldTextCopies(const std::string& file);
     // What follows every good load: the loss warning and the hint.
-    void AfterLoad(const QString& path);
+    void AfterLoad();
     void SetEncodingHint(int page);
 
     AppSettings& m_settings;
@@ -106,6 +116,7 @@ private:
     CKDocBuffer m_buffer{*this};
     int m_sourceType = 7;
     QString m_pathName;
+    std::string m_nativePathName;
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
@@ -115,3 +126,10 @@ private:
 
 // A path as the file functions take it.
 std::string NativePath(const QString& path);
+// A path as the system names it, for the user to read.
+QString ShownPath(const std::string& path);
+// A path from a dialog, a pane or a drop, made absolute, as the system names the file. The
+// toolkit replaces the bytes of names that are not UTF-8 ("caf\xe9" becomes "caf\uFFFD"), so
+// such a name is looked up among its folder's entries, and the one entry it matches gives the
+// true bytes. Empty when several entries match: no other file is taken for the one meant.
+std::string ResolveNativePath(const QString& path);

@@ -2,7 +2,7 @@
 // the chosen colour gives.
 #pragma once
 
-#include "doc/core/InsertTexts.h"
+#include "edit/core/InsertTexts.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 // The Insert Image dialog: the fields of an IMG tag, with a file browser for its source.
 #pragma once
 
-#include "doc/core/InsertTexts.h"
+#include "edit/core/InsertTexts.h"
 
 #include <QDialog>
 

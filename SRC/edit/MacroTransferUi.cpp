@@ -2,7 +2,7 @@
 #include "edit/MacroTransferUi.h"
 
 #include "controls/KFileDialog.h"
-#include "doc/core/Macros.h"
+#include "edit/core/Macros.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

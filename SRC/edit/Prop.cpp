@@ -1,12 +1,12 @@
 // The Options dialog and its command.
 #include "edit/Prop.h"
 
-#include "doc/core/AppSettings.h"
-#include "doc/core/DebugTrace.h"
 #include "edit/PropEditing.h"
 #include "edit/PropFiles.h"
 #include "edit/PropFormat.h"
 #include "edit/PropMacros.h"
+#include "settings/core/AppSettings.h"
+#include "settings/core/DebugTrace.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // The Editing page: each control writes the global record at once.
 #include "edit/PropEditing.h"
 
-#include "doc/core/AppSettings.h"
+#include "settings/core/AppSettings.h"
 
 #include <QCheckBox>
 #include <QEvent>

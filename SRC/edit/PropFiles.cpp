@@ -3,7 +3,7 @@
 // file chosen, and the dialog checks a typed path before the page is left or closed.
 #include "edit/PropFiles.h"
 
-#include "doc/core/AppSettings.h"
+#include "settings/core/AppSettings.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "edit/PropFormat.h"
 
 #include "controls/ColourPicker.h"
-#include "doc/core/AppSettings.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/ColourClass.h"
 #include "view/ViewFont.h"
 

@@ -2,9 +2,9 @@
 // the edit view reads it at each use.
 #include "edit/PropMacros.h"
 
-#include "doc/core/AppSettings.h"
-#include "doc/core/Macros.h"
 #include "edit/core/MacroFile.h"
+#include "edit/core/Macros.h"
+#include "settings/core/AppSettings.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -109,9 +109,9 @@ CPropMacros::CPropMacros(AppSettings& settings, QWidget* parent) : QWidget(paren
     connect(m_before, &QPlainTextEdit::textChanged, this, [this] { StoreText(m_before); });
     connect(m_after, &QPlainTextEdit::textChanged, this, [this] { StoreText(m_after); });
     connect(exportButton, &QPushButton::clicked, this,
-            [this] { ExportMacrosAsked(this, m_settings.Store(), m_askFile, m_tell); });
+            [this] { ExportMacrosAsked(this, m_settings.Store(), AskMacroFile, m_tell); });
     connect(importButton, &QPushButton::clicked, this, [this] {
-        if (!ImportMacrosAsked(this, m_settings.Store(), m_askFile, m_tell))
+        if (!ImportMacrosAsked(this, m_settings.Store(), AskMacroFile, m_tell))
             return;
         // Shown afresh, also when the first entry was already selected.
         m_names->setCurrentRow(0);

@@ -14,7 +14,6 @@ class CPropMacros : public QWidget {
 public:
     CPropMacros(AppSettings& settings, QWidget* parent = nullptr);
 
-    void SetFileAsker(MacroFileAsker ask) { m_askFile = std::move(ask); }
     void SetMessageTeller(MessageTeller tell) { m_tell = std::move(tell); }
     QListWidget* Names() const { return m_names; }
     QPlainTextEdit* BeforeBox() const { return m_before; }
@@ -29,6 +28,5 @@ private:
     QPlainTextEdit* m_before = nullptr;
     QPlainTextEdit* m_after = nullptr;
     bool m_showing = false;
-    MacroFileAsker m_askFile = &AskMacroFile;
     MessageTeller m_tell = &TellInMessageBox;
 };

@@ -4,16 +4,16 @@
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/StatusPanes.h"
-#include "frame/Workspace.h"
 #include "frame/UserToolsDialog.h"
 #include "frame/WindowList.h"
+#include "frame/Workspace.h"
 #include "res/CommandIds.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 #include "view/PrintCommands.h"
@@ -360,7 +360,7 @@ void CMainFrame::RunUserTool(size_t index)
     const UserTool& tool = m_tools[index];
     ToolContext context;
     if (const CTagwrightDoc* doc = ActiveDocument())
-        context.documentPath = QFile::encodeName(doc->PathName()).toStdString();
+        context.documentPath = doc->NativePathName();
     context.homeFolder = QFile::encodeName(QDir::homePath()).toStdString();
     context.settingsFile = m_settings.Store().Location();
     const ToolLaunch launch = ResolveUserTool(tool, context);

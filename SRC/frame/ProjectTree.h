@@ -2,7 +2,7 @@
 // its right-button menu and the request to open a file.
 #pragma once
 
-#include "doc/core/ProjectRecords.h"
+#include "frame/core/ProjectRecords.h"
 #include "res/CommandTarget.h"
 
 #include <QTreeWidget>

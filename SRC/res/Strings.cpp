@@ -129,6 +129,18 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_OLD_TEXT_NOT_RESTORED,
      "The old text could not be put back from\n%1\n\n%2\n\nThe copy is kept."},
     {IDS_OLD_TEXT_NOT_DELETED, "The copy of the old text\n%1\ncould not be deleted: %2"},
+    {IDS_INSTANCE_UNGUARDED, "Tagwright cannot tell whether it is running already: %1.\n\nThis window runs on its own, and files opened from the desktop or the command line from now on open in windows of their own too."},
+    {IDS_INSTANCE_NOT_HANDED_OVER, "Tagwright is running already but cannot be reached: %1.\n\nThis window runs on its own."},
+    {IDS_INSTANCE_UNCONFIRMED, "Tagwright is running already but has not confirmed that it took these files:\n%1\n\nThey open there as soon as it answers. They are not opened here as well, so that no file is edited in two windows at once."},
+    {IDS_INSTANCE_FOLDER_FAILED, "the folder %1 cannot be made: %2"},
+    {IDS_INSTANCE_FOLDER_NOT_PRIVATE, "%1 is not a folder of this user alone"},
+    {IDS_INSTANCE_LOCK_FOREIGN, "the lock %1 is not a file of this user"},
+    {IDS_INSTANCE_LOCK_FAILED, "the lock %1 cannot be made"},
+    {IDS_INSTANCE_SOCKET_FOREIGN, "%1 is not a socket of this user"},
+    {IDS_INSTANCE_NO_ANSWER, "it does not answer at %1"},
+    {IDS_INSTANCE_REFUSED, "it refused the request"},
+    {IDS_INSTANCE_REQUEST_TOO_LONG, "the list of files is too long to be handed over"},
+    {IDS_NAME_AMBIGUOUS, "The name\n%1\nis not valid UTF-8, and several files in its folder read the same, so it cannot be told which is meant. Rename the file, or open it from the command line."},
 };
 
 } // namespace

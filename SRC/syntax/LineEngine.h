@@ -60,7 +60,6 @@ public:
 
     // The byte at index k; the byte just past the line reads as 0, never a word character.
     uint8_t At(int k) const { return k < length ? text[k] : 0; }
-    bool HasBlocks() const { return m_blocks != nullptr; }
     void Block(int position, ColourClass colour)
     {
         DefineBlock(m_blocks, m_count, position, colour);

@@ -140,7 +140,6 @@ public:
     int64_t LossyByteCount() const { return m_lossyBytes; }
     // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
     bool HasByteOrderMark() const { return m_byteOrderMark; }
-    void SetByteOrderMark(bool on) { m_byteOrderMark = on; }
     // Characters of the text that the given code page cannot hold.
     int64_t UnsaveableCharCount(int codePage) const;
 
@@ -157,7 +156,6 @@ public:
     void SetLineEnding(int mode) { m_lineEnding = mode; }
     int CodePage() const { return m_codePage; }
     void SetCodePage(int page) { m_codePage = page; }
-    bool IsLeadByte(int, int) const { return false; } // the text is single-byte
     bool IsValidPosition(int line, int ch) const;
 
     // A snapshot of the text for a reader on another thread; null while another one is pinned.

@@ -2,7 +2,7 @@
 // moves.
 #pragma once
 
-#include "doc/core/SettingsStore.h"
+#include "settings/core/SettingsStore.h"
 #include "view/core/FindCommands.h"
 
 #include <QDialog>

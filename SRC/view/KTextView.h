@@ -4,14 +4,14 @@
 #pragma once
 
 #include "doc/DocView.h"
-#include "doc/core/AppSettings.h"
+#include "edit/core/Replace.h"
 #include "res/CommandTarget.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/LineParse.h"
 #include "text/TextTypes.h"
 #include "view/LinePainter.h"
 #include "view/PrintJob.h"
 #include "view/core/Bookmarks.h"
-#include "edit/core/Replace.h"
 #include "view/core/FindCommands.h"
 #include "view/core/LineCaches.h"
 #include "view/core/ViewModel.h"

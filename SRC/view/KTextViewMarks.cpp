@@ -2,10 +2,10 @@
 #include "view/KTextView.h"
 
 #include "doc/TagwrightDoc.h"
-#include "doc/core/PageSetup.h"
 #include "text/KTextBuffer.h"
 #include "view/PrintCommands.h"
 #include "view/core/BraceMatch.h"
+#include "view/core/PageSetup.h"
 
 #include <QPrinter>
 

@@ -3,7 +3,7 @@
 // the printer share it.
 #pragma once
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 #include "syntax/LineParse.h"
 #include "view/core/CaretMoves.h"
 

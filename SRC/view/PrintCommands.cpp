@@ -1,7 +1,7 @@
 // The print dialogs and the progress of a print job.
 #include "view/PrintCommands.h"
 
-#include "doc/core/PageSetup.h"
+#include "view/core/PageSetup.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 // job, and each page painted with its rows and footer.
 #pragma once
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 #include "view/LinePainter.h"
 #include "view/core/Pagination.h"
 

@@ -2,8 +2,8 @@
 // All, has the view show each result, and tells the user what went wrong.
 #pragma once
 
-#include "doc/core/SettingsStore.h"
 #include "edit/core/Replace.h"
+#include "settings/core/SettingsStore.h"
 #include "view/FindDialog.h"
 
 #include <QDialog>

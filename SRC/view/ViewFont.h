@@ -1,7 +1,7 @@
 // The view's font and colours from the global record, and the character each byte is drawn as.
 #pragma once
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 
 #include <QChar>
 #include <QColor>

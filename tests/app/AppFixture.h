@@ -3,12 +3,12 @@
 #pragma once
 
 #include "app/Tagwright.h"
-#include "doc/CommandLine.h"
 #include "doc/FakeHost.h"
-#include "doc/InstanceGuard.h"
-#include "doc/RecoveryDialog.h"
 #include "doc/TagwrightDoc.h"
 #include "frame/MainFrm.h"
+#include "instance/CommandLine.h"
+#include "instance/InstanceGuard.h"
+#include "recovery/RecoveryDialog.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
@@ -25,7 +25,7 @@ protected:
     void Start(const QStringList& arguments)
     {
         AppServices services;
-        services.guard = std::make_unique<CKInstanceGuard>(QStringList{QString::fromStdString(dir.Path())});
+        services.guard = std::make_unique<CKInstanceGuard>(QString::fromStdString(dir.Path()));
         // The settings a test prepared, or those a former start left, or none.
         auto memory = std::make_unique<MemorySettingsStore>(preset);
         store = memory.get();
@@ -40,8 +40,10 @@ protected:
                 offerRecovery(dialog);
         };
         app = std::make_unique<CTagwrightApp>(std::move(services));
-        ASSERT_TRUE(app->InitInstance(ParseCommandLine(QStringList{QStringLiteral("tagwright")} + arguments,
-                                                       QString::fromStdString(dir.Path()))));
+        std::vector<std::string> commandLine = {"tagwright"};
+        for (const QString& argument : arguments)
+            commandLine.push_back(argument.toStdString());
+        ASSERT_TRUE(app->InitInstance(ParseCommandLine(commandLine, dir.Path())));
         frame = app->MainFrame();
     }
     // Lets deleted windows and documents go.

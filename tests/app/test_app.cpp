@@ -3,15 +3,16 @@
 // documents, the window commands and the settings written at exit.
 #include "AppFixture.h"
 
-#include "doc/core/AppSettings.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -35,7 +36,7 @@ protected:
     void HandOver(const std::string& path)
     {
         CommandLine request;
-        request.files = {QString::fromStdString(path)};
+        request.files = {path};
         frame->OpenRequest(request);
     }
 };
@@ -117,6 +118,28 @@ TEST_F(AppTest, OpenRequestOpensAFileOnce)
     EXPECT_EQ(frame->ChildFrames().size(), 1u);
 }
 
+// A name that is not UTF-8 reaches the panes and dialogs with replacement marks; opened from
+// there, from the command line or the recent files, it is the one file on disk.
+TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensOnceFromEveryRoute)
+{
+    const std::string file = dir.File("caf\xe9.html");
+    WriteFile(file, "<p>caf\xe9</p>");
+    WriteFile(dir.File("twice\xe8.html"), "");
+    WriteFile(dir.File("twice\xe9.html"), "");
+    Start({});
+    CTagwrightDoc* doc = app->OpenDocumentFile(QFile::decodeName(file.c_str()));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->NativePathName(), file);
+    EXPECT_EQ(doc->Buffer().Line(0), "<p>caf\xe9</p>");
+    HandOver(file);
+    EXPECT_EQ(app->Documents().size(), 2u);
+    EXPECT_EQ(app->Recent().Paths().front(), file);
+
+    // Two files that read the same: neither is taken for the other.
+    EXPECT_EQ(app->OpenDocumentFile(QFile::decodeName(dir.File("twice\xe9.html").c_str())), nullptr);
+    EXPECT_EQ(host->errors.size(), 1);
+    EXPECT_EQ(app->Documents().size(), 2u);
+}
 
 TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
 {

@@ -72,16 +72,11 @@ TEST_F(CommandLineFilesTest, HandedOverFilesOpenLikeThoseOfTheStart)
     Start({"a.html"});
     ASSERT_EQ(app->Documents().size(), 1u);
 
-    // A malformed message opens nothing.
-    app->OnHandOver("{\"files\":[\"relative.html\"],\"encoding\":-1,\"line\":0}");
-    app->OnHandOver("/tmp/not-a-message.html");
-    EXPECT_EQ(app->Documents().size(), 1u);
-
     CommandLine request;
-    request.files = {QString::fromStdString(dir.File("b.html")), QString::fromStdString(dir.File("a.html"))};
+    request.files = {dir.File("b.html"), dir.File("a.html")};
     request.codePage = CP_KOI8_R;
     request.line = 4;
-    app->OnHandOver(HandOverMessage(request));
+    app->OnHandOver(request);
     ASSERT_EQ(app->Documents().size(), 2u);
     CTagwrightDoc* b = Document("b.html");
     ASSERT_NE(b, nullptr);

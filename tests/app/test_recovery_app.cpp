@@ -1,9 +1,9 @@
 // Recovery copies in the whole application: a signal keeps the unsaved text, the next start
 // restores it, and a choice not to save removes it.
 #include "AppFixture.h"
-#include "doc/RecoveryManager.h"
-#include "doc/core/RecoveryFile.h"
-#include "doc/core/RecoveryFolder.h"
+#include "recovery/RecoveryManager.h"
+#include "recovery/core/RecoveryFile.h"
+#include "recovery/core/RecoveryFolder.h"
 #include "syntax/LineParse.h"
 #include "text/CodePages.h"
 

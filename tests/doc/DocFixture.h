@@ -2,9 +2,9 @@
 #pragma once
 
 #include "FakeHost.h"
-#include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -72,7 +72,7 @@ TEST_F(DocumentTest, SaveAsTakesTheDialogsFormatAndAutoBecomesDos)
         r.codePage = 1;
         r.lineEnding = -1;
     };
-    ASSERT_TRUE(doc->DoSave(QString(), true));
+    ASSERT_TRUE(doc->DoSave({}, true));
     EXPECT_EQ(ReadFile(dir.File("out.htm")), "\x80\r\n\x81");
     EXPECT_EQ(doc->Buffer().LineEnding(), 0);
     EXPECT_EQ(doc->Buffer().CodePage(), 1);
@@ -106,12 +106,12 @@ TEST_F(DocumentTest, SaveDialogStartsInTheLastSaveFolderOnlyForANameWithoutFolde
     settings.SetLastFile(settings_values::kLastSavePath, "/some/folder");
     doc->OnNewDocument();
     doc->SetTitle(QStringLiteral("HTML2"));
-    doc->DoSave(QString(), true); // cancelled
+    doc->DoSave({}, true); // cancelled
     doc->SetPathName(Path("a.html"));
-    doc->DoSave(QString(), true);
+    doc->DoSave({}, true);
     settings.Global().rememberLastDirectory = 0;
     doc->SetPathName(QString());
-    doc->DoSave(QString(), true);
+    doc->DoSave({}, true);
     ASSERT_EQ(host.saveRequests.size(), 3u);
     EXPECT_EQ(host.saveRequests[0].initialFolder, QStringLiteral("/some/folder"));
     EXPECT_TRUE(host.saveRequests[1].initialFolder.isEmpty());
@@ -209,7 +209,7 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheFileItWasToReplace)
     };
     {
         FileSizeLimit limit(4096);
-        EXPECT_FALSE(doc->DoSave(QString(), true));
+        EXPECT_FALSE(doc->DoSave({}, true));
     }
     EXPECT_EQ(ReadFile(dir.File("precious.html")), "the user's file");
     ASSERT_EQ(host.errors.size(), 1);
@@ -254,14 +254,14 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
         r.codePage = 1;
         r.lineEnding = 0;
     };
-    EXPECT_FALSE(doc->DoSave(QString(), true));
+    EXPECT_FALSE(doc->DoSave({}, true));
     EXPECT_FALSE(FileExists(dir.File("dos.txt")));
     ASSERT_EQ(host.questions.size(), 1);
     EXPECT_TRUE(host.questions[0].contains(QStringLiteral("1 character(s)")));
     // The question names the file being written, not the one the text came from.
     EXPECT_TRUE(host.questions[0].startsWith(Path("dos.txt"))) << host.questions[0].toStdString();
     host.answerYes = true;
-    EXPECT_TRUE(doc->DoSave(QString(), true));
+    EXPECT_TRUE(doc->DoSave({}, true));
     EXPECT_EQ(ReadFile(dir.File("dos.txt")), "wait:");
 }
 

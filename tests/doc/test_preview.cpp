@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -160,6 +161,45 @@ TEST_F(PreviewTest, WithTheOptionOffThePreviewFileSitsBesideTheDocumentWithoutBa
     EXPECT_TRUE(doc->Buffer().BackupOnSave());
     EXPECT_TRUE(doc->IsModified());
     EXPECT_FALSE(FileExists(dir.File("site.html")));
+}
+
+int Mode(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+TEST_F(PreviewTest, ThePreviewBesideTheDocumentIsTheUsersAloneAndANameTakenByAnotherIsLeftAlone)
+{
+    settings.Global().saveBeforePreview = 0;
+    // A shared folder, as the temporary folder is: anybody may create names in it.
+    const std::string shared = dir.File("shared");
+    ASSERT_EQ(mkdir(shared.c_str(), 0700), 0);
+    ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
+    doc->SetPathName(QString::fromStdString(shared + "/site.html"));
+    const std::string beside = shared + "/~TagwrightPreview.HTML";
+
+    ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    EXPECT_EQ(LastPreview(), beside);
+    EXPECT_EQ(ReadFile(beside), "<p>page</p>");
+    EXPECT_EQ(Mode(beside), 0600);
+
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a file of another user can only be planted as root";
+    // Another user made the name first, for everybody to read and write.
+    DeletePreviewFile(settings);
+    WriteFile(beside, "");
+    ASSERT_EQ(chmod(beside.c_str(), 0666), 0);
+    ASSERT_EQ(chown(beside.c_str(), 65534, 65534), 0);
+    ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
+    EXPECT_EQ(ReadFile(beside), "");
+    const std::string file = LastPreview();
+    EXPECT_NE(file, beside);
+    EXPECT_EQ(PrivateMode(file), 0700);
+    EXPECT_EQ(ReadFile(file), "<p>page</p>");
+    EXPECT_EQ(host.opened.back(), QString::fromStdString(file));
+    EXPECT_TRUE(host.errors.isEmpty());
+    EXPECT_TRUE(host.warnings.isEmpty());
 }
 
 TEST_F(PreviewTest, ConfiguredBrowserGetsThePreviewFile)

@@ -1,8 +1,9 @@
 // The real program under an X server: the window title, the hand-over to a running instance,
-// a clean exit, the report after a killed run, and a preview through the default browser.
+// a file name that is not UTF-8, a clean exit, the report after a killed run, and a preview
+// through the default browser.
 #include "E2eSupport.h"
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -58,6 +59,25 @@ TEST(EndToEnd, SecondInstanceHandsItsFileToTheFirstAndLeavesTheSettingsAlone)
         << WindowName(window);
     EXPECT_FALSE(FileExists(profile.SettingsFile()));
     EXPECT_TRUE(first.Running());
+}
+
+TEST(EndToEnd, AFileNameThatIsNotUtf8IsOpenedAndSavedByItsBytes)
+{
+    Profile profile;
+    const std::string file = profile.File("caf\xe9.html");
+    WriteFile(file, "<p>old</p>");
+    AppProcess first(profile, {});
+    const std::string window = WaitForWindow(first.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    // Handed over by a later start, as a file manager does; shown with a replacement mark for
+    // the byte that is not UTF-8.
+    AppProcess second(profile, {"caf\xe9.html"});
+    EXPECT_EQ(second.WaitExit(10000), 0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [caf\xef\xbf\xbd.html]"; }, 5000))
+        << WindowName(window);
+    SendKeys(window, {"ctrl+End", "x", "ctrl+s"});
+    EXPECT_TRUE(WaitUntil([&] { return ReadFile(file) == "<p>old</p>x"; }, 8000)) << ReadFile(file);
+    EXPECT_FALSE(FileExists(profile.File("caf\xef\xbf\xbd.html")));
 }
 
 // The text the program put on the clipboard, as UTF-8.

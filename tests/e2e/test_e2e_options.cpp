@@ -2,7 +2,7 @@
 // keyword colour show in the view at once and are in the settings written at exit.
 #include "E2eSupport.h"
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

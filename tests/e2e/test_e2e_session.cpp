@@ -1,9 +1,9 @@
-// The real program's life under an X server: files handed over while it shows a message or
-// does not answer, the keys before the first click, the first size, the default browser's
-// failure, the signals that end it and a save over the file-size limit.
+// The real program's life under an X server: files handed over while it shows a message, the
+// keys before the first click, the first size, the default browser's failure, the signals that
+// end it and a save over the file-size limit.
 #include "E2eSupport.h"
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -74,21 +74,6 @@ TEST(Session, HandedOverFileThatShowsAMessageLeavesTheFirstInstanceRunning)
     EXPECT_TRUE(TitleBecomes(window, "Tagwright - [new.html]")) << WindowName(window);
     EXPECT_TRUE(first.Running());
     EXPECT_FALSE(FileExists(profile.File("new.html")));
-}
-
-TEST(Session, StartWhileTheRunningInstanceDoesNotAnswerOpensItsOwnWindow)
-{
-    Profile profile;
-    WriteFile(profile.File("page.html"), "<p>page</p>\n");
-    AppProcess first(profile, {});
-    ASSERT_FALSE(WaitForWindow(first.Pid(), kMainWindow).empty());
-    // Stopped, it holds its lock and its socket like an instance busy exiting.
-    kill(first.Pid(), SIGSTOP);
-    AppProcess second(profile, {"page.html"});
-    const std::string window = WaitForWindow(second.Pid(), "^Tagwright - \\[page.html\\]$", 20000);
-    kill(first.Pid(), SIGCONT);
-    EXPECT_FALSE(window.empty());
-    EXPECT_TRUE(second.Running());
 }
 
 TEST(Session, KeysWorkBeforeTheFirstClick)

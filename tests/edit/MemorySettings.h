@@ -1,7 +1,7 @@
 // A settings store held in memory, for tests of what the editing commands keep in settings.
 #pragma once
 
-#include "doc/core/SettingsStore.h"
+#include "settings/core/SettingsStore.h"
 
 #include <map>
 #include <string>

@@ -1,11 +1,11 @@
 // The edit view as a widget: typed keys and input methods to Windows-1251, the command keys,
 // the clipboard (Cut that the clipboard refuses), drops, undo texts and read-only files.
 #include "doc/FakeHost.h"
-#include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
 #include "edit/KEditView.h"
 #include "res/CommandIds.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "support/BufferLines.h"
 #include "support/TempDir.h"
 #include "syntax/HtmlKeywords.h"

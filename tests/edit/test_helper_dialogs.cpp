@@ -2,10 +2,10 @@
 // with their file dialog and messages.
 #include "MemorySettings.h"
 
-#include "doc/core/Macros.h"
 #include "edit/ColourInsertion.h"
 #include "edit/InsertImageDialog.h"
 #include "edit/MacroTransferUi.h"
+#include "edit/core/Macros.h"
 #include "support/AccessibleNames.h"
 #include "support/TempDir.h"
 

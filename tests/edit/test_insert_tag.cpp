@@ -2,7 +2,7 @@
 #include "EditFixture.h"
 #include "MemorySettings.h"
 
-#include "doc/core/InsertTexts.h"
+#include "edit/core/InsertTexts.h"
 #include "text/EditActions.h"
 
 #include <ostream>

@@ -3,8 +3,8 @@
 #include "EditFixture.h"
 #include "MemorySettings.h"
 
-#include "doc/core/Macros.h"
 #include "edit/core/MacroFile.h"
+#include "edit/core/Macros.h"
 #include "support/TempDir.h"
 
 #include <dirent.h>

@@ -1,7 +1,7 @@
 // Fuzzes the recovery file reader: whatever the bytes, it answers with a status and never
 // reads outside them, and a file it accepts comes back the same through the writer's layout.
 #include "../support/LinesSource.h"
-#include "doc/core/RecoveryFile.h"
+#include "recovery/core/RecoveryFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // the INI store, numbers and strings read as each other where the text is a number.
 #pragma once
 
-#include "doc/core/SettingsStore.h"
+#include "settings/core/SettingsStore.h"
 
 #include <charconv>
 #include <map>

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "doc/FakeHost.h"
-#include "doc/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "doc/core/AppSettings.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "support/TempDir.h"
 #include "text/KTextBuffer.h"
 #include "view/KTextView.h"

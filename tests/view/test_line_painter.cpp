@@ -1,7 +1,7 @@
 // The line painter on its own, onto an image: colour runs and the selection, tab stops, boxed
 // control bytes, the rest of the line, the margin cell, and a horizontal offset. The font is
 // pinned to one the set-up installs, without antialiasing, so pixels carry exact colours.
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 #include "syntax/ColourClass.h"
 #include "view/LinePainter.h"
 #include "view/MarginArt.h"

@@ -1,12 +1,12 @@
 // Printing to PDF through the print job and through tw-print, read back with pdftotext:
 // footers on every page, lines taller than a page, margins from the settings, Cyrillic text.
-#include "doc/KSettingsStore.h"
-#include "doc/core/PageSetup.h"
+#include "settings/KSettingsStore.h"
+#include "support/LinesSource.h"
+#include "support/TempDir.h"
 #include "syntax/LineParse.h"
 #include "view/PrintCommands.h"
 #include "view/PrintJob.h"
-#include "support/LinesSource.h"
-#include "support/TempDir.h"
+#include "view/core/PageSetup.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>

@@ -1,7 +1,7 @@
 // User tools: settings layout, defaults and the command line of a tool.
 #include "frame/core/UserTools.h"
 
-#include "doc/core/SettingsStore.h"
+#include "settings/core/SettingsStore.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 // Print font size, margins, word wrapping and pages, on a device of 254 dots per inch where a
 // hundredth of a millimetre is a tenth of a dot and every character is 10 dots wide.
-#include "doc/core/PageSetup.h"
-#include "doc/core/SettingsStore.h"
-#include "view/core/Pagination.h"
+#include "settings/core/SettingsStore.h"
 #include "support/LinesSource.h"
 #include "support/MemorySettingsStore.h"
+#include "view/core/PageSetup.h"
+#include "view/core/Pagination.h"
 
 #include <gtest/gtest.h>
 
