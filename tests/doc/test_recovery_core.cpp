@@ -28,6 +28,10 @@ RecoveryInfo SampleInfo()
     info.writeTime = 1'800'000'000;
     info.diskTime = 1'799'999'999'123'456'789;
     info.diskSize = 12345;
+    info.diskIdentity = true;
+    info.diskDevice = 0x803;
+    info.diskInode = 0x1234567890;
+    info.diskHash = 0xFEDCBA9876543210;
     return info;
 }
 
@@ -48,6 +52,7 @@ TEST(RecoveryFileTest, EveryByteValueAndThePathSurviveTheRoundTrip)
     const std::vector<std::string> lines = {all, "", "\nlead", "trail\n", "последняя"};
     RecoveryInfo untitled;
     untitled.title = "Untitled3";
+    untitled.diskIdentity = true; // always written
     for (const RecoveryInfo& info : {SampleInfo(), untitled}) {
         TempDir dir;
         int error = 0;

@@ -89,6 +89,7 @@ public:
     }
     std::string_view String() { return Bytes(Number<uint32_t>()); }
     bool Short() const { return m_short; }
+    bool AtEnd() const { return m_pos == m_bytes.size(); }
     size_t Position() const { return m_pos; }
 
 private:
@@ -108,6 +109,10 @@ std::string EncodeHeader(const RecoveryInfo& info)
     PutNumber<int64_t>(header, info.writeTime);
     PutNumber<int64_t>(header, info.diskTime);
     PutNumber<int64_t>(header, info.diskSize);
+    // Added after the first version; readers of that version pass over them.
+    PutNumber<uint64_t>(header, info.diskDevice);
+    PutNumber<uint64_t>(header, info.diskInode);
+    PutNumber<uint64_t>(header, info.diskHash);
     return header;
 }
 
@@ -209,6 +214,12 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
     info.writeTime = header.Number<int64_t>();
     info.diskTime = header.Number<int64_t>();
     info.diskSize = header.Number<int64_t>();
+    info.diskIdentity = !header.AtEnd();
+    if (info.diskIdentity) {
+        info.diskDevice = header.Number<uint64_t>();
+        info.diskInode = header.Number<uint64_t>();
+        info.diskHash = header.Number<uint64_t>();
+    }
     if (header.Short()) {
         result.status = RecoveryReadStatus::Damaged;
         return result;
@@ -216,6 +227,30 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
     result.text.assign(text);
     result.status = RecoveryReadStatus::Ok;
     return result;
+}
+
+FileIdentity RecordedDiskState(const RecoveryInfo& info)
+{
+    FileIdentity state;
+    state.exists = info.diskSize >= 0;
+    if (state.exists) {
+        state.device = info.diskDevice;
+        state.inode = info.diskInode;
+        state.size = info.diskSize;
+        state.mtimeNs = info.diskTime;
+        state.hash = info.diskHash;
+    }
+    return state;
+}
+
+void RecordDiskState(RecoveryInfo& info, const FileIdentity& state)
+{
+    info.diskIdentity = true;
+    info.diskTime = state.exists ? state.mtimeNs : -1;
+    info.diskSize = state.exists ? state.size : -1;
+    info.diskDevice = state.device;
+    info.diskInode = state.inode;
+    info.diskHash = state.hash;
 }
 
 RecoveryReadResult ReadRecoveryFile(const std::string& path)

@@ -2,6 +2,8 @@
 // written atomically and checked on reading so that a damaged copy is reported, not trusted.
 #pragma once
 
+#include "text/FileIdentity.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,9 +21,18 @@ struct RecoveryInfo {
     // with the file at the next start to tell whether it changed since.
     int64_t diskTime = -1;   // modification time in nanoseconds since 1970
     int64_t diskSize = -1;
+    // The rest of the file's identity. Copies written by earlier versions lack it.
+    bool diskIdentity = false;
+    uint64_t diskDevice = 0;
+    uint64_t diskInode = 0;
+    uint64_t diskHash = 0;
 
     friend bool operator==(const RecoveryInfo&, const RecoveryInfo&) = default;
 };
+
+// The state of the document's file that a copy records, and back.
+FileIdentity RecordedDiskState(const RecoveryInfo& info);
+void RecordDiskState(RecoveryInfo& info, const FileIdentity& state);
 
 // The lines of a text, handed to the writer one at a time: count, then line(i). Lines never
 // hold CR; the file keeps them separated by CR LF, as the buffer's text copies do.
