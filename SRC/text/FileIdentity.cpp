@@ -27,7 +27,7 @@ uint64_t Word(const char* p)
 }
 
 // Four lanes take a word each per stripe, so that their multiplications run side by side.
-uint64_t Round(uint64_t lane, uint64_t word) { return RotateLeft(lane + word * kPrime2, 31) * kPrime1; }
+uint64_t Round(uint64_t lane, uint64_t word) { return RotateLeft(lane + word, 31) * kPrime1; }
 
 uint64_t Avalanche(uint64_t h)
 {
