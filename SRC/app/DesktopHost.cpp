@@ -2,6 +2,7 @@
 #include "app/DesktopHost.h"
 
 #include "controls/KFileDialog.h"
+#include "recovery/RecoveryDialog.h"
 #include "res/Strings.h"
 
 #include <QApplication>
@@ -42,6 +43,11 @@ bool CKDesktopHost::ChooseFileToSave(FileDialogRequest& request) { return RunFil
 void CKDesktopHost::ShowError(const QString& text)
 {
     QMessageBox::critical(m_parent(), QApplication::applicationName(), text);
+}
+
+void CKDesktopHost::ShowText(const QString& title, const QString& text)
+{
+    ShowTextWindow(title, text, m_parent());
 }
 
 void CKDesktopHost::ShowWarning(const QString& text)

@@ -20,6 +20,7 @@ public:
     bool AskYesNo(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
     int AskChoice(const QString& text, const QStringList& choices, int defaultChoice) override;
+    void ShowText(const QString& title, const QString& text) override;
     void SetWaitCursor(bool on) override;
     void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override;
     bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override;

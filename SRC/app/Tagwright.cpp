@@ -206,6 +206,7 @@ CTagwrightDoc* CTagwrightApp::CreateDocument()
 {
     auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
     connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
+    m_diskWatch->Watch(*doc);
     if (m_recovery)
         m_recovery->Track(*doc);
     return doc;
@@ -431,7 +432,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     // With recovery switched off nothing follows the text: the copy goes now that the text is
     // open again, or it would be offered at every start.
     if (m_recovery)
-        m_recovery->Adopt(*doc, candidate.file, info);
+        m_recovery->Adopt(*doc, candidate.file);
     else
         unlink(candidate.file.c_str());
     m_documents.push_back(doc);

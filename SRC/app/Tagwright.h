@@ -3,6 +3,7 @@
 // Open, Save All and About commands, and ends.
 #pragma once
 
+#include "doc/DiskWatch.h"
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "res/CommandTarget.h"
@@ -123,6 +124,7 @@ private:
     CCommandCatalogue m_catalogue;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CKRecoveryManager> m_recovery;
+    CKDiskWatch* m_diskWatch = new CKDiskWatch(this); // the open documents' files
     bool m_recoveryWarned = false;
     RecentFiles m_recent;
     std::vector<CTagwrightDoc*> m_documents;

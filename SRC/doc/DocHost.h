@@ -34,6 +34,8 @@ public:
     // A question answered by one of the buttons named by choices; gives the index of the one
     // pressed. Escape or closing the box gives the default, so make that the safe one.
     virtual int AskChoice(const QString& text, const QStringList& choices, int defaultChoice) = 0;
+    // A window with a text to read, such as the differences between two texts.
+    virtual void ShowText(const QString& title, const QString& text) = 0;
     virtual void SetWaitCursor(bool on) = 0;
     // Opens a file with the desktop's default program for it. The answer comes later:
     // onFailure runs when the desktop could not show the file.

@@ -26,6 +26,9 @@ public:
     // caret of its own keeps none.
     virtual int CaretLine() const { return 0; }
     virtual void SetCaretLine(int) {}
+    // The first line the view shows, which a reloaded document gives back to each view.
+    virtual int FirstVisibleLine() const { return 0; }
+    virtual void ShowFromLine(int) {}
 };
 
 // Makes the view that a new document window shows.

@@ -8,6 +8,9 @@
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
+#include "controls/QtText.h"
+#include "text/UnifiedDiff.h"
+#include "text/EditActions.h"
 #include "text/EncodingHint.h"
 #include "text/OldTextCopy.h"
 #include "text/SafeFileWriter.h"
@@ -135,6 +138,14 @@ void CKDocBuffer::SetModified(bool modified)
     m_doc.SetModifiedFlag(modified);
 }
 
+bool CKDocBuffer::DescribeAction(int action, std::string& out) const
+{
+    if (action != kReloadAction)
+        return CKTextBuffer::DescribeAction(action, out);
+    out.assign(ResString(IDS_DISK_RELOAD_ACTION));
+    return true;
+}
+
 CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* parent)
     : QObject(parent), m_settings(settings), m_host(host)
 {
@@ -156,6 +167,7 @@ void CTagwrightDoc::SetPathName(const QString& path)
     m_pathName = path;
     m_nativePathName = NativePath(path);
     SetTitle(QFileInfo(path).fileName());
+    emit diskFileSet();
 }
 
 void CTagwrightDoc::SetNativePathName(const std::string& path)
@@ -192,6 +204,7 @@ bool CTagwrightDoc::OnNewDocument()
     SetEncodingHint(-1);
     const bool ok = m_buffer.InitEmpty(0, 0);
     SetModifiedFlag(false);
+    NoteDiskState({});
     return ok;
 }
 
@@ -223,6 +236,7 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, 
         return false;
     }
     m_settings.Global().lineEnding = m_buffer.LineEnding();
+    m_diskState = m_buffer.FileState();
     SetNativePathName(path);
     AfterLoad();
     return true;
@@ -276,8 +290,155 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     }
     for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
         m_views[i]->SetCaretLine(std::min(caretLines[i], m_buffer.LineCount() - 1));
+    NoteDiskState(m_buffer.FileState());
     AfterLoad();
     return true;
+}
+
+void CTagwrightDoc::NoteDiskState(const FileIdentity& state)
+{
+    m_diskState = state;
+    SetDiskChange(DiskChange::None);
+    emit diskFileSet();
+}
+
+void CTagwrightDoc::SetDiskChange(DiskChange change)
+{
+    if (m_diskChange == change)
+        return;
+    m_diskChange = change;
+    emit diskChangeChanged();
+}
+
+void CTagwrightDoc::CheckDiskFile()
+{
+    // A question on the screen lets activation events through; one check at a time.
+    if (m_pathName.isEmpty() || m_checkingDisk)
+        return;
+    m_checkingDisk = true;
+    FileIdentity now;
+    const DiskChange change = ::CheckDiskFile(m_diskState, m_nativePathName, &now);
+    // A touched file was read for its hash once; its new time saves reading it again.
+    if (change == DiskChange::None && now.exists && now.mtimeNs != m_diskState.mtimeNs)
+        m_diskState = now;
+    const bool reloaded = change == DiskChange::Changed && !m_modified
+                          && m_settings.ReloadChangedFilesWithoutAsking() && ReloadFromDisk();
+    if (!reloaded)
+        SetDiskChange(change);
+    m_checkingDisk = false;
+}
+
+bool CTagwrightDoc::ReloadFromDisk()
+{
+    if (m_pathName.isEmpty())
+        return false;
+    CKTextBuffer disk;
+    m_host.SetWaitCursor(true);
+    const bool loaded = disk.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage());
+    m_host.SetWaitCursor(false);
+    if (!loaded) {
+        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
+        return false;
+    }
+    std::vector<std::pair<int, int>> places; // each view's caret line and top line
+    for (CKDocView* view : m_views)
+        places.emplace_back(view->CaretLine(), view->FirstVisibleLine());
+    if (!ReplaceChangedLines(disk)) {
+        // Only a whole new load can hold such lines; it cannot be undone, so it asks first.
+        if (m_modified && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+            return false;
+        if (!m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage())) {
+            m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+            return false;
+        }
+    }
+    m_buffer.SetReadOnly(disk.IsReadOnly());
+    m_buffer.SetByteOrderMark(disk.HasByteOrderMark());
+    m_buffer.MarkSaved();
+    m_lossyBytesRead = disk.LossyByteCount();
+    const int last = m_buffer.LineCount() - 1;
+    for (size_t i = 0; i < m_views.size() && i < places.size(); ++i) {
+        m_views[i]->SetCaretLine(std::min(places[i].first, last));
+        m_views[i]->ShowFromLine(std::min(places[i].second, last));
+    }
+    NoteDiskState(disk.FileState());
+    return true;
+}
+
+bool CTagwrightDoc::ReplaceChangedLines(const CKTextBuffer& disk)
+{
+    // Only the lines between the common start and the common end change, so bookmarks and
+    // carets outside them stay on their lines.
+    const int oldCount = m_buffer.LineCount();
+    const int newCount = disk.LineCount();
+    const int shorter = std::min(oldCount, newCount);
+    int head = 0;
+    while (head < shorter - 1 && m_buffer.Line(head) == disk.Line(head))
+        ++head;
+    int tail = 0;
+    while (tail < shorter - head && m_buffer.Line(oldCount - 1 - tail) == disk.Line(newCount - 1 - tail))
+        ++tail;
+    // Without a common end the last lines are replaced up to their ends, with no break after.
+    std::string text;
+    for (int i = head; i < newCount - tail; ++i) {
+        if (disk.Line(i).find('\r') != std::string_view::npos)
+            return false;
+        text.append(disk.Line(i));
+        if (tail > 0 || i + 1 < newCount)
+            text.append("\r\n");
+    }
+    // A line split by the insertion keeps its flags on its first part, so the bookmarks of the
+    // common end are put back on their own lines afterwards.
+    std::vector<uint32_t> tailFlags;
+    for (int i = oldCount - tail; i < oldCount; ++i)
+        tailFlags.push_back(m_buffer.LineFlags(i));
+    const bool readOnly = m_buffer.IsReadOnly();
+    m_buffer.SetReadOnly(false);
+    m_buffer.OpenUndoGroup();
+    if (tail > 0 && head < oldCount - tail)
+        m_buffer.DeleteText(nullptr, head, 0, oldCount - tail, 0, CKDocBuffer::kReloadAction);
+    else if (tail == 0)
+        m_buffer.DeleteText(nullptr, head, 0, oldCount - 1, m_buffer.LineLength(oldCount - 1),
+                            CKDocBuffer::kReloadAction);
+    int endLine = 0, endChar = 0;
+    if (!text.empty())
+        m_buffer.InsertText(nullptr, head, 0, text, endLine, endChar, CKDocBuffer::kReloadAction);
+    m_buffer.CloseUndoGroup(nullptr);
+    const auto setFlags = [this](int line, uint32_t flags) {
+        for (uint32_t differ = m_buffer.LineFlags(line) ^ flags; differ != 0; differ &= differ - 1) {
+            const uint32_t bit = differ & (~differ + 1);
+            m_buffer.ChangeLineFlag(line, bit, (flags & bit) != 0, false);
+        }
+    };
+    for (int i = head; i < newCount - tail; ++i)
+        setFlags(i, 0);
+    for (int i = 0; i < tail; ++i)
+        setFlags(newCount - tail + i, tailFlags[i]);
+    m_buffer.SetReadOnly(readOnly);
+    return true;
+}
+
+void CTagwrightDoc::KeepMyText()
+{
+    FileIdentity now;
+    if (ReadIdentity(m_nativePathName, now) || !Exists(m_nativePathName))
+        NoteDiskState(now);
+    SetDiskChange(DiskChange::None);
+}
+
+void CTagwrightDoc::ShowDiskDifferences()
+{
+    std::string onDisk, mine;
+    CKTextBuffer disk;
+    if (disk.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage()))
+        disk.CopyText(0, 0, disk.LineCount() - 1, disk.LineLength(disk.LineCount() - 1), onDisk);
+    const int last = m_buffer.LineCount() - 1;
+    m_buffer.CopyText(0, 0, last, m_buffer.LineLength(last), mine);
+    const std::string name = ToWindows1251(QDir::toNativeSeparators(m_pathName));
+    const std::string diff = UnifiedDiff(SplitRecoveryLines(onDisk), SplitRecoveryLines(mine), name,
+                                         name + " (" + std::string(ResString(IDS_DISK_YOUR_TEXT)) + ")");
+    m_host.ShowText(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
+                    diff.empty() ? Res(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
 }
 
 void CTagwrightDoc::SetEncodingHint(int page)
@@ -301,10 +462,27 @@ bool CTagwrightDoc::ConfirmLossySave(const QString& target)
            || m_host.AskYesNo(Res(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(PageName(m_buffer.CodePage())));
 }
 
+bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
+{
+    if (m_nativePathName.empty() || target != m_nativePathName)
+        return true;
+    enum { kOverwrite, kShowDifferences, kCancel };
+    for (;;) {
+        if (::CheckDiskFile(m_diskState, target) != DiskChange::Changed)
+            return true;
+        const int choice = m_host.AskChoice(
+            Res(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
+            {Res(IDS_DISK_OVERWRITE), Res(IDS_DISK_SHOW_DIFFERENCES), Res(IDS_DISK_CANCEL)}, kCancel);
+        if (choice != kShowDifferences)
+            return choice == kOverwrite;
+        ShowDiskDifferences();
+    }
+}
+
 bool CTagwrightDoc::OnSaveDocument(const std::string& path)
 {
     TW_TRACE(m_settings, "Save document \"" + path + "\"");
-    if (!ConfirmLossySave(ShownPath(path)))
+    if (!ConfirmOverwriteChanged(path) || !ConfirmLossySave(ShownPath(path)))
         return false;
     m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
     if (!m_buffer.Save(path.c_str(), -1, true)) {
@@ -312,6 +490,8 @@ bool CTagwrightDoc::OnSaveDocument(const std::string& path)
         return false;
     }
     m_lossyBytesRead = 0;
+    if (path == m_nativePathName)
+        NoteDiskState(m_buffer.FileState());
     return true;
 }
 
@@ -367,8 +547,10 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
         m_buffer.SetLineEnding(oldLineEnding);
         return false;
     }
-    if (replace)
+    if (replace && target != m_nativePathName) {
         SetNativePathName(target);
+        NoteDiskState(m_buffer.FileState());
+    }
     return true;
 }
 

@@ -19,8 +19,12 @@ class CTagwrightDoc;
 // The document's buffer: every change of its modified flag reaches the document.
 class CKDocBuffer : public CKTextBuffer {
 public:
+    // The undo step of reading the file again.
+    static constexpr int kReloadAction = 100;
+
     explicit CKDocBuffer(CTagwrightDoc& doc) : m_doc(doc) {}
     void SetModified(bool modified) override;
+    bool DescribeAction(int action, std::string& out) const override;
 
 private:
     CTagwrightDoc& m_doc;
@@ -75,6 +79,24 @@ public:
     int64_t LossyBytesRead() const { return m_lossyBytesRead; }
     void SetLossyBytesRead(int64_t bytes) { m_lossyBytesRead = bytes; }
     void DismissEncodingHint();
+    // Compares the file on disk with the state last read or written: a change or a missing
+    // file shows in the document's bar; with "reload without asking" an unmodified text is
+    // read again instead.
+    void CheckDiskFile();
+    // What the bar shows.
+    DiskChange DiskChangeShown() const { return m_diskChange; }
+    // The file as the text last read or wrote it, or as the user chose to keep it.
+    const FileIdentity& DiskState() const { return m_diskState; }
+    // The file was read or written just now, or a restored text was based on it: its state is
+    // the known one.
+    void NoteDiskState(const FileIdentity& state);
+    // Reads the file again in the text's code page and line ending as one step that Undo
+    // takes back; carets, scrolling and bookmarks stay where their lines still are.
+    bool ReloadFromDisk();
+    // Takes the file as it is now as known: the bar goes until the next change.
+    void KeepMyText();
+    // The file on disk against the text, as a unified diff.
+    void ShowDiskDifferences();
     // Writes the text to path (as the system names it) in the buffer's line ending and code page.
     bool OnSaveDocument(const std::string& path);
     // Save as: with an empty path the save dialog asks for one; with replace the document
@@ -99,11 +121,20 @@ public:
 signals:
     void titleChanged();
     void encodingHintChanged();
+    void diskChangeChanged();
+    // The file the document stands for is another one, or was just read or written.
+    void diskFileSet();
     // The Close command: the application closes the document's windows.
     void closeRequested();
 
 private:
     bool ConfirmLossySave(const QString& target);
+    // Before a save over the document's own file that another program changed: asks first.
+    bool ConfirmOverwriteChanged(const std::string& target);
+    void SetDiskChange(DiskChange change);
+    // Replaces the lines that differ from disk's in one undo group; false when a line holds a
+    // CR that inserting would take for a line break.
+    bool ReplaceChangedLines(const CKTextBuffer& disk);
     // Copies of the old text that interrupted saves left beside the file: the user restores,
     // keeps or deletes each.
     void OfferOldTextCopies(const std::string& file);
@@ -121,6 +152,9 @@ private:
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
     int m_encodingHint = -1;
+    FileIdentity m_diskState;                   // the file when last read or written
+    DiskChange m_diskChange = DiskChange::None; // what the bar shows
+    bool m_checkingDisk = false;
     std::vector<CKDocView*> m_views;
 };
 

@@ -56,6 +56,13 @@ CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent)
     recovery->setChecked(settings.RecoveryEnabled());
     connect(recovery, &QCheckBox::toggled, this, [this](bool on) { m_settings.SetRecoveryEnabled(on); });
     fileBoxes->addWidget(recovery);
+    auto* reload = new QCheckBox(tr("Reload files changed by other programs without &asking"), files);
+    reload->setObjectName(QStringLiteral("reloadChanged"));
+    reload->setToolTip(tr("Only documents without unsaved changes are reloaded; Undo takes a reload back."));
+    reload->setChecked(settings.ReloadChangedFilesWithoutAsking());
+    connect(reload, &QCheckBox::toggled, this,
+            [this](bool on) { m_settings.SetReloadChangedFilesWithoutAsking(on); });
+    fileBoxes->addWidget(reload);
     layout->addWidget(files);
 
     auto* debug = new QGroupBox(tr("Debug:"), this);

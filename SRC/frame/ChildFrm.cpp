@@ -1,9 +1,10 @@
-// The document window: toolbars, the encoding hint bar, the view, and asking to save when the last window of a
-// modified document closes.
+// The document window: toolbars, the file-changed and encoding hint bars, the view, and asking
+// to save when the last window of a modified document closes.
 #include "frame/ChildFrm.h"
 
 #include "doc/TagwrightDoc.h"
 #include "frame/CommandRouter.h"
+#include "frame/DiskChangeBar.h"
 #include "frame/EncodingBar.h"
 #include "frame/SplitPanes.h"
 #include "res/Commands.h"
@@ -33,6 +34,7 @@ CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
     layout->setSpacing(0);
     layout->addWidget(MakeToolBar(QStringLiteral("View"), ChildFrameTopToolbar(), router, this));
     layout->addWidget(MakeToolBar(QStringLiteral("Document"), ChildFrameToolbar(), router, this));
+    layout->addWidget(new CKDiskChangeBar(doc, this));
     layout->addWidget(new CKEncodingBar(doc, this));
     layout->addWidget(m_panes, 1);
     setFocusProxy(m_panes);

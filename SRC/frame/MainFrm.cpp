@@ -121,6 +121,9 @@ bool CMainFrame::Create()
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         NoteActivated(sub);
+        // A document window brought to the front shows what became of its file meanwhile.
+        if (auto* frame = sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr)
+            frame->Document().CheckDiskFile();
         UpdateTitles();
         UpdateMenusForDocuments();
         m_router->UpdateAll();

@@ -4,7 +4,7 @@
 
 #include "controls/QtText.h"
 #include "doc/TagwrightDoc.h"
-#include "recovery/core/RecoveryDiff.h"
+#include "text/UnifiedDiff.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "res/Strings.h"
 #include "text/KTextBuffer.h"
@@ -71,7 +71,11 @@ RecoveryCandidate::Disk DiskStateOf(const RecoveryInfo& info)
     int64_t time = -1, size = -1;
     if (!DiskStamp(info.path, time, size))
         return info.diskSize < 0 ? Disk::NeverSaved : Disk::Missing;
-    return time == info.diskTime && size == info.diskSize ? Disk::Unchanged : Disk::Changed;
+    if (!info.diskIdentity)
+        return time == info.diskTime && size == info.diskSize ? Disk::Unchanged : Disk::Changed;
+    // The rule of the open documents: a touched file with the same bytes is unchanged.
+    return CheckDiskFile(RecordedDiskState(info), info.path) == DiskChange::None ? Disk::Unchanged
+                                                                               : Disk::Changed;
 }
 
 std::vector<RecoveryCandidate> ReadRecoveryCandidates(
@@ -222,23 +226,29 @@ void CKRecoveryDialog::DiscardCurrent()
     RemoveCurrent();
 }
 
-void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent)
+void ShowTextWindow(const QString& title, const QString& content, QWidget* parent)
 {
     QDialog dialog(parent);
-    const RecoveryInfo& info = candidate.read.info;
-    const QString name = info.path.empty() ? Utf8(info.title) : ShownPath(info.path);
-    dialog.setWindowTitle(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name));
+    dialog.setWindowTitle(title);
     auto* layout = new QVBoxLayout(&dialog);
     auto* text = new QPlainTextEdit(&dialog);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const QString diff = RecoveryDifferences(candidate);
-    text->setPlainText(diff.isEmpty() ? Res(IDS_RECOVERY_NO_DIFFERENCES) : diff);
+    text->setPlainText(content);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     dialog.resize(720, 480);
     dialog.exec();
+}
+
+void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent)
+{
+    const RecoveryInfo& info = candidate.read.info;
+    const QString name = info.path.empty() ? Utf8(info.title) : ShownPath(info.path);
+    const QString diff = RecoveryDifferences(candidate);
+    ShowTextWindow(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name),
+                   diff.isEmpty() ? Res(IDS_RECOVERY_NO_DIFFERENCES) : diff, parent);
 }

@@ -72,3 +72,5 @@ private:
 
 // A read-only window with the differences of one copy.
 void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent);
+// A modal window with a text to read in the fixed-pitch font and a Close button.
+void ShowTextWindow(const QString& title, const QString& text, QWidget* parent);

@@ -3,6 +3,7 @@
 // snapshot of the buffer; their ends come back to the event loop.
 #include "recovery/RecoveryManager.h"
 
+#include "recovery/RecoveryDialog.h"
 #include "doc/TagwrightDoc.h"
 
 #include <QDateTime>
@@ -19,14 +20,6 @@ int64_t SteadyMs()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-// The file on disk as the recovery file records it: nanoseconds and size, or -1.
-void StampOf(const std::string& path, int64_t& time, int64_t& size)
-{
-    time = size = -1;
-    if (!path.empty())
-        DiskStamp(path, time, size);
 }
 
 } // namespace
@@ -58,7 +51,7 @@ struct CKRecoveryManager::Entry : CKBufferView {
     // A restored copy that could not move here: it goes once the document's own copy is
     // written or no copy is needed any more, so that it is not offered again.
     std::string formerFile;
-    int64_t diskTime = -1, diskSize = -1;
+    FileIdentity disk; // the file the text was last read from or saved to
     bool closedByUser = false; // the copy goes, also one a running write still makes
 };
 
@@ -97,7 +90,7 @@ void CKRecoveryManager::Track(CTagwrightDoc& doc)
     const int serial = m_nextSerial++;
     auto entry = std::make_unique<Entry>(*this, doc, serial);
     entry->file = m_folder->FileFor(serial);
-    StampOf(doc.NativePathName(), entry->diskTime, entry->diskSize);
+    entry->disk = doc.DiskState();
     doc.Buffer().AttachView(entry.get());
     connect(&entry->timer, &QTimer::timeout, this, [this, serial] {
         if (const auto it = m_entries.find(serial); it != m_entries.end())
@@ -109,11 +102,13 @@ void CKRecoveryManager::Track(CTagwrightDoc& doc)
             return;
         Entry& e = *it->second;
         const bool modified = e.doc->IsModified();
-        // Saved or read again: the disk file now holds the text a later copy is compared with.
-        if (!modified)
-            StampOf(e.doc->NativePathName(), e.diskTime, e.diskSize);
         e.schedule.OnModifiedChanged(modified);
         Reschedule(e);
+    });
+    // Saved or read again: a later copy is based on the file as it is now.
+    connect(&doc, &CTagwrightDoc::diskFileSet, this, [this, serial] {
+        if (const auto it = m_entries.find(serial); it != m_entries.end() && it->second->doc)
+            it->second->disk = it->second->doc->DiskState();
     });
     connect(&doc, &QObject::destroyed, this, [this, serial] { Forget(serial); });
     Entry& e = *entry;
@@ -124,7 +119,7 @@ void CKRecoveryManager::Track(CTagwrightDoc& doc)
     }
 }
 
-bool CKRecoveryManager::Adopt(CTagwrightDoc& doc, const std::string& file, const RecoveryInfo& info)
+bool CKRecoveryManager::Adopt(CTagwrightDoc& doc, const std::string& file)
 {
     Entry* entry = Find(doc);
     if (!entry) {
@@ -140,8 +135,7 @@ bool CKRecoveryManager::Adopt(CTagwrightDoc& doc, const std::string& file, const
         Reschedule(*entry);
         return false;
     }
-    entry->diskTime = info.diskTime;
-    entry->diskSize = info.diskSize;
+    entry->disk = doc.DiskState();
     entry->schedule.AdoptFile();
     entry->schedule.OnModifiedChanged(doc.IsModified());
     Reschedule(*entry);
@@ -231,8 +225,7 @@ RecoveryInfo CKRecoveryManager::InfoOf(const Entry& entry) const
     info.lineEnding = buffer.LineEnding();
     info.sourceType = doc.SourceType();
     info.writeTime = QDateTime::currentSecsSinceEpoch();
-    info.diskTime = entry.diskTime;
-    info.diskSize = entry.diskSize;
+    RecordDiskState(info, entry.disk);
     info.lossyBytes = doc.LossyBytesRead();
     return info;
 }
@@ -344,8 +337,14 @@ void RestoreRecoveredText(CTagwrightDoc& doc, const RecoveryReadResult& recovere
     buffer.ForgetSavedState();
     doc.SetSourceType(info.sourceType);
     doc.SetLossyBytesRead(info.lossyBytes);
-    if (!info.path.empty())
+    if (!info.path.empty()) {
         doc.SetNativePathName(info.path);
-    else
+        // A copy from an earlier version knows only the time and size: when those still
+        // match, the file as it is now stands for the one the text was based on.
+        FileIdentity based = RecordedDiskState(info);
+        if (!info.diskIdentity && DiskStateOf(info) == RecoveryCandidate::Disk::Unchanged)
+            ReadIdentity(info.path, based);
+        doc.NoteDiskState(based);
+    } else
         doc.SetTitle(QString::fromStdString(info.title));
 }

@@ -35,7 +35,7 @@ public:
     // The document holds text restored from file: that file becomes its recovery file (it
     // moves into this run's folder), so the text is covered from the first moment. Should it
     // not move, false: it stays until the document's own copy is written or no longer needed.
-    bool Adopt(CTagwrightDoc& doc, const std::string& file, const RecoveryInfo& info);
+    bool Adopt(CTagwrightDoc& doc, const std::string& file);
     // The user closed the document without saving it: its copy goes.
     void DiscardedByUser(CTagwrightDoc& doc);
     // The program is about to end: every modified document's copy is on disk when this returns.

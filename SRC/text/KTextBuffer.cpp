@@ -48,6 +48,13 @@ std::shared_ptr<CKTextSnapshot> CKTextBuffer::PinSnapshot()
 
 void CKTextBuffer::ReleaseSnapshot() { m_pinned.reset(); }
 
+void CKTextBuffer::MarkSaved()
+{
+    m_savedPosition = m_undoPosition;
+    if (m_modified)
+        SetModified(false);
+}
+
 void CKTextBuffer::ForgetSavedState()
 {
     m_savedPosition = -1;
@@ -153,6 +160,7 @@ bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
     m_modified = false;
     m_lossyBytes = 0;
     m_byteOrderMark = false;
+    m_fileIdentity = {};
     ResetHistory();
     NotifyChanged(nullptr, nullptr, UPD_RESET, -1);
     return true;

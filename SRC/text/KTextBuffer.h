@@ -1,6 +1,7 @@
 // The text of one document: lines with flags, changes with notification, undo, load and save.
 #pragma once
 
+#include "text/FileIdentity.h"
 #include "text/GrowableArray.h"
 #include "text/LineFlagTable.h"
 #include "text/TextLines.h"
@@ -140,6 +141,11 @@ public:
     int64_t LossyByteCount() const { return m_lossyBytes; }
     // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
     bool HasByteOrderMark() const { return m_byteOrderMark; }
+    // The file as the last good Load read it or the last good Save wrote it.
+    const FileIdentity& FileState() const { return m_fileIdentity; }
+    // The text now matches its file (reloaded from it as an undoable change): unmodified,
+    // and Undo leads away from that state as from a save.
+    void MarkSaved();
     // Characters of the text that the given code page cannot hold.
     int64_t UnsaveableCharCount(int codePage) const;
 
@@ -291,4 +297,5 @@ private:
     std::string m_lastErrorText; // empty: the system's text for m_lastError
     int64_t m_lossyBytes = 0;
     bool m_byteOrderMark = false;
+    FileIdentity m_fileIdentity;
 };

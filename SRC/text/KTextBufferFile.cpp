@@ -189,6 +189,9 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         return SetLastError(errno);
     if (!S_ISREG(st.st_mode))
         return SetLastError(EINVAL, kNotRegularFile);
+    // The state before reading: a file that changes while it is read then no longer matches.
+    const struct stat opened = st;
+    ContentHash hash;
     // A file may grow a little while it is read (a log being written); one that keeps
     // growing would fill the memory.
     const int64_t sizeLimit = static_cast<int64_t>(st.st_size) + kGrowthAllowance;
@@ -211,6 +214,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         if (n < 0)
             return SetLastError(errno);
         total = n;
+        hash.Add(block.get(), static_cast<size_t>(n));
         std::string_view text = converter.Convert(block.get(), n);
         if (mode < 0)
             mode = DetectLineEnding(text.data(), text.size());
@@ -231,6 +235,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
             total += n;
             if (total > sizeLimit)
                 return SetLastError(EFBIG, "The file kept growing while it was read.");
+            hash.Add(block.get(), static_cast<size_t>(n));
             text = converter.Convert(block.get(), n);
         }
         text = converter.Finish();
@@ -249,6 +254,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
     m_lineEnding = mode;
     m_lossyBytes = converter.LossyCount();
     m_byteOrderMark = converter.HadByteOrderMark();
+    m_fileIdentity = IdentityOf(opened, hash.Value());
     m_initialised = true;
     m_readOnly = access(path, W_OK) != 0;
     m_modified = false;
@@ -294,6 +300,8 @@ bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
         ok = encoder.Flush(writeRaw);
     if (ok)
         ok = writer.Commit(m_backupOnSave);
+    if (ok)
+        m_fileIdentity = writer.Written();
     if (!ok)
         SetLastError(writer.Error(), writer.ErrorText());
     return ok;

@@ -399,6 +399,7 @@ bool SafeFileWriter::Flush()
 {
     if (m_conversion)
         TranslateBytes(m_buffer.get(), m_buffer.get(), m_used, *m_conversion);
+    m_hash.Add(m_buffer.get(), m_used);
     const bool ok = WriteAll(m_fd, m_buffer.get(), m_used);
     m_used = 0;
     return ok || Fail(errno);
@@ -515,6 +516,7 @@ bool SafeFileWriter::CommitByRename(bool backup)
         return Fail(errno);
     m_tempPath.clear();
     SyncFolder(m_target);
+    NoteWritten(m_lockFd);
     if (backup) {
         const std::string name = m_target + ".bak";
         if (rename(m_oldText.c_str(), name.c_str()) != 0) {
@@ -547,6 +549,7 @@ bool SafeFileWriter::CommitInPlace(bool backup)
         return false;
     if (!WriteInPlace(out.Get()))
         return PutBackAndFail(errno, SystemErrorText(errno) + ".");
+    NoteWritten(out.Get());
     if (backup) {
         const std::string name = m_target + ".bak";
         if (rename(m_oldText.c_str(), name.c_str()) != 0) {
@@ -600,6 +603,15 @@ bool SafeFileWriter::WriteInPlace(int out)
     off_t copied = 0;
     return CopyData(m_fd, out, copied) && fsync(out) == 0 && ftruncate(out, copied) == 0
         && fsync(out) == 0;
+}
+
+// What the target is now that the new text is in it, for telling later whether another
+// program changed it. A file that cannot be looked at stays unknown, which reads as changed.
+void SafeFileWriter::NoteWritten(int fd)
+{
+    struct stat st;
+    if (fd >= 0 && fstat(fd, &st) == 0)
+        m_written = IdentityOf(st, m_hash.Value());
 }
 
 // After a failed write over the file: with the old text back, the file was left as it was;

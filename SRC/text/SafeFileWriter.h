@@ -1,6 +1,8 @@
 // Writes a file so that a failure or a crash never leaves it empty or half written.
 #pragma once
 
+#include "text/FileIdentity.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +41,9 @@ public:
     // Completes the file and puts it in place; with backup, the old file becomes "<name>.bak".
     bool Commit(bool backup);
 
+    // The file as written, its hash that of the bytes written: valid after a good Commit.
+    const FileIdentity& Written() const { return m_written; }
+
     int Error() const { return m_error; }
     // The reason of the failure, for a message that names the file.
     std::string ErrorText() const;
@@ -58,6 +63,7 @@ private:
     bool KeepOldTextCopy();
     bool ReserveRoom(int out);
     bool WriteInPlace(int out);
+    void NoteWritten(int fd);
     bool PutBackAndFail(int error, const std::string& reason, std::string_view advice = {});
 
     std::string m_target;     // the path after following symbolic links
@@ -74,6 +80,8 @@ private:
     const std::array<uint8_t, 256>* m_conversion = nullptr;
     std::unique_ptr<char[]> m_buffer;
     size_t m_used = 0;
+    ContentHash m_hash;
+    FileIdentity m_written;
 };
 
 // Follows symbolic links in the last component of the path as a save does; a dangling link

@@ -177,6 +177,11 @@ void CKTextView::SetCaretLine(int line)
     RevealPosition(p);
 }
 
+void CKTextView::ShowFromLine(int line)
+{
+    ScrollToLine(std::clamp(line, 0, std::max(LineCount() - 1, 0)), true);
+}
+
 void CKTextView::OnSourceTypeChanged()
 {
     m_states.Drop();

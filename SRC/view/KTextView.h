@@ -64,6 +64,8 @@ public:
     int CaretLine() const override { return CursorPos().y; }
     // The caret to the start of the line, shown, with nothing selected.
     void SetCaretLine(int line) override;
+    int FirstVisibleLine() const override { return TopLine(); }
+    void ShowFromLine(int line) override;
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
 

@@ -31,8 +31,14 @@ public:
     int AskChoice(const QString& text, const QStringList&, int defaultChoice) override
     {
         questions << text;
+        if (!choices.empty()) {
+            const int next = choices.front();
+            choices.pop_front();
+            return next;
+        }
         return choice < 0 ? defaultChoice : choice;
     }
+    void ShowText(const QString& title, const QString& text) override { shownTexts << title + '\n' + text; }
     void SetWaitCursor(bool) override {}
     void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override
     {
@@ -55,10 +61,12 @@ public:
     QStringList warnings;
     QStringList questions;
     QStringList opened;
+    QStringList shownTexts; // title, a line feed and the text
     std::vector<QStringList> started;
     bool answerYes = true;
     Answer saveChangesAnswer = Answer::Yes;
     int choice = -1; // the button AskChoice presses; -1 for the default
+    std::deque<int> choices; // buttons for the next questions, before choice applies
     bool defaultProgramWorks = true;
     bool programsStart = true;
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,7 +140,7 @@ TEST_F(RecoveryManagerTest, ACopyThatCouldNotMoveGoesOnceTheDocumentHasItsOwn)
     copy.info.codePage = CP_WINDOWS_1251;
     copy.text = "restored";
     RestoreRecoveredText(*doc, copy);
-    EXPECT_FALSE(manager.Adopt(*doc, former, copy.info));
+    EXPECT_FALSE(manager.Adopt(*doc, former));
     Pass(2000);
     EXPECT_TRUE(FileExists(former));
 
@@ -197,6 +198,9 @@ TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSav
     RecoveryReadResult copy;
     copy.status = RecoveryReadStatus::Ok;
     copy.info.path = dir.File("koi.html");
+    FileIdentity based;
+    ASSERT_TRUE(ReadIdentity(copy.info.path, based));
+    RecordDiskState(copy.info, based);
     copy.info.codePage = CP_KOI8_R;
     copy.info.lineEnding = 2;
     copy.info.sourceType = 3;
@@ -216,6 +220,46 @@ TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSav
     ASSERT_TRUE(doc->DoFileSave());
     // KOI8-R bytes, with the LF line ending (mode 2).
     EXPECT_EQ(ReadFile(dir.File("koi.html")), "\xf0\xd2\xc9\xd7\xc5\xd4\nline");
+}
+
+// The "File on disk" column follows the rule of the open documents; copies of earlier versions,
+// which know only time and size, keep the rule they were written for.
+TEST(RecoveryDiskState, CopiesAreComparedWithTheirFileByTheDocumentsRule)
+{
+    struct Case {
+        const char* name;
+        bool recordIdentity;
+        void (*act)(const std::string& path);
+        RecoveryCandidate::Disk expected;
+    };
+    const auto touch = [](const std::string& p) {
+        const timespec times[2] = {{1'600'000'000, 0}, {1'600'000'000, 0}};
+        utimensat(AT_FDCWD, p.c_str(), times, 0);
+    };
+    const Case cases[] = {
+        {"untouched", true, [](const std::string&) {}, RecoveryCandidate::Disk::Unchanged},
+        {"touched only", true, touch, RecoveryCandidate::Disk::Unchanged},
+        {"same size, other bytes", true, [](const std::string& p) { WriteFile(p, "ONE\r\n"); },
+         RecoveryCandidate::Disk::Changed},
+        {"deleted", true, [](const std::string& p) { std::remove(p.c_str()); },
+         RecoveryCandidate::Disk::Missing},
+        {"earlier version, untouched", false, [](const std::string&) {}, RecoveryCandidate::Disk::Unchanged},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir.File("page.html");
+        WriteFile(path, "one\r\n");
+        RecoveryInfo info;
+        info.path = path;
+        FileIdentity state;
+        ASSERT_TRUE(ReadIdentity(path, state));
+        RecordDiskState(info, state);
+        info.diskIdentity = c.recordIdentity;
+        if (!c.recordIdentity) // the time as earlier versions recorded it, in milliseconds
+            info.diskTime = state.mtimeNs / 1'000'000 * 1'000'000;
+        c.act(path);
+        EXPECT_EQ(DiskStateOf(info), c.expected) << c.name;
+    }
 }
 
 class RecoveryDialogTest : public testing::Test {

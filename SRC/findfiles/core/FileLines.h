@@ -3,7 +3,7 @@
 // and counts the lines between them without converting or copying them.
 #pragma once
 
-#include "findfiles/core/FileIdentity.h"
+#include "text/FileIdentity.h"
 
 #include <atomic>
 #include <cstdint>

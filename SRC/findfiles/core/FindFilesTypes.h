@@ -2,7 +2,7 @@
 // the files and folders it could not search.
 #pragma once
 
-#include "findfiles/core/FileIdentity.h"
+#include "text/FileIdentity.h"
 #include "text/TextTypes.h"
 
 #include <cstdint>

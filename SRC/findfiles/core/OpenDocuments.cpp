@@ -3,10 +3,10 @@
 
 bool COpenDocumentList::Add(const std::string& path, OpenDocument document)
 {
-    const std::optional<FileIdentity> file = ReadIdentity(path);
-    if (!file)
+    const FileIdentity file = StatIdentity(path);
+    if (!file.exists)
         return false;
-    m_entries.push_back({file->device, file->inode, std::move(document)});
+    m_entries.push_back({file.device, file.inode, std::move(document)});
     return true;
 }
 

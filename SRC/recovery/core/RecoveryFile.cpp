@@ -1,6 +1,7 @@
 // Layout, all numbers little-endian: "TWRECOVR", version u32, header length u32, then the
 // header (path, title as u32 length + bytes; code page, line ending, source type i32; write
-// time, disk time, disk size i64; from version 2 the lossy byte count i64), text length u64,
+// time, disk time, disk size i64; from version 2 the lossy byte count i64 and, when present, the
+// file's device, inode and hash u64), text length u64,
 // the text, and a CRC-32 of everything before it. Readers check every length against the bytes
 // present before using it.
 #include "recovery/core/RecoveryFile.h"
@@ -62,6 +63,9 @@ std::string EncodeHeader(const RecoveryInfo& info)
     header.Number<int64_t>(info.diskTime);
     header.Number<int64_t>(info.diskSize);
     header.Number<int64_t>(info.lossyBytes);
+    header.Number<uint64_t>(info.diskDevice);
+    header.Number<uint64_t>(info.diskInode);
+    header.Number<uint64_t>(info.diskHash);
     return header.Record();
 }
 
@@ -159,6 +163,13 @@ RecoveryReadStatus DecodeParts(std::string_view bytes, RecoveryInfo& info, std::
     info.diskSize = header.Number<int64_t>();
     if (version >= 2)
         info.lossyBytes = header.Number<int64_t>();
+    // The rest of the file's identity; copies written before it was kept lack it.
+    info.diskIdentity = version >= 2 && !header.AtEnd();
+    if (info.diskIdentity) {
+        info.diskDevice = header.Number<uint64_t>();
+        info.diskInode = header.Number<uint64_t>();
+        info.diskHash = header.Number<uint64_t>();
+    }
     return header.Short() ? RecoveryReadStatus::Damaged : RecoveryReadStatus::Ok;
 }
 
@@ -225,6 +236,30 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
     if (result.Ok())
         result.text.assign(text);
     return result;
+}
+
+FileIdentity RecordedDiskState(const RecoveryInfo& info)
+{
+    FileIdentity state;
+    state.exists = info.diskSize >= 0;
+    if (state.exists) {
+        state.device = info.diskDevice;
+        state.inode = info.diskInode;
+        state.size = info.diskSize;
+        state.mtimeNs = info.diskTime;
+        state.hash = info.diskHash;
+    }
+    return state;
+}
+
+void RecordDiskState(RecoveryInfo& info, const FileIdentity& state)
+{
+    info.diskIdentity = true;
+    info.diskTime = state.exists ? state.mtimeNs : -1;
+    info.diskSize = state.exists ? state.size : -1;
+    info.diskDevice = state.device;
+    info.diskInode = state.inode;
+    info.diskHash = state.hash;
 }
 
 RecoveryReadResult ReadRecoveryFile(const std::string& path)

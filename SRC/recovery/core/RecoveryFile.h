@@ -2,6 +2,7 @@
 // written atomically and checked on reading so that a damaged copy is reported, not trusted.
 #pragma once
 
+#include "text/FileIdentity.h"
 #include "text/TextLines.h"
 
 #include <cstdint>
@@ -24,6 +25,11 @@ struct RecoveryInfo {
     int64_t diskSize = -1;
     // Bytes of the file that its last reading could not keep; until a save, saving asks first.
     int64_t lossyBytes = 0;
+    // The rest of the file's identity. Copies written by earlier versions lack it.
+    bool diskIdentity = false;
+    uint64_t diskDevice = 0;
+    uint64_t diskInode = 0;
+    uint64_t diskHash = 0;
 
     friend bool operator==(const RecoveryInfo&, const RecoveryInfo&) = default;
 };
@@ -31,6 +37,10 @@ struct RecoveryInfo {
 enum class RecoveryReadStatus {
     Ok, CannotRead, NotRecoveryFile, NewerVersion, Truncated, Damaged, NotAFile, TooLarge
 };
+
+// The state of the document's file that a copy records, and back.
+FileIdentity RecordedDiskState(const RecoveryInfo& info);
+void RecordDiskState(RecoveryInfo& info, const FileIdentity& state);
 
 struct RecoveryReadResult {
     RecoveryReadStatus status = RecoveryReadStatus::CannotRead;

@@ -79,6 +79,16 @@ void AppSettings::SetRecoveryEnabled(bool on)
     m_store.WriteNumber(kRecoveryKey, recovery_values::kEnabled, on ? 1 : 0);
 }
 
+bool AppSettings::ReloadChangedFilesWithoutAsking() const
+{
+    return m_store.ReadNumber(kFilesKey, files_values::kReloadChangedWithoutAsking, 0) != 0;
+}
+
+void AppSettings::SetReloadChangedFilesWithoutAsking(bool on)
+{
+    m_store.WriteNumber(kFilesKey, files_values::kReloadChangedWithoutAsking, on ? 1 : 0);
+}
+
 void AppSettings::TracePoint(int line, const char* file, std::string_view info)
 {
     if (DebugOn())

@@ -25,6 +25,12 @@ namespace recovery_values {
 inline constexpr std::string_view kEnabled = "Enabled";
 } // namespace recovery_values
 
+// Files page switches kept beside the record.
+inline constexpr std::string_view kFilesKey = "Settings/Files";
+namespace files_values {
+inline constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
+} // namespace files_values
+
 // Told when the settings that windows show (font, colours, tab size, margin) changed.
 class CSettingsListener {
 public:
@@ -71,6 +77,9 @@ public:
     // Whether modified documents keep recovery files.
     bool RecoveryEnabled() const;
     void SetRecoveryEnabled(bool on);
+    // Whether an unmodified document whose file another program changed is read again at once.
+    bool ReloadChangedFilesWithoutAsking() const;
+    void SetReloadChangedFilesWithoutAsking(bool on);
 
     bool DebugOn() const { return m_global.debugOn != 0; }
     // A trace point: written only while the debug subsystem is on.

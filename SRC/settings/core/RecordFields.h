@@ -64,6 +64,7 @@ public:
     // Whether a read went past the end.
     bool Short() const { return m_short; }
     size_t Position() const { return m_pos; }
+    bool AtEnd() const { return m_pos == m_bytes.size(); }
 
 private:
     std::string_view m_bytes;

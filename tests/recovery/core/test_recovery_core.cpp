@@ -1,5 +1,5 @@
 // Recovery files: format, damage, folders of two instances, the write schedule and the diff.
-#include "recovery/core/RecoveryDiff.h"
+#include "text/UnifiedDiff.h"
 #include "recovery/core/RecoveryFile.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "recovery/core/RecoverySchedule.h"
@@ -32,6 +32,10 @@ RecoveryInfo SampleInfo()
     info.diskTime = 1'799'999'999'123'456'789;
     info.diskSize = 12345;
     info.lossyBytes = 18;
+    info.diskIdentity = true;
+    info.diskDevice = 0x803;
+    info.diskInode = 0x1234567890;
+    info.diskHash = 0xFEDCBA9876543210;
     return info;
 }
 
@@ -52,6 +56,7 @@ TEST(RecoveryFileTest, EveryByteValueAndThePathSurviveTheRoundTrip)
     const std::vector<std::string> lines = {all, "", "\nlead", "trail\n", "последняя"};
     RecoveryInfo untitled;
     untitled.title = "Untitled3";
+    untitled.diskIdentity = true; // always written
     for (const RecoveryInfo& info : {SampleInfo(), untitled}) {
         TempDir dir;
         int error = 0;

@@ -1,6 +1,6 @@
 // The shortest edit script between the line lists (a greedy search by number of changes, with
 // the lines both texts share at their start and end left out of it), then grouped into hunks.
-#include "recovery/core/RecoveryDiff.h"
+#include "text/UnifiedDiff.h"
 
 #include <algorithm>
 
