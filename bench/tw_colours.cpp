@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ int Usage()
 
 int main(int argc, char* argv[])
 {
-    int type = -1;
+    std::optional<SourceType> type;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--type")) {
@@ -33,7 +34,7 @@ int main(int argc, char* argv[])
             const long t = std::strtol(argv[i], &end, 10);
             if (!*argv[i] || *end || t < 0 || t >= kSourceTypeCount)
                 return Usage();
-            type = static_cast<int>(t);
+            type = static_cast<SourceType>(t);
         } else if (!path) {
             path = argv[i];
         } else {
@@ -42,11 +43,11 @@ int main(int argc, char* argv[])
     }
     if (!path)
         return Usage();
-    if (type < 0)
+    if (!type)
         type = SourceTypeForPath(path);
 
     CKTextBuffer buffer;
-    if (!buffer.Load(path, -1, 0)) {
+    if (!buffer.Load(path)) {
         std::fprintf(stderr, "tw-colours: cannot load %s: %s\n", path,
                      buffer.LastErrorText().c_str());
         return 1;
@@ -58,9 +59,9 @@ int main(int argc, char* argv[])
     for (int line = 0; line < buffer.LineCount(); ++line) {
         blocks.resize(static_cast<size_t>(buffer.LineLength(line)) + 1);
         int count = 0;
-        const uint32_t after = ParseLine(type, state, source, line, blocks.data(), count);
+        const uint32_t after = ParseLine(*type, state, source, line, blocks.data(), count);
         int none = 0;
-        const uint32_t stateOnly = ParseLine(type, state, source, line, nullptr, none);
+        const uint32_t stateOnly = ParseLine(*type, state, source, line, nullptr, none);
         if (stateOnly != after) {
             std::fflush(stdout);
             std::fprintf(stderr,

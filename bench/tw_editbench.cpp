@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
     GlobalSettings& global = settings.Global();
-    global.lineEnding = -1;
+    global.lineEnding = LineEnding::Auto;
     global.autoIndent = global.smartIndent = global.useTabs = 1;
     global.tabSize = 4;
     CKDesktopHost host([] { return nullptr; });

@@ -88,7 +88,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
 
     CKTextBuffer buffer;
-    if (!buffer.Load(in, -1, codePage)) {
+    if (!buffer.Load(in, LineEnding::Auto, static_cast<CodePage>(codePage))) {
         std::fprintf(stderr, "tw-print: cannot load %s: %s\n", in, buffer.LastErrorText().c_str());
         return 1;
     }

@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     FillHtmlKeywords();
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
-    settings.Global().lineEnding = -1;
+    settings.Global().lineEnding = LineEnding::Auto;
     CKDesktopHost host([] { return nullptr; });
     TypingSession big(settings, host, QString::fromStdString(page));
 

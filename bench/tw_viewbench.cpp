@@ -115,14 +115,14 @@ int main(int argc, char* argv[])
 
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
-    settings.Global().lineEnding = -1;
+    settings.Global().lineEnding = LineEnding::Auto;
     CKDesktopHost host([] { return nullptr; });
     const QString bigPath = QString::fromStdString(big);
 
     // Loading alone, in this process and as tw-loadsave (which also saves).
     const double load = Best(3, [&] {
         CKTextBuffer buffer;
-        buffer.Load(big.c_str(), -1, 0);
+        buffer.Load(big.c_str());
     });
     const auto loadsave = std::filesystem::absolute(argv[0]).parent_path() / "tw-loadsave";
     const std::string loadsaveCommand =

@@ -43,7 +43,7 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString PageName(int page)
+QString PageName(CodePage page)
 {
     const std::string_view name = CodePageName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -231,7 +231,8 @@ CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
     return nullptr;
 }
 
-CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage, int lineEnding)
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, CodePage codePage,
+                                               LineEnding lineEnding)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
     if (CTagwrightDoc* open = FindDocument(full)) {
@@ -251,10 +252,10 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage
 
 int CTagwrightApp::OpenCommandLine(const CommandLine& request)
 {
-    const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
+    const CodePage page = request.codePage.value_or(CodePage::Windows1251);
     int opened = 0;
     for (const QString& path : request.files) {
-        CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
+        CTagwrightDoc* doc = OpenDocumentFile(path, page, LineEnding::Auto);
         if (!doc)
             continue;
         ++opened;
@@ -437,7 +438,7 @@ void CTagwrightApp::OnFileOpen()
     if (global.rememberLastDirectory)
         request.initialFolder = QFile::decodeName(m_settings->LastFile(settings_values::kLastOpenPath).c_str());
     request.codePage = global.codePage;
-    request.lineEnding = -1;
+    request.lineEnding = LineEnding::Auto;
     if (!m_services.host->ChooseFileToOpen(request))
         return;
     if (global.rememberLastDirectory)

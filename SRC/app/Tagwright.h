@@ -94,7 +94,7 @@ public slots:
 private:
     CTagwrightDoc* CreateDocument();
     CTagwrightDoc* FindDocument(const QString& path) const;
-    CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
+    CTagwrightDoc* OpenDocumentFile(const QString& path, CodePage codePage, LineEnding lineEnding);
     void AddRecentFile(const QString& path);
     void OnFileOpen();
     void OnFileSaveAll();

@@ -85,7 +85,7 @@ bool WritePreviewFile(CTagwrightDoc& doc, const QString& file)
     CKTextBuffer& buffer = doc.Buffer();
     const bool backup = buffer.BackupOnSave();
     buffer.SetBackupOnSave(false);
-    const bool ok = buffer.Save(NativePath(file).c_str(), -1, false);
+    const bool ok = buffer.Save(NativePath(file).c_str(), LineEnding::Auto, false);
     buffer.SetBackupOnSave(backup);
     return ok;
 }

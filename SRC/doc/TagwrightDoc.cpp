@@ -26,7 +26,7 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString PageName(int page)
+QString PageName(CodePage page)
 {
     const std::string_view name = CodePageName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -63,15 +63,19 @@ const Row kRows[] = {
     {{ID_SOURCE, "Source", {}, "Show the source", "Source", "source"}, nullptr, Disable},
     {{ID_PREVIEW, "Preview", {}, "Show the preview", "Preview", "preview"}, nullptr, Disable},
     // The source types by number; their texts are the types' names.
-    {{ID_SOURCE_TYPE_FIRST}, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
-     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == d.SourceType()); },
+    {{ID_SOURCE_TYPE_FIRST},
+     [](CTagwrightDoc& d, int type) { d.SetSourceType(static_cast<SourceType>(type)); },
+     [](CTagwrightDoc& d, CmdUI& ui) {
+         ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == Number(d.SourceType()));
+     },
      0, kSourceTypeCount},
     // Reopen with Encoding, by code page; their texts are the pages' names.
-    {{ID_FILE_REOPEN_FIRST}, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
+    {{ID_FILE_REOPEN_FIRST},
+     [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(static_cast<CodePage>(page)); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
          ui.Enable(!d.PathName().isEmpty() && QFileInfo::exists(d.PathName()));
-         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == d.Buffer().CodePage());
+         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == Number(d.Buffer().CodePage()));
      },
      0, kCodePageCount},
 };
@@ -93,9 +97,9 @@ CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* pa
 
 CTagwrightDoc::~CTagwrightDoc() { m_buffer.Clear(); }
 
-void CTagwrightDoc::SetSourceType(int type)
+void CTagwrightDoc::SetSourceType(::SourceType type)
 {
-    if (type < 0 || type >= kSourceTypeCount)
+    if (!IsKnown(type))
         return;
     m_sourceType = type;
     for (CKDocView* view : m_views)
@@ -130,10 +134,10 @@ void CTagwrightDoc::SetModifiedFlag(bool modified)
 bool CTagwrightDoc::OnNewDocument()
 {
     m_buffer.Clear();
-    m_sourceType = SRC_HTML;
+    m_sourceType = SourceType::Html;
     m_lossyBytesRead = 0;
-    SetEncodingHint(-1);
-    const bool ok = m_buffer.InitEmpty(0, 0);
+    SetEncodingHint(std::nullopt);
+    const bool ok = m_buffer.InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     SetModifiedFlag(false);
     return ok;
 }
@@ -144,7 +148,7 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path)
     return OnOpenDocument(path, global.codePage, global.lineEnding);
 }
 
-bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEnding)
+bool CTagwrightDoc::OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding)
 {
     TW_TRACE(m_settings, "Open document \"" + NativePath(path) + "\"");
     m_sourceType = SourceTypeForPath(NativePath(path));
@@ -174,9 +178,9 @@ void CTagwrightDoc::AfterLoad(const QString& path)
     SetEncodingHint(SuggestedCodePageForFile(NativePath(path).c_str(), m_buffer.CodePage()));
 }
 
-bool CTagwrightDoc::ReopenInCodePage(int codePage)
+bool CTagwrightDoc::ReopenInCodePage(CodePage codePage)
 {
-    if (m_pathName.isEmpty() || codePage < 0 || codePage >= kCodePageCount)
+    if (m_pathName.isEmpty() || !IsKnown(codePage))
         return false;
     if (m_modified
         && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
@@ -197,7 +201,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     return true;
 }
 
-void CTagwrightDoc::SetEncodingHint(int page)
+void CTagwrightDoc::SetEncodingHint(std::optional<CodePage> page)
 {
     if (m_encodingHint == page)
         return;
@@ -205,7 +209,7 @@ void CTagwrightDoc::SetEncodingHint(int page)
     emit encodingHintChanged();
 }
 
-void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(-1); }
+void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(std::nullopt); }
 
 bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
@@ -224,7 +228,7 @@ bool CTagwrightDoc::OnSaveDocument(const QString& path)
     if (!ConfirmLossySave(path))
         return false;
     m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
-    if (!m_buffer.Save(NativePath(path).c_str(), -1, true)) {
+    if (!m_buffer.Save(NativePath(path).c_str(), LineEnding::Auto, true)) {
         m_host.ShowError(Res(IDS_SAVE_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
     }
@@ -249,8 +253,8 @@ bool CTagwrightDoc::DoSave(const QString& path, bool replace)
 {
     QString target = path;
     GlobalSettings& global = m_settings.Global();
-    const int oldCodePage = m_buffer.CodePage();
-    const int oldLineEnding = m_buffer.LineEnding();
+    const CodePage oldCodePage = m_buffer.CodePage();
+    const LineEnding oldLineEnding = m_buffer.LineEnding();
     if (target.isEmpty()) {
         FileDialogRequest request;
         request.fileName = ProposedSaveName(replace);
@@ -263,7 +267,8 @@ bool CTagwrightDoc::DoSave(const QString& path, bool replace)
             return false;
         if (remember)
             m_settings.SetLastFile(settings_values::kLastSavePath, NativePath(request.folder));
-        const int lineEnding = request.lineEnding < 0 ? 0 : request.lineEnding;
+        const LineEnding lineEnding
+            = request.lineEnding == LineEnding::Auto ? LineEnding::Dos : request.lineEnding;
         global.codePage = request.codePage;
         global.lineEnding = lineEnding;
         m_buffer.SetCodePage(request.codePage);

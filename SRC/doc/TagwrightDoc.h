@@ -3,11 +3,13 @@
 
 #include "doc/DocView.h"
 #include "res/CommandTarget.h"
+#include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -35,8 +37,9 @@ public:
     AppSettings& Settings() { return m_settings; }
     CKDocHost& Host() { return m_host; }
 
-    int SourceType() const { return m_sourceType; }
-    void SetSourceType(int type);
+    ::SourceType SourceType() const { return m_sourceType; }
+    // An unknown type, from a damaged recovery copy, changes nothing.
+    void SetSourceType(::SourceType type);
 
     const QString& PathName() const { return m_pathName; }
     // Sets the path and the title (the path's file name).
@@ -54,16 +57,16 @@ public:
     // Reads the file in the remembered line ending and code page; a missing file gives an
     // empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
-    // The same in the given format (code page 0 and line ending -1 detect it).
-    bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
+    // The same in the given format (LineEnding::Auto detects the line ending).
+    bool OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding);
     // Reads the file again from disk in another code page, in place: same windows, each
     // caret on its line where the text still has it. Unsaved changes are lost, so it asks
     // first. False when the user declines or the file cannot be read (the text stays).
-    bool ReopenInCodePage(int codePage);
+    bool ReopenInCodePage(CodePage codePage);
     // The code page the start of the file suggests instead of the one it was opened in
     // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
-    // is not), or -1. Set on open and reopen; nothing changes until the user acts on it.
-    int EncodingHint() const { return m_encodingHint; }
+    // is not), if any. Set on open and reopen; nothing changes until the user acts on it.
+    std::optional<CodePage> EncodingHint() const { return m_encodingHint; }
     void DismissEncodingHint();
     // Writes the text to path in the buffer's line ending and code page.
     bool OnSaveDocument(const QString& path);
@@ -96,17 +99,17 @@ private:
     bool ConfirmLossySave(const QString& target);
     // What follows every good load: the loss warning and the hint.
     void AfterLoad(const QString& path);
-    void SetEncodingHint(int page);
+    void SetEncodingHint(std::optional<CodePage> page);
 
     AppSettings& m_settings;
     CKDocHost& m_host;
     CKDocBuffer m_buffer{*this};
-    int m_sourceType = 7;
+    ::SourceType m_sourceType = SourceType::Html;
     QString m_pathName;
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
-    int m_encodingHint = -1;
+    std::optional<CodePage> m_encodingHint;
     std::vector<CKDocView*> m_views;
 };
 

@@ -236,7 +236,7 @@ EditOptions CKEditView::Options() const
     options.smartIndent = global.smartIndent != 0;
     options.smartUndo = global.smartUndo != 0;
     options.dragDropDisabled = global.dragDropDisabled != 0;
-    options.htmlDocument = const_cast<CKEditView*>(this)->Document().SourceType() == SRC_HTML;
+    options.htmlDocument = const_cast<CKEditView*>(this)->Document().SourceType() == SourceType::Html;
     return options;
 }
 

@@ -192,7 +192,7 @@ void CMainFrame::CreateMenus()
                 group->setExclusive(true);
                 for (int type = 0; type < kSourceTypeCount; ++type) {
                     QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
-                    action->setText(FromView(SourceTypeName(type)));
+                    action->setText(FromView(SourceTypeName(static_cast<SourceType>(type))));
                     action->setCheckable(true);
                     group->addAction(action);
                     types->addAction(action);
@@ -219,7 +219,7 @@ void CMainFrame::CreateMenus()
                 m_router->WatchMenu(m_codePageMenu);
                 for (int page = 0; page < kCodePageCount; ++page) {
                     QAction* action = m_router->Action(ID_FILE_REOPEN_FIRST + page);
-                    action->setText(FromView(CodePageName(page)));
+                    action->setText(FromView(CodePageName(static_cast<CodePage>(page))));
                     action->setCheckable(true);
                     m_codePageMenu->addAction(action);
                 }

@@ -2,15 +2,19 @@
 // that help, version and mistakes print instead of starting the editor.
 #pragma once
 
+#include "text/FileFormat.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
     QStringList files; // absolute paths, in the order given
-    int codePage = -1; // from --encoding; -1 when not given
+    std::optional<CodePage> codePage; // from --encoding
     int line = 0;      // from --line, counted from 1; 0 when not given
     QString output;    // what Help and Version print to standard output, Error to standard error
     int exitCode = 0;  // 0 for Help and Version, 2 for Error

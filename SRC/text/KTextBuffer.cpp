@@ -123,7 +123,7 @@ void CKTextBuffer::FreeLines(LineArray& lines)
     lines.RemoveAll();
 }
 
-bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
+bool CKTextBuffer::InitEmpty(::LineEnding lineEnding, ::CodePage codePage)
 {
     FreeLines(m_lines);
     m_lines.SetGrowStep(0);
@@ -161,7 +161,7 @@ bool CKTextBuffer::IsValidPosition(int line, int ch) const
     return line >= 0 && line < m_lines.Size() && ch >= 0 && ch <= m_lines[line].length;
 }
 
-int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
+int64_t CKTextBuffer::UnsaveableCharCount(::CodePage codePage) const
 {
     if (!SaveTable(codePage))
         return 0;

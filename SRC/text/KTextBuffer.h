@@ -1,6 +1,7 @@
 // The text of one document: lines with flags, changes with notification, undo, load and save.
 #pragma once
 
+#include "text/FileFormat.h"
 #include "text/GrowableArray.h"
 #include "text/TextTypes.h"
 
@@ -117,15 +118,17 @@ public:
     virtual ~CKTextBuffer();
 
     // Lifecycle.
-    bool InitEmpty(int lineEnding = 0, int codePage = 0);
+    bool InitEmpty(::LineEnding lineEnding = LineEnding::Dos,
+                   ::CodePage codePage = CodePage::Windows1251);
     void Clear();
     bool IsInitialised() const { return m_initialised; }
 
-    // Files. lineEnding -1 detects on load and means the buffer's own mode on save.
+    // Files. LineEnding::Auto detects on load and means the buffer's own mode on save.
     // On failure LastError() holds the system's error number and LastErrorText() the reason,
     // for a message that names the file.
-    bool Load(const char* path, int lineEnding = -1, int codePage = 0);
-    bool Save(const char* path, int lineEnding = -1, bool clearModified = true);
+    bool Load(const char* path, ::LineEnding lineEnding = LineEnding::Auto,
+              ::CodePage codePage = CodePage::Windows1251);
+    bool Save(const char* path, ::LineEnding lineEnding = LineEnding::Auto, bool clearModified = true);
     int LastError() const { return m_lastError; }
     std::string LastErrorText() const;
     // Whether Save keeps the replaced file as "<name>.bak".
@@ -137,7 +140,7 @@ public:
     // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
     bool HasByteOrderMark() const { return m_byteOrderMark; }
     // Characters of the text that the given code page cannot hold.
-    int64_t UnsaveableCharCount(int codePage) const;
+    int64_t UnsaveableCharCount(::CodePage codePage) const;
 
     // Queries.
     int LineCount() const { return m_lines.Size(); }
@@ -148,10 +151,10 @@ public:
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     bool IsModified() const { return m_modified; }
-    int LineEnding() const { return m_lineEnding; }
-    void SetLineEnding(int mode) { m_lineEnding = mode; }
-    int CodePage() const { return m_codePage; }
-    void SetCodePage(int page) { m_codePage = page; }
+    ::LineEnding LineEnding() const { return m_lineEnding; }
+    void SetLineEnding(::LineEnding mode) { m_lineEnding = mode; }
+    ::CodePage CodePage() const { return m_codePage; }
+    void SetCodePage(::CodePage page) { m_codePage = page; }
     bool IsValidPosition(int line, int ch) const;
 
     // A snapshot of the text for a reader on another thread; null while another one is pinned.
@@ -233,14 +236,14 @@ private:
                        int action, std::string text);
     void MakeRoomForRecord();
     void SettleModifiedAfterHistoryMove();
-    bool SaveFile(const char* path, int lineEnding);
+    bool SaveFile(const char* path, ::LineEnding lineEnding);
     bool SetLastError(int error, std::string text = {});
 
     bool m_initialised = false;
     bool m_readOnly = false;
     bool m_modified = false;
-    int m_lineEnding = 0;
-    int m_codePage = 0;
+    ::LineEnding m_lineEnding = LineEnding::Dos;
+    ::CodePage m_codePage = CodePage::Windows1251;
     int m_undoLimit = kUndoLimit;
     LineArray m_lines;
     UndoRecordList m_undo;

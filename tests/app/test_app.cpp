@@ -72,7 +72,7 @@ TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     ASSERT_EQ(app->Documents().size(), 1u);
     CTagwrightDoc* doc = app->Documents().front();
     EXPECT_EQ(doc->Title(), QStringLiteral("HTML1"));
-    EXPECT_EQ(doc->SourceType(), SRC_HTML);
+    EXPECT_EQ(doc->SourceType(), SourceType::Html);
 
     QMenu* typeMenu = nullptr;
     for (QMenu* menu : frame->menuBar()->findChildren<QMenu*>())
@@ -84,13 +84,13 @@ TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     emit typeMenu->aboutToShow();
     for (int type = 0; type < kSourceTypeCount; ++type) {
         QAction* action = typeMenu->actions().at(type);
-        EXPECT_EQ(action->text().toStdString(), SourceTypeName(type));
-        EXPECT_EQ(action->isChecked(), type == SRC_HTML) << type;
+        EXPECT_EQ(action->text().toStdString(), SourceTypeName(static_cast<SourceType>(type)));
+        EXPECT_EQ(action->isChecked(), type == Number(SourceType::Html)) << type;
     }
-    typeMenu->actions().at(SRC_PYTHON)->trigger();
-    EXPECT_EQ(doc->SourceType(), SRC_PYTHON);
-    EXPECT_TRUE(typeMenu->actions().at(SRC_PYTHON)->isChecked());
-    EXPECT_FALSE(typeMenu->actions().at(SRC_HTML)->isChecked());
+    typeMenu->actions().at(Number(SourceType::Python))->trigger();
+    EXPECT_EQ(doc->SourceType(), SourceType::Python);
+    EXPECT_TRUE(typeMenu->actions().at(Number(SourceType::Python))->isChecked());
+    EXPECT_FALSE(typeMenu->actions().at(Number(SourceType::Html))->isChecked());
 }
 
 TEST_F(AppTest, OpenRequestOpensAFileOnce)
@@ -124,15 +124,15 @@ TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     Start({});
     // As after a Save As in CP866 with Unix line ends.
     GlobalSettings& global = app->Settings().Global();
-    global.codePage = 1;
-    global.lineEnding = 1;
+    global.codePage = CodePage::Dos866;
+    global.lineEnding = LineEnding::Unix;
     HandOver(dir.File("win.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     CKTextBuffer& buffer = app->Documents().back()->Buffer();
-    EXPECT_EQ(buffer.CodePage(), 0);
-    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.CodePage(), CodePage::Windows1251);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Dos);
     EXPECT_EQ(buffer.Line(0), "\xC0\xE1");
-    EXPECT_EQ(global.codePage, 1);
+    EXPECT_EQ(global.codePage, CodePage::Dos866);
 
     // A path that does not exist: a new text that the first save writes there.
     HandOver(dir.File("new.html"));
@@ -164,13 +164,13 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     Start({QString::fromStdString(dir.File("page.html"))});
     ASSERT_EQ(app->Documents().size(), 1u);
     CTagwrightDoc* doc = app->Documents().front();
-    ASSERT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    ASSERT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     host->dialog = [this](FileDialogRequest& r) {
         r.path = QString::fromStdString(dir.File("page.html"));
         r.folder = QString::fromStdString(dir.Path());
-        r.codePage = CP_UTF8;
+        r.codePage = CodePage::Utf8;
     };
-    for (const auto& [answer, page] : {std::pair{false, CP_WINDOWS_1251}, {true, CP_UTF8}}) {
+    for (const auto& [answer, page] : {std::pair{false, CodePage::Windows1251}, {true, CodePage::Utf8}}) {
         host->questions.clear();
         host->answerYes = answer;
         EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
@@ -195,7 +195,7 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     frame->Router().UpdateAll();
     EXPECT_TRUE(pages->actions()[5]->isChecked());
     pages->actions()[0]->trigger();
-    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
 }
 

@@ -44,7 +44,7 @@ protected:
         ASSERT_TRUE(run);
         RecoveryInfo info;
         info.title = title;
-        info.codePage = CP_WINDOWS_1251;
+        info.codePage = CodePage::Windows1251;
         const RecoveryLines lines{1, [&](int) { return std::string_view(text); }};
         ASSERT_TRUE(WriteRecoveryFile(run->FileFor(1), info, lines, error));
     }

@@ -17,7 +17,7 @@ protected:
         : store(QString::fromStdString(dir.File("settings.ini"))), settings(store),
           doc(std::make_unique<CTagwrightDoc>(settings, host))
     {
-        settings.Global().lineEnding = -1;
+        settings.Global().lineEnding = LineEnding::Auto;
     }
 
     QString Path(const std::string& name) const { return QString::fromStdString(dir.File(name)); }

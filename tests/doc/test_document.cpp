@@ -17,9 +17,10 @@ using DocumentTest = DocFixture;
 
 TEST_F(DocumentTest, OpeningChoosesTheTypeByExtension)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"INDEX.HTM", SRC_HTML}, {"style.css", SRC_PLAIN_TEXT}, {"page.asp", SRC_PLAIN_TEXT},
-        {"main.c", SRC_CPP},     {"notes", SRC_PLAIN_TEXT},     {"run.sh", SRC_SHELL},
+    const std::pair<const char*, SourceType> cases[] = {
+        {"INDEX.HTM", SourceType::Html}, {"style.css", SourceType::PlainText},
+        {"page.asp", SourceType::PlainText}, {"main.c", SourceType::Cpp},
+        {"notes", SourceType::PlainText}, {"run.sh", SourceType::Shell},
     };
     for (const auto& [name, type] : cases) {
         WriteFile(dir.File(name), "text\r\n");
@@ -35,7 +36,7 @@ TEST_F(DocumentTest, MissingFileGivesAnEmptyHtmlDocumentThatSavesThere)
 {
     const QString path = Path("new.cpp");
     ASSERT_TRUE(doc->OnOpenDocument(path));
-    EXPECT_EQ(doc->SourceType(), SRC_HTML);
+    EXPECT_EQ(doc->SourceType(), SourceType::Html);
     EXPECT_EQ(doc->PathName(), path);
     EXPECT_EQ(doc->Title(), QStringLiteral("new.cpp"));
     EXPECT_EQ(doc->Buffer().LineCount(), 1);
@@ -50,12 +51,12 @@ TEST_F(DocumentTest, OpenUsesTheRememberedFormatAndRemembersTheDetectedLineEndin
     // KOI8-R: 0xC1 is a small a, 0xE1 a capital A.
     const std::string koi = "\xC1\xE1 koi\n\xE1\n";
     WriteFile(dir.File("koi.txt"), koi);
-    settings.Global().codePage = 2;
+    settings.Global().codePage = CodePage::Koi8R;
     ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "\xE0\xC0 koi");
-    EXPECT_EQ(doc->Buffer().CodePage(), 2);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Koi8R);
     EXPECT_EQ(settings.Global().lineEnding, doc->Buffer().LineEnding());
-    EXPECT_NE(settings.Global().lineEnding, -1);
+    EXPECT_NE(settings.Global().lineEnding, LineEnding::Auto);
     SetText("\xE0\xC0 koi\r\xC0\r");
     ASSERT_TRUE(doc->DoFileSave());
     EXPECT_EQ(ReadFile(dir.File("koi.txt")), koi);
@@ -69,21 +70,21 @@ TEST_F(DocumentTest, SaveAsTakesTheDialogsFormatAndAutoBecomesDos)
     host.dialog = [this](FileDialogRequest& r) {
         r.path = Path("out.htm");
         r.folder = QString::fromStdString(dir.Path());
-        r.codePage = 1;
-        r.lineEnding = -1;
+        r.codePage = CodePage::Dos866;
+        r.lineEnding = LineEnding::Auto;
     };
     ASSERT_TRUE(doc->DoSave(QString(), true));
     EXPECT_EQ(ReadFile(dir.File("out.htm")), "\x80\r\n\x81");
-    EXPECT_EQ(doc->Buffer().LineEnding(), 0);
-    EXPECT_EQ(doc->Buffer().CodePage(), 1);
-    EXPECT_EQ(settings.Global().lineEnding, 0);
-    EXPECT_EQ(settings.Global().codePage, 1);
+    EXPECT_EQ(doc->Buffer().LineEnding(), LineEnding::Dos);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Dos866);
+    EXPECT_EQ(settings.Global().lineEnding, LineEnding::Dos);
+    EXPECT_EQ(settings.Global().codePage, CodePage::Dos866);
     EXPECT_EQ(doc->PathName(), Path("out.htm"));
     EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("out.htm"));
     EXPECT_EQ(settings.LastFile(settings_values::kLastSavePath), dir.Path());
     ASSERT_EQ(host.saveRequests.size(), 1u);
     EXPECT_EQ(host.saveRequests[0].fileName, QStringLiteral("HTML1.html"));
-    EXPECT_EQ(host.saveRequests[0].lineEnding, 0);
+    EXPECT_EQ(host.saveRequests[0].lineEnding, LineEnding::Dos);
 }
 
 TEST_F(DocumentTest, ProposedSaveNames)
@@ -155,13 +156,13 @@ TEST_F(DocumentTest, AskingToSaveBeforeClosing)
 TEST_F(DocumentTest, SourceTypeCommandsSetAndCheckTheType)
 {
     doc->OnNewDocument();
-    EXPECT_TRUE(doc->OnCommand(ID_SOURCE_TYPE_FIRST + int{SRC_PERL}));
-    EXPECT_EQ(doc->SourceType(), SRC_PERL);
+    EXPECT_TRUE(doc->OnCommand(ID_SOURCE_TYPE_FIRST + Number(SourceType::Perl)));
+    EXPECT_EQ(doc->SourceType(), SourceType::Perl);
     for (int type = 0; type < kSourceTypeCount; ++type) {
         CmdUI ui(ID_SOURCE_TYPE_FIRST + type);
         ASSERT_TRUE(doc->OnUpdateCommand(ui));
         EXPECT_TRUE(ui.enabled);
-        EXPECT_EQ(ui.checked, type == SRC_PERL) << type;
+        EXPECT_EQ(ui.checked, type == Number(SourceType::Perl)) << type;
     }
 }
 
@@ -204,8 +205,8 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheFileItWasToReplace)
     SetText(std::string(256 * 1024, 'n'));
     host.dialog = [this](FileDialogRequest& r) {
         r.path = Path("precious.html");
-        r.codePage = 2;
-        r.lineEnding = 1;
+        r.codePage = CodePage::Koi8R;
+        r.lineEnding = LineEnding::Unix;
     };
     {
         FileSizeLimit limit(4096);
@@ -217,7 +218,7 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheFileItWasToReplace)
     EXPECT_TRUE(host.errors[0].contains(QStringLiteral("File too large")));
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->PathName().isEmpty());
-    EXPECT_EQ(doc->Buffer().CodePage(), 0);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
 }
 
 TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
@@ -225,7 +226,7 @@ TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
     // CP866 pseudo-graphics have no Windows-1251 counterpart.
     const std::string dos = "\x80\xB0\xB1 box\r\n";
     WriteFile(dir.File("box.txt"), dos);
-    settings.Global().codePage = 1;
+    settings.Global().codePage = CodePage::Dos866;
     ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt")));
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("2 byte(s)")));
@@ -251,8 +252,8 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
     host.answerYes = false;
     host.dialog = [this](FileDialogRequest& r) {
         r.path = Path("dos.txt");
-        r.codePage = 1;
-        r.lineEnding = 0;
+        r.codePage = CodePage::Dos866;
+        r.lineEnding = LineEnding::Dos;
     };
     EXPECT_FALSE(doc->DoSave(QString(), true));
     EXPECT_FALSE(FileExists(dir.File("dos.txt")));

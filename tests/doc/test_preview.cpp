@@ -138,7 +138,7 @@ TEST_F(PreviewTest, FailedOrDeclinedSaveStopsThePreview)
         SCOPED_TRACE(c.name);
         host.opened.clear();
         doc->SetPathName(QString::fromStdString(c.path));
-        doc->Buffer().SetCodePage(1);
+        doc->Buffer().SetCodePage(CodePage::Dos866);
         SetText(c.text);
         ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
         EXPECT_TRUE(host.opened.isEmpty());

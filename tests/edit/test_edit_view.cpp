@@ -57,7 +57,7 @@ protected:
         std::string text;
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
-        doc->Buffer().InitEmpty(0, 0);
+        doc->Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
         int line, ch;
         doc->Buffer().RawInsert(nullptr, 0, 0, text, line, ch);
         doc->Buffer().SetModified(false);
@@ -137,7 +137,7 @@ TEST_F(EditViewTest, CommandKeysReachTheRules)
 {
     MakeView({"<td>", "word next"});
     PlaceCaret({4, 0});
-    doc->SetSourceType(7);
+    doc->SetSourceType(SourceType::Html);
     Key(Qt::Key_Return);
     Type(QStringLiteral("x"));
     EXPECT_EQ(Text(), (Lines{"<td>", "\tx", "word next"}));
@@ -349,7 +349,7 @@ TEST_F(EditViewTest, IncrementalSearchTakesTheTypedKeysInsteadOfTheText)
 TEST_F(EditViewTest, HelperKeysExpandWrapAndInsertMacros)
 {
     MakeView({"td", "one word"});
-    doc->SetSourceType(7);
+    doc->SetSourceType(SourceType::Html);
     // Alt+Enter expands the abbreviation before the caret; on the first line AutoComplete is
     // off, AutoExpand on.
     PlaceCaret({2, 0});

@@ -360,7 +360,7 @@ TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
     view->InsertMacro(1);
     EXPECT_EQ(BufferLines(doc->Buffer()), (std::vector<std::string>{"<b>\t", "</b>"}));
     page.AfterBox()->setPlainText(QStringLiteral("!"));
-    doc->Buffer().InitEmpty(0, 0);
+    doc->Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     view->InsertMacro(1);
     EXPECT_EQ(BufferLines(doc->Buffer()).back(), "!");
 

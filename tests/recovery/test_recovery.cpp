@@ -49,7 +49,7 @@ protected:
 
 TEST_F(RecoveryManagerTest, ACopyFollowsTheTypingAndGoesWhenUndoneOrSaved)
 {
-    ASSERT_TRUE(doc->OnOpenDocument(Path("page.html"), CP_KOI8_R, 1));
+    ASSERT_TRUE(doc->OnOpenDocument(Path("page.html"), CodePage::Koi8R, LineEnding::Unix));
     Type("hello");
     Pass(1999);
     EXPECT_FALSE(CopyExists());
@@ -57,7 +57,7 @@ TEST_F(RecoveryManagerTest, ACopyFollowsTheTypingAndGoesWhenUndoneOrSaved)
     ASSERT_TRUE(CopyExists());
     const RecoveryReadResult copy = ReadRecoveryFile(manager.FileOf(*doc));
     EXPECT_EQ(copy.info.path, dir.File("page.html"));
-    EXPECT_EQ(copy.info.codePage, CP_KOI8_R);
+    EXPECT_EQ(copy.info.codePage, CodePage::Koi8R);
     EXPECT_EQ(copy.info.lineEnding, doc->Buffer().LineEnding());
     EXPECT_EQ(copy.text, doc->Buffer().Line(0));
 
@@ -135,7 +135,7 @@ TEST_F(RecoveryManagerTest, ACopyThatCouldNotMoveGoesOnceTheDocumentHasItsOwn)
     RecoveryReadResult copy;
     copy.status = RecoveryReadStatus::Ok;
     copy.info.title = "Untitled1";
-    copy.info.codePage = CP_WINDOWS_1251;
+    copy.info.codePage = CodePage::Windows1251;
     copy.text = "restored";
     RestoreRecoveredText(*doc, copy);
     EXPECT_FALSE(manager.Adopt(*doc, former, copy.info));
@@ -154,14 +154,14 @@ TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSav
     RecoveryReadResult copy;
     copy.status = RecoveryReadStatus::Ok;
     copy.info.path = dir.File("koi.html");
-    copy.info.codePage = CP_KOI8_R;
-    copy.info.lineEnding = 2;
-    copy.info.sourceType = 3;
+    copy.info.codePage = CodePage::Koi8R;
+    copy.info.lineEnding = LineEnding::Macintosh;
+    copy.info.sourceType = SourceType::Batch;
     copy.text = "\xcf\xf0\xe8\xe2\xe5\xf2\r\nline"; // "Привет" in Windows-1251
     RestoreRecoveredText(*doc, copy);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(doc->PathName(), Path("koi.html"));
-    EXPECT_EQ(doc->SourceType(), 3);
+    EXPECT_EQ(doc->SourceType(), SourceType::Batch);
     EXPECT_EQ(ReadFile(dir.File("koi.html")), "old");
     // No undo leads back to a state that matches the file.
     int line, ch;
@@ -185,7 +185,7 @@ protected:
         WriteFile(dir.File("page.html"), "one\r\ntwo\r\n");
         RecoveryInfo info;
         info.path = dir.File("page.html");
-        info.lineEnding = -1;
+        info.lineEnding = LineEnding::Auto;
         info.writeTime = 1'800'000'000;
         const std::vector<std::string> lines = {"one", "TWO", ""};
         const RecoveryLines source{3, [&](int i) { return std::string_view(lines[i]); }};

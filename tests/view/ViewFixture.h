@@ -36,7 +36,7 @@ protected:
         std::string text;
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
-        Buffer().InitEmpty(0, 0);
+        Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
         int line, ch;
         Buffer().InsertText(nullptr, 0, 0, text, line, ch, 0);
         Buffer().SetModified(false);

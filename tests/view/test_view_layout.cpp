@@ -100,7 +100,7 @@ TEST_F(ViewLayoutTest, ChangesMadeElsewhereCarryCaretSelectionAndTopLine)
     EXPECT_EQ(v.SelectionStart(), (TextPoint{0, 26}));
 
     // Loading resets the view.
-    Buffer().InitEmpty(0, 0);
+    Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     EXPECT_EQ(v.TopLine(), 0);
     EXPECT_EQ(v.CursorPos(), (TextPoint{0, 0}));
     EXPECT_FALSE(v.HasSelection());
@@ -155,20 +155,20 @@ TEST_F(ViewLayoutTest, StatusPanesShowColumnLineLineEndingAndCodePage)
     EXPECT_EQ(text, QStringLiteral("CRLF: DOS"));
     ASSERT_TRUE(v.PaneText(ID_PANE_CODE_PAGE, text));
     EXPECT_EQ(text, QStringLiteral("ENC: WIN"));
-    Buffer().SetLineEnding(1);
-    Buffer().SetCodePage(2);
+    Buffer().SetLineEnding(LineEnding::Unix);
+    Buffer().SetCodePage(CodePage::Koi8R);
     v.PaneText(ID_PANE_LINE_ENDING, text);
     EXPECT_EQ(text, QStringLiteral("CRLF: UNIX"));
     v.PaneText(ID_PANE_CODE_PAGE, text);
     EXPECT_EQ(text, QStringLiteral("ENC: KOI"));
-    Buffer().SetCodePage(5);
+    Buffer().SetCodePage(CodePage::Utf8);
     v.PaneText(ID_PANE_CODE_PAGE, text);
     EXPECT_EQ(text, QStringLiteral("ENC: UTF8"));
-    Buffer().SetLineEnding(2);
+    Buffer().SetLineEnding(LineEnding::Macintosh);
     v.PaneText(ID_PANE_LINE_ENDING, text);
     EXPECT_EQ(text, QStringLiteral("CRLF: MAC"));
-    Buffer().SetLineEnding(7);
-    Buffer().SetCodePage(-1);
+    Buffer().SetLineEnding(static_cast<LineEnding>(7));
+    Buffer().SetCodePage(static_cast<CodePage>(-1));
     EXPECT_FALSE(v.PaneText(ID_PANE_LINE_ENDING, text));
     EXPECT_FALSE(v.PaneText(ID_PANE_CODE_PAGE, text));
 }

@@ -98,7 +98,7 @@ TEST_F(ViewRenderTest, TagAttributeEntityMarginAndSelectionInTheRecordColours)
 TEST_F(ViewRenderTest, HighlightedLineFillsToTheRightEdge)
 {
     SetLines({"abc"});
-    doc->SetSourceType(0);
+    doc->SetSourceType(SourceType::PlainText);
     Buffer().ChangeLineFlag(0, LINEFLAG_HIGHLIGHT_RED, true, false);
     CKTextView& v = MakeView(2, 20);
     const QImage image = Paint();
@@ -113,7 +113,7 @@ TEST_F(ViewRenderTest, EveryByteTakesOneCellIncludingControlBytes)
     line += '\0';
     line += "\x01\x98\xC0\xFF|";
     SetLines({line});
-    doc->SetSourceType(0);
+    doc->SetSourceType(SourceType::PlainText);
     CKTextView& v = MakeView(2, 20);
     const QImage image = Paint();
     // The bar after the seven cells stands at column 7.
@@ -128,7 +128,7 @@ TEST_F(ViewRenderTest, EveryByteTakesOneCellIncludingControlBytes)
 TEST_F(ViewRenderTest, VisibleWhitespaceShowsTabsAndSpaces)
 {
     SetLines({"a\tb c"});
-    doc->SetSourceType(0);
+    doc->SetSourceType(SourceType::PlainText);
     CKTextView& v = MakeView(2, 20);
     const QImage plain = Paint();
     EXPECT_EQ(CellColours(plain, {1, 0}).size(), 1); // tab: blank

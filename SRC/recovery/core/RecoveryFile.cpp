@@ -49,9 +49,9 @@ std::string EncodeHeader(const RecoveryInfo& info)
     CRecordWriter header;
     header.String(info.path);
     header.String(info.title);
-    header.Number<int32_t>(info.codePage);
-    header.Number<int32_t>(info.lineEnding);
-    header.Number<int32_t>(info.sourceType);
+    header.Number(Number(info.codePage));
+    header.Number(Number(info.lineEnding));
+    header.Number(Number(info.sourceType));
     header.Number<int64_t>(info.writeTime);
     header.Number<int64_t>(info.diskTime);
     header.Number<int64_t>(info.diskSize);
@@ -151,9 +151,9 @@ RecoveryReadResult DecodeRecoveryFile(std::string_view bytes)
     RecoveryInfo& info = result.info;
     info.path = header.String();
     info.title = header.String();
-    info.codePage = header.Number<int32_t>();
-    info.lineEnding = header.Number<int32_t>();
-    info.sourceType = header.Number<int32_t>();
+    info.codePage = static_cast<CodePage>(header.Number<int32_t>());
+    info.lineEnding = static_cast<LineEnding>(header.Number<int32_t>());
+    info.sourceType = static_cast<SourceType>(header.Number<int32_t>());
     info.writeTime = header.Number<int64_t>();
     info.diskTime = header.Number<int64_t>();
     info.diskSize = header.Number<int64_t>();

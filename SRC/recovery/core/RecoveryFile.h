@@ -2,6 +2,9 @@
 // written atomically and checked on reading so that a damaged copy is reported, not trusted.
 #pragma once
 
+#include "syntax/SourceTypes.h"
+#include "text/FileFormat.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,9 +14,9 @@
 struct RecoveryInfo {
     std::string path;        // the document's file (UTF-8), empty for an untitled text
     std::string title;       // the name shown for an untitled text ("Untitled3")
-    int32_t codePage = 0;
-    int32_t lineEnding = 0;
-    int32_t sourceType = 0;
+    CodePage codePage = CodePage::Windows1251;
+    LineEnding lineEnding = LineEnding::Dos;
+    SourceType sourceType = SourceType::PlainText;
     int64_t writeTime = 0;   // seconds since 1970 (UTC) when the copy was written
     // The file on disk when the text was last read or saved; -1 when there was none. Compared
     // with the file at the next start to tell whether it changed since.

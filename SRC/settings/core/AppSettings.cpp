@@ -32,8 +32,8 @@ bool AppSettings::Start(const DebugQuestion& ask)
     TW_TRACE(*this, "Debug subsystem checked");
     LoadGlobal();
     m_global.debugOn = debugMode;
-    m_global.codePage = 0;
-    m_global.lineEnding = -1;
+    m_global.codePage = CodePage::Windows1251;
+    m_global.lineEnding = LineEnding::Auto;
     TW_TRACE(*this, "Global settings loaded");
     return true;
 }

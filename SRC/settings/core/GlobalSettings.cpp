@@ -24,8 +24,7 @@ auto NumberFields(Settings& s)
     return std::array{&s.rememberLastDirectory, &s.createBackups, &s.smoothScroll,
                       &s.selectionMargin,       &s.dragDropDisabled, &s.debugOn,
                       &s.saveBeforePreview,     &s.autoIndent,    &s.smartIndent,
-                      &s.smartUndo,             &s.useTabs,       &s.tabSize,
-                      &s.codePage,              &s.lineEnding};
+                      &s.smartUndo,             &s.useTabs,       &s.tabSize};
 }
 
 template <size_t N>
@@ -98,6 +97,8 @@ std::vector<uint8_t> EncodeGlobalSettings(const GlobalSettings& s)
     w.Copy(s.browser2);
     for (const int32_t* v : NumberFields(s))
         w.Number(*v);
+    w.Number(Number(s.codePage));
+    w.Number(Number(s.lineEnding));
     assert(w.Size() == kSize);
     return std::vector<uint8_t>(w.Record().begin(), w.Record().end());
 }
@@ -123,6 +124,8 @@ bool DecodeGlobalSettings(const uint8_t* data, size_t size, GlobalSettings& out)
     r.Copy(s.browser2);
     for (int32_t* v : NumberFields(s))
         *v = r.Number<int32_t>();
+    s.codePage = static_cast<CodePage>(r.Number<int32_t>());
+    s.lineEnding = static_cast<LineEnding>(r.Number<int32_t>());
     assert(r.Position() == kSize && !r.Short());
     out = s;
     return true;

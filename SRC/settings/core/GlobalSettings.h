@@ -3,6 +3,7 @@
 #pragma once
 
 #include "syntax/ColourClass.h"
+#include "text/FileFormat.h"
 
 #include <array>
 #include <cstddef>
@@ -55,8 +56,8 @@ struct GlobalSettings {
     int32_t smartUndo = 0;
     int32_t useTabs = 0;
     int32_t tabSize = 0;
-    int32_t codePage = 0;   // remembered for the next open
-    int32_t lineEnding = 0; // remembered for the next open, -1 detects
+    CodePage codePage = CodePage::Windows1251; // remembered for the next open
+    LineEnding lineEnding = LineEnding::Dos;   // remembered for the next open
 
     // The path of browser 1 or 2; a longer path is cut to 259 bytes when stored.
     std::string BrowserPath(int browser) const;

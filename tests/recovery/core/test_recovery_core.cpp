@@ -22,9 +22,9 @@ RecoveryInfo SampleInfo()
 {
     RecoveryInfo info;
     info.path = "/home/u/Мои документы/страница 1.html";
-    info.codePage = 3;
-    info.lineEnding = 1;
-    info.sourceType = 7;
+    info.codePage = CodePage::Iso8859_5;
+    info.lineEnding = LineEnding::Unix;
+    info.sourceType = SourceType::Html;
     info.writeTime = 1'800'000'000;
     info.diskTime = 1'799'999'999'123'456'789;
     info.diskSize = 12345;

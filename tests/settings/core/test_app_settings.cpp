@@ -22,8 +22,8 @@ TEST(AppSettingsTest, FreshProfileGetsEveryDefaultAndAutoDetection)
     EXPECT_EQ(g.createBackups, 1);
     EXPECT_EQ(g.saveBeforePreview, 1);
     EXPECT_EQ(g.debugOn, 0);
-    EXPECT_EQ(g.codePage, 0);
-    EXPECT_EQ(g.lineEnding, -1);
+    EXPECT_EQ(g.codePage, CodePage::Windows1251);
+    EXPECT_EQ(g.lineEnding, LineEnding::Auto);
 }
 
 TEST(AppSettingsTest, RecordSurvivesARestartExceptTheRememberedFormat)
@@ -34,8 +34,8 @@ TEST(AppSettingsTest, RecordSurvivesARestartExceptTheRememberedFormat)
         settings.Start(nullptr);
         settings.Global().tabSize = 8;
         settings.Global().SetBrowserPath(1, "/usr/bin/b1");
-        settings.Global().codePage = 3;
-        settings.Global().lineEnding = 2;
+        settings.Global().codePage = CodePage::Iso8859_5;
+        settings.Global().lineEnding = LineEnding::Macintosh;
         settings.SaveAtExit();
     }
     const auto bytes = store.ReadBytes(kSettingsKey, "GLOBAL");
@@ -45,8 +45,8 @@ TEST(AppSettingsTest, RecordSurvivesARestartExceptTheRememberedFormat)
     settings.Start(nullptr);
     EXPECT_EQ(settings.Global().tabSize, 8);
     EXPECT_EQ(settings.Global().BrowserPath(1), "/usr/bin/b1");
-    EXPECT_EQ(settings.Global().codePage, 0);
-    EXPECT_EQ(settings.Global().lineEnding, -1);
+    EXPECT_EQ(settings.Global().codePage, CodePage::Windows1251);
+    EXPECT_EQ(settings.Global().lineEnding, LineEnding::Auto);
 }
 
 TEST(AppSettingsTest, GlobalOfTheWrongSizeIsIgnored)

@@ -56,7 +56,7 @@ TEST(GlobalRecordTest, EveryFieldReadsFromItsOffset)
     GlobalSettings s;
     ASSERT_TRUE(DecodeGlobalSettings(bytes.data(), bytes.size(), s));
     EXPECT_EQ(s.tabSize, 7);
-    EXPECT_EQ(s.lineEnding, -1);
+    EXPECT_EQ(s.lineEnding, LineEnding::Auto);
     EXPECT_EQ(s.debugOn, 1);
     EXPECT_EQ(s.BrowserPath(2), "/usr/bin/b2");
     EXPECT_EQ(s.BrowserPath(1), "");
