@@ -5,6 +5,7 @@
 #include "doc/TagwrightDoc.h"
 #include "edit/KEditView.h"
 #include "res/CommandIds.h"
+#include "session/core/Session.h"
 
 #include <QApplication>
 #include <QImage>
@@ -14,7 +15,8 @@
 #include <memory>
 
 struct TypingSession {
-    TypingSession(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
+    TypingSession(AppSettings& settings, CSession& session, CKDocHost& host, const QString& path)
+        : doc(settings, session, host)
     {
         doc.OnOpenDocument(path);
         view.reset(CKTextView::Create<CKEditView>(doc));

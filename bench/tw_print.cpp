@@ -1,6 +1,6 @@
 // tw-print: prints a file to PDF with the pagination and page painting of File > Print, the
 // default settings record and the default page setup, and reports the number of pages.
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 #include "syntax/BufferLineSource.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
@@ -93,10 +93,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const GlobalSettings settings = DefaultGlobalSettings();
+    const PreferenceValues preferences = DefaultPreferences();
     PrintOptions options;
-    options.screenFont = settings.font;
-    options.tabSize = settings.tabSize;
+    options.screenFont = preferences.font;
+    options.tabSize = preferences.tabSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         options.screenDpiX = static_cast<int>(screen->logicalDotsPerInchX());
         options.screenDpiY = static_cast<int>(screen->logicalDotsPerInchY());

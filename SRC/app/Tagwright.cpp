@@ -124,7 +124,8 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_saveSettingsAtExit = true;
     TW_TRACE(*m_settings, "Settings root " + store.Location());
 
-    m_recent.Load(store);
+    m_session = std::make_unique<CSession>(store);
+    m_session->Load();
     TW_TRACE(*m_settings, "Recent files loaded");
 
     FillHtmlKeywords();
@@ -171,16 +172,16 @@ void CTagwrightApp::ExitInstance()
         m_recovery->Finish();
     if (m_saveSettingsAtExit) {
         TW_TRACE(*m_settings, "Exit");
-        DeletePreviewFile(*m_settings);
-        m_recent.Save(*m_services.store);
-        m_settings->SaveAtExit();
+        DeletePreviewFile(*m_session);
+        m_session->Save();
+        m_settings->SaveAtExit(m_session->RememberedFormat());
     }
     RemovePreviewFolder();
 }
 
 CTagwrightDoc* CTagwrightApp::CreateDocument()
 {
-    auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
+    auto* doc = new CTagwrightDoc(*m_settings, *m_session, *m_services.host, this);
     connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
     if (m_recovery)
         m_recovery->Track(*doc);
@@ -218,8 +219,8 @@ QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
-    const GlobalSettings& global = m_settings->Global();
-    return OpenDocumentFile(path, global.codePage, global.lineEnding);
+    const FileFormat& remembered = m_session->RememberedFormat();
+    return OpenDocumentFile(path, remembered.codePage, remembered.lineEnding);
 }
 
 CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
@@ -335,7 +336,7 @@ std::string CTagwrightApp::RecoveryRoot() const
 
 void CTagwrightApp::StartRecovery()
 {
-    if (!m_settings->RecoveryEnabled())
+    if (!m_settings->Preferences().IsOn(Switch::RecoveryCopies))
         return;
     const std::string root = RecoveryRoot();
     auto recovery = std::make_unique<CKRecoveryManager>(root);
@@ -428,23 +429,22 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
 
 void CTagwrightApp::AddRecentFile(const QString& path)
 {
-    m_recent.Add(NativePath(path));
+    m_session->Recent().Add(NativePath(path));
 }
 
 void CTagwrightApp::OnFileOpen()
 {
-    GlobalSettings& global = m_settings->Global();
+    const bool remember = m_settings->Preferences().IsOn(Switch::RememberLastDirectory);
     FileDialogRequest request;
-    if (global.rememberLastDirectory)
-        request.initialFolder = QFile::decodeName(m_settings->LastFile(settings_values::kLastOpenPath).c_str());
-    request.codePage = global.codePage;
+    if (remember)
+        request.initialFolder = QFile::decodeName(m_session->LastOpenFolder().c_str());
+    request.codePage = m_session->RememberedFormat().codePage;
     request.lineEnding = LineEnding::Auto;
     if (!m_services.host->ChooseFileToOpen(request))
         return;
-    if (global.rememberLastDirectory)
-        m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
-    global.codePage = request.codePage;
-    global.lineEnding = request.lineEnding;
+    if (remember)
+        m_session->SetLastOpenFolder(NativePath(request.folder));
+    m_session->SetRememberedFormat({request.codePage, request.lineEnding});
     // A file already open in another code page than the one chosen: offer to read it again.
     CTagwrightDoc* open = FindDocument(request.path);
     if (open && open->Buffer().CodePage() != request.codePage
@@ -457,17 +457,18 @@ void CTagwrightApp::OnFileOpen()
 
 void CTagwrightApp::OpenRecentFile(int index)
 {
-    if (index >= static_cast<int>(m_recent.Paths().size()))
+    RecentFiles& recent = m_session->Recent();
+    if (index >= static_cast<int>(recent.Paths().size()))
         return;
-    const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
+    const QString path = QFile::decodeName(recent.Paths()[index].c_str());
     // Opening would give an empty text of that name without a word.
     if (!QFileInfo::exists(path)) {
         if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
-            m_recent.Remove(index);
+            recent.Remove(index);
         return;
     }
     if (!OpenDocumentFile(path))
-        m_recent.Remove(index);
+        recent.Remove(index);
 }
 
 void CTagwrightApp::OnFileSaveAll()

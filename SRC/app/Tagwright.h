@@ -6,7 +6,7 @@
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "res/CommandTarget.h"
-#include "session/core/RecentFiles.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 
 #include <QObject>
@@ -59,8 +59,7 @@ public:
     bool ExitRequested() const { return m_exitRequested; }
 
     AppSettings& Settings() { return *m_settings; }
-    RecentFiles& Recent() { return m_recent; }
-    const RecentFiles& Recent() const override { return m_recent; }
+    CSession& Session() override { return *m_session; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
     // Null while recovery copies are off or cannot be kept.
     CKRecoveryManager* Recovery() { return m_recovery.get(); }
@@ -121,7 +120,7 @@ private:
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CKRecoveryManager> m_recovery;
     bool m_recoveryWarned = false;
-    RecentFiles m_recent;
+    std::unique_ptr<CSession> m_session;
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
     // The empty document made at start while the recovery copies are offered.

@@ -5,6 +5,7 @@
 #include "doc/Preview.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
@@ -90,8 +91,9 @@ void CKDocBuffer::SetModified(bool modified)
     m_doc.SetModifiedFlag(modified);
 }
 
-CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* parent)
-    : QObject(parent), m_settings(settings), m_host(host)
+CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CSession& session, CKDocHost& host,
+                             QObject* parent)
+    : QObject(parent), m_settings(settings), m_session(session), m_host(host)
 {
 }
 
@@ -144,8 +146,8 @@ bool CTagwrightDoc::OnNewDocument()
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path)
 {
-    const GlobalSettings& global = m_settings.Global();
-    return OnOpenDocument(path, global.codePage, global.lineEnding);
+    const FileFormat& remembered = m_session.RememberedFormat();
+    return OnOpenDocument(path, remembered.codePage, remembered.lineEnding);
 }
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding)
@@ -163,7 +165,8 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, CodePage codePage, LineE
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
     }
-    m_settings.Global().lineEnding = m_buffer.LineEnding();
+    // The next file opened without a choice of its own takes this one's line ending.
+    m_session.SetRememberedFormat({m_session.RememberedFormat().codePage, m_buffer.LineEnding()});
     SetPathName(path);
     AfterLoad(path);
     return true;
@@ -227,7 +230,7 @@ bool CTagwrightDoc::OnSaveDocument(const QString& path)
     TW_TRACE(m_settings, "Save document \"" + NativePath(path) + "\"");
     if (!ConfirmLossySave(path))
         return false;
-    m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
+    m_buffer.SetBackupOnSave(m_settings.Preferences().IsOn(Switch::CreateBackups));
     if (!m_buffer.Save(NativePath(path).c_str(), LineEnding::Auto, true)) {
         m_host.ShowError(Res(IDS_SAVE_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
@@ -252,25 +255,23 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
 bool CTagwrightDoc::DoSave(const QString& path, bool replace)
 {
     QString target = path;
-    GlobalSettings& global = m_settings.Global();
     const CodePage oldCodePage = m_buffer.CodePage();
     const LineEnding oldLineEnding = m_buffer.LineEnding();
     if (target.isEmpty()) {
         FileDialogRequest request;
         request.fileName = ProposedSaveName(replace);
-        const bool remember = global.rememberLastDirectory != 0;
+        const bool remember = m_settings.Preferences().IsOn(Switch::RememberLastDirectory);
         if (remember && !request.fileName.contains(QLatin1Char('/')))
-            request.initialFolder = QString::fromStdString(m_settings.LastFile(settings_values::kLastSavePath));
+            request.initialFolder = QString::fromStdString(m_session.LastSaveFolder());
         request.codePage = oldCodePage;
         request.lineEnding = oldLineEnding;
         if (!m_host.ChooseFileToSave(request))
             return false;
         if (remember)
-            m_settings.SetLastFile(settings_values::kLastSavePath, NativePath(request.folder));
+            m_session.SetLastSaveFolder(NativePath(request.folder));
         const LineEnding lineEnding
             = request.lineEnding == LineEnding::Auto ? LineEnding::Dos : request.lineEnding;
-        global.codePage = request.codePage;
-        global.lineEnding = lineEnding;
+        m_session.SetRememberedFormat({request.codePage, lineEnding});
         m_buffer.SetCodePage(request.codePage);
         m_buffer.SetLineEnding(lineEnding);
         target = request.path;

@@ -15,6 +15,7 @@
 
 class AppSettings;
 class CKDocHost;
+class CSession;
 class CTagwrightDoc;
 
 // The document's buffer: every change of its modified flag reaches the document.
@@ -30,11 +31,13 @@ private:
 class CTagwrightDoc : public QObject, public CKCommandTarget {
     Q_OBJECT
 public:
-    CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* parent = nullptr);
+    CTagwrightDoc(AppSettings& settings, CSession& session, CKDocHost& host,
+                  QObject* parent = nullptr);
     ~CTagwrightDoc() override;
 
     CKTextBuffer& Buffer() { return m_buffer; }
     AppSettings& Settings() { return m_settings; }
+    CSession& Session() { return m_session; }
     CKDocHost& Host() { return m_host; }
 
     ::SourceType SourceType() const { return m_sourceType; }
@@ -54,8 +57,8 @@ public:
 
     // An empty HTML text.
     bool OnNewDocument();
-    // Reads the file in the remembered line ending and code page; a missing file gives an
-    // empty HTML document that will be saved under the path.
+    // Reads the file in the code page and line ending the session remembers; a missing file
+    // gives an empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
     // The same in the given format (LineEnding::Auto detects the line ending).
     bool OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding);
@@ -102,6 +105,7 @@ private:
     void SetEncodingHint(std::optional<CodePage> page);
 
     AppSettings& m_settings;
+    CSession& m_session;
     CKDocHost& m_host;
     CKDocBuffer m_buffer{*this};
     ::SourceType m_sourceType = SourceType::Html;

@@ -69,6 +69,5 @@ void RunOptionsDialog(AppSettings& settings, QWidget* parent)
         COptionsDialog dialog(settings, parent);
         dialog.exec();
     }
-    settings.NotifyChanged();
-    settings.Store().WriteNumber(kDebugKey, debug_values::kDebugMode, settings.Global().debugOn);
+    settings.SaveDebugMode();
 }

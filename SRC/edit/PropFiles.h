@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edit/MacroTransferUi.h"
+#include "settings/core/Preferences.h"
 
 #include <QWidget>
 
@@ -28,7 +29,7 @@ public:
     void Browse(int browser);
 
 private:
-    QCheckBox* AddCheckBox(const QString& text, int32_t& field);
+    QCheckBox* AddCheckBox(const QString& text, Switch preference);
     QWidget* AddBrowser(int browser, const QString& title);
     void StorePath(int browser, const QString& text);
 

@@ -102,7 +102,7 @@ TEST_F(AppTest, OpenRequestOpensAFileOnce)
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
-    EXPECT_EQ(app->Recent().Paths().front(), dir.File("a.txt"));
+    EXPECT_EQ(app->Session().Recent().Paths().front(), dir.File("a.txt"));
 
     // Another window of the same document numbers the titles.
     frame->Router().Route(ID_WINDOW_NEW);
@@ -123,16 +123,14 @@ TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     WriteFile(dir.File("win.txt"), "\xC0\xE1\r\n\xE2\r\n");
     Start({});
     // As after a Save As in CP866 with Unix line ends.
-    GlobalSettings& global = app->Settings().Global();
-    global.codePage = CodePage::Dos866;
-    global.lineEnding = LineEnding::Unix;
+    app->Session().SetRememberedFormat({CodePage::Dos866, LineEnding::Unix});
     HandOver(dir.File("win.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     CKTextBuffer& buffer = app->Documents().back()->Buffer();
     EXPECT_EQ(buffer.CodePage(), CodePage::Windows1251);
     EXPECT_EQ(buffer.LineEnding(), LineEnding::Dos);
     EXPECT_EQ(buffer.Line(0), "\xC0\xE1");
-    EXPECT_EQ(global.codePage, CodePage::Dos866);
+    EXPECT_EQ(app->Session().RememberedFormat().codePage, CodePage::Dos866);
 
     // A path that does not exist: a new text that the first save writes there.
     HandOver(dir.File("new.html"));
@@ -145,7 +143,7 @@ TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgree
 {
     Start({});
     const std::string gone = dir.File("gone.html");
-    app->Recent().Add(gone);
+    app->Session().Recent().Add(gone);
     for (const auto& [answer, kept] : {std::pair{false, true}, {true, false}}) {
         host->questions.clear();
         host->answerYes = answer;
@@ -153,7 +151,7 @@ TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgree
         ASSERT_EQ(host->questions.size(), 1);
         EXPECT_TRUE(host->questions.front().contains(QStringLiteral("no longer exists")));
         EXPECT_EQ(app->Documents().size(), 1u);
-        const std::vector<std::string>& paths = app->Recent().Paths();
+        const std::vector<std::string>& paths = app->Session().Recent().Paths();
         EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
     }
 }
@@ -309,7 +307,7 @@ TEST_F(AppTest, ExitWritesTheRecordAndTheRecentFilesToTheStore)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({Q(dir.File("a.txt"))});
-    app->Settings().Global().tabSize = 7;
+    app->Settings().Preferences().SetTabSize(7);
     app->ExitInstance();
     EXPECT_EQ(store->ReadString(kRecentFilesKey, "File1"), dir.File("a.txt"));
     const auto record = store->ReadBytes(kSettingsKey, "GLOBAL");

@@ -148,7 +148,7 @@ TEST_F(RecoveryAppTest, RestoredUntitledTextsGetTitlesOfTheirOwn)
 // soon as its text is open, since no copy follows the text any more.
 TEST_F(RecoveryAppTest, SwitchedOffARestoredCopyIsNotOfferedAgain)
 {
-    preset.WriteNumber(kRecoveryKey, recovery_values::kEnabled, 0);
+    preset.WriteNumber("Settings/Recovery", "Enabled", 0);
     LeaveCopy("HTML1", "kept text");
     int offered = 0;
     offerRecovery = [&](CKRecoveryDialog& dialog) { offered = RestoreAll(dialog); };

@@ -24,7 +24,7 @@ TEST_F(DocumentTest, OpeningChoosesTheTypeByExtension)
     };
     for (const auto& [name, type] : cases) {
         WriteFile(dir.File(name), "text\r\n");
-        CTagwrightDoc opened(settings, host);
+        CTagwrightDoc opened(settings, session, host);
         ASSERT_TRUE(opened.OnOpenDocument(Path(name))) << name;
         EXPECT_EQ(opened.SourceType(), type) << name;
         EXPECT_EQ(opened.Title(), QString::fromLatin1(name));
@@ -51,12 +51,12 @@ TEST_F(DocumentTest, OpenUsesTheRememberedFormatAndRemembersTheDetectedLineEndin
     // KOI8-R: 0xC1 is a small a, 0xE1 a capital A.
     const std::string koi = "\xC1\xE1 koi\n\xE1\n";
     WriteFile(dir.File("koi.txt"), koi);
-    settings.Global().codePage = CodePage::Koi8R;
+    session.SetRememberedFormat({CodePage::Koi8R, LineEnding::Auto});
     ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "\xE0\xC0 koi");
     EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Koi8R);
-    EXPECT_EQ(settings.Global().lineEnding, doc->Buffer().LineEnding());
-    EXPECT_NE(settings.Global().lineEnding, LineEnding::Auto);
+    EXPECT_EQ(session.RememberedFormat().lineEnding, doc->Buffer().LineEnding());
+    EXPECT_NE(session.RememberedFormat().lineEnding, LineEnding::Auto);
     SetText("\xE0\xC0 koi\r\xC0\r");
     ASSERT_TRUE(doc->DoFileSave());
     EXPECT_EQ(ReadFile(dir.File("koi.txt")), koi);
@@ -77,11 +77,10 @@ TEST_F(DocumentTest, SaveAsTakesTheDialogsFormatAndAutoBecomesDos)
     EXPECT_EQ(ReadFile(dir.File("out.htm")), "\x80\r\n\x81");
     EXPECT_EQ(doc->Buffer().LineEnding(), LineEnding::Dos);
     EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Dos866);
-    EXPECT_EQ(settings.Global().lineEnding, LineEnding::Dos);
-    EXPECT_EQ(settings.Global().codePage, CodePage::Dos866);
+    EXPECT_EQ(session.RememberedFormat(), (FileFormat{CodePage::Dos866, LineEnding::Dos}));
     EXPECT_EQ(doc->PathName(), Path("out.htm"));
     EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("out.htm"));
-    EXPECT_EQ(settings.LastFile(settings_values::kLastSavePath), dir.Path());
+    EXPECT_EQ(session.LastSaveFolder(), dir.Path());
     ASSERT_EQ(host.saveRequests.size(), 1u);
     EXPECT_EQ(host.saveRequests[0].fileName, QStringLiteral("HTML1.html"));
     EXPECT_EQ(host.saveRequests[0].lineEnding, LineEnding::Dos);
@@ -104,13 +103,13 @@ TEST_F(DocumentTest, ProposedSaveNames)
 
 TEST_F(DocumentTest, SaveDialogStartsInTheLastSaveFolderOnlyForANameWithoutFolder)
 {
-    settings.SetLastFile(settings_values::kLastSavePath, "/some/folder");
+    session.SetLastSaveFolder("/some/folder");
     doc->OnNewDocument();
     doc->SetTitle(QStringLiteral("HTML2"));
     doc->DoSave(QString(), true); // cancelled
     doc->SetPathName(Path("a.html"));
     doc->DoSave(QString(), true);
-    settings.Global().rememberLastDirectory = 0;
+    settings.Preferences().SetOn(Switch::RememberLastDirectory, false);
     doc->SetPathName(QString());
     doc->DoSave(QString(), true);
     ASSERT_EQ(host.saveRequests.size(), 3u);
@@ -226,7 +225,7 @@ TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
     // CP866 pseudo-graphics have no Windows-1251 counterpart.
     const std::string dos = "\x80\xB0\xB1 box\r\n";
     WriteFile(dir.File("box.txt"), dos);
-    settings.Global().codePage = CodePage::Dos866;
+    session.SetRememberedFormat({CodePage::Dos866, LineEnding::Auto});
     ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt")));
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("2 byte(s)")));

@@ -33,7 +33,7 @@ protected:
         qputenv("XDG_RUNTIME_DIR", oldRuntime);
     }
 
-    std::string LastPreview() const { return settings.LastFile(settings_values::kLastPreview); }
+    std::string LastPreview() const { return session.PendingPreview(); }
 
     std::string tmp;
     std::string runtime;
@@ -64,12 +64,12 @@ TEST_F(PreviewTest, UntitledDocumentGoesThroughAPrivateFolderDeletedAtTheNextPre
     // The next preview removes the file recorded last before it writes its own.
     const std::string older = dir.File("older.html");
     WriteFile(older, "x");
-    settings.SetLastFile(settings_values::kLastPreview, older);
+    session.SetPendingPreview(older);
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
     EXPECT_FALSE(FileExists(older));
     EXPECT_EQ(LastPreview(), file);
 
-    DeletePreviewFile(settings);
+    DeletePreviewFile(session);
     EXPECT_FALSE(FileExists(file));
     EXPECT_EQ(LastPreview(), "");
     RemovePreviewFolder();
@@ -112,7 +112,7 @@ TEST_F(PreviewTest, TitledDocumentIsSavedAndShownItselfWhenTheOptionIsOn)
 
 TEST_F(PreviewTest, UnchangedDocumentIsNotSavedAgainSoItsBackupStays)
 {
-    settings.Global().createBackups = 1;
+    settings.Preferences().SetOn(Switch::CreateBackups, true);
     WriteFile(dir.File("site.html"), "<p>site</p>");
     WriteFile(dir.File("site.html.bak"), "<p>the version before</p>");
     ASSERT_TRUE(doc->OnOpenDocument(Path("site.html")));
@@ -149,8 +149,8 @@ TEST_F(PreviewTest, FailedOrDeclinedSaveStopsThePreview)
 
 TEST_F(PreviewTest, WithTheOptionOffThePreviewFileSitsBesideTheDocumentWithoutBackup)
 {
-    settings.Global().saveBeforePreview = 0;
-    settings.Global().createBackups = 1;
+    settings.Preferences().SetOn(Switch::SaveBeforePreview, false);
+    settings.Preferences().SetOn(Switch::CreateBackups, true);
     doc->SetPathName(Path("site.html"));
     const std::string file = dir.File("~TagwrightPreview.HTML");
     WriteFile(file, "left over");
@@ -164,7 +164,7 @@ TEST_F(PreviewTest, WithTheOptionOffThePreviewFileSitsBesideTheDocumentWithoutBa
 
 TEST_F(PreviewTest, ConfiguredBrowserGetsThePreviewFile)
 {
-    settings.Global().SetBrowserPath(2, "/opt/browser two/run");
+    settings.Preferences().SetBrowserPath(2, "/opt/browser two/run");
     ExternalPreview(*doc, PreviewTarget::Browser2);
     ASSERT_EQ(host.started.size(), 1u);
     EXPECT_EQ(host.started[0], (QStringList{QStringLiteral("/opt/browser two/run"),
@@ -203,8 +203,8 @@ TEST_F(PreviewTest, ViewerThatCannotStartIsReportedAndItsFileRemoved)
 
     host.errors.clear();
     host.programsStart = false;
-    settings.Global().saveBeforePreview = 0;
-    settings.Global().SetBrowserPath(1, "/no/such/browser");
+    settings.Preferences().SetOn(Switch::SaveBeforePreview, false);
+    settings.Preferences().SetBrowserPath(1, "/no/such/browser");
     ExternalPreview(*doc, PreviewTarget::Browser1);
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains(QStringLiteral("/no/such/browser")));

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr std::string_view kLastFiles = "Settings/LastFiles";
+
 using namespace debug_values;
 
 class SettingsTest : public testing::Test {
@@ -19,21 +21,21 @@ TEST_F(SettingsTest, ValuesSurviveReopeningTheFileWithTheirTypes)
 {
     {
         CKSettingsStore store(IniPath());
-        EXPECT_TRUE(store.WriteString(kLastFilesKey, "LastOpenPath", "/home/u/Страницы, new"));
+        EXPECT_TRUE(store.WriteString(kLastFiles, "LastOpenPath", "/home/u/Страницы, new"));
         EXPECT_TRUE(store.WriteNumber(kDebugKey, kErrorCode, -7));
         const uint8_t bytes[] = {0, 1, 0xFF, '@', '\n'};
         EXPECT_TRUE(store.WriteBinary(kSettingsKey, "Blob", bytes, sizeof bytes));
     }
     CKSettingsStore store(IniPath());
-    EXPECT_EQ(store.ReadString(kLastFilesKey, "LastOpenPath"), "/home/u/Страницы, new");
+    EXPECT_EQ(store.ReadString(kLastFiles, "LastOpenPath"), "/home/u/Страницы, new");
     EXPECT_EQ(store.ReadNumber(kDebugKey, kErrorCode, 0), -7);
     EXPECT_EQ(store.ReadBytes(kSettingsKey, "Blob"), (std::vector<uint8_t>{0, 1, 0xFF, '@', '\n'}));
 
     // A value of another type, or a missing one, gives the default.
     EXPECT_EQ(store.ReadNumber(kSettingsKey, "Blob", 5), 5);
-    EXPECT_EQ(store.ReadNumber(kLastFilesKey, "LastOpenPath", 5), 5);
+    EXPECT_EQ(store.ReadNumber(kLastFiles, "LastOpenPath", 5), 5);
     EXPECT_EQ(store.ReadString(kSettingsKey, "Blob", "d"), "d");
-    EXPECT_EQ(store.ReadString(kLastFilesKey, "Missing"), "");
+    EXPECT_EQ(store.ReadString(kLastFiles, "Missing"), "");
     EXPECT_FALSE(store.ReadBytes(kDebugKey, kErrorCode));
 
     uint8_t small[3] = {9, 9, 9};

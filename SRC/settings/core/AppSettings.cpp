@@ -1,11 +1,16 @@
-// Loading and saving the global record, the last-used files and the trace points, and telling
-// the windows when the settings they show changed.
+// Reading the preferences at start-up and writing them at exit, and the trace points.
 #include "settings/core/AppSettings.h"
 
-#include <algorithm>
+#include "settings/core/GlobalRecord.h"
+
 #include <cstring>
 
 namespace {
+
+constexpr std::string_view kGlobalName = "GLOBAL";
+// The recovery switch: "Enabled" under "Settings/Recovery", a number, 1 unless set.
+constexpr std::string_view kRecoveryKey = "Settings/Recovery";
+constexpr std::string_view kRecoveryEnabled = "Enabled";
 
 // Records name the source file without its folders.
 std::string_view BaseName(const char* path)
@@ -28,55 +33,37 @@ bool AppSettings::Start(const DebugQuestion& ask)
             debugMode = outcome.debugMode;
         }
     }
-    m_global.debugOn = debugMode;
+    PreferenceValues values = DefaultPreferences();
+    values.debugOn = debugMode;
+    m_preferences.SetValues(values);
     TW_TRACE(*this, "Debug subsystem checked");
-    LoadGlobal();
-    m_global.debugOn = debugMode;
-    m_global.codePage = CodePage::Windows1251;
-    m_global.lineEnding = LineEnding::Auto;
+
+    // A missing record or one of the wrong size gives the defaults. The format it holds is
+    // the session's to forget: every run starts with its own.
+    FileFormat storedFormat;
+    if (const auto bytes = m_store.ReadBytes(kSettingsKey, kGlobalName))
+        DecodeGlobalRecord(bytes->data(), bytes->size(), values, storedFormat);
+    values.debugOn = debugMode;
+    values.recoveryCopies = m_store.ReadNumber(kRecoveryKey, kRecoveryEnabled, 1);
+    m_preferences.SetValues(values);
     TW_TRACE(*this, "Global settings loaded");
     return true;
 }
 
-void AppSettings::SaveAtExit()
+void AppSettings::SaveAtExit(const FileFormat& rememberedFormat)
 {
-    m_store.WriteNumber(kDebugKey, debug_values::kDebugMode, m_global.debugOn);
-    SaveGlobal();
+    SaveDebugMode();
+    // Written only when it changed, so that a profile that never touched it stays without it.
+    const int32_t recovery = m_preferences.Values().recoveryCopies;
+    if (m_store.ReadNumber(kRecoveryKey, kRecoveryEnabled, 1) != recovery)
+        m_store.WriteNumber(kRecoveryKey, kRecoveryEnabled, recovery);
+    const std::vector<uint8_t> bytes = EncodeGlobalRecord(m_preferences.Values(), rememberedFormat);
+    m_store.WriteBinary(kSettingsKey, kGlobalName, bytes.data(), bytes.size());
 }
 
-bool AppSettings::LoadGlobal()
+void AppSettings::SaveDebugMode()
 {
-    const auto bytes = m_store.ReadBytes(kSettingsKey, settings_values::kGlobal);
-    if (bytes && DecodeGlobalSettings(bytes->data(), bytes->size(), m_global))
-        return true;
-    m_global = DefaultGlobalSettings();
-    return false;
-}
-
-void AppSettings::SaveGlobal()
-{
-    const std::vector<uint8_t> bytes = EncodeGlobalSettings(m_global);
-    m_store.WriteBinary(kSettingsKey, settings_values::kGlobal, bytes.data(), bytes.size());
-}
-
-std::string AppSettings::LastFile(std::string_view name) const
-{
-    return m_store.ReadString(kLastFilesKey, name);
-}
-
-void AppSettings::SetLastFile(std::string_view name, std::string_view value)
-{
-    m_store.WriteString(kLastFilesKey, name, value);
-}
-
-bool AppSettings::RecoveryEnabled() const
-{
-    return m_store.ReadNumber(kRecoveryKey, recovery_values::kEnabled, 1) != 0;
-}
-
-void AppSettings::SetRecoveryEnabled(bool on)
-{
-    m_store.WriteNumber(kRecoveryKey, recovery_values::kEnabled, on ? 1 : 0);
+    m_store.WriteNumber(kDebugKey, debug_values::kDebugMode, m_preferences.Values().debugOn);
 }
 
 void AppSettings::TracePoint(int line, const char* file, std::string_view info)
@@ -88,20 +75,4 @@ void AppSettings::TracePoint(int line, const char* file, std::string_view info)
 void AppSettings::TraceCleanExit(int line, const char* file)
 {
     m_tracer.Trace(TraceRecord::kCleanExit, line, BaseName(file), {});
-}
-
-void AppSettings::Subscribe(CSettingsListener* listener) { m_listeners.push_back(listener); }
-
-void AppSettings::Unsubscribe(CSettingsListener* listener)
-{
-    std::erase(m_listeners, listener);
-}
-
-void AppSettings::NotifyChanged()
-{
-    // A listener may leave while it is told.
-    const std::vector<CSettingsListener*> listeners = m_listeners;
-    for (CSettingsListener* listener : listeners)
-        if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end())
-            listener->OnSettingsChanged();
 }

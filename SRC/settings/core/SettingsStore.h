@@ -11,9 +11,7 @@
 
 // Key paths below the settings root; "/" separates the levels.
 inline constexpr std::string_view kSettingsKey = "Settings";
-inline constexpr std::string_view kLastFilesKey = "Settings/LastFiles";
 inline constexpr std::string_view kDebugKey = "Settings/Debug Subsystem";
-inline constexpr std::string_view kRecentFilesKey = "Recent File List";
 
 class SettingsStore {
 public:

@@ -3,8 +3,6 @@
 #include "recovery/core/RecoveryFile.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "recovery/core/RecoverySchedule.h"
-#include "settings/core/AppSettings.h"
-#include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -304,16 +302,6 @@ TEST(RecoveryDiffTest, ReplacedTextBeyondTheSearchLimitStillShowsEveryLine)
     const std::string diff = UnifiedDiff(std::vector<std::string_view>(a.begin(), a.end()),
                                          std::vector<std::string_view>(b.begin(), b.end()), "x", "y");
     EXPECT_EQ(std::count(diff.begin(), diff.end(), '\n'), 2 + 1 + 8000);
-}
-
-TEST(RecoverySettingTest, OnUnlessTurnedOff)
-{
-    MemorySettingsStore store;
-    AppSettings settings(store);
-    EXPECT_TRUE(settings.RecoveryEnabled());
-    settings.SetRecoveryEnabled(false);
-    EXPECT_FALSE(settings.RecoveryEnabled());
-    EXPECT_EQ(store.ReadNumber("Settings/Recovery", "Enabled", 7), 0);
 }
 
 } // namespace
