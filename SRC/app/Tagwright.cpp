@@ -15,6 +15,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "res/VersionInfo.h"
+#include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 #include "text/CodePages.h"
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -118,6 +120,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 
     std::setlocale(LC_ALL, "");
     SettingsStore& store = *m_services.store;
+    store.SetFailureReporter([this] { ReportSettingsNotWritten(); });
     m_settings = std::make_unique<AppSettings>(store);
     if (!m_settings->Start(m_services.askAfterCrash))
         return false;
@@ -158,6 +161,10 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     m_mainFrame->show();
     m_mainFrame->activateWindow();
     TW_TRACE(*m_settings, "Main window shown");
+    if (!m_services.refusedSettingsFile.isEmpty())
+        m_services.host->ShowWarning(Res(IDS_SETTINGS_NOT_READ)
+                                         .arg(QDir::toNativeSeparators(m_services.refusedSettingsFile))
+                                         .arg(CKSettingsStore::kMaxFileBytes >> 20));
     OfferRecoveredTexts();
     m_startDocument = nullptr;
     return true;
@@ -165,6 +172,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 
 void CTagwrightApp::ExitInstance()
 {
+    m_exiting = true;
     // A later start must not hand its file to this instance any more.
     m_services.guard->Release();
     // After a clean end no copy is left; after a signal the copies stay for the next start.
@@ -177,6 +185,17 @@ void CTagwrightApp::ExitInstance()
         m_settings->SaveAtExit(m_session->RememberedFormat());
     }
     RemovePreviewFolder();
+}
+
+void CTagwrightApp::ReportSettingsNotWritten()
+{
+    const QString text
+        = Res(IDS_SETTINGS_NOT_WRITTEN).arg(QString::fromStdString(m_services.store->Location()));
+    // No dialog holds up an exit, which a signal or the end of the desktop session may ask for.
+    if (m_exiting)
+        std::fprintf(stderr, "tagwright: %s\n", text.toLocal8Bit().constData());
+    else
+        m_services.host->ShowWarning(text);
 }
 
 CTagwrightDoc* CTagwrightApp::CreateDocument()

@@ -40,6 +40,9 @@ struct AppServices {
     // Shows the dialog that offers the copies of a run that did not end cleanly; empty: a
     // modal dialog.
     std::function<void(CKRecoveryDialog&)> offerRecovery;
+    // The settings file that was too large to read, which the user hears of once the window
+    // is up; empty: none was refused.
+    QString refusedSettingsFile;
 };
 
 class CTagwrightApp : public QObject, public CKDocManager {
@@ -101,6 +104,9 @@ private:
     void OnAppAbout();
     std::string RecoveryRoot() const;
     void StartRecovery();
+    // Told once per run when the settings cannot be written: a message in the window, or on
+    // standard error once the program is exiting.
+    void ReportSettingsNotWritten();
     // Offers the copies that runs which did not end cleanly left.
     void OfferRecoveredTexts();
     bool RestoreRecovered(const struct RecoveryCandidate& candidate);
@@ -126,5 +132,6 @@ private:
     // The empty document made at start while the recovery copies are offered.
     QPointer<CTagwrightDoc> m_startDocument;
     bool m_saveSettingsAtExit = false;
+    bool m_exiting = false;
     bool m_exitRequested = false;
 };

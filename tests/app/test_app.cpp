@@ -316,4 +316,17 @@ TEST_F(AppTest, ExitWritesTheRecordAndTheRecentFilesToTheStore)
     app.reset();
 }
 
+TEST_F(AppTest, SettingsThatCannotBeWrittenAreReportedOnceARun)
+{
+    preset.writable = false;
+    Start({});
+    app->Settings().SaveDebugMode(); // as when the Options dialog closes
+    app->Settings().SaveDebugMode();
+    ASSERT_EQ(host->warnings.size(), 1);
+    EXPECT_TRUE(host->warnings[0].contains(QStringLiteral("cannot be written"))) << host->warnings[0].toStdString();
+    app->ExitInstance();
+    EXPECT_EQ(host->warnings.size(), 1);
+    app.reset();
+}
+
 } // namespace

@@ -12,7 +12,7 @@
 #include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 #include "support/KeyClicks.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QAction>

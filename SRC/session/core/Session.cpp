@@ -50,6 +50,7 @@ std::string CSession::PendingPreview() const
 void CSession::SetPendingPreview(std::string_view file)
 {
     m_store.WriteString(kLastFilesKey, kLastPreview, file);
+    m_store.Flush();
 }
 
 WindowLayout CSession::ReadWindowLayout() const

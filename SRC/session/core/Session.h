@@ -35,12 +35,12 @@ public:
     const FileFormat& RememberedFormat() const { return m_format; }
     void SetRememberedFormat(const FileFormat& format) { m_format = format; }
 
-    // These are written at once: the next run finds them also after a crash.
     std::string LastOpenFolder() const;
     void SetLastOpenFolder(std::string_view folder);
     std::string LastSaveFolder() const;
     void SetLastSaveFolder(std::string_view folder);
-    // The preview file written last, still to delete; empty when none is.
+    // The preview file written last, still to delete; empty when none is. Written out at once:
+    // the next run deletes it also after a crash.
     std::string PendingPreview() const;
     void SetPendingPreview(std::string_view file);
     WindowLayout ReadWindowLayout() const;

@@ -28,6 +28,8 @@ bool AppSettings::Start(const DebugQuestion& ask)
         const std::string report = TakeDebugReport(m_store);
         if (!report.empty()) {
             const DebugCheckOutcome outcome = ApplyDebugChoice(m_store, ask(report), debugMode);
+            // The report is taken, and the choice holds also when this run ends early.
+            m_store.Flush();
             if (outcome.closeProgram)
                 return false;
             debugMode = outcome.debugMode;
@@ -59,20 +61,27 @@ void AppSettings::SaveAtExit(const FileFormat& rememberedFormat)
         m_store.WriteNumber(kRecoveryKey, kRecoveryEnabled, recovery);
     const std::vector<uint8_t> bytes = EncodeGlobalRecord(m_preferences.Values(), rememberedFormat);
     m_store.WriteBinary(kSettingsKey, kGlobalName, bytes.data(), bytes.size());
+    m_store.Flush();
 }
 
 void AppSettings::SaveDebugMode()
 {
     m_store.WriteNumber(kDebugKey, debug_values::kDebugMode, m_preferences.Values().debugOn);
+    m_store.Flush();
 }
 
+// The trail must be on disk when the program crashes right after it: the slow writes are why
+// the debug subsystem warns that it may be very slow.
 void AppSettings::TracePoint(int line, const char* file, std::string_view info)
 {
-    if (DebugOn())
+    if (DebugOn()) {
         m_tracer.Trace(0, line, BaseName(file), info);
+        m_store.Flush();
+    }
 }
 
 void AppSettings::TraceCleanExit(int line, const char* file)
 {
     m_tracer.Trace(TraceRecord::kCleanExit, line, BaseName(file), {});
+    m_store.Flush();
 }

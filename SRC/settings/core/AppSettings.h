@@ -24,9 +24,11 @@ public:
     // when the user chose to close the program.
     bool Start(const DebugQuestion& ask);
     // At exit: "Debug mode", the recovery switch when it changed, and the global record, which
-    // keeps the code page and line ending the session remembers beside the preferences.
+    // keeps the code page and line ending the session remembers beside the preferences; then
+    // everything the run wrote goes to the store's file.
     void SaveAtExit(const FileFormat& rememberedFormat);
-    // "Debug mode" from the debug switch, which the next start reads before anything else.
+    // "Debug mode" from the debug switch, which the next start reads before anything else,
+    // written out at once with what else is waiting.
     void SaveDebugMode();
 
     SettingsStore& Store() { return m_store; }

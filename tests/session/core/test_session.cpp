@@ -1,7 +1,7 @@
 // What the session keeps for the next run, over a store in memory.
 #include "session/core/Session.h"
 #include "settings/core/SettingsStore.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(SessionTest, EveryRunStartsWithTheDefaultFormatWhateverTheLastOneRemembered
     EXPECT_EQ(next.Recent().Paths(), std::vector<std::string>{"/site/a.html"});
 }
 
-TEST(SessionTest, FoldersPreviewAndWindowLayoutReachTheStoreAtOnce)
+TEST(SessionTest, FoldersPreviewAndWindowLayoutComeBackFromTheStore)
 {
     MemorySettingsStore store;
     {
@@ -33,7 +33,7 @@ TEST(SessionTest, FoldersPreviewAndWindowLayoutReachTheStoreAtOnce)
         session.SetLastSaveFolder("/home/u/save");
         session.SetPendingPreview("/tmp/x/~TagwrightPreview.HTML");
         session.SaveWindowLayout({{1, 2, 3}, {4, 5}});
-    } // never saved: as after a crash
+    } // the session itself is never saved
     EXPECT_EQ(store.ReadString("Settings/LastFiles", "LastOpenPath"), "/home/u/open");
     EXPECT_EQ(store.ReadString("Settings/LastFiles", "LastSavePath"), "/home/u/save");
     EXPECT_EQ(store.ReadBytes(kSettingsKey, "WindowState"), (std::vector<uint8_t>{4, 5}));

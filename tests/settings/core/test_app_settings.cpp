@@ -2,7 +2,7 @@
 // choices and the change notification, over a store in memory.
 #include "settings/core/AppSettings.h"
 #include "settings/core/GlobalRecord.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
