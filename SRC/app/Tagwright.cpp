@@ -238,8 +238,8 @@ QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
 
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
-    const FileFormat& remembered = m_session->RememberedFormat();
-    return OpenDocumentFile(path, remembered.codePage, remembered.lineEnding);
+    const FileFormat format = m_session->FormatToOpen(NativePath(QFileInfo(path).absoluteFilePath()));
+    return OpenDocumentFile(path, format.codePage, format.lineEnding);
 }
 
 CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
@@ -272,10 +272,12 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, CodePage cod
 
 int CTagwrightApp::OpenCommandLine(const CommandLine& request)
 {
-    const CodePage page = request.codePage.value_or(CodePage::Windows1251);
     int opened = 0;
     for (const QString& path : request.files) {
-        CTagwrightDoc* doc = OpenDocumentFile(path, page, LineEnding::Auto);
+        // A page named on the command line holds for every file; else each takes its own.
+        CTagwrightDoc* doc = request.codePage
+                                 ? OpenDocumentFile(path, *request.codePage, LineEnding::Auto)
+                                 : OpenDocumentFile(path);
         if (!doc)
             continue;
         ++opened;
@@ -471,7 +473,7 @@ void CTagwrightApp::OnFileOpen()
                                 .arg(QDir::toNativeSeparators(open->PathName()),
                                      PageName(open->Buffer().CodePage()), PageName(request.codePage))))
         open->ReopenInCodePage(request.codePage);
-    OpenDocumentFile(request.path);
+    OpenDocumentFile(request.path, request.codePage, request.lineEnding);
 }
 
 void CTagwrightApp::OpenRecentFile(int index)

@@ -146,8 +146,8 @@ bool CTagwrightDoc::OnNewDocument()
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path)
 {
-    const FileFormat& remembered = m_session.RememberedFormat();
-    return OnOpenDocument(path, remembered.codePage, remembered.lineEnding);
+    const FileFormat format = m_session.FormatToOpen(NativePath(QFileInfo(path).absoluteFilePath()));
+    return OnOpenDocument(path, format.codePage, format.lineEnding);
 }
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding)
@@ -165,8 +165,6 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, CodePage codePage, LineE
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
     }
-    // The next file opened without a choice of its own takes this one's line ending.
-    m_session.SetRememberedFormat({m_session.RememberedFormat().codePage, m_buffer.LineEnding()});
     SetPathName(path);
     AfterLoad(path);
     return true;
@@ -179,6 +177,13 @@ void CTagwrightDoc::AfterLoad(const QString& path)
     if (m_lossyBytesRead > 0)
         m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(path).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
     SetEncodingHint(SuggestedCodePageForFile(NativePath(path).c_str(), m_buffer.CodePage()));
+    RememberFileFormat(path);
+}
+
+void CTagwrightDoc::RememberFileFormat(const QString& path)
+{
+    m_session.RememberFileFormat(NativePath(QFileInfo(path).absoluteFilePath()),
+                                 {m_buffer.CodePage(), m_buffer.LineEnding()});
 }
 
 bool CTagwrightDoc::ReopenInCodePage(CodePage codePage)
@@ -236,6 +241,7 @@ bool CTagwrightDoc::OnSaveDocument(const QString& path)
         return false;
     }
     m_lossyBytesRead = 0;
+    RememberFileFormat(path);
     return true;
 }
 

@@ -57,8 +57,8 @@ public:
 
     // An empty HTML text.
     bool OnNewDocument();
-    // Reads the file in the code page and line ending the session remembers; a missing file
-    // gives an empty HTML document that will be saved under the path.
+    // Reads the file in the code page the session remembers for it, detecting the line ending;
+    // a missing file gives an empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
     // The same in the given format (LineEnding::Auto detects the line ending).
     bool OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding);
@@ -102,6 +102,8 @@ private:
     bool ConfirmLossySave(const QString& target);
     // What follows every good load: the loss warning and the hint.
     void AfterLoad(const QString& path);
+    // The next open of the file without a dialog takes the page it has now.
+    void RememberFileFormat(const QString& path);
     void SetEncodingHint(std::optional<CodePage> page);
 
     AppSettings& m_settings;

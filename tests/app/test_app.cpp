@@ -329,4 +329,41 @@ TEST_F(AppTest, SettingsThatCannotBeWrittenAreReportedOnceARun)
     app.reset();
 }
 
+TEST_F(AppTest, FilesOpenedWithoutTheDialogTakeTheirOwnPageAcrossARestart)
+{
+    WriteFile(dir.File("koi.html"), "\xE4\xC1\r\n"); // "Да" in KOI8-R
+    WriteFile(dir.File("unix.txt"), "a\nb\n");
+    WriteFile(dir.File("dos.html"), "x\r\n");
+    Start({});
+    host->dialog = [this](FileDialogRequest& r) {
+        r.path = Q(dir.File("koi.html"));
+        r.folder = Q(dir.Path());
+        r.codePage = CodePage::Koi8R;
+        r.lineEnding = LineEnding::Dos;
+    };
+    EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
+    HandOver(dir.File("unix.txt"));
+    HandOver(dir.File("dos.html"));
+    const auto opened = [this](const std::string& name) -> CTagwrightDoc& {
+        for (CTagwrightDoc* doc : app->Documents())
+            if (doc->PathName() == Q(dir.File(name)))
+                return *doc;
+        ADD_FAILURE() << name << " is not open";
+        return *app->Documents().front();
+    };
+    EXPECT_EQ(opened("koi.html").Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_EQ(opened("unix.txt").Buffer().CodePage(), CodePage::Windows1251);
+    // Detected, not the dialog's choice for another file.
+    EXPECT_NE(opened("unix.txt").Buffer().LineEnding(), LineEnding::Dos);
+    EXPECT_EQ(opened("dos.html").Buffer().LineEnding(), LineEnding::Dos);
+    app->ExitInstance();
+    preset = *store;
+    app.reset();
+
+    Start({});
+    HandOver(dir.File("koi.html"));
+    EXPECT_EQ(opened("koi.html").Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_EQ(opened("koi.html").Buffer().Line(0), "\xC4\xE0");
+}
+
 } // namespace

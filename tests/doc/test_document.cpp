@@ -46,17 +46,23 @@ TEST_F(DocumentTest, MissingFileGivesAnEmptyHtmlDocumentThatSavesThere)
     EXPECT_EQ(ReadFile(dir.File("new.cpp")), "int x;");
 }
 
-TEST_F(DocumentTest, OpenUsesTheRememberedFormatAndRemembersTheDetectedLineEnding)
+TEST_F(DocumentTest, OpenTakesTheFilesOwnPageNeverTheDialogsAndRemembersWhatItOpened)
 {
     // KOI8-R: 0xC1 is a small a, 0xE1 a capital A.
     const std::string koi = "\xC1\xE1 koi\n\xE1\n";
     WriteFile(dir.File("koi.txt"), koi);
-    session.SetRememberedFormat({CodePage::Koi8R, LineEnding::Auto});
+    // The page last chosen in a dialog is not this file's.
+    session.SetRememberedFormat({CodePage::Utf8, LineEnding::Dos});
+    ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
+    EXPECT_EQ(session.FormatToOpen(dir.File("koi.txt")).codePage, CodePage::Windows1251);
+
+    ASSERT_TRUE(doc->ReopenInCodePage(CodePage::Koi8R));
+    doc = std::make_unique<CTagwrightDoc>(settings, session, host);
     ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "\xE0\xC0 koi");
     EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Koi8R);
-    EXPECT_EQ(session.RememberedFormat().lineEnding, doc->Buffer().LineEnding());
-    EXPECT_NE(session.RememberedFormat().lineEnding, LineEnding::Auto);
+    EXPECT_NE(doc->Buffer().LineEnding(), LineEnding::Dos);
     SetText("\xE0\xC0 koi\r\xC0\r");
     ASSERT_TRUE(doc->DoFileSave());
     EXPECT_EQ(ReadFile(dir.File("koi.txt")), koi);
@@ -225,8 +231,7 @@ TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
     // CP866 pseudo-graphics have no Windows-1251 counterpart.
     const std::string dos = "\x80\xB0\xB1 box\r\n";
     WriteFile(dir.File("box.txt"), dos);
-    session.SetRememberedFormat({CodePage::Dos866, LineEnding::Auto});
-    ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt")));
+    ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt"), CodePage::Dos866, LineEnding::Auto));
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("2 byte(s)")));
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("DOS (OEM,CP866)")));

@@ -109,7 +109,7 @@ TEST_F(ReopenTest, RememberedUtf8OpensWithItsLossesCountedAndTheHintToGoBack)
 {
     // é is no Windows-1251 character; 0xCF 0xF0 is Windows-1251 text, not UTF-8.
     WriteFile(dir.File("mixed.txt"), "caf\xC3\xA9 \xCF\xF0");
-    session.SetRememberedFormat({CodePage::Utf8, LineEnding::Auto});
+    session.RememberFileFormat(dir.File("mixed.txt"), {CodePage::Utf8, LineEnding::Dos});
     ASSERT_TRUE(doc->OnOpenDocument(Path("mixed.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "caf? ??");
     ASSERT_EQ(host.warnings.size(), 1);

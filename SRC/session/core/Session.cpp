@@ -18,9 +18,25 @@ void CSession::Load()
 {
     m_format = {};
     m_recent.Load(m_store);
+    m_fileFormats.Load(m_store);
 }
 
-void CSession::Save() const { m_recent.Save(m_store); }
+void CSession::Save() const
+{
+    m_recent.Save(m_store);
+    m_fileFormats.Save(m_store);
+}
+
+FileFormat CSession::FormatToOpen(std::string_view path) const
+{
+    const std::optional<FileFormat> known = m_fileFormats.Find(path);
+    return {known ? known->codePage : CodePage::Windows1251, LineEnding::Auto};
+}
+
+void CSession::RememberFileFormat(const std::string& path, const FileFormat& format)
+{
+    m_fileFormats.Remember(path, format);
+}
 
 std::string CSession::LastOpenFolder() const
 {

@@ -1,8 +1,9 @@
 // What one run leaves for the next besides the preferences: the folders of the last Open and
-// Save dialogs, the preview file still to delete, the code page and line ending the next open
-// takes, the main window's layout and the recent files.
+// Save dialogs, the preview file still to delete, the code page and line ending the next Open
+// dialog offers, the main window's layout, the recent files and the format of each file.
 #pragma once
 
+#include "session/core/FileFormats.h"
 #include "session/core/RecentFiles.h"
 #include "text/FileFormat.h"
 
@@ -25,15 +26,22 @@ public:
     CSession(const CSession&) = delete;
     CSession& operator=(const CSession&) = delete;
 
-    // At start-up: the recent files. The remembered format starts as Windows-1251 with the
-    // line ending detected, whatever the last run left.
+    // At start-up: the recent files and the formats of files. The remembered format starts as
+    // Windows-1251 with the line ending detected, whatever the last run left.
     void Load();
-    // At exit: the recent files. The remembered format goes into the global record.
+    // At exit: the recent files and the formats of files. The remembered format goes into the
+    // global record.
     void Save() const;
 
-    // The format the next file opened without a choice of its own is read in.
+    // The format chosen last in a file dialog, which the next Open dialog offers.
     const FileFormat& RememberedFormat() const { return m_format; }
     void SetRememberedFormat(const FileFormat& format) { m_format = format; }
+
+    // The page and line ending to open path with when no dialog chose them: the page the file
+    // was last opened or saved with, else Windows-1251; the line ending is always detected.
+    FileFormat FormatToOpen(std::string_view path) const;
+    // The format a file was opened or saved with, for the next time it is opened.
+    void RememberFileFormat(const std::string& path, const FileFormat& format);
 
     std::string LastOpenFolder() const;
     void SetLastOpenFolder(std::string_view folder);
@@ -53,4 +61,5 @@ private:
     SettingsStore& m_store;
     FileFormat m_format;
     RecentFiles m_recent;
+    FileFormats m_fileFormats;
 };
