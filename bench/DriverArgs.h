@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 inline bool ParseInt(const char* text, int& value)
 {
@@ -21,26 +22,26 @@ inline bool ParseInt(const char* text, int& value)
 }
 
 // A source type, 0-22.
-inline bool ParseSourceType(const char* text, int& type)
+inline bool ParseSourceType(const char* text, std::optional<SourceType>& type)
 {
     char* end = nullptr;
     const long t = std::strtol(text, &end, 10);
     if (!*text || *end || t < 0 || t >= kSourceTypeCount)
         return false;
-    type = static_cast<int>(t);
+    type = static_cast<SourceType>(t);
     return true;
 }
 
 // The source type of a file to read: the one given, or else by the file's extension.
-inline int SourceTypeOf(int given, const char* path)
+inline SourceType SourceTypeOf(std::optional<SourceType> given, const char* path)
 {
-    return given >= 0 ? given : SourceTypeForPath(path);
+    return given ? *given : SourceTypeForPath(path);
 }
 
 // Loads a file in Windows-1251 with its line ends detected; false after saying why.
 inline bool LoadOrSay(const char* driver, const char* path, CKTextBuffer& buffer)
 {
-    if (buffer.Load(path, -1, 0))
+    if (buffer.Load(path, LineEnding::Auto, CodePage::Windows1251))
         return true;
     std::fprintf(stderr, "%s: cannot load %s: %s\n", driver, path, buffer.LastErrorText().c_str());
     return false;

@@ -5,6 +5,7 @@
 #include "doc/TagwrightDoc.h"
 #include "edit/KEditView.h"
 #include "res/CommandIds.h"
+#include "session/core/Session.h"
 
 #include <QApplication>
 #include <QImage>
@@ -15,7 +16,8 @@
 
 // An edit view on an opened page, shown at a fixed size, painted offscreen on demand.
 struct ShownEditView {
-    ShownEditView(AppSettings& settings, CKDocHost& host, const QString& path) : doc(settings, host)
+    ShownEditView(AppSettings& settings, CSession& session, CKDocHost& host, const QString& path)
+        : doc(settings, session, host)
     {
         doc.OnOpenDocument(path);
         view.reset(CKTextView::Create<CKEditView>(doc));
@@ -36,8 +38,8 @@ struct ShownEditView {
 };
 
 struct TypingSession : ShownEditView {
-    TypingSession(AppSettings& settings, CKDocHost& host, const QString& path)
-        : ShownEditView(settings, host, path)
+    TypingSession(AppSettings& settings, CSession& session, CKDocHost& host, const QString& path)
+        : ShownEditView(settings, session, host, path)
     {
         view->OnCommand(ID_EDIT_TEXT_END);
         PaintScreen();

@@ -26,15 +26,15 @@ struct Input {
     const char* file;
     const char* generator;
     long lines;
-    int sourceType;
+    SourceType sourceType;
     std::string path;
 };
 
 // Indexed by the benchmarks' argument.
 Input g_inputs[] = {
-    {"page100.html", "tw-genhtml", 2000000, SRC_HTML, {}},
-    {"page10.html", "tw-genhtml", 200000, SRC_HTML, {}},
-    {"source10.cpp", "tw-gencpp", 380000, SRC_CPP, {}},
+    {"page100.html", "tw-genhtml", 2000000, SourceType::Html, {}},
+    {"page10.html", "tw-genhtml", 200000, SourceType::Html, {}},
+    {"source10.cpp", "tw-gencpp", 380000, SourceType::Cpp, {}},
 };
 constexpr int kInputs = static_cast<int>(std::size(g_inputs));
 
@@ -43,7 +43,7 @@ const CKTextBuffer& Loaded(int which)
     static std::unique_ptr<CKTextBuffer> buffers[kInputs];
     if (!buffers[which]) {
         buffers[which] = std::make_unique<CKTextBuffer>();
-        if (!buffers[which]->Load(g_inputs[which].path.c_str(), -1, 0)) {
+        if (!buffers[which]->Load(g_inputs[which].path.c_str())) {
             std::fprintf(stderr, "bench-colours: cannot load %s\n", g_inputs[which].path.c_str());
             std::exit(1);
         }
@@ -97,7 +97,7 @@ void BM_Load(benchmark::State& state)
     const std::string& path = g_inputs[which].path;
     for (auto _ : state) {
         CKTextBuffer buffer;
-        benchmark::DoNotOptimize(buffer.Load(path.c_str(), -1, 0));
+        benchmark::DoNotOptimize(buffer.Load(path.c_str()));
     }
     Report(state, Loaded(which));
 }

@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
         std::perror(out);
         return 1;
     }
-    const ByteTable* table = SaveTable(page);
+    const ByteTable* table = SaveTable(static_cast<CodePage>(page));
     Generator gen{std::mt19937(1251)};
     std::string line;
     for (long i = 0; i < lines; ++i) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ int Usage()
 
 int main(int argc, char* argv[])
 {
-    int type = -1;
+    std::optional<SourceType> type;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--type")) {
@@ -48,9 +49,9 @@ int main(int argc, char* argv[])
     for (int line = 0; line < buffer.LineCount(); ++line) {
         blocks.resize(static_cast<size_t>(buffer.LineLength(line)) + 1);
         int count = 0;
-        const uint32_t after = ParseLine(type, state, source, line, blocks.data(), count);
+        const uint32_t after = ParseLine(*type, state, source, line, blocks.data(), count);
         int none = 0;
-        const uint32_t stateOnly = ParseLine(type, state, source, line, nullptr, none);
+        const uint32_t stateOnly = ParseLine(*type, state, source, line, nullptr, none);
         if (stateOnly != after) {
             std::fflush(stdout);
             std::fprintf(stderr,

@@ -48,9 +48,10 @@ int main(int argc, char* argv[])
         const CodePageGuess guess =
             DetectCodePage({head.get(), size}, size > kCodePageDetectBytes);
         const bool page = guess.kind == CodePageGuess::Kind::Page;
-        const std::string_view name = page ? CodePageKeyword(guess.page) : "unsure";
+        const std::string_view name = page ? CodePageKeyword(*guess.page) : "unsure";
         if (showOdds) {
-            const std::string_view candidate = page ? "" : CodePageKeyword(guess.candidate);
+            const std::string_view candidate
+                = page || !guess.candidate ? "" : CodePageKeyword(*guess.candidate);
             std::printf("%s: %.*s %.1f %.*s\n", argv[i], static_cast<int>(name.size()),
                         name.data(), guess.confidence, static_cast<int>(candidate.size()),
                         candidate.data());

@@ -42,7 +42,7 @@ double TypeCost(TypingSession& session, int rounds)
 void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bool smartUndo, bool fill,
              const char* label)
 {
-    settings.Global().smartUndo = smartUndo;
+    settings.Preferences().SetOn(Switch::SmartUndo, smartUndo);
     if (fill) {
         // Every key its own group: the history reaches its limit and stays there.
         TypeCost(big, CKTextBuffer::kUndoLimit + 100);
@@ -73,14 +73,15 @@ int main(int argc, char* argv[])
 
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
-    GlobalSettings& global = settings.Global();
-    global.lineEnding = -1;
-    global.autoIndent = global.smartIndent = global.useTabs = 1;
-    global.tabSize = 4;
+    CSession session(store);
+    CPreferences& preferences = settings.Preferences();
+    for (Switch on : {Switch::AutoIndent, Switch::SmartIndent, Switch::UseTabs})
+        preferences.SetOn(on, true);
+    preferences.SetTabSize(4);
     CKDesktopHost host([] { return nullptr; });
 
-    TypingSession big(settings, host, QString::fromStdString(bigPage));
-    TypingSession small(settings, host, QString::fromStdString(smallPage));
+    TypingSession big(settings, session, host, QString::fromStdString(bigPage));
+    TypingSession small(settings, session, host, QString::fromStdString(smallPage));
     std::printf("page: %s, %.1f MB, %d lines\n", bigPage.c_str(),
                 std::filesystem::file_size(bigPage) / 1e6, big.view->LineCount());
     Measure(settings, big, small, true, false, "typed key + screen");

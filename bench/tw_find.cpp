@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
         return Usage();
 
     CKTextBuffer buffer;
-    if (!buffer.Load(args[1], -1, page)) {
+    if (!buffer.Load(args[1], LineEnding::Auto, static_cast<CodePage>(page))) {
         std::fprintf(stderr, "tw-find: %s: %s\n", args[1], buffer.LastErrorText().c_str());
         return 1;
     }

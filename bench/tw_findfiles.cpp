@@ -25,13 +25,14 @@ int Usage()
     return 2;
 }
 
-bool ParsePage(const char* name, int& page)
+bool ParsePage(const char* name, std::optional<CodePage>& page)
 {
     if (!std::strcmp(name, "auto")) {
-        page = kDetectCodePage;
+        page.reset();
         return true;
     }
-    for (int p = 0; p < kCodePageCount; ++p) {
+    for (int number = 0; number < kCodePageCount; ++number) {
+        const auto p = static_cast<CodePage>(number);
         if (CodePageKeyword(p) == name) {
             page = p;
             return true;

@@ -62,18 +62,18 @@ int main(int argc, char* argv[])
 
     CKTextBuffer buffer;
     buffer.SetBackupOnSave(backup);
-    if (!buffer.Load(paths[0], mode, page)) {
+    if (!buffer.Load(paths[0], static_cast<LineEnding>(mode), static_cast<CodePage>(page))) {
         std::fprintf(stderr, "tw-loadsave: cannot load %s: %s\n", paths[0],
                      buffer.LastErrorText().c_str());
         return 1;
     }
-    if (!buffer.Save(paths[1], saveMode)) {
+    if (!buffer.Save(paths[1], static_cast<LineEnding>(saveMode))) {
         std::fprintf(stderr, "tw-loadsave: cannot save %s: %s\n", paths[1],
                      buffer.LastErrorText().c_str());
         return 1;
     }
     std::printf("lines=%d mode=%d lossy=%lld unsaveable=%lld\n", buffer.LineCount(),
-                buffer.LineEnding(), static_cast<long long>(buffer.LossyByteCount()),
-                static_cast<long long>(buffer.UnsaveableCharCount(page)));
+                Number(buffer.LineEnding()), static_cast<long long>(buffer.LossyByteCount()),
+                static_cast<long long>(buffer.UnsaveableCharCount(static_cast<CodePage>(page))));
     return 0;
 }

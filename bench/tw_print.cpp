@@ -1,6 +1,6 @@
 // tw-print: prints a file to PDF with the pagination and page painting of File > Print, the
 // default settings record and the default page setup, and reports the number of pages.
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 #include "view/PrintJob.h"
@@ -87,15 +87,15 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
 
     CKTextBuffer buffer;
-    if (!buffer.Load(in, -1, codePage)) {
+    if (!buffer.Load(in, LineEnding::Auto, static_cast<CodePage>(codePage))) {
         std::fprintf(stderr, "tw-print: cannot load %s: %s\n", in, buffer.LastErrorText().c_str());
         return 1;
     }
 
-    const GlobalSettings settings = DefaultGlobalSettings();
+    const PreferenceValues preferences = DefaultPreferences();
     PrintOptions options;
-    options.screenFont = settings.font;
-    options.tabSize = settings.tabSize;
+    options.screenFont = preferences.font;
+    options.tabSize = preferences.tabSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         options.screenDpiX = static_cast<int>(screen->logicalDotsPerInchX());
         options.screenDpiY = static_cast<int>(screen->logicalDotsPerInchY());

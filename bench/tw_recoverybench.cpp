@@ -62,9 +62,9 @@ int main(int argc, char* argv[])
     FillHtmlKeywords();
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
-    settings.Global().lineEnding = -1;
+    CSession session(store);
     CKDesktopHost host([] { return nullptr; });
-    TypingSession big(settings, host, QString::fromStdString(page));
+    TypingSession big(settings, session, host, QString::fromStdString(page));
 
     int64_t now = 0;
     CKRecoveryManager recovery(folder + "/recovery", [&] { return now; });

@@ -88,7 +88,7 @@ int main(int argc, char* argv[])
     fields.replaceWith = args[1];
 
     CKTextBuffer buffer;
-    if (!buffer.Load(args[2], -1, page)) {
+    if (!buffer.Load(args[2], LineEnding::Auto, static_cast<CodePage>(page))) {
         std::fprintf(stderr, "tw-replace: %s: %s\n", args[2], buffer.LastErrorText().c_str());
         return 1;
     }

@@ -24,7 +24,7 @@ int Usage()
 int main(int argc, char* argv[])
 {
     SpellLanguage cyrillic = SpellLanguage::Russian;
-    int type = -1;
+    std::optional<SourceType> type;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--lang")) {
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     int words = 0, misspelled = 0;
     uint32_t state = 0;
     for (int line = 0; line < buffer.LineCount(); ++line) {
-        state = speller.Check(type, cyrillic, state, source, line, found, &words);
+        state = speller.Check(*type, cyrillic, state, source, line, found, &words);
         for (const Misspelling& m : found) {
             const std::string word = Cp1251ToUtf8(buffer.Line(line).substr(m.start, m.length));
             std::printf("%d:%d %s\n", line + 1, m.start + 1, word.c_str());

@@ -125,7 +125,7 @@ int main(int argc, char* argv[])
     uint32_t state = 0;
     start = std::chrono::steady_clock::now();
     for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
-        state = speller.Check(SRC_HTML, SpellLanguage::Russian, state, source, line, found, &words);
+        state = speller.Check(SourceType::Html, SpellLanguage::Russian, state, source, line, found, &words);
         misspelled += static_cast<int>(found.size());
     }
     const double checkMs = MillisecondsSince(start);

@@ -6,6 +6,7 @@
 #include "app/DesktopHost.h"
 #include "doc/TagwrightDoc.h"
 #include "res/CommandIds.h"
+#include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "text/KTextBuffer.h"
@@ -58,8 +59,8 @@ long PeakRssMiB()
 
 // A document and a view of it, sized like an editor window.
 struct Session {
-    Session(AppSettings& settings, CKDocHost& host, const QString& path)
-        : doc(settings, host)
+    Session(AppSettings& settings, CSession& session, CKDocHost& host, const QString& path)
+        : doc(settings, session, host)
     {
         doc.OnOpenDocument(path);
         view.reset(CKTextView::Create(doc));
@@ -115,14 +116,14 @@ int main(int argc, char* argv[])
 
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
-    settings.Global().lineEnding = -1;
+    CSession remembered(store);
     CKDesktopHost host([] { return nullptr; });
     const QString bigPath = QString::fromStdString(big);
 
     // Loading alone, in this process and as tw-loadsave (which also saves).
     const double load = Best(3, [&] {
         CKTextBuffer buffer;
-        buffer.Load(big.c_str(), -1, 0);
+        buffer.Load(big.c_str());
     });
     const auto loadsave = std::filesystem::absolute(argv[0]).parent_path() / "tw-loadsave";
     const std::string loadsaveCommand =
@@ -131,11 +132,11 @@ int main(int argc, char* argv[])
 
     // Open, make the view and paint its first screen.
     const double firstScreen = Best(3, [&] {
-        Session session(settings, host, bigPath);
+        Session session(settings, remembered, host, bigPath);
         session.PaintScreen();
     });
 
-    Session bigSession(settings, host, bigPath);
+    Session bigSession(settings, remembered, host, bigPath);
     bigSession.PaintScreen();
     const long rssOpen = PeakRssMiB();
 
@@ -163,7 +164,7 @@ int main(int argc, char* argv[])
     const double paintBig = std::min(bigSession.PaintCost(200), bigSession.PaintCost(200));
     const double moveBig = std::min(bigSession.MoveCost(20000, false), bigSession.MoveCost(20000, false));
     const double movePaintBig = std::min(bigSession.MoveCost(200, true), bigSession.MoveCost(200, true));
-    Session smallSession(settings, host, QString::fromStdString(small));
+    Session smallSession(settings, remembered, host, QString::fromStdString(small));
     smallSession.view->OnCommand(ID_EDIT_TEXT_END);
     smallSession.view->OnCommand(ID_EDIT_LINE_UP);
     smallSession.PaintScreen();

@@ -53,8 +53,8 @@ constexpr int kPastedLines = 200000;
 
 // The page opened in an edit view, shown, as the user works with it.
 struct ViewSide : ShownEditView {
-    ViewSide(AppSettings& settings, CKDesktopHost& host, const QString& path)
-        : ShownEditView(settings, host, path)
+    ViewSide(AppSettings& settings, CSession& session, CKDesktopHost& host, const QString& path)
+        : ShownEditView(settings, session, host, path)
     {
         Settle();
     }
@@ -179,10 +179,10 @@ int main(int argc, char* argv[])
 
     CKSettingsStore store(QString::fromStdString(folder + "/settings.ini"));
     AppSettings settings(store);
-    settings.Global().lineEnding = -1;
+    CSession session(store);
     CKDesktopHost host([] { return nullptr; });
 
-    ViewSide shown(settings, host, QString::fromStdString(page));
+    ViewSide shown(settings, session, host, QString::fromStdString(page));
     BufferSide bare(page);
     std::printf("page: %s, %d lines\n", page.c_str(), bare.buffer.LineCount());
 

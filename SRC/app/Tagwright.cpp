@@ -15,6 +15,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 #include "res/VersionInfo.h"
+#include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 #include "text/CodePages.h"
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,7 +46,7 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString PageName(int page)
+QString PageName(CodePage page)
 {
     const std::string_view name = CodePageName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -140,13 +142,15 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 
     std::setlocale(LC_ALL, "");
     SettingsStore& store = *m_services.store;
+    store.SetFailureReporter([this] { ReportSettingsNotWritten(); });
     m_settings = std::make_unique<AppSettings>(store);
     if (!m_settings->Start(m_services.askAfterCrash))
         return false;
     m_saveSettingsAtExit = true;
     TW_TRACE(*m_settings, "Settings root " + store.Location());
 
-    m_recent.Load(store);
+    m_session = std::make_unique<CSession>(store);
+    m_session->Load();
     TW_TRACE(*m_settings, "Recent files loaded");
 
     FillHtmlKeywords();
@@ -181,6 +185,10 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     TW_TRACE(*m_settings, "Main window shown");
     if (!startNote.isEmpty())
         m_services.host->ShowWarning(startNote);
+    if (!m_services.refusedSettingsFile.isEmpty())
+        m_services.host->ShowWarning(Res(IDS_SETTINGS_NOT_READ)
+                                         .arg(QDir::toNativeSeparators(m_services.refusedSettingsFile))
+                                         .arg(CKSettingsStore::kMaxFileBytes >> 20));
     OfferRecoveredTexts();
     m_startDocument = nullptr;
     return true;
@@ -188,6 +196,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
 
 void CTagwrightApp::ExitInstance()
 {
+    m_exiting = true;
     // A later start must not hand its file to this instance any more.
     m_services.guard->Release();
     // After a clean end no copy is left; after a signal the copies stay for the next start.
@@ -195,16 +204,27 @@ void CTagwrightApp::ExitInstance()
         m_recovery->Finish();
     if (m_saveSettingsAtExit) {
         TW_TRACE(*m_settings, "Exit");
-        DeletePreviewFile(*m_settings);
-        m_recent.Save(*m_services.store);
-        m_settings->SaveAtExit();
+        DeletePreviewFile(*m_session);
+        m_session->Save();
+        m_settings->SaveAtExit(m_session->RememberedFormat());
     }
     RemovePreviewFolder();
 }
 
+void CTagwrightApp::ReportSettingsNotWritten()
+{
+    const QString text
+        = Res(IDS_SETTINGS_NOT_WRITTEN).arg(QString::fromStdString(m_services.store->Location()));
+    // No dialog holds up an exit, which a signal or the end of the desktop session may ask for.
+    if (m_exiting)
+        std::fprintf(stderr, "tagwright: %s\n", text.toLocal8Bit().constData());
+    else
+        m_services.host->ShowWarning(text);
+}
+
 CTagwrightDoc* CTagwrightApp::CreateDocument()
 {
-    auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
+    auto* doc = new CTagwrightDoc(*m_settings, *m_session, *m_services.host, this);
     connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
     m_diskWatch->Watch(*doc);
     if (m_recovery)
@@ -248,8 +268,13 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
         m_services.host->ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(path)));
         return nullptr;
     }
-    const GlobalSettings& global = m_settings->Global();
-    return OpenDocumentFile(native, global.codePage, global.lineEnding);
+    return OpenInItsFormat(native);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenInItsFormat(const std::string& path)
+{
+    const FileFormat format = m_session->FormatToOpen(path);
+    return OpenDocumentFile(path, format.codePage, format.lineEnding);
 }
 
 CTagwrightDoc* CTagwrightApp::FindDocument(const std::string& path) const
@@ -260,7 +285,8 @@ CTagwrightDoc* CTagwrightApp::FindDocument(const std::string& path) const
     return nullptr;
 }
 
-CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, int codePage, int lineEnding)
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, CodePage codePage,
+                                               LineEnding lineEnding)
 {
     if (CTagwrightDoc* open = FindDocument(path)) {
         m_mainFrame->ActivateDocument(*open);
@@ -279,10 +305,12 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, int code
 
 int CTagwrightApp::OpenCommandLine(const CommandLine& request)
 {
-    const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
     int opened = 0;
     for (const std::string& path : request.files) {
-        CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
+        // A page named on the command line holds for every file; else each takes its own.
+        CTagwrightDoc* doc = request.codePage
+                                 ? OpenDocumentFile(path, *request.codePage, LineEnding::Auto)
+                                 : OpenInItsFormat(path);
         if (!doc)
             continue;
         ++opened;
@@ -356,7 +384,7 @@ std::string CTagwrightApp::RecoveryRoot() const
 
 void CTagwrightApp::StartRecovery()
 {
-    if (!m_settings->RecoveryEnabled())
+    if (!m_settings->Preferences().IsOn(Switch::RecoveryCopies))
         return;
     const std::string root = RecoveryRoot();
     auto recovery = std::make_unique<CKRecoveryManager>(root);
@@ -446,22 +474,21 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     return true;
 }
 
-void CTagwrightApp::AddRecentFile(const std::string& path) { m_recent.Add(path); }
+void CTagwrightApp::AddRecentFile(const std::string& path) { m_session->Recent().Add(path); }
 
 void CTagwrightApp::OnFileOpen()
 {
-    GlobalSettings& global = m_settings->Global();
+    const bool remember = m_settings->Preferences().IsOn(Switch::RememberLastDirectory);
     FileDialogRequest request;
-    if (global.rememberLastDirectory)
-        request.initialFolder = QFile::decodeName(m_settings->LastFile(settings_values::kLastOpenPath).c_str());
-    request.codePage = global.codePage;
-    request.lineEnding = -1;
+    if (remember)
+        request.initialFolder = QFile::decodeName(m_session->LastOpenFolder().c_str());
+    request.codePage = m_session->RememberedFormat().codePage;
+    request.lineEnding = LineEnding::Auto;
     if (!m_services.host->ChooseFileToOpen(request))
         return;
-    if (global.rememberLastDirectory)
-        m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
-    global.codePage = request.codePage;
-    global.lineEnding = request.lineEnding;
+    if (remember)
+        m_session->SetLastOpenFolder(NativePath(request.folder));
+    m_session->SetRememberedFormat({request.codePage, request.lineEnding});
     // A file already open in another code page than the one chosen: offer to read it again.
     CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
     if (open && open->Buffer().CodePage() != request.codePage
@@ -469,24 +496,30 @@ void CTagwrightApp::OnFileOpen()
                                 .arg(QDir::toNativeSeparators(open->PathName()),
                                      PageName(open->Buffer().CodePage()), PageName(request.codePage))))
         open->ReopenInCodePage(request.codePage);
-    OpenDocumentFile(request.path);
+    const std::string native = ResolveNativePath(request.path);
+    if (native.empty()) {
+        m_services.host->ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
+        return;
+    }
+    OpenDocumentFile(native, request.codePage, request.lineEnding);
 }
 
 void CTagwrightApp::OpenRecentFile(int index)
 {
-    if (index >= static_cast<int>(m_recent.Paths().size()))
+    RecentFiles& recent = m_session->Recent();
+    if (index >= static_cast<int>(recent.Paths().size()))
         return;
-    const std::string path = m_recent.Paths()[index];
+    // A copy: the list changes when the file opens.
+    const std::string path = recent.Paths()[index];
     // Opening would give an empty text of that name without a word.
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
         if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(ShownPath(path))))
-            m_recent.Remove(index);
+            recent.Remove(index);
         return;
     }
-    const GlobalSettings& global = m_settings->Global();
-    if (!OpenDocumentFile(path, global.codePage, global.lineEnding))
-        m_recent.Remove(index);
+    if (!OpenInItsFormat(path))
+        recent.Remove(index);
 }
 
 void CTagwrightApp::OnFileSaveAll()

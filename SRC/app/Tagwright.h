@@ -7,7 +7,7 @@
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "res/CommandTarget.h"
-#include "session/core/RecentFiles.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 
 #include <QObject>
@@ -41,6 +41,9 @@ struct AppServices {
     // Shows the dialog that offers the copies of a run that did not end cleanly; empty: a
     // modal dialog.
     std::function<void(CKRecoveryDialog&)> offerRecovery;
+    // The settings file that was too large to read, which the user hears of once the window
+    // is up; empty: none was refused.
+    QString refusedSettingsFile;
 };
 
 class CTagwrightApp : public QObject, public CKDocManager {
@@ -62,8 +65,7 @@ public:
     int StartExitCode() const { return m_startExitCode; }
 
     AppSettings& Settings() { return *m_settings; }
-    RecentFiles& Recent() { return m_recent; }
-    const RecentFiles& Recent() const override { return m_recent; }
+    CSession& Session() override { return *m_session; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
     // Null while recovery copies are off or cannot be kept.
     CKRecoveryManager* Recovery() { return m_recovery.get(); }
@@ -98,7 +100,9 @@ private:
     CTagwrightDoc* CreateDocument();
     // By the path as the system names the file.
     CTagwrightDoc* FindDocument(const std::string& path) const;
-    CTagwrightDoc* OpenDocumentFile(const std::string& path, int codePage, int lineEnding);
+    CTagwrightDoc* OpenDocumentFile(const std::string& path, CodePage codePage, LineEnding lineEnding);
+    // In the page the file was last opened or saved with.
+    CTagwrightDoc* OpenInItsFormat(const std::string& path);
     void AddRecentFile(const std::string& path);
     void OnFileOpen();
     void OnFileSaveAll();
@@ -106,6 +110,9 @@ private:
     void OnAppAbout();
     std::string RecoveryRoot() const;
     void StartRecovery();
+    // Told once per run when the settings cannot be written: a message in the window, or on
+    // standard error once the program is exiting.
+    void ReportSettingsNotWritten();
     // Offers the copies that runs which did not end cleanly left.
     void OfferRecoveredTexts();
     bool RestoreRecovered(const struct RecoveryCandidate& candidate);
@@ -126,12 +133,13 @@ private:
     std::unique_ptr<CKRecoveryManager> m_recovery;
     CKDiskWatch* m_diskWatch = new CKDiskWatch(this); // the open documents' files
     bool m_recoveryWarned = false;
-    RecentFiles m_recent;
+    std::unique_ptr<CSession> m_session;
     std::vector<CTagwrightDoc*> m_documents;
     int m_untitledCount = 0;
     // The empty document made at start while the recovery copies are offered.
     QPointer<CTagwrightDoc> m_startDocument;
     bool m_saveSettingsAtExit = false;
+    bool m_exiting = false;
     bool m_exitRequested = false;
     int m_startExitCode = 0;
 };

@@ -56,7 +56,11 @@ int main(int argc, char* argv[])
     SetApplicationIdentity();
     AppServices services;
     services.guard = std::make_unique<CKInstanceGuard>(CKInstanceGuard::DefaultFolder());
-    services.store = std::make_unique<CKSettingsStore>();
+    const QString settingsPath = CKSettingsStore::DefaultPath();
+    bool settingsRefused = false;
+    services.store = CKSettingsStore::Open(settingsPath, settingsRefused);
+    if (settingsRefused)
+        services.refusedSettingsFile = settingsPath;
     services.host = std::make_unique<CKDesktopHost>(&DialogParent);
     services.askAfterCrash = &CKDebugReportDialog::Ask;
     CTagwrightApp app(std::move(services));

@@ -58,11 +58,12 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
         selectFile(fileName);
 
     m_codePageList->setObjectName(QStringLiteral("fileEncoding"));
+    // The lists hold the pages and the endings in the order of their numbers, "Auto" first.
     for (int page = 0; page < kCodePageCount; ++page)
-        m_codePageList->addItem(FromView(CodePageName(page)));
+        m_codePageList->addItem(FromView(CodePageName(static_cast<::CodePage>(page))));
     m_lineEndingList->setObjectName(QStringLiteral("lineEnding"));
-    for (int i = 0; i < kLineEndingChoiceCount; ++i)
-        m_lineEndingList->addItem(FromView(LineEndingName(i)));
+    for (int mode = Number(LineEnding::Auto); mode < kLineEndingCount; ++mode)
+        m_lineEndingList->addItem(FromView(LineEndingName(static_cast<::LineEnding>(mode))));
 
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int row = grid->rowCount();
@@ -79,15 +80,16 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
 
 void CKFileDialog::showEvent(QShowEvent* event)
 {
-    m_codePageList->setCurrentIndex(m_codePage >= 0 && m_codePage < kCodePageCount ? m_codePage : 0);
-    const int position = m_lineEnding + 1;
-    m_lineEndingList->setCurrentIndex(position >= 0 && position < kLineEndingChoiceCount ? position : 0);
+    m_codePageList->setCurrentIndex(IsKnown(m_codePage) ? Number(m_codePage) : 0);
+    const int position = Number(m_lineEnding) - Number(LineEnding::Auto);
+    m_lineEndingList->setCurrentIndex(position >= 0 && position < m_lineEndingList->count() ? position : 0);
     QFileDialog::showEvent(event);
 }
 
 void CKFileDialog::accept()
 {
-    m_codePage = m_codePageList->currentIndex();
-    m_lineEnding = m_lineEndingList->currentIndex() - 1;
+    m_codePage = static_cast<::CodePage>(m_codePageList->currentIndex());
+    m_lineEnding
+        = static_cast<::LineEnding>(m_lineEndingList->currentIndex() + Number(LineEnding::Auto));
     QFileDialog::accept();
 }

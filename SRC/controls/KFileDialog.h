@@ -1,6 +1,8 @@
 // The open and save dialog with two more lists: the file's code page and its line ending.
 #pragma once
 
+#include "text/FileFormat.h"
+
 #include <QFileDialog>
 
 #include <string_view>
@@ -17,10 +19,10 @@ public:
                  QWidget* parent = nullptr);
 
     // Set before the dialog shows; read after it was confirmed.
-    int CodePage() const { return m_codePage; }
-    void SetCodePage(int page) { m_codePage = page; }
-    int LineEnding() const { return m_lineEnding; } // -1 "Auto" to 2
-    void SetLineEnding(int mode) { m_lineEnding = mode; }
+    ::CodePage CodePage() const { return m_codePage; }
+    void SetCodePage(::CodePage page) { m_codePage = page; }
+    ::LineEnding LineEnding() const { return m_lineEnding; }
+    void SetLineEnding(::LineEnding mode) { m_lineEnding = mode; }
 
     // The dialog's name filters for a filter text.
     static QStringList NameFilters(std::string_view filter);
@@ -33,6 +35,6 @@ protected:
 private:
     QComboBox* m_codePageList;
     QComboBox* m_lineEndingList;
-    int m_codePage = 0;
-    int m_lineEnding = -1;
+    ::CodePage m_codePage = CodePage::Windows1251;
+    ::LineEnding m_lineEnding = LineEnding::Auto;
 };

@@ -2,6 +2,8 @@
 // and starting other programs. Tests put a scripted host in its place.
 #pragma once
 
+#include "text/FileFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +14,8 @@ struct FileDialogRequest {
     // In.
     QString fileName;      // proposed name, may hold a folder
     QString initialFolder; // used when fileName has no folder
-    int codePage = 0;
-    int lineEnding = -1;
+    CodePage codePage = CodePage::Windows1251;
+    LineEnding lineEnding = LineEnding::Auto;
     // Out, on confirmation.
     QString path;
     QString folder; // the folder the dialog ended in

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "res/CommandTarget.h"
-#include "session/core/RecentFiles.h"
 
 #include <QString>
 
 #include <vector>
 
+class CSession;
 class CTagwrightDoc;
 struct CommandLine;
 
@@ -21,7 +21,8 @@ public:
     // Opens the files of a command line or of one handed over by a later start; the number
     // opened.
     virtual int OpenCommandLine(const CommandLine& request) = 0;
-    virtual const RecentFiles& Recent() const = 0;
+    // The recent files and what else a run leaves for the next.
+    virtual CSession& Session() = 0;
     // Asks to save each modified document; false when the user cancels.
     virtual bool SaveAllModified() = 0;
     // A window of doc closed; the document goes when it has no view left.

@@ -4,6 +4,7 @@
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
 #include "res/Strings.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 
 #include <QDir>
@@ -87,7 +88,7 @@ bool WritePreviewFile(CTagwrightDoc& doc, const QString& file)
     CKTextBuffer& buffer = doc.Buffer();
     const bool backup = buffer.BackupOnSave();
     buffer.SetBackupOnSave(false);
-    const bool ok = buffer.Save(NativePath(file).c_str(), -1, false);
+    const bool ok = buffer.Save(NativePath(file).c_str(), LineEnding::Auto, false);
     buffer.SetBackupOnSave(backup);
     return ok;
 }
@@ -111,12 +112,12 @@ QString TemporaryFolder()
     return QStringLiteral("/tmp");
 }
 
-void DeletePreviewFile(AppSettings& settings)
+void DeletePreviewFile(CSession& session)
 {
-    const std::string file = settings.LastFile(settings_values::kLastPreview);
+    const std::string file = session.PendingPreview();
     if (file.empty())
         return;
-    settings.SetLastFile(settings_values::kLastPreview, "");
+    session.SetPendingPreview("");
     const QString path = QFile::decodeName(file.c_str());
     QFile::remove(path);
     // A private folder of an earlier run goes with its file.
@@ -139,11 +140,13 @@ void RemovePreviewFolder()
 void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
 {
     AppSettings& settings = doc.Settings();
+    CSession& session = doc.Session();
     CKDocHost& host = doc.Host();
     const int browser = static_cast<int>(target);
-    const QString browserPath = target == PreviewTarget::DefaultBrowser
-                                    ? QString()
-                                    : QString::fromStdString(settings.Global().BrowserPath(browser));
+    const QString browserPath
+        = target == PreviewTarget::DefaultBrowser
+              ? QString()
+              : QString::fromStdString(settings.Preferences().BrowserPath(browser));
     if (target != PreviewTarget::DefaultBrowser && browserPath.isEmpty()) {
         host.ShowWarning(Res(IDS_NO_BROWSER_PATH).arg(browser));
         return;
@@ -152,11 +155,11 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     const QString path = doc.PathName();
     const std::string& native = doc.NativePathName();
     TW_TRACE(settings, TraceText(target) + native + "\"");
-    DeletePreviewFile(settings);
+    DeletePreviewFile(session);
 
     // Saving an unchanged text would only replace its backup with the same text. A save that
     // failed or was declined leaves an old file that must not be shown as the text.
-    const bool saveFirst = !native.empty() && settings.Global().saveBeforePreview;
+    const bool saveFirst = !native.empty() && settings.Preferences().IsOn(Switch::SaveBeforePreview);
     if (saveFirst && doc.IsModified() && !doc.OnSaveDocument(native))
         return;
     // Browsers are handed the path as text, and a name that is not UTF-8 would name another
@@ -174,14 +177,14 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
             host.ShowError(Res(IDS_NO_TEMP_PREVIEW));
             return;
         }
-        settings.SetLastFile(settings_values::kLastPreview, NativePath(file));
+        session.SetPendingPreview(NativePath(file));
     }
 
     if (target == PreviewTarget::DefaultBrowser) {
-        host.OpenWithDefaultProgram(file, [&settings, &host, file] {
+        host.OpenWithDefaultProgram(file, [&session, &host, file] {
             // A later preview may have replaced the file meanwhile; that one stays.
-            if (QFile::decodeName(settings.LastFile(settings_values::kLastPreview).c_str()) == file)
-                DeletePreviewFile(settings);
+            if (QFile::decodeName(session.PendingPreview().c_str()) == file)
+                DeletePreviewFile(session);
             host.ShowError(Res(IDS_NO_PREVIEW_PROGRAM));
         });
         return;
@@ -189,6 +192,6 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     QString error;
     if (!host.StartProgram(browserPath, {file}, error)) {
         host.ShowError(Res(IDS_BROWSER_NOT_STARTED).arg(QString::number(browser), browserPath, error));
-        DeletePreviewFile(settings);
+        DeletePreviewFile(session);
     }
 }

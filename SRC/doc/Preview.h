@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class AppSettings;
+class CSession;
 class CTagwrightDoc;
 
 enum class PreviewTarget { DefaultBrowser = 0, Browser1 = 1, Browser2 = 2 };
@@ -11,7 +11,7 @@ enum class PreviewTarget { DefaultBrowser = 0, Browser1 = 1, Browser2 = 2 };
 inline constexpr char kPreviewFileName[] = "~TagwrightPreview.HTML";
 
 // Deletes the preview file written last, if any, and forgets it.
-void DeletePreviewFile(AppSettings& settings);
+void DeletePreviewFile(CSession& session);
 // At exit: removes the private folder that held the previews of untitled texts.
 void RemovePreviewFolder();
 // Writes the text where a browser can read it and starts the browser on it.

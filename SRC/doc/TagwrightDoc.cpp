@@ -5,6 +5,7 @@
 #include "doc/Preview.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
@@ -35,7 +36,7 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString PageName(int page)
+QString PageName(CodePage page)
 {
     const std::string_view name = CodePageName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -87,15 +88,19 @@ const Row kRows[] = {
     {{ID_SOURCE, "Source", {}, "Show the source", "Source", "source"}, nullptr, Disable},
     {{ID_PREVIEW, "Preview", {}, "Show the preview", "Preview", "preview"}, nullptr, Disable},
     // The source types by number; their texts are the types' names.
-    {{ID_SOURCE_TYPE_FIRST}, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
-     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == d.SourceType()); },
+    {{ID_SOURCE_TYPE_FIRST},
+     [](CTagwrightDoc& d, int type) { d.SetSourceType(static_cast<SourceType>(type)); },
+     [](CTagwrightDoc& d, CmdUI& ui) {
+         ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == Number(d.SourceType()));
+     },
      0, kSourceTypeCount},
     // Reopen with Encoding, by code page; their texts are the pages' names.
-    {{ID_FILE_REOPEN_FIRST}, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
+    {{ID_FILE_REOPEN_FIRST},
+     [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(static_cast<CodePage>(page)); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
          ui.Enable(!d.NativePathName().empty() && Exists(d.NativePathName()));
-         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == d.Buffer().CodePage());
+         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == Number(d.Buffer().CodePage()));
      },
      0, kCodePageCount},
 };
@@ -146,16 +151,17 @@ bool CKDocBuffer::DescribeAction(int action, std::string& out) const
     return true;
 }
 
-CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* parent)
-    : QObject(parent), m_settings(settings), m_host(host)
+CTagwrightDoc::CTagwrightDoc(AppSettings& settings, CSession& session, CKDocHost& host,
+                             QObject* parent)
+    : QObject(parent), m_settings(settings), m_session(session), m_host(host)
 {
 }
 
 CTagwrightDoc::~CTagwrightDoc() { m_buffer.Clear(); }
 
-void CTagwrightDoc::SetSourceType(int type)
+void CTagwrightDoc::SetSourceType(::SourceType type)
 {
-    if (type < 0 || type >= kSourceTypeCount)
+    if (!IsKnown(type))
         return;
     m_sourceType = type;
     for (CKDocView* view : m_views)
@@ -199,10 +205,10 @@ void CTagwrightDoc::SetModifiedFlag(bool modified)
 bool CTagwrightDoc::OnNewDocument()
 {
     m_buffer.Clear();
-    m_sourceType = SRC_HTML;
+    m_sourceType = SourceType::Html;
     m_lossyBytesRead = 0;
-    SetEncodingHint(-1);
-    const bool ok = m_buffer.InitEmpty(0, 0);
+    SetEncodingHint(std::nullopt);
+    const bool ok = m_buffer.InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     SetModifiedFlag(false);
     NoteDiskState({});
     return ok;
@@ -210,16 +216,17 @@ bool CTagwrightDoc::OnNewDocument()
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path)
 {
-    const GlobalSettings& global = m_settings.Global();
-    return OnOpenDocument(path, global.codePage, global.lineEnding);
+    const FileFormat format = m_session.FormatToOpen(NativePath(QFileInfo(path).absoluteFilePath()));
+    return OnOpenDocument(path, format.codePage, format.lineEnding);
 }
 
-bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEnding)
+bool CTagwrightDoc::OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding)
 {
     return OnOpenNativeDocument(NativePath(path), codePage, lineEnding);
 }
 
-bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, int lineEnding)
+bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, CodePage codePage,
+                                         LineEnding lineEnding)
 {
     TW_TRACE(m_settings, "Open document \"" + path + "\"");
     m_sourceType = SourceTypeForPath(path);
@@ -235,7 +242,6 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, 
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
-    m_settings.Global().lineEnding = m_buffer.LineEnding();
     m_diskState = m_buffer.FileState();
     SetNativePathName(path);
     AfterLoad();
@@ -269,11 +275,17 @@ void CTagwrightDoc::AfterLoad()
     if (m_lossyBytesRead > 0)
         m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
     SetEncodingHint(SuggestedCodePageForFile(m_nativePathName.c_str(), m_buffer.CodePage()));
+    RememberFileFormat(m_nativePathName);
 }
 
-bool CTagwrightDoc::ReopenInCodePage(int codePage)
+void CTagwrightDoc::RememberFileFormat(const std::string& path)
 {
-    if (m_nativePathName.empty() || codePage < 0 || codePage >= kCodePageCount)
+    m_session.RememberFileFormat(path, {m_buffer.CodePage(), m_buffer.LineEnding()});
+}
+
+bool CTagwrightDoc::ReopenInCodePage(CodePage codePage)
+{
+    if (m_nativePathName.empty() || !IsKnown(codePage))
         return false;
     if (m_modified
         && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
@@ -322,7 +334,7 @@ void CTagwrightDoc::CheckDiskFile()
     if (change == DiskChange::None && now.exists && now.mtimeNs != m_diskState.mtimeNs)
         m_diskState = now;
     const bool reloaded = change == DiskChange::Changed && !m_modified
-                          && m_settings.ReloadChangedFilesWithoutAsking() && ReloadFromDisk();
+                          && m_settings.Preferences().IsOn(Switch::ReloadChangedFiles) && ReloadFromDisk();
     if (!reloaded)
         SetDiskChange(change);
     m_checkingDisk = false;
@@ -441,7 +453,7 @@ void CTagwrightDoc::ShowDiskDifferences()
                     diff.empty() ? Res(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
 }
 
-void CTagwrightDoc::SetEncodingHint(int page)
+void CTagwrightDoc::SetEncodingHint(std::optional<CodePage> page)
 {
     if (m_encodingHint == page)
         return;
@@ -449,7 +461,7 @@ void CTagwrightDoc::SetEncodingHint(int page)
     emit encodingHintChanged();
 }
 
-void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(-1); }
+void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(std::nullopt); }
 
 bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
@@ -484,14 +496,15 @@ bool CTagwrightDoc::OnSaveDocument(const std::string& path)
     TW_TRACE(m_settings, "Save document \"" + path + "\"");
     if (!ConfirmOverwriteChanged(path) || !ConfirmLossySave(ShownPath(path)))
         return false;
-    m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
-    if (!m_buffer.Save(path.c_str(), -1, true)) {
+    m_buffer.SetBackupOnSave(m_settings.Preferences().IsOn(Switch::CreateBackups));
+    if (!m_buffer.Save(path.c_str(), LineEnding::Auto, true)) {
         m_host.ShowError(Res(IDS_SAVE_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     m_lossyBytesRead = 0;
     if (path == m_nativePathName)
         NoteDiskState(m_buffer.FileState());
+    RememberFileFormat(path);
     return true;
 }
 
@@ -511,15 +524,14 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
 bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
 {
     std::string target = path;
-    GlobalSettings& global = m_settings.Global();
-    const int oldCodePage = m_buffer.CodePage();
-    const int oldLineEnding = m_buffer.LineEnding();
+    const CodePage oldCodePage = m_buffer.CodePage();
+    const LineEnding oldLineEnding = m_buffer.LineEnding();
     if (target.empty()) {
         FileDialogRequest request;
         request.fileName = ProposedSaveName(replace);
-        const bool remember = global.rememberLastDirectory != 0;
+        const bool remember = m_settings.Preferences().IsOn(Switch::RememberLastDirectory);
         if (remember && !request.fileName.contains(QLatin1Char('/')))
-            request.initialFolder = QString::fromStdString(m_settings.LastFile(settings_values::kLastSavePath));
+            request.initialFolder = QString::fromStdString(m_session.LastSaveFolder());
         request.codePage = oldCodePage;
         request.lineEnding = oldLineEnding;
         if (!m_host.ChooseFileToSave(request))
@@ -530,10 +542,10 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
             return false;
         }
         if (remember)
-            m_settings.SetLastFile(settings_values::kLastSavePath, NativePath(request.folder));
-        const int lineEnding = request.lineEnding < 0 ? 0 : request.lineEnding;
-        global.codePage = request.codePage;
-        global.lineEnding = lineEnding;
+            m_session.SetLastSaveFolder(NativePath(request.folder));
+        const LineEnding lineEnding
+            = request.lineEnding == LineEnding::Auto ? LineEnding::Dos : request.lineEnding;
+        m_session.SetRememberedFormat({request.codePage, lineEnding});
         m_buffer.SetCodePage(request.codePage);
         m_buffer.SetLineEnding(lineEnding);
     }

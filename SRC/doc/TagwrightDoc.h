@@ -3,17 +3,20 @@
 
 #include "doc/DocView.h"
 #include "res/CommandTarget.h"
+#include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 class AppSettings;
 class CKDocHost;
+class CSession;
 class CTagwrightDoc;
 
 // The document's buffer: every change of its modified flag reaches the document.
@@ -33,15 +36,18 @@ private:
 class CTagwrightDoc : public QObject, public CKCommandTarget {
     Q_OBJECT
 public:
-    CTagwrightDoc(AppSettings& settings, CKDocHost& host, QObject* parent = nullptr);
+    CTagwrightDoc(AppSettings& settings, CSession& session, CKDocHost& host,
+                  QObject* parent = nullptr);
     ~CTagwrightDoc() override;
 
     CKTextBuffer& Buffer() { return m_buffer; }
     AppSettings& Settings() { return m_settings; }
+    CSession& Session() { return m_session; }
     CKDocHost& Host() { return m_host; }
 
-    int SourceType() const { return m_sourceType; }
-    void SetSourceType(int type);
+    ::SourceType SourceType() const { return m_sourceType; }
+    // An unknown type, from a damaged recovery copy, changes nothing.
+    void SetSourceType(::SourceType type);
 
     // The file's path as the user reads it; names that are not UTF-8 show replacement marks.
     const QString& PathName() const { return m_pathName; }
@@ -60,20 +66,20 @@ public:
 
     // An empty HTML text.
     bool OnNewDocument();
-    // Reads the file in the remembered line ending and code page; a missing file gives an
-    // empty HTML document that will be saved under the path.
+    // Reads the file in the code page the session remembers for it, detecting the line ending;
+    // a missing file gives an empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
-    // The same in the given format (code page 0 and line ending -1 detect it).
-    bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
-    bool OnOpenNativeDocument(const std::string& path, int codePage, int lineEnding);
+    // The same in the given format (LineEnding::Auto detects the line ending).
+    bool OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding);
+    bool OnOpenNativeDocument(const std::string& path, CodePage codePage, LineEnding lineEnding);
     // Reads the file again from disk in another code page, in place: same windows, each
     // caret on its line where the text still has it. Unsaved changes are lost, so it asks
     // first. False when the user declines or the file cannot be read (the text stays).
-    bool ReopenInCodePage(int codePage);
+    bool ReopenInCodePage(CodePage codePage);
     // The code page the start of the file suggests instead of the one it was opened in
     // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
-    // is not), or -1. Set on open and reopen; nothing changes until the user acts on it.
-    int EncodingHint() const { return m_encodingHint; }
+    // is not), if any. Set on open and reopen; nothing changes until the user acts on it.
+    std::optional<CodePage> EncodingHint() const { return m_encodingHint; }
     // Bytes of the file that the last open could not keep; until the next good save, saving
     // asks first. A text restored after a crash takes the count of the document it was.
     int64_t LossyBytesRead() const { return m_lossyBytesRead; }
@@ -140,18 +146,21 @@ private:
     void OfferOldTextCopies(const std::string& file);
     // What follows every good load: the loss warning and the hint.
     void AfterLoad();
-    void SetEncodingHint(int page);
+    // The next open of the file without a dialog takes the page it has now.
+    void RememberFileFormat(const std::string& path);
+    void SetEncodingHint(std::optional<CodePage> page);
 
     AppSettings& m_settings;
+    CSession& m_session;
     CKDocHost& m_host;
     CKDocBuffer m_buffer{*this};
-    int m_sourceType = 7;
+    ::SourceType m_sourceType = SourceType::Html;
     QString m_pathName;
     std::string m_nativePathName;
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
-    int m_encodingHint = -1;
+    std::optional<CodePage> m_encodingHint;
     FileIdentity m_diskState;                   // the file when last read or written
     DiskChange m_diskChange = DiskChange::None; // what the bar shows
     bool m_checkingDisk = false;

@@ -188,6 +188,7 @@ CKEditView::~CKEditView() = default;
 void CKEditView::Bind()
 {
     CKTextView::Bind();
+    ReadEditOptions();
     m_rules = std::make_unique<CEditRules>(*Buffer(), this, [this] { return Options(); },
                                            HtmlKeywords());
 }
@@ -226,17 +227,28 @@ bool CKEditView::PaneText(int paneId, QString& text)
     return CKTextView::PaneText(paneId, text);
 }
 
+void CKEditView::OnSettingsChanged()
+{
+    CKTextView::OnSettingsChanged();
+    ReadEditOptions();
+}
+
+void CKEditView::ReadEditOptions()
+{
+    const CPreferences& preferences = Document().Settings().Preferences();
+    m_options.tabSize = preferences.TabSize();
+    m_options.useTabs = preferences.IsOn(Switch::UseTabs);
+    m_options.autoIndent = preferences.IsOn(Switch::AutoIndent);
+    m_options.smartIndent = preferences.IsOn(Switch::SmartIndent);
+    m_options.smartUndo = preferences.IsOn(Switch::SmartUndo);
+    m_options.dragDropDisabled = preferences.IsOn(Switch::DragDropDisabled);
+}
+
 EditOptions CKEditView::Options() const
 {
-    const GlobalSettings& global = Settings();
-    EditOptions options;
-    options.tabSize = global.tabSize;
-    options.useTabs = global.useTabs != 0;
-    options.autoIndent = global.autoIndent != 0;
-    options.smartIndent = global.smartIndent != 0;
-    options.smartUndo = global.smartUndo != 0;
-    options.dragDropDisabled = global.dragDropDisabled != 0;
-    options.htmlDocument = const_cast<CKEditView*>(this)->Document().SourceType() == SRC_HTML;
+    EditOptions options = m_options;
+    // The document's, not a preference: it may change between two commands.
+    options.htmlDocument = const_cast<CKEditView*>(this)->Document().SourceType() == SourceType::Html;
     return options;
 }
 
@@ -631,7 +643,7 @@ void CKEditView::contextMenuEvent(QContextMenuEvent* event)
 
 bool CKEditView::AcceptsDrop(const QMimeData* data) const
 {
-    return data && data->hasText() && IsEditable() && !Settings().dragDropDisabled;
+    return data && data->hasText() && IsEditable() && !m_options.dragDropDisabled;
 }
 
 void CKEditView::ShowDropCaret(QPoint pos)

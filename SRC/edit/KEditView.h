@@ -22,6 +22,7 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
     bool PaneText(int paneId, QString& text) override;
+    void OnSettingsChanged() override;
     void OnEditAction(int action, const char* text, int length) override;
     void OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
                          int line) override;
@@ -96,6 +97,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The editing preferences, read when the view binds and when they change.
+    void ReadEditOptions();
     EditOptions Options() const;
     // The view's caret and selection as the rules take them, and back.
     EditCaret State() const;
@@ -113,6 +116,7 @@ private:
     bool AcceptsDrop(const QMimeData* data) const;
 
     std::unique_ptr<CEditRules> m_rules;
+    EditOptions m_options;
     int m_running = 0; // rules at work: their caret counts, not the view's
 
     bool m_selectionSaved = false;

@@ -95,6 +95,5 @@ void RunOptionsDialog(AppSettings& settings, QWidget* parent)
         COptionsDialog dialog(settings, parent);
         dialog.exec();
     }
-    settings.NotifyChanged();
-    settings.Store().WriteNumber(kDebugKey, debug_values::kDebugMode, settings.Global().debugOn);
+    settings.SaveDebugMode();
 }

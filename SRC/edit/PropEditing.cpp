@@ -1,4 +1,4 @@
-// The Editing page: each control writes the global record at once.
+// The Editing page: each control changes its preference at once.
 #include "edit/PropEditing.h"
 
 #include "settings/core/AppSettings.h"
@@ -20,11 +20,10 @@ constexpr int kFallbackTabSize = 4;
 
 CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
 {
-    GlobalSettings& global = settings.Global();
     auto* layout = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;
-    m_tabSize = new QLineEdit(QString::number(global.tabSize), this);
+    m_tabSize = new QLineEdit(QString::number(settings.Preferences().TabSize()), this);
     m_tabSize->setObjectName(QStringLiteral("tabSize"));
     m_tabSize->setMaxLength(6);
     m_tabSize->installEventFilter(this);
@@ -35,31 +34,34 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     auto* window = new QGroupBox(tr("Window Settings:"), this);
     auto* windowBoxes = new QVBoxLayout(window);
     layout->addWidget(window);
-    // The record keeps "drag and drop switched off" and "use tabs": both show inverted.
-    windowBoxes->addWidget(AddCheckBox(tr("&Drag&&Drop text editing"), global.dragDropDisabled, true));
-    windowBoxes->addWidget(AddCheckBox(tr("Selection &Margin"), global.selectionMargin, false));
-    windowBoxes->addWidget(AddCheckBox(tr("Smoot&h scroll"), global.smoothScroll, false));
-    QCheckBox* autoIndent = AddCheckBox(tr("&Auto Indent"), global.autoIndent, false);
+    // The preferences are "drag and drop switched off" and "use tabs": both show inverted.
+    windowBoxes->addWidget(
+        AddCheckBox(tr("&Drag&&Drop text editing"), Switch::DragDropDisabled, true));
+    windowBoxes->addWidget(AddCheckBox(tr("Selection &Margin"), Switch::SelectionMargin, false));
+    windowBoxes->addWidget(AddCheckBox(tr("Smoot&h scroll"), Switch::SmoothScroll, false));
+    QCheckBox* autoIndent = AddCheckBox(tr("&Auto Indent"), Switch::AutoIndent, false);
     windowBoxes->addWidget(autoIndent);
-    m_smartIndent = AddCheckBox(tr("Smart &Indent"), global.smartIndent, false);
+    m_smartIndent = AddCheckBox(tr("Smart &Indent"), Switch::SmartIndent, false);
     windowBoxes->addWidget(m_smartIndent);
-    windowBoxes->addWidget(AddCheckBox(tr("Smart &Undo"), global.smartUndo, false));
+    windowBoxes->addWidget(AddCheckBox(tr("Smart &Undo"), Switch::SmartUndo, false));
     // Smart Indent works only with Auto Indent; its own setting stays while greyed.
     m_smartIndent->setEnabled(autoIndent->isChecked());
     connect(autoIndent, &QCheckBox::toggled, m_smartIndent, &QWidget::setEnabled);
 
     auto* tabs = new QGroupBox(tr("Tabs:"), this);
     auto* tabBoxes = new QVBoxLayout(tabs);
-    tabBoxes->addWidget(AddCheckBox(tr("Insert &Spaces"), global.useTabs, true));
+    tabBoxes->addWidget(AddCheckBox(tr("Insert &Spaces"), Switch::UseTabs, true));
     layout->addWidget(tabs);
     layout->addStretch();
 }
 
-QCheckBox* CPropEditing::AddCheckBox(const QString& text, int32_t& field, bool inverted)
+QCheckBox* CPropEditing::AddCheckBox(const QString& text, Switch preference, bool inverted)
 {
     auto* box = new QCheckBox(text, this);
-    box->setChecked((field != 0) != inverted);
-    connect(box, &QCheckBox::toggled, this, [&field, inverted](bool on) { field = on != inverted ? 1 : 0; });
+    box->setChecked(m_settings.Preferences().IsOn(preference) != inverted);
+    connect(box, &QCheckBox::toggled, this, [this, preference, inverted](bool on) {
+        m_settings.Preferences().SetOn(preference, on != inverted);
+    });
     return box;
 }
 
@@ -70,16 +72,16 @@ void CPropEditing::OnTabSizeEdited(const QString& text)
     if (!isNumber)
         return;
     if (size >= kMinTabSize && size <= kMaxTabSize) {
-        m_settings.Global().tabSize = size;
+        m_settings.Preferences().SetTabSize(size);
         return;
     }
-    m_settings.Global().tabSize = kFallbackTabSize;
+    m_settings.Preferences().SetTabSize(kFallbackTabSize);
     m_tabSize->setText(QString::number(kFallbackTabSize));
 }
 
 bool CPropEditing::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_tabSize && event->type() == QEvent::FocusOut)
-        m_tabSize->setText(QString::number(m_settings.Global().tabSize));
+        m_tabSize->setText(QString::number(m_settings.Preferences().TabSize()));
     return QWidget::eventFilter(watched, event);
 }

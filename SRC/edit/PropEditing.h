@@ -1,6 +1,8 @@
 // The Editing page of the Options dialog: tab size, window settings and tabs.
 #pragma once
 
+#include "settings/core/Preferences.h"
+
 #include <QWidget>
 
 class AppSettings;
@@ -18,7 +20,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QCheckBox* AddCheckBox(const QString& text, int32_t& field, bool inverted);
+    QCheckBox* AddCheckBox(const QString& text, Switch preference, bool inverted);
     void OnTabSizeEdited(const QString& text);
 
     AppSettings& m_settings;

@@ -1,4 +1,4 @@
-// The Files page: each control writes the global record at once. A browser path is refused
+// The Files page: each control changes its preference at once. A browser path is refused
 // rather than stored cut short, and only a program that can be run is kept: Browse checks the
 // file chosen, and the dialog checks a typed path before the page is left or closed.
 #include "edit/PropFiles.h"
@@ -41,33 +41,31 @@ QString AskProgramFile(QWidget* parent, const QString& initial)
 
 CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
 {
-    GlobalSettings& global = settings.Global();
     auto* layout = new QVBoxLayout(this);
 
     auto* files = new QGroupBox(tr("Files:"), this);
     auto* fileBoxes = new QVBoxLayout(files);
-    fileBoxes->addWidget(AddCheckBox(tr("Create &backup copies"), global.createBackups));
-    fileBoxes->addWidget(AddCheckBox(tr("&Remember last directory"), global.rememberLastDirectory));
-    fileBoxes->addWidget(AddCheckBox(tr("Save file before pre&view"), global.saveBeforePreview));
-    // Kept in the settings store beside the record; the recovery copies start with the program.
-    auto* recovery = new QCheckBox(tr("&Keep recovery copies of unsaved changes"), files);
+    fileBoxes->addWidget(AddCheckBox(tr("Create &backup copies"), Switch::CreateBackups));
+    fileBoxes->addWidget(
+        AddCheckBox(tr("&Remember last directory"), Switch::RememberLastDirectory));
+    fileBoxes->addWidget(AddCheckBox(tr("Save file before pre&view"), Switch::SaveBeforePreview));
+    // The recovery copies start with the program.
+    QCheckBox* recovery
+        = AddCheckBox(tr("&Keep recovery copies of unsaved changes"), Switch::RecoveryCopies);
     recovery->setObjectName(QStringLiteral("recovery"));
     recovery->setToolTip(tr("Takes effect at the next start."));
-    recovery->setChecked(settings.RecoveryEnabled());
-    connect(recovery, &QCheckBox::toggled, this, [this](bool on) { m_settings.SetRecoveryEnabled(on); });
     fileBoxes->addWidget(recovery);
-    auto* reload = new QCheckBox(tr("Reload files changed by other programs without &asking"), files);
+    QCheckBox* reload = AddCheckBox(tr("Reload files changed by other programs without &asking"),
+                                    Switch::ReloadChangedFiles);
     reload->setObjectName(QStringLiteral("reloadChanged"));
     reload->setToolTip(tr("Only documents without unsaved changes are reloaded; Undo takes a reload back."));
-    reload->setChecked(settings.ReloadChangedFilesWithoutAsking());
-    connect(reload, &QCheckBox::toggled, this,
-            [this](bool on) { m_settings.SetReloadChangedFilesWithoutAsking(on); });
     fileBoxes->addWidget(reload);
     layout->addWidget(files);
 
     auto* debug = new QGroupBox(tr("Debug:"), this);
     auto* debugBoxes = new QVBoxLayout(debug);
-    debugBoxes->addWidget(AddCheckBox(tr("&Enable Debug Subsystem (may be very slow)"), global.debugOn));
+    debugBoxes->addWidget(
+        AddCheckBox(tr("&Enable Debug Subsystem (may be very slow)"), Switch::DebugSubsystem));
     layout->addWidget(debug);
 
     layout->addWidget(AddBrowser(1, tr("External Browser &1:")));
@@ -75,11 +73,12 @@ CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent)
     layout->addStretch();
 }
 
-QCheckBox* CPropFiles::AddCheckBox(const QString& text, int32_t& field)
+QCheckBox* CPropFiles::AddCheckBox(const QString& text, Switch preference)
 {
     auto* box = new QCheckBox(text, this);
-    box->setChecked(field != 0);
-    connect(box, &QCheckBox::toggled, this, [&field](bool on) { field = on ? 1 : 0; });
+    box->setChecked(m_settings.Preferences().IsOn(preference));
+    connect(box, &QCheckBox::toggled, this,
+            [this, preference](bool on) { m_settings.Preferences().SetOn(preference, on); });
     return box;
 }
 
@@ -87,7 +86,8 @@ QWidget* CPropFiles::AddBrowser(int browser, const QString& title)
 {
     auto* group = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(group);
-    auto* path = new QLineEdit(QString::fromStdString(m_settings.Global().BrowserPath(browser)), group);
+    auto* path
+        = new QLineEdit(QString::fromStdString(m_settings.Preferences().BrowserPath(browser)), group);
     path->setObjectName(QStringLiteral("browser%1").arg(browser));
     path->setMaxLength(kMaxPathBytes);
     path->setValidator(new PathLengthValidator(path));
@@ -103,7 +103,7 @@ QWidget* CPropFiles::AddBrowser(int browser, const QString& title)
 
 void CPropFiles::StorePath(int browser, const QString& text)
 {
-    m_settings.Global().SetBrowserPath(browser, text.toStdString());
+    m_settings.Preferences().SetBrowserPath(browser, text.toStdString());
 }
 
 QString CPropFiles::ProgramProblem(const QString& path) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edit/MacroTransferUi.h"
+#include "settings/core/Preferences.h"
 
 #include <QWidget>
 
@@ -31,7 +32,7 @@ public:
     bool CheckBrowserPaths();
 
 private:
-    QCheckBox* AddCheckBox(const QString& text, int32_t& field);
+    QCheckBox* AddCheckBox(const QString& text, Switch preference);
     QWidget* AddBrowser(int browser, const QString& title);
     void StorePath(int browser, const QString& text);
     // Why the path cannot be kept as a browser, or nothing.

@@ -74,7 +74,7 @@ void CPropFormat::ShowClass(int index)
 {
     if (index < 0 || index >= kColourClassCount)
         return;
-    const StoredColours& colours = m_settings.Global().colours[index];
+    const StoredColours colours = m_settings.Preferences().Colours(static_cast<ColourClass>(index));
     m_foreground->SetColour(colours.text);
     m_background->SetColour(colours.background);
 }
@@ -89,18 +89,17 @@ void CPropFormat::StoreColour(bool text, uint32_t colour)
         colour = text ? automatic.text : automatic.background;
         (text ? m_foreground : m_background)->SetColour(colour);
     }
-    StoredColours& stored = m_settings.Global().colours[index];
-    (text ? stored.text : stored.background) = colour;
     // The views show the colour while the popup tracks it.
-    m_settings.NotifyChanged();
+    StoredColours stored = m_settings.Preferences().Colours(static_cast<ColourClass>(index));
+    (text ? stored.text : stored.background) = colour;
+    m_settings.Preferences().SetColours(static_cast<ColourClass>(index), stored);
 }
 
 void CPropFormat::ChangeFont()
 {
-    LogFont& font = m_settings.Global().font;
+    const LogFont& font = m_settings.Preferences().Font();
     const std::optional<QFont> chosen = m_askFont(this, MakeViewFont(font));
     if (!chosen)
         return;
-    font = LogFontOf(*chosen, font);
-    m_settings.NotifyChanged();
+    m_settings.Preferences().SetFont(LogFontOf(*chosen, font));
 }

@@ -21,7 +21,7 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString PageText(int page)
+QString PageText(CodePage page)
 {
     const std::string_view name = CodePageName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -65,8 +65,8 @@ CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
     // Reopening checks the file again and dismissing clears the hint; either way the
     // document's signal hides the bar. A declined or failed reopen leaves it showing.
     connect(m_reopen, &QPushButton::clicked, this, [this] {
-        if (m_doc->EncodingHint() >= 0)
-            m_doc->ReopenInCodePage(m_doc->EncodingHint());
+        if (const std::optional<CodePage> page = m_doc->EncodingHint())
+            m_doc->ReopenInCodePage(*page);
     });
     connect(m_close, &QToolButton::clicked, this, [this] { m_doc->DismissEncodingHint(); });
     connect(m_doc, &CTagwrightDoc::encodingHintChanged, this, &CKEncodingBar::Update);
@@ -77,17 +77,17 @@ QString CKEncodingBar::Text() const { return m_text->text(); }
 
 void CKEncodingBar::Update()
 {
-    const int page = m_doc->EncodingHint();
-    const bool shown = page >= 0 && page < kCodePageCount;
+    const std::optional<CodePage> page = m_doc->EncodingHint();
+    const bool shown = page && IsKnown(*page);
     if (m_reopenKey)
         m_reopenKey->setEnabled(shown);
     if (!shown) {
         hide();
         return;
     }
-    const int opened = m_doc->Buffer().CodePage();
-    m_text->setText(page == CP_UTF8 ? Res(IDS_HINT_LOOKS_UTF8).arg(PageText(opened))
-                                    : Res(IDS_HINT_NOT_UTF8));
-    m_reopen->setText(Res(IDS_HINT_REOPEN).arg(PageText(page)));
+    const CodePage opened = m_doc->Buffer().CodePage();
+    m_text->setText(*page == CodePage::Utf8 ? Res(IDS_HINT_LOOKS_UTF8).arg(PageText(opened))
+                                            : Res(IDS_HINT_NOT_UTF8));
+    m_reopen->setText(Res(IDS_HINT_REOPEN).arg(PageText(*page)));
     show();
 }

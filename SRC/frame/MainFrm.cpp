@@ -13,6 +13,7 @@
 #include "res/CommandIds.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
@@ -44,8 +45,6 @@
 namespace {
 
 constexpr int kClockIntervalMs = 1000;
-constexpr std::string_view kWindowStateName = "WindowState";
-constexpr std::string_view kWindowGeometryName = "WindowGeometry";
 
 QString FromView(std::string_view text)
 {
@@ -195,7 +194,7 @@ void CMainFrame::CreateMenus()
                 group->setExclusive(true);
                 for (int type = 0; type < kSourceTypeCount; ++type) {
                     QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
-                    action->setText(FromView(SourceTypeName(type)));
+                    action->setText(FromView(SourceTypeName(static_cast<SourceType>(type))));
                     action->setCheckable(true);
                     group->addAction(action);
                     types->addAction(action);
@@ -222,7 +221,7 @@ void CMainFrame::CreateMenus()
                 m_router->WatchMenu(m_codePageMenu);
                 for (int page = 0; page < kCodePageCount; ++page) {
                     QAction* action = m_router->Action(ID_FILE_REOPEN_FIRST + page);
-                    action->setText(FromView(CodePageName(page)));
+                    action->setText(FromView(CodePageName(static_cast<CodePage>(page))));
                     action->setCheckable(true);
                     m_codePageMenu->addAction(action);
                 }
@@ -447,24 +446,22 @@ void CMainFrame::EndWindowCycle()
 
 void CMainFrame::SaveWindowState()
 {
-    SettingsStore& store = m_settings.Store();
-    const QByteArray state = saveState();
-    const QByteArray geometry = saveGeometry();
-    store.WriteBinary(kSettingsKey, kWindowStateName, state.constData(), static_cast<size_t>(state.size()));
-    store.WriteBinary(kSettingsKey, kWindowGeometryName, geometry.constData(), static_cast<size_t>(geometry.size()));
+    const auto toBytes = [](const QByteArray& bytes) {
+        return std::vector<uint8_t>(bytes.begin(), bytes.end());
+    };
+    m_documents.Session().SaveWindowLayout({toBytes(saveGeometry()), toBytes(saveState())});
 }
 
 void CMainFrame::RestoreWindowState()
 {
-    const SettingsStore& store = m_settings.Store();
+    const WindowLayout layout = m_documents.Session().ReadWindowLayout();
     const auto toBytes = [](const std::vector<uint8_t>& bytes) {
-        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qsizetype>(bytes.size()));
     };
     // A value that Qt does not take leaves the first layout as it is.
-    if (const auto geometry = store.ReadBytes(kSettingsKey, kWindowGeometryName))
-        restoreGeometry(toBytes(*geometry));
-    if (const auto state = store.ReadBytes(kSettingsKey, kWindowStateName))
-        restoreState(toBytes(*state));
+    restoreGeometry(toBytes(layout.geometry));
+    restoreState(toBytes(layout.state));
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
@@ -567,7 +564,7 @@ void CMainFrame::UpdateMenusForDocuments()
 
 void CMainFrame::UpdateRecentFileItems()
 {
-    const std::vector<std::string>& paths = m_documents.Recent().Paths();
+    const std::vector<std::string>& paths = m_documents.Session().Recent().Paths();
     for (size_t i = 0; i < m_recentItems.size(); ++i) {
         QAction* action = m_recentItems[i];
         action->setVisible(i < paths.size());

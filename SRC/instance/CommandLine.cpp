@@ -18,14 +18,17 @@ namespace {
 
 constexpr int kUsageExitCode = 2;
 
+// The hand-over message's encoding when the command line names none.
+constexpr int kNoPage = -1;
+
 struct EncodingName {
     const char* name;
-    int page;
+    CodePage page;
 };
 
 constexpr EncodingName kEncodingNames[] = {
-    {"cp1251", CP_WINDOWS_1251}, {"cp866", CP_DOS_866}, {"koi8r", CP_KOI8_R},
-    {"iso8859-5", CP_ISO_8859_5}, {"mac", CP_MACINTOSH}, {"utf8", CP_UTF8},
+    {"cp1251", CodePage::Windows1251}, {"cp866", CodePage::Dos866}, {"koi8r", CodePage::Koi8R},
+    {"iso8859-5", CodePage::Iso8859_5}, {"mac", CodePage::Macintosh}, {"utf8", CodePage::Utf8},
 };
 
 QString EncodingList()
@@ -187,7 +190,7 @@ QByteArray HandOverMessage(const CommandLine& request)
         files.append(Mapped(file));
     QJsonObject message;
     message.insert(QStringLiteral("files"), files);
-    message.insert(QStringLiteral("encoding"), request.codePage);
+    message.insert(QStringLiteral("encoding"), request.codePage ? Number(*request.codePage) : kNoPage);
     message.insert(QStringLiteral("line"), request.line);
     return QJsonDocument(message).toJson(QJsonDocument::Compact);
 }
@@ -204,9 +207,14 @@ bool ReadHandOverMessage(const QByteArray& message, CommandLine& request)
     if (!files.isArray() || !encoding.isDouble() || !line.isDouble())
         return false;
     CommandLine read;
-    read.codePage = encoding.toInt(-2);
+    if (const int number = encoding.toInt(-2); number != kNoPage) {
+        const auto page = static_cast<CodePage>(number);
+        if (!IsKnown(page))
+            return false;
+        read.codePage = page;
+    }
     read.line = line.toInt(-1);
-    if (read.codePage < -1 || read.codePage >= kCodePageCount || read.line < 0)
+    if (read.line < 0)
         return false;
     for (const QJsonValue& file : files.toArray()) {
         const QString mapped = file.toString();

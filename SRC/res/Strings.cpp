@@ -58,6 +58,13 @@ const std::pair<int, std::string_view> kStrings[] = {
      "replaced.\n\nSave anyway?"},
     {IDS_RECENT_MISSING,
      "%1\n\nThis file no longer exists.\n\nRemove it from the list of recent files?"},
+    {IDS_SETTINGS_NOT_READ,
+     "%1\n\nThis settings file is larger than %2 MB or is not a regular file, so it was not "
+     "read. Tagwright runs with its default settings and leaves the file as it is; changes to "
+     "the settings made now are not kept."},
+    {IDS_SETTINGS_NOT_WRITTEN,
+     "%1\n\nThe settings cannot be written to this file. Changes to the settings and the list "
+     "of recent files are not kept until the file or its folder can be written again."},
     {IDS_DEBUG_TITLE, "Tagwright: Debug subsystem"},
     {IDS_DEBUG_WARNING,
      "WARNING!!!    Debug subsystem was detected that in previous time was an following error(s):"},

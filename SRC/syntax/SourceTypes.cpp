@@ -44,7 +44,12 @@ const std::array<TypeInfo, kSourceTypeCount>& Types()
 }
 
 // The order in which the types' extensions are tried.
-constexpr int kMatchOrder[] = {4, 3, 2, 7, 9, 11, 12, 0, 14, 16, 15, 17, 18, 20, 21};
+constexpr SourceType kMatchOrder[] = {
+    SourceType::Cpp,    SourceType::Batch,     SourceType::VisualBasic, SourceType::Html,
+    SourceType::Java,   SourceType::Pascal,    SourceType::Perl,        SourceType::PlainText,
+    SourceType::Python, SourceType::Resources, SourceType::Rexx,        SourceType::Sgml,
+    SourceType::Shell,  SourceType::Sql,       SourceType::Tcl,
+};
 
 bool EqualNoCase(std::string_view a, std::string_view b)
 {
@@ -58,22 +63,22 @@ bool EqualNoCase(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::string_view SourceTypeName(int type)
+std::string_view SourceTypeName(SourceType type)
 {
-    return type >= 0 && type < kSourceTypeCount ? Types()[type].name : std::string_view{};
+    return IsKnown(type) ? Types()[Number(type)].name : std::string_view{};
 }
 
-int SourceTypeForPath(std::string_view path)
+SourceType SourceTypeForPath(std::string_view path)
 {
     const size_t slash = path.find_last_of('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     const size_t dot = name.rfind('.');
     if (dot == std::string_view::npos)
-        return SRC_PLAIN_TEXT;
+        return SourceType::PlainText;
     const std::string_view extension = name.substr(dot);
-    for (int type : kMatchOrder)
-        for (std::string_view candidate : Types()[type].extensions)
+    for (SourceType type : kMatchOrder)
+        for (std::string_view candidate : Types()[Number(type)].extensions)
             if (EqualNoCase(extension, candidate))
                 return type;
-    return SRC_PLAIN_TEXT;
+    return SourceType::PlainText;
 }

@@ -117,8 +117,8 @@ void ReadSingleByte(std::array<Reading, kCodePageCount>& readings, const uint8_t
 void ReadDecoded(Reading& reading, const uint8_t* bytes, size_t size)
 {
     const Model& model = TheModel();
-    const auto& kind = model.kind[CP_WINDOWS_1251];
-    const auto& charScore = model.charScore[CP_WINDOWS_1251];
+    const auto& kind = model.kind[Number(CodePage::Windows1251)];
+    const auto& charScore = model.charScore[Number(CodePage::Windows1251)];
     for (size_t i = 0; i < size; ++i) {
         const uint8_t b = bytes[i];
         if ((reading.prev | b) & 0x80) {
@@ -173,10 +173,10 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         headIsCut = true;
     }
     if (head.starts_with(kUtf8ByteOrderMark))
-        return {CodePageGuess::Kind::Page, CP_UTF8, CP_UTF8, kCodePageSureOdds};
+        return {CodePageGuess::Kind::Page, CodePage::Utf8, CodePage::Utf8, kCodePageSureOdds};
 
     if (head.find('\0') != std::string_view::npos)
-        return {CodePageGuess::Kind::Unsure, -1, -1, 0};
+        return {CodePageGuess::Kind::Unsure, std::nullopt, std::nullopt, 0};
 
     const auto* bytes = reinterpret_cast<const uint8_t*>(head.data());
     std::bitset<128> present;
@@ -184,7 +184,7 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         if (b & 0x80)
             present.set(b & 0x7F);
     if (present.none())
-        return {CodePageGuess::Kind::Ascii, -1, -1, 0};
+        return {CodePageGuess::Kind::Ascii, std::nullopt, std::nullopt, 0};
 
     // UTF-8 is read as decoded to Windows-1251, where a character it lacks or a byte that is not
     // UTF-8 becomes "?"; each of those costs what an unassigned character costs.
@@ -200,11 +200,11 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         size_t decodedSize = decoder.Decode(head.data() + at, size, decoded.data());
         if (at + size == head.size() && !headIsCut)
             decodedSize += decoder.Finish(decoded.data() + decodedSize);
-        ReadDecoded(readings[CP_UTF8], reinterpret_cast<const uint8_t*>(decoded.data()), decodedSize);
+        ReadDecoded(readings[Number(CodePage::Utf8)], reinterpret_cast<const uint8_t*>(decoded.data()), decodedSize);
 
         for (int page = 0; page < kCodePageCount; ++page)
             scores[page] = readings[page].total;
-        scores[CP_UTF8] += decoder.LossyCount() * lossCost;
+        scores[Number(CodePage::Utf8)] += decoder.LossyCount() * lossCost;
         standing = Rank(scores, present);
         if (standing.lead >= kSettledScore)
             break;
@@ -214,21 +214,22 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
     // practically never forms valid sequences.
     if (ScanUtf8(head, headIsCut).valid) {
         const int64_t bestSingle = *std::max_element(scores.begin(), scores.begin() + kSingleBytePages);
-        const double odds = static_cast<double>(scores[CP_UTF8] - bestSingle) / kScale;
-        return {CodePageGuess::Kind::Page, CP_UTF8, CP_UTF8, std::max(odds, kCodePageSureOdds)};
+        const double odds = static_cast<double>(scores[Number(CodePage::Utf8)] - bestSingle) / kScale;
+        return {CodePageGuess::Kind::Page, CodePage::Utf8, CodePage::Utf8, std::max(odds, kCodePageSureOdds)};
     }
-    const Reading& best = readings[standing.best];
-    if (best.total < kTextFloor * best.pairs)
-        return {CodePageGuess::Kind::Unsure, -1, -1, 0};
+    const Reading& bestReading = readings[standing.best];
+    if (bestReading.total < kTextFloor * bestReading.pairs)
+        return {CodePageGuess::Kind::Unsure, std::nullopt, std::nullopt, 0};
     const double odds = static_cast<double>(standing.lead) / kScale;
+    const auto best = static_cast<CodePage>(standing.best);
     if (odds < kCodePageSureOdds)
-        return {CodePageGuess::Kind::Unsure, -1, standing.best, odds};
-    return {CodePageGuess::Kind::Page, standing.best, standing.best, odds};
+        return {CodePageGuess::Kind::Unsure, std::nullopt, best, odds};
+    return {CodePageGuess::Kind::Page, best, best, odds};
 }
 
-std::string_view CodePageKeyword(int page)
+std::string_view CodePageKeyword(CodePage page)
 {
     static constexpr std::string_view kKeywords[kCodePageCount] = {
         "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8"};
-    return page >= 0 && page < kCodePageCount ? kKeywords[page] : std::string_view();
+    return IsKnown(page) ? kKeywords[Number(page)] : std::string_view();
 }

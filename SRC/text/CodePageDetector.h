@@ -1,7 +1,10 @@
 // Telling which of the six code pages a file is in from its first bytes.
 #pragma once
 
+#include "text/FileFormat.h"
+
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 // At most this much of the start of a file is looked at.
@@ -15,10 +18,10 @@ struct CodePageGuess {
         Ascii,  // no byte from 0x80 (or no byte at all): the file reads the same in every page
     };
     Kind kind = Kind::Unsure;
-    int page = -1; // a CodePage when kind is Page, else -1
-    // The page that reads the bytes best, also when that is not enough to be sure; -1 for ASCII
-    // and for bytes that read as text in no page.
-    int candidate = -1;
+    std::optional<CodePage> page; // when kind is Page
+    // The page that reads the bytes best, also when that is not enough to be sure; none for
+    // ASCII and for bytes that read as text in no page.
+    std::optional<CodePage> candidate;
     // How much likelier the candidate is than the next page that reads the bytes differently,
     // as the natural logarithm of the odds: at least kCodePageSureOdds for a page. The bytes are
     // read only until the lead reaches some 100, so higher odds are not compared.
@@ -34,4 +37,4 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut);
 
 // The short name of a page: "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8"; empty for
 // another number.
-std::string_view CodePageKeyword(int page);
+std::string_view CodePageKeyword(CodePage page);

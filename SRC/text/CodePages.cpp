@@ -1,6 +1,8 @@
 // Conversion tables between Windows-1251 and CP866, KOI8-R, ISO 8859-5 and Macintosh Cyrillic.
 #include "text/CodePages.h"
 
+#include <cassert>
+
 namespace {
 
 // Only the upper halves are listed: every table maps 0x00-0x7F to itself.
@@ -121,51 +123,55 @@ PageTables Build(const UpperHalf& load, const UpperHalf& save)
     return p;
 }
 
-// Indexed by page number; page 0 has no tables.
-const PageTables& Tables(int page)
+// Pages 1 to 4 convert through byte tables.
+bool HasTables(CodePage page)
 {
+    return Number(page) >= Number(CodePage::Dos866) && Number(page) <= Number(CodePage::Macintosh);
+}
+
+const PageTables& Tables(CodePage page)
+{
+    assert(HasTables(page));
     static const PageTables tables[] = {
         Build(kLoad866, kSave866),
         Build(kLoadKoi8, kSaveKoi8),
         Build(kLoadIso, kSaveIso),
         Build(kLoadMac, kSaveMac),
     };
-    return tables[page - 1];
+    return tables[Number(page) - 1];
 }
-
-bool HasTables(int page) { return page >= 1 && page < kTablePageCount; }
 
 } // namespace
 
-std::string_view CodePageName(int page)
+std::string_view CodePageName(CodePage page)
 {
     static constexpr std::string_view names[kCodePageCount] = {
         "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)", "Macintosh",
         "UTF-8",
     };
-    return page >= 0 && page < kCodePageCount ? names[page] : std::string_view{};
+    return IsKnown(page) ? names[Number(page)] : std::string_view{};
 }
 
-std::string_view LineEndingName(int listPosition)
+std::string_view LineEndingName(LineEnding ending)
 {
-    static constexpr std::string_view names[kLineEndingChoiceCount] = {
+    static constexpr std::string_view names[1 + kLineEndingCount] = {
         "Auto", "DOS (0x0D0A)", "Unix (0x0A0D)", "Macintosh (0x0A)",
     };
-    return listPosition >= 0 && listPosition < kLineEndingChoiceCount ? names[listPosition]
-                                                                      : std::string_view{};
+    const int position = Number(ending) + 1;
+    return position >= 0 && position <= kLineEndingCount ? names[position] : std::string_view{};
 }
 
-const ByteTable* LoadTable(int page) { return HasTables(page) ? &Tables(page).load : nullptr; }
+const ByteTable* LoadTable(CodePage page) { return HasTables(page) ? &Tables(page).load : nullptr; }
 
-const ByteTable* SaveTable(int page) { return HasTables(page) ? &Tables(page).save : nullptr; }
+const ByteTable* SaveTable(CodePage page) { return HasTables(page) ? &Tables(page).save : nullptr; }
 
-const ByteSet& LossyFileBytes(int page)
+const ByteSet& LossyFileBytes(CodePage page)
 {
     static const ByteSet none{};
     return HasTables(page) ? Tables(page).lossyFileBytes : none;
 }
 
-const ByteSet& UnsaveableChars(int page)
+const ByteSet& UnsaveableChars(CodePage page)
 {
     static const ByteSet none{};
     return HasTables(page) ? Tables(page).unsaveableChars : none;

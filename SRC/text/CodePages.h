@@ -2,32 +2,22 @@
 #pragma once
 
 #include "text/ByteTranslate.h"
+#include "text/FileFormat.h"
 
 #include <string_view>
 
-enum CodePage : int {
-    CP_WINDOWS_1251 = 0,
-    CP_DOS_866 = 1,
-    CP_KOI8_R = 2,
-    CP_ISO_8859_5 = 3,
-    CP_MACINTOSH = 4,
-    CP_UTF8 = 5, // decoded and encoded by the UTF-8 converters, not by tables
-};
-constexpr int kCodePageCount = 6;
-// Pages 1 to kTablePageCount - 1 convert through byte tables.
-constexpr int kTablePageCount = 5;
+// Texts of the encoding list of the file dialog; empty for a page the program does not know.
+std::string_view CodePageName(CodePage page);
+// Texts of the line-ending list ("Auto" first).
+std::string_view LineEndingName(LineEnding ending);
 
-// Texts of the encoding list of the file dialog, by page number.
-std::string_view CodePageName(int page);
-// Texts of the line-ending list, by list position (mode + 1).
-std::string_view LineEndingName(int listPosition);
-constexpr int kLineEndingChoiceCount = 4;
+// File page to Windows-1251 and back; null for page 0, UTF-8 and unknown pages (no table).
+const ByteTable* LoadTable(CodePage page);
+const ByteTable* SaveTable(CodePage page);
 
-// File page to Windows-1251 and back; null for page 0 and unknown pages (no conversion).
-const ByteTable* LoadTable(int page);
-const ByteTable* SaveTable(int page);
-
-// File bytes of the page that do not come back unchanged through load then save.
-const ByteSet& LossyFileBytes(int page);
-// Windows-1251 characters that do not come back unchanged through save then load.
-const ByteSet& UnsaveableChars(int page);
+// File bytes of the page that do not come back unchanged through load then save (none for a
+// page without tables).
+const ByteSet& LossyFileBytes(CodePage page);
+// Windows-1251 characters that do not come back unchanged through save then load (none for a
+// page without tables).
+const ByteSet& UnsaveableChars(CodePage page);

@@ -10,26 +10,34 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-int SuggestedCodePage(std::string_view head, bool headIsCut, int openedPage)
+std::optional<CodePage> SuggestedCodePage(std::string_view head, bool headIsCut, CodePage openedPage)
 {
-    if (openedPage != CP_WINDOWS_1251 && openedPage != CP_UTF8)
-        return -1;
-    if (head.starts_with(kUtf8ByteOrderMark))
-        return openedPage == CP_UTF8 ? -1 : CP_UTF8;
+    if (openedPage != CodePage::Windows1251 && openedPage != CodePage::Utf8)
+        return std::nullopt;
+    if (head.starts_with(kUtf8ByteOrderMark)) {
+        if (openedPage == CodePage::Utf8)
+            return std::nullopt;
+        return CodePage::Utf8;
+    }
     const Utf8Scan scan = ScanUtf8(head, headIsCut);
-    if (openedPage == CP_WINDOWS_1251)
-        return scan.valid && scan.nonAscii ? CP_UTF8 : -1;
-    return scan.valid ? -1 : CP_WINDOWS_1251;
+    if (openedPage == CodePage::Windows1251) {
+        if (scan.valid && scan.nonAscii)
+            return CodePage::Utf8;
+        return std::nullopt;
+    }
+    if (scan.valid)
+        return std::nullopt;
+    return CodePage::Windows1251;
 }
 
-int SuggestedCodePageForFile(const char* path, int openedPage)
+std::optional<CodePage> SuggestedCodePageForFile(const char* path, CodePage openedPage)
 {
-    if (openedPage != CP_WINDOWS_1251 && openedPage != CP_UTF8)
-        return -1;
+    if (openedPage != CodePage::Windows1251 && openedPage != CodePage::Utf8)
+        return std::nullopt;
     // Only a regular file is read: a second read of a pipe or device would take data away.
     const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return -1;
+        return std::nullopt;
     struct stat st;
     const auto head = std::make_unique<char[]>(kEncodingHintBytes);
     size_t size = 0;
@@ -44,5 +52,7 @@ int SuggestedCodePageForFile(const char* path, int openedPage)
         size += static_cast<size_t>(n);
     }
     close(fd);
-    return ok ? SuggestedCodePage({head.get(), size}, size == kEncodingHintBytes, openedPage) : -1;
+    if (!ok)
+        return std::nullopt;
+    return SuggestedCodePage({head.get(), size}, size == kEncodingHintBytes, openedPage);
 }

@@ -148,7 +148,7 @@ void CKTextBuffer::FreeLines()
     m_flags.Clear();
 }
 
-bool CKTextBuffer::InitEmpty(int lineEnding, int codePage)
+bool CKTextBuffer::InitEmpty(::LineEnding lineEnding, ::CodePage codePage)
 {
     FreeLines();
     m_lines.SetGrowStep(0);
@@ -187,7 +187,7 @@ bool CKTextBuffer::IsValidPosition(int line, int ch) const
     return line >= 0 && line < m_lines.Size() && ch >= 0 && ch <= LineLength(line);
 }
 
-int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
+int64_t CKTextBuffer::UnsaveableCharCount(::CodePage codePage) const
 {
     if (!SaveTable(codePage))
         return 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "text/FileIdentity.h"
+#include "text/FileFormat.h"
 #include "text/GrowableArray.h"
 #include "text/LineFlagTable.h"
 #include "text/TextLines.h"
@@ -122,15 +123,17 @@ public:
     ~CKTextBuffer() override;
 
     // Lifecycle.
-    bool InitEmpty(int lineEnding = 0, int codePage = 0);
+    bool InitEmpty(::LineEnding lineEnding = LineEnding::Dos,
+                   ::CodePage codePage = CodePage::Windows1251);
     void Clear();
     bool IsInitialised() const { return m_initialised; }
 
-    // Files. lineEnding -1 detects on load and means the buffer's own mode on save.
+    // Files. LineEnding::Auto detects on load and means the buffer's own mode on save.
     // On failure LastError() holds the system's error number and LastErrorText() the reason,
     // for a message that names the file.
-    bool Load(const char* path, int lineEnding = -1, int codePage = 0);
-    bool Save(const char* path, int lineEnding = -1, bool clearModified = true);
+    bool Load(const char* path, ::LineEnding lineEnding = LineEnding::Auto,
+              ::CodePage codePage = CodePage::Windows1251);
+    bool Save(const char* path, ::LineEnding lineEnding = LineEnding::Auto, bool clearModified = true);
     int LastError() const { return m_lastError; }
     std::string LastErrorText() const;
     // Whether Save keeps the replaced file as "<name>.bak".
@@ -141,13 +144,14 @@ public:
     int64_t LossyByteCount() const { return m_lossyBytes; }
     // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
     bool HasByteOrderMark() const { return m_byteOrderMark; }
+    void SetByteOrderMark(bool on) { m_byteOrderMark = on; }
     // The file as the last good Load read it or the last good Save wrote it.
     const FileIdentity& FileState() const { return m_fileIdentity; }
     // The text now matches its file (reloaded from it as an undoable change): unmodified,
     // and Undo leads away from that state as from a save.
     void MarkSaved();
     // Characters of the text that the given code page cannot hold.
-    int64_t UnsaveableCharCount(int codePage) const;
+    int64_t UnsaveableCharCount(::CodePage codePage) const;
 
     // Queries.
     int LineCount() const final { return m_lines.Size(); }
@@ -158,10 +162,10 @@ public:
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     bool IsModified() const { return m_modified; }
-    int LineEnding() const { return m_lineEnding; }
-    void SetLineEnding(int mode) { m_lineEnding = mode; }
-    int CodePage() const { return m_codePage; }
-    void SetCodePage(int page) { m_codePage = page; }
+    ::LineEnding LineEnding() const { return m_lineEnding; }
+    void SetLineEnding(::LineEnding mode) { m_lineEnding = mode; }
+    ::CodePage CodePage() const { return m_codePage; }
+    void SetCodePage(::CodePage page) { m_codePage = page; }
     bool IsValidPosition(int line, int ch) const;
 
     // A snapshot of the text for a reader on another thread; null while another one is pinned.
@@ -270,14 +274,14 @@ private:
                        int action, std::string text);
     void MakeRoomForRecord();
     void SettleModifiedAfterHistoryMove();
-    bool SaveFile(const char* path, int lineEnding);
+    bool SaveFile(const char* path, ::LineEnding lineEnding);
     bool SetLastError(int error, std::string text = {});
 
     bool m_initialised = false;
     bool m_readOnly = false;
     bool m_modified = false;
-    int m_lineEnding = 0;
-    int m_codePage = 0;
+    ::LineEnding m_lineEnding = LineEnding::Dos;
+    ::CodePage m_codePage = CodePage::Windows1251;
     int m_undoLimit = kUndoLimit;
     LineArray m_lines;
     std::shared_ptr<const CTextBlocks> m_blocks; // the text of the last Load

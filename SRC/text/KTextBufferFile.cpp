@@ -48,9 +48,9 @@ ssize_t ReadBlock(int fd, char* data, size_t size)
 // sequence cut by the end of one block is carried over to the next.
 class BlockConverter {
 public:
-    explicit BlockConverter(int page) : m_page(page)
+    explicit BlockConverter(CodePage page) : m_page(page)
     {
-        if (page == CP_UTF8)
+        if (page == CodePage::Utf8)
             m_decoded = std::make_unique<char[]>(Utf8Decoder::OutputRoom(kReadBlock));
     }
 
@@ -72,21 +72,21 @@ public:
     bool HadByteOrderMark() const { return m_utf8.HadByteOrderMark(); }
 
 private:
-    int m_page;
+    CodePage m_page;
     int64_t m_lossy = 0;
     Utf8Decoder m_utf8;
     std::unique_ptr<char[]> m_decoded;
 };
 
-// The first LF decides: none or CR before it gives 0, CR after it gives 1, otherwise 2.
-int DetectLineEnding(const char* data, size_t size)
+// The first LF decides: none or CR before it gives DOS, CR after it Unix, otherwise Macintosh.
+LineEnding DetectLineEnding(const char* data, size_t size)
 {
     const char* lf = static_cast<const char*>(std::memchr(data, '\n', size));
     if (!lf || (lf > data && lf[-1] == '\r'))
-        return 0;
+        return LineEnding::Dos;
     if (lf + 1 < data + size && lf[1] == '\r')
-        return 1;
-    return 2;
+        return LineEnding::Unix;
+    return LineEnding::Macintosh;
 }
 
 // Splits the converted bytes into lines at the terminator of the mode. With CR LF a CR counts
@@ -170,7 +170,7 @@ bool CKTextBuffer::SetLastError(int error, std::string text)
     return false;
 }
 
-bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
+bool CKTextBuffer::Load(const char* path, ::LineEnding lineEnding, ::CodePage codePage)
 {
     SetLastError(0);
     // Only regular files are read: a FIFO or a device may block for ever or never end. The
@@ -206,7 +206,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         std::shared_ptr<CTextBlocks> blocks;
     } target;
     BlockConverter converter(codePage);
-    int mode = lineEnding;
+    auto mode = lineEnding;
     try {
         target.blocks = std::make_shared<CTextBlocks>(static_cast<size_t>(st.st_size) + 1);
         const auto block = std::make_unique<char[]>(kReadBlock);
@@ -216,7 +216,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
         total = n;
         hash.Add(block.get(), static_cast<size_t>(n));
         std::string_view text = converter.Convert(block.get(), n);
-        if (mode < 0)
+        if (mode == LineEnding::Auto)
             mode = DetectLineEnding(text.data(), text.size());
 
         target.lines.SetGrowStep(kLoadGrowStep);
@@ -226,7 +226,7 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
             auto& into = *static_cast<LoadTarget*>(context);
             into.lines.Append({into.blocks->Add(bytes, length), static_cast<uint32_t>(length), 0});
         };
-        LineSplitter splitter(mode == 0, addLine, &target);
+        LineSplitter splitter(mode == LineEnding::Dos, addLine, &target);
         while (n > 0) {
             splitter.Feed(text.data(), text.data() + text.size());
             n = ReadBlock(fd.Get(), block.get(), kReadBlock);
@@ -263,10 +263,10 @@ bool CKTextBuffer::Load(const char* path, int lineEnding, int codePage)
     return true;
 }
 
-bool CKTextBuffer::Save(const char* path, int lineEnding, bool clearModified)
+bool CKTextBuffer::Save(const char* path, ::LineEnding lineEnding, bool clearModified)
 {
     SetLastError(0);
-    if (!SaveFile(path, lineEnding < 0 ? m_lineEnding : lineEnding))
+    if (!SaveFile(path, lineEnding == LineEnding::Auto ? m_lineEnding : lineEnding))
         return false;
     if (clearModified) {
         SetModified(false);
@@ -275,12 +275,12 @@ bool CKTextBuffer::Save(const char* path, int lineEnding, bool clearModified)
     return true;
 }
 
-bool CKTextBuffer::SaveFile(const char* path, int lineEnding)
+bool CKTextBuffer::SaveFile(const char* path, ::LineEnding lineEnding)
 {
     SafeFileWriter writer;
-    const std::string_view terminator = lineEnding == 0 ? "\r\n" : "\n";
+    const std::string_view terminator = lineEnding == LineEnding::Dos ? "\r\n" : "\n";
     // UTF-8 goes through the encoder, terminators included, so that it stays in order.
-    const bool utf8 = m_codePage == CP_UTF8;
+    const bool utf8 = m_codePage == CodePage::Utf8;
     Utf8Encoder encoder;
     const auto writeRaw = [&](const char* bytes, size_t length) { return writer.Write(bytes, length); };
     const auto write = [&](const char* bytes, size_t length) {

@@ -55,7 +55,7 @@ CKTextView::~CKTextView()
     if (m_buffer)
         m_buffer->DetachView(this);
     if (m_bound) {
-        m_doc.Settings().Unsubscribe(this);
+        m_doc.Settings().Preferences().Unsubscribe(this);
         m_doc.RemoveView(this);
     }
 }
@@ -63,21 +63,21 @@ CKTextView::~CKTextView()
 void CKTextView::Bind()
 {
     m_doc.AddView(this);
-    m_doc.Settings().Subscribe(this);
+    m_doc.Settings().Preferences().Subscribe(this);
     m_bound = true;
     ReadSettings();
     BindBuffer(nullptr);
 }
 
-GlobalSettings& CKTextView::Settings() const { return m_doc.Settings().Global(); }
-
 void CKTextView::ReadSettings()
 {
-    const GlobalSettings& global = Settings();
-    m_fontDescription = global.font;
-    m_colours = ViewColours::From(global);
-    m_tabSize = global.tabSize;
-    m_marginShown = global.selectionMargin != 0;
+    const CPreferences& preferences = m_doc.Settings().Preferences();
+    m_fontDescription = preferences.Font();
+    m_colours = ViewColours::From(preferences.Values());
+    m_tabSize = preferences.TabSize();
+    m_marginShown = preferences.IsOn(Switch::SelectionMargin);
+    m_smoothScroll = preferences.IsOn(Switch::SmoothScroll);
+    m_dragDropEnabled = !preferences.IsOn(Switch::DragDropDisabled);
 }
 
 void CKTextView::OnSettingsChanged()

@@ -69,7 +69,7 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
 
-    // The settings the view shows (font, colours, tab size, margin) changed.
+    // The preferences changed: the view takes those it shows and uses again.
     void OnSettingsChanged() override;
 
     // Layout.
@@ -214,7 +214,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
-    GlobalSettings& Settings() const;
     // Keys of a running incremental search; true when the key was one of them.
     bool IncrementalSearchKey(QKeyEvent* event);
 
@@ -267,7 +266,7 @@ private:
         bool horzBar = false;
     };
     void ApplyPendingLayout();
-    // Settings the view shows, read when it binds and when they change.
+    // The preferences the view shows and uses, read when it binds and when they change.
     void ReadSettings();
     void OnVertBarAction(int action);
     void OnHorzBarAction(int action);
@@ -304,6 +303,8 @@ private:
     ViewColours m_colours;
     int m_tabSize = 4;
     bool m_marginShown = true;
+    bool m_smoothScroll = false;
+    bool m_dragDropEnabled = true;
     CGlyphCache m_glyphs;
     int m_screenLines = -1;
     int m_screenChars = -1;

@@ -194,14 +194,14 @@ bool CKTextView::PaneText(int paneId, QString& text)
         text = QStringLiteral("Col %1,Ln %2").arg(ColumnOfChar(cursor.y, cursor.x) + 1).arg(cursor.y + 1);
         return true;
     case ID_PANE_LINE_ENDING: {
-        const int mode = m_buffer ? m_buffer->LineEnding() : -1;
-        if (mode < 0 || mode > 2)
+        const int mode = m_buffer ? Number(m_buffer->LineEnding()) : -1;
+        if (mode < 0 || mode >= kLineEndingCount)
             return false;
         text = QString::fromLatin1(kLineEndingTexts[mode]);
         return true;
     }
     case ID_PANE_CODE_PAGE: {
-        const int page = m_buffer ? m_buffer->CodePage() : -1;
+        const int page = m_buffer ? Number(m_buffer->CodePage()) : -1;
         if (page < 0 || page >= static_cast<int>(std::size(kCodePageTexts)))
             return false;
         text = QString::fromLatin1(kCodePageTexts[page]);

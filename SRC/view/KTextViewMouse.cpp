@@ -38,7 +38,7 @@ void CKTextView::mousePressEvent(QMouseEvent* event)
         return;
     m_mousePos = pos;
     if (pos.x() >= MarginWidth()) {
-        if (IsInsideSelection(PixelToPosition(pos.x(), pos.y())) && !Settings().dragDropDisabled) {
+        if (IsInsideSelection(PixelToPosition(pos.x(), pos.y())) && m_dragDropEnabled) {
             m_preparingToDrag = true;
             return;
         }
@@ -133,7 +133,7 @@ void CKTextView::UpdatePointer(QPoint pos)
     if (pos.x() < MarginWidth()) {
         viewport()->setCursor(MarginCursor());
     } else if (IsInsideSelection(PixelToPosition(pos.x(), pos.y()))) {
-        if (!Settings().dragDropDisabled)
+        if (m_dragDropEnabled)
             viewport()->setCursor(Qt::ArrowCursor);
     } else {
         viewport()->setCursor(Qt::IBeamCursor);

@@ -62,7 +62,7 @@ void CKTextView::ScrollTopTo(int newTop, bool immediate, bool updateBar)
 {
     if (newTop == TopLine())
         return;
-    if (!immediate && Settings().smoothScroll) {
+    if (!immediate && m_smoothScroll) {
         const int step = text_layout::SmoothScrollStep(newTop - TopLine());
         while (TopLine() != newTop) {
             m_model.SetTopLine(TopLine() + std::clamp(newTop - TopLine(), -step, step));

@@ -37,12 +37,12 @@ void CGlyphCache::Build(const QFont& font)
     }
 }
 
-ViewColours ViewColours::From(const GlobalSettings& settings)
+ViewColours ViewColours::From(const PreferenceValues& preferences)
 {
     ViewColours colours;
     for (size_t c = 0; c < colours.text.size(); ++c) {
-        colours.text[c] = StoredColour(settings.colours[c].text);
-        colours.background[c] = StoredColour(settings.colours[c].background);
+        colours.text[c] = StoredColour(preferences.colours[c].text);
+        colours.background[c] = StoredColour(preferences.colours[c].background);
     }
     return colours;
 }

@@ -3,7 +3,7 @@
 // the printer share it.
 #pragma once
 
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 #include "syntax/LineParse.h"
 #include "view/core/CaretMoves.h"
 
@@ -52,7 +52,7 @@ struct ViewColours {
     std::array<QColor, kColourClassCount> text;
     std::array<QColor, kColourClassCount> background;
 
-    static ViewColours From(const GlobalSettings& settings);
+    static ViewColours From(const PreferenceValues& preferences);
     QColor Text(int colourClass) const;
     QColor Background(int colourClass) const;
 };

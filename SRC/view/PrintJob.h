@@ -2,7 +2,7 @@
 // job, and each page painted with its rows and footer.
 #pragma once
 
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 #include "view/LinePainter.h"
 #include "view/core/Pagination.h"
 
@@ -14,7 +14,7 @@ class QPrinter;
 
 // What a job takes from the view and the settings.
 struct PrintOptions {
-    LogFont screenFont = DefaultGlobalSettings().font;
+    LogFont screenFont = DefaultPreferences().font;
     int screenDpiX = 96;
     int screenDpiY = 96;
     int tabSize = 4;

@@ -1,7 +1,7 @@
-// The view's font and colours from the global record, and the character each byte is drawn as.
+// The view's font and colours from the preferences, and the character each byte is drawn as.
 #pragma once
 
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 
 #include <QChar>
 #include <QColor>

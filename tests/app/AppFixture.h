@@ -9,7 +9,7 @@
 #include "instance/CommandLine.h"
 #include "instance/InstanceGuard.h"
 #include "recovery/RecoveryDialog.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QApplication>

@@ -73,7 +73,7 @@ TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     ASSERT_EQ(app->Documents().size(), 1u);
     CTagwrightDoc* doc = app->Documents().front();
     EXPECT_EQ(doc->Title(), QStringLiteral("HTML1"));
-    EXPECT_EQ(doc->SourceType(), SRC_HTML);
+    EXPECT_EQ(doc->SourceType(), SourceType::Html);
 
     QMenu* typeMenu = nullptr;
     for (QMenu* menu : frame->menuBar()->findChildren<QMenu*>())
@@ -85,13 +85,13 @@ TEST_F(AppTest, SourceTypeMenuChecksTheCurrentTypeAndChangesIt)
     emit typeMenu->aboutToShow();
     for (int type = 0; type < kSourceTypeCount; ++type) {
         QAction* action = typeMenu->actions().at(type);
-        EXPECT_EQ(action->text().toStdString(), SourceTypeName(type));
-        EXPECT_EQ(action->isChecked(), type == SRC_HTML) << type;
+        EXPECT_EQ(action->text().toStdString(), SourceTypeName(static_cast<SourceType>(type)));
+        EXPECT_EQ(action->isChecked(), type == Number(SourceType::Html)) << type;
     }
-    typeMenu->actions().at(SRC_PYTHON)->trigger();
-    EXPECT_EQ(doc->SourceType(), SRC_PYTHON);
-    EXPECT_TRUE(typeMenu->actions().at(SRC_PYTHON)->isChecked());
-    EXPECT_FALSE(typeMenu->actions().at(SRC_HTML)->isChecked());
+    typeMenu->actions().at(Number(SourceType::Python))->trigger();
+    EXPECT_EQ(doc->SourceType(), SourceType::Python);
+    EXPECT_TRUE(typeMenu->actions().at(Number(SourceType::Python))->isChecked());
+    EXPECT_FALSE(typeMenu->actions().at(Number(SourceType::Html))->isChecked());
 }
 
 TEST_F(AppTest, OpenRequestOpensAFileOnce)
@@ -103,7 +103,7 @@ TEST_F(AppTest, OpenRequestOpensAFileOnce)
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents().back()->Title(), QStringLiteral("a.txt"));
     EXPECT_EQ(&frame->ActiveChildFrame()->Document(), app->Documents().back());
-    EXPECT_EQ(app->Recent().Paths().front(), dir.File("a.txt"));
+    EXPECT_EQ(app->Session().Recent().Paths().front(), dir.File("a.txt"));
 
     // Another window of the same document numbers the titles.
     frame->Router().Route(ID_WINDOW_NEW);
@@ -133,7 +133,7 @@ TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensOnceFromEveryRoute)
     EXPECT_EQ(doc->Buffer().Line(0), "<p>caf\xe9</p>");
     HandOver(file);
     EXPECT_EQ(app->Documents().size(), 2u);
-    EXPECT_EQ(app->Recent().Paths().front(), file);
+    EXPECT_EQ(app->Session().Recent().Paths().front(), file);
 
     // Two files that read the same: neither is taken for the other.
     EXPECT_EQ(app->OpenDocumentFile(QFile::decodeName(dir.File("twice\xe9.html").c_str())), nullptr);
@@ -146,16 +146,14 @@ TEST_F(AppTest, HandedOverFilesOpenAsAtStartUpAndMissingOnesAsNewTexts)
     WriteFile(dir.File("win.txt"), "\xC0\xE1\r\n\xE2\r\n");
     Start({});
     // As after a Save As in CP866 with Unix line ends.
-    GlobalSettings& global = app->Settings().Global();
-    global.codePage = 1;
-    global.lineEnding = 1;
+    app->Session().SetRememberedFormat({CodePage::Dos866, LineEnding::Unix});
     HandOver(dir.File("win.txt"));
     ASSERT_EQ(app->Documents().size(), 2u);
     CKTextBuffer& buffer = app->Documents().back()->Buffer();
-    EXPECT_EQ(buffer.CodePage(), 0);
-    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.CodePage(), CodePage::Windows1251);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Dos);
     EXPECT_EQ(buffer.Line(0), "\xC0\xE1");
-    EXPECT_EQ(global.codePage, 1);
+    EXPECT_EQ(app->Session().RememberedFormat().codePage, CodePage::Dos866);
 
     // A path that does not exist: a new text that the first save writes there.
     HandOver(dir.File("new.html"));
@@ -168,7 +166,7 @@ TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgree
 {
     Start({});
     const std::string gone = dir.File("gone.html");
-    app->Recent().Add(gone);
+    app->Session().Recent().Add(gone);
     for (const auto& [answer, kept] : {std::pair{false, true}, {true, false}}) {
         host->questions.clear();
         host->answerYes = answer;
@@ -176,7 +174,7 @@ TEST_F(AppTest, RecentFileThatNoLongerExistsSaysSoAndLeavesTheListIfTheUserAgree
         ASSERT_EQ(host->questions.size(), 1);
         EXPECT_TRUE(host->questions.front().contains(QStringLiteral("no longer exists")));
         EXPECT_EQ(app->Documents().size(), 1u);
-        const std::vector<std::string>& paths = app->Recent().Paths();
+        const std::vector<std::string>& paths = app->Session().Recent().Paths();
         EXPECT_EQ(!paths.empty() && paths.front() == gone, kept);
     }
 }
@@ -187,13 +185,13 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     Start({QString::fromStdString(dir.File("page.html"))});
     ASSERT_EQ(app->Documents().size(), 1u);
     CTagwrightDoc* doc = app->Documents().front();
-    ASSERT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    ASSERT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     host->dialog = [this](FileDialogRequest& r) {
         r.path = QString::fromStdString(dir.File("page.html"));
         r.folder = QString::fromStdString(dir.Path());
-        r.codePage = CP_UTF8;
+        r.codePage = CodePage::Utf8;
     };
-    for (const auto& [answer, page] : {std::pair{false, CP_WINDOWS_1251}, {true, CP_UTF8}}) {
+    for (const auto& [answer, page] : {std::pair{false, CodePage::Windows1251}, {true, CodePage::Utf8}}) {
         host->questions.clear();
         host->answerYes = answer;
         EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
@@ -218,7 +216,7 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     frame->Router().UpdateAll();
     EXPECT_TRUE(pages->actions()[5]->isChecked());
     pages->actions()[0]->trigger();
-    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
 }
 
@@ -332,13 +330,63 @@ TEST_F(AppTest, ExitWritesTheRecordAndTheRecentFilesToTheStore)
 {
     WriteFile(dir.File("a.txt"), "a");
     Start({Q(dir.File("a.txt"))});
-    app->Settings().Global().tabSize = 7;
+    app->Settings().Preferences().SetTabSize(7);
     app->ExitInstance();
     EXPECT_EQ(store->ReadString(kRecentFilesKey, "File1"), dir.File("a.txt"));
     const auto record = store->ReadBytes(kSettingsKey, "GLOBAL");
     ASSERT_TRUE(record);
     EXPECT_EQ(record->size(), 764u);
     app.reset();
+}
+
+TEST_F(AppTest, SettingsThatCannotBeWrittenAreReportedOnceARun)
+{
+    preset.writable = false;
+    Start({});
+    app->Settings().SaveDebugMode(); // as when the Options dialog closes
+    app->Settings().SaveDebugMode();
+    ASSERT_EQ(host->warnings.size(), 1);
+    EXPECT_TRUE(host->warnings[0].contains(QStringLiteral("cannot be written"))) << host->warnings[0].toStdString();
+    app->ExitInstance();
+    EXPECT_EQ(host->warnings.size(), 1);
+    app.reset();
+}
+
+TEST_F(AppTest, FilesOpenedWithoutTheDialogTakeTheirOwnPageAcrossARestart)
+{
+    WriteFile(dir.File("koi.html"), "\xE4\xC1\r\n"); // "Да" in KOI8-R
+    WriteFile(dir.File("unix.txt"), "a\nb\n");
+    WriteFile(dir.File("dos.html"), "x\r\n");
+    Start({});
+    host->dialog = [this](FileDialogRequest& r) {
+        r.path = Q(dir.File("koi.html"));
+        r.folder = Q(dir.Path());
+        r.codePage = CodePage::Koi8R;
+        r.lineEnding = LineEnding::Dos;
+    };
+    EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
+    HandOver(dir.File("unix.txt"));
+    HandOver(dir.File("dos.html"));
+    const auto opened = [this](const std::string& name) -> CTagwrightDoc& {
+        for (CTagwrightDoc* doc : app->Documents())
+            if (doc->PathName() == Q(dir.File(name)))
+                return *doc;
+        ADD_FAILURE() << name << " is not open";
+        return *app->Documents().front();
+    };
+    EXPECT_EQ(opened("koi.html").Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_EQ(opened("unix.txt").Buffer().CodePage(), CodePage::Windows1251);
+    // Detected, not the dialog's choice for another file.
+    EXPECT_NE(opened("unix.txt").Buffer().LineEnding(), LineEnding::Dos);
+    EXPECT_EQ(opened("dos.html").Buffer().LineEnding(), LineEnding::Dos);
+    app->ExitInstance();
+    preset = *store;
+    app.reset();
+
+    Start({});
+    HandOver(dir.File("koi.html"));
+    EXPECT_EQ(opened("koi.html").Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_EQ(opened("koi.html").Buffer().Line(0), "\xC4\xE0");
 }
 
 } // namespace

@@ -36,22 +36,22 @@ TEST_F(CommandLineFilesTest, FilesOpenInTheAskedCodePageWithTheCaretOnTheAskedLi
 
     CTagwrightDoc* a = Document("a.html");
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->Buffer().CodePage(), CP_KOI8_R);
-    EXPECT_EQ(a->Buffer().LineEnding(), 0);
+    EXPECT_EQ(a->Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_EQ(a->Buffer().LineEnding(), LineEnding::Dos);
     EXPECT_EQ(std::string(a->Buffer().LineText(2), 2), "\xA8\xE6"); // Windows-1251
     EXPECT_EQ(Caret(*a), (TextPoint{0, 2}));
 
     // Its line ending is its own, not the one of the file before; line 3 is past its text.
     CTagwrightDoc* b = Document("b.txt");
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->Buffer().CodePage(), CP_KOI8_R);
-    EXPECT_EQ(b->Buffer().LineEnding(), 2);
+    EXPECT_EQ(b->Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_EQ(b->Buffer().LineEnding(), LineEnding::Macintosh);
     const int last = b->Buffer().LineCount() - 1;
     EXPECT_EQ(Caret(*b), (TextPoint{b->Buffer().LineLength(last), last}));
 
     CTagwrightDoc* created = Document("new.html");
     ASSERT_NE(created, nullptr);
-    EXPECT_EQ(created->Buffer().CodePage(), CP_KOI8_R);
+    EXPECT_EQ(created->Buffer().CodePage(), CodePage::Koi8R);
     EXPECT_FALSE(created->IsModified());
 }
 
@@ -60,7 +60,7 @@ TEST_F(CommandLineFilesTest, WithoutAnEncodingFilesOpenInWindows1251)
     WriteFile(dir.File("page.html"), "\xB3\xD6\n");
     Start({"page.html"});
     ASSERT_EQ(app->Documents().size(), 1u);
-    EXPECT_EQ(app->Documents().front()->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(app->Documents().front()->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(std::string(app->Documents().front()->Buffer().LineText(0), 2), "\xB3\xD6");
     EXPECT_EQ(Caret(*app->Documents().front()), (TextPoint{0, 0}));
 }
@@ -74,7 +74,7 @@ TEST_F(CommandLineFilesTest, HandedOverFilesOpenLikeThoseOfTheStart)
 
     CommandLine request;
     request.files = {dir.File("b.html"), dir.File("a.html")};
-    request.codePage = CP_KOI8_R;
+    request.codePage = CodePage::Koi8R;
     request.line = 4;
     app->OnHandOver(request);
     ASSERT_EQ(app->Documents().size(), 2u);
@@ -83,7 +83,7 @@ TEST_F(CommandLineFilesTest, HandedOverFilesOpenLikeThoseOfTheStart)
     EXPECT_EQ(std::string(b->Buffer().LineText(0), 2), "\xA8\xE6");
     // The open document keeps its text and page; its caret moves.
     CTagwrightDoc* a = Document("a.html");
-    EXPECT_EQ(a->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(a->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(Caret(*a), (TextPoint{0, 3}));
 }
 

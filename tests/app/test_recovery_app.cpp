@@ -45,7 +45,7 @@ protected:
         ASSERT_TRUE(run);
         RecoveryInfo info;
         info.title = title;
-        info.codePage = CP_WINDOWS_1251;
+        info.codePage = CodePage::Windows1251;
         const CSingleLineSource lines(text);
         ASSERT_TRUE(WriteRecoveryFile(run->FileFor(1), info, lines, error));
     }
@@ -149,7 +149,7 @@ TEST_F(RecoveryAppTest, RestoredUntitledTextsGetTitlesOfTheirOwn)
 // soon as its text is open, since no copy follows the text any more.
 TEST_F(RecoveryAppTest, SwitchedOffARestoredCopyIsNotOfferedAgain)
 {
-    preset.WriteNumber(kRecoveryKey, recovery_values::kEnabled, 0);
+    preset.WriteNumber("Settings/Recovery", "Enabled", 0);
     LeaveCopy("HTML1", "kept text");
     int offered = 0;
     offerRecovery = [&](CKRecoveryDialog& dialog) { offered = RestoreAll(dialog); };

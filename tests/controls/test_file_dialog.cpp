@@ -31,8 +31,8 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
     CKFileDialog dialog(CKFileDialog::Mode::Open, QString(), ResString(IDS_FILE_FILTER));
     dialog.setDirectory(Q(dir.Path()));
     dialog.selectFile(Q(dir.File("page.html")));
-    dialog.SetCodePage(2);
-    dialog.SetLineEnding(1);
+    dialog.SetCodePage(CodePage::Koi8R);
+    dialog.SetLineEnding(LineEnding::Unix);
     dialog.show();
     QComboBox* pages = List(dialog, "fileEncoding");
     QComboBox* endings = List(dialog, "lineEnding");
@@ -45,14 +45,14 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
     EXPECT_EQ(endings->itemText(0), QStringLiteral("Auto"));
     EXPECT_EQ(endings->currentIndex(), 2);
 
-    const std::pair<int, int> choices[] = {{0, -1}, {3, 2}};
+    const std::pair<int, LineEnding> choices[] = {{0, LineEnding::Auto}, {3, LineEnding::Macintosh}};
     for (const auto& [position, mode] : choices) {
         dialog.show();
         pages->setCurrentIndex(4);
         endings->setCurrentIndex(position);
         dialog.accept();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(dialog.CodePage(), 4);
+        EXPECT_EQ(dialog.CodePage(), CodePage::Macintosh);
         EXPECT_EQ(dialog.LineEnding(), mode);
     }
     EXPECT_EQ(dialog.nameFilters().size(), 10);

@@ -3,6 +3,7 @@
 
 #include "FakeHost.h"
 #include "doc/TagwrightDoc.h"
+#include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "support/TempDir.h"
@@ -14,10 +15,9 @@
 class DocFixture : public testing::Test {
 protected:
     DocFixture()
-        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store),
-          doc(std::make_unique<CTagwrightDoc>(settings, host))
+        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store), session(store),
+          doc(std::make_unique<CTagwrightDoc>(settings, session, host))
     {
-        settings.Global().lineEnding = -1;
     }
 
     QString Path(const std::string& name) const { return QString::fromStdString(dir.File(name)); }
@@ -36,6 +36,7 @@ protected:
     TempDir dir;
     CKSettingsStore store;
     AppSettings settings;
+    CSession session;
     FakeHost host;
     std::unique_ptr<CTagwrightDoc> doc;
 };

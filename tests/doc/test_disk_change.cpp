@@ -34,10 +34,10 @@ private:
 
 class DiskChangeTest : public DocFixture {
 protected:
-    void Open(const std::string& bytes, int page = CP_WINDOWS_1251)
+    void Open(const std::string& bytes, CodePage page = CodePage::Windows1251)
     {
         WriteFile(file, bytes);
-        ASSERT_TRUE(doc->OnOpenDocument(Path("b.txt"), page, -1));
+        ASSERT_TRUE(doc->OnOpenDocument(Path("b.txt"), page, LineEnding::Auto));
     }
     void Type(const std::string& text, int line = 0)
     {
@@ -135,9 +135,9 @@ TEST_F(DiskChangeTest, TheBarFollowsTheFileAndKeepMyTextTakesItsStateAsKnown)
 TEST_F(DiskChangeTest, ReloadIsOneUndoStepKeepingPlacesBookmarksAndFormat)
 {
     // LF line ends in KOI8-R: both stay. "\xF0\xD2\xC9" is "При" in KOI8-R.
-    Open("a\nb\nc\nd\ne\n", CP_KOI8_R);
+    Open("a\nb\nc\nd\ne\n", CodePage::Koi8R);
     CKTextBuffer& buffer = doc->Buffer();
-    ASSERT_EQ(buffer.LineEnding(), 2);
+    ASSERT_EQ(buffer.LineEnding(), LineEnding::Macintosh);
     buffer.ChangeLineFlag(0, LINEFLAG_MARK, true, false);
     buffer.ChangeLineFlag(2, LINEFLAG_MARK, true, false); // its line goes
     buffer.ChangeLineFlag(4, LINEFLAG_MARK, true, false); // its line moves down
@@ -151,10 +151,10 @@ TEST_F(DiskChangeTest, ReloadIsOneUndoStepKeepingPlacesBookmarksAndFormat)
     ASSERT_EQ(doc->DiskChangeShown(), DiskChange::Changed);
     ASSERT_TRUE(doc->ReloadFromDisk());
     EXPECT_EQ(Text(), "a\r\nb\r\n\xCF\xF0\xE8\r\nNEW2\r\nd\r\ne\r\n");
-    EXPECT_EQ(buffer.CodePage(), CP_KOI8_R);
+    EXPECT_EQ(buffer.CodePage(), CodePage::Koi8R);
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(doc->DiskChangeShown(), DiskChange::None);
-    EXPECT_EQ(buffer.LineEnding(), 2);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Macintosh);
     EXPECT_EQ(view.caretLine, 4);
     EXPECT_EQ(view.topLine, 3);
     EXPECT_EQ(buffer.FindLineWithFlag(LINEFLAG_MARK), 0);
@@ -176,7 +176,7 @@ TEST_F(DiskChangeTest, ReloadIsOneUndoStepKeepingPlacesBookmarksAndFormat)
 
 TEST_F(DiskChangeTest, ReloadWithoutAskingOnlyForTextsWithoutUnsavedChanges)
 {
-    settings.SetReloadChangedFilesWithoutAsking(true);
+    settings.Preferences().SetOn(Switch::ReloadChangedFiles, true);
     Open("one\r\n");
     WriteFile(file, "two\r\n");
     doc->CheckDiskFile();

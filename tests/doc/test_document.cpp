@@ -17,13 +17,14 @@ using DocumentTest = DocFixture;
 
 TEST_F(DocumentTest, OpeningChoosesTheTypeByExtension)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"INDEX.HTM", SRC_HTML}, {"style.css", SRC_PLAIN_TEXT}, {"page.asp", SRC_PLAIN_TEXT},
-        {"main.c", SRC_CPP},     {"notes", SRC_PLAIN_TEXT},     {"run.sh", SRC_SHELL},
+    const std::pair<const char*, SourceType> cases[] = {
+        {"INDEX.HTM", SourceType::Html}, {"style.css", SourceType::PlainText},
+        {"page.asp", SourceType::PlainText}, {"main.c", SourceType::Cpp},
+        {"notes", SourceType::PlainText}, {"run.sh", SourceType::Shell},
     };
     for (const auto& [name, type] : cases) {
         WriteFile(dir.File(name), "text\r\n");
-        CTagwrightDoc opened(settings, host);
+        CTagwrightDoc opened(settings, session, host);
         ASSERT_TRUE(opened.OnOpenDocument(Path(name))) << name;
         EXPECT_EQ(opened.SourceType(), type) << name;
         EXPECT_EQ(opened.Title(), QString::fromLatin1(name));
@@ -35,7 +36,7 @@ TEST_F(DocumentTest, MissingFileGivesAnEmptyHtmlDocumentThatSavesThere)
 {
     const QString path = Path("new.cpp");
     ASSERT_TRUE(doc->OnOpenDocument(path));
-    EXPECT_EQ(doc->SourceType(), SRC_HTML);
+    EXPECT_EQ(doc->SourceType(), SourceType::Html);
     EXPECT_EQ(doc->PathName(), path);
     EXPECT_EQ(doc->Title(), QStringLiteral("new.cpp"));
     EXPECT_EQ(doc->Buffer().LineCount(), 1);
@@ -45,17 +46,23 @@ TEST_F(DocumentTest, MissingFileGivesAnEmptyHtmlDocumentThatSavesThere)
     EXPECT_EQ(ReadFile(dir.File("new.cpp")), "int x;");
 }
 
-TEST_F(DocumentTest, OpenUsesTheRememberedFormatAndRemembersTheDetectedLineEnding)
+TEST_F(DocumentTest, OpenTakesTheFilesOwnPageNeverTheDialogsAndRemembersWhatItOpened)
 {
     // KOI8-R: 0xC1 is a small a, 0xE1 a capital A.
     const std::string koi = "\xC1\xE1 koi\n\xE1\n";
     WriteFile(dir.File("koi.txt"), koi);
-    settings.Global().codePage = 2;
+    // The page last chosen in a dialog is not this file's.
+    session.SetRememberedFormat({CodePage::Utf8, LineEnding::Dos});
+    ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
+    EXPECT_EQ(session.FormatToOpen(dir.File("koi.txt")).codePage, CodePage::Windows1251);
+
+    ASSERT_TRUE(doc->ReopenInCodePage(CodePage::Koi8R));
+    doc = std::make_unique<CTagwrightDoc>(settings, session, host);
     ASSERT_TRUE(doc->OnOpenDocument(Path("koi.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "\xE0\xC0 koi");
-    EXPECT_EQ(doc->Buffer().CodePage(), 2);
-    EXPECT_EQ(settings.Global().lineEnding, doc->Buffer().LineEnding());
-    EXPECT_NE(settings.Global().lineEnding, -1);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Koi8R);
+    EXPECT_NE(doc->Buffer().LineEnding(), LineEnding::Dos);
     SetText("\xE0\xC0 koi\r\xC0\r");
     ASSERT_TRUE(doc->DoFileSave());
     EXPECT_EQ(ReadFile(dir.File("koi.txt")), koi);
@@ -69,21 +76,20 @@ TEST_F(DocumentTest, SaveAsTakesTheDialogsFormatAndAutoBecomesDos)
     host.dialog = [this](FileDialogRequest& r) {
         r.path = Path("out.htm");
         r.folder = QString::fromStdString(dir.Path());
-        r.codePage = 1;
-        r.lineEnding = -1;
+        r.codePage = CodePage::Dos866;
+        r.lineEnding = LineEnding::Auto;
     };
     ASSERT_TRUE(doc->DoSave({}, true));
     EXPECT_EQ(ReadFile(dir.File("out.htm")), "\x80\r\n\x81");
-    EXPECT_EQ(doc->Buffer().LineEnding(), 0);
-    EXPECT_EQ(doc->Buffer().CodePage(), 1);
-    EXPECT_EQ(settings.Global().lineEnding, 0);
-    EXPECT_EQ(settings.Global().codePage, 1);
+    EXPECT_EQ(doc->Buffer().LineEnding(), LineEnding::Dos);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Dos866);
+    EXPECT_EQ(session.RememberedFormat(), (FileFormat{CodePage::Dos866, LineEnding::Dos}));
     EXPECT_EQ(doc->PathName(), Path("out.htm"));
     EXPECT_EQ(doc->DisplayTitle(), QStringLiteral("out.htm"));
-    EXPECT_EQ(settings.LastFile(settings_values::kLastSavePath), dir.Path());
+    EXPECT_EQ(session.LastSaveFolder(), dir.Path());
     ASSERT_EQ(host.saveRequests.size(), 1u);
     EXPECT_EQ(host.saveRequests[0].fileName, QStringLiteral("HTML1.html"));
-    EXPECT_EQ(host.saveRequests[0].lineEnding, 0);
+    EXPECT_EQ(host.saveRequests[0].lineEnding, LineEnding::Dos);
 }
 
 TEST_F(DocumentTest, ProposedSaveNames)
@@ -103,13 +109,13 @@ TEST_F(DocumentTest, ProposedSaveNames)
 
 TEST_F(DocumentTest, SaveDialogStartsInTheLastSaveFolderOnlyForANameWithoutFolder)
 {
-    settings.SetLastFile(settings_values::kLastSavePath, "/some/folder");
+    session.SetLastSaveFolder("/some/folder");
     doc->OnNewDocument();
     doc->SetTitle(QStringLiteral("HTML2"));
     doc->DoSave({}, true); // cancelled
     doc->SetPathName(Path("a.html"));
     doc->DoSave({}, true);
-    settings.Global().rememberLastDirectory = 0;
+    settings.Preferences().SetOn(Switch::RememberLastDirectory, false);
     doc->SetPathName(QString());
     doc->DoSave({}, true);
     ASSERT_EQ(host.saveRequests.size(), 3u);
@@ -155,13 +161,13 @@ TEST_F(DocumentTest, AskingToSaveBeforeClosing)
 TEST_F(DocumentTest, SourceTypeCommandsSetAndCheckTheType)
 {
     doc->OnNewDocument();
-    EXPECT_TRUE(doc->OnCommand(ID_SOURCE_TYPE_FIRST + int{SRC_PERL}));
-    EXPECT_EQ(doc->SourceType(), SRC_PERL);
+    EXPECT_TRUE(doc->OnCommand(ID_SOURCE_TYPE_FIRST + Number(SourceType::Perl)));
+    EXPECT_EQ(doc->SourceType(), SourceType::Perl);
     for (int type = 0; type < kSourceTypeCount; ++type) {
         CmdUI ui(ID_SOURCE_TYPE_FIRST + type);
         ASSERT_TRUE(doc->OnUpdateCommand(ui));
         EXPECT_TRUE(ui.enabled);
-        EXPECT_EQ(ui.checked, type == SRC_PERL) << type;
+        EXPECT_EQ(ui.checked, type == Number(SourceType::Perl)) << type;
     }
 }
 
@@ -204,8 +210,8 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheFileItWasToReplace)
     SetText(std::string(256 * 1024, 'n'));
     host.dialog = [this](FileDialogRequest& r) {
         r.path = Path("precious.html");
-        r.codePage = 2;
-        r.lineEnding = 1;
+        r.codePage = CodePage::Koi8R;
+        r.lineEnding = LineEnding::Unix;
     };
     {
         FileSizeLimit limit(4096);
@@ -217,7 +223,7 @@ TEST_F(DocumentTest, FailedSaveAsKeepsTheFileItWasToReplace)
     EXPECT_TRUE(host.errors[0].contains(QStringLiteral("File too large")));
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->PathName().isEmpty());
-    EXPECT_EQ(doc->Buffer().CodePage(), 0);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
 }
 
 TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
@@ -225,8 +231,7 @@ TEST_F(DocumentTest, LossyOpenWarnsAndSavingAsksFirst)
     // CP866 pseudo-graphics have no Windows-1251 counterpart.
     const std::string dos = "\x80\xB0\xB1 box\r\n";
     WriteFile(dir.File("box.txt"), dos);
-    settings.Global().codePage = 1;
-    ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt")));
+    ASSERT_TRUE(doc->OnOpenDocument(Path("box.txt"), CodePage::Dos866, LineEnding::Auto));
     ASSERT_EQ(host.warnings.size(), 1);
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("2 byte(s)")));
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("DOS (OEM,CP866)")));
@@ -251,8 +256,8 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
     host.answerYes = false;
     host.dialog = [this](FileDialogRequest& r) {
         r.path = Path("dos.txt");
-        r.codePage = 1;
-        r.lineEnding = 0;
+        r.codePage = CodePage::Dos866;
+        r.lineEnding = LineEnding::Dos;
     };
     EXPECT_FALSE(doc->DoSave({}, true));
     EXPECT_FALSE(FileExists(dir.File("dos.txt")));
@@ -304,7 +309,7 @@ TEST_F(DocumentTest, OpeningOffersTheOldTextAnInterruptedSaveLeft)
         WriteFile(copy, "old text");
         host.questions.clear();
         host.choice = c.choice;
-        CTagwrightDoc opened(settings, host);
+        CTagwrightDoc opened(settings, session, host);
         ASSERT_TRUE(opened.OnOpenDocument(Path("torn.html")));
         ASSERT_EQ(host.questions.size(), 1);
         EXPECT_TRUE(host.questions[0].contains(QString::fromStdString(copy))) << host.questions[0].toStdString();
@@ -316,7 +321,7 @@ TEST_F(DocumentTest, OpeningOffersTheOldTextAnInterruptedSaveLeft)
     }
     // Without a copy, nothing is asked.
     host.questions.clear();
-    CTagwrightDoc plain(settings, host);
+    CTagwrightDoc plain(settings, session, host);
     ASSERT_TRUE(plain.OnOpenDocument(Path("torn.html")));
     EXPECT_TRUE(host.questions.isEmpty());
 }

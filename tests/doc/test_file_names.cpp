@@ -30,7 +30,7 @@ TEST_F(FileNameTest, ANameThatIsNotUtf8IsOpenedSavedAndReadAgainByItsBytes)
 {
     const std::string file = dir.File("caf\xe9.html");
     WriteFile(file, "<p>old</p>");
-    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CodePage::Windows1251, LineEnding::Auto));
     EXPECT_EQ(doc->Buffer().Line(0), "<p>old</p>");
     EXPECT_EQ(doc->NativePathName(), file);
     EXPECT_EQ(doc->Title(), QString::fromUtf8("caf\xef\xbf\xbd.html"));
@@ -41,7 +41,7 @@ TEST_F(FileNameTest, ANameThatIsNotUtf8IsOpenedSavedAndReadAgainByItsBytes)
     EXPECT_EQ(Pages(dir.Path()), std::vector<std::string>{"caf\xe9.html"});
 
     WriteFile(file, "<p>\xe1</p>");
-    ASSERT_TRUE(doc->ReopenInCodePage(CP_KOI8_R));
+    ASSERT_TRUE(doc->ReopenInCodePage(CodePage::Koi8R));
     EXPECT_EQ(doc->Buffer().Line(0), "<p>\xc0</p>");
     EXPECT_TRUE(host.errors.isEmpty());
 }
@@ -50,7 +50,7 @@ TEST_F(FileNameTest, APreviewOfSuchAFileGoesThroughACopyABrowserCanBeToldOf)
 {
     const std::string file = dir.File("caf\xe9.html");
     WriteFile(file, "<p>old</p>");
-    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CodePage::Windows1251, LineEnding::Auto));
     SetText("<p>new</p>");
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
     // Saved first, as the option asks, then shown from a copy under a name of its own.

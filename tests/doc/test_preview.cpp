@@ -34,7 +34,7 @@ protected:
         qputenv("XDG_RUNTIME_DIR", oldRuntime);
     }
 
-    std::string LastPreview() const { return settings.LastFile(settings_values::kLastPreview); }
+    std::string LastPreview() const { return session.PendingPreview(); }
 
     std::string tmp;
     std::string runtime;
@@ -65,12 +65,12 @@ TEST_F(PreviewTest, UntitledDocumentGoesThroughAPrivateFolderDeletedAtTheNextPre
     // The next preview removes the file recorded last before it writes its own.
     const std::string older = dir.File("older.html");
     WriteFile(older, "x");
-    settings.SetLastFile(settings_values::kLastPreview, older);
+    session.SetPendingPreview(older);
     ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
     EXPECT_FALSE(FileExists(older));
     EXPECT_EQ(LastPreview(), file);
 
-    DeletePreviewFile(settings);
+    DeletePreviewFile(session);
     EXPECT_FALSE(FileExists(file));
     EXPECT_EQ(LastPreview(), "");
     RemovePreviewFolder();
@@ -113,7 +113,7 @@ TEST_F(PreviewTest, TitledDocumentIsSavedAndShownItselfWhenTheOptionIsOn)
 
 TEST_F(PreviewTest, UnchangedDocumentIsNotSavedAgainSoItsBackupStays)
 {
-    settings.Global().createBackups = 1;
+    settings.Preferences().SetOn(Switch::CreateBackups, true);
     WriteFile(dir.File("site.html"), "<p>site</p>");
     WriteFile(dir.File("site.html.bak"), "<p>the version before</p>");
     ASSERT_TRUE(doc->OnOpenDocument(Path("site.html")));
@@ -139,7 +139,7 @@ TEST_F(PreviewTest, FailedOrDeclinedSaveStopsThePreview)
         SCOPED_TRACE(c.name);
         host.opened.clear();
         doc->SetPathName(QString::fromStdString(c.path));
-        doc->Buffer().SetCodePage(1);
+        doc->Buffer().SetCodePage(CodePage::Dos866);
         SetText(c.text);
         ExternalPreview(*doc, PreviewTarget::DefaultBrowser);
         EXPECT_TRUE(host.opened.isEmpty());
@@ -150,8 +150,8 @@ TEST_F(PreviewTest, FailedOrDeclinedSaveStopsThePreview)
 
 TEST_F(PreviewTest, WithTheOptionOffThePreviewFileSitsBesideTheDocumentWithoutBackup)
 {
-    settings.Global().saveBeforePreview = 0;
-    settings.Global().createBackups = 1;
+    settings.Preferences().SetOn(Switch::SaveBeforePreview, false);
+    settings.Preferences().SetOn(Switch::CreateBackups, true);
     doc->SetPathName(Path("site.html"));
     const std::string file = dir.File("~TagwrightPreview.HTML");
     WriteFile(file, "left over");
@@ -171,7 +171,7 @@ int Mode(const std::string& path)
 
 TEST_F(PreviewTest, ThePreviewBesideTheDocumentIsTheUsersAloneAndANameTakenByAnotherIsLeftAlone)
 {
-    settings.Global().saveBeforePreview = 0;
+    settings.Preferences().SetOn(Switch::SaveBeforePreview, false);
     // A shared folder, as the temporary folder is: anybody may create names in it.
     const std::string shared = dir.File("shared");
     ASSERT_EQ(mkdir(shared.c_str(), 0700), 0);
@@ -187,7 +187,7 @@ TEST_F(PreviewTest, ThePreviewBesideTheDocumentIsTheUsersAloneAndANameTakenByAno
     if (geteuid() != 0)
         GTEST_SKIP() << "a file of another user can only be planted as root";
     // Another user made the name first, for everybody to read and write.
-    DeletePreviewFile(settings);
+    DeletePreviewFile(session);
     WriteFile(beside, "");
     ASSERT_EQ(chmod(beside.c_str(), 0666), 0);
     ASSERT_EQ(chown(beside.c_str(), 65534, 65534), 0);
@@ -204,7 +204,7 @@ TEST_F(PreviewTest, ThePreviewBesideTheDocumentIsTheUsersAloneAndANameTakenByAno
 
 TEST_F(PreviewTest, ConfiguredBrowserGetsThePreviewFile)
 {
-    settings.Global().SetBrowserPath(2, "/opt/browser two/run");
+    settings.Preferences().SetBrowserPath(2, "/opt/browser two/run");
     ExternalPreview(*doc, PreviewTarget::Browser2);
     ASSERT_EQ(host.started.size(), 1u);
     EXPECT_EQ(host.started[0], (QStringList{QStringLiteral("/opt/browser two/run"),
@@ -243,8 +243,8 @@ TEST_F(PreviewTest, ViewerThatCannotStartIsReportedAndItsFileRemoved)
 
     host.errors.clear();
     host.programsStart = false;
-    settings.Global().saveBeforePreview = 0;
-    settings.Global().SetBrowserPath(1, "/no/such/browser");
+    settings.Preferences().SetOn(Switch::SaveBeforePreview, false);
+    settings.Preferences().SetBrowserPath(1, "/no/such/browser");
     ExternalPreview(*doc, PreviewTarget::Browser1);
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors[0].contains(QStringLiteral("/no/such/browser")));

@@ -3,7 +3,7 @@
 // through the default browser.
 #include "E2eSupport.h"
 
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/GlobalRecord.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -203,9 +203,9 @@ TEST(EndToEnd, PreviewOpensThePreviewFileInTheDefaultBrowserAndExitRemovesIt)
               "[Default Applications]\ntext/html=stub-browser.desktop\n");
 
     // The preview goes through its own file when the document is not saved first.
-    GlobalSettings global = DefaultGlobalSettings();
-    global.saveBeforePreview = 0;
-    const std::vector<uint8_t> record = EncodeGlobalSettings(global);
+    PreferenceValues preferences = DefaultPreferences();
+    preferences.saveBeforePreview = 0;
+    const std::vector<uint8_t> record = EncodeGlobalRecord(preferences, {});
     SetSettingsValue(profile, "Settings/GLOBAL",
                      QByteArray(reinterpret_cast<const char*>(record.data()), int(record.size())));
 
@@ -239,7 +239,7 @@ TEST(EndToEnd, PageIsShownInTheRecordsColours)
     ASSERT_FALSE(window.empty());
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
 
-    const GlobalSettings defaults = DefaultGlobalSettings();
+    const PreferenceValues defaults = DefaultPreferences();
     const uint32_t keyword = defaults.colours[3].text;
     const uint32_t background = defaults.colours[0].background;
     int keywordPixels = 0;

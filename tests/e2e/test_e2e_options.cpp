@@ -2,7 +2,7 @@
 // keyword colour show in the view at once and are in the settings written at exit.
 #include "E2eSupport.h"
 
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/GlobalRecord.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST(Options, TabSizeAndKeywordColourChosenWithTheKeyboardShowAndAreSaved)
     ASSERT_FALSE(window.empty());
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
 
-    const uint32_t oldKeyword = DefaultGlobalSettings().colours[3].text;
+    const uint32_t oldKeyword = DefaultPreferences().colours[3].text;
     const uint32_t red = 0x0000FF;
     ASSERT_TRUE(WaitUntil([&] { return ScreenPixels(profile, oldKeyword) > 100; }, 10000));
     EXPECT_LT(ScreenPixels(profile, red), 10);

@@ -3,7 +3,7 @@
 // end it and a save over the file-size limit.
 #include "E2eSupport.h"
 
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/GlobalRecord.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "doc/TagwrightDoc.h"
 #include "edit/KEditView.h"
 #include "res/CommandIds.h"
+#include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "support/BufferLines.h"
@@ -40,15 +41,16 @@ public:
 class EditViewTest : public testing::Test {
 protected:
     EditViewTest()
-        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store),
-          doc(std::make_unique<CTagwrightDoc>(settings, host))
+        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store), session(store),
+          doc(std::make_unique<CTagwrightDoc>(settings, session, host))
     {
         FillHtmlKeywords();
         doc->OnNewDocument();
-        GlobalSettings& g = settings.Global();
-        g.autoIndent = g.smartIndent = g.smartUndo = g.useTabs = 1;
-        g.tabSize = 4;
-        g.dragDropDisabled = 0;
+        CPreferences& p = settings.Preferences();
+        for (Switch on : {Switch::AutoIndent, Switch::SmartIndent, Switch::SmartUndo, Switch::UseTabs})
+            p.SetOn(on, true);
+        p.SetTabSize(4);
+        p.SetOn(Switch::DragDropDisabled, false);
     }
 
     template <class T = CKEditView>
@@ -57,7 +59,7 @@ protected:
         std::string text;
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
-        doc->Buffer().InitEmpty(0, 0);
+        doc->Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
         int line, ch;
         doc->Buffer().RawInsert(nullptr, 0, 0, text, line, ch);
         doc->Buffer().SetModified(false);
@@ -103,6 +105,7 @@ protected:
     TempDir dir;
     CKSettingsStore store;
     AppSettings settings;
+    CSession session;
     FakeHost host;
     std::unique_ptr<CTagwrightDoc> doc;
     std::unique_ptr<CKEditView> view;
@@ -137,7 +140,7 @@ TEST_F(EditViewTest, CommandKeysReachTheRules)
 {
     MakeView({"<td>", "word next"});
     PlaceCaret({4, 0});
-    doc->SetSourceType(7);
+    doc->SetSourceType(SourceType::Html);
     Key(Qt::Key_Return);
     Type(QStringLiteral("x"));
     EXPECT_EQ(Text(), (Lines{"<td>", "\tx", "word next"}));
@@ -295,7 +298,7 @@ TEST_F(EditViewDropTest, DroppedTextIsInsertedAndSelected)
     EXPECT_EQ(view->CursorPos(), (TextPoint{3, 2}));
     EXPECT_EQ(MenuText(ID_EDIT_UNDO), "&Undo Drag And Drop\tCtrl+Z");
     // Drag and drop switched off refuses drops.
-    settings.Global().dragDropDisabled = 1;
+    settings.Preferences().SetOn(Switch::DragDropDisabled, true);
     QMimeData data;
     data.setText(QStringLiteral("no"));
     QDropEvent drop(At({0, 0}), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -349,7 +352,7 @@ TEST_F(EditViewTest, IncrementalSearchTakesTheTypedKeysInsteadOfTheText)
 TEST_F(EditViewTest, HelperKeysExpandWrapAndInsertMacros)
 {
     MakeView({"td", "one word"});
-    doc->SetSourceType(7);
+    doc->SetSourceType(SourceType::Html);
     // Alt+Enter expands the abbreviation before the caret; on the first line AutoComplete is
     // off, AutoExpand on.
     PlaceCaret({2, 0});

@@ -10,6 +10,7 @@
 #include "edit/PropFormat.h"
 #include "edit/PropMacros.h"
 #include "edit/core/Macros.h"
+#include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "settings/core/DebugTrace.h"
@@ -40,13 +41,13 @@ namespace {
 class OptionsTest : public testing::Test {
 protected:
     OptionsTest()
-        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store),
-          doc(std::make_unique<CTagwrightDoc>(settings, host))
+        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store), session(store),
+          doc(std::make_unique<CTagwrightDoc>(settings, session, host))
     {
         doc->OnNewDocument();
     }
 
-    GlobalSettings& Global() { return settings.Global(); }
+    CPreferences& Preferences() { return settings.Preferences(); }
 
     static QCheckBox* Box(QWidget& page, const QString& text)
     {
@@ -68,6 +69,7 @@ protected:
     TempDir dir;
     CKSettingsStore store;
     AppSettings settings;
+    CSession session;
     FakeHost host;
     std::unique_ptr<CTagwrightDoc> doc;
 };
@@ -116,13 +118,13 @@ TEST_F(OptionsTest, TabSizeKeepsOneToSixtyThreeAndPutsFourForOtherNumbers)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        Global().tabSize = 8;
+        Preferences().SetTabSize(8);
         CPropEditing page(settings);
         QLineEdit* field = page.TabSizeField();
         EXPECT_EQ(field->text(), QStringLiteral("8"));
         Retype(field, QString::fromLatin1(c.typed));
         EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
-        EXPECT_EQ(Global().tabSize, c.stored);
+        EXPECT_EQ(Preferences().TabSize(), c.stored);
         // Leaving the field shows the stored size again.
         QFocusEvent out(QEvent::FocusOut);
         QApplication::sendEvent(field, &out);
@@ -134,63 +136,75 @@ TEST_F(OptionsTest, CheckBoxesWriteAtOnceTwoOfThemInverted)
 {
     struct Case {
         const char* text;
-        int32_t GlobalSettings::*field;
+        Switch preference;
         bool inverted;
     };
     const Case cases[] = {
-        {"&Drag&&Drop text editing", &GlobalSettings::dragDropDisabled, true},
-        {"Insert &Spaces", &GlobalSettings::useTabs, true},
-        {"Selection &Margin", &GlobalSettings::selectionMargin, false},
-        {"Smoot&h scroll", &GlobalSettings::smoothScroll, false},
-        {"Smart &Undo", &GlobalSettings::smartUndo, false},
+        {"&Drag&&Drop text editing", Switch::DragDropDisabled, true},
+        {"Insert &Spaces", Switch::UseTabs, true},
+        {"Selection &Margin", Switch::SelectionMargin, false},
+        {"Smoot&h scroll", Switch::SmoothScroll, false},
+        {"Smart &Undo", Switch::SmartUndo, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        for (const int32_t stored : {0, 1}) {
-            Global().*c.field = stored;
+        for (const bool stored : {false, true}) {
+            Preferences().SetOn(c.preference, stored);
             CPropEditing page(settings);
             QCheckBox* box = Box(page, QString::fromLatin1(c.text));
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->isChecked(), (stored != 0) != c.inverted);
+            EXPECT_EQ(box->isChecked(), stored != c.inverted);
             box->click();
-            EXPECT_EQ(Global().*c.field, 1 - stored);
+            EXPECT_EQ(Preferences().IsOn(c.preference), !stored);
         }
     }
 }
 
-TEST_F(OptionsTest, RecoverySwitchShowsAndWritesTheStoredValue)
+TEST_F(OptionsTest, FilesPageSwitchesShowAndChangeTheirPreferences)
 {
-    EXPECT_TRUE(settings.RecoveryEnabled());
-    for (const bool stored : {true, false}) {
-        settings.SetRecoveryEnabled(stored);
-        CPropFiles page(settings);
-        QCheckBox* box = Box(page, QStringLiteral("&Keep recovery copies of unsaved changes"));
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->isChecked(), stored);
-        box->click();
-        EXPECT_EQ(settings.RecoveryEnabled(), !stored);
+    struct Case {
+        const char* text;
+        Switch preference;
+    };
+    const Case cases[] = {
+        {"&Keep recovery copies of unsaved changes", Switch::RecoveryCopies},
+        {"Reload files changed by other programs without &asking", Switch::ReloadChangedFiles},
+    };
+    EXPECT_TRUE(Preferences().IsOn(Switch::RecoveryCopies));
+    EXPECT_FALSE(Preferences().IsOn(Switch::ReloadChangedFiles));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        for (const bool stored : {true, false}) {
+            Preferences().SetOn(c.preference, stored);
+            CPropFiles page(settings);
+            QCheckBox* box = Box(page, QString::fromLatin1(c.text));
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->isChecked(), stored);
+            box->click();
+            EXPECT_EQ(Preferences().IsOn(c.preference), !stored);
+        }
     }
 }
 
 TEST_F(OptionsTest, AutoIndentGreysSmartIndentWhichKeepsItsValue)
 {
-    Global().autoIndent = 1;
-    Global().smartIndent = 1;
+    Preferences().SetOn(Switch::AutoIndent, true);
+    Preferences().SetOn(Switch::SmartIndent, true);
     CPropEditing page(settings);
     QCheckBox* autoIndent = Box(page, QStringLiteral("&Auto Indent"));
     QCheckBox* smartIndent = Box(page, QStringLiteral("Smart &Indent"));
     ASSERT_TRUE(autoIndent && smartIndent);
     EXPECT_TRUE(smartIndent->isEnabled());
     autoIndent->click();
-    EXPECT_EQ(Global().autoIndent, 0);
+    EXPECT_FALSE(Preferences().IsOn(Switch::AutoIndent));
     EXPECT_FALSE(smartIndent->isEnabled());
     EXPECT_TRUE(smartIndent->isChecked());
-    EXPECT_EQ(Global().smartIndent, 1);
+    EXPECT_TRUE(Preferences().IsOn(Switch::SmartIndent));
     autoIndent->click();
     EXPECT_TRUE(smartIndent->isEnabled());
 
     // Opened with Auto Indent off, Smart Indent starts greyed.
-    Global().autoIndent = 0;
+    Preferences().SetOn(Switch::AutoIndent, false);
     CPropEditing closed(settings);
     EXPECT_FALSE(Box(closed, QStringLiteral("Smart &Indent"))->isEnabled());
 }
@@ -201,18 +215,18 @@ TEST_F(OptionsTest, BrowserPathsHoldWhatTheRecordHoldsAndNoMore)
     QLineEdit* field = page.BrowserField(1);
     KeyClicks(field, QString(300, QLatin1Char('a')));
     EXPECT_EQ(field->text().size(), 259);
-    EXPECT_EQ(Global().BrowserPath(1), std::string(259, 'a'));
+    EXPECT_EQ(Preferences().BrowserPath(1), std::string(259, 'a'));
 
     // Two bytes a letter: a text the record cannot hold whole is refused, not stored cut.
     field->clear();
     field->insert(QString(120, QChar(0x0416)));
-    EXPECT_EQ(Global().BrowserPath(1).size(), 240u);
+    EXPECT_EQ(Preferences().BrowserPath(1).size(), 240u);
     field->insert(QString(20, QChar(0x0416)));
     EXPECT_EQ(field->text().size(), 120);
-    EXPECT_EQ(Global().BrowserPath(1).size(), 240u);
+    EXPECT_EQ(Preferences().BrowserPath(1).size(), 240u);
     field->clear();
     KeyClicks(page.BrowserField(2), QStringLiteral("/usr/bin/b2"));
-    EXPECT_EQ(Global().BrowserPath(2), "/usr/bin/b2");
+    EXPECT_EQ(Preferences().BrowserPath(2), "/usr/bin/b2");
 }
 
 TEST_F(OptionsTest, BrowseTakesOnlyARunnableProgramWithAPathTheRecordHolds)
@@ -241,7 +255,7 @@ TEST_F(OptionsTest, BrowseTakesOnlyARunnableProgramWithAPathTheRecordHolds)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen.left(60).toStdString());
-        Global().SetBrowserPath(1, "/old");
+        Preferences().SetBrowserPath(1, "/old");
         CPropFiles page(settings);
         QString initial;
         page.SetProgramAsker([&](QWidget*, const QString& start) {
@@ -252,7 +266,7 @@ TEST_F(OptionsTest, BrowseTakesOnlyARunnableProgramWithAPathTheRecordHolds)
         page.SetMessageTeller([&](QWidget*, const QString& message) { told << message; });
         page.Browse(1);
         EXPECT_EQ(initial, QStringLiteral("/old"));
-        EXPECT_EQ(Global().BrowserPath(1), c.taken ? c.chosen.toStdString() : "/old");
+        EXPECT_EQ(Preferences().BrowserPath(1), c.taken ? c.chosen.toStdString() : "/old");
         EXPECT_EQ(page.BrowserField(1)->text(), c.taken ? c.chosen : QStringLiteral("/old"));
         EXPECT_EQ(told.size(), c.told ? 1 : 0);
     }
@@ -317,7 +331,7 @@ TEST_F(OptionsTest, TypedBrowserPathsAreCheckedBeforeThePageIsLeftOrTheDialogClo
 
 TEST_F(OptionsTest, AutomaticColoursAreTheDefaultsButForTheTextOfEntities)
 {
-    const GlobalSettings defaults = DefaultGlobalSettings();
+    const PreferenceValues defaults = DefaultPreferences();
     for (int c = 0; c < kColourClassCount; ++c) {
         const StoredColours automatic = AutomaticStoredColours(static_cast<ColourClass>(c));
         EXPECT_EQ(automatic.background, defaults.colours[c].background) << c;
@@ -344,10 +358,10 @@ TEST_F(OptionsTest, ColourChoicesStoreAtOnceAutomaticAndEscape)
     QWidget* popup = foreground->Popup();
     ASSERT_NE(popup, nullptr);
     KeyClick(popup, Qt::Key_Down);
-    EXPECT_EQ(Global().colours[13].text, 0x000000u); // stored while the popup tracks
+    EXPECT_EQ(Preferences().Colours(ColourClass::Entity).text, 0x000000u); // stored while the popup tracks
     KeyClick(popup, Qt::Key_Up);
     KeyClick(popup, Qt::Key_Return);
-    EXPECT_EQ(Global().colours[13].text, 0x408080u);
+    EXPECT_EQ(Preferences().Colours(ColourClass::Entity).text, 0x408080u);
     EXPECT_EQ(foreground->Colour(), 0x408080u);
     QApplication::processEvents();
 
@@ -356,9 +370,9 @@ TEST_F(OptionsTest, ColourChoicesStoreAtOnceAutomaticAndEscape)
     page.Background()->click();
     popup = page.Background()->Popup();
     KeyClick(popup, Qt::Key_Right);
-    EXPECT_EQ(Global().colours[13].background, 0xE1E4FFu);
+    EXPECT_EQ(Preferences().Colours(ColourClass::Entity).background, 0xE1E4FFu);
     KeyClick(popup, Qt::Key_Escape);
-    EXPECT_EQ(Global().colours[13].background, 0xC0C0C0u);
+    EXPECT_EQ(Preferences().Colours(ColourClass::Entity).background, 0xC0C0C0u);
     EXPECT_TRUE(background->isVisible());
 
     // Another class shows its own colours.
@@ -378,20 +392,20 @@ TEST_F(OptionsTest, ChangeFontTakesTheChosenFontAndCancelKeepsIt)
     });
     QPushButton* button = page.findChild<QPushButton*>(QStringLiteral("changeFont"));
     ASSERT_NE(button, nullptr);
-    const LogFont before = Global().font;
+    const LogFont before = Preferences().Font();
     button->click();
     EXPECT_EQ(initial.pixelSize(), 13);
-    EXPECT_EQ(Global().font.FaceName(), before.FaceName());
+    EXPECT_EQ(Preferences().Font().FaceName(), before.FaceName());
 
     QFont chosen(QStringLiteral("DejaVu Sans Mono"));
     chosen.setPixelSize(20);
     chosen.setBold(true);
     answer = chosen;
     button->click();
-    EXPECT_EQ(Global().font.height, -20);
-    EXPECT_EQ(Global().font.weight, 700);
-    EXPECT_EQ(Global().font.FaceName(), "DejaVu Sans Mono");
-    EXPECT_EQ(Global().font.charSet, 204);
+    EXPECT_EQ(Preferences().Font().height, -20);
+    EXPECT_EQ(Preferences().Font().weight, 700);
+    EXPECT_EQ(Preferences().Font().FaceName(), "DejaVu Sans Mono");
+    EXPECT_EQ(Preferences().Font().charSet, 204);
 }
 
 TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
@@ -417,7 +431,7 @@ TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
     view->InsertMacro(1);
     EXPECT_EQ(BufferLines(doc->Buffer()), (std::vector<std::string>{"<b>\t", "</b>"}));
     page.AfterBox()->setPlainText(QStringLiteral("!"));
-    doc->Buffer().InitEmpty(0, 0);
+    doc->Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     view->InsertMacro(1);
     EXPECT_EQ(BufferLines(doc->Buffer()).back(), "!");
 
@@ -427,11 +441,11 @@ TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
     EXPECT_EQ(page.AfterBox()->toPlainText().size(), 4096);
 }
 
-TEST_F(OptionsTest, ViewsTakeTheSettingsWhenTheDialogCloses)
+TEST_F(OptionsTest, ViewsFollowEachChangeWhileTheDialogIsOpen)
 {
-    Global().tabSize = 4;
-    Global().selectionMargin = 1;
-    Global().debugOn = 0;
+    Preferences().SetTabSize(4);
+    Preferences().SetOn(Switch::SelectionMargin, true);
+    Preferences().SetOn(Switch::DebugSubsystem, false);
     int line, ch;
     doc->Buffer().InsertText(nullptr, 0, 0, "\tx", line, ch, 0);
     std::unique_ptr<CKEditView> view(CKTextView::Create<CKEditView>(*doc));
@@ -441,12 +455,14 @@ TEST_F(OptionsTest, ViewsTakeTheSettingsWhenTheDialogCloses)
     const int tabBefore = tabWidth();
     const int marginBefore = view->MarginWidth();
 
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<COptionsDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         CPropEditing& editing = dialog->EditingPage();
         Retype(editing.TabSizeField(), QStringLiteral("8"));
+        EXPECT_EQ(tabWidth(), 2 * tabBefore);
         Box(editing, QStringLiteral("Selection &Margin"))->click();
+        EXPECT_LT(view->MarginWidth(), marginBefore);
         Box(dialog->FilesPage(), QStringLiteral("&Enable Debug Subsystem (may be very slow)"))->click();
         dialog->accept();
     });

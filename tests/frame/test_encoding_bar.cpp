@@ -28,14 +28,14 @@ const std::string kPrivet1251 = "\xCF\xF0\xE8\xE2\xE5\xF2";
 
 TEST_F(EncodingBarTest, ReopensAUtf8PageAsUtf8AndThenHides)
 {
-    ASSERT_TRUE(doc->OnOpenDocument(Write("page.html", kUtf8Page), CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenDocument(Write("page.html", kUtf8Page), CodePage::Windows1251, LineEnding::Auto));
     QWidget window;
     CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
     window.show();
     EXPECT_TRUE(bar.isVisible());
     EXPECT_TRUE(bar.Text().contains("UTF-8")) << bar.Text().toStdString();
     EXPECT_TRUE(bar.ReopenButton()->text().contains("UTF-8"));
-    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251); // nothing changes before the click
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251); // nothing changes before the click
     EXPECT_EQ(UnnamedControls(window), std::vector<std::string>());
 
     // Space presses the button once Tab has reached it.
@@ -45,14 +45,14 @@ TEST_F(EncodingBarTest, ReopensAUtf8PageAsUtf8AndThenHides)
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
     QApplication::sendEvent(bar.ReopenButton(), &press);
     QApplication::sendEvent(bar.ReopenButton(), &release);
-    EXPECT_EQ(doc->Buffer().CodePage(), CP_UTF8);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Utf8);
     EXPECT_EQ(doc->Buffer().Line(0), "<p>" + kPrivet1251 + ", \xEC\xE8\xF0</p>");
     EXPECT_FALSE(bar.isVisible());
 }
 
 TEST_F(EncodingBarTest, CloseDismissesTheHintAndKeepsThePage)
 {
-    ASSERT_TRUE(doc->OnOpenDocument(Write("page.html", kUtf8Page), CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenDocument(Write("page.html", kUtf8Page), CodePage::Windows1251, LineEnding::Auto));
     QWidget window;
     CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
     window.show();
@@ -60,27 +60,27 @@ TEST_F(EncodingBarTest, CloseDismissesTheHintAndKeepsThePage)
     EXPECT_NE(bar.CloseButton()->focusPolicy() & Qt::TabFocus, 0);
     bar.CloseButton()->click();
     EXPECT_FALSE(bar.isVisible());
-    EXPECT_EQ(doc->EncodingHint(), -1);
-    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->EncodingHint(), std::nullopt);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
 
     // Opening another such file brings the bar back.
-    ASSERT_TRUE(doc->OnOpenDocument(Write("other.html", kUtf8Page), CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenDocument(Write("other.html", kUtf8Page), CodePage::Windows1251, LineEnding::Auto));
     EXPECT_TRUE(bar.isVisible());
 }
 
 TEST_F(EncodingBarTest, NoBarForAsciiAndTheWayBackForAWindowsFileOpenedAsUtf8)
 {
-    ASSERT_TRUE(doc->OnOpenDocument(Write("plain.html", "<p>hello</p>"), CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenDocument(Write("plain.html", "<p>hello</p>"), CodePage::Windows1251, LineEnding::Auto));
     QWidget window;
     CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
     window.show();
     EXPECT_FALSE(bar.isVisible());
 
-    ASSERT_TRUE(doc->OnOpenDocument(Write("cp1251.html", kPrivet1251), CP_UTF8, -1));
+    ASSERT_TRUE(doc->OnOpenDocument(Write("cp1251.html", kPrivet1251), CodePage::Utf8, LineEnding::Auto));
     ASSERT_TRUE(bar.isVisible());
     EXPECT_TRUE(bar.ReopenButton()->text().contains("CP-1251")) << bar.ReopenButton()->text().toStdString();
     bar.ReopenButton()->click();
-    EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(doc->Buffer().Line(0), kPrivet1251);
     EXPECT_FALSE(bar.isVisible());
 }

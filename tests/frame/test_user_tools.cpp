@@ -1,7 +1,7 @@
 // User tools without a display: the defaults a new user gets, the records in the settings,
 // and the command line a tool runs with the document's folder and the settings file filled in.
 #include "frame/core/UserTools.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 

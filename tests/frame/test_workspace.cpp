@@ -9,9 +9,10 @@
 #include "frame/ProjectTree.h"
 #include "frame/Workspace.h"
 #include "res/CommandIds.h"
+#include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 #include "support/KeyClicks.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -314,7 +315,7 @@ public:
         return nullptr;
     }
     int OpenCommandLine(const CommandLine&) override { return 0; }
-    const RecentFiles& Recent() const override { return m_recent; }
+    CSession& Session() override { return m_session; }
     bool SaveAllModified() override { return true; }
     void OnViewClosed(CTagwrightDoc*) override {}
     bool OnCommand(int id) override
@@ -329,7 +330,8 @@ public:
 
 private:
     std::vector<CTagwrightDoc*> m_documents;
-    RecentFiles m_recent;
+    MemorySettingsStore m_store;
+    CSession m_session{m_store};
 };
 
 class WorkspaceFrameTest : public testing::Test {

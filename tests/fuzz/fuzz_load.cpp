@@ -20,13 +20,13 @@ namespace {
 }
 
 // The detection rule, written out again from the first 32768 bytes.
-int ExpectedMode(const std::string& text)
+LineEnding ExpectedMode(const std::string& text)
 {
     const std::string first = text.substr(0, 32768);
     const size_t lf = first.find('\n');
     if (lf == std::string::npos || (lf > 0 && first[lf - 1] == '\r'))
-        return 0;
-    return lf + 1 < first.size() && first[lf + 1] == '\r' ? 1 : 2;
+        return LineEnding::Dos;
+    return lf + 1 < first.size() && first[lf + 1] == '\r' ? LineEnding::Unix : LineEnding::Macintosh;
 }
 
 } // namespace
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    const int page = data[0] % kCodePageCount;
-    const int mode = (data[0] / kCodePageCount) % 4 - 1;
+    const auto page = static_cast<CodePage>(data[0] % kCodePageCount);
+    const auto mode = static_cast<LineEnding>((data[0] / kCodePageCount) % 4 - 1);
     std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     // The file lives in memory and is reached through its descriptor's path.
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Fail("Load failed");
     if (buffer.CodePage() != page)
         Fail("code page not kept");
-    const int expectedMode = mode < 0 ? ExpectedMode(text) : mode;
+    const LineEnding expectedMode = mode == LineEnding::Auto ? ExpectedMode(text) : mode;
     if (buffer.LineEnding() != expectedMode)
         Fail("wrong line-ending mode");
 
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string joined;
     for (int i = 0; i < buffer.LineCount(); ++i) {
         if (i > 0)
-            joined += expectedMode == 0 ? "\r\n" : "\n";
+            joined += expectedMode == LineEnding::Dos ? "\r\n" : "\n";
         joined += buffer.Line(i);
     }
     if (joined != text)

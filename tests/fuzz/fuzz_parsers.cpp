@@ -23,15 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 2)
         return 0;
     static const int fixedType = FixedType();
-    const int type = fixedType >= 0 ? fixedType : data[0] % kSourceTypeCount;
+    const auto type = static_cast<SourceType>(fixedType >= 0 ? fixedType : data[0] % kSourceTypeCount);
     const char* text = reinterpret_cast<const char*>(data);
     const auto parse = [type](uint32_t state, const CTextLines& source, int line,
                               ColourBlock* blocks, int& count) {
         return ParseLine(type, state, source, line, blocks, count);
     };
     const auto plainTextHasNothing = [type](uint32_t after, int count, int) -> const char* {
-        return type == SRC_PLAIN_TEXT && (after != 0 || count != 0) ? "plain text got a state or blocks"
-                                                                     : nullptr;
+        return type == SourceType::PlainText && (after != 0 || count != 0)
+                   ? "plain text got a state or blocks"
+                   : nullptr;
     };
     CheckLineContract("fuzz_parsers", data[1], text + 2, text + size, parse, plainTextHasNothing);
     return 0;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,7 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(back.text == whole.text && back.lossy == 0 && !back.mark);
     Check(ScanUtf8(again, false).valid);
 
-    for (int page : {0, 5})
-        Check(SuggestedCodePage(file, data[0] & 1, page) >= -1);
+    for (CodePage page : {CodePage::Windows1251, CodePage::Utf8}) {
+        const std::optional<CodePage> suggested = SuggestedCodePage(file, data[0] & 1, page);
+        Check(!suggested || (IsKnown(*suggested) && *suggested != page));
+    }
     return 0;
 }

@@ -87,7 +87,7 @@ TEST(CommandLineTest, FilesAreResolvedAgainstTheCallersFolderInTheirOrder)
         const CommandLine result = Parse(c.arguments);
         EXPECT_EQ(result.action, Action::Run);
         EXPECT_EQ(result.files, c.files);
-        EXPECT_EQ(result.codePage, -1);
+        EXPECT_EQ(result.codePage, std::nullopt);
         EXPECT_EQ(result.line, 0);
     }
     // Names that are not UTF-8 keep their bytes.
@@ -102,16 +102,16 @@ TEST(CommandLineTest, EncodingNamesGiveTheirCodePages)
 {
     const struct {
         QStringList arguments;
-        std::optional<int> page; // none: refused
+        std::optional<CodePage> page; // none: refused
     } cases[] = {
-        {{"--encoding", "cp1251"}, CP_WINDOWS_1251},
-        {{"--encoding", "cp866"}, CP_DOS_866},
-        {{"--encoding=koi8r"}, CP_KOI8_R},
-        {{"--encoding", "iso8859-5"}, CP_ISO_8859_5},
-        {{"--encoding", "mac"}, CP_MACINTOSH},
-        {{"--encoding", "KOI8R"}, CP_KOI8_R},
-        {{"--encoding", "cp866", "--encoding", "mac"}, CP_MACINTOSH},
-        {{"--encoding", "utf8"}, CP_UTF8},
+        {{"--encoding", "cp1251"}, CodePage::Windows1251},
+        {{"--encoding", "cp866"}, CodePage::Dos866},
+        {{"--encoding=koi8r"}, CodePage::Koi8R},
+        {{"--encoding", "iso8859-5"}, CodePage::Iso8859_5},
+        {{"--encoding", "mac"}, CodePage::Macintosh},
+        {{"--encoding", "KOI8R"}, CodePage::Koi8R},
+        {{"--encoding", "cp866", "--encoding", "mac"}, CodePage::Macintosh},
+        {{"--encoding", "utf8"}, CodePage::Utf8},
         {{"--encoding", "koi8-r"}, std::nullopt},
         {{"--encoding", ""}, std::nullopt},
     };
@@ -155,7 +155,7 @@ TEST(CommandLineTest, LineNumbersFromOneUpToTheLargestLineIndex)
     }
     const CommandLine both = Parse({"--encoding=cp866", "a.html", "--line=40", "b.html"});
     EXPECT_EQ(both.action, Action::Run);
-    EXPECT_EQ(both.codePage, CP_DOS_866);
+    EXPECT_EQ(both.codePage, CodePage::Dos866);
     EXPECT_EQ(both.line, 40);
     EXPECT_EQ(both.files, (Files{"/home/user/site/a.html", "/home/user/site/b.html"}));
 }
@@ -170,20 +170,20 @@ TEST(CommandLineTest, HandOverMessageIsOneLineThatReadsBackTheRequest)
     // A name that is not UTF-8 keeps its bytes.
     request.files = {"/home/user/site/Страница.html", "/tmp/a\nb.html", "/tmp/\"quoted\".css",
                      "/tmp/caf\xe9.html"};
-    request.codePage = CP_KOI8_R;
+    request.codePage = CodePage::Koi8R;
     request.line = 42;
     const QByteArray message = HandOverMessage(request);
     EXPECT_FALSE(message.contains('\n'));
     CommandLine read;
     ASSERT_TRUE(ReadHandOverMessage(message, read));
     EXPECT_EQ(read.files, request.files);
-    EXPECT_EQ(read.codePage, CP_KOI8_R);
+    EXPECT_EQ(read.codePage, CodePage::Koi8R);
     EXPECT_EQ(read.line, 42);
     EXPECT_EQ(read.action, CommandLine::Action::Run);
 
     ASSERT_TRUE(ReadHandOverMessage(HandOverMessage(CommandLine{}), read));
     EXPECT_TRUE(read.files.empty());
-    EXPECT_EQ(read.codePage, -1);
+    EXPECT_EQ(read.codePage, std::nullopt);
     EXPECT_EQ(read.line, 0);
 }
 

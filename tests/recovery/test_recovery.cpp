@@ -51,7 +51,7 @@ protected:
 
 TEST_F(RecoveryManagerTest, ACopyFollowsTheTypingAndGoesWhenUndoneOrSaved)
 {
-    ASSERT_TRUE(doc->OnOpenDocument(Path("page.html"), CP_KOI8_R, 1));
+    ASSERT_TRUE(doc->OnOpenDocument(Path("page.html"), CodePage::Koi8R, LineEnding::Unix));
     Type("hello");
     Pass(1999);
     EXPECT_FALSE(CopyExists());
@@ -59,7 +59,7 @@ TEST_F(RecoveryManagerTest, ACopyFollowsTheTypingAndGoesWhenUndoneOrSaved)
     ASSERT_TRUE(CopyExists());
     const RecoveryReadResult copy = ReadRecoveryFile(manager.FileOf(*doc));
     EXPECT_EQ(copy.info.path, dir.File("page.html"));
-    EXPECT_EQ(copy.info.codePage, CP_KOI8_R);
+    EXPECT_EQ(copy.info.codePage, CodePage::Koi8R);
     EXPECT_EQ(copy.info.lineEnding, doc->Buffer().LineEnding());
     EXPECT_EQ(copy.text, doc->Buffer().Line(0));
 
@@ -137,7 +137,7 @@ TEST_F(RecoveryManagerTest, ACopyThatCouldNotMoveGoesOnceTheDocumentHasItsOwn)
     RecoveryReadResult copy;
     copy.status = RecoveryReadStatus::Ok;
     copy.info.title = "Untitled1";
-    copy.info.codePage = CP_WINDOWS_1251;
+    copy.info.codePage = CodePage::Windows1251;
     copy.text = "restored";
     RestoreRecoveredText(*doc, copy);
     EXPECT_FALSE(manager.Adopt(*doc, former));
@@ -156,7 +156,7 @@ TEST_F(RecoveryManagerTest, ARestoredTextAsksBeforeSavingWhatItsFileLostAsTheOri
     // Box drawing in CP866: Windows-1251 has no such characters.
     const std::string box = "\xc9\xcd\xcd\xbb";
     WriteFile(dir.File("box.html"), box);
-    ASSERT_TRUE(doc->OnOpenDocument(Path("box.html"), CP_DOS_866, -1));
+    ASSERT_TRUE(doc->OnOpenDocument(Path("box.html"), CodePage::Dos866, LineEnding::Auto));
     ASSERT_EQ(doc->LossyBytesRead(), 4);
     Type("typed");
     Pass(2000);
@@ -164,7 +164,7 @@ TEST_F(RecoveryManagerTest, ARestoredTextAsksBeforeSavingWhatItsFileLostAsTheOri
     ASSERT_TRUE(copy.Ok());
     EXPECT_EQ(copy.info.lossyBytes, 4);
 
-    CTagwrightDoc restored(settings, host);
+    CTagwrightDoc restored(settings, session, host);
     RestoreRecoveredText(restored, copy);
     host.answerYes = false;
     host.questions.clear();
@@ -178,7 +178,7 @@ TEST_F(RecoveryManagerTest, ACopyKeepsTheBytesOfAFileNameThatIsNotUtf8)
 {
     const std::string file = dir.File("caf\xe9.html");
     WriteFile(file, "old");
-    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CP_WINDOWS_1251, -1));
+    ASSERT_TRUE(doc->OnOpenNativeDocument(file, CodePage::Windows1251, LineEnding::Auto));
     Type(" typed");
     Pass(2000);
     const RecoveryReadResult copy = ReadRecoveryFile(manager.FileOf(*doc));
@@ -186,7 +186,7 @@ TEST_F(RecoveryManagerTest, ACopyKeepsTheBytesOfAFileNameThatIsNotUtf8)
     EXPECT_EQ(copy.info.path, file);
     EXPECT_EQ(DiskStateOf(copy.info), RecoveryCandidate::Disk::Unchanged);
 
-    CTagwrightDoc restored(settings, host);
+    CTagwrightDoc restored(settings, session, host);
     RestoreRecoveredText(restored, copy);
     ASSERT_TRUE(restored.DoFileSave());
     EXPECT_EQ(ReadFile(file), "old typed");
@@ -201,14 +201,14 @@ TEST_F(DocFixture, ARestoredTextIsModifiedInItsPageAndTheFileIsUntouchedUntilSav
     FileIdentity based;
     ASSERT_TRUE(ReadIdentity(copy.info.path, based));
     RecordDiskState(copy.info, based);
-    copy.info.codePage = CP_KOI8_R;
-    copy.info.lineEnding = 2;
-    copy.info.sourceType = 3;
+    copy.info.codePage = CodePage::Koi8R;
+    copy.info.lineEnding = LineEnding::Macintosh;
+    copy.info.sourceType = SourceType::Batch;
     copy.text = "\xcf\xf0\xe8\xe2\xe5\xf2\r\nline"; // "Привет" in Windows-1251
     RestoreRecoveredText(*doc, copy);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(doc->PathName(), Path("koi.html"));
-    EXPECT_EQ(doc->SourceType(), 3);
+    EXPECT_EQ(doc->SourceType(), SourceType::Batch);
     EXPECT_EQ(ReadFile(dir.File("koi.html")), "old");
     // No undo leads back to a state that matches the file.
     int line, ch;
@@ -272,7 +272,7 @@ protected:
         WriteFile(dir.File("page.html"), "one\r\ntwo\r\n");
         RecoveryInfo info;
         info.path = dir.File("page.html");
-        info.lineEnding = -1;
+        info.lineEnding = LineEnding::Auto;
         info.writeTime = 1'800'000'000;
         const std::vector<std::string> lines = {"one", "TWO", ""};
         const LinesSource source(lines);

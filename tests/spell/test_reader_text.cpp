@@ -13,7 +13,7 @@ namespace {
 
 // The words the checker would ask about in lines separated by "\n", joined by blanks, in
 // UTF-8. The text state carries from line to line as a view's cache holds it.
-std::string WordsRead(int type, std::string_view utf8)
+std::string WordsRead(SourceType type, std::string_view utf8)
 {
     std::vector<std::string> lines;
     std::istringstream in(Cp(utf8));
@@ -40,7 +40,7 @@ std::string WordsRead(int type, std::string_view utf8)
 
 struct ReadCase {
     const char* name;
-    int type;
+    SourceType type;
     const char* text;
     const char* words;
 };
@@ -57,38 +57,38 @@ TEST_P(ReaderTextTest, ReadsOnlyWhatAReaderSees)
 INSTANTIATE_TEST_SUITE_P(
     Html, ReaderTextTest,
     testing::Values(
-        ReadCase{"TextBetweenTags", SRC_HTML, "<p class=\"intro\">Привет, мир!</p>", "Привет мир"},
-        ReadCase{"TagNamesAttributesAndOtherValuesAreNot", SRC_HTML,
+        ReadCase{"TextBetweenTags", SourceType::Html, "<p class=\"intro\">Привет, мир!</p>", "Привет мир"},
+        ReadCase{"TagNamesAttributesAndOtherValuesAreNot", SourceType::Html,
                  "<table width=100 bgcolor=\"red\" class=\"wide\" id=main>", ""},
-        ReadCase{"AltAndTitleValuesInEitherQuotes", SRC_HTML,
+        ReadCase{"AltAndTitleValuesInEitherQuotes", SourceType::Html,
                  "<img src=\"pic.png\" alt=\"Фото дня\" title='Вид сверху'>", "Фото дня Вид сверху"},
-        ReadCase{"UnquotedValueAndAnAttributeWithout", SRC_HTML,
+        ReadCase{"UnquotedValueAndAnAttributeWithout", SourceType::Html,
                  "<a alt href=page.html class=wide title=Главная>Ссылка</a>", "Главная Ссылка"},
-        ReadCase{"AltValueOverLines", SRC_HTML, "<img alt=\"Первая\nвторая\" src=x.png>После",
+        ReadCase{"AltValueOverLines", SourceType::Html, "<img alt=\"Первая\nвторая\" src=x.png>После",
                  "Первая вторая После"},
-        ReadCase{"References", SRC_HTML, "&laquo;Текст&raquo;&nbsp;&amp; &foo; &#1234; <img alt=\"&laquo;Фото&raquo;\">",
+        ReadCase{"References", SourceType::Html, "&laquo;Текст&raquo;&nbsp;&amp; &foo; &#1234; <img alt=\"&laquo;Фото&raquo;\">",
                  "Текст Фото"},
-        ReadCase{"ScriptAndItsCommentsAndStrings", SRC_HTML,
+        ReadCase{"ScriptAndItsCommentsAndStrings", SourceType::Html,
                  "<script>var слово = \"строка\"; // заметка\nif (a < b) x();</script>После",
                  "После"},
-        ReadCase{"StyleElementOverLines", SRC_HTML,
+        ReadCase{"StyleElementOverLines", SourceType::Html,
                  "<style>\np.note { font-family: serif }\n</STYLE>\n<p>Текст</p>", "Текст"},
-        ReadCase{"StyleAttributeIsNoStyleElement", SRC_HTML, "<p style=\"color: red\">Текст</p>",
+        ReadCase{"StyleAttributeIsNoStyleElement", SourceType::Html, "<p style=\"color: red\">Текст</p>",
                  "Текст"},
-        ReadCase{"Comment", SRC_HTML, "<!-- заметка\nещё -->Текст", "Текст"},
-        ReadCase{"LettersTheParserDoesNotKnow", SRC_HTML, "їжак <b>їжак</b> мої", "їжак їжак мої"},
-        ReadCase{"CyrillicWithYoAndMixedScripts", SRC_HTML, "<p>Ёлка и ёж; Пpивет</p>",
+        ReadCase{"Comment", SourceType::Html, "<!-- заметка\nещё -->Текст", "Текст"},
+        ReadCase{"LettersTheParserDoesNotKnow", SourceType::Html, "їжак <b>їжак</b> мої", "їжак їжак мої"},
+        ReadCase{"CyrillicWithYoAndMixedScripts", SourceType::Html, "<p>Ёлка и ёж; Пpивет</p>",
                  "Ёлка и ёж Пpивет"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Others, ReaderTextTest,
     testing::Values(
-        ReadCase{"CommentsAndStringsOfC", SRC_CPP,
+        ReadCase{"CommentsAndStringsOfC", SourceType::Cpp,
                  "int слово = 0; // заметка\nprintf(\"Привет\\nмир %s\", имя); /* блок", "заметка Привет мир блок"},
-        ReadCase{"BlockCommentOverLines", SRC_CPP, "/* начало\nконец */ код", "начало конец"},
-        ReadCase{"PlainTextIsAllRead", SRC_PLAIN_TEXT, "всё подряд <b>тег</b>", "всё подряд тег"},
-        ReadCase{"TexCommandsAndComments", SRC_TEX, "\\section{Введение} Текст % заметка",
+        ReadCase{"BlockCommentOverLines", SourceType::Cpp, "/* начало\nконец */ код", "начало конец"},
+        ReadCase{"PlainTextIsAllRead", SourceType::PlainText, "всё подряд <b>тег</b>", "всё подряд тег"},
+        ReadCase{"TexCommandsAndComments", SourceType::Tex, "\\section{Введение} Текст % заметка",
                  "Введение Текст"}),
     [](const auto& info) { return std::string(info.param.name); });
 

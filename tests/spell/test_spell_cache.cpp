@@ -15,7 +15,7 @@ class SpellCacheTest : public testing::Test {
 protected:
     SpellCacheTest()
     {
-        m_cache.SetDocument(SRC_HTML, SpellLanguage::Russian);
+        m_cache.SetDocument(SourceType::Html, SpellLanguage::Russian);
     }
 
     SpellLineRequest Line(int line, std::string_view utf8, uint32_t state = 0)
@@ -86,7 +86,7 @@ TEST_F(SpellCacheTest, AnotherDocumentSettingForgetsEverything)
 {
     m_cache.Request({Line(0, "<b>превет</b>")});
     m_cache.WaitIdle();
-    m_cache.SetDocument(SRC_CPP, SpellLanguage::Russian);
+    m_cache.SetDocument(SourceType::Cpp, SpellLanguage::Russian);
     EXPECT_EQ(Found(0, "<b>превет</b>"), "none");
     m_cache.Request({Line(0, "<b>превет</b>")});
     m_cache.WaitIdle();

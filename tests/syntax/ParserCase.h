@@ -2,6 +2,8 @@
 // ("start:class" ...) and state expected after it. Rows are instantiated per family.
 #pragma once
 
+#include "syntax/SourceTypes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +12,7 @@
 
 struct ParserCase {
     const char* name;
-    int type; // source type
+    SourceType type;
     uint32_t stateIn;
     std::string_view text;
     const char* blocks;

@@ -97,20 +97,20 @@ TEST(EscapedQuoteTest, BackslashBeforeQuoteUnlessItIsEscapedItself)
 
 TEST(DispatchTest, EveryTypeButPlainTextHasAParser)
 {
-    EXPECT_EQ(LineParserFor(SRC_HTML), &ParseHtmlLine);
+    EXPECT_EQ(LineParserFor(SourceType::Html), &ParseHtmlLine);
     for (int type = 1; type < kSourceTypeCount; ++type)
-        EXPECT_NE(LineParserFor(type), nullptr) << type;
+        EXPECT_NE(LineParserFor(static_cast<SourceType>(type)), nullptr) << type;
     const std::string_view text = "<b>x</b> /* \"a\" */ // int";
     const CSingleLineSource source(text);
-    for (int type : {-1, int(SRC_PLAIN_TEXT), kSourceTypeCount, 1000}) {
+    for (int type : {-1, Number(SourceType::PlainText), kSourceTypeCount, 1000}) {
         ColourBlock blocks[64];
         int count = 0;
-        EXPECT_EQ(ParseLine(type, 0x04, source, 0, blocks, count), 0u) << type;
+        EXPECT_EQ(ParseLine(static_cast<SourceType>(type), 0x04, source, 0, blocks, count), 0u) << type;
         EXPECT_EQ(count, 0) << type;
     }
     const auto viaDispatch = [](uint32_t state, const CTextLines& s, int line, ColourBlock* b,
                                 int& count) {
-        return ParseLine(SRC_HTML, state, s, line, b, count);
+        return ParseLine(SourceType::Html, state, s, line, b, count);
     };
     const ParsedLine direct = ParseChecked(ParseHtmlLine, 0, text);
     const ParsedLine dispatched = ParseChecked(viaDispatch, 0, text);

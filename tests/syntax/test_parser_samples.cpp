@@ -19,7 +19,7 @@ namespace {
 
 struct Sample {
     const char* name;
-    int type;
+    SourceType type;
     const char* file;
 };
 void PrintTo(const Sample& s, std::ostream* os)
@@ -50,7 +50,7 @@ TEST_P(SampleTest, ContractOnEveryLineAndSameResultLineByLine)
 {
     const Sample& sample = GetParam();
     CKTextBuffer buffer;
-    ASSERT_TRUE(buffer.Load((kData + sample.file).c_str(), -1, 0)) << sample.file;
+    ASSERT_TRUE(buffer.Load((kData + sample.file).c_str())) << sample.file;
     ASSERT_GE(buffer.LineCount(), 2000);
     const CTextLines& source = buffer;
 
@@ -78,7 +78,7 @@ TEST_P(SampleTest, ContractOnEveryLineAndSameResultLineByLine)
         blocks.resize(count);
         whole[line] = { state, std::move(blocks) };
     }
-    if (sample.type == SRC_PLAIN_TEXT) {
+    if (sample.type == SourceType::PlainText) {
         EXPECT_TRUE(seen.empty());
     } else {
         EXPECT_TRUE(seen.count(ColourClass::Keyword)) << "no keyword coloured";
@@ -120,7 +120,7 @@ TEST_P(SampleTest, CrLfAndLfColourAlike)
     TempDir dir;
     WriteFile(dir.File("crlf"), crlf);
     const std::string driver
-        = std::string(TW_BUILD_DIR) + "/tw-colours --type " + std::to_string(sample.type) + " ";
+        = std::string(TW_BUILD_DIR) + "/tw-colours --type " + std::to_string(Number(sample.type)) + " ";
     std::string fromLf, fromCrLf;
     ASSERT_EQ(RunCommand(driver + kData + sample.file, &fromLf), 0);
     ASSERT_EQ(RunCommand(driver + dir.File("crlf"), &fromCrLf), 0);
@@ -129,21 +129,21 @@ TEST_P(SampleTest, CrLfAndLfColourAlike)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, SampleTest,
-    testing::Values(Sample { "PlainText", SRC_PLAIN_TEXT, "sample.txt" },
-        Sample { "Asp", SRC_ASP, "sample.asp" },
-        Sample { "VisualBasic", SRC_VISUAL_BASIC, "sample.bas" },
-        Sample { "Batch", SRC_BATCH, "sample.bat" }, Sample { "Cpp", SRC_CPP, "sample.cpp" },
-        Sample { "Dcl", SRC_DCL, "sample.dcl" }, Sample { "Fortran", SRC_FORTRAN, "sample.f" },
-        Sample { "Html", SRC_HTML, "sample.html" },
-        Sample { "InstallShield", SRC_INSTALLSHIELD, "sample.rul" },
-        Sample { "Java", SRC_JAVA, "sample.java" }, Sample { "Lisp", SRC_LISP, "sample.lsp" },
-        Sample { "Pascal", SRC_PASCAL, "sample.pas" }, Sample { "Perl", SRC_PERL, "sample.pl" },
-        Sample { "Php", SRC_PHP, "sample.php" }, Sample { "Python", SRC_PYTHON, "sample.py" },
-        Sample { "Rexx", SRC_REXX, "sample.rex" },
-        Sample { "Resources", SRC_RESOURCES, "sample.rc" },
-        Sample { "Sgml", SRC_SGML, "sample.sgml" }, Sample { "Shell", SRC_SHELL, "sample.sh" },
-        Sample { "Siod", SRC_SIOD, "sample.scm" }, Sample { "Sql", SRC_SQL, "sample.sql" },
-        Sample { "Tcl", SRC_TCL, "sample.tcl" }, Sample { "Tex", SRC_TEX, "sample.tex" }),
+    testing::Values(Sample { "PlainText", SourceType::PlainText, "sample.txt" },
+        Sample { "Asp", SourceType::Asp, "sample.asp" },
+        Sample { "VisualBasic", SourceType::VisualBasic, "sample.bas" },
+        Sample { "Batch", SourceType::Batch, "sample.bat" }, Sample { "Cpp", SourceType::Cpp, "sample.cpp" },
+        Sample { "Dcl", SourceType::Dcl, "sample.dcl" }, Sample { "Fortran", SourceType::Fortran, "sample.f" },
+        Sample { "Html", SourceType::Html, "sample.html" },
+        Sample { "InstallShield", SourceType::InstallShield, "sample.rul" },
+        Sample { "Java", SourceType::Java, "sample.java" }, Sample { "Lisp", SourceType::Lisp, "sample.lsp" },
+        Sample { "Pascal", SourceType::Pascal, "sample.pas" }, Sample { "Perl", SourceType::Perl, "sample.pl" },
+        Sample { "Php", SourceType::Php, "sample.php" }, Sample { "Python", SourceType::Python, "sample.py" },
+        Sample { "Rexx", SourceType::Rexx, "sample.rex" },
+        Sample { "Resources", SourceType::Resources, "sample.rc" },
+        Sample { "Sgml", SourceType::Sgml, "sample.sgml" }, Sample { "Shell", SourceType::Shell, "sample.sh" },
+        Sample { "Siod", SourceType::Siod, "sample.scm" }, Sample { "Sql", SourceType::Sql, "sample.sql" },
+        Sample { "Tcl", SourceType::Tcl, "sample.tcl" }, Sample { "Tex", SourceType::Tex, "sample.tex" }),
     [](const testing::TestParamInfo<Sample>& info) { return info.param.name; });
 
 } // namespace

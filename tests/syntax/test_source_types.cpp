@@ -7,19 +7,19 @@ namespace {
 
 TEST(SourceTypesTest, ExtensionSelectsTheType)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"INDEX.HTM", SRC_HTML},        {"/a/b/page.xhtml", SRC_HTML},
-        {"style.css", SRC_PLAIN_TEXT},  {"page.asp", SRC_PLAIN_TEXT},
-        {"page.php", SRC_PLAIN_TEXT},   {"main.CPP", SRC_CPP},
-        {"x.inl", SRC_CPP},             {"run.btm", SRC_BATCH},
-        {"app.js", SRC_JAVA},           {"m.vbs", SRC_VISUAL_BASIC},
-        {"u.pas", SRC_PASCAL},          {"s.pl", SRC_PERL},
-        {"t.py", SRC_PYTHON},           {"r.rc", SRC_RESOURCES},
-        {"q.rexx", SRC_REXX},           {"d.sgml", SRC_SGML},
-        {"b.sh", SRC_SHELL},            {"db.sql", SRC_SQL},
-        {"w.tcl", SRC_TCL},             {"README", SRC_PLAIN_TEXT},
-        {"dir.html/file", SRC_PLAIN_TEXT}, {"archive.tar.gz", SRC_PLAIN_TEXT},
-        {"x.htm.bak", SRC_PLAIN_TEXT},  {".html", SRC_HTML},
+    const std::pair<const char*, SourceType> cases[] = {
+        {"INDEX.HTM", SourceType::Html},        {"/a/b/page.xhtml", SourceType::Html},
+        {"style.css", SourceType::PlainText},  {"page.asp", SourceType::PlainText},
+        {"page.php", SourceType::PlainText},   {"main.CPP", SourceType::Cpp},
+        {"x.inl", SourceType::Cpp},             {"run.btm", SourceType::Batch},
+        {"app.js", SourceType::Java},           {"m.vbs", SourceType::VisualBasic},
+        {"u.pas", SourceType::Pascal},          {"s.pl", SourceType::Perl},
+        {"t.py", SourceType::Python},           {"r.rc", SourceType::Resources},
+        {"q.rexx", SourceType::Rexx},           {"d.sgml", SourceType::Sgml},
+        {"b.sh", SourceType::Shell},            {"db.sql", SourceType::Sql},
+        {"w.tcl", SourceType::Tcl},             {"README", SourceType::PlainText},
+        {"dir.html/file", SourceType::PlainText}, {"archive.tar.gz", SourceType::PlainText},
+        {"x.htm.bak", SourceType::PlainText},  {".html", SourceType::Html},
     };
     for (const auto& [path, type] : cases)
         EXPECT_EQ(SourceTypeForPath(path), type) << path;
@@ -27,13 +27,13 @@ TEST(SourceTypesTest, ExtensionSelectsTheType)
 
 TEST(SourceTypesTest, MenuTextsByIndex)
 {
-    EXPECT_EQ(SourceTypeName(0), "None (Plain text)");
-    EXPECT_EQ(SourceTypeName(SRC_HTML), "HTML");
-    EXPECT_EQ(SourceTypeName(SRC_DCL), "DCL (AutoCAD)");
-    EXPECT_EQ(SourceTypeName(SRC_TEX), "Tex");
-    EXPECT_EQ(SourceTypeName(kSourceTypeCount), "");
+    EXPECT_EQ(SourceTypeName(SourceType::PlainText), "None (Plain text)");
+    EXPECT_EQ(SourceTypeName(SourceType::Html), "HTML");
+    EXPECT_EQ(SourceTypeName(SourceType::Dcl), "DCL (AutoCAD)");
+    EXPECT_EQ(SourceTypeName(SourceType::Tex), "Tex");
+    EXPECT_EQ(SourceTypeName(static_cast<SourceType>(kSourceTypeCount)), "");
     for (int t = 0; t < kSourceTypeCount; ++t)
-        EXPECT_FALSE(SourceTypeName(t).empty());
+        EXPECT_FALSE(SourceTypeName(static_cast<SourceType>(t)).empty());
 }
 
 } // namespace

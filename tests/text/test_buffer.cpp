@@ -31,11 +31,11 @@ protected:
 
 TEST_F(BufferTest, InitEmptyGivesOneEmptyLineOfCapacity16AndResets)
 {
-    buffer.InitEmpty(1, 2);
+    buffer.InitEmpty(LineEnding::Unix, CodePage::Koi8R);
     EXPECT_EQ(buffer.LineCount(), 1);
     EXPECT_EQ(buffer.LineLength(0), 0);
-    EXPECT_EQ(buffer.LineEnding(), 1);
-    EXPECT_EQ(buffer.CodePage(), 2);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Unix);
+    EXPECT_EQ(buffer.CodePage(), CodePage::Koi8R);
     EXPECT_FALSE(buffer.IsModified());
     ASSERT_EQ(view.notifications.size(), 1u);
     EXPECT_EQ(view.notifications[0].flags, UPD_RESET);

@@ -33,7 +33,7 @@ std::string AsHtml(const std::string& text)
 
 struct PageFixture {
     const char* file;
-    int page;
+    CodePage page;
 };
 
 // Every line of a fixture is a text of some 40 to 60 characters, detected on its own and inside a page
@@ -41,10 +41,10 @@ struct PageFixture {
 TEST(CodePageDetectTest, ShortTextsComeOutInTheirPage)
 {
     const PageFixture fixtures[] = {
-        {"cp1251.txt", CP_WINDOWS_1251}, {"cp866.txt", CP_DOS_866},
-        {"koi8r.txt", CP_KOI8_R},        {"iso8859-5.txt", CP_ISO_8859_5},
-        {"mac.txt", CP_MACINTOSH},       {"utf8.txt", CP_UTF8},
-        {"koi8u.txt", CP_KOI8_R}, // Ukrainian KOI8: its Russian letters are those of KOI8-R
+        {"cp1251.txt", CodePage::Windows1251}, {"cp866.txt", CodePage::Dos866},
+        {"koi8r.txt", CodePage::Koi8R},        {"iso8859-5.txt", CodePage::Iso8859_5},
+        {"mac.txt", CodePage::Macintosh},       {"utf8.txt", CodePage::Utf8},
+        {"koi8u.txt", CodePage::Koi8R}, // Ukrainian KOI8: its Russian letters are those of KOI8-R
     };
     for (const PageFixture& fixture : fixtures) {
         const std::vector<std::string> lines = FixtureLines(fixture.file);
@@ -64,7 +64,7 @@ TEST(CodePageDetectTest, BoxDrawingIsNotTakenForLetters)
     // In Windows-1251 the double lines of a CP866 frame are the capital letter Н.
     const CodePageGuess guess = DetectCodePage(ReadFile(kFixtures + "dos-table.txt"), false);
     EXPECT_EQ(guess.kind, Kind::Page);
-    EXPECT_EQ(guess.page, CP_DOS_866);
+    EXPECT_EQ(guess.page, CodePage::Dos866);
 }
 
 TEST(CodePageDetectTest, TextThatReadsAlikeInWindows1251AndMacIsWindows1251)
@@ -74,7 +74,7 @@ TEST(CodePageDetectTest, TextThatReadsAlikeInWindows1251AndMacIsWindows1251)
                               "\xEF\xEE\xF1\xEB\xE5 \xEE\xE1\xE5\xE4\xE0"; // мы вышли на улицу после обеда
     const CodePageGuess guess = DetectCodePage(alike, false);
     EXPECT_EQ(guess.kind, Kind::Page);
-    EXPECT_EQ(guess.page, CP_WINDOWS_1251);
+    EXPECT_EQ(guess.page, CodePage::Windows1251);
 }
 
 struct NoPageCase {
@@ -100,7 +100,7 @@ TEST(CodePageDetectTest, BytesWithoutCyrillicTextNameNoPage)
     for (const NoPageCase& c : cases) {
         const CodePageGuess guess = DetectCodePage(c.bytes, false);
         EXPECT_EQ(guess.kind, c.kind) << c.what;
-        EXPECT_EQ(guess.page, -1) << c.what;
+        EXPECT_EQ(guess.page, std::nullopt) << c.what;
     }
 }
 
@@ -122,7 +122,7 @@ TEST(CodePageDetectTest, Utf8)
     for (const Case& c : cases) {
         const CodePageGuess guess = DetectCodePage(c.bytes, c.cut);
         EXPECT_EQ(guess.kind, Kind::Page) << c.what;
-        EXPECT_EQ(guess.page, CP_UTF8) << c.what;
+        EXPECT_EQ(guess.page, CodePage::Utf8) << c.what;
     }
 }
 
@@ -132,7 +132,7 @@ TEST(CodePageDetectTest, OnlyTheStartCounts)
     const std::string ascii(kCodePageDetectBytes, 'a');
     EXPECT_EQ(DetectCodePage(ascii + koi8, false).kind, Kind::Ascii);
     const CodePageGuess guess = DetectCodePage(koi8 + ascii, false);
-    EXPECT_EQ(guess.page, CP_KOI8_R);
+    EXPECT_EQ(guess.page, CodePage::Koi8R);
 }
 
 // The driver: one line per file; a file it cannot read is reported and makes the exit status 1,

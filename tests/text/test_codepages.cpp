@@ -9,6 +9,11 @@
 
 namespace {
 
+// Pages by their numbers, as the file dialog's list and the stored settings give them.
+CodePage Page(int number) { return static_cast<CodePage>(number); }
+// Pages 1 to 4 convert through byte tables.
+constexpr int kLastTablePage = Number(CodePage::Macintosh);
+
 int Count(const std::array<bool, 256>& set)
 {
     int n = 0;
@@ -19,14 +24,14 @@ int Count(const std::array<bool, 256>& set)
 
 TEST(CodePageTest, AsciiPassesUnchangedEverywhere)
 {
-    for (int page = 1; page < kTablePageCount; ++page)
+    for (int page = 1; page <= kLastTablePage; ++page)
         for (int b = 0; b < 0x80; ++b) {
-            EXPECT_EQ((*LoadTable(page))[b], b);
-            EXPECT_EQ((*SaveTable(page))[b], b);
+            EXPECT_EQ((*LoadTable(Page(page)))[b], b);
+            EXPECT_EQ((*SaveTable(Page(page)))[b], b);
         }
-    EXPECT_EQ(LoadTable(0), nullptr);
-    EXPECT_EQ(SaveTable(0), nullptr);
-    EXPECT_EQ(LoadTable(5), nullptr);
+    EXPECT_EQ(LoadTable(Page(0)), nullptr);
+    EXPECT_EQ(SaveTable(Page(0)), nullptr);
+    EXPECT_EQ(LoadTable(Page(5)), nullptr);
 }
 
 struct ConversionCase {
@@ -45,52 +50,52 @@ TEST(CodePageTest, KnownConversions)
         {4, false, 0xFF, 0xDF},
     };
     for (const ConversionCase& c : cases) {
-        const ByteTable* table = c.load ? LoadTable(c.page) : SaveTable(c.page);
+        const ByteTable* table = c.load ? LoadTable(Page(c.page)) : SaveTable(Page(c.page));
         EXPECT_EQ((*table)[c.from], c.to) << "page " << c.page << " byte " << int(c.from);
     }
 }
 
 TEST(CodePageTest, LossyByteCountsPerPage)
 {
-    EXPECT_EQ(Count(LossyFileBytes(0)), 0);
-    EXPECT_EQ(Count(LossyFileBytes(1)), 47);
-    EXPECT_EQ(Count(LossyFileBytes(2)), 3);
-    EXPECT_EQ(Count(LossyFileBytes(3)), 15);
-    EXPECT_EQ(Count(LossyFileBytes(4)), 30);
+    EXPECT_EQ(Count(LossyFileBytes(Page(0))), 0);
+    EXPECT_EQ(Count(LossyFileBytes(Page(1))), 47);
+    EXPECT_EQ(Count(LossyFileBytes(Page(2))), 3);
+    EXPECT_EQ(Count(LossyFileBytes(Page(3))), 15);
+    EXPECT_EQ(Count(LossyFileBytes(Page(4))), 30);
     for (int b = 0xB0; b <= 0xDF; ++b) {
         if (b != 0xB3 && b != 0xBF && b != 0xC5 && b != 0xD8) { // the four the table maps
-            EXPECT_TRUE(LossyFileBytes(1)[b]) << b;
+            EXPECT_TRUE(LossyFileBytes(Page(1))[b]) << b;
         }
     }
-    EXPECT_TRUE(LossyFileBytes(2)[0xA0]);
-    EXPECT_TRUE(LossyFileBytes(2)[0xA8]);
-    EXPECT_TRUE(LossyFileBytes(2)[0xB8]);
+    EXPECT_TRUE(LossyFileBytes(Page(2))[0xA0]);
+    EXPECT_TRUE(LossyFileBytes(Page(2))[0xA8]);
+    EXPECT_TRUE(LossyFileBytes(Page(2))[0xB8]);
 }
 
 TEST(CodePageTest, UnsaveableCharsAreThoseThatDoNotComeBack)
 {
-    for (int page = 1; page < kTablePageCount; ++page)
+    for (int page = 1; page <= kLastTablePage; ++page)
         for (int c = 0; c < 256; ++c)
-            EXPECT_EQ(UnsaveableChars(page)[c], (*LoadTable(page))[(*SaveTable(page))[c]] != c);
-    EXPECT_TRUE(UnsaveableChars(1)[0xAB]); // guillemets
-    EXPECT_TRUE(UnsaveableChars(1)[0xBB]);
-    EXPECT_FALSE(UnsaveableChars(1)[0xC0]);
-    EXPECT_EQ(Count(UnsaveableChars(0)), 0);
+            EXPECT_EQ(UnsaveableChars(Page(page))[c], (*LoadTable(Page(page)))[(*SaveTable(Page(page)))[c]] != c);
+    EXPECT_TRUE(UnsaveableChars(Page(1))[0xAB]); // guillemets
+    EXPECT_TRUE(UnsaveableChars(Page(1))[0xBB]);
+    EXPECT_FALSE(UnsaveableChars(Page(1))[0xC0]);
+    EXPECT_EQ(Count(UnsaveableChars(Page(0))), 0);
 }
 
 TEST(CodePageTest, NamesInListOrder)
 {
-    EXPECT_EQ(CodePageName(0), "Windows (CP-1251)");
-    EXPECT_EQ(CodePageName(1), "DOS (OEM,CP866)");
-    EXPECT_EQ(CodePageName(2), "KOI8-R (Unix)");
-    EXPECT_EQ(CodePageName(3), "ISO 8859-5 (Unix)");
-    EXPECT_EQ(CodePageName(4), "Macintosh");
-    EXPECT_EQ(CodePageName(5), "UTF-8");
-    EXPECT_EQ(CodePageName(kCodePageCount), "");
-    EXPECT_EQ(LineEndingName(0), "Auto");
-    EXPECT_EQ(LineEndingName(1), "DOS (0x0D0A)");
-    EXPECT_EQ(LineEndingName(2), "Unix (0x0A0D)");
-    EXPECT_EQ(LineEndingName(3), "Macintosh (0x0A)");
+    EXPECT_EQ(CodePageName(Page(0)), "Windows (CP-1251)");
+    EXPECT_EQ(CodePageName(Page(1)), "DOS (OEM,CP866)");
+    EXPECT_EQ(CodePageName(Page(2)), "KOI8-R (Unix)");
+    EXPECT_EQ(CodePageName(Page(3)), "ISO 8859-5 (Unix)");
+    EXPECT_EQ(CodePageName(Page(4)), "Macintosh");
+    EXPECT_EQ(CodePageName(Page(5)), "UTF-8");
+    EXPECT_EQ(CodePageName(Page(kCodePageCount)), "");
+    EXPECT_EQ(LineEndingName(LineEnding::Auto), "Auto");
+    EXPECT_EQ(LineEndingName(LineEnding::Dos), "DOS (0x0D0A)");
+    EXPECT_EQ(LineEndingName(LineEnding::Unix), "Unix (0x0A0D)");
+    EXPECT_EQ(LineEndingName(LineEnding::Macintosh), "Macintosh (0x0A)");
 }
 
 TEST(Cp1251Test, CyrillicLettersHaveCasePartners)
@@ -134,9 +139,9 @@ namespace {
 TEST(ByteTranslateTest, AgreesWithThePlainTableWalk)
 {
     std::mt19937 rng(3);
-    for (int page = 1; page < kTablePageCount; ++page) {
-        const ByteTable& table = *LoadTable(page);
-        const ByteSet& marks = LossyFileBytes(page);
+    for (int page = 1; page <= kLastTablePage; ++page) {
+        const ByteTable& table = *LoadTable(Page(page));
+        const ByteSet& marks = LossyFileBytes(Page(page));
         for (size_t size : {0, 1, 7, 31, 32, 33, 64, 95, 1000}) {
             std::string in(size + 3, '\0');
             for (char& c : in)

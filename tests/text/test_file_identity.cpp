@@ -155,7 +155,7 @@ TEST(FileIdentityOnDisk, ChangesByOtherProgramsAfterLoadAndAfterSave)
             const std::string path = dir.File("b.txt");
             WriteFile(path, "alpha\r\nbeta\r\n");
             CKTextBuffer buffer;
-            ASSERT_TRUE(buffer.Load(path.c_str(), -1, 0));
+            ASSERT_TRUE(buffer.Load(path.c_str(), LineEnding::Auto, CodePage::Windows1251));
             if (afterSave) {
                 int endLine = 0, endChar = 0;
                 ASSERT_TRUE(buffer.InsertText(nullptr, 0, 0, "new ", endLine, endChar, 0));
@@ -178,10 +178,10 @@ TEST(FileIdentityOnDisk, LoadRecordsTheBytesReadInAnyCodePage)
     WriteFile(path, bytes);
     FileIdentity read;
     ASSERT_TRUE(ReadIdentity(path, read));
-    for (int page : {0, 1, 5}) {
+    for (CodePage page : {CodePage::Windows1251, CodePage::Dos866, CodePage::Utf8}) {
         CKTextBuffer buffer;
-        ASSERT_TRUE(buffer.Load(path.c_str(), -1, page));
-        EXPECT_EQ(buffer.FileState(), read) << "page " << page;
+        ASSERT_TRUE(buffer.Load(path.c_str(), LineEnding::Auto, page));
+        EXPECT_EQ(buffer.FileState(), read) << "page " << Number(page);
     }
 }
 

@@ -28,12 +28,13 @@ std::vector<std::string> SnapshotText(const CKTextSnapshot& snapshot)
 class LoadSaveTest : public testing::Test {
 protected:
     // Writes bytes to a file and loads it.
-    bool LoadBytes(const std::string& bytes, int mode = -1, int page = 0)
+    bool LoadBytes(const std::string& bytes, LineEnding mode = LineEnding::Auto,
+                   CodePage page = CodePage::Windows1251)
     {
         WriteFile(in, bytes);
         return buffer.Load(in.c_str(), mode, page);
     }
-    std::string SaveBytes(int mode = -1)
+    std::string SaveBytes(LineEnding mode = LineEnding::Auto)
     {
         EXPECT_TRUE(buffer.Save(out.c_str(), mode)) << buffer.LastErrorText();
         return ReadFile(out);
@@ -58,7 +59,7 @@ class DetectTest : public LoadSaveTest, public testing::WithParamInterface<Detec
 TEST_P(DetectTest, DetectsModeSplitsAndSavesBackExactly)
 {
     ASSERT_TRUE(LoadBytes(GetParam().file));
-    EXPECT_EQ(buffer.LineEnding(), GetParam().mode);
+    EXPECT_EQ(Number(buffer.LineEnding()), GetParam().mode);
     EXPECT_EQ(BufferLines(buffer), GetParam().lines);
     EXPECT_EQ(SaveBytes(), GetParam().file);
 }
@@ -80,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LoadSaveTest, SavesInAnotherMode)
 {
     ASSERT_TRUE(LoadBytes("a\nb"));
-    EXPECT_EQ(SaveBytes(0), "a\r\nb");
-    EXPECT_EQ(buffer.LineEnding(), 2); // saving in another mode does not change the buffer's
+    EXPECT_EQ(SaveBytes(LineEnding::Dos), "a\r\nb");
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Macintosh); // saving in another mode does not change the buffer's
 }
 
 TEST_F(LoadSaveTest, OnlyTheFirstBlockDecidesTheMode)
@@ -89,7 +90,7 @@ TEST_F(LoadSaveTest, OnlyTheFirstBlockDecidesTheMode)
     std::string file(40000, 'x');
     file += "\nend";
     ASSERT_TRUE(LoadBytes(file));
-    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Dos);
     EXPECT_EQ(buffer.LineCount(), 1);
 }
 
@@ -120,7 +121,7 @@ TEST_F(LoadSaveTest, EveryByteSurvivesInEveryMode)
                 file.push_back(static_cast<char>(b));
         std::shuffle(file.begin(), file.end(), rng);
         for (int mode = -1; mode <= 2; ++mode) {
-            ASSERT_TRUE(LoadBytes(file, mode));
+            ASSERT_TRUE(LoadBytes(file, static_cast<LineEnding>(mode)));
             ASSERT_EQ(SaveBytes(), file) << "round " << round << " mode " << mode;
         }
     }
@@ -139,7 +140,7 @@ TEST_F(LoadSaveTest, ZeroBytesAreKeptInLines)
 TEST_F(LoadSaveTest, PseudoGraphicsOfCp866LoadAsZeroBytesAndAreCounted)
 {
     // 0xB0 maps to 0x00: the line keeps it and goes on; saving gives 0x00, not 0xB0.
-    ASSERT_TRUE(LoadBytes("\x80\xB0\x81\r\n\xB1", -1, CP_DOS_866));
+    ASSERT_TRUE(LoadBytes("\x80\xB0\x81\r\n\xB1", LineEnding::Auto, CodePage::Dos866));
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{std::string("\xC0\0\xC1", 3),
                                                        std::string(1, '\0')}));
     EXPECT_EQ(buffer.LossyByteCount(), 2);
@@ -148,7 +149,8 @@ TEST_F(LoadSaveTest, PseudoGraphicsOfCp866LoadAsZeroBytesAndAreCounted)
 
 TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
 {
-    for (int page = 1; page < kTablePageCount; ++page) {
+    for (const CodePage page :
+         {CodePage::Dos866, CodePage::Koi8R, CodePage::Iso8859_5, CodePage::Macintosh}) {
         std::string file;
         int lossy = 0;
         for (int b = 0; b < 256; ++b) {
@@ -157,7 +159,7 @@ TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
             file.push_back(static_cast<char>(b));
             lossy += LossyFileBytes(page)[b];
         }
-        ASSERT_TRUE(LoadBytes(file, 0, page));
+        ASSERT_TRUE(LoadBytes(file, LineEnding::Dos, page));
         EXPECT_EQ(buffer.CodePage(), page);
         EXPECT_EQ(buffer.LossyByteCount(), lossy);
         const std::string saved = SaveBytes();
@@ -168,7 +170,7 @@ TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
             EXPECT_EQ(static_cast<uint8_t>(buffer.Line(0)[i]), (*LoadTable(page))[b]);
             changed += saved[i] != file[i];
         }
-        EXPECT_EQ(changed, lossy) << "page " << page;
+        EXPECT_EQ(changed, lossy) << "page " << Number(page);
     }
 }
 
@@ -177,9 +179,9 @@ TEST_F(LoadSaveTest, UnsaveableCharsAreCountedForTheTargetPage)
     // Guillemets, A, number sign, Ukrainian i; no-break space on the second line.
     ASSERT_TRUE(LoadBytes("\xAB\xC0\xBB \xB9\xB3\r\n\xA0"));
     EXPECT_EQ(buffer.LossyByteCount(), 0);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_WINDOWS_1251), 0);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_DOS_866), 3);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_KOI8_R), 1);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Windows1251), 0);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Dos866), 3);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Koi8R), 1);
 }
 
 TEST_F(LoadSaveTest, LoadingResetsStateAndNotifies)
@@ -201,10 +203,10 @@ TEST_F(LoadSaveTest, LoadingResetsStateAndNotifies)
 TEST_F(LoadSaveTest, FailedLoadLeavesTheBufferAsItWasAndSaysWhy)
 {
     ASSERT_TRUE(LoadBytes("keep\r\nme"));
-    EXPECT_FALSE(buffer.Load(dir.File("missing.txt").c_str(), -1, 0));
+    EXPECT_FALSE(buffer.Load(dir.File("missing.txt").c_str()));
     EXPECT_EQ(buffer.LastError(), ENOENT);
     EXPECT_FALSE(buffer.LastErrorText().empty());
-    EXPECT_FALSE(buffer.Load(dir.Path().c_str(), -1, 0));
+    EXPECT_FALSE(buffer.Load(dir.Path().c_str()));
     EXPECT_EQ(buffer.LastError(), EISDIR);
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"keep", "me"}));
 }
@@ -217,7 +219,7 @@ TEST_F(LoadSaveTest, OnlyRegularFilesAreLoaded)
     const std::string fifo = dir.File("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
-        EXPECT_FALSE(buffer.Load(path.c_str(), -1, 0)) << path;
+        EXPECT_FALSE(buffer.Load(path.c_str())) << path;
         EXPECT_EQ(buffer.LastErrorText(), "It is not a regular file.") << path;
     }
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"keep"}));
@@ -270,7 +272,7 @@ TEST_F(LoadSaveTest, SaveClearsModifiedOnlyWhenAsked)
     ASSERT_TRUE(LoadBytes("abc"));
     int endLine, endChar;
     buffer.InsertText(nullptr, 0, 0, "x", endLine, endChar, 4);
-    ASSERT_TRUE(buffer.Save(dir.File("preview.html").c_str(), -1, false));
+    ASSERT_TRUE(buffer.Save(dir.File("preview.html").c_str(), LineEnding::Auto, false));
     EXPECT_TRUE(buffer.IsModified());
     ASSERT_TRUE(buffer.Save(out.c_str()));
     EXPECT_FALSE(buffer.IsModified());

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -27,10 +28,10 @@ std::string Cp1251(std::u16string_view text)
 
 class Utf8FileTest : public testing::Test {
 protected:
-    bool LoadBytes(const std::string& bytes, int mode = -1)
+    bool LoadBytes(const std::string& bytes, LineEnding mode = LineEnding::Auto)
     {
         WriteFile(in, bytes);
-        return buffer.Load(in.c_str(), mode, CP_UTF8);
+        return buffer.Load(in.c_str(), mode, CodePage::Utf8);
     }
     std::string SaveBytes()
     {
@@ -60,11 +61,11 @@ TEST_P(Utf8LoadTest, DecodesCountsAndSavesBack)
 {
     const LoadCase& c = GetParam();
     ASSERT_TRUE(LoadBytes(c.file));
-    EXPECT_EQ(buffer.CodePage(), CP_UTF8);
+    EXPECT_EQ(buffer.CodePage(), CodePage::Utf8);
     EXPECT_EQ(BufferLines(buffer), c.lines);
     EXPECT_EQ(buffer.LossyByteCount(), c.lossy);
     EXPECT_EQ(buffer.HasByteOrderMark(), c.byteOrderMark);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_UTF8), 0);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Utf8), 0);
     EXPECT_EQ(SaveBytes(), c.saved ? std::string(c.saved) : c.file);
 }
 
@@ -104,14 +105,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Utf8FileTest, LineEndingsAreDetectedOnTheDecodedText)
 {
     ASSERT_TRUE(LoadBytes("я\r\nю\r\n"));
-    EXPECT_EQ(buffer.LineEnding(), 0);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Dos);
     ASSERT_TRUE(LoadBytes("я\nю"));
-    EXPECT_EQ(buffer.LineEnding(), 2);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Macintosh);
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{Cp1251(u"я"), Cp1251(u"ю")}));
-    ASSERT_TRUE(buffer.Save(out.c_str(), 0));
+    ASSERT_TRUE(buffer.Save(out.c_str(), LineEnding::Dos));
     EXPECT_EQ(ReadFile(out), "я\r\nю");
     ASSERT_TRUE(LoadBytes("я\n\rю"));
-    EXPECT_EQ(buffer.LineEnding(), 1);
+    EXPECT_EQ(buffer.LineEnding(), LineEnding::Unix);
     EXPECT_EQ(SaveBytes(), "я\n\rю");
 }
 
@@ -146,16 +147,16 @@ TEST_F(Utf8FileTest, EveryByteOfTheTextSavesAndComesBack)
     for (int b = 1; b < 256; ++b)
         if (b != '\r' && b != '\n')
             text.push_back(static_cast<char>(b));
-    ASSERT_TRUE(buffer.InitEmpty(0, CP_UTF8));
+    ASSERT_TRUE(buffer.InitEmpty(LineEnding::Dos, CodePage::Utf8));
     int endLine, endChar;
     ASSERT_TRUE(buffer.InsertText(nullptr, 0, 0, text, endLine, endChar, 0));
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_UTF8), 0);
+    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Utf8), 0);
     const std::string saved = SaveBytes();
     EXPECT_NE(saved.find("\xC2\x98"), std::string::npos);                  // 0x98
     EXPECT_NE(saved.find("\xE2\x82\xAC"), std::string::npos);              // 0x88, the euro sign
     EXPECT_NE(saved.find("\xD0\x90\xD0\x91"), std::string::npos);          // 0xC0 0xC1
     EXPECT_EQ(saved.substr(0, 3), "\x01\x02\x03");
-    ASSERT_TRUE(buffer.Load(out.c_str(), 0, CP_UTF8));
+    ASSERT_TRUE(buffer.Load(out.c_str(), LineEnding::Dos, CodePage::Utf8));
     EXPECT_EQ(buffer.Line(0), text);
     EXPECT_EQ(buffer.LossyByteCount(), 0);
 }
@@ -164,8 +165,8 @@ TEST_F(Utf8FileTest, NoMarkIsAddedOrCarriedToAnotherFile)
 {
     // A Windows-1251 file saved as UTF-8 gets no mark.
     WriteFile(in, Cp1251(u"щит"));
-    ASSERT_TRUE(buffer.Load(in.c_str(), -1, CP_WINDOWS_1251));
-    buffer.SetCodePage(CP_UTF8);
+    ASSERT_TRUE(buffer.Load(in.c_str(), LineEnding::Auto, CodePage::Windows1251));
+    buffer.SetCodePage(CodePage::Utf8);
     EXPECT_EQ(SaveBytes(), "щит");
     // A file with a mark, then one without, in the same buffer.
     ASSERT_TRUE(LoadBytes("\xEF\xBB\xBFщ"));
@@ -174,7 +175,7 @@ TEST_F(Utf8FileTest, NoMarkIsAddedOrCarriedToAnotherFile)
     EXPECT_EQ(SaveBytes(), "щ");
     // The mark belongs to UTF-8: saving in Windows-1251 leaves it out.
     ASSERT_TRUE(LoadBytes("\xEF\xBB\xBFщ"));
-    buffer.SetCodePage(CP_WINDOWS_1251);
+    buffer.SetCodePage(CodePage::Windows1251);
     EXPECT_EQ(SaveBytes(), Cp1251(u"щ"));
 }
 
@@ -272,8 +273,8 @@ struct HintCase {
     const char* name;
     friend void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
     std::string file;
-    int openedPage;
-    int suggested;
+    CodePage openedPage;
+    std::optional<CodePage> suggested;
 };
 
 class EncodingHintTest : public testing::TestWithParam<HintCase> {};
@@ -296,24 +297,24 @@ const std::string kBigUtf8 = [] {
 INSTANTIATE_TEST_SUITE_P(
     Files, EncodingHintTest,
     testing::Values(
-        HintCase{"Utf8Cyrillic", "<p>Привет</p>", CP_WINDOWS_1251, CP_UTF8},
-        HintCase{"PureAscii", "<p>Hello</p>", CP_WINDOWS_1251, -1},
-        HintCase{"ByteOrderMarkAlone", "\xEF\xBB\xBFHello", CP_WINDOWS_1251, CP_UTF8},
+        HintCase{"Utf8Cyrillic", "<p>Привет</p>", CodePage::Windows1251, CodePage::Utf8},
+        HintCase{"PureAscii", "<p>Hello</p>", CodePage::Windows1251, std::nullopt},
+        HintCase{"ByteOrderMarkAlone", "\xEF\xBB\xBFHello", CodePage::Windows1251, CodePage::Utf8},
         // "Рё" in Windows-1251 is a valid two-byte sequence; the next letters are not.
-        HintCase{"Cp1251LookingLikeUtf8", Cp1251(u"Рёдом"), CP_WINDOWS_1251, -1},
-        HintCase{"Cp1251OpenedAsUtf8", Cp1251(u"Привет"), CP_UTF8, CP_WINDOWS_1251},
-        HintCase{"Utf8OpenedAsUtf8", "Привет", CP_UTF8, -1},
-        HintCase{"MarkedFileWithBadBytesOpenedAsUtf8", "\xEF\xBB\xBF\xFF", CP_UTF8, -1},
-        HintCase{"OtherPagesGetNoHint", "Привет", CP_KOI8_R, -1},
-        HintCase{"OnlyTheFirst64KbCount", kBigUtf8, CP_WINDOWS_1251, CP_UTF8},
-        HintCase{"Empty", "", CP_UTF8, -1}),
+        HintCase{"Cp1251LookingLikeUtf8", Cp1251(u"Рёдом"), CodePage::Windows1251, std::nullopt},
+        HintCase{"Cp1251OpenedAsUtf8", Cp1251(u"Привет"), CodePage::Utf8, CodePage::Windows1251},
+        HintCase{"Utf8OpenedAsUtf8", "Привет", CodePage::Utf8, std::nullopt},
+        HintCase{"MarkedFileWithBadBytesOpenedAsUtf8", "\xEF\xBB\xBF\xFF", CodePage::Utf8, std::nullopt},
+        HintCase{"OtherPagesGetNoHint", "Привет", CodePage::Koi8R, std::nullopt},
+        HintCase{"OnlyTheFirst64KbCount", kBigUtf8, CodePage::Windows1251, CodePage::Utf8},
+        HintCase{"Empty", "", CodePage::Utf8, std::nullopt}),
     [](const auto& info) { return info.param.name; });
 
 TEST(EncodingHintFileTest, UnreadableFilesGetNoHint)
 {
     TempDir dir;
-    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CP_UTF8), -1);
-    EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CP_UTF8), -1);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CodePage::Utf8), std::nullopt);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CodePage::Utf8), std::nullopt);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "doc/FakeHost.h"
 #include "doc/TagwrightDoc.h"
+#include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
 #include "support/TempDir.h"
@@ -21,13 +22,13 @@
 class ViewFixture : public testing::Test {
 protected:
     ViewFixture()
-        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store),
-          doc(std::make_unique<CTagwrightDoc>(settings, host))
+        : store(QString::fromStdString(dir.File("settings.ini"))), settings(store), session(store),
+          doc(std::make_unique<CTagwrightDoc>(settings, session, host))
     {
         doc->OnNewDocument();
     }
 
-    GlobalSettings& Global() { return settings.Global(); }
+    CPreferences& Preferences() { return settings.Preferences(); }
     CKTextBuffer& Buffer() { return doc->Buffer(); }
 
     // Replaces the text; the view resets as after loading a file.
@@ -36,7 +37,7 @@ protected:
         std::string text;
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
-        Buffer().InitEmpty(0, 0);
+        Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
         int line, ch;
         Buffer().InsertText(nullptr, 0, 0, text, line, ch, 0);
         Buffer().SetModified(false);
@@ -85,6 +86,7 @@ protected:
     TempDir dir;
     CKSettingsStore store;
     AppSettings settings;
+    CSession session;
     FakeHost host;
     std::unique_ptr<CTagwrightDoc> doc;
     std::unique_ptr<CKTextView> view;

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include "support/AccessibleNames.h"
 #include "support/KeyClicks.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 #include <gtest/gtest.h>
 
 namespace {

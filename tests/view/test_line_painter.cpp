@@ -1,7 +1,7 @@
 // The line painter on its own, onto an image: colour runs and the selection, tab stops, boxed
 // control bytes, the rest of the line, the margin cell, and a horizontal offset. The font is
 // pinned to one the set-up installs, without antialiasing, so pixels carry exact colours.
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 #include "syntax/ColourClass.h"
 #include "view/LinePainter.h"
 #include "view/MarginArt.h"
@@ -14,7 +14,7 @@ namespace {
 
 class LinePainterTest : public testing::Test {
 protected:
-    LinePainterTest() : colours(ViewColours::From(DefaultGlobalSettings()))
+    LinePainterTest() : colours(ViewColours::From(DefaultPreferences()))
     {
         QFont font(QStringLiteral("DejaVu Sans Mono"));
         font.setPixelSize(16);

@@ -3,7 +3,7 @@
 #include "view/ReplaceDialog.h"
 #include "support/BufferLines.h"
 #include "support/LinesBuffer.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -33,18 +33,26 @@ TEST_F(ViewLayoutTest, PixelsAndPositionsFollowTheFontTabsAndMargin)
     EXPECT_EQ(v.PixelToPosition(5, lh + 1), (TextPoint{0, 1}));
     EXPECT_EQ(v.PixelToPosition(500, 50 * lh), (TextPoint{3, 1}));
 
-    // Changes of the record reach the view through the settings-changed notification.
-    Global().tabSize = 8;
-    settings.NotifyChanged();
+    // Each change of the preferences reaches the view at once.
+    Preferences().SetTabSize(8);
     EXPECT_EQ(v.ColumnOfChar(0, 2), 8);
-    Global().tabSize = 0;
-    settings.NotifyChanged();
+    Preferences().SetTabSize(0);
     EXPECT_EQ(v.ColumnOfChar(0, 2), 4);
-    Global().selectionMargin = 0;
     EXPECT_EQ(v.MarginWidth(), 20);
-    settings.NotifyChanged();
+    Preferences().SetOn(Switch::SelectionMargin, false);
     EXPECT_EQ(v.MarginWidth(), 1);
     EXPECT_EQ(v.PositionToPixel({0, 0}).x(), 1);
+
+    // Changes made as one batch reach it together when the batch ends.
+    {
+        CPreferenceBatch batch(Preferences());
+        Preferences().SetTabSize(2);
+        Preferences().SetOn(Switch::SelectionMargin, true);
+        EXPECT_EQ(v.MarginWidth(), 1);
+        EXPECT_EQ(v.ColumnOfChar(0, 2), 4);
+    }
+    EXPECT_EQ(v.MarginWidth(), 20);
+    EXPECT_EQ(v.ColumnOfChar(0, 2), 2);
 }
 
 TEST_F(ViewLayoutTest, EditingOneLineForgetsTheParseStatesFromThatLineDown)
@@ -100,7 +108,7 @@ TEST_F(ViewLayoutTest, ChangesMadeElsewhereCarryCaretSelectionAndTopLine)
     EXPECT_EQ(v.SelectionStart(), (TextPoint{0, 26}));
 
     // Loading resets the view.
-    Buffer().InitEmpty(0, 0);
+    Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     EXPECT_EQ(v.TopLine(), 0);
     EXPECT_EQ(v.CursorPos(), (TextPoint{0, 0}));
     EXPECT_FALSE(v.HasSelection());
@@ -155,20 +163,20 @@ TEST_F(ViewLayoutTest, StatusPanesShowColumnLineLineEndingAndCodePage)
     EXPECT_EQ(text, QStringLiteral("CRLF: DOS"));
     ASSERT_TRUE(v.PaneText(ID_PANE_CODE_PAGE, text));
     EXPECT_EQ(text, QStringLiteral("ENC: WIN"));
-    Buffer().SetLineEnding(1);
-    Buffer().SetCodePage(2);
+    Buffer().SetLineEnding(LineEnding::Unix);
+    Buffer().SetCodePage(CodePage::Koi8R);
     v.PaneText(ID_PANE_LINE_ENDING, text);
     EXPECT_EQ(text, QStringLiteral("CRLF: UNIX"));
     v.PaneText(ID_PANE_CODE_PAGE, text);
     EXPECT_EQ(text, QStringLiteral("ENC: KOI"));
-    Buffer().SetCodePage(5);
+    Buffer().SetCodePage(CodePage::Utf8);
     v.PaneText(ID_PANE_CODE_PAGE, text);
     EXPECT_EQ(text, QStringLiteral("ENC: UTF8"));
-    Buffer().SetLineEnding(2);
+    Buffer().SetLineEnding(LineEnding::Macintosh);
     v.PaneText(ID_PANE_LINE_ENDING, text);
     EXPECT_EQ(text, QStringLiteral("CRLF: MAC"));
-    Buffer().SetLineEnding(7);
-    Buffer().SetCodePage(-1);
+    Buffer().SetLineEnding(static_cast<LineEnding>(7));
+    Buffer().SetCodePage(static_cast<CodePage>(-1));
     EXPECT_FALSE(v.PaneText(ID_PANE_LINE_ENDING, text));
     EXPECT_FALSE(v.PaneText(ID_PANE_CODE_PAGE, text));
 }
@@ -209,18 +217,19 @@ TEST_F(ViewLayoutTest, FontFollowsTheSettingsTheDefaultFaceBeingTheDesktopsFixed
     SetLines({"abc"});
     CKTextView& v = MakeView();
     // The record's default face stands for the desktop's fixed-pitch font.
-    EXPECT_EQ(Global().font.FaceName(), "Courier");
+    EXPECT_EQ(Preferences().Font().FaceName(), "Courier");
     v.grab();
     const int defaultHeight = v.GetLineHeight();
-    EXPECT_EQ(QFontInfo(MakeViewFont(Global().font)).family(),
+    EXPECT_EQ(QFontInfo(MakeViewFont(Preferences().Font())).family(),
               QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
 
     // A face the user chose is taken by name; every open view follows the change.
-    std::fill(Global().font.faceName.begin(), Global().font.faceName.end(), '\0');
-    std::memcpy(Global().font.faceName.data(), "DejaVu Sans Mono", 16);
-    Global().font.height = -30;
-    settings.NotifyChanged();
-    EXPECT_EQ(QFontInfo(MakeViewFont(Global().font)).family(), QStringLiteral("DejaVu Sans Mono"));
+    LogFont font = Preferences().Font();
+    std::fill(font.faceName.begin(), font.faceName.end(), '\0');
+    std::memcpy(font.faceName.data(), "DejaVu Sans Mono", 16);
+    font.height = -30;
+    Preferences().SetFont(font);
+    EXPECT_EQ(QFontInfo(MakeViewFont(Preferences().Font())).family(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_GT(v.GetLineHeight(), defaultHeight);
     EXPECT_EQ(v.PositionToPixel({0, 1}).y(), v.GetLineHeight());
 }

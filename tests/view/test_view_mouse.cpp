@@ -114,7 +114,7 @@ TEST_F(ViewMouseTest, ClickInsideTheSelectionPreparesADragOrPlacesTheCaretOnRele
     EXPECT_EQ(data->text(), QStringLiteral("alpha beta gamma\r\nsec"));
 
     // With drag and drop switched off a click inside the selection starts a new one.
-    Global().dragDropDisabled = 1;
+    Preferences().SetOn(Switch::DragDropDisabled, true);
     Mouse(QEvent::MouseButtonPress, CellLeft({1, 1}));
     EXPECT_TRUE(view->IsDragSelecting());
     EXPECT_FALSE(view->HasSelection());

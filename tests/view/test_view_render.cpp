@@ -18,9 +18,11 @@ protected:
     {
         // A font the set-up installs, its glyphs without antialiasing, so that glyph pixels
         // carry the exact text colour on any machine.
-        std::memcpy(Global().font.faceName.data(), "DejaVu Sans Mono", 16);
-        Global().font.quality = 3;
-        Global().font.height = -16;
+        LogFont font = Preferences().Font();
+        std::memcpy(font.faceName.data(), "DejaVu Sans Mono", 16);
+        font.quality = 3;
+        font.height = -16;
+        Preferences().SetFont(font);
     }
 
     QImage Paint()
@@ -36,8 +38,8 @@ protected:
     {
         return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
     }
-    QColor Text(ColourClass c) { return Stored(Global().colours[size_t(c)].text); }
-    QColor Back(ColourClass c) { return Stored(Global().colours[size_t(c)].background); }
+    QColor Text(ColourClass c) { return Stored(Preferences().Colours(c).text); }
+    QColor Back(ColourClass c) { return Stored(Preferences().Colours(c).background); }
 
     // The colours found in the cell of a character.
     QList<QColor> CellColours(const QImage& image, TextPoint p)
@@ -89,16 +91,17 @@ TEST_F(ViewRenderTest, TagAttributeEntityMarginAndSelectionInTheRecordColours)
     // Below the text: the normal background.
     EXPECT_EQ(image.pixelColor(100, 5 * lh + 2), Back(ColourClass::NormalText));
 
-    // A changed record colour shows once the views are told of it.
-    Global().colours[size_t(ColourClass::Keyword)].text = 0x0000FF; // red
-    settings.NotifyChanged();
+    // A changed colour shows at once.
+    StoredColours keyword = Preferences().Colours(ColourClass::Keyword);
+    keyword.text = 0x0000FF; // red
+    Preferences().SetColours(ColourClass::Keyword, keyword);
     ExpectCell(Paint(), {1, 0}, QColor(255, 0, 0), Back(ColourClass::Keyword));
 }
 
 TEST_F(ViewRenderTest, HighlightedLineFillsToTheRightEdge)
 {
     SetLines({"abc"});
-    doc->SetSourceType(0);
+    doc->SetSourceType(SourceType::PlainText);
     Buffer().ChangeLineFlag(0, LINEFLAG_HIGHLIGHT_RED, true, false);
     CKTextView& v = MakeView(2, 20);
     const QImage image = Paint();
@@ -113,7 +116,7 @@ TEST_F(ViewRenderTest, EveryByteTakesOneCellIncludingControlBytes)
     line += '\0';
     line += "\x01\x98\xC0\xFF|";
     SetLines({line});
-    doc->SetSourceType(0);
+    doc->SetSourceType(SourceType::PlainText);
     CKTextView& v = MakeView(2, 20);
     const QImage image = Paint();
     // The bar after the seven cells stands at column 7.
@@ -128,7 +131,7 @@ TEST_F(ViewRenderTest, EveryByteTakesOneCellIncludingControlBytes)
 TEST_F(ViewRenderTest, VisibleWhitespaceShowsTabsAndSpaces)
 {
     SetLines({"a\tb c"});
-    doc->SetSourceType(0);
+    doc->SetSourceType(SourceType::PlainText);
     CKTextView& v = MakeView(2, 20);
     const QImage plain = Paint();
     EXPECT_EQ(CellColours(plain, {1, 0}).size(), 1); // tab: blank

@@ -3,6 +3,7 @@
 // and counts the lines between them without converting or copying them.
 #pragma once
 
+#include "text/FileFormat.h"
 #include "text/FileIdentity.h"
 
 #include <atomic>
@@ -32,7 +33,7 @@ public:
     std::string_view Head() const { return {m_buffer.data(), m_dataEnd}; }
     bool HeadIsWhole() const { return m_endOfFile; }
     // The line ending the lines are split at (0: CR LF, else LF); set before walking them.
-    void SetLineEnding(int mode) { m_crlf = mode == 0; }
+    void SetLineEnding(LineEnding mode) { m_crlf = mode == LineEnding::Dos; }
 
     // The current line, from 0.
     int Current() const { return m_line; }

@@ -76,22 +76,22 @@ std::vector<int32_t> Utf8CharacterStarts(std::string_view raw, bool fileStart, s
 
 } // namespace
 
-int DetectFileLineEnding(std::string_view head)
+LineEnding DetectFileLineEnding(std::string_view head)
 {
     head = head.substr(0, kLineEndingProbe);
     const size_t lf = head.find('\n');
     if (lf == std::string_view::npos || (lf > 0 && head[lf - 1] == '\r'))
-        return 0;
+        return LineEnding::Dos;
     if (lf + 1 < head.size() && head[lf + 1] == '\r')
-        return 1;
-    return 2;
+        return LineEnding::Unix;
+    return LineEnding::Macintosh;
 }
 
 // The lines of a file from its current line on, in Windows-1251, kept for as long as the
 // search may look at them.
 class CFileSearcher::FileSource {
 public:
-    FileSource(CFileLines& lines, int codePage, const CRawLiteral* literal,
+    FileSource(CFileLines& lines, CodePage codePage, const CRawLiteral* literal,
                const std::atomic<bool>& stop)
         : m_lines(lines), m_codePage(codePage), m_table(LoadTable(codePage)), m_literal(literal),
           m_stop(stop)
@@ -122,7 +122,7 @@ public:
         Cached* line = At(ahead);
         if (!line)
             return -1;
-        if (m_codePage != CP_UTF8)
+        if (m_codePage != CodePage::Utf8)
             return line->fileOffset + x;
         if (line->starts.empty())
             line->starts = Utf8CharacterStarts(line->raw, line->fileOffset == 0, line->text.size());
@@ -154,7 +154,7 @@ private:
             Cached line;
             if (!m_lines.Line(static_cast<int>(m_cache.size()), raw, line.fileOffset))
                 return nullptr;
-            if (m_codePage == CP_UTF8) {
+            if (m_codePage == CodePage::Utf8) {
                 line.raw.assign(raw);
                 line.text = DecodeUtf8Line(raw, line.fileOffset == 0);
             } else if (m_table) {
@@ -169,7 +169,7 @@ private:
     }
 
     CFileLines& m_lines;
-    int m_codePage;
+    CodePage m_codePage;
     const ByteTable* m_table;
     const CRawLiteral* m_literal;
     const std::atomic<bool>& m_stop;
@@ -211,9 +211,9 @@ CFileSearcher::CFileSearcher(const FindFilesOptions& options)
 
 CFileSearcher::~CFileSearcher() = default;
 
-const CRawLiteral& CFileSearcher::LiteralFor(int codePage)
+const CRawLiteral& CFileSearcher::LiteralFor(CodePage codePage)
 {
-    std::unique_ptr<CRawLiteral>& literal = m_literals[codePage];
+    std::unique_ptr<CRawLiteral>& literal = m_literals[Number(codePage)];
     if (!literal)
         literal = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags, codePage);
     return *literal;
@@ -225,7 +225,7 @@ bool CFileSearcher::MayMatchInSomePage(std::string_view bytes)
         // Pages that read the pattern's bytes alike (all pages of tables, for ASCII) are
         // looked at once.
         for (int page = 0; page < kCodePageCount; ++page) {
-            const CRawLiteral& literal = LiteralFor(page);
+            const CRawLiteral& literal = LiteralFor(static_cast<CodePage>(page));
             if (!literal.Usable()) {
                 m_telling.assign(1, nullptr);
                 break;
@@ -361,15 +361,15 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
     if (std::memchr(head.data(), 0, std::min(head.size(), kBinaryProbe)))
         return Outcome::Binary;
 
-    int page = m_options.codePage;
-    if (page == kDetectCodePage) {
+    CodePage page = m_options.codePage.value_or(CodePage::Windows1251);
+    if (!m_options.codePage) {
         // Telling the page costs more than the search: a file that holds a match in no page
         // is passed over without it.
         if (lines.HeadIsWhole() && !MayMatchInSomePage(head))
             return Outcome::Searched;
         // A file the detector cannot tell (or one in ASCII) is read as the editor reads files.
         const CodePageGuess guess = DetectCodePage(head, !lines.HeadIsWhole());
-        page = guess.kind == CodePageGuess::Kind::Page ? guess.page : CP_WINDOWS_1251;
+        page = guess.page.value_or(CodePage::Windows1251);
         result.pageDetected = true;
     }
     result.codePage = page;

@@ -17,7 +17,7 @@
 class CFileLines;
 
 // The line ending the editor's load takes for a file that starts with these bytes.
-int DetectFileLineEnding(std::string_view head);
+LineEnding DetectFileLineEnding(std::string_view head);
 
 class CFileSearcher {
 public:
@@ -42,7 +42,7 @@ private:
     template <typename Source>
     void Walk(Source& source, const std::atomic<bool>& stop, FileResult& result,
               std::vector<SearchProblem>& problems);
-    const CRawLiteral& LiteralFor(int codePage);
+    const CRawLiteral& LiteralFor(CodePage codePage);
     // Whether a match may lie in these bytes in one of the pages; true when some page's
     // bytes are no guide.
     bool MayMatchInSomePage(std::string_view bytes);

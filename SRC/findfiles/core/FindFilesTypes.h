@@ -2,6 +2,7 @@
 // the files and folders it could not search.
 #pragma once
 
+#include "text/FileFormat.h"
 #include "text/FileIdentity.h"
 #include "text/TextTypes.h"
 
@@ -12,9 +13,6 @@
 #include <string_view>
 #include <vector>
 
-// The code page of each file is told by the detector.
-constexpr int kDetectCodePage = -1;
-
 struct FindFilesOptions {
     std::string pattern; // Windows-1251, as Find takes it
     uint32_t flags = 0;  // FIND_MATCH_CASE, FIND_WHOLE_WORD, FIND_REGEXP
@@ -24,8 +22,8 @@ struct FindFilesOptions {
     std::vector<std::string> masks; // file-name patterns such as "*.htm"; none: every file
     bool subfolders = true;
     bool skipHiddenFolders = true;
-    int codePage = kDetectCodePage; // or a CodePage
-    int threads = 1;                // files searched at once
+    std::optional<CodePage> codePage; // none: the detector tells each file's page
+    int threads = 1;                  // files searched at once
 };
 
 // One match, in the text as the editor holds it and in the bytes of the file.
@@ -50,9 +48,9 @@ struct FoundLine {
 struct FileResult {
     std::string path;         // the folder searched joined with relativePath
     std::string relativePath; // below the folder searched
-    int codePage = 0;         // the page the file was read in
+    CodePage codePage = CodePage::Windows1251; // the page the file was read in
     bool pageDetected = false;
-    int lineEnding = 0; // as the editor's load detects it
+    LineEnding lineEnding = LineEnding::Dos; // as the editor's load detects it
     // Searched in the editor's text rather than on disk; the owner's version of that text.
     bool openDocument = false;
     uint64_t documentVersion = 0;
@@ -86,8 +84,8 @@ public:
 
 struct OpenDocument {
     std::shared_ptr<const IDocumentLines> lines;
-    int codePage = 0;
-    int lineEnding = 0;
+    CodePage codePage = CodePage::Windows1251;
+    LineEnding lineEnding = LineEnding::Dos;
     uint64_t version = 0; // the owner's mark of this text, handed back in the results
 };
 

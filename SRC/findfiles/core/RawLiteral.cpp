@@ -60,7 +60,7 @@ bool Matches(uint8_t c, uint8_t want, bool matchCase)
 }
 
 // By pattern position, the bytes of a file in a page of tables that may stand there.
-ByteSets AcceptedBytes(std::string_view pattern, uint32_t flags, int codePage)
+ByteSets AcceptedBytes(std::string_view pattern, uint32_t flags, CodePage codePage)
 {
     const ByteTable* load = LoadTable(codePage);
     ByteSets accept(pattern.size());
@@ -103,11 +103,11 @@ ByteSets Utf8AcceptedBytes(std::string_view pattern, uint32_t flags)
 
 } // namespace
 
-CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
+CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, CodePage codePage)
 {
     if (pattern.empty() || (flags & FIND_REGEXP))
         return;
-    m_accept = codePage == CP_UTF8 ? Utf8AcceptedBytes(pattern, flags)
+    m_accept = codePage == CodePage::Utf8 ? Utf8AcceptedBytes(pattern, flags)
                                    : AcceptedBytes(pattern, flags, codePage);
     if (m_accept.empty())
         return;
@@ -121,7 +121,7 @@ CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, int codePage)
             if (!m_accept[k][b])
                 continue;
             const uint8_t byte = static_cast<uint8_t>(b);
-            score += codePage == CP_UTF8 ? Utf8Commonness(byte)
+            score += codePage == CodePage::Utf8 ? Utf8Commonness(byte)
                                          : Commonness(load ? (*load)[byte] : byte);
         }
         if (best < 0 || score < best) {

@@ -4,6 +4,8 @@
 // searches it. For every line that holds a match of Find there is a candidate on that line.
 #pragma once
 
+#include "text/FileFormat.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -14,7 +16,7 @@ public:
     // pattern in Windows-1251; flags as Find takes them. Usable() is false where the bytes
     // cannot be searched directly: a regular expression, an empty pattern, and in UTF-8 a
     // pattern with "?" (which also stands for every character Windows-1251 lacks).
-    CRawLiteral(std::string_view pattern, uint32_t flags, int codePage);
+    CRawLiteral(std::string_view pattern, uint32_t flags, CodePage codePage);
 
     bool Usable() const { return !m_accept.empty(); }
     // Finds the same candidates as other (as pages that read ASCII alike do for ASCII).

@@ -62,15 +62,15 @@ bool ReadAll(int fd, std::string& bytes, size_t size, bool& changed)
 }
 
 // A replacement in the file's page, its line feeds the file's line breaks.
-std::string InFilePage(std::string_view replacement, int codePage, int lineEnding)
+std::string InFilePage(std::string_view replacement, CodePage codePage, LineEnding lineEnding)
 {
     std::string text;
     for (const char c : replacement) {
-        if (c == '\n' && lineEnding == 0)
+        if (c == '\n' && lineEnding == LineEnding::Dos)
             text += '\r';
         text += c;
     }
-    if (codePage == CP_UTF8) {
+    if (codePage == CodePage::Utf8) {
         std::string encoded(text.size() * 3 + 1, '\0');
         encoded.resize(Utf8Encoder::EncodeUtf8(text.data(), text.size(), encoded.data()));
         return encoded;

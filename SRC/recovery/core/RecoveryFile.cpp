@@ -56,9 +56,9 @@ std::string EncodeHeader(const RecoveryInfo& info)
     CRecordWriter header;
     header.String(info.path);
     header.String(info.title);
-    header.Number<int32_t>(info.codePage);
-    header.Number<int32_t>(info.lineEnding);
-    header.Number<int32_t>(info.sourceType);
+    header.Number(Number(info.codePage));
+    header.Number(Number(info.lineEnding));
+    header.Number(Number(info.sourceType));
     header.Number<int64_t>(info.writeTime);
     header.Number<int64_t>(info.diskTime);
     header.Number<int64_t>(info.diskSize);
@@ -155,9 +155,9 @@ RecoveryReadStatus DecodeParts(std::string_view bytes, RecoveryInfo& info, std::
     CRecordReader header(headerBytes);
     info.path = header.String();
     info.title = header.String();
-    info.codePage = header.Number<int32_t>();
-    info.lineEnding = header.Number<int32_t>();
-    info.sourceType = header.Number<int32_t>();
+    info.codePage = static_cast<CodePage>(header.Number<int32_t>());
+    info.lineEnding = static_cast<LineEnding>(header.Number<int32_t>());
+    info.sourceType = static_cast<SourceType>(header.Number<int32_t>());
     info.writeTime = header.Number<int64_t>();
     info.diskTime = header.Number<int64_t>();
     info.diskSize = header.Number<int64_t>();

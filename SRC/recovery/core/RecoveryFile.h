@@ -2,6 +2,8 @@
 // written atomically and checked on reading so that a damaged copy is reported, not trusted.
 #pragma once
 
+#include "syntax/SourceTypes.h"
+#include "text/FileFormat.h"
 #include "text/FileIdentity.h"
 #include "text/TextLines.h"
 
@@ -15,9 +17,9 @@ struct RecoveryInfo {
     // for an untitled text.
     std::string path;
     std::string title;       // the name shown for an untitled text ("Untitled3")
-    int32_t codePage = 0;
-    int32_t lineEnding = 0;
-    int32_t sourceType = 0;
+    CodePage codePage = CodePage::Windows1251;
+    LineEnding lineEnding = LineEnding::Dos;
+    SourceType sourceType = SourceType::PlainText;
     int64_t writeTime = 0;   // seconds since 1970 (UTC) when the copy was written
     // The file on disk when the text was last read or saved; -1 when there was none. Compared
     // with the file at the next start to tell whether it changed since.

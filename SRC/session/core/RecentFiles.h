@@ -5,7 +5,10 @@
 #include "settings/core/SettingsStore.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+inline constexpr std::string_view kRecentFilesKey = "Recent File List";
 
 class RecentFiles {
 public:

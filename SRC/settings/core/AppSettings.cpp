@@ -1,11 +1,28 @@
-// Loading and saving the global record, the last-used files and the trace points, and telling
-// the windows when the settings they show changed.
+// Reading the preferences at start-up and writing them at exit, and the trace points.
 #include "settings/core/AppSettings.h"
 
-#include <algorithm>
+#include "settings/core/GlobalRecord.h"
+
 #include <cstring>
 
 namespace {
+
+constexpr std::string_view kGlobalName = "GLOBAL";
+// The recovery switch: "Enabled" under "Settings/Recovery", a number, 1 unless set.
+constexpr std::string_view kRecoveryKey = "Settings/Recovery";
+constexpr std::string_view kRecoveryEnabled = "Enabled";
+// The reload switch: "ReloadChangedWithoutAsking" under "Settings/Files", a number, 0 unless set.
+constexpr std::string_view kFilesKey = "Settings/Files";
+constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
+
+// A switch kept beside the record is written only when it changed, so that a profile that
+// never touched it stays without it.
+void WriteIfChanged(SettingsStore& store, std::string_view key, std::string_view name,
+                    int32_t fallback, int32_t value)
+{
+    if (store.ReadNumber(key, name, fallback) != value)
+        store.WriteNumber(key, name, value);
+}
 
 // Records name the source file without its folders.
 std::string_view BaseName(const char* path)
@@ -23,95 +40,60 @@ bool AppSettings::Start(const DebugQuestion& ask)
         const std::string report = TakeDebugReport(m_store);
         if (!report.empty()) {
             const DebugCheckOutcome outcome = ApplyDebugChoice(m_store, ask(report), debugMode);
+            // The report is taken, and the choice holds also when this run ends early.
+            m_store.Flush();
             if (outcome.closeProgram)
                 return false;
             debugMode = outcome.debugMode;
         }
     }
-    m_global.debugOn = debugMode;
+    PreferenceValues values = DefaultPreferences();
+    values.debugOn = debugMode;
+    m_preferences.SetValues(values);
     TW_TRACE(*this, "Debug subsystem checked");
-    LoadGlobal();
-    m_global.debugOn = debugMode;
-    m_global.codePage = 0;
-    m_global.lineEnding = -1;
+
+    // A missing record or one of the wrong size gives the defaults. The format it holds is
+    // the session's to forget: every run starts with its own.
+    FileFormat storedFormat;
+    if (const auto bytes = m_store.ReadBytes(kSettingsKey, kGlobalName))
+        DecodeGlobalRecord(bytes->data(), bytes->size(), values, storedFormat);
+    values.debugOn = debugMode;
+    values.recoveryCopies = m_store.ReadNumber(kRecoveryKey, kRecoveryEnabled, 1);
+    values.reloadChangedFiles = m_store.ReadNumber(kFilesKey, kReloadChangedWithoutAsking, 0);
+    m_preferences.SetValues(values);
     TW_TRACE(*this, "Global settings loaded");
     return true;
 }
 
-void AppSettings::SaveAtExit()
+void AppSettings::SaveAtExit(const FileFormat& rememberedFormat)
 {
-    m_store.WriteNumber(kDebugKey, debug_values::kDebugMode, m_global.debugOn);
-    SaveGlobal();
+    SaveDebugMode();
+    const PreferenceValues& values = m_preferences.Values();
+    WriteIfChanged(m_store, kRecoveryKey, kRecoveryEnabled, 1, values.recoveryCopies);
+    WriteIfChanged(m_store, kFilesKey, kReloadChangedWithoutAsking, 0, values.reloadChangedFiles);
+    const std::vector<uint8_t> bytes = EncodeGlobalRecord(m_preferences.Values(), rememberedFormat);
+    m_store.WriteBinary(kSettingsKey, kGlobalName, bytes.data(), bytes.size());
+    m_store.Flush();
 }
 
-bool AppSettings::LoadGlobal()
+void AppSettings::SaveDebugMode()
 {
-    const auto bytes = m_store.ReadBytes(kSettingsKey, settings_values::kGlobal);
-    if (bytes && DecodeGlobalSettings(bytes->data(), bytes->size(), m_global))
-        return true;
-    m_global = DefaultGlobalSettings();
-    return false;
+    m_store.WriteNumber(kDebugKey, debug_values::kDebugMode, m_preferences.Values().debugOn);
+    m_store.Flush();
 }
 
-void AppSettings::SaveGlobal()
-{
-    const std::vector<uint8_t> bytes = EncodeGlobalSettings(m_global);
-    m_store.WriteBinary(kSettingsKey, settings_values::kGlobal, bytes.data(), bytes.size());
-}
-
-std::string AppSettings::LastFile(std::string_view name) const
-{
-    return m_store.ReadString(kLastFilesKey, name);
-}
-
-void AppSettings::SetLastFile(std::string_view name, std::string_view value)
-{
-    m_store.WriteString(kLastFilesKey, name, value);
-}
-
-bool AppSettings::RecoveryEnabled() const
-{
-    return m_store.ReadNumber(kRecoveryKey, recovery_values::kEnabled, 1) != 0;
-}
-
-void AppSettings::SetRecoveryEnabled(bool on)
-{
-    m_store.WriteNumber(kRecoveryKey, recovery_values::kEnabled, on ? 1 : 0);
-}
-
-bool AppSettings::ReloadChangedFilesWithoutAsking() const
-{
-    return m_store.ReadNumber(kFilesKey, files_values::kReloadChangedWithoutAsking, 0) != 0;
-}
-
-void AppSettings::SetReloadChangedFilesWithoutAsking(bool on)
-{
-    m_store.WriteNumber(kFilesKey, files_values::kReloadChangedWithoutAsking, on ? 1 : 0);
-}
-
+// The trail must be on disk when the program crashes right after it: the slow writes are why
+// the debug subsystem warns that it may be very slow.
 void AppSettings::TracePoint(int line, const char* file, std::string_view info)
 {
-    if (DebugOn())
+    if (DebugOn()) {
         m_tracer.Trace(0, line, BaseName(file), info);
+        m_store.Flush();
+    }
 }
 
 void AppSettings::TraceCleanExit(int line, const char* file)
 {
     m_tracer.Trace(TraceRecord::kCleanExit, line, BaseName(file), {});
-}
-
-void AppSettings::Subscribe(CSettingsListener* listener) { m_listeners.push_back(listener); }
-
-void AppSettings::Unsubscribe(CSettingsListener* listener)
-{
-    std::erase(m_listeners, listener);
-}
-
-void AppSettings::NotifyChanged()
-{
-    // A listener may leave while it is told.
-    const std::vector<CSettingsListener*> listeners = m_listeners;
-    for (CSettingsListener* listener : listeners)
-        if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end())
-            listener->OnSettingsChanged();
+    m_store.Flush();
 }

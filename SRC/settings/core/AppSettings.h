@@ -1,44 +1,15 @@
-// The settings of one run: the store, the global record held in memory from start-up to exit,
-// and the debug trail.
+// The settings of one run: the store, the preferences held from start-up to exit, and the debug
+// trail.
 #pragma once
 
 #include "settings/core/DebugTrace.h"
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/Preferences.h"
 #include "settings/core/SettingsStore.h"
+#include "text/FileFormat.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
-
-// Value names under "Settings" and "Settings/LastFiles".
-namespace settings_values {
-inline constexpr std::string_view kGlobal = "GLOBAL";
-inline constexpr std::string_view kLastOpenPath = "LastOpenPath";
-inline constexpr std::string_view kLastSavePath = "LastSavePath";
-inline constexpr std::string_view kLastPreview = "LastPreview";
-} // namespace settings_values
-
-// The recovery files' switch: "Enabled" under "Settings/Recovery", a number, 1 unless set.
-inline constexpr std::string_view kRecoveryKey = "Settings/Recovery";
-namespace recovery_values {
-inline constexpr std::string_view kEnabled = "Enabled";
-} // namespace recovery_values
-
-// Files page switches kept beside the record.
-inline constexpr std::string_view kFilesKey = "Settings/Files";
-namespace files_values {
-inline constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
-} // namespace files_values
-
-// Told when the settings that windows show (font, colours, tab size, margin) changed.
-class CSettingsListener {
-public:
-    virtual void OnSettingsChanged() = 0;
-
-protected:
-    ~CSettingsListener() = default;
-};
 
 class AppSettings {
 public:
@@ -49,39 +20,22 @@ public:
     using DebugQuestion = std::function<DebugChoice(const std::string& report)>;
 
     // The settings part of start-up: the debug subsystem's check of the last run (asking
-    // through ask when it ended without its clean-exit record), then the global record, with
-    // the remembered file format set back to code page 0 and line ending "Auto". False when
-    // the user chose to close the program.
+    // through ask when it ended without its clean-exit record), then the preferences. False
+    // when the user chose to close the program.
     bool Start(const DebugQuestion& ask);
-    // At exit: "Debug mode" from the debug flag, and the global record.
-    void SaveAtExit();
+    // At exit: "Debug mode", the recovery switch when it changed, and the global record, which
+    // keeps the code page and line ending the session remembers beside the preferences; then
+    // everything the run wrote goes to the store's file.
+    void SaveAtExit(const FileFormat& rememberedFormat);
+    // "Debug mode" from the debug switch, which the next start reads before anything else,
+    // written out at once with what else is waiting.
+    void SaveDebugMode();
 
     SettingsStore& Store() { return m_store; }
-    GlobalSettings& Global() { return m_global; }
-    const GlobalSettings& Global() const { return m_global; }
+    CPreferences& Preferences() { return m_preferences; }
+    const CPreferences& Preferences() const { return m_preferences; }
 
-    // Reads "GLOBAL"; a missing value or one of the wrong size gives the defaults. Returns
-    // whether the stored record was used.
-    bool LoadGlobal();
-    void SaveGlobal();
-
-    std::string LastFile(std::string_view name) const;
-    void SetLastFile(std::string_view name, std::string_view value);
-
-    // The windows that show settings follow their changes; NotifyChanged tells each of them
-    // after a change of the global record.
-    void Subscribe(CSettingsListener* listener);
-    void Unsubscribe(CSettingsListener* listener);
-    void NotifyChanged();
-
-    // Whether modified documents keep recovery files.
-    bool RecoveryEnabled() const;
-    void SetRecoveryEnabled(bool on);
-    // Whether an unmodified document whose file another program changed is read again at once.
-    bool ReloadChangedFilesWithoutAsking() const;
-    void SetReloadChangedFilesWithoutAsking(bool on);
-
-    bool DebugOn() const { return m_global.debugOn != 0; }
+    bool DebugOn() const { return m_preferences.IsOn(Switch::DebugSubsystem); }
     // A trace point: written only while the debug subsystem is on.
     void TracePoint(int line, const char* file, std::string_view info = {});
     // The record of a clean end, written at the end of every run.
@@ -89,9 +43,8 @@ public:
 
 private:
     SettingsStore& m_store;
-    GlobalSettings m_global = DefaultGlobalSettings();
+    CPreferences m_preferences;
     DebugTracer m_tracer;
-    std::vector<CSettingsListener*> m_listeners;
 };
 
 // A trace point in the caller's source file and line.

@@ -14,3 +14,15 @@ bool SettingsStore::ReadBinary(std::string_view key, std::string_view name, void
         std::memcpy(buffer, bytes->data(), bytes->size());
     return true;
 }
+
+bool SettingsStore::Flush()
+{
+    if (WriteOut())
+        return true;
+    // One message is enough: the same cause fails every later flush of the run.
+    if (!m_failureReported && m_reportFailure) {
+        m_failureReported = true;
+        m_reportFailure();
+    }
+    return false;
+}

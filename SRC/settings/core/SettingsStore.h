@@ -1,9 +1,10 @@
 // The per-user settings store: named string, number and binary values in keys below the
-// program's settings root.
+// program's settings root. Writes are kept until Flush takes them to lasting storage.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,9 +12,7 @@
 
 // Key paths below the settings root; "/" separates the levels.
 inline constexpr std::string_view kSettingsKey = "Settings";
-inline constexpr std::string_view kLastFilesKey = "Settings/LastFiles";
 inline constexpr std::string_view kDebugKey = "Settings/Debug Subsystem";
-inline constexpr std::string_view kRecentFilesKey = "Recent File List";
 
 class SettingsStore {
 public:
@@ -36,9 +35,21 @@ public:
                              size_t size) = 0;
     // Removes every key and value below the settings root.
     virtual bool DeleteAll() = 0;
+    // Takes what was written since the last flush to lasting storage; false when it could not.
+    // The first failure of a run is told to the reporter, later ones only return false.
+    bool Flush();
+    void SetFailureReporter(std::function<void()> report) { m_reportFailure = std::move(report); }
     // Where the values live, for the debug trail.
     virtual std::string Location() const { return {}; }
 
     // Fills buffer with a binary value that fits it; on failure the buffer is all zero.
     bool ReadBinary(std::string_view key, std::string_view name, void* buffer, size_t size) const;
+
+protected:
+    // Writes the values out; a store without lasting storage has nothing to do.
+    virtual bool WriteOut() { return true; }
+
+private:
+    std::function<void()> m_reportFailure;
+    bool m_failureReported = false;
 };

@@ -1,7 +1,7 @@
 // One line's words against the checker.
 #include "spell/core/LineSpeller.h"
 
-uint32_t CLineSpeller::Check(int sourceType, SpellLanguage cyrillic, uint32_t textState,
+uint32_t CLineSpeller::Check(SourceType sourceType, SpellLanguage cyrillic, uint32_t textState,
                              const CTextLines& source, int line,
                              std::vector<Misspelling>& misspellings, int* words)
 {

@@ -22,7 +22,7 @@ public:
     // Sets misspellings to the misspelled words of the line in order and returns the text
     // state after it (see ReaderText.h). words, when given, grows by the words that a
     // dictionary or the accepted words answered for.
-    uint32_t Check(int sourceType, SpellLanguage cyrillic, uint32_t textState,
+    uint32_t Check(SourceType sourceType, SpellLanguage cyrillic, uint32_t textState,
                    const CTextLines& source, int line, std::vector<Misspelling>& misspellings,
                    int* words = nullptr);
 

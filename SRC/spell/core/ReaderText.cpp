@@ -39,14 +39,14 @@ void WidenOverOtherLetters(std::string_view text, std::vector<TextRange>& ranges
 
 } // namespace
 
-TextModel TextModelOf(int sourceType)
+TextModel TextModelOf(SourceType sourceType)
 {
     switch (sourceType) {
-    case SRC_HTML:
-    case SRC_SGML:
-    case SRC_TEX:
+    case SourceType::Html:
+    case SourceType::Sgml:
+    case SourceType::Tex:
         return TextModel::Markup;
-    case SRC_PLAIN_TEXT:
+    case SourceType::PlainText:
         return TextModel::Plain;
     default:
         // Types outside the table have no parser and read as plain text.
@@ -54,20 +54,20 @@ TextModel TextModelOf(int sourceType)
     }
 }
 
-WordRules WordRulesOf(int sourceType)
+WordRules WordRulesOf(SourceType sourceType)
 {
     return TextModelOf(sourceType) == TextModel::Source ? WordRules::Code : WordRules::Prose;
 }
 
-uint32_t TextStateAfter(int sourceType, uint32_t textState, const CTextLines& source, int line)
+uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLines& source, int line)
 {
     int count = 0;
-    if (sourceType == SRC_HTML)
+    if (sourceType == SourceType::Html)
         return ParseHtmlText(textState, source, line, nullptr, count, nullptr);
     return ParseLine(sourceType, textState, source, line, nullptr, count);
 }
 
-uint32_t CReaderText::Ranges(int sourceType, uint32_t textState, const CTextLines& source,
+uint32_t CReaderText::Ranges(SourceType sourceType, uint32_t textState, const CTextLines& source,
                              int line, std::vector<TextRange>& ranges)
 {
     ranges.clear();
@@ -87,7 +87,7 @@ uint32_t CReaderText::Ranges(int sourceType, uint32_t textState, const CTextLine
     }
     int count = 0;
     uint32_t after;
-    if (sourceType == SRC_HTML) {
+    if (sourceType == SourceType::Html) {
         after = ParseHtmlText(textState, source, line, m_blocks.data(), count, m_reader.get());
     } else {
         after = ParseLine(sourceType, textState, source, line, m_blocks.data(), count);
@@ -100,7 +100,7 @@ uint32_t CReaderText::Ranges(int sourceType, uint32_t textState, const CTextLine
     // parser's, such as the Ukrainian ones, make no block of their own).
     constexpr uint32_t kHtmlUnread = HS_IN_TAG | HS_COMMENT | HS_SCRIPT | HS_STYLE;
     const bool normalIsRead = model == TextModel::Markup
-        && (sourceType != SRC_HTML || !(textState & kHtmlUnread));
+        && (sourceType != SourceType::Html || !(textState & kHtmlUnread));
     if (normalIsRead && length > 0 && (count == 0 || m_blocks[0].start > 0))
         ranges.push_back({0, count == 0 ? length : m_blocks[0].start});
     for (int b = 0; b < count; ++b) {

@@ -4,6 +4,7 @@
 
 #include "spell/core/WordSplitter.h"
 #include "syntax/LineParse.h"
+#include "syntax/SourceTypes.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,8 +13,8 @@
 // What of a source type's text is read: every word (plain text), the text between tags (HTML,
 // SGML, TeX) or the comments and strings (program sources, ASP and PHP pages included).
 enum class TextModel { Plain, Markup, Source };
-TextModel TextModelOf(int sourceType);
-WordRules WordRulesOf(int sourceType);
+TextModel TextModelOf(SourceType sourceType);
+WordRules WordRulesOf(SourceType sourceType);
 
 struct TextRange {
     int begin;
@@ -24,14 +25,14 @@ struct TextRange {
 // ParseHtmlText carries (inside a STYLE element, in the value of ALT or TITLE). A view that
 // keeps text states instead of parse states in its cache can give any line's state to both:
 // the colouring parser ignores the extra bits.
-uint32_t TextStateAfter(int sourceType, uint32_t textState, const CTextLines& source, int line);
+uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLines& source, int line);
 
 // Reads lines; keeps its scratch room from line to line.
 class CReaderText {
 public:
     // Sets ranges to the reader-visible stretches of the line, in order and not touching one
     // another, and returns the text state after the line.
-    uint32_t Ranges(int sourceType, uint32_t textState, const CTextLines& source, int line,
+    uint32_t Ranges(SourceType sourceType, uint32_t textState, const CTextLines& source, int line,
                     std::vector<TextRange>& ranges);
 
 private:

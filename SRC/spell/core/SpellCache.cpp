@@ -22,7 +22,7 @@ CSpellCache::~CSpellCache()
     m_worker.join();
 }
 
-void CSpellCache::SetDocument(int sourceType, SpellLanguage cyrillic)
+void CSpellCache::SetDocument(SourceType sourceType, SpellLanguage cyrillic)
 {
     const std::lock_guard lock(m_lock);
     m_sourceType = sourceType;
@@ -137,7 +137,7 @@ void CSpellCache::Run()
         SpellLineRequest job = std::move(m_queue.front());
         m_queue.pop_front();
         const uint64_t document = m_documentGeneration;
-        const int sourceType = m_sourceType;
+        const SourceType sourceType = m_sourceType;
         const SpellLanguage cyrillic = m_cyrillic;
         m_busy = true;
         lock.unlock();

@@ -37,7 +37,7 @@ public:
 
     // The document's source type and the language of its Cyrillic words. A change forgets every
     // result and every waiting line.
-    void SetDocument(int sourceType, SpellLanguage cyrillic);
+    void SetDocument(SourceType sourceType, SpellLanguage cyrillic);
 
     // The misspellings of a line, when its result was made from this very text and text state;
     // false while it has none (ask for it with Request).
@@ -76,7 +76,7 @@ private:
     std::condition_variable m_idle;
     std::unordered_map<int, Result> m_results;
     std::deque<SpellLineRequest> m_queue;
-    int m_sourceType = 0;
+    SourceType m_sourceType = SourceType::PlainText;
     SpellLanguage m_cyrillic = SpellLanguage::Russian;
     uint64_t m_documentGeneration = 0; // grows with each SetDocument
     bool m_busy = false;

@@ -12,9 +12,9 @@
 #include <vector>
 
 // Windows-1251 text as a file in a page stores it.
-inline std::string InPage(const std::string& text, int page)
+inline std::string InPage(const std::string& text, CodePage page)
 {
-    if (page == CP_UTF8)
+    if (page == CodePage::Utf8)
         return Cp1251ToUtf8(text);
     std::string bytes = text;
     if (const ByteTable* table = SaveTable(page))

@@ -37,7 +37,7 @@ void PrintTo(const Hit& hit, std::ostream* out)
 // Pieces of a file: words in Windows-1251 (stored in the file's page), bytes as they are, and
 // line breaks of every kind the load must split alike; with sparse, all but one piece in that
 // many is a filler that nothing matches.
-std::string RandomFile(std::mt19937& random, int page, size_t size, unsigned sparse = 1)
+std::string RandomFile(std::mt19937& random, CodePage page, size_t size, unsigned sparse = 1)
 {
     static const std::vector<std::string> words = {
         "foo", "Foo", "FOO", "foobar", "_foo", "o", "f", " ", "-", "x", "12", "?",
@@ -47,7 +47,7 @@ std::string RandomFile(std::mt19937& random, int page, size_t size, unsigned spa
         "\xD0", "\x80", "\xB3", "\xFF", "\xC1"};
     static const std::vector<std::string> breaks = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
     std::string bytes;
-    if (page == CP_UTF8 && random() % 3 == 0)
+    if (page == CodePage::Utf8 && random() % 3 == 0)
         bytes = "\xEF\xBB\xBF";
     const std::string& usual = breaks[random() % 3];
     while (bytes.size() < size) {
@@ -86,7 +86,7 @@ std::vector<Hit> EditorMatches(const CKTextBuffer& buffer, const std::string& pa
     return hits;
 }
 
-FileResult Searched(const std::string& path, int page, const std::string& pattern,
+FileResult Searched(const std::string& path, CodePage page, const std::string& pattern,
                     uint32_t flags, const std::optional<std::string>& replacement = {})
 {
     FindFilesOptions options;
@@ -121,21 +121,21 @@ std::vector<std::string> LinesOf(const CKTextBuffer& buffer)
 
 // Replacing the matches in the file's bytes reads back as replacing them in the loaded text
 // and saving that: the load of both in the file's page gives the same lines.
-void ExpectSameReplacement(const std::string& path, int page, const FileResult& result)
+void ExpectSameReplacement(const std::string& path, CodePage page, const FileResult& result)
 {
     CKTextBuffer expected;
-    ASSERT_TRUE(expected.Load(path.c_str(), -1, page));
+    ASSERT_TRUE(expected.Load(path.c_str(), LineEnding::Auto, page));
     ASSERT_EQ(ReplaceInBuffer(expected, nullptr, result).replaced,
               static_cast<int>(result.matches.size()));
     const std::string saved = path + ".saved";
     ASSERT_TRUE(expected.Save(saved.c_str()));
-    ASSERT_TRUE(expected.Load(saved.c_str(), -1, page));
+    ASSERT_TRUE(expected.Load(saved.c_str(), LineEnding::Auto, page));
 
     const FileReplaceOutcome outcome = ReplaceInFile(result, false);
     ASSERT_EQ(outcome.reason, "");
     EXPECT_EQ(outcome.replaced, static_cast<int>(result.matches.size()));
     CKTextBuffer written;
-    ASSERT_TRUE(written.Load(path.c_str(), -1, page));
+    ASSERT_TRUE(written.Load(path.c_str(), LineEnding::Auto, page));
     EXPECT_EQ(LinesOf(written), LinesOf(expected));
 }
 
@@ -168,7 +168,7 @@ class FileSearchAgreesWithFind : public testing::TestWithParam<int> {};
 
 TEST_P(FileSearchAgreesWithFind, InEveryPageLineEndingAndOption)
 {
-    const int page = GetParam();
+    const auto page = static_cast<CodePage>(GetParam());
     // Every replacement is synced to disk; in memory that costs nothing on a busy machine.
     const char* const previous = std::getenv("TMPDIR");
     const std::string restore = previous ? previous : "";
@@ -176,7 +176,7 @@ TEST_P(FileSearchAgreesWithFind, InEveryPageLineEndingAndOption)
         setenv("TMPDIR", "/dev/shm", 1);
     TempDir dir;
     previous ? setenv("TMPDIR", restore.c_str(), 1) : unsetenv("TMPDIR");
-    std::mt19937 random(1234 + page);
+    std::mt19937 random(1234 + GetParam());
     std::vector<std::string> files;
     for (int i = 0; i < 16; ++i)
         files.push_back(RandomFile(random, page, 20 + random() % 400));
@@ -187,7 +187,7 @@ TEST_P(FileSearchAgreesWithFind, InEveryPageLineEndingAndOption)
         const std::string path = dir.File("file" + std::to_string(f));
         PutFile(path, files[f]);
         CKTextBuffer loaded;
-        ASSERT_TRUE(loaded.Load(path.c_str(), -1, page));
+        ASSERT_TRUE(loaded.Load(path.c_str(), LineEnding::Auto, page));
         for (const SearchCase& c : kCases) {
             SCOPED_TRACE(std::string(c.name) + " in file " + std::to_string(f));
             const bool regex = c.flags & FIND_REGEXP;
@@ -208,9 +208,10 @@ TEST_P(FileSearchAgreesWithFind, InEveryPageLineEndingAndOption)
 
 INSTANTIATE_TEST_SUITE_P(Pages, FileSearchAgreesWithFind, testing::Range(0, kCodePageCount),
                          [](const testing::TestParamInfo<int>& info) {
-                             return std::string(CodePageKeyword(info.param) == "iso8859-5"
+                             const auto page = static_cast<CodePage>(info.param);
+                             return std::string(CodePageKeyword(page) == "iso8859-5"
                                                     ? "iso8859_5"
-                                                    : CodePageKeyword(info.param));
+                                                    : CodePageKeyword(page));
                          });
 
 } // namespace

@@ -182,8 +182,8 @@ TEST(FindInFilesTest, OpenDocumentsAreSearchedInTheirText)
     OpenDocument open;
     open.lines =
         std::make_shared<CCopiedLines>(std::vector<std::string>{"no", "copyright copyright"});
-    open.codePage = CP_KOI8_R;
-    open.lineEnding = 2;
+    open.codePage = CodePage::Koi8R;
+    open.lineEnding = LineEnding::Macintosh;
     open.version = 42;
     ASSERT_TRUE(documents->Add(tree.At("index.html"), open));
     FindFilesOptions options = Options(tree);
@@ -193,7 +193,7 @@ TEST(FindInFilesTest, OpenDocumentsAreSearchedInTheirText)
     const FileResult& file = record.files[0];
     EXPECT_TRUE(file.openDocument);
     EXPECT_EQ(file.documentVersion, 42u);
-    EXPECT_EQ(file.codePage, CP_KOI8_R);
+    EXPECT_EQ(file.codePage, CodePage::Koi8R);
     ASSERT_EQ(file.matches.size(), 2u);
     EXPECT_EQ(file.matches[1].start, (TextPoint{10, 1}));
     EXPECT_EQ(file.lines[0].text, "copyright copyright");
@@ -240,8 +240,10 @@ TEST(FindInFilesTest, EachFileIsReadInItsOwnPage)
     const std::string text = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0! \xDD\xF2\xEE "
                              "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xF1\xE0\xE9\xF2\xE0 "
                              "\xEE \xED\xE0\xF8\xE5\xE9 \xF0\xE0\xE1\xEE\xF2\xE5.\n";
-    for (int page = 0; page < kCodePageCount; ++page)
+    for (int number = 0; number < kCodePageCount; ++number) {
+        const auto page = static_cast<CodePage>(number);
         PutFile(dir.File(std::string(CodePageKeyword(page)) + ".html"), InPage(text, page));
+    }
     FindFilesOptions options;
     options.pattern = "\xEF\xF0\xC8\xE2\xE5\xF2"; // "прИвет": case folded
     options.flags = FIND_WHOLE_WORD;
@@ -261,7 +263,7 @@ TEST(FindFilesDriverTest, PrintsMatchesSortedAndReplaces)
     const std::string driver = TW_BUILD_DIR "/tw-findfiles";
     TempDir dir;
     PutFile(dir.File("b.html"), "one\r\nTwo two\r\n");
-    PutFile(dir.File("a/c.htm"), InPage("\xF2\xE2\xEE two\n", CP_KOI8_R)); // "тво two"
+    PutFile(dir.File("a/c.htm"), InPage("\xF2\xE2\xEE two\n", CodePage::Koi8R)); // "тво two"
     PutFile(dir.File("a/skip.txt"), "two\n");
     std::string out;
     ASSERT_EQ(RunCommand(driver + " --page koi8r --include '*.htm*' two " + dir.Path(), &out), 0);

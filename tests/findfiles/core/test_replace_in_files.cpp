@@ -39,20 +39,20 @@ TEST(ReplaceInFilesTest, EachFileKeepsItsPageLineEndingAndOtherBytes)
     TempDir dir;
     struct Row {
         const char* name;
-        int page;
+        CodePage page;
         std::string before; // Windows-1251
         std::string after;
         std::string prefix = {}; // bytes before the text, as they are
     };
     // "Привет" and "пока", box drawing of CP866 that the editor cannot hold, a byte order mark.
     const std::vector<Row> rows = {
-        {"koi8r_crlf", CP_KOI8_R, "\xCF\xF0\xE8\xE2\xE5\xF2 2019\r\n\xEF\xEE\xEA\xE0 2019\r\n",
+        {"koi8r_crlf", CodePage::Koi8R, "\xCF\xF0\xE8\xE2\xE5\xF2 2019\r\n\xEF\xEE\xEA\xE0 2019\r\n",
          "\xCF\xF0\xE8\xE2\xE5\xF2 2024" + kYear + "\r\n\xEF\xEE\xEA\xE0 2024" + kYear + "\r\n"},
-        {"cp866_lf_with_box_drawing", CP_DOS_866, "\xEF\xEE\xEA\xE0 2019\n",
+        {"cp866_lf_with_box_drawing", CodePage::Dos866, "\xEF\xEE\xEA\xE0 2019\n",
          "\xEF\xEE\xEA\xE0 2024" + kYear + "\n", "\xC9\xCD\xBB\n"},
-        {"utf8_with_mark", CP_UTF8, "2019 \xEF\xEE\xEA\xE0\n",
+        {"utf8_with_mark", CodePage::Utf8, "2019 \xEF\xEE\xEA\xE0\n",
          "2024" + kYear + " \xEF\xEE\xEA\xE0\n", "\xEF\xBB\xBF"},
-        {"mac_lone_cr_lines", CP_MACINTOSH, "a\r2019\nb\r\n", "a\r2024" + kYear + "\nb\r\n"},
+        {"mac_lone_cr_lines", CodePage::Macintosh, "a\r2019\nb\r\n", "a\r2024" + kYear + "\nb\r\n"},
     };
     for (const Row& row : rows)
         PutFile(dir.File(std::string(row.name) + ".html"),

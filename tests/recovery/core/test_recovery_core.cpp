@@ -3,9 +3,7 @@
 #include "recovery/core/RecoveryFile.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "recovery/core/RecoverySchedule.h"
-#include "settings/core/AppSettings.h"
 #include "support/LinesSource.h"
-#include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +23,9 @@ RecoveryInfo SampleInfo()
 {
     RecoveryInfo info;
     info.path = "/home/u/Мои документы/страница 1.html";
-    info.codePage = 3;
-    info.lineEnding = 1;
-    info.sourceType = 7;
+    info.codePage = CodePage::Iso8859_5;
+    info.lineEnding = LineEnding::Unix;
+    info.sourceType = SourceType::Html;
     info.writeTime = 1'800'000'000;
     info.diskTime = 1'799'999'999'123'456'789;
     info.diskSize = 12345;
@@ -178,8 +176,16 @@ TEST(RecoveryFileTest, ACopyTooLargeToBeReadAgainIsNotWritten)
     const size_t gigabyte = size_t(1) << 30;
     void* pages = mmap(nullptr, gigabyte, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     ASSERT_NE(pages, MAP_FAILED);
-    const std::string_view line(static_cast<const char*>(pages), gigabyte);
-    const RecoveryLines lines{2, [&](int) { return line; }};
+    class TwoLongLines final : public CTextLines {
+    public:
+        explicit TwoLongLines(std::string_view line) : m_line(line) {}
+        int LineCount() const override { return 2; }
+        std::string_view Line(int) const override { return m_line; }
+
+    private:
+        std::string_view m_line;
+    };
+    const TwoLongLines lines(std::string_view(static_cast<const char*>(pages), gigabyte));
     TempDir dir;
     int error = 0;
     EXPECT_FALSE(WriteRecoveryFile(dir.File("a.twr"), SampleInfo(), lines, error));
@@ -395,16 +401,6 @@ TEST(RecoveryDiffTest, ReplacedTextBeyondTheSearchLimitStillShowsEveryLine)
     const std::string diff = UnifiedDiff(std::vector<std::string_view>(a.begin(), a.end()),
                                          std::vector<std::string_view>(b.begin(), b.end()), "x", "y");
     EXPECT_EQ(std::count(diff.begin(), diff.end(), '\n'), 2 + 1 + 8000);
-}
-
-TEST(RecoverySettingTest, OnUnlessTurnedOff)
-{
-    MemorySettingsStore store;
-    AppSettings settings(store);
-    EXPECT_TRUE(settings.RecoveryEnabled());
-    settings.SetRecoveryEnabled(false);
-    EXPECT_FALSE(settings.RecoveryEnabled());
-    EXPECT_EQ(store.ReadNumber("Settings/Recovery", "Enabled", 7), 0);
 }
 
 } // namespace

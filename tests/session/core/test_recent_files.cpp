@@ -1,6 +1,6 @@
 // The recent-file list and its place in the settings store.
 #include "session/core/RecentFiles.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 

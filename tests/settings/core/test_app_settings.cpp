@@ -1,7 +1,8 @@
-// The global record at start-up and exit, the debug trail, the start-up check with its four
-// choices and the settings-changed notification, over a store in memory.
+// The preferences at start-up and exit, the debug trail, the start-up check with its four
+// choices and the change notification, over a store in memory.
 #include "settings/core/AppSettings.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/GlobalRecord.h"
+#include "settings/core/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -9,56 +10,89 @@ namespace {
 
 using namespace debug_values;
 
-TEST(AppSettingsTest, FreshProfileGetsEveryDefaultAndAutoDetection)
+TEST(AppSettingsTest, FreshProfileGetsEveryDefault)
 {
     MemorySettingsStore store;
     AppSettings settings(store);
     ASSERT_TRUE(settings.Start(nullptr));
-    const GlobalSettings& g = settings.Global();
-    EXPECT_EQ(g.font.FaceName(), "Courier");
-    EXPECT_EQ(g.font.height, -13);
-    EXPECT_EQ(g.font.charSet, 204);
-    EXPECT_EQ(g.tabSize, 4);
-    EXPECT_EQ(g.createBackups, 1);
-    EXPECT_EQ(g.saveBeforePreview, 1);
-    EXPECT_EQ(g.debugOn, 0);
-    EXPECT_EQ(g.codePage, 0);
-    EXPECT_EQ(g.lineEnding, -1);
+    const CPreferences& p = settings.Preferences();
+    EXPECT_EQ(p.Font().FaceName(), "Courier");
+    EXPECT_EQ(p.Font().height, -13);
+    EXPECT_EQ(p.Font().charSet, 204);
+    EXPECT_EQ(p.TabSize(), 4);
+    EXPECT_TRUE(p.IsOn(Switch::CreateBackups));
+    EXPECT_TRUE(p.IsOn(Switch::SaveBeforePreview));
+    EXPECT_TRUE(p.IsOn(Switch::RecoveryCopies));
+    EXPECT_FALSE(settings.DebugOn());
 }
 
-TEST(AppSettingsTest, RecordSurvivesARestartExceptTheRememberedFormat)
+TEST(AppSettingsTest, PreferencesSurviveARestartAndTheRecordKeepsTheSessionsFormat)
 {
     MemorySettingsStore store;
     {
         AppSettings settings(store);
         settings.Start(nullptr);
-        settings.Global().tabSize = 8;
-        settings.Global().SetBrowserPath(1, "/usr/bin/b1");
-        settings.Global().codePage = 3;
-        settings.Global().lineEnding = 2;
-        settings.SaveAtExit();
+        settings.Preferences().SetTabSize(8);
+        settings.Preferences().SetBrowserPath(1, "/usr/bin/b1");
+        settings.SaveAtExit({CodePage::Iso8859_5, LineEnding::Macintosh});
     }
     const auto bytes = store.ReadBytes(kSettingsKey, "GLOBAL");
     ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes->size(), 764u);
+    ASSERT_EQ(bytes->size(), 764u);
+    EXPECT_EQ((*bytes)[global_record::kCodePage], 3);
+    EXPECT_EQ((*bytes)[global_record::kLineEnding], 2);
     AppSettings settings(store);
     settings.Start(nullptr);
-    EXPECT_EQ(settings.Global().tabSize, 8);
-    EXPECT_EQ(settings.Global().BrowserPath(1), "/usr/bin/b1");
-    EXPECT_EQ(settings.Global().codePage, 0);
-    EXPECT_EQ(settings.Global().lineEnding, -1);
+    EXPECT_EQ(settings.Preferences().TabSize(), 8);
+    EXPECT_EQ(settings.Preferences().BrowserPath(1), "/usr/bin/b1");
 }
 
 TEST(AppSettingsTest, GlobalOfTheWrongSizeIsIgnored)
 {
     MemorySettingsStore store;
-    std::vector<uint8_t> bytes = EncodeGlobalSettings(DefaultGlobalSettings());
-    bytes[752] = 9; // tab size
+    std::vector<uint8_t> bytes = EncodeGlobalRecord(DefaultPreferences(), {});
+    bytes[global_record::kTabSize] = 9;
     bytes.push_back(0);
     store.WriteBinary(kSettingsKey, "GLOBAL", bytes.data(), bytes.size());
     AppSettings settings(store);
     settings.Start(nullptr);
-    EXPECT_EQ(settings.Global().tabSize, 4);
+    EXPECT_EQ(settings.Preferences().TabSize(), 4);
+}
+
+TEST(AppSettingsTest, SwitchesBesideTheRecordAreWrittenOnlyOnceChanged)
+{
+    struct Case {
+        Switch preference;
+        const char* key;
+        const char* name;
+        bool byDefault;
+    };
+    const Case cases[] = {
+        {Switch::RecoveryCopies, "Settings/Recovery", "Enabled", true},
+        {Switch::ReloadChangedFiles, "Settings/Files", "ReloadChangedWithoutAsking", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemorySettingsStore store;
+        {
+            AppSettings settings(store);
+            settings.Start(nullptr);
+            EXPECT_EQ(settings.Preferences().IsOn(c.preference), c.byDefault);
+            settings.SaveAtExit({});
+        }
+        // A profile that never changed it holds no value for it.
+        EXPECT_EQ(store.ReadNumber(c.key, c.name, 7), 7);
+        {
+            AppSettings settings(store);
+            settings.Start(nullptr);
+            settings.Preferences().SetOn(c.preference, !c.byDefault);
+            settings.SaveAtExit({});
+        }
+        EXPECT_EQ(store.ReadNumber(c.key, c.name, 7), c.byDefault ? 0 : 1);
+        AppSettings settings(store);
+        settings.Start(nullptr);
+        EXPECT_EQ(settings.Preferences().IsOn(c.preference), !c.byDefault);
+    }
 }
 
 // The trail that n trace points of an unclean run leave.
@@ -167,8 +201,8 @@ TEST_P(DebugChoiceTest, ChoiceDoesWhatItSays)
     {
         AppSettings first(store);
         first.Start(nullptr);
-        first.Global().tabSize = 2;
-        first.SaveAtExit();
+        first.Preferences().SetTabSize(2);
+        first.SaveAtExit({});
     }
     TraceRun(store, 3);
     std::string shown;
@@ -181,8 +215,8 @@ TEST_P(DebugChoiceTest, ChoiceDoesWhatItSays)
     EXPECT_EQ(started, c.starts);
     EXPECT_EQ(store.ReadNumber(kDebugKey, kDebugMode, 0), c.storedMode);
     if (started) {
-        EXPECT_EQ(settings.Global().debugOn, c.debugOn);
-        EXPECT_EQ(settings.Global().tabSize, c.settingsKept ? 2 : 4);
+        EXPECT_EQ(settings.Preferences().Values().debugOn, c.debugOn);
+        EXPECT_EQ(settings.Preferences().TabSize(), c.settingsKept ? 2 : 4);
     }
     EXPECT_EQ(store.ReadBytes(kSettingsKey, "GLOBAL").has_value(), c.settingsKept);
 }
@@ -202,39 +236,94 @@ public:
     int calls = 0;
 };
 
-TEST(AppSettingsTest, ListenersHearOfChangesUntilTheyLeave)
+TEST(PreferencesTest, ListenersHearOfEachChangeUntilTheyLeave)
 {
-    MemorySettingsStore store;
-    AppSettings settings(store);
+    CPreferences preferences;
     CountingListener a, b;
-    settings.Subscribe(&a);
-    settings.Subscribe(&b);
-    settings.NotifyChanged();
-    settings.Unsubscribe(&a);
-    settings.NotifyChanged();
+    preferences.Subscribe(&a);
+    preferences.Subscribe(&b);
+    preferences.SetTabSize(8);
+    preferences.SetTabSize(8); // no change, nothing to tell
+    preferences.SetOn(Switch::CreateBackups, true);
+    preferences.Unsubscribe(&a);
+    preferences.SetOn(Switch::CreateBackups, false);
     EXPECT_EQ(a.calls, 1);
     EXPECT_EQ(b.calls, 2);
 
     // A listener that leaves while it is told does not stop the others, nor is it told again.
     struct Leaving : CSettingsListener {
-        AppSettings* settings;
+        CPreferences* preferences;
         CSettingsListener* other;
         int calls = 0;
         void OnSettingsChanged() override
         {
             ++calls;
-            settings->Unsubscribe(this);
-            settings->Unsubscribe(other);
+            preferences->Unsubscribe(this);
+            preferences->Unsubscribe(other);
         }
     } leaving;
-    leaving.settings = &settings;
+    leaving.preferences = &preferences;
     leaving.other = &b;
-    settings.Subscribe(&leaving);
-    settings.Subscribe(&a);
-    settings.NotifyChanged();
+    preferences.Subscribe(&leaving);
+    preferences.Subscribe(&a);
+    preferences.SetTabSize(2);
     EXPECT_EQ(leaving.calls, 1);
     EXPECT_EQ(b.calls, 3); // told before the leaving one
     EXPECT_EQ(a.calls, 2);
+}
+
+TEST(PreferencesTest, ABatchTellsOnceAtItsOutermostEndAndOnlyOfAChange)
+{
+    CPreferences preferences;
+    CountingListener listener;
+    preferences.Subscribe(&listener);
+    {
+        CPreferenceBatch outer(preferences);
+        preferences.SetTabSize(3);
+        {
+            CPreferenceBatch inner(preferences);
+            preferences.SetOn(Switch::SmoothScroll, true);
+            preferences.SetColours(ColourClass::Comment, {0x010203, 0x040506});
+        }
+        EXPECT_EQ(listener.calls, 0);
+        EXPECT_EQ(preferences.TabSize(), 3); // read at once, told later
+    }
+    EXPECT_EQ(listener.calls, 1);
+
+    // A batch that changes nothing, or changes a value and back, tells nobody.
+    {
+        CPreferenceBatch batch(preferences);
+        preferences.SetTabSize(3);
+        preferences.SetOn(Switch::SmoothScroll, false);
+        preferences.SetOn(Switch::SmoothScroll, true);
+    }
+    EXPECT_EQ(listener.calls, 1);
+}
+
+TEST(PreferencesTest, ASnapshotBringsEveryValueBackInOneChange)
+{
+    CPreferences preferences;
+    const PreferenceValues snapshot = preferences.Values();
+    preferences.SetTabSize(9);
+    preferences.SetBrowserPath(2, "/usr/bin/b2");
+    preferences.SetOn(Switch::DebugSubsystem, true);
+    CountingListener listener;
+    preferences.Subscribe(&listener);
+    preferences.SetValues(snapshot);
+    EXPECT_EQ(listener.calls, 1);
+    EXPECT_EQ(preferences.Values(), snapshot);
+}
+
+TEST(PreferencesTest, ASwitchKeepsAStoredNumberThatAlreadySaysTheSame)
+{
+    PreferenceValues stored = DefaultPreferences();
+    stored.createBackups = 5;
+    CPreferences preferences(stored);
+    EXPECT_TRUE(preferences.IsOn(Switch::CreateBackups));
+    preferences.SetOn(Switch::CreateBackups, true);
+    EXPECT_EQ(preferences.Values().createBackups, 5);
+    preferences.SetOn(Switch::CreateBackups, false);
+    EXPECT_EQ(preferences.Values().createBackups, 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The stored layout of the global record, its defaults, and the file filter text.
 #include "res/Strings.h"
-#include "settings/core/GlobalSettings.h"
+#include "settings/core/GlobalRecord.h"
 #include "text/FileFilter.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,8 @@ int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset)
 
 TEST(GlobalRecordTest, DefaultsSitAtTheirOffsets)
 {
-    const std::vector<uint8_t> bytes = EncodeGlobalSettings(DefaultGlobalSettings());
+    const std::vector<uint8_t> bytes
+        = EncodeGlobalRecord(DefaultPreferences(), {CodePage::Windows1251, LineEnding::Dos});
     ASSERT_EQ(bytes.size(), 764u);
     EXPECT_EQ(Int32At(bytes, 0), -13);                 // font height
     EXPECT_EQ(Int32At(bytes, 16), 0);                  // weight
@@ -53,10 +54,11 @@ TEST(GlobalRecordTest, EveryFieldReadsFromItsOffset)
     bytes[kLineEnding + 3] = 0xFF;
     bytes[kDebugOn] = 1;
     std::memcpy(&bytes[kBrowser2], "/usr/bin/b2", 11);
-    GlobalSettings s;
-    ASSERT_TRUE(DecodeGlobalSettings(bytes.data(), bytes.size(), s));
+    PreferenceValues s;
+    FileFormat format;
+    ASSERT_TRUE(DecodeGlobalRecord(bytes.data(), bytes.size(), s, format));
     EXPECT_EQ(s.tabSize, 7);
-    EXPECT_EQ(s.lineEnding, -1);
+    EXPECT_EQ(format.lineEnding, LineEnding::Auto);
     EXPECT_EQ(s.debugOn, 1);
     EXPECT_EQ(s.BrowserPath(2), "/usr/bin/b2");
     EXPECT_EQ(s.BrowserPath(1), "");
@@ -66,27 +68,30 @@ TEST(GlobalRecordTest, AnyRecordComesBackByteForByte)
 {
     std::vector<uint8_t> bytes(kSize);
     std::iota(bytes.begin(), bytes.end(), uint8_t{1});
-    GlobalSettings s;
-    ASSERT_TRUE(DecodeGlobalSettings(bytes.data(), bytes.size(), s));
-    EXPECT_EQ(EncodeGlobalSettings(s), bytes);
+    PreferenceValues s;
+    FileFormat format;
+    ASSERT_TRUE(DecodeGlobalRecord(bytes.data(), bytes.size(), s, format));
+    EXPECT_EQ(EncodeGlobalRecord(s, format), bytes);
 }
 
 TEST(GlobalRecordTest, WrongSizeIsRefused)
 {
-    GlobalSettings s = DefaultGlobalSettings();
+    PreferenceValues s = DefaultPreferences();
+    FileFormat format;
     for (const size_t size : {size_t{0}, size_t{763}, size_t{765}, size_t{1024}}) {
         const std::vector<uint8_t> bytes(size, 0xAB);
-        EXPECT_FALSE(DecodeGlobalSettings(bytes.data(), bytes.size(), s)) << size;
+        EXPECT_FALSE(DecodeGlobalRecord(bytes.data(), bytes.size(), s, format)) << size;
     }
     EXPECT_EQ(s.tabSize, 4);
+    EXPECT_EQ(format, FileFormat{});
 }
 
 TEST(GlobalRecordTest, BrowserPathIsCutTo259Bytes)
 {
-    GlobalSettings s = DefaultGlobalSettings();
-    s.SetBrowserPath(1, std::string(300, 'x'));
-    EXPECT_EQ(s.BrowserPath(1), std::string(259, 'x'));
-    EXPECT_EQ(EncodeGlobalSettings(s)[kBrowser1 + 259], 0);
+    CPreferences preferences;
+    preferences.SetBrowserPath(1, std::string(300, 'x'));
+    EXPECT_EQ(preferences.BrowserPath(1), std::string(259, 'x'));
+    EXPECT_EQ(EncodeGlobalRecord(preferences.Values(), {})[kBrowser1 + 259], 0);
 }
 
 TEST(FileFilterTest, FilterTextSplitsIntoNamesAndPatterns)

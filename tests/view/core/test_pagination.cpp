@@ -2,7 +2,7 @@
 // hundredth of a millimetre is a tenth of a dot and every character is 10 dots wide.
 #include "settings/core/SettingsStore.h"
 #include "support/LinesSource.h"
-#include "support/MemorySettingsStore.h"
+#include "settings/core/MemorySettingsStore.h"
 #include "view/core/PageSetup.h"
 #include "view/core/Pagination.h"
 

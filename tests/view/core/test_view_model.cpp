@@ -76,7 +76,7 @@ protected:
         std::string text;
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
-        buffer.InitEmpty(0, 0);
+        buffer.InitEmpty(LineEnding::Dos, CodePage::Windows1251);
         int line, ch;
         buffer.InsertText(nullptr, 0, 0, text, line, ch, 0);
         window.model.Reset();

@@ -1,5 +1,6 @@
-// A settings store held in memory, for tests of the settings logic without files or Qt. Like
-// the INI store, numbers and strings read as each other where the text is a number.
+// A settings store held in memory: for a run whose settings file cannot be used, and for tests
+// of the settings logic without files or Qt. Like the INI store, numbers and strings read as
+// each other where the text is a number.
 #pragma once
 
 #include "settings/core/SettingsStore.h"
@@ -68,9 +69,12 @@ public:
     }
     std::string Location() const override { return "memory"; }
 
-    // Writes fail while false, as on a read-only disk.
+    // Writes and flushes fail while false, as on a read-only disk.
     bool writable = true;
     std::map<std::pair<std::string, std::string>, Value> values;
+
+protected:
+    bool WriteOut() override { return writable; }
 
 private:
     const Value* Find(std::string_view key, std::string_view name) const

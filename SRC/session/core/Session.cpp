@@ -1,0 +1,87 @@
+// The session's values in the settings store.
+#include "session/core/Session.h"
+
+#include "settings/core/SettingsStore.h"
+
+namespace {
+
+constexpr std::string_view kLastFilesKey = "Settings/LastFiles";
+constexpr std::string_view kLastOpenPath = "LastOpenPath";
+constexpr std::string_view kLastSavePath = "LastSavePath";
+constexpr std::string_view kLastPreview = "LastPreview";
+constexpr std::string_view kWindowGeometry = "WindowGeometry";
+constexpr std::string_view kWindowState = "WindowState";
+
+} // namespace
+
+void CSession::Load()
+{
+    m_format = {};
+    m_recent.Load(m_store);
+    m_fileFormats.Load(m_store);
+}
+
+void CSession::Save() const
+{
+    m_recent.Save(m_store);
+    m_fileFormats.Save(m_store);
+}
+
+FileFormat CSession::FormatToOpen(std::string_view path) const
+{
+    const std::optional<FileFormat> known = m_fileFormats.Find(path);
+    return {known ? known->codePage : CodePage::Windows1251, LineEnding::Auto};
+}
+
+void CSession::RememberFileFormat(const std::string& path, const FileFormat& format)
+{
+    m_fileFormats.Remember(path, format);
+}
+
+std::string CSession::LastOpenFolder() const
+{
+    return m_store.ReadString(kLastFilesKey, kLastOpenPath);
+}
+
+void CSession::SetLastOpenFolder(std::string_view folder)
+{
+    m_store.WriteString(kLastFilesKey, kLastOpenPath, folder);
+}
+
+std::string CSession::LastSaveFolder() const
+{
+    return m_store.ReadString(kLastFilesKey, kLastSavePath);
+}
+
+void CSession::SetLastSaveFolder(std::string_view folder)
+{
+    m_store.WriteString(kLastFilesKey, kLastSavePath, folder);
+}
+
+std::string CSession::PendingPreview() const
+{
+    return m_store.ReadString(kLastFilesKey, kLastPreview);
+}
+
+void CSession::SetPendingPreview(std::string_view file)
+{
+    m_store.WriteString(kLastFilesKey, kLastPreview, file);
+    m_store.Flush();
+}
+
+WindowLayout CSession::ReadWindowLayout() const
+{
+    WindowLayout layout;
+    if (auto geometry = m_store.ReadBytes(kSettingsKey, kWindowGeometry))
+        layout.geometry = std::move(*geometry);
+    if (auto state = m_store.ReadBytes(kSettingsKey, kWindowState))
+        layout.state = std::move(*state);
+    return layout;
+}
+
+void CSession::SaveWindowLayout(const WindowLayout& layout)
+{
+    m_store.WriteBinary(kSettingsKey, kWindowState, layout.state.data(), layout.state.size());
+    m_store.WriteBinary(kSettingsKey, kWindowGeometry, layout.geometry.data(),
+                        layout.geometry.size());
+}
