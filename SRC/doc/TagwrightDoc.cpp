@@ -242,8 +242,8 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, CodePage codeP
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
-    m_diskState = m_buffer.FileState();
     SetNativePathName(path);
+    NoteDiskState(m_buffer.FileState());
     AfterLoad();
     return true;
 }
