@@ -8,6 +8,7 @@
 #include "doc/InstanceGuard.h"
 #include "doc/RecoveryDialog.h"
 #include "doc/TagwrightDoc.h"
+#include "frame/CommandRouter.h"
 #include "frame/MainFrm.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
@@ -43,6 +44,14 @@ protected:
         ASSERT_TRUE(app->InitInstance(ParseCommandLine(QStringList{QStringLiteral("tagwright")} + arguments,
                                                        QString::fromStdString(dir.Path()))));
         frame = app->MainFrame();
+    }
+    // The update pass of the running program (command states, the menus that follow the
+    // documents, the status panes), run now instead of waiting for its timer.
+    void UpdatePass()
+    {
+        frame->Router().UpdateAll();
+        emit frame->Router().idle();
+        QApplication::processEvents();
     }
     // Lets deleted windows and documents go.
     void Settle()
