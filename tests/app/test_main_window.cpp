@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QElapsedTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -225,11 +224,8 @@ TEST_F(MainWindowTest, ButtonsOfDocumentCommandsStayDisabledWithoutDocuments)
         app->CloseDocument(*doc);
     Settle();
     ASSERT_TRUE(app->Documents().empty());
-    // The menus follow the documents at the next idle pass.
-    QElapsedTimer waited;
-    waited.start();
-    while (frame->Router().Action(ID_FILE_SAVE)->isVisible() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    // The menus follow the documents at the next update pass.
+    UpdatePass();
     for (const int id : {ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, ID_PREVIEW_DEFAULT_BROWSER}) {
         SCOPED_TRACE(id);
         QAction* action = button(id);

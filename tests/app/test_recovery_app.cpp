@@ -4,10 +4,9 @@
 #include "recovery/RecoveryManager.h"
 #include "recovery/core/RecoveryFile.h"
 #include "recovery/core/RecoveryFolder.h"
+#include "support/EventWait.h"
 #include "syntax/LineParse.h"
 #include "text/CodePages.h"
-
-#include <QElapsedTimer>
 
 #include <csignal>
 #include <filesystem>
@@ -72,11 +71,7 @@ TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
     Start({});
     Type(*app->Documents().front(), "unsaved work");
     raise(SIGTERM);
-    QElapsedTimer waited;
-    waited.start();
-    while (!app->ExitRequested() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(app->ExitRequested());
+    ASSERT_TRUE(ServeEventsUntil([&] { return app->ExitRequested(); }));
     End();
     ASSERT_EQ(RecoveryTree().size(), 3u); // the run's folder, its lock and one copy
 

@@ -1,6 +1,7 @@
 // The file dialog's code-page and line-ending lists, and its question before replacing a file.
 #include "controls/KFileDialog.h"
 #include "res/Strings.h"
+#include "support/EventWait.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -62,7 +63,7 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
 void AnswerNextQuestion(QMessageBox::StandardButton button, bool* asked)
 {
     QTimer::singleShot(0, [button, asked] {
-        const QDeadlineTimer deadline(5000);
+        const QDeadlineTimer deadline(kEventBoundMs);
         while (!deadline.hasExpired()) {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<QMessageBox*>(w);

@@ -9,21 +9,6 @@ namespace {
 
 constexpr char kMainWindow[] = "^Tagwright( - .*)?$";
 
-// Types UTF-8 text as key presses. xdotool maps a character the keyboard lacks onto a spare
-// key for the time of its press and takes the mapping back after its delay; the program must
-// read the key before that, so every character is typed on its own with a generous delay.
-void TypeText(const std::string& window, const std::string& text)
-{
-    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
-    for (size_t i = 0; i < text.size();) {
-        size_t length = 1;
-        while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
-            ++length;
-        RunCommand("xdotool type --delay 300 '" + text.substr(i, length) + "'");
-        i += length;
-    }
-}
-
 TEST(Editing, TypedLinesAreSavedAsTypedInWindows1251)
 {
     if (RunCommand("command -v xdotool >/dev/null") != 0)
@@ -32,14 +17,14 @@ TEST(Editing, TypedLinesAreSavedAsTypedInWindows1251)
     AppProcess app(profile, {"new.html"});
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [new.html]"; }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [new.html]"; }))
         << WindowName(window);
 
     // Enter after an indenting tag of an HTML page indents the new line by a tab.
     TypeText(window, "<td>");
     SendKeys(window, {"Return"});
     TypeText(window, "Привет, мир");
-    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [new.html *]"; }, 5000))
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [new.html *]"; }))
         << WindowName(window);
     // The next line copies the tab; Tab adds one; Backspace takes back the last letter.
     SendKeys(window, {"Return", "Tab"});
@@ -47,7 +32,7 @@ TEST(Editing, TypedLinesAreSavedAsTypedInWindows1251)
     SendKeys(window, {"BackSpace"});
     // Undo takes back the Backspace, Redo does it again.
     SendKeys(window, {"ctrl+z", "ctrl+y", "ctrl+s"});
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [new.html]"; }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [new.html]"; }))
         << WindowName(window);
     EXPECT_EQ(ReadFile(profile.File("new.html")),
               "<td>\r\n\t\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0\r\n\t\ta");
@@ -61,7 +46,7 @@ TEST(Editing, ExpandedTemplateAndWrappedWordAreSaved)
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }))
         << WindowName(window);
 
     // Alt+Enter turns td into a cell with the caret on the indented line inside it.
@@ -71,7 +56,7 @@ TEST(Editing, ExpandedTemplateAndWrappedWordAreSaved)
     // The typed word, selected backwards, gets wrapped in bold tags.
     SendKeys(window, {"shift+Left", "shift+Left", "shift+Left", "shift+Left", "ctrl+b", "ctrl+s"});
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"
-                                    && !ReadFile(profile.File("page.html")).empty(); }, 5000))
+                                    && !ReadFile(profile.File("page.html")).empty(); }))
         << WindowName(window);
     EXPECT_EQ(ReadFile(profile.File("page.html")), "<TD>\r\n\t<B>word</B>\r\n</TD>\r\n");
 }

@@ -21,17 +21,16 @@ TEST(Encoding, HintBarReopensAUtf8PageAndTypedTextIsSavedAsUtf8)
     AppProcess app(profile, {"other.html", "page.html"});
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }))
         << WindowName(window);
 
     // Alt+R is the bar's "Reopen as UTF-8"; the caret is then at the start of the text.
     SendKeys(window, {"alt+r"});
-    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
-    RunCommand("xdotool type --delay 300 'Я'");
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }, 5000))
+    TypeText(window, "Я");
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }))
         << WindowName(window);
     SendKeys(window, {"ctrl+s"});
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }))
         << WindowName(window);
     // The page's own letters come back as the same bytes in either page; the typed letter
     // tells them apart: "Я" is D0 AF in UTF-8 but DF in Windows-1251.

@@ -13,7 +13,7 @@ TEST(EndToEnd, ReplaceAllFromTheDialogIsSaved)
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), "^Tagwright - ");
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }));
 
     SendKeys(window, {"ctrl+h"});
     const std::string dialog = WaitForWindow(app.Pid(), "^Replace$");
@@ -23,11 +23,11 @@ TEST(EndToEnd, ReplaceAllFromTheDialogIsSaved)
     const std::string told = WaitForWindow(app.Pid(), "^Tagwright$");
     ASSERT_FALSE(told.empty());
     SendKeys(told, {"Return"});
-    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Tagwright$").empty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Tagwright$").empty(); }));
     SendKeys(dialog, {"Escape"});
-    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Replace$").empty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Replace$").empty(); }));
     SendKeys(window, {"ctrl+s"});
-    EXPECT_TRUE(WaitUntil([&] { return ReadFile(page) == "<TD>a</TD>\r\n<TD>b</TD>\r\n"; }, 5000))
+    EXPECT_TRUE(WaitUntil([&] { return ReadFile(page) == "<TD>a</TD>\r\n<TD>b</TD>\r\n"; }))
         << ReadFile(page);
 }
 

@@ -10,6 +10,7 @@
 #include "frame/Workspace.h"
 #include "res/CommandIds.h"
 #include "settings/core/AppSettings.h"
+#include "support/EventWait.h"
 #include "support/KeyClicks.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
@@ -20,12 +21,10 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -34,20 +33,6 @@
 #include <memory>
 
 namespace {
-
-// Lets the file-system model read its folders until done holds or a few seconds pass.
-bool WaitFor(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > 5000)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 QStringList MenuTexts(const QMenu& menu)
 {
@@ -225,7 +210,7 @@ protected:
     // Whether the folder comes to show exactly these names once the model has read it.
     testing::AssertionResult ComesToShow(const QStringList& names)
     {
-        if (WaitFor([&] { return Shown() == names; }))
+        if (ServeEventsUntil([&] { return Shown() == names; }))
             return testing::AssertionSuccess();
         return testing::AssertionFailure() << "shows " << Shown().join(QLatin1Char(' ')).toStdString();
     }
