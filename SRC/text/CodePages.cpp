@@ -149,7 +149,9 @@ std::string_view CodePageName(int page)
 std::string_view LineEndingName(int listPosition)
 {
     static constexpr std::string_view names[kLineEndingChoiceCount] = {
-        "Auto", "DOS (0x0D0A)", "Unix (0x0A0D)", "Macintosh (0x0A)",
+        // Modes 1 and 2 write the same byte; detection picks 1 for files whose line breaks
+        // are LF CR, whose CRs then stay in the text.
+        "Auto", "DOS: CR LF (0x0D 0x0A)", "Unix: LF (0x0A), for LF CR files", "Unix: LF (0x0A)",
     };
     return listPosition >= 0 && listPosition < kLineEndingChoiceCount ? names[listPosition]
                                                                       : std::string_view{};

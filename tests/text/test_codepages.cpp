@@ -88,9 +88,9 @@ TEST(CodePageTest, NamesInListOrder)
     EXPECT_EQ(CodePageName(5), "UTF-8");
     EXPECT_EQ(CodePageName(kCodePageCount), "");
     EXPECT_EQ(LineEndingName(0), "Auto");
-    EXPECT_EQ(LineEndingName(1), "DOS (0x0D0A)");
-    EXPECT_EQ(LineEndingName(2), "Unix (0x0A0D)");
-    EXPECT_EQ(LineEndingName(3), "Macintosh (0x0A)");
+    EXPECT_EQ(LineEndingName(1), "DOS: CR LF (0x0D 0x0A)");
+    EXPECT_EQ(LineEndingName(2), "Unix: LF (0x0A), for LF CR files");
+    EXPECT_EQ(LineEndingName(3), "Unix: LF (0x0A)");
 }
 
 TEST(Cp1251Test, CyrillicLettersHaveCasePartners)

@@ -76,13 +76,30 @@ TEST_F(LoadSaveTest, SavesInAnotherMode)
     EXPECT_EQ(buffer.LineEnding(), 2); // saving in another mode does not change the buffer's
 }
 
-TEST_F(LoadSaveTest, OnlyTheFirstBlockDecidesTheMode)
+TEST_F(LoadSaveTest, FirstLineLongerThanABlockStillDecidesTheMode)
 {
-    std::string file(40000, 'x');
-    file += "\nend";
-    ASSERT_TRUE(LoadBytes(file));
-    EXPECT_EQ(buffer.LineEnding(), 0);
-    EXPECT_EQ(buffer.LineCount(), 1);
+    // The first LF lies beyond the first block; in the last case it is the file's last byte,
+    // and in the one before the CR of CR LF ends one block and the LF starts the next.
+    const std::string longLine(70000, 'x');
+    const struct {
+        std::string file;
+        int mode;
+        int lines;
+    } cases[] = {
+        {longLine + "\r\nend", 0, 2},
+        {longLine + "\n\rend", 1, 2},
+        {longLine + "\nend", 2, 2},
+        {std::string(32767, 'x') + "\r\nend", 0, 2},
+        {longLine + "\n", 2, 2},
+        {longLine, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.size());
+        ASSERT_TRUE(LoadBytes(c.file));
+        EXPECT_EQ(buffer.LineEnding(), c.mode);
+        EXPECT_EQ(buffer.LineCount(), c.lines);
+        EXPECT_EQ(SaveBytes(), c.file);
+    }
 }
 
 TEST_F(LoadSaveTest, CrLfSplitAcrossBlockBoundaries)
