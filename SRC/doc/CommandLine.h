@@ -10,7 +10,7 @@ struct CommandLine {
 
     Action action = Action::Run;
     QStringList files; // absolute paths, in the order given
-    int codePage = -1; // from --encoding; -1 when not given
+    int codePage = -1; // from --encoding, CP_DETECT for "auto"; -1 when not given
     int line = 0;      // from --line, counted from 1; 0 when not given
     QString output;    // what Help and Version print to standard output, Error to standard error
     int exitCode = 0;  // 0 for Help and Version, 2 for Error

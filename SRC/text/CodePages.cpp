@@ -139,9 +139,17 @@ bool HasTables(int page) { return page >= 1 && page < kTablePageCount; }
 
 std::string_view CodePageName(int page)
 {
-    static constexpr std::string_view names[kCodePageCount] = {
+    static constexpr std::string_view names[kCodePageChoiceCount] = {
         "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)", "Macintosh",
-        "UTF-8",
+        "UTF-8", "Detect",
+    };
+    return page >= 0 && page < kCodePageChoiceCount ? names[page] : std::string_view{};
+}
+
+std::string_view CodePageShortName(int page)
+{
+    static constexpr std::string_view names[kCodePageCount] = {
+        "Windows-1251", "CP866", "KOI8-R", "ISO 8859-5", "Mac Cyrillic", "UTF-8",
     };
     return page >= 0 && page < kCodePageCount ? names[page] : std::string_view{};
 }

@@ -137,7 +137,8 @@ public:
     // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
     bool HasByteOrderMark() const { return m_byteOrderMark; }
     void SetByteOrderMark(bool on) { m_byteOrderMark = on; }
-    // Characters of the text that the given code page cannot hold.
+    // Characters of the text that a save in the given code page does not keep: other programs
+    // read them as other characters, or the page's table replaces them.
     int64_t UnsaveableCharCount(int codePage) const;
 
     // Queries.

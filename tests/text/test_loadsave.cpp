@@ -183,12 +183,17 @@ TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
 
 TEST_F(LoadSaveTest, UnsaveableCharsAreCountedForTheTargetPage)
 {
-    // Guillemets, A, number sign, Ukrainian i; no-break space on the second line.
-    ASSERT_TRUE(LoadBytes("\xAB\xC0\xBB \xB9\xB3\r\n\xA0"));
+    // "5€ № «ёлка»" and a no-break space on the second line. Each page lacks some of the
+    // marks; ISO 8859-5 and Mac Cyrillic hold Ukrainian letters at other bytes than the page's
+    // table writes them.
+    ASSERT_TRUE(LoadBytes("5\x88 \xB9 \xAB\xB8\xEB\xEA\xE0\xBB\r\n\xA0\xB2\xBA"));
     EXPECT_EQ(buffer.LossyByteCount(), 0);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_WINDOWS_1251), 0);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_DOS_866), 3);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CP_KOI8_R), 1);
+    const std::pair<int, int> counts[] = {
+        {CP_WINDOWS_1251, 0}, {CP_DOS_866, 4}, {CP_KOI8_R, 6}, {CP_ISO_8859_5, 5},
+        {CP_MACINTOSH, 3},    {CP_UTF8, 0},
+    };
+    for (const auto& [page, count] : counts)
+        EXPECT_EQ(buffer.UnsaveableCharCount(page), count) << "page " << page;
 }
 
 TEST_F(LoadSaveTest, LoadingResetsStateAndNotifies)
