@@ -9,6 +9,20 @@ namespace {
 
 constexpr char kMainWindow[] = "^Tagwright( - .*)?$";
 
+// Presses Alt+R in the window of the document named title, types "Я" at the caret (the start
+// of the text after a reopen) and saves.
+void ReopenTypeAndSave(const std::string& window, const std::string& title)
+{
+    SendKeys(window, {"alt+r"});
+    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
+    RunCommand("xdotool type --delay 300 'Я'");
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [" + title + " *]"; }, 5000))
+        << WindowName(window);
+    SendKeys(window, {"ctrl+s"});
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [" + title + "]"; }, 5000))
+        << WindowName(window);
+}
+
 TEST(Encoding, HintBarReopensAUtf8PageAndTypedTextIsSavedAsUtf8)
 {
     if (RunCommand("command -v xdotool >/dev/null") != 0)
@@ -24,15 +38,8 @@ TEST(Encoding, HintBarReopensAUtf8PageAndTypedTextIsSavedAsUtf8)
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
         << WindowName(window);
 
-    // Alt+R is the bar's "Reopen as UTF-8"; the caret is then at the start of the text.
-    SendKeys(window, {"alt+r"});
-    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
-    RunCommand("xdotool type --delay 300 'Я'");
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }, 5000))
-        << WindowName(window);
-    SendKeys(window, {"ctrl+s"});
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
-        << WindowName(window);
+    // Alt+R is the bar's "Reopen as UTF-8".
+    ASSERT_NO_FATAL_FAILURE(ReopenTypeAndSave(window, "page.html"));
     // The page's own letters come back as the same bytes in either page; the typed letter
     // tells them apart: "Я" is D0 AF in UTF-8 but DF in Windows-1251.
     EXPECT_EQ(ReadFile(profile.File("page.html")), "Я" + original);
@@ -55,16 +62,9 @@ TEST(Encoding, Koi8PageOpenedInTheDefaultPageIsReopenedReadableWithAltR)
     ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [koi.html]"; }, 5000))
         << WindowName(window);
 
-    // Alt+R is the bar's "Reopen as KOI8-R". A letter typed then and saved is written in
-    // KOI8-R: "Я" is F1 there, DF in Windows-1251.
-    SendKeys(window, {"alt+r"});
-    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
-    RunCommand("xdotool type --delay 300 'Я'");
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [koi.html *]"; }, 5000))
-        << WindowName(window);
-    SendKeys(window, {"ctrl+s"});
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [koi.html]"; }, 5000))
-        << WindowName(window);
+    // Alt+R is the bar's "Reopen as KOI8-R". The typed letter is written in KOI8-R: "Я" is F1
+    // there, DF in Windows-1251.
+    ASSERT_NO_FATAL_FAILURE(ReopenTypeAndSave(window, "koi.html"));
     EXPECT_EQ(ReadFile(profile.File("koi.html")), "\xF1" + original);
 }
 
