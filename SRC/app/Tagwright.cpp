@@ -260,6 +260,8 @@ CTagwrightDoc* CTagwrightApp::FindDocument(const std::string& path) const
     return nullptr;
 }
 
+// Every way of opening a file ends here with the page to read it in (or CP_DETECT), which the
+// document resolves when it reads the file.
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, int codePage, int lineEnding)
 {
     if (CTagwrightDoc* open = FindDocument(path)) {
@@ -282,6 +284,12 @@ int CTagwrightApp::OpenCommandLine(const CommandLine& request)
     const int page = request.codePage < 0 ? CP_WINDOWS_1251 : request.codePage;
     int opened = 0;
     for (const std::string& path : request.files) {
+        // A page named on the command line for a file open in another page reads it again
+        // (asking first about unsaved changes); without one the file stays as it is.
+        CTagwrightDoc* open = FindDocument(path);
+        if (open && request.codePage >= 0 && request.codePage < kCodePageCount
+            && open->Buffer().CodePage() != request.codePage)
+            open->ReopenInCodePage(request.codePage);
         CTagwrightDoc* doc = OpenDocumentFile(path, page, -1);
         if (!doc)
             continue;
@@ -464,7 +472,7 @@ void CTagwrightApp::OnFileOpen()
     global.lineEnding = request.lineEnding;
     // A file already open in another code page than the one chosen: offer to read it again.
     CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
-    if (open && open->Buffer().CodePage() != request.codePage
+    if (open && request.codePage < kCodePageCount && open->Buffer().CodePage() != request.codePage
         && m_services.host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
                                 .arg(QDir::toNativeSeparators(open->PathName()),
                                      PageName(open->Buffer().CodePage()), PageName(request.codePage))))

@@ -58,7 +58,9 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
         selectFile(fileName);
 
     m_codePageList->setObjectName(QStringLiteral("fileEncoding"));
-    for (int page = 0; page < kCodePageCount; ++page)
+    // Only a file that exists can show its page: "Detect" is a choice of the open dialog.
+    const int choices = mode == Mode::Open ? kCodePageChoiceCount : kCodePageCount;
+    for (int page = 0; page < choices; ++page)
         m_codePageList->addItem(FromView(CodePageName(page)));
     m_lineEndingList->setObjectName(QStringLiteral("lineEnding"));
     for (int i = 0; i < kLineEndingChoiceCount; ++i)
@@ -79,7 +81,7 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
 
 void CKFileDialog::showEvent(QShowEvent* event)
 {
-    m_codePageList->setCurrentIndex(m_codePage >= 0 && m_codePage < kCodePageCount ? m_codePage : 0);
+    m_codePageList->setCurrentIndex(m_codePage >= 0 && m_codePage < m_codePageList->count() ? m_codePage : 0);
     const int position = m_lineEnding + 1;
     m_lineEndingList->setCurrentIndex(position >= 0 && position < kLineEndingChoiceCount ? position : 0);
     QFileDialog::showEvent(event);

@@ -5,10 +5,12 @@
 #include "doc/Preview.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "controls/QtText.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
+#include "text/CharsetDeclaration.h"
+#include "text/CodePageDetector.h"
 #include "text/CodePages.h"
-#include "controls/QtText.h"
 #include "text/UnifiedDiff.h"
 #include "text/EditActions.h"
 #include "text/EncodingHint.h"
@@ -35,10 +37,45 @@ QString Res(int id)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString PageName(int page)
+QString FromView(std::string_view text)
 {
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PageName(int page) { return FromView(CodePageName(page)); }
+
+// A charset declaration in the buffer: the line and the bytes of its name.
+struct DeclarationInText {
+    int line = -1;
+    int x = 0;
+    int length = 0;
+    int page = -1;
+};
+
+// Only the start of a text is looked at, as in a file's hint.
+DeclarationInText FindDeclaration(const CKTextBuffer& buffer)
+{
+    std::string head;
+    std::vector<size_t> lineStarts;
+    for (int i = 0; i < buffer.LineCount() && head.size() < kEncodingHintBytes; ++i) {
+        lineStarts.push_back(head.size());
+        head.append(buffer.LineText(i), static_cast<size_t>(buffer.LineLength(i)));
+        head += '\n';
+    }
+    const CharsetDeclaration found = FindCharsetDeclaration(head);
+    if (!found.Found())
+        return {};
+    const auto next = std::upper_bound(lineStarts.begin(), lineStarts.end(), found.offset);
+    const int line = static_cast<int>(next - lineStarts.begin()) - 1;
+    return {line, static_cast<int>(found.offset - lineStarts[line]), static_cast<int>(found.length), found.page};
+}
+
+// A UTF-8 file loses whole characters (one "?" for each sequence), a table page single bytes.
+int LossyText(int byteText, int page)
+{
+    if (page != CP_UTF8)
+        return byteText;
+    return byteText == IDS_LOSSY_LOAD ? IDS_LOSSY_LOAD_UTF8 : IDS_LOSSY_SAVE_UTF8;
 }
 
 QString ErrorText(const CKTextBuffer& buffer)
@@ -201,7 +238,8 @@ bool CTagwrightDoc::OnNewDocument()
     m_buffer.Clear();
     m_sourceType = SRC_HTML;
     m_lossyBytesRead = 0;
-    SetEncodingHint(-1);
+    SetEncodingHint({});
+    m_codePageNote.clear();
     const bool ok = m_buffer.InitEmpty(0, 0);
     SetModifiedFlag(false);
     NoteDiskState({});
@@ -223,7 +261,10 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, 
 {
     TW_TRACE(m_settings, "Open document \"" + path + "\"");
     m_sourceType = SourceTypeForPath(path);
+    m_codePageNote.clear();
     if (!Exists(path)) {
+        if (codePage == CP_DETECT)
+            codePage = CP_WINDOWS_1251;
         // A new file: the text is saved there, in the page asked for, on the first Save.
         OnNewDocument();
         m_buffer.SetCodePage(codePage);
@@ -231,6 +272,8 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, 
         return true;
     }
     OfferOldTextCopies(path);
+    if (codePage == CP_DETECT)
+        codePage = DetectedCodePage(path);
     if (!m_buffer.Load(path.c_str(), lineEnding, codePage)) {
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
@@ -240,6 +283,24 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, 
     SetNativePathName(path);
     AfterLoad();
     return true;
+}
+
+int CTagwrightDoc::DetectedCodePage(const std::string& path)
+{
+    std::string head;
+    bool cut = false;
+    const CodePageGuess guess = ReadFileHead(path.c_str(), head, cut) ? DetectCodePage(head, cut)
+                                                                                  : CodePageGuess{};
+    const bool sure = guess.kind == CodePageGuess::Kind::Page;
+    const int page = sure ? guess.page : CP_WINDOWS_1251;
+    const QString name = FromView(CodePageShortName(page));
+    if (sure)
+        m_codePageNote = Res(IDS_PAGE_DETECTED).arg(name);
+    else if (guess.kind == CodePageGuess::Kind::Ascii)
+        m_codePageNote = Res(IDS_PAGE_ASCII).arg(name);
+    else
+        m_codePageNote = Res(IDS_PAGE_NOT_DETECTED).arg(name);
+    return page;
 }
 
 void CTagwrightDoc::OfferOldTextCopies(const std::string& file)
@@ -267,7 +328,7 @@ void CTagwrightDoc::AfterLoad()
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
-        m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+        m_host.ShowWarning(Res(LossyText(IDS_LOSSY_LOAD, m_buffer.CodePage())).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
     SetEncodingHint(SuggestedCodePageForFile(m_nativePathName.c_str(), m_buffer.CodePage()));
 }
 
@@ -283,6 +344,8 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
         caretLines.push_back(view->CaretLine());
     m_host.SetWaitCursor(true);
     const bool loaded = m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), codePage);
+    if (loaded)
+        m_codePageNote.clear(); // the page is the user's choice now
     m_host.SetWaitCursor(false);
     if (!loaded) {
         m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
@@ -441,21 +504,42 @@ void CTagwrightDoc::ShowDiskDifferences()
                     diff.empty() ? Res(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
 }
 
-void CTagwrightDoc::SetEncodingHint(int page)
+void CTagwrightDoc::SetEncodingHint(CodePageHint hint)
 {
-    if (m_encodingHint == page)
+    if (m_encodingHint.page == hint.page && m_encodingHint.reason == hint.reason)
         return;
-    m_encodingHint = page;
+    m_encodingHint = hint;
     emit encodingHintChanged();
 }
 
-void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(-1); }
+void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint({}); }
+
+bool CTagwrightDoc::OfferDeclarationUpdate(const QString& target, int page)
+{
+    const DeclarationInText declared = FindDeclaration(m_buffer);
+    if (declared.line < 0 || declared.page == page || m_buffer.IsReadOnly())
+        return false;
+    const std::string_view newName = CharsetNameOfPage(page);
+    const QString oldName = QString::fromLatin1(m_buffer.LineText(declared.line) + declared.x, declared.length);
+    if (newName.empty()
+        || !m_host.AskYesNo(Res(IDS_UPDATE_DECLARATION)
+                                .arg(QDir::toNativeSeparators(target), oldName, PageName(page), FromView(newName))))
+        return false;
+    int endLine, endChar;
+    m_buffer.OpenUndoGroup();
+    const bool changed = m_buffer.DeleteText(nullptr, declared.line, declared.x, declared.line,
+                                             declared.x + declared.length, ACTION_REPLACE)
+                         && m_buffer.InsertText(nullptr, declared.line, declared.x, newName, endLine, endChar,
+                                                ACTION_REPLACE);
+    m_buffer.CloseUndoGroup(nullptr);
+    return changed;
+}
 
 bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
     const QString name = QDir::toNativeSeparators(target);
     if (m_lossyBytesRead > 0
-        && !m_host.AskYesNo(Res(IDS_LOSSY_SAVE).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
+        && !m_host.AskYesNo(Res(LossyText(IDS_LOSSY_SAVE, m_buffer.CodePage())).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
         return false;
     const int64_t unsaveable = m_buffer.UnsaveableCharCount(m_buffer.CodePage());
     return unsaveable == 0
@@ -514,6 +598,7 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
     GlobalSettings& global = m_settings.Global();
     const int oldCodePage = m_buffer.CodePage();
     const int oldLineEnding = m_buffer.LineEnding();
+    bool declarationChanged = false;
     if (target.empty()) {
         FileDialogRequest request;
         request.fileName = ProposedSaveName(replace);
@@ -534,6 +619,8 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
         const int lineEnding = request.lineEnding < 0 ? 0 : request.lineEnding;
         global.codePage = request.codePage;
         global.lineEnding = lineEnding;
+        if (request.codePage != oldCodePage)
+            declarationChanged = OfferDeclarationUpdate(ShownPath(target), request.codePage);
         m_buffer.SetCodePage(request.codePage);
         m_buffer.SetLineEnding(lineEnding);
     }
@@ -542,11 +629,16 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
     const bool saved = OnSaveDocument(target);
     m_host.SetWaitCursor(false);
     if (!saved) {
-        // The file on disk keeps its old format, so the text does too.
+        // The file on disk keeps its old format, so the text does too, declaration included.
         m_buffer.SetCodePage(oldCodePage);
         m_buffer.SetLineEnding(oldLineEnding);
+        TextPoint caret;
+        if (declarationChanged)
+            m_buffer.Undo(caret);
         return false;
     }
+    if (m_buffer.CodePage() != oldCodePage)
+        m_codePageNote.clear();
     if (replace && target != m_nativePathName) {
         SetNativePathName(target);
         NoteDiskState(m_buffer.FileState());

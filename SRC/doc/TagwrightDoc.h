@@ -3,6 +3,7 @@
 
 #include "doc/DocView.h"
 #include "res/CommandTarget.h"
+#include "text/EncodingHint.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
@@ -63,17 +64,21 @@ public:
     // Reads the file in the remembered line ending and code page; a missing file gives an
     // empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
-    // The same in the given format (code page 0 and line ending -1 detect it).
+    // The same in the given format: line ending -1 detects it, code page CP_DETECT reads the
+    // file in the page its bytes show (page 0 when that is not sure).
     bool OnOpenDocument(const QString& path, int codePage, int lineEnding);
     bool OnOpenNativeDocument(const std::string& path, int codePage, int lineEnding);
     // Reads the file again from disk in another code page, in place: same windows, each
     // caret on its line where the text still has it. Unsaved changes are lost, so it asks
     // first. False when the user declines or the file cannot be read (the text stays).
     bool ReopenInCodePage(int codePage);
-    // The code page the start of the file suggests instead of the one it was opened in
-    // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
+    // The code page the start of the file suggests instead of the one it was opened in (the
+    // page detection is sure of, the page the text declares, Windows-1251 for a UTF-8 file that
     // is not), or -1. Set on open and reopen; nothing changes until the user acts on it.
-    int EncodingHint() const { return m_encodingHint; }
+    int EncodingHint() const { return m_encodingHint.page; }
+    CodePageHint::Reason EncodingHintReason() const { return m_encodingHint.reason; }
+    // How detection chose the code page the file was opened in; empty when the user chose it.
+    const QString& CodePageNote() const { return m_codePageNote; }
     // Bytes of the file that the last open could not keep; until the next good save, saving
     // asks first. A text restored after a crash takes the count of the document it was.
     int64_t LossyBytesRead() const { return m_lossyBytesRead; }
@@ -140,7 +145,12 @@ private:
     void OfferOldTextCopies(const std::string& file);
     // What follows every good load: the loss warning and the hint.
     void AfterLoad();
-    void SetEncodingHint(int page);
+    void SetEncodingHint(CodePageHint hint);
+    // The page detection finds for the file at path, or 0; sets the note that says which.
+    int DetectedCodePage(const std::string& path);
+    // Before a save in another page: offers to make the text's charset declaration name that
+    // page. True when the text was changed (one undo step).
+    bool OfferDeclarationUpdate(const QString& target, int page);
 
     AppSettings& m_settings;
     CKDocHost& m_host;
@@ -151,7 +161,8 @@ private:
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
-    int m_encodingHint = -1;
+    CodePageHint m_encodingHint;
+    QString m_codePageNote;
     FileIdentity m_diskState;                   // the file when last read or written
     DiskChange m_diskChange = DiskChange::None; // what the bar shows
     bool m_checkingDisk = false;

@@ -23,7 +23,7 @@ QString Res(int id)
 
 QString PageText(int page)
 {
-    const std::string_view name = CodePageName(page);
+    const std::string_view name = CodePageShortName(page);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
@@ -86,8 +86,17 @@ void CKEncodingBar::Update()
         return;
     }
     const int opened = m_doc->Buffer().CodePage();
-    m_text->setText(page == CP_UTF8 ? Res(IDS_HINT_LOOKS_UTF8).arg(PageText(opened))
-                                    : Res(IDS_HINT_NOT_UTF8));
+    switch (m_doc->EncodingHintReason()) {
+    case CodePageHint::Reason::LooksLike:
+        m_text->setText(Res(IDS_HINT_LOOKS_LIKE).arg(PageText(page), PageText(opened)));
+        break;
+    case CodePageHint::Reason::Declares:
+        m_text->setText(Res(IDS_HINT_DECLARES).arg(PageText(page), PageText(opened)));
+        break;
+    case CodePageHint::Reason::NotUtf8:
+        m_text->setText(Res(IDS_HINT_NOT_UTF8));
+        break;
+    }
     m_reopen->setText(Res(IDS_HINT_REOPEN).arg(PageText(page)));
     show();
 }

@@ -526,6 +526,11 @@ void CMainFrame::UpdatePanes()
         SetStatusPaneText(*m_panes[id], id, enabled ? text : QString());
         m_panes[id]->setEnabled(enabled);
     }
+    // How the code page was chosen, when detection chose it.
+    const CTagwrightDoc* doc = view ? ActiveDocument() : nullptr;
+    const QString note = doc ? doc->CodePageNote() : QString();
+    if (m_panes[ID_PANE_CODE_PAGE]->toolTip() != note)
+        m_panes[ID_PANE_CODE_PAGE]->setToolTip(note);
     // A view's prompt (an incremental search) holds the message pane while it lasts.
     QString prompt;
     if (view && view->PaneText(ID_PANE_MESSAGE, prompt)) {

@@ -2,6 +2,7 @@
 #include "instance/CommandLine.h"
 
 #include "res/VersionInfo.h"
+#include "text/CodePageDetector.h"
 #include "text/CodePages.h"
 
 #include <QCommandLineParser>
@@ -11,29 +12,33 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <iterator>
 #include <limits>
 
 namespace {
 
 constexpr int kUsageExitCode = 2;
 
-struct EncodingName {
-    const char* name;
-    int page;
-};
-
-constexpr EncodingName kEncodingNames[] = {
-    {"cp1251", CP_WINDOWS_1251}, {"cp866", CP_DOS_866}, {"koi8r", CP_KOI8_R},
-    {"iso8859-5", CP_ISO_8859_5}, {"mac", CP_MACINTOSH}, {"utf8", CP_UTF8},
-};
+QString Keyword(int page)
+{
+    const std::string_view keyword = CodePageKeyword(page);
+    return QString::fromLatin1(keyword.data(), static_cast<qsizetype>(keyword.size()));
+}
 
 QString EncodingList()
 {
     QStringList names;
-    for (const EncodingName& encoding : kEncodingNames)
-        names << QString::fromLatin1(encoding.name);
+    for (int page = 0; page < kCodePageChoiceCount; ++page)
+        names << Keyword(page);
     return names.join(QStringLiteral(", "));
+}
+
+// The page of an --encoding name, CP_DETECT for "auto"; -1 for an unknown name.
+int PageOfKeyword(const QString& name)
+{
+    for (int page = 0; page < kCodePageChoiceCount; ++page)
+        if (name.compare(Keyword(page), Qt::CaseInsensitive) == 0)
+            return page;
+    return -1;
 }
 
 // A positive decimal number that fits a line index; 0 otherwise.
@@ -105,7 +110,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption encoding(
         QStringLiteral("encoding"),
-        QStringLiteral("Code page of the files: %1 (default cp1251).").arg(EncodingList()),
+        QStringLiteral("Code page of the files: %1 (default cp1251; auto detects each file's).").arg(EncodingList()),
         QStringLiteral("name"));
     const QCommandLineOption line(QStringLiteral("line"),
                                   QStringLiteral("Put the caret on line <number> of the files."),
@@ -145,15 +150,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
     CommandLine result;
     if (parser.isSet(encoding)) {
         const QString name = parser.value(encoding);
-        const auto known = std::find_if(std::begin(kEncodingNames), std::end(kEncodingNames),
-                                        [&name](const EncodingName& e) {
-                                            return name.compare(QLatin1String(e.name),
-                                                                Qt::CaseInsensitive) == 0;
-                                        });
-        if (known == std::end(kEncodingNames))
+        result.codePage = PageOfKeyword(name);
+        if (result.codePage < 0)
             return error(QStringLiteral("unknown encoding \"%1\"; the encodings are %2.")
                              .arg(Readable(name), EncodingList()));
-        result.codePage = known->page;
     }
     if (parser.isSet(line)) {
         result.line = LineNumber(parser.value(line));
@@ -206,7 +206,7 @@ bool ReadHandOverMessage(const QByteArray& message, CommandLine& request)
     CommandLine read;
     read.codePage = encoding.toInt(-2);
     read.line = line.toInt(-1);
-    if (read.codePage < -1 || read.codePage >= kCodePageCount || read.line < 0)
+    if (read.codePage < -1 || read.codePage >= kCodePageChoiceCount || read.line < 0)
         return false;
     for (const QJsonValue& file : files.toArray()) {
         const QString mapped = file.toString();

@@ -53,9 +53,15 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_LOSSY_SAVE,
      "%1\n\n%2 byte(s) of this file were changed when it was read in the code page \"%3\". "
      "Saving writes the changed text.\n\nSave anyway?"},
+    {IDS_LOSSY_LOAD_UTF8,
+     "%1\n\n%2 character(s) of this file cannot be kept unchanged in the code page \"%3\". "
+     "Saving the file will change them."},
+    {IDS_LOSSY_SAVE_UTF8,
+     "%1\n\n%2 character(s) of this file were changed when it was read in the code page "
+     "\"%3\". Saving writes the changed text.\n\nSave anyway?"},
     {IDS_UNSAVEABLE_SAVE,
-     "%1\n\n%2 character(s) of the text cannot be stored in the code page \"%3\" and will be "
-     "replaced.\n\nSave anyway?"},
+     "%1\n\n%2 character(s) of the text have no place in the code page \"%3\": the file will "
+     "hold other characters in their place.\n\nSave anyway?"},
     {IDS_RECENT_MISSING,
      "%1\n\nThis file no longer exists.\n\nRemove it from the list of recent files?"},
     {IDS_DEBUG_TITLE, "Tagwright: Debug subsystem"},
@@ -89,7 +95,14 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_MACRO_FILE_CUT_SHORT,
      "The macro file %1 ends before its ten macros are complete. The macros before that point "
      "were imported."},
-    {IDS_HINT_LOOKS_UTF8, "This file looks like UTF-8 but was opened as %1."},
+    {IDS_HINT_LOOKS_LIKE, "This file looks like %1 but was opened as %2."},
+    {IDS_HINT_DECLARES, "This page declares %1 but was opened as %2."},
+    {IDS_PAGE_DETECTED, "Code page found by detection: %1"},
+    {IDS_PAGE_NOT_DETECTED, "Detection was not sure of the code page; the file was opened as %1."},
+    {IDS_PAGE_ASCII, "The file holds only ASCII characters; it was opened as %1."},
+    {IDS_UPDATE_DECLARATION,
+     "%1\n\nThe page declares its charset as \"%2\". Saved in the code page \"%3\", it should "
+     "declare \"%4\", or browsers will show it wrongly.\n\nChange the declaration to \"%4\"?"},
     {IDS_HINT_NOT_UTF8, "This file was opened as UTF-8 but is not valid UTF-8."},
     {IDS_HINT_REOPEN, "Reopen as %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},

@@ -228,7 +228,7 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
 
 std::string_view CodePageKeyword(int page)
 {
-    static constexpr std::string_view kKeywords[kCodePageCount] = {
-        "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8"};
-    return page >= 0 && page < kCodePageCount ? kKeywords[page] : std::string_view();
+    static constexpr std::string_view kKeywords[kCodePageChoiceCount] = {
+        "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8", "auto"};
+    return page >= 0 && page < kCodePageChoiceCount ? kKeywords[page] : std::string_view();
 }

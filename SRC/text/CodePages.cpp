@@ -139,9 +139,17 @@ bool HasTables(int page) { return page >= 1 && page < kTablePageCount; }
 
 std::string_view CodePageName(int page)
 {
-    static constexpr std::string_view names[kCodePageCount] = {
+    static constexpr std::string_view names[kCodePageChoiceCount] = {
         "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)", "Macintosh",
-        "UTF-8",
+        "UTF-8", "Detect",
+    };
+    return page >= 0 && page < kCodePageChoiceCount ? names[page] : std::string_view{};
+}
+
+std::string_view CodePageShortName(int page)
+{
+    static constexpr std::string_view names[kCodePageCount] = {
+        "Windows-1251", "CP866", "KOI8-R", "ISO 8859-5", "Mac Cyrillic", "UTF-8",
     };
     return page >= 0 && page < kCodePageCount ? names[page] : std::string_view{};
 }
@@ -149,7 +157,9 @@ std::string_view CodePageName(int page)
 std::string_view LineEndingName(int listPosition)
 {
     static constexpr std::string_view names[kLineEndingChoiceCount] = {
-        "Auto", "DOS (0x0D0A)", "Unix (0x0A0D)", "Macintosh (0x0A)",
+        // Modes 1 and 2 write the same byte; detection picks 1 for files whose line breaks
+        // are LF CR, whose CRs then stay in the text.
+        "Auto", "DOS: CR LF (0x0D 0x0A)", "Unix: LF (0x0A), for LF CR files", "Unix: LF (0x0A)",
     };
     return listPosition >= 0 && listPosition < kLineEndingChoiceCount ? names[listPosition]
                                                                       : std::string_view{};

@@ -17,8 +17,15 @@ constexpr int kCodePageCount = 6;
 // Pages 1 to kTablePageCount - 1 convert through byte tables.
 constexpr int kTablePageCount = 5;
 
-// Texts of the encoding list of the file dialog, by page number.
+// Not a page but a choice of the file dialogs and the command line: open a file in the page its
+// bytes show, page 0 when that is not sure.
+constexpr int CP_DETECT = kCodePageCount;
+constexpr int kCodePageChoiceCount = kCodePageCount + 1;
+
+// Texts of the encoding list of the file dialog, by page number or CP_DETECT.
 std::string_view CodePageName(int page);
+// The page's name in sentences: "Windows-1251", "KOI8-R", ...
+std::string_view CodePageShortName(int page);
 // Texts of the line-ending list, by list position (mode + 1).
 std::string_view LineEndingName(int listPosition);
 constexpr int kLineEndingChoiceCount = 4;

@@ -1,41 +1,48 @@
 // The decision behind the reopen hint, from the first bytes of a file.
 #include "text/EncodingHint.h"
 
+#include "text/CharsetDeclaration.h"
+#include "text/CodePageDetector.h"
 #include "text/CodePages.h"
 #include "text/Utf8Page.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
-int SuggestedCodePage(std::string_view head, bool headIsCut, int openedPage)
+CodePageHint SuggestedCodePage(std::string_view head, bool headIsCut, int openedPage)
 {
-    if (openedPage != CP_WINDOWS_1251 && openedPage != CP_UTF8)
-        return -1;
+    using Reason = CodePageHint::Reason;
     if (head.starts_with(kUtf8ByteOrderMark))
-        return openedPage == CP_UTF8 ? -1 : CP_UTF8;
+        return {openedPage == CP_UTF8 ? -1 : CP_UTF8, Reason::LooksLike};
+    const CodePageGuess guess = DetectCodePage(head, headIsCut);
+    if (guess.kind == CodePageGuess::Kind::Page && guess.page != openedPage)
+        return {guess.page, Reason::LooksLike};
+    const CharsetDeclaration declared = FindCharsetDeclaration(head);
+    if (declared.page >= 0 && declared.page != openedPage)
+        return {declared.page, Reason::Declares};
+    // Short texts leave detection unsure; UTF-8 itself tells more.
     const Utf8Scan scan = ScanUtf8(head, headIsCut);
-    if (openedPage == CP_WINDOWS_1251)
-        return scan.valid && scan.nonAscii ? CP_UTF8 : -1;
-    return scan.valid ? -1 : CP_WINDOWS_1251;
+    if (openedPage == CP_WINDOWS_1251 && scan.valid && scan.nonAscii)
+        return {CP_UTF8, Reason::LooksLike};
+    if (openedPage == CP_UTF8 && !scan.valid)
+        return {CP_WINDOWS_1251, Reason::NotUtf8};
+    return {};
 }
 
-int SuggestedCodePageForFile(const char* path, int openedPage)
+bool ReadFileHead(const char* path, std::string& head, bool& headIsCut)
 {
-    if (openedPage != CP_WINDOWS_1251 && openedPage != CP_UTF8)
-        return -1;
     // Only a regular file is read: a second read of a pipe or device would take data away.
     const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return -1;
+        return false;
     struct stat st;
-    const auto head = std::make_unique<char[]>(kEncodingHintBytes);
+    head.assign(kEncodingHintBytes, '\0');
     size_t size = 0;
     bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     while (ok && size < kEncodingHintBytes) {
-        const ssize_t n = read(fd, head.get() + size, kEncodingHintBytes - size);
+        const ssize_t n = read(fd, head.data() + size, kEncodingHintBytes - size);
         if (n < 0 && errno == EINTR)
             continue;
         ok = n >= 0;
@@ -44,5 +51,14 @@ int SuggestedCodePageForFile(const char* path, int openedPage)
         size += static_cast<size_t>(n);
     }
     close(fd);
-    return ok ? SuggestedCodePage({head.get(), size}, size == kEncodingHintBytes, openedPage) : -1;
+    head.resize(size);
+    headIsCut = size == kEncodingHintBytes;
+    return ok;
+}
+
+CodePageHint SuggestedCodePageForFile(const char* path, int openedPage)
+{
+    std::string head;
+    bool cut = false;
+    return ReadFileHead(path, head, cut) ? SuggestedCodePage(head, cut, openedPage) : CodePageHint{};
 }

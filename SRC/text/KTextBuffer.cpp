@@ -2,6 +2,7 @@
 #include "text/KTextBuffer.h"
 
 #include "text/CodePages.h"
+#include "text/StandardPages.h"
 #include "text/EditActions.h"
 #include "text/TextBlocks.h"
 
@@ -191,7 +192,7 @@ int64_t CKTextBuffer::UnsaveableCharCount(int codePage) const
 {
     if (!SaveTable(codePage))
         return 0;
-    const ByteCounter unsaveable(UnsaveableChars(codePage));
+    const ByteCounter unsaveable(MisreadChars(codePage));
     int64_t count = 0;
     for (const LineRecord& line : m_lines)
         count += unsaveable.Count(line.text, line.length);

@@ -132,7 +132,7 @@ bool EndsIncrementalSearch(int id)
         && id != ID_EDIT_FIND_INCREMENTAL_FORWARD && id != ID_EDIT_FIND_INCREMENTAL_BACK;
 }
 
-const char* const kLineEndingTexts[] = {"CRLF: DOS", "CRLF: UNIX", "CRLF: MAC"};
+const char* const kLineEndingTexts[] = {"CRLF: DOS", "CRLF: UNIX", "CRLF: UNIX"};
 const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI", "ENC: ISO", "ENC: MAC", "ENC: UTF8"};
 
 } // namespace

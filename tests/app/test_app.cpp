@@ -59,7 +59,7 @@ TEST_F(AppTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
 
     frame->Router().UpdateAll();
     frame->Router().idle();
-    EXPECT_EQ(frame->PaneText(ID_PANE_LINE_ENDING), QStringLiteral("CRLF: MAC"));
+    EXPECT_EQ(frame->PaneText(ID_PANE_LINE_ENDING), QStringLiteral("CRLF: UNIX"));
     EXPECT_EQ(frame->PaneText(ID_PANE_CODE_PAGE), QStringLiteral("ENC: WIN"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(frame->PaneText(ID_PANE_CLOCK)).hasMatch());
     auto* clock = frame->findChild<QTimer*>(QStringLiteral("clock"));

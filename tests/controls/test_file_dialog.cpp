@@ -38,9 +38,10 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
     QComboBox* pages = List(dialog, "fileEncoding");
     QComboBox* endings = List(dialog, "lineEnding");
     ASSERT_TRUE(pages && endings);
-    ASSERT_EQ(pages->count(), 6);
+    ASSERT_EQ(pages->count(), 7);
     EXPECT_EQ(pages->itemText(2), QStringLiteral("KOI8-R (Unix)"));
     EXPECT_EQ(pages->itemText(5), QStringLiteral("UTF-8"));
+    EXPECT_EQ(pages->itemText(6), QStringLiteral("Detect"));
     EXPECT_EQ(pages->currentIndex(), 2);
     ASSERT_EQ(endings->count(), 4);
     EXPECT_EQ(endings->itemText(0), QStringLiteral("Auto"));
@@ -57,6 +58,14 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
         EXPECT_EQ(dialog.LineEnding(), mode);
     }
     EXPECT_EQ(dialog.nameFilters().size(), 10);
+
+    // A file to be written has no bytes to tell its page from.
+    CKFileDialog save(CKFileDialog::Mode::Save, QString(), ResString(IDS_FILE_FILTER));
+    save.SetCodePage(6);
+    save.show();
+    EXPECT_EQ(List(save, "fileEncoding")->count(), 6);
+    EXPECT_EQ(List(save, "fileEncoding")->currentIndex(), 0);
+    save.reject();
 }
 
 // Answers the next question box with the given button.

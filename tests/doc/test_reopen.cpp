@@ -113,7 +113,7 @@ TEST_F(ReopenTest, RememberedUtf8OpensWithItsLossesCountedAndTheHintToGoBack)
     ASSERT_TRUE(doc->OnOpenDocument(Path("mixed.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "caf? ??");
     ASSERT_EQ(host.warnings.size(), 1);
-    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("3 byte(s)")));
+    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("3 character(s)")));
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("\"UTF-8\"")));
     EXPECT_EQ(doc->EncodingHint(), CP_WINDOWS_1251);
     doc->DismissEncodingHint();

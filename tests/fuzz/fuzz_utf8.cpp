@@ -74,6 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(ScanUtf8(again, false).valid);
 
     for (int page : {0, 5})
-        Check(SuggestedCodePage(file, data[0] & 1, page) >= -1);
+        Check(SuggestedCodePage(file, data[0] & 1, page).page >= -1);
     return 0;
 }

@@ -283,7 +283,7 @@ TEST_P(EncodingHintTest, SuggestsThePageTheFileReadsIn)
     TempDir dir;
     const std::string path = dir.File("page.html");
     WriteFile(path, GetParam().file);
-    EXPECT_EQ(SuggestedCodePageForFile(path.c_str(), GetParam().openedPage), GetParam().suggested);
+    EXPECT_EQ(SuggestedCodePageForFile(path.c_str(), GetParam().openedPage).page, GetParam().suggested);
 }
 
 const std::string kBigUtf8 = [] {
@@ -304,7 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"Cp1251OpenedAsUtf8", Cp1251(u"Привет"), CP_UTF8, CP_WINDOWS_1251},
         HintCase{"Utf8OpenedAsUtf8", "Привет", CP_UTF8, -1},
         HintCase{"MarkedFileWithBadBytesOpenedAsUtf8", "\xEF\xBB\xBF\xFF", CP_UTF8, -1},
-        HintCase{"OtherPagesGetNoHint", "Привет", CP_KOI8_R, -1},
+        HintCase{"Utf8OpenedAsKoi8", "Привет", CP_KOI8_R, CP_UTF8},
         HintCase{"OnlyTheFirst64KbCount", kBigUtf8, CP_WINDOWS_1251, CP_UTF8},
         HintCase{"Empty", "", CP_UTF8, -1}),
     [](const auto& info) { return info.param.name; });
@@ -312,8 +312,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EncodingHintFileTest, UnreadableFilesGetNoHint)
 {
     TempDir dir;
-    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CP_UTF8), -1);
-    EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CP_UTF8), -1);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CP_UTF8).page, -1);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CP_UTF8).page, -1);
 }
 
 } // namespace
