@@ -4,8 +4,8 @@
 #
 # The layers from the bottom up; a folder may include its own layer and those below it:
 #   res, text, controls (Qt helpers over text), syntax, spell/core, view/core, edit/core,
-#   findfiles/core, doc, view, edit, frame, app.
-set(layers res text controls syntax spell/core view/core edit/core findfiles/core doc view edit frame app)
+#   findfiles/core, doc, view, edit, findfiles, frame, app.
+set(layers res text controls syntax spell/core view/core edit/core findfiles/core doc view edit findfiles frame app)
 # Folders of the display-free core: no Qt, no widget folder.
 set(core_folders res text syntax spell/core view/core edit/core findfiles/core doc/core frame/core)
 
