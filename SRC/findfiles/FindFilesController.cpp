@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <atomic>
@@ -137,8 +138,12 @@ void CKFindFilesController::ShowDialog(bool replace)
     if (!accepted)
         return;
     QString problem;
-    if (!Start(dialog.Fields(), replace, problem))
+    if (!Start(dialog.Fields(), replace, problem)) {
         m_host.messages.ShowError(problem);
+        return;
+    }
+    // The keys go on to the results: Enter opens one, Escape stops the search.
+    m_pane->Tree()->setFocus();
 }
 
 std::shared_ptr<const IOpenDocuments> CKFindFilesController::OpenDocuments() const

@@ -117,7 +117,7 @@ CKFindFilesDialog::CKFindFilesDialog(const FindFilesFields& initial, bool replac
     for (int page = 0; page < kCodePageCount; ++page)
         m_codePage->addItem(FromUtf8(CodePageName(page)), page);
     m_codePage->setCurrentIndex(std::max(0, m_codePage->findData(initial.codePage)));
-    addRow(QStringLiteral("&Encoding:"), m_codePage);
+    addRow(QStringLiteral("Enco&ding:"), m_codePage);
 
     m_subfolders = new QCheckBox(QStringLiteral("Look in &subfolders"));
     m_subfolders->setChecked(initial.subfolders);
@@ -138,7 +138,7 @@ CKFindFilesDialog::CKFindFilesDialog(const FindFilesFields& initial, bool replac
     problem->hide();
     grid->addWidget(problem, row++, 0, 1, 3);
 
-    m_start = new QPushButton(replace ? QStringLiteral("&Preview") : QStringLiteral("&Find"));
+    m_start = new QPushButton(replace ? QStringLiteral("Pre&view") : QStringLiteral("&Find"));
     m_start->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     auto* buttons = new QVBoxLayout;

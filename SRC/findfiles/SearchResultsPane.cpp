@@ -171,9 +171,13 @@ void CKSearchResultsPane::AddFile(FileResult file)
         children.append(item);
     }
     fileItem->addChildren(children);
+    // Files in the order of their paths, whichever thread found them first; the problems
+    // below them.
+    int at = 0;
+    const int end = m_problems ? m_tree->indexOfTopLevelItem(m_problems) : m_tree->topLevelItemCount();
+    while (at < end && m_files[m_tree->topLevelItem(at)->data(0, kFileRole).toInt()].relativePath < file.relativePath)
+        ++at;
     m_files.push_back(std::move(file));
-    // Files stay in the order found, the problems below them.
-    const int at = m_problems ? m_tree->indexOfTopLevelItem(m_problems) : m_tree->topLevelItemCount();
     m_tree->insertTopLevelItem(at, fileItem);
     fileItem->setExpanded(true);
     if (!m_tree->currentItem())

@@ -170,10 +170,14 @@ TEST_F(SearchResultsPaneTest, RowsAreGroupedByFileWithPageAndCount)
     EXPECT_FALSE(pane.IsRunning());
     EXPECT_EQ(pane.Status()->text(),
               QStringLiteral("Stopped: 12 files searched, 4 matches in 2 files, 1 binary files skipped"));
-    // Problems stay below the files, also when a file comes after them.
+    // Files keep the order of their paths whenever they come, the problems below them.
     pane.AddFile(MakeFile("z.htm", 0, {{0, "foo"}}, {{{0, 0}, {3, 0}}}));
-    EXPECT_TRUE(tree->topLevelItem(3)->text(0).startsWith(QStringLiteral("Not searched (1)")));
-    EXPECT_EQ(pane.Files().size(), 3u);
+    pane.AddFile(MakeFile("a.htm", 0, {{0, "foo"}}, {{{0, 0}, {3, 0}}}));
+    QStringList order;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        order << tree->topLevelItem(i)->text(0).section(QLatin1Char(' '), 0, 0);
+    EXPECT_EQ(order, (QStringList{"a.htm", "index.htm", "sub/b.htm", "z.htm", "Not"}));
+    EXPECT_EQ(pane.Files().size(), 4u);
 }
 
 TEST_F(SearchResultsPaneTest, F4WalksTheMatchesRoundAndEnterOpensTheCurrentOne)
