@@ -16,48 +16,112 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <deque>
+#include <mutex>
 
-// Hands what the search's threads hear to the pane, on the window's thread.
+// Hands what the search's threads hear to the pane, on the window's thread. The results are
+// queued and the pane takes them in slices of a few milliseconds, so that a search finding
+// thousands of matches never holds up the keys typed meanwhile.
 class CKFindFilesController::Sink : public QObject, public IFindFilesSink {
 public:
     explicit Sink(CKSearchResultsPane& pane) : m_pane(&pane) {}
 
     void OnFile(FileResult file) override
     {
-        auto shared = std::make_shared<FileResult>(std::move(file));
-        Post([shared](CKSearchResultsPane& pane) { pane.AddFile(std::move(*shared)); });
+        const std::lock_guard lock(m_mutex);
+        m_files.push_back(std::move(file));
+        ScheduleLocked();
     }
     void OnProblem(SearchProblem problem) override
     {
-        Post([problem](CKSearchResultsPane& pane) { pane.AddProblem(problem); });
+        const std::lock_guard lock(m_mutex);
+        m_problems.push_back(std::move(problem));
+        ScheduleLocked();
     }
     void OnProgress(const FindFilesTotals& totals) override
     {
-        Post([totals](CKSearchResultsPane& pane) { pane.ShowProgress(totals); });
+        const std::lock_guard lock(m_mutex);
+        m_totals = totals;
+        ScheduleLocked();
     }
     void OnFinished(const FindFilesTotals& totals) override
     {
-        Post([totals](CKSearchResultsPane& pane) { pane.Finish(totals); });
+        const std::lock_guard lock(m_mutex);
+        m_totals = totals;
+        m_finished = true;
+        ScheduleLocked();
+    }
+
+    // Hands everything queued to the pane at once.
+    void Flush()
+    {
+        while (Drain(std::chrono::hours(1)))
+            ;
     }
 
 private:
-    template <typename F>
-    void Post(F&& call)
+    void ScheduleLocked()
     {
-        // Posted to this object, so that what is still queued when the sink goes goes too.
-        QMetaObject::invokeMethod(
-            this, [pane = m_pane, call = std::forward<F>(call)] {
-                if (pane)
-                    call(*pane);
-            },
-            Qt::QueuedConnection);
+        if (m_scheduled)
+            return;
+        m_scheduled = true;
+        QMetaObject::invokeMethod(this, [this] { DrainSlice(); }, Qt::QueuedConnection);
+    }
+
+    void DrainSlice()
+    {
+        if (Drain(std::chrono::milliseconds(8)))
+            // More is waiting: the window's other events come first.
+            QTimer::singleShot(15, this, [this] { DrainSlice(); });
+    }
+
+    // Gives the pane what is queued until budget is spent; true when some is left.
+    bool Drain(std::chrono::steady_clock::duration budget)
+    {
+        const auto end = std::chrono::steady_clock::now() + budget;
+        std::unique_lock lock(m_mutex);
+        if (m_told)
+            return false; // the pane has heard the end already
+        while (m_pane && !m_files.empty() && std::chrono::steady_clock::now() < end) {
+            FileResult file = std::move(m_files.front());
+            m_files.pop_front();
+            lock.unlock();
+            m_pane->AddFile(std::move(file));
+            lock.lock();
+        }
+        std::vector<SearchProblem> problems;
+        problems.swap(m_problems);
+        const bool left = !m_files.empty();
+        const FindFilesTotals totals = m_totals;
+        const bool finished = m_finished && !left;
+        m_scheduled = left;
+        m_told = finished;
+        lock.unlock();
+        if (!m_pane)
+            return false;
+        for (const SearchProblem& problem : problems)
+            m_pane->AddProblem(problem);
+        if (finished)
+            m_pane->Finish(totals);
+        else
+            m_pane->ShowProgress(totals);
+        return left;
     }
 
     QPointer<CKSearchResultsPane> m_pane;
+    std::mutex m_mutex;
+    std::deque<FileResult> m_files;
+    std::vector<SearchProblem> m_problems;
+    FindFilesTotals m_totals;
+    bool m_finished = false;
+    bool m_scheduled = false;
+    bool m_told = false;
 };
 
 namespace {
@@ -191,7 +255,7 @@ void CKFindFilesController::Wait()
     if (!m_search)
         return;
     m_search->Wait();
-    QCoreApplication::sendPostedEvents(m_sink.get());
+    m_sink->Flush();
 }
 
 bool CKFindFilesController::HasResults() const { return m_pane->HasResults(); }

@@ -174,9 +174,14 @@ void CKSearchResultsPane::AddFile(FileResult file)
     // Files in the order of their paths, whichever thread found them first; the problems
     // below them.
     int at = 0;
-    const int end = m_problems ? m_tree->indexOfTopLevelItem(m_problems) : m_tree->topLevelItemCount();
-    while (at < end && m_files[m_tree->topLevelItem(at)->data(0, kFileRole).toInt()].relativePath < file.relativePath)
-        ++at;
+    int end = m_problems ? m_tree->indexOfTopLevelItem(m_problems) : m_tree->topLevelItemCount();
+    while (at < end) {
+        const int middle = (at + end) / 2;
+        if (m_files[m_tree->topLevelItem(middle)->data(0, kFileRole).toInt()].relativePath < file.relativePath)
+            at = middle + 1;
+        else
+            end = middle;
+    }
     m_files.push_back(std::move(file));
     m_tree->insertTopLevelItem(at, fileItem);
     fileItem->setExpanded(true);
