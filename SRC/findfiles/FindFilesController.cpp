@@ -281,16 +281,19 @@ void CKFindFilesController::OpenResult(int file, int match)
     if (file < 0 || file >= static_cast<int>(files.size()))
         return;
     const FileResult& result = files[file];
+    if (result.matches.empty())
+        return;
+    // Copied out: opening may ask the user, and the pane takes more results meanwhile.
+    const FoundMatch found = result.matches[std::clamp(match, 0, int(result.matches.size()) - 1)];
     CTagwrightDoc* doc = m_host.documents.OpenDocumentInPage(
         QFile::decodeName(QByteArray::fromStdString(result.path)), result.codePage, result.lineEnding);
-    if (!doc || result.matches.empty())
+    if (!doc)
         return;
     CKTextView* view = TextViewOf(m_host.activeView ? m_host.activeView() : nullptr);
     if (!view || &view->Document() != doc)
         view = doc->Views().empty() ? nullptr : TextViewOf(doc->Views().front());
     if (!view || !view->Buffer())
         return;
-    const FoundMatch& found = result.matches[std::clamp(match, 0, int(result.matches.size()) - 1)];
     const TextPoint start = Clamped(*view->Buffer(), found.start);
     const TextPoint end = Clamped(*view->Buffer(), found.end);
     view->SetSelection(start, end);
