@@ -12,6 +12,7 @@
 #include "syntax/HtmlKeywords.h"
 
 #include "BenchPages.h"
+#include "BenchStats.h"
 #include "TypingSession.h"
 
 #include <QApplication>
@@ -53,20 +54,6 @@ double TimedKey(TypingSession& session, int i)
     QApplication::processEvents();
     session.TypeKey(i);
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double Mean(const std::vector<double>& values)
-{
-    double sum = 0;
-    for (const double value : values)
-        sum += value;
-    return sum / static_cast<double>(values.size());
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<size_t>(p * (values.size() - 1))];
 }
 
 } // namespace
@@ -127,7 +114,7 @@ int main(int argc, char* argv[])
             busy.push_back(TimedKey(session, key++));
         searching += std::chrono::duration<double>(Clock::now() - started).count();
     }
-    const double quietMedian = Percentile(quiet, 0.5), busyMedian = Percentile(busy, 0.5);
+    const double quietMedian = Median(quiet), busyMedian = Median(busy);
     std::printf("tree: %d files, %.0f MB; %d searches while typing, %.2f s each; %lld files with matches, %d worker threads\n", files,
                 double(files) * std::filesystem::file_size(pages[1]) / 1e6, searches, searching / searches,
                 static_cast<long long>(controller.Pane().Files().size()),
