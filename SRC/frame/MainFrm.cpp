@@ -4,6 +4,7 @@
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
+#include "findfiles/FindFilesController.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/StatusPanes.h"
@@ -116,6 +117,9 @@ bool CMainFrame::Create()
     addDockWidget(Qt::LeftDockWidgetArea, m_workspace);
     connect(m_workspace, &CKWorkspaceBar::openRequested, this, &CMainFrame::OpenFileRequest);
     TW_TRACE(m_settings, "Workspace created");
+    m_findFiles = new CKFindFilesController(
+        *this, {m_documents, m_settings.Store(), [this] { return ActiveView(); },
+                [this] { return m_settings.Global().createBackups != 0; }, m_host});
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);
@@ -720,6 +724,19 @@ std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
         {{ID_TOOLS_CUSTOMIZE, "&Customize Tools...", {}, "Add, change or remove the tools of this menu",
           "Customize Tools"},
          [](CMainFrame& f, int) { f.CustomizeTools(); }},
+        {{ID_SEARCH_FIND_IN_FILES, "Find in &Files...", "Ctrl+Shift+F",
+          "Find text in the files of a folder", "Find in Files"},
+         [](CMainFrame& f, int) { f.m_findFiles->ShowDialog(false); }},
+        {{ID_SEARCH_REPLACE_IN_FILES, "&Replace in Files...", "Ctrl+Shift+H",
+          "Replace text in the files of a folder", "Replace in Files"},
+         [](CMainFrame& f, int) { f.m_findFiles->ShowDialog(true); }},
+        {{ID_SEARCH_NEXT_RESULT, "&Next Result", "F4", "Go to the next search result", "Next Result"},
+         [](CMainFrame& f, int) { f.m_findFiles->GoToResult(1); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.m_findFiles->HasResults()); }},
+        {{ID_SEARCH_PREVIOUS_RESULT, "&Previous Result", "Shift+F4", "Go to the previous search result",
+          "Previous Result"},
+         [](CMainFrame& f, int) { f.m_findFiles->GoToResult(-1); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.m_findFiles->HasResults()); }},
         {{ID_WINDOW_LIST, "&Windows...", {}, "List the open windows and act on them", "Windows"},
          [](CMainFrame& f, int) { f.ShowWindowList(); }, needsDocument},
         {{ID_WINDOW_NEXT, "Next Window", "Ctrl+Tab; Ctrl+F6", "Go to the window used before this one", "Next Window"},

@@ -19,6 +19,7 @@ class CKCommandRouter;
 class CKWorkspaceBar;
 class CKDocHost;
 class CKDocManager;
+class CKFindFilesController;
 class CTagwrightDoc;
 struct CommandLine;
 class QLabel;
@@ -57,6 +58,7 @@ public:
     // user. False when nothing opened.
     bool OpenFileRequest(const QString& path);
     CKWorkspaceBar* Workspace() const { return m_workspace; }
+    CKFindFilesController& FindInFiles() const { return *m_findFiles; }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
@@ -118,6 +120,7 @@ private:
     QMdiArea* m_mdi = nullptr;
     QToolBar* m_standardBar = nullptr;
     CKWorkspaceBar* m_workspace = nullptr;
+    CKFindFilesController* m_findFiles = nullptr;
     QToolBar* m_insertBar = nullptr;
     QToolBar* m_macrosBar = nullptr;
     std::vector<UserTool> m_tools;

@@ -142,6 +142,12 @@ enum CommandId : int {
     ID_WINDOW_PREVIOUS = 37545,
     ID_WINDOW_DOCUMENT_FIRST = 37550, // the Window menu's list of open windows, nine entries
     ID_WINDOW_DOCUMENT_LAST = 37558,
+
+    // Find and Replace in Files, and walking their results.
+    ID_SEARCH_FIND_IN_FILES = 37560,
+    ID_SEARCH_REPLACE_IN_FILES = 37561,
+    ID_SEARCH_NEXT_RESULT = 37562,
+    ID_SEARCH_PREVIOUS_RESULT = 37563,
 };
 
 enum PaneId : int {

@@ -125,6 +125,14 @@ constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Command, ID_EDIT_MATCH_BRACE},
 };
 
+constexpr MenuItem kSearchMenu[] = {
+    {MenuItemKind::Command, ID_SEARCH_FIND_IN_FILES},
+    {MenuItemKind::Command, ID_SEARCH_REPLACE_IN_FILES},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_SEARCH_NEXT_RESULT},
+    {MenuItemKind::Command, ID_SEARCH_PREVIOUS_RESULT},
+};
+
 constexpr MenuItem kInsertMenu[] = {
     {MenuItemKind::Command, ID_INSERT_BOLD},
     {MenuItemKind::Command, ID_INSERT_BREAK},
@@ -145,6 +153,7 @@ constexpr MenuItem kHelpMenu[] = {
 constexpr MenuInfo kMenus[] = {
     {"&File", false, kFileMenu},
     {"&Edit", true, kEditMenu},
+    {"&Search", false, kSearchMenu},
     {"&View", false, kViewMenu},
     {"&Insert", true, kInsertMenu},
     {"&Macros", true, kMacrosMenu},

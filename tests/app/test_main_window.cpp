@@ -104,6 +104,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
     QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "&Preview in default browser",
                      "Preview in browser 1", "Preview in browser 2"};
     QStringList viewEmpty{"&Toolbars", "&Status Bar"};
+    const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result", "&Previous Result"};
     if (options) {
         const QString text = frame->Router().Action(ID_VIEW_OPTIONS)->text();
         view.insert(3, text);
@@ -116,6 +117,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
         {"&Edit", {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select A&ll", "&Go to...",
                    "&Find...", "R&eplace...", "&Bookmarks", "G&o to", "&Set", "C&ase", "AutoComplete",
                    "AutoExpand", "Mach Brace"}},
+        {"&Search", search},
         {"&View", view},
         {"&Insert", {"<B>", "<BR>", "<CENTER>", "<!--  -->", "<FONT>", "Color Picker", "<I>", "<P>", "<U>",
                      "<IMG ...>"}},
@@ -141,6 +143,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
     emit frame->Router().idle();
     const std::map<QString, QStringList> empty = {
         {"&File", {"&New", "&Open...", "P&rint Setup...", "E&xit"}},
+        {"&Search", search},
         {"&View", viewEmpty},
         {"&Tools", {"&1 Echo", "&Customize Tools..."}},
         {"&Help", {"&About Tagwright..."}},
@@ -282,7 +285,7 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
     ASSERT_EQ(frame->UserTools().size(), 3u);
     EXPECT_EQ(frame->UserTools()[2], (UserTool{"Word count", "wc", "-l \"$(FilePath)\"", ""}));
     EXPECT_EQ(ReadUserTools(*store), frame->UserTools());
-    QMenu* tools = frame->menuBar()->actions().at(5)->menu();
+    QMenu* tools = frame->menuBar()->actions().at(6)->menu();
     emit tools->aboutToShow();
     EXPECT_TRUE(Items(tools).contains(QStringLiteral("&3 Word count")));
 }
