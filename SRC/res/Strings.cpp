@@ -22,6 +22,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_PATTERN_TOO_COSTLY, "The regular expression \"%1\" is too costly to search"},
     {IDS_CANNOT_EXPAND,
      "The replacement \"%1\" cannot be made for the selected occurrence; it was left as it was"},
+    {IDS_REPLACED_COUNT, "Replaced %1 occurrence(s)."},
+    {IDS_DELETE_ALL_ASK, "Delete all %1 occurrences of \"%2\"?"},
     {IDS_FILE_FILTER,
      "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
      "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"
