@@ -41,6 +41,7 @@ CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, QWidget* paren
     auto* form = new QFormLayout;
 
     m_fileName = AddField("fileName", fields.fileName);
+    m_fileName->selectAll(); // typing replaces the remembered name
     auto* browse = new QPushButton(tr("Browse"), this);
     browse->setObjectName(QStringLiteral("browse"));
     browse->setToolTip(tr("Browse for a file"));

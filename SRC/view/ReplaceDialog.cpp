@@ -83,6 +83,7 @@ CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& 
     };
     m_find = new QLineEdit(FromWindows1251(initial.findWhat));
     m_replace = new QLineEdit(FromWindows1251(initial.replaceWith));
+    m_find->selectAll(); // typing replaces the proposed text
     auto* findLabel = new QLabel(QStringLiteral("Fi&nd what:"));
     findLabel->setBuddy(m_find);
     auto* replaceLabel = new QLabel(QStringLiteral("Re&place with:"));

@@ -7,6 +7,7 @@
 #include "edit/InsertImageDialog.h"
 #include "edit/MacroTransferUi.h"
 #include "support/AccessibleNames.h"
+#include "support/KeyClicks.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -52,6 +53,19 @@ TEST(InsertImageDialog, EnablesOkOnlyWithAFileName)
     EXPECT_EQ(ok->toolTip(), "Insert Image");
     EXPECT_EQ(Child<QPushButton>(dialog, "cancel")->toolTip(), "Cancel");
     EXPECT_EQ(Child<QPushButton>(dialog, "browse")->toolTip(), "Browse for a file");
+}
+
+TEST(InsertImageDialog, TypingReplacesTheRememberedName)
+{
+    ImageFields fields;
+    fields.fileName = "old.gif";
+    CInsertImageDialog dialog(fields);
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto* name = Child<QLineEdit>(dialog, "fileName");
+    ASSERT_EQ(dialog.focusWidget(), name);
+    KeyClicks(name, "n");
+    EXPECT_EQ(name->text(), "n");
 }
 
 TEST(InsertImageDialog, EveryControlHasAnAccessibleName)
