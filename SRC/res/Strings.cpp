@@ -96,6 +96,7 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_HINT_REOPEN, "Reopen as %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
     {IDS_OPEN_MISSING, "The file\n%1\nno longer exists, so it cannot be opened."},
+    {IDS_DROPPED_FOLDERS, "Folders cannot be opened as documents:\n%1"},
     {IDS_NOT_SHOWN, "The desktop could not show\n%1"},
     {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
     {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
