@@ -141,6 +141,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
     guard.Listen();
     StartRecovery();
+    m_settings->Subscribe(this);
     if (qGuiApp)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
                 Qt::DirectConnection);
@@ -166,6 +167,7 @@ void CTagwrightApp::ExitInstance()
 {
     // A later start must not hand its file to this instance any more.
     m_services.guard->Release();
+    m_settings->Unsubscribe(this);
     // After a clean end no copy is left; after a signal the copies stay for the next start.
     if (m_recovery)
         m_recovery->Finish();
@@ -355,6 +357,16 @@ void CTagwrightApp::StartRecovery()
     connect(recovery.get(), &CKRecoveryManager::copyWritten, this, onCopy);
     m_recovery = std::move(recovery);
     TW_TRACE(*m_settings, "Recovery folder " + m_recovery->Folder()->Path());
+}
+
+void CTagwrightApp::OnSettingsChanged()
+{
+    if (m_recovery || !m_settings->RecoveryEnabled())
+        return;
+    StartRecovery();
+    if (m_recovery)
+        for (CTagwrightDoc* doc : m_documents)
+            m_recovery->Track(*doc);
 }
 
 void CTagwrightApp::OfferRecoveredTexts()
