@@ -383,6 +383,7 @@ void CTagwrightApp::OfferRecoveredTexts()
         ShowRecoveryDifferences(c, m_mainFrame.get());
     };
     actions.showError = [this](const QString& text) { m_services.host->ShowError(text); };
+    actions.confirm = [this](const QString& text) { return m_services.host->AskYesNo(text); };
     CKRecoveryDialog dialog(std::move(candidates), actions, m_mainFrame.get());
     if (m_services.offerRecovery)
         m_services.offerRecovery(dialog);

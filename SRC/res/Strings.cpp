@@ -121,6 +121,9 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_RECOVERY_CANNOT_DISCARD, "The recovery copy %1 could not be deleted: %2"},
     {IDS_RECOVERY_UNREADABLE, "Damaged"},
     {IDS_RECOVERY_RECOVERED, "recovered"},
+    {IDS_RECOVERY_COLUMN_FOLDER, "Folder"},
+    {IDS_RECOVERY_DISCARD_ASK,
+     "Discard the unsaved changes of %1?\n\nThey cannot be restored afterwards."},
     {IDS_OLD_TEXT_FOUND,
      "%1\n\nA save of this file was interrupted while it wrote over the file, so the file may "
      "hold part of the new text and part of the old. The old text is kept in\n%2\n(%3 bytes, "
