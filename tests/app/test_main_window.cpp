@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
                    "&Print...", "Print Pre&view", "P&rint Setup...", "Pa&ge Setup...", "E&xit"}},
         {"&Edit", {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select A&ll", "&Go to...",
                    "&Find...", "R&eplace...", "&Bookmarks", "G&o to", "&Set", "C&ase", "AutoComplete",
-                   "AutoExpand", "Mach Brace"}},
+                   "AutoExpand", "Match Brace"}},
         {"&View", view},
         {"&Insert", {"<B>", "<BR>", "<CENTER>", "<!--  -->", "<FONT>", "Color Picker", "<I>", "<P>", "<U>",
                      "<IMG ...>"}},

@@ -89,7 +89,8 @@ TEST(InsertImageDialog, BrowseTakesTheChosenPathAndKeepsTheNameOnCancel)
     });
     dialog.Browse();
     EXPECT_EQ(offered, "old.gif");
-    EXPECT_EQ(filters, (QStringList{"Image Files (.jpg;.gif;.bmp) (*.jpg *.gif *.bmp)",
+    EXPECT_EQ(filters, (QStringList{"Image Files (.jpg;.jpeg;.gif;.png;.svg;.webp;.bmp) "
+                                    "(*.jpg *.jpeg *.gif *.png *.svg *.webp *.bmp)",
                                     "All Files (*.*) (*)"}));
     EXPECT_EQ(dialog.Fields().fileName, "/pics/new.jpg");
     answer.clear();
