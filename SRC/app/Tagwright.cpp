@@ -305,6 +305,9 @@ bool CTagwrightApp::SaveAllModified()
     // cancel keeps every document open, and its copy with it.
     std::vector<CTagwrightDoc*> discarded;
     for (CTagwrightDoc* doc : m_documents) {
+        // The user sees the text a question is about.
+        if (doc->IsModified() && m_mainFrame)
+            m_mainFrame->ActivateDocument(*doc);
         if (!doc->SaveModified())
             return false;
         if (doc->IsModified())

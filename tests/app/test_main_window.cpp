@@ -476,6 +476,21 @@ TEST_F(MainWindowTest, DroppedFilesOpenAndFoldersAreRefused)
     EXPECT_FALSE(enter.isAccepted());
 }
 
+TEST_F(MainWindowTest, ExitShowsEachDocumentItAsksAbout)
+{
+    WriteFile(dir.File("a.txt"), "a");
+    WriteFile(dir.File("b.txt"), "b");
+    Start({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    ASSERT_EQ(app->Documents().size(), 2u);
+    for (CTagwrightDoc* doc : app->Documents())
+        doc->Buffer().SetModified(true);
+    QStringList shown;
+    host->saveChangesAnswer = Answer::No;
+    host->whenAsked = [&] { shown << QFileInfo(frame->ActiveDocument()->PathName()).fileName(); };
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(shown, (QStringList{"a.txt", "b.txt"}));
+}
+
 TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
 {
     struct Case {
