@@ -163,6 +163,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
     guard.Listen();
     StartRecovery();
+    m_settings->Subscribe(this);
     if (qGuiApp)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
                 Qt::DirectConnection);
@@ -190,6 +191,7 @@ void CTagwrightApp::ExitInstance()
 {
     // A later start must not hand its file to this instance any more.
     m_services.guard->Release();
+    m_settings->Unsubscribe(this);
     // After a clean end no copy is left; after a signal the copies stay for the next start.
     if (m_recovery)
         m_recovery->Finish();
@@ -333,6 +335,9 @@ bool CTagwrightApp::SaveAllModified()
     // cancel keeps every document open, and its copy with it.
     std::vector<CTagwrightDoc*> discarded;
     for (CTagwrightDoc* doc : m_documents) {
+        // The user sees the text a question is about.
+        if (doc->IsModified() && m_mainFrame)
+            m_mainFrame->ActivateDocument(*doc);
         if (!doc->SaveModified())
             return false;
         if (doc->IsModified())
@@ -387,6 +392,16 @@ void CTagwrightApp::StartRecovery()
     TW_TRACE(*m_settings, "Recovery folder " + m_recovery->Folder()->Path());
 }
 
+void CTagwrightApp::OnSettingsChanged()
+{
+    if (m_recovery || !m_settings->RecoveryEnabled())
+        return;
+    StartRecovery();
+    if (m_recovery)
+        for (CTagwrightDoc* doc : m_documents)
+            m_recovery->Track(*doc);
+}
+
 void CTagwrightApp::OfferRecoveredTexts()
 {
     const std::string root = RecoveryRoot();
@@ -401,6 +416,7 @@ void CTagwrightApp::OfferRecoveredTexts()
         ShowRecoveryDifferences(c, m_mainFrame.get());
     };
     actions.showError = [this](const QString& text) { m_services.host->ShowError(text); };
+    actions.confirm = [this](const QString& text) { return m_services.host->AskYesNo(text); };
     CKRecoveryDialog dialog(std::move(candidates), actions, m_mainFrame.get());
     if (m_services.offerRecovery)
         m_services.offerRecovery(dialog);

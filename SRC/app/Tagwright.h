@@ -43,7 +43,7 @@ struct AppServices {
     std::function<void(CKRecoveryDialog&)> offerRecovery;
 };
 
-class CTagwrightApp : public QObject, public CKDocManager {
+class CTagwrightApp : public QObject, public CKDocManager, public CSettingsListener {
     Q_OBJECT
 public:
     explicit CTagwrightApp(AppServices services, QObject* parent = nullptr);
@@ -110,6 +110,8 @@ private:
     void OnAppAbout();
     std::string RecoveryRoot() const;
     void StartRecovery();
+    // Recovery copies switched on in Options start at once, for the documents open already.
+    void OnSettingsChanged() override;
     // Offers the copies that runs which did not end cleanly left.
     void OfferRecoveredTexts();
     bool RestoreRecovered(const struct RecoveryCandidate& candidate);

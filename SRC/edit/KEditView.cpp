@@ -2,6 +2,7 @@
 // and the primary selection, the context menu and drag and drop.
 #include "edit/KEditView.h"
 
+#include "controls/DroppedFiles.h"
 #include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
@@ -662,12 +663,27 @@ void CKEditView::RemoveDropCaret()
 
 void CKEditView::dragEnterEvent(QDragEnterEvent* event)
 {
+    if (OfferFileDrop(event))
+        return;
     TrackDrop(event, event->mimeData() && event->mimeData()->hasText());
 }
 
 void CKEditView::dragMoveEvent(QDragMoveEvent* event)
 {
+    if (OfferFileDrop(event))
+        return;
     TrackDrop(event, AcceptsDrop(event->mimeData()));
+}
+
+// Files dragged from a file manager are opened, not inserted as their names.
+bool CKEditView::OfferFileDrop(QDragMoveEvent* event)
+{
+    if (DroppedLocalPaths(event->mimeData()).isEmpty())
+        return false;
+    RemoveDropCaret();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
 }
 
 // Shows the drop caret under the pointer and offers copy with Ctrl, move without; or refuses.
@@ -692,6 +708,14 @@ void CKEditView::dragLeaveEvent(QDragLeaveEvent* event)
 void CKEditView::dropEvent(QDropEvent* event)
 {
     RemoveDropCaret();
+    if (const QStringList paths = DroppedLocalPaths(event->mimeData()); !paths.isEmpty()) {
+        // The main window opens dropped files wherever they land, once the drop is over.
+        QMetaObject::invokeMethod(window(), "OpenDroppedFiles", Qt::QueuedConnection,
+                                  Q_ARG(QStringList, paths));
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
     if (!AcceptsDrop(event->mimeData())) {
         event->ignore();
         return;

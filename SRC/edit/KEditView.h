@@ -93,6 +93,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool OfferFileDrop(QDragMoveEvent* event);
     void paintEvent(QPaintEvent* event) override;
 
 private:

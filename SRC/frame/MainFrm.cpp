@@ -1,6 +1,7 @@
 // The main window, its bars and panes, and the window commands.
 #include "frame/MainFrm.h"
 
+#include "controls/DroppedFiles.h"
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
@@ -23,6 +24,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QGuiApplication>
@@ -108,6 +111,7 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::Create()
 {
+    setAcceptDrops(true);
     LoadUserTools();
     CreateMenus();
     TW_TRACE(m_settings, "Menus created");
@@ -693,6 +697,48 @@ bool CMainFrame::OpenFileRequest(const QString& path)
         return false;
     }
     return m_documents.OpenDocumentFile(path) != nullptr;
+}
+
+void CMainFrame::OpenDroppedFiles(const QStringList& paths)
+{
+    QStringList folders;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isDir())
+            folders << QDir::toNativeSeparators(path);
+        else
+            OpenFileRequest(path);
+    }
+    if (!folders.isEmpty())
+        m_host.ShowError(FromView(ResString(IDS_DROPPED_FOLDERS)).arg(folders.join(u'\n')));
+}
+
+namespace {
+
+// Files from a file manager are taken as a copy; anything else is refused.
+void OfferFileDrag(QDragMoveEvent* event)
+{
+    if (DroppedLocalPaths(event->mimeData()).isEmpty())
+        return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) { OfferFileDrag(event); }
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) { OfferFileDrag(event); }
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DroppedLocalPaths(event->mimeData());
+    if (paths.isEmpty())
+        return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Opened once the drop is over, so that no message box runs inside it.
+    QMetaObject::invokeMethod(this, [this, paths] { OpenDroppedFiles(paths); },
+                              Qt::QueuedConnection);
 }
 
 std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()

@@ -57,6 +57,9 @@ public:
     // Opens a file for the workspace panes; a file that no longer exists is named to the
     // user. False when nothing opened.
     bool OpenFileRequest(const QString& path);
+    // Opens files dropped on the window or on a view; folders among them are named to the
+    // user, not opened.
+    Q_INVOKABLE void OpenDroppedFiles(const QStringList& paths);
     CKWorkspaceBar* Workspace() const { return m_workspace; }
     CKFindFilesController& FindInFiles() const { return *m_findFiles; }
 
@@ -84,6 +87,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();

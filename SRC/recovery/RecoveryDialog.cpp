@@ -127,7 +127,7 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
     // An item view is not named by the text above it.
     m_list->setAccessibleName(QStringLiteral("Unsaved documents"));
     m_list->setHeaderLabels({Res(IDS_RECOVERY_COLUMN_FILE), Res(IDS_RECOVERY_COLUMN_WRITTEN),
-                             Res(IDS_RECOVERY_COLUMN_DISK)});
+                             Res(IDS_RECOVERY_COLUMN_DISK), Res(IDS_RECOVERY_COLUMN_FOLDER)});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_list);
 
@@ -155,14 +155,18 @@ void CKRecoveryDialog::Fill()
         if (c.read.Ok())
             written = locale.toString(QDateTime::fromSecsSinceEpoch(c.read.info.writeTime),
                                       QLocale::ShortFormat);
-        auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c)});
         const RecoveryInfo& info = c.read.info;
+        // Pages of a site often share their names; the folder tells them apart.
+        const QString folder = c.read.Ok() && !info.path.empty()
+            ? QDir::toNativeSeparators(QFileInfo(Utf8(info.path)).absolutePath())
+            : QString();
+        auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c), folder});
         QString tip = QString::fromStdString(c.file);
         if (!c.read.Ok())
             tip = Res(IDS_RECOVERY_DAMAGED).arg(tip, Utf8(RecoveryStatusText(c.read.status)));
         else if (!info.path.empty())
             tip = ShownPath(info.path);
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < m_list->columnCount(); ++column)
             item->setToolTip(column, tip);
     }
     if (m_list->topLevelItemCount() > 0)
@@ -215,6 +219,9 @@ void CKRecoveryDialog::DiscardCurrent()
 {
     const int i = Current();
     if (i < 0)
+        return;
+    if (m_actions.confirm
+        && !m_actions.confirm(Res(IDS_RECOVERY_DISCARD_ASK).arg(DisplayName(m_candidates[i]))))
         return;
     const std::string& file = m_candidates[i].file;
     if (unlink(file.c_str()) != 0 && errno != ENOENT) {

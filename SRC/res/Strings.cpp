@@ -22,6 +22,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_PATTERN_TOO_COSTLY, "The regular expression \"%1\" is too costly to search"},
     {IDS_CANNOT_EXPAND,
      "The replacement \"%1\" cannot be made for the selected occurrence; it was left as it was"},
+    {IDS_REPLACED_COUNT, "Replaced %1 occurrence(s)."},
+    {IDS_DELETE_ALL_ASK, "Delete all %1 occurrences of \"%2\"?"},
     {IDS_FILE_FILTER,
      "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
      "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"
@@ -107,6 +109,7 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_HINT_REOPEN, "Reopen as %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
     {IDS_OPEN_MISSING, "The file\n%1\nno longer exists, so it cannot be opened."},
+    {IDS_DROPPED_FOLDERS, "Folders cannot be opened as documents:\n%1"},
     {IDS_NOT_SHOWN, "The desktop could not show\n%1"},
     {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
     {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
@@ -144,6 +147,9 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DISK_YOUR_TEXT, "your text"},
     {IDS_DISK_RELOAD_ACTION, "Reload"},
     {IDS_DISK_NO_DIFFERENCES, "Your text is the same as the file on disk."},
+    {IDS_RECOVERY_COLUMN_FOLDER, "Folder"},
+    {IDS_RECOVERY_DISCARD_ASK,
+     "Discard the unsaved changes of %1?\n\nThey cannot be restored afterwards."},
     {IDS_OLD_TEXT_FOUND,
      "%1\n\nA save of this file was interrupted while it wrote over the file, so the file may "
      "hold part of the new text and part of the old. The old text is kept in\n%2\n(%3 bytes, "

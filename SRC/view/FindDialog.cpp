@@ -68,6 +68,7 @@ CKFindDialog::CKFindDialog(const FindOptions& initial, FindNext findNext, QWidge
 {
     setWindowTitle(QStringLiteral("Find"));
     m_text = new QLineEdit(FromWindows1251(initial.text));
+    m_text->selectAll(); // typing replaces the proposed text
     auto* label = new QLabel(QStringLiteral("Fi&nd what:"));
     label->setBuddy(m_text);
 

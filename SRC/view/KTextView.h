@@ -162,7 +162,7 @@ public:
     void PreviousBookmark();
     void ClearAllBookmarks();
     bool PlainBookmarksExist() const { return m_bookmarks.PlainBookmarksExist(); }
-    // "Mach Brace": to the partner of the bracket at or before the caret.
+    // "Match Brace": to the partner of the bracket at or before the caret.
     void MatchBrace();
     bool CanMatchBrace() const;
 

@@ -1,4 +1,4 @@
-// The commands of the text view (caret movement, Copy, Select All, bookmarks, "Mach Brace",
+// The commands of the text view (caret movement, Copy, Select All, bookmarks, "Match Brace",
 // printing) as rows of its command table, the clipboard and the status panes.
 #include "view/KTextView.h"
 
@@ -89,8 +89,8 @@ const Row kRows[] = {
     {{ID_EDIT_CLEAR_BOOKMARKS, "&Clear All", "Ctrl+Shift+F2", "Clear all bookmarks",
       "Clear all bookmarks"},
      [](CKTextView& v, int) { v.ClearAllBookmarks(); }, PlainBookmarksExist},
-    {{ID_EDIT_MATCH_BRACE, "Mach Brace", "Ctrl+]", "Go to the bracket that matches this one",
-      "Mach Brace"},
+    {{ID_EDIT_MATCH_BRACE, "Match Brace", "Ctrl+]", "Go to the bracket that matches this one",
+      "Match Brace"},
      [](CKTextView& v, int) { v.MatchBrace(); },
      [](CKTextView& v, CmdUI& ui) { ui.Enable(v.CanMatchBrace()); }},
     {{ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the active document", "Print"},

@@ -9,6 +9,7 @@
 #include "frame/WindowList.h"
 #include "frame/core/UserTools.h"
 #include "res/CommandIds.h"
+#include "support/BufferLines.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,6 +21,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -116,7 +122,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
                    "&Print...", "Print Pre&view", "P&rint Setup...", "Pa&ge Setup...", "E&xit"}},
         {"&Edit", {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select A&ll", "&Go to...",
                    "&Find...", "R&eplace...", "&Bookmarks", "G&o to", "&Set", "C&ase", "AutoComplete",
-                   "AutoExpand", "Mach Brace"}},
+                   "AutoExpand", "Match Brace"}},
         {"&Search", search},
         {"&View", view},
         {"&Insert", {"<B>", "<BR>", "<CENTER>", "<!--  -->", "<FONT>", "Color Picker", "<I>", "<P>", "<U>",
@@ -411,6 +417,77 @@ TEST_F(MainWindowTest, PanesFollowTheViewAndAMenuPromptGivesTheMessageBack)
     EXPECT_EQ(frame->PaneText(ID_PANE_MESSAGE), QStringLiteral("Create a new document"));
     emit frame->menuBar()->actions().front()->menu()->aboutToHide();
     EXPECT_EQ(frame->PaneText(ID_PANE_MESSAGE), before);
+}
+
+TEST_F(MainWindowTest, DroppedFilesOpenAndFoldersAreRefused)
+{
+    Start({});
+    const auto drop = [](QWidget* target, const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        data.setText(paths.join(u' '));
+        // The drop goes where the drag entered.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+        return event.isAccepted();
+    };
+    const auto paths = [this] {
+        QStringList open;
+        for (CTagwrightDoc* doc : app->Documents())
+            open << QFileInfo(doc->PathName()).fileName();
+        return open;
+    };
+    WriteFile(dir.File("a.txt"), "a");
+    WriteFile(dir.File("b.html"), "<b>");
+    WriteFile(dir.File("c.txt"), "c");
+    const QString folder = QString::fromStdString(dir.File("sub"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+
+    EXPECT_TRUE(drop(frame, {QString::fromStdString(dir.File("a.txt")), folder,
+                             QString::fromStdString(dir.File("b.html"))}));
+    EXPECT_TRUE(paths().contains("a.txt"));
+    EXPECT_TRUE(paths().contains("b.html"));
+    ASSERT_EQ(host->errors.size(), 1);
+    EXPECT_EQ(host->errors.front(), "Folders cannot be opened as documents:\n" + folder);
+
+    // On an edit view a file opens too, instead of its name going into the text.
+    CTagwrightDoc* active = frame->ActiveDocument();
+    ASSERT_TRUE(active);
+    const std::vector<std::string> before = BufferLines(active->Buffer());
+    EXPECT_TRUE(drop(frame->ActiveView()->Widget(), {QString::fromStdString(dir.File("c.txt"))}));
+    EXPECT_TRUE(paths().contains("c.txt"));
+    EXPECT_EQ(BufferLines(active->Buffer()), before);
+    // Links to the web are no files.
+    QMimeData link;
+    link.setUrls({QUrl(QStringLiteral("https://example.org/x.html"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &link, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(MainWindowTest, ExitShowsEachDocumentItAsksAbout)
+{
+    WriteFile(dir.File("a.txt"), "a");
+    WriteFile(dir.File("b.txt"), "b");
+    Start({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    ASSERT_EQ(app->Documents().size(), 2u);
+    for (CTagwrightDoc* doc : app->Documents())
+        doc->Buffer().SetModified(true);
+    QStringList shown;
+    host->saveChangesAnswer = Answer::No;
+    host->whenAsked = [&] { shown << QFileInfo(frame->ActiveDocument()->PathName()).fileName(); };
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(shown, (QStringList{"a.txt", "b.txt"}));
 }
 
 TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)

@@ -101,6 +101,26 @@ TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
     EXPECT_TRUE(RecoveryTree().empty());
 }
 
+// Copies switched on in Options begin at once, for the texts open already.
+TEST_F(RecoveryAppTest, SwitchedOnCopiesStartWithoutARestart)
+{
+    preset.WriteNumber(kRecoveryKey, recovery_values::kEnabled, 0);
+    Start({});
+    CTagwrightDoc& doc = *app->Documents().front();
+    Type(doc, "typed before");
+    ASSERT_EQ(app->Recovery(), nullptr);
+    app->Settings().SetRecoveryEnabled(true);
+    app->Settings().NotifyChanged();
+    ASSERT_NE(app->Recovery(), nullptr);
+    Type(doc, "and after ");
+    app->Recovery()->WriteAllNow();
+    const std::string copy = app->Recovery()->FileOf(doc);
+    ASSERT_TRUE(FileExists(copy));
+    const RecoveryReadResult read = ReadRecoveryFile(copy);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.text, "and after typed before");
+}
+
 // Restored untitled texts never show a title another open text shows, and the empty text made
 // at start goes when nothing but it is open.
 TEST_F(RecoveryAppTest, RestoredUntitledTextsGetTitlesOfTheirOwn)

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -425,6 +426,36 @@ TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
     page.AfterBox()->setPlainText(QString(5000, QLatin1Char('x')));
     EXPECT_EQ(store.ReadString(kMacrosAfterKey, "Macros 1"), std::string(4096, 'x'));
     EXPECT_EQ(page.AfterBox()->toPlainText().size(), 4096);
+}
+
+TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
+{
+    Global().tabSize = 4;
+    Global().selectionMargin = 1;
+    store.WriteString(kMacrosBeforeKey, "Macros 2", "<i>");
+    for (const bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel ? "Cancel" : "OK");
+        COptionsDialog dialog(settings);
+        Retype(dialog.EditingPage().TabSizeField(), QStringLiteral("8"));
+        Box(dialog.EditingPage(), QStringLiteral("Selection &Margin"))->click();
+        Box(dialog.FilesPage(), QStringLiteral("&Keep recovery copies of unsaved changes"))->click();
+        dialog.MacrosPage().Names()->setCurrentRow(2);
+        dialog.MacrosPage().BeforeBox()->setPlainText(QStringLiteral("<u>"));
+        ASSERT_EQ(Global().tabSize, 8);
+        ASSERT_EQ(store.ReadString(kMacrosBeforeKey, "Macros 2"), "<u>");
+
+        QPushButton* button = nullptr;
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text().remove(u'&') == (cancel ? "Cancel" : "OK"))
+                button = b;
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(Global().tabSize, cancel ? 4 : 8);
+        EXPECT_EQ(Global().selectionMargin, cancel ? 1 : 0);
+        EXPECT_EQ(settings.RecoveryEnabled(), cancel);
+        EXPECT_EQ(store.ReadString(kMacrosBeforeKey, "Macros 2"), cancel ? "<i>" : "<u>");
+    }
 }
 
 TEST_F(OptionsTest, ViewsTakeTheSettingsWhenTheDialogCloses)
