@@ -3,7 +3,7 @@
 // what they were when the dialog opened.
 #pragma once
 
-#include "doc/core/GlobalSettings.h"
+#include "settings/core/GlobalSettings.h"
 
 #include <QDialog>
 

@@ -158,7 +158,7 @@ void CKRecoveryDialog::Fill()
         const RecoveryInfo& info = c.read.info;
         // Pages of a site often share their names; the folder tells them apart.
         const QString folder = c.read.Ok() && !info.path.empty()
-            ? QDir::toNativeSeparators(QFileInfo(Utf8(info.path)).absolutePath())
+            ? QFileInfo(ShownPath(info.path)).absolutePath()
             : QString();
         auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c), folder});
         QString tip = QString::fromStdString(c.file);

@@ -2,7 +2,7 @@
 // edited, undone and redone on this one. The reader must see the text of the moment it was
 // pinned in every pass, and the copy-on-write must not share a byte between the threads: the
 // thread sanitizer build runs this test (label "threads", see scripts/test).
-#include "doc/core/RecoveryFile.h"
+#include "recovery/core/RecoveryFile.h"
 #include "support/TempDir.h"
 #include "text/KTextBuffer.h"
 
