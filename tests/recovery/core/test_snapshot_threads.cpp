@@ -50,9 +50,8 @@ TEST(SnapshotThreadsTest, ReaderSeesThePinnedTextWhileTheBufferChanges)
             while (!stop.load()) {
                 if (Joined(*snapshot) != pinned)
                     ++wrong;
-                const RecoveryLines lines{snapshot->LineCount(), [&](int i) { return snapshot->Line(i); }};
                 int error = 0;
-                if (!WriteRecoveryFile(path, RecoveryInfo{}, lines, error))
+                if (!WriteRecoveryFile(path, RecoveryInfo{}, *snapshot, error))
                     ++wrong;
                 ++passes;
             }
