@@ -174,12 +174,17 @@ TEST(RecoveryFileTest, PipesFoldersLinksAndHugeFilesAreRefusedWithoutReadingThem
 
 TEST(RecoveryFileTest, ACopyTooLargeToBeReadAgainIsNotWritten)
 {
-    // Lines that only claim their length: the pages are never touched.
     const size_t gigabyte = size_t(1) << 30;
     void* pages = mmap(nullptr, gigabyte, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     ASSERT_NE(pages, MAP_FAILED);
     const std::string_view line(static_cast<const char*>(pages), gigabyte);
-    const RecoveryLines lines{2, [&](int) { return line; }};
+    // Lines that only claim their length: the pages are never touched.
+    struct ClaimedLines final : CTextLines {
+        std::string_view line;
+        int LineCount() const override { return 2; }
+        std::string_view Line(int) const override { return line; }
+    } lines;
+    lines.line = line;
     TempDir dir;
     int error = 0;
     EXPECT_FALSE(WriteRecoveryFile(dir.File("a.twr"), SampleInfo(), lines, error));
