@@ -3,11 +3,13 @@
 
 #include "doc/DocView.h"
 #include "res/CommandTarget.h"
+#include "spell/core/SpellLanguage.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -37,6 +39,15 @@ public:
 
     int SourceType() const { return m_sourceType; }
     void SetSourceType(int type);
+
+    // Spell checking of the text: on for the source types the options name, unless switched
+    // for this document (until its source type changes).
+    bool SpellingOn() const;
+    void SetSpellingOn(bool on);
+    // The language of the text's Cyrillic words. The per-file memory of the file format may
+    // set it when the file opens.
+    SpellLanguage CyrillicLanguage() const { return m_cyrillicLanguage; }
+    void SetCyrillicLanguage(SpellLanguage language);
 
     const QString& PathName() const { return m_pathName; }
     // Sets the path and the title (the path's file name).
@@ -89,6 +100,8 @@ public:
 signals:
     void titleChanged();
     void encodingHintChanged();
+    // Spell checking was switched or its language changed.
+    void spellingChanged();
     // The Close command: the application closes the document's windows.
     void closeRequested();
 
@@ -105,6 +118,8 @@ private:
     CKDocHost& m_host;
     CKDocBuffer m_buffer{*this};
     int m_sourceType = 7;
+    std::optional<bool> m_spellingSwitched;
+    SpellLanguage m_cyrillicLanguage = SpellLanguage::Russian;
     QString m_pathName;
     QString m_title;
     bool m_modified = false;

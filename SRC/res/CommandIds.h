@@ -142,6 +142,13 @@ enum CommandId : int {
     ID_WINDOW_PREVIOUS = 37545,
     ID_WINDOW_DOCUMENT_FIRST = 37550, // the Window menu's list of open windows, nine entries
     ID_WINDOW_DOCUMENT_LAST = 37558,
+
+    // Spelling: the document's switch and language, the moves of the view.
+    ID_VIEW_SPELLING = 37560,
+    ID_SPELL_RUSSIAN = 37561,
+    ID_SPELL_UKRAINIAN = 37562,
+    ID_SPELL_NEXT = 37563,
+    ID_SPELL_PREVIOUS = 37564,
 };
 
 enum PaneId : int {

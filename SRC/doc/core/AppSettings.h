@@ -25,6 +25,13 @@ namespace recovery_values {
 inline constexpr std::string_view kEnabled = "Enabled";
 } // namespace recovery_values
 
+// The source types whose documents are spell checked when they open: "Types" under
+// "Settings/Spelling", a bit mask by source type; HTML and plain text unless set.
+inline constexpr std::string_view kSpellingKey = "Settings/Spelling";
+namespace spelling_values {
+inline constexpr std::string_view kTypes = "Types";
+} // namespace spelling_values
+
 // Told when the settings that windows show (font, colours, tab size, margin) changed.
 class CSettingsListener {
 public:
@@ -71,6 +78,10 @@ public:
     // Whether modified documents keep recovery files.
     bool RecoveryEnabled() const;
     void SetRecoveryEnabled(bool on);
+
+    // Whether documents of a source type are spell checked unless switched for one document.
+    bool SpellingOnFor(int sourceType) const;
+    void SetSpellingOnFor(int sourceType, bool on);
 
     bool DebugOn() const { return m_global.debugOn != 0; }
     // A trace point: written only while the debug subsystem is on.
