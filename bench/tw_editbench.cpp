@@ -1,7 +1,7 @@
 // tw-editbench: a typed character in the edit view, from the key event to the painted screen,
 // at the end of a large HTML page beside a 10-line page, on the offscreen platform: with a
 // history that merges the typing (Smart Undo) and with a full history that drops its oldest
-// group for every new one.
+// group for every new one; then with spelling on against off in the large page.
 // Usage: tw-editbench [PAGE]; without a page it writes a 2-million-line one with tw-genhtml.
 #include "app/DesktopHost.h"
 #include "doc/KSettingsStore.h"
@@ -59,6 +59,33 @@ void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bo
                 big.doc.Buffer().UndoRecordCount(), small.doc.Buffer().UndoRecordCount());
 }
 
+// Typing into the large page with spelling on against off. Between keys the events that have
+// come are handled, as the event loop does: with spelling on, the worker's reports and the
+// repaints of the lines it checked.
+void MeasureSpelling(TypingSession& big)
+{
+    const auto typeCost = [&big](int rounds) {
+        const auto start = Clock::now();
+        for (int i = 0; i < rounds; ++i) {
+            big.TypeKey(i);
+            QCoreApplication::processEvents();
+        }
+        return std::chrono::duration<double>(Clock::now() - start).count() / rounds;
+    };
+    double cost[2] = {1e9, 1e9};
+    for (const bool on : {false, true}) {
+        big.doc.SetSpellingOn(on);
+        typeCost(100); // the dictionaries open on the first words
+    }
+    for (int run = 0; run < 3; ++run)
+        for (const bool on : {false, true}) {
+            big.doc.SetSpellingOn(on);
+            cost[on] = std::min(cost[on], typeCost(500));
+        }
+    std::printf("spelling on %8.1f us, off %8.1f us a typed key, ratio %.2f (target <= 1.10)\n",
+                cost[1] * 1e6, cost[0] * 1e6, cost[1] / cost[0]);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -83,7 +110,11 @@ int main(int argc, char* argv[])
     TypingSession small(settings, host, QString::fromStdString(smallPage));
     std::printf("page: %s, %.1f MB, %d lines\n", bigPage.c_str(),
                 std::filesystem::file_size(bigPage) / 1e6, big.view->LineCount());
+    // Spelling is measured on its own below.
+    big.doc.SetSpellingOn(false);
+    small.doc.SetSpellingOn(false);
     Measure(settings, big, small, true, false, "typed key + screen");
     Measure(settings, big, small, false, true, "same, full undo history");
+    MeasureSpelling(big);
     return 0;
 }

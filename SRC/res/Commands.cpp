@@ -38,7 +38,7 @@ constexpr MenuItem kViewMenu[] = {
     {MenuItemKind::Toolbars, 0, "&Toolbars"},
     {MenuItemKind::Command, ID_VIEW_STATUS_BAR},
     {MenuItemKind::SourceTypes, 0, "Source T&ype", true},
-    {MenuItemKind::Submenu, 0, "S&pelling", true, kSpellingMenu},
+    {MenuItemKind::Submenu, 0, "Spe&lling", true, kSpellingMenu},
     {MenuItemKind::Command, ID_VIEW_OPTIONS},
     {MenuItemKind::Separator, 0, {}, true},
     {MenuItemKind::Command, ID_PREVIEW_DEFAULT_BROWSER, {}, true},
