@@ -642,7 +642,8 @@ void CKEditView::AddSpellingItems(QMenu& menu, TextPoint p)
     const SpellLanguage language = Document().CyrillicLanguage();
     const std::vector<std::string> suggestions = SpellChecker().Suggest(text, language);
     for (const std::string& suggestion : suggestions) {
-        QAction* action = menu.addAction(FromWindows1251(suggestion).replace(QStringLiteral("&"), QStringLiteral("&&")));
+        QString shown = FromWindows1251(suggestion);
+        QAction* action = menu.addAction(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setEnabled(IsEditable());
         connect(action, &QAction::triggered, this, [this, range = *word, suggestion] {
             Run([&](CEditRules& r, const EditCaret&) {

@@ -534,8 +534,15 @@ void CKTextView::PaintClient(QPainter& painter, const QRect& dirty)
         painter.drawPixmap(0, row * height, m_strip);
     }
     DrawCaret(painter);
-    if (m_spell)
-        RequestSpelling();
+    // The lines to check are asked for once the screen is shown, not while it is painted.
+    if (m_spell && !m_spellRequestPosted) {
+        m_spellRequestPosted = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_spellRequestPosted = false;
+            if (m_spell)
+                RequestSpelling();
+        }, Qt::QueuedConnection);
+    }
 }
 
 void CKTextView::DrawCaret(QPainter& painter)

@@ -352,6 +352,7 @@ private:
     int m_spellType = -1;
     SpellLanguage m_spellLanguage = SpellLanguage::Russian;
     uint64_t m_spellEdits = 0; // grows with each change of the text
+    bool m_spellRequestPosted = false;
     struct SpellRequestKey {
         int top = -1, lines = -1;
         uint64_t edits = 0;
