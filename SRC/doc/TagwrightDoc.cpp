@@ -102,7 +102,21 @@ using Row = CommandRow<CTagwrightDoc>;
 
 void Disable(CTagwrightDoc&, CmdUI& ui) { ui.Enable(false); }
 
+// The language items of View > Spelling: a radio mark on the document's language.
+template <SpellLanguage language>
+void ChooseLanguage(CTagwrightDoc& d, int) { d.SetCyrillicLanguage(language); }
+template <SpellLanguage language>
+void ShowLanguage(CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.CyrillicLanguage() == language); }
+
 const Row kRows[] = {
+    {{ID_VIEW_SPELLING, "&Check Spelling", "Shift+F7", "Underline the misspelled words of the text",
+      "Check Spelling"},
+     [](CTagwrightDoc& d, int) { d.SetSpellingOn(!d.SpellingOn()); },
+     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.SpellingOn()); }},
+    {{ID_SPELL_RUSSIAN, "&Russian", {}, "Check Cyrillic words in Russian", "Russian"},
+     ChooseLanguage<SpellLanguage::Russian>, ShowLanguage<SpellLanguage::Russian>},
+    {{ID_SPELL_UKRAINIAN, "&Ukrainian", {}, "Check Cyrillic words in Ukrainian", "Ukrainian"},
+     ChooseLanguage<SpellLanguage::Ukrainian>, ShowLanguage<SpellLanguage::Ukrainian>},
     {{ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "save"},
      [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
     {{ID_FILE_SAVE_AS, "Save &As...", {}, "Save the active document with a new name", "Save As"},
@@ -195,8 +209,30 @@ void CTagwrightDoc::SetSourceType(int type)
     if (type < 0 || type >= kSourceTypeCount)
         return;
     m_sourceType = type;
+    m_spellingSwitched.reset();
     for (CKDocView* view : m_views)
         view->OnSourceTypeChanged();
+}
+
+bool CTagwrightDoc::SpellingOn() const
+{
+    return m_spellingSwitched.value_or(m_settings.SpellingOnFor(m_sourceType));
+}
+
+void CTagwrightDoc::SetSpellingOn(bool on)
+{
+    if (on == SpellingOn())
+        return;
+    m_spellingSwitched = on;
+    emit spellingChanged();
+}
+
+void CTagwrightDoc::SetCyrillicLanguage(SpellLanguage language)
+{
+    if (language == m_cyrillicLanguage)
+        return;
+    m_cyrillicLanguage = language;
+    emit spellingChanged();
 }
 
 void CTagwrightDoc::SetPathName(const QString& path)

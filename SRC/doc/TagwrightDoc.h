@@ -4,11 +4,13 @@
 #include "doc/DocView.h"
 #include "res/CommandTarget.h"
 #include "text/EncodingHint.h"
+#include "spell/core/SpellLanguage.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,6 +47,15 @@ public:
     void SetSourceType(int type);
 
     // The file's path as the user reads it; names that are not UTF-8 show replacement marks.
+    // Spell checking of the text: on for the source types the options name, unless switched
+    // for this document (until its source type changes).
+    bool SpellingOn() const;
+    void SetSpellingOn(bool on);
+    // The language of the text's Cyrillic words. The per-file memory of the file format may
+    // set it when the file opens.
+    SpellLanguage CyrillicLanguage() const { return m_cyrillicLanguage; }
+    void SetCyrillicLanguage(SpellLanguage language);
+
     const QString& PathName() const { return m_pathName; }
     // The file's path as the system names it: every file operation uses these bytes.
     const std::string& NativePathName() const { return m_nativePathName; }
@@ -129,6 +140,8 @@ signals:
     void diskChangeChanged();
     // The file the document stands for is another one, or was just read or written.
     void diskFileSet();
+    // Spell checking was switched or its language changed.
+    void spellingChanged();
     // The Close command: the application closes the document's windows.
     void closeRequested();
 
@@ -156,6 +169,8 @@ private:
     CKDocHost& m_host;
     CKDocBuffer m_buffer{*this};
     int m_sourceType = 7;
+    std::optional<bool> m_spellingSwitched;
+    SpellLanguage m_cyrillicLanguage = SpellLanguage::Russian;
     QString m_pathName;
     std::string m_nativePathName;
     QString m_title;

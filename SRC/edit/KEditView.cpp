@@ -611,6 +611,11 @@ void CKEditView::contextMenuEvent(QContextMenuEvent* event)
         return nullptr;
     };
     QMenu menu(this);
+    if (SpellingShown()) {
+        const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+        AddSpellingItems(menu, byMouse ? PixelToPosition(event->pos().x(), event->pos().y())
+                                       : CursorPos());
+    }
     for (const int id : kContextMenu) {
         if (id == 0) {
             menu.addSeparator();
@@ -626,6 +631,43 @@ void CKEditView::contextMenuEvent(QContextMenuEvent* event)
     }
     if (!menu.actions().isEmpty())
         menu.exec(event->globalPos());
+}
+
+void CKEditView::AddSpellingItems(QMenu& menu, TextPoint p)
+{
+    const std::optional<TextRange> word = MisspelledWordAt(p);
+    if (!word)
+        return;
+    std::string text;
+    CopyText(word->start, word->end, text);
+    const SpellLanguage language = Document().CyrillicLanguage();
+    const std::vector<std::string> suggestions = SpellChecker().Suggest(text, language);
+    for (const std::string& suggestion : suggestions) {
+        QString shown = FromWindows1251(suggestion);
+        QAction* action = menu.addAction(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setEnabled(IsEditable());
+        connect(action, &QAction::triggered, this, [this, range = *word, suggestion] {
+            Run([&](CEditRules& r, const EditCaret&) {
+                return r.Paste(EditCaret::Selecting(range.start, range.end), suggestion);
+            });
+        });
+    }
+    if (suggestions.empty())
+        menu.addAction(QStringLiteral("(no suggestions)"))->setEnabled(false);
+    connect(menu.addAction(QStringLiteral("Add to Dictionary")), &QAction::triggered, this,
+            [this, text] {
+                std::string error;
+                if (!SpellChecker().AddToPersonal(text, error))
+                    Document().Host().ShowWarning(
+                        QStringLiteral("The word was not added to the personal dictionary: ")
+                        + QString::fromStdString(error));
+                WordAccepted(text);
+            });
+    connect(menu.addAction(QStringLiteral("Ignore All")), &QAction::triggered, this, [text] {
+        SpellChecker().IgnoreAll(text);
+        WordAccepted(text);
+    });
+    menu.addSeparator();
 }
 
 // ---- Dropping text ----------------------------------------------------------------------

@@ -9,6 +9,8 @@
 #include <memory>
 #include <span>
 
+class QMenu;
+
 class CKEditView : public CKTextView {
     Q_OBJECT
     friend class CKTextView;
@@ -66,6 +68,11 @@ public:
     void ReplaceRange(TextRange range, const QString& text) override;
     std::string UndoMenuText() const { return m_rules->UndoMenuText(); }
     std::optional<std::string> RedoMenuText() const { return m_rules->RedoMenuText(); }
+
+    // The spelling items of the right-button menu for the misspelled word at p: up to eight
+    // suggestions (each replaces the word as one undo step), "Add to Dictionary" and
+    // "Ignore All", then a separator. Nothing where no word is marked.
+    void AddSpellingItems(QMenu& menu, TextPoint p);
 
     // The selection remembered while a dialog works on it, carried across every change.
     void RememberSelection();

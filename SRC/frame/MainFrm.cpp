@@ -261,6 +261,8 @@ void CMainFrame::CreateMenus()
         }
     }
     m_router->Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
+    for (const int id : {ID_VIEW_SPELLING, ID_SPELL_RUSSIAN, ID_SPELL_UKRAINIAN})
+        m_router->Action(id)->setCheckable(true);
     if (auto* more = menuBar()->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
         more->setAccessibleName(QStringLiteral("More menus")); // the arrow to menus that do not fit
     // The prompt of the last item highlighted goes with its menu.

@@ -148,6 +148,12 @@ enum CommandId : int {
     ID_SEARCH_REPLACE_IN_FILES = 37561,
     ID_SEARCH_NEXT_RESULT = 37562,
     ID_SEARCH_PREVIOUS_RESULT = 37563,
+    // Spelling: the document's switch and language, the moves of the view.
+    ID_VIEW_SPELLING = 37570,
+    ID_SPELL_RUSSIAN = 37571,
+    ID_SPELL_UKRAINIAN = 37572,
+    ID_SPELL_NEXT = 37573,
+    ID_SPELL_PREVIOUS = 37574,
 };
 
 enum PaneId : int {

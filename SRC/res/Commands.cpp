@@ -24,10 +24,21 @@ constexpr MenuItem kFileMenu[] = {
     {MenuItemKind::Command, ID_APP_EXIT},
 };
 
+constexpr MenuItem kSpellingMenu[] = {
+    {MenuItemKind::Command, ID_VIEW_SPELLING},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_SPELL_RUSSIAN},
+    {MenuItemKind::Command, ID_SPELL_UKRAINIAN},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_SPELL_NEXT},
+    {MenuItemKind::Command, ID_SPELL_PREVIOUS},
+};
+
 constexpr MenuItem kViewMenu[] = {
     {MenuItemKind::Toolbars, 0, "&Toolbars"},
     {MenuItemKind::Command, ID_VIEW_STATUS_BAR},
     {MenuItemKind::SourceTypes, 0, "Source T&ype", true},
+    {MenuItemKind::Submenu, 0, "Spe&lling", true, kSpellingMenu},
     {MenuItemKind::Command, ID_VIEW_OPTIONS},
     {MenuItemKind::Separator, 0, {}, true},
     {MenuItemKind::Command, ID_PREVIEW_DEFAULT_BROWSER, {}, true},

@@ -3,8 +3,11 @@
 #include "view/KTextView.h"
 
 #include "doc/TagwrightDoc.h"
+#include "spell/core/ReaderText.h"
 #include "syntax/ColourClass.h"
+#include "syntax/HtmlParser.h"
 #include "syntax/ParseDispatch.h"
+#include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 #include "view/MarginArt.h"
 #include "view/TextViewAccessible.h"
@@ -44,6 +47,7 @@ CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
     connect(&m_doc, &CTagwrightDoc::titleChanged, this, [this] { m_access->TitleChanged(); });
+    connect(&m_doc, &CTagwrightDoc::spellingChanged, this, [this] { SyncSpelling(); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnVertBarAction(action); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
@@ -52,6 +56,8 @@ CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
 
 CKTextView::~CKTextView()
 {
+    // The worker stops before anything it reports to goes.
+    m_spell.reset();
     if (m_buffer)
         m_buffer->DetachView(this);
     if (m_bound) {
@@ -67,6 +73,7 @@ void CKTextView::Bind()
     m_bound = true;
     ReadSettings();
     BindBuffer(nullptr);
+    SyncSpelling();
 }
 
 GlobalSettings& CKTextView::Settings() const { return m_doc.Settings().Global(); }
@@ -87,6 +94,7 @@ void CKTextView::OnSettingsChanged()
     if (m_tabSize != oldTabSize)
         m_widths.Drop();
     ApplyFont(m_fontDescription);
+    SyncSpelling();
 }
 
 // ---- Buffer and lines -------------------------------------------------------------------
@@ -149,8 +157,13 @@ int CKTextView::LargestLineWidth()
     return m_widths.Largest([this](int l) { return MeasureLine(l); });
 }
 
+// The state cache keeps text states (see ReaderText.h): for HTML those of the colouring parse
+// that also carries what the spell checker reads; other types have no more than their parse
+// state.
 uint32_t CKTextView::ParseLine(uint32_t state, int line, ColourBlock* blocks, int& count)
 {
+    if (m_doc.SourceType() == SRC_HTML)
+        return ParseHtmlText(state, *this, line, blocks, count, nullptr);
     return ::ParseLine(m_doc.SourceType(), state, *this, line, blocks, count);
 }
 
@@ -159,7 +172,12 @@ uint32_t CKTextView::StateBeforeLine(int line)
     if (!m_states.Allocated())
         m_states.Allocate(LineCount());
     // Filling the cache only needs states: the parser is looked up once for the whole walk.
-    const LineParser parser = LineParserFor(m_doc.SourceType());
+    const int type = m_doc.SourceType();
+    if (type == SRC_HTML)
+        return m_states.StateBefore(line, [this](uint32_t state, int l) {
+            return TextStateAfter(SRC_HTML, state, *this, l);
+        });
+    const LineParser parser = LineParserFor(type);
     if (!parser)
         return m_states.StateBefore(line, [](uint32_t, int) { return 0u; });
     return m_states.StateBefore(line, [this, parser](uint32_t state, int l) {
@@ -185,6 +203,7 @@ void CKTextView::ShowFromLine(int line)
 void CKTextView::OnSourceTypeChanged()
 {
     m_states.Drop();
+    SyncSpelling();
     viewport()->update();
 }
 
@@ -307,6 +326,17 @@ void CKTextView::SelectionChanged(TextRange before, TextRange after)
 void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32_t flags, int line)
 {
     m_access->TextChanged(ctx, flags, line);
+    if (m_spell && (flags & (UPD_TEXT | UPD_LINES | UPD_RESET))) {
+        ++m_spellEdits;
+        if (flags & UPD_RESET) {
+            m_spell->SetDocument(m_spellType, m_spellLanguage);
+        } else if (ctx) {
+            // The marks of the lines below a change move with their lines.
+            const int span = ctx->end.y - ctx->start.y + 1;
+            const bool inserted = ctx->kind == UpdateContext::Kind::Insert;
+            m_spell->LinesChanged(ctx->start.y, inserted ? 1 : span, inserted ? span : 1);
+        }
+    }
     if (flags & UPD_RESET) {
         m_pendingLayout = {};
         ResetLayout();
@@ -486,13 +516,16 @@ void CKTextView::PaintLine(QPainter& painter, const QRect& rect, int line)
     }
     const int length = LineLength(line);
     int count = 0;
+    uint32_t state = 0;
     if (length > 0) {
-        const uint32_t state = StateBeforeLine(line);
+        state = StateBeforeLine(line);
         m_blocks.resize(static_cast<size_t>(length) + 1);
         m_states.Store(line, ParseLine(state, line, m_blocks.data(), count));
     }
     lines.PaintLine(painter, rect, line, Line(line), std::span(m_blocks.data(), size_t(count)),
                     LineHighlight(line), OrderedSelection(), OffsetChar());
+    if (m_spell && length > 0 && m_spell->Lookup(line, state, Line(line), m_misspellings))
+        lines.UnderlineMisspellings(painter, rect, m_misspellings);
 }
 
 void CKTextView::PaintClient(QPainter& painter, const QRect& dirty)
@@ -517,6 +550,15 @@ void CKTextView::PaintClient(QPainter& painter, const QRect& dirty)
         painter.drawPixmap(0, row * height, m_strip);
     }
     DrawCaret(painter);
+    // The lines to check are asked for once the screen is shown, not while it is painted.
+    if (m_spell && !m_spellRequestPosted) {
+        m_spellRequestPosted = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_spellRequestPosted = false;
+            if (m_spell)
+                RequestSpelling();
+        }, Qt::QueuedConnection);
+    }
 }
 
 void CKTextView::DrawCaret(QPainter& painter)

@@ -7,6 +7,7 @@
 #include "edit/core/Replace.h"
 #include "res/CommandTarget.h"
 #include "settings/core/AppSettings.h"
+#include "spell/core/SpellCache.h"
 #include "syntax/LineParse.h"
 #include "text/TextTypes.h"
 #include "view/LinePainter.h"
@@ -181,6 +182,19 @@ public:
     void Replace();
     bool CanReplace() const;
 
+    // Spelling: one checker serves every view. While the document's spelling is on, the view
+    // has the lines it shows (and a margin) checked on a worker thread and underlines the
+    // misspelled words.
+    static CSpellChecker& SpellChecker();
+    bool SpellingShown() const { return m_spell != nullptr; }
+    // Selects the next (or previous) misspelled word from the selection; false when there is
+    // none in the whole text.
+    bool GoToMisspelling(bool forward);
+    // The misspelled word at p, checked now.
+    std::optional<TextRange> MisspelledWordAt(TextPoint p);
+    // The user accepted a word ("Add to Dictionary", "Ignore All"): every view drops its marks.
+    static void WordAccepted(std::string_view word);
+
     // What the view tells assistive technology, and the text offsets it uses.
     CTextAccessEvents& AccessEvents() { return *m_access; }
     // Edits asked for by an assistive client: the range replaced by Unicode text with "\n"
@@ -288,6 +302,14 @@ private:
     void MoveCaretTo(TextPoint p);
     QPrinter& Printer();
     PrintOptions CurrentPrintOptions() const;
+    // Spelling.
+    void SyncSpelling();
+    void RequestSpelling();
+    void SpellLineReady(int line);
+    void ShowSpellingMessages();
+    template <class Found>
+    bool ScanMisspellings(int fromLine, int toLine, Found&& found);
+
     // Search.
     FindCaret CurrentFindCaret() const;
     void ShowFound(const FindCaret& caret);
@@ -338,4 +360,17 @@ private:
     CIncrementalSearch m_incremental;
 
     std::unique_ptr<CTextAccessEvents> m_access;
+
+    // Spelling, while the document's is on.
+    std::unique_ptr<CSpellCache> m_spell;
+    int m_spellType = -1;
+    SpellLanguage m_spellLanguage = SpellLanguage::Russian;
+    uint64_t m_spellEdits = 0; // grows with each change of the text
+    bool m_spellRequestPosted = false;
+    struct SpellRequestKey {
+        int top = -1, lines = -1;
+        uint64_t edits = 0;
+        bool operator==(const SpellRequestKey&) const = default;
+    } m_spellRequested;
+    std::vector<Misspelling> m_misspellings;
 };

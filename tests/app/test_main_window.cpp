@@ -107,13 +107,13 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
     PresetTools({{"Echo", "echo", "", ""}});
     Start({});
     const bool options = app->Catalogue().Find(ID_VIEW_OPTIONS) != nullptr;
-    QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "&Preview in default browser",
+    QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "Spe&lling", "&Preview in default browser",
                      "Preview in browser 1", "Preview in browser 2"};
     QStringList viewEmpty{"&Toolbars", "&Status Bar"};
     const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result", "&Previous Result"};
     if (options) {
         const QString text = frame->Router().Action(ID_VIEW_OPTIONS)->text();
-        view.insert(3, text);
+        view.insert(4, text);
         viewEmpty << text;
     }
     const QString window1 = QStringLiteral("&1 ") + frame->ActiveChildFrame()->parentWidget()->windowTitle();

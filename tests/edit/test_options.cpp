@@ -17,6 +17,7 @@
 #include "support/KeyClicks.h"
 #include "support/TempDir.h"
 #include "syntax/ColourClass.h"
+#include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
 #include <QApplication>
@@ -129,6 +130,22 @@ TEST_F(OptionsTest, TabSizeKeepsOneToSixtyThreeAndPutsFourForOtherNumbers)
         QApplication::sendEvent(field, &out);
         EXPECT_EQ(field->text(), QString::number(c.stored));
     }
+}
+
+TEST_F(OptionsTest, SpellingListShowsAndSwitchesTheSourceTypesCheckedByDefault)
+{
+    CPropEditing page(settings);
+    auto* types = page.findChild<QListWidget*>(QStringLiteral("spellingTypes"));
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), kSourceTypeCount);
+    for (int type = 0; type < kSourceTypeCount; ++type)
+        EXPECT_EQ(types->item(type)->checkState() == Qt::Checked,
+                  type == SRC_HTML || type == SRC_PLAIN_TEXT) << type;
+    types->item(SRC_HTML)->setCheckState(Qt::Unchecked);
+    types->item(SRC_PYTHON)->setCheckState(Qt::Checked);
+    EXPECT_FALSE(settings.SpellingOnFor(SRC_HTML));
+    EXPECT_TRUE(settings.SpellingOnFor(SRC_PYTHON));
+    EXPECT_FALSE(doc->SpellingOn()) << "an HTML document follows the list";
 }
 
 TEST_F(OptionsTest, CheckBoxesWriteAtOnceTwoOfThemInverted)

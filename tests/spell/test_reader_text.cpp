@@ -21,7 +21,7 @@ std::string WordsRead(int type, std::string_view utf8)
         lines.push_back(line);
     const LinesSource source(lines);
     CReaderText reader;
-    std::vector<TextRange> ranges;
+    std::vector<ReaderRange> ranges;
     std::vector<WordSpan> words;
     std::string out;
     uint32_t state = 0;
@@ -30,7 +30,7 @@ std::string WordsRead(int type, std::string_view utf8)
         EXPECT_EQ(TextStateAfter(type, state, source, line), after) << "state-only pass differs";
         state = after;
         words.clear();
-        for (const TextRange& range : ranges)
+        for (const ReaderRange& range : ranges)
             SplitWords(lines[line], range.begin, range.end, WordRulesOf(type), words);
         for (const WordSpan& word : words)
             AppendItem(out, Utf8(lines[line].substr(word.start, word.length)));

@@ -2,6 +2,8 @@
 // the windows when the settings they show changed.
 #include "settings/core/AppSettings.h"
 
+#include "syntax/SourceTypes.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -87,6 +89,29 @@ bool AppSettings::ReloadChangedFilesWithoutAsking() const
 void AppSettings::SetReloadChangedFilesWithoutAsking(bool on)
 {
     m_store.WriteNumber(kFilesKey, files_values::kReloadChangedWithoutAsking, on ? 1 : 0);
+}
+
+namespace {
+constexpr int32_t kDefaultSpellingTypes = (1 << SRC_HTML) | (1 << SRC_PLAIN_TEXT);
+constexpr int kSpellingTypeBits = 31;
+} // namespace
+
+bool AppSettings::SpellingOnFor(int sourceType) const
+{
+    if (sourceType < 0 || sourceType >= kSpellingTypeBits)
+        return false;
+    const int32_t types = m_store.ReadNumber(kSpellingKey, spelling_values::kTypes, kDefaultSpellingTypes);
+    return (types >> sourceType) & 1;
+}
+
+void AppSettings::SetSpellingOnFor(int sourceType, bool on)
+{
+    if (sourceType < 0 || sourceType >= kSpellingTypeBits)
+        return;
+    int32_t types = m_store.ReadNumber(kSpellingKey, spelling_values::kTypes, kDefaultSpellingTypes);
+    const int32_t bit = int32_t{1} << sourceType;
+    types = on ? types | bit : types & ~bit;
+    m_store.WriteNumber(kSpellingKey, spelling_values::kTypes, types);
 }
 
 void AppSettings::TracePoint(int line, const char* file, std::string_view info)

@@ -30,6 +30,12 @@ inline constexpr std::string_view kFilesKey = "Settings/Files";
 namespace files_values {
 inline constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
 } // namespace files_values
+// The source types whose documents are spell checked when they open: "Types" under
+// "Settings/Spelling", a bit mask by source type; HTML and plain text unless set.
+inline constexpr std::string_view kSpellingKey = "Settings/Spelling";
+namespace spelling_values {
+inline constexpr std::string_view kTypes = "Types";
+} // namespace spelling_values
 
 // Told when the settings that windows show (font, colours, tab size, margin) changed.
 class CSettingsListener {
@@ -80,6 +86,10 @@ public:
     // Whether an unmodified document whose file another program changed is read again at once.
     bool ReloadChangedFilesWithoutAsking() const;
     void SetReloadChangedFilesWithoutAsking(bool on);
+
+    // Whether documents of a source type are spell checked unless switched for one document.
+    bool SpellingOnFor(int sourceType) const;
+    void SetSpellingOnFor(int sourceType, bool on);
 
     bool DebugOn() const { return m_global.debugOn != 0; }
     // A trace point: written only while the debug subsystem is on.

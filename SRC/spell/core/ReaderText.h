@@ -15,7 +15,7 @@ enum class TextModel { Plain, Markup, Source };
 TextModel TextModelOf(int sourceType);
 WordRules WordRulesOf(int sourceType);
 
-struct TextRange {
+struct ReaderRange {
     int begin;
     int end;
 };
@@ -32,7 +32,7 @@ public:
     // Sets ranges to the reader-visible stretches of the line, in order and not touching one
     // another, and returns the text state after the line.
     uint32_t Ranges(int sourceType, uint32_t textState, const CTextLines& source, int line,
-                    std::vector<TextRange>& ranges);
+                    std::vector<ReaderRange>& ranges);
 
 private:
     std::vector<ColourBlock> m_blocks;
