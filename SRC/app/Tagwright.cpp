@@ -1,6 +1,7 @@
 // Start-up, the document list, the application's commands and exit.
 #include "app/Tagwright.h"
 
+#include "controls/QtText.h"
 #include "doc/CommandLine.h"
 #include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
@@ -36,18 +37,6 @@ namespace {
 
 // How long a start waits for the lock of an instance that did not take its file.
 constexpr int kTakeOverWaitMs = 2000;
-
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PageName(int page)
-{
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -207,8 +196,7 @@ bool CTagwrightApp::TitleInUse(const QString& title, const CTagwrightDoc* leavin
 QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
 {
     // Restored untitled texts keep their old numbers, so a number may be taken already.
-    const std::string_view name = DocDescriptorField(DOC_NEW_FILE_NAME);
-    const QString prefix = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString prefix = FromUtf8(DocDescriptorField(DOC_NEW_FILE_NAME));
     QString title;
     do
         title = prefix + QString::number(++m_untitledCount);
@@ -340,7 +328,7 @@ void CTagwrightApp::StartRecovery()
     auto recovery = std::make_unique<CKRecoveryManager>(root);
     int error = 0;
     if (!recovery->Start(error)) {
-        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_START)
+        m_services.host->ShowWarning(ResText(IDS_RECOVERY_CANNOT_START)
                                          .arg(QString::fromStdString(root), SystemErrorQText(error)));
         return;
     }
@@ -349,7 +337,7 @@ void CTagwrightApp::StartRecovery()
         if (ok || m_recoveryWarned)
             return;
         m_recoveryWarned = true;
-        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_WRITE)
+        m_services.host->ShowWarning(ResText(IDS_RECOVERY_CANNOT_WRITE)
                                          .arg(QDir::toNativeSeparators(file), SystemErrorQText(error)));
     };
     connect(recovery.get(), &CKRecoveryManager::copyWritten, this, onCopy);
@@ -447,9 +435,9 @@ void CTagwrightApp::OnFileOpen()
     // A file already open in another code page than the one chosen: offer to read it again.
     CTagwrightDoc* open = FindDocument(request.path);
     if (open && open->Buffer().CodePage() != request.codePage
-        && m_services.host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
+        && m_services.host->AskYesNo(ResText(IDS_REOPEN_IN_PAGE)
                                 .arg(QDir::toNativeSeparators(open->PathName()),
-                                     PageName(open->Buffer().CodePage()), PageName(request.codePage))))
+                                     FromUtf8(CodePageName(open->Buffer().CodePage())), FromUtf8(CodePageName(request.codePage)))))
         open->ReopenInCodePage(request.codePage);
     OpenDocumentFile(request.path);
 }
@@ -461,7 +449,7 @@ void CTagwrightApp::OpenRecentFile(int index)
     const QString path = QFile::decodeName(m_recent.Paths()[index].c_str());
     // Opening would give an empty text of that name without a word.
     if (!QFileInfo::exists(path)) {
-        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
+        if (m_services.host->AskYesNo(ResText(IDS_RECENT_MISSING).arg(QDir::toNativeSeparators(path))))
             m_recent.Remove(index);
         return;
     }
@@ -478,12 +466,12 @@ void CTagwrightApp::OnFileSaveAll()
 
 void CTagwrightApp::OnAppAbout()
 {
-    const QString text = Res(IDS_VERSION_LINE)
+    const QString text = ResText(IDS_VERSION_LINE)
                              .arg(kVersionMajor)
                              .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
                              .arg(kVersionBuild)
-                         + QLatin1Char('\n') + Res(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
-    QMessageBox::about(m_mainFrame.get(), Res(IDS_ABOUT_TITLE), text);
+                         + QLatin1Char('\n') + ResText(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
+    QMessageBox::about(m_mainFrame.get(), ResText(IDS_ABOUT_TITLE), text);
 }
 
 std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()

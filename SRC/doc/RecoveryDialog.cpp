@@ -28,34 +28,23 @@
 
 namespace {
 
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString DisplayName(const RecoveryCandidate& c)
 {
     const RecoveryInfo& info = c.read.info;
     if (!c.read.Ok())
         return QFileInfo(QString::fromStdString(c.file)).fileName();
-    return info.path.empty() ? Utf8(info.title) : QFileInfo(Utf8(info.path)).fileName();
+    return info.path.empty() ? FromUtf8(info.title) : QFileInfo(FromUtf8(info.path)).fileName();
 }
 
 QString DiskText(const RecoveryCandidate& c)
 {
     if (!c.read.Ok())
-        return Res(IDS_RECOVERY_UNREADABLE);
+        return ResText(IDS_RECOVERY_UNREADABLE);
     switch (c.disk) {
-    case RecoveryCandidate::Disk::Unchanged: return Res(IDS_RECOVERY_DISK_UNCHANGED);
-    case RecoveryCandidate::Disk::Changed: return Res(IDS_RECOVERY_DISK_CHANGED);
-    case RecoveryCandidate::Disk::Missing: return Res(IDS_RECOVERY_DISK_MISSING);
-    case RecoveryCandidate::Disk::NeverSaved: return Res(IDS_RECOVERY_DISK_NEVER_SAVED);
+    case RecoveryCandidate::Disk::Unchanged: return ResText(IDS_RECOVERY_DISK_UNCHANGED);
+    case RecoveryCandidate::Disk::Changed: return ResText(IDS_RECOVERY_DISK_CHANGED);
+    case RecoveryCandidate::Disk::Missing: return ResText(IDS_RECOVERY_DISK_MISSING);
+    case RecoveryCandidate::Disk::NeverSaved: return ResText(IDS_RECOVERY_DISK_NEVER_SAVED);
     }
     return {};
 }
@@ -67,7 +56,7 @@ RecoveryCandidate::Disk DiskStateOf(const RecoveryInfo& info)
     using Disk = RecoveryCandidate::Disk;
     if (info.path.empty())
         return Disk::NeverSaved;
-    const QFileInfo file(Utf8(info.path));
+    const QFileInfo file(FromUtf8(info.path));
     if (!file.exists())
         return info.diskSize < 0 ? Disk::NeverSaved : Disk::Missing;
     const int64_t time = file.lastModified().toMSecsSinceEpoch() * 1'000'000;
@@ -94,27 +83,27 @@ QString RecoveryDifferences(const RecoveryCandidate& candidate)
 {
     const RecoveryInfo& info = candidate.read.info;
     std::string original;
-    if (!info.path.empty() && QFileInfo::exists(Utf8(info.path))) {
+    if (!info.path.empty() && QFileInfo::exists(FromUtf8(info.path))) {
         CKTextBuffer buffer;
-        const QByteArray path = QFile::encodeName(Utf8(info.path));
+        const QByteArray path = QFile::encodeName(FromUtf8(info.path));
         if (buffer.Load(path.constData(), info.lineEnding, info.codePage))
             buffer.CopyText(0, 0, buffer.LineCount() - 1, buffer.LineLength(buffer.LineCount() - 1),
                             original);
     }
     const std::string name = info.path.empty() ? info.title : info.path;
-    const std::string recovered = name + " (" + ToWindows1251(Res(IDS_RECOVERY_RECOVERED)) + ")";
+    const std::string recovered = name + " (" + ToWindows1251(ResText(IDS_RECOVERY_RECOVERED)) + ")";
     return FromWindows1251(UnifiedDiff(SplitRecoveryLines(original),
                                        SplitRecoveryLines(candidate.read.text),
-                                       ToWindows1251(Utf8(name)), ToWindows1251(Utf8(recovered))));
+                                       ToWindows1251(FromUtf8(name)), ToWindows1251(FromUtf8(recovered))));
 }
 
 CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Actions actions,
                                    QWidget* parent)
     : QDialog(parent), m_candidates(std::move(candidates)), m_actions(std::move(actions))
 {
-    setWindowTitle(Res(IDS_RECOVERY_TITLE));
+    setWindowTitle(ResText(IDS_RECOVERY_TITLE));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(Res(IDS_RECOVERY_INTRO), this);
+    auto* intro = new QLabel(ResText(IDS_RECOVERY_INTRO), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -122,17 +111,17 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
     m_list->setRootIsDecorated(false);
     // An item view is not named by the text above it.
     m_list->setAccessibleName(QStringLiteral("Unsaved documents"));
-    m_list->setHeaderLabels({Res(IDS_RECOVERY_COLUMN_FILE), Res(IDS_RECOVERY_COLUMN_WRITTEN),
-                             Res(IDS_RECOVERY_COLUMN_DISK)});
+    m_list->setHeaderLabels({ResText(IDS_RECOVERY_COLUMN_FILE), ResText(IDS_RECOVERY_COLUMN_WRITTEN),
+                             ResText(IDS_RECOVERY_COLUMN_DISK)});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_list);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_restore = buttons->addButton(Res(IDS_RECOVERY_RESTORE), QDialogButtonBox::ActionRole);
+    m_restore = buttons->addButton(ResText(IDS_RECOVERY_RESTORE), QDialogButtonBox::ActionRole);
     m_differences =
-        buttons->addButton(Res(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
-    m_discard = buttons->addButton(Res(IDS_RECOVERY_DISCARD), QDialogButtonBox::ActionRole);
-    QPushButton* later = buttons->addButton(Res(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
+        buttons->addButton(ResText(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
+    m_discard = buttons->addButton(ResText(IDS_RECOVERY_DISCARD), QDialogButtonBox::ActionRole);
+    QPushButton* later = buttons->addButton(ResText(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(m_restore, &QPushButton::clicked, this, &CKRecoveryDialog::RestoreCurrent);
     connect(m_differences, &QPushButton::clicked, this, &CKRecoveryDialog::ShowCurrentDifferences);
@@ -155,9 +144,9 @@ void CKRecoveryDialog::Fill()
         const RecoveryInfo& info = c.read.info;
         QString tip = QString::fromStdString(c.file);
         if (!c.read.Ok())
-            tip = Res(IDS_RECOVERY_DAMAGED).arg(tip, Utf8(RecoveryStatusText(c.read.status)));
+            tip = ResText(IDS_RECOVERY_DAMAGED).arg(tip, FromUtf8(RecoveryStatusText(c.read.status)));
         else if (!info.path.empty())
-            tip = QDir::toNativeSeparators(Utf8(info.path));
+            tip = QDir::toNativeSeparators(FromUtf8(info.path));
         for (int column = 0; column < 3; ++column)
             item->setToolTip(column, tip);
     }
@@ -216,7 +205,7 @@ void CKRecoveryDialog::DiscardCurrent()
     if (unlink(file.c_str()) != 0 && errno != ENOENT) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         if (m_actions.showError)
-            m_actions.showError(Res(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
+            m_actions.showError(ResText(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
         return;
     }
     RemoveCurrent();
@@ -226,15 +215,15 @@ void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent
 {
     QDialog dialog(parent);
     const RecoveryInfo& info = candidate.read.info;
-    const QString name = info.path.empty() ? Utf8(info.title) : QDir::toNativeSeparators(Utf8(info.path));
-    dialog.setWindowTitle(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name));
+    const QString name = info.path.empty() ? FromUtf8(info.title) : QDir::toNativeSeparators(FromUtf8(info.path));
+    dialog.setWindowTitle(ResText(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name));
     auto* layout = new QVBoxLayout(&dialog);
     auto* text = new QPlainTextEdit(&dialog);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QString diff = RecoveryDifferences(candidate);
-    text->setPlainText(diff.isEmpty() ? Res(IDS_RECOVERY_NO_DIFFERENCES) : diff);
+    text->setPlainText(diff.isEmpty() ? ResText(IDS_RECOVERY_NO_DIFFERENCES) : diff);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -1,12 +1,13 @@
 // The document: source type, open, save and save as, the modified mark and its commands.
 #include "doc/TagwrightDoc.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/Preview.h"
 #include "doc/core/AppSettings.h"
-#include "syntax/SourceTypes.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
+#include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 #include "text/EncodingHint.h"
 
@@ -19,18 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PageName(int page)
-{
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QString ErrorText(const CKTextBuffer& buffer)
 {
@@ -156,7 +145,7 @@ bool CTagwrightDoc::OnOpenDocument(const QString& path, int codePage, int lineEn
         return true;
     }
     if (!m_buffer.Load(NativePath(path).c_str(), lineEnding, codePage)) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
     }
     m_settings.Global().lineEnding = m_buffer.LineEnding();
@@ -170,7 +159,7 @@ void CTagwrightDoc::AfterLoad(const QString& path)
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
-        m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(path).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+        m_host.ShowWarning(ResText(IDS_LOSSY_LOAD).arg(path).arg(m_lossyBytesRead).arg(FromUtf8(CodePageName(m_buffer.CodePage()))));
     SetEncodingHint(SuggestedCodePageForFile(NativePath(path).c_str(), m_buffer.CodePage()));
 }
 
@@ -179,7 +168,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     if (m_pathName.isEmpty() || codePage < 0 || codePage >= kCodePageCount)
         return false;
     if (m_modified
-        && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        && !m_host.AskYesNo(ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
         return false;
     std::vector<int> caretLines;
     for (CKDocView* view : m_views)
@@ -188,7 +177,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     const bool loaded = m_buffer.Load(NativePath(m_pathName).c_str(), m_buffer.LineEnding(), codePage);
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
         return false;
     }
     for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
@@ -211,11 +200,11 @@ bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
     const QString name = QDir::toNativeSeparators(target);
     if (m_lossyBytesRead > 0
-        && !m_host.AskYesNo(Res(IDS_LOSSY_SAVE).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
+        && !m_host.AskYesNo(ResText(IDS_LOSSY_SAVE).arg(name).arg(m_lossyBytesRead).arg(FromUtf8(CodePageName(m_buffer.CodePage())))))
         return false;
     const int64_t unsaveable = m_buffer.UnsaveableCharCount(m_buffer.CodePage());
     return unsaveable == 0
-           || m_host.AskYesNo(Res(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(PageName(m_buffer.CodePage())));
+           || m_host.AskYesNo(ResText(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(FromUtf8(CodePageName(m_buffer.CodePage()))));
 }
 
 bool CTagwrightDoc::OnSaveDocument(const QString& path)
@@ -225,7 +214,7 @@ bool CTagwrightDoc::OnSaveDocument(const QString& path)
         return false;
     m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
     if (!m_buffer.Save(NativePath(path).c_str(), -1, true)) {
-        m_host.ShowError(Res(IDS_SAVE_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_SAVE_FAILED).arg(QDir::toNativeSeparators(path), ErrorText(m_buffer)));
         return false;
     }
     m_lossyBytesRead = 0;
@@ -241,8 +230,7 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
         return QStringLiteral(" #%;/\\").contains(c);
     });
     name.truncate(cut - name.begin());
-    const std::string_view ext = DocDescriptorField(DOC_FILTER_EXTENSION);
-    return name + QString::fromUtf8(ext.data(), static_cast<qsizetype>(ext.size()));
+    return name + FromUtf8(DocDescriptorField(DOC_FILTER_EXTENSION));
 }
 
 bool CTagwrightDoc::DoSave(const QString& path, bool replace)
@@ -297,7 +285,7 @@ bool CTagwrightDoc::SaveModified()
     if (!m_modified)
         return true;
     const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
-    switch (m_host.AskYesNoCancel(Res(IDS_ASK_TO_SAVE).arg(name))) {
+    switch (m_host.AskYesNoCancel(ResText(IDS_ASK_TO_SAVE).arg(name))) {
     case Answer::Yes:
         return DoFileSave();
     case Answer::No:

@@ -168,12 +168,6 @@ std::pair<const char*, std::vector<int>> BookmarkSubmenu(int marker)
     return {goTo ? "Go to" : "Set", ids};
 }
 
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 CKEditView::CKEditView(CTagwrightDoc& doc, QWidget* parent) : CKTextView(doc, parent)
@@ -274,23 +268,6 @@ void CKEditView::OnEditAction(int action, const char* text, int length)
     const EditCaret state = m_rules->OnEditAction(State(), action, std::string_view(text, size_t(length)));
     if (m_running == 0)
         Apply(state);
-}
-
-void CKEditView::OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
-                                 int line)
-{
-    CKTextView::OnBufferChanged(source, ctx, flags, line);
-    if (m_selectionSaved && ctx) {
-        ctx->AdjustPosition(m_savedSelStart);
-        ctx->AdjustPosition(m_savedSelEnd);
-    }
-}
-
-void CKEditView::RememberSelection()
-{
-    m_selectionSaved = true;
-    m_savedSelStart = SelectionStart();
-    m_savedSelEnd = SelectionEnd();
 }
 
 // ---- Commands ---------------------------------------------------------------------------
@@ -404,7 +381,7 @@ void CKEditView::Cut()
     // Text that did not reach the clipboard stays in the view.
     if (!PutToClipboard(text)) {
         QApplication::beep();
-        Document().Host().ShowWarning(Res(IDS_CLIPBOARD_REFUSED));
+        Document().Host().ShowWarning(ResText(IDS_CLIPBOARD_REFUSED));
         return;
     }
     Run([](CEditRules& r, const EditCaret& s) { return r.CutSelection(s); });
@@ -445,7 +422,7 @@ std::string CKEditView::TakeText(const QString& text)
 {
     BufferText converted = BufferTextFromClipboard(text);
     if (converted.missing > 0)
-        Document().Host().ShowWarning(Res(IDS_TEXT_MISSING_CHARACTERS).arg(converted.missing));
+        Document().Host().ShowWarning(ResText(IDS_TEXT_MISSING_CHARACTERS).arg(converted.missing));
     return std::move(converted.bytes);
 }
 

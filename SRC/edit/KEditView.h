@@ -23,8 +23,6 @@ public:
     bool OnUpdateCommand(CmdUI& ui) override;
     bool PaneText(int paneId, QString& text) override;
     void OnEditAction(int action, const char* text, int length) override;
-    void OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
-                         int line) override;
 
     // The clipboard holds Unicode text with LF line ends; the buffer's text is Windows-1251
     // with CR LF.
@@ -67,12 +65,6 @@ public:
     std::string UndoMenuText() const { return m_rules->UndoMenuText(); }
     std::optional<std::string> RedoMenuText() const { return m_rules->RedoMenuText(); }
 
-    // The selection remembered while a dialog works on it, carried across every change.
-    void RememberSelection();
-    void ForgetSelection() { m_selectionSaved = false; }
-    bool SelectionRemembered() const { return m_selectionSaved; }
-    TextRange RememberedSelection() const { return {m_savedSelStart, m_savedSelEnd}; }
-
     // The drop indicator while text is dragged over the view.
     bool DropCaretShown() const { return m_dropCaretShown; }
     TextPoint DropPoint() const { return m_dropPoint; }
@@ -114,10 +106,6 @@ private:
 
     std::unique_ptr<CEditRules> m_rules;
     int m_running = 0; // rules at work: their caret counts, not the view's
-
-    bool m_selectionSaved = false;
-    TextPoint m_savedSelStart;
-    TextPoint m_savedSelEnd;
 
     bool m_dropCaretShown = false;
     TextPoint m_dropPoint;

@@ -1,6 +1,7 @@
 // Command actions, routing along the chain of targets and the update passes.
 #include "frame/CommandRouter.h"
 
+#include "controls/QtText.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
 
@@ -18,18 +19,13 @@ namespace {
 
 constexpr int kIdleIntervalMs = 200;
 
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The desktop theme's image where it has one, the program's own otherwise.
 QIcon CommandImage(int id, std::string_view rowIcon)
 {
     const CommandIcon* icon = FindCommandIcon(id);
     const std::string_view resource = !rowIcon.empty() ? rowIcon : icon ? icon->resourceName : std::string_view();
-    const QIcon own = resource.empty() ? QIcon() : QIcon(QStringLiteral(":/toolbar/") + FromView(resource));
-    return icon && !icon->themeName.empty() ? QIcon::fromTheme(FromView(icon->themeName), own) : own;
+    const QIcon own = resource.empty() ? QIcon() : QIcon(QStringLiteral(":/toolbar/") + FromUtf8(resource));
+    return icon && !icon->themeName.empty() ? QIcon::fromTheme(FromUtf8(icon->themeName), own) : own;
 }
 
 } // namespace
@@ -51,9 +47,9 @@ QAction* CKCommandRouter::NewAction(int id)
 {
     auto* action = new QAction(this);
     if (const CommandInfo* info = m_catalogue.Find(id)) {
-        action->setText(FromView(info->menuText));
-        action->setStatusTip(FromView(info->prompt));
-        action->setToolTip(FromView(info->toolTip));
+        action->setText(FromUtf8(info->menuText));
+        action->setStatusTip(FromUtf8(info->prompt));
+        action->setToolTip(FromUtf8(info->toolTip));
         action->setIcon(CommandImage(id, info->icon));
     }
     action->setData(id);
@@ -70,7 +66,7 @@ QAction* CKCommandRouter::Action(int id)
         return it->second;
     QAction* action = NewAction(id);
     if (const CommandInfo* info = m_catalogue.Find(id))
-        action->setShortcuts(QKeySequence::listFromString(FromView(info->keys)));
+        action->setShortcuts(QKeySequence::listFromString(FromUtf8(info->keys)));
     m_actions.emplace(id, action);
     return action;
 }
@@ -96,7 +92,7 @@ bool CKCommandRouter::Route(int id)
                 return true;
     } catch (const std::bad_alloc&) {
         if (m_report)
-            m_report(FromView(ResString(IDS_OUT_OF_MEMORY)));
+            m_report(ResText(IDS_OUT_OF_MEMORY));
         return true;
     }
     return false;

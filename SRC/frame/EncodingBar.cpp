@@ -2,6 +2,7 @@
 // page and one that dismisses the hint. It never converts anything by itself.
 #include "frame/EncodingBar.h"
 
+#include "controls/QtText.h"
 #include "doc/TagwrightDoc.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
@@ -12,22 +13,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-
-namespace {
-
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PageText(int page)
-{
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-} // namespace
 
 CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
     : QFrame(parent), m_doc(&doc), m_text(new QLabel(this)), m_reopen(new QPushButton(this)),
@@ -41,8 +26,8 @@ CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
     m_text->setWordWrap(true);
     m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     m_close->setAutoRaise(true);
-    m_close->setToolTip(Res(IDS_HINT_CLOSE_TIP));
-    m_close->setAccessibleName(Res(IDS_HINT_CLOSE_TIP));
+    m_close->setToolTip(ResText(IDS_HINT_CLOSE_TIP));
+    m_close->setAccessibleName(ResText(IDS_HINT_CLOSE_TIP));
     m_reopen->setFocusPolicy(Qt::StrongFocus);
     m_close->setFocusPolicy(Qt::StrongFocus);
     // Alt+R presses the button from anywhere in the document window. It is the window's own
@@ -86,8 +71,8 @@ void CKEncodingBar::Update()
         return;
     }
     const int opened = m_doc->Buffer().CodePage();
-    m_text->setText(page == CP_UTF8 ? Res(IDS_HINT_LOOKS_UTF8).arg(PageText(opened))
-                                    : Res(IDS_HINT_NOT_UTF8));
-    m_reopen->setText(Res(IDS_HINT_REOPEN).arg(PageText(page)));
+    m_text->setText(page == CP_UTF8 ? ResText(IDS_HINT_LOOKS_UTF8).arg(FromUtf8(CodePageName(opened)))
+                                    : ResText(IDS_HINT_NOT_UTF8));
+    m_reopen->setText(ResText(IDS_HINT_REOPEN).arg(FromUtf8(CodePageName(page))));
     show();
 }

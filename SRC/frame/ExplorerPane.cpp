@@ -1,6 +1,7 @@
 // The explorer pane: a file-system tree with filters, opening files in the editor.
 #include "frame/ExplorerPane.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "frame/PaneCommands.h"
 #include "res/CommandIds.h"
@@ -23,15 +24,6 @@
 #include <QVBoxLayout>
 
 #include <memory>
-
-namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_filters(new QComboBox(this)),
@@ -158,7 +150,7 @@ void CKExplorerPane::OpenExternally(const QString& path)
     QPointer<CKExplorerPane> self(this);
     m_host.OpenWithDefaultProgram(path, [self, path] {
         if (self)
-            self->m_host.ShowError(FromView(ResString(IDS_NOT_SHOWN)).arg(QDir::toNativeSeparators(path)));
+            self->m_host.ShowError(ResText(IDS_NOT_SHOWN).arg(QDir::toNativeSeparators(path)));
     });
 }
 

@@ -1,6 +1,7 @@
 // The main window, its bars and panes, and the window commands.
 #include "frame/MainFrm.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
@@ -8,9 +9,9 @@
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/StatusPanes.h"
-#include "frame/Workspace.h"
 #include "frame/UserToolsDialog.h"
 #include "frame/WindowList.h"
+#include "frame/Workspace.h"
 #include "res/CommandIds.h"
 #include "res/Commands.h"
 #include "res/Strings.h"
@@ -47,16 +48,11 @@ constexpr int kClockIntervalMs = 1000;
 constexpr std::string_view kWindowStateName = "WindowState";
 constexpr std::string_view kWindowGeometryName = "WindowGeometry";
 
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 bool Installed(std::string_view program)
 {
-    return !QStandardPaths::findExecutable(FromView(program)).isEmpty();
+    return !QStandardPaths::findExecutable(FromUtf8(program)).isEmpty();
 }
 
 // A program named by a path must be an executable file there; a bare name is looked up on
@@ -158,7 +154,7 @@ std::vector<CKCommandTarget*> CMainFrame::RouteChain()
 void CMainFrame::CreateMenus()
 {
     for (const MenuInfo& info : MainMenus()) {
-        QMenu* menu = menuBar()->addMenu(FromView(info.title));
+        QMenu* menu = menuBar()->addMenu(FromUtf8(info.title));
         m_router->WatchMenu(menu);
         if (info.needsDocument)
             m_documentMenus.push_back(menu);
@@ -185,14 +181,14 @@ void CMainFrame::CreateMenus()
                 connect(menu, &QMenu::aboutToShow, this, [this] { UpdateRecentFileItems(); });
                 break;
             case MenuItemKind::SourceTypes: {
-                QMenu* types = menu->addMenu(FromView(item.text));
+                QMenu* types = menu->addMenu(FromUtf8(item.text));
                 m_router->WatchMenu(types);
                 // One type at a time: the items show radio marks.
                 auto* group = new QActionGroup(types);
                 group->setExclusive(true);
                 for (int type = 0; type < kSourceTypeCount; ++type) {
                     QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
-                    action->setText(FromView(SourceTypeName(type)));
+                    action->setText(FromUtf8(SourceTypeName(type)));
                     action->setCheckable(true);
                     group->addAction(action);
                     types->addAction(action);
@@ -201,7 +197,7 @@ void CMainFrame::CreateMenus()
                 break;
             }
             case MenuItemKind::Submenu: {
-                QMenu* sub = menu->addMenu(FromView(item.text));
+                QMenu* sub = menu->addMenu(FromUtf8(item.text));
                 m_router->WatchMenu(sub);
                 for (const MenuItem& subItem : item.items) {
                     if (subItem.kind == MenuItemKind::Command)
@@ -215,11 +211,11 @@ void CMainFrame::CreateMenus()
             case MenuItemKind::CodePages: {
                 // One entry per code page, named as in the file dialog; the ENC pane opens the
                 // same menu.
-                m_codePageMenu = menu->addMenu(FromView(item.text));
+                m_codePageMenu = menu->addMenu(FromUtf8(item.text));
                 m_router->WatchMenu(m_codePageMenu);
                 for (int page = 0; page < kCodePageCount; ++page) {
                     QAction* action = m_router->Action(ID_FILE_REOPEN_FIRST + page);
-                    action->setText(FromView(CodePageName(page)));
+                    action->setText(FromUtf8(CodePageName(page)));
                     action->setCheckable(true);
                     m_codePageMenu->addAction(action);
                 }
@@ -227,7 +223,7 @@ void CMainFrame::CreateMenus()
                 break;
             }
             case MenuItemKind::Toolbars: {
-                QMenu* bars = menu->addMenu(FromView(item.text));
+                QMenu* bars = menu->addMenu(FromUtf8(item.text));
                 m_router->WatchMenu(bars);
                 AddToolbarToggles(bars);
                 break;
@@ -374,14 +370,14 @@ void CMainFrame::RunUserTool(size_t index)
     }
     const QString program = QFile::decodeName(launch.program.c_str());
     if (!ProgramExists(program)) {
-        m_host.ShowError(FromView(ResString(IDS_TOOL_NOT_FOUND)).arg(FromStd(tool.name), program));
+        m_host.ShowError(ResText(IDS_TOOL_NOT_FOUND).arg(FromStd(tool.name), program));
         return;
     }
     QString folder = QFile::decodeName(launch.folder.c_str());
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
     if (!QProcess::startDetached(program, arguments, folder))
-        m_host.ShowError(FromView(ResString(IDS_TOOL_NOT_STARTED)).arg(FromStd(tool.name), program));
+        m_host.ShowError(ResText(IDS_TOOL_NOT_STARTED).arg(FromStd(tool.name), program));
 }
 
 QList<QMdiSubWindow*> CMainFrame::OpenWindows() const
@@ -481,7 +477,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 
 void CMainFrame::CreateStatusBar()
 {
-    m_messagePane = new QLabel(FromView(ResString(IDS_IDLE_MESSAGE)), this);
+    m_messagePane = new QLabel(ResText(IDS_IDLE_MESSAGE), this);
     statusBar()->addWidget(m_messagePane, 1);
     for (const auto& [id, sizing] : kPanes) {
         auto* pane = new QLabel(this);
@@ -529,7 +525,7 @@ void CMainFrame::UpdatePanes()
         m_messagePane->setText(prompt);
         m_viewPromptShown = true;
     } else if (m_viewPromptShown) {
-        m_messagePane->setText(FromView(ResString(IDS_IDLE_MESSAGE)));
+        m_messagePane->setText(ResText(IDS_IDLE_MESSAGE));
         m_viewPromptShown = false;
     }
 }
@@ -677,7 +673,7 @@ bool CMainFrame::OpenFileRequest(const QString& path)
 {
     // The file may have gone since the pane listed it.
     if (!QFileInfo::exists(path)) {
-        m_host.ShowError(FromView(ResString(IDS_OPEN_MISSING)).arg(QDir::toNativeSeparators(path)));
+        m_host.ShowError(ResText(IDS_OPEN_MISSING).arg(QDir::toNativeSeparators(path)));
         return false;
     }
     return m_documents.OpenDocumentFile(path) != nullptr;

@@ -146,7 +146,6 @@ public:
     bool IsInsideSelection(TextPoint p) const { return m_model.IsInsideSelection(p); }
     int IdealColumn() const { return m_model.IdealColumn(); }
     bool IsDragSelecting() const { return m_dragSelecting; }
-    bool IsCaretShown() const { return m_caretShown; }
     QRect CaretRect() const { return m_caretRect; }
 
     // Copies the selection to the clipboard.
