@@ -58,11 +58,6 @@ void PlaceCaretOnLine(CKTextView& view, int line)
 CTagwrightApp::CTagwrightApp(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services))
 {
-    m_catalogue.Add(CKEditView::CommandRows());
-    m_catalogue.Add(CKTextView::CommandRows());
-    m_catalogue.Add(CTagwrightDoc::CommandRows());
-    m_catalogue.Add(CMainFrame::CommandRows());
-    m_catalogue.Add(CommandRows());
 }
 
 CTagwrightApp::~CTagwrightApp()
@@ -122,7 +117,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
         return CKTextView::Create<CKEditView>(doc, parent);
     };
-    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, m_catalogue, *m_services.host);
+    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, *m_services.host);
     if (!m_mainFrame->Create())
         return false;
     TW_TRACE(*m_settings, "Main frame created");
@@ -474,35 +469,26 @@ void CTagwrightApp::OnAppAbout()
     QMessageBox::about(m_mainFrame.get(), ResText(IDS_ABOUT_TITLE), text);
 }
 
-std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
+std::span<const CommandHandler<CTagwrightApp>> CTagwrightApp::CommandHandlers()
 {
-    using Row = CommandRow<CTagwrightApp>;
-    static const Row rows[] = {
-        {{ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "new"},
-         [](CTagwrightApp& a, int) { a.NewDocument(); }},
-        {{ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "open"},
-         [](CTagwrightApp& a, int) { a.OnFileOpen(); }},
-        {{ID_FILE_SAVE_ALL, "Save A&ll", "Ctrl+Shift+S", "Save all modified documents", "Save All",
-          "saveall"},
-         [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
+    using Handler = CommandHandler<CTagwrightApp>;
+    static const Handler handlers[] = {
+        {ID_FILE_NEW, [](CTagwrightApp& a, int) { a.NewDocument(); }},
+        {ID_FILE_OPEN, [](CTagwrightApp& a, int) { a.OnFileOpen(); }},
+        {ID_FILE_SAVE_ALL, [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
          [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
-        {{ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save documents", "Exit"},
-         [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
-        {{ID_APP_ABOUT, "&About Tagwright...", {},
-          "Display program information, version number and copyright", "About", "about"},
-         [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
-        {{ID_VIEW_OPTIONS, "&Options...", "Alt+F7", "Change the editor's options", "Options"},
-         [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
-        // The recent files by their place in the list; the menu shows their paths.
-        {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }, nullptr, 0,
-         ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 1},
+        {ID_APP_EXIT, [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
+        {ID_APP_ABOUT, [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
+        {ID_VIEW_OPTIONS, [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
+        // The recent files by their place in the list.
+        {ID_FILE_MRU_FIRST, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }},
     };
-    return rows;
+    return handlers;
 }
 
-bool CTagwrightApp::OnCommand(int id) { return RunCommandRow<CTagwrightApp>(*this, CommandRows(), id); }
+bool CTagwrightApp::OnCommand(int id) { return DispatchCommand<CTagwrightApp>(*this, CommandHandlers(), id); }
 
 bool CTagwrightApp::OnUpdateCommand(CmdUI& ui)
 {
-    return UpdateCommandRow<CTagwrightApp>(*this, CommandRows(), ui);
+    return DispatchUpdate<CTagwrightApp>(*this, CommandHandlers(), ui);
 }

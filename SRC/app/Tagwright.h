@@ -65,7 +65,6 @@ public:
     // Null while recovery copies are off or cannot be kept.
     CKRecoveryManager* Recovery() { return m_recovery.get(); }
     CKDocHost& Host() { return *m_services.host; }
-    const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 
     // The documents.
     const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
@@ -84,8 +83,8 @@ public:
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
-    // The commands of the application.
-    static std::span<const CommandRow<CTagwrightApp>> CommandRows();
+    // The commands the application runs.
+    static std::span<const CommandHandler<CTagwrightApp>> CommandHandlers();
 
 public slots:
     // A later start's command line: the frame opens its files and comes to the front.
@@ -117,7 +116,6 @@ private:
     AppServices m_services;
     std::unique_ptr<CKExitSignals> m_exitSignals;
     std::unique_ptr<AppSettings> m_settings;
-    CCommandCatalogue m_catalogue;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CKRecoveryManager> m_recovery;
     bool m_recoveryWarned = false;

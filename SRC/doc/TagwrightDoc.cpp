@@ -26,43 +26,33 @@ QString ErrorText(const CKTextBuffer& buffer)
     return QString::fromLocal8Bit(buffer.LastErrorText());
 }
 
-using Row = CommandRow<CTagwrightDoc>;
+using Handler = CommandHandler<CTagwrightDoc>;
 
-void Disable(CTagwrightDoc&, CmdUI& ui) { ui.Enable(false); }
+// The runs of the command table hold one command per source type and per code page.
+static_assert(ID_SOURCE_TYPE_LAST - ID_SOURCE_TYPE_FIRST + 1 == kSourceTypeCount);
+static_assert(ID_FILE_REOPEN_LAST - ID_FILE_REOPEN_FIRST + 1 == kCodePageCount);
 
-const Row kRows[] = {
-    {{ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "save"},
-     [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
-    {{ID_FILE_SAVE_AS, "Save &As...", {}, "Save the active document with a new name", "Save As"},
-     [](CTagwrightDoc& d, int) { d.DoSave(QString(), true); }},
-    {{ID_FILE_CLOSE, "&Close", {}, "Close the active document", "Close"},
-     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {{ID_DOC_CLOSE, "Close", {}, "Close the document", "Close", "close"},
-     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {{ID_PREVIEW_DEFAULT_BROWSER, "&Preview in default browser", "F5",
-      "Preview the document in the system default browser", "Preview in system default browser",
-      "preview"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
-    {{ID_PREVIEW_BROWSER_1, "Preview in browser 1", "F6", "Preview the document in browser 1",
-      "Preview in browser 1", "browser1"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
-    {{ID_PREVIEW_BROWSER_2, "Preview in browser 2", "F7", "Preview the document in browser 2",
-      "Preview in browser 2", "browser2"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
-    {{ID_SOURCE, "Source", {}, "Show the source", "Source", "source"}, nullptr, Disable},
-    {{ID_PREVIEW, "Preview", {}, "Show the preview", "Preview", "preview"}, nullptr, Disable},
-    // The source types by number; their texts are the types' names.
-    {{ID_SOURCE_TYPE_FIRST}, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
-     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == d.SourceType()); },
-     0, kSourceTypeCount},
-    // Reopen with Encoding, by code page; their texts are the pages' names.
-    {{ID_FILE_REOPEN_FIRST}, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
+const Handler kHandlers[] = {
+    {ID_FILE_SAVE, [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
+    {ID_FILE_SAVE_AS, [](CTagwrightDoc& d, int) { d.DoSave(QString(), true); }},
+    {ID_FILE_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {ID_DOC_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {ID_PREVIEW_DEFAULT_BROWSER, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
+    {ID_PREVIEW_BROWSER_1, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
+    {ID_PREVIEW_BROWSER_2, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
+    // The two views of the child window's top bar that this editor does not have.
+    {ID_SOURCE},
+    {ID_PREVIEW},
+    // The source types by number.
+    {ID_SOURCE_TYPE_FIRST, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
+     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.index == d.SourceType()); }},
+    // Reopen with Encoding, by code page.
+    {ID_FILE_REOPEN_FIRST, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
          ui.Enable(!d.PathName().isEmpty() && QFileInfo::exists(d.PathName()));
-         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == d.Buffer().CodePage());
-     },
-     0, kCodePageCount},
+         ui.SetCheck(ui.index == d.Buffer().CodePage());
+     }},
 };
 
 } // namespace
@@ -303,11 +293,11 @@ void CTagwrightDoc::RemoveView(CKDocView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-bool CTagwrightDoc::OnCommand(int id) { return RunCommandRow<CTagwrightDoc>(*this, kRows, id); }
+bool CTagwrightDoc::OnCommand(int id) { return DispatchCommand<CTagwrightDoc>(*this, kHandlers, id); }
 
 bool CTagwrightDoc::OnUpdateCommand(CmdUI& ui)
 {
-    return UpdateCommandRow<CTagwrightDoc>(*this, kRows, ui);
+    return DispatchUpdate<CTagwrightDoc>(*this, kHandlers, ui);
 }
 
-std::span<const CommandRow<CTagwrightDoc>> CTagwrightDoc::CommandRows() { return kRows; }
+std::span<const CommandHandler<CTagwrightDoc>> CTagwrightDoc::CommandHandlers() { return kHandlers; }

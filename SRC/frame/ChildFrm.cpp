@@ -3,7 +3,7 @@
 #include "frame/ChildFrm.h"
 
 #include "doc/TagwrightDoc.h"
-#include "frame/CommandRouter.h"
+#include "frame/MenuBuilder.h"
 #include "frame/EncodingBar.h"
 #include "frame/SplitPanes.h"
 #include "res/Commands.h"
@@ -14,25 +14,25 @@
 
 namespace {
 
-QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKCommandRouter& router, QWidget* parent)
+QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKMenuBuilder& menus, QWidget* parent)
 {
     auto* bar = new QToolBar(name, parent);
     bar->setIconSize(QSize(16, 16));
-    router.FillToolBar(bar, buttons);
+    menus.FillToolBar(*bar, buttons);
     return bar;
 }
 
 } // namespace
 
 CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
-                         CKCommandRouter& router, QWidget* parent)
+                         CKMenuBuilder& menus, QWidget* parent)
     : QWidget(parent), m_doc(&doc), m_panes(new CKSplitPanes(doc, factory, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(MakeToolBar(QStringLiteral("View"), ChildFrameTopToolbar(), router, this));
-    layout->addWidget(MakeToolBar(QStringLiteral("Document"), ChildFrameToolbar(), router, this));
+    layout->addWidget(MakeToolBar(QStringLiteral("View"), ChildFrameTopToolbar(), menus, this));
+    layout->addWidget(MakeToolBar(QStringLiteral("Document"), ChildFrameToolbar(), menus, this));
     layout->addWidget(new CKEncodingBar(doc, this));
     layout->addWidget(m_panes, 1);
     setFocusProxy(m_panes);

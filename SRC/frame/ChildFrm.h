@@ -8,14 +8,14 @@
 
 #include <vector>
 
-class CKCommandRouter;
+class CKMenuBuilder;
 class CKSplitPanes;
 class CTagwrightDoc;
 
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
-    CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory, CKCommandRouter& router,
+    CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory, CKMenuBuilder& menus,
                 QWidget* parent = nullptr);
     ~CChildFrame() override;
 

@@ -335,19 +335,10 @@ private:
 class WorkspaceFrameTest : public testing::Test {
 protected:
     WorkspaceFrameTest()
-        : settings(store), frame(documents, settings, nullptr, Catalogue(), host)
+        : settings(store), frame(documents, settings, nullptr, host)
     {
         frame.Create();
         workspace = frame.Workspace();
-    }
-    static const CCommandCatalogue& Catalogue()
-    {
-        static const CCommandCatalogue catalogue = [] {
-            CCommandCatalogue c;
-            c.Add(CMainFrame::CommandRows());
-            return c;
-        }();
-        return catalogue;
     }
 
     TempDir dir;
