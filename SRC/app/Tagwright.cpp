@@ -66,8 +66,6 @@ CTagwrightApp::~CTagwrightApp()
     m_mainFrame.reset();
     // Copies still being written read storage the documents hand them when they go.
     m_recovery.reset();
-    // Documents whose last window closed wait for deletion; the rest are still listed.
-    qDeleteAll(findChildren<CTagwrightDoc*>(QString(), Qt::FindDirectChildrenOnly));
     m_documents.clear();
     // The record of a clean end comes last, after the settings were written.
     if (m_settings)
@@ -162,29 +160,43 @@ void CTagwrightApp::ExitInstance()
     RemovePreviewFolder();
 }
 
-CTagwrightDoc* CTagwrightApp::CreateDocument()
+std::vector<CTagwrightDoc*> CTagwrightApp::Documents() const
 {
-    auto* doc = new CTagwrightDoc(*m_settings, *m_services.host, this);
-    connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
+    std::vector<CTagwrightDoc*> documents;
+    for (const std::unique_ptr<CTagwrightDoc>& doc : m_documents)
+        documents.push_back(doc.get());
+    return documents;
+}
+
+std::unique_ptr<CTagwrightDoc> CTagwrightApp::CreateDocument()
+{
+    auto doc = std::make_unique<CTagwrightDoc>(*m_settings, *m_services.host);
+    connect(doc.get(), &CTagwrightDoc::closeRequested, this, [this, d = doc.get()] { CloseDocument(*d); });
     if (m_recovery)
         m_recovery->Track(*doc);
     return doc;
 }
 
+CTagwrightDoc& CTagwrightApp::AddDocument(std::unique_ptr<CTagwrightDoc> doc)
+{
+    CTagwrightDoc& added = *doc;
+    m_documents.push_back(std::move(doc));
+    m_mainFrame->CreateChildFrame(added);
+    return added;
+}
+
 CTagwrightDoc* CTagwrightApp::NewDocument()
 {
-    CTagwrightDoc* doc = CreateDocument();
+    std::unique_ptr<CTagwrightDoc> doc = CreateDocument();
     doc->OnNewDocument();
     doc->SetTitle(NextUntitledTitle());
-    m_documents.push_back(doc);
-    m_mainFrame->CreateChildFrame(*doc);
-    return doc;
+    return &AddDocument(std::move(doc));
 }
 
 bool CTagwrightApp::TitleInUse(const QString& title, const CTagwrightDoc* leaving) const
 {
-    return std::any_of(m_documents.begin(), m_documents.end(), [&](const CTagwrightDoc* doc) {
-        return doc != leaving && doc->Title() == title;
+    return std::any_of(m_documents.begin(), m_documents.end(), [&](const std::unique_ptr<CTagwrightDoc>& doc) {
+        return doc.get() != leaving && doc->Title() == title;
     });
 }
 
@@ -208,9 +220,9 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 CTagwrightDoc* CTagwrightApp::FindDocument(const QString& path) const
 {
     const QString full = QFileInfo(path).absoluteFilePath();
-    for (CTagwrightDoc* doc : m_documents)
+    for (const std::unique_ptr<CTagwrightDoc>& doc : m_documents)
         if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full)
-            return doc;
+            return doc.get();
     return nullptr;
 }
 
@@ -221,15 +233,12 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path, int codePage
         m_mainFrame->ActivateDocument(*open);
         return open;
     }
-    CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenDocument(full, codePage, lineEnding)) {
-        delete doc;
+    std::unique_ptr<CTagwrightDoc> doc = CreateDocument();
+    if (!doc->OnOpenDocument(full, codePage, lineEnding))
         return nullptr;
-    }
-    m_documents.push_back(doc);
-    m_mainFrame->CreateChildFrame(*doc);
+    CTagwrightDoc& opened = AddDocument(std::move(doc));
     AddRecentFile(full);
-    return doc;
+    return &opened;
 }
 
 int CTagwrightApp::OpenCommandLine(const CommandLine& request)
@@ -269,15 +278,16 @@ void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
 {
     if (!doc->Views().empty())
         return;
-    const auto it = std::find(m_documents.begin(), m_documents.end(), doc);
+    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                                 [doc](const std::unique_ptr<CTagwrightDoc>& open) { return open.get() == doc; });
     if (it == m_documents.end())
         return;
-    m_documents.erase(it);
     // A text still modified when its last window closed is one the user chose not to save:
     // its copy goes with it.
     if (m_recovery && doc->IsModified())
         m_recovery->DiscardedByUser(*doc);
-    doc->deleteLater();
+    // The document goes here and nowhere else.
+    m_documents.erase(it);
 }
 
 bool CTagwrightApp::SaveAllModified()
@@ -285,7 +295,7 @@ bool CTagwrightApp::SaveAllModified()
     // The copies of texts the user chose not to save go only once nothing was cancelled: a
     // cancel keeps every document open, and its copy with it.
     std::vector<CTagwrightDoc*> discarded;
-    for (CTagwrightDoc* doc : m_documents) {
+    for (CTagwrightDoc* doc : Documents()) {
         if (!doc->SaveModified())
             return false;
         if (doc->IsModified())
@@ -365,7 +375,7 @@ void CTagwrightApp::OfferRecoveredTexts()
 
 bool CTagwrightApp::StartDocumentAlone() const
 {
-    if (!m_startDocument || m_documents.size() != 1 || m_documents.front() != m_startDocument)
+    if (!m_startDocument || m_documents.size() != 1 || m_documents.front().get() != m_startDocument)
         return false;
     CTagwrightDoc& doc = *m_startDocument;
     CKTextBuffer& buffer = doc.Buffer();
@@ -385,7 +395,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     }
     // The empty text made at start only stood in for the texts now restored.
     CTagwrightDoc* const emptyStart = StartDocumentAlone() ? m_startDocument.data() : nullptr;
-    CTagwrightDoc* doc = CreateDocument();
+    std::unique_ptr<CTagwrightDoc> doc = CreateDocument();
     RestoreRecoveredText(*doc, candidate.read);
     // An untitled text keeps its old title unless an open text shows it already.
     if (info.path.empty() && (info.title.empty() || TitleInUse(doc->Title(), emptyStart)))
@@ -397,8 +407,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
         m_recovery->Adopt(*doc, candidate.file, info);
     else
         unlink(candidate.file.c_str());
-    m_documents.push_back(doc);
-    m_mainFrame->CreateChildFrame(*doc);
+    AddDocument(std::move(doc));
     if (emptyStart) {
         m_mainFrame->CloseDocumentWindows(*emptyStart);
         m_startDocument = nullptr;
@@ -454,7 +463,7 @@ void CTagwrightApp::OpenRecentFile(int index)
 
 void CTagwrightApp::OnFileSaveAll()
 {
-    for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
+    for (CTagwrightDoc* doc : Documents())
         if (doc->IsModified())
             doc->DoFileSave();
 }

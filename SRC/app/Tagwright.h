@@ -67,7 +67,7 @@ public:
     CKDocHost& Host() { return *m_services.host; }
 
     // The documents.
-    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
+    std::vector<CTagwrightDoc*> Documents() const override;
     CTagwrightDoc* NewDocument();
     // Activates the document already open at path, or opens it in a new window in the
     // remembered code page and line ending.
@@ -91,7 +91,10 @@ public slots:
     void OnHandOver(const QByteArray& message);
 
 private:
-    CTagwrightDoc* CreateDocument();
+    // A document that follows the application's settings and recovery copies, not yet open.
+    std::unique_ptr<CTagwrightDoc> CreateDocument();
+    // The open documents take doc, and a window shows it.
+    CTagwrightDoc& AddDocument(std::unique_ptr<CTagwrightDoc> doc);
     CTagwrightDoc* FindDocument(const QString& path) const;
     CTagwrightDoc* OpenDocumentFile(const QString& path, int codePage, int lineEnding);
     void AddRecentFile(const QString& path);
@@ -120,7 +123,7 @@ private:
     std::unique_ptr<CKRecoveryManager> m_recovery;
     bool m_recoveryWarned = false;
     RecentFiles m_recent;
-    std::vector<CTagwrightDoc*> m_documents;
+    std::vector<std::unique_ptr<CTagwrightDoc>> m_documents; // the open documents, owned here
     int m_untitledCount = 0;
     // The empty document made at start while the recovery copies are offered.
     QPointer<CTagwrightDoc> m_startDocument;

@@ -40,9 +40,9 @@ CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
 
 CChildFrame::~CChildFrame()
 {
-    // The views detach from the document before the document may go.
+    // The views leave the document before the window is gone, which may be the document's
+    // last: its owner learns of that when the window is destroyed.
     delete m_panes;
-    emit viewClosed(m_doc);
 }
 
 CKDocView* CChildFrame::View() { return m_panes->ActiveView(); }

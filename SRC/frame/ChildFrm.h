@@ -29,10 +29,6 @@ public:
     // Closes without asking to save (the document was asked already).
     void CloseWithoutAsking();
 
-signals:
-    // The view is gone; the document may have no view left.
-    void viewClosed(CTagwrightDoc* doc);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -203,9 +203,9 @@ CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
     QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
-    connect(frame, &CChildFrame::viewClosed, this,
-            [this](CTagwrightDoc* closed) { m_documents.OnViewClosed(closed); });
-    connect(frame, &QObject::destroyed, this, [this] {
+    // The window's views left the document as the window went: the document may go now.
+    connect(frame, &QObject::destroyed, this, [this, closed = &doc] {
+        m_documents.OnViewClosed(closed);
         QTimer::singleShot(0, this, [this] {
             UpdateTitles();
             m_router->Invalidate();

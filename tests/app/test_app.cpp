@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTime>
 #include <QTimer>
@@ -242,7 +243,8 @@ TEST_F(AppTest, ClosingTheLastWindowOfAModifiedDocumentAsksOnce)
     EXPECT_TRUE(host->questions.isEmpty());
     ASSERT_EQ(frame->ChildFrames().size(), 1u);
 
-    // The last one asks; No closes without saving and the document goes.
+    // The last one asks; No closes without saving and the document goes with it.
+    const QPointer<CTagwrightDoc> closing(doc);
     host->saveChangesAnswer = Answer::Cancel;
     EXPECT_FALSE(frame->ChildFrames().front()->parentWidget()->close());
     EXPECT_EQ(host->questions.size(), 1);
@@ -250,6 +252,7 @@ TEST_F(AppTest, ClosingTheLastWindowOfAModifiedDocumentAsksOnce)
     EXPECT_TRUE(frame->ChildFrames().front()->parentWidget()->close());
     Settle();
     EXPECT_TRUE(app->Documents().empty());
+    EXPECT_TRUE(closing.isNull());
     EXPECT_TRUE(frame->ChildFrames().empty());
     EXPECT_TRUE(host->saveRequests.empty());
 }

@@ -307,7 +307,7 @@ TEST_F(ExplorerTest, FilesOpenFromEnterAndTheMenuAndFoldersDoNot)
 // A document keeper that records what reaches it.
 class FakeDocuments : public CKDocManager {
 public:
-    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
+    std::vector<CTagwrightDoc*> Documents() const override { return {}; }
     CTagwrightDoc* OpenDocumentFile(const QString& path) override
     {
         opened << path;
@@ -328,7 +328,6 @@ public:
     std::vector<int> commands;
 
 private:
-    std::vector<CTagwrightDoc*> m_documents;
     RecentFiles m_recent;
 };
 
