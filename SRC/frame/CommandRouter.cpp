@@ -57,7 +57,7 @@ QAction* CKCommandRouter::Action(int id)
     if (const auto it = m_actions.find(id); it != m_actions.end())
         return it->second;
     QAction* action = NewAction(id);
-    action->setShortcuts(CKeyMap::Commands().KeysOf(id));
+    action->setShortcuts(CKCommandKeys::Commands().KeysOf(id));
     m_actions.emplace(id, action);
     return action;
 }

@@ -19,13 +19,13 @@ QKeyCombination Normalised(QKeyCombination key)
 
 } // namespace
 
-const CKeyMap& CKeyMap::Commands()
+const CKCommandKeys& CKCommandKeys::Commands()
 {
-    static const CKeyMap map;
+    static const CKCommandKeys map;
     return map;
 }
 
-CKeyMap::CKeyMap()
+CKCommandKeys::CKCommandKeys()
 {
     for (const CommandSpec& spec : CommandTable()) {
         if (spec.keys.empty())
@@ -39,18 +39,18 @@ CKeyMap::CKeyMap()
     }
 }
 
-int CKeyMap::CommandOf(QKeyCombination key) const
+int CKCommandKeys::CommandOf(QKeyCombination key) const
 {
     const auto it = m_commands.find(Normalised(key).toCombined());
     return it == m_commands.end() ? 0 : it->second;
 }
 
-int CKeyMap::CommandOf(const QKeyEvent& event) const
+int CKCommandKeys::CommandOf(const QKeyEvent& event) const
 {
     return CommandOf(QKeyCombination(event.modifiers(), Qt::Key(event.key())));
 }
 
-QList<QKeySequence> CKeyMap::KeysOf(int id) const
+QList<QKeySequence> CKCommandKeys::KeysOf(int id) const
 {
     const auto it = m_keys.find(id);
     return it == m_keys.end() ? QList<QKeySequence>() : it->second;

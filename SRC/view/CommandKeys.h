@@ -9,10 +9,10 @@
 
 class QKeyEvent;
 
-class CKeyMap {
+class CKCommandKeys {
 public:
     // The keys of the command table, parsed on first use.
-    static const CKeyMap& Commands();
+    static const CKCommandKeys& Commands();
 
     // The command a pressed key runs, or 0.
     int CommandOf(const QKeyEvent& event) const;
@@ -21,7 +21,7 @@ public:
     QList<QKeySequence> KeysOf(int id) const;
 
 private:
-    CKeyMap();
+    CKCommandKeys();
 
     std::unordered_map<int, int> m_commands;            // combined key -> command
     std::unordered_map<int, QList<QKeySequence>> m_keys; // command -> its keys

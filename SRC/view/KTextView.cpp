@@ -426,7 +426,7 @@ void CKTextView::timerEvent(QTimerEvent* event)
 
 int CKTextView::OwnCommandOf(const QKeyEvent& event) const
 {
-    const int id = CKeyMap::Commands().CommandOf(event);
+    const int id = CKCommandKeys::Commands().CommandOf(event);
     return id && RunsCommand(id) ? id : 0;
 }
 

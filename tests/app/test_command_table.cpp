@@ -86,7 +86,7 @@ TEST(CommandTableTest, EveryKeyParsesAndStartsOneCommand)
             const auto [owner, first] = owners.emplace(pressed.toCombined(), spec.id);
             EXPECT_TRUE(first || owner->second == spec.id)
                 << text.toStdString() << " starts " << owner->second << " and " << spec.id;
-            EXPECT_EQ(CKeyMap::Commands().CommandOf(key[0]), spec.id) << text.toStdString();
+            EXPECT_EQ(CKCommandKeys::Commands().CommandOf(key[0]), spec.id) << text.toStdString();
         }
     }
 }
