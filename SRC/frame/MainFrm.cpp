@@ -77,7 +77,12 @@ CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFa
         return view;
     };
     MenuSources sources;
-    sources.recentFiles = [this] { return m_documents.Recent().Paths(); };
+    sources.recentFiles = [this] {
+        QStringList paths;
+        for (const std::string& path : m_documents.Recent().Paths())
+            paths << QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+        return paths;
+    };
     sources.toolNames = [this] {
         QStringList names;
         for (const UserTool& tool : m_tools)

@@ -11,8 +11,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -72,12 +70,7 @@ QAction* CKMenuBuilder::AddItem(QMenu& menu, const MenuItem& item)
         return sub->menuAction();
     }
     case MenuItemKind::RecentFiles:
-        for (QAction* action : RunActions(ID_FILE_MRU_FIRST)) {
-            action->setVisible(false);
-            menu.addAction(action);
-            m_recentItems.push_back(action);
-        }
-        connect(&menu, &QMenu::aboutToShow, this, &CKMenuBuilder::UpdateRecentFileItems);
+        AddNumberedRun(menu, ID_FILE_MRU_FIRST, m_recentItems, &CKMenuBuilder::UpdateRecentFileItems);
         return nullptr;
     case MenuItemKind::SourceTypes: {
         QMenu* types = menu.addMenu(FromUtf8(item.text));
@@ -112,21 +105,11 @@ QAction* CKMenuBuilder::AddItem(QMenu& menu, const MenuItem& item)
         return bars->menuAction();
     }
     case MenuItemKind::UserTools:
-        for (QAction* action : RunActions(ID_TOOLS_FIRST)) {
-            menu.addAction(action);
-            m_toolItems.push_back(action);
-        }
-        connect(&menu, &QMenu::aboutToShow, this, &CKMenuBuilder::UpdateToolItems);
-        UpdateToolItems();
+        AddNumberedRun(menu, ID_TOOLS_FIRST, m_toolItems, &CKMenuBuilder::UpdateToolItems);
         return nullptr;
     case MenuItemKind::Windows:
         m_windowSeparator = menu.addSeparator();
-        for (QAction* action : RunActions(ID_WINDOW_DOCUMENT_FIRST)) {
-            menu.addAction(action);
-            m_windowItems.push_back(action);
-        }
-        connect(&menu, &QMenu::aboutToShow, this, &CKMenuBuilder::UpdateWindowItems);
-        UpdateWindowItems();
+        AddNumberedRun(menu, ID_WINDOW_DOCUMENT_FIRST, m_windowItems, &CKMenuBuilder::UpdateWindowItems);
         return nullptr;
     }
     return nullptr;
@@ -178,36 +161,35 @@ void CKMenuBuilder::ShowDocumentItems(bool haveDocument)
     }
 }
 
-void CKMenuBuilder::UpdateRecentFileItems()
+void CKMenuBuilder::AddNumberedRun(QMenu& menu, int firstId, std::vector<QAction*>& items,
+                                   void (CKMenuBuilder::*update)())
 {
-    const std::vector<std::string> paths = m_sources.recentFiles();
-    for (size_t i = 0; i < m_recentItems.size(); ++i) {
-        QAction* action = m_recentItems[i];
-        action->setVisible(i < paths.size());
-        if (i < paths.size())
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(QFile::decodeName(paths[i].c_str()))));
+    for (QAction* action : RunActions(firstId)) {
+        menu.addAction(action);
+        items.push_back(action);
+    }
+    connect(&menu, &QMenu::aboutToShow, this, update);
+    (this->*update)();
+}
+
+void CKMenuBuilder::ShowNumbered(const std::vector<QAction*>& items, const QStringList& texts)
+{
+    for (size_t i = 0; i < items.size(); ++i) {
+        const bool shown = static_cast<qsizetype>(i) < texts.size();
+        items[i]->setVisible(shown);
+        // The tenth entry takes the key 0.
+        if (shown)
+            items[i]->setText(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(texts[static_cast<qsizetype>(i)]));
     }
 }
 
-void CKMenuBuilder::UpdateToolItems()
-{
-    const QStringList names = m_sources.toolNames();
-    for (size_t i = 0; i < m_toolItems.size(); ++i) {
-        const bool shown = static_cast<qsizetype>(i) < names.size();
-        m_toolItems[i]->setVisible(shown);
-        if (shown)
-            m_toolItems[i]->setText(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(names[static_cast<qsizetype>(i)]));
-    }
-}
+void CKMenuBuilder::UpdateRecentFileItems() { ShowNumbered(m_recentItems, m_sources.recentFiles()); }
+
+void CKMenuBuilder::UpdateToolItems() { ShowNumbered(m_toolItems, m_sources.toolNames()); }
 
 void CKMenuBuilder::UpdateWindowItems()
 {
     const QStringList titles = m_sources.windowTitles();
     m_windowSeparator->setVisible(!titles.isEmpty());
-    for (size_t i = 0; i < m_windowItems.size(); ++i) {
-        const bool shown = static_cast<qsizetype>(i) < titles.size();
-        m_windowItems[i]->setVisible(shown);
-        if (shown)
-            m_windowItems[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(titles[static_cast<qsizetype>(i)]));
-    }
+    ShowNumbered(m_windowItems, titles);
 }

@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <span>
-#include <string>
 #include <vector>
 
 class CKCommandRouter;
@@ -21,7 +20,7 @@ struct MenuItem;
 
 // Where the entries that change come from.
 struct MenuSources {
-    std::function<std::vector<std::string>()> recentFiles; // paths, most recent first
+    std::function<QStringList()> recentFiles; // paths as shown, most recent first
     std::function<QStringList()> toolNames;
     std::function<QStringList()> windowTitles; // the open windows in order
 };
@@ -53,6 +52,11 @@ private:
     // Commands, separators and submenus.
     void AddItems(QMenu& menu, std::span<const MenuItem> items);
     QAction* AddItem(QMenu& menu, const MenuItem& item);
+    // The entries of a run that update shows, numbered, before the menu opens.
+    void AddNumberedRun(QMenu& menu, int firstId, std::vector<QAction*>& items,
+                        void (CKMenuBuilder::*update)());
+    // The first entries show the texts, numbered from 1; the rest hide.
+    static void ShowNumbered(const std::vector<QAction*>& items, const QStringList& texts);
     void UpdateRecentFileItems();
     void UpdateWindowItems();
 
