@@ -70,7 +70,7 @@ CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFa
       m_router(new CKCommandRouter([this] { return RouteChain(); },
                                    [&host](const QString& text) { host.ShowError(text); }, this))
 {
-    // Every view of the window routes its keys and shows its context menu through it.
+    // Every view of the window tells it of its changes and shows its context menu through it.
     m_viewFactory = [this, factory = std::move(viewFactory)](CTagwrightDoc& doc, QWidget* parent) {
         CKDocView* view = factory(doc, parent);
         view->SetCommandHost(this);
