@@ -8,8 +8,9 @@
 #include <string_view>
 
 enum CommandFlags : uint32_t {
-    // A running incremental search ends before the command runs, keeping what it found.
-    CMD_ENDS_INCREMENTAL_SEARCH = 0x1,
+    // A key of a running incremental search: the search goes on. Every other command ends
+    // the search first, keeping what it found.
+    CMD_SEARCH_KEY = 0x1,
     // Menus show the command's state with a check mark.
     CMD_CHECKABLE = 0x2,
 };

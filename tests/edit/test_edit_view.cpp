@@ -345,7 +345,7 @@ TEST_F(EditViewTest, IncrementalSearchTakesTheTypedKeysInsteadOfTheText)
 
 } // namespace
 
-TEST_F(EditViewTest, CommandsOfTheViewEndARunningIncrementalSearchBeforeTheyRun)
+TEST_F(EditViewTest, EveryCommandButTheSearchKeysEndsARunningIncrementalSearchFirst)
 {
     struct Case {
         const char* name;
@@ -359,6 +359,10 @@ TEST_F(EditViewTest, CommandsOfTheViewEndARunningIncrementalSearchBeforeTheyRun)
         {"Uppercase", Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier, "aBc abc"},
         {"Tag <B>", Qt::Key_B, Qt::ControlModifier, "a<B>b</B>c abc"},
         {"Overwrite", Qt::Key_Insert, Qt::NoModifier, "abc abc"},
+        {"Ctrl+Del", Qt::Key_Delete, Qt::ControlModifier, "ac abc"},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, "abc abc"},
+        {"AutoComplete", Qt::Key_Space, Qt::ControlModifier, "abc abc"},
+        {"Copy", Qt::Key_C, Qt::ControlModifier, "abc abc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
