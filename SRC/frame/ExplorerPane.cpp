@@ -3,6 +3,7 @@
 
 #include "controls/QtText.h"
 #include "doc/DocHost.h"
+#include "frame/FileTypeIcons.h"
 #include "frame/PaneCommands.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -27,7 +28,7 @@
 
 CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_filters(new QComboBox(this)),
-      m_tree(new QTreeView(this))
+      m_tree(new QTreeView(this)), m_icons(std::make_unique<CKFileTypeIcons>())
 {
     setObjectName(QStringLiteral("explorer"));
     // One entry per name and pattern list of the open dialog's filter; an entry's tip shows
@@ -70,8 +71,15 @@ CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
     m_tree->expand(m_model->index(QDir::homePath()));
 }
 
+CKExplorerPane::~CKExplorerPane()
+{
+    delete m_tree;
+    delete m_model;
+}
+
 void CKExplorerPane::AttachModel(QFileSystemModel* model)
 {
+    model->setIconProvider(m_icons.get());
     // Folders are never filtered out, and files that do not match are hidden, not greyed.
     model->setFilter(QDir::AllDirs | QDir::Files | QDir::Drives | QDir::NoDotAndDotDot);
     model->setNameFilterDisables(false);
