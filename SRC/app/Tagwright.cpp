@@ -1,7 +1,9 @@
 // Start-up, the document list, the application's commands and exit.
 #include "app/Tagwright.h"
 
+#include "app/ShortcutsDialog.h"
 #include "controls/QtText.h"
+#include "doc/AppIdentity.h"
 #include "doc/CommandLine.h"
 #include "doc/ExitSignals.h"
 #include "doc/InstanceGuard.h"
@@ -10,7 +12,6 @@
 #include "doc/RecoveryManager.h"
 #include "doc/TagwrightDoc.h"
 #include "doc/core/AppSettings.h"
-#include "doc/core/VersionInfo.h"
 #include "edit/KEditView.h"
 #include "edit/Prop.h"
 #include "frame/ChildFrm.h"
@@ -470,12 +471,27 @@ void CTagwrightApp::OnFileSaveAll()
 
 void CTagwrightApp::OnAppAbout()
 {
-    const QString text = ResText(IDS_VERSION_LINE)
-                             .arg(kVersionMajor)
-                             .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
-                             .arg(kVersionBuild)
-                         + QLatin1Char('\n') + ResText(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
+    const QString text = VersionText() + QLatin1Char('\n') + ResText(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
     QMessageBox::about(m_mainFrame.get(), ResText(IDS_ABOUT_TITLE), text);
+}
+
+void CTagwrightApp::OnHelpContents()
+{
+    // Installed under share/doc beside the program's bin folder; a program run from its build
+    // folder finds the manual of its source tree.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QStringList places{programFolder.filePath(QStringLiteral("../share/doc/tagwright/README.md")),
+                             programFolder.filePath(QStringLiteral("../README.md"))};
+    for (const QString& place : places) {
+        const QString manual = QDir::cleanPath(place);
+        if (QFileInfo::exists(manual)) {
+            Host().OpenWithDefaultProgram(manual, [this, manual] {
+                Host().ShowError(ResText(IDS_NOT_SHOWN).arg(QDir::toNativeSeparators(manual)));
+            });
+            return;
+        }
+    }
+    Host().ShowError(ResText(IDS_NO_MANUAL).arg(QDir::toNativeSeparators(QDir::cleanPath(places.front()))));
 }
 
 std::span<const CommandHandler<CTagwrightApp>> CTagwrightApp::CommandHandlers()
@@ -488,6 +504,8 @@ std::span<const CommandHandler<CTagwrightApp>> CTagwrightApp::CommandHandlers()
          [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
         {ID_APP_EXIT, [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
         {ID_APP_ABOUT, [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
+        {ID_HELP_CONTENTS, [](CTagwrightApp& a, int) { a.OnHelpContents(); }},
+        {ID_HELP_SHORTCUTS, [](CTagwrightApp& a, int) { CKShortcutsDialog(a.m_mainFrame.get()).exec(); }},
         {ID_VIEW_OPTIONS, [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
         // The recent files by their place in the list.
         {ID_FILE_MRU_FIRST, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }},

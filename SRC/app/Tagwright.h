@@ -102,6 +102,7 @@ private:
     void OnFileSaveAll();
     void OpenRecentFile(int index);
     void OnAppAbout();
+    void OnHelpContents();
     std::string RecoveryRoot() const;
     void StartRecovery();
     // Offers the copies that runs which did not end cleanly left.

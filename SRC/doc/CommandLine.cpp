@@ -1,7 +1,7 @@
 // Parsing the command line into the files to open, or into the text to print instead.
 #include "doc/CommandLine.h"
 
-#include "doc/core/VersionInfo.h"
+#include "doc/AppIdentity.h"
 #include "text/CodePages.h"
 
 #include <QCommandLineParser>
@@ -99,10 +99,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
         return Printed(CommandLine::Action::Help, usage, 0);
     if (parser.isSet(version))
         return Printed(CommandLine::Action::Version,
-                       QStringLiteral("Tagwright %1.%2.%3\n")
-                           .arg(kVersionMajor)
-                           .arg(kVersionMinor)
-                           .arg(kVersionBuild),
+                       QStringLiteral("Tagwright %1\n").arg(VersionText()),
                        0);
 
     CommandLine result;

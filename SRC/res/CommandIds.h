@@ -160,6 +160,8 @@ enum CommandId : int {
     ID_WINDOW_PREVIOUS = 37545,
     ID_WINDOW_DOCUMENT_FIRST = 37550, // the Window menu's list of open windows, nine entries
     ID_WINDOW_DOCUMENT_LAST = 37558,
+    ID_HELP_CONTENTS = 37560,
+    ID_HELP_SHORTCUTS = 37561,
 };
 
 enum PaneId : int {

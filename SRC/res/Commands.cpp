@@ -139,6 +139,9 @@ constexpr MenuItem kInsertMenu[] = {
 };
 
 constexpr MenuItem kHelpMenu[] = {
+    {MenuItemKind::Command, ID_HELP_CONTENTS},
+    {MenuItemKind::Command, ID_HELP_SHORTCUTS},
+    {MenuItemKind::Separator},
     {MenuItemKind::Command, ID_APP_ABOUT},
 };
 

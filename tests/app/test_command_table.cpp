@@ -1,5 +1,6 @@
 // The command table against the components that run its commands, the menus and toolbars
 // that show them, and the keys that start them.
+#include "app/ShortcutsDialog.h"
 #include "app/Tagwright.h"
 #include "doc/TagwrightDoc.h"
 #include "edit/KEditView.h"
@@ -10,6 +11,8 @@
 #include "view/KTextView.h"
 
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -89,6 +92,47 @@ TEST(CommandTableTest, EveryKeyParsesAndStartsOneCommand)
             EXPECT_EQ(CKCommandKeys::Commands().CommandOf(key[0]), spec.id) << text.toStdString();
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// The rows the shortcuts list shows: name and keys of each row not hidden by the search.
+std::map<QString, QString> ShownShortcuts(const CKShortcutsDialog& dialog)
+{
+    std::map<QString, QString> shown;
+    const QTableWidget& table = *dialog.Table();
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (!table.isRowHidden(row))
+            shown[table.item(row, 0)->text()] = table.item(row, 1)->text();
+    return shown;
+}
+
+TEST(CommandTableTest, ShortcutsListEveryCommandWithKeysAndNarrowToTheSearch)
+{
+    CKShortcutsDialog dialog;
+    const std::map<QString, QString> all = ShownShortcuts(dialog);
+    // Menu texts lose their mnemonic and dots; commands without a menu item show their prompt.
+    EXPECT_EQ(all.at(QStringLiteral("Save")), QKeySequence(QStringLiteral("Ctrl+S")).toString(QKeySequence::NativeText));
+    EXPECT_EQ(all.at(QStringLiteral("Open")), QKeySequence(QStringLiteral("Ctrl+O")).toString(QKeySequence::NativeText));
+    EXPECT_TRUE(all.contains(QStringLiteral("Search backward as you type")));
+    EXPECT_FALSE(all.contains(QStringLiteral("Save As"))); // it has no keys
+    for (const CommandSpec& spec : CommandTable())
+        if (!CKCommandKeys::Commands().KeysOf(spec.id).isEmpty())
+            EXPECT_FALSE(spec.menu.empty() && spec.prompt.empty()) << "command " << spec.id << " has keys but no name";
+
+    dialog.SearchField()->setText(QStringLiteral("ctrl+shift+i"));
+    EXPECT_EQ(ShownShortcuts(dialog),
+              (std::map<QString, QString>{{QStringLiteral("Search backward as you type"),
+                                           QKeySequence(QStringLiteral("Ctrl+Shift+I")).toString(QKeySequence::NativeText)}}));
+    dialog.SearchField()->setText(QStringLiteral("SAVE"));
+    const std::map<QString, QString> saves = ShownShortcuts(dialog);
+    EXPECT_TRUE(saves.contains(QStringLiteral("Save")));
+    EXPECT_TRUE(saves.contains(QStringLiteral("Save All")));
+    EXPECT_FALSE(saves.contains(QStringLiteral("Open")));
+    dialog.SearchField()->clear();
+    EXPECT_EQ(ShownShortcuts(dialog).size(), all.size());
 }
 
 } // namespace

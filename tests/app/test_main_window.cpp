@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
                      "Macros 7", "Macros 8", "Macros 9"}},
         {"&Tools", {"&1 Echo", "&Customize Tools..."}},
         {"&Window", {"&New Window", "&Cascade", "&Tile", "&Arrange Icons", "S&plit", "&Windows...", window1}},
-        {"&Help", {"&About Tagwright..."}},
+        {"&Help", {"Tagwright &Help", "&Keyboard Shortcuts", "&About Tagwright..."}},
     };
     EXPECT_EQ(VisibleMenus(frame), full);
     for (QAction* top : frame->menuBar()->actions())
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
         {"&File", {"&New", "&Open...", "P&rint Setup...", "E&xit"}},
         {"&View", viewEmpty},
         {"&Tools", {"&1 Echo", "&Customize Tools..."}},
-        {"&Help", {"&About Tagwright..."}},
+        {"&Help", {"Tagwright &Help", "&Keyboard Shortcuts", "&About Tagwright..."}},
     };
     EXPECT_EQ(VisibleMenus(frame), empty);
     frame->Router().UpdateAll();
