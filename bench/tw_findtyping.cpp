@@ -33,7 +33,7 @@ using Clock = std::chrono::steady_clock;
 // No document is open besides the one typed into, which the search need not see.
 class NoDocuments : public CKDocManager {
 public:
-    const std::vector<CTagwrightDoc*>& Documents() const override { return m_none; }
+    std::vector<CTagwrightDoc*> Documents() const override { return m_none; }
     CTagwrightDoc* OpenDocumentFile(const QString&) override { return nullptr; }
     int OpenCommandLine(const CommandLine&) override { return 0; }
     const RecentFiles& Recent() const override { return m_recent; }

@@ -1,24 +1,16 @@
 // The file dialog's code-page and line-ending lists below its own controls.
 #include "controls/KFileDialog.h"
 
-#include "text/FileFilter.h"
+#include "controls/QtText.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
+#include "text/FileFilter.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-
-namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QStringList CKFileDialog::NameFilters(std::string_view filter)
 {
@@ -61,15 +53,15 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
     // Only a file that exists can show its page: "Detect" is a choice of the open dialog.
     const int choices = mode == Mode::Open ? kCodePageChoiceCount : kCodePageCount;
     for (int page = 0; page < choices; ++page)
-        m_codePageList->addItem(FromView(CodePageName(page)));
+        m_codePageList->addItem(FromUtf8(CodePageName(page)));
     m_lineEndingList->setObjectName(QStringLiteral("lineEnding"));
     for (int i = 0; i < kLineEndingChoiceCount; ++i)
-        m_lineEndingList->addItem(FromView(LineEndingName(i)));
+        m_lineEndingList->addItem(FromUtf8(LineEndingName(i)));
 
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int row = grid->rowCount();
-        auto* encodingLabel = new QLabel(FromView(ResString(IDS_FILE_ENCODING)), this);
-        auto* lineEndingLabel = new QLabel(FromView(ResString(IDS_LINE_ENDING)), this);
+        auto* encodingLabel = new QLabel(ResText(IDS_FILE_ENCODING), this);
+        auto* lineEndingLabel = new QLabel(ResText(IDS_LINE_ENDING), this);
         encodingLabel->setBuddy(m_codePageList);
         lineEndingLabel->setBuddy(m_lineEndingList);
         grid->addWidget(encodingLabel, row, 0);

@@ -1,6 +1,7 @@
-// Windows-1251 to and from QString through the project's own table.
+// Windows-1251 to and from QString through the project's own table, and UTF-8 texts.
 #include "controls/QtText.h"
 
+#include "res/Strings.h"
 #include "text/Cp1251.h"
 
 #include <QList>
@@ -24,3 +25,10 @@ std::string ToWindows1251(const QString& text)
     }
     return bytes;
 }
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ResText(int id) { return FromUtf8(ResString(id)); }

@@ -15,7 +15,7 @@ struct CommandLine;
 
 class CKDocManager : public CKCommandTarget {
 public:
-    virtual const std::vector<CTagwrightDoc*>& Documents() const = 0;
+    virtual std::vector<CTagwrightDoc*> Documents() const = 0;
     // Activates the document already open at path, or opens it in a new window.
     virtual CTagwrightDoc* OpenDocumentFile(const QString& path) = 0;
     // The same in the given code page and line ending (-1 detects it) when it is not open yet.

@@ -1,11 +1,12 @@
 // The document: source type, open, save and save as, the modified mark and its commands.
 #include "doc/TagwrightDoc.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/Preview.h"
+#include "controls/QtText.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
-#include "controls/QtText.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CharsetDeclaration.h"
@@ -31,18 +32,7 @@
 
 namespace {
 
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PageName(int page) { return FromView(CodePageName(page)); }
+QString PageName(int page) { return FromUtf8(CodePageName(page)); }
 
 // A charset declaration in the buffer: the line and the bytes of its name.
 struct DeclarationInText {
@@ -98,9 +88,11 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
-using Row = CommandRow<CTagwrightDoc>;
+using Handler = CommandHandler<CTagwrightDoc>;
 
-void Disable(CTagwrightDoc&, CmdUI& ui) { ui.Enable(false); }
+// The runs of the command table hold one command per source type and per code page.
+static_assert(ID_SOURCE_TYPE_LAST - ID_SOURCE_TYPE_FIRST + 1 == kSourceTypeCount);
+static_assert(ID_FILE_REOPEN_LAST - ID_FILE_REOPEN_FIRST + 1 == kCodePageCount);
 
 // The language items of View > Spelling: a radio mark on the document's language.
 template <SpellLanguage language>
@@ -108,47 +100,31 @@ void ChooseLanguage(CTagwrightDoc& d, int) { d.SetCyrillicLanguage(language); }
 template <SpellLanguage language>
 void ShowLanguage(CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.CyrillicLanguage() == language); }
 
-const Row kRows[] = {
-    {{ID_VIEW_SPELLING, "&Check Spelling", "Shift+F7", "Underline the misspelled words of the text",
-      "Check Spelling"},
-     [](CTagwrightDoc& d, int) { d.SetSpellingOn(!d.SpellingOn()); },
+const Handler kHandlers[] = {
+    {ID_VIEW_SPELLING, [](CTagwrightDoc& d, int) { d.SetSpellingOn(!d.SpellingOn()); },
      [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.SpellingOn()); }},
-    {{ID_SPELL_RUSSIAN, "&Russian", {}, "Check Cyrillic words in Russian", "Russian"},
-     ChooseLanguage<SpellLanguage::Russian>, ShowLanguage<SpellLanguage::Russian>},
-    {{ID_SPELL_UKRAINIAN, "&Ukrainian", {}, "Check Cyrillic words in Ukrainian", "Ukrainian"},
-     ChooseLanguage<SpellLanguage::Ukrainian>, ShowLanguage<SpellLanguage::Ukrainian>},
-    {{ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "save"},
-     [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
-    {{ID_FILE_SAVE_AS, "Save &As...", {}, "Save the active document with a new name", "Save As"},
-     [](CTagwrightDoc& d, int) { d.DoSave({}, true); }},
-    {{ID_FILE_CLOSE, "&Close", {}, "Close the active document", "Close"},
-     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {{ID_DOC_CLOSE, "Close", {}, "Close the document", "Close", "close"},
-     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {{ID_PREVIEW_DEFAULT_BROWSER, "&Preview in default browser", "F5",
-      "Preview the document in the system default browser", "Preview in system default browser",
-      "preview"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
-    {{ID_PREVIEW_BROWSER_1, "Preview in browser 1", "F6", "Preview the document in browser 1",
-      "Preview in browser 1", "browser1"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
-    {{ID_PREVIEW_BROWSER_2, "Preview in browser 2", "F7", "Preview the document in browser 2",
-      "Preview in browser 2", "browser2"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
-    {{ID_SOURCE, "Source", {}, "Show the source", "Source", "source"}, nullptr, Disable},
-    {{ID_PREVIEW, "Preview", {}, "Show the preview", "Preview", "preview"}, nullptr, Disable},
-    // The source types by number; their texts are the types' names.
-    {{ID_SOURCE_TYPE_FIRST}, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
-     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == d.SourceType()); },
-     0, kSourceTypeCount},
-    // Reopen with Encoding, by code page; their texts are the pages' names.
-    {{ID_FILE_REOPEN_FIRST}, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
+    {ID_SPELL_RUSSIAN, ChooseLanguage<SpellLanguage::Russian>, ShowLanguage<SpellLanguage::Russian>},
+    {ID_SPELL_UKRAINIAN, ChooseLanguage<SpellLanguage::Ukrainian>, ShowLanguage<SpellLanguage::Ukrainian>},
+    {ID_FILE_SAVE, [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
+    {ID_FILE_SAVE_AS, [](CTagwrightDoc& d, int) { d.DoSave({}, true); }},
+    {ID_FILE_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {ID_DOC_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {ID_PREVIEW_DEFAULT_BROWSER, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
+    {ID_PREVIEW_BROWSER_1, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
+    {ID_PREVIEW_BROWSER_2, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
+    // The two views of the child window's top bar that this editor does not have.
+    {ID_SOURCE},
+    {ID_PREVIEW},
+    // The source types by number.
+    {ID_SOURCE_TYPE_FIRST, [](CTagwrightDoc& d, int type) { d.SetSourceType(type); },
+     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.index == d.SourceType()); }},
+    // Reopen with Encoding, by code page.
+    {ID_FILE_REOPEN_FIRST, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(page); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
          ui.Enable(!d.NativePathName().empty() && Exists(d.NativePathName()));
-         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == d.Buffer().CodePage());
-     },
-     0, kCodePageCount},
+         ui.SetCheck(ui.index == d.Buffer().CodePage());
+     }},
 };
 
 } // namespace
@@ -311,7 +287,7 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, int codePage, 
     if (codePage == CP_DETECT)
         codePage = DetectedCodePage(path);
     if (!m_buffer.Load(path.c_str(), lineEnding, codePage)) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     m_settings.Global().lineEnding = m_buffer.LineEnding();
@@ -329,13 +305,13 @@ int CTagwrightDoc::DetectedCodePage(const std::string& path)
                                                                                   : CodePageGuess{};
     const bool sure = guess.kind == CodePageGuess::Kind::Page;
     const int page = sure ? guess.page : CP_WINDOWS_1251;
-    const QString name = FromView(CodePageShortName(page));
+    const QString name = FromUtf8(CodePageShortName(page));
     if (sure)
-        m_codePageNote = Res(IDS_PAGE_DETECTED).arg(name);
+        m_codePageNote = ResText(IDS_PAGE_DETECTED).arg(name);
     else if (guess.kind == CodePageGuess::Kind::Ascii)
-        m_codePageNote = Res(IDS_PAGE_ASCII).arg(name);
+        m_codePageNote = ResText(IDS_PAGE_ASCII).arg(name);
     else
-        m_codePageNote = Res(IDS_PAGE_NOT_DETECTED).arg(name);
+        m_codePageNote = ResText(IDS_PAGE_NOT_DETECTED).arg(name);
     return page;
 }
 
@@ -346,16 +322,16 @@ void CTagwrightDoc::OfferOldTextCopies(const std::string& file)
         const QString made = QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.madeAt), QLocale::ShortFormat);
         enum { kRestore, kKeep, kDelete };
         const int choice = m_host.AskChoice(
-            Res(IDS_OLD_TEXT_FOUND).arg(ShownPath(file), copyName).arg(copy.size).arg(made),
-            {Res(IDS_OLD_TEXT_RESTORE), Res(IDS_OLD_TEXT_KEEP), Res(IDS_OLD_TEXT_DELETE)}, kKeep);
+            ResText(IDS_OLD_TEXT_FOUND).arg(ShownPath(file), copyName).arg(copy.size).arg(made),
+            {ResText(IDS_OLD_TEXT_RESTORE), ResText(IDS_OLD_TEXT_KEEP), ResText(IDS_OLD_TEXT_DELETE)}, kKeep);
         if (choice == kRestore) {
             std::string reason;
             if (!RestoreOldTextCopy(copy.path, file, reason))
-                m_host.ShowError(Res(IDS_OLD_TEXT_NOT_RESTORED).arg(copyName, QString::fromLocal8Bit(reason)));
+                m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_RESTORED).arg(copyName, QString::fromLocal8Bit(reason)));
             return; // older copies hold older texts: they are offered at the next open
         }
         if (choice == kDelete && unlink(copy.path.c_str()) != 0)
-            m_host.ShowError(Res(IDS_OLD_TEXT_NOT_DELETED).arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
+            m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_DELETED).arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
     }
 }
 
@@ -364,7 +340,7 @@ void CTagwrightDoc::AfterLoad()
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
-        m_host.ShowWarning(Res(LossyText(IDS_LOSSY_LOAD, m_buffer.CodePage())).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+        m_host.ShowWarning(ResText(LossyText(IDS_LOSSY_LOAD, m_buffer.CodePage())).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
     SetEncodingHint(SuggestedCodePageForFile(m_nativePathName.c_str(), m_buffer.CodePage()));
 }
 
@@ -373,7 +349,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
     if (m_nativePathName.empty() || codePage < 0 || codePage >= kCodePageCount)
         return false;
     if (m_modified
-        && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        && !m_host.AskYesNo(ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
         return false;
     std::vector<int> caretLines;
     for (CKDocView* view : m_views)
@@ -384,7 +360,7 @@ bool CTagwrightDoc::ReopenInCodePage(int codePage)
         m_codePageNote.clear(); // the page is the user's choice now
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
         return false;
     }
     for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
@@ -436,7 +412,7 @@ bool CTagwrightDoc::ReloadFromDisk()
     const bool loaded = disk.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage());
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
         return false;
     }
     std::vector<std::pair<int, int>> places; // each view's caret line and top line
@@ -444,10 +420,10 @@ bool CTagwrightDoc::ReloadFromDisk()
         places.emplace_back(view->CaretLine(), view->FirstVisibleLine());
     if (!ReplaceChangedLines(disk)) {
         // Only a whole new load can hold such lines; it cannot be undone, so it asks first.
-        if (m_modified && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        if (m_modified && !m_host.AskYesNo(ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
             return false;
         if (!m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage())) {
-            m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+            m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
             return false;
         }
     }
@@ -536,8 +512,8 @@ void CTagwrightDoc::ShowDiskDifferences()
     const std::string name = ToWindows1251(QDir::toNativeSeparators(m_pathName));
     const std::string diff = UnifiedDiff(SplitRecoveryLines(onDisk), SplitRecoveryLines(mine), name,
                                          name + " (" + std::string(ResString(IDS_DISK_YOUR_TEXT)) + ")");
-    m_host.ShowText(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
-                    diff.empty() ? Res(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
+    m_host.ShowText(ResText(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
+                    diff.empty() ? ResText(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
 }
 
 void CTagwrightDoc::SetEncodingHint(CodePageHint hint)
@@ -558,8 +534,8 @@ bool CTagwrightDoc::OfferDeclarationUpdate(const QString& target, int page)
     const std::string_view newName = CharsetNameOfPage(page);
     const QString oldName = QString::fromLatin1(m_buffer.LineText(declared.line) + declared.x, declared.length);
     if (newName.empty()
-        || !m_host.AskYesNo(Res(IDS_UPDATE_DECLARATION)
-                                .arg(QDir::toNativeSeparators(target), oldName, PageName(page), FromView(newName))))
+        || !m_host.AskYesNo(ResText(IDS_UPDATE_DECLARATION)
+                                .arg(QDir::toNativeSeparators(target), oldName, PageName(page), FromUtf8(newName))))
         return false;
     int endLine, endChar;
     m_buffer.OpenUndoGroup();
@@ -575,11 +551,11 @@ bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
     const QString name = QDir::toNativeSeparators(target);
     if (m_lossyBytesRead > 0
-        && !m_host.AskYesNo(Res(LossyText(IDS_LOSSY_SAVE, m_buffer.CodePage())).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
+        && !m_host.AskYesNo(ResText(LossyText(IDS_LOSSY_SAVE, m_buffer.CodePage())).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
         return false;
     const int64_t unsaveable = m_buffer.UnsaveableCharCount(m_buffer.CodePage());
     return unsaveable == 0
-           || m_host.AskYesNo(Res(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(PageName(m_buffer.CodePage())));
+           || m_host.AskYesNo(ResText(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(FromUtf8(CodePageName(m_buffer.CodePage()))));
 }
 
 bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
@@ -591,8 +567,8 @@ bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
         if (::CheckDiskFile(m_diskState, target) != DiskChange::Changed)
             return true;
         const int choice = m_host.AskChoice(
-            Res(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
-            {Res(IDS_DISK_OVERWRITE), Res(IDS_DISK_SHOW_DIFFERENCES), Res(IDS_DISK_CANCEL)}, kCancel);
+            ResText(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
+            {ResText(IDS_DISK_OVERWRITE), ResText(IDS_DISK_SHOW_DIFFERENCES), ResText(IDS_DISK_CANCEL)}, kCancel);
         if (choice != kShowDifferences)
             return choice == kOverwrite;
         ShowDiskDifferences();
@@ -606,7 +582,7 @@ bool CTagwrightDoc::OnSaveDocument(const std::string& path)
         return false;
     m_buffer.SetBackupOnSave(m_settings.Global().createBackups != 0);
     if (!m_buffer.Save(path.c_str(), -1, true)) {
-        m_host.ShowError(Res(IDS_SAVE_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_SAVE_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     m_lossyBytesRead = 0;
@@ -624,8 +600,7 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
         return QStringLiteral(" #%;/\\").contains(c);
     });
     name.truncate(cut - name.begin());
-    const std::string_view ext = DocDescriptorField(DOC_FILTER_EXTENSION);
-    return name + QString::fromUtf8(ext.data(), static_cast<qsizetype>(ext.size()));
+    return name + FromUtf8(DocDescriptorField(DOC_FILTER_EXTENSION));
 }
 
 bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
@@ -647,7 +622,7 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
             return false;
         target = ResolveNativePath(request.path);
         if (target.empty()) {
-            m_host.ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
+            m_host.ShowError(ResText(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
             return false;
         }
         if (remember)
@@ -694,7 +669,7 @@ bool CTagwrightDoc::SaveModified()
     if (!m_modified)
         return true;
     const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
-    switch (m_host.AskYesNoCancel(Res(IDS_ASK_TO_SAVE).arg(name))) {
+    switch (m_host.AskYesNoCancel(ResText(IDS_ASK_TO_SAVE).arg(name))) {
     case Answer::Yes:
         return DoFileSave();
     case Answer::No:
@@ -712,11 +687,11 @@ void CTagwrightDoc::RemoveView(CKDocView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-bool CTagwrightDoc::OnCommand(int id) { return RunCommandRow<CTagwrightDoc>(*this, kRows, id); }
+bool CTagwrightDoc::OnCommand(int id) { return DispatchCommand<CTagwrightDoc>(*this, kHandlers, id); }
 
 bool CTagwrightDoc::OnUpdateCommand(CmdUI& ui)
 {
-    return UpdateCommandRow<CTagwrightDoc>(*this, kRows, ui);
+    return DispatchUpdate<CTagwrightDoc>(*this, kHandlers, ui);
 }
 
-std::span<const CommandRow<CTagwrightDoc>> CTagwrightDoc::CommandRows() { return kRows; }
+std::span<const CommandHandler<CTagwrightDoc>> CTagwrightDoc::CommandHandlers() { return kHandlers; }

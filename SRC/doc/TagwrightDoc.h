@@ -131,8 +131,8 @@ public:
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
-    // The commands of the document.
-    static std::span<const CommandRow<CTagwrightDoc>> CommandRows();
+    // The commands the document runs.
+    static std::span<const CommandHandler<CTagwrightDoc>> CommandHandlers();
 
 signals:
     void titleChanged();

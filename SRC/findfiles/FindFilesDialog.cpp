@@ -25,11 +25,6 @@ namespace {
 
 constexpr std::string_view kFindFilesKey = "Settings/FindInFiles";
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 FindFilesFields ReadFindFilesSettings(const SettingsStore& store)

@@ -1,6 +1,7 @@
 // Parsing the command line into the files to open, or into the text to print instead.
 #include "instance/CommandLine.h"
 
+#include "app/AppIdentity.h"
 #include "res/VersionInfo.h"
 #include "text/CodePageDetector.h"
 #include "text/CodePages.h"
@@ -141,10 +142,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
         return Printed(CommandLine::Action::Help, usage, 0);
     if (parser.isSet(version))
         return Printed(CommandLine::Action::Version,
-                       QStringLiteral("Tagwright %1.%2.%3\n")
-                           .arg(kVersionMajor)
-                           .arg(kVersionMinor)
-                           .arg(kVersionBuild),
+                       QStringLiteral("Tagwright %1\n").arg(VersionText()),
                        0);
 
     CommandLine result;

@@ -112,6 +112,7 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DROPPED_FOLDERS, "Folders cannot be opened as documents:\n%1"},
     {IDS_NOT_SHOWN, "The desktop could not show\n%1"},
     {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
+    {IDS_NO_MANUAL, "The manual is not installed; it was looked for in\n%1"},
     {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
     {IDS_RECOVERY_TITLE, "Recover Unsaved Changes"},
     {IDS_RECOVERY_INTRO, "Tagwright did not end normally, and these documents had changes that were not saved. Choose what to do with each of them; the copies you do not decide on now are offered again at the next start."},

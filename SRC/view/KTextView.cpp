@@ -2,13 +2,18 @@
 // through the line painter.
 #include "view/KTextView.h"
 
+#include "controls/QtText.h"
+#include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
+#include "res/Strings.h"
 #include "spell/core/ReaderText.h"
 #include "syntax/ColourClass.h"
 #include "syntax/HtmlParser.h"
 #include "syntax/ParseDispatch.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
+#include "view/CommandKeys.h"
+#include "view/FindController.h"
 #include "view/MarginArt.h"
 #include "view/TextViewAccessible.h"
 #include "view/ViewFont.h"
@@ -36,7 +41,7 @@ constexpr int kCaretWidth = 2;
 } // namespace
 
 CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc),
+    : QAbstractScrollArea(parent), m_doc(doc), m_find(std::make_unique<CKFindController>(*this)),
       // The view's lines reach the offsets through its protected model host.
       m_access(new CTextAccessEvents(*this, static_cast<const CViewModelHost&>(*this)))
 {
@@ -213,7 +218,7 @@ void CKTextView::ResetLayout()
 {
     m_model.Reset();
     m_bookmarks.Reset();
-    m_findMemory.Forget();
+    m_find->ForgetLastFind();
     m_screenLines = m_screenChars = -1;
     m_glyphs.Drop();
     m_marginIcons = QPixmap();
@@ -311,6 +316,7 @@ void CKTextView::RepaintLines(int first, int last)
 void CKTextView::SelectionChanged(TextRange before, TextRange after)
 {
     m_access->SelectionChanged(before, after);
+    CommandStatesChanged();
     if (after.start == before.start) {
         RepaintLines(std::min(after.end.y, before.end.y), std::max(after.end.y, before.end.y));
         return;
@@ -365,6 +371,7 @@ void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32
     pending.horzBar = pending.horzBar || (flags & UPD_TEXT);
     if (m_changesDepth == 0)
         ApplyPendingLayout();
+    CommandStatesChanged();
 }
 
 void CKTextView::OnChangesEnd()
@@ -427,6 +434,7 @@ void CKTextView::PlaceCaret()
     if (m_caretShown)
         viewport()->update(m_caretRect);
     m_access->CaretPlaced();
+    CommandStatesChanged();
 }
 
 void CKTextView::focusInEvent(QFocusEvent* event)
@@ -462,25 +470,55 @@ void CKTextView::timerEvent(QTimerEvent* event)
 
 // ---- Keys -------------------------------------------------------------------------------
 
-void CKTextView::keyPressEvent(QKeyEvent* event)
+int CKTextView::OwnCommandOf(const QKeyEvent& event) const
 {
-    const Qt::KeyboardModifiers mods = event->modifiers()
-        & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QKeySequence pressed(QKeyCombination(mods, Qt::Key(event->key())));
-    if (m_incremental.Running() && IncrementalSearchKey(event)) {
-        event->accept();
-        return;
-    }
-    if (const int id = CommandForKey(pressed); id && OnCommand(id)) {
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::keyPressEvent(event);
+    const int id = CKCommandKeys::Commands().CommandOf(event);
+    return id && RunsCommand(id) ? id : 0;
 }
 
-int CKTextView::CommandForKey(const QKeySequence& pressed) const
+bool CKTextView::event(QEvent* event)
 {
-    return CommandOfKeys(CommandRows(), pressed);
+    // The view's own keys come to the view before the window's shortcuts see them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if ((m_find->IncrementalSearchRunning() && m_find->IsIncrementalSearchKey(key)) || OwnCommandOf(key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void CKTextView::keyPressEvent(QKeyEvent* event)
+{
+    RunGuarded([&] {
+        if (m_find->IncrementalSearchRunning() && m_find->TakeIncrementalSearchKey(*event)) {
+            event->accept();
+            return;
+        }
+        if (const int id = OwnCommandOf(*event)) {
+            OnCommand(id);
+            CommandStatesChanged();
+            event->accept();
+            return;
+        }
+        if (TypeKey(*event)) {
+            event->accept();
+            return;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
+    });
+}
+
+void CKTextView::CommandStatesChanged()
+{
+    if (m_commandHost)
+        m_commandHost->CommandStatesChanged();
+}
+
+void CKTextView::ReportOutOfMemory()
+{
+    m_doc.Host().ShowError(ResText(IDS_OUT_OF_MEMORY));
 }
 
 // ---- Painting ---------------------------------------------------------------------------

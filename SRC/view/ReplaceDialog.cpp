@@ -25,8 +25,7 @@ namespace {
 
 QString Message(StringId id, const std::string& text)
 {
-    const std::string_view format = ResString(id);
-    return QString::fromLatin1(format.data(), int(format.size())).arg(FromWindows1251(text));
+    return ResText(id).arg(FromWindows1251(text));
 }
 
 } // namespace

@@ -48,11 +48,10 @@ protected:
         frame = app->MainFrame();
     }
     // The update pass of the running program (command states, the menus that follow the
-    // documents, the status panes), run now instead of waiting for its timer.
+    // documents, the status panes), run now.
     void UpdatePass()
     {
         frame->Router().UpdateAll();
-        emit frame->Router().idle();
         QApplication::processEvents();
     }
     // Lets deleted windows and documents go.

@@ -292,7 +292,7 @@ TEST_F(ExplorerTest, FilesOpenFromEnterAndTheMenuAndFoldersDoNot)
 // A document keeper that records what reaches it.
 class FakeDocuments : public CKDocManager {
 public:
-    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
+    std::vector<CTagwrightDoc*> Documents() const override { return {}; }
     CTagwrightDoc* OpenDocumentFile(const QString& path) override
     {
         opened << path;
@@ -313,26 +313,16 @@ public:
     std::vector<int> commands;
 
 private:
-    std::vector<CTagwrightDoc*> m_documents;
     RecentFiles m_recent;
 };
 
 class WorkspaceFrameTest : public testing::Test {
 protected:
     WorkspaceFrameTest()
-        : settings(store), frame(documents, settings, nullptr, Catalogue(), host)
+        : settings(store), frame(documents, settings, nullptr, host)
     {
         frame.Create();
         workspace = frame.Workspace();
-    }
-    static const CCommandCatalogue& Catalogue()
-    {
-        static const CCommandCatalogue catalogue = [] {
-            CCommandCatalogue c;
-            c.Add(CMainFrame::CommandRows());
-            return c;
-        }();
-        return catalogue;
     }
 
     TempDir dir;
