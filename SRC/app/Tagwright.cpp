@@ -243,6 +243,11 @@ QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
     return title;
 }
 
+CTagwrightDoc* CTagwrightApp::OpenDocumentInPage(const QString& path, int codePage, int lineEnding)
+{
+    return OpenDocumentFile(NativePath(path), codePage, lineEnding);
+}
+
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
 {
     const std::string native = ResolveNativePath(path);

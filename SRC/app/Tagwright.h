@@ -76,10 +76,7 @@ public:
     // Activates the document already open at path, or opens it in a new window in the
     // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path) override;
-    CTagwrightDoc* OpenDocumentInPage(const QString& path, int codePage, int lineEnding) override
-    {
-        return OpenDocumentFile(path, codePage, lineEnding);
-    }
+    CTagwrightDoc* OpenDocumentInPage(const QString& path, int codePage, int lineEnding) override;
     bool CloseDocument(CTagwrightDoc& doc);
     // Opens the files of a command line, of this start or handed over by a later one, in its
     // code page (Windows-1251 when none is given) with each file's line ending detected, as at

@@ -141,6 +141,7 @@ public:
     int64_t LossyByteCount() const { return m_lossyBytes; }
     // Whether a UTF-8 file started with a byte order mark; Save in UTF-8 writes one back then.
     bool HasByteOrderMark() const { return m_byteOrderMark; }
+    void SetByteOrderMark(bool on) { m_byteOrderMark = on; }
     // The file as the last good Load read it or the last good Save wrote it.
     const FileIdentity& FileState() const { return m_fileIdentity; }
     // The text now matches its file (reloaded from it as an undoable change): unmodified,

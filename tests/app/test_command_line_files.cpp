@@ -125,16 +125,16 @@ TEST_F(CommandLineFilesTest, AnOpenFileWithChangesIsReadInTheAskedPageOnlyWhenTh
     k->Buffer().InsertText(nullptr, 0, 0, "x", line, ch, 0);
 
     CommandLine request;
-    request.files = {QString::fromStdString(dir.File("k.html"))};
+    request.files = {dir.File("k.html")};
     request.codePage = CP_KOI8_R;
     host->answerYes = false;
-    app->OnHandOver(HandOverMessage(request));
+    app->OnHandOver(request);
     ASSERT_EQ(host->questions.size(), 1);
     EXPECT_EQ(k->Buffer().CodePage(), CP_WINDOWS_1251);
     EXPECT_EQ(std::string(k->Buffer().LineText(0), 3), "x\xB3\xD6");
 
     host->answerYes = true;
-    app->OnHandOver(HandOverMessage(request));
+    app->OnHandOver(request);
     EXPECT_EQ(host->questions.size(), 2);
     EXPECT_EQ(k->Buffer().CodePage(), CP_KOI8_R);
     EXPECT_EQ(std::string(k->Buffer().LineText(0), 2), "\xA8\xE6");

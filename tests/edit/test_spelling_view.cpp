@@ -4,7 +4,7 @@
 // per-document switch.
 #include "controls/QtText.h"
 #include "doc/FakeHost.h"
-#include "doc/KSettingsStore.h"
+#include "settings/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
 #include "settings/core/AppSettings.h"
 #include "edit/KEditView.h"

@@ -6,7 +6,6 @@
 // golden file yet, gets FILE.styled.new beside it to review; tests/data/accept-colours.sh then
 // puts the reviewed files in place.
 #include "support/TempDir.h"
-#include "syntax/BufferLineSource.h"
 #include "syntax/ParseDispatch.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
@@ -60,7 +59,7 @@ int SourceTypeOf(const std::filesystem::path& file)
 // first character's class; characters before a line's first block are normal text.
 std::string Styled(const CKTextBuffer& buffer, int type)
 {
-    const CBufferLineSource source(buffer);
+    const CTextLines& source = buffer;
     std::string styled;
     std::vector<ColourBlock> blocks;
     uint32_t state = 0;
