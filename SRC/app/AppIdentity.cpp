@@ -1,8 +1,6 @@
 // The program's name, version, desktop entry and window icon.
 #include "app/AppIdentity.h"
 
-#include "controls/QtText.h"
-#include "res/Strings.h"
 #include "res/VersionInfo.h"
 
 #include <QGuiApplication>
@@ -23,12 +21,4 @@ void SetApplicationIdentity()
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/appicon/%1.png").arg(size), QSize(size, size));
     QGuiApplication::setWindowIcon(icon);
-}
-
-QString VersionText()
-{
-    return ResText(IDS_VERSION_LINE)
-        .arg(kVersionMajor)
-        .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
-        .arg(kVersionBuild);
 }

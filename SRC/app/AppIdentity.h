@@ -6,5 +6,3 @@
 // Sets them on the application; call it before the first window is created, since the
 // windows take their class and icon when they are made.
 void SetApplicationIdentity();
-// The version as About and --version show it.
-QString VersionText();

@@ -2,6 +2,7 @@
 #include "controls/QtText.h"
 
 #include "res/Strings.h"
+#include "res/VersionInfo.h"
 #include "text/Cp1251.h"
 
 #include <QList>
@@ -32,3 +33,11 @@ QString FromUtf8(std::string_view text)
 }
 
 QString ResText(int id) { return FromUtf8(ResString(id)); }
+
+QString VersionText()
+{
+    return ResText(IDS_VERSION_LINE)
+        .arg(kVersionMajor)
+        .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
+        .arg(kVersionBuild);
+}

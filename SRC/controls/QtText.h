@@ -15,3 +15,5 @@ std::string ToWindows1251(const QString& text);
 QString FromUtf8(std::string_view text);
 // A message of the string table by its number.
 QString ResText(int id);
+// The version as About and --version show it.
+QString VersionText();

@@ -224,6 +224,7 @@ void CTagwrightDoc::SetNativePathName(const std::string& path)
     m_nativePathName = path;
     m_pathName = ShownPath(path);
     SetTitle(QFileInfo(m_pathName).fileName());
+    emit diskFileSet();
 }
 
 void CTagwrightDoc::SetTitle(const QString& title)

@@ -1,8 +1,7 @@
 // Parsing the command line into the files to open, or into the text to print instead.
 #include "instance/CommandLine.h"
 
-#include "app/AppIdentity.h"
-#include "res/VersionInfo.h"
+#include "controls/QtText.h"
 #include "text/CodePageDetector.h"
 #include "text/CodePages.h"
 

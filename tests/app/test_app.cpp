@@ -286,7 +286,7 @@ TEST_F(AppTest, MenusShowTheTextsAndKeysOfTheCommandTable)
     QStringList titles;
     for (QAction* menu : frame->menuBar()->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Insert", "&Macros", "&Tools", "&Window", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Search", "&View", "&Insert", "&Macros", "&Tools", "&Window", "&Help"}));
     // Each command takes its row's text and keys, whichever component runs it.
     for (const int id : {ID_FILE_NEW, ID_FILE_SAVE, ID_EDIT_COPY, ID_EDIT_AUTO_EXPAND, ID_INSERT_BOLD,
                          ID_MACRO_7, ID_WINDOW_SPLIT, ID_APP_ABOUT}) {

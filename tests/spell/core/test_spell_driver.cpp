@@ -9,7 +9,7 @@
 namespace {
 
 const std::string kDriver = std::string(TW_BUILD_DIR) + "/tw-spell";
-const std::string kData = std::string(TW_SOURCE_DIR) + "/tests/spell/data/";
+const std::string kData = std::string(TW_SOURCE_DIR) + "/tests/spell/core/data/";
 
 std::string RunSpell(const std::string& args, int* status = nullptr)
 {

@@ -3,7 +3,7 @@
 // F4 from the window, and Replace over an open document (one undo step) and files on disk
 // (each in its page; one changed since the search is left alone and named).
 #include "app/AppFixture.h"
-#include "core/FindFilesSupport.h"
+#include "findfiles/core/FindFilesSupport.h"
 #include "findfiles/FindFilesController.h"
 #include "findfiles/SearchResultsPane.h"
 #include "frame/CommandRouter.h"
