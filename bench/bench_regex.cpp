@@ -167,6 +167,8 @@ const std::vector<WorstCase>& WorstCases()
             {"long-literal-1MB", std::string(20000, 'a') + "b", std::string(1 << 20, 'a')},
             {"dot-star-literal-1MB", ".*" + std::string(1000, 'a') + "b", std::string(1 << 20, 'a')},
             {"group-loop-4MB", "(a|b)*$", ab},
+            // Exponential backtracking: only the budget ends it.
+            {"nested-star-40", "(a*)*b", std::string(40, 'a')},
         };
     }();
     return cases;

@@ -1,7 +1,7 @@
 // tw-editbench: a typed character in the edit view, from the key event to the painted screen,
 // at the end of a large HTML page beside a 10-line page, on the offscreen platform: with a
 // history that merges the typing (Smart Undo) and with a full history that drops its oldest
-// group for every new one.
+// group for every new one; then with spelling on against off in the large page.
 // Usage: tw-editbench [PAGE]; without a page it writes a 2-million-line one with tw-genhtml.
 #include "app/DesktopHost.h"
 #include "doc/TagwrightDoc.h"
@@ -59,6 +59,48 @@ void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bo
                 big.doc.Buffer().UndoRecordCount(), small.doc.Buffer().UndoRecordCount());
 }
 
+// Typing into the large page with spelling on against off. Between keys the events that have
+// come are handled, as the event loop does: with spelling on, the worker's reports and the
+// repaints of the lines it checked. Latency is the key event and the painted screen after it;
+// the total adds the handling of those events.
+void MeasureSpelling(TypingSession& big)
+{
+    struct Cost {
+        double latency = 1e9, total = 1e9;
+    };
+    const auto typeCost = [&big](int rounds) {
+        Clock::duration keys{};
+        const auto start = Clock::now();
+        for (int i = 0; i < rounds; ++i) {
+            const auto key = Clock::now();
+            big.TypeKey(i);
+            keys += Clock::now() - key;
+            QCoreApplication::processEvents();
+        }
+        const auto all = Clock::now() - start;
+        return Cost{std::chrono::duration<double>(keys).count() / rounds,
+                    std::chrono::duration<double>(all).count() / rounds};
+    };
+    Cost cost[2];
+    for (const bool on : {false, true}) {
+        big.doc.SetSpellingOn(on);
+        typeCost(100); // the dictionaries open on the first words
+    }
+    // Best of five runs each, in turns that change which goes first.
+    for (int run = 0; run < 5; ++run)
+        for (const bool first : {false, true}) {
+            const bool on = first != (run % 2 == 1);
+            big.doc.SetSpellingOn(on);
+            const Cost now = typeCost(500);
+            cost[on].latency = std::min(cost[on].latency, now.latency);
+            cost[on].total = std::min(cost[on].total, now.total);
+        }
+    std::printf("spelling on %8.1f us, off %8.1f us key to screen, ratio %.2f (target <= 1.10);"
+                " with the events between keys %.1f / %.1f us, ratio %.2f\n",
+                cost[1].latency * 1e6, cost[0].latency * 1e6, cost[1].latency / cost[0].latency,
+                cost[1].total * 1e6, cost[0].total * 1e6, cost[1].total / cost[0].total);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -84,7 +126,11 @@ int main(int argc, char* argv[])
     TypingSession small(settings, session, host, QString::fromStdString(smallPage));
     std::printf("page: %s, %.1f MB, %d lines\n", bigPage.c_str(),
                 std::filesystem::file_size(bigPage) / 1e6, big.view->LineCount());
+    // Spelling is measured on its own below.
+    big.doc.SetSpellingOn(false);
+    small.doc.SetSpellingOn(false);
     Measure(settings, big, small, true, false, "typed key + screen");
     Measure(settings, big, small, false, true, "same, full undo history");
+    MeasureSpelling(big);
     return 0;
 }

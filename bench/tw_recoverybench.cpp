@@ -12,6 +12,7 @@
 #include "syntax/HtmlKeywords.h"
 
 #include "BenchPages.h"
+#include "BenchStats.h"
 #include "TypingSession.h"
 
 #include <QApplication>
@@ -36,18 +37,6 @@ double TimedKey(TypingSession& session, int i)
     const auto start = Clock::now();
     session.TypeKey(i);
     return Seconds(start);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<size_t>(p * (values.size() - 1))];
 }
 
 } // namespace

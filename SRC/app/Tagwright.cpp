@@ -1,6 +1,9 @@
 // Start-up, the document list, the application's commands and exit.
 #include "app/Tagwright.h"
 
+#include "app/AppIdentity.h"
+#include "app/ShortcutsDialog.h"
+#include "controls/QtText.h"
 #include "doc/Preview.h"
 #include "doc/TagwrightDoc.h"
 #include "edit/KEditView.h"
@@ -40,18 +43,6 @@ namespace {
 // How long a start waits for the lock of an instance that did not take its file.
 constexpr int kTakeOverWaitMs = 2000;
 
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PageName(CodePage page)
-{
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 QString SystemErrorQText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The files of a command line, one a line, for a message.
@@ -81,11 +72,6 @@ void PlaceCaretOnLine(CKTextView& view, int line)
 CTagwrightApp::CTagwrightApp(AppServices services, QObject* parent)
     : QObject(parent), m_services(std::move(services))
 {
-    m_catalogue.Add(CKEditView::CommandRows());
-    m_catalogue.Add(CKTextView::CommandRows());
-    m_catalogue.Add(CTagwrightDoc::CommandRows());
-    m_catalogue.Add(CMainFrame::CommandRows());
-    m_catalogue.Add(CommandRows());
 }
 
 CTagwrightApp::~CTagwrightApp()
@@ -94,8 +80,6 @@ CTagwrightApp::~CTagwrightApp()
     m_mainFrame.reset();
     // Copies still being written read storage the documents hand them when they go.
     m_recovery.reset();
-    // Documents whose last window closed wait for deletion; the rest are still listed.
-    qDeleteAll(findChildren<CTagwrightDoc*>(QString(), Qt::FindDirectChildrenOnly));
     m_documents.clear();
     // The record of a clean end comes last, after the settings were written.
     if (m_settings)
@@ -115,14 +99,14 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
         if (handOver == CKInstanceGuard::HandOverResult::Taken)
             return false;
         if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed && !commandLine.files.empty()) {
-            m_services.host->ShowError(Res(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
+            m_services.host->ShowError(ResText(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
             m_startExitCode = 1;
             return false;
         }
         if (!guard.TakeOver(kTakeOverWaitMs))
-            startNote = Res(IDS_INSTANCE_NOT_HANDED_OVER).arg(guard.Trouble());
+            startNote = ResText(IDS_INSTANCE_NOT_HANDED_OVER).arg(guard.Trouble());
     } else if (!guard.Trouble().isEmpty()) {
-        startNote = Res(IDS_INSTANCE_UNGUARDED).arg(guard.Trouble());
+        startNote = ResText(IDS_INSTANCE_UNGUARDED).arg(guard.Trouble());
     }
 
     // Asked to end by a signal, the program still writes its settings and releases its lock.
@@ -159,7 +143,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     const DocViewFactory views = [](CTagwrightDoc& doc, QWidget* parent) -> CKDocView* {
         return CKTextView::Create<CKEditView>(doc, parent);
     };
-    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, m_catalogue, *m_services.host);
+    m_mainFrame = std::make_unique<CMainFrame>(*this, *m_settings, views, *m_services.host);
     if (!m_mainFrame->Create())
         return false;
     TW_TRACE(*m_settings, "Main frame created");
@@ -167,6 +151,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     connect(&guard, &CKInstanceGuard::handedOver, this, &CTagwrightApp::OnHandOver);
     guard.Listen();
     StartRecovery();
+    m_settings->Preferences().Subscribe(this);
     if (qGuiApp)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
                 Qt::DirectConnection);
@@ -186,7 +171,7 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     if (!startNote.isEmpty())
         m_services.host->ShowWarning(startNote);
     if (!m_services.refusedSettingsFile.isEmpty())
-        m_services.host->ShowWarning(Res(IDS_SETTINGS_NOT_READ)
+        m_services.host->ShowWarning(ResText(IDS_SETTINGS_NOT_READ)
                                          .arg(QDir::toNativeSeparators(m_services.refusedSettingsFile))
                                          .arg(CKSettingsStore::kMaxFileBytes >> 20));
     OfferRecoveredTexts();
@@ -199,6 +184,7 @@ void CTagwrightApp::ExitInstance()
     m_exiting = true;
     // A later start must not hand its file to this instance any more.
     m_services.guard->Release();
+    m_settings->Preferences().Unsubscribe(this);
     // After a clean end no copy is left; after a signal the copies stay for the next start.
     if (m_recovery)
         m_recovery->Finish();
@@ -214,7 +200,7 @@ void CTagwrightApp::ExitInstance()
 void CTagwrightApp::ReportSettingsNotWritten()
 {
     const QString text
-        = Res(IDS_SETTINGS_NOT_WRITTEN).arg(QString::fromStdString(m_services.store->Location()));
+        = ResText(IDS_SETTINGS_NOT_WRITTEN).arg(QString::fromStdString(m_services.store->Location()));
     // No dialog holds up an exit, which a signal or the end of the desktop session may ask for.
     if (m_exiting)
         std::fprintf(stderr, "tagwright: %s\n", text.toLocal8Bit().constData());
@@ -222,38 +208,51 @@ void CTagwrightApp::ReportSettingsNotWritten()
         m_services.host->ShowWarning(text);
 }
 
-CTagwrightDoc* CTagwrightApp::CreateDocument()
+std::vector<CTagwrightDoc*> CTagwrightApp::Documents() const
 {
-    auto* doc = new CTagwrightDoc(*m_settings, *m_session, *m_services.host, this);
-    connect(doc, &CTagwrightDoc::closeRequested, this, [this, doc] { CloseDocument(*doc); });
+    std::vector<CTagwrightDoc*> documents;
+    for (const std::unique_ptr<CTagwrightDoc>& doc : m_documents)
+        documents.push_back(doc.get());
+    return documents;
+}
+
+std::unique_ptr<CTagwrightDoc> CTagwrightApp::CreateDocument()
+{
+    auto doc = std::make_unique<CTagwrightDoc>(*m_settings, *m_session, *m_services.host);
+    connect(doc.get(), &CTagwrightDoc::closeRequested, this, [this, d = doc.get()] { CloseDocument(*d); });
     m_diskWatch->Watch(*doc);
     if (m_recovery)
         m_recovery->Track(*doc);
     return doc;
 }
 
+CTagwrightDoc& CTagwrightApp::AddDocument(std::unique_ptr<CTagwrightDoc> doc)
+{
+    CTagwrightDoc& added = *doc;
+    m_documents.push_back(std::move(doc));
+    m_mainFrame->CreateChildFrame(added);
+    return added;
+}
+
 CTagwrightDoc* CTagwrightApp::NewDocument()
 {
-    CTagwrightDoc* doc = CreateDocument();
+    std::unique_ptr<CTagwrightDoc> doc = CreateDocument();
     doc->OnNewDocument();
     doc->SetTitle(NextUntitledTitle());
-    m_documents.push_back(doc);
-    m_mainFrame->CreateChildFrame(*doc);
-    return doc;
+    return &AddDocument(std::move(doc));
 }
 
 bool CTagwrightApp::TitleInUse(const QString& title, const CTagwrightDoc* leaving) const
 {
-    return std::any_of(m_documents.begin(), m_documents.end(), [&](const CTagwrightDoc* doc) {
-        return doc != leaving && doc->Title() == title;
+    return std::any_of(m_documents.begin(), m_documents.end(), [&](const std::unique_ptr<CTagwrightDoc>& doc) {
+        return doc.get() != leaving && doc->Title() == title;
     });
 }
 
 QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
 {
     // Restored untitled texts keep their old numbers, so a number may be taken already.
-    const std::string_view name = DocDescriptorField(DOC_NEW_FILE_NAME);
-    const QString prefix = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString prefix = FromUtf8(DocDescriptorField(DOC_NEW_FILE_NAME));
     QString title;
     do
         title = prefix + QString::number(++m_untitledCount);
@@ -261,14 +260,25 @@ QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
     return title;
 }
 
-CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
+std::string CTagwrightApp::NativePathOrComplain(const QString& path) const
 {
     const std::string native = ResolveNativePath(path);
-    if (native.empty()) {
-        m_services.host->ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(path)));
-        return nullptr;
-    }
-    return OpenInItsFormat(native);
+    if (native.empty())
+        m_services.host->ShowError(ResText(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(path)));
+    return native;
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const QString& path)
+{
+    const std::string native = NativePathOrComplain(path);
+    return native.empty() ? nullptr : OpenInItsFormat(native);
+}
+
+CTagwrightDoc* CTagwrightApp::OpenDocumentInPage(const QString& path, CodePage codePage,
+                                                 LineEnding lineEnding)
+{
+    const std::string native = NativePathOrComplain(path);
+    return native.empty() ? nullptr : OpenDocumentFile(native, codePage, lineEnding);
 }
 
 CTagwrightDoc* CTagwrightApp::OpenInItsFormat(const std::string& path)
@@ -279,12 +289,14 @@ CTagwrightDoc* CTagwrightApp::OpenInItsFormat(const std::string& path)
 
 CTagwrightDoc* CTagwrightApp::FindDocument(const std::string& path) const
 {
-    for (CTagwrightDoc* doc : m_documents)
+    for (const std::unique_ptr<CTagwrightDoc>& doc : m_documents)
         if (!doc->NativePathName().empty() && doc->NativePathName() == path)
-            return doc;
+            return doc.get();
     return nullptr;
 }
 
+// Every way of opening a file ends here with the page to read it in (or CodePage::Detect), which
+// the document resolves when it reads the file.
 CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, CodePage codePage,
                                                LineEnding lineEnding)
 {
@@ -292,22 +304,25 @@ CTagwrightDoc* CTagwrightApp::OpenDocumentFile(const std::string& path, CodePage
         m_mainFrame->ActivateDocument(*open);
         return open;
     }
-    CTagwrightDoc* doc = CreateDocument();
-    if (!doc->OnOpenNativeDocument(path, codePage, lineEnding)) {
-        delete doc;
+    std::unique_ptr<CTagwrightDoc> doc = CreateDocument();
+    if (!doc->OnOpenNativeDocument(path, codePage, lineEnding))
         return nullptr;
-    }
-    m_documents.push_back(doc);
-    m_mainFrame->CreateChildFrame(*doc);
+    CTagwrightDoc& opened = AddDocument(std::move(doc));
     AddRecentFile(path);
-    return doc;
+    return &opened;
 }
 
 int CTagwrightApp::OpenCommandLine(const CommandLine& request)
 {
     int opened = 0;
     for (const std::string& path : request.files) {
-        // A page named on the command line holds for every file; else each takes its own.
+        // A page named on the command line holds for every file, and a file open in another
+        // page reads it again (asking first about unsaved changes); without one each file takes
+        // its own page and an open one stays as it is.
+        CTagwrightDoc* open = FindDocument(path);
+        if (open && request.codePage && IsKnown(*request.codePage)
+            && open->Buffer().CodePage() != *request.codePage)
+            open->ReopenInCodePage(*request.codePage);
         CTagwrightDoc* doc = request.codePage
                                  ? OpenDocumentFile(path, *request.codePage, LineEnding::Auto)
                                  : OpenInItsFormat(path);
@@ -336,15 +351,16 @@ void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
 {
     if (!doc->Views().empty())
         return;
-    const auto it = std::find(m_documents.begin(), m_documents.end(), doc);
+    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                                 [doc](const std::unique_ptr<CTagwrightDoc>& open) { return open.get() == doc; });
     if (it == m_documents.end())
         return;
-    m_documents.erase(it);
     // A text still modified when its last window closed is one the user chose not to save:
     // its copy goes with it.
     if (m_recovery && doc->IsModified())
         m_recovery->DiscardedByUser(*doc);
-    doc->deleteLater();
+    // The document goes here and nowhere else.
+    m_documents.erase(it);
 }
 
 bool CTagwrightApp::SaveAllModified()
@@ -352,7 +368,10 @@ bool CTagwrightApp::SaveAllModified()
     // The copies of texts the user chose not to save go only once nothing was cancelled: a
     // cancel keeps every document open, and its copy with it.
     std::vector<CTagwrightDoc*> discarded;
-    for (CTagwrightDoc* doc : m_documents) {
+    for (CTagwrightDoc* doc : Documents()) {
+        // The user sees the text a question is about.
+        if (doc->IsModified() && m_mainFrame)
+            m_mainFrame->ActivateDocument(*doc);
         if (!doc->SaveModified())
             return false;
         if (doc->IsModified())
@@ -390,7 +409,7 @@ void CTagwrightApp::StartRecovery()
     auto recovery = std::make_unique<CKRecoveryManager>(root);
     int error = 0;
     if (!recovery->Start(error)) {
-        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_START)
+        m_services.host->ShowWarning(ResText(IDS_RECOVERY_CANNOT_START)
                                          .arg(QString::fromStdString(root), SystemErrorQText(error)));
         return;
     }
@@ -399,12 +418,22 @@ void CTagwrightApp::StartRecovery()
         if (ok || m_recoveryWarned)
             return;
         m_recoveryWarned = true;
-        m_services.host->ShowWarning(Res(IDS_RECOVERY_CANNOT_WRITE)
+        m_services.host->ShowWarning(ResText(IDS_RECOVERY_CANNOT_WRITE)
                                          .arg(QDir::toNativeSeparators(file), SystemErrorQText(error)));
     };
     connect(recovery.get(), &CKRecoveryManager::copyWritten, this, onCopy);
     m_recovery = std::move(recovery);
     TW_TRACE(*m_settings, "Recovery folder " + m_recovery->Folder()->Path());
+}
+
+void CTagwrightApp::OnSettingsChanged()
+{
+    if (m_recovery || !m_settings->Preferences().IsOn(Switch::RecoveryCopies))
+        return;
+    StartRecovery();
+    if (m_recovery)
+        for (CTagwrightDoc* doc : Documents())
+            m_recovery->Track(*doc);
 }
 
 void CTagwrightApp::OfferRecoveredTexts()
@@ -421,6 +450,7 @@ void CTagwrightApp::OfferRecoveredTexts()
         ShowRecoveryDifferences(c, m_mainFrame.get());
     };
     actions.showError = [this](const QString& text) { m_services.host->ShowError(text); };
+    actions.confirm = [this](const QString& text) { return m_services.host->AskYesNo(text); };
     CKRecoveryDialog dialog(std::move(candidates), actions, m_mainFrame.get());
     if (m_services.offerRecovery)
         m_services.offerRecovery(dialog);
@@ -432,7 +462,7 @@ void CTagwrightApp::OfferRecoveredTexts()
 
 bool CTagwrightApp::StartDocumentAlone() const
 {
-    if (!m_startDocument || m_documents.size() != 1 || m_documents.front() != m_startDocument)
+    if (!m_startDocument || m_documents.size() != 1 || m_documents.front().get() != m_startDocument)
         return false;
     CTagwrightDoc& doc = *m_startDocument;
     CKTextBuffer& buffer = doc.Buffer();
@@ -451,7 +481,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
     }
     // The empty text made at start only stood in for the texts now restored.
     CTagwrightDoc* const emptyStart = StartDocumentAlone() ? m_startDocument.data() : nullptr;
-    CTagwrightDoc* doc = CreateDocument();
+    std::unique_ptr<CTagwrightDoc> doc = CreateDocument();
     RestoreRecoveredText(*doc, candidate.read);
     // An untitled text keeps its old title unless an open text shows it already.
     if (info.path.empty() && (info.title.empty() || TitleInUse(doc->Title(), emptyStart)))
@@ -463,8 +493,7 @@ bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
         m_recovery->Adopt(*doc, candidate.file);
     else
         unlink(candidate.file.c_str());
-    m_documents.push_back(doc);
-    m_mainFrame->CreateChildFrame(*doc);
+    AddDocument(std::move(doc));
     if (emptyStart) {
         m_mainFrame->CloseDocumentWindows(*emptyStart);
         m_startDocument = nullptr;
@@ -491,17 +520,14 @@ void CTagwrightApp::OnFileOpen()
     m_session->SetRememberedFormat({request.codePage, request.lineEnding});
     // A file already open in another code page than the one chosen: offer to read it again.
     CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
-    if (open && open->Buffer().CodePage() != request.codePage
-        && m_services.host->AskYesNo(Res(IDS_REOPEN_IN_PAGE)
+    if (open && IsKnown(request.codePage) && open->Buffer().CodePage() != request.codePage
+        && m_services.host->AskYesNo(ResText(IDS_REOPEN_IN_PAGE)
                                 .arg(QDir::toNativeSeparators(open->PathName()),
-                                     PageName(open->Buffer().CodePage()), PageName(request.codePage))))
+                                     FromUtf8(CodePageName(open->Buffer().CodePage())), FromUtf8(CodePageName(request.codePage)))))
         open->ReopenInCodePage(request.codePage);
-    const std::string native = ResolveNativePath(request.path);
-    if (native.empty()) {
-        m_services.host->ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
-        return;
-    }
-    OpenDocumentFile(native, request.codePage, request.lineEnding);
+    const std::string native = NativePathOrComplain(request.path);
+    if (!native.empty())
+        OpenDocumentFile(native, request.codePage, request.lineEnding);
 }
 
 void CTagwrightApp::OpenRecentFile(int index)
@@ -514,7 +540,7 @@ void CTagwrightApp::OpenRecentFile(int index)
     // Opening would give an empty text of that name without a word.
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
-        if (m_services.host->AskYesNo(Res(IDS_RECENT_MISSING).arg(ShownPath(path))))
+        if (m_services.host->AskYesNo(ResText(IDS_RECENT_MISSING).arg(ShownPath(path))))
             recent.Remove(index);
         return;
     }
@@ -524,50 +550,58 @@ void CTagwrightApp::OpenRecentFile(int index)
 
 void CTagwrightApp::OnFileSaveAll()
 {
-    for (CTagwrightDoc* doc : std::vector<CTagwrightDoc*>(m_documents))
+    for (CTagwrightDoc* doc : Documents())
         if (doc->IsModified())
             doc->DoFileSave();
 }
 
 void CTagwrightApp::OnAppAbout()
 {
-    const QString text = Res(IDS_VERSION_LINE)
-                             .arg(kVersionMajor)
-                             .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
-                             .arg(kVersionBuild)
-                         + QLatin1Char('\n') + Res(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
-    QMessageBox::about(m_mainFrame.get(), Res(IDS_ABOUT_TITLE), text);
+    const QString text = VersionText() + QLatin1Char('\n') + ResText(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
+    QMessageBox::about(m_mainFrame.get(), ResText(IDS_ABOUT_TITLE), text);
 }
 
-std::span<const CommandRow<CTagwrightApp>> CTagwrightApp::CommandRows()
+void CTagwrightApp::OnHelpContents()
 {
-    using Row = CommandRow<CTagwrightApp>;
-    static const Row rows[] = {
-        {{ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", "new"},
-         [](CTagwrightApp& a, int) { a.NewDocument(); }},
-        {{ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open", "open"},
-         [](CTagwrightApp& a, int) { a.OnFileOpen(); }},
-        {{ID_FILE_SAVE_ALL, "Save A&ll", "Ctrl+Shift+S", "Save all modified documents", "Save All",
-          "saveall"},
-         [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
-         [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
-        {{ID_APP_EXIT, "E&xit", "Ctrl+Q", "Quit the application; prompts to save documents", "Exit"},
-         [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
-        {{ID_APP_ABOUT, "&About Tagwright...", {},
-          "Display program information, version number and copyright", "About", "about"},
-         [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
-        {{ID_VIEW_OPTIONS, "&Options...", "Alt+F7", "Change the editor's options", "Options"},
-         [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
-        // The recent files by their place in the list; the menu shows their paths.
-        {{ID_FILE_MRU_FIRST}, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }, nullptr, 0,
-         ID_FILE_MRU_LAST - ID_FILE_MRU_FIRST + 1},
-    };
-    return rows;
+    // Installed under share/doc beside the program's bin folder; a program run from its build
+    // folder finds the manual of its source tree.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QStringList places{programFolder.filePath(QStringLiteral("../share/doc/tagwright/README.md")),
+                             programFolder.filePath(QStringLiteral("../README.md"))};
+    for (const QString& place : places) {
+        const QString manual = QDir::cleanPath(place);
+        if (QFileInfo::exists(manual)) {
+            Host().OpenWithDefaultProgram(manual, [this, manual] {
+                Host().ShowError(ResText(IDS_NOT_SHOWN).arg(QDir::toNativeSeparators(manual)));
+            });
+            return;
+        }
+    }
+    Host().ShowError(ResText(IDS_NO_MANUAL).arg(QDir::toNativeSeparators(QDir::cleanPath(places.front()))));
 }
 
-bool CTagwrightApp::OnCommand(int id) { return RunCommandRow<CTagwrightApp>(*this, CommandRows(), id); }
+std::span<const CommandHandler<CTagwrightApp>> CTagwrightApp::CommandHandlers()
+{
+    using Handler = CommandHandler<CTagwrightApp>;
+    static const Handler handlers[] = {
+        {ID_FILE_NEW, [](CTagwrightApp& a, int) { a.NewDocument(); }},
+        {ID_FILE_OPEN, [](CTagwrightApp& a, int) { a.OnFileOpen(); }},
+        {ID_FILE_SAVE_ALL, [](CTagwrightApp& a, int) { a.OnFileSaveAll(); },
+         [](CTagwrightApp& a, CmdUI& ui) { ui.Enable(!a.m_documents.empty()); }},
+        {ID_APP_EXIT, [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
+        {ID_APP_ABOUT, [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
+        {ID_HELP_CONTENTS, [](CTagwrightApp& a, int) { a.OnHelpContents(); }},
+        {ID_HELP_SHORTCUTS, [](CTagwrightApp& a, int) { CKShortcutsDialog(a.m_mainFrame.get()).exec(); }},
+        {ID_VIEW_OPTIONS, [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
+        // The recent files by their place in the list.
+        {ID_FILE_MRU_FIRST, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }},
+    };
+    return handlers;
+}
+
+bool CTagwrightApp::OnCommand(int id) { return DispatchCommand<CTagwrightApp>(*this, CommandHandlers(), id); }
 
 bool CTagwrightApp::OnUpdateCommand(CmdUI& ui)
 {
-    return UpdateCommandRow<CTagwrightApp>(*this, CommandRows(), ui);
+    return DispatchUpdate<CTagwrightApp>(*this, CommandHandlers(), ui);
 }

@@ -46,7 +46,7 @@ struct AppServices {
     QString refusedSettingsFile;
 };
 
-class CTagwrightApp : public QObject, public CKDocManager {
+class CTagwrightApp : public QObject, public CKDocManager, public CSettingsListener {
     Q_OBJECT
 public:
     explicit CTagwrightApp(AppServices services, QObject* parent = nullptr);
@@ -70,14 +70,14 @@ public:
     // Null while recovery copies are off or cannot be kept.
     CKRecoveryManager* Recovery() { return m_recovery.get(); }
     CKDocHost& Host() { return *m_services.host; }
-    const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 
     // The documents.
-    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
+    std::vector<CTagwrightDoc*> Documents() const override;
     CTagwrightDoc* NewDocument();
     // Activates the document already open at path, or opens it in a new window in the
     // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path) override;
+    CTagwrightDoc* OpenDocumentInPage(const QString& path, CodePage codePage, LineEnding lineEnding) override;
     bool CloseDocument(CTagwrightDoc& doc);
     // Opens the files of a command line, of this start or handed over by a later one, in its
     // code page (Windows-1251 when none is given) with each file's line ending detected, as at
@@ -89,15 +89,22 @@ public:
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
-    // The commands of the application.
-    static std::span<const CommandRow<CTagwrightApp>> CommandRows();
+    // The commands the application runs.
+    static std::span<const CommandHandler<CTagwrightApp>> CommandHandlers();
 
 public slots:
     // A later start's command line: the frame opens its files and comes to the front.
     void OnHandOver(const CommandLine& request);
 
 private:
-    CTagwrightDoc* CreateDocument();
+    // A document that follows the application's settings, recovery copies and the disk watch,
+    // not yet open.
+    std::unique_ptr<CTagwrightDoc> CreateDocument();
+    // The open documents take doc, and a window shows it.
+    CTagwrightDoc& AddDocument(std::unique_ptr<CTagwrightDoc> doc);
+    // The path as the system names the file; empty, after telling the user, when the name fits
+    // several files.
+    std::string NativePathOrComplain(const QString& path) const;
     // By the path as the system names the file.
     CTagwrightDoc* FindDocument(const std::string& path) const;
     CTagwrightDoc* OpenDocumentFile(const std::string& path, CodePage codePage, LineEnding lineEnding);
@@ -108,11 +115,14 @@ private:
     void OnFileSaveAll();
     void OpenRecentFile(int index);
     void OnAppAbout();
+    void OnHelpContents();
     std::string RecoveryRoot() const;
     void StartRecovery();
     // Told once per run when the settings cannot be written: a message in the window, or on
     // standard error once the program is exiting.
     void ReportSettingsNotWritten();
+    // Recovery copies switched on in Options start at once, for the documents open already.
+    void OnSettingsChanged() override;
     // Offers the copies that runs which did not end cleanly left.
     void OfferRecoveredTexts();
     bool RestoreRecovered(const struct RecoveryCandidate& candidate);
@@ -128,13 +138,12 @@ private:
     AppServices m_services;
     std::unique_ptr<CKExitSignals> m_exitSignals;
     std::unique_ptr<AppSettings> m_settings;
-    CCommandCatalogue m_catalogue;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CKRecoveryManager> m_recovery;
     CKDiskWatch* m_diskWatch = new CKDiskWatch(this); // the open documents' files
     bool m_recoveryWarned = false;
     std::unique_ptr<CSession> m_session;
-    std::vector<CTagwrightDoc*> m_documents;
+    std::vector<std::unique_ptr<CTagwrightDoc>> m_documents; // the open documents, owned here
     int m_untitledCount = 0;
     // The empty document made at start while the recovery copies are offered.
     QPointer<CTagwrightDoc> m_startDocument;

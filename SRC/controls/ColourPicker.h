@@ -29,7 +29,6 @@ public:
 
     uint32_t Colour() const { return m_colours[static_cast<int>(m_mode)]; }
     void SetColour(uint32_t colour);
-    Mode ColourMode() const { return m_mode; }
     void SetMode(Mode mode);
     // An empty text leaves its entry out of the popup.
     void SetSpecialTexts(const QString& automaticText, const QString& moreText);
@@ -77,7 +76,6 @@ public:
                  ColourAsker ask);
 
     int Current() const { return m_current; }
-    uint32_t Chosen() const { return m_chosen; }
     // Where an entry lies in the popup, empty for one that is not shown.
     QRect EntryRect(int entry) const;
     int EntryAt(const QPoint& pos) const;

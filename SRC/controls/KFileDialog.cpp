@@ -1,24 +1,16 @@
 // The file dialog's code-page and line-ending lists below its own controls.
 #include "controls/KFileDialog.h"
 
-#include "text/FileFilter.h"
+#include "controls/QtText.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
+#include "text/FileFilter.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-
-namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QStringList CKFileDialog::NameFilters(std::string_view filter)
 {
@@ -59,16 +51,18 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
 
     m_codePageList->setObjectName(QStringLiteral("fileEncoding"));
     // The lists hold the pages and the endings in the order of their numbers, "Auto" first.
-    for (int page = 0; page < kCodePageCount; ++page)
-        m_codePageList->addItem(FromView(CodePageName(static_cast<::CodePage>(page))));
+    // Only a file that exists can show its page: "Detect" is a choice of the open dialog.
+    const int choices = mode == Mode::Open ? kCodePageChoiceCount : kCodePageCount;
+    for (int page = 0; page < choices; ++page)
+        m_codePageList->addItem(FromUtf8(CodePageName(static_cast<::CodePage>(page))));
     m_lineEndingList->setObjectName(QStringLiteral("lineEnding"));
     for (int mode = Number(LineEnding::Auto); mode < kLineEndingCount; ++mode)
-        m_lineEndingList->addItem(FromView(LineEndingName(static_cast<::LineEnding>(mode))));
+        m_lineEndingList->addItem(FromUtf8(LineEndingName(static_cast<::LineEnding>(mode))));
 
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int row = grid->rowCount();
-        auto* encodingLabel = new QLabel(FromView(ResString(IDS_FILE_ENCODING)), this);
-        auto* lineEndingLabel = new QLabel(FromView(ResString(IDS_LINE_ENDING)), this);
+        auto* encodingLabel = new QLabel(ResText(IDS_FILE_ENCODING), this);
+        auto* lineEndingLabel = new QLabel(ResText(IDS_LINE_ENDING), this);
         encodingLabel->setBuddy(m_codePageList);
         lineEndingLabel->setBuddy(m_lineEndingList);
         grid->addWidget(encodingLabel, row, 0);
@@ -80,7 +74,8 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
 
 void CKFileDialog::showEvent(QShowEvent* event)
 {
-    m_codePageList->setCurrentIndex(IsKnown(m_codePage) ? Number(m_codePage) : 0);
+    const int page = Number(m_codePage);
+    m_codePageList->setCurrentIndex(page >= 0 && page < m_codePageList->count() ? page : 0);
     const int position = Number(m_lineEnding) - Number(LineEnding::Auto);
     m_lineEndingList->setCurrentIndex(position >= 0 && position < m_lineEndingList->count() ? position : 0);
     QFileDialog::showEvent(event);

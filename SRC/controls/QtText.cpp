@@ -1,6 +1,8 @@
-// Windows-1251 to and from QString through the project's own table.
+// Windows-1251 to and from QString through the project's own table, and UTF-8 texts.
 #include "controls/QtText.h"
 
+#include "res/Strings.h"
+#include "res/VersionInfo.h"
 #include "text/Cp1251.h"
 
 #include <QList>
@@ -23,4 +25,19 @@ std::string ToWindows1251(const QString& text)
         bytes.push_back(static_cast<char>(b < 0 ? '?' : b));
     }
     return bytes;
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ResText(int id) { return FromUtf8(ResString(id)); }
+
+QString VersionText()
+{
+    return ResText(IDS_VERSION_LINE)
+        .arg(kVersionMajor)
+        .arg(kVersionMinor, 2, 10, QLatin1Char('0'))
+        .arg(kVersionBuild);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "res/CommandTarget.h"
+#include "text/FileFormat.h"
 
 #include <QString>
 
@@ -15,9 +16,16 @@ struct CommandLine;
 
 class CKDocManager : public CKCommandTarget {
 public:
-    virtual const std::vector<CTagwrightDoc*>& Documents() const = 0;
+    virtual std::vector<CTagwrightDoc*> Documents() const = 0;
     // Activates the document already open at path, or opens it in a new window.
     virtual CTagwrightDoc* OpenDocumentFile(const QString& path) = 0;
+    // The same in the given code page and line ending (Auto detects it) when it is not open yet.
+    virtual CTagwrightDoc* OpenDocumentInPage(const QString& path, CodePage codePage, LineEnding lineEnding)
+    {
+        (void)codePage;
+        (void)lineEnding;
+        return OpenDocumentFile(path);
+    }
     // Opens the files of a command line or of one handed over by a later start; the number
     // opened.
     virtual int OpenCommandLine(const CommandLine& request) = 0;

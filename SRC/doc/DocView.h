@@ -4,8 +4,7 @@
 #pragma once
 
 #include "res/CommandTarget.h"
-
-#include <QString>
+#include "view/core/ViewStatus.h"
 
 #include <functional>
 
@@ -20,8 +19,8 @@ public:
     virtual CTagwrightDoc& Document() = 0;
     // The document's source type changed: colour the whole text again.
     virtual void OnSourceTypeChanged() = 0;
-    // The live text of a status pane; false leaves the pane empty and disabled.
-    virtual bool PaneText(int paneId, QString& text) = 0;
+    // What the status bar shows of the view.
+    virtual ViewStatus Status() = 0;
     // The caret's line, which a reopened document gives back to each view; a view without a
     // caret of its own keeps none.
     virtual int CaretLine() const { return 0; }
@@ -29,6 +28,9 @@ public:
     // The first line the view shows, which a reloaded document gives back to each view.
     virtual int FirstVisibleLine() const { return 0; }
     virtual void ShowFromLine(int) {}
+    // The window that routes the view's keys and shows its context menu; none for a view on
+    // its own.
+    virtual void SetCommandHost(CKCommandHost*) {}
 };
 
 // Makes the view that a new document window shows.

@@ -1,6 +1,7 @@
 // The external previews and the preview file they leave behind until the next one.
 #include "doc/Preview.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
 #include "res/Strings.h"
@@ -17,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const char* TraceText(PreviewTarget target)
 {
@@ -148,7 +143,7 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
               ? QString()
               : QString::fromStdString(settings.Preferences().BrowserPath(browser));
     if (target != PreviewTarget::DefaultBrowser && browserPath.isEmpty()) {
-        host.ShowWarning(Res(IDS_NO_BROWSER_PATH).arg(browser));
+        host.ShowWarning(ResText(IDS_NO_BROWSER_PATH).arg(browser));
         return;
     }
 
@@ -174,7 +169,7 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
         if (file.isEmpty() || !CreatePreviewFile(file))
             file = CreatePrivatePreviewFile();
         if (file.isEmpty() || !WritePreviewFile(doc, file)) {
-            host.ShowError(Res(IDS_NO_TEMP_PREVIEW));
+            host.ShowError(ResText(IDS_NO_TEMP_PREVIEW));
             return;
         }
         session.SetPendingPreview(NativePath(file));
@@ -185,13 +180,13 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
             // A later preview may have replaced the file meanwhile; that one stays.
             if (QFile::decodeName(session.PendingPreview().c_str()) == file)
                 DeletePreviewFile(session);
-            host.ShowError(Res(IDS_NO_PREVIEW_PROGRAM));
+            host.ShowError(ResText(IDS_NO_PREVIEW_PROGRAM));
         });
         return;
     }
     QString error;
     if (!host.StartProgram(browserPath, {file}, error)) {
-        host.ShowError(Res(IDS_BROWSER_NOT_STARTED).arg(QString::number(browser), browserPath, error));
+        host.ShowError(ResText(IDS_BROWSER_NOT_STARTED).arg(QString::number(browser), browserPath, error));
         DeletePreviewFile(session);
     }
 }

@@ -1,6 +1,7 @@
 // The document: source type, open, save and save as, the modified mark and its commands.
 #include "doc/TagwrightDoc.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/Preview.h"
 #include "res/CommandIds.h"
@@ -8,8 +9,9 @@
 #include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
 #include "syntax/SourceTypes.h"
+#include "text/CharsetDeclaration.h"
+#include "text/CodePageDetector.h"
 #include "text/CodePages.h"
-#include "controls/QtText.h"
 #include "text/UnifiedDiff.h"
 #include "text/EditActions.h"
 #include "text/EncodingHint.h"
@@ -30,16 +32,40 @@
 
 namespace {
 
-QString Res(int id)
+QString PageName(CodePage page) { return FromUtf8(CodePageName(page)); }
+
+// A charset declaration in the buffer: the line and the bytes of its name.
+struct DeclarationInText {
+    int line = -1;
+    int x = 0;
+    int length = 0;
+    std::optional<CodePage> page;
+};
+
+// Only the start of a text is looked at, as in a file's hint.
+DeclarationInText FindDeclaration(const CKTextBuffer& buffer)
 {
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    std::string head;
+    std::vector<size_t> lineStarts;
+    for (int i = 0; i < buffer.LineCount() && head.size() < kEncodingHintBytes; ++i) {
+        lineStarts.push_back(head.size());
+        head.append(buffer.LineText(i), static_cast<size_t>(buffer.LineLength(i)));
+        head += '\n';
+    }
+    const CharsetDeclaration found = FindCharsetDeclaration(head);
+    if (!found.Found())
+        return {};
+    const auto next = std::upper_bound(lineStarts.begin(), lineStarts.end(), found.offset);
+    const int line = static_cast<int>(next - lineStarts.begin()) - 1;
+    return {line, static_cast<int>(found.offset - lineStarts[line]), static_cast<int>(found.length), found.page};
 }
 
-QString PageName(CodePage page)
+// A UTF-8 file loses whole characters (one "?" for each sequence), a table page single bytes.
+int LossyText(int byteText, CodePage page)
 {
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (page != CodePage::Utf8)
+        return byteText;
+    return byteText == IDS_LOSSY_LOAD ? IDS_LOSSY_LOAD_UTF8 : IDS_LOSSY_SAVE_UTF8;
 }
 
 QString ErrorText(const CKTextBuffer& buffer)
@@ -62,47 +88,43 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
-using Row = CommandRow<CTagwrightDoc>;
+using Handler = CommandHandler<CTagwrightDoc>;
 
-void Disable(CTagwrightDoc&, CmdUI& ui) { ui.Enable(false); }
+// The runs of the command table hold one command per source type and per code page.
+static_assert(ID_SOURCE_TYPE_LAST - ID_SOURCE_TYPE_FIRST + 1 == kSourceTypeCount);
+static_assert(ID_FILE_REOPEN_LAST - ID_FILE_REOPEN_FIRST + 1 == kCodePageCount);
 
-const Row kRows[] = {
-    {{ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save", "save"},
-     [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
-    {{ID_FILE_SAVE_AS, "Save &As...", {}, "Save the active document with a new name", "Save As"},
-     [](CTagwrightDoc& d, int) { d.DoSave({}, true); }},
-    {{ID_FILE_CLOSE, "&Close", {}, "Close the active document", "Close"},
-     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {{ID_DOC_CLOSE, "Close", {}, "Close the document", "Close", "close"},
-     [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {{ID_PREVIEW_DEFAULT_BROWSER, "&Preview in default browser", "F5",
-      "Preview the document in the system default browser", "Preview in system default browser",
-      "preview"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
-    {{ID_PREVIEW_BROWSER_1, "Preview in browser 1", "F6", "Preview the document in browser 1",
-      "Preview in browser 1", "browser1"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
-    {{ID_PREVIEW_BROWSER_2, "Preview in browser 2", "F7", "Preview the document in browser 2",
-      "Preview in browser 2", "browser2"},
-     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
-    {{ID_SOURCE, "Source", {}, "Show the source", "Source", "source"}, nullptr, Disable},
-    {{ID_PREVIEW, "Preview", {}, "Show the preview", "Preview", "preview"}, nullptr, Disable},
-    // The source types by number; their texts are the types' names.
-    {{ID_SOURCE_TYPE_FIRST},
-     [](CTagwrightDoc& d, int type) { d.SetSourceType(static_cast<SourceType>(type)); },
-     [](CTagwrightDoc& d, CmdUI& ui) {
-         ui.SetCheck(ui.id - ID_SOURCE_TYPE_FIRST == Number(d.SourceType()));
-     },
-     0, kSourceTypeCount},
-    // Reopen with Encoding, by code page; their texts are the pages' names.
-    {{ID_FILE_REOPEN_FIRST},
-     [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(static_cast<CodePage>(page)); },
+// The language items of View > Spelling: a radio mark on the document's language.
+template <SpellLanguage language>
+void ChooseLanguage(CTagwrightDoc& d, int) { d.SetCyrillicLanguage(language); }
+template <SpellLanguage language>
+void ShowLanguage(CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.CyrillicLanguage() == language); }
+
+const Handler kHandlers[] = {
+    {ID_VIEW_SPELLING, [](CTagwrightDoc& d, int) { d.SetSpellingOn(!d.SpellingOn()); },
+     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.SpellingOn()); }},
+    {ID_SPELL_RUSSIAN, ChooseLanguage<SpellLanguage::Russian>, ShowLanguage<SpellLanguage::Russian>},
+    {ID_SPELL_UKRAINIAN, ChooseLanguage<SpellLanguage::Ukrainian>, ShowLanguage<SpellLanguage::Ukrainian>},
+    {ID_FILE_SAVE, [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
+    {ID_FILE_SAVE_AS, [](CTagwrightDoc& d, int) { d.DoSave({}, true); }},
+    {ID_FILE_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {ID_DOC_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
+    {ID_PREVIEW_DEFAULT_BROWSER, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
+    {ID_PREVIEW_BROWSER_1, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
+    {ID_PREVIEW_BROWSER_2, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
+    // The two views of the child window's top bar that this editor does not have.
+    {ID_SOURCE},
+    {ID_PREVIEW},
+    // The source types by number.
+    {ID_SOURCE_TYPE_FIRST, [](CTagwrightDoc& d, int type) { d.SetSourceType(static_cast<SourceType>(type)); },
+     [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.index == Number(d.SourceType())); }},
+    // Reopen with Encoding, by code page.
+    {ID_FILE_REOPEN_FIRST, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(static_cast<CodePage>(page)); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
          ui.Enable(!d.NativePathName().empty() && Exists(d.NativePathName()));
-         ui.SetCheck(ui.id - ID_FILE_REOPEN_FIRST == Number(d.Buffer().CodePage()));
-     },
-     0, kCodePageCount},
+         ui.SetCheck(ui.index == Number(d.Buffer().CodePage()));
+     }},
 };
 
 } // namespace
@@ -164,8 +186,30 @@ void CTagwrightDoc::SetSourceType(::SourceType type)
     if (!IsKnown(type))
         return;
     m_sourceType = type;
+    m_spellingSwitched.reset();
     for (CKDocView* view : m_views)
         view->OnSourceTypeChanged();
+}
+
+bool CTagwrightDoc::SpellingOn() const
+{
+    return m_spellingSwitched.value_or(m_settings.Preferences().SpellingOnFor(m_sourceType));
+}
+
+void CTagwrightDoc::SetSpellingOn(bool on)
+{
+    if (on == SpellingOn())
+        return;
+    m_spellingSwitched = on;
+    emit spellingChanged();
+}
+
+void CTagwrightDoc::SetCyrillicLanguage(SpellLanguage language)
+{
+    if (language == m_cyrillicLanguage)
+        return;
+    m_cyrillicLanguage = language;
+    emit spellingChanged();
 }
 
 void CTagwrightDoc::SetPathName(const QString& path)
@@ -181,6 +225,7 @@ void CTagwrightDoc::SetNativePathName(const std::string& path)
     m_nativePathName = path;
     m_pathName = ShownPath(path);
     SetTitle(QFileInfo(m_pathName).fileName());
+    emit diskFileSet();
 }
 
 void CTagwrightDoc::SetTitle(const QString& title)
@@ -207,7 +252,8 @@ bool CTagwrightDoc::OnNewDocument()
     m_buffer.Clear();
     m_sourceType = SourceType::Html;
     m_lossyBytesRead = 0;
-    SetEncodingHint(std::nullopt);
+    SetEncodingHint({});
+    m_codePageNote.clear();
     const bool ok = m_buffer.InitEmpty(LineEnding::Dos, CodePage::Windows1251);
     SetModifiedFlag(false);
     NoteDiskState({});
@@ -230,7 +276,10 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, CodePage codeP
 {
     TW_TRACE(m_settings, "Open document \"" + path + "\"");
     m_sourceType = SourceTypeForPath(path);
+    m_codePageNote.clear();
     if (!Exists(path)) {
+        if (codePage == CodePage::Detect)
+            codePage = CodePage::Windows1251;
         // A new file: the text is saved there, in the page asked for, on the first Save.
         OnNewDocument();
         m_buffer.SetCodePage(codePage);
@@ -238,14 +287,34 @@ bool CTagwrightDoc::OnOpenNativeDocument(const std::string& path, CodePage codeP
         return true;
     }
     OfferOldTextCopies(path);
+    if (codePage == CodePage::Detect)
+        codePage = DetectedCodePage(path);
     if (!m_buffer.Load(path.c_str(), lineEnding, codePage)) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     SetNativePathName(path);
     NoteDiskState(m_buffer.FileState());
     AfterLoad();
     return true;
+}
+
+CodePage CTagwrightDoc::DetectedCodePage(const std::string& path)
+{
+    std::string head;
+    bool cut = false;
+    const CodePageGuess guess = ReadFileHead(path.c_str(), head, cut) ? DetectCodePage(head, cut)
+                                                                                  : CodePageGuess{};
+    const bool sure = guess.kind == CodePageGuess::Kind::Page;
+    const CodePage page = sure ? *guess.page : CodePage::Windows1251;
+    const QString name = FromUtf8(CodePageShortName(page));
+    if (sure)
+        m_codePageNote = ResText(IDS_PAGE_DETECTED).arg(name);
+    else if (guess.kind == CodePageGuess::Kind::Ascii)
+        m_codePageNote = ResText(IDS_PAGE_ASCII).arg(name);
+    else
+        m_codePageNote = ResText(IDS_PAGE_NOT_DETECTED).arg(name);
+    return page;
 }
 
 void CTagwrightDoc::OfferOldTextCopies(const std::string& file)
@@ -255,16 +324,16 @@ void CTagwrightDoc::OfferOldTextCopies(const std::string& file)
         const QString made = QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.madeAt), QLocale::ShortFormat);
         enum { kRestore, kKeep, kDelete };
         const int choice = m_host.AskChoice(
-            Res(IDS_OLD_TEXT_FOUND).arg(ShownPath(file), copyName).arg(copy.size).arg(made),
-            {Res(IDS_OLD_TEXT_RESTORE), Res(IDS_OLD_TEXT_KEEP), Res(IDS_OLD_TEXT_DELETE)}, kKeep);
+            ResText(IDS_OLD_TEXT_FOUND).arg(ShownPath(file), copyName).arg(copy.size).arg(made),
+            {ResText(IDS_OLD_TEXT_RESTORE), ResText(IDS_OLD_TEXT_KEEP), ResText(IDS_OLD_TEXT_DELETE)}, kKeep);
         if (choice == kRestore) {
             std::string reason;
             if (!RestoreOldTextCopy(copy.path, file, reason))
-                m_host.ShowError(Res(IDS_OLD_TEXT_NOT_RESTORED).arg(copyName, QString::fromLocal8Bit(reason)));
+                m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_RESTORED).arg(copyName, QString::fromLocal8Bit(reason)));
             return; // older copies hold older texts: they are offered at the next open
         }
         if (choice == kDelete && unlink(copy.path.c_str()) != 0)
-            m_host.ShowError(Res(IDS_OLD_TEXT_NOT_DELETED).arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
+            m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_DELETED).arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
     }
 }
 
@@ -273,7 +342,7 @@ void CTagwrightDoc::AfterLoad()
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
-        m_host.ShowWarning(Res(IDS_LOSSY_LOAD).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+        m_host.ShowWarning(ResText(LossyText(IDS_LOSSY_LOAD, m_buffer.CodePage())).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
     SetEncodingHint(SuggestedCodePageForFile(m_nativePathName.c_str(), m_buffer.CodePage()));
     RememberFileFormat(m_nativePathName);
 }
@@ -288,16 +357,18 @@ bool CTagwrightDoc::ReopenInCodePage(CodePage codePage)
     if (m_nativePathName.empty() || !IsKnown(codePage))
         return false;
     if (m_modified
-        && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        && !m_host.AskYesNo(ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
         return false;
     std::vector<int> caretLines;
     for (CKDocView* view : m_views)
         caretLines.push_back(view->CaretLine());
     m_host.SetWaitCursor(true);
     const bool loaded = m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), codePage);
+    if (loaded)
+        m_codePageNote.clear(); // the page is the user's choice now
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
         return false;
     }
     for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
@@ -349,7 +420,7 @@ bool CTagwrightDoc::ReloadFromDisk()
     const bool loaded = disk.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage());
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
         return false;
     }
     std::vector<std::pair<int, int>> places; // each view's caret line and top line
@@ -357,10 +428,10 @@ bool CTagwrightDoc::ReloadFromDisk()
         places.emplace_back(view->CaretLine(), view->FirstVisibleLine());
     if (!ReplaceChangedLines(disk)) {
         // Only a whole new load can hold such lines; it cannot be undone, so it asks first.
-        if (m_modified && !m_host.AskYesNo(Res(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        if (m_modified && !m_host.AskYesNo(ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
             return false;
         if (!m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage())) {
-            m_host.ShowError(Res(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+            m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
             return false;
         }
     }
@@ -449,29 +520,50 @@ void CTagwrightDoc::ShowDiskDifferences()
     const std::string name = ToWindows1251(QDir::toNativeSeparators(m_pathName));
     const std::string diff = UnifiedDiff(SplitRecoveryLines(onDisk), SplitRecoveryLines(mine), name,
                                          name + " (" + std::string(ResString(IDS_DISK_YOUR_TEXT)) + ")");
-    m_host.ShowText(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
-                    diff.empty() ? Res(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
+    m_host.ShowText(ResText(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
+                    diff.empty() ? ResText(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
 }
 
-void CTagwrightDoc::SetEncodingHint(std::optional<CodePage> page)
+void CTagwrightDoc::SetEncodingHint(CodePageHint hint)
 {
-    if (m_encodingHint == page)
+    if (m_encodingHint.page == hint.page && m_encodingHint.reason == hint.reason)
         return;
-    m_encodingHint = page;
+    m_encodingHint = hint;
     emit encodingHintChanged();
 }
 
-void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint(std::nullopt); }
+void CTagwrightDoc::DismissEncodingHint() { SetEncodingHint({}); }
+
+bool CTagwrightDoc::OfferDeclarationUpdate(const QString& target, CodePage page)
+{
+    const DeclarationInText declared = FindDeclaration(m_buffer);
+    if (declared.line < 0 || declared.page == page || m_buffer.IsReadOnly())
+        return false;
+    const std::string_view newName = CharsetNameOfPage(page);
+    const QString oldName = QString::fromLatin1(m_buffer.LineText(declared.line) + declared.x, declared.length);
+    if (newName.empty()
+        || !m_host.AskYesNo(ResText(IDS_UPDATE_DECLARATION)
+                                .arg(QDir::toNativeSeparators(target), oldName, PageName(page), FromUtf8(newName))))
+        return false;
+    int endLine, endChar;
+    m_buffer.OpenUndoGroup();
+    const bool changed = m_buffer.DeleteText(nullptr, declared.line, declared.x, declared.line,
+                                             declared.x + declared.length, ACTION_REPLACE)
+                         && m_buffer.InsertText(nullptr, declared.line, declared.x, newName, endLine, endChar,
+                                                ACTION_REPLACE);
+    m_buffer.CloseUndoGroup(nullptr);
+    return changed;
+}
 
 bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
     const QString name = QDir::toNativeSeparators(target);
     if (m_lossyBytesRead > 0
-        && !m_host.AskYesNo(Res(IDS_LOSSY_SAVE).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
+        && !m_host.AskYesNo(ResText(LossyText(IDS_LOSSY_SAVE, m_buffer.CodePage())).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
         return false;
     const int64_t unsaveable = m_buffer.UnsaveableCharCount(m_buffer.CodePage());
     return unsaveable == 0
-           || m_host.AskYesNo(Res(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(PageName(m_buffer.CodePage())));
+           || m_host.AskYesNo(ResText(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(FromUtf8(CodePageName(m_buffer.CodePage()))));
 }
 
 bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
@@ -483,8 +575,8 @@ bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
         if (::CheckDiskFile(m_diskState, target) != DiskChange::Changed)
             return true;
         const int choice = m_host.AskChoice(
-            Res(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
-            {Res(IDS_DISK_OVERWRITE), Res(IDS_DISK_SHOW_DIFFERENCES), Res(IDS_DISK_CANCEL)}, kCancel);
+            ResText(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
+            {ResText(IDS_DISK_OVERWRITE), ResText(IDS_DISK_SHOW_DIFFERENCES), ResText(IDS_DISK_CANCEL)}, kCancel);
         if (choice != kShowDifferences)
             return choice == kOverwrite;
         ShowDiskDifferences();
@@ -498,7 +590,7 @@ bool CTagwrightDoc::OnSaveDocument(const std::string& path)
         return false;
     m_buffer.SetBackupOnSave(m_settings.Preferences().IsOn(Switch::CreateBackups));
     if (!m_buffer.Save(path.c_str(), LineEnding::Auto, true)) {
-        m_host.ShowError(Res(IDS_SAVE_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_SAVE_FAILED).arg(ShownPath(path), ErrorText(m_buffer)));
         return false;
     }
     m_lossyBytesRead = 0;
@@ -517,8 +609,7 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
         return QStringLiteral(" #%;/\\").contains(c);
     });
     name.truncate(cut - name.begin());
-    const std::string_view ext = DocDescriptorField(DOC_FILTER_EXTENSION);
-    return name + QString::fromUtf8(ext.data(), static_cast<qsizetype>(ext.size()));
+    return name + FromUtf8(DocDescriptorField(DOC_FILTER_EXTENSION));
 }
 
 bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
@@ -526,6 +617,7 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
     std::string target = path;
     const CodePage oldCodePage = m_buffer.CodePage();
     const LineEnding oldLineEnding = m_buffer.LineEnding();
+    bool declarationChanged = false;
     if (target.empty()) {
         FileDialogRequest request;
         request.fileName = ProposedSaveName(replace);
@@ -538,7 +630,7 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
             return false;
         target = ResolveNativePath(request.path);
         if (target.empty()) {
-            m_host.ShowError(Res(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
+            m_host.ShowError(ResText(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
             return false;
         }
         if (remember)
@@ -546,6 +638,8 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
         const LineEnding lineEnding
             = request.lineEnding == LineEnding::Auto ? LineEnding::Dos : request.lineEnding;
         m_session.SetRememberedFormat({request.codePage, lineEnding});
+        if (request.codePage != oldCodePage)
+            declarationChanged = OfferDeclarationUpdate(ShownPath(target), request.codePage);
         m_buffer.SetCodePage(request.codePage);
         m_buffer.SetLineEnding(lineEnding);
     }
@@ -554,11 +648,16 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
     const bool saved = OnSaveDocument(target);
     m_host.SetWaitCursor(false);
     if (!saved) {
-        // The file on disk keeps its old format, so the text does too.
+        // The file on disk keeps its old format, so the text does too, declaration included.
         m_buffer.SetCodePage(oldCodePage);
         m_buffer.SetLineEnding(oldLineEnding);
+        TextPoint caret;
+        if (declarationChanged)
+            m_buffer.Undo(caret);
         return false;
     }
+    if (m_buffer.CodePage() != oldCodePage)
+        m_codePageNote.clear();
     if (replace && target != m_nativePathName) {
         SetNativePathName(target);
         NoteDiskState(m_buffer.FileState());
@@ -578,7 +677,7 @@ bool CTagwrightDoc::SaveModified()
     if (!m_modified)
         return true;
     const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
-    switch (m_host.AskYesNoCancel(Res(IDS_ASK_TO_SAVE).arg(name))) {
+    switch (m_host.AskYesNoCancel(ResText(IDS_ASK_TO_SAVE).arg(name))) {
     case Answer::Yes:
         return DoFileSave();
     case Answer::No:
@@ -596,11 +695,11 @@ void CTagwrightDoc::RemoveView(CKDocView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-bool CTagwrightDoc::OnCommand(int id) { return RunCommandRow<CTagwrightDoc>(*this, kRows, id); }
+bool CTagwrightDoc::OnCommand(int id) { return DispatchCommand<CTagwrightDoc>(*this, kHandlers, id); }
 
 bool CTagwrightDoc::OnUpdateCommand(CmdUI& ui)
 {
-    return UpdateCommandRow<CTagwrightDoc>(*this, kRows, ui);
+    return DispatchUpdate<CTagwrightDoc>(*this, kHandlers, ui);
 }
 
-std::span<const CommandRow<CTagwrightDoc>> CTagwrightDoc::CommandRows() { return kRows; }
+std::span<const CommandHandler<CTagwrightDoc>> CTagwrightDoc::CommandHandlers() { return kHandlers; }

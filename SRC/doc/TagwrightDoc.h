@@ -3,7 +3,9 @@
 
 #include "doc/DocView.h"
 #include "res/CommandTarget.h"
+#include "spell/core/SpellLanguage.h"
 #include "syntax/SourceTypes.h"
+#include "text/EncodingHint.h"
 #include "text/KTextBuffer.h"
 
 #include <QObject>
@@ -50,6 +52,15 @@ public:
     void SetSourceType(::SourceType type);
 
     // The file's path as the user reads it; names that are not UTF-8 show replacement marks.
+    // Spell checking of the text: on for the source types the options name, unless switched
+    // for this document (until its source type changes).
+    bool SpellingOn() const;
+    void SetSpellingOn(bool on);
+    // The language of the text's Cyrillic words. The per-file memory of the file format may
+    // set it when the file opens.
+    SpellLanguage CyrillicLanguage() const { return m_cyrillicLanguage; }
+    void SetCyrillicLanguage(SpellLanguage language);
+
     const QString& PathName() const { return m_pathName; }
     // The file's path as the system names it: every file operation uses these bytes.
     const std::string& NativePathName() const { return m_nativePathName; }
@@ -69,17 +80,21 @@ public:
     // Reads the file in the code page the session remembers for it, detecting the line ending;
     // a missing file gives an empty HTML document that will be saved under the path.
     bool OnOpenDocument(const QString& path);
-    // The same in the given format (LineEnding::Auto detects the line ending).
+    // The same in the given format: LineEnding::Auto detects the line ending, CodePage::Detect
+    // reads the file in the page its bytes show (page 0 when that is not sure).
     bool OnOpenDocument(const QString& path, CodePage codePage, LineEnding lineEnding);
     bool OnOpenNativeDocument(const std::string& path, CodePage codePage, LineEnding lineEnding);
     // Reads the file again from disk in another code page, in place: same windows, each
     // caret on its line where the text still has it. Unsaved changes are lost, so it asks
     // first. False when the user declines or the file cannot be read (the text stays).
     bool ReopenInCodePage(CodePage codePage);
-    // The code page the start of the file suggests instead of the one it was opened in
-    // (UTF-8 for a Windows-1251 file that reads as UTF-8, Windows-1251 for a UTF-8 file that
+    // The code page the start of the file suggests instead of the one it was opened in (the
+    // page detection is sure of, the page the text declares, Windows-1251 for a UTF-8 file that
     // is not), if any. Set on open and reopen; nothing changes until the user acts on it.
-    std::optional<CodePage> EncodingHint() const { return m_encodingHint; }
+    std::optional<CodePage> EncodingHint() const { return m_encodingHint.page; }
+    CodePageHint::Reason EncodingHintReason() const { return m_encodingHint.reason; }
+    // How detection chose the code page the file was opened in; empty when the user chose it.
+    const QString& CodePageNote() const { return m_codePageNote; }
     // Bytes of the file that the last open could not keep; until the next good save, saving
     // asks first. A text restored after a crash takes the count of the document it was.
     int64_t LossyBytesRead() const { return m_lossyBytesRead; }
@@ -121,8 +136,8 @@ public:
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
-    // The commands of the document.
-    static std::span<const CommandRow<CTagwrightDoc>> CommandRows();
+    // The commands the document runs.
+    static std::span<const CommandHandler<CTagwrightDoc>> CommandHandlers();
 
 signals:
     void titleChanged();
@@ -130,6 +145,8 @@ signals:
     void diskChangeChanged();
     // The file the document stands for is another one, or was just read or written.
     void diskFileSet();
+    // Spell checking was switched or its language changed.
+    void spellingChanged();
     // The Close command: the application closes the document's windows.
     void closeRequested();
 
@@ -148,19 +165,27 @@ private:
     void AfterLoad();
     // The next open of the file without a dialog takes the page it has now.
     void RememberFileFormat(const std::string& path);
-    void SetEncodingHint(std::optional<CodePage> page);
+    void SetEncodingHint(CodePageHint hint);
+    // The page detection finds for the file at path, or page 0; sets the note that says which.
+    CodePage DetectedCodePage(const std::string& path);
+    // Before a save in another page: offers to make the text's charset declaration name that
+    // page. True when the text was changed (one undo step).
+    bool OfferDeclarationUpdate(const QString& target, CodePage page);
 
     AppSettings& m_settings;
     CSession& m_session;
     CKDocHost& m_host;
     CKDocBuffer m_buffer{*this};
     ::SourceType m_sourceType = SourceType::Html;
+    std::optional<bool> m_spellingSwitched;
+    SpellLanguage m_cyrillicLanguage = SpellLanguage::Russian;
     QString m_pathName;
     std::string m_nativePathName;
     QString m_title;
     bool m_modified = false;
     int64_t m_lossyBytesRead = 0; // bytes the last open changed, until the next good save
-    std::optional<CodePage> m_encodingHint;
+    CodePageHint m_encodingHint;
+    QString m_codePageNote;
     FileIdentity m_diskState;                   // the file when last read or written
     DiskChange m_diskChange = DiskChange::None; // what the bar shows
     bool m_checkingDisk = false;

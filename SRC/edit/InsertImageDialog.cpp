@@ -16,7 +16,8 @@
 namespace {
 
 constexpr std::string_view kImageFilter =
-    "Image Files (.jpg;.gif;.bmp)|*.jpg;*.gif;*.bmp|All Files (*.*)|*.*||";
+    "Image Files (.jpg;.jpeg;.gif;.png;.svg;.webp;.bmp)|*.jpg;*.jpeg;*.gif;*.png;*.svg;*.webp;*.bmp|"
+    "All Files (*.*)|*.*||";
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -41,6 +42,7 @@ CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, QWidget* paren
     auto* form = new QFormLayout;
 
     m_fileName = AddField("fileName", fields.fileName);
+    m_fileName->selectAll(); // typing replaces the remembered name
     auto* browse = new QPushButton(tr("Browse"), this);
     browse->setObjectName(QStringLiteral("browse"));
     browse->setToolTip(tr("Browse for a file"));

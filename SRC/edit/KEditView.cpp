@@ -2,6 +2,7 @@
 // and the primary selection, the context menu and drag and drop.
 #include "edit/KEditView.h"
 
+#include "controls/DroppedFiles.h"
 #include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
@@ -15,7 +16,6 @@
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -28,11 +28,10 @@
 #include <QTextBoundaryFinder>
 
 #include <utility>
-#include <vector>
 
 namespace {
 
-using Row = CommandRow<CKEditView>;
+using Handler = CommandHandler<CKEditView>;
 
 constexpr int kDropCaretWidth = 2;
 
@@ -68,15 +67,13 @@ void ConvertCaseRow(CKEditView& view, int)
     view.ConvertCase(conversion);
 }
 
-const Row kRows[] = {
-    {{ID_EDIT_UNDO, "&Undo", "Ctrl+Z; Alt+Backspace", "Undo the last action", "Undo"},
-     RunCommand<&CKEditView::Undo>,
+const Handler kHandlers[] = {
+    {ID_EDIT_UNDO, RunCommand<&CKEditView::Undo>,
      [](CKEditView& v, CmdUI& ui) {
          ui.Enable(v.Buffer() && v.Buffer()->CanUndo() && v.IsEditable());
          ui.SetText(v.UndoMenuText());
      }},
-    {{ID_EDIT_REDO, "&Redo", "Ctrl+Y", "Redo the previously undone action", "Redo"},
-     RunCommand<&CKEditView::Redo>,
+    {ID_EDIT_REDO, RunCommand<&CKEditView::Redo>,
      [](CKEditView& v, CmdUI& ui) {
          ui.Enable(v.Buffer() && v.Buffer()->CanRedo() && v.IsEditable());
          // Without anything to redo the menu keeps its own text.
@@ -85,94 +82,49 @@ const Row kRows[] = {
          else
              ui.SetText("&Redo\tCtrl+Y");
      }},
-    {{ID_EDIT_CUT, "Cu&t", "Ctrl+X; Shift+Del", "Cut the selection and put it on the Clipboard", "Cut"},
-     RunCommand<&CKEditView::Cut>, NeedsSelection},
-    {{ID_EDIT_PASTE, "&Paste", "Ctrl+V; Shift+Ins", "Insert Clipboard contents", "Paste"},
-     RunCommand<&CKEditView::Paste>,
+    {ID_EDIT_CUT, RunCommand<&CKEditView::Cut>, NeedsSelection},
+    {ID_EDIT_PASTE, RunCommand<&CKEditView::Paste>,
      [](CKEditView& v, CmdUI& ui) { ui.Enable(v.ClipboardHasText()); }},
-    {{ID_EDIT_DELETE, "&Delete", "Del", "Erase the selection", "Delete"},
-     RunCommand<&CKEditView::Delete>},
-    {{ID_EDIT_DELETE_BACK, {}, "Backspace"}, RunCommand<&CKEditView::Backspace>},
-    {{ID_EDIT_DELETE_WORD_BACK, {}, "Ctrl+Backspace"}, RunCommand<&CKEditView::DeleteWordBefore>},
-    {{ID_EDIT_DELETE_WORD, {}, "Ctrl+Del"}, RunCommand<&CKEditView::DeleteWordAfter>},
-    {{ID_EDIT_TAB, "Indent right", "Tab", "Indent right", "Indent right"},
-     RunCommand<&CKEditView::IndentRight>},
-    {{ID_EDIT_UNTAB, "Indent left", "Shift+Tab", "Indent left", "Indent left"},
-     RunCommand<&CKEditView::IndentLeft>},
-    {{ID_EDIT_SWITCH_OVERWRITE, "Overwrite mode", "Ins", "Toggle overwrite mode", "Overwrite mode"},
-     RunCommand<&CKEditView::ToggleOverwrite>,
+    {ID_EDIT_DELETE, RunCommand<&CKEditView::Delete>},
+    {ID_EDIT_DELETE_BACK, RunCommand<&CKEditView::Backspace>},
+    {ID_EDIT_DELETE_WORD_BACK, RunCommand<&CKEditView::DeleteWordBefore>},
+    {ID_EDIT_DELETE_WORD, RunCommand<&CKEditView::DeleteWordAfter>},
+    {ID_EDIT_TAB, RunCommand<&CKEditView::IndentRight>},
+    {ID_EDIT_UNTAB, RunCommand<&CKEditView::IndentLeft>},
+    {ID_EDIT_SWITCH_OVERWRITE, RunCommand<&CKEditView::ToggleOverwrite>,
      [](CKEditView& v, CmdUI& ui) { ui.SetCheck(v.Overwrite()); }},
-    {{ID_VIEW_WHITESPACE, "View whitespaces", "Ctrl+W", "Show spaces and tabs", "View whitespaces"},
-     [](CKEditView& v, int) { v.SetViewWhitespace(!v.ViewWhitespace()); },
+    {ID_VIEW_WHITESPACE, [](CKEditView& v, int) { v.SetViewWhitespace(!v.ViewWhitespace()); },
      [](CKEditView& v, CmdUI& ui) { ui.SetCheck(v.ViewWhitespace()); }},
-    {{ID_EDIT_AUTO_EXPAND, "AutoExpand", "Alt+Enter; Alt+Return", "Expand the word into its template",
-      "AutoExpand"},
-     RunCommand<&CKEditView::AutoExpand>,
+    {ID_EDIT_AUTO_EXPAND, RunCommand<&CKEditView::AutoExpand>,
      [](CKEditView& v, CmdUI& ui) { ui.Enable(v.CanAutoExpand()); }},
-    {{ID_EDIT_AUTO_COMPLETE, "AutoComplete", "Ctrl+Space", "Complete the word from the text",
-      "AutoComplete"},
-     RunCommand<&CKEditView::AutoComplete>,
+    {ID_EDIT_AUTO_COMPLETE, RunCommand<&CKEditView::AutoComplete>,
      [](CKEditView& v, CmdUI& ui) { ui.Enable(v.CanAutoComplete()); }},
-    {{ID_INSERT_BOLD, "<B>", "Ctrl+B"}, InsertTagRow, nullptr, 0},
-    {{ID_INSERT_BREAK, "<BR>", "Ctrl+Enter; Ctrl+Return"}, InsertTagRow, nullptr, 1},
-    {{ID_INSERT_CENTER, "<CENTER>", "Ctrl+E"}, InsertTagRow, nullptr, 2},
-    {{ID_INSERT_COMMENT, "<!--  -->", "Ctrl+M"}, InsertTagRow, nullptr, 3},
-    {{ID_INSERT_FONT, "<FONT>"}, InsertTagRow, nullptr, 4},
-    {{ID_INSERT_ITALIC, "<I>", "Ctrl+Alt+I"}, InsertTagRow, nullptr, 5},
-    {{ID_INSERT_PARAGRAPH, "<P>"}, InsertTagRow, nullptr, 6},
-    {{ID_INSERT_UNDERLINE, "<U>", "Ctrl+U"}, InsertTagRow, nullptr, 7},
-    {{ID_INSERT_COLOUR, "Color Picker", "Ctrl+L"}, RunCommand<&CKEditView::InsertColour>},
-    {{ID_INSERT_IMAGE, "<IMG ...>"}, RunCommand<&CKEditView::InsertImage>},
-    {{ID_EDIT_UPPERCASE, "Make selection uppercase", "Ctrl+Shift+U"},
-     ConvertCaseRow<CaseConversion::Upper>, NeedsSelection},
-    {{ID_EDIT_LOWERCASE, "Make selection lowercase", "Ctrl+Shift+L"},
-     ConvertCaseRow<CaseConversion::Lower>, NeedsSelection},
-    {{ID_EDIT_SWAP_CASE, "Swap case in selection"}, ConvertCaseRow<CaseConversion::Swap>,
-     NeedsSelection},
-    {{ID_EDIT_CAPITALIZE, "Capitalize words"}, ConvertCaseRow<CaseConversion::Capitalize>,
-     NeedsSelection},
-    {{ID_EDIT_SENTENCE_CASE, "Make as in sentences"}, ConvertCaseRow<CaseConversion::Sentence>,
-     NeedsSelection},
-    {{ID_MACRO_0, "Macros 0", "Ctrl+0"}, MacroRow, nullptr, 0},
-    {{ID_MACRO_1, "Macros 1", "Ctrl+1"}, MacroRow, nullptr, 1},
-    {{ID_MACRO_2, "Macros 2", "Ctrl+2"}, MacroRow, nullptr, 2},
-    {{ID_MACRO_3, "Macros 3", "Ctrl+3"}, MacroRow, nullptr, 3},
-    {{ID_MACRO_4, "Macros 4", "Ctrl+4"}, MacroRow, nullptr, 4},
-    {{ID_MACRO_5, "Macros 5", "Ctrl+5"}, MacroRow, nullptr, 5},
-    {{ID_MACRO_6, "Macros 6", "Ctrl+6"}, MacroRow, nullptr, 6},
-    {{ID_MACRO_7, "Macros 7", "Ctrl+7"}, MacroRow, nullptr, 7},
-    {{ID_MACRO_8, "Macros 8", "Ctrl+8"}, MacroRow, nullptr, 8},
-    {{ID_MACRO_9, "Macros 9", "Ctrl+9"}, MacroRow, nullptr, 9},
+    {ID_INSERT_BOLD, InsertTagRow, nullptr, 0},
+    {ID_INSERT_BREAK, InsertTagRow, nullptr, 1},
+    {ID_INSERT_CENTER, InsertTagRow, nullptr, 2},
+    {ID_INSERT_COMMENT, InsertTagRow, nullptr, 3},
+    {ID_INSERT_FONT, InsertTagRow, nullptr, 4},
+    {ID_INSERT_ITALIC, InsertTagRow, nullptr, 5},
+    {ID_INSERT_PARAGRAPH, InsertTagRow, nullptr, 6},
+    {ID_INSERT_UNDERLINE, InsertTagRow, nullptr, 7},
+    {ID_INSERT_COLOUR, RunCommand<&CKEditView::InsertColour>},
+    {ID_INSERT_IMAGE, RunCommand<&CKEditView::InsertImage>},
+    {ID_EDIT_UPPERCASE, ConvertCaseRow<CaseConversion::Upper>, NeedsSelection},
+    {ID_EDIT_LOWERCASE, ConvertCaseRow<CaseConversion::Lower>, NeedsSelection},
+    {ID_EDIT_SWAP_CASE, ConvertCaseRow<CaseConversion::Swap>, NeedsSelection},
+    {ID_EDIT_CAPITALIZE, ConvertCaseRow<CaseConversion::Capitalize>, NeedsSelection},
+    {ID_EDIT_SENTENCE_CASE, ConvertCaseRow<CaseConversion::Sentence>, NeedsSelection},
+    {ID_MACRO_0, MacroRow, nullptr, 0},
+    {ID_MACRO_1, MacroRow, nullptr, 1},
+    {ID_MACRO_2, MacroRow, nullptr, 2},
+    {ID_MACRO_3, MacroRow, nullptr, 3},
+    {ID_MACRO_4, MacroRow, nullptr, 4},
+    {ID_MACRO_5, MacroRow, nullptr, 5},
+    {ID_MACRO_6, MacroRow, nullptr, 6},
+    {ID_MACRO_7, MacroRow, nullptr, 7},
+    {ID_MACRO_8, MacroRow, nullptr, 8},
+    {ID_MACRO_9, MacroRow, nullptr, 9},
 };
-
-// The view's popup menu: commands, separators (0) and the three bookmark submenus (negative).
-constexpr int kBookmarksSubmenu = -1;
-constexpr int kGoToBookmarkSubmenu = -2;
-constexpr int kSetBookmarkSubmenu = -3;
-constexpr int kContextMenu[] = {
-    ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL,
-    0, ID_PREVIEW_DEFAULT_BROWSER, 0, ID_EDIT_GOTO_LINE, ID_EDIT_FIND, ID_EDIT_REPLACE, 0,
-    kBookmarksSubmenu, kGoToBookmarkSubmenu, kSetBookmarkSubmenu,
-};
-
-// The title and the commands of a bookmark submenu of the popup menu.
-std::pair<const char*, std::vector<int>> BookmarkSubmenu(int marker)
-{
-    if (marker == kBookmarksSubmenu)
-        return {"Bookmarks", {ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREVIOUS_BOOKMARK,
-                              ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_CLEAR_BOOKMARKS}};
-    const bool goTo = marker == kGoToBookmarkSubmenu;
-    std::vector<int> ids;
-    for (int n = 0; n < 10; ++n)
-        ids.push_back((goTo ? ID_EDIT_GO_BOOKMARK_0 : ID_EDIT_SET_BOOKMARK_0) + n);
-    return {goTo ? "Go to" : "Set", ids};
-}
-
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -193,38 +145,34 @@ void CKEditView::Bind()
                                            HtmlKeywords());
 }
 
-std::span<const CommandRow<CKEditView>> CKEditView::CommandRows() { return kRows; }
+std::span<const CommandHandler<CKEditView>> CKEditView::CommandHandlers() { return kHandlers; }
 
-bool CKEditView::OnCommand(int id)
+bool CKEditView::RunViewCommand(int id)
 {
-    if (RunCommandRow<CKEditView>(*this, kRows, id))
+    if (DispatchCommand<CKEditView>(*this, kHandlers, id))
         return true;
-    if (!CKTextView::OnCommand(id))
+    if (!CKTextView::RunViewCommand(id))
         return false;
     // Selecting by keys offers the selection to other programs as selecting by mouse does.
     UpdatePrimarySelection();
     return true;
 }
 
+bool CKEditView::RunsCommand(int id) const
+{
+    return command_handlers::Serves<CKEditView>(kHandlers, id) || CKTextView::RunsCommand(id);
+}
+
 bool CKEditView::OnUpdateCommand(CmdUI& ui)
 {
-    return UpdateCommandRow<CKEditView>(*this, kRows, ui) || CKTextView::OnUpdateCommand(ui);
+    return DispatchUpdate<CKEditView>(*this, kHandlers, ui) || CKTextView::OnUpdateCommand(ui);
 }
 
-int CKEditView::CommandForKey(const QKeySequence& pressed) const
+ViewStatus CKEditView::Status()
 {
-    if (const int id = CommandOfKeys(CommandRows(), pressed))
-        return id;
-    return CKTextView::CommandForKey(pressed);
-}
-
-bool CKEditView::PaneText(int paneId, QString& text)
-{
-    if (paneId == ID_PANE_OVERWRITE) {
-        text = QStringLiteral("OVR");
-        return Overwrite();
-    }
-    return CKTextView::PaneText(paneId, text);
+    ViewStatus status = CKTextView::Status();
+    status.overwrite = OverwriteText(Overwrite());
+    return status;
 }
 
 void CKEditView::OnSettingsChanged()
@@ -269,11 +217,7 @@ void CKEditView::Run(Rule rule)
 {
     EditCaret state;
     {
-        ++m_running;
-        struct Done {
-            int& running;
-            ~Done() { --running; }
-        } done{m_running};
+        const RulesAtWork working(m_running);
         state = rule(*m_rules, State());
     }
     Apply(state);
@@ -286,23 +230,6 @@ void CKEditView::OnEditAction(int action, const char* text, int length)
     const EditCaret state = m_rules->OnEditAction(State(), action, std::string_view(text, size_t(length)));
     if (m_running == 0)
         Apply(state);
-}
-
-void CKEditView::OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
-                                 int line)
-{
-    CKTextView::OnBufferChanged(source, ctx, flags, line);
-    if (m_selectionSaved && ctx) {
-        ctx->AdjustPosition(m_savedSelStart);
-        ctx->AdjustPosition(m_savedSelEnd);
-    }
-}
-
-void CKEditView::RememberSelection()
-{
-    m_selectionSaved = true;
-    m_savedSelStart = SelectionStart();
-    m_savedSelEnd = SelectionEnd();
 }
 
 // ---- Commands ---------------------------------------------------------------------------
@@ -416,7 +343,7 @@ void CKEditView::Cut()
     // Text that did not reach the clipboard stays in the view.
     if (!PutToClipboard(text)) {
         QApplication::beep();
-        Document().Host().ShowWarning(Res(IDS_CLIPBOARD_REFUSED));
+        Document().Host().ShowWarning(ResText(IDS_CLIPBOARD_REFUSED));
         return;
     }
     Run([](CEditRules& r, const EditCaret& s) { return r.CutSelection(s); });
@@ -447,9 +374,11 @@ void CKEditView::ReplaceRange(TextRange range, const QString& text)
 {
     if (!IsEditable() || (text.isEmpty() && range.start == range.end))
         return;
-    const std::string bytes = TakeText(text);
-    Run([&](CEditRules& r, const EditCaret&) {
-        return r.Paste(EditCaret::Selecting(range.start, range.end), bytes);
+    RunGuarded([&] {
+        const std::string bytes = TakeText(text);
+        Run([&](CEditRules& r, const EditCaret&) {
+            return r.Paste(EditCaret::Selecting(range.start, range.end), bytes);
+        });
     });
 }
 
@@ -457,7 +386,7 @@ std::string CKEditView::TakeText(const QString& text)
 {
     BufferText converted = BufferTextFromClipboard(text);
     if (converted.missing > 0)
-        Document().Host().ShowWarning(Res(IDS_TEXT_MISSING_CHARACTERS).arg(converted.missing));
+        Document().Host().ShowWarning(ResText(IDS_TEXT_MISSING_CHARACTERS).arg(converted.missing));
     return std::move(converted.bytes);
 }
 
@@ -499,38 +428,20 @@ void CKEditView::UpdatePrimarySelection()
 
 // ---- Keys and input methods -------------------------------------------------------------
 
-void CKEditView::keyPressEvent(QKeyEvent* event)
+bool CKEditView::TypeKey(const QKeyEvent& event)
 {
-    // A running incremental search takes the typed characters as its search text.
-    if (IncrementalSearch().Running()) {
-        CKTextView::keyPressEvent(event);
-        return;
-    }
-    const Qt::KeyboardModifiers mods = event->modifiers()
-        & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    // Shift+Tab arrives as its own key.
-    const int key = event->key() == Qt::Key_Backtab ? Qt::Key_Tab : event->key();
-    const QKeySequence pressed(QKeyCombination(mods, Qt::Key(key)));
-    if (const int id = CommandForKey(pressed); id && OnCommand(id)) {
-        event->accept();
-        return;
-    }
-    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        CKTextView::keyPressEvent(event);
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Keys with Ctrl or Alt that no command takes type nothing.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
         Enter();
-        event->accept();
-        return;
+        return true;
     }
-    const QString text = event->text();
-    if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7F) {
-        CKTextView::keyPressEvent(event);
-        return;
-    }
+    const QString text = event.text();
+    if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7F)
+        return false;
     TypeText(text);
-    event->accept();
+    return true;
 }
 
 void CKEditView::TypeText(const QString& text)
@@ -566,7 +477,7 @@ void CKEditView::TypeCharacter(const QString& character)
 void CKEditView::inputMethodEvent(QInputMethodEvent* event)
 {
     if (!event->commitString().isEmpty())
-        TypeText(event->commitString());
+        RunGuarded([&] { TypeText(event->commitString()); });
     event->accept();
 }
 
@@ -596,8 +507,10 @@ void CKEditView::mousePressEvent(QMouseEvent* event)
             return;
         const QPoint pos = event->position().toPoint();
         const TextPoint p = PixelToPosition(pos.x() + GetCharWidth() / 2, pos.y());
-        Model().PlaceAt(p);
-        PasteText(text);
+        RunGuarded([&] {
+            Model().PlaceAt(p);
+            PasteText(text);
+        });
         return;
     }
     CKTextView::mousePressEvent(event);
@@ -612,31 +525,55 @@ void CKEditView::mouseReleaseEvent(QMouseEvent* event)
 
 void CKEditView::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The window's actions of these commands carry their texts, keys and state, and route
-    // what is chosen; a view outside a main window has no menu.
-    const QList<QAction*> actions = window()->findChildren<QAction*>();
-    const auto actionOf = [&actions](int id) -> QAction* {
-        for (QAction* action : actions)
-            if (!action->menu() && action->data().isValid() && action->data().toInt() == id)
-                return action;
-        return nullptr;
-    };
+    // The spelling items of a misspelled word, then the window's own actions: they name,
+    // enable and route the commands as its menus do. A view outside a main window has none.
+    CKCommandHost* host = CommandHost();
+    if (!host)
+        return;
     QMenu menu(this);
-    for (const int id : kContextMenu) {
-        if (id == 0) {
-            menu.addSeparator();
-        } else if (id < 0) {
-            const auto [title, ids] = BookmarkSubmenu(id);
-            QMenu* sub = menu.addMenu(QString::fromLatin1(title));
-            for (const int subId : ids)
-                if (QAction* action = actionOf(subId))
-                    sub->addAction(action);
-        } else if (QAction* action = actionOf(id)) {
-            menu.addAction(action);
-        }
+    if (SpellingShown()) {
+        const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+        AddSpellingItems(menu, byMouse ? PixelToPosition(event->pos().x(), event->pos().y())
+                                       : CursorPos());
     }
-    if (!menu.actions().isEmpty())
-        menu.exec(event->globalPos());
+    host->ShowContextMenu(menu, event->globalPos().x(), event->globalPos().y());
+}
+
+void CKEditView::AddSpellingItems(QMenu& menu, TextPoint p)
+{
+    const std::optional<TextRange> word = MisspelledWordAt(p);
+    if (!word)
+        return;
+    std::string text;
+    CopyText(word->start, word->end, text);
+    const SpellLanguage language = Document().CyrillicLanguage();
+    const std::vector<std::string> suggestions = SpellChecker().Suggest(text, language);
+    for (const std::string& suggestion : suggestions) {
+        QString shown = FromWindows1251(suggestion);
+        QAction* action = menu.addAction(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setEnabled(IsEditable());
+        connect(action, &QAction::triggered, this, [this, range = *word, suggestion] {
+            Run([&](CEditRules& r, const EditCaret&) {
+                return r.Paste(EditCaret::Selecting(range.start, range.end), suggestion);
+            });
+        });
+    }
+    if (suggestions.empty())
+        menu.addAction(QStringLiteral("(no suggestions)"))->setEnabled(false);
+    connect(menu.addAction(QStringLiteral("Add to Dictionary")), &QAction::triggered, this,
+            [this, text] {
+                std::string error;
+                if (!SpellChecker().AddToPersonal(text, error))
+                    Document().Host().ShowWarning(
+                        QStringLiteral("The word was not added to the personal dictionary: ")
+                        + QString::fromStdString(error));
+                WordAccepted(text);
+            });
+    connect(menu.addAction(QStringLiteral("Ignore All")), &QAction::triggered, this, [text] {
+        SpellChecker().IgnoreAll(text);
+        WordAccepted(text);
+    });
+    menu.addSeparator();
 }
 
 // ---- Dropping text ----------------------------------------------------------------------
@@ -674,12 +611,27 @@ void CKEditView::RemoveDropCaret()
 
 void CKEditView::dragEnterEvent(QDragEnterEvent* event)
 {
+    if (OfferFileDrop(event))
+        return;
     TrackDrop(event, event->mimeData() && event->mimeData()->hasText());
 }
 
 void CKEditView::dragMoveEvent(QDragMoveEvent* event)
 {
+    if (OfferFileDrop(event))
+        return;
     TrackDrop(event, AcceptsDrop(event->mimeData()));
+}
+
+// Files dragged from a file manager are opened, not inserted as their names.
+bool CKEditView::OfferFileDrop(QDragMoveEvent* event)
+{
+    if (DroppedLocalPaths(event->mimeData()).isEmpty())
+        return false;
+    RemoveDropCaret();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
 }
 
 // Shows the drop caret under the pointer and offers copy with Ctrl, move without; or refuses.
@@ -704,36 +656,46 @@ void CKEditView::dragLeaveEvent(QDragLeaveEvent* event)
 void CKEditView::dropEvent(QDropEvent* event)
 {
     RemoveDropCaret();
-    if (!AcceptsDrop(event->mimeData())) {
-        event->ignore();
+    if (const QStringList paths = DroppedLocalPaths(event->mimeData()); !paths.isEmpty()) {
+        // The main window opens dropped files wherever they land, once the drop is over.
+        QMetaObject::invokeMethod(window(), "OpenDroppedFiles", Qt::QueuedConnection,
+                                  Q_ARG(QStringList, paths));
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
         return;
     }
-    const QPoint pos = event->position().toPoint();
+    event->ignore();
+    RunGuarded([&] { TakeDrop(*event); });
+}
+
+// Inserts or moves the dropped text and accepts the drop; a drop the view refuses stays
+// ignored.
+void CKEditView::TakeDrop(QDropEvent& drop)
+{
+    if (!AcceptsDrop(drop.mimeData()))
+        return;
+    const QPoint pos = drop.position().toPoint();
     const TextPoint p = PixelToPosition(pos.x() + GetCharWidth() / 2, pos.y());
-    const bool copy = event->modifiers() & Qt::ControlModifier;
+    const bool copy = drop.modifiers() & Qt::ControlModifier;
     // Only one drag runs at a time: while this view drags, a drop on it is its own text.
     const bool fromHere = Model().DraggingText();
     DropResult result;
     if (fromHere && !copy) {
         // A move within the view is one undo step, and the source side has nothing left to do.
         const TextRange dragged = Model().DraggedRange();
-        ++m_running;
+        const RulesAtWork working(m_running);
         result = m_rules->MoveText(State(), dragged, p);
-        --m_running;
         m_movedWithin = result.accepted;
     } else {
-        const std::string text = TakeText(event->mimeData()->text());
-        ++m_running;
+        const std::string text = TakeText(drop.mimeData()->text());
+        const RulesAtWork working(m_running);
         result = m_rules->Drop(State(), p, text, fromHere);
-        --m_running;
     }
     Apply(result.state);
-    if (!result.accepted) {
-        event->ignore();
+    if (!result.accepted)
         return;
-    }
-    event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
-    event->accept();
+    drop.setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+    drop.accept();
 }
 
 void CKEditView::AfterDragDrop(Qt::DropAction effect)

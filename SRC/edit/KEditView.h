@@ -9,6 +9,8 @@
 #include <memory>
 #include <span>
 
+class QMenu;
+
 class CKEditView : public CKTextView {
     Q_OBJECT
     friend class CKTextView;
@@ -16,16 +18,13 @@ class CKEditView : public CKTextView {
 public:
     ~CKEditView() override;
 
-    // The commands of the edit view; the text view's follow them.
-    static std::span<const CommandRow<CKEditView>> CommandRows();
+    // The commands the edit view runs; the text view's follow them.
+    static std::span<const CommandHandler<CKEditView>> CommandHandlers();
 
-    bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
-    bool PaneText(int paneId, QString& text) override;
+    ViewStatus Status() override;
     void OnSettingsChanged() override;
     void OnEditAction(int action, const char* text, int length) override;
-    void OnBufferChanged(CKBufferView* source, const UpdateContext* ctx, uint32_t flags,
-                         int line) override;
 
     // The clipboard holds Unicode text with LF line ends; the buffer's text is Windows-1251
     // with CR LF.
@@ -68,11 +67,10 @@ public:
     std::string UndoMenuText() const { return m_rules->UndoMenuText(); }
     std::optional<std::string> RedoMenuText() const { return m_rules->RedoMenuText(); }
 
-    // The selection remembered while a dialog works on it, carried across every change.
-    void RememberSelection();
-    void ForgetSelection() { m_selectionSaved = false; }
-    bool SelectionRemembered() const { return m_selectionSaved; }
-    TextRange RememberedSelection() const { return {m_savedSelStart, m_savedSelEnd}; }
+    // The spelling items of the right-button menu for the misspelled word at p: up to eight
+    // suggestions (each replaces the word as one undo step), "Add to Dictionary" and
+    // "Ignore All", then a separator. Nothing where no word is marked.
+    void AddSpellingItems(QMenu& menu, TextPoint p);
 
     // The drop indicator while text is dragged over the view.
     bool DropCaretShown() const { return m_dropCaretShown; }
@@ -81,10 +79,11 @@ public:
 protected:
     explicit CKEditView(CTagwrightDoc& doc, QWidget* parent = nullptr);
     void Bind() override;
-    int CommandForKey(const QKeySequence& pressed) const override;
+    bool RunViewCommand(int id) override;
+    bool RunsCommand(int id) const override;
+    bool TypeKey(const QKeyEvent& event) override;
 
     bool focusNextPrevChild(bool) override { return false; }
-    void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -94,6 +93,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool OfferFileDrop(QDragMoveEvent* event);
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -110,18 +110,27 @@ private:
     // Buffer text from a clipboard or drop; characters Windows-1251 lacks are reported.
     std::string TakeText(const QString& text);
     void UpdatePrimarySelection();
+    void TakeDrop(QDropEvent& event);
     void ShowDropCaret(QPoint pos);
     void TrackDrop(QDragMoveEvent* event, bool acceptable);
     void RemoveDropCaret();
     bool AcceptsDrop(const QMimeData* data) const;
 
+    // Counts the rules at work while it lives: their caret counts, not the view's.
+    class RulesAtWork {
+    public:
+        explicit RulesAtWork(int& count) : m_count(count) { ++m_count; }
+        ~RulesAtWork() { --m_count; }
+        RulesAtWork(const RulesAtWork&) = delete;
+        RulesAtWork& operator=(const RulesAtWork&) = delete;
+
+    private:
+        int& m_count;
+    };
+
     std::unique_ptr<CEditRules> m_rules;
     EditOptions m_options;
-    int m_running = 0; // rules at work: their caret counts, not the view's
-
-    bool m_selectionSaved = false;
-    TextPoint m_savedSelStart;
-    TextPoint m_savedSelEnd;
+    int m_running = 0;
 
     bool m_dropCaretShown = false;
     TextPoint m_dropPoint;

@@ -1,6 +1,8 @@
 // The Options dialog and its command.
 #include "edit/Prop.h"
 
+#include "edit/core/MacroFile.h"
+#include "edit/core/Macros.h"
 #include "edit/PropEditing.h"
 #include "edit/PropFiles.h"
 #include "edit/PropFormat.h"
@@ -17,8 +19,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent) : QDialog(parent)
+COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings)
 {
+    m_opened.preferences = settings.Preferences().Values();
+    for (int i = 0; i < kMacroCount; ++i) {
+        m_opened.macrosBefore.push_back(settings.Store().ReadString(kMacrosBeforeKey, MacroName(i)));
+        m_opened.macrosAfter.push_back(settings.Store().ReadString(kMacrosAfterKey, MacroName(i)));
+    }
+
     setWindowTitle(tr("Options..."));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
@@ -62,8 +71,9 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent) : QDialog
     editing->setExpanded(true);
     m_tree->setCurrentItem(editing);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     m_tree->setFocus();
 }
@@ -72,11 +82,29 @@ QWidget* COptionsDialog::CurrentPage() const { return m_pages->currentWidget(); 
 
 void COptionsDialog::done(int result)
 {
+    if (result != Accepted) {
+        Restore();
+        QDialog::done(result);
+        return;
+    }
     if (!m_files->CheckBrowserPaths()) {
         ReturnToFiles();
         return;
     }
     QDialog::done(result);
+}
+
+void COptionsDialog::Restore()
+{
+    m_settings.Preferences().SetValues(m_opened.preferences);
+    SettingsStore& store = m_settings.Store();
+    for (int i = 0; i < kMacroCount; ++i) {
+        const std::string name = MacroName(i);
+        if (store.ReadString(kMacrosBeforeKey, name) != m_opened.macrosBefore[i])
+            store.WriteString(kMacrosBeforeKey, name, m_opened.macrosBefore[i]);
+        if (store.ReadString(kMacrosAfterKey, name) != m_opened.macrosAfter[i])
+            store.WriteString(kMacrosAfterKey, name, m_opened.macrosAfter[i]);
+    }
 }
 
 void COptionsDialog::ReturnToFiles()

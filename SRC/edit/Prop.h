@@ -1,8 +1,14 @@
 // The Options dialog: a tree of page names beside the page selected. The pages write the
-// global record as the user changes them, so there is nothing to cancel.
+// settings as the user changes them, so that the views show each change; Cancel puts back
+// what they were when the dialog opened.
 #pragma once
 
+#include "settings/core/Preferences.h"
+
 #include <QDialog>
+
+#include <string>
+#include <vector>
 
 class AppSettings;
 class CPropEditing;
@@ -25,11 +31,18 @@ public:
     CPropMacros& MacrosPage() const { return *m_macros; }
     CPropFiles& FilesPage() const { return *m_files; }
 
-    // The dialog closes (OK, Escape or the window's close) only with browser paths that pass
-    // the Files page's checks.
+    // OK closes only with browser paths that pass the Files page's checks; Cancel, Escape or
+    // the window's close put every setting the pages changed back as it was.
     void done(int result) override;
 
 private:
+    // What the pages may change: the preferences and the macros.
+    struct Snapshot {
+        PreferenceValues preferences;
+        std::vector<std::string> macrosBefore, macrosAfter;
+    };
+    void Restore();
+
     // Shows the Files page again after a failed check.
     void ReturnToFiles();
 
@@ -40,6 +53,8 @@ private:
     CPropMacros* m_macros = nullptr;
     CPropFiles* m_files = nullptr;
     QTreeWidgetItem* m_filesItem = nullptr;
+    AppSettings& m_settings;
+    Snapshot m_opened;
 };
 
 // The Options command: the dialog, then the open views take the font and colours, and the

@@ -2,12 +2,14 @@
 #include "edit/PropEditing.h"
 
 #include "settings/core/AppSettings.h"
+#include "syntax/SourceTypes.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,7 +54,27 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     auto* tabBoxes = new QVBoxLayout(tabs);
     tabBoxes->addWidget(AddCheckBox(tr("Insert &Spaces"), Switch::UseTabs, true));
     layout->addWidget(tabs);
-    layout->addStretch();
+
+    // Which source types are spell checked when a document opens; Check Spelling switches a
+    // single document.
+    auto* spelling = new QGroupBox(tr("Check spe&lling in:"), this);
+    auto* spellingLayout = new QVBoxLayout(spelling);
+    auto* types = new QListWidget(spelling);
+    types->setObjectName(QStringLiteral("spellingTypes"));
+    types->setAccessibleName(tr("Check spelling in"));
+    for (int number = 0; number < kSourceTypeCount; ++number) {
+        const auto type = static_cast<SourceType>(number);
+        const std::string_view name = SourceTypeName(type);
+        auto* item = new QListWidgetItem(QString::fromUtf8(name.data(), qsizetype(name.size())), types);
+        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setCheckState(settings.Preferences().SpellingOnFor(type) ? Qt::Checked : Qt::Unchecked);
+    }
+    connect(types, &QListWidget::itemChanged, this, [this, types](QListWidgetItem* item) {
+        m_settings.Preferences().SetSpellingOnFor(static_cast<SourceType>(types->row(item)),
+                                                  item->checkState() == Qt::Checked);
+    });
+    spellingLayout->addWidget(types);
+    layout->addWidget(spelling);
 }
 
 QCheckBox* CPropEditing::AddCheckBox(const QString& text, Switch preference, bool inverted)

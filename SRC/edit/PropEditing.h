@@ -1,4 +1,5 @@
-// The Editing page of the Options dialog: tab size, window settings and tabs.
+// The Editing page of the Options dialog: tab size, window settings, tabs and the source types
+// spell checked.
 #pragma once
 
 #include "settings/core/Preferences.h"

@@ -3,8 +3,8 @@
 #include "frame/ChildFrm.h"
 
 #include "doc/TagwrightDoc.h"
-#include "frame/CommandRouter.h"
 #include "frame/DiskChangeBar.h"
+#include "frame/MenuBuilder.h"
 #include "frame/EncodingBar.h"
 #include "frame/SplitPanes.h"
 #include "res/Commands.h"
@@ -15,25 +15,25 @@
 
 namespace {
 
-QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKCommandRouter& router, QWidget* parent)
+QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKMenuBuilder& menus, QWidget* parent)
 {
     auto* bar = new QToolBar(name, parent);
     bar->setIconSize(QSize(16, 16));
-    router.FillToolBar(bar, buttons);
+    menus.FillToolBar(*bar, buttons);
     return bar;
 }
 
 } // namespace
 
 CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
-                         CKCommandRouter& router, QWidget* parent)
+                         CKMenuBuilder& menus, QWidget* parent)
     : QWidget(parent), m_doc(&doc), m_panes(new CKSplitPanes(doc, factory, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(MakeToolBar(QStringLiteral("View"), ChildFrameTopToolbar(), router, this));
-    layout->addWidget(MakeToolBar(QStringLiteral("Document"), ChildFrameToolbar(), router, this));
+    layout->addWidget(MakeToolBar(QStringLiteral("View"), ChildFrameTopToolbar(), menus, this));
+    layout->addWidget(MakeToolBar(QStringLiteral("Document"), ChildFrameToolbar(), menus, this));
     layout->addWidget(new CKDiskChangeBar(doc, this));
     layout->addWidget(new CKEncodingBar(doc, this));
     layout->addWidget(m_panes, 1);
@@ -42,9 +42,9 @@ CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
 
 CChildFrame::~CChildFrame()
 {
-    // The views detach from the document before the document may go.
+    // The views leave the document before the window is gone, which may be the document's
+    // last: its owner learns of that when the window is destroyed.
     delete m_panes;
-    emit viewClosed(m_doc);
 }
 
 CKDocView* CChildFrame::View() { return m_panes->ActiveView(); }

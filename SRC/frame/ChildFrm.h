@@ -8,14 +8,14 @@
 
 #include <vector>
 
-class CKCommandRouter;
+class CKMenuBuilder;
 class CKSplitPanes;
 class CTagwrightDoc;
 
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
-    CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory, CKCommandRouter& router,
+    CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory, CKMenuBuilder& menus,
                 QWidget* parent = nullptr);
     ~CChildFrame() override;
 
@@ -28,10 +28,6 @@ public:
     CTagwrightDoc& Document();
     // Closes without asking to save (the document was asked already).
     void CloseWithoutAsking();
-
-signals:
-    // The view is gone; the document may have no view left.
-    void viewClosed(CTagwrightDoc* doc);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,60 +1,48 @@
 // Command actions, routing along the chain of targets and the update passes.
 #include "frame/CommandRouter.h"
 
-#include "res/Commands.h"
+#include "controls/QtText.h"
 #include "res/Strings.h"
+#include "view/CommandKeys.h"
 
 #include <QAction>
 #include <QIcon>
-#include <QKeySequence>
 #include <QMenu>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 
 #include <new>
 
 namespace {
 
-constexpr int kIdleIntervalMs = 200;
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The desktop theme's image where it has one, the program's own otherwise.
-QIcon CommandImage(int id, std::string_view rowIcon)
+QIcon CommandImage(const CommandIcon& icon)
 {
-    const CommandIcon* icon = FindCommandIcon(id);
-    const std::string_view resource = !rowIcon.empty() ? rowIcon : icon ? icon->resourceName : std::string_view();
-    const QIcon own = resource.empty() ? QIcon() : QIcon(QStringLiteral(":/toolbar/") + FromView(resource));
-    return icon && !icon->themeName.empty() ? QIcon::fromTheme(FromView(icon->themeName), own) : own;
+    const QIcon own = icon.resourceName.empty()
+        ? QIcon()
+        : QIcon(QStringLiteral(":/toolbar/") + FromUtf8(icon.resourceName));
+    return icon.themeName.empty() ? own : QIcon::fromTheme(FromUtf8(icon.themeName), own);
 }
 
 } // namespace
 
-CKCommandRouter::CKCommandRouter(Chain chain, const CCommandCatalogue& catalogue, Report report,
-                                 QObject* parent)
-    : QObject(parent), m_chain(std::move(chain)), m_catalogue(catalogue),
-      m_report(std::move(report)), m_idleTimer(new QTimer(this))
+CKCommandRouter::CKCommandRouter(Chain chain, Report report, QObject* parent)
+    : QObject(parent), m_chain(std::move(chain)), m_report(std::move(report)),
+      m_pendingUpdate(new QTimer(this))
 {
-    m_idleTimer->setInterval(kIdleIntervalMs);
-    connect(m_idleTimer, &QTimer::timeout, this, [this] {
-        UpdateAll();
-        emit idle();
-    });
-    m_idleTimer->start();
+    m_pendingUpdate->setSingleShot(true);
+    m_pendingUpdate->setInterval(0);
+    connect(m_pendingUpdate, &QTimer::timeout, this, &CKCommandRouter::UpdateAll);
 }
 
 QAction* CKCommandRouter::NewAction(int id)
 {
     auto* action = new QAction(this);
-    if (const CommandInfo* info = m_catalogue.Find(id)) {
-        action->setText(FromView(info->menuText));
-        action->setStatusTip(FromView(info->prompt));
-        action->setToolTip(FromView(info->toolTip));
-        action->setIcon(CommandImage(id, info->icon));
+    if (const CommandSpec* spec = FindCommand(id)) {
+        action->setText(FromUtf8(spec->menu));
+        action->setStatusTip(FromUtf8(spec->prompt));
+        action->setToolTip(FromUtf8(spec->tip));
+        action->setIcon(CommandImage(spec->icon));
+        action->setCheckable(spec->flags & CMD_CHECKABLE);
     }
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] {
@@ -69,8 +57,7 @@ QAction* CKCommandRouter::Action(int id)
     if (const auto it = m_actions.find(id); it != m_actions.end())
         return it->second;
     QAction* action = NewAction(id);
-    if (const CommandInfo* info = m_catalogue.Find(id))
-        action->setShortcuts(QKeySequence::listFromString(FromView(info->keys)));
+    action->setShortcuts(CKCommandKeys::Commands().KeysOf(id));
     m_actions.emplace(id, action);
     return action;
 }
@@ -96,7 +83,7 @@ bool CKCommandRouter::Route(int id)
                 return true;
     } catch (const std::bad_alloc&) {
         if (m_report)
-            m_report(FromView(ResString(IDS_OUT_OF_MEMORY)));
+            m_report(ResText(IDS_OUT_OF_MEMORY));
         return true;
     }
     return false;
@@ -130,8 +117,16 @@ void CKCommandRouter::Update(int id)
 
 void CKCommandRouter::UpdateAll()
 {
+    m_pendingUpdate->stop();
     for (const auto& [id, action] : m_actions)
         Update(id);
+    emit updated();
+}
+
+void CKCommandRouter::Invalidate()
+{
+    if (!m_pendingUpdate->isActive())
+        m_pendingUpdate->start();
 }
 
 void CKCommandRouter::WatchMenu(QMenu* menu)
@@ -147,29 +142,4 @@ void CKCommandRouter::UpdateMenu(QMenu* menu)
         else if (!action->isSeparator() && action->data().isValid())
             Update(action->data().toInt());
     }
-}
-
-void CKCommandRouter::FillToolBar(QToolBar* bar, std::span<const int> buttons)
-{
-    bool separatorDue = false;
-    for (const int id : buttons) {
-        if (id == 0) {
-            separatorDue = !bar->actions().isEmpty();
-            continue;
-        }
-        // A command no component offers (yet) has no button.
-        if (!m_catalogue.Find(id))
-            continue;
-        if (separatorDue)
-            bar->addSeparator();
-        separatorDue = false;
-        QAction* action = ButtonAction(id);
-        bar->addAction(action);
-        // Screen readers name a button by its tooltip, the text a sighted user sees.
-        if (QWidget* button = bar->widgetForAction(action))
-            button->setAccessibleName(action->toolTip());
-    }
-    // The arrow to the buttons that do not fit has no text of its own.
-    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More buttons"));
 }

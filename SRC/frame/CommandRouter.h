@@ -1,6 +1,7 @@
-// Command routing: one action per command id, built from the command rows (text, keys,
+// Command routing: one action per command id, built from the command table (text, keys,
 // prompt, icon), sent along the chain of targets (active view, its document, the frame, the
-// application), with update handlers run before a menu shows and on an idle timer.
+// application), with update handlers run before a menu shows and whenever something they
+// follow changed.
 #pragma once
 
 #include "res/CommandTarget.h"
@@ -10,13 +11,11 @@
 
 #include <functional>
 #include <map>
-#include <span>
 #include <vector>
 
 class QAction;
 class QMenu;
 class QTimer;
-class QToolBar;
 
 class CKCommandRouter : public QObject {
     Q_OBJECT
@@ -25,10 +24,10 @@ public:
     // Tells the user why a command could not finish.
     using Report = std::function<void(const QString& text)>;
 
-    CKCommandRouter(Chain chain, const CCommandCatalogue& catalogue, Report report, QObject* parent);
+    CKCommandRouter(Chain chain, Report report, QObject* parent);
 
-    // The action of a command, created on first use from its row; triggering it routes the
-    // command.
+    // The action of a command, created on first use from its row of the table; triggering
+    // it routes the command.
     QAction* Action(int id);
 
     // The action of a command's toolbar button: it shares the command's text, image, state and
@@ -41,26 +40,25 @@ public:
     bool Route(int id);
     // Runs the update handlers of one command; a command that no target handles is disabled.
     void Update(int id);
+    // Recomputes the state of every command now, then tells the window (updated).
     void UpdateAll();
+    // Something the states follow changed: they are recomputed once, when the program next
+    // waits for events. Nothing is recomputed while nothing changes.
+    void Invalidate();
     // Updates the commands of a menu (and its submenus) just before it shows.
     void WatchMenu(QMenu* menu);
-    // Adds the buttons of the commands in order; 0 stands for a separator.
-    void FillToolBar(QToolBar* bar, std::span<const int> buttons);
-
-    const CCommandCatalogue& Catalogue() const { return m_catalogue; }
 
 signals:
-    // After every idle pass, for the panes and other idle work of the frame.
-    void idle();
+    // After every update pass, for the panes and the other states of the window.
+    void updated();
 
 private:
     void UpdateMenu(QMenu* menu);
     QAction* NewAction(int id);
 
     Chain m_chain;
-    const CCommandCatalogue& m_catalogue;
     Report m_report;
     std::map<int, QAction*> m_actions;
     std::map<int, QAction*> m_buttonActions;
-    QTimer* m_idleTimer;
+    QTimer* m_pendingUpdate; // started by a change, runs once
 };

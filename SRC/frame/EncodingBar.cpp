@@ -2,6 +2,7 @@
 // page and one that dismisses the hint. It never converts anything by itself.
 #include "frame/EncodingBar.h"
 
+#include "controls/QtText.h"
 #include "doc/TagwrightDoc.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
@@ -15,17 +16,7 @@
 
 namespace {
 
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PageText(CodePage page)
-{
-    const std::string_view name = CodePageName(page);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
+QString PageText(CodePage page) { return FromUtf8(CodePageShortName(page)); }
 
 } // namespace
 
@@ -41,8 +32,8 @@ CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
     m_text->setWordWrap(true);
     m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     m_close->setAutoRaise(true);
-    m_close->setToolTip(Res(IDS_HINT_CLOSE_TIP));
-    m_close->setAccessibleName(Res(IDS_HINT_CLOSE_TIP));
+    m_close->setToolTip(ResText(IDS_HINT_CLOSE_TIP));
+    m_close->setAccessibleName(ResText(IDS_HINT_CLOSE_TIP));
     m_reopen->setFocusPolicy(Qt::StrongFocus);
     m_close->setFocusPolicy(Qt::StrongFocus);
     // Alt+R presses the button from anywhere in the document window. It is the window's own
@@ -86,8 +77,17 @@ void CKEncodingBar::Update()
         return;
     }
     const CodePage opened = m_doc->Buffer().CodePage();
-    m_text->setText(*page == CodePage::Utf8 ? Res(IDS_HINT_LOOKS_UTF8).arg(PageText(opened))
-                                            : Res(IDS_HINT_NOT_UTF8));
-    m_reopen->setText(Res(IDS_HINT_REOPEN).arg(PageText(*page)));
+    switch (m_doc->EncodingHintReason()) {
+    case CodePageHint::Reason::LooksLike:
+        m_text->setText(ResText(IDS_HINT_LOOKS_LIKE).arg(PageText(*page), PageText(opened)));
+        break;
+    case CodePageHint::Reason::Declares:
+        m_text->setText(ResText(IDS_HINT_DECLARES).arg(PageText(*page), PageText(opened)));
+        break;
+    case CodePageHint::Reason::NotUtf8:
+        m_text->setText(ResText(IDS_HINT_NOT_UTF8));
+        break;
+    }
+    m_reopen->setText(ResText(IDS_HINT_REOPEN).arg(PageText(*page)));
     show();
 }

@@ -1,7 +1,9 @@
 // The explorer pane: a file-system tree with filters, opening files in the editor.
 #include "frame/ExplorerPane.h"
 
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
+#include "frame/FileTypeIcons.h"
 #include "frame/PaneCommands.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -24,18 +26,9 @@
 
 #include <memory>
 
-namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_filters(new QComboBox(this)),
-      m_tree(new QTreeView(this))
+      m_tree(new QTreeView(this)), m_icons(std::make_unique<CKFileTypeIcons>())
 {
     setObjectName(QStringLiteral("explorer"));
     // One entry per name and pattern list of the open dialog's filter; an entry's tip shows
@@ -78,8 +71,15 @@ CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
     m_tree->expand(m_model->index(QDir::homePath()));
 }
 
+CKExplorerPane::~CKExplorerPane()
+{
+    delete m_tree;
+    delete m_model;
+}
+
 void CKExplorerPane::AttachModel(QFileSystemModel* model)
 {
+    model->setIconProvider(m_icons.get());
     // Folders are never filtered out, and files that do not match are hidden, not greyed.
     model->setFilter(QDir::AllDirs | QDir::Files | QDir::Drives | QDir::NoDotAndDotDot);
     model->setNameFilterDisables(false);
@@ -158,7 +158,7 @@ void CKExplorerPane::OpenExternally(const QString& path)
     QPointer<CKExplorerPane> self(this);
     m_host.OpenWithDefaultProgram(path, [self, path] {
         if (self)
-            self->m_host.ShowError(FromView(ResString(IDS_NOT_SHOWN)).arg(QDir::toNativeSeparators(path)));
+            self->m_host.ShowError(ResText(IDS_NOT_SHOWN).arg(QDir::toNativeSeparators(path)));
     });
 }
 

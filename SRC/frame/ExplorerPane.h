@@ -7,7 +7,10 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <memory>
+
 class CKDocHost;
+class CKFileTypeIcons;
 class QComboBox;
 class QFileSystemModel;
 class QMenu;
@@ -20,6 +23,7 @@ public:
     // The host carries out the file actions that belong to other programs and reports their
     // failures.
     explicit CKExplorerPane(CKDocHost& host, QWidget* parent = nullptr);
+    ~CKExplorerPane() override;
 
     QComboBox* FilterList() const { return m_filters; }
     QTreeView* Tree() const { return m_tree; }
@@ -57,6 +61,8 @@ private:
     CKDocHost& m_host;
     QComboBox* m_filters;
     QTreeView* m_tree;
+    // Shared by the models, which ask it from their reading thread too: it outlives them.
+    std::unique_ptr<CKFileTypeIcons> m_icons;
     QFileSystemModel* m_model = nullptr;
     // The item ShowPath showed, kept in view while the folders above it are read.
     QString m_pathToShow;

@@ -1,13 +1,19 @@
-// The main window, its bars and panes, and the window commands.
+// The main window: its parts put together, the document windows, the window commands and
+// the user tools.
 #include "frame/MainFrm.h"
 
+#include "controls/DroppedFiles.h"
+#include "controls/QtText.h"
 #include "doc/DocHost.h"
 #include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
+#include "findfiles/FindFilesController.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
-#include "frame/StatusPanes.h"
+#include "frame/MenuBuilder.h"
+#include "frame/StatusBar.h"
 #include "frame/UserToolsDialog.h"
+#include "frame/WindowCycler.h"
 #include "frame/WindowList.h"
 #include "frame/Workspace.h"
 #include "res/CommandIds.h"
@@ -15,18 +21,16 @@
 #include "res/Strings.h"
 #include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
-#include "syntax/SourceTypes.h"
-#include "text/CodePages.h"
 #include "view/PrintCommands.h"
 
-#include <QCloseEvent>
-#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -34,9 +38,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTime>
 #include <QTimer>
 #include <QToolBar>
 
@@ -44,18 +46,12 @@
 
 namespace {
 
-constexpr int kClockIntervalMs = 1000;
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 bool Installed(std::string_view program)
 {
-    return !QStandardPaths::findExecutable(FromView(program)).isEmpty();
+    return !QStandardPaths::findExecutable(FromUtf8(program)).isEmpty();
 }
 
 // A program named by a path must be an executable file there; a bare name is looked up on
@@ -69,21 +65,40 @@ bool ProgramExists(const QString& program)
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-// The panes right of the message pane, with the texts that size them.
-const std::pair<int, const char*> kPanes[] = {
-    {ID_PANE_POSITION, "Ln XXX, Col XXX"}, {ID_PANE_OVERWRITE, "OVR"},
-    {ID_PANE_LINE_ENDING, "CLRF: UNIX"},   {ID_PANE_CODE_PAGE, "ENC: DOS"},
-    {ID_PANE_READ_ONLY, "READ"},
-};
-
 } // namespace
 
 CMainFrame::CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
-                       const CCommandCatalogue& catalogue, CKDocHost& host)
-    : m_documents(documents), m_settings(settings), m_host(host), m_viewFactory(std::move(viewFactory)),
-      m_router(new CKCommandRouter([this] { return RouteChain(); }, catalogue,
+                       CKDocHost& host)
+    : m_documents(documents), m_settings(settings), m_host(host),
+      m_router(new CKCommandRouter([this] { return RouteChain(); },
                                    [&host](const QString& text) { host.ShowError(text); }, this))
 {
+    // Every view of the window tells it of its changes and shows its context menu through it.
+    m_viewFactory = [this, factory = std::move(viewFactory)](CTagwrightDoc& doc, QWidget* parent) {
+        CKDocView* view = factory(doc, parent);
+        view->SetCommandHost(this);
+        return view;
+    };
+    MenuSources sources;
+    sources.recentFiles = [this] {
+        QStringList paths;
+        for (const std::string& path : m_documents.Session().Recent().Paths())
+            paths << QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+        return paths;
+    };
+    sources.toolNames = [this] {
+        QStringList names;
+        for (const UserTool& tool : m_tools)
+            names << FromStd(tool.name);
+        return names;
+    };
+    sources.windowTitles = [this] {
+        QStringList titles;
+        for (QMdiSubWindow* sub : OpenWindows())
+            titles << sub->windowTitle();
+        return titles;
+    };
+    m_menus = new CKMenuBuilder(*m_router, std::move(sources), this);
     Q_INIT_RESOURCE(icons);
     setWindowTitle(QStringLiteral("Tagwright"));
     // The first size fits the screen, also a small one or one with a large scale factor.
@@ -106,213 +121,77 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::Create()
 {
+    setAcceptDrops(true);
     LoadUserTools();
-    CreateMenus();
+    m_menus->FillMenuBar(*menuBar());
+    connect(m_menus, &CKMenuBuilder::menuClosed, this, [this] { m_statusBar->EndMenuPrompt(); });
     TW_TRACE(m_settings, "Menus created");
     CreateToolBars();
     TW_TRACE(m_settings, "Toolbars created");
     m_workspace = new CKWorkspaceBar(m_host, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_workspace);
     connect(m_workspace, &CKWorkspaceBar::openRequested, this, &CMainFrame::OpenFileRequest);
+    connect(m_workspace, &CKWorkspaceBar::currentChanged, m_router, &CKCommandRouter::Invalidate);
     TW_TRACE(m_settings, "Workspace created");
+    m_findFiles = new CKFindFilesController(
+        *this, {m_documents, m_settings.Store(), [this] { return ActiveView(); },
+                [this] { return m_settings.Preferences().IsOn(Switch::CreateBackups); }, m_host});
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);
+    m_cycler = new CKWindowCycler(*m_mdi, this);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        NoteActivated(sub);
         // A document window brought to the front shows what became of its file meanwhile.
         if (auto* frame = sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr)
             frame->Document().CheckDiskFile();
         UpdateTitles();
-        UpdateMenusForDocuments();
-        m_router->UpdateAll();
+        UpdateCommandStates();
     });
-    CreateStatusBar();
+    m_statusBar = new CKStatusBar(this);
+    setStatusBar(m_statusBar);
+    // A click on the ENC pane of a document offers to reopen it in another code page.
+    connect(m_statusBar, &CKStatusBar::codePagePaneClicked, this,
+            [this](QPoint at) { m_menus->CodePageMenu()->popup(at); });
     TW_TRACE(m_settings, "Status bar created");
     // Commands with keys but no menu item reach the window through actions of its own.
     addAction(m_router->Action(ID_WINDOW_NEXT));
     addAction(m_router->Action(ID_WINDOW_PREVIOUS));
-    StartClock();
-    connect(m_router, &CKCommandRouter::idle, this, [this] {
-        UpdateMenusForDocuments();
-        UpdatePanes();
+    // What the commands show follows the focus (a workspace pane takes some of them) and the
+    // clipboard (Paste).
+    connect(qApp, &QApplication::focusChanged, m_router, &CKCommandRouter::Invalidate);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_router, &CKCommandRouter::Invalidate);
+    connect(m_router, &CKCommandRouter::updated, this, [this] {
+        m_menus->ShowDocumentItems(!m_documents.Documents().empty());
+        ShowActiveStatus();
     });
-    UpdateMenusForDocuments();
-    m_router->UpdateAll();
+    UpdateCommandStates();
     RestoreWindowState();
     return true;
 }
 
-std::vector<CKCommandTarget*> CMainFrame::RouteChain()
+void CMainFrame::UpdateCommandStates() { m_router->UpdateAll(); }
+
+void CMainFrame::CommandStatesChanged() { m_router->Invalidate(); }
+
+void CMainFrame::ShowContextMenu(QMenu& menu, int globalX, int globalY)
 {
-    std::vector<CKCommandTarget*> chain;
-    if (CKCommandTarget* pane = m_workspace ? m_workspace->FocusedPane() : nullptr)
-        chain.push_back(pane);
+    m_menus->ShowContextMenu(menu, QPoint(globalX, globalY));
+}
+
+void CMainFrame::ShowActiveStatus()
+{
     if (CKDocView* view = ActiveView()) {
-        chain.push_back(view);
-        chain.push_back(&view->Document());
-    }
-    chain.push_back(this);
-    chain.push_back(&m_documents);
-    return chain;
-}
-
-void CMainFrame::CreateMenus()
-{
-    for (const MenuInfo& info : MainMenus()) {
-        QMenu* menu = menuBar()->addMenu(FromView(info.title));
-        m_router->WatchMenu(menu);
-        if (info.needsDocument)
-            m_documentMenus.push_back(menu);
-        for (const MenuItem& item : info.items) {
-            QAction* added = nullptr;
-            switch (item.kind) {
-            case MenuItemKind::Command:
-                // A command no component offers (yet) has no item.
-                if (!m_router->Catalogue().Find(item.id))
-                    break;
-                added = m_router->Action(item.id);
-                menu->addAction(added);
-                break;
-            case MenuItemKind::Separator:
-                added = menu->addSeparator();
-                break;
-            case MenuItemKind::RecentFiles:
-                for (int id = ID_FILE_MRU_FIRST; id <= ID_FILE_MRU_LAST; ++id) {
-                    QAction* action = m_router->Action(id);
-                    action->setVisible(false);
-                    menu->addAction(action);
-                    m_recentItems.push_back(action);
-                }
-                connect(menu, &QMenu::aboutToShow, this, [this] { UpdateRecentFileItems(); });
-                break;
-            case MenuItemKind::SourceTypes: {
-                QMenu* types = menu->addMenu(FromView(item.text));
-                m_router->WatchMenu(types);
-                // One type at a time: the items show radio marks.
-                auto* group = new QActionGroup(types);
-                group->setExclusive(true);
-                for (int type = 0; type < kSourceTypeCount; ++type) {
-                    QAction* action = m_router->Action(ID_SOURCE_TYPE_FIRST + type);
-                    action->setText(FromView(SourceTypeName(static_cast<SourceType>(type))));
-                    action->setCheckable(true);
-                    group->addAction(action);
-                    types->addAction(action);
-                }
-                added = types->menuAction();
-                break;
-            }
-            case MenuItemKind::Submenu: {
-                QMenu* sub = menu->addMenu(FromView(item.text));
-                m_router->WatchMenu(sub);
-                for (const MenuItem& subItem : item.items) {
-                    if (subItem.kind == MenuItemKind::Command)
-                        sub->addAction(m_router->Action(subItem.id));
-                    else if (subItem.kind == MenuItemKind::Separator)
-                        sub->addSeparator();
-                }
-                added = sub->menuAction();
-                break;
-            }
-            case MenuItemKind::CodePages: {
-                // One entry per code page, named as in the file dialog; the ENC pane opens the
-                // same menu.
-                m_codePageMenu = menu->addMenu(FromView(item.text));
-                m_router->WatchMenu(m_codePageMenu);
-                for (int page = 0; page < kCodePageCount; ++page) {
-                    QAction* action = m_router->Action(ID_FILE_REOPEN_FIRST + page);
-                    action->setText(FromView(CodePageName(static_cast<CodePage>(page))));
-                    action->setCheckable(true);
-                    m_codePageMenu->addAction(action);
-                }
-                added = m_codePageMenu->menuAction();
-                break;
-            }
-            case MenuItemKind::Toolbars: {
-                QMenu* bars = menu->addMenu(FromView(item.text));
-                m_router->WatchMenu(bars);
-                AddToolbarToggles(bars);
-                break;
-            }
-            case MenuItemKind::UserTools:
-                for (int id = ID_TOOLS_FIRST; id <= ID_TOOLS_LAST; ++id) {
-                    QAction* action = m_router->Action(id);
-                    menu->addAction(action);
-                    m_toolItems.push_back(action);
-                }
-                connect(menu, &QMenu::aboutToShow, this, [this] { UpdateToolItems(); });
-                UpdateToolItems();
-                break;
-            case MenuItemKind::Windows:
-                AddWindowItems(menu);
-                break;
-            }
-            if (item.needsDocument && added)
-                m_documentItems.push_back(added);
-        }
-    }
-    m_router->Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
-    if (auto* more = menuBar()->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More menus")); // the arrow to menus that do not fit
-    // The prompt of the last item highlighted goes with its menu.
-    for (QAction* top : menuBar()->actions())
-        if (QMenu* menu = top->menu())
-            connect(menu, &QMenu::aboutToHide, this, [this] { RestoreMessage(); });
-}
-
-void CMainFrame::AddToolbarToggles(QMenu* menu)
-{
-    for (const int id : ToolbarToggles()) {
-        if (!m_router->Catalogue().Find(id))
-            continue;
-        QAction* toggle = m_router->Action(id);
-        toggle->setCheckable(true);
-        menu->addAction(toggle);
+        const ViewStatus status = view->Status();
+        m_statusBar->ShowStatus(&status);
+        // How the code page was chosen, when detection chose it.
+        m_statusBar->SetCodePageNote(view->Document().CodePageNote());
+    } else {
+        m_statusBar->ShowStatus(nullptr);
+        m_statusBar->SetCodePageNote({});
     }
 }
 
-void CMainFrame::AddWindowItems(QMenu* menu)
-{
-    m_windowSeparator = menu->addSeparator();
-    for (int id = ID_WINDOW_DOCUMENT_FIRST; id <= ID_WINDOW_DOCUMENT_LAST; ++id) {
-        QAction* action = m_router->Action(id);
-        action->setCheckable(true);
-        menu->addAction(action);
-        m_windowItems.push_back(action);
-    }
-    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateWindowItems(); });
-    UpdateWindowItems();
-}
-
-void CMainFrame::UpdateWindowItems()
-{
-    const QList<QMdiSubWindow*> windows = OpenWindows();
-    m_windowSeparator->setVisible(!windows.isEmpty());
-    for (size_t i = 0; i < m_windowItems.size(); ++i) {
-        const bool shown = static_cast<qsizetype>(i) < windows.size();
-        m_windowItems[i]->setVisible(shown);
-        if (shown)
-            m_windowItems[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(windows[static_cast<qsizetype>(i)]->windowTitle()));
-    }
-}
-
-void CMainFrame::UpdateToolItems()
-{
-    for (size_t i = 0; i < m_toolItems.size(); ++i) {
-        const bool shown = i < m_tools.size();
-        m_toolItems[i]->setVisible(shown);
-        if (shown)
-            m_toolItems[i]->setText(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(FromStd(m_tools[i].name)));
-    }
-}
-
-void CMainFrame::RestoreMessage()
-{
-    if (m_promptShown) {
-        m_promptShown = false;
-        m_messagePane->setText(m_savedMessage);
-    }
-}
+QString CMainFrame::PaneText(int paneId) const { return m_statusBar->PaneText(paneId); }
 
 QToolBar* CMainFrame::AddBar(const QString& name, std::span<const int> buttons)
 {
@@ -320,7 +199,7 @@ QToolBar* CMainFrame::AddBar(const QString& name, std::span<const int> buttons)
     // The saved layout finds each bar by its object name.
     bar->setObjectName(name);
     bar->setIconSize(QSize(16, 16));
-    m_router->FillToolBar(bar, buttons);
+    m_menus->FillToolBar(*bar, buttons);
     return bar;
 }
 
@@ -329,6 +208,32 @@ void CMainFrame::CreateToolBars()
     m_standardBar = AddBar(QStringLiteral("Standard"), StandardToolbar());
     m_insertBar = AddBar(QStringLiteral("Insert"), InsertToolbar());
     m_macrosBar = AddBar(QStringLiteral("Macros"), MacrosToolbar());
+}
+
+QList<QMdiSubWindow*> CMainFrame::OpenWindows() const
+{
+    return m_mdi ? ::OpenWindows(*m_mdi) : QList<QMdiSubWindow*>();
+}
+
+CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
+{
+    auto* frame = new CChildFrame(doc, m_viewFactory, *m_menus);
+    QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
+    // The window's views left the document as the window went: the document may go now.
+    connect(frame, &QObject::destroyed, this, [this, closed = &doc] {
+        m_documents.OnViewClosed(closed);
+        QTimer::singleShot(0, this, [this] {
+            UpdateTitles();
+            m_router->Invalidate();
+        });
+    });
+    sub->showMaximized();
+    frame->setFocus();
+    UpdateTitles();
+    UpdateCommandStates();
+    return frame;
 }
 
 void CMainFrame::ToggleBar(QWidget* bar) { bar->setVisible(!bar->isVisible()); }
@@ -345,7 +250,7 @@ void CMainFrame::SetUserTools(std::vector<UserTool> tools)
 {
     m_tools = std::move(tools);
     WriteUserTools(m_settings.Store(), m_tools);
-    UpdateToolItems();
+    m_menus->UpdateToolItems();
 }
 
 void CMainFrame::CustomizeTools()
@@ -376,26 +281,14 @@ void CMainFrame::RunUserTool(size_t index)
     }
     const QString program = QFile::decodeName(launch.program.c_str());
     if (!ProgramExists(program)) {
-        m_host.ShowError(FromView(ResString(IDS_TOOL_NOT_FOUND)).arg(FromStd(tool.name), program));
+        m_host.ShowError(ResText(IDS_TOOL_NOT_FOUND).arg(FromStd(tool.name), program));
         return;
     }
     QString folder = QFile::decodeName(launch.folder.c_str());
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
     if (!QProcess::startDetached(program, arguments, folder))
-        m_host.ShowError(FromView(ResString(IDS_TOOL_NOT_STARTED)).arg(FromStd(tool.name), program));
-}
-
-QList<QMdiSubWindow*> CMainFrame::OpenWindows() const
-{
-    QList<QMdiSubWindow*> windows;
-    if (!m_mdi)
-        return windows;
-    // A closed window stays in the area, hidden, until it is deleted.
-    for (QMdiSubWindow* sub : m_mdi->subWindowList())
-        if (!sub->isHidden() || sub->isMinimized())
-            windows.append(sub);
-    return windows;
+        m_host.ShowError(ResText(IDS_TOOL_NOT_STARTED).arg(FromStd(tool.name), program));
 }
 
 void CMainFrame::ShowWindowList()
@@ -405,43 +298,6 @@ void CMainFrame::ShowWindowList()
             frame->Document().DoFileSave();
     }, this);
     dialog.exec();
-}
-
-void CMainFrame::NoteActivated(QMdiSubWindow* sub)
-{
-    if (!sub || m_cycling)
-        return;
-    std::erase_if(m_recentWindows, [sub](const QPointer<QMdiSubWindow>& w) { return !w || w == sub; });
-    m_recentWindows.insert(m_recentWindows.begin(), sub);
-}
-
-void CMainFrame::CycleWindows(int direction)
-{
-    if (!m_cycling) {
-        std::erase_if(m_recentWindows, [](const QPointer<QMdiSubWindow>& w) { return !w || w->isHidden(); });
-        // Windows the area knows but that were never active (none, normally) come last.
-        for (QMdiSubWindow* sub : OpenWindows())
-            if (std::find(m_recentWindows.begin(), m_recentWindows.end(), sub) == m_recentWindows.end())
-                m_recentWindows.emplace_back(sub);
-        if (m_recentWindows.size() < 2)
-            return;
-        m_cycle = m_recentWindows;
-        m_cyclePos = 0;
-        m_cycling = true;
-        qApp->installEventFilter(this);
-    }
-    const size_t count = m_cycle.size();
-    m_cyclePos = (m_cyclePos + count + static_cast<size_t>(direction > 0 ? 1 : count - 1)) % count;
-    if (QMdiSubWindow* sub = m_cycle[m_cyclePos])
-        m_mdi->setActiveSubWindow(sub);
-}
-
-void CMainFrame::EndWindowCycle()
-{
-    qApp->removeEventFilter(this);
-    m_cycling = false;
-    m_cycle.clear();
-    NoteActivated(m_mdi->activeSubWindow());
 }
 
 void CMainFrame::SaveWindowState()
@@ -462,115 +318,6 @@ void CMainFrame::RestoreWindowState()
     // A value that Qt does not take leaves the first layout as it is.
     restoreGeometry(toBytes(layout.geometry));
     restoreState(toBytes(layout.state));
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    if (m_cycling && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Control)
-        EndWindowCycle();
-    // A click on the ENC pane of a document offers to reopen it in another code page.
-    const auto codePagePane = m_panes.find(ID_PANE_CODE_PAGE);
-    if (codePagePane != m_panes.end() && watched == codePagePane->second
-        && event->type() == QEvent::MouseButtonPress && codePagePane->second->isEnabled() && m_codePageMenu) {
-        m_codePageMenu->popup(codePagePane->second->mapToGlobal(QPoint(0, 0)));
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    m_messagePane = new QLabel(FromView(ResString(IDS_IDLE_MESSAGE)), this);
-    statusBar()->addWidget(m_messagePane, 1);
-    for (const auto& [id, sizing] : kPanes) {
-        auto* pane = new QLabel(this);
-        pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromLatin1(sizing)) + 8);
-        SetStatusPaneText(*pane, id, QString());
-        statusBar()->addPermanentWidget(pane);
-        m_panes[id] = pane;
-    }
-    m_panes[ID_PANE_CODE_PAGE]->installEventFilter(this);
-    m_panes[ID_PANE_CODE_PAGE]->setCursor(Qt::PointingHandCursor);
-    auto* clock = new QLabel(this);
-    clock->setAlignment(Qt::AlignCenter);
-    clock->setMinimumWidth(clock->fontMetrics().horizontalAdvance(QTime::currentTime().toString(QStringLiteral("HH:mm"))) + 8);
-    statusBar()->addPermanentWidget(clock);
-    m_panes[ID_PANE_CLOCK] = clock;
-}
-
-void CMainFrame::StartClock()
-{
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("clock"));
-    connect(timer, &QTimer::timeout, this, [this] { UpdateClock(); });
-    timer->start(kClockIntervalMs);
-    UpdateClock();
-}
-
-void CMainFrame::UpdateClock()
-{
-    m_panes[ID_PANE_CLOCK]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm")));
-}
-
-void CMainFrame::UpdatePanes()
-{
-    CKDocView* view = ActiveView();
-    for (const auto& [id, sizing] : kPanes) {
-        QString text;
-        const bool enabled = view && view->PaneText(id, text);
-        SetStatusPaneText(*m_panes[id], id, enabled ? text : QString());
-        m_panes[id]->setEnabled(enabled);
-    }
-    // A view's prompt (an incremental search) holds the message pane while it lasts.
-    QString prompt;
-    if (view && view->PaneText(ID_PANE_MESSAGE, prompt)) {
-        m_messagePane->setText(prompt);
-        m_viewPromptShown = true;
-    } else if (m_viewPromptShown) {
-        m_messagePane->setText(FromView(ResString(IDS_IDLE_MESSAGE)));
-        m_viewPromptShown = false;
-    }
-}
-
-QString CMainFrame::PaneText(int paneId) const
-{
-    if (paneId == ID_PANE_MESSAGE)
-        return m_messagePane->text();
-    const auto it = m_panes.find(paneId);
-    return it == m_panes.end() ? QString() : it->second->text();
-}
-
-void CMainFrame::UpdateMenusForDocuments()
-{
-    const bool haveDocument = !m_documents.Documents().empty();
-    if (haveDocument == m_documentItemsShown)
-        return;
-    m_documentItemsShown = haveDocument;
-    for (QMenu* menu : m_documentMenus)
-        menu->menuAction()->setVisible(haveDocument);
-    std::vector<QAction*> items = m_documentItems;
-    for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVE_ALL})
-        items.push_back(m_router->Action(id));
-    for (QAction* item : items) {
-        item->setVisible(haveDocument);
-        // Hiding an action leaves its shortcut switched off after it shows again; setting
-        // the shortcut anew registers it in the action's present state.
-        if (haveDocument && !item->shortcut().isEmpty())
-            item->setShortcut(item->shortcut());
-    }
-}
-
-void CMainFrame::UpdateRecentFileItems()
-{
-    const std::vector<std::string>& paths = m_documents.Session().Recent().Paths();
-    for (size_t i = 0; i < m_recentItems.size(); ++i) {
-        QAction* action = m_recentItems[i];
-        action->setVisible(i < paths.size());
-        if (i < paths.size())
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(QFile::decodeName(paths[i].c_str()))));
-    }
 }
 
 void CMainFrame::UpdateTitles()
@@ -595,23 +342,6 @@ void CMainFrame::UpdateTitles()
     CTagwrightDoc* doc = ActiveDocument();
     setWindowTitle(doc ? QStringLiteral("Tagwright - [%1]").arg(ActiveChildFrame()->parentWidget()->windowTitle())
                        : QStringLiteral("Tagwright"));
-}
-
-CChildFrame* CMainFrame::CreateChildFrame(CTagwrightDoc& doc)
-{
-    auto* frame = new CChildFrame(doc, m_viewFactory, *m_router);
-    QMdiSubWindow* sub = m_mdi->addSubWindow(frame);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    connect(&doc, &CTagwrightDoc::titleChanged, frame, [this] { UpdateTitles(); });
-    connect(frame, &CChildFrame::viewClosed, this,
-            [this](CTagwrightDoc* closed) { m_documents.OnViewClosed(closed); });
-    connect(frame, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { UpdateTitles(); }); });
-    sub->showMaximized();
-    frame->setFocus();
-    UpdateTitles();
-    UpdateMenusForDocuments();
-    m_router->UpdateAll();
-    return frame;
 }
 
 std::vector<CChildFrame*> CMainFrame::ChildFrames() const
@@ -677,89 +407,52 @@ bool CMainFrame::OpenFileRequest(const QString& path)
 {
     // The file may have gone since the pane listed it.
     if (!QFileInfo::exists(path)) {
-        m_host.ShowError(FromView(ResString(IDS_OPEN_MISSING)).arg(QDir::toNativeSeparators(path)));
+        m_host.ShowError(ResText(IDS_OPEN_MISSING).arg(QDir::toNativeSeparators(path)));
         return false;
     }
     return m_documents.OpenDocumentFile(path) != nullptr;
 }
 
-std::span<const CommandRow<CMainFrame>> CMainFrame::CommandRows()
+void CMainFrame::OpenDroppedFiles(const QStringList& paths)
 {
-    using Row = CommandRow<CMainFrame>;
-    const auto needsDocument = [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.ActiveDocument() != nullptr); };
-    static const Row rows[] = {
-        {{ID_VIEW_TOOLBAR, "Standard Toolbar", {}, "Show or hide the Standard toolbar", "Toggle Standard toolbar"},
-         [](CMainFrame& f, int) { ToggleBar(f.m_standardBar); },
-         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_standardBar->isVisible()); }},
-        {{ID_VIEW_WORKSPACE, "&Workspace", {}, "Show or hide the workspace", "Toggle Workspace"},
-         [](CMainFrame& f, int) { f.m_workspace->setVisible(!f.m_workspace->isVisibleTo(&f)); },
-         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_workspace->isVisibleTo(&f)); }},
-        {{ID_VIEW_INSERT_BAR, "Insert", {}, "Show or hide the Insert toolbar", "Toggle Insert toolbar"},
-         [](CMainFrame& f, int) { ToggleBar(f.m_insertBar); },
-         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_insertBar->isVisible()); }},
-        {{ID_VIEW_MACROS_BAR, "Macros", {}, "Show or hide the Macros toolbar", "Toggle Macros toolbar"},
-         [](CMainFrame& f, int) { ToggleBar(f.m_macrosBar); },
-         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_macrosBar->isVisible()); }},
-        {{ID_VIEW_STATUS_BAR, "&Status Bar", {}, "Show or hide the status bar", "Toggle StatusBar"},
-         [](CMainFrame& f, int) { ToggleBar(f.statusBar()); },
-         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
-        {{ID_FILE_PRINT_SETUP, "P&rint Setup...", {}, "Change the printer and printing options", "Print Setup"},
-         [](CMainFrame& f, int) { RunPrintSetup(&f); }},
-        {{ID_TOOLS_FIRST, {}, {}, "Start this tool"},
-         [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
-         [](CMainFrame& f, CmdUI& ui) { ui.Enable(static_cast<size_t>(ui.id - ID_TOOLS_FIRST) < f.m_tools.size()); },
-         0, ID_TOOLS_LAST - ID_TOOLS_FIRST + 1},
-        {{ID_TOOLS_CUSTOMIZE, "&Customize Tools...", {}, "Add, change or remove the tools of this menu",
-          "Customize Tools"},
-         [](CMainFrame& f, int) { f.CustomizeTools(); }},
-        {{ID_WINDOW_LIST, "&Windows...", {}, "List the open windows and act on them", "Windows"},
-         [](CMainFrame& f, int) { f.ShowWindowList(); }, needsDocument},
-        {{ID_WINDOW_NEXT, "Next Window", "Ctrl+Tab; Ctrl+F6", "Go to the window used before this one", "Next Window"},
-         [](CMainFrame& f, int) { f.CycleWindows(1); }, needsDocument},
-        {{ID_WINDOW_PREVIOUS, "Previous Window", "Ctrl+Shift+Tab; Ctrl+Shift+Backtab; Ctrl+Shift+F6",
-          "Go back through the windows in the order of their use", "Previous Window"},
-         [](CMainFrame& f, int) { f.CycleWindows(-1); }, needsDocument},
-        {{ID_WINDOW_DOCUMENT_FIRST, {}, {}, "Activate this window"},
-         [](CMainFrame& f, int index) {
-             const QList<QMdiSubWindow*> windows = f.OpenWindows();
-             if (index < windows.size())
-                 f.m_mdi->setActiveSubWindow(windows[index]);
-         },
-         [](CMainFrame& f, CmdUI& ui) {
-             const QList<QMdiSubWindow*> windows = f.OpenWindows();
-             const qsizetype index = ui.id - ID_WINDOW_DOCUMENT_FIRST;
-             ui.Enable(index < windows.size());
-             ui.SetCheck(index < windows.size() && windows[index] == f.m_mdi->activeSubWindow());
-         },
-         0, ID_WINDOW_DOCUMENT_LAST - ID_WINDOW_DOCUMENT_FIRST + 1},
-        {{ID_WINDOW_NEW, "&New Window", {}, "Open another window for the active document", "New Window"},
-         [](CMainFrame& f, int) {
-             if (CTagwrightDoc* doc = f.ActiveDocument())
-                 f.CreateChildFrame(*doc);
-         },
-         needsDocument},
-        {{ID_WINDOW_CASCADE, "&Cascade", {}, "Arrange windows so they overlap", "Cascade Windows"},
-         [](CMainFrame& f, int) { CascadeWindows(*f.m_mdi, f.OpenWindows()); }, needsDocument},
-        {{ID_WINDOW_TILE, "&Tile", {}, "Arrange windows as non-overlapping tiles", "Tile Windows"},
-         [](CMainFrame& f, int) { f.m_mdi->tileSubWindows(); }, needsDocument},
-        {{ID_WINDOW_ARRANGE, "&Arrange Icons", {}, "Arrange icons at the bottom of the window", "Arrange Icons"},
-         [](CMainFrame& f, int) { f.ArrangeIcons(); },
-         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.HasMinimizedWindows()); }},
-        {{ID_WINDOW_SPLIT, "S&plit", {}, "Split the active window into panes", "Split"},
-         [](CMainFrame& f, int) {
-             if (CChildFrame* frame = f.ActiveChildFrame())
-                 frame->ToggleSplit();
-         },
-         needsDocument},
-    };
-    return rows;
+    QStringList folders;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isDir())
+            folders << QDir::toNativeSeparators(path);
+        else
+            OpenFileRequest(path);
+    }
+    if (!folders.isEmpty())
+        m_host.ShowError(ResText(IDS_DROPPED_FOLDERS).arg(folders.join(u'\n')));
 }
 
-bool CMainFrame::OnCommand(int id) { return RunCommandRow<CMainFrame>(*this, CommandRows(), id); }
+namespace {
 
-bool CMainFrame::OnUpdateCommand(CmdUI& ui)
+// Files from a file manager are taken as a copy; anything else is refused.
+void OfferFileDrag(QDragMoveEvent* event)
 {
-    return UpdateCommandRow<CMainFrame>(*this, CommandRows(), ui);
+    if (DroppedLocalPaths(event->mimeData()).isEmpty())
+        return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) { OfferFileDrag(event); }
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) { OfferFileDrag(event); }
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DroppedLocalPaths(event->mimeData());
+    if (paths.isEmpty())
+        return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Opened once the drop is over, so that no message box runs inside it.
+    QMetaObject::invokeMethod(this, [this, paths] { OpenDroppedFiles(paths); },
+                              Qt::QueuedConnection);
 }
 
 bool CMainFrame::HasMinimizedWindows() const
@@ -788,25 +481,6 @@ void CMainFrame::ArrangeIcons()
     }
 }
 
-bool CMainFrame::event(QEvent* event)
-{
-    // A menu prompt replaces the message pane's text until the menu closes.
-    if (event->type() == QEvent::StatusTip) {
-        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty()) {
-            if (!m_promptShown)
-                m_savedMessage = m_messagePane->text();
-            m_promptShown = true;
-            m_messagePane->setText(tip);
-        } else if (m_promptShown) {
-            m_promptShown = false;
-            m_messagePane->setText(m_savedMessage);
-        }
-        return true;
-    }
-    return QMainWindow::event(event);
-}
-
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (!m_documents.SaveAllModified()) {
@@ -816,4 +490,92 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     SaveWindowState();
     WriteUserTools(m_settings.Store(), m_tools);
     event->accept();
+}
+
+std::vector<CKCommandTarget*> CMainFrame::RouteChain()
+{
+    std::vector<CKCommandTarget*> chain;
+    if (CKCommandTarget* pane = m_workspace ? m_workspace->FocusedPane() : nullptr)
+        chain.push_back(pane);
+    if (CKDocView* view = ActiveView()) {
+        chain.push_back(view);
+        chain.push_back(&view->Document());
+    }
+    chain.push_back(this);
+    chain.push_back(&m_documents);
+    return chain;
+}
+
+std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
+{
+    using Handler = CommandHandler<CMainFrame>;
+    const auto needsDocument = [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.ActiveDocument() != nullptr); };
+    static const Handler handlers[] = {
+        {ID_VIEW_TOOLBAR, [](CMainFrame& f, int) { ToggleBar(f.m_standardBar); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_standardBar->isVisible()); }},
+        {ID_VIEW_WORKSPACE, [](CMainFrame& f, int) { f.m_workspace->setVisible(!f.m_workspace->isVisibleTo(&f)); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_workspace->isVisibleTo(&f)); }},
+        {ID_VIEW_INSERT_BAR, [](CMainFrame& f, int) { ToggleBar(f.m_insertBar); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_insertBar->isVisible()); }},
+        {ID_VIEW_MACROS_BAR, [](CMainFrame& f, int) { ToggleBar(f.m_macrosBar); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_macrosBar->isVisible()); }},
+        {ID_VIEW_STATUS_BAR, [](CMainFrame& f, int) { ToggleBar(f.statusBar()); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
+        {ID_FILE_PRINT_SETUP, [](CMainFrame& f, int) { RunPrintSetup(&f); }},
+        {ID_TOOLS_FIRST, [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(static_cast<size_t>(ui.index) < f.m_tools.size()); }},
+        {ID_TOOLS_CUSTOMIZE, [](CMainFrame& f, int) { f.CustomizeTools(); }},
+        {ID_SEARCH_FIND_IN_FILES, [](CMainFrame& f, int) { f.m_findFiles->ShowDialog(false); }},
+        {ID_SEARCH_REPLACE_IN_FILES, [](CMainFrame& f, int) { f.m_findFiles->ShowDialog(true); }},
+        {ID_SEARCH_NEXT_RESULT, [](CMainFrame& f, int) { f.m_findFiles->GoToResult(1); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.m_findFiles->HasResults()); }},
+        {ID_SEARCH_PREVIOUS_RESULT, [](CMainFrame& f, int) { f.m_findFiles->GoToResult(-1); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.m_findFiles->HasResults()); }},
+        {ID_WINDOW_LIST, [](CMainFrame& f, int) { f.ShowWindowList(); }, needsDocument},
+        {ID_WINDOW_NEXT, [](CMainFrame& f, int) { f.m_cycler->Cycle(1); }, needsDocument},
+        {ID_WINDOW_PREVIOUS, [](CMainFrame& f, int) { f.m_cycler->Cycle(-1); }, needsDocument},
+        {ID_WINDOW_DOCUMENT_FIRST,
+         [](CMainFrame& f, int index) {
+             const QList<QMdiSubWindow*> windows = f.OpenWindows();
+             if (index < windows.size())
+                 f.m_mdi->setActiveSubWindow(windows[index]);
+         },
+         [](CMainFrame& f, CmdUI& ui) {
+             const QList<QMdiSubWindow*> windows = f.OpenWindows();
+             ui.Enable(ui.index < windows.size());
+             ui.SetCheck(ui.index < windows.size() && windows[ui.index] == f.m_mdi->activeSubWindow());
+         }},
+        {ID_WINDOW_NEW, [](CMainFrame& f, int) {
+             if (CTagwrightDoc* doc = f.ActiveDocument())
+                 f.CreateChildFrame(*doc);
+         },
+         needsDocument},
+        {ID_WINDOW_CASCADE, [](CMainFrame& f, int) { CascadeWindows(*f.m_mdi, f.OpenWindows()); }, needsDocument},
+        {ID_WINDOW_TILE, [](CMainFrame& f, int) { f.m_mdi->tileSubWindows(); }, needsDocument},
+        {ID_WINDOW_ARRANGE, [](CMainFrame& f, int) { f.ArrangeIcons(); },
+         [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.HasMinimizedWindows()); }},
+        {ID_WINDOW_SPLIT, [](CMainFrame& f, int) {
+             if (CChildFrame* frame = f.ActiveChildFrame())
+                 frame->ToggleSplit();
+         },
+         needsDocument},
+    };
+    return handlers;
+}
+
+bool CMainFrame::OnCommand(int id) { return DispatchCommand<CMainFrame>(*this, CommandHandlers(), id); }
+
+bool CMainFrame::OnUpdateCommand(CmdUI& ui)
+{
+    return DispatchUpdate<CMainFrame>(*this, CommandHandlers(), ui);
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // A menu prompt replaces the message pane's text until the menu closes.
+    if (event->type() == QEvent::StatusTip) {
+        m_statusBar->ShowMenuPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }

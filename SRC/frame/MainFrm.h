@@ -1,5 +1,6 @@
-// The main window: menus, the toolbars, the document windows, the status bar with its panes
-// and clock, the user tools, the window list and the request to open a file.
+// The main window: it puts together the menus, toolbars and status bar, the document windows
+// and the workspace, routes commands, runs the window commands and the user tools, and keeps
+// its size and layout.
 #pragma once
 
 #include "doc/DocView.h"
@@ -7,39 +8,41 @@
 #include "res/CommandTarget.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <map>
 #include <span>
 #include <vector>
 
 class AppSettings;
 class CChildFrame;
 class CKCommandRouter;
+class CKMenuBuilder;
+class CKStatusBar;
+class CKWindowCycler;
 class CKWorkspaceBar;
 class CKDocHost;
 class CKDocManager;
+class CKFindFilesController;
 class CTagwrightDoc;
 struct CommandLine;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QToolBar;
 
-class CMainFrame : public QMainWindow, public CKCommandTarget {
+class CMainFrame : public QMainWindow, public CKCommandTarget, private CKCommandHost {
     Q_OBJECT
 public:
-    // The rows of catalogue give the commands their texts, keys and icons; host tells the user
-    // of a command that could not finish.
+    // host tells the user of a command that could not finish.
     CMainFrame(CKDocManager& documents, AppSettings& settings, DocViewFactory viewFactory,
-               const CCommandCatalogue& catalogue, CKDocHost& host);
+               CKDocHost& host);
     ~CMainFrame() override;
 
     // Builds the bars, the panes and the clock.
     bool Create();
 
     CKCommandRouter& Router() { return *m_router; }
+    // Recomputes now what the commands, the menus and the status panes show; otherwise that
+    // happens once after each change.
+    void UpdateCommandStates();
     // A new window with a view of doc, opened at full size.
     CChildFrame* CreateChildFrame(CTagwrightDoc& doc);
     std::vector<CChildFrame*> ChildFrames() const;
@@ -56,23 +59,24 @@ public:
     // Opens a file for the workspace panes; a file that no longer exists is named to the
     // user. False when nothing opened.
     bool OpenFileRequest(const QString& path);
+    // Opens files dropped on the window or on a view; folders among them are named to the
+    // user, not opened.
+    Q_INVOKABLE void OpenDroppedFiles(const QStringList& paths);
     CKWorkspaceBar* Workspace() const { return m_workspace; }
+    CKFindFilesController& FindInFiles() const { return *m_findFiles; }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CmdUI& ui) override;
-    // The commands of the main window.
-    static std::span<const CommandRow<CMainFrame>> CommandRows();
+    // The commands the main window runs.
+    static std::span<const CommandHandler<CMainFrame>> CommandHandlers();
 
-    // The text of a status pane, for tests and the idle update.
+    // The text of a status pane, for tests.
     QString PaneText(int paneId) const;
 
     const std::vector<UserTool>& UserTools() const { return m_tools; }
     void SetUserTools(std::vector<UserTool> tools);
     // Starts the tool at index; a program that is not installed is reported.
     void RunUserTool(size_t index);
-    // Ctrl+Tab and Ctrl+Shift+Tab: one step through the windows in the order of their last
-    // use; the order is taken up when Ctrl is released.
-    void CycleWindows(int direction);
 
     // Window size, place, maximised state and the bars' layout, kept in the settings.
     void SaveWindowState();
@@ -81,30 +85,23 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateMenus();
-    void AddToolbarToggles(QMenu* menu);
-    void AddWindowItems(QMenu* menu);
-    void UpdateWindowItems();
-    void UpdateToolItems();
-    void RestoreMessage();
+    // What the views ask of the window.
+    void CommandStatesChanged() override;
+    void ShowContextMenu(QMenu& menu, int globalX, int globalY) override;
+
     void CreateToolBars();
     QToolBar* AddBar(const QString& name, std::span<const int> buttons);
     void LoadUserTools();
     void CustomizeTools();
     void ShowWindowList();
-    void EndWindowCycle();
-    void NoteActivated(QMdiSubWindow* sub);
     QList<QMdiSubWindow*> OpenWindows() const;
     static void ToggleBar(QWidget* bar);
-    void CreateStatusBar();
-    void StartClock();
-    void UpdateClock();
-    void UpdatePanes();
-    void UpdateMenusForDocuments();
-    void UpdateRecentFileItems();
+    void ShowActiveStatus();
     void UpdateTitles();
     void ArrangeIcons();
     bool HasMinimizedWindows() const;
@@ -115,28 +112,14 @@ private:
     CKDocHost& m_host;
     DocViewFactory m_viewFactory;
     CKCommandRouter* m_router;
+    CKMenuBuilder* m_menus;
     QMdiArea* m_mdi = nullptr;
+    CKWindowCycler* m_cycler = nullptr;
+    CKStatusBar* m_statusBar = nullptr;
     QToolBar* m_standardBar = nullptr;
     CKWorkspaceBar* m_workspace = nullptr;
+    CKFindFilesController* m_findFiles = nullptr;
     QToolBar* m_insertBar = nullptr;
     QToolBar* m_macrosBar = nullptr;
     std::vector<UserTool> m_tools;
-    std::vector<QAction*> m_toolItems;
-    std::vector<QAction*> m_windowItems;
-    QAction* m_windowSeparator = nullptr;
-    std::vector<QPointer<QMdiSubWindow>> m_recentWindows; // last used first
-    std::vector<QPointer<QMdiSubWindow>> m_cycle; // the order while Ctrl+Tab is held
-    size_t m_cyclePos = 0;
-    bool m_cycling = false;
-    std::vector<QMenu*> m_documentMenus;
-    std::vector<QAction*> m_documentItems;
-    std::vector<QAction*> m_recentItems;
-    QAction* m_recentSeparator = nullptr;
-    QLabel* m_messagePane = nullptr;
-    QMenu* m_codePageMenu = nullptr; // Reopen with Encoding
-    bool m_viewPromptShown = false; // the message pane shows a view's prompt
-    std::map<int, QLabel*> m_panes;
-    QString m_savedMessage; // the message pane's text while a menu prompt shows
-    bool m_promptShown = false;
-    bool m_documentItemsShown = true;
 };

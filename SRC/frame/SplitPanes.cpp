@@ -24,13 +24,15 @@ CKSplitPanes::CKSplitPanes(CTagwrightDoc& doc, DocViewFactory factory, QWidget* 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_rows);
     m_rows->setChildrenCollapsible(false);
+    // Both rows belong to the window from the start; the second shows while it is split.
     for (int row = 0; row < 2; ++row) {
         m_rowSplitters[row] = new QSplitter(Qt::Horizontal);
         m_rowSplitters[row]->setChildrenCollapsible(false);
+        m_rows->addWidget(m_rowSplitters[row]);
         connect(m_rowSplitters[row], &QSplitter::splitterMoved, this,
                 [this, row] { AlignColumns(m_rowSplitters[row]); });
     }
-    m_rows->addWidget(m_rowSplitters[0]);
+    m_rowSplitters[1]->hide();
     m_active = MakePane(0, 0);
     setFocusProxy(m_active->Widget());
 }
@@ -40,8 +42,6 @@ CKSplitPanes::~CKSplitPanes()
     // Views leave their document before the splitters that hold them go.
     for (CKDocView* view : Views())
         delete view->Widget();
-    if (!m_rowSplitters[1]->parent())
-        delete m_rowSplitters[1];
 }
 
 std::vector<CKDocView*> CKSplitPanes::Views() const
@@ -81,12 +81,12 @@ void CKSplitPanes::ToggleSplit()
         m_panes[0][0] = keep;
         m_rowSplitters[0]->insertWidget(0, keep->Widget());
         keep->Widget()->show();
-        m_rowSplitters[1]->setParent(nullptr);
+        m_rowSplitters[1]->hide();
         setFocusProxy(keep->Widget());
         keep->Widget()->setFocus();
         return;
     }
-    m_rows->addWidget(m_rowSplitters[1]);
+    m_rowSplitters[1]->show();
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 2; ++column)
             if (!m_panes[row][column])
@@ -146,7 +146,7 @@ void CKSplitPanes::OffsetCharChanged(CKTextView& source)
 void CKSplitPanes::AlignColumns(QSplitter* moved)
 {
     for (QSplitter* other : m_rowSplitters)
-        if (other != moved && other->parent())
+        if (other != moved && !other->isHidden())
             other->setSizes(moved->sizes());
 }
 

@@ -24,9 +24,7 @@ public:
     QLineEdit* NameEdit() const { return m_name; }
     QLineEdit* CommandEdit() const { return m_command; }
     QLineEdit* ArgumentsEdit() const { return m_arguments; }
-    QLineEdit* FolderEdit() const { return m_folder; }
     QPushButton* AddButton() const { return m_add; }
-    QPushButton* RemoveButton() const { return m_remove; }
 
 private:
     void ShowTool(int row);

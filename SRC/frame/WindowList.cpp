@@ -22,6 +22,16 @@ void ShowNormal(QMdiSubWindow* window)
 
 } // namespace
 
+QList<QMdiSubWindow*> OpenWindows(const QMdiArea& area)
+{
+    QList<QMdiSubWindow*> windows;
+    // A closed window stays in the area, hidden, until it is deleted.
+    for (QMdiSubWindow* window : area.subWindowList())
+        if (!window->isHidden() || window->isMinimized())
+            windows.append(window);
+    return windows;
+}
+
 void CascadeWindows(QMdiArea& area, const QList<QMdiSubWindow*>& windows)
 {
     if (windows.isEmpty())
@@ -142,10 +152,7 @@ void CKWindowListDialog::Refill()
         chosen = {m_area.activeSubWindow()};
     m_list->clear();
     m_windows.clear();
-    // A closed window stays in the area, hidden, until it is deleted.
-    for (QMdiSubWindow* window : m_area.subWindowList()) {
-        if (window->isHidden() && !window->isMinimized())
-            continue;
+    for (QMdiSubWindow* window : OpenWindows(m_area)) {
         m_windows.emplace_back(window);
         m_list->addItem(window->windowTitle());
         if (chosen.contains(window))

@@ -14,6 +14,8 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
 
+// The area's windows in their order, without those that were closed and wait for deletion.
+QList<QMdiSubWindow*> OpenWindows(const QMdiArea& area);
 // Overlapping windows, each offset by a title bar from the one before and large enough to
 // work in (at least two thirds of the area).
 void CascadeWindows(QMdiArea& area, const QList<QMdiSubWindow*>& windows);

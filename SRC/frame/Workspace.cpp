@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QTabWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -41,6 +43,9 @@ CKWorkspaceBar::CKWorkspaceBar(CKDocHost& host, QWidget* parent)
     setWidget(m_tabs);
     connect(m_explorer, &CKExplorerPane::openRequested, this, &CKWorkspaceBar::openRequested);
     connect(m_project, &CKProjectTree::openRequested, this, &CKWorkspaceBar::openRequested);
+    connect(m_explorer->Tree()->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CKWorkspaceBar::currentChanged);
+    connect(m_project, &QTreeWidget::currentItemChanged, this, &CKWorkspaceBar::currentChanged);
 }
 
 CKCommandTarget* CKWorkspaceBar::FocusedPane() const

@@ -24,6 +24,8 @@ public:
 
 signals:
     void openRequested(const QString& path);
+    // A pane's current item changed, and with it what Copy takes.
+    void currentChanged();
 
 private:
     QTabWidget* m_tabs;

@@ -1,7 +1,8 @@
 // Parsing the command line into the files to open, or into the text to print instead.
 #include "instance/CommandLine.h"
 
-#include "res/VersionInfo.h"
+#include "controls/QtText.h"
+#include "text/CodePageDetector.h"
 #include "text/CodePages.h"
 
 #include <QCommandLineParser>
@@ -11,7 +12,6 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <iterator>
 #include <limits>
 
 namespace {
@@ -21,22 +21,29 @@ constexpr int kUsageExitCode = 2;
 // The hand-over message's encoding when the command line names none.
 constexpr int kNoPage = -1;
 
-struct EncodingName {
-    const char* name;
-    CodePage page;
-};
-
-constexpr EncodingName kEncodingNames[] = {
-    {"cp1251", CodePage::Windows1251}, {"cp866", CodePage::Dos866}, {"koi8r", CodePage::Koi8R},
-    {"iso8859-5", CodePage::Iso8859_5}, {"mac", CodePage::Macintosh}, {"utf8", CodePage::Utf8},
-};
+QString Keyword(CodePage page)
+{
+    const std::string_view keyword = CodePageKeyword(page);
+    return QString::fromLatin1(keyword.data(), static_cast<qsizetype>(keyword.size()));
+}
 
 QString EncodingList()
 {
     QStringList names;
-    for (const EncodingName& encoding : kEncodingNames)
-        names << QString::fromLatin1(encoding.name);
+    for (int page = 0; page < kCodePageChoiceCount; ++page)
+        names << Keyword(static_cast<CodePage>(page));
     return names.join(QStringLiteral(", "));
+}
+
+// The page of an --encoding name, CodePage::Detect for "auto"; none for an unknown name.
+std::optional<CodePage> PageOfKeyword(const QString& name)
+{
+    for (int number = 0; number < kCodePageChoiceCount; ++number) {
+        const auto page = static_cast<CodePage>(number);
+        if (name.compare(Keyword(page), Qt::CaseInsensitive) == 0)
+            return page;
+    }
+    return std::nullopt;
 }
 
 // A positive decimal number that fits a line index; 0 otherwise.
@@ -108,7 +115,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption encoding(
         QStringLiteral("encoding"),
-        QStringLiteral("Code page of the files: %1 (default cp1251).").arg(EncodingList()),
+        QStringLiteral("Code page of the files: %1 (default cp1251; auto detects each file's).").arg(EncodingList()),
         QStringLiteral("name"));
     const QCommandLineOption line(QStringLiteral("line"),
                                   QStringLiteral("Put the caret on line <number> of the files."),
@@ -139,24 +146,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
         return Printed(CommandLine::Action::Help, usage, 0);
     if (parser.isSet(version))
         return Printed(CommandLine::Action::Version,
-                       QStringLiteral("Tagwright %1.%2.%3\n")
-                           .arg(kVersionMajor)
-                           .arg(kVersionMinor)
-                           .arg(kVersionBuild),
+                       QStringLiteral("Tagwright %1\n").arg(VersionText()),
                        0);
 
     CommandLine result;
     if (parser.isSet(encoding)) {
         const QString name = parser.value(encoding);
-        const auto known = std::find_if(std::begin(kEncodingNames), std::end(kEncodingNames),
-                                        [&name](const EncodingName& e) {
-                                            return name.compare(QLatin1String(e.name),
-                                                                Qt::CaseInsensitive) == 0;
-                                        });
-        if (known == std::end(kEncodingNames))
+        result.codePage = PageOfKeyword(name);
+        if (!result.codePage)
             return error(QStringLiteral("unknown encoding \"%1\"; the encodings are %2.")
                              .arg(Readable(name), EncodingList()));
-        result.codePage = known->page;
     }
     if (parser.isSet(line)) {
         result.line = LineNumber(parser.value(line));
@@ -209,7 +208,7 @@ bool ReadHandOverMessage(const QByteArray& message, CommandLine& request)
     CommandLine read;
     if (const int number = encoding.toInt(-2); number != kNoPage) {
         const auto page = static_cast<CodePage>(number);
-        if (!IsKnown(page))
+        if (!IsKnown(page) && page != CodePage::Detect)
             return false;
         read.codePage = page;
     }

@@ -17,7 +17,7 @@ struct CommandLine {
     // Absolute paths in the order given, as the system names the files: the bytes of the
     // arguments, which need not be UTF-8.
     std::vector<std::string> files;
-    std::optional<CodePage> codePage; // from --encoding
+    std::optional<CodePage> codePage; // from --encoding, CodePage::Detect for "auto"
     int line = 0;      // from --line, counted from 1; 0 when not given
     QString output;    // what Help and Version print to standard output, Error to standard error
     int exitCode = 0;  // 0 for Help and Version, 2 for Error

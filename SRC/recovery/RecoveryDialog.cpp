@@ -29,34 +29,23 @@
 
 namespace {
 
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString DisplayName(const RecoveryCandidate& c)
 {
     const RecoveryInfo& info = c.read.info;
     if (!c.read.Ok())
         return QFileInfo(ShownPath(c.file)).fileName();
-    return info.path.empty() ? Utf8(info.title) : QFileInfo(ShownPath(info.path)).fileName();
+    return info.path.empty() ? FromUtf8(info.title) : QFileInfo(ShownPath(info.path)).fileName();
 }
 
 QString DiskText(const RecoveryCandidate& c)
 {
     if (!c.read.Ok())
-        return Res(IDS_RECOVERY_UNREADABLE);
+        return ResText(IDS_RECOVERY_UNREADABLE);
     switch (c.disk) {
-    case RecoveryCandidate::Disk::Unchanged: return Res(IDS_RECOVERY_DISK_UNCHANGED);
-    case RecoveryCandidate::Disk::Changed: return Res(IDS_RECOVERY_DISK_CHANGED);
-    case RecoveryCandidate::Disk::Missing: return Res(IDS_RECOVERY_DISK_MISSING);
-    case RecoveryCandidate::Disk::NeverSaved: return Res(IDS_RECOVERY_DISK_NEVER_SAVED);
+    case RecoveryCandidate::Disk::Unchanged: return ResText(IDS_RECOVERY_DISK_UNCHANGED);
+    case RecoveryCandidate::Disk::Changed: return ResText(IDS_RECOVERY_DISK_CHANGED);
+    case RecoveryCandidate::Disk::Missing: return ResText(IDS_RECOVERY_DISK_MISSING);
+    case RecoveryCandidate::Disk::NeverSaved: return ResText(IDS_RECOVERY_DISK_NEVER_SAVED);
     }
     return {};
 }
@@ -105,8 +94,8 @@ QString RecoveryDifferences(const RecoveryCandidate& candidate)
             buffer.CopyText(0, 0, buffer.LineCount() - 1, buffer.LineLength(buffer.LineCount() - 1),
                             original);
     }
-    const QString name = info.path.empty() ? Utf8(info.title) : ShownPath(info.path);
-    const QString recovered = name + " (" + Res(IDS_RECOVERY_RECOVERED) + ")";
+    const QString name = info.path.empty() ? FromUtf8(info.title) : ShownPath(info.path);
+    const QString recovered = name + " (" + ResText(IDS_RECOVERY_RECOVERED) + ")";
     return FromWindows1251(UnifiedDiff(SplitRecoveryLines(original),
                                        SplitRecoveryLines(candidate.read.text),
                                        ToWindows1251(name), ToWindows1251(recovered)));
@@ -116,9 +105,9 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
                                    QWidget* parent)
     : QDialog(parent), m_candidates(std::move(candidates)), m_actions(std::move(actions))
 {
-    setWindowTitle(Res(IDS_RECOVERY_TITLE));
+    setWindowTitle(ResText(IDS_RECOVERY_TITLE));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(Res(IDS_RECOVERY_INTRO), this);
+    auto* intro = new QLabel(ResText(IDS_RECOVERY_INTRO), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -126,17 +115,17 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
     m_list->setRootIsDecorated(false);
     // An item view is not named by the text above it.
     m_list->setAccessibleName(QStringLiteral("Unsaved documents"));
-    m_list->setHeaderLabels({Res(IDS_RECOVERY_COLUMN_FILE), Res(IDS_RECOVERY_COLUMN_WRITTEN),
-                             Res(IDS_RECOVERY_COLUMN_DISK)});
+    m_list->setHeaderLabels({ResText(IDS_RECOVERY_COLUMN_FILE), ResText(IDS_RECOVERY_COLUMN_WRITTEN),
+                             ResText(IDS_RECOVERY_COLUMN_DISK), ResText(IDS_RECOVERY_COLUMN_FOLDER)});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_list);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_restore = buttons->addButton(Res(IDS_RECOVERY_RESTORE), QDialogButtonBox::ActionRole);
+    m_restore = buttons->addButton(ResText(IDS_RECOVERY_RESTORE), QDialogButtonBox::ActionRole);
     m_differences =
-        buttons->addButton(Res(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
-    m_discard = buttons->addButton(Res(IDS_RECOVERY_DISCARD), QDialogButtonBox::ActionRole);
-    QPushButton* later = buttons->addButton(Res(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
+        buttons->addButton(ResText(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
+    m_discard = buttons->addButton(ResText(IDS_RECOVERY_DISCARD), QDialogButtonBox::ActionRole);
+    QPushButton* later = buttons->addButton(ResText(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(m_restore, &QPushButton::clicked, this, &CKRecoveryDialog::RestoreCurrent);
     connect(m_differences, &QPushButton::clicked, this, &CKRecoveryDialog::ShowCurrentDifferences);
@@ -155,14 +144,18 @@ void CKRecoveryDialog::Fill()
         if (c.read.Ok())
             written = locale.toString(QDateTime::fromSecsSinceEpoch(c.read.info.writeTime),
                                       QLocale::ShortFormat);
-        auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c)});
         const RecoveryInfo& info = c.read.info;
+        // Pages of a site often share their names; the folder tells them apart.
+        const QString folder = c.read.Ok() && !info.path.empty()
+            ? QFileInfo(ShownPath(info.path)).absolutePath()
+            : QString();
+        auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c), folder});
         QString tip = QString::fromStdString(c.file);
         if (!c.read.Ok())
-            tip = Res(IDS_RECOVERY_DAMAGED).arg(tip, Utf8(RecoveryStatusText(c.read.status)));
+            tip = ResText(IDS_RECOVERY_DAMAGED).arg(tip, FromUtf8(RecoveryStatusText(c.read.status)));
         else if (!info.path.empty())
             tip = ShownPath(info.path);
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < m_list->columnCount(); ++column)
             item->setToolTip(column, tip);
     }
     if (m_list->topLevelItemCount() > 0)
@@ -216,11 +209,14 @@ void CKRecoveryDialog::DiscardCurrent()
     const int i = Current();
     if (i < 0)
         return;
+    if (m_actions.confirm
+        && !m_actions.confirm(ResText(IDS_RECOVERY_DISCARD_ASK).arg(DisplayName(m_candidates[i]))))
+        return;
     const std::string& file = m_candidates[i].file;
     if (unlink(file.c_str()) != 0 && errno != ENOENT) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         if (m_actions.showError)
-            m_actions.showError(Res(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
+            m_actions.showError(ResText(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
         return;
     }
     RemoveCurrent();
@@ -247,8 +243,8 @@ void ShowTextWindow(const QString& title, const QString& content, QWidget* paren
 void ShowRecoveryDifferences(const RecoveryCandidate& candidate, QWidget* parent)
 {
     const RecoveryInfo& info = candidate.read.info;
-    const QString name = info.path.empty() ? Utf8(info.title) : ShownPath(info.path);
+    const QString name = info.path.empty() ? FromUtf8(info.title) : ShownPath(info.path);
     const QString diff = RecoveryDifferences(candidate);
-    ShowTextWindow(Res(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name),
-                   diff.isEmpty() ? Res(IDS_RECOVERY_NO_DIFFERENCES) : diff, parent);
+    ShowTextWindow(ResText(IDS_RECOVERY_DIFFERENCES_TITLE).arg(name),
+                   diff.isEmpty() ? ResText(IDS_RECOVERY_NO_DIFFERENCES) : diff, parent);
 }

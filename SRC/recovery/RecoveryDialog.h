@@ -40,6 +40,8 @@ public:
         std::function<bool(const RecoveryCandidate&)> restore;
         std::function<void(const RecoveryCandidate&)> showDifferences;
         std::function<void(const QString&)> showError;
+        // Asks before a copy is deleted for good; none deletes without asking.
+        std::function<bool(const QString&)> confirm;
     };
 
     CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Actions actions,

@@ -1,4 +1,4 @@
-// Command ids of menus, toolbars and accelerators, and the ids of the status-bar panes.
+// Command ids of menus, toolbars and keys, and the ids of the status-bar panes.
 #pragma once
 
 enum CommandId : int {
@@ -82,9 +82,27 @@ enum CommandId : int {
     ID_EDIT_TEXT_END = 37124,
     ID_EDIT_EXT_TEXT_END = 37125,
 
-    // Bookmarks: set and go to numbered bookmark n are the ids from the first plus n.
+    // Bookmarks: set numbered bookmark n on the caret line, and go to it.
     ID_EDIT_SET_BOOKMARK_0 = 37200,
+    ID_EDIT_SET_BOOKMARK_1 = 37201,
+    ID_EDIT_SET_BOOKMARK_2 = 37202,
+    ID_EDIT_SET_BOOKMARK_3 = 37203,
+    ID_EDIT_SET_BOOKMARK_4 = 37204,
+    ID_EDIT_SET_BOOKMARK_5 = 37205,
+    ID_EDIT_SET_BOOKMARK_6 = 37206,
+    ID_EDIT_SET_BOOKMARK_7 = 37207,
+    ID_EDIT_SET_BOOKMARK_8 = 37208,
+    ID_EDIT_SET_BOOKMARK_9 = 37209,
     ID_EDIT_GO_BOOKMARK_0 = 37210,
+    ID_EDIT_GO_BOOKMARK_1 = 37211,
+    ID_EDIT_GO_BOOKMARK_2 = 37212,
+    ID_EDIT_GO_BOOKMARK_3 = 37213,
+    ID_EDIT_GO_BOOKMARK_4 = 37214,
+    ID_EDIT_GO_BOOKMARK_5 = 37215,
+    ID_EDIT_GO_BOOKMARK_6 = 37216,
+    ID_EDIT_GO_BOOKMARK_7 = 37217,
+    ID_EDIT_GO_BOOKMARK_8 = 37218,
+    ID_EDIT_GO_BOOKMARK_9 = 37219,
     ID_EDIT_TOGGLE_BOOKMARK = 37223,
     ID_EDIT_NEXT_BOOKMARK = 37224,
     ID_EDIT_PREVIOUS_BOOKMARK = 37225,
@@ -142,6 +160,21 @@ enum CommandId : int {
     ID_WINDOW_PREVIOUS = 37545,
     ID_WINDOW_DOCUMENT_FIRST = 37550, // the Window menu's list of open windows, nine entries
     ID_WINDOW_DOCUMENT_LAST = 37558,
+
+    // Find and Replace in Files, and walking their results.
+    ID_SEARCH_FIND_IN_FILES = 37560,
+    ID_SEARCH_REPLACE_IN_FILES = 37561,
+    ID_SEARCH_NEXT_RESULT = 37562,
+    ID_SEARCH_PREVIOUS_RESULT = 37563,
+    // Spelling: the document's switch and language, the moves of the view.
+    ID_VIEW_SPELLING = 37570,
+    ID_SPELL_RUSSIAN = 37571,
+    ID_SPELL_UKRAINIAN = 37572,
+    ID_SPELL_NEXT = 37573,
+    ID_SPELL_PREVIOUS = 37574,
+    // Help.
+    ID_HELP_CONTENTS = 37580,
+    ID_HELP_SHORTCUTS = 37581,
 };
 
 enum PaneId : int {

@@ -1,4 +1,4 @@
-// The main menus and the toolbars.
+// The main menus, the context menu and the toolbars.
 #include "res/Commands.h"
 
 #include "res/CommandIds.h"
@@ -24,10 +24,21 @@ constexpr MenuItem kFileMenu[] = {
     {MenuItemKind::Command, ID_APP_EXIT},
 };
 
+constexpr MenuItem kSpellingMenu[] = {
+    {MenuItemKind::Command, ID_VIEW_SPELLING},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_SPELL_RUSSIAN},
+    {MenuItemKind::Command, ID_SPELL_UKRAINIAN},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_SPELL_NEXT},
+    {MenuItemKind::Command, ID_SPELL_PREVIOUS},
+};
+
 constexpr MenuItem kViewMenu[] = {
     {MenuItemKind::Toolbars, 0, "&Toolbars"},
     {MenuItemKind::Command, ID_VIEW_STATUS_BAR},
     {MenuItemKind::SourceTypes, 0, "Source T&ype", true},
+    {MenuItemKind::Submenu, 0, "Spe&lling", true, kSpellingMenu},
     {MenuItemKind::Command, ID_VIEW_OPTIONS},
     {MenuItemKind::Separator, 0, {}, true},
     {MenuItemKind::Command, ID_PREVIEW_DEFAULT_BROWSER, {}, true},
@@ -68,29 +79,29 @@ constexpr MenuItem kBookmarksMenu[] = {
 };
 
 constexpr MenuItem kGoToBookmarkMenu[] = {
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 0},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 1},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 2},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 3},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 4},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 5},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 6},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 7},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 8},
-    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0 + 9},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_0},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_1},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_2},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_3},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_4},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_5},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_6},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_7},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_8},
+    {MenuItemKind::Command, ID_EDIT_GO_BOOKMARK_9},
 };
 
 constexpr MenuItem kSetBookmarkMenu[] = {
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 0},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 1},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 2},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 3},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 4},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 5},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 6},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 7},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 8},
-    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0 + 9},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_0},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_1},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_2},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_3},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_4},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_5},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_6},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_7},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_8},
+    {MenuItemKind::Command, ID_EDIT_SET_BOOKMARK_9},
 };
 
 constexpr MenuItem kCaseMenu[] = {
@@ -125,6 +136,14 @@ constexpr MenuItem kEditMenu[] = {
     {MenuItemKind::Command, ID_EDIT_MATCH_BRACE},
 };
 
+constexpr MenuItem kSearchMenu[] = {
+    {MenuItemKind::Command, ID_SEARCH_FIND_IN_FILES},
+    {MenuItemKind::Command, ID_SEARCH_REPLACE_IN_FILES},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_SEARCH_NEXT_RESULT},
+    {MenuItemKind::Command, ID_SEARCH_PREVIOUS_RESULT},
+};
+
 constexpr MenuItem kInsertMenu[] = {
     {MenuItemKind::Command, ID_INSERT_BOLD},
     {MenuItemKind::Command, ID_INSERT_BREAK},
@@ -139,18 +158,43 @@ constexpr MenuItem kInsertMenu[] = {
 };
 
 constexpr MenuItem kHelpMenu[] = {
+    {MenuItemKind::Command, ID_HELP_CONTENTS},
+    {MenuItemKind::Command, ID_HELP_SHORTCUTS},
+    {MenuItemKind::Separator},
     {MenuItemKind::Command, ID_APP_ABOUT},
 };
 
 constexpr MenuInfo kMenus[] = {
     {"&File", false, kFileMenu},
     {"&Edit", true, kEditMenu},
+    {"&Search", false, kSearchMenu},
     {"&View", false, kViewMenu},
     {"&Insert", true, kInsertMenu},
     {"&Macros", true, kMacrosMenu},
     {"&Tools", false, kToolsMenu},
     {"&Window", true, kWindowMenu},
     {"&Help", false, kHelpMenu},
+};
+
+// The right button's menu in a view; its submenus are those of the Edit menu.
+constexpr MenuItem kContextMenu[] = {
+    {MenuItemKind::Command, ID_EDIT_UNDO},
+    {MenuItemKind::Command, ID_EDIT_REDO},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_EDIT_CUT},
+    {MenuItemKind::Command, ID_EDIT_COPY},
+    {MenuItemKind::Command, ID_EDIT_PASTE},
+    {MenuItemKind::Command, ID_EDIT_SELECT_ALL},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_PREVIEW_DEFAULT_BROWSER},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Command, ID_EDIT_GOTO_LINE},
+    {MenuItemKind::Command, ID_EDIT_FIND},
+    {MenuItemKind::Command, ID_EDIT_REPLACE},
+    {MenuItemKind::Separator},
+    {MenuItemKind::Submenu, 0, "Bookmarks", false, kBookmarksMenu},
+    {MenuItemKind::Submenu, 0, "Go to", false, kGoToBookmarkMenu},
+    {MenuItemKind::Submenu, 0, "Set", false, kSetBookmarkMenu},
 };
 
 constexpr int kToolbarToggles[] = {ID_VIEW_TOOLBAR, ID_VIEW_WORKSPACE, ID_VIEW_INSERT_BAR, ID_VIEW_MACROS_BAR};
@@ -187,75 +231,13 @@ constexpr int kChildToolbar[] = {
     ID_EDIT_UPPERCASE, ID_EDIT_CAPITALIZE, ID_EDIT_LOWERCASE,
 };
 
-// Theme names follow the desktop icon naming convention; the own images live in icons.qrc.
-constexpr CommandIcon kIcons[] = {
-    {ID_FILE_NEW, "document-new", "new"},
-    {ID_FILE_OPEN, "document-open", "open"},
-    {ID_FILE_SAVE, "document-save", "save"},
-    {ID_FILE_SAVE_ALL, "document-save-all", "saveall"},
-    {ID_FILE_PRINT, "document-print", "print"},
-    {ID_EDIT_UNDO, "edit-undo", "undo"},
-    {ID_EDIT_REDO, "edit-redo", "redo"},
-    {ID_EDIT_CUT, "edit-cut", "cut"},
-    {ID_EDIT_COPY, "edit-copy", "copy"},
-    {ID_EDIT_PASTE, "edit-paste", "paste"},
-    {ID_PREVIEW_DEFAULT_BROWSER, "web-browser", "preview"},
-    {ID_PREVIEW_BROWSER_1, {}, "browser1"},
-    {ID_PREVIEW_BROWSER_2, {}, "browser2"},
-    {ID_EDIT_TOGGLE_BOOKMARK, "bookmark-new", "bookmark"},
-    {ID_EDIT_NEXT_BOOKMARK, {}, "bookmark-next"},
-    {ID_EDIT_PREVIOUS_BOOKMARK, {}, "bookmark-previous"},
-    {ID_EDIT_CLEAR_BOOKMARKS, {}, "bookmark-clear"},
-    {ID_EDIT_FIND, "edit-find", "find"},
-    {ID_EDIT_REPEAT, {}, "find-next"},
-    {ID_EDIT_FIND_PREVIOUS, {}, "find-previous"},
-    {ID_EDIT_REPLACE, "edit-find-replace", "replace"},
-    {ID_EDIT_TAB, "format-indent-more", "indent-right"},
-    {ID_EDIT_UNTAB, "format-indent-less", "indent-left"},
-    {ID_VIEW_WHITESPACE, {}, "whitespace"},
-    {ID_EDIT_SWITCH_OVERWRITE, {}, "overwrite"},
-    {ID_VIEW_OPTIONS, "preferences-system", "options"},
-    {ID_APP_ABOUT, "help-about", "about"},
-    {ID_INSERT_COMMENT, {}, "tag-comment"},
-    {ID_INSERT_COLOUR, {}, "colour"},
-    {ID_INSERT_BOLD, "format-text-bold", "tag-b"},
-    {ID_INSERT_ITALIC, "format-text-italic", "tag-i"},
-    {ID_INSERT_UNDERLINE, "format-text-underline", "tag-u"},
-    {ID_INSERT_PARAGRAPH, {}, "tag-p"},
-    {ID_INSERT_FONT, {}, "tag-font"},
-    {ID_INSERT_BREAK, {}, "tag-br"},
-    {ID_INSERT_CENTER, "format-justify-center", "tag-center"},
-    {ID_INSERT_IMAGE, "insert-image", "image"},
-    {ID_MACRO_0, {}, "macro0"}, {ID_MACRO_1, {}, "macro1"}, {ID_MACRO_2, {}, "macro2"},
-    {ID_MACRO_3, {}, "macro3"}, {ID_MACRO_4, {}, "macro4"}, {ID_MACRO_5, {}, "macro5"},
-    {ID_MACRO_6, {}, "macro6"}, {ID_MACRO_7, {}, "macro7"}, {ID_MACRO_8, {}, "macro8"},
-    {ID_MACRO_9, {}, "macro9"},
-    {ID_SOURCE, {}, "source"},
-    {ID_PREVIEW, {}, "preview"},
-    {ID_DOC_CLOSE, "window-close", "close"},
-    {ID_WINDOW_SPLIT, {}, "split"},
-    {ID_EDIT_GOTO_LINE, "go-jump", "goto"},
-    {ID_EDIT_SELECT_ALL, "edit-select-all", "select-all"},
-    {ID_EDIT_UPPERCASE, {}, "uppercase"},
-    {ID_EDIT_CAPITALIZE, {}, "capitalize"},
-    {ID_EDIT_LOWERCASE, {}, "lowercase"},
-};
-
 } // namespace
 
 std::span<const MenuInfo> MainMenus() { return kMenus; }
+std::span<const MenuItem> ContextMenu() { return kContextMenu; }
 std::span<const int> ToolbarToggles() { return kToolbarToggles; }
 std::span<const int> StandardToolbar() { return kStandardToolbar; }
 std::span<const int> InsertToolbar() { return kInsertToolbar; }
 std::span<const int> MacrosToolbar() { return kMacrosToolbar; }
 std::span<const int> ChildFrameTopToolbar() { return kChildTopToolbar; }
 std::span<const int> ChildFrameToolbar() { return kChildToolbar; }
-std::span<const CommandIcon> CommandIcons() { return kIcons; }
-
-const CommandIcon* FindCommandIcon(int id)
-{
-    for (const CommandIcon& icon : kIcons)
-        if (icon.id == id)
-            return &icon;
-    return nullptr;
-}

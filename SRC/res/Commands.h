@@ -1,5 +1,5 @@
-// The main menus and the toolbars: which commands they show, in order. The commands' texts,
-// keys and icons come from the rows of the components that handle them.
+// The main menus, the view's context menu and the toolbars: which commands they show, in
+// order. The commands' texts, keys and images come from the command table.
 #pragma once
 
 #include <span>
@@ -32,6 +32,8 @@ struct MenuInfo {
 };
 
 std::span<const MenuInfo> MainMenus();
+// The view's context menu.
+std::span<const MenuItem> ContextMenu();
 
 // The show/hide commands of the "Toolbars" submenu, in order.
 std::span<const int> ToolbarToggles();
@@ -42,14 +44,3 @@ std::span<const int> InsertToolbar();
 std::span<const int> MacrosToolbar();
 std::span<const int> ChildFrameTopToolbar();
 std::span<const int> ChildFrameToolbar();
-
-// The image of a toolbar button: the name in the desktop's icon theme and the program's own
-// image (a resource name below ":/toolbar/") used where the theme has none.
-struct CommandIcon {
-    int id;
-    std::string_view themeName;
-    std::string_view resourceName;
-};
-// The image of a command, or null for a command without one.
-const CommandIcon* FindCommandIcon(int id);
-std::span<const CommandIcon> CommandIcons();

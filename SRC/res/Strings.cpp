@@ -22,6 +22,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_PATTERN_TOO_COSTLY, "The regular expression \"%1\" is too costly to search"},
     {IDS_CANNOT_EXPAND,
      "The replacement \"%1\" cannot be made for the selected occurrence; it was left as it was"},
+    {IDS_REPLACED_COUNT, "Replaced %1 occurrence(s)."},
+    {IDS_DELETE_ALL_ASK, "Delete all %1 occurrences of \"%2\"?"},
     {IDS_FILE_FILTER,
      "All Supported (...)|*.htm;*.ihtml;*.html;*.shtml;*.xhtml;*.phtml;*.txt;*.diz;*.c;*.cpp;"
      "*.cxx;*.h;*.hpp;*.hxx;*.pas;*.bat;*.btm;*.cmd;*.bas;*.vb;*.vbs;*.java;*.jav;*.js;*.j;*.pl;"
@@ -53,9 +55,15 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_LOSSY_SAVE,
      "%1\n\n%2 byte(s) of this file were changed when it was read in the code page \"%3\". "
      "Saving writes the changed text.\n\nSave anyway?"},
+    {IDS_LOSSY_LOAD_UTF8,
+     "%1\n\n%2 character(s) of this file cannot be kept unchanged in the code page \"%3\". "
+     "Saving the file will change them."},
+    {IDS_LOSSY_SAVE_UTF8,
+     "%1\n\n%2 character(s) of this file were changed when it was read in the code page "
+     "\"%3\". Saving writes the changed text.\n\nSave anyway?"},
     {IDS_UNSAVEABLE_SAVE,
-     "%1\n\n%2 character(s) of the text cannot be stored in the code page \"%3\" and will be "
-     "replaced.\n\nSave anyway?"},
+     "%1\n\n%2 character(s) of the text have no place in the code page \"%3\": the file will "
+     "hold other characters in their place.\n\nSave anyway?"},
     {IDS_RECENT_MISSING,
      "%1\n\nThis file no longer exists.\n\nRemove it from the list of recent files?"},
     {IDS_SETTINGS_NOT_READ,
@@ -96,13 +104,22 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_MACRO_FILE_CUT_SHORT,
      "The macro file %1 ends before its ten macros are complete. The macros before that point "
      "were imported."},
-    {IDS_HINT_LOOKS_UTF8, "This file looks like UTF-8 but was opened as %1."},
+    {IDS_HINT_LOOKS_LIKE, "This file looks like %1 but was opened as %2."},
+    {IDS_HINT_DECLARES, "This page declares %1 but was opened as %2."},
+    {IDS_PAGE_DETECTED, "Code page found by detection: %1"},
+    {IDS_PAGE_NOT_DETECTED, "Detection was not sure of the code page; the file was opened as %1."},
+    {IDS_PAGE_ASCII, "The file holds only ASCII characters; it was opened as %1."},
+    {IDS_UPDATE_DECLARATION,
+     "%1\n\nThe page declares its charset as \"%2\". Saved in the code page \"%3\", it should "
+     "declare \"%4\", or browsers will show it wrongly.\n\nChange the declaration to \"%4\"?"},
     {IDS_HINT_NOT_UTF8, "This file was opened as UTF-8 but is not valid UTF-8."},
     {IDS_HINT_REOPEN, "Reopen as %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
     {IDS_OPEN_MISSING, "The file\n%1\nno longer exists, so it cannot be opened."},
+    {IDS_DROPPED_FOLDERS, "Folders cannot be opened as documents:\n%1"},
     {IDS_NOT_SHOWN, "The desktop could not show\n%1"},
     {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
+    {IDS_NO_MANUAL, "The manual is not installed; it was looked for in\n%1"},
     {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
     {IDS_RECOVERY_TITLE, "Recover Unsaved Changes"},
     {IDS_RECOVERY_INTRO, "Tagwright did not end normally, and these documents had changes that were not saved. Choose what to do with each of them; the copies you do not decide on now are offered again at the next start."},
@@ -138,6 +155,9 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_DISK_YOUR_TEXT, "your text"},
     {IDS_DISK_RELOAD_ACTION, "Reload"},
     {IDS_DISK_NO_DIFFERENCES, "Your text is the same as the file on disk."},
+    {IDS_RECOVERY_COLUMN_FOLDER, "Folder"},
+    {IDS_RECOVERY_DISCARD_ASK,
+     "Discard the unsaved changes of %1?\n\nThey cannot be restored afterwards."},
     {IDS_OLD_TEXT_FOUND,
      "%1\n\nA save of this file was interrupted while it wrote over the file, so the file may "
      "hold part of the new text and part of the old. The old text is kept in\n%2\n(%3 bytes, "

@@ -1,6 +1,7 @@
 // The report dialog with its four choices.
 #include "settings/DebugReportDialog.h"
 
+#include "controls/QtText.h"
 #include "res/Strings.h"
 
 #include <QHBoxLayout>
@@ -9,22 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QString Res(int id)
-{
-    const std::string_view text = ResString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 CKDebugReportDialog::CKDebugReportDialog(const std::string& report, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(Res(IDS_DEBUG_TITLE));
+    setWindowTitle(ResText(IDS_DEBUG_TITLE));
     auto* layout = new QVBoxLayout(this);
-    auto* warning = new QLabel(Res(IDS_DEBUG_WARNING), this);
+    auto* warning = new QLabel(ResText(IDS_DEBUG_WARNING), this);
     layout->addWidget(warning);
     auto* text = new QPlainTextEdit(this);
     // The warning above the report is what a screen reader names the report by.
@@ -34,7 +25,7 @@ CKDebugReportDialog::CKDebugReportDialog(const std::string& report, QWidget* par
     text->setTabChangesFocus(true);
     text->setPlainText(QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     layout->addWidget(text);
-    layout->addWidget(new QLabel(Res(IDS_DEBUG_CHOOSE), this));
+    layout->addWidget(new QLabel(ResText(IDS_DEBUG_CHOOSE), this));
 
     auto* buttons = new QHBoxLayout;
     const struct {
@@ -49,8 +40,8 @@ CKDebugReportDialog::CKDebugReportDialog(const std::string& report, QWidget* par
     };
     QPushButton* ignore = nullptr;
     for (const auto& c : choices) {
-        auto* button = new QPushButton(Res(c.text), this);
-        button->setToolTip(Res(c.tip));
+        auto* button = new QPushButton(ResText(c.text), this);
+        button->setToolTip(ResText(c.tip));
         const DebugChoice choice = c.choice;
         connect(button, &QPushButton::clicked, this, [this, choice] {
             m_choice = choice;

@@ -11,6 +11,7 @@
 #include <bitset>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -91,20 +92,45 @@ struct Reading {
     uint8_t prev = '\n'; // the start of the text is the start of a line
 };
 
+// The end of the run of ASCII bytes from at, eight at a time: where a byte from 0x80 is, or
+// size.
+size_t AsciiRunEnd(const uint8_t* bytes, size_t at, size_t size)
+{
+    constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+    for (uint64_t word; at + sizeof word <= size; at += sizeof word) {
+        std::memcpy(&word, bytes + at, sizeof word);
+        if (word & kHighBits)
+            break;
+    }
+    while (at < size && bytes[at] < 0x80)
+        ++at;
+    return at;
+}
+
+// Passes over the pairs of two ASCII bytes from at, which every page reads alike: returns
+// the next byte that forms a pair with a byte from 0x80 (prev is the byte before it), or
+// size with prev the last byte.
+size_t SkipAsciiPairs(const uint8_t* bytes, size_t at, size_t size, uint8_t& prev)
+{
+    if (at >= size || (prev & 0x80) || (bytes[at] & 0x80))
+        return at;
+    const size_t end = AsciiRunEnd(bytes, at, size);
+    prev = bytes[end - 1];
+    return end;
+}
+
 // Reads bytes in the five single-byte pages at once.
 void ReadSingleByte(std::array<Reading, kCodePageCount>& readings, const uint8_t* bytes, size_t size)
 {
     const Model& model = TheModel();
     uint8_t prev = readings[0].prev;
     int64_t pairs = 0;
-    for (size_t i = 0; i < size; ++i) {
-        const uint8_t b = bytes[i];
-        if ((prev | b) & 0x80) {
-            for (int page = 0; page < kSingleBytePages; ++page)
-                readings[page].total += model.pair[model.kind[page][prev]][model.kind[page][b]] +
-                                        model.charScore[page][b];
-            ++pairs;
-        }
+    for (size_t i = SkipAsciiPairs(bytes, 0, size, prev); i < size; i = SkipAsciiPairs(bytes, i, size, prev)) {
+        const uint8_t b = bytes[i++];
+        for (int page = 0; page < kSingleBytePages; ++page)
+            readings[page].total += model.pair[model.kind[page][prev]][model.kind[page][b]] +
+                                    model.charScore[page][b];
+        ++pairs;
         prev = b;
     }
     for (int page = 0; page < kSingleBytePages; ++page) {
@@ -119,12 +145,11 @@ void ReadDecoded(Reading& reading, const uint8_t* bytes, size_t size)
     const Model& model = TheModel();
     const auto& kind = model.kind[Number(CodePage::Windows1251)];
     const auto& charScore = model.charScore[Number(CodePage::Windows1251)];
-    for (size_t i = 0; i < size; ++i) {
-        const uint8_t b = bytes[i];
-        if ((reading.prev | b) & 0x80) {
-            reading.total += model.pair[kind[reading.prev]][kind[b]] + charScore[b];
-            ++reading.pairs;
-        }
+    for (size_t i = SkipAsciiPairs(bytes, 0, size, reading.prev); i < size;
+         i = SkipAsciiPairs(bytes, i, size, reading.prev)) {
+        const uint8_t b = bytes[i++];
+        reading.total += model.pair[kind[reading.prev]][kind[b]] + charScore[b];
+        ++reading.pairs;
         reading.prev = b;
     }
 }
@@ -179,10 +204,14 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         return {CodePageGuess::Kind::Unsure, std::nullopt, std::nullopt, 0};
 
     const auto* bytes = reinterpret_cast<const uint8_t*>(head.data());
-    std::bitset<128> present;
+    // A plain store for every byte, then the set: Cyrillic text mixes the two halves so
+    // closely that a test per byte, or setting bits one after another, costs more.
+    std::array<uint8_t, 256> seen{};
     for (const uint8_t b : head)
-        if (b & 0x80)
-            present.set(b & 0x7F);
+        seen[b] = 1;
+    std::bitset<128> present;
+    for (size_t i = 0; i < 128; ++i)
+        present[i] = seen[128 + i] != 0;
     if (present.none())
         return {CodePageGuess::Kind::Ascii, std::nullopt, std::nullopt, 0};
 
@@ -229,7 +258,8 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
 
 std::string_view CodePageKeyword(CodePage page)
 {
-    static constexpr std::string_view kKeywords[kCodePageCount] = {
-        "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8"};
-    return IsKnown(page) ? kKeywords[Number(page)] : std::string_view();
+    static constexpr std::string_view kKeywords[kCodePageChoiceCount] = {
+        "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8", "auto"};
+    return Number(page) >= 0 && Number(page) < kCodePageChoiceCount ? kKeywords[Number(page)]
+                                                                     : std::string_view();
 }

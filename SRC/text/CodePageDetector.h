@@ -35,6 +35,6 @@ constexpr double kCodePageSureOdds = 5.0;
 // kCodePageDetectBytes count. A byte order mark names UTF-8 whatever follows.
 CodePageGuess DetectCodePage(std::string_view head, bool headIsCut);
 
-// The short name of a page: "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8"; empty for
-// another number.
+// The short name of a page: "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8", and "auto"
+// for CodePage::Detect; empty for another number.
 std::string_view CodePageKeyword(CodePage page);

@@ -145,9 +145,18 @@ const PageTables& Tables(CodePage page)
 
 std::string_view CodePageName(CodePage page)
 {
-    static constexpr std::string_view names[kCodePageCount] = {
+    static constexpr std::string_view names[kCodePageChoiceCount] = {
         "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)", "Macintosh",
-        "UTF-8",
+        "UTF-8", "Detect",
+    };
+    return Number(page) >= 0 && Number(page) < kCodePageChoiceCount ? names[Number(page)]
+                                                                     : std::string_view{};
+}
+
+std::string_view CodePageShortName(CodePage page)
+{
+    static constexpr std::string_view names[kCodePageCount] = {
+        "Windows-1251", "CP866", "KOI8-R", "ISO 8859-5", "Mac Cyrillic", "UTF-8",
     };
     return IsKnown(page) ? names[Number(page)] : std::string_view{};
 }
@@ -155,7 +164,9 @@ std::string_view CodePageName(CodePage page)
 std::string_view LineEndingName(LineEnding ending)
 {
     static constexpr std::string_view names[1 + kLineEndingCount] = {
-        "Auto", "DOS (0x0D0A)", "Unix (0x0A0D)", "Macintosh (0x0A)",
+        // Modes 1 and 2 write the same byte; detection picks 1 for files whose line breaks
+        // are LF CR, whose CRs then stay in the text.
+        "Auto", "DOS: CR LF (0x0D 0x0A)", "Unix: LF (0x0A), for LF CR files", "Unix: LF (0x0A)",
     };
     const int position = Number(ending) + 1;
     return position >= 0 && position <= kLineEndingCount ? names[position] : std::string_view{};

@@ -23,6 +23,7 @@ const CharInfo& Info();
 
 inline bool IsLetter(uint8_t b) { return Info().letter[b]; }
 inline bool IsDigit(uint8_t b) { return b >= '0' && b <= '9'; }
+inline bool IsSpace(uint8_t b) { return b == ' ' || (b >= '\t' && b <= '\r'); }
 inline bool IsAlnum(uint8_t b) { return IsLetter(b) || IsDigit(b); }
 inline bool IsUpper(uint8_t b) { return IsLetter(b) && Info().lower[b] != b; }
 inline bool IsLower(uint8_t b) { return IsLetter(b) && Info().upper[b] != b; }

@@ -11,6 +11,9 @@ enum class CodePage : int32_t {
     Iso8859_5 = 3,
     Macintosh = 4,
     Utf8 = 5, // decoded and encoded by the UTF-8 converters, not by tables
+    // Not a page but a choice of the file dialogs and the command line: read a file in the page
+    // its bytes show, page 0 when that is not sure.
+    Detect = 6,
 };
 constexpr int kCodePageCount = 6;
 

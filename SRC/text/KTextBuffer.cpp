@@ -2,6 +2,7 @@
 #include "text/KTextBuffer.h"
 
 #include "text/CodePages.h"
+#include "text/StandardPages.h"
 #include "text/EditActions.h"
 #include "text/TextBlocks.h"
 
@@ -38,7 +39,9 @@ std::shared_ptr<CKTextSnapshot> CKTextBuffer::PinSnapshot()
     snapshot->m_lines.reserve(m_lines.Size());
     // Every storage there now is read by the snapshot, so none is newer than it.
     for (LineRecord& line : m_lines) {
-        snapshot->m_lines.emplace_back(line.text, size_t{line.length});
+        // Records are packed: the pointer is read as a value, never bound by reference.
+        const char* text = line.text;
+        snapshot->m_lines.emplace_back(text, size_t{line.length});
         line.newerThanPin = 0;
     }
     snapshot->m_blocks = m_blocks;
@@ -83,7 +86,7 @@ CKTextBuffer::LineRecord& CKTextBuffer::Writable(int index)
         ReserveHandOver(1);
     const LineRecord copy = MakeLine(line.text, static_cast<int>(line.length));
     if (owned)
-        m_pinned->m_handedOver.push_back(line.text);
+        m_pinned->m_handedOver.push_back(static_cast<char*>(line.text));
     line = copy;
     return line;
 }
@@ -93,7 +96,7 @@ void CKTextBuffer::ReleaseStorage(LineRecord& line)
     if (!OwnsStorage(line))
         return;
     if (IsPinned(line))
-        m_pinned->m_handedOver.push_back(line.text);
+        m_pinned->m_handedOver.push_back(static_cast<char*>(line.text));
     else
         std::free(line.text);
     line.text = nullptr;
@@ -191,7 +194,7 @@ int64_t CKTextBuffer::UnsaveableCharCount(::CodePage codePage) const
 {
     if (!SaveTable(codePage))
         return 0;
-    const ByteCounter unsaveable(UnsaveableChars(codePage));
+    const ByteCounter unsaveable(MisreadChars(codePage));
     int64_t count = 0;
     for (const LineRecord& line : m_lines)
         count += unsaveable.Count(line.text, line.length);

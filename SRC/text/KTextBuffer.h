@@ -150,7 +150,8 @@ public:
     // The text now matches its file (reloaded from it as an undoable change): unmodified,
     // and Undo leads away from that state as from a save.
     void MarkSaved();
-    // Characters of the text that the given code page cannot hold.
+    // Characters of the text that a save in the given code page does not keep: other programs
+    // read them as other characters, or the page's table replaces them.
     int64_t UnsaveableCharCount(::CodePage codePage) const;
 
     // Queries.

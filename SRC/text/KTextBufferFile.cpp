@@ -78,6 +78,13 @@ private:
     std::unique_ptr<char[]> m_decoded;
 };
 
+// Whether the bytes hold the first LF and the byte after it, all that detection looks at.
+bool LineEndingKnown(std::string_view text)
+{
+    const size_t lf = text.find('\n');
+    return lf != std::string_view::npos && lf + 1 < text.size();
+}
+
 // The first LF decides: none or CR before it gives DOS, CR after it Unix, otherwise Macintosh.
 LineEnding DetectLineEnding(const char* data, size_t size)
 {
@@ -210,14 +217,35 @@ bool CKTextBuffer::Load(const char* path, ::LineEnding lineEnding, ::CodePage co
     try {
         target.blocks = std::make_shared<CTextBlocks>(static_cast<size_t>(st.st_size) + 1);
         const auto block = std::make_unique<char[]>(kReadBlock);
-        ssize_t n = ReadBlock(fd.Get(), block.get(), kReadBlock);
-        if (n < 0)
-            return SetLastError(errno);
-        total = n;
-        hash.Add(block.get(), static_cast<size_t>(n));
-        std::string_view text = converter.Convert(block.get(), n);
-        if (mode == LineEnding::Auto)
-            mode = DetectLineEnding(text.data(), text.size());
+        ssize_t n = 0;
+        std::string_view text;
+        // Reads and converts the next block; false (and the error set) when that fails.
+        const auto readNext = [&]() {
+            n = ReadBlock(fd.Get(), block.get(), kReadBlock);
+            if (n < 0)
+                return SetLastError(errno);
+            total += n;
+            if (total > sizeLimit)
+                return SetLastError(EFBIG, "The file kept growing while it was read.");
+            hash.Add(block.get(), static_cast<size_t>(n));
+            text = converter.Convert(block.get(), n);
+            return true;
+        };
+        if (!readNext())
+            return false;
+        // A first line longer than a block: the blocks are held back until the first LF
+        // and the byte after it are read, so that the mode comes from a real line break.
+        std::string ahead;
+        if (mode == LineEnding::Auto) {
+            ahead.assign(text);
+            while (n > 0 && !LineEndingKnown(ahead) && ahead.size() <= static_cast<size_t>(kMaxLineLength)) {
+                if (!readNext())
+                    return false;
+                ahead.append(text);
+            }
+            mode = DetectLineEnding(ahead.data(), ahead.size());
+            text = ahead;
+        }
 
         target.lines.SetGrowStep(kLoadGrowStep);
         const auto addLine = [](void* context, const char* bytes, size_t length) {
@@ -227,16 +255,11 @@ bool CKTextBuffer::Load(const char* path, ::LineEnding lineEnding, ::CodePage co
             into.lines.Append({into.blocks->Add(bytes, length), static_cast<uint32_t>(length), 0});
         };
         LineSplitter splitter(mode == LineEnding::Dos, addLine, &target);
+        splitter.Feed(text.data(), text.data() + text.size());
         while (n > 0) {
+            if (!readNext())
+                return false;
             splitter.Feed(text.data(), text.data() + text.size());
-            n = ReadBlock(fd.Get(), block.get(), kReadBlock);
-            if (n < 0)
-                return SetLastError(errno);
-            total += n;
-            if (total > sizeLimit)
-                return SetLastError(EFBIG, "The file kept growing while it was read.");
-            hash.Add(block.get(), static_cast<size_t>(n));
-            text = converter.Convert(block.get(), n);
         }
         text = converter.Finish();
         splitter.Feed(text.data(), text.data() + text.size());

@@ -68,6 +68,7 @@ CKFindDialog::CKFindDialog(const FindOptions& initial, FindNext findNext, QWidge
 {
     setWindowTitle(QStringLiteral("Find"));
     m_text = new QLineEdit(FromWindows1251(initial.text));
+    m_text->selectAll(); // typing replaces the proposed text
     auto* label = new QLabel(QStringLiteral("Fi&nd what:"));
     label->setBuddy(m_text);
 
@@ -119,9 +120,7 @@ CKGotoLineDialog::CKGotoLineDialog(int lineCount, int proposed, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Go to line number"));
-    auto* prompt = new QLabel(QString::fromLatin1(ResString(IDS_GOTO_LINE_PROMPT).data(),
-                                                  int(ResString(IDS_GOTO_LINE_PROMPT).size()))
-                                  .arg(lineCount));
+    auto* prompt = new QLabel(ResText(IDS_GOTO_LINE_PROMPT).arg(lineCount));
     m_number = new QLineEdit(QString::number(proposed));
     m_number->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));

@@ -2,10 +2,18 @@
 // through the line painter.
 #include "view/KTextView.h"
 
+#include "controls/QtText.h"
+#include "doc/DocHost.h"
 #include "doc/TagwrightDoc.h"
+#include "res/Strings.h"
+#include "spell/core/ReaderText.h"
 #include "syntax/ColourClass.h"
+#include "syntax/HtmlParser.h"
 #include "syntax/ParseDispatch.h"
+#include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
+#include "view/CommandKeys.h"
+#include "view/FindController.h"
 #include "view/MarginArt.h"
 #include "view/TextViewAccessible.h"
 #include "view/ViewFont.h"
@@ -33,7 +41,7 @@ constexpr int kCaretWidth = 2;
 } // namespace
 
 CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc),
+    : QAbstractScrollArea(parent), m_doc(doc), m_find(std::make_unique<CKFindController>(*this)),
       // The view's lines reach the offsets through its protected model host.
       m_access(new CTextAccessEvents(*this, static_cast<const CViewModelHost&>(*this)))
 {
@@ -44,6 +52,7 @@ CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
     connect(&m_doc, &CTagwrightDoc::titleChanged, this, [this] { m_access->TitleChanged(); });
+    connect(&m_doc, &CTagwrightDoc::spellingChanged, this, [this] { SyncSpelling(); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnVertBarAction(action); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
@@ -52,6 +61,8 @@ CKTextView::CKTextView(CTagwrightDoc& doc, QWidget* parent)
 
 CKTextView::~CKTextView()
 {
+    // The worker stops before anything it reports to goes.
+    m_spell.reset();
     if (m_buffer)
         m_buffer->DetachView(this);
     if (m_bound) {
@@ -67,6 +78,7 @@ void CKTextView::Bind()
     m_bound = true;
     ReadSettings();
     BindBuffer(nullptr);
+    SyncSpelling();
 }
 
 void CKTextView::ReadSettings()
@@ -87,6 +99,7 @@ void CKTextView::OnSettingsChanged()
     if (m_tabSize != oldTabSize)
         m_widths.Drop();
     ApplyFont(m_fontDescription);
+    SyncSpelling();
 }
 
 // ---- Buffer and lines -------------------------------------------------------------------
@@ -149,8 +162,13 @@ int CKTextView::LargestLineWidth()
     return m_widths.Largest([this](int l) { return MeasureLine(l); });
 }
 
+// The state cache keeps text states (see ReaderText.h): for HTML those of the colouring parse
+// that also carries what the spell checker reads; other types have no more than their parse
+// state.
 uint32_t CKTextView::ParseLine(uint32_t state, int line, ColourBlock* blocks, int& count)
 {
+    if (m_doc.SourceType() == SourceType::Html)
+        return ParseHtmlText(state, *this, line, blocks, count, nullptr);
     return ::ParseLine(m_doc.SourceType(), state, *this, line, blocks, count);
 }
 
@@ -159,7 +177,12 @@ uint32_t CKTextView::StateBeforeLine(int line)
     if (!m_states.Allocated())
         m_states.Allocate(LineCount());
     // Filling the cache only needs states: the parser is looked up once for the whole walk.
-    const LineParser parser = LineParserFor(m_doc.SourceType());
+    const SourceType type = m_doc.SourceType();
+    if (type == SourceType::Html)
+        return m_states.StateBefore(line, [this](uint32_t state, int l) {
+            return TextStateAfter(SourceType::Html, state, *this, l);
+        });
+    const LineParser parser = LineParserFor(type);
     if (!parser)
         return m_states.StateBefore(line, [](uint32_t, int) { return 0u; });
     return m_states.StateBefore(line, [this, parser](uint32_t state, int l) {
@@ -185,6 +208,7 @@ void CKTextView::ShowFromLine(int line)
 void CKTextView::OnSourceTypeChanged()
 {
     m_states.Drop();
+    SyncSpelling();
     viewport()->update();
 }
 
@@ -194,7 +218,7 @@ void CKTextView::ResetLayout()
 {
     m_model.Reset();
     m_bookmarks.Reset();
-    m_findMemory.Forget();
+    m_find->ForgetLastFind();
     m_screenLines = m_screenChars = -1;
     m_glyphs.Drop();
     m_marginIcons = QPixmap();
@@ -292,6 +316,7 @@ void CKTextView::RepaintLines(int first, int last)
 void CKTextView::SelectionChanged(TextRange before, TextRange after)
 {
     m_access->SelectionChanged(before, after);
+    CommandStatesChanged();
     if (after.start == before.start) {
         RepaintLines(std::min(after.end.y, before.end.y), std::max(after.end.y, before.end.y));
         return;
@@ -307,6 +332,18 @@ void CKTextView::SelectionChanged(TextRange before, TextRange after)
 void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32_t flags, int line)
 {
     m_access->TextChanged(ctx, flags, line);
+    if (m_spell && (flags & (UPD_TEXT | UPD_LINES | UPD_RESET))) {
+        ++m_spellEdits;
+        if (flags & UPD_RESET) {
+            if (m_spellType)
+                m_spell->SetDocument(*m_spellType, m_spellLanguage);
+        } else if (ctx) {
+            // The marks of the lines below a change move with their lines.
+            const int span = ctx->end.y - ctx->start.y + 1;
+            const bool inserted = ctx->kind == UpdateContext::Kind::Insert;
+            m_spell->LinesChanged(ctx->start.y, inserted ? 1 : span, inserted ? span : 1);
+        }
+    }
     if (flags & UPD_RESET) {
         m_pendingLayout = {};
         ResetLayout();
@@ -335,6 +372,7 @@ void CKTextView::OnBufferChanged(CKBufferView*, const UpdateContext* ctx, uint32
     pending.horzBar = pending.horzBar || (flags & UPD_TEXT);
     if (m_changesDepth == 0)
         ApplyPendingLayout();
+    CommandStatesChanged();
 }
 
 void CKTextView::OnChangesEnd()
@@ -397,6 +435,7 @@ void CKTextView::PlaceCaret()
     if (m_caretShown)
         viewport()->update(m_caretRect);
     m_access->CaretPlaced();
+    CommandStatesChanged();
 }
 
 void CKTextView::focusInEvent(QFocusEvent* event)
@@ -432,25 +471,55 @@ void CKTextView::timerEvent(QTimerEvent* event)
 
 // ---- Keys -------------------------------------------------------------------------------
 
-void CKTextView::keyPressEvent(QKeyEvent* event)
+int CKTextView::OwnCommandOf(const QKeyEvent& event) const
 {
-    const Qt::KeyboardModifiers mods = event->modifiers()
-        & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QKeySequence pressed(QKeyCombination(mods, Qt::Key(event->key())));
-    if (m_incremental.Running() && IncrementalSearchKey(event)) {
-        event->accept();
-        return;
-    }
-    if (const int id = CommandForKey(pressed); id && OnCommand(id)) {
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::keyPressEvent(event);
+    const int id = CKCommandKeys::Commands().CommandOf(event);
+    return id && RunsCommand(id) ? id : 0;
 }
 
-int CKTextView::CommandForKey(const QKeySequence& pressed) const
+bool CKTextView::event(QEvent* event)
 {
-    return CommandOfKeys(CommandRows(), pressed);
+    // The view's own keys come to the view before the window's shortcuts see them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if ((m_find->IncrementalSearchRunning() && m_find->IsIncrementalSearchKey(key)) || OwnCommandOf(key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void CKTextView::keyPressEvent(QKeyEvent* event)
+{
+    RunGuarded([&] {
+        if (m_find->IncrementalSearchRunning() && m_find->TakeIncrementalSearchKey(*event)) {
+            event->accept();
+            return;
+        }
+        if (const int id = OwnCommandOf(*event)) {
+            OnCommand(id);
+            CommandStatesChanged();
+            event->accept();
+            return;
+        }
+        if (TypeKey(*event)) {
+            event->accept();
+            return;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
+    });
+}
+
+void CKTextView::CommandStatesChanged()
+{
+    if (m_commandHost)
+        m_commandHost->CommandStatesChanged();
+}
+
+void CKTextView::ReportOutOfMemory()
+{
+    m_doc.Host().ShowError(ResText(IDS_OUT_OF_MEMORY));
 }
 
 // ---- Painting ---------------------------------------------------------------------------
@@ -486,13 +555,16 @@ void CKTextView::PaintLine(QPainter& painter, const QRect& rect, int line)
     }
     const int length = LineLength(line);
     int count = 0;
+    uint32_t state = 0;
     if (length > 0) {
-        const uint32_t state = StateBeforeLine(line);
+        state = StateBeforeLine(line);
         m_blocks.resize(static_cast<size_t>(length) + 1);
         m_states.Store(line, ParseLine(state, line, m_blocks.data(), count));
     }
     lines.PaintLine(painter, rect, line, Line(line), std::span(m_blocks.data(), size_t(count)),
                     LineHighlight(line), OrderedSelection(), OffsetChar());
+    if (m_spell && length > 0 && m_spell->Lookup(line, state, Line(line), m_misspellings))
+        lines.UnderlineMisspellings(painter, rect, m_misspellings);
 }
 
 void CKTextView::PaintClient(QPainter& painter, const QRect& dirty)
@@ -517,6 +589,15 @@ void CKTextView::PaintClient(QPainter& painter, const QRect& dirty)
         painter.drawPixmap(0, row * height, m_strip);
     }
     DrawCaret(painter);
+    // The lines to check are asked for once the screen is shown, not while it is painted.
+    if (m_spell && !m_spellRequestPosted) {
+        m_spellRequestPosted = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_spellRequestPosted = false;
+            if (m_spell)
+                RequestSpelling();
+        }, Qt::QueuedConnection);
+    }
 }
 
 void CKTextView::DrawCaret(QPainter& painter)

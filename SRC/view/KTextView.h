@@ -7,33 +7,31 @@
 #include "edit/core/Replace.h"
 #include "res/CommandTarget.h"
 #include "settings/core/AppSettings.h"
+#include "spell/core/SpellCache.h"
 #include "syntax/LineParse.h"
 #include "text/TextTypes.h"
 #include "view/LinePainter.h"
-#include "view/PrintJob.h"
 #include "view/core/Bookmarks.h"
-#include "view/core/FindCommands.h"
 #include "view/core/LineCaches.h"
 #include "view/core/ViewModel.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
-#include <QKeySequence>
 #include <QPixmap>
 
 #include <climits>
 #include <memory>
+#include <new>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+class CKFindController;
 class CKTextBuffer;
 class CKViewSiblings;
 class CTextAccessEvents;
 class QMimeData;
-class QPrinter;
-struct PrintRequest;
 
 class CKTextView : public QAbstractScrollArea,
                    public CKDocView,
@@ -53,20 +51,23 @@ public:
     }
     ~CKTextView() override;
 
-    // The commands of the view.
-    static std::span<const CommandRow<CKTextView>> CommandRows();
+    // The commands the view runs.
+    static std::span<const CommandHandler<CKTextView>> CommandHandlers();
 
     // The document view.
     QWidget* Widget() override { return this; }
     CTagwrightDoc& Document() override { return m_doc; }
     void OnSourceTypeChanged() override;
-    bool PaneText(int paneId, QString& text) override;
+    ViewStatus Status() override;
     int CaretLine() const override { return CursorPos().y; }
     // The caret to the start of the line, shown, with nothing selected.
     void SetCaretLine(int line) override;
     int FirstVisibleLine() const override { return TopLine(); }
     void ShowFromLine(int line) override;
-    bool OnCommand(int id) override;
+    void SetCommandHost(CKCommandHost* host) override { m_commandHost = host; }
+    // A command of the view; a running incremental search ends first when the command's row
+    // says so.
+    bool OnCommand(int id) final;
     bool OnUpdateCommand(CmdUI& ui) override;
 
     // The preferences changed: the view takes those it shows and uses again.
@@ -78,6 +79,8 @@ public:
     virtual void FollowSibling(const CKTextView& source, bool vertical);
     int LineCount() const override;
     std::string_view Line(int line) const override;
+    // The lines as the printing and searching code reads them.
+    const CTextLines& Lines() const { return *this; }
     using CTextLines::LineLength;
     using CTextLines::LineText;
     virtual int DisplayWidth(int line);
@@ -147,7 +150,6 @@ public:
     bool IsInsideSelection(TextPoint p) const { return m_model.IsInsideSelection(p); }
     int IdealColumn() const { return m_model.IdealColumn(); }
     bool IsDragSelecting() const { return m_dragSelecting; }
-    bool IsCaretShown() const { return m_caretShown; }
     QRect CaretRect() const { return m_caretRect; }
 
     // Copies the selection to the clipboard.
@@ -162,24 +164,31 @@ public:
     void PreviousBookmark();
     void ClearAllBookmarks();
     bool PlainBookmarksExist() const { return m_bookmarks.PlainBookmarksExist(); }
-    // "Mach Brace": to the partner of the bracket at or before the caret.
+    // "Match Brace": to the partner of the bracket at or before the caret.
     void MatchBrace();
     bool CanMatchBrace() const;
 
-    // Printing the text with the view's font and tab size and the page setup's margins.
-    void Print(bool withDialog);
-    void PrintPreview();
-    void PageSetup();
-    // Find, Find Next and Previous, incremental search, Go to line and Replace.
-    void Find();
-    void FindAgain(bool invert);
-    bool SearchedBefore() const { return m_findMemory.SearchedBefore(); }
-    void StartIncrementalSearch(bool forward);
-    bool CanStartIncrementalSearch(bool forward) const;
-    const CIncrementalSearch& IncrementalSearch() const { return m_incremental; }
-    void GotoLine();
-    void Replace();
-    bool CanReplace() const;
+    // Find, Find Next and Previous, incremental search, Go to line and Replace in this view.
+    CKFindController& Finder() { return *m_find; }
+    // What printing takes from the view: the font it shows, its tabs and visible whitespace.
+    const LogFont& FontDescription() const { return m_fontDescription; }
+    int TabSize() const override { return m_tabSize; }
+
+    // Tells the window that what its commands and panes show may have changed.
+    void CommandStatesChanged();
+
+    // Spelling: one checker serves every view. While the document's spelling is on, the view
+    // has the lines it shows (and a margin) checked on a worker thread and underlines the
+    // misspelled words.
+    static CSpellChecker& SpellChecker();
+    bool SpellingShown() const { return m_spell != nullptr; }
+    // Selects the next (or previous) misspelled word from the selection; false when there is
+    // none in the whole text.
+    bool GoToMisspelling(bool forward);
+    // The misspelled word at p, checked now.
+    std::optional<TextRange> MisspelledWordAt(TextPoint p);
+    // The user accepted a word ("Add to Dictionary", "Ignore All"): every view drops its marks.
+    static void WordAccepted(std::string_view word);
 
     // What the view tells assistive technology, and the text offsets it uses.
     CTextAccessEvents& AccessEvents() { return *m_access; }
@@ -214,27 +223,28 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
-    // Keys of a running incremental search; true when the key was one of them.
-    bool IncrementalSearchKey(QKeyEvent* event);
+    bool event(QEvent* event) override;
 
-    // The command a key runs in this view, or 0. A derived view looks in its own rows first
-    // and then asks the text view.
-    virtual int CommandForKey(const QKeySequence& pressed) const;
-    // The command of rows whose default keys include pressed, or 0.
-    template <class T>
-    static int CommandOfKeys(std::span<const CommandRow<T>> rows, const QKeySequence& pressed)
+    // The handlers of the view's commands, after the search had its say; a derived view tries
+    // its own first.
+    virtual bool RunViewCommand(int id);
+    // Whether one of the view's handlers runs the command.
+    virtual bool RunsCommand(int id) const;
+    // A key that no command takes: true when the view typed it.
+    virtual bool TypeKey(const QKeyEvent&) { return false; }
+    CKCommandHost* CommandHost() const { return m_commandHost; }
+    // Runs a change; one that runs out of memory is reported and the program goes on.
+    template <class Change>
+    void RunGuarded(Change change)
     {
-        for (const CommandRow<T>& row : rows) {
-            const std::string_view text = row.info.keys;
-            const QString keys = QString::fromLatin1(text.data(), qsizetype(text.size()));
-            if (!keys.isEmpty() && QKeySequence::listFromString(keys).contains(pressed))
-                return row.info.id;
+        try {
+            change();
+        } catch (const std::bad_alloc&) {
+            ReportOutOfMemory();
         }
-        return 0;
     }
 
     // The model's view of the window.
-    int TabSize() const override { return m_tabSize; }
     void ScrollToLine(int top, bool immediate) override;
     void ScrollToColumn(int offset) override;
     void SelectionChanged(TextRange before, TextRange after) override;
@@ -271,6 +281,11 @@ private:
     void OnVertBarAction(int action);
     void OnHorzBarAction(int action);
 
+    void ReportOutOfMemory();
+    // The command of a key that the view runs itself, or 0: the keys of other commands reach
+    // the window's actions.
+    int OwnCommandOf(const QKeyEvent& event) const;
+
     // Painting.
     const CGlyphCache& Glyphs();
     void DrawCaret(QPainter& painter);
@@ -285,17 +300,18 @@ private:
 
     // The caret to p with nothing selected, shown on the screen.
     void MoveCaretTo(TextPoint p);
-    QPrinter& Printer();
-    PrintOptions CurrentPrintOptions() const;
-    // Search.
-    FindCaret CurrentFindCaret() const;
-    void ShowFound(const FindCaret& caret);
-    void TellSearchFailure(const std::string& pattern);
-    void ApplyIncrementalStep(const CIncrementalSearch::Step& step);
+    // Spelling.
+    void SyncSpelling();
+    void RequestSpelling();
+    void SpellLineReady(int line);
+    void ShowSpellingMessages();
+    template <class Found>
+    bool ScanMisspellings(int fromLine, int toLine, Found&& found);
 
     CTagwrightDoc& m_doc;
     CKTextBuffer* m_buffer = nullptr;
     CKViewSiblings* m_siblings = nullptr;
+    CKCommandHost* m_commandHost = nullptr;
     CTextViewModel m_model{*this};
     bool m_bound = false;
 
@@ -333,10 +349,19 @@ private:
     QPoint m_wheelRest; // wheel angle not yet scrolled, in eighths of a degree
     bool m_barUpdate = false; // the view sets a scroll bar itself
 
-    CTextSearch m_search;
-    CFindMemory m_findMemory;
-    ReplaceMemory m_replaceMemory;
-    CIncrementalSearch m_incremental;
-
+    std::unique_ptr<CKFindController> m_find;
     std::unique_ptr<CTextAccessEvents> m_access;
+
+    // Spelling, while the document's is on.
+    std::unique_ptr<CSpellCache> m_spell;
+    std::optional<SourceType> m_spellType; // the type the cache checks for; none until set
+    SpellLanguage m_spellLanguage = SpellLanguage::Russian;
+    uint64_t m_spellEdits = 0; // grows with each change of the text
+    bool m_spellRequestPosted = false;
+    struct SpellRequestKey {
+        int top = -1, lines = -1;
+        uint64_t edits = 0;
+        bool operator==(const SpellRequestKey&) const = default;
+    } m_spellRequested;
+    std::vector<Misspelling> m_misspellings;
 };

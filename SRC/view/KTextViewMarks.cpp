@@ -1,13 +1,10 @@
-// Bookmarks, bracket matching and printing of the text view.
+// Bookmarks and bracket matching of the text view.
 #include "view/KTextView.h"
 
 #include "doc/TagwrightDoc.h"
 #include "text/KTextBuffer.h"
-#include "view/PrintCommands.h"
 #include "view/core/BraceMatch.h"
 #include "view/core/PageSetup.h"
-
-#include <QPrinter>
 
 void CKTextView::MoveCaretTo(TextPoint p)
 {
@@ -70,36 +67,3 @@ bool CKTextView::CanMatchBrace() const
     const TextPoint cursor = CursorPos();
     return m_buffer && cursor.y < LineCount() && ::CanMatchBrace(Line(cursor.y), cursor.x);
 }
-
-QPrinter& CKTextView::Printer() { return ApplicationPrinter(); }
-
-PrintOptions CKTextView::CurrentPrintOptions() const
-{
-    PrintOptions options;
-    options.screenFont = m_fontDescription;
-    options.screenDpiX = logicalDpiX();
-    options.screenDpiY = logicalDpiY();
-    options.tabSize = m_tabSize;
-    options.visibleWhitespace = m_viewWhitespace;
-    // Read at the start of every job, so that a change in Page Setup applies to the next one.
-    options.margins = ReadPageMargins(m_doc.Settings().Store());
-    return options;
-}
-
-void CKTextView::Print(bool withDialog)
-{
-    const PrintRequest request{*this, LineCount(), CurrentPrintOptions()};
-    QPrinter& printer = Printer();
-    // Without a printer to print on, the dialog lets the user choose one or a file.
-    if (withDialog || !printer.isValid())
-        PrintWithDialog(this, printer, request);
-    else
-        PrintWithProgress(this, printer, request);
-}
-
-void CKTextView::PrintPreview()
-{
-    ShowPrintPreview(this, Printer(), {*this, LineCount(), CurrentPrintOptions()});
-}
-
-void CKTextView::PageSetup() { RunPageSetup(this, m_doc.Settings().Store()); }

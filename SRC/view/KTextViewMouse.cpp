@@ -163,5 +163,5 @@ void CKTextView::StartTextDrag()
     const Qt::DropAction effect = drag->exec(DragEffects(), Qt::CopyAction);
     m_model.EndTextDrag();
     if (effect != Qt::IgnoreAction)
-        AfterDragDrop(effect);
+        RunGuarded([&] { AfterDragDrop(effect); });
 }

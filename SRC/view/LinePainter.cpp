@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QPolygon>
 
 #include <algorithm>
 
@@ -141,6 +142,39 @@ void CLinePainter::PaintLine(QPainter& painter, const QRect& rect, int line, std
         rest.setLeft(rest.left() + charWidth);
     }
     painter.fillRect(rest, restBackground);
+}
+
+void CLinePainter::UnderlineMisspellings(QPainter& painter, const QRect& rect,
+                                         std::span<const Misspelling> words)
+{
+    if (words.empty())
+        return;
+    const int charWidth = m_glyphs.CharWidth();
+    const int tabSize = text_layout::EffectiveTabSize(m_tabSize);
+    const int length = static_cast<int>(m_text.size());
+    // The wave runs in the descent below the baseline: two pixels high, a crest every four.
+    const int bottom = rect.bottom();
+    const int top = std::max(bottom - 2, rect.top() + m_glyphs.Ascent());
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setPen(QPen(QColor(0xE0, 0x00, 0x00), 1));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPolygon wave;
+    for (const Misspelling& word : words) {
+        const int begin = std::clamp(word.start, 0, length);
+        const int end = std::clamp(word.start + word.length, begin, length);
+        const int x0 = rect.left()
+            + (text_layout::ColumnOfChar(m_text, begin, tabSize) - m_offsetChar) * charWidth;
+        const int x1 = rect.left()
+            + (text_layout::ColumnOfChar(m_text, end, tabSize) - m_offsetChar) * charWidth;
+        if (x1 <= rect.left() || x0 > rect.right())
+            continue;
+        wave.clear();
+        for (int x = std::max(x0, rect.left() - 4); x <= std::min(x1, rect.right() + 4); x += 2)
+            wave.append(QPoint(x, ((x - x0) / 2) % 2 ? top : bottom));
+        painter.drawPolyline(wave);
+    }
+    painter.restore();
 }
 
 void CLinePainter::PaintRun(QPainter& painter, QPoint& origin, const QRect& rect, int start,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/core/Preferences.h"
+#include "spell/core/LineSpeller.h"
 #include "syntax/LineParse.h"
 #include "view/core/CaretMoves.h"
 
@@ -82,6 +83,10 @@ public:
     void PaintLine(QPainter& painter, const QRect& rect, int line, std::string_view text,
                    std::span<const ColourBlock> blocks, const HighlightColours& highlight,
                    const TextRange& selection, int offsetChar);
+    // Wavy red lines under the misspelled words of the line just painted (in characters of
+    // its text), drawn over the text into the same rect. Only the screen shows them.
+    void UnderlineMisspellings(QPainter& painter, const QRect& rect,
+                               std::span<const Misspelling> words);
     // The area below the last line.
     void PaintBelowText(QPainter& painter, const QRect& rect);
     // The margin cell of a line; icon is the row of the icon strip or -1 for none.

@@ -19,12 +19,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <string>
+
 namespace {
 
 QString Message(StringId id, const std::string& text)
 {
-    const std::string_view format = ResString(id);
-    return QString::fromLatin1(format.data(), int(format.size())).arg(FromWindows1251(text));
+    return ResText(id).arg(FromWindows1251(text));
 }
 
 } // namespace
@@ -57,6 +58,15 @@ QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields)
     return {};
 }
 
+QString ReplaceAllText(const ReplaceOutcome& outcome, const ReplaceFields& fields)
+{
+    // Running out of occurrences is how Replace All ends, not a problem, once it replaced some.
+    if (outcome.replaced > 0
+        && (outcome.problem == ReplaceProblem::None || outcome.problem == ReplaceProblem::NotFound))
+        return Message(IDS_REPLACED_COUNT, std::to_string(outcome.replaced));
+    return ReplaceProblemText(outcome.problem, fields);
+}
+
 CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& initial,
                                  ShowState show, QWidget* parent)
     : QDialog(parent), m_session(session), m_show(std::move(show)), m_options(initial.flags)
@@ -65,8 +75,14 @@ CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& 
     m_tell = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Tagwright"), text);
     };
+    m_ask = [this](const QString& text) {
+        return QMessageBox::question(this, QStringLiteral("Tagwright"), text,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+    };
     m_find = new QLineEdit(FromWindows1251(initial.findWhat));
     m_replace = new QLineEdit(FromWindows1251(initial.replaceWith));
+    m_find->selectAll(); // typing replaces the proposed text
     auto* findLabel = new QLabel(QStringLiteral("Fi&nd what:"));
     findLabel->setBuddy(m_find);
     auto* replaceLabel = new QLabel(QStringLiteral("Re&place with:"));
@@ -137,31 +153,44 @@ void CKReplaceDialog::SetDefaultButton(bool found)
     m_replaceButton->setDefault(found);
 }
 
-void CKReplaceDialog::Show(const ReplaceOutcome& outcome, const ReplaceFields& fields)
+void CKReplaceDialog::Show(const QString& told)
 {
     if (m_show)
         m_show(m_session.State());
     SetDefaultButton(m_session.Found());
-    const QString problem = ReplaceProblemText(outcome.problem, fields);
-    if (!problem.isEmpty() && m_tell)
-        m_tell(problem);
+    if (!told.isEmpty() && m_tell)
+        m_tell(told);
 }
 
 void CKReplaceDialog::FindNext()
 {
     const ReplaceFields fields = Fields();
-    Show(m_session.FindNext(fields), fields);
+    Show(ReplaceProblemText(m_session.FindNext(fields).problem, fields));
 }
 
 void CKReplaceDialog::Replace()
 {
     const ReplaceFields fields = Fields();
-    Show(m_session.Replace(fields), fields);
+    Show(ReplaceProblemText(m_session.Replace(fields).problem, fields));
 }
 
 void CKReplaceDialog::ReplaceAll()
 {
     const ReplaceFields fields = Fields();
+    // A remembered find text with an empty replacement would delete every match in one click.
+    if (fields.replaceWith.empty()) {
+        const ReplaceOutcome counted = m_session.CountAll(fields);
+        if (counted.replaced == 0) {
+            Show(ReplaceProblemText(counted.problem, fields));
+            return;
+        }
+        const std::string_view ask = ResString(IDS_DELETE_ALL_ASK);
+        const QString question = QString::fromLatin1(ask.data(), int(ask.size()))
+                                     .arg(counted.replaced)
+                                     .arg(FromWindows1251(fields.findWhat));
+        if (m_ask && !m_ask(question))
+            return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The progress window appears only when the work takes a while; its Cancel button and
     // Escape stop the loop, keeping what was replaced.
@@ -183,7 +212,7 @@ void CKReplaceDialog::ReplaceAll()
         });
     progress.close();
     QApplication::restoreOverrideCursor();
-    Show(outcome, fields);
+    Show(ReplaceAllText(outcome, fields));
 }
 
 void CKReplaceDialog::keyPressEvent(QKeyEvent* event)

@@ -22,12 +22,15 @@ public:
     using ShowState = std::function<void(const EditCaret&)>;
     // Tells the user something (a message box unless a test replaces it).
     using Tell = std::function<void(const QString&)>;
+    // Asks the user a yes/no question (a message box unless a test replaces it).
+    using Ask = std::function<bool(const QString&)>;
 
     CKReplaceDialog(CReplaceSession& session, const ReplaceFields& initial, ShowState show,
                     QWidget* parent = nullptr);
 
     ReplaceFields Fields() const;
     void SetTell(Tell tell) { m_tell = std::move(tell); }
+    void SetAsk(Ask ask) { m_ask = std::move(ask); }
 
     void FindNext();
     void Replace();
@@ -49,12 +52,13 @@ protected:
 
 private:
     void UpdateButtons();
-    void Show(const ReplaceOutcome& outcome, const ReplaceFields& fields);
+    void Show(const QString& told);
     void SetDefaultButton(bool found);
 
     CReplaceSession& m_session;
     ShowState m_show;
     Tell m_tell;
+    Ask m_ask;
     QLineEdit* m_find;
     QLineEdit* m_replace;
     SearchOptionBoxes m_options;
@@ -73,3 +77,5 @@ void WriteReplaceSettings(SettingsStore& store, const ReplaceFields& fields);
 
 // The text of a problem a search or replacement met, or empty for none.
 QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields);
+// What Replace All tells when it ends: how many it replaced, else its problem.
+QString ReplaceAllText(const ReplaceOutcome& outcome, const ReplaceFields& fields);

@@ -5,6 +5,7 @@
 #include "app/Tagwright.h"
 #include "doc/FakeHost.h"
 #include "doc/TagwrightDoc.h"
+#include "frame/CommandRouter.h"
 #include "frame/MainFrm.h"
 #include "instance/CommandLine.h"
 #include "instance/InstanceGuard.h"
@@ -45,6 +46,13 @@ protected:
             commandLine.push_back(argument.toStdString());
         ASSERT_TRUE(app->InitInstance(ParseCommandLine(commandLine, dir.Path())));
         frame = app->MainFrame();
+    }
+    // The update pass of the running program (command states, the menus that follow the
+    // documents, the status panes), run now.
+    void UpdatePass()
+    {
+        frame->Router().UpdateAll();
+        QApplication::processEvents();
     }
     // Lets deleted windows and documents go.
     void Settle()

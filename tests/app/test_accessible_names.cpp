@@ -10,7 +10,6 @@
 #include "support/AccessibleNames.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -47,17 +46,7 @@ void BadMenuItems(QMenu* menu, Names& bad)
     }
 }
 
-class AccessibleNamesTest : public AppFixture {
-protected:
-    // Runs the event loop long enough for the idle updates of items and panes.
-    static void Idle()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 500)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-};
+using AccessibleNamesTest = AppFixture;
 
 TEST_F(AccessibleNamesTest, MainWindowMenusButtonsWorkspaceAndStatusPanes)
 {
@@ -66,7 +55,7 @@ TEST_F(AccessibleNamesTest, MainWindowMenusButtonsWorkspaceAndStatusPanes)
     // Narrow, so that the toolbars show their arrows to the buttons that do not fit.
     frame->resize(400, 300);
     frame->show();
-    Idle();
+    UpdatePass();
 
     Names bad;
     for (QAction* top : frame->menuBar()->actions())

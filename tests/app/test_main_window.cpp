@@ -9,6 +9,7 @@
 #include "frame/WindowList.h"
 #include "frame/core/UserTools.h"
 #include "res/CommandIds.h"
+#include "support/BufferLines.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,10 +21,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QElapsedTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -101,22 +106,18 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
 {
     PresetTools({{"Echo", "echo", "", ""}});
     Start({});
-    const bool options = app->Catalogue().Find(ID_VIEW_OPTIONS) != nullptr;
-    QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "&Preview in default browser",
-                     "Preview in browser 1", "Preview in browser 2"};
-    QStringList viewEmpty{"&Toolbars", "&Status Bar"};
-    if (options) {
-        const QString text = frame->Router().Action(ID_VIEW_OPTIONS)->text();
-        view.insert(3, text);
-        viewEmpty << text;
-    }
+    const QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "Spe&lling", "&Options...",
+                           "&Preview in default browser", "Preview in browser 1", "Preview in browser 2"};
+    const QStringList viewEmpty{"&Toolbars", "&Status Bar", "&Options..."};
+    const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result", "&Previous Result"};
     const QString window1 = QStringLiteral("&1 ") + frame->ActiveChildFrame()->parentWidget()->windowTitle();
     const std::map<QString, QStringList> full = {
         {"&File", {"&New", "&Open...", "&Close", "&Save", "Save &As...", "Save A&ll", "Reopen with &Encoding",
                    "&Print...", "Print Pre&view", "P&rint Setup...", "Pa&ge Setup...", "E&xit"}},
         {"&Edit", {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select A&ll", "&Go to...",
                    "&Find...", "R&eplace...", "&Bookmarks", "G&o to", "&Set", "C&ase", "AutoComplete",
-                   "AutoExpand", "Mach Brace"}},
+                   "AutoExpand", "Match Brace"}},
+        {"&Search", search},
         {"&View", view},
         {"&Insert", {"<B>", "<BR>", "<CENTER>", "<!--  -->", "<FONT>", "Color Picker", "<I>", "<P>", "<U>",
                      "<IMG ...>"}},
@@ -124,7 +125,7 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
                      "Macros 7", "Macros 8", "Macros 9"}},
         {"&Tools", {"&1 Echo", "&Customize Tools..."}},
         {"&Window", {"&New Window", "&Cascade", "&Tile", "&Arrange Icons", "S&plit", "&Windows...", window1}},
-        {"&Help", {"&About Tagwright..."}},
+        {"&Help", {"Tagwright &Help", "&Keyboard Shortcuts", "&About Tagwright..."}},
     };
     EXPECT_EQ(VisibleMenus(frame), full);
     for (QAction* top : frame->menuBar()->actions())
@@ -139,12 +140,13 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
         frame->CloseDocumentWindows(*doc);
     Settle();
     ASSERT_TRUE(app->Documents().empty());
-    emit frame->Router().idle();
+    frame->Router().UpdateAll();
     const std::map<QString, QStringList> empty = {
         {"&File", {"&New", "&Open...", "P&rint Setup...", "E&xit"}},
+        {"&Search", search},
         {"&View", viewEmpty},
         {"&Tools", {"&1 Echo", "&Customize Tools..."}},
-        {"&Help", {"&About Tagwright..."}},
+        {"&Help", {"Tagwright &Help", "&Keyboard Shortcuts", "&About Tagwright..."}},
     };
     EXPECT_EQ(VisibleMenus(frame), empty);
     frame->Router().UpdateAll();
@@ -156,15 +158,12 @@ TEST_F(MainWindowTest, ToolbarsShowTheButtonsInOrderAndToggleWithCheckMarks)
 {
     Start({});
     frame->show();
-    // The rows of a command some component does not offer yet leave no button.
-    std::vector<int> standard = {
+    const std::vector<int> standard = {
         ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
         ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_PREVIEW_DEFAULT_BROWSER, ID_PREVIEW_BROWSER_1,
         ID_PREVIEW_BROWSER_2, 0, ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREVIOUS_BOOKMARK,
         ID_EDIT_CLEAR_BOOKMARKS, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_FIND_PREVIOUS, ID_EDIT_REPLACE, 0,
         ID_EDIT_TAB, ID_EDIT_UNTAB, 0, ID_VIEW_WHITESPACE, ID_EDIT_SWITCH_OVERWRITE, 0, ID_VIEW_OPTIONS, ID_APP_ABOUT};
-    if (!app->Catalogue().Find(ID_VIEW_OPTIONS))
-        std::erase(standard, ID_VIEW_OPTIONS);
     const std::vector<int> insert = {ID_INSERT_COMMENT, ID_INSERT_COLOUR, ID_INSERT_BOLD, ID_INSERT_ITALIC,
                                      ID_INSERT_UNDERLINE, ID_INSERT_PARAGRAPH, ID_INSERT_FONT, ID_INSERT_BREAK,
                                      ID_INSERT_CENTER, ID_INSERT_IMAGE};
@@ -225,11 +224,8 @@ TEST_F(MainWindowTest, ButtonsOfDocumentCommandsStayDisabledWithoutDocuments)
         app->CloseDocument(*doc);
     Settle();
     ASSERT_TRUE(app->Documents().empty());
-    // The menus follow the documents at the next idle pass.
-    QElapsedTimer waited;
-    waited.start();
-    while (frame->Router().Action(ID_FILE_SAVE)->isVisible() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    // The menus follow the documents at the next update pass.
+    UpdatePass();
     for (const int id : {ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, ID_PREVIEW_DEFAULT_BROWSER}) {
         SCOPED_TRACE(id);
         QAction* action = button(id);
@@ -286,7 +282,7 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
     ASSERT_EQ(frame->UserTools().size(), 3u);
     EXPECT_EQ(frame->UserTools()[2], (UserTool{"Word count", "wc", "-l \"$(FilePath)\"", ""}));
     EXPECT_EQ(ReadUserTools(*store), frame->UserTools());
-    QMenu* tools = frame->menuBar()->actions().at(5)->menu();
+    QMenu* tools = frame->menuBar()->actions().at(6)->menu();
     emit tools->aboutToShow();
     EXPECT_TRUE(Items(tools).contains(QStringLiteral("&3 Word count")));
 }
@@ -391,10 +387,7 @@ TEST_F(MainWindowTest, PanesFollowTheViewAndAMenuPromptGivesTheMessageBack)
     Start({});
     CTagwrightDoc* doc = frame->ActiveDocument();
     ASSERT_TRUE(doc);
-    const auto idle = [&] {
-        frame->Router().UpdateAll();
-        emit frame->Router().idle();
-    };
+    const auto idle = [&] { frame->Router().UpdateAll(); };
     idle();
     EXPECT_EQ(frame->PaneText(ID_PANE_OVERWRITE), QString());
     EXPECT_EQ(frame->PaneText(ID_PANE_READ_ONLY), QString());
@@ -412,6 +405,77 @@ TEST_F(MainWindowTest, PanesFollowTheViewAndAMenuPromptGivesTheMessageBack)
     EXPECT_EQ(frame->PaneText(ID_PANE_MESSAGE), QStringLiteral("Create a new document"));
     emit frame->menuBar()->actions().front()->menu()->aboutToHide();
     EXPECT_EQ(frame->PaneText(ID_PANE_MESSAGE), before);
+}
+
+TEST_F(MainWindowTest, DroppedFilesOpenAndFoldersAreRefused)
+{
+    Start({});
+    const auto drop = [](QWidget* target, const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        data.setText(paths.join(u' '));
+        // The drop goes where the drag entered.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+        return event.isAccepted();
+    };
+    const auto paths = [this] {
+        QStringList open;
+        for (CTagwrightDoc* doc : app->Documents())
+            open << QFileInfo(doc->PathName()).fileName();
+        return open;
+    };
+    WriteFile(dir.File("a.txt"), "a");
+    WriteFile(dir.File("b.html"), "<b>");
+    WriteFile(dir.File("c.txt"), "c");
+    const QString folder = QString::fromStdString(dir.File("sub"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+
+    EXPECT_TRUE(drop(frame, {QString::fromStdString(dir.File("a.txt")), folder,
+                             QString::fromStdString(dir.File("b.html"))}));
+    EXPECT_TRUE(paths().contains("a.txt"));
+    EXPECT_TRUE(paths().contains("b.html"));
+    ASSERT_EQ(host->errors.size(), 1);
+    EXPECT_EQ(host->errors.front(), "Folders cannot be opened as documents:\n" + folder);
+
+    // On an edit view a file opens too, instead of its name going into the text.
+    CTagwrightDoc* active = frame->ActiveDocument();
+    ASSERT_TRUE(active);
+    const std::vector<std::string> before = BufferLines(active->Buffer());
+    EXPECT_TRUE(drop(frame->ActiveView()->Widget(), {QString::fromStdString(dir.File("c.txt"))}));
+    EXPECT_TRUE(paths().contains("c.txt"));
+    EXPECT_EQ(BufferLines(active->Buffer()), before);
+    // Links to the web are no files.
+    QMimeData link;
+    link.setUrls({QUrl(QStringLiteral("https://example.org/x.html"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &link, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(MainWindowTest, ExitShowsEachDocumentItAsksAbout)
+{
+    WriteFile(dir.File("a.txt"), "a");
+    WriteFile(dir.File("b.txt"), "b");
+    Start({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+    ASSERT_EQ(app->Documents().size(), 2u);
+    for (CTagwrightDoc* doc : app->Documents())
+        doc->Buffer().SetModified(true);
+    QStringList shown;
+    host->saveChangesAnswer = Answer::No;
+    host->whenAsked = [&] { shown << QFileInfo(frame->ActiveDocument()->PathName()).fileName(); };
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(shown, (QStringList{"a.txt", "b.txt"}));
 }
 
 TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)

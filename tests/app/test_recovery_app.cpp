@@ -4,10 +4,9 @@
 #include "recovery/RecoveryManager.h"
 #include "recovery/core/RecoveryFile.h"
 #include "recovery/core/RecoveryFolder.h"
+#include "support/EventWait.h"
 #include "syntax/LineParse.h"
 #include "text/CodePages.h"
-
-#include <QElapsedTimer>
 
 #include <csignal>
 #include <filesystem>
@@ -72,11 +71,7 @@ TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
     Start({});
     Type(*app->Documents().front(), "unsaved work");
     raise(SIGTERM);
-    QElapsedTimer waited;
-    waited.start();
-    while (!app->ExitRequested() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(app->ExitRequested());
+    ASSERT_TRUE(ServeEventsUntil([&] { return app->ExitRequested(); }));
     End();
     ASSERT_EQ(RecoveryTree().size(), 3u); // the run's folder, its lock and one copy
 
@@ -104,6 +99,25 @@ TEST_F(RecoveryAppTest, ASignalKeepsTheTextAndTheNextStartRestoresIt)
     EXPECT_TRUE(frame->close());
     End();
     EXPECT_TRUE(RecoveryTree().empty());
+}
+
+// Copies switched on in Options begin at once, for the texts open already.
+TEST_F(RecoveryAppTest, SwitchedOnCopiesStartWithoutARestart)
+{
+    preset.WriteNumber("Settings/Recovery", "Enabled", 0);
+    Start({});
+    CTagwrightDoc& doc = *app->Documents().front();
+    Type(doc, "typed before");
+    ASSERT_EQ(app->Recovery(), nullptr);
+    app->Settings().Preferences().SetOn(Switch::RecoveryCopies, true);
+    ASSERT_NE(app->Recovery(), nullptr);
+    Type(doc, "and after ");
+    app->Recovery()->WriteAllNow();
+    const std::string copy = app->Recovery()->FileOf(doc);
+    ASSERT_TRUE(FileExists(copy));
+    const RecoveryReadResult read = ReadRecoveryFile(copy);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.text, "and after typed before");
 }
 
 // Restored untitled texts never show a title another open text shows, and the empty text made

@@ -1,6 +1,7 @@
 // The file dialog's code-page and line-ending lists, and its question before replacing a file.
 #include "controls/KFileDialog.h"
 #include "res/Strings.h"
+#include "support/EventWait.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -37,9 +38,10 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
     QComboBox* pages = List(dialog, "fileEncoding");
     QComboBox* endings = List(dialog, "lineEnding");
     ASSERT_TRUE(pages && endings);
-    ASSERT_EQ(pages->count(), 6);
+    ASSERT_EQ(pages->count(), 7);
     EXPECT_EQ(pages->itemText(2), QStringLiteral("KOI8-R (Unix)"));
     EXPECT_EQ(pages->itemText(5), QStringLiteral("UTF-8"));
+    EXPECT_EQ(pages->itemText(6), QStringLiteral("Detect"));
     EXPECT_EQ(pages->currentIndex(), 2);
     ASSERT_EQ(endings->count(), 4);
     EXPECT_EQ(endings->itemText(0), QStringLiteral("Auto"));
@@ -56,13 +58,21 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
         EXPECT_EQ(dialog.LineEnding(), mode);
     }
     EXPECT_EQ(dialog.nameFilters().size(), 10);
+
+    // A file to be written has no bytes to tell its page from.
+    CKFileDialog save(CKFileDialog::Mode::Save, QString(), ResString(IDS_FILE_FILTER));
+    save.SetCodePage(CodePage::Detect);
+    save.show();
+    EXPECT_EQ(List(save, "fileEncoding")->count(), 6);
+    EXPECT_EQ(List(save, "fileEncoding")->currentIndex(), 0);
+    save.reject();
 }
 
 // Answers the next question box with the given button.
 void AnswerNextQuestion(QMessageBox::StandardButton button, bool* asked)
 {
     QTimer::singleShot(0, [button, asked] {
-        const QDeadlineTimer deadline(5000);
+        const QDeadlineTimer deadline(kEventBoundMs);
         while (!deadline.hasExpired()) {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<QMessageBox*>(w);

@@ -26,6 +26,8 @@ public:
     Answer AskYesNoCancel(const QString& text) override
     {
         questions << text;
+        if (whenAsked)
+            whenAsked();
         return saveChangesAnswer;
     }
     int AskChoice(const QString& text, const QStringList&, int defaultChoice) override
@@ -65,6 +67,7 @@ public:
     std::vector<QStringList> started;
     bool answerYes = true;
     Answer saveChangesAnswer = Answer::Yes;
+    std::function<void()> whenAsked; // runs while a Yes/No/Cancel question is open
     int choice = -1; // the button AskChoice presses; -1 for the default
     std::deque<int> choices; // buttons for the next questions, before choice applies
     bool defaultProgramWorks = true;

@@ -17,7 +17,7 @@ public:
     QWidget* Widget() override { return nullptr; }
     CTagwrightDoc& Document() override { return m_doc; }
     void OnSourceTypeChanged() override {}
-    bool PaneText(int, QString&) override { return false; }
+    ViewStatus Status() override { return {}; }
     int CaretLine() const override { return caretLine; }
     void SetCaretLine(int line) override { caretLine = line; }
     int FirstVisibleLine() const override { return topLine; }

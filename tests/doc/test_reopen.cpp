@@ -16,7 +16,7 @@ public:
     QWidget* Widget() override { return nullptr; }
     CTagwrightDoc& Document() override { return m_doc; }
     void OnSourceTypeChanged() override {}
-    bool PaneText(int, QString&) override { return false; }
+    ViewStatus Status() override { return {}; }
     int CaretLine() const override { return caretLine; }
     void SetCaretLine(int line) override { caretLine = line; }
     bool OnCommand(int) override { return false; }
@@ -113,7 +113,7 @@ TEST_F(ReopenTest, RememberedUtf8OpensWithItsLossesCountedAndTheHintToGoBack)
     ASSERT_TRUE(doc->OnOpenDocument(Path("mixed.txt")));
     EXPECT_EQ(doc->Buffer().Line(0), "caf? ??");
     ASSERT_EQ(host.warnings.size(), 1);
-    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("3 byte(s)")));
+    EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("3 character(s)")));
     EXPECT_TRUE(host.warnings[0].contains(QStringLiteral("\"UTF-8\"")));
     EXPECT_EQ(doc->EncodingHint(), CodePage::Windows1251);
     doc->DismissEncodingHint();

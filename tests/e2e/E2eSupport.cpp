@@ -1,10 +1,13 @@
 // Processes, profiles and windows for the end-to-end tests.
 #include "E2eSupport.h"
 
+#include <X11/Xlib.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <poll.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -12,7 +15,14 @@
 
 namespace {
 
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+// A word for the shell that stands for s as it is.
+std::string Quote(const std::string& s)
+{
+    std::string quoted = "'";
+    for (const char c : s)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 } // namespace
 
@@ -46,6 +56,7 @@ AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& a
         envp.push_back(e.data());
     envp.push_back(nullptr);
 
+    MapCyrillicKeys();
     std::string program = TW_BUILD_DIR "/tagwright";
     std::vector<std::string> argStrings{program};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
@@ -94,7 +105,7 @@ void AppProcess::Kill(int signal)
 {
     if (Running()) {
         kill(m_pid, signal);
-        WaitExit(10000);
+        WaitExit();
     }
 }
 
@@ -137,11 +148,103 @@ std::string WaitForWindow(pid_t pid, const std::string& namePattern, int timeout
 
 void SendKeys(const std::string& window, const std::vector<std::string>& keys)
 {
+    std::string command = "xdotool key";
+    for (const std::string& key : keys)
+        command += " " + key;
     RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
-    for (const std::string& key : keys) {
-        RunCommand("xdotool key --delay 50 " + key);
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    RunCommand(command);
+}
+
+void TypeText(const std::string& window, const std::string& text)
+{
+    MapCyrillicKeys();
+    RunCommand("xdotool windowfocus --sync " + window + " 2>/dev/null");
+    RunCommand("xdotool type -- " + Quote(text));
+}
+
+bool Sync(const std::string& window, int timeoutMs)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    const Window target = std::stoul(window);
+    const Window root = DefaultRootWindow(display);
+    // The answer goes to the root window, to the clients that watch its structure.
+    XSelectInput(display, root, StructureNotifyMask);
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool answered = true;
+    for (long round = 1; round <= 2 && answered; ++round) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = target;
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(ping);
+        event.xclient.data.l[1] = round; // stands for the time stamp; tells the answers apart
+        event.xclient.data.l[2] = static_cast<long>(target);
+        XSendEvent(display, target, False, NoEventMask, &event);
+        XFlush(display);
+        answered = false;
+        while (!answered) {
+            while (!answered && XPending(display) > 0) {
+                XEvent reply;
+                XNextEvent(display, &reply);
+                answered = reply.type == ClientMessage && reply.xclient.message_type == protocols
+                    && static_cast<Atom>(reply.xclient.data.l[0]) == ping
+                    && reply.xclient.data.l[1] == round;
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                end - std::chrono::steady_clock::now());
+            if (answered || left.count() <= 0)
+                break;
+            pollfd connection{ConnectionNumber(display), POLLIN, 0};
+            poll(&connection, 1, static_cast<int>(left.count()));
+        }
     }
+    XCloseDisplay(display);
+    return answered;
+}
+
+void MapCyrillicKeys()
+{
+    static bool mapped = false;
+    if (mapped)
+        return;
+    mapped = true;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    int first = 0, last = 0, perKey = 0;
+    XDisplayKeycodes(display, &first, &last);
+    KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perKey);
+    // Keys without symbols first, then the media keys, which no test presses.
+    std::vector<int> spare;
+    for (const bool media : {false, true}) {
+        for (int code = first; code <= last; ++code) {
+            bool any = false, onlyMedia = true;
+            for (int i = 0; i < perKey; ++i) {
+                const KeySym symbol = map[(code - first) * perKey + i];
+                any = any || symbol != NoSymbol;
+                onlyMedia = onlyMedia && (symbol == NoSymbol || (symbol & ~KeySym{0xFF}) == 0x1008FF00);
+            }
+            if (media ? any && onlyMedia : !any)
+                spare.push_back(code);
+        }
+    }
+    XFree(map);
+    // Small and capital letters: а-я at 0x6C0-0x6DF with their capitals 0x20 above, ё and Ё.
+    std::vector<std::pair<KeySym, KeySym>> letters;
+    for (KeySym small = 0x6C0; small <= 0x6DF; ++small)
+        letters.emplace_back(small, small + 0x20);
+    letters.emplace_back(0x6A3, 0x6B3);
+    for (size_t i = 0; i < letters.size() && i < spare.size(); ++i) {
+        KeySym symbols[2] = {letters[i].first, letters[i].second};
+        XChangeKeyboardMapping(display, spare[i], 2, symbols, 1);
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
 }
 
 std::string ScreenHistogram(const Profile& profile)

@@ -40,7 +40,7 @@ TEST(EndToEnd, WindowTitleNamesTheFileFromTheCommandLine)
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }))
         << WindowName(window);
 }
 
@@ -51,11 +51,11 @@ TEST(EndToEnd, SecondInstanceHandsItsFileToTheFirstAndLeavesTheSettingsAlone)
     AppProcess first(profile, {});
     const std::string window = WaitForWindow(first.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }));
 
     AppProcess second(profile, {"second.html"});
-    EXPECT_EQ(second.WaitExit(10000), 0);
-    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [second.html]"; }, 5000))
+    EXPECT_EQ(second.WaitExit(), 0);
+    EXPECT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [second.html]"; }))
         << WindowName(window);
     EXPECT_FALSE(FileExists(profile.SettingsFile()));
     EXPECT_TRUE(first.Running());
@@ -101,28 +101,28 @@ TEST(EndToEnd, SecondStartHandsItsFilesEncodingAndLineToTheRunningInstance)
     AppProcess first(profile, {});
     const std::string window = WaitForWindow(first.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [HTML1]"; }));
 
     AppProcess second(profile, {"--encoding", "koi8r", "--line", "3", "a.html", "b.html"}, {},
                       folder);
-    EXPECT_EQ(second.WaitExit(10000), 0);
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [b.html]"; }, 5000))
+    EXPECT_EQ(second.WaitExit(), 0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [b.html]"; }))
         << WindowName(window);
     // The caret stands at the start of line 3: Shift+End selects that line.
     SendKeys(window, {"shift+End", "ctrl+c"});
-    EXPECT_TRUE(WaitUntil([] { return Clipboard() == "Третья B"; }, 5000)) << Clipboard();
+    EXPECT_TRUE(WaitUntil([] { return Clipboard() == "Третья B"; })) << Clipboard();
 
     // a.html has two lines: the caret went to the end of its text. The windows in front of it
     // close first.
     for (const char* title : {"Tagwright - [b.html]", "Tagwright - [HTML1]"}) {
         if (WindowName(window) == title) {
             SendKeys(window, {"alt+f", "c"});
-            WaitUntil([&] { return WindowName(window) != title; }, 5000);
+            WaitUntil([&] { return WindowName(window) != title; });
         }
     }
     ASSERT_EQ(WindowName(window), "Tagwright - [a.html]");
     SendKeys(window, {"shift+Home", "ctrl+c"});
-    EXPECT_TRUE(WaitUntil([] { return Clipboard() == "Строка A</p>"; }, 5000)) << Clipboard();
+    EXPECT_TRUE(WaitUntil([] { return Clipboard() == "Строка A</p>"; })) << Clipboard();
     EXPECT_TRUE(first.Running());
 }
 
@@ -151,7 +151,7 @@ TEST(EndToEnd, CleanExitWritesTheSettings)
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
     ExitThroughTheMenu(window);
-    ASSERT_EQ(app.WaitExit(10000), 0);
+    ASSERT_EQ(app.WaitExit(), 0);
     EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
     EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), -1);
     EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Debug mode").toInt(), 0);
@@ -176,7 +176,7 @@ TEST(EndToEnd, KilledRunIsReportedAtTheNextStart)
     EXPECT_TRUE(FindWindows(next.Pid(), kMainWindow).empty());
     // The focus starts on "Ignore error"; two steps on is "Close program".
     SendKeys(report, {"Tab", "Tab", "space"});
-    EXPECT_EQ(next.WaitExit(10000), 0);
+    EXPECT_EQ(next.WaitExit(), 0);
     EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), -1);
     EXPECT_FALSE(SettingsValue(profile, "Settings/GLOBAL").isValid());
 
@@ -215,14 +215,14 @@ TEST(EndToEnd, PreviewOpensThePreviewFileInTheDefaultBrowserAndExitRemovesIt)
     const std::string window = WaitForWindow(app.Pid(), "page.html");
     ASSERT_FALSE(window.empty());
     SendKeys(window, {"F5"});
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(seen); }, 15000));
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(seen); }));
     const std::string previewFile = profile.File("~TagwrightPreview.HTML");
     EXPECT_EQ(ReadFile(seen), page + "\n" + previewFile + "\n");
     EXPECT_TRUE(FileExists(previewFile));
     EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), Q(previewFile));
 
     ExitThroughTheMenu(window);
-    ASSERT_EQ(app.WaitExit(10000), 0);
+    ASSERT_EQ(app.WaitExit(), 0);
     EXPECT_FALSE(FileExists(previewFile));
     EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), QString());
 }
@@ -237,7 +237,7 @@ TEST(EndToEnd, PageIsShownInTheRecordsColours)
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }));
 
     const PreferenceValues defaults = DefaultPreferences();
     const uint32_t keyword = defaults.colours[3].text;
@@ -247,7 +247,7 @@ TEST(EndToEnd, PageIsShownInTheRecordsColours)
         const std::string histogram = ScreenHistogram(profile);
         keywordPixels = CountPixels(histogram, keyword);
         return keywordPixels > 100 && CountPixels(histogram, background) > 10000;
-    }, 10000)) << keywordPixels << " pixels in the keyword colour";
+    })) << keywordPixels << " pixels in the keyword colour";
 }
 
 } // namespace

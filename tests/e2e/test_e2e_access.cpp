@@ -28,6 +28,7 @@ TEST(Accessibility, ClientReadsNamesAndTextAndHearsCaretAndChanges)
     if (const std::string missing = MissingTools(); !missing.empty())
         GTEST_SKIP() << "not installed: " << missing << "; scripts/setup installs them";
     Profile profile;
+    MapCyrillicKeys();
     const std::string command = "env HOME='" + profile.home + "' XDG_CONFIG_HOME='" + profile.config
         + "' XDG_DATA_HOME='" + profile.data + "' XDG_RUNTIME_DIR='" + profile.runtime
         + "' TMPDIR='" + profile.tmp + "' dbus-run-session -- /usr/bin/python3 '" TW_SOURCE_DIR

@@ -36,15 +36,15 @@ TEST(Options, TabSizeAndKeywordColourChosenWithTheKeyboardShowAndAreSaved)
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), kMainWindow);
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }));
 
     const uint32_t oldKeyword = DefaultPreferences().colours[3].text;
     const uint32_t red = 0x0000FF;
-    ASSERT_TRUE(WaitUntil([&] { return ScreenPixels(profile, oldKeyword) > 100; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return ScreenPixels(profile, oldKeyword) > 100; }));
     EXPECT_LT(ScreenPixels(profile, red), 10);
 
     SendKeys(window, {"alt+F7"});
-    const std::string dialog = WaitForWindow(app.Pid(), "^Options\\.\\.\\.$", 8000);
+    const std::string dialog = WaitForWindow(app.Pid(), "^Options\\.\\.\\.$");
     ASSERT_FALSE(dialog.empty());
     SendKeys(dialog, {
                          // "Editing" is selected: into "Tab Size:", 8, back to the tree.
@@ -56,19 +56,18 @@ TEST(Options, TabSizeAndKeywordColourChosenWithTheKeyboardShowAndAreSaved)
                          // Past "Background" and "Change Font" to OK.
                          "Tab", "Tab", "Tab", "Return",
                      });
-    EXPECT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Options\\.\\.\\.$").empty(); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Options\\.\\.\\.$").empty(); }));
     // The view repainted the tags in the new colour.
     int redPixels = 0;
     EXPECT_TRUE(WaitUntil(
         [&] {
             redPixels = ScreenPixels(profile, red);
             return redPixels > 100 && ScreenPixels(profile, oldKeyword) < 10;
-        },
-        10000))
+        }))
         << redPixels << " pixels in the new keyword colour";
 
     SendKeys(window, {"alt+f", "x"});
-    ASSERT_EQ(app.WaitExit(10000), 0);
+    ASSERT_EQ(app.WaitExit(), 0);
     const QByteArray record = QSettings(QString::fromStdString(profile.SettingsFile()), QSettings::IniFormat)
                                   .value(QStringLiteral("Settings/GLOBAL"))
                                   .toByteArray();

@@ -57,13 +57,13 @@ TEST(Recovery, TypedTextSurvivesKillAndTermAndIsSavedInItsCodePage)
             const std::string window = WaitForWindow(app.Pid(), "^Tagwright - \\[page.html\\]$");
             ASSERT_FALSE(window.empty());
             SendKeys(window, {"End", "space", "o", "k"});
-            ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }, 5000));
+            ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }));
             // The copy comes 2 s after the last key; a signal does not wait for it.
             if (signal == SIGKILL) {
-                ASSERT_TRUE(WaitUntil([&] { return Copies(profile).size() == 1; }, 8000));
+                ASSERT_TRUE(WaitUntil([&] { return Copies(profile).size() == 1; }));
             }
             app.Kill(signal);
-            app.WaitExit(10000);
+            app.WaitExit();
         }
         ASSERT_EQ(Copies(profile).size(), 1u);
         EXPECT_EQ(ReadFile(profile.File("page.html")), "\xed\xc9\xd2");
@@ -74,11 +74,11 @@ TEST(Recovery, TypedTextSurvivesKillAndTermAndIsSavedInItsCodePage)
         // Nothing reached the file before the save.
         EXPECT_EQ(ReadFile(profile.File("page.html")), "\xed\xc9\xd2");
         SendKeys(window, {"ctrl+s"});
-        ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000))
+        ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }))
             << WindowName(window);
         EXPECT_EQ(ReadFile(profile.File("page.html")), "\xed\xc9\xd2 ok");
         // Saved: the copy is gone.
-        EXPECT_TRUE(WaitUntil([&] { return Copies(profile).empty(); }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return Copies(profile).empty(); }));
     }
 }
 

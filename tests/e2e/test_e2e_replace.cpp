@@ -13,21 +13,28 @@ TEST(EndToEnd, ReplaceAllFromTheDialogIsSaved)
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), "^Tagwright - ");
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"; }));
 
-    SendKeys(window, {"ctrl+h"});
+    // From the end of the file: "Whole file" covers the text above the caret.
+    SendKeys(window, {"ctrl+End", "ctrl+h"});
     const std::string dialog = WaitForWindow(app.Pid(), "^Replace$");
     ASSERT_FALSE(dialog.empty());
-    SendKeys(dialog, {"ctrl+a", "t", "d", "Tab", "ctrl+a", "shift+t", "shift+d", "alt+a"});
-    // Replace All ends by telling that nothing more is found.
-    const std::string told = WaitForWindow(app.Pid(), "^Tagwright$");
-    ASSERT_FALSE(told.empty());
-    SendKeys(told, {"Return"});
-    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Tagwright$").empty(); }, 5000));
+    const auto answer = [&](const std::string& key) {
+        const std::string box = WaitForWindow(app.Pid(), "^Tagwright$");
+        ASSERT_FALSE(box.empty());
+        SendKeys(box, {key});
+        ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Tagwright$").empty(); }));
+    };
+    // An empty replacement asks first; No leaves the text.
+    SendKeys(dialog, {"ctrl+a", "b", "Tab", "ctrl+a", "BackSpace", "alt+a"});
+    answer("alt+n");
+    SendKeys(dialog, {"shift+Tab", "ctrl+a", "t", "d", "Tab", "shift+t", "shift+d", "alt+a"});
+    // Replace All ends by telling how many it replaced.
+    answer("Return");
     SendKeys(dialog, {"Escape"});
-    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Replace$").empty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Replace$").empty(); }));
     SendKeys(window, {"ctrl+s"});
-    EXPECT_TRUE(WaitUntil([&] { return ReadFile(page) == "<TD>a</TD>\r\n<TD>b</TD>\r\n"; }, 5000))
+    EXPECT_TRUE(WaitUntil([&] { return ReadFile(page) == "<TD>a</TD>\r\n<TD>b</TD>\r\n"; }))
         << ReadFile(page);
 }
 

@@ -26,7 +26,7 @@ constexpr char kMessageBox[] = "^Tagwright$";
 
 bool TitleBecomes(const std::string& window, const std::string& title)
 {
-    return WaitUntil([&] { return WindowName(window) == title; }, 8000);
+    return WaitUntil([&] { return WindowName(window) == title; });
 }
 
 // A desktop opener in the profile's own folder of programs: it notes the file it was given
@@ -62,15 +62,15 @@ TEST(Session, HandedOverFileThatShowsAMessageLeavesTheFirstInstanceRunning)
     ASSERT_FALSE(window.empty());
 
     AppProcess second(profile, {"folder.html"});
-    EXPECT_EQ(second.WaitExit(10000), 0);
+    EXPECT_EQ(second.WaitExit(), 0);
     const std::string box = WaitForWindow(first.Pid(), kMessageBox);
     ASSERT_FALSE(box.empty());
     SendKeys(box, {"Return"});
-    EXPECT_TRUE(WaitUntil([&] { return FindWindows(first.Pid(), kMessageBox).empty(); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return FindWindows(first.Pid(), kMessageBox).empty(); }));
 
     // Still running and still taking files: a missing one opens as a new text of that name.
     AppProcess third(profile, {"new.html"});
-    EXPECT_EQ(third.WaitExit(10000), 0);
+    EXPECT_EQ(third.WaitExit(), 0);
     EXPECT_TRUE(TitleBecomes(window, "Tagwright - [new.html]")) << WindowName(window);
     EXPECT_TRUE(first.Running());
     EXPECT_FALSE(FileExists(profile.File("new.html")));
@@ -90,8 +90,7 @@ TEST(Session, KeysWorkBeforeTheFirstClick)
         [&] {
             RunCommand("xdotool key F5");
             return FileExists(profile.File("opened"));
-        },
-        5000));
+        }));
 }
 
 TEST(Session, FirstWindowFitsAScreenAtScaleFactorTwo)
@@ -119,7 +118,7 @@ TEST(Session, DefaultBrowserThatFailsIsReportedAndThePreviewFileRemoved)
     ASSERT_FALSE(window.empty());
     SendKeys(window, {"F5"});
     ASSERT_TRUE(WaitUntil([&] { return FileExists(profile.File("opened")); }));
-    EXPECT_FALSE(WaitForWindow(app.Pid(), kMessageBox, 8000).empty());
+    EXPECT_FALSE(WaitForWindow(app.Pid(), kMessageBox).empty());
     EXPECT_FALSE(FileExists(OpenedFile(profile)));
     EXPECT_FALSE(OpenedFile(profile).empty());
     EXPECT_EQ(SettingsValue(profile, "Settings/LastFiles/LastPreview").toString(), QString());
@@ -127,7 +126,7 @@ TEST(Session, DefaultBrowserThatFailsIsReportedAndThePreviewFileRemoved)
     // A signal while the message shows still ends the program through its exit.
     ASSERT_TRUE(app.Running());
     kill(app.Pid(), SIGTERM);
-    EXPECT_EQ(app.WaitExit(10000), 0);
+    EXPECT_EQ(app.WaitExit(), 0);
     EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
 }
 
@@ -148,7 +147,7 @@ TEST(Session, ExitSignalsEndThroughTheNormalExitPath)
         EXPECT_TRUE(FileExists(preview));
 
         kill(app.Pid(), signal);
-        EXPECT_EQ(app.WaitExit(10000), 0);
+        EXPECT_EQ(app.WaitExit(), 0);
         EXPECT_FALSE(FileExists(preview));
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(preview).parent_path()));
         EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
@@ -173,7 +172,7 @@ TEST(Session, SignalDuringTheStartUpReportEndsThroughTheExit)
     AppProcess app(profile, {});
     ASSERT_FALSE(WaitForWindow(app.Pid(), "^Tagwright: Debug subsystem$").empty());
     kill(app.Pid(), SIGTERM);
-    EXPECT_EQ(app.WaitExit(10000), 0);
+    EXPECT_EQ(app.WaitExit(), 0);
     EXPECT_EQ(SettingsValue(profile, "Settings/Debug Subsystem/Error code").toInt(), -1);
     EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
 }
@@ -200,7 +199,7 @@ TEST(Session, SaveOverTheFileSizeLimitFailsWithAMessage)
     ASSERT_FALSE(window.empty());
     ASSERT_TRUE(TitleBecomes(window, "Tagwright - [big.txt]"));
     SendKeys(window, {"ctrl+s"});
-    EXPECT_FALSE(WaitForWindow(app.Pid(), kMessageBox, 8000).empty());
+    EXPECT_FALSE(WaitForWindow(app.Pid(), kMessageBox).empty());
     EXPECT_TRUE(app.Running());
     EXPECT_EQ(ReadFile(profile.File("big.txt")), big);
 }

@@ -39,20 +39,23 @@ INSTANTIATE_TEST_SUITE_P(
                        "mixed 1.x " + kCyrillicLower},
         ConversionCase{"swap", CaseConversion::Swap,
                        "Hello wORLD " + kCyrillicUpper + kCyrillicLower,
-                       "hELLO World " + kCyrillicUpper + kCyrillicLower},
+                       "hELLO World " + kCyrillicLower + kCyrillicUpper},
         ConversionCase{"capitalizeDigit", CaseConversion::Capitalize, "3d model", "3D Model"},
         ConversionCase{"capitalizeApostropheHyphenBlanks", CaseConversion::Capitalize,
                        "o'neil WELL-KNOWN\r\nnew\tline", "O'neil Well-known\r\nNew\tLine"},
+        // "привет мир" and "ЁЛКА ёж": each word's first letter up, the rest down.
         ConversionCase{"capitalizeCyrillic", CaseConversion::Capitalize,
-                       kCyrillicLower + "x " + kCyrillicUpper,
-                       kCyrillicLower + "X " + kCyrillicUpper},
+                       "\xEF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0 \xA8\xCB\xCA\xC0 \xB8\xE6",
+                       "\xCF\xF0\xE8\xE2\xE5\xF2 \xCC\xE8\xF0 \xA8\xEB\xEA\xE0 \xA8\xE6"},
         ConversionCase{"sentence", CaseConversion::Sentence, "HELLO WORLD. SECOND ONE",
                        "Hello world. Second one"},
         ConversionCase{"sentenceDecimalPoint", CaseConversion::Sentence, "PI IS 3.14 OK",
                        "Pi is 3.14 ok"},
         ConversionCase{"sentenceQuestionMark", CaseConversion::Sentence, "WHY? NO", "Why? no"},
-        ConversionCase{"sentenceCyrillic", CaseConversion::Sentence, "END." + kCyrillicUpper + "X",
-                       "End." + kCyrillicUpper + "X"}),
+        // "ПРИВЕТ. МИР": the sentence start after the full stop is a Cyrillic letter.
+        ConversionCase{"sentenceCyrillic", CaseConversion::Sentence,
+                       "\xCF\xD0\xC8\xC2\xC5\xD2. \xCC\xC8\xD0",
+                       "\xCF\xF0\xE8\xE2\xE5\xF2. \xCC\xE8\xF0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using CaseCommandTest = EditFixture;

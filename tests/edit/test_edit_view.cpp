@@ -21,7 +21,9 @@
 #include <QMimeData>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -159,12 +161,10 @@ TEST_F(EditViewTest, CommandKeysReachTheRules)
     Key(Qt::Key_Delete);
     EXPECT_EQ(Text(), (Lines{"<td>", "xword"}));
     // Ins switches overwrite mode, which lights the OVR pane.
-    QString pane;
-    EXPECT_FALSE(view->PaneText(ID_PANE_OVERWRITE, pane));
+    EXPECT_EQ(view->Status().overwrite, "");
     PlaceCaret({0, 1});
     Key(Qt::Key_Insert);
-    EXPECT_TRUE(view->PaneText(ID_PANE_OVERWRITE, pane));
-    EXPECT_EQ(pane, QStringLiteral("OVR"));
+    EXPECT_EQ(view->Status().overwrite, "OVR");
     Type(QStringLiteral("W"));
     EXPECT_EQ(Text(), (Lines{"<td>", "Wword"}));
     Key(Qt::Key_W, Qt::ControlModifier);
@@ -235,8 +235,7 @@ TEST_F(EditViewTest, ReadOnlyFilesTakeNoEditsAndLightTheReadPane)
     QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Text(), Lines{"fixed"});
-    QString pane;
-    EXPECT_TRUE(view->PaneText(ID_PANE_READ_ONLY, pane));
+    EXPECT_EQ(view->Status().readOnly, "READ");
 }
 
 TEST_F(EditViewTest, AssistiveClientEditsByOffsetAsUndoableStepsUnlessReadOnly)
@@ -348,6 +347,97 @@ TEST_F(EditViewTest, IncrementalSearchTakesTheTypedKeysInsteadOfTheText)
 }
 
 } // namespace
+
+TEST_F(EditViewTest, EveryCommandButTheSearchKeysEndsARunningIncrementalSearchFirst)
+{
+    struct Case {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers mods;
+        std::string after; // the text once the command ran on the match "b"
+    };
+    const Case cases[] = {
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, "ac abc"},
+        {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, "ac abc"},
+        {"Uppercase", Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier, "aBc abc"},
+        {"Tag <B>", Qt::Key_B, Qt::ControlModifier, "a<B>b</B>c abc"},
+        {"Overwrite", Qt::Key_Insert, Qt::NoModifier, "abc abc"},
+        {"Ctrl+Del", Qt::Key_Delete, Qt::ControlModifier, "ac abc"},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, "abc abc"},
+        {"AutoComplete", Qt::Key_Space, Qt::ControlModifier, "abc abc"},
+        {"Copy", Qt::Key_C, Qt::ControlModifier, "abc abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeView({"abc abc"});
+        PlaceCaret({0, 0});
+        Key(Qt::Key_I, Qt::ControlModifier);
+        Type(QStringLiteral("b"));
+        ASSERT_FALSE(view->Status().prompt.empty());
+        Key(c.key, c.mods);
+        EXPECT_EQ(view->Status().prompt, "");
+        EXPECT_EQ(Text(), Lines{c.after});
+        // What is typed next is text again, not more of the search.
+        PlaceCaret({static_cast<int>(c.after.size()), 0});
+        Type(QStringLiteral("X"));
+        EXPECT_EQ(Text(), Lines{c.after + "X"});
+    }
+}
+
+// An edit view whose every change runs out of memory as it begins.
+class ExhaustedView : public CKEditView {
+    friend class CKTextView;
+    using CKEditView::CKEditView;
+
+public:
+    bool IsEditable() const override
+    {
+        if (exhausted)
+            throw std::bad_alloc();
+        return CKEditView::IsEditable();
+    }
+    bool exhausted = false;
+};
+
+TEST_F(EditViewTest, ChangesThatRunOutOfMemoryAreReportedAndTheViewGoesOn)
+{
+    ExhaustedView& exhausted = MakeView<ExhaustedView>({"abc"});
+    exhausted.exhausted = true;
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("dropped"));
+    const std::pair<const char*, std::function<void()>> paths[] = {
+        {"typing", [&] { Type(QStringLiteral("x")); }},
+        {"a key's command", [&] { Key(Qt::Key_V, Qt::ControlModifier); }},
+        {"an input method", [&] {
+             QInputMethodEvent composed;
+             composed.setCommitString(QStringLiteral("x"));
+             QApplication::sendEvent(view.get(), &composed);
+         }},
+        {"a drop", [&] {
+             // The memory runs out between the drag's arrival and the drop.
+             exhausted.exhausted = false;
+             const QPoint at(30, 5);
+             QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(view->viewport(), &enter);
+             QDragMoveEvent move(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(view->viewport(), &move);
+             exhausted.exhausted = true;
+             QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(view->viewport(), &drop);
+             EXPECT_FALSE(drop.isAccepted());
+         }},
+    };
+    for (const auto& [name, change] : paths) {
+        SCOPED_TRACE(name);
+        host.errors.clear();
+        change();
+        ASSERT_EQ(host.errors.size(), 1);
+        EXPECT_TRUE(host.errors.front().contains(QStringLiteral("not enough memory")));
+    }
+    exhausted.exhausted = false;
+    Type(QStringLiteral("y"));
+    EXPECT_EQ(Text(), Lines{"yabc"});
+}
 
 TEST_F(EditViewTest, HelperKeysExpandWrapAndInsertMacros)
 {

@@ -7,6 +7,7 @@
 #include "edit/MacroTransferUi.h"
 #include "edit/core/Macros.h"
 #include "support/AccessibleNames.h"
+#include "support/KeyClicks.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -54,6 +55,19 @@ TEST(InsertImageDialog, EnablesOkOnlyWithAFileName)
     EXPECT_EQ(Child<QPushButton>(dialog, "browse")->toolTip(), "Browse for a file");
 }
 
+TEST(InsertImageDialog, TypingReplacesTheRememberedName)
+{
+    ImageFields fields;
+    fields.fileName = "old.gif";
+    CInsertImageDialog dialog(fields);
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto* name = Child<QLineEdit>(dialog, "fileName");
+    ASSERT_EQ(dialog.focusWidget(), name);
+    KeyClicks(name, "n");
+    EXPECT_EQ(name->text(), "n");
+}
+
 TEST(InsertImageDialog, EveryControlHasAnAccessibleName)
 {
     CInsertImageDialog dialog(ImageFields{});
@@ -75,7 +89,8 @@ TEST(InsertImageDialog, BrowseTakesTheChosenPathAndKeepsTheNameOnCancel)
     });
     dialog.Browse();
     EXPECT_EQ(offered, "old.gif");
-    EXPECT_EQ(filters, (QStringList{"Image Files (.jpg;.gif;.bmp) (*.jpg *.gif *.bmp)",
+    EXPECT_EQ(filters, (QStringList{"Image Files (.jpg;.jpeg;.gif;.png;.svg;.webp;.bmp) "
+                                    "(*.jpg *.jpeg *.gif *.png *.svg *.webp *.bmp)",
                                     "All Files (*.*) (*)"}));
     EXPECT_EQ(dialog.Fields().fileName, "/pics/new.jpg");
     answer.clear();

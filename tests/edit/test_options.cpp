@@ -18,6 +18,7 @@
 #include "support/KeyClicks.h"
 #include "support/TempDir.h"
 #include "syntax/ColourClass.h"
+#include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -130,6 +132,22 @@ TEST_F(OptionsTest, TabSizeKeepsOneToSixtyThreeAndPutsFourForOtherNumbers)
         QApplication::sendEvent(field, &out);
         EXPECT_EQ(field->text(), QString::number(c.stored));
     }
+}
+
+TEST_F(OptionsTest, SpellingListShowsAndSwitchesTheSourceTypesCheckedByDefault)
+{
+    CPropEditing page(settings);
+    auto* types = page.findChild<QListWidget*>(QStringLiteral("spellingTypes"));
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), kSourceTypeCount);
+    for (int type = 0; type < kSourceTypeCount; ++type)
+        EXPECT_EQ(types->item(type)->checkState() == Qt::Checked,
+                  type == Number(SourceType::Html) || type == Number(SourceType::PlainText)) << type;
+    types->item(Number(SourceType::Html))->setCheckState(Qt::Unchecked);
+    types->item(Number(SourceType::Python))->setCheckState(Qt::Checked);
+    EXPECT_FALSE(Preferences().SpellingOnFor(SourceType::Html));
+    EXPECT_TRUE(Preferences().SpellingOnFor(SourceType::Python));
+    EXPECT_FALSE(doc->SpellingOn()) << "an HTML document follows the list";
 }
 
 TEST_F(OptionsTest, CheckBoxesWriteAtOnceTwoOfThemInverted)
@@ -439,6 +457,36 @@ TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
     page.AfterBox()->setPlainText(QString(5000, QLatin1Char('x')));
     EXPECT_EQ(store.ReadString(kMacrosAfterKey, "Macros 1"), std::string(4096, 'x'));
     EXPECT_EQ(page.AfterBox()->toPlainText().size(), 4096);
+}
+
+TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
+{
+    Preferences().SetTabSize(4);
+    Preferences().SetOn(Switch::SelectionMargin, true);
+    store.WriteString(kMacrosBeforeKey, "Macros 2", "<i>");
+    for (const bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel ? "Cancel" : "OK");
+        COptionsDialog dialog(settings);
+        Retype(dialog.EditingPage().TabSizeField(), QStringLiteral("8"));
+        Box(dialog.EditingPage(), QStringLiteral("Selection &Margin"))->click();
+        Box(dialog.FilesPage(), QStringLiteral("&Keep recovery copies of unsaved changes"))->click();
+        dialog.MacrosPage().Names()->setCurrentRow(2);
+        dialog.MacrosPage().BeforeBox()->setPlainText(QStringLiteral("<u>"));
+        ASSERT_EQ(Preferences().TabSize(), 8);
+        ASSERT_EQ(store.ReadString(kMacrosBeforeKey, "Macros 2"), "<u>");
+
+        QPushButton* button = nullptr;
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text().remove(u'&') == (cancel ? "Cancel" : "OK"))
+                button = b;
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(Preferences().TabSize(), cancel ? 4 : 8);
+        EXPECT_EQ(Preferences().IsOn(Switch::SelectionMargin), cancel);
+        EXPECT_EQ(Preferences().IsOn(Switch::RecoveryCopies), cancel);
+        EXPECT_EQ(store.ReadString(kMacrosBeforeKey, "Macros 2"), cancel ? "<i>" : "<u>");
+    }
 }
 
 TEST_F(OptionsTest, ViewsFollowEachChangeWhileTheDialogIsOpen)

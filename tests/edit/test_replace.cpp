@@ -61,6 +61,12 @@ TEST_F(ReplaceTest, ReplaceAllResumesAfterEachInsertedText)
     };
     for (const Case& c : cases) {
         SetLines(c.before);
+        CReplaceSession counting(buffer, nullptr, search, {});
+        const ReplaceOutcome counted =
+            counting.CountAll({c.find, c.with, c.flags, ReplaceScope::WholeFile});
+        EXPECT_EQ(counted.replaced, c.replaced) << c.find;
+        EXPECT_EQ(counted.problem, ReplaceProblem::None) << c.find;
+        EXPECT_EQ(Text(), c.before) << c.find;
         const ReplaceOutcome outcome = ReplaceAll(c.find, c.with, c.flags);
         EXPECT_EQ(Text(), c.after) << c.find;
         EXPECT_EQ(outcome.replaced, c.replaced) << c.find;
@@ -72,6 +78,29 @@ TEST_F(ReplaceTest, ReplaceAllResumesAfterEachInsertedText)
         EXPECT_EQ(UndoSteps(), 1) << c.find;
         EXPECT_EQ(Text(), c.before) << c.find;
     }
+}
+
+TEST_F(ReplaceTest, WholeFileCoversTheTextAboveTheCaretAndTheFoundOccurrence)
+{
+    SetLines({"href=old", "old", "x old"});
+    ReplaceOutcome outcome = ReplaceAll("old", "new", 0, EditCaret::At({5, 2}));
+    EXPECT_EQ(Text(), (Lines{"href=new", "new", "x new"}));
+    EXPECT_EQ(outcome.replaced, 3);
+    EXPECT_EQ(UndoSteps(), 1);
+
+    // After Find Next has selected the last occurrence, the earlier ones are still replaced.
+    CReplaceSession session(buffer, nullptr, search, EditCaret::At({0, 2}));
+    const ReplaceFields fields{"old", "", 0, ReplaceScope::WholeFile};
+    ASSERT_EQ(session.FindNext(fields).problem, ReplaceProblem::None);
+    EXPECT_EQ(session.CountAll(fields).replaced, 3);
+    outcome = session.ReplaceAll(fields);
+    EXPECT_EQ(outcome.replaced, 3);
+    EXPECT_EQ(outcome.problem, ReplaceProblem::NotFound);
+    EXPECT_EQ(Text(), (Lines{"href=", "", "x "}));
+
+    EXPECT_EQ(session.CountAll({"[z-a]", "", FIND_REGEXP, ReplaceScope::WholeFile}).problem,
+              ReplaceProblem::InvalidPattern);
+    EXPECT_EQ(session.CountAll(fields).problem, ReplaceProblem::NotFound);
 }
 
 TEST_F(ReplaceTest, SelectionScopeKeepsTheBlockAroundItsReplacements)

@@ -51,8 +51,9 @@ TEST(SearchDriversTest, ReplaceSavesInTheFilesOwnFormAndUndoesWhole)
     EXPECT_EQ(RunCommand(kReplace + " --selection 0:1-1:1 td X " + in + " " + out, &printed), 0);
     EXPECT_EQ(printed, "replaced=2 undo_steps=1\n");
     EXPECT_EQ(ReadFile(out), "<X a>x</X>\n<td>\n");
+    // Whole file covers the occurrence above the caret too.
     EXPECT_EQ(RunCommand(kReplace + " --undo --from 0:5 td TD " + in + " " + out, &printed), 0);
-    EXPECT_EQ(printed, "replaced=2 undo_steps=1\n");
+    EXPECT_EQ(printed, "replaced=3 undo_steps=1\n");
     EXPECT_EQ(ReadFile(out), original);
     EXPECT_EQ(RunCommand(kReplace + " q r " + in + " " + out, &printed), 0);
     EXPECT_EQ(printed, "replaced=0 undo_steps=0\n");

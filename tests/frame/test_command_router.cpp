@@ -1,9 +1,11 @@
-// Command routing: actions built from command rows, the chain of targets, update handlers,
-// and a command that runs out of memory.
+// Command routing: actions built from the command table, the chain of targets, update
+// handlers that run once after changes and never while nothing changes, and a command that
+// runs out of memory.
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <new>
@@ -34,42 +36,66 @@ private:
     bool m_enable;
 };
 
-struct Rows {
-    void Run(int) {}
-};
-const CommandRow<Rows> kRows[] = {
-    {{ID_FILE_NEW, "&New", "Ctrl+N"}},
-    {{ID_FILE_SAVE, "&Save", "Ctrl+S; F2", "Save it", "Save tip"}},
-};
-
 TEST(CommandRouterTest, CommandsTravelTheChainAndUnhandledOnesAreDisabled)
 {
-    Target view(ID_FILE_SAVE, true), app(ID_FILE_NEW, false);
+    Target view(ID_EDIT_COPY, true), app(ID_VIEW_STATUS_BAR, false);
     QObject owner;
-    CCommandCatalogue catalogue;
-    catalogue.Add<Rows>(kRows);
-    CKCommandRouter router([&] { return std::vector<CKCommandTarget*>{&view, &app}; }, catalogue,
-                           nullptr, &owner);
-    QAction* save = router.Action(ID_FILE_SAVE);
-    QAction* fresh = router.Action(ID_FILE_NEW);
+    CKCommandRouter router([&] { return std::vector<CKCommandTarget*>{&view, &app}; }, nullptr, &owner);
+    QAction* copy = router.Action(ID_EDIT_COPY);
+    QAction* bar = router.Action(ID_VIEW_STATUS_BAR);
     QAction* open = router.Action(ID_FILE_OPEN);
-    EXPECT_EQ(save->text(), QStringLiteral("&Save"));
-    EXPECT_EQ(save->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+S")), QKeySequence(Qt::Key_F2)}));
-    EXPECT_EQ(save->statusTip(), QStringLiteral("Save it"));
-    EXPECT_EQ(save->toolTip(), QStringLiteral("Save tip"));
-    fresh->setCheckable(true);
+    EXPECT_EQ(copy->text(), QStringLiteral("&Copy"));
+    EXPECT_EQ(copy->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+C")),
+                                                      QKeySequence(QStringLiteral("Ctrl+Ins"))}));
+    EXPECT_EQ(copy->statusTip(), QStringLiteral("Copy the selection and put it on the Clipboard"));
+    EXPECT_EQ(copy->toolTip(), QStringLiteral("Copy"));
+    EXPECT_FALSE(copy->isCheckable());
+    EXPECT_TRUE(bar->isCheckable());
     router.UpdateAll();
-    EXPECT_TRUE(save->isEnabled());
-    EXPECT_FALSE(fresh->isEnabled());
-    EXPECT_TRUE(fresh->isChecked());
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_FALSE(bar->isEnabled());
+    EXPECT_TRUE(bar->isChecked());
     EXPECT_FALSE(open->isEnabled());
 
-    EXPECT_TRUE(router.Route(ID_FILE_NEW));
-    EXPECT_EQ(view.calls, std::vector<int>{ID_FILE_NEW});
-    EXPECT_EQ(app.calls, std::vector<int>{ID_FILE_NEW});
-    EXPECT_TRUE(router.Route(ID_FILE_SAVE));
+    EXPECT_TRUE(router.Route(ID_VIEW_STATUS_BAR));
+    EXPECT_EQ(view.calls, std::vector<int>{ID_VIEW_STATUS_BAR});
+    EXPECT_EQ(app.calls, std::vector<int>{ID_VIEW_STATUS_BAR});
+    EXPECT_TRUE(router.Route(ID_EDIT_COPY));
     EXPECT_EQ(app.calls.size(), 1u);
     EXPECT_FALSE(router.Route(ID_FILE_OPEN));
+}
+
+TEST(CommandRouterTest, StatesAreRecomputedOnceAfterChangesAndNeverWhileNothingChanges)
+{
+    Target view(ID_EDIT_COPY, true);
+    int chainBuilt = 0;
+    QObject owner;
+    CKCommandRouter router([&] {
+        ++chainBuilt;
+        return std::vector<CKCommandTarget*>{&view};
+    }, nullptr, &owner);
+    router.Action(ID_EDIT_COPY);
+    int passes = 0;
+    QObject::connect(&router, &CKCommandRouter::updated, [&] { ++passes; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(passes, 0);
+    EXPECT_EQ(chainBuilt, 0);
+
+    // Several changes before the program waits again make one pass.
+    router.Invalidate();
+    router.Invalidate();
+    router.Invalidate();
+    EXPECT_EQ(passes, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(passes, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(passes, 1);
+    // An explicit pass takes the place of one that was due.
+    router.Invalidate();
+    router.UpdateAll();
+    EXPECT_EQ(passes, 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(passes, 2);
 }
 
 // A target whose command fails to allocate.
@@ -83,9 +109,8 @@ TEST(CommandRouterTest, CommandOutOfMemoryIsReportedAndTheProgramGoesOn)
 {
     Exhausted target;
     QObject owner;
-    CCommandCatalogue catalogue;
     QStringList reports;
-    CKCommandRouter router([&] { return std::vector<CKCommandTarget*>{&target}; }, catalogue,
+    CKCommandRouter router([&] { return std::vector<CKCommandTarget*>{&target}; },
                            [&](const QString& text) { reports << text; }, &owner);
     EXPECT_TRUE(router.Route(ID_FILE_SAVE));
     ASSERT_EQ(reports.size(), 1);

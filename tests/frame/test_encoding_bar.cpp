@@ -78,11 +78,46 @@ TEST_F(EncodingBarTest, NoBarForAsciiAndTheWayBackForAWindowsFileOpenedAsUtf8)
 
     ASSERT_TRUE(doc->OnOpenDocument(Write("cp1251.html", kPrivet1251), CodePage::Utf8, LineEnding::Auto));
     ASSERT_TRUE(bar.isVisible());
-    EXPECT_TRUE(bar.ReopenButton()->text().contains("CP-1251")) << bar.ReopenButton()->text().toStdString();
+    EXPECT_EQ(bar.ReopenButton()->text(), QStringLiteral("Reopen as Windows-1251"));
     bar.ReopenButton()->click();
     EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(doc->Buffer().Line(0), kPrivet1251);
     EXPECT_FALSE(bar.isVisible());
+}
+
+// "Утро выдалось холодным, и мы решили остаться дома." in KOI8-R, twice.
+const std::string kMorningKoi8 = [] {
+    const std::string once = "\xF5\xD4\xD2\xCF \xD7\xD9\xC4\xC1\xCC\xCF\xD3\xD8 \xC8\xCF\xCC\xCF\xC4\xCE\xD9\xCD, "
+                             "\xC9 \xCD\xD9 \xD2\xC5\xDB\xC9\xCC\xC9 \xCF\xD3\xD4\xC1\xD4\xD8\xD3\xD1 \xC4\xCF\xCD\xC1.";
+    return once + " " + once;
+}();
+
+TEST_F(EncodingBarTest, NamesTheDetectedOrDeclaredPageAndItsReason)
+{
+    const struct {
+        const char* file;
+        std::string bytes;
+        const char* text;
+        const char* button;
+    } cases[] = {
+        {"koi.html", "<p>" + kMorningKoi8 + "</p>", "This file looks like KOI8-R but was opened as Windows-1251.",
+         "Reopen as KOI8-R"},
+        {"declared.html", "<meta charset=\"utf-8\"><p>Hello</p>",
+         "This page declares UTF-8 but was opened as Windows-1251.", "Reopen as UTF-8"},
+    };
+    QWidget window;
+    CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
+    window.show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(doc->OnOpenDocument(Write(c.file, c.bytes), CodePage::Windows1251, LineEnding::Auto));
+        ASSERT_TRUE(bar.isVisible());
+        EXPECT_EQ(bar.Text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(bar.ReopenButton()->text(), QString::fromUtf8(c.button));
+        bar.ReopenButton()->click();
+        EXPECT_FALSE(bar.isVisible());
+    }
+    EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Utf8);
 }
 
 } // namespace

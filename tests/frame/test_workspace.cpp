@@ -11,6 +11,7 @@
 #include "res/CommandIds.h"
 #include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
+#include "support/EventWait.h"
 #include "support/KeyClicks.h"
 #include "settings/core/MemorySettingsStore.h"
 #include "support/TempDir.h"
@@ -21,12 +22,10 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -35,20 +34,6 @@
 #include <memory>
 
 namespace {
-
-// Lets the file-system model read its folders until done holds or a few seconds pass.
-bool WaitFor(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > 5000)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 QStringList MenuTexts(const QMenu& menu)
 {
@@ -226,7 +211,7 @@ protected:
     // Whether the folder comes to show exactly these names once the model has read it.
     testing::AssertionResult ComesToShow(const QStringList& names)
     {
-        if (WaitFor([&] { return Shown() == names; }))
+        if (ServeEventsUntil([&] { return Shown() == names; }))
             return testing::AssertionSuccess();
         return testing::AssertionFailure() << "shows " << Shown().join(QLatin1Char(' ')).toStdString();
     }
@@ -308,7 +293,7 @@ TEST_F(ExplorerTest, FilesOpenFromEnterAndTheMenuAndFoldersDoNot)
 // A document keeper that records what reaches it.
 class FakeDocuments : public CKDocManager {
 public:
-    const std::vector<CTagwrightDoc*>& Documents() const override { return m_documents; }
+    std::vector<CTagwrightDoc*> Documents() const override { return {}; }
     CTagwrightDoc* OpenDocumentFile(const QString& path) override
     {
         opened << path;
@@ -337,19 +322,10 @@ private:
 class WorkspaceFrameTest : public testing::Test {
 protected:
     WorkspaceFrameTest()
-        : settings(store), frame(documents, settings, nullptr, Catalogue(), host)
+        : settings(store), frame(documents, settings, nullptr, host)
     {
         frame.Create();
         workspace = frame.Workspace();
-    }
-    static const CCommandCatalogue& Catalogue()
-    {
-        static const CCommandCatalogue catalogue = [] {
-            CCommandCatalogue c;
-            c.Add(CMainFrame::CommandRows());
-            return c;
-        }();
-        return catalogue;
     }
 
     TempDir dir;

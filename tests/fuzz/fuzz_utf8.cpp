@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(ScanUtf8(again, false).valid);
 
     for (CodePage page : {CodePage::Windows1251, CodePage::Utf8}) {
-        const std::optional<CodePage> suggested = SuggestedCodePage(file, data[0] & 1, page);
+        const std::optional<CodePage> suggested = SuggestedCodePage(file, data[0] & 1, page).page;
         Check(!suggested || (IsKnown(*suggested) && *suggested != page));
     }
     return 0;

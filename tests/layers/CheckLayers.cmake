@@ -4,7 +4,7 @@
 #
 # The layers from the bottom up; a folder may include its own layer and those below it:
 #   res, text, controls (Qt helpers over text), syntax, spell/core, settings, session, view/core,
-#   edit/core, findfiles/core, doc, recovery, instance, view, edit, frame, app.
+#   edit/core, findfiles/core, doc, recovery, instance, view, edit, findfiles, frame, app.
 # A folder's core/ belongs to the folder's layer unless it is a layer of its own.
 #
 # tests/ mirrors SRC/: a test of a folder is held to that folder's layer, and the tests of the
@@ -13,7 +13,7 @@
 cmake_policy(VERSION 3.25)
 
 set(layers res text controls syntax spell/core settings session view/core edit/core findfiles/core
-    doc recovery instance view edit frame app)
+    doc recovery instance view edit findfiles frame app)
 # Folders of the display-free core: no Qt, no widget folder.
 set(core_folders res text syntax spell/core settings/core session/core view/core edit/core
     findfiles/core recovery/core frame/core)

@@ -7,6 +7,7 @@
 #include "text/CodePages.h"
 
 #include <QPushButton>
+#include <QStringList>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -295,6 +296,10 @@ protected:
             return true;
         };
         actions.showDifferences = [this](const RecoveryCandidate& c) { shown.push_back(c.file); };
+        actions.confirm = [this](const QString& text) {
+            asked << text;
+            return discardAnswer;
+        };
         return actions;
     }
 
@@ -302,6 +307,8 @@ protected:
     std::string root = dir.File("recovery");
     std::vector<std::unique_ptr<RecoveryFolder>> leftovers;
     std::vector<std::string> files, restored, shown;
+    QStringList asked;
+    bool discardAnswer = true;
 };
 
 TEST_F(RecoveryDialogTest, ListsEveryCopyAndDeletesOnlyWhatIsDiscarded)
@@ -313,6 +320,8 @@ TEST_F(RecoveryDialogTest, ListsEveryCopyAndDeletesOnlyWhatIsDiscarded)
     EXPECT_EQ(dialog.List()->topLevelItem(1)->text(0), "Untitled2");
     EXPECT_EQ(dialog.List()->topLevelItem(1)->text(2), "Never saved");
     EXPECT_EQ(dialog.List()->topLevelItem(2)->text(2), "Damaged");
+    EXPECT_EQ(dialog.List()->topLevelItem(0)->text(3), QString::fromStdString(dir.Path()));
+    EXPECT_EQ(dialog.List()->topLevelItem(1)->text(3), QString()); // never saved: no folder
 
     // A damaged copy can only be discarded.
     dialog.List()->setCurrentItem(dialog.List()->topLevelItem(2));
@@ -326,6 +335,12 @@ TEST_F(RecoveryDialogTest, ListsEveryCopyAndDeletesOnlyWhatIsDiscarded)
     dialog.RestoreButton()->click();
     EXPECT_EQ(restored, std::vector<std::string>{files[0]});
     dialog.List()->setCurrentItem(dialog.List()->topLevelItem(0));
+    // Discarding asks first; No keeps the copy.
+    discardAnswer = false;
+    dialog.DiscardButton()->click();
+    EXPECT_EQ(asked, QStringList{"Discard the unsaved changes of Untitled2?\n\nThey cannot be restored afterwards."});
+    EXPECT_TRUE(FileExists(files[1]));
+    discardAnswer = true;
     dialog.DiscardButton()->click();
     EXPECT_FALSE(FileExists(files[1]));
     // Closing leaves the rest, and the folder with them.

@@ -1,6 +1,9 @@
 // The conversion tables, the lossy byte sets derived from them, and Windows-1251 letters.
 #include "text/CodePages.h"
 #include "text/Cp1251.h"
+#include "text/StandardPages.h"
+
+#include <iconv.h>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +75,47 @@ TEST(CodePageTest, LossyByteCountsPerPage)
     EXPECT_TRUE(LossyFileBytes(Page(2))[0xB8]);
 }
 
+// The Unicode character the system's converter gives to byte b of the named page; 0 when it
+// gives none.
+char16_t SystemToUnicode(const char* page, uint8_t b)
+{
+    const iconv_t cd = iconv_open("UTF-16LE", page);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return 0;
+    char in[1] = {static_cast<char>(b)};
+    unsigned char out[4] = {};
+    char* inp = in;
+    char* outp = reinterpret_cast<char*>(out);
+    size_t inLeft = 1, outLeft = sizeof out;
+    const bool ok = iconv(cd, &inp, &inLeft, &outp, &outLeft) != static_cast<size_t>(-1) && outLeft == 2;
+    iconv_close(cd);
+    return ok ? static_cast<char16_t>(out[0] | out[1] << 8) : char16_t{0};
+}
+
+// The system's converter is the reference for what the pages mean to other programs. Each
+// character a save changes into another, in the eyes of the standard page, is counted.
+TEST(CodePageTest, StandardPagesAgreeWithTheSystemConverter)
+{
+    const char* const names[] = {nullptr, "CP866", "KOI8-R", "ISO-8859-5", "MAC-CYRILLIC"};
+    for (int page = 1; page <= Number(CodePage::Macintosh); ++page) {
+        ASSERT_NE(SystemToUnicode(names[page], 'A'), 0) << names[page] << " is not known to iconv";
+        for (int b = 0; b < 256; ++b) {
+            const uint8_t byte = static_cast<uint8_t>(b);
+            ASSERT_EQ(StandardPageToUnicode(Page(page), byte), SystemToUnicode(names[page], byte))
+                << names[page] << " byte " << b;
+            const uint8_t written = (*SaveTable(Page(page)))[b];
+            const bool keptForOthers = SystemToUnicode(names[page], written) == cp1251::ToUnicode(byte);
+            const bool keptForUs = (*LoadTable(Page(page)))[written] == b;
+            EXPECT_EQ(MisreadChars(Page(page))[b], !keptForOthers || !keptForUs) << names[page] << " char " << b;
+        }
+    }
+    EXPECT_TRUE(MisreadChars(CodePage::Koi8R)[0x88]); // the euro sign is no KOI8-R character
+    EXPECT_TRUE(MisreadChars(CodePage::Iso8859_5)[0xB2]); // written where the page has another letter
+    EXPECT_FALSE(MisreadChars(CodePage::Koi8R)[0xB8]);
+    EXPECT_EQ(Count(MisreadChars(CodePage::Windows1251)), 0);
+    EXPECT_EQ(Count(MisreadChars(CodePage::Utf8)), 0);
+}
+
 TEST(CodePageTest, UnsaveableCharsAreThoseThatDoNotComeBack)
 {
     for (int page = 1; page <= kLastTablePage; ++page)
@@ -91,11 +135,12 @@ TEST(CodePageTest, NamesInListOrder)
     EXPECT_EQ(CodePageName(Page(3)), "ISO 8859-5 (Unix)");
     EXPECT_EQ(CodePageName(Page(4)), "Macintosh");
     EXPECT_EQ(CodePageName(Page(5)), "UTF-8");
-    EXPECT_EQ(CodePageName(Page(kCodePageCount)), "");
+    EXPECT_EQ(CodePageName(CodePage::Detect), "Detect");
+    EXPECT_EQ(CodePageName(Page(kCodePageChoiceCount)), "");
     EXPECT_EQ(LineEndingName(LineEnding::Auto), "Auto");
-    EXPECT_EQ(LineEndingName(LineEnding::Dos), "DOS (0x0D0A)");
-    EXPECT_EQ(LineEndingName(LineEnding::Unix), "Unix (0x0A0D)");
-    EXPECT_EQ(LineEndingName(LineEnding::Macintosh), "Macintosh (0x0A)");
+    EXPECT_EQ(LineEndingName(LineEnding::Dos), "DOS: CR LF (0x0D 0x0A)");
+    EXPECT_EQ(LineEndingName(LineEnding::Unix), "Unix: LF (0x0A), for LF CR files");
+    EXPECT_EQ(LineEndingName(LineEnding::Macintosh), "Unix: LF (0x0A)");
 }
 
 TEST(Cp1251Test, CyrillicLettersHaveCasePartners)

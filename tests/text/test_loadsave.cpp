@@ -85,13 +85,30 @@ TEST_F(LoadSaveTest, SavesInAnotherMode)
     EXPECT_EQ(buffer.LineEnding(), LineEnding::Macintosh); // saving in another mode does not change the buffer's
 }
 
-TEST_F(LoadSaveTest, OnlyTheFirstBlockDecidesTheMode)
+TEST_F(LoadSaveTest, FirstLineLongerThanABlockStillDecidesTheMode)
 {
-    std::string file(40000, 'x');
-    file += "\nend";
-    ASSERT_TRUE(LoadBytes(file));
-    EXPECT_EQ(buffer.LineEnding(), LineEnding::Dos);
-    EXPECT_EQ(buffer.LineCount(), 1);
+    // The first LF lies beyond the first block; in the last case it is the file's last byte,
+    // and in the one before the CR of CR LF ends one block and the LF starts the next.
+    const std::string longLine(70000, 'x');
+    const struct {
+        std::string file;
+        LineEnding mode;
+        int lines;
+    } cases[] = {
+        {longLine + "\r\nend", LineEnding::Dos, 2},
+        {longLine + "\n\rend", LineEnding::Unix, 2},
+        {longLine + "\nend", LineEnding::Macintosh, 2},
+        {std::string(32767, 'x') + "\r\nend", LineEnding::Dos, 2},
+        {longLine + "\n", LineEnding::Macintosh, 2},
+        {longLine, LineEnding::Dos, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.size());
+        ASSERT_TRUE(LoadBytes(c.file));
+        EXPECT_EQ(buffer.LineEnding(), c.mode);
+        EXPECT_EQ(buffer.LineCount(), c.lines);
+        EXPECT_EQ(SaveBytes(), c.file);
+    }
 }
 
 TEST_F(LoadSaveTest, CrLfSplitAcrossBlockBoundaries)
@@ -176,12 +193,17 @@ TEST_F(LoadSaveTest, EveryPageConvertsBothWays)
 
 TEST_F(LoadSaveTest, UnsaveableCharsAreCountedForTheTargetPage)
 {
-    // Guillemets, A, number sign, Ukrainian i; no-break space on the second line.
-    ASSERT_TRUE(LoadBytes("\xAB\xC0\xBB \xB9\xB3\r\n\xA0"));
+    // "5€ № «ёлка»" and a no-break space on the second line. Each page lacks some of the
+    // marks; ISO 8859-5 and Mac Cyrillic hold Ukrainian letters at other bytes than the page's
+    // table writes them.
+    ASSERT_TRUE(LoadBytes("5\x88 \xB9 \xAB\xB8\xEB\xEA\xE0\xBB\r\n\xA0\xB2\xBA"));
     EXPECT_EQ(buffer.LossyByteCount(), 0);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Windows1251), 0);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Dos866), 3);
-    EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Koi8R), 1);
+    const std::pair<CodePage, int> counts[] = {
+        {CodePage::Windows1251, 0}, {CodePage::Dos866, 4}, {CodePage::Koi8R, 6}, {CodePage::Iso8859_5, 5},
+        {CodePage::Macintosh, 3},    {CodePage::Utf8, 0},
+    };
+    for (const auto& [page, count] : counts)
+        EXPECT_EQ(buffer.UnsaveableCharCount(page), count) << "page " << Number(page);
 }
 
 TEST_F(LoadSaveTest, LoadingResetsStateAndNotifies)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -99,37 +100,78 @@ TEST_F(SaveFaultTest, FailedSaveLeavesTheFolderAsItWas)
     }
 }
 
-// A save killed at any step leaves the whole old or new text under the target's name, and the
-// backup holds the earlier backup or, once the new text is in place, the old text. Making the
-// backup by a link may fail (too many links, no links on the file system): the old file is
-// then copied, never renamed away.
-TEST_F(SaveFaultTest, KilledSaveLeavesAWholeFileAndBackup)
+// A save killed at any system call that changes the folder or syncs it leaves the whole old or new text under the
+// target's name. With backups on, an earlier backup stays whole until the new text is in place;
+// from then on the old text is in the backup or, if the kill came before the backup took its
+// name, in a temporary file the next save removes. Making the backup by a link may fail (too
+// many links, no links on the file system): the old file is then copied, never renamed away.
+// The texts span several writes, so kills also land inside the new file and the copy.
+TEST_F(SaveFaultTest, KilledAtEveryCallLeavesAWholeFileAndTheOldText)
 {
-    std::string seen;
-    for (const char* noLink : {"", "link:1:EMLINK,"}) {
-        for (const char* call : {"write:1", "fsync:1", "fsync:2", "fsync:3", "link:1", "rename:1",
-                                 "rename:2", "unlink:1", "unlink:2", "unlink:3"}) {
-            const std::string fault = noLink + std::string(call) + ":KILL";
-            SCOPED_TRACE(fault);
-            std::filesystem::remove_all(dir.Path());
-            std::filesystem::create_directory(dir.Path());
-            WriteFile(target, kOld);
-            WriteFile(target + ".bak", kOlder);
-            Save(fault, true);
-            ASSERT_TRUE(FileExists(target)) << Names(Snapshot(dir.Path()));
-            const std::string now = ReadFile(target);
-            const std::string backup = ReadFile(target + ".bak");
-            ASSERT_TRUE(now == kOld || now == kNew) << now;
-            if (now == kOld)
-                EXPECT_EQ(backup, kOlder);
-            else
-                EXPECT_TRUE(backup == kOlder || backup == kOld) << backup;
-            seen += now == kOld ? 'o' : 'n';
-        }
+    std::string oldText, newText;
+    for (int i = 0; oldText.size() < 3 * 65536; ++i) {
+        oldText += "old line " + std::to_string(i) + "\r\n";
+        newText += "new line " + std::to_string(i) + " changed\r\n";
     }
-    // Kills came both before and after the new text took the target's name.
-    EXPECT_NE(seen.find('o'), std::string::npos);
-    EXPECT_NE(seen.find('n'), std::string::npos);
+    WriteFile(in, newText);
+    const struct {
+        const char* name;
+        bool backup, earlierBackup;
+        const char* faults; // added before the kill
+    } setups[] = {
+        {"no backup", false, false, ""},
+        {"first backup", true, false, ""},
+        {"backup over an earlier one", true, true, ""},
+        {"backup by a copy", true, true, "link:1:EMLINK,"},
+    };
+    constexpr int kKilled = 128 + SIGKILL;
+    for (const auto& setup : setups) {
+        int sawOld = 0, sawNew = 0;
+        for (const char* function : {"write", "fsync", "rename", "link", "unlink", "ftruncate"}) {
+            // The Nth call of the function, until a save makes fewer calls and ends by itself.
+            for (int call = 1;; ++call) {
+                const std::string fault = setup.faults + std::string(function) + ":"
+                    + std::to_string(call) + ":KILL";
+                SCOPED_TRACE(std::string(setup.name) + ", " + fault);
+                std::filesystem::remove_all(dir.Path());
+                std::filesystem::create_directory(dir.Path());
+                WriteFile(target, oldText);
+                if (setup.earlierBackup)
+                    WriteFile(target + ".bak", kOlder);
+                std::string output;
+                const int status = Save(fault, setup.backup, &output);
+                ASSERT_TRUE(status == kKilled || status == 0) << status << ": " << output;
+                const auto files = Snapshot(dir.Path());
+                ASSERT_TRUE(files.contains("page.html")) << Names(files);
+                const std::string& now = files.at("page.html");
+                ASSERT_TRUE(now == oldText || now == newText) << now.size() << " bytes";
+                (now == oldText ? sawOld : sawNew)++;
+                const auto backup = files.find("page.html.bak");
+                if (now == oldText || !setup.backup) {
+                    // Nothing happened to the backup yet.
+                    if (setup.earlierBackup) {
+                        EXPECT_TRUE(backup != files.end() && backup->second == kOlder) << Names(files);
+                    } else {
+                        EXPECT_TRUE(backup == files.end()) << Names(files);
+                    }
+                } else {
+                    bool oldKept = false;
+                    for (const auto& [name, bytes] : files)
+                        oldKept = oldKept
+                            || ((name == "page.html.bak" || name.starts_with("TGW")) && bytes == oldText);
+                    EXPECT_TRUE(oldKept) << Names(files);
+                    if (backup != files.end() && backup->second != oldText) {
+                        EXPECT_EQ(backup->second, kOlder);
+                    }
+                }
+                if (status == 0)
+                    break;
+            }
+        }
+        // Kills came both before and after the new text took the target's name.
+        EXPECT_GT(sawOld, 0) << setup.name;
+        EXPECT_GT(sawNew, 0) << setup.name;
+    }
 }
 
 // A link whose text turns out longer than measured is read again, not cut off and followed

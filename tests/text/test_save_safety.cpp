@@ -1,13 +1,10 @@
-// Saves that must fail cleanly (read-only folder or file, full disk, a planted link), saves
-// killed midway, and what a save keeps of the file it replaces (owner, mode bits, extended
-// attributes, other names), run through the tw-loadsave driver, as an unprivileged user where
-// needed.
+// Saves that must fail cleanly (read-only folder or file, full disk, a planted link) and what
+// a save keeps of the file it replaces (owner, mode bits, extended attributes, other names),
+// run through the tw-loadsave driver, as an unprivileged user where needed.
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -16,14 +13,10 @@
 #include <sys/statvfs.h>
 #include <sys/stat.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <fcntl.h>
-#include <thread>
 #include <vector>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -321,79 +314,6 @@ TEST_F(SaveSafetyTest, FileSizeLimitFailsTheSave)
     EXPECT_EQ(ReadFile(target), "old");
     EXPECT_EQ(CountTemporaryFiles(dir.Path()), 0);
 }
-
-// Whenever a save is killed, the target's name holds the whole old or the whole new text; with
-// backups on, once the target holds the new text the old one is in the backup or, if the kill
-// came before the backup took its name, in a temporary file the next save removes.
-class KilledSaveTest : public SaveSafetyTest, public testing::WithParamInterface<bool> {};
-
-TEST_P(KilledSaveTest, LeavesTheOldOrTheNewFile)
-{
-    const bool backup = GetParam();
-    const std::string target = dir.File("page.html");
-    const std::string oldText(8 << 20, 'o');
-    const std::string newText(8 << 20, 'n');
-    WriteFile(in, newText);
-    std::mt19937 rng(7);
-    int sawOld = 0, sawNew = 0;
-    std::vector<const char*> argv = {kDriver.c_str(), in.c_str(), target.c_str(), nullptr};
-    if (backup)
-        argv.insert(argv.begin() + 1, "--backup");
-    const auto spawnSave = [&] {
-        pid_t pid = 0;
-        EXPECT_EQ(posix_spawn(&pid, kDriver.c_str(), nullptr, nullptr,
-                              const_cast<char**>(argv.data()), environ),
-                  0);
-        return pid;
-    };
-    // Kills spread over the time a whole save takes, so that both outcomes come up. On a busy
-    // machine one save's time is a poor guess: when a run of kills shows only one outcome, the
-    // spread moves later or earlier until the other shows too.
-    WriteFile(target, oldText);
-    const auto started = std::chrono::steady_clock::now();
-    int status;
-    waitpid(spawnSave(), &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - started);
-    double spread = 1.5;
-    for (int round = 0; round < 200 && (round < 24 || sawOld == 0 || sawNew == 0); ++round) {
-        if (round % 8 == 0 && round > 0) {
-            if (sawNew == 0)
-                spread *= 2;
-            else if (sawOld == 0)
-                spread /= 2;
-        }
-        WriteFile(target, oldText);
-        std::filesystem::remove(target + ".bak");
-        const pid_t pid = spawnSave();
-        ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(
-            static_cast<long long>(saveTime.count() * spread * (rng() % 1000) / 1000)));
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        const std::string now = ReadFile(target);
-        ASSERT_TRUE(now == oldText || now == newText)
-            << "round " << round << ": " << now.size() << " bytes";
-        if (now == newText && backup) {
-            bool oldKept = FileExists(target + ".bak") && ReadFile(target + ".bak") == oldText;
-            for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-                oldKept = oldKept
-                    || (entry.path().filename().string().starts_with("TGW")
-                        && ReadFile(entry.path().string()) == oldText);
-            EXPECT_TRUE(oldKept) << "round " << round;
-        }
-        (now == oldText ? sawOld : sawNew)++;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-            if (entry.path().filename().string().starts_with("TGW"))
-                std::filesystem::remove(entry.path());
-    }
-    EXPECT_GT(sawOld, 0);
-    EXPECT_GT(sawNew, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Backup, KilledSaveTest, testing::Bool(),
-                         [](const auto& info) { return info.param ? "WithBackup" : "NoBackup"; });
 
 // Root may give the new file the old file's owner and group.
 TEST_F(SaveSafetyTest, SaveKeepsOwnerAndGroupWhereAllowed)

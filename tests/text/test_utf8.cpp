@@ -284,7 +284,7 @@ TEST_P(EncodingHintTest, SuggestsThePageTheFileReadsIn)
     TempDir dir;
     const std::string path = dir.File("page.html");
     WriteFile(path, GetParam().file);
-    EXPECT_EQ(SuggestedCodePageForFile(path.c_str(), GetParam().openedPage), GetParam().suggested);
+    EXPECT_EQ(SuggestedCodePageForFile(path.c_str(), GetParam().openedPage).page, GetParam().suggested);
 }
 
 const std::string kBigUtf8 = [] {
@@ -305,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"Cp1251OpenedAsUtf8", Cp1251(u"Привет"), CodePage::Utf8, CodePage::Windows1251},
         HintCase{"Utf8OpenedAsUtf8", "Привет", CodePage::Utf8, std::nullopt},
         HintCase{"MarkedFileWithBadBytesOpenedAsUtf8", "\xEF\xBB\xBF\xFF", CodePage::Utf8, std::nullopt},
-        HintCase{"OtherPagesGetNoHint", "Привет", CodePage::Koi8R, std::nullopt},
+        HintCase{"Utf8OpenedAsKoi8", "Привет", CodePage::Koi8R, CodePage::Utf8},
         HintCase{"OnlyTheFirst64KbCount", kBigUtf8, CodePage::Windows1251, CodePage::Utf8},
         HintCase{"Empty", "", CodePage::Utf8, std::nullopt}),
     [](const auto& info) { return info.param.name; });
@@ -313,8 +313,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EncodingHintFileTest, UnreadableFilesGetNoHint)
 {
     TempDir dir;
-    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CodePage::Utf8), std::nullopt);
-    EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CodePage::Utf8), std::nullopt);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CodePage::Utf8).page, std::nullopt);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CodePage::Utf8).page, std::nullopt);
 }
 
 } // namespace

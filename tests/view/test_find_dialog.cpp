@@ -1,6 +1,7 @@
 // The Find and Go to line dialogs: their opening values, what enables their buttons, and the
-// fields they hand over.
+// fields they hand over; typing over the texts the search dialogs propose.
 #include "view/FindDialog.h"
+#include "view/ReplaceDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -85,6 +86,27 @@ TEST(GotoLineDialogTest, PromptDigitsAndOk)
     EXPECT_TRUE(prompt);
     KeyClicks(dialog.NumberEdit(), "99999999999999999999");
     EXPECT_GT(dialog.Number(), 1'000'000'000LL);
+}
+
+// Typing into a dialog that opens with a proposed text replaces it.
+TEST(FindDialogTest, ProposedTextsAreReplacedByTyping)
+{
+    CKTextBuffer buffer;
+    CTextSearch search;
+    CReplaceSession session(buffer, nullptr, search, {});
+    CKFindDialog find({"word", 0}, {});
+    CKReplaceDialog replace(session, {"word", "with", 0, ReplaceScope::WholeFile}, {});
+    CKGotoLineDialog gotoLine(120, 7);
+    for (auto [dialog, edit] : {std::pair<QDialog*, QLineEdit*>{&find, find.TextEdit()},
+                                {&replace, replace.FindEdit()},
+                                {&gotoLine, gotoLine.NumberEdit()}}) {
+        dialog->show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(dialog->focusWidget(), edit) << dialog->windowTitle().toStdString();
+        KeyClicks(edit, "1");
+        EXPECT_EQ(edit->text(), "1") << dialog->windowTitle().toStdString();
+        dialog->hide();
+    }
 }
 
 TEST(FindDialogTest, EveryControlOfFindAndGoToHasAnAccessibleName)

@@ -75,7 +75,9 @@ TEST_F(ReplaceDialogTest, EnterFollowsTheDefaultButtonAndFailuresAreTold)
     EXPECT_EQ(shown, (EditCaret{{7, 0}, {4, 0}, {7, 0}}));
     dialog.ReplaceAllButton()->click();
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"cow cow", "dog"}));
-    EXPECT_EQ(told, QStringList{"Cannot find string \"cat\""});
+    EXPECT_EQ(told, QStringList{"Replaced 1 occurrence(s)."});
+    dialog.ReplaceAllButton()->click();
+    EXPECT_EQ(told.last(), "Cannot find string \"cat\"");
     EXPECT_TRUE(dialog.FindNextButton()->isDefault());
 
     dialog.RegexBox()->setChecked(true);
@@ -88,6 +90,32 @@ TEST_F(ReplaceDialogTest, EnterFollowsTheDefaultButtonAndFailuresAreTold)
     dialog.FindEdit()->setText("[z-a]");
     dialog.FindNextButton()->click();
     EXPECT_EQ(told.last(), "Invalid regular expression \"[z-a]\"");
+}
+
+TEST_F(ReplaceDialogTest, ReplacingByNothingAsksFirst)
+{
+    FillBuffer(buffer, {"cat cat", "a cat"});
+    CReplaceSession session(buffer, nullptr, search, EditCaret::At({5, 1}));
+    CKReplaceDialog dialog(session, {"cat", "", 0, ReplaceScope::WholeFile}, {});
+    dialog.SetTell([this](const QString& text) { told << text; });
+    QStringList asked;
+    bool answer = false;
+    dialog.SetAsk([&](const QString& text) {
+        asked << text;
+        return answer;
+    });
+    dialog.ReplaceAllButton()->click();
+    EXPECT_EQ(asked, QStringList{"Delete all 3 occurrences of \"cat\"?"});
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"cat cat", "a cat"}));
+    EXPECT_TRUE(told.isEmpty());
+    answer = true;
+    dialog.ReplaceAllButton()->click();
+    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{" ", "a "}));
+    EXPECT_EQ(told, QStringList{"Replaced 3 occurrence(s)."});
+    // Nothing left to delete: no question, the usual message.
+    dialog.ReplaceAllButton()->click();
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(told.last(), "Cannot find string \"cat\"");
 }
 
 TEST_F(ReplaceDialogTest, EveryControlHasAnAccessibleName)

@@ -8,10 +8,10 @@ namespace {
 
 class ViewFindTest : public ViewFixture {
 protected:
-    QString Prompt()
+    std::string Prompt()
     {
-        QString text;
-        return view->PaneText(ID_PANE_MESSAGE, text) ? text : QStringLiteral("<none>");
+        const std::string prompt = view->Status().prompt;
+        return prompt.empty() ? "<none>" : prompt;
     }
     TextRange Selection() { return view->OrderedSelection(); }
     bool Enabled(int id)

@@ -1,4 +1,4 @@
-// The view's bookmark and "Mach Brace" commands through their keys, and their enabling.
+// The view's bookmark and "Match Brace" commands through their keys, and their enabling.
 #include "ViewFixture.h"
 
 #include "res/CommandIds.h"

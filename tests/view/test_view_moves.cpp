@@ -212,31 +212,25 @@ TEST_F(ViewMoveTest, KeysRunTheCommandsOfTheirRows)
     EXPECT_EQ(v.SelectionEnd(), (TextPoint{6, 39}));
 }
 
-// A view with a key of its own, as the editing view has.
+// A view that runs a command of the text view its own way, as the editing view does.
 class KeyedView : public CKTextView {
     friend class CKTextView;
 
 public:
-    bool OnCommand(int id) override
-    {
-        if (id != ID_EDIT_SELECT_ALL + 1000)
-            return CKTextView::OnCommand(id);
-        ++ownCommands;
-        return true;
-    }
     int ownCommands = 0;
 
 protected:
     using CKTextView::CKTextView;
-    int CommandForKey(const QKeySequence& pressed) const override
+    bool RunViewCommand(int id) override
     {
-        static const CommandRow<KeyedView> rows[] = {{{ID_EDIT_SELECT_ALL + 1000, {}, "Ctrl+A"}}};
-        const int own = CommandOfKeys<KeyedView>(rows, pressed);
-        return own ? own : CKTextView::CommandForKey(pressed);
+        if (id != ID_EDIT_SELECT_ALL)
+            return CKTextView::RunViewCommand(id);
+        ++ownCommands;
+        return true;
     }
 };
 
-TEST_F(ViewMoveTest, DerivedViewsKeysComeBeforeTheTextViews)
+TEST_F(ViewMoveTest, DerivedViewsHandlersComeBeforeTheTextViews)
 {
     SetLines({"abc"});
     std::unique_ptr<KeyedView> keyed(CKTextView::Create<KeyedView>(*doc));

@@ -9,20 +9,12 @@
 
 namespace {
 
-bool IsAsciiUpper(uint8_t c) { return c >= 'A' && c <= 'Z'; }
-bool IsAsciiLower(uint8_t c) { return c >= 'a' && c <= 'z'; }
-bool IsAsciiLetter(uint8_t c) { return IsAsciiUpper(c) || IsAsciiLower(c); }
-bool IsAsciiBlank(uint8_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsAsciiDigit(uint8_t c) { return c >= '0' && c <= '9'; }
-char AsciiUpper(uint8_t c) { return static_cast<char>(IsAsciiLower(c) ? c - 32 : c); }
-char AsciiLower(uint8_t c) { return static_cast<char>(IsAsciiUpper(c) ? c + 32 : c); }
-
 // A letter is upper-cased when a flag says so (which clears the flag), else lower-cased.
 char CaseByFlag(uint8_t c, bool& upper)
 {
-    const char out = upper ? AsciiUpper(c) : AsciiLower(c);
+    const uint8_t out = upper ? cp1251::ToUpper(c) : cp1251::ToLower(c);
     upper = false;
-    return out;
+    return static_cast<char>(out);
 }
 
 } // namespace
@@ -48,18 +40,21 @@ void ConvertCase(std::string& text, CaseConversion conversion)
         switch (conversion) {
         case CaseConversion::Upper: out = static_cast<char>(cp1251::ToUpper(c)); break;
         case CaseConversion::Lower: out = static_cast<char>(cp1251::ToLower(c)); break;
-        case CaseConversion::Swap: out = IsAsciiLower(c) ? AsciiUpper(c) : AsciiLower(c); break;
+        case CaseConversion::Swap:
+            out = static_cast<char>(cp1251::IsLower(c) ? cp1251::ToUpper(c) : cp1251::ToLower(c));
+            break;
         case CaseConversion::Capitalize:
-            if (IsAsciiBlank(c))
+            if (cp1251::IsSpace(c))
                 startFlag = true;
-            else if (IsAsciiLetter(c))
+            else if (cp1251::IsLetter(c))
                 out = CaseByFlag(c, startFlag);
             break;
         case CaseConversion::Sentence:
             // A full stop before a digit is a decimal point, not a sentence end.
-            if (c == '.' && i + 1 < text.size() && !IsAsciiDigit(static_cast<uint8_t>(text[i + 1])))
+            if (c == '.' && i + 1 < text.size()
+                && !cp1251::IsDigit(static_cast<uint8_t>(text[i + 1])))
                 startFlag = true;
-            else if (IsAsciiLetter(c))
+            else if (cp1251::IsLetter(c))
                 out = CaseByFlag(c, startFlag);
             break;
         }

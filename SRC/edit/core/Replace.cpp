@@ -44,6 +44,15 @@ std::optional<std::string> Expand(const CTextSearch& search, std::string_view pa
     return lines;
 }
 
+ReplaceProblem Failure(const CTextSearch& search)
+{
+    switch (search.Status()) {
+    case SearchStatus::InvalidPattern: return ReplaceProblem::InvalidPattern;
+    case SearchStatus::TooCostly: return ReplaceProblem::TooCostly;
+    default: return ReplaceProblem::NotFound;
+    }
+}
+
 } // namespace
 
 std::optional<std::string> ExpandReplacement(std::string_view subject, const RxMatch& match,
@@ -125,27 +134,32 @@ CReplaceSession::CReplaceSession(CKTextBuffer& buffer, CKBufferView* view, CText
     }
 }
 
-ReplaceProblem CReplaceSession::SearchStep(const ReplaceFields& fields)
+bool CReplaceSession::Search(const ReplaceFields& fields, TextPoint from, TextPoint& found)
 {
     const uint32_t flags = fields.flags & (FIND_MATCH_CASE | FIND_WHOLE_WORD | FIND_REGEXP);
-    TextPoint found;
-    const bool hit = fields.scope == ReplaceScope::Selection && m_selectionAllowed
-        ? m_search.SearchInRange(m_buffer, fields.findWhat, m_foundAt, m_blockBegin, m_blockEnd,
+    return InSelection(fields)
+        ? m_search.SearchInRange(m_buffer, fields.findWhat, from, m_blockBegin, m_blockEnd,
                                  flags, false, found)
-        : m_search.SearchText(m_buffer, fields.findWhat, m_foundAt, flags, false, found);
-    if (hit) {
+        : m_search.SearchText(m_buffer, fields.findWhat, from, flags, false, found);
+}
+
+ReplaceProblem CReplaceSession::SearchStep(const ReplaceFields& fields)
+{
+    TextPoint found;
+    if (Search(fields, m_foundAt, found)) {
         m_foundAt = found;
         m_state = {m_search.MatchEnd(), found, m_search.MatchEnd()};
         return ReplaceProblem::None;
     }
-    m_currentPos = fields.scope == ReplaceScope::Selection && m_selectionAllowed
-        ? m_blockBegin
-        : TextPoint{0, 0};
-    switch (m_search.Status()) {
-    case SearchStatus::InvalidPattern: return ReplaceProblem::InvalidPattern;
-    case SearchStatus::TooCostly: return ReplaceProblem::TooCostly;
-    default: return ReplaceProblem::NotFound;
-    }
+    m_currentPos = InSelection(fields) ? m_blockBegin : TextPoint{0, 0};
+    return Failure(m_search);
+}
+
+TextPoint CReplaceSession::AllStart(const ReplaceFields& fields) const
+{
+    if (!InSelection(fields))
+        return {0, 0};
+    return m_found ? m_foundAt : m_currentPos;
 }
 
 bool CReplaceSession::AdvancePastEmptyMatch()
@@ -235,11 +249,11 @@ ReplaceOutcome CReplaceSession::ReplaceAll(const ReplaceFields& fields,
                                            const ReplaceProgress& progress)
 {
     ReplaceOutcome outcome;
-    if (!m_found) {
-        m_foundAt = m_currentPos;
-        outcome.problem = SearchStep(fields);
-        if (outcome.problem != ReplaceProblem::None)
-            return outcome;
+    m_foundAt = AllStart(fields);
+    outcome.problem = SearchStep(fields);
+    if (outcome.problem != ReplaceProblem::None) {
+        m_found = false;
+        return outcome;
     }
     {
         CUndoGroup group(m_buffer, m_view);
@@ -269,5 +283,30 @@ ReplaceOutcome CReplaceSession::ReplaceAll(const ReplaceFields& fields,
         group.Commit();
     }
     m_found = false;
+    return outcome;
+}
+
+ReplaceOutcome CReplaceSession::CountAll(const ReplaceFields& fields)
+{
+    ReplaceOutcome outcome;
+    TextPoint at = AllStart(fields);
+    for (;;) {
+        TextPoint found;
+        if (!Search(fields, at, found)) {
+            outcome.problem = Failure(m_search);
+            break;
+        }
+        ++outcome.replaced;
+        if (m_search.LastMatchLength() > 0) {
+            at = m_search.MatchEnd();
+        } else if (found.y + 1 < m_buffer.LineCount()) {
+            at = {0, found.y + 1};
+        } else {
+            outcome.problem = ReplaceProblem::None;
+            break;
+        }
+    }
+    if (outcome.replaced > 0 && outcome.problem == ReplaceProblem::NotFound)
+        outcome.problem = ReplaceProblem::None;
     return outcome;
 }

@@ -96,17 +96,27 @@ public:
 
     ReplaceOutcome FindNext(const ReplaceFields& fields);
     ReplaceOutcome Replace(const ReplaceFields& fields);
-    // All occurrences from the current position on, as one undo group "Replace". The progress
-    // callback is asked now and then; when it answers false the loop stops, and what was
-    // replaced so far stays, still one undo step.
+    // All occurrences, as one undo group "Replace": in the whole file from its start, in the
+    // selection from the selected occurrence or the block's start. The progress callback is
+    // asked now and then; when it answers false the loop stops, and what was replaced so far
+    // stays, still one undo step.
     ReplaceOutcome ReplaceAll(const ReplaceFields& fields, const ReplaceProgress& progress = {});
+    // The occurrences Replace All would meet, counted without changing the text (replaced
+    // holds the count), so that a replacement by nothing can be confirmed first.
+    ReplaceOutcome CountAll(const ReplaceFields& fields);
 
 private:
+    bool Search(const ReplaceFields& fields, TextPoint from, TextPoint& found);
     ReplaceProblem SearchStep(const ReplaceFields& fields);
     // Replaces the selected occurrence and moves foundAt past it; false when the template
     // failed. more: false when no line follows an empty match.
     bool ReplaceFound(const ReplaceFields& fields, bool& more);
     bool AdvancePastEmptyMatch();
+    bool InSelection(const ReplaceFields& fields) const
+    {
+        return fields.scope == ReplaceScope::Selection && m_selectionAllowed;
+    }
+    TextPoint AllStart(const ReplaceFields& fields) const;
     void CarryBlock(TextPoint start, TextPoint oldEnd, TextPoint newEnd);
 
     CKTextBuffer& m_buffer;

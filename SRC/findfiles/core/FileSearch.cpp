@@ -15,8 +15,6 @@ namespace {
 
 // A NUL among the first bytes marks a file that is no text.
 constexpr size_t kBinaryProbe = 8192;
-// The editor's load decides the line ending from its first block.
-constexpr size_t kLineEndingProbe = 32768;
 
 // A line of a UTF-8 file in Windows-1251, as the editor's load reads it. Only the file's very
 // first line may start with a byte order mark; elsewhere one is a character like any other.
@@ -78,7 +76,8 @@ std::vector<int32_t> Utf8CharacterStarts(std::string_view raw, bool fileStart, s
 
 LineEnding DetectFileLineEnding(std::string_view head)
 {
-    head = head.substr(0, kLineEndingProbe);
+    // The editor's load reads on to the first LF; the head read here holds it but for a first
+    // line longer than the head.
     const size_t lf = head.find('\n');
     if (lf == std::string_view::npos || (lf > 0 && head[lf - 1] == '\r'))
         return LineEnding::Dos;

@@ -63,9 +63,11 @@ std::string EncodeHeader(const RecoveryInfo& info)
     header.Number<int64_t>(info.diskTime);
     header.Number<int64_t>(info.diskSize);
     header.Number<int64_t>(info.lossyBytes);
-    header.Number<uint64_t>(info.diskDevice);
-    header.Number<uint64_t>(info.diskInode);
-    header.Number<uint64_t>(info.diskHash);
+    if (info.diskIdentity) {
+        header.Number<uint64_t>(info.diskDevice);
+        header.Number<uint64_t>(info.diskInode);
+        header.Number<uint64_t>(info.diskHash);
+    }
     return header.Record();
 }
 

@@ -29,8 +29,12 @@ void CSession::Save() const
 
 FileFormat CSession::FormatToOpen(std::string_view path) const
 {
-    const std::optional<FileFormat> known = m_fileFormats.Find(path);
-    return {known ? known->codePage : CodePage::Windows1251, LineEnding::Auto};
+    if (const std::optional<FileFormat> known = m_fileFormats.Find(path))
+        return {known->codePage, LineEnding::Auto};
+    // Another file's page never carries over; "Detect" chosen last is a way of opening, not a
+    // page, so it does.
+    return {m_format.codePage == CodePage::Detect ? CodePage::Detect : CodePage::Windows1251,
+            LineEnding::Auto};
 }
 
 void CSession::RememberFileFormat(const std::string& path, const FileFormat& format)

@@ -38,7 +38,8 @@ public:
     void SetRememberedFormat(const FileFormat& format) { m_format = format; }
 
     // The page and line ending to open path with when no dialog chose them: the page the file
-    // was last opened or saved with, else Windows-1251; the line ending is always detected.
+    // was last opened or saved with, else Windows-1251 (or detection, when "Detect" was the
+    // last choice of the Open dialog); the line ending is always detected.
     FileFormat FormatToOpen(std::string_view path) const;
     // The format a file was opened or saved with, for the next time it is opened.
     void RememberFileFormat(const std::string& path, const FileFormat& format);

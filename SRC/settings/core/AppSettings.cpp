@@ -14,6 +14,10 @@ constexpr std::string_view kRecoveryEnabled = "Enabled";
 // The reload switch: "ReloadChangedWithoutAsking" under "Settings/Files", a number, 0 unless set.
 constexpr std::string_view kFilesKey = "Settings/Files";
 constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
+// The source types spell checked when their documents open: "Types" under "Settings/Spelling", a
+// bit mask by source type; HTML and plain text unless set.
+constexpr std::string_view kSpellingKey = "Settings/Spelling";
+constexpr std::string_view kSpellingTypes = "Types";
 
 // A switch kept beside the record is written only when it changed, so that a profile that
 // never touched it stays without it.
@@ -60,6 +64,8 @@ bool AppSettings::Start(const DebugQuestion& ask)
     values.debugOn = debugMode;
     values.recoveryCopies = m_store.ReadNumber(kRecoveryKey, kRecoveryEnabled, 1);
     values.reloadChangedFiles = m_store.ReadNumber(kFilesKey, kReloadChangedWithoutAsking, 0);
+    values.spellingTypes =
+        m_store.ReadNumber(kSpellingKey, kSpellingTypes, DefaultPreferences().spellingTypes);
     m_preferences.SetValues(values);
     TW_TRACE(*this, "Global settings loaded");
     return true;
@@ -71,6 +77,8 @@ void AppSettings::SaveAtExit(const FileFormat& rememberedFormat)
     const PreferenceValues& values = m_preferences.Values();
     WriteIfChanged(m_store, kRecoveryKey, kRecoveryEnabled, 1, values.recoveryCopies);
     WriteIfChanged(m_store, kFilesKey, kReloadChangedWithoutAsking, 0, values.reloadChangedFiles);
+    WriteIfChanged(m_store, kSpellingKey, kSpellingTypes, DefaultPreferences().spellingTypes,
+                   values.spellingTypes);
     const std::vector<uint8_t> bytes = EncodeGlobalRecord(m_preferences.Values(), rememberedFormat);
     m_store.WriteBinary(kSettingsKey, kGlobalName, bytes.data(), bytes.size());
     m_store.Flush();

@@ -72,6 +72,7 @@ PreferenceValues DefaultPreferences()
     p.useTabs = 1;
     p.tabSize = 4;
     p.recoveryCopies = 1;
+    p.spellingTypes = (1 << Number(SourceType::Html)) | (1 << Number(SourceType::PlainText));
     return p;
 }
 
@@ -84,6 +85,11 @@ StoredColours AutomaticStoredColours(ColourClass colourClass)
 StoredColours CPreferences::Colours(ColourClass colourClass) const
 {
     return m_values.colours[static_cast<size_t>(colourClass)];
+}
+
+bool CPreferences::SpellingOnFor(SourceType type) const
+{
+    return IsKnown(type) && ((m_values.spellingTypes >> Number(type)) & 1) != 0;
 }
 
 template <typename Change>
@@ -129,6 +135,14 @@ void CPreferences::SetBrowserPath(int browser, std::string_view path)
         field.fill(0);
         std::copy_n(path.begin(), std::min(path.size(), kBrowserPathSize - 1), field.begin());
     });
+}
+
+void CPreferences::SetSpellingOnFor(SourceType type, bool on)
+{
+    if (!IsKnown(type))
+        return;
+    const int32_t bit = int32_t{1} << Number(type);
+    Apply([&](PreferenceValues& v) { v.spellingTypes = on ? v.spellingTypes | bit : v.spellingTypes & ~bit; });
 }
 
 void CPreferences::SetValues(const PreferenceValues& values)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "syntax/ColourClass.h"
+#include "syntax/SourceTypes.h"
 
 #include <array>
 #include <cstddef>
@@ -80,6 +81,9 @@ struct PreferenceValues {
     // Kept beside the record: whether an unmodified document whose file another program
     // changed is read again without asking.
     int32_t reloadChangedFiles = 0;
+    // Kept beside the record: the source types whose documents are spell checked unless
+    // switched for one document, a bit by type.
+    int32_t spellingTypes = 0;
 
     // The path of browser 1 or 2.
     std::string BrowserPath(int browser) const;
@@ -117,6 +121,7 @@ public:
     const LogFont& Font() const { return m_values.font; }
     StoredColours Colours(ColourClass colourClass) const;
     std::string BrowserPath(int browser) const { return m_values.BrowserPath(browser); }
+    bool SpellingOnFor(SourceType type) const;
 
     // Each setter tells the listeners when it changed something.
     void SetOn(Switch s, bool on);
@@ -126,6 +131,7 @@ public:
     void SetColours(ColourClass colourClass, StoredColours colours);
     // A longer path is cut to 259 bytes.
     void SetBrowserPath(int browser, std::string_view path);
+    void SetSpellingOnFor(SourceType type, bool on);
     void SetValues(const PreferenceValues& values);
 
     // The changes made between the two reach the listeners once, at the end of the outermost

@@ -12,7 +12,7 @@ uint32_t CLineSpeller::Check(SourceType sourceType, SpellLanguage cyrillic, uint
     const std::string_view text(source.LineText(line), static_cast<size_t>(source.LineLength(line)));
     const WordRules rules = WordRulesOf(sourceType);
     m_words.clear();
-    for (const TextRange& range : m_ranges)
+    for (const ReaderRange& range : m_ranges)
         SplitWords(text, range.begin, range.end, rules, m_words);
     for (const WordSpan& word : m_words) {
         const SpellVerdict verdict = m_checker.Check(text.substr(word.start, word.length), cyrillic);

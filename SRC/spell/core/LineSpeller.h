@@ -29,6 +29,6 @@ public:
 private:
     CSpellChecker& m_checker;
     CReaderText m_reader;
-    std::vector<TextRange> m_ranges;
+    std::vector<ReaderRange> m_ranges;
     std::vector<WordSpan> m_words;
 };

@@ -20,11 +20,11 @@ bool IsLetterOutsideParser(char c)
 }
 
 // Widens each range over such letters on either side and joins ranges that then touch.
-void WidenOverOtherLetters(std::string_view text, std::vector<TextRange>& ranges)
+void WidenOverOtherLetters(std::string_view text, std::vector<ReaderRange>& ranges)
 {
     const int length = static_cast<int>(text.size());
     size_t kept = 0;
-    for (TextRange range : ranges) {
+    for (ReaderRange range : ranges) {
         while (range.begin > 0 && IsLetterOutsideParser(text[range.begin - 1]))
             --range.begin;
         while (range.end < length && IsLetterOutsideParser(text[range.end]))
@@ -68,7 +68,7 @@ uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLi
 }
 
 uint32_t CReaderText::Ranges(SourceType sourceType, uint32_t textState, const CTextLines& source,
-                             int line, std::vector<TextRange>& ranges)
+                             int line, std::vector<ReaderRange>& ranges)
 {
     ranges.clear();
     const int length = source.LineLength(line);

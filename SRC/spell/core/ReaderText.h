@@ -16,7 +16,7 @@ enum class TextModel { Plain, Markup, Source };
 TextModel TextModelOf(SourceType sourceType);
 WordRules WordRulesOf(SourceType sourceType);
 
-struct TextRange {
+struct ReaderRange {
     int begin;
     int end;
 };
@@ -33,7 +33,7 @@ public:
     // Sets ranges to the reader-visible stretches of the line, in order and not touching one
     // another, and returns the text state after the line.
     uint32_t Ranges(SourceType sourceType, uint32_t textState, const CTextLines& source, int line,
-                    std::vector<TextRange>& ranges);
+                    std::vector<ReaderRange>& ranges);
 
 private:
     std::vector<ColourBlock> m_blocks;

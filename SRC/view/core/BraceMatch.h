@@ -1,4 +1,4 @@
-// "Mach Brace": the partner of the bracket at or just before the caret.
+// "Match Brace": the partner of the bracket at or just before the caret.
 #pragma once
 
 #include "text/TextTypes.h"

@@ -243,31 +243,39 @@ bool CTextSearch::Backward(const CKTextBuffer& text, TextPoint from, bool wholeL
     RxMatch lastMatch;
     for (int y = from.y; y >= begin.y; --y) {
         const int length = LineLength(text, y);
-        // Matches must start before this bound on the line.
-        const int bound = y == from.y && !wholeLine ? from.x : length + 1;
+        // On the caret's line a match must lie wholly before the caret, so that stepping
+        // back never selects text that overlaps the current match.
+        const bool atCaret = y == from.y && !wholeLine;
+        const int limit = atCaret ? from.x : length;
+        const std::string_view subject = regex ? Subject(text, y) : text.Line(y);
         int pos = y == begin.y ? begin.x : 0;
         Hit last;
-        if (!regex) {
-            const std::string_view line = text.Line(y);
-            for (int at; (at = FindPlain(line, pos)) >= 0 && at < bound; pos = at + 1)
-                last = {at, at + static_cast<int>(m_pattern.size())};
-        } else {
-            const std::string_view subject = Subject(text, y);
-            while (pos <= static_cast<int>(subject.size())) {
-                const Hit hit = Exec(subject, pos);
+        // The matches are taken one after another as a forward search meets them, each
+        // search resuming at the end of the match before: the last one is the answer.
+        while (pos <= static_cast<int>(subject.size())) {
+            Hit hit;
+            if (regex) {
+                hit = Exec(subject, pos);
                 if (m_status == SearchStatus::TooCostly)
                     return false;
-                if (hit.start < 0 || hit.start >= bound || hit.start > length)
-                    break;
-                last = hit;
-                lastMatch = m_match;
-                pos = hit.start + 1;
+            } else if (const int at = FindPlain(subject, pos); at >= 0) {
+                hit = {at, at + static_cast<int>(m_pattern.size())};
             }
-            if (last.start >= 0)
-                Keep(subject, lastMatch);
+            if (hit.start < 0 || hit.start > limit || (atCaret && hit.start == limit))
+                break;
+            if (atCaret && hit.end > limit) {
+                pos = hit.start + 1; // runs past the caret; a later, shorter one may not
+                continue;
+            }
+            last = hit;
+            if (regex)
+                lastMatch = m_match;
+            pos = hit.end > hit.start ? hit.end : hit.start + 1;
         }
         if (last.start < 0)
             continue;
+        if (regex)
+            Keep(subject, lastMatch);
         // A match that runs over line ends is reported where it starts, on this line.
         found = {last.start, y};
         m_lastMatchLength = last.end - last.start;

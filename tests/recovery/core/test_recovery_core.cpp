@@ -172,20 +172,17 @@ TEST(RecoveryFileTest, PipesFoldersLinksAndHugeFilesAreRefusedWithoutReadingThem
 
 TEST(RecoveryFileTest, ACopyTooLargeToBeReadAgainIsNotWritten)
 {
-    // Lines that only claim their length: the pages are never touched.
     const size_t gigabyte = size_t(1) << 30;
     void* pages = mmap(nullptr, gigabyte, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     ASSERT_NE(pages, MAP_FAILED);
-    class TwoLongLines final : public CTextLines {
-    public:
-        explicit TwoLongLines(std::string_view line) : m_line(line) {}
+    const std::string_view line(static_cast<const char*>(pages), gigabyte);
+    // Lines that only claim their length: the pages are never touched.
+    struct ClaimedLines final : CTextLines {
+        std::string_view line;
         int LineCount() const override { return 2; }
-        std::string_view Line(int) const override { return m_line; }
-
-    private:
-        std::string_view m_line;
-    };
-    const TwoLongLines lines(std::string_view(static_cast<const char*>(pages), gigabyte));
+        std::string_view Line(int) const override { return line; }
+    } lines;
+    lines.line = line;
     TempDir dir;
     int error = 0;
     EXPECT_FALSE(WriteRecoveryFile(dir.File("a.twr"), SampleInfo(), lines, error));

@@ -1,4 +1,4 @@
-// "Mach Brace": bracket numbers, enabling and the jumps, as a table of cases.
+// "Match Brace": bracket numbers, enabling and the jumps, as a table of cases.
 #include "view/core/BraceMatch.h"
 #include "support/LinesSource.h"
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -262,10 +261,10 @@ TEST(RegexLimitsTest, BudgetEndsCostlySearchesAndSaysSo)
     const RxProgram costly(RxCompile("(a*)*b"));
     RxMatch match;
     RxBudget budget;
-    const auto started = std::chrono::steady_clock::now();
+    // Without the budget this search would not end in a lifetime; the time the default
+    // budget takes is measured by the benchmark's "worst/" runs.
     EXPECT_EQ(RxExec(costly.get(), line.data(), 40, 0, match, 0, &budget), 0);
     EXPECT_TRUE(budget.exhausted);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
     EXPECT_EQ(DescribeMatch(match), "");
 
     const RxProgram plain(RxCompile("b"));

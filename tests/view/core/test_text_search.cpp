@@ -106,6 +106,30 @@ TEST_F(TextSearchTest, DirectionWrapAndRanges)
     EXPECT_EQ(Search("o", FIND_UP, {6, 0}), (Found{0, 0, 1}));
     EXPECT_EQ(Search("e", FIND_UP, {4, 2}), (Found{3, 2, 1}));
 
+    // Backward, matches follow one another as a forward search meets them, and none may
+    // run past the start.
+    struct Back {
+        std::string line, pattern;
+        uint32_t flags;
+        int from;
+        std::optional<Found> found;
+    };
+    const Back backs[] = {
+        {"aaa", "aa", 0, 3, Found{0, 0, 2}},
+        {"aaaa", "aa", 0, 4, Found{2, 0, 2}},
+        {"aaa", "aa", FIND_REGEXP, 3, Found{0, 0, 2}},
+        {"abcab", "cab", 0, 4, std::nullopt},           // would end past the start
+        {"cabx", "(cab)|a", FIND_REGEXP, 2, Found{1, 0, 1}}, // a later match that fits
+        {"x ab", "a", 0, 2, std::nullopt},
+        {"ab ab", "ab", FIND_WHOLE_WORD, 5, Found{3, 0, 2}},
+    };
+    for (const Back& b : backs) {
+        SetLines({b.line});
+        EXPECT_EQ(Search(b.pattern, b.flags | FIND_UP, {b.from, 0}), b.found)
+            << b.line << " / " << b.pattern;
+    }
+    SetLines({"one two", "two one", "three"});
+
     TextPoint found;
     // A match that starts before the range's end may run past it; one at its end may not.
     EXPECT_TRUE(search.SearchInRange(buffer, "two", {}, {1, 0}, {5, 1}, 0, false, found));

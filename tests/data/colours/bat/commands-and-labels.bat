@@ -1,0 +1,5 @@
+@echo off
+REM a comment
+:label
+set X=1
+if "%X%"=="1" goto label

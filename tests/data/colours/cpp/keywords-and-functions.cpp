@@ -1,0 +1,5 @@
+class Point {
+public:
+    double Length() const;
+    static int count;
+};

@@ -1,0 +1,5 @@
+const char* s = "a \"quoted\" word \
+ continued";
+char c = '\\'; char d = 'x';
+// line comment \
+   continued

@@ -1,0 +1,4 @@
+mydlg : dialog {
+  label = "Title";
+  : button { key = "ok"; }
+}

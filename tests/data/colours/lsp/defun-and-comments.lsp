@@ -1,0 +1,5 @@
+(defun square (x)
+  ; comment
+  (* x x))
+#| block
+comment |# (square 3)

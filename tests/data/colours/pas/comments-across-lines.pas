@@ -1,0 +1,6 @@
+program Hello;
+{ a comment
+  over lines }
+begin
+  WriteLn('Hello'); (* another *)
+end.

@@ -1,0 +1,4 @@
+def greet(name):
+    """Says hello."""
+    print("hello", name)  # comment
+class A: pass

@@ -1,0 +1,5 @@
+/* REXX */
+say "Hello"
+x = 5 /* comment
+ continued */
+exit

@@ -1,0 +1,3 @@
+(define (f x)
+  (if (> x 0) "pos" 'neg))
+; comment

@@ -1,0 +1,5 @@
+proc add {a b} {
+    return [expr $a + $b] ;# comment
+}
+set s "line one \
+line two"
