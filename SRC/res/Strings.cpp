@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::pair<int, std::string_view> kStrings[] = {
+constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_DOC_DESCRIPTOR,
      "\nHTML\nHTML\nTagwright Files (*.html)\n.html\nTagwright.Document\nHTML Document"},
     {IDS_UNDO_MENU, "&Undo %1\tCtrl+Z"},
@@ -182,6 +182,16 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_INSTANCE_REQUEST_TOO_LONG, "the list of files is too long to be handed over"},
     {IDS_NAME_AMBIGUOUS, "The name\n%1\nis not valid UTF-8, and several files in its folder read the same, so it cannot be told which is meant. Rename the file, or open it from the command line."},
 };
+
+constexpr bool IdsAreUnique()
+{
+    for (size_t i = 0; i < std::size(kStrings); ++i)
+        for (size_t j = i + 1; j < std::size(kStrings); ++j)
+            if (kStrings[i].first == kStrings[j].first)
+                return false;
+    return true;
+}
+static_assert(IdsAreUnique(), "two messages of the table share a number");
 
 } // namespace
 
