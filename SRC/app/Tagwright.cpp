@@ -156,9 +156,17 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CTagwrightApp::OnCommitData,
                 Qt::DirectConnection);
 
+    QStringList missing;
+    const int reopened = m_settings->Preferences().IsOn(Switch::ReopenLastSession)
+                             ? ReopenLastSession(missing)
+                             : 0;
+    TW_TRACE(*m_settings, "Last session reopened");
+    // Files of the command line open besides those of the session, and the last of them is
+    // the active one.
     if (commandLine.files.empty()) {
-        m_startDocument = NewDocument();
-    } else if (OpenCommandLine(commandLine) == 0) {
+        if (reopened == 0)
+            m_startDocument = NewDocument();
+    } else if (OpenCommandLine(commandLine) == 0 && reopened == 0) {
         TW_TRACE(*m_settings, "Command line files not opened");
         return false;
     }
@@ -170,6 +178,8 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     TW_TRACE(*m_settings, "Main window shown");
     if (!startNote.isEmpty())
         m_services.host->ShowWarning(startNote);
+    if (!missing.isEmpty())
+        m_services.host->ShowWarning(ResText(IDS_SESSION_MISSING).arg(missing.join(QLatin1Char('\n'))));
     if (!m_services.refusedSettingsFile.isEmpty())
         m_services.host->ShowWarning(ResText(IDS_SETTINGS_NOT_READ)
                                          .arg(QDir::toNativeSeparators(m_services.refusedSettingsFile))
@@ -191,10 +201,37 @@ void CTagwrightApp::ExitInstance()
     if (m_saveSettingsAtExit) {
         TW_TRACE(*m_settings, "Exit");
         DeletePreviewFile(*m_session);
+        if (m_mainFrame)
+            m_session->SetOpenDocuments(m_mainFrame->OpenDocumentsForSession());
         m_session->Save();
         m_settings->SaveAtExit(m_session->RememberedFormat());
     }
     RemovePreviewFolder();
+}
+
+int CTagwrightApp::ReopenLastSession(QStringList& missing)
+{
+    const SessionDocuments& last = m_session->LastDocuments();
+    CTagwrightDoc* active = nullptr;
+    int reopened = 0;
+    for (size_t i = 0; i < last.documents.size(); ++i) {
+        const SessionDocument& entry = last.documents[i];
+        struct stat info;
+        if (stat(entry.path.c_str(), &info) != 0) {
+            missing << ShownPath(entry.path);
+            continue;
+        }
+        CTagwrightDoc* doc = OpenDocumentFile(entry.path, entry.format.codePage, entry.format.lineEnding);
+        if (!doc)
+            continue;
+        ++reopened;
+        m_mainFrame->RestoreDocumentWindow(*doc, entry);
+        if (static_cast<int>(i) == last.active)
+            active = doc;
+    }
+    if (active)
+        m_mainFrame->ActivateDocument(*active);
+    return reopened;
 }
 
 void CTagwrightApp::ReportSettingsNotWritten()

@@ -118,6 +118,9 @@ private:
     void OnHelpContents();
     std::string RecoveryRoot() const;
     void StartRecovery();
+    // Opens the documents the last run left open, each window as it was, the active one last;
+    // the files that no longer exist are added to missing. The number opened.
+    int ReopenLastSession(QStringList& missing);
     // Told once per run when the settings cannot be written: a message in the window, or on
     // standard error once the program is exiting.
     void ReportSettingsNotWritten();

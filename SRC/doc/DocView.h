@@ -4,6 +4,7 @@
 #pragma once
 
 #include "res/CommandTarget.h"
+#include "session/core/SessionDocuments.h"
 #include "view/core/ViewStatus.h"
 
 #include <functional>
@@ -28,6 +29,10 @@ public:
     // The first line the view shows, which a reloaded document gives back to each view.
     virtual int FirstVisibleLine() const { return 0; }
     virtual void ShowFromLine(int) {}
+    // Caret, selection and first line together, which the next session gives back; a place
+    // beyond the text is brought inside it.
+    virtual ViewPlace Place() const { return {}; }
+    virtual void MoveToPlace(const ViewPlace&) {}
     // The window that routes the view's keys and shows its context menu; none for a view on
     // its own.
     virtual void SetCommandHost(CKCommandHost*) {}

@@ -49,12 +49,15 @@ CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent)
     fileBoxes->addWidget(
         AddCheckBox(tr("&Remember last directory"), Switch::RememberLastDirectory));
     fileBoxes->addWidget(AddCheckBox(tr("Save file before pre&view"), Switch::SaveBeforePreview));
-    // The recovery copies start with the program.
     QCheckBox* recovery
         = AddCheckBox(tr("&Keep recovery copies of unsaved changes"), Switch::RecoveryCopies);
     recovery->setObjectName(QStringLiteral("recovery"));
-    recovery->setToolTip(tr("Takes effect at the next start."));
     fileBoxes->addWidget(recovery);
+    QCheckBox* session
+        = AddCheckBox(tr("Reopen the d&ocuments of the last session"), Switch::ReopenLastSession);
+    session->setObjectName(QStringLiteral("reopenSession"));
+    session->setToolTip(tr("Untitled texts come back through the recovery copies."));
+    fileBoxes->addWidget(session);
     QCheckBox* reload = AddCheckBox(tr("Reload files changed by other programs without &asking"),
                                     Switch::ReloadChangedFiles);
     reload->setObjectName(QStringLiteral("reloadChanged"));

@@ -11,6 +11,7 @@
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/MenuBuilder.h"
+#include "frame/SplitPanes.h"
 #include "frame/StatusBar.h"
 #include "frame/UserToolsDialog.h"
 #include "frame/WindowCycler.h"
@@ -386,6 +387,41 @@ void CMainFrame::ActivateDocument(CTagwrightDoc& doc)
             m_mdi->setActiveSubWindow(sub);
             return;
         }
+    }
+}
+
+SessionDocuments CMainFrame::OpenDocumentsForSession() const
+{
+    SessionDocuments session;
+    CChildFrame* active = ActiveChildFrame();
+    std::vector<const CTagwrightDoc*> listed;
+    for (CChildFrame* frame : ChildFrames()) {
+        CTagwrightDoc& doc = frame->Document();
+        // Untitled texts come back through their recovery copies, not the session.
+        if (doc.NativePathName().empty()
+            || std::find(listed.begin(), listed.end(), &doc) != listed.end())
+            continue;
+        listed.push_back(&doc);
+        if (active && &active->Document() == &doc)
+            session.active = static_cast<int>(session.documents.size());
+        const CKDocView* view = frame->View();
+        session.documents.push_back({doc.NativePathName(),
+                                     {doc.Buffer().CodePage(), doc.Buffer().LineEnding()},
+                                     view ? view->Place() : ViewPlace{}, frame->Panes().IsSplit()});
+    }
+    return session;
+}
+
+void CMainFrame::RestoreDocumentWindow(CTagwrightDoc& doc, const SessionDocument& entry)
+{
+    for (CChildFrame* frame : ChildFrames()) {
+        if (&frame->Document() != &doc)
+            continue;
+        if (entry.split != frame->Panes().IsSplit())
+            frame->ToggleSplit();
+        if (CKDocView* view = frame->View())
+            view->MoveToPlace(entry.place);
+        return;
     }
 }
 

@@ -50,6 +50,12 @@ public:
     CKDocView* ActiveView() const;
     CTagwrightDoc* ActiveDocument() const;
     void ActivateDocument(CTagwrightDoc& doc);
+    // The documents with a file, in window order, each with the place its first window shows,
+    // and the active one: what the next start reopens.
+    SessionDocuments OpenDocumentsForSession() const;
+    // Shows doc's window as the session left it: split or not, the caret, the selection and
+    // the first line.
+    void RestoreDocumentWindow(CTagwrightDoc& doc, const SessionDocument& entry);
     // Closes every window of doc without asking again.
     void CloseDocumentWindows(CTagwrightDoc& doc);
 

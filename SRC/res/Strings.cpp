@@ -64,6 +64,8 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_UNSAVEABLE_SAVE,
      "%1\n\n%2 character(s) of the text have no place in the code page \"%3\": the file will "
      "hold other characters in their place.\n\nSave anyway?"},
+    {IDS_SESSION_MISSING,
+     "These files of the last session no longer exist and were not opened:\n\n%1"},
     {IDS_RECENT_MISSING,
      "%1\n\nThis file no longer exists.\n\nRemove it from the list of recent files?"},
     {IDS_SETTINGS_NOT_READ,

@@ -205,6 +205,29 @@ void CKTextView::ShowFromLine(int line)
     ScrollToLine(std::clamp(line, 0, std::max(LineCount() - 1, 0)), true);
 }
 
+ViewPlace CKTextView::Place() const
+{
+    return {CursorPos(), m_model.SelectionStart(), m_model.SelectionEnd(), TopLine()};
+}
+
+void CKTextView::MoveToPlace(const ViewPlace& place)
+{
+    const auto inside = [this](TextPoint p) {
+        p.y = std::clamp(p.y, 0, std::max(LineCount() - 1, 0));
+        p.x = std::clamp(p.x, 0, LineCount() > 0 ? LineLength(p.y) : 0);
+        return p;
+    };
+    const TextPoint caret = inside(place.caret);
+    const TextPoint start = inside(place.selectionStart);
+    const TextPoint end = inside(place.selectionEnd);
+    // The end of the selection away from the caret is the one that stays when it grows.
+    SetAnchor(caret == end ? start : end);
+    SetSelection(start, end);
+    SetCursorPos(caret);
+    ShowFromLine(place.firstLine);
+    RevealPosition(caret);
+}
+
 void CKTextView::OnSourceTypeChanged()
 {
     m_states.Drop();

@@ -64,6 +64,8 @@ public:
     void SetCaretLine(int line) override;
     int FirstVisibleLine() const override { return TopLine(); }
     void ShowFromLine(int line) override;
+    ViewPlace Place() const override;
+    void MoveToPlace(const ViewPlace& place) override;
     void SetCommandHost(CKCommandHost* host) override { m_commandHost = host; }
     // A command of the view; a running incremental search ends first when the command's row
     // says so.

@@ -118,9 +118,11 @@ TEST(CommandTableTest, ShortcutsListEveryCommandWithKeysAndNarrowToTheSearch)
     EXPECT_EQ(all.at(QStringLiteral("Open")), QKeySequence(QStringLiteral("Ctrl+O")).toString(QKeySequence::NativeText));
     EXPECT_TRUE(all.contains(QStringLiteral("Search backward as you type")));
     EXPECT_FALSE(all.contains(QStringLiteral("Save As"))); // it has no keys
-    for (const CommandSpec& spec : CommandTable())
-        if (!CKCommandKeys::Commands().KeysOf(spec.id).isEmpty())
+    for (const CommandSpec& spec : CommandTable()) {
+        if (!CKCommandKeys::Commands().KeysOf(spec.id).isEmpty()) {
             EXPECT_FALSE(spec.menu.empty() && spec.prompt.empty()) << "command " << spec.id << " has keys but no name";
+        }
+    }
 
     dialog.SearchField()->setText(QStringLiteral("ctrl+shift+i"));
     EXPECT_EQ(ShownShortcuts(dialog),

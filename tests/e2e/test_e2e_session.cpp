@@ -130,6 +130,25 @@ TEST(Session, DefaultBrowserThatFailsIsReportedAndThePreviewFileRemoved)
     EXPECT_EQ(SettingsValue(profile, "Settings/GLOBAL").toByteArray().size(), 764);
 }
 
+TEST(Session, TheDocumentsOfTheLastRunComeBack)
+{
+    Profile profile;
+    WriteFile(profile.File("a.html"), "<p>a</p>\n");
+    WriteFile(profile.File("b.html"), "<p>b</p>\n");
+    {
+        AppProcess app(profile, {"a.html", "b.html"});
+        ASSERT_FALSE(WaitForWindow(app.Pid(), "^Tagwright - \\[b.html\\]$").empty());
+        kill(app.Pid(), SIGTERM);
+        ASSERT_EQ(app.WaitExit(), 0);
+    }
+    // Started without files, it shows both again, the active one in front.
+    AppProcess again(profile, {});
+    const std::string window = WaitForWindow(again.Pid(), "^Tagwright - \\[b.html\\]$");
+    ASSERT_FALSE(window.empty());
+    SendKeys(window, {"ctrl+Tab"});
+    EXPECT_TRUE(TitleBecomes(window, "Tagwright - [a.html]")) << WindowName(window);
+}
+
 TEST(Session, ExitSignalsEndThroughTheNormalExitPath)
 {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {

@@ -19,12 +19,15 @@ void CSession::Load()
     m_format = {};
     m_recent.Load(m_store);
     m_fileFormats.Load(m_store);
+    m_lastDocuments.Load(m_store);
 }
 
 void CSession::Save() const
 {
     m_recent.Save(m_store);
     m_fileFormats.Save(m_store);
+    if (m_openDocuments)
+        m_openDocuments->Save(m_store);
 }
 
 FileFormat CSession::FormatToOpen(std::string_view path) const

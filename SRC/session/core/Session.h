@@ -1,15 +1,19 @@
 // What one run leaves for the next besides the preferences: the folders of the last Open and
 // Save dialogs, the preview file still to delete, the code page and line ending the next Open
-// dialog offers, the main window's layout, the recent files and the format of each file.
+// dialog offers, the main window's layout, the recent files, the format of each file and the
+// documents open at the end.
 #pragma once
 
 #include "session/core/FileFormats.h"
 #include "session/core/RecentFiles.h"
+#include "session/core/SessionDocuments.h"
 #include "text/FileFormat.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class SettingsStore;
@@ -26,12 +30,19 @@ public:
     CSession(const CSession&) = delete;
     CSession& operator=(const CSession&) = delete;
 
-    // At start-up: the recent files and the formats of files. The remembered format starts as
-    // Windows-1251 with the line ending detected, whatever the last run left.
+    // At start-up: the recent files, the formats of files and the documents the last run left
+    // open. The remembered format starts as Windows-1251 with the line ending detected,
+    // whatever the last run left.
     void Load();
-    // At exit: the recent files and the formats of files. The remembered format goes into the
-    // global record.
+    // At exit: the recent files, the formats of files, and the open documents when they were
+    // set. The remembered format goes into the global record.
     void Save() const;
+
+    // The documents open when the last run ended.
+    const SessionDocuments& LastDocuments() const { return m_lastDocuments; }
+    // The documents open now, for the next run; a run that never sets them leaves the last
+    // run's list as it was.
+    void SetOpenDocuments(SessionDocuments documents) { m_openDocuments = std::move(documents); }
 
     // The format chosen last in a file dialog, which the next Open dialog offers.
     const FileFormat& RememberedFormat() const { return m_format; }
@@ -63,4 +74,6 @@ private:
     FileFormat m_format;
     RecentFiles m_recent;
     FileFormats m_fileFormats;
+    SessionDocuments m_lastDocuments;
+    std::optional<SessionDocuments> m_openDocuments;
 };

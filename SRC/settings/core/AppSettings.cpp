@@ -14,6 +14,8 @@ constexpr std::string_view kRecoveryEnabled = "Enabled";
 // The reload switch: "ReloadChangedWithoutAsking" under "Settings/Files", a number, 0 unless set.
 constexpr std::string_view kFilesKey = "Settings/Files";
 constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
+// The session switch: "ReopenLastSession" under "Settings/Files", a number, 1 unless set.
+constexpr std::string_view kReopenLastSession = "ReopenLastSession";
 // The source types spell checked when their documents open: "Types" under "Settings/Spelling", a
 // bit mask by source type; HTML and plain text unless set.
 constexpr std::string_view kSpellingKey = "Settings/Spelling";
@@ -64,6 +66,7 @@ bool AppSettings::Start(const DebugQuestion& ask)
     values.debugOn = debugMode;
     values.recoveryCopies = m_store.ReadNumber(kRecoveryKey, kRecoveryEnabled, 1);
     values.reloadChangedFiles = m_store.ReadNumber(kFilesKey, kReloadChangedWithoutAsking, 0);
+    values.reopenLastSession = m_store.ReadNumber(kFilesKey, kReopenLastSession, 1);
     values.spellingTypes =
         m_store.ReadNumber(kSpellingKey, kSpellingTypes, DefaultPreferences().spellingTypes);
     m_preferences.SetValues(values);
@@ -77,6 +80,7 @@ void AppSettings::SaveAtExit(const FileFormat& rememberedFormat)
     const PreferenceValues& values = m_preferences.Values();
     WriteIfChanged(m_store, kRecoveryKey, kRecoveryEnabled, 1, values.recoveryCopies);
     WriteIfChanged(m_store, kFilesKey, kReloadChangedWithoutAsking, 0, values.reloadChangedFiles);
+    WriteIfChanged(m_store, kFilesKey, kReopenLastSession, 1, values.reopenLastSession);
     WriteIfChanged(m_store, kSpellingKey, kSpellingTypes, DefaultPreferences().spellingTypes,
                    values.spellingTypes);
     const std::vector<uint8_t> bytes = EncodeGlobalRecord(m_preferences.Values(), rememberedFormat);

@@ -22,8 +22,9 @@ constexpr int32_t PreferenceValues::* kSwitchFields[] = {
     &PreferenceValues::useTabs,
     &PreferenceValues::recoveryCopies,
     &PreferenceValues::reloadChangedFiles,
+    &PreferenceValues::reopenLastSession,
 };
-static_assert(std::size(kSwitchFields) == static_cast<size_t>(Switch::ReloadChangedFiles) + 1);
+static_assert(std::size(kSwitchFields) == static_cast<size_t>(Switch::ReopenLastSession) + 1);
 
 int32_t PreferenceValues::* FieldOf(Switch s) { return kSwitchFields[static_cast<size_t>(s)]; }
 
@@ -72,6 +73,7 @@ PreferenceValues DefaultPreferences()
     p.useTabs = 1;
     p.tabSize = 4;
     p.recoveryCopies = 1;
+    p.reopenLastSession = 1;
     p.spellingTypes = (1 << Number(SourceType::Html)) | (1 << Number(SourceType::PlainText));
     return p;
 }

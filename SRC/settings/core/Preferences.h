@@ -56,6 +56,7 @@ enum class Switch {
     UseTabs,
     RecoveryCopies,
     ReloadChangedFiles,
+    ReopenLastSession,
 };
 
 // The numbers are kept as they were stored: a switch is on when its number is not 0.
@@ -81,6 +82,8 @@ struct PreferenceValues {
     // Kept beside the record: whether an unmodified document whose file another program
     // changed is read again without asking.
     int32_t reloadChangedFiles = 0;
+    // Kept beside the record: whether a start opens again the documents the last run left open.
+    int32_t reopenLastSession = 0;
     // Kept beside the record: the source types whose documents are spell checked unless
     // switched for one document, a bit by type.
     int32_t spellingTypes = 0;
