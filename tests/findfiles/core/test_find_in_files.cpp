@@ -142,6 +142,70 @@ TEST(FindInFilesTest, UnreadableFilesAndFoldersAreToldWithTheirReason)
     EXPECT_EQ(record.Paths(), found);
 }
 
+TEST(FindInFilesTest, CommonFolderAndPathsBelowIt)
+{
+    struct Row {
+        Paths files;
+        std::string common;
+        Paths shown;
+    };
+    const std::vector<Row> rows = {
+        {{"/srv/site/a.htm"}, "/srv/site", {"a.htm"}},
+        {{"/srv/site/a.htm", "/srv/site/news/b.htm"}, "/srv/site", {"a.htm", "news/b.htm"}},
+        // A folder whose name only begins like another's holds nothing of it.
+        {{"/srv/site/a.htm", "/srv/site2/b.htm"}, "/srv", {"site/a.htm", "site2/b.htm"}},
+        // Only the root in common: the paths are shown in full.
+        {{"/srv/a.htm", "/home/b.htm"}, "/", {"/srv/a.htm", "/home/b.htm"}},
+        {{"/a.htm"}, "/", {"/a.htm"}},
+        {{}, "", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.common);
+        EXPECT_EQ(CommonFolder(row.files), row.common);
+        Paths shown;
+        for (const std::string& file : row.files)
+            shown.push_back(PathBelow(file, CommonFolder(row.files)));
+        EXPECT_EQ(shown, row.shown);
+    }
+}
+
+TEST(FindInFilesTest, AListOfFilesIsSearchedAsItStands)
+{
+    const SiteTree tree;
+    FindFilesOptions options = Options(tree);
+    // Files from several folders (a hidden one too: the list is the user's own choice), one
+    // listed twice and once more through a link, one gone, a folder, a FIFO, and one the
+    // masks leave out.
+    symlink(tree.At("index.html").c_str(), tree.At("about/alias.html").c_str());
+    mkdir(tree.At("archive.html").c_str(), 0700);
+    options.files = Paths{tree.At("index.html"),      tree.At("about/deep/more.shtml"),
+                          tree.At(".git/config.html"), tree.At("index.html"),
+                          tree.At("about/alias.html"), tree.At("gone.html"),
+                          tree.At("archive.html"),     tree.At("pipe.html"),
+                          tree.At("notes.txt")};
+    options.folder = CommonFolder(*options.files);
+    options.masks = ParseFileMasks("*.html;*.shtml");
+    options.subfolders = false; // walking choices mean nothing for a list
+    const SearchRecord record = RunSearch(options);
+    ASSERT_EQ(record.finished, 1);
+    EXPECT_EQ(record.Paths(), (Paths{".git/config.html", "about/deep/more.shtml", "index.html"}));
+    EXPECT_EQ(record.totals.filesSearched, 3);
+    std::vector<std::pair<std::string, std::string>> problems;
+    for (const SearchProblem& problem : record.problems)
+        problems.emplace_back(problem.path, problem.reason);
+    std::sort(problems.begin(), problems.end());
+    EXPECT_EQ(problems, (std::vector<std::pair<std::string, std::string>>{
+                            {tree.At("archive.html"), SystemErrorText(EISDIR)},
+                            {tree.At("gone.html"), SystemErrorText(ENOENT)},
+                            {tree.At("pipe.html"), "It is not a regular file."}}));
+
+    // The walk's folder need not exist for a list, but the list must hold something.
+    options.folder = tree.At("nowhere");
+    EXPECT_EQ(FindFilesStartProblem(options), "");
+    options.files->clear();
+    EXPECT_EQ(FindFilesStartProblem(options), "There are no files to search.");
+}
+
 TEST(FindInFilesTest, StartRefusesWhatCannotBeSearched)
 {
     const SiteTree tree;
