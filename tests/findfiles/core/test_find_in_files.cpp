@@ -299,24 +299,34 @@ TEST(FindInFilesTest, StoppingKeepsWhatWasFound)
 
 TEST(FindInFilesTest, EachFileIsReadInItsOwnPage)
 {
-    TempDir dir;
     // "Привет, мир" as a sentence long enough to tell the pages apart.
     const std::string text = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0! \xDD\xF2\xEE "
                              "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xF1\xE0\xE9\xF2\xE0 "
                              "\xEE \xED\xE0\xF8\xE5\xE9 \xF0\xE0\xE1\xEE\xF2\xE5.\n";
-    for (int page = 0; page < kCodePageCount; ++page)
-        PutFile(dir.File(std::string(CodePageKeyword(page)) + ".html"), InPage(text, page));
-    FindFilesOptions options;
-    options.pattern = "\xEF\xF0\xC8\xE2\xE5\xF2"; // "прИвет": case folded
-    options.flags = FIND_WHOLE_WORD;
-    options.folder = dir.Path();
-    const SearchRecord record = RunSearch(options);
-    ASSERT_EQ(record.files.size(), static_cast<size_t>(kCodePageCount));
-    for (const FileResult& file : record.files) {
-        SCOPED_TRACE(file.relativePath);
-        EXPECT_EQ(std::string(CodePageKeyword(file.codePage)) + ".html", file.relativePath);
-        EXPECT_TRUE(file.pageDetected);
-        EXPECT_EQ(file.lines[0].text, text.substr(0, text.size() - 1));
+    // Searched first (files before subfolders, one thread), pages of text without the word
+    // are counted to choose which bytes to look for: the pages after are found all the same.
+    for (const int fillerFiles : {0, 12}) {
+        SCOPED_TRACE(fillerFiles);
+        TempDir dir;
+        std::string filler;
+        while (filler.size() < 32 * 1024)
+            filler += "\xD1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xEE \xEC\xE8\xF0\xE5.\n"; // "Страница о мире."
+        for (int i = 0; i < fillerFiles; ++i)
+            PutFile(dir.File("filler" + std::to_string(i) + ".html"), InPage(filler, i % kCodePageCount));
+        for (int page = 0; page < kCodePageCount; ++page)
+            PutFile(dir.File("pages/" + std::string(CodePageKeyword(page)) + ".html"), InPage(text, page));
+        FindFilesOptions options;
+        options.pattern = "\xEF\xF0\xC8\xE2\xE5\xF2"; // "прИвет": case folded
+        options.flags = FIND_WHOLE_WORD;
+        options.folder = dir.Path();
+        const SearchRecord record = RunSearch(options);
+        ASSERT_EQ(record.files.size(), static_cast<size_t>(kCodePageCount));
+        for (const FileResult& file : record.files) {
+            SCOPED_TRACE(file.relativePath);
+            EXPECT_EQ("pages/" + std::string(CodePageKeyword(file.codePage)) + ".html", file.relativePath);
+            EXPECT_TRUE(file.pageDetected);
+            EXPECT_EQ(file.lines[0].text, text.substr(0, text.size() - 1));
+        }
     }
 }
 
