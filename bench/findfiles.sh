@@ -3,7 +3,8 @@
 # pages, CR LF and LF) beside LC_ALL=C grep -rn and ripgrep on the same tree: a literal that
 # a seventh of the pages hold, case-sensitive and not, in one given page; then searches with
 # the page of each file detected, and the peak memory. Each figure is the least of five runs
-# over a tree already in memory, elapsed and CPU time; the load is printed with the tree. The
+# over a tree already in memory, elapsed and CPU time (for detection: the median and spread of
+# eleven); the load is printed with the tree. The
 # script installs the Debian package ripgrep for this comparison only (and time and bc where
 # they are missing). Usage: bench/findfiles.sh [FOLDER] (a tmpfs folder, default /dev/shm)
 set -euo pipefail
@@ -70,12 +71,29 @@ cmp -s "$dir/tw.lines" "$dir/grep.lines" && same=identical || same=DIFFERENT
 echo "matches: $(wc -l <"$dir/tw.lines") lines, the same as grep's: $same; $("$tw" --case --page cp1251 "$pattern" "$site" | tail -n 1)"
 
 # Detection: the literal above, held by a seventh of the pages, and a Cyrillic word none holds.
+# The two searches take turns, eleven runs each, so that a change of load falls on both; the
+# CPU time (user + system) is given as the median and the least and most of the runs.
+cpu_runs() { # WORD PAGE...: one line per run, "PAGE CPU" (bash's time counts milliseconds)
+  local word=$1 i page TIMEFORMAT='%3U %3S'
+  shift
+  for i in $(seq 11); do
+    for page in "$@"; do
+      echo "$page $({ time "$tw" --page "$page" "$word" "$site" >/dev/null 2>&1; } 2>&1)"
+    done
+  done | awk '{ print $1, $2 + $3 }'
+}
+spread() { # PAGE: "MEDIAN LEAST MOST" of that page's runs on standard input
+  awk -v page="$1" '$1 == page { print $2 }' | sort -n |
+    awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.3f %.3f %.3f\n", m, v[1], v[NR] }'
+}
 for word in "$pattern" 'Кельвейн'; do
-  read -r given_w given_c < <(measure "$tw" --page cp1251 "$word" "$site")
-  read -r auto_w auto_c < <(measure "$tw" --page auto "$word" "$site")
-  printf 'detect "%s": given page %.3f s (cpu %.3f s), detected per file %.3f s (cpu %.3f s): %+.0f%% (cpu %+.0f%%; target < 10%%)\n' \
-    "$word" "$given_w" "$given_c" "$auto_w" "$auto_c" \
-    "$(echo "($auto_w / $given_w - 1) * 100" | bc -l)" "$(echo "($auto_c / $given_c - 1) * 100" | bc -l)"
+  "$tw" --page auto "$word" "$site" >/dev/null
+  runs=$(cpu_runs "$word" cp1251 auto)
+  read -r given_m given_lo given_hi < <(spread cp1251 <<<"$runs")
+  read -r auto_m auto_lo auto_hi < <(spread auto <<<"$runs")
+  printf 'detect "%s": cpu given page %.3f s [%.3f-%.3f], detected per file %.3f s [%.3f-%.3f]: %+.1f%% (medians; target < 10%%)\n' \
+    "$word" "$given_m" "$given_lo" "$given_hi" "$auto_m" "$auto_lo" "$auto_hi" \
+    "$(echo "($auto_m / $given_m - 1) * 100" | bc -l)"
 done
 # Memory follows the results, not the tree: a search with few matches and one with many.
 for word in "$pattern" 'редактор'; do

@@ -11,7 +11,7 @@
 #include "view/KTextView.h"
 #include "view/core/FindCommands.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -155,9 +155,11 @@ CKFindFilesController::CKFindFilesController(QMainWindow& window, FindFilesHost 
 
 CKFindFilesController::~CKFindFilesController()
 {
-    // The search ends before the sink it reports to.
+    // The search ends before the sink it reports to; a replace stops after its current file.
     m_search.reset();
     m_sink.reset();
+    m_replaceRun.Cancel();
+    m_replaceRun.Wait();
 }
 
 uint64_t CKFindFilesController::TextVersion(const CKTextBuffer& buffer)
@@ -189,14 +191,20 @@ FindFilesFields CKFindFilesController::InitialFields() const
     return fields;
 }
 
+QStringList CKFindFilesController::ProjectFiles() const
+{
+    return m_host.projectFiles ? m_host.projectFiles() : QStringList();
+}
+
 void CKFindFilesController::ShowDialog(bool replace)
 {
+    const QStringList projectFiles = ProjectFiles();
     CKFindFilesDialog dialog(InitialFields(), replace,
-                             [this, replace](const FindFilesFields& fields) {
-                                 return QString::fromStdString(
-                                     FindFilesStartProblem(FindFilesOptionsOf(fields, replace)));
+                             [replace, &projectFiles](const FindFilesFields& fields) {
+                                 return QString::fromStdString(FindFilesStartProblem(
+                                     FindFilesOptionsOf(fields, replace, projectFiles)));
                              },
-                             &m_window);
+                             &m_window, static_cast<int>(projectFiles.size()));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     WriteFindFilesSettings(m_host.store, dialog.Fields());
     if (!accepted)
@@ -230,11 +238,14 @@ bool CKFindFilesController::Start(const FindFilesFields& fields, bool replace, Q
     m_search.reset();
     m_sink = std::make_unique<Sink>(*m_pane);
     m_search = std::make_unique<CFindInFiles>();
-    m_pane->Begin(QDir::toNativeSeparators(fields.folder), replace);
+    FindFilesOptions options = FindFilesOptionsOf(fields, replace, ProjectFiles());
+    m_pane->Begin(options.files ? QStringLiteral("Project")
+                                : QDir::toNativeSeparators(fields.folder),
+                  replace);
     m_pane->show();
     m_pane->raise();
     std::string reason;
-    if (!m_search->Start(FindFilesOptionsOf(fields, replace), OpenDocuments(), *m_sink, reason)) {
+    if (!m_search->Start(std::move(options), OpenDocuments(), *m_sink, reason)) {
         m_pane->Finish({});
         problem = QString::fromStdString(reason);
         return false;
@@ -246,12 +257,16 @@ void CKFindFilesController::Stop()
 {
     if (m_search)
         m_search->Cancel();
+    m_replaceRun.Cancel();
 }
 
 bool CKFindFilesController::IsRunning() const { return m_pane->IsRunning(); }
 
 void CKFindFilesController::Wait()
 {
+    m_replaceRun.Wait();
+    // The end of a replace reaches the window as a queued call; it is taken here.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     if (!m_search)
         return;
     m_search->Wait();
@@ -340,15 +355,41 @@ void CKFindFilesController::Replace()
             ++totals.files;
         }
     }
-    const std::atomic<bool> cancel{false};
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ReplaceFilesTotals written = ReplaceInFiles(onDisk, m_host.keepBackups && m_host.keepBackups(), cancel);
-    QApplication::restoreOverrideCursor();
+    m_replaced = std::move(totals);
+    m_replaceFiles = static_cast<int64_t>(onDisk.size());
+    if (onDisk.empty()) {
+        FinishReplace({});
+        return;
+    }
+    m_pane->BeginReplacing(m_replaceFiles);
+    // The run's calls come from its thread; the pane hears them on the window's, and not at
+    // all once the controller is gone.
+    m_replaceRun.Start(
+        std::move(onDisk), m_host.keepBackups && m_host.keepBackups(),
+        [this](const ReplaceFilesTotals& progress) {
+            QMetaObject::invokeMethod(
+                this, [this, done = progress.done] { m_pane->ShowReplaceProgress(done, m_replaceFiles); },
+                Qt::QueuedConnection);
+        },
+        [this](const ReplaceFilesTotals& written) {
+            QMetaObject::invokeMethod(this, [this, written] { FinishReplace(written); },
+                                      Qt::QueuedConnection);
+        });
+}
+
+void CKFindFilesController::FinishReplace(const ReplaceFilesTotals& written)
+{
+    ReplaceFilesTotals totals = std::move(m_replaced);
+    m_replaced = {};
     totals.replaced += written.replaced;
     totals.files += written.files;
     totals.failures.insert(totals.failures.end(), written.failures.begin(), written.failures.end());
 
     QString summary = QStringLiteral("Replaced %1 occurrences in %2 files.").arg(totals.replaced).arg(totals.files);
+    if (written.cancelled)
+        summary += QStringLiteral(" Stopped: %1 of %2 files on disk were not looked at.")
+                       .arg(m_replaceFiles - written.done)
+                       .arg(m_replaceFiles);
     if (totals.failures.empty()) {
         m_pane->ShowReplaced(summary);
         return;

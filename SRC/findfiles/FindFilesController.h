@@ -4,6 +4,7 @@
 
 #include "findfiles/FindFilesDialog.h"
 #include "findfiles/core/FindInFiles.h"
+#include "findfiles/core/ReplaceInFiles.h"
 
 #include <QObject>
 #include <QPointer>
@@ -30,6 +31,8 @@ struct FindFilesHost {
     std::function<bool()> keepBackups;
     // Tells the user of a search that cannot start and of files a replace left alone.
     CKDocHost& messages;
+    // The files gathered in the Project pane, full paths; none when unset.
+    std::function<QStringList()> projectFiles = {};
 };
 
 class CKFindFilesController : public QObject {
@@ -47,8 +50,10 @@ public:
     FindFilesFields InitialFields() const;
     // Starts a search with the fields; false with the reason when it cannot start.
     bool Start(const FindFilesFields& fields, bool replace, QString& problem);
+    // Stops a search, or a replace after the file it is writing.
     void Stop();
-    // Whether a search is running; Wait returns when it has finished and the pane shows it.
+    // Whether a search or a replace is running; Wait returns when it has finished and the
+    // pane shows it.
     bool IsRunning() const;
     void Wait();
 
@@ -57,7 +62,8 @@ public:
     // F4 and Shift+F4.
     void GoToResult(int step);
     bool HasResults() const;
-    // Replaces the ticked matches of the pane's files.
+    // Replaces the ticked matches of the pane's files: open documents at once, files on disk
+    // on a thread of their own, the pane showing how many are done.
     void Replace();
 
     // A mark of an open document's text, handed to the search and checked before a replace.
@@ -67,10 +73,17 @@ private:
     class Sink;
     std::shared_ptr<const IOpenDocuments> OpenDocuments() const;
     CTagwrightDoc* OpenDocumentOf(const FileResult& file) const;
+    QStringList ProjectFiles() const;
+    // Tells how a replace ended: the summary in the pane, the files left alone in a message.
+    void FinishReplace(const ReplaceFilesTotals& written);
 
     QMainWindow& m_window;
     FindFilesHost m_host;
     CKSearchResultsPane* m_pane;
     std::unique_ptr<Sink> m_sink;
     std::unique_ptr<CFindInFiles> m_search;
+    // What a replace did in open documents, joined with what its run writes to disk.
+    ReplaceFilesTotals m_replaced;
+    int64_t m_replaceFiles = 0; // files the run was given
+    CReplaceInFilesRun m_replaceRun;
 };

@@ -2,6 +2,7 @@
 #include "findfiles/FindFilesDialog.h"
 
 #include "controls/QtText.h"
+#include "findfiles/core/FindInFiles.h"
 #include "findfiles/core/FolderWalk.h"
 #include "res/Strings.h"
 #include "text/CodePages.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -32,6 +34,8 @@ FindFilesFields ReadFindFilesSettings(const SettingsStore& store)
     FindFilesFields fields;
     fields.findWhat = ReadSettingsText(store, kFindFilesKey, "FindWhat");
     fields.replaceWith = ReadSettingsText(store, kFindFilesKey, "ReplaceWith");
+    fields.scope = store.ReadNumber(kFindFilesKey, "Scope", 0) == 1 ? FindFilesScope::Project
+                                                                     : FindFilesScope::Folder;
     fields.folder = FromUtf8(store.ReadString(kFindFilesKey, "Folder"));
     fields.masks = FromUtf8(store.ReadString(kFindFilesKey, "Masks", DefaultFileMasks()));
     fields.flags = static_cast<uint32_t>(store.ReadNumber(kFindFilesKey, "Flags", 0))
@@ -49,6 +53,7 @@ void WriteFindFilesSettings(SettingsStore& store, const FindFilesFields& fields)
 {
     WriteSettingsText(store, kFindFilesKey, "FindWhat", fields.findWhat);
     WriteSettingsText(store, kFindFilesKey, "ReplaceWith", fields.replaceWith);
+    store.WriteNumber(kFindFilesKey, "Scope", static_cast<int32_t>(fields.scope));
     store.WriteString(kFindFilesKey, "Folder", fields.folder.toStdString());
     store.WriteString(kFindFilesKey, "Masks", fields.masks.toStdString());
     store.WriteNumber(kFindFilesKey, "Flags", static_cast<int32_t>(fields.flags));
@@ -57,14 +62,22 @@ void WriteFindFilesSettings(SettingsStore& store, const FindFilesFields& fields)
     store.WriteNumber(kFindFilesKey, "CodePage", fields.codePage ? Number(*fields.codePage) : -1);
 }
 
-FindFilesOptions FindFilesOptionsOf(const FindFilesFields& fields, bool replace)
+FindFilesOptions FindFilesOptionsOf(const FindFilesFields& fields, bool replace,
+                                    const QStringList& projectFiles)
 {
     FindFilesOptions options;
     options.pattern = fields.findWhat;
     options.flags = fields.flags;
     if (replace)
         options.replacement = fields.replaceWith;
-    options.folder = QFile::encodeName(fields.folder).toStdString();
+    if (fields.scope == FindFilesScope::Project) {
+        std::vector<std::string>& files = options.files.emplace();
+        for (const QString& path : projectFiles)
+            files.push_back(QFile::encodeName(path).toStdString());
+        options.folder = CommonFolder(files);
+    } else {
+        options.folder = QFile::encodeName(fields.folder).toStdString();
+    }
     options.masks = ParseFileMasks(fields.masks.toStdString());
     options.subfolders = fields.subfolders;
     options.skipHiddenFolders = fields.skipHiddenFolders;
@@ -75,7 +88,7 @@ FindFilesOptions FindFilesOptionsOf(const FindFilesFields& fields, bool replace)
 }
 
 CKFindFilesDialog::CKFindFilesDialog(const FindFilesFields& initial, bool replace, Check check,
-                                     QWidget* parent)
+                                     QWidget* parent, int projectFiles)
     : QDialog(parent), m_check(std::move(check)), m_options(initial.flags)
 {
     setWindowTitle(replace ? QStringLiteral("Replace in Files") : QStringLiteral("Find in Files"));
@@ -97,9 +110,22 @@ CKFindFilesDialog::CKFindFilesDialog(const FindFilesFields& initial, bool replac
         m_replace = new QLineEdit(FromWindows1251(initial.replaceWith));
         addRow(QStringLiteral("Re&place with:"), m_replace);
     }
+    m_scope = new QComboBox;
+    m_scope->addItem(QStringLiteral("A folder"), static_cast<int>(FindFilesScope::Folder));
+    m_scope->addItem(projectFiles > 0 ? QStringLiteral("The Project's files (%1)").arg(projectFiles)
+                                      : QStringLiteral("The Project's files (none)"),
+                     static_cast<int>(FindFilesScope::Project));
+    if (projectFiles <= 0) {
+        // Nothing to search there: the choice is shown, but a folder is searched.
+        if (auto* model = qobject_cast<QStandardItemModel*>(m_scope->model()))
+            model->item(1)->setEnabled(false);
+    }
+    const bool project = initial.scope == FindFilesScope::Project && projectFiles > 0;
+    m_scope->setCurrentIndex(project ? 1 : 0);
+    addRow(QStringLiteral("Look &in:"), m_scope);
     m_folder = new QLineEdit(initial.folder);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."));
-    addRow(QStringLiteral("F&older:"), m_folder, browse);
+    m_browse = new QPushButton(QStringLiteral("&Browse..."));
+    addRow(QStringLiteral("F&older:"), m_folder, m_browse);
 
     m_masks = new QComboBox;
     m_masks->setEditable(true);
@@ -151,7 +177,8 @@ CKFindFilesDialog::CKFindFilesDialog(const FindFilesFields& initial, bool replac
 
     connect(m_find, &QLineEdit::textChanged, this, &CKFindFilesDialog::UpdateButtons);
     connect(m_folder, &QLineEdit::textChanged, this, &CKFindFilesDialog::UpdateButtons);
-    connect(browse, &QPushButton::clicked, this, &CKFindFilesDialog::Browse);
+    connect(m_scope, &QComboBox::currentIndexChanged, this, &CKFindFilesDialog::UpdateButtons);
+    connect(m_browse, &QPushButton::clicked, this, &CKFindFilesDialog::Browse);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_start, &QPushButton::clicked, this, [this, problem] {
         TryAccept();
@@ -164,7 +191,13 @@ CKFindFilesDialog::CKFindFilesDialog(const FindFilesFields& initial, bool replac
 
 void CKFindFilesDialog::UpdateButtons()
 {
-    m_start->setEnabled(!m_find->text().isEmpty() && !m_folder->text().trimmed().isEmpty());
+    // The folder and how it is walked mean nothing for the Project's list of files.
+    const bool folder = Fields().scope == FindFilesScope::Folder;
+    for (QWidget* field : {static_cast<QWidget*>(m_folder), static_cast<QWidget*>(m_browse),
+                           static_cast<QWidget*>(m_subfolders), static_cast<QWidget*>(m_skipHidden)})
+        field->setEnabled(folder);
+    m_start->setEnabled(!m_find->text().isEmpty()
+                        && (!folder || !m_folder->text().trimmed().isEmpty()));
 }
 
 void CKFindFilesDialog::Browse()
@@ -188,6 +221,7 @@ FindFilesFields CKFindFilesDialog::Fields() const
     fields.findWhat = ToWindows1251(m_find->text());
     if (m_replace)
         fields.replaceWith = ToWindows1251(m_replace->text());
+    fields.scope = static_cast<FindFilesScope>(m_scope->currentData().toInt());
     fields.folder = m_folder->text().trimmed();
     fields.masks = m_masks->currentText().trimmed();
     fields.flags = m_options.Flags();

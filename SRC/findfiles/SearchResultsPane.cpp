@@ -230,8 +230,23 @@ void CKSearchResultsPane::Finish(const FindFilesTotals& totals)
     m_replaceButton->setEnabled(m_replace && !m_files.empty() && !totals.cancelled);
 }
 
+void CKSearchResultsPane::BeginReplacing(int64_t files)
+{
+    m_running = true;
+    m_stop->setEnabled(true);
+    m_replaceButton->setEnabled(false);
+    ShowReplaceProgress(0, files);
+}
+
+void CKSearchResultsPane::ShowReplaceProgress(int64_t done, int64_t files)
+{
+    m_status->setText(QStringLiteral("Replacing: %1 of %2 files").arg(done).arg(files));
+}
+
 void CKSearchResultsPane::ShowReplaced(const QString& summary)
 {
+    m_running = false;
+    m_stop->setEnabled(false);
     m_replaceButton->setEnabled(false);
     m_status->setText(summary);
 }

@@ -25,9 +25,13 @@ public:
     void AddProblem(const SearchProblem& problem);
     void ShowProgress(const FindFilesTotals& totals);
     void Finish(const FindFilesTotals& totals);
+    // A replace writing files to disk: Stop and Escape stop it, Replace is not offered again.
+    void BeginReplacing(int64_t files);
+    void ShowReplaceProgress(int64_t done, int64_t files);
     // Shows how a replace ended; the matches stay listed but can no longer be replaced.
     void ShowReplaced(const QString& summary);
 
+    // Whether a search or a replace is running.
     bool IsRunning() const { return m_running; }
     bool IsReplace() const { return m_replace; }
     bool HasResults() const { return !m_files.empty(); }

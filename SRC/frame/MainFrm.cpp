@@ -11,6 +11,7 @@
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/MenuBuilder.h"
+#include "frame/ProjectTree.h"
 #include "frame/SplitPanes.h"
 #include "frame/StatusBar.h"
 #include "frame/UserToolsDialog.h"
@@ -136,7 +137,8 @@ bool CMainFrame::Create()
     TW_TRACE(m_settings, "Workspace created");
     m_findFiles = new CKFindFilesController(
         *this, {m_documents, m_settings.Store(), [this] { return ActiveView(); },
-                [this] { return m_settings.Preferences().IsOn(Switch::CreateBackups); }, m_host});
+                [this] { return m_settings.Preferences().IsOn(Switch::CreateBackups); }, m_host,
+                [this] { return m_workspace->Project()->FilePaths(); }});
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);

@@ -164,6 +164,15 @@ QString CKProjectTree::CurrentFilePath() const
     return m_records.IsFile(index) ? FromUtf8(m_records.At(index).path) : QString();
 }
 
+QStringList CKProjectTree::FilePaths() const
+{
+    QStringList paths;
+    for (int i = 0; i < m_records.Count(); ++i)
+        if (m_records.IsFile(i))
+            paths.append(FromUtf8(m_records.At(i).path));
+    return paths;
+}
+
 bool CKProjectTree::OnCommand(int id) { return RunPaneCommand(id, CurrentFilePath()); }
 
 bool CKProjectTree::OnUpdateCommand(CmdUI& ui)

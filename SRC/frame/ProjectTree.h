@@ -43,6 +43,8 @@ public:
 
     // The path of the current item when it is a file, else empty.
     QString CurrentFilePath() const;
+    // The paths of all the files in the tree, in the order they were added.
+    QStringList FilePaths() const;
 
     // The editing commands of a workspace pane (PaneCommands.h).
     bool OnCommand(int id) override;

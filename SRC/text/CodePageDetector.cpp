@@ -24,8 +24,9 @@ constexpr int kSingleBytePages = 5; // pages 0-4, in the order of kUpperClass
 constexpr int64_t kTextFloor = -8 * kScale;
 // Once the leading page is this far ahead, the rest of the bytes cannot change the answer.
 constexpr int64_t kSettledScore = 100 * kScale;
-// The bytes are read in pieces of this size, looking after each whether the answer is settled.
-constexpr size_t kPiece = 4096;
+// The bytes are read in pieces of this size, looking after each whether the answer is settled:
+// a Cyrillic text usually is within the first few hundred letters.
+constexpr size_t kPiece = 512;
 
 // What the pair scores tell apart: the classes, and capital letters from small ones. Capital
 // letters come after the classes.
@@ -52,6 +53,8 @@ struct Model {
     // it is within its class.
     std::array<std::array<uint8_t, 256>, kSingleBytePages> kind{};
     std::array<std::array<int16_t, 256>, kSingleBytePages> charScore{};
+    // The bytes from 0x80 (less 0x80) that two single-byte pages read differently.
+    std::array<std::array<std::bitset<128>, kSingleBytePages>, kSingleBytePages> differ{};
 };
 
 Model MakeModel()
@@ -75,6 +78,11 @@ Model MakeModel()
             model.kind[page][b] = static_cast<uint8_t>(KindOf(cls));
             model.charScore[page][b] = b < 128 ? 0 : kUpperScore[page][b - 128];
         }
+    for (int a = 0; a < kSingleBytePages; ++a)
+        for (int b = 0; b < kSingleBytePages; ++b)
+            for (int i = 0; i < 128; ++i)
+                model.differ[a][b][i] = model.kind[a][128 + i] != model.kind[b][128 + i] ||
+                                        model.charScore[a][128 + i] != model.charScore[b][128 + i];
     return model;
 }
 
@@ -154,15 +162,48 @@ void ReadDecoded(Reading& reading, const uint8_t* bytes, size_t size)
     }
 }
 
-// Whether two single-byte pages read every byte present alike.
-bool ReadAlike(int a, int b, const std::bitset<128>& present)
+// Which single-byte pages read every byte present alike.
+using AlikePages = std::array<std::array<bool, kSingleBytePages>, kSingleBytePages>;
+
+AlikePages PagesReadingAlike(const std::bitset<128>& present)
 {
     const Model& model = TheModel();
-    for (int i = 0; i < 128; ++i)
-        if (present[i] && (model.kind[a][128 + i] != model.kind[b][128 + i] ||
-                           model.charScore[a][128 + i] != model.charScore[b][128 + i]))
-            return false;
+    AlikePages alike{};
+    for (int a = 0; a < kSingleBytePages; ++a)
+        for (int b = 0; b < kSingleBytePages; ++b)
+            alike[a][b] = (present & model.differ[a][b]).none();
+    return alike;
+}
+
+bool AllPagesDiffer(const AlikePages& alike)
+{
+    for (int a = 0; a < kSingleBytePages; ++a)
+        for (int b = a + 1; b < kSingleBytePages; ++b)
+            if (alike[a][b])
+                return false;
     return true;
+}
+
+// The bytes from 0x80 the head holds (less 0x80), as far as they tell which pages read it alike:
+// once every two pages read some byte differently, more bytes cannot make them read alike, and
+// the rest is not looked at. from is the first byte from 0x80.
+std::bitset<128> PresentBytes(const uint8_t* bytes, size_t from, size_t size)
+{
+    // Pieces of a plain store per byte, then the set: Cyrillic text mixes the two halves so
+    // closely that a test per byte, or setting bits one after another, costs more.
+    constexpr size_t kPresentPiece = 512;
+    std::array<uint8_t, 256> seen{};
+    std::bitset<128> present;
+    for (size_t at = from; at < size; at += kPresentPiece) {
+        const size_t end = std::min(size, at + kPresentPiece);
+        for (size_t i = at; i < end; ++i)
+            seen[bytes[i]] = 1;
+        for (size_t i = 0; i < 128; ++i)
+            present[i] = seen[128 + i] != 0;
+        if (AllPagesDiffer(PagesReadingAlike(present)))
+            break;
+    }
+    return present;
 }
 
 struct Standing {
@@ -170,7 +211,7 @@ struct Standing {
     int64_t lead = 0; // over the best page that reads the bytes differently
 };
 
-Standing Rank(const std::array<int64_t, kCodePageCount>& scores, const std::bitset<128>& present)
+Standing Rank(const std::array<int64_t, kCodePageCount>& scores, const AlikePages& readAlike)
 {
     // A tie goes to the lower page number: a text in small letters reads alike in Windows-1251
     // and Mac Cyrillic, whose letters а-ю coincide, and Windows-1251 is by far the commoner.
@@ -181,7 +222,7 @@ Standing Rank(const std::array<int64_t, kCodePageCount>& scores, const std::bits
         // Pages that read the bytes alike give the same text: choosing among them is no risk.
         const bool alike = page == standing.best ||
                            (page < kSingleBytePages && standing.best < kSingleBytePages &&
-                            ReadAlike(page, standing.best, present));
+                            readAlike[page][standing.best]);
         if (!alike)
             runnerUp = std::max(runnerUp, scores[page]);
     }
@@ -204,16 +245,10 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         return {CodePageGuess::Kind::Unsure, std::nullopt, std::nullopt, 0};
 
     const auto* bytes = reinterpret_cast<const uint8_t*>(head.data());
-    // A plain store for every byte, then the set: Cyrillic text mixes the two halves so
-    // closely that a test per byte, or setting bits one after another, costs more.
-    std::array<uint8_t, 256> seen{};
-    for (const uint8_t b : head)
-        seen[b] = 1;
-    std::bitset<128> present;
-    for (size_t i = 0; i < 128; ++i)
-        present[i] = seen[128 + i] != 0;
-    if (present.none())
+    const size_t firstHigh = AsciiRunEnd(bytes, 0, head.size());
+    if (firstHigh == head.size())
         return {CodePageGuess::Kind::Ascii, std::nullopt, std::nullopt, 0};
+    const AlikePages readAlike = PagesReadingAlike(PresentBytes(bytes, firstHigh, head.size()));
 
     // UTF-8 is read as decoded to Windows-1251, where a character it lacks or a byte that is not
     // UTF-8 becomes "?"; each of those costs what an unassigned character costs.
@@ -234,20 +269,23 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         for (int page = 0; page < kCodePageCount; ++page)
             scores[page] = readings[page].total;
         scores[Number(CodePage::Utf8)] += decoder.LossyCount() * lossCost;
-        standing = Rank(scores, present);
+        standing = Rank(scores, readAlike);
         if (standing.lead >= kSettledScore)
             break;
     }
 
+    const Reading& best = readings[standing.best];
+    const bool text = best.total >= kTextFloor * best.pairs;
     // Valid UTF-8 beyond ASCII is taken as UTF-8 whatever its letters: text in a single-byte page
-    // practically never forms valid sequences.
-    if (ScanUtf8(head, headIsCut).valid) {
+    // practically never forms valid sequences. Text already settled on UTF-8 comes out the same,
+    // with the same odds, whether its sequences are all well formed or not: it is not scanned.
+    const bool settledOnUtf8 = text && standing.best == Number(CodePage::Utf8) && standing.lead >= kSettledScore;
+    if (settledOnUtf8 || ScanUtf8(head, headIsCut).valid) {
         const int64_t bestSingle = *std::max_element(scores.begin(), scores.begin() + kSingleBytePages);
         const double odds = static_cast<double>(scores[Number(CodePage::Utf8)] - bestSingle) / kScale;
         return {CodePageGuess::Kind::Page, CodePage::Utf8, CodePage::Utf8, std::max(odds, kCodePageSureOdds)};
     }
-    const Reading& bestReading = readings[standing.best];
-    if (bestReading.total < kTextFloor * bestReading.pairs)
+    if (!text)
         return {CodePageGuess::Kind::Unsure, std::nullopt, std::nullopt, 0};
     const double odds = static_cast<double>(standing.lead) / kScale;
     const auto best = static_cast<CodePage>(standing.best);

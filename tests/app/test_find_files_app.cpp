@@ -7,6 +7,9 @@
 #include "findfiles/FindFilesController.h"
 #include "findfiles/SearchResultsPane.h"
 #include "frame/CommandRouter.h"
+#include "frame/MainFrm.h"
+#include "frame/ProjectTree.h"
+#include "frame/Workspace.h"
 #include "res/CommandIds.h"
 #include "view/KTextView.h"
 
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -42,11 +46,12 @@ protected:
     }
     CKFindFilesController& Controller() { return frame->FindInFiles(); }
     CKSearchResultsPane& Pane() { return Controller().Pane(); }
-    void Search(bool replace, std::optional<CodePage> page)
+    void Search(bool replace, std::optional<CodePage> page, FindFilesScope scope = FindFilesScope::Folder)
     {
         FindFilesFields fields;
         fields.findWhat = kHello;
         fields.replaceWith = kBye;
+        fields.scope = scope;
         fields.folder = QString::fromStdString(site);
         fields.masks = QStringLiteral("*.htm");
         fields.codePage = page;
@@ -133,6 +138,14 @@ TEST_F(FindFilesAppTest, ReplaceChangesTheOpenTextAsOneStepAndWritesClosedFilesI
     const std::string laterNow = ReadAll(site + "/later.htm");
 
     Pane().ReplaceButton()->click();
+    // The open text is changed at once; the files on disk are written off the window's
+    // thread, which hears of the end through its events.
+    EXPECT_EQ(open->Buffer().Line(0), "<p>" + kBye + "</p>");
+    EXPECT_TRUE(Controller().IsRunning());
+    EXPECT_TRUE(Pane().Status()->text().startsWith(QStringLiteral("Replacing: ")));
+    EXPECT_FALSE(Pane().ReplaceButton()->isEnabled());
+    Controller().Wait();
+    EXPECT_FALSE(Controller().IsRunning());
 
     EXPECT_EQ(open->Buffer().Line(0), "<p>" + kBye + "</p>");
     EXPECT_TRUE(open->IsModified());
@@ -150,6 +163,59 @@ TEST_F(FindFilesAppTest, ReplaceChangesTheOpenTextAsOneStepAndWritesClosedFilesI
     EXPECT_EQ(open->Buffer().Line(0), "<p>" + kHello + "</p>");
 }
 
+TEST_F(FindFilesAppTest, AStoppedReplaceCountsExactlyTheFilesItWrote)
+{
+    constexpr int kFiles = 40;
+    for (int i = 0; i < kFiles; ++i)
+        PutFile(site + "/many/p" + std::to_string(i) + ".htm", kHello + "\n");
+    Start({});
+    Search(true, CodePage::Windows1251); // the two pages in KOI8-R hold no match in this page
+    const int matched = kFiles + 1;
+    ASSERT_EQ(Pane().Files().size(), static_cast<size_t>(matched));
+
+    Pane().ReplaceButton()->click();
+    Controller().Stop();
+    Controller().Wait();
+    // However far the run got, every file is whole, old or new, and the end counts the new.
+    int written = 0;
+    for (const FileResult& file : Pane().Files()) {
+        const std::string text = ReadAll(file.path);
+        const bool replaced = text.find(InPage(kBye, file.codePage)) != std::string::npos;
+        EXPECT_TRUE(replaced || text.find(InPage(kHello, file.codePage)) != std::string::npos) << file.path;
+        written += replaced;
+    }
+    const QString status = Pane().Status()->text();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Replaced %1 occurrences in %1 files.").arg(written))) << status.toStdString();
+    EXPECT_EQ(status.contains(QStringLiteral("Stopped: ")), written < matched) << status.toStdString();
+    EXPECT_FALSE(Controller().IsRunning());
+}
+
+TEST_F(FindFilesAppTest, TheProjectsFilesAreSearchedBelowTheirCommonFolder)
+{
+    PutFile(dir.File("elsewhere/more/extra.htm"), InPage(kHello + "\n", CodePage::Koi8R));
+    PutFile(dir.File("elsewhere/skipped.txt"), kHello + "\n");
+    Start({});
+    CKProjectTree& project = *frame->Workspace()->Project();
+    QString chosen;
+    project.SetDialogs({{}, [&](QWidget*) { return chosen; }});
+    project.setCurrentItem(project.Root());
+    for (const std::string& file : {site + "/koi.htm", dir.File("elsewhere/more/extra.htm"),
+                                    dir.File("elsewhere/skipped.txt")}) {
+        chosen = QString::fromStdString(file);
+        project.AddFiles();
+    }
+
+    Search(false, CodePage::Koi8R, FindFilesScope::Project);
+    std::vector<std::string> shown;
+    for (const FileResult& file : Pane().Files())
+        shown.push_back(file.relativePath);
+    std::sort(shown.begin(), shown.end());
+    // later.htm and open.htm lie in the folder but not in the Project; the masks leave out
+    // the text file.
+    EXPECT_EQ(shown, (std::vector<std::string>{"elsewhere/more/extra.htm", "site/koi.htm"}));
+    EXPECT_TRUE(Pane().windowTitle().endsWith(QStringLiteral("Project")));
+}
+
 TEST_F(FindFilesAppTest, AnOpenTextChangedAfterTheSearchIsNotReplaced)
 {
     Start({QString::fromStdString(site + "/open.htm")});
@@ -160,6 +226,7 @@ TEST_F(FindFilesAppTest, AnOpenTextChangedAfterTheSearchIsNotReplaced)
     open->Buffer().InsertText(nullptr, 0, 0, "x", endLine, endChar, 0);
 
     Pane().ReplaceButton()->click();
+    Controller().Wait();
     EXPECT_EQ(open->Buffer().Line(0), "x<p>" + kHello + "</p>");
     ASSERT_EQ(host->warnings.size(), 1);
     EXPECT_TRUE(host->warnings[0].contains(QStringLiteral("open.htm")));

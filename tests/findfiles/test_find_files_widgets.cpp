@@ -66,9 +66,11 @@ TEST(FindFilesDialog, FieldsAreKeptInTheStoreAndReadBack)
     fields.subfolders = false;
     fields.skipHiddenFolders = false;
     fields.codePage = CodePage::Koi8R;
-    CKFindFilesDialog dialog(fields, true, {});
+    fields.scope = FindFilesScope::Project;
+    CKFindFilesDialog dialog(fields, true, {}, nullptr, 2);
     WriteFindFilesSettings(store, dialog.Fields());
     const FindFilesFields back = ReadFindFilesSettings(store);
+    EXPECT_EQ(back.scope, FindFilesScope::Project);
     EXPECT_EQ(back.findWhat, fields.findWhat);
     EXPECT_EQ(back.replaceWith, fields.replaceWith);
     EXPECT_EQ(back.folder, fields.folder);
@@ -111,6 +113,39 @@ TEST(FindFilesDialog, ReplaceFieldOnlyForReplaceAndOptionsFollowTheBoxes)
     replace.FindEdit()->setText(QStringLiteral("a"));
     replace.FolderEdit()->setText(QStringLiteral("  "));
     EXPECT_FALSE(replace.StartButton()->isEnabled());
+}
+
+TEST(FindFilesDialog, TheProjectsFilesAreAChoiceOnlyWhenThereAreSome)
+{
+    FindFilesFields fields;
+    fields.findWhat = "a";
+    fields.scope = FindFilesScope::Project;
+    fields.masks = QStringLiteral("*.htm");
+
+    // An empty Project cannot be chosen: the dialog opens on the folder.
+    CKFindFilesDialog empty(fields, false, {}, nullptr, 0);
+    EXPECT_EQ(empty.Fields().scope, FindFilesScope::Folder);
+    EXPECT_TRUE(empty.FolderEdit()->isEnabled());
+    EXPECT_FALSE(empty.StartButton()->isEnabled()); // and no folder is given
+
+    // With files, the folder and how it is walked are set aside; the masks still apply.
+    CKFindFilesDialog dialog(fields, false, {}, nullptr, 2);
+    EXPECT_EQ(dialog.Fields().scope, FindFilesScope::Project);
+    EXPECT_FALSE(dialog.FolderEdit()->isEnabled());
+    EXPECT_FALSE(dialog.SubfoldersBox()->isEnabled());
+    EXPECT_FALSE(dialog.SkipHiddenBox()->isEnabled());
+    EXPECT_TRUE(dialog.MasksBox()->isEnabled());
+    EXPECT_TRUE(dialog.StartButton()->isEnabled());
+    const QStringList project = {QStringLiteral("/srv/сайт/index.htm"), QStringLiteral("/srv/сайт/news/a.htm")};
+    const FindFilesOptions options = FindFilesOptionsOf(dialog.Fields(), false, project);
+    ASSERT_TRUE(options.files.has_value());
+    EXPECT_EQ(*options.files, (std::vector<std::string>{"/srv/сайт/index.htm", "/srv/сайт/news/a.htm"}));
+    EXPECT_EQ(options.folder, "/srv/сайт");
+    EXPECT_EQ(options.masks, (std::vector<std::string>{"*.htm"}));
+
+    dialog.ScopeBox()->setCurrentIndex(0);
+    EXPECT_TRUE(dialog.FolderEdit()->isEnabled());
+    EXPECT_FALSE(FindFilesOptionsOf(dialog.Fields(), false, project).files.has_value());
 }
 
 TEST(FindFilesDialog, AFieldThatCannotStartASearchKeepsTheDialogOpenWithTheReason)
@@ -213,6 +248,25 @@ TEST_F(SearchResultsPaneTest, EscapeStopsOnlyWhileRunning)
     Press(pane.Tree(), Qt::Key_Escape);
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(pane.Files().size(), 2u); // what was found stays
+}
+
+TEST_F(SearchResultsPaneTest, AReplaceOnDiskCanBeStoppedUntilItEnds)
+{
+    pane.Finish({});
+    int stops = 0;
+    QObject::connect(&pane, &CKSearchResultsPane::stopRequested, [&] { ++stops; });
+    pane.BeginReplacing(40);
+    EXPECT_TRUE(pane.IsRunning());
+    EXPECT_TRUE(pane.StopButton()->isEnabled());
+    pane.ShowReplaceProgress(12, 40);
+    EXPECT_EQ(pane.Status()->text(), QStringLiteral("Replacing: 12 of 40 files"));
+    Press(pane.Tree(), Qt::Key_Escape);
+    EXPECT_EQ(stops, 1);
+    pane.ShowReplaced(QStringLiteral("Replaced 24 occurrences in 12 files."));
+    EXPECT_FALSE(pane.IsRunning());
+    EXPECT_FALSE(pane.StopButton()->isEnabled());
+    Press(pane.Tree(), Qt::Key_Escape);
+    EXPECT_EQ(stops, 1);
 }
 
 TEST_F(SearchResultsPaneTest, CopyGivesPathLineColumnAndTheLineInUtf8)

@@ -110,6 +110,9 @@ TEST(ProjectTreeTest, NewFolderGoesUnderTheRootOrAFolderAndFilesUnderAnyItem)
     s.tree.AddFiles();
     ASSERT_EQ(file->childCount(), 1);
     EXPECT_EQ(s.Record(file->child(0)).kind, PROJECT_FILE);
+    // The files a search of the Project takes, folders left out.
+    EXPECT_EQ(s.tree.FilePaths(),
+              (QStringList{QStringLiteral("/srv/site/index.html"), QStringLiteral("/srv/site/note.txt")}));
 
     // Cancelling either dialog adds nothing.
     s.folderName.clear();

@@ -77,6 +77,24 @@ TEST(CodePageDetectTest, TextThatReadsAlikeInWindows1251AndMacIsWindows1251)
     EXPECT_EQ(guess.page, CodePage::Windows1251);
 }
 
+TEST(CodePageDetectTest, TextAlikeAtFirstIsToldByWhatFollows)
+{
+    // Pages of small letters alike in Windows-1251 and Mac Cyrillic, then Mac capitals: the
+    // answer waits for the bytes that tell the two pages apart, however late they come.
+    const std::string alike = "\xEC\xFB \xE2\xFB\xF8\xEB\xE8 \xED\xE0 \xF3\xEB\xE8\xF6\xF3 "
+                              "\xEF\xEE\xF1\xEB\xE5 \xEE\xE1\xE5\xE4\xE0. ";
+    std::string text;
+    while (text.size() < 3 * 4096)
+        text += alike;
+    // "Мы Вышли На Улицу", capitals in Mac Cyrillic.
+    const std::string macCapitals = "\x8C\xFB \x82\xFB\xF8\xEB\xE8 \x8D\xE0 \x93\xEB\xE8\xF6\xF3. ";
+    for (int i = 0; i < 4; ++i)
+        text += macCapitals;
+    const CodePageGuess guess = DetectCodePage(text, false);
+    EXPECT_EQ(guess.kind, Kind::Page);
+    EXPECT_EQ(guess.page, CodePage::Macintosh);
+}
+
 struct NoPageCase {
     const char* what;
     std::string bytes;

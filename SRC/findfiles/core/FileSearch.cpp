@@ -15,6 +15,8 @@ namespace {
 
 // A NUL among the first bytes marks a file that is no text.
 constexpr size_t kBinaryProbe = 8192;
+// The bytes of the first files counted to tell which bytes are rare in the files searched.
+constexpr size_t kAnchorSample = 256 * 1024;
 
 // A line of a UTF-8 file in Windows-1251, as the editor's load reads it. Only the file's very
 // first line may start with a byte order mark; elsewhere one is a character like any other.
@@ -220,22 +222,36 @@ const CRawLiteral& CFileSearcher::LiteralFor(CodePage codePage)
 
 bool CFileSearcher::MayMatchInSomePage(std::string_view bytes)
 {
+    // The file may be in any page: each page's literal looks first for the bytes rarest in the
+    // files searched so far, made anew once a sample of them has been counted.
+    if (m_sampled < kAnchorSample) {
+        const std::string_view sample = bytes.substr(0, kAnchorSample - m_sampled);
+        for (const char c : sample)
+            ++m_byteCounts[static_cast<uint8_t>(c)];
+        m_sampled += sample.size();
+        if (m_sampled == kAnchorSample)
+            m_telling.clear();
+    }
     if (m_telling.empty()) {
         // Pages that read the pattern's bytes alike (all pages of tables, for ASCII) are
         // looked at once.
+        const CRawLiteral::ByteCounts* counts = m_sampled == kAnchorSample ? &m_byteCounts : nullptr;
         for (int page = 0; page < kCodePageCount; ++page) {
-            const CRawLiteral& literal = LiteralFor(static_cast<CodePage>(page));
-            if (!literal.Usable()) {
-                m_telling.assign(1, nullptr);
+            auto literal = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags,
+                                                         static_cast<CodePage>(page),
+                                                         counts);
+            if (!literal->Usable()) {
+                m_telling.clear();
+                m_telling.push_back(nullptr);
                 break;
             }
             if (std::none_of(m_telling.begin(), m_telling.end(),
-                             [&](const CRawLiteral* other) { return literal.SameAs(*other); }))
-                m_telling.push_back(&literal);
+                             [&](const auto& other) { return literal->SameAs(*other); }))
+                m_telling.push_back(std::move(literal));
         }
     }
     const char* const end = bytes.data() + bytes.size();
-    return std::any_of(m_telling.begin(), m_telling.end(), [&](const CRawLiteral* literal) {
+    return std::any_of(m_telling.begin(), m_telling.end(), [&](const auto& literal) {
         return !literal || literal->Find(bytes.data(), end);
     });
 }

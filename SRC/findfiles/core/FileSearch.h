@@ -53,7 +53,9 @@ private:
     std::unique_ptr<CRawLiteral> m_literals[kCodePageCount]; // by code page, made when first needed
     // The literals that tell whether a match may lie in a file in some page; null: one page
     // has none, so any file may hold a match.
-    std::vector<const CRawLiteral*> m_telling;
+    std::vector<std::unique_ptr<CRawLiteral>> m_telling;
+    CRawLiteral::ByteCounts m_byteCounts{};
+    size_t m_sampled = 0; // bytes counted in m_byteCounts
     std::vector<char> m_buffer; // the blocks files are read into
     std::string m_subject;
     std::vector<int> m_lineStarts; // offsets of the lines in m_subject

@@ -18,7 +18,10 @@ struct FindFilesOptions {
     uint32_t flags = 0;  // FIND_MATCH_CASE, FIND_WHOLE_WORD, FIND_REGEXP
     // Set for Replace in Files: the template each match is expanded with, as Replace does.
     std::optional<std::string> replacement;
+    // The folder walked; for a list of files, the folder their relative paths start from.
     std::string folder;
+    // When set, exactly these files are searched (the masks still apply) instead of the folder's.
+    std::optional<std::vector<std::string>> files;
     std::vector<std::string> masks; // file-name patterns such as "*.htm"; none: every file
     bool subfolders = true;
     bool skipHiddenFolders = true;

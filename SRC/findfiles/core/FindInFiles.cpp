@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <deque>
 #include <iterator>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
@@ -23,7 +24,41 @@ constexpr size_t kBatch = 32;
 // Files between two progress reports.
 constexpr int64_t kProgressStep = 64;
 
+// The folder a path lies in: "/" for a file at the root, empty for a bare name.
+std::string ParentFolder(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return {};
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Whether path lies somewhere below folder.
+bool IsBelow(const std::string& path, const std::string& folder)
+{
+    return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
+        && (folder.back() == '/' || path[folder.size()] == '/');
+}
+
 } // namespace
+
+std::string CommonFolder(const std::vector<std::string>& paths)
+{
+    if (paths.empty())
+        return {};
+    std::string common = ParentFolder(paths.front());
+    for (const std::string& path : paths)
+        while (!common.empty() && !IsBelow(path, common))
+            common = common == "/" ? std::string() : ParentFolder(common);
+    return common;
+}
+
+std::string PathBelow(const std::string& path, const std::string& folder)
+{
+    if (folder.empty() || folder == "/" || !IsBelow(path, folder))
+        return path;
+    return path.substr(folder.back() == '/' ? folder.size() : folder.size() + 1);
+}
 
 std::string FindFilesStartProblem(const FindFilesOptions& options)
 {
@@ -33,6 +68,8 @@ std::string FindFilesStartProblem(const FindFilesOptions& options)
         if (!RxProgram(RxCompile(options.pattern)))
             return "The regular expression is not valid.";
     }
+    if (options.files)
+        return options.files->empty() ? "There are no files to search." : "";
     struct stat st;
     if (stat(options.folder.c_str(), &st) != 0)
         return SystemErrorText(errno);
@@ -136,6 +173,33 @@ struct CFindInFiles::Run {
         }
     }
 
+    // The files of a list, each once however often or under whatever names it is listed;
+    // like the folder walk, nothing but regular files is opened.
+    void ListFiles()
+    {
+        std::set<std::pair<dev_t, ino_t>> listed;
+        for (const std::string& path : *options.files) {
+            if (stop.load(std::memory_order_relaxed))
+                return;
+            const size_t slash = path.find_last_of('/');
+            if (!MatchesFileMasks(slash == std::string::npos ? path : path.substr(slash + 1),
+                                  options.masks))
+                continue;
+            struct stat st;
+            if (stat(path.c_str(), &st) != 0) {
+                Problem(path, SystemErrorText(errno));
+                continue;
+            }
+            if (!S_ISREG(st.st_mode)) {
+                Problem(path, S_ISDIR(st.st_mode) ? SystemErrorText(EISDIR)
+                                                  : "It is not a regular file.");
+                continue;
+            }
+            if (listed.insert({st.st_dev, st.st_ino}).second)
+                Enqueue(path, PathBelow(path, options.folder));
+        }
+    }
+
     void Main()
     {
         const int count = std::max(1, options.threads);
@@ -143,14 +207,18 @@ struct CFindInFiles::Run {
         searchers.reserve(count);
         for (int i = 0; i < count; ++i)
             searchers.emplace_back([this] { Search(); });
-        CFolderWalk walk({options.masks, options.subfolders, options.skipHiddenFolders},
-                         [this](const std::string& path, const std::string& relative) {
-                             Enqueue(path, relative);
-                         },
-                         [this](const std::string& path, const std::string& reason) {
-                             Problem(path, reason);
-                         });
-        walk.Walk(options.folder, stop);
+        if (options.files) {
+            ListFiles();
+        } else {
+            CFolderWalk walk({options.masks, options.subfolders, options.skipHiddenFolders},
+                             [this](const std::string& path, const std::string& relative) {
+                                 Enqueue(path, relative);
+                             },
+                             [this](const std::string& path, const std::string& reason) {
+                                 Problem(path, reason);
+                             });
+            walk.Walk(options.folder, stop);
+        }
         Flush();
         {
             const std::lock_guard lock(queueLock);

@@ -27,6 +27,13 @@ public:
 // Why a search cannot start: its message, or empty when it can.
 std::string FindFilesStartProblem(const FindFilesOptions& options);
 
+// The deepest folder that holds all the files (full paths), "/" when only the root does, and
+// empty when there are none.
+std::string CommonFolder(const std::vector<std::string>& paths);
+// A path as the results show it below folder: relative to it, or in full when the folder is
+// the root or does not hold the path.
+std::string PathBelow(const std::string& path, const std::string& folder);
+
 class CFindInFiles {
 public:
     CFindInFiles() = default;

@@ -7,6 +7,8 @@
 #include "view/core/TextSearch.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <cstring>
 
 namespace {
@@ -39,17 +41,22 @@ int Commonness(uint8_t c)
 }
 
 // The same for a byte of UTF-8: the lead bytes of Cyrillic letters are everywhere in Cyrillic
-// text, the bytes that end them each stand for a few letters.
+// text; a byte that ends a letter is as common as the two letters it can end (after D0 and
+// after D1).
 int Utf8Commonness(uint8_t b)
 {
     if (b < 0x80)
         return Commonness(b);
-    return b == 0xD0 || b == 0xD1 ? 100 : 30;
+    if (b == 0xD0 || b == 0xD1)
+        return 100;
+    if (b >= 0xC0)
+        return 30;
+    const auto letter = [](char32_t cp) {
+        const int c = cp1251::FromUnicode(cp);
+        return c < 0 ? 1 : Commonness(static_cast<uint8_t>(c));
+    };
+    return letter(0x400 + (b - 0x80)) + letter(0x440 + (b - 0x80));
 }
-
-} // namespace
-
-namespace {
 
 using ByteSets = std::vector<std::array<bool, 256>>;
 
@@ -103,7 +110,8 @@ ByteSets Utf8AcceptedBytes(std::string_view pattern, uint32_t flags)
 
 } // namespace
 
-CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, CodePage codePage)
+CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, CodePage codePage,
+                         const ByteCounts* counts)
 {
     if (pattern.empty() || (flags & FIND_REGEXP))
         return;
@@ -112,19 +120,29 @@ CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, CodePage code
     if (m_accept.empty())
         return;
 
-    // The anchor: the position whose bytes are rarest in the page.
+    // The anchor: the position whose bytes are rarest. By counts, a byte never seen still costs
+    // a look, and a position of more than two bytes, looked for byte by byte, costs as much as
+    // if every byte were one of them.
     const ByteTable* load = LoadTable(codePage);
-    int best = -1;
+    const uint64_t everyByte = counts ? std::accumulate(counts->begin(), counts->end(), uint64_t{0}) : 0;
+    const auto commonness = [&](uint8_t byte) -> uint64_t {
+        if (counts)
+            return (*counts)[byte] + 1;
+        return codePage == CodePage::Utf8 ? Utf8Commonness(byte) : Commonness(load ? (*load)[byte] : byte);
+    };
+    uint64_t best = UINT64_MAX;
     for (size_t k = 0; k < m_accept.size(); ++k) {
-        int score = 0;
+        uint64_t score = 0;
+        int bytes = 0;
         for (int b = 0; b < 256; ++b) {
-            if (!m_accept[k][b])
-                continue;
-            const uint8_t byte = static_cast<uint8_t>(b);
-            score += codePage == CodePage::Utf8 ? Utf8Commonness(byte)
-                                         : Commonness(load ? (*load)[byte] : byte);
+            if (m_accept[k][b]) {
+                score += commonness(static_cast<uint8_t>(b));
+                ++bytes;
+            }
         }
-        if (best < 0 || score < best) {
+        if (bytes > 2)
+            score += everyByte;
+        if (score < best) {
             best = score;
             m_anchor = k;
         }

@@ -13,10 +13,16 @@
 
 class CRawLiteral {
 public:
+    // How often each byte turned up in the files searched so far.
+    using ByteCounts = std::array<uint64_t, 256>;
+
     // pattern in Windows-1251; flags as Find takes them. Usable() is false where the bytes
     // cannot be searched directly: a regular expression, an empty pattern, and in UTF-8 a
-    // pattern with "?" (which also stands for every character Windows-1251 lacks).
-    CRawLiteral(std::string_view pattern, uint32_t flags, CodePage codePage);
+    // pattern with "?" (which also stands for every character Windows-1251 lacks). The bytes
+    // looked for first are those rarest by counts when given (files of any page), else those
+    // rarest in text of the page.
+    CRawLiteral(std::string_view pattern, uint32_t flags, CodePage codePage,
+                const ByteCounts* counts = nullptr);
 
     bool Usable() const { return !m_accept.empty(); }
     // Finds the same candidates as other (as pages that read ASCII alike do for ASCII).

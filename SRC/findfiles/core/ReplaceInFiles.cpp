@@ -198,8 +198,33 @@ ReplaceFilesTotals ReplaceInFiles(const std::vector<FileResult>& files, bool bac
             totals.replaced += outcome.replaced;
             ++totals.files;
         }
+        ++totals.done;
         if (done)
             done(totals);
     }
     return totals;
+}
+
+CReplaceInFilesRun::~CReplaceInFilesRun()
+{
+    Cancel();
+    Wait();
+}
+
+void CReplaceInFilesRun::Start(std::vector<FileResult> files, bool backup, Progress progress,
+                               Finished finished)
+{
+    Cancel();
+    Wait();
+    m_cancel = false;
+    m_thread = std::thread([this, files = std::move(files), backup, progress = std::move(progress),
+                            finished = std::move(finished)] {
+        finished(ReplaceInFiles(files, backup, m_cancel, progress));
+    });
+}
+
+void CReplaceInFilesRun::Wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }

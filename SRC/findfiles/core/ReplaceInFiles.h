@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 struct FileReplaceOutcome {
@@ -31,6 +32,7 @@ FileReplaceOutcome ReplaceInBuffer(CKTextBuffer& buffer, CKBufferView* view,
 struct ReplaceFilesTotals {
     int64_t replaced = 0; // occurrences
     int64_t files = 0;    // files changed
+    int64_t done = 0;     // files looked at, changed or not
     std::vector<SearchProblem> failures;
     bool cancelled = false;
 };
@@ -41,3 +43,30 @@ struct ReplaceFilesTotals {
 ReplaceFilesTotals ReplaceInFiles(const std::vector<FileResult>& files, bool backup,
                                   const std::atomic<bool>& cancel,
                                   const std::function<void(const ReplaceFilesTotals&)>& done = {});
+
+// ReplaceInFiles on a thread of its own, so that the window stays responsive while many files
+// are written. Stopping takes effect between files: a file is never left half-written, and
+// the files written before stay written and counted.
+class CReplaceInFilesRun {
+public:
+    // Both are called on the run's thread: progress after each file, finished once at the end.
+    using Progress = std::function<void(const ReplaceFilesTotals&)>;
+    using Finished = std::function<void(const ReplaceFilesTotals&)>;
+
+    CReplaceInFilesRun() = default;
+    CReplaceInFilesRun(const CReplaceInFilesRun&) = delete;
+    CReplaceInFilesRun& operator=(const CReplaceInFilesRun&) = delete;
+    // Stops a run still going and waits for it.
+    ~CReplaceInFilesRun();
+
+    // Starts replacing; a run still going is stopped and waited for first.
+    void Start(std::vector<FileResult> files, bool backup, Progress progress, Finished finished);
+    // Asks the run to stop after the file it is writing. Any thread.
+    void Cancel() { m_cancel = true; }
+    // Returns once finished has been called.
+    void Wait();
+
+private:
+    std::atomic<bool> m_cancel{false};
+    std::thread m_thread;
+};

@@ -142,6 +142,70 @@ TEST(FindInFilesTest, UnreadableFilesAndFoldersAreToldWithTheirReason)
     EXPECT_EQ(record.Paths(), found);
 }
 
+TEST(FindInFilesTest, CommonFolderAndPathsBelowIt)
+{
+    struct Row {
+        Paths files;
+        std::string common;
+        Paths shown;
+    };
+    const std::vector<Row> rows = {
+        {{"/srv/site/a.htm"}, "/srv/site", {"a.htm"}},
+        {{"/srv/site/a.htm", "/srv/site/news/b.htm"}, "/srv/site", {"a.htm", "news/b.htm"}},
+        // A folder whose name only begins like another's holds nothing of it.
+        {{"/srv/site/a.htm", "/srv/site2/b.htm"}, "/srv", {"site/a.htm", "site2/b.htm"}},
+        // Only the root in common: the paths are shown in full.
+        {{"/srv/a.htm", "/home/b.htm"}, "/", {"/srv/a.htm", "/home/b.htm"}},
+        {{"/a.htm"}, "/", {"/a.htm"}},
+        {{}, "", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.common);
+        EXPECT_EQ(CommonFolder(row.files), row.common);
+        Paths shown;
+        for (const std::string& file : row.files)
+            shown.push_back(PathBelow(file, CommonFolder(row.files)));
+        EXPECT_EQ(shown, row.shown);
+    }
+}
+
+TEST(FindInFilesTest, AListOfFilesIsSearchedAsItStands)
+{
+    const SiteTree tree;
+    FindFilesOptions options = Options(tree);
+    // Files from several folders (a hidden one too: the list is the user's own choice), one
+    // listed twice and once more through a link, one gone, a folder, a FIFO, and one the
+    // masks leave out.
+    symlink(tree.At("index.html").c_str(), tree.At("about/alias.html").c_str());
+    mkdir(tree.At("archive.html").c_str(), 0700);
+    options.files = Paths{tree.At("index.html"),      tree.At("about/deep/more.shtml"),
+                          tree.At(".git/config.html"), tree.At("index.html"),
+                          tree.At("about/alias.html"), tree.At("gone.html"),
+                          tree.At("archive.html"),     tree.At("pipe.html"),
+                          tree.At("notes.txt")};
+    options.folder = CommonFolder(*options.files);
+    options.masks = ParseFileMasks("*.html;*.shtml");
+    options.subfolders = false; // walking choices mean nothing for a list
+    const SearchRecord record = RunSearch(options);
+    ASSERT_EQ(record.finished, 1);
+    EXPECT_EQ(record.Paths(), (Paths{".git/config.html", "about/deep/more.shtml", "index.html"}));
+    EXPECT_EQ(record.totals.filesSearched, 3);
+    std::vector<std::pair<std::string, std::string>> problems;
+    for (const SearchProblem& problem : record.problems)
+        problems.emplace_back(problem.path, problem.reason);
+    std::sort(problems.begin(), problems.end());
+    EXPECT_EQ(problems, (std::vector<std::pair<std::string, std::string>>{
+                            {tree.At("archive.html"), SystemErrorText(EISDIR)},
+                            {tree.At("gone.html"), SystemErrorText(ENOENT)},
+                            {tree.At("pipe.html"), "It is not a regular file."}}));
+
+    // The walk's folder need not exist for a list, but the list must hold something.
+    options.folder = tree.At("nowhere");
+    EXPECT_EQ(FindFilesStartProblem(options), "");
+    options.files->clear();
+    EXPECT_EQ(FindFilesStartProblem(options), "There are no files to search.");
+}
+
 TEST(FindInFilesTest, StartRefusesWhatCannotBeSearched)
 {
     const SiteTree tree;
@@ -235,26 +299,36 @@ TEST(FindInFilesTest, StoppingKeepsWhatWasFound)
 
 TEST(FindInFilesTest, EachFileIsReadInItsOwnPage)
 {
-    TempDir dir;
     // "Привет, мир" as a sentence long enough to tell the pages apart.
     const std::string text = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0! \xDD\xF2\xEE "
                              "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xF1\xE0\xE9\xF2\xE0 "
                              "\xEE \xED\xE0\xF8\xE5\xE9 \xF0\xE0\xE1\xEE\xF2\xE5.\n";
-    for (int number = 0; number < kCodePageCount; ++number) {
-        const auto page = static_cast<CodePage>(number);
-        PutFile(dir.File(std::string(CodePageKeyword(page)) + ".html"), InPage(text, page));
-    }
-    FindFilesOptions options;
-    options.pattern = "\xEF\xF0\xC8\xE2\xE5\xF2"; // "прИвет": case folded
-    options.flags = FIND_WHOLE_WORD;
-    options.folder = dir.Path();
-    const SearchRecord record = RunSearch(options);
-    ASSERT_EQ(record.files.size(), static_cast<size_t>(kCodePageCount));
-    for (const FileResult& file : record.files) {
-        SCOPED_TRACE(file.relativePath);
-        EXPECT_EQ(std::string(CodePageKeyword(file.codePage)) + ".html", file.relativePath);
-        EXPECT_TRUE(file.pageDetected);
-        EXPECT_EQ(file.lines[0].text, text.substr(0, text.size() - 1));
+    // Searched first (files before subfolders, one thread), pages of text without the word
+    // are counted to choose which bytes to look for: the pages after are found all the same.
+    for (const int fillerFiles : {0, 12}) {
+        SCOPED_TRACE(fillerFiles);
+        TempDir dir;
+        std::string filler;
+        while (filler.size() < 32 * 1024)
+            filler += "\xD1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xEE \xEC\xE8\xF0\xE5.\n"; // "Страница о мире."
+        for (int i = 0; i < fillerFiles; ++i)
+            PutFile(dir.File("filler" + std::to_string(i) + ".html"), InPage(filler, static_cast<CodePage>(i % kCodePageCount)));
+        for (int number = 0; number < kCodePageCount; ++number) {
+            const auto page = static_cast<CodePage>(number);
+            PutFile(dir.File("pages/" + std::string(CodePageKeyword(page)) + ".html"), InPage(text, page));
+        }
+        FindFilesOptions options;
+        options.pattern = "\xEF\xF0\xC8\xE2\xE5\xF2"; // "прИвет": case folded
+        options.flags = FIND_WHOLE_WORD;
+        options.folder = dir.Path();
+        const SearchRecord record = RunSearch(options);
+        ASSERT_EQ(record.files.size(), static_cast<size_t>(kCodePageCount));
+        for (const FileResult& file : record.files) {
+            SCOPED_TRACE(file.relativePath);
+            EXPECT_EQ("pages/" + std::string(CodePageKeyword(file.codePage)) + ".html", file.relativePath);
+            EXPECT_TRUE(file.pageDetected);
+            EXPECT_EQ(file.lines[0].text, text.substr(0, text.size() - 1));
+        }
     }
 }
 

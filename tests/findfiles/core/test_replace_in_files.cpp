@@ -159,6 +159,56 @@ TEST(ReplaceInFilesTest, AllFilesButOpenOnesUntilCancelled)
     EXPECT_EQ(ReadFile(dir.File("a.html")), "y y\n");
 }
 
+TEST(ReplaceInFilesTest, ARunOnItsThreadStopsBetweenFilesKeepingWhatItWrote)
+{
+    TempDir dir;
+    constexpr int kFiles = 5;
+    for (int i = 0; i < kFiles; ++i)
+        PutFile(dir.File("p" + std::to_string(i) + ".html"), "x x\n");
+    const SearchRecord record = RunSearch(Replacing(dir, "x", "y"));
+    ASSERT_EQ(record.files.size(), static_cast<size_t>(kFiles));
+
+    // Stopped once the first file is written: it stays written, the others are not touched.
+    CReplaceInFilesRun run;
+    std::vector<int64_t> progress;
+    ReplaceFilesTotals end;
+    int finished = 0;
+    run.Start(
+        record.files, false,
+        [&](const ReplaceFilesTotals& totals) {
+            progress.push_back(totals.done);
+            if (totals.done == 1)
+                run.Cancel();
+        },
+        [&](const ReplaceFilesTotals& totals) {
+            end = totals;
+            ++finished;
+        });
+    run.Wait();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(progress, (std::vector<int64_t>{1}));
+    EXPECT_TRUE(end.cancelled);
+    EXPECT_EQ(end.done, 1);
+    EXPECT_EQ(end.files, 1);
+    EXPECT_EQ(end.replaced, 2);
+    int written = 0;
+    for (const FileResult& file : record.files) {
+        const std::string text = ReadFile(file.path);
+        EXPECT_TRUE(text == "x x\n" || text == "y y\n") << file.path << ": " << text;
+        written += text == "y y\n";
+    }
+    EXPECT_EQ(written, 1);
+
+    // Started again, the run goes through every file.
+    run.Start(record.files, false, {}, [&](const ReplaceFilesTotals& totals) { end = totals; });
+    run.Wait();
+    EXPECT_FALSE(end.cancelled);
+    EXPECT_EQ(end.done, kFiles);
+    EXPECT_EQ(end.files, kFiles - 1); // the one written before has changed since the search
+    ASSERT_EQ(end.failures.size(), 1u);
+    EXPECT_EQ(end.failures[0].reason, "The file has changed since it was searched.");
+}
+
 TEST(ReplaceInFilesTest, AnOpenDocumentChangesAsOneUndoStep)
 {
     CKTextBuffer buffer;
