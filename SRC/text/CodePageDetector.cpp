@@ -274,8 +274,8 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
             break;
     }
 
-    const Reading& best = readings[standing.best];
-    const bool text = best.total >= kTextFloor * best.pairs;
+    const Reading& bestReading = readings[standing.best];
+    const bool text = bestReading.total >= kTextFloor * bestReading.pairs;
     // Valid UTF-8 beyond ASCII is taken as UTF-8 whatever its letters: text in a single-byte page
     // practically never forms valid sequences. Text already settled on UTF-8 comes out the same,
     // with the same odds, whether its sequences are all well formed or not: it is not scanned.
