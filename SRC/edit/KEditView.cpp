@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDrag>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -251,7 +252,9 @@ void CKEditView::InsertColour()
 void CKEditView::InsertImage()
 {
     // The dialog gives the tag in the buffer's code page.
-    if (const auto tag = CInsertImageDialog::AskTag(this, Document().Settings().Store()))
+    const QString& path = Document().PathName();
+    const QString folder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    if (const auto tag = CInsertImageDialog::AskTag(this, Document().Settings().Store(), folder))
         InsertTag(*tag, {});
 }
 
