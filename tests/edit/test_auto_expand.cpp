@@ -94,6 +94,31 @@ TEST_F(AutoExpandTest, NeedsAWholeLowerCaseAbbreviationEndingAtTheCaret)
     EXPECT_EQ(buffer.UndoRecordAt(0).action, ACTION_AUTO_EXPAND);
 }
 
+TEST_F(AutoExpandTest, LeavesWordsInQuotedAttributeValuesAlone)
+{
+    const struct {
+        TextLines lines; // the caret stands at the end of the last line
+        bool expands;
+    } cases[] = {
+        {{"<A href=\"td"}, false},
+        {{"<IMG alt='b"}, false},
+        {{"<A", "  title=\"p"}, false},               // the tag opened a line above
+        {{"<A href=\"x\">td"}, true},                // the value and the tag are closed
+        {{"He said \"td"}, true},                     // quotes in the text are not a value
+        {{"a < b \"td"}, true},                       // a lone "<" opens no tag
+        {{"<!-- <A href=\"x -->", "\"td"}, true},      // a comment holds no tags
+        {{"<A href=x>\"td"}, true},
+    };
+    for (const auto& c : cases) {
+        SetLines(c.lines);
+        const int y = static_cast<int>(c.lines.size()) - 1;
+        const EditCaret caret = At(static_cast<int>(c.lines.back().size()), y);
+        EXPECT_EQ(rules.CanAutoExpand(caret), c.expands) << c.lines.back();
+        rules.AutoExpand(caret);
+        EXPECT_EQ(Lines() != c.lines, c.expands) << c.lines.back();
+    }
+}
+
 TEST_F(AutoExpandTest, CyrillicLettersOfEveryLanguageBelongToTheWord)
 {
     // Serbian, Ukrainian, Belarusian and Macedonian letters.

@@ -17,7 +17,10 @@ std::optional<int> CEditRules::WordAtCaret(TextPoint caret) const
 
 bool CEditRules::CanAutoExpand(const EditCaret& in) const
 {
-    return !ExpandTemplates().empty() && WordAtCaret(Clamped(in.caret)).has_value();
+    // Within an attribute value the word is the author's text, such as a file name.
+    const TextPoint caret = Clamped(in.caret);
+    return !ExpandTemplates().empty() && WordAtCaret(caret).has_value()
+        && !InQuotedAttributeValue(m_buffer, caret);
 }
 
 bool CEditRules::CanAutoComplete(const EditCaret& in) const
@@ -28,6 +31,8 @@ bool CEditRules::CanAutoComplete(const EditCaret& in) const
 
 EditCaret CEditRules::AutoExpand(const EditCaret& in)
 {
+    if (!CanAutoExpand(in))
+        return in;
     const TextPoint c = Clamped(in.caret);
     const std::optional<int> start = WordAtCaret(c);
     const std::string_view text =
