@@ -485,14 +485,16 @@ void CTagwrightApp::OnFileOpen()
         m_settings->SetLastFile(settings_values::kLastOpenPath, NativePath(request.folder));
     global.codePage = request.codePage;
     global.lineEnding = request.lineEnding;
-    // A file already open in another code page than the one chosen: offer to read it again.
-    CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
-    if (open && request.codePage < kCodePageCount && open->Buffer().CodePage() != request.codePage
-        && m_services.host->AskYesNo(ResText(IDS_REOPEN_IN_PAGE)
-                                .arg(QDir::toNativeSeparators(open->PathName()),
-                                     FromUtf8(CodePageName(open->Buffer().CodePage())), FromUtf8(CodePageName(request.codePage)))))
-        open->ReopenInCodePage(request.codePage);
-    OpenDocumentFile(request.path);
+    for (const QString& path : request.paths) {
+        // A file already open in another code page than the one chosen: offer to read it again.
+        CTagwrightDoc* open = FindDocument(ResolveNativePath(path));
+        if (open && request.codePage < kCodePageCount && open->Buffer().CodePage() != request.codePage
+            && m_services.host->AskYesNo(ResText(IDS_REOPEN_IN_PAGE)
+                                    .arg(QDir::toNativeSeparators(open->PathName()),
+                                         FromUtf8(CodePageName(open->Buffer().CodePage())), FromUtf8(CodePageName(request.codePage)))))
+            open->ReopenInCodePage(request.codePage);
+        OpenDocumentFile(path);
+    }
 }
 
 void CTagwrightApp::OpenRecentFile(int index)

@@ -33,7 +33,7 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
     setOption(QFileDialog::HideNameFilterDetails);
     if (mode == Mode::Open) {
         setAcceptMode(QFileDialog::AcceptOpen);
-        setFileMode(QFileDialog::ExistingFile);
+        setFileMode(QFileDialog::ExistingFiles);
     } else {
         // The dialog asks before it lets a save replace an existing file.
         setAcceptMode(QFileDialog::AcceptSave);

@@ -15,7 +15,8 @@ struct FileDialogRequest {
     int codePage = 0;
     int lineEnding = -1;
     // Out, on confirmation.
-    QString path;
+    QString path;      // the first file chosen
+    QStringList paths; // every file chosen: an open dialog takes several at once
     QString folder; // the folder the dialog ended in
 };
 

@@ -195,6 +195,7 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     ASSERT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
     host->dialog = [this](FileDialogRequest& r) {
         r.path = QString::fromStdString(dir.File("page.html"));
+        r.paths = {r.path};
         r.folder = QString::fromStdString(dir.Path());
         r.codePage = CP_UTF8;
     };
@@ -225,6 +226,25 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     pages->actions()[0]->trigger();
     EXPECT_EQ(doc->Buffer().CodePage(), CP_WINDOWS_1251);
     EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
+}
+
+TEST_F(AppTest, OpenTakesSeveralFilesAtOnce)
+{
+    Start({});
+    const QStringList chosen = {Q(dir.File("a.html")), Q(dir.File("b.css"))};
+    WriteFile(dir.File("a.html"), "a");
+    WriteFile(dir.File("b.css"), "b");
+    host->dialog = [&](FileDialogRequest& r) {
+        r.paths = chosen;
+        r.path = chosen.front();
+        r.folder = Q(dir.Path());
+    };
+    EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
+    QStringList open;
+    for (const CTagwrightDoc* doc : app->Documents())
+        if (!doc->PathName().isEmpty())
+            open << doc->PathName();
+    EXPECT_EQ(open, chosen);
 }
 
 TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)
