@@ -47,6 +47,7 @@ namespace {
 
 constexpr std::string_view kWindowStateName = "WindowState";
 constexpr std::string_view kWindowGeometryName = "WindowGeometry";
+constexpr std::string_view kDocumentTabsName = "DocumentTabs";
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -308,6 +309,7 @@ void CMainFrame::SaveWindowState()
     const QByteArray geometry = saveGeometry();
     store.WriteBinary(kSettingsKey, kWindowStateName, state.constData(), static_cast<size_t>(state.size()));
     store.WriteBinary(kSettingsKey, kWindowGeometryName, geometry.constData(), static_cast<size_t>(geometry.size()));
+    store.WriteNumber(kSettingsKey, kDocumentTabsName, ShowsDocumentTabs() ? 1 : 0);
 }
 
 void CMainFrame::RestoreWindowState()
@@ -321,6 +323,19 @@ void CMainFrame::RestoreWindowState()
         restoreGeometry(toBytes(*geometry));
     if (const auto state = store.ReadBytes(kSettingsKey, kWindowStateName))
         restoreState(toBytes(*state));
+    ShowDocumentTabs(store.ReadNumber(kSettingsKey, kDocumentTabsName, 0) != 0);
+}
+
+bool CMainFrame::ShowsDocumentTabs() const { return m_mdi->viewMode() == QMdiArea::TabbedView; }
+
+void CMainFrame::ShowDocumentTabs(bool on)
+{
+    m_mdi->setViewMode(on ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (on) {
+        m_mdi->setDocumentMode(true);
+        m_mdi->setTabsMovable(true);
+        m_mdi->setTabsClosable(true); // a tab closes as its window does, asking about changes
+    }
 }
 
 void CMainFrame::UpdateTitles()
@@ -524,6 +539,8 @@ std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_macrosBar->isVisible()); }},
         {ID_VIEW_STATUS_BAR, [](CMainFrame& f, int) { ToggleBar(f.statusBar()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
+        {ID_VIEW_DOCUMENT_TABS, [](CMainFrame& f, int) { f.ShowDocumentTabs(!f.ShowsDocumentTabs()); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.ShowsDocumentTabs()); }},
         {ID_FILE_PRINT_SETUP, [](CMainFrame& f, int) { RunPrintSetup(&f); }},
         {ID_TOOLS_FIRST, [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
          [](CMainFrame& f, CmdUI& ui) { ui.Enable(static_cast<size_t>(ui.index) < f.m_tools.size()); }},

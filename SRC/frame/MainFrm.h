@@ -78,7 +78,8 @@ public:
     // Starts the tool at index; a program that is not installed is reported.
     void RunUserTool(size_t index);
 
-    // Window size, place, maximised state and the bars' layout, kept in the settings.
+    // Window size, place, maximised state, the bars' layout and whether the document windows
+    // show as tabs, kept in the settings.
     void SaveWindowState();
     void RestoreWindowState();
 
@@ -101,6 +102,8 @@ private:
     void ShowWindowList();
     QList<QMdiSubWindow*> OpenWindows() const;
     static void ToggleBar(QWidget* bar);
+    bool ShowsDocumentTabs() const;
+    void ShowDocumentTabs(bool on);
     void ShowActiveStatus();
     void UpdateTitles();
     void ArrangeIcons();

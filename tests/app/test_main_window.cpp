@@ -106,9 +106,9 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
 {
     PresetTools({{"Echo", "echo", "", ""}});
     Start({});
-    const QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "Spe&lling", "&Options...",
+    const QStringList view{"&Toolbars", "&Status Bar", "Document T&abs", "Source T&ype", "Spe&lling", "&Options...",
                            "&Preview in default browser", "Preview in browser 1", "Preview in browser 2"};
-    const QStringList viewEmpty{"&Toolbars", "&Status Bar", "&Options..."};
+    const QStringList viewEmpty{"&Toolbars", "&Status Bar", "Document T&abs", "&Options..."};
     const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result", "&Previous Result"};
     const QString window1 = QStringLiteral("&1 ") + frame->ActiveChildFrame()->parentWidget()->windowTitle();
     const std::map<QString, QStringList> full = {
@@ -483,8 +483,9 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
     struct Case {
         bool maximised;
         bool insertBarShown;
+        bool documentTabs;
     };
-    for (const Case c : {Case{false, false}, Case{true, true}}) {
+    for (const Case c : {Case{false, false, true}, Case{true, true, false}}) {
         Start({});
         frame->show();
         if (c.maximised)
@@ -492,6 +493,8 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
         else
             frame->setGeometry(60, 50, 640, 480);
         Bar("Insert")->setVisible(c.insertBarShown);
+        if (c.documentTabs)
+            EXPECT_TRUE(frame->Router().Route(ID_VIEW_DOCUMENT_TABS));
         Settle();
         ASSERT_TRUE(frame->close());
         app->ExitInstance();
@@ -509,6 +512,10 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
         }
         EXPECT_EQ(Bar("Insert")->isVisible(), c.insertBarShown);
         EXPECT_TRUE(Bar("Standard")->isVisible());
+        auto* area = frame->findChild<QMdiArea*>(QStringLiteral("workspace"));
+        EXPECT_EQ(area->viewMode(), c.documentTabs ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+        frame->Router().UpdateAll();
+        EXPECT_EQ(frame->Router().Action(ID_VIEW_DOCUMENT_TABS)->isChecked(), c.documentTabs);
         app->ExitInstance();
         app.reset();
         preset = MemorySettingsStore();
