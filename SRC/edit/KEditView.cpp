@@ -226,6 +226,8 @@ void CKEditView::OnEditAction(int action, const char* text, int length)
 void CKEditView::AutoExpand()
 {
     Run([](CEditRules& r, const EditCaret& s) { return r.AutoExpand(s); });
+    // The lines a template opened below the caret show too.
+    RevealWithContext(CursorPos());
 }
 
 void CKEditView::AutoComplete()
