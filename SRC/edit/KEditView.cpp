@@ -9,6 +9,7 @@
 #include "edit/ColourInsertion.h"
 #include "edit/EditText.h"
 #include "edit/InsertImageDialog.h"
+#include "edit/core/InsertTexts.h"
 #include "edit/core/Macros.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -57,7 +58,7 @@ constexpr TagPair kTags[] = {
 
 void InsertTagRow(CKEditView& view, int index)
 {
-    view.InsertTag(kTags[index].open, kTags[index].close);
+    view.InsertMarkup(kTags[index].open, kTags[index].close);
 }
 
 void MacroRow(CKEditView& view, int index) { view.InsertMacro(index); }
@@ -186,6 +187,7 @@ EditOptions CKEditView::Options() const
     options.smartUndo = global.smartUndo != 0;
     options.dragDropDisabled = global.dragDropDisabled != 0;
     options.htmlDocument = const_cast<CKEditView*>(this)->Document().SourceType() == SRC_HTML;
+    options.lowerCaseTags = const_cast<CKEditView*>(this)->Document().Settings().LowerCaseTags();
     return options;
 }
 
@@ -244,11 +246,19 @@ void CKEditView::InsertTag(const std::string& open, const std::string& close)
     Run([&](CEditRules& r, const EditCaret& s) { return r.InsertTag(s, open, close); });
 }
 
+void CKEditView::InsertMarkup(const std::string& open, const std::string& close)
+{
+    if (Options().lowerCaseTags)
+        InsertTag(LowerCaseTagNames(open), LowerCaseTagNames(close));
+    else
+        InsertTag(open, close);
+}
+
 void CKEditView::InsertColour()
 {
     const auto texts = AskColourTexts(this, Document().Settings().Store(), HasSelection());
     if (texts)
-        InsertTag(texts->open, texts->close);
+        InsertMarkup(texts->open, texts->close);
 }
 
 void CKEditView::InsertImage()
@@ -257,7 +267,7 @@ void CKEditView::InsertImage()
     const QString& path = Document().PathName();
     const QString folder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
     if (const auto tag = CInsertImageDialog::AskTag(this, Document().Settings().Store(), folder))
-        InsertTag(*tag, {});
+        InsertMarkup(*tag, {});
 }
 
 void CKEditView::ConvertCase(CaseConversion conversion)

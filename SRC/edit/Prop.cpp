@@ -24,6 +24,7 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent)
 {
     m_opened.global = settings.Global();
     m_opened.recovery = settings.RecoveryEnabled();
+    m_opened.lowerCaseTags = settings.LowerCaseTags();
     for (int i = 0; i < kMacroCount; ++i) {
         m_opened.macrosBefore.push_back(settings.Store().ReadString(kMacrosBeforeKey, MacroName(i)));
         m_opened.macrosAfter.push_back(settings.Store().ReadString(kMacrosAfterKey, MacroName(i)));
@@ -100,6 +101,8 @@ void COptionsDialog::Restore()
     m_settings.Global() = m_opened.global;
     if (m_settings.RecoveryEnabled() != m_opened.recovery)
         m_settings.SetRecoveryEnabled(m_opened.recovery);
+    if (m_settings.LowerCaseTags() != m_opened.lowerCaseTags)
+        m_settings.SetLowerCaseTags(m_opened.lowerCaseTags);
     SettingsStore& store = m_settings.Store();
     for (int i = 0; i < kMacroCount; ++i) {
         const std::string name = MacroName(i);

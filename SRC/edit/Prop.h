@@ -36,10 +36,12 @@ public:
     void done(int result) override;
 
 private:
-    // What the pages may change: the global record, the recovery switch and the macros.
+    // What the pages may change: the global record, the recovery switch, the letter case of
+    // inserted tags and the macros.
     struct Snapshot {
         GlobalSettings global;
         bool recovery = true;
+        bool lowerCaseTags = false;
         std::vector<std::string> macrosBefore, macrosAfter;
     };
     void Restore();

@@ -55,6 +55,13 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     tabBoxes->addWidget(AddCheckBox(tr("Insert &Spaces"), global.useTabs, true));
     layout->addWidget(tabs);
 
+    // The Insert menu, AutoExpand and the IMG and colour tags.
+    auto* lowerCase = new QCheckBox(tr("Insert tags in lo&wer case"), this);
+    lowerCase->setObjectName(QStringLiteral("lowerCaseTags"));
+    lowerCase->setChecked(settings.LowerCaseTags());
+    connect(lowerCase, &QCheckBox::toggled, this, [this](bool on) { m_settings.SetLowerCaseTags(on); });
+    layout->addWidget(lowerCase);
+
     // Which source types are spell checked when a document opens; Check Spelling switches a
     // single document.
     auto* spelling = new QGroupBox(tr("Check spe&lling in:"), this);

@@ -6,6 +6,7 @@
 
 #include <ostream>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -92,6 +93,19 @@ TEST_F(AutoExpandTest, NeedsAWholeLowerCaseAbbreviationEndingAtTheCaret)
     state = rules.AutoExpand(At(11, 0)); // the word after "-" is td
     EXPECT_EQ(Lines(), (TextLines{"TD tdx x-<TD>", "", "</TD>", ""}));
     EXPECT_EQ(buffer.UndoRecordAt(0).action, ACTION_AUTO_EXPAND);
+}
+
+TEST_F(AutoExpandTest, LowerCaseTagsKeepTheCaretPlaces)
+{
+    options.lowerCaseTags = true;
+    for (const auto& [word, line, x] : {std::tuple{"img", "<img border=\"0\" src=\"\">", 21},
+                                        {"title", "<title></title>", 7},
+                                        {"a", "<a href=\"\"></a>", 9}}) {
+        SetLines({word});
+        state = rules.AutoExpand(At(static_cast<int>(std::string_view(word).size()), 0));
+        EXPECT_EQ(Lines(), (TextLines{line}));
+        EXPECT_EQ(state, At(x, 0)) << word;
+    }
 }
 
 TEST_F(AutoExpandTest, LeavesWordsInQuotedAttributeValuesAlone)

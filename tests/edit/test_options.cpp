@@ -17,6 +17,7 @@
 #include "support/KeyClicks.h"
 #include "support/TempDir.h"
 #include "syntax/ColourClass.h"
+#include "res/CommandIds.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
@@ -412,6 +413,32 @@ TEST_F(OptionsTest, ChangeFontTakesTheChosenFontAndCancelKeepsIt)
     EXPECT_EQ(Global().font.charSet, 204);
 }
 
+TEST_F(OptionsTest, LowerCaseTagsReachTheInsertMenuAndAutoExpandButNotMacros)
+{
+    CPropEditing page(settings);
+    QCheckBox* box = Box(page, QStringLiteral("Insert tags in lo&wer case"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isChecked()); // upper case unless asked
+    std::unique_ptr<CKEditView> view(CKTextView::Create<CKEditView>(*doc));
+    const auto insert = [&] {
+        doc->Buffer().InitEmpty(0, 0);
+        view->SetCursorPos({0, 0});
+        view->OnCommand(ID_INSERT_FONT);
+        KeyClicks(view.get(), QStringLiteral(" td"));
+        view->AutoExpand();
+        store.WriteString(kMacrosBeforeKey, "Macros 1", "<MY>");
+        view->InsertMacro(1);
+        std::string text;
+        for (const std::string& line : BufferLines(doc->Buffer()))
+            text += line + "|";
+        return text;
+    };
+    EXPECT_EQ(insert(), "<FONT size=\"\" color=\"\"> <TD>|\t<MY>|</TD>|</FONT>|");
+    box->click();
+    EXPECT_TRUE(settings.LowerCaseTags());
+    EXPECT_EQ(insert(), "<font size=\"\" color=\"\"> <td>|\t<MY>|</td>|</font>|");
+}
+
 TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
 {
     CPropMacros page(settings);
@@ -456,6 +483,7 @@ TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
         Retype(dialog.EditingPage().TabSizeField(), QStringLiteral("8"));
         Box(dialog.EditingPage(), QStringLiteral("Selection &Margin"))->click();
         Box(dialog.FilesPage(), QStringLiteral("&Keep recovery copies of unsaved changes"))->click();
+        Box(dialog.EditingPage(), QStringLiteral("Insert tags in lo&wer case"))->click();
         dialog.MacrosPage().Names()->setCurrentRow(2);
         dialog.MacrosPage().BeforeBox()->setPlainText(QStringLiteral("<u>"));
         ASSERT_EQ(Global().tabSize, 8);
@@ -471,6 +499,7 @@ TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
         EXPECT_EQ(Global().tabSize, cancel ? 4 : 8);
         EXPECT_EQ(Global().selectionMargin, cancel ? 1 : 0);
         EXPECT_EQ(settings.RecoveryEnabled(), cancel);
+        EXPECT_EQ(settings.LowerCaseTags(), !cancel);
         EXPECT_EQ(store.ReadString(kMacrosBeforeKey, "Macros 2"), cancel ? "<i>" : "<u>");
     }
 }

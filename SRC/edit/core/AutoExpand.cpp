@@ -3,6 +3,7 @@
 #include "edit/core/EditRules.h"
 
 #include "edit/core/AutoWords.h"
+#include "edit/core/InsertTexts.h"
 #include "edit/core/Templates.h"
 #include "text/EditActions.h"
 #include "text/UndoGroup.h"
@@ -38,6 +39,8 @@ EditCaret CEditRules::AutoExpand(const EditCaret& in)
     const std::string_view text =
         start ? FindExpandTemplate(m_buffer.Line(c.y).substr(*start, c.x - *start))
               : std::string_view{};
+    if (m_options().lowerCaseTags)
+        return ExpandTemplate(in, LowerCaseTagNames(text));
     return ExpandTemplate(in, text);
 }
 

@@ -91,6 +91,16 @@ void AppSettings::SetReloadChangedFilesWithoutAsking(bool on)
     m_store.WriteNumber(kFilesKey, files_values::kReloadChangedWithoutAsking, on ? 1 : 0);
 }
 
+bool AppSettings::LowerCaseTags() const
+{
+    return m_store.ReadNumber(kEditingKey, editing_values::kLowerCaseTags, 0) != 0;
+}
+
+void AppSettings::SetLowerCaseTags(bool on)
+{
+    m_store.WriteNumber(kEditingKey, editing_values::kLowerCaseTags, on ? 1 : 0);
+}
+
 namespace {
 constexpr int32_t kDefaultSpellingTypes = (1 << SRC_HTML) | (1 << SRC_PLAIN_TEXT);
 constexpr int kSpellingTypeBits = 31;

@@ -30,6 +30,12 @@ inline constexpr std::string_view kFilesKey = "Settings/Files";
 namespace files_values {
 inline constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
 } // namespace files_values
+// Whether the inserted tags, the AutoExpand templates and the IMG and colour tags have their
+// tag and attribute names in lower case: "LowerCaseTags" under "Settings/Editing", 0 unless set.
+inline constexpr std::string_view kEditingKey = "Settings/Editing";
+namespace editing_values {
+inline constexpr std::string_view kLowerCaseTags = "LowerCaseTags";
+} // namespace editing_values
 // The source types whose documents are spell checked when they open: "Types" under
 // "Settings/Spelling", a bit mask by source type; HTML and plain text unless set.
 inline constexpr std::string_view kSpellingKey = "Settings/Spelling";
@@ -86,6 +92,9 @@ public:
     // Whether an unmodified document whose file another program changed is read again at once.
     bool ReloadChangedFilesWithoutAsking() const;
     void SetReloadChangedFilesWithoutAsking(bool on);
+
+    bool LowerCaseTags() const;
+    void SetLowerCaseTags(bool on);
 
     // Whether documents of a source type are spell checked unless switched for one document.
     bool SpellingOnFor(int sourceType) const;
