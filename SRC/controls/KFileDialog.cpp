@@ -6,11 +6,17 @@
 #include "text/CodePages.h"
 #include "text/FileFilter.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTreeView>
 
 QStringList CKFileDialog::NameFilters(std::string_view filter)
 {
@@ -58,6 +64,18 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
     for (int i = 0; i < kLineEndingChoiceCount; ++i)
         m_lineEndingList->addItem(FromUtf8(LineEndingName(i)));
 
+    // Sizes, types and dates show whole; the name takes the room that is left.
+    if (auto* files = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    // The name field's completion list would take the arrow keys meant for these lists.
+    m_codePageList->installEventFilter(this);
+    m_lineEndingList->installEventFilter(this);
+
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int row = grid->rowCount();
         auto* encodingLabel = new QLabel(ResText(IDS_FILE_ENCODING), this);
@@ -77,6 +95,16 @@ void CKFileDialog::showEvent(QShowEvent* event)
     const int position = m_lineEnding + 1;
     m_lineEndingList->setCurrentIndex(position >= 0 && position < kLineEndingChoiceCount ? position : 0);
     QFileDialog::showEvent(event);
+}
+
+bool CKFileDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name && name->completer() && name->completer()->popup())
+            name->completer()->popup()->hide();
+    }
+    return QFileDialog::eventFilter(watched, event);
 }
 
 void CKFileDialog::accept()
