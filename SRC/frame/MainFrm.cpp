@@ -13,6 +13,7 @@
 #include "frame/MenuBuilder.h"
 #include "frame/StatusBar.h"
 #include "frame/UserToolsDialog.h"
+#include "frame/ToolRun.h"
 #include "frame/WindowCycler.h"
 #include "frame/WindowList.h"
 #include "frame/Workspace.h"
@@ -34,7 +35,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
@@ -289,8 +289,8 @@ void CMainFrame::RunUserTool(size_t index)
     QString folder = QFile::decodeName(launch.folder.c_str());
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    if (!QProcess::startDetached(program, arguments, folder))
-        m_host.ShowError(ResText(IDS_TOOL_NOT_STARTED).arg(FromStd(tool.name), program));
+    StartUserTool(FromStd(tool.name), program, arguments, folder, this,
+                  [this](const QString& message) { m_host.ShowError(message); });
 }
 
 void CMainFrame::ShowWindowList()

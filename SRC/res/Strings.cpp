@@ -114,6 +114,8 @@ const std::pair<int, std::string_view> kStrings[] = {
     {IDS_TOOL_NOT_FOUND, "The tool \"%1\" cannot be started: program \"%2\" not found."},
     {IDS_NO_MANUAL, "The manual is not installed; it was looked for in\n%1"},
     {IDS_TOOL_NOT_STARTED, "The tool \"%1\" cannot be started: program \"%2\" did not run."},
+    {IDS_TOOL_FAILED, "The tool \"%1\" ended with exit status %2."},
+    {IDS_TOOL_CRASHED, "The tool \"%1\" ended abnormally."},
     {IDS_RECOVERY_TITLE, "Recover Unsaved Changes"},
     {IDS_RECOVERY_INTRO, "Tagwright did not end normally, and these documents had changes that were not saved. Choose what to do with each of them; the copies you do not decide on now are offered again at the next start."},
     {IDS_RECOVERY_COLUMN_FILE, "Document"},

@@ -228,6 +228,16 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
 }
 
+TEST_F(AppTest, HelpSaysWhereItLookedForAMissingManual)
+{
+    Start({});
+    // The test program's folder has no manual beside it or above it.
+    ASSERT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/../README.md"));
+    EXPECT_TRUE(frame->Router().Route(ID_HELP_CONTENTS));
+    ASSERT_EQ(host->errors.size(), 1);
+    EXPECT_TRUE(host->errors.front().startsWith(QStringLiteral("The manual is not installed"))) << host->errors.front().toStdString();
+}
+
 TEST_F(AppTest, OpenTakesSeveralFilesAtOnce)
 {
     Start({});

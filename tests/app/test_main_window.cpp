@@ -10,6 +10,7 @@
 #include "frame/core/UserTools.h"
 #include "res/CommandIds.h"
 #include "support/BufferLines.h"
+#include "support/EventWait.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -31,6 +32,8 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <set>
 
@@ -285,6 +288,30 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
     QMenu* tools = frame->menuBar()->actions().at(6)->menu();
     emit tools->aboutToShow();
     EXPECT_TRUE(Items(tools).contains(QStringLiteral("&3 Word count")));
+}
+
+TEST_F(MainWindowTest, AToolThatFailsOrCannotStartSaysWhyInTheWindow)
+{
+    // A file that is executable but no program: the system refuses to run it.
+    WriteFile(dir.File("not-a-program"), "\x7F" "ELF garbage");
+    std::filesystem::permissions(dir.File("not-a-program"), std::filesystem::perms::owner_all);
+    PresetTools({{"Fails", "sh", "-c 'echo \"it broke\" >&2; exit 3'", ""},
+                 {"Garbage", dir.File("not-a-program"), "", ""}});
+    Start({});
+    const struct {
+        int tool;
+        QString message;
+    } cases[] = {
+        {0, QStringLiteral("The tool \"Fails\" ended with exit status 3.\n\nit broke")},
+        {1, QStringLiteral("The tool \"Garbage\" cannot be started: program \"%1\" did not run.\n\n")
+                .arg(Q(dir.File("not-a-program")))},
+    };
+    for (const auto& c : cases) {
+        host->errors.clear();
+        frame->Router().Action(ID_TOOLS_FIRST + c.tool)->trigger();
+        ASSERT_TRUE(ServeEventsUntil([&] { return !host->errors.isEmpty(); }));
+        EXPECT_TRUE(host->errors.front().startsWith(c.message)) << host->errors.front().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, WindowListActsOnTheChosenWindows)
