@@ -107,6 +107,11 @@ const std::pair<int, std::string_view> kStrings[] = {
      "declare \"%4\", or browsers will show it wrongly.\n\nChange the declaration to \"%4\"?"},
     {IDS_HINT_NOT_UTF8, "This file was opened as UTF-8 but is not valid UTF-8."},
     {IDS_HINT_REOPEN, "Reopen as %1"},
+    {IDS_HINT_REOPEN_OTHER, "Reopen in another code page"},
+    // The names of the menus' numbered entries while they have nothing to show.
+    {IDS_SLOT_RECENT_FILE, "Recent file %1"},
+    {IDS_SLOT_TOOL, "Tool %1"},
+    {IDS_SLOT_WINDOW, "Window %1"},
     {IDS_HINT_CLOSE_TIP, "Close this bar and keep the code page"},
     {IDS_OPEN_MISSING, "The file\n%1\nno longer exists, so it cannot be opened."},
     {IDS_DROPPED_FOLDERS, "Folders cannot be opened as documents:\n%1"},
