@@ -30,7 +30,8 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     m_tabSize->setObjectName(QStringLiteral("tabSize"));
     m_tabSize->setMaxLength(6);
     m_tabSize->installEventFilter(this);
-    connect(m_tabSize, &QLineEdit::textEdited, this, &CPropEditing::OnTabSizeEdited);
+    // Every change counts, however it came: typed, pasted or set by a screen reader.
+    connect(m_tabSize, &QLineEdit::textChanged, this, &CPropEditing::OnTabSizeEdited);
     form->addRow(tr("&Tab Size:"), m_tabSize);
     layout->addLayout(form);
 

@@ -21,6 +21,7 @@
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -130,6 +131,19 @@ TEST_F(OptionsTest, TabSizeKeepsOneToSixtyThreeAndPutsFourForOtherNumbers)
         QFocusEvent out(QEvent::FocusOut);
         QApplication::sendEvent(field, &out);
         EXPECT_EQ(field->text(), QString::number(c.stored));
+    }
+}
+
+TEST_F(OptionsTest, TabSizeSetThroughTheAccessibilityInterfaceIsStored)
+{
+    Global().tabSize = 8;
+    CPropEditing page(settings);
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(page.TabSizeField());
+    ASSERT_NE(field, nullptr);
+    for (const auto& [text, stored] : {std::pair{"12", 12}, {"0", 4}, {"63", 63}}) {
+        field->setText(QAccessible::Value, QString::fromLatin1(text));
+        EXPECT_EQ(Global().tabSize, stored) << text;
+        EXPECT_EQ(page.TabSizeField()->text(), QString::number(stored)) << text;
     }
 }
 
