@@ -168,6 +168,8 @@ bool CMainFrame::Create()
     });
     UpdateCommandStates();
     RestoreWindowState();
+    // Watches every window for modal dialogs that close.
+    qApp->installEventFilter(this);
     return true;
 }
 
@@ -419,6 +421,9 @@ void CMainFrame::OpenRequest(const CommandLine& request)
     m_documents.OpenCommandLine(request);
     raise();
     activateWindow();
+    // The text takes the keys, not a bar of its window that had the focus last.
+    if (CChildFrame* frame = ActiveChildFrame())
+        frame->setFocus();
 }
 
 bool CMainFrame::OpenFileRequest(const QString& path)
@@ -588,6 +593,31 @@ bool CMainFrame::OnCommand(int id) { return DispatchCommand<CMainFrame>(*this, C
 bool CMainFrame::OnUpdateCommand(CmdUI& ui)
 {
     return DispatchUpdate<CMainFrame>(*this, CommandHandlers(), ui);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        const auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && window->isModal() && window != this)
+            QMetaObject::invokeMethod(this, &CMainFrame::TakeBackFocus, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::TakeBackFocus()
+{
+    // A dialog that opened another one gets the keyboard back first.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->activateWindow();
+        return;
+    }
+    if (!isVisible())
+        return;
+    activateWindow();
+    if (!focusWidget())
+        if (CChildFrame* frame = ActiveChildFrame())
+            frame->setFocus();
 }
 
 bool CMainFrame::event(QEvent* event)

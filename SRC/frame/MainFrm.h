@@ -54,7 +54,7 @@ public:
     void CloseDocumentWindows(CTagwrightDoc& doc);
 
     // Opens the files a later start handed over, as from the command line, and comes to the
-    // front.
+    // front with the keyboard in the active document's text.
     void OpenRequest(const CommandLine& request);
     // Opens a file for the workspace panes; a file that no longer exists is named to the
     // user. False when nothing opened.
@@ -86,6 +86,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -104,6 +105,9 @@ private:
     static void ToggleBar(QWidget* bar);
     bool ShowsDocumentTabs() const;
     void ShowDocumentTabs(bool on);
+    // After a modal dialog closed: the window that opened it takes the keyboard again, which
+    // no one else does on a desktop without a window manager.
+    void TakeBackFocus();
     void ShowActiveStatus();
     void UpdateTitles();
     void ArrangeIcons();

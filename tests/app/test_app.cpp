@@ -11,6 +11,7 @@
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -121,6 +122,26 @@ TEST_F(AppTest, OpenRequestOpensAFileOnce)
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app->Documents().size(), 1u);
     EXPECT_EQ(frame->ChildFrames().size(), 1u);
+}
+
+TEST_F(AppTest, AHandOverGivesTheKeysToTheTextNotToTheHintBar)
+{
+    // A UTF-8 page read as Windows-1251 shows the code page hint with its buttons.
+    WriteFile(dir.File("u.html"), "<p>\xD0\x94\xD0\xB0</p>\r\n");
+    WriteFile(dir.File("b.txt"), "b");
+    Start({Q(dir.File("u.html")), Q(dir.File("b.txt"))});
+    frame->show();
+    CChildFrame* hinted = frame->ChildFrames().front();
+    auto* bar = hinted->findChild<QWidget*>(QStringLiteral("encodingBar"));
+    ASSERT_TRUE(bar && bar->isVisibleTo(hinted));
+    // The bar's button had the focus when the window was left.
+    frame->ActivateDocument(hinted->Document());
+    bar->findChildren<QAbstractButton*>().front()->setFocus();
+    frame->ActivateDocument(frame->ChildFrames().back()->Document());
+
+    HandOver(dir.File("u.html"));
+    ASSERT_EQ(frame->ActiveChildFrame(), hinted);
+    EXPECT_EQ(frame->focusWidget(), hinted->View()->Widget());
 }
 
 // A name that is not UTF-8 reaches the panes and dialogs with replacement marks; opened from
