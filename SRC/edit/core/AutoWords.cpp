@@ -1,6 +1,7 @@
 // Word characters, the word at the caret and the word search of AutoComplete.
 #include "edit/core/AutoWords.h"
 
+#include "edit/core/MarkupScanner.h"
 #include "text/Cp1251.h"
 #include "text/KTextBuffer.h"
 
@@ -30,48 +31,15 @@ constexpr int kTagScanLines = 40;
 
 bool InQuotedAttributeValue(const CKTextBuffer& buffer, TextPoint p)
 {
-    enum class Where { Text, Tag, Quoted, Comment };
-    Where where = Where::Text;
-    char quote = 0;
+    CMarkupScanner scanner;
     for (int y = std::max(0, p.y - kTagScanLines); y <= p.y && y < buffer.LineCount(); ++y) {
         const std::string_view line = buffer.Line(y);
         const size_t end = y == p.y ? std::min(line.size(), static_cast<size_t>(std::max(p.x, 0)))
                                     : line.size();
-        for (size_t i = 0; i < end; ++i) {
-            const char c = line[i];
-            switch (where) {
-            case Where::Text:
-                if (line.substr(i, 4) == "<!--") {
-                    where = Where::Comment;
-                    i += 3;
-                } else if (c == '<' && i + 1 < line.size()
-                           && (line[i + 1] == '/' || line[i + 1] == '!'
-                               || cp1251::IsLetter(static_cast<uint8_t>(line[i + 1])))) {
-                    where = Where::Tag; // "a < b" in text opens nothing
-                }
-                break;
-            case Where::Tag:
-                if (c == '"' || c == '\'') {
-                    where = Where::Quoted;
-                    quote = c;
-                } else if (c == '>') {
-                    where = Where::Text;
-                }
-                break;
-            case Where::Quoted:
-                if (c == quote)
-                    where = Where::Tag;
-                break;
-            case Where::Comment:
-                if (line.substr(i, 3) == "-->") {
-                    where = Where::Text;
-                    i += 2;
-                }
-                break;
-            }
-        }
+        for (size_t i = 0; i < end; ++i)
+            scanner.Pass(line, i);
     }
-    return where == Where::Quoted;
+    return scanner.Next() == CMarkupScanner::Where::Quoted;
 }
 
 namespace {

@@ -1,6 +1,8 @@
-// Colour texts, the IMG tag and the settings of the colour and image dialogs.
+// Colour texts, the IMG tag, tag names in lower case and the settings of the colour and image
+// dialogs.
 #include "edit/core/InsertTexts.h"
 
+#include "edit/core/MarkupScanner.h"
 #include "settings/core/RecordFields.h"
 #include "settings/core/SettingsStore.h"
 
@@ -113,50 +115,12 @@ std::string ImageTagText(const ImageFields& fields)
 
 std::string LowerCaseTagNames(std::string_view text)
 {
-    enum class Where { Text, Name, Value, Quoted, Comment };
-    Where where = Where::Text;
-    char quote = 0;
     std::string out(text);
+    CMarkupScanner scanner;
     for (size_t i = 0; i < out.size(); ++i) {
-        const char c = out[i];
-        switch (where) {
-        case Where::Text:
-            if (out.compare(i, 4, "<!--") == 0) {
-                where = Where::Comment;
-                i += 3;
-            } else if (c == '<') {
-                where = Where::Name;
-            }
-            break;
-        case Where::Name: // tag and attribute names, up to a value
-            if (c == '>')
-                where = Where::Text;
-            else if (c == '"' || c == '\'')
-                where = Where::Quoted, quote = c;
-            else if (c == '=')
-                where = Where::Value;
-            else if (c >= 'A' && c <= 'Z')
-                out[i] = static_cast<char>(c - 'A' + 'a');
-            break;
-        case Where::Value: // after "=": a quoted value, or an unquoted one up to a blank
-            if (c == '"' || c == '\'')
-                where = Where::Quoted, quote = c;
-            else if (c == '>')
-                where = Where::Text;
-            else if (c == ' ' || c == '\t')
-                where = i > 0 && out[i - 1] == '=' ? Where::Value : Where::Name;
-            break;
-        case Where::Quoted:
-            if (c == quote)
-                where = Where::Name;
-            break;
-        case Where::Comment:
-            if (out.compare(i, 3, "-->") == 0) {
-                where = Where::Text;
-                i += 2;
-            }
-            break;
-        }
+        if (scanner.Next() == CMarkupScanner::Where::Names && out[i] >= 'A' && out[i] <= 'Z')
+            out[i] = static_cast<char>(out[i] - 'A' + 'a');
+        scanner.Pass(text, i);
     }
     return out;
 }
