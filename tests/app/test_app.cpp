@@ -2,6 +2,7 @@
 // the Source Type menu, the status panes, the open request, closing windows of modified
 // documents, the window commands and the settings written at exit.
 #include "AppFixture.h"
+#include "support/EventWait.h"
 
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
@@ -131,17 +132,21 @@ TEST_F(AppTest, AHandOverGivesTheKeysToTheTextNotToTheHintBar)
     WriteFile(dir.File("b.txt"), "b");
     Start({Q(dir.File("u.html")), Q(dir.File("b.txt"))});
     frame->show();
+    ASSERT_TRUE(ServeEventsUntil([&] { return frame->isActiveWindow(); }));
     CChildFrame* hinted = frame->ChildFrames().front();
     auto* bar = hinted->findChild<QWidget*>(QStringLiteral("encodingBar"));
     ASSERT_TRUE(bar && bar->isVisibleTo(hinted));
-    // The bar's button had the focus when the window was left.
+    // The bar's button had the focus when the window was left for another.
     frame->ActivateDocument(hinted->Document());
-    bar->findChildren<QAbstractButton*>().front()->setFocus();
+    QWidget* button = bar->findChildren<QAbstractButton*>().front();
+    button->setFocus();
+    ASSERT_TRUE(ServeEventsUntil([&] { return button->hasFocus(); }));
     frame->ActivateDocument(frame->ChildFrames().back()->Document());
+    ASSERT_TRUE(ServeEventsUntil([&] { return frame->ActiveChildFrame() != hinted; }));
 
     HandOver(dir.File("u.html"));
     ASSERT_EQ(frame->ActiveChildFrame(), hinted);
-    EXPECT_EQ(frame->focusWidget(), hinted->View()->Widget());
+    EXPECT_TRUE(ServeEventsUntil([&] { return QApplication::focusWidget() == hinted->View()->Widget(); }));
 }
 
 // A name that is not UTF-8 reaches the panes and dialogs with replacement marks; opened from
