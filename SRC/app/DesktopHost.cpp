@@ -28,7 +28,8 @@ bool CKDesktopHost::RunFileDialog(bool open, FileDialogRequest& request)
     dialog.SetLineEnding(request.lineEnding);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    request.path = dialog.selectedFiles().constFirst();
+    request.paths = dialog.selectedFiles();
+    request.path = request.paths.constFirst();
     // A typed path may name another folder than the one the dialog shows.
     request.folder = QFileInfo(request.path).absolutePath();
     request.codePage = dialog.CodePage();

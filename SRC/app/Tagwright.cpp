@@ -555,16 +555,19 @@ void CTagwrightApp::OnFileOpen()
     if (remember)
         m_session->SetLastOpenFolder(NativePath(request.folder));
     m_session->SetRememberedFormat({request.codePage, request.lineEnding});
-    // A file already open in another code page than the one chosen: offer to read it again.
-    CTagwrightDoc* open = FindDocument(ResolveNativePath(request.path));
-    if (open && IsKnown(request.codePage) && open->Buffer().CodePage() != request.codePage
-        && m_services.host->AskYesNo(ResText(IDS_REOPEN_IN_PAGE)
-                                .arg(QDir::toNativeSeparators(open->PathName()),
-                                     FromUtf8(CodePageName(open->Buffer().CodePage())), FromUtf8(CodePageName(request.codePage)))))
-        open->ReopenInCodePage(request.codePage);
-    const std::string native = NativePathOrComplain(request.path);
-    if (!native.empty())
-        OpenDocumentFile(native, request.codePage, request.lineEnding);
+    for (const QString& path : request.paths) {
+        // A file already open in another code page than the one chosen: offer to read it again.
+        CTagwrightDoc* open = FindDocument(ResolveNativePath(path));
+        if (open && IsKnown(request.codePage) && open->Buffer().CodePage() != request.codePage
+            && m_services.host->AskYesNo(ResText(IDS_REOPEN_IN_PAGE)
+                                             .arg(QDir::toNativeSeparators(open->PathName()),
+                                                  FromUtf8(CodePageName(open->Buffer().CodePage())),
+                                                  FromUtf8(CodePageName(request.codePage)))))
+            open->ReopenInCodePage(request.codePage);
+        const std::string native = NativePathOrComplain(path);
+        if (!native.empty())
+            OpenDocumentFile(native, request.codePage, request.lineEnding);
+    }
 }
 
 void CTagwrightApp::OpenRecentFile(int index)

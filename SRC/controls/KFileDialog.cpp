@@ -6,11 +6,17 @@
 #include "text/CodePages.h"
 #include "text/FileFilter.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTreeView>
 
 QStringList CKFileDialog::NameFilters(std::string_view filter)
 {
@@ -33,7 +39,7 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
     setOption(QFileDialog::HideNameFilterDetails);
     if (mode == Mode::Open) {
         setAcceptMode(QFileDialog::AcceptOpen);
-        setFileMode(QFileDialog::ExistingFile);
+        setFileMode(QFileDialog::ExistingFiles);
     } else {
         // The dialog asks before it lets a save replace an existing file.
         setAcceptMode(QFileDialog::AcceptSave);
@@ -59,6 +65,18 @@ CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view 
     for (int mode = Number(LineEnding::Auto); mode < kLineEndingCount; ++mode)
         m_lineEndingList->addItem(FromUtf8(LineEndingName(static_cast<::LineEnding>(mode))));
 
+    // Sizes, types and dates show whole; the name takes the room that is left.
+    if (auto* files = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    // The name field's completion list would take the arrow keys meant for these lists.
+    m_codePageList->installEventFilter(this);
+    m_lineEndingList->installEventFilter(this);
+
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int row = grid->rowCount();
         auto* encodingLabel = new QLabel(ResText(IDS_FILE_ENCODING), this);
@@ -79,6 +97,16 @@ void CKFileDialog::showEvent(QShowEvent* event)
     const int position = Number(m_lineEnding) - Number(LineEnding::Auto);
     m_lineEndingList->setCurrentIndex(position >= 0 && position < m_lineEndingList->count() ? position : 0);
     QFileDialog::showEvent(event);
+}
+
+bool CKFileDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name && name->completer() && name->completer()->popup())
+            name->completer()->popup()->hide();
+    }
+    return QFileDialog::eventFilter(watched, event);
 }
 
 void CKFileDialog::accept()

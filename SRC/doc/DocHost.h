@@ -17,7 +17,8 @@ struct FileDialogRequest {
     CodePage codePage = CodePage::Windows1251;
     LineEnding lineEnding = LineEnding::Auto;
     // Out, on confirmation.
-    QString path;
+    QString path;      // the first file chosen
+    QStringList paths; // every file chosen: an open dialog takes several at once
     QString folder; // the folder the dialog ended in
 };
 

@@ -5,9 +5,11 @@
 #include "controls/QtText.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,8 +37,9 @@ QString ChooseWithFileDialog(QWidget* parent, const QString& current, const QStr
 
 } // namespace
 
-CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, QWidget* parent)
-    : QDialog(parent), m_chooser(&ChooseWithFileDialog)
+CInsertImageDialog::CInsertImageDialog(const ImageFields& fields, const QString& documentFolder,
+                                       QWidget* parent)
+    : QDialog(parent), m_documentFolder(documentFolder), m_chooser(&ChooseWithFileDialog)
 {
     setWindowTitle(tr("Insert Image"));
     auto* form = new QFormLayout;
@@ -117,13 +120,38 @@ QLineEdit* CInsertImageDialog::AddField(const char* name, const std::string& val
 
 void CInsertImageDialog::UpdateOk() { m_ok->setEnabled(!m_fileName->text().isEmpty()); }
 
+QLineEdit* CInsertImageDialog::Field(std::string ImageFields::*member) const
+{
+    for (const auto& [edit, field] : m_fields)
+        if (field == member)
+            return edit;
+    return nullptr;
+}
+
 void CInsertImageDialog::Browse()
 {
+    // A relative name is relative to the page; the file dialog starts from it there.
+    const bool inFolder = !m_documentFolder.isEmpty();
+    const QDir folder(m_documentFolder);
+    const QString current = m_fileName->text();
     const QString chosen =
-        m_chooser(this, m_fileName->text(), CKFileDialog::NameFilters(kImageFilter));
-    if (!chosen.isEmpty())
-        m_fileName->setText(chosen);
+        m_chooser(this, inFolder && !current.isEmpty() ? folder.absoluteFilePath(current) : current,
+                  CKFileDialog::NameFilters(kImageFilter));
+    if (!chosen.isEmpty()) {
+        // A path relative to the page keeps working once the site is copied to a server.
+        m_fileName->setText(inFolder ? folder.relativeFilePath(chosen) : chosen);
+        TakeImageSize(chosen);
+    }
     UpdateOk();
+}
+
+void CInsertImageDialog::TakeImageSize(const QString& path)
+{
+    const QSize size = QImageReader(path).size();
+    if (!size.isValid())
+        return;
+    Field(&ImageFields::width)->setText(QString::number(size.width()));
+    Field(&ImageFields::height)->setText(QString::number(size.height()));
 }
 
 ImageFields CInsertImageDialog::Fields() const
@@ -135,9 +163,10 @@ ImageFields CInsertImageDialog::Fields() const
     return fields;
 }
 
-std::optional<std::string> CInsertImageDialog::AskTag(QWidget* parent, SettingsStore& store)
+std::optional<std::string> CInsertImageDialog::AskTag(QWidget* parent, SettingsStore& store,
+                                                      const QString& documentFolder)
 {
-    CInsertImageDialog dialog(ReadImageFields(store), parent);
+    CInsertImageDialog dialog(ReadImageFields(store), documentFolder, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const ImageFields fields = dialog.Fields();

@@ -21,7 +21,10 @@ public:
     using FileChooser = std::function<QString(QWidget* parent, const QString& current,
                                               const QStringList& filters)>;
 
-    explicit CInsertImageDialog(const ImageFields& fields, QWidget* parent = nullptr);
+    // documentFolder: the folder of the document the tag goes into; a file browsed for is
+    // written relative to it. Empty for an untitled document: the full path is written.
+    explicit CInsertImageDialog(const ImageFields& fields, const QString& documentFolder = {},
+                                QWidget* parent = nullptr);
 
     ImageFields Fields() const;
     void SetFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
@@ -29,12 +32,17 @@ public:
 
     // Shows the dialog over the fields kept in the store. On OK the fields are kept again and
     // the IMG tag comes back in Windows-1251; on Cancel nothing.
-    static std::optional<std::string> AskTag(QWidget* parent, SettingsStore& store);
+    static std::optional<std::string> AskTag(QWidget* parent, SettingsStore& store,
+                                             const QString& documentFolder = {});
 
 private:
     QLineEdit* AddField(const char* name, const std::string& value);
     void UpdateOk();
+    QLineEdit* Field(std::string ImageFields::*member) const;
+    // Width and height from the image's header, when it can be read.
+    void TakeImageSize(const QString& path);
 
+    QString m_documentFolder;
     QLineEdit* m_fileName = nullptr;
     QComboBox* m_align = nullptr;
     QPushButton* m_ok = nullptr;

@@ -9,6 +9,7 @@
 #include "edit/ColourInsertion.h"
 #include "edit/EditText.h"
 #include "edit/InsertImageDialog.h"
+#include "edit/core/InsertTexts.h"
 #include "edit/core/Macros.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -20,6 +21,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDrag>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -56,7 +58,7 @@ constexpr TagPair kTags[] = {
 
 void InsertTagRow(CKEditView& view, int index)
 {
-    view.InsertTag(kTags[index].open, kTags[index].close);
+    view.InsertMarkup(kTags[index].open, kTags[index].close);
 }
 
 void MacroRow(CKEditView& view, int index) { view.InsertMacro(index); }
@@ -190,6 +192,7 @@ void CKEditView::ReadEditOptions()
     m_options.smartIndent = preferences.IsOn(Switch::SmartIndent);
     m_options.smartUndo = preferences.IsOn(Switch::SmartUndo);
     m_options.dragDropDisabled = preferences.IsOn(Switch::DragDropDisabled);
+    m_options.lowerCaseTags = preferences.IsOn(Switch::LowerCaseTags);
 }
 
 EditOptions CKEditView::Options() const
@@ -237,6 +240,8 @@ void CKEditView::OnEditAction(int action, const char* text, int length)
 void CKEditView::AutoExpand()
 {
     Run([](CEditRules& r, const EditCaret& s) { return r.AutoExpand(s); });
+    // The lines a template opened below the caret show too.
+    RevealWithContext(CursorPos());
 }
 
 void CKEditView::AutoComplete()
@@ -253,18 +258,28 @@ void CKEditView::InsertTag(const std::string& open, const std::string& close)
     Run([&](CEditRules& r, const EditCaret& s) { return r.InsertTag(s, open, close); });
 }
 
+void CKEditView::InsertMarkup(const std::string& open, const std::string& close)
+{
+    if (Options().lowerCaseTags)
+        InsertTag(LowerCaseTagNames(open), LowerCaseTagNames(close));
+    else
+        InsertTag(open, close);
+}
+
 void CKEditView::InsertColour()
 {
     const auto texts = AskColourTexts(this, Document().Settings().Store(), HasSelection());
     if (texts)
-        InsertTag(texts->open, texts->close);
+        InsertMarkup(texts->open, texts->close);
 }
 
 void CKEditView::InsertImage()
 {
     // The dialog gives the tag in the buffer's code page.
-    if (const auto tag = CInsertImageDialog::AskTag(this, Document().Settings().Store()))
-        InsertTag(*tag, {});
+    const QString& path = Document().PathName();
+    const QString folder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    if (const auto tag = CInsertImageDialog::AskTag(this, Document().Settings().Store(), folder))
+        InsertMarkup(*tag, {});
 }
 
 void CKEditView::ConvertCase(CaseConversion conversion)

@@ -55,6 +55,8 @@ public:
     // Tags, colours, images and macros around the selection or at the caret; an empty text
     // is left out.
     void InsertTag(const std::string& open, const std::string& close);
+    // The same for the Insert menu's tags, in lower case when the options ask for it.
+    void InsertMarkup(const std::string& open, const std::string& close);
     void InsertColour();
     void InsertImage();
     void ConvertCase(CaseConversion conversion);

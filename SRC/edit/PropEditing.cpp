@@ -29,7 +29,8 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     m_tabSize->setObjectName(QStringLiteral("tabSize"));
     m_tabSize->setMaxLength(6);
     m_tabSize->installEventFilter(this);
-    connect(m_tabSize, &QLineEdit::textEdited, this, &CPropEditing::OnTabSizeEdited);
+    // Every change counts, however it came: typed, pasted or set by a screen reader.
+    connect(m_tabSize, &QLineEdit::textChanged, this, &CPropEditing::OnTabSizeEdited);
     form->addRow(tr("&Tab Size:"), m_tabSize);
     layout->addLayout(form);
 
@@ -54,6 +55,11 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     auto* tabBoxes = new QVBoxLayout(tabs);
     tabBoxes->addWidget(AddCheckBox(tr("Insert &Spaces"), Switch::UseTabs, true));
     layout->addWidget(tabs);
+
+    // The Insert menu, AutoExpand and the IMG and colour tags.
+    QCheckBox* lowerCase = AddCheckBox(tr("Insert tags in lo&wer case"), Switch::LowerCaseTags, false);
+    lowerCase->setObjectName(QStringLiteral("lowerCaseTags"));
+    layout->addWidget(lowerCase);
 
     // Which source types are spell checked when a document opens; Check Spelling switches a
     // single document.

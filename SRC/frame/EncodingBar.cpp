@@ -34,6 +34,8 @@ CKEncodingBar::CKEncodingBar(CTagwrightDoc& doc, QWidget* parent)
     m_close->setAutoRaise(true);
     m_close->setToolTip(ResText(IDS_HINT_CLOSE_TIP));
     m_close->setAccessibleName(ResText(IDS_HINT_CLOSE_TIP));
+    // The text names the page once a hint shows; the hidden button has a name all the same.
+    m_reopen->setText(ResText(IDS_HINT_REOPEN_OTHER));
     m_reopen->setFocusPolicy(Qt::StrongFocus);
     m_close->setFocusPolicy(Qt::StrongFocus);
     // Alt+R presses the button from anywhere in the document window. It is the window's own

@@ -14,6 +14,7 @@
 #include "frame/ProjectTree.h"
 #include "frame/SplitPanes.h"
 #include "frame/StatusBar.h"
+#include "frame/ToolRun.h"
 #include "frame/UserToolsDialog.h"
 #include "frame/WindowCycler.h"
 #include "frame/WindowList.h"
@@ -37,7 +38,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
@@ -169,6 +169,8 @@ bool CMainFrame::Create()
     });
     UpdateCommandStates();
     RestoreWindowState();
+    // Watches every window for modal dialogs that close.
+    qApp->installEventFilter(this);
     return true;
 }
 
@@ -290,8 +292,8 @@ void CMainFrame::RunUserTool(size_t index)
     QString folder = QFile::decodeName(launch.folder.c_str());
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    if (!QProcess::startDetached(program, arguments, folder))
-        m_host.ShowError(ResText(IDS_TOOL_NOT_STARTED).arg(FromStd(tool.name), program));
+    StartUserTool(FromStd(tool.name), program, arguments, folder, this,
+                  [this](const QString& message) { m_host.ShowError(message); });
 }
 
 void CMainFrame::ShowWindowList()
@@ -308,7 +310,8 @@ void CMainFrame::SaveWindowState()
     const auto toBytes = [](const QByteArray& bytes) {
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     };
-    m_documents.Session().SaveWindowLayout({toBytes(saveGeometry()), toBytes(saveState())});
+    m_documents.Session().SaveWindowLayout(
+        {toBytes(saveGeometry()), toBytes(saveState()), ShowsDocumentTabs()});
 }
 
 void CMainFrame::RestoreWindowState()
@@ -321,6 +324,19 @@ void CMainFrame::RestoreWindowState()
     // A value that Qt does not take leaves the first layout as it is.
     restoreGeometry(toBytes(layout.geometry));
     restoreState(toBytes(layout.state));
+    ShowDocumentTabs(layout.documentTabs);
+}
+
+bool CMainFrame::ShowsDocumentTabs() const { return m_mdi->viewMode() == QMdiArea::TabbedView; }
+
+void CMainFrame::ShowDocumentTabs(bool on)
+{
+    m_mdi->setViewMode(on ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (on) {
+        m_mdi->setDocumentMode(true);
+        m_mdi->setTabsMovable(true);
+        m_mdi->setTabsClosable(true); // a tab closes as its window does, asking about changes
+    }
 }
 
 void CMainFrame::UpdateTitles()
@@ -439,6 +455,9 @@ void CMainFrame::OpenRequest(const CommandLine& request)
     m_documents.OpenCommandLine(request);
     raise();
     activateWindow();
+    // The text takes the keys, not a bar of its window that had the focus last.
+    if (CChildFrame* frame = ActiveChildFrame())
+        frame->setFocus();
 }
 
 bool CMainFrame::OpenFileRequest(const QString& path)
@@ -559,6 +578,8 @@ std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_macrosBar->isVisible()); }},
         {ID_VIEW_STATUS_BAR, [](CMainFrame& f, int) { ToggleBar(f.statusBar()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
+        {ID_VIEW_DOCUMENT_TABS, [](CMainFrame& f, int) { f.ShowDocumentTabs(!f.ShowsDocumentTabs()); },
+         [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.ShowsDocumentTabs()); }},
         {ID_FILE_PRINT_SETUP, [](CMainFrame& f, int) { RunPrintSetup(&f); }},
         {ID_TOOLS_FIRST, [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
          [](CMainFrame& f, CmdUI& ui) { ui.Enable(static_cast<size_t>(ui.index) < f.m_tools.size()); }},
@@ -606,6 +627,31 @@ bool CMainFrame::OnCommand(int id) { return DispatchCommand<CMainFrame>(*this, C
 bool CMainFrame::OnUpdateCommand(CmdUI& ui)
 {
     return DispatchUpdate<CMainFrame>(*this, CommandHandlers(), ui);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        const auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && window->isModal() && window != this)
+            QMetaObject::invokeMethod(this, &CMainFrame::TakeBackFocus, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::TakeBackFocus()
+{
+    // A dialog that opened another one gets the keyboard back first.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->activateWindow();
+        return;
+    }
+    if (!isVisible())
+        return;
+    activateWindow();
+    if (!focusWidget())
+        if (CChildFrame* frame = ActiveChildFrame())
+            frame->setFocus();
 }
 
 bool CMainFrame::event(QEvent* event)

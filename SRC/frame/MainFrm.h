@@ -60,7 +60,7 @@ public:
     void CloseDocumentWindows(CTagwrightDoc& doc);
 
     // Opens the files a later start handed over, as from the command line, and comes to the
-    // front.
+    // front with the keyboard in the active document's text.
     void OpenRequest(const CommandLine& request);
     // Opens a file for the workspace panes; a file that no longer exists is named to the
     // user. False when nothing opened.
@@ -84,13 +84,15 @@ public:
     // Starts the tool at index; a program that is not installed is reported.
     void RunUserTool(size_t index);
 
-    // Window size, place, maximised state and the bars' layout, kept in the settings.
+    // Window size, place, maximised state, the bars' layout and whether the document windows
+    // show as tabs, kept in the settings.
     void SaveWindowState();
     void RestoreWindowState();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -107,6 +109,11 @@ private:
     void ShowWindowList();
     QList<QMdiSubWindow*> OpenWindows() const;
     static void ToggleBar(QWidget* bar);
+    bool ShowsDocumentTabs() const;
+    void ShowDocumentTabs(bool on);
+    // After a modal dialog closed: the window that opened it takes the keyboard again, which
+    // no one else does on a desktop without a window manager.
+    void TakeBackFocus();
     void ShowActiveStatus();
     void UpdateTitles();
     void ArrangeIcons();

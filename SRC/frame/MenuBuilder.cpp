@@ -5,6 +5,7 @@
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
 #include "res/CommandTable.h"
+#include "res/Strings.h"
 #include "res/Commands.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
@@ -70,7 +71,7 @@ QAction* CKMenuBuilder::AddItem(QMenu& menu, const MenuItem& item)
         return sub->menuAction();
     }
     case MenuItemKind::RecentFiles:
-        AddNumberedRun(menu, ID_FILE_MRU_FIRST, m_recentItems, &CKMenuBuilder::UpdateRecentFileItems);
+        AddNumberedRun(menu, ID_FILE_MRU_FIRST, IDS_SLOT_RECENT_FILE, m_recentItems, &CKMenuBuilder::UpdateRecentFileItems);
         return nullptr;
     case MenuItemKind::SourceTypes: {
         QMenu* types = menu.addMenu(FromUtf8(item.text));
@@ -105,11 +106,11 @@ QAction* CKMenuBuilder::AddItem(QMenu& menu, const MenuItem& item)
         return bars->menuAction();
     }
     case MenuItemKind::UserTools:
-        AddNumberedRun(menu, ID_TOOLS_FIRST, m_toolItems, &CKMenuBuilder::UpdateToolItems);
+        AddNumberedRun(menu, ID_TOOLS_FIRST, IDS_SLOT_TOOL, m_toolItems, &CKMenuBuilder::UpdateToolItems);
         return nullptr;
     case MenuItemKind::Windows:
         m_windowSeparator = menu.addSeparator();
-        AddNumberedRun(menu, ID_WINDOW_DOCUMENT_FIRST, m_windowItems, &CKMenuBuilder::UpdateWindowItems);
+        AddNumberedRun(menu, ID_WINDOW_DOCUMENT_FIRST, IDS_SLOT_WINDOW, m_windowItems, &CKMenuBuilder::UpdateWindowItems);
         return nullptr;
     }
     return nullptr;
@@ -160,10 +161,12 @@ void CKMenuBuilder::ShowDocumentItems(bool haveDocument)
     }
 }
 
-void CKMenuBuilder::AddNumberedRun(QMenu& menu, int firstId, std::vector<QAction*>& items,
+void CKMenuBuilder::AddNumberedRun(QMenu& menu, int firstId, int slotName, std::vector<QAction*>& items,
                                    void (CKMenuBuilder::*update)())
 {
     for (QAction* action : RunActions(firstId)) {
+        // Screen readers list the hidden entries too: each has a name before it has a text.
+        action->setText(ResText(slotName).arg(items.size() + 1));
         menu.addAction(action);
         items.push_back(action);
     }

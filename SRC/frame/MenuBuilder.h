@@ -53,8 +53,9 @@ private:
     // Commands, separators and submenus.
     void AddItems(QMenu& menu, std::span<const MenuItem> items);
     QAction* AddItem(QMenu& menu, const MenuItem& item);
-    // The entries of a run that update shows, numbered, before the menu opens.
-    void AddNumberedRun(QMenu& menu, int firstId, std::vector<QAction*>& items,
+    // The entries of a run that update shows, numbered, before the menu opens; slotName (a
+    // string id with %1 for the number) names them until then.
+    void AddNumberedRun(QMenu& menu, int firstId, int slotName, std::vector<QAction*>& items,
                         void (CKMenuBuilder::*update)());
     // The first entries show the texts, numbered from 1; the rest hide.
     static void ShowNumbered(const std::vector<QAction*>& items, const QStringList& texts);

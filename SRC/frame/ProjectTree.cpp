@@ -26,23 +26,23 @@ bool AskFolderName(QWidget* parent, QString& name)
     return ok;
 }
 
-QString ChooseFile(QWidget* parent)
+QStringList ChooseFiles(QWidget* parent)
 {
     QFileDialog dialog(parent, QStringLiteral("Add File(s) to Folder"), QDir::homePath());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(QStringLiteral("All Files (*)"));
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(760, 480);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
 }
 
 } // namespace
 
 CKProjectTree::CKProjectTree(QWidget* parent)
-    : QTreeWidget(parent), m_dialogs{AskFolderName, ChooseFile}
+    : QTreeWidget(parent), m_dialogs{AskFolderName, ChooseFiles}
 {
     setObjectName(QStringLiteral("projectTree"));
     setAccessibleName(QStringLiteral("Project"));
@@ -93,11 +93,9 @@ void CKProjectTree::AddFiles()
     QTreeWidgetItem* parent = currentItem();
     if (!parent)
         return;
-    const QString path = m_dialogs.chooseFile(this);
-    if (path.isEmpty())
-        return;
     // The current item stays, so that more files can go into the same folder.
-    AddItem(parent, QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(), PROJECT_FILE);
+    for (const QString& path : m_dialogs.chooseFiles(this))
+        AddItem(parent, QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(), PROJECT_FILE);
 }
 
 void CKProjectTree::OpenFile()

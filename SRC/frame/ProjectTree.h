@@ -18,8 +18,8 @@ public:
     struct Dialogs {
         // The "Enter new name:" dialog, prefilled with name; false when the user cancels.
         std::function<bool(QWidget* parent, QString& name)> askFolderName;
-        // A file chosen to add; empty when the user cancels.
-        std::function<QString(QWidget* parent)> chooseFile;
+        // The files chosen to add; none when the user cancels.
+        std::function<QStringList(QWidget* parent)> chooseFiles;
     };
 
     explicit CKProjectTree(QWidget* parent = nullptr);
@@ -33,7 +33,7 @@ public:
     // The commands, on the current item.
     // Asks for a name and adds a folder; only under the root or a folder.
     void NewFolder();
-    // Asks for a file and adds it under the current item, whatever its kind.
+    // Asks for files and adds them under the current item, whatever its kind.
     void AddFiles();
     // Sends the open request when the current item is a file.
     void OpenFile();

@@ -258,6 +258,8 @@ constexpr CommandSpec kCommands[] = {
      .tip = "Toggle Macros toolbar", .flags = kCheck},
     {.id = ID_VIEW_STATUS_BAR, .menu = "&Status Bar", .prompt = "Show or hide the status bar",
      .tip = "Toggle StatusBar", .flags = kCheck},
+    {.id = ID_VIEW_DOCUMENT_TABS, .menu = "Document T&abs",
+     .prompt = "Show the document windows as tabs", .tip = "Toggle document tabs", .flags = kCheck},
     {.id = ID_SOURCE_TYPE_FIRST, .flags = kCheck,
      .count = ID_SOURCE_TYPE_LAST - ID_SOURCE_TYPE_FIRST + 1},
     {.id = ID_VIEW_OPTIONS, .menu = "&Options...", .keys = "Alt+F7",

@@ -37,6 +37,7 @@ constexpr MenuItem kSpellingMenu[] = {
 constexpr MenuItem kViewMenu[] = {
     {MenuItemKind::Toolbars, 0, "&Toolbars"},
     {MenuItemKind::Command, ID_VIEW_STATUS_BAR},
+    {MenuItemKind::Command, ID_VIEW_DOCUMENT_TABS},
     {MenuItemKind::SourceTypes, 0, "Source T&ype", true},
     {MenuItemKind::Submenu, 0, "Spe&lling", true, kSpellingMenu},
     {MenuItemKind::Command, ID_VIEW_OPTIONS},

@@ -27,7 +27,7 @@ void CKFindController::ShowFound(const FindCaret& caret)
     model.SetSelection(caret.selection.start, caret.selection.end);
     model.SetCursor(caret.cursor);
     model.SetAnchor(caret.cursor);
-    model.RevealPosition(caret.cursor);
+    model.RevealWithContext(caret.cursor);
     m_view.PlaceCaret();
 }
 

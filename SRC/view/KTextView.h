@@ -125,6 +125,7 @@ public:
     void ScrollTopTo(int newTop, bool immediate, bool updateBar = true);
     void ScrollLeftTo(int newOffset, bool immediate, bool updateBar = true);
     void RevealPosition(TextPoint p) { m_model.RevealPosition(p); }
+    void RevealWithContext(TextPoint p) { m_model.RevealWithContext(p); }
     void PlaceCaret();
     void RepaintLines(int first, int last = -1);
 

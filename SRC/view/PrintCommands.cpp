@@ -4,6 +4,7 @@
 #include "view/core/PageSetup.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -13,11 +14,14 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr double kMaxMarginMm = 1000.0;
+// The print font sizes offered besides those of the screen font.
+constexpr int kFontPoints[] = {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 24};
 
 QDoubleSpinBox* MarginBox(int32_t hundredths)
 {
@@ -91,9 +95,9 @@ void ShowPrintPreview(QWidget* parent, QPrinter& printer, const PrintRequest& re
     preview.exec();
 }
 
-CPageSetupDialog::CPageSetupDialog(const PageMargins& margins, QWidget* parent)
+CPageSetupDialog::CPageSetupDialog(const PageMargins& margins, int32_t fontSize, QWidget* parent)
     : QDialog(parent), m_left(MarginBox(margins.left)), m_right(MarginBox(margins.right)),
-      m_top(MarginBox(margins.top)), m_bottom(MarginBox(margins.bottom))
+      m_top(MarginBox(margins.top)), m_bottom(MarginBox(margins.bottom)), m_fontSize(new QComboBox)
 {
     setWindowTitle(tr("Page Setup"));
     auto* form = new QFormLayout(this);
@@ -101,6 +105,16 @@ CPageSetupDialog::CPageSetupDialog(const PageMargins& margins, QWidget* parent)
     form->addRow(tr("&Right:"), m_right);
     form->addRow(tr("&Top:"), m_top);
     form->addRow(tr("&Bottom:"), m_bottom);
+
+    m_fontSize->setObjectName(QStringLiteral("printFontSize"));
+    m_fontSize->addItem(tr("As on the screen"), kPrintFontAsScreen);
+    m_fontSize->addItem(tr("Half the screen size"), kPrintFontHalfScreen);
+    for (const int points : kFontPoints)
+        m_fontSize->addItem(tr("%1 pt").arg(points), points);
+    if (m_fontSize->findData(fontSize) < 0 && fontSize > 0) // a size kept by hand in the file
+        m_fontSize->addItem(tr("%1 pt").arg(fontSize), fontSize);
+    m_fontSize->setCurrentIndex(std::max(m_fontSize->findData(fontSize), 0));
+    form->addRow(tr("Print &font size:"), m_fontSize);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -112,10 +126,13 @@ PageMargins CPageSetupDialog::Margins() const
     return {Hundredths(m_left), Hundredths(m_right), Hundredths(m_top), Hundredths(m_bottom)};
 }
 
+int32_t CPageSetupDialog::FontSize() const { return m_fontSize->currentData().toInt(); }
+
 bool RunPageSetup(QWidget* parent, SettingsStore& store)
 {
-    CPageSetupDialog dialog(ReadPageMargins(store), parent);
+    CPageSetupDialog dialog(ReadPageMargins(store), ReadPrintFontSize(store), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    return WritePageMargins(store, dialog.Margins());
+    const bool margins = WritePageMargins(store, dialog.Margins());
+    return WritePrintFontSize(store, dialog.FontSize()) && margins;
 }

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QDoubleSpinBox;
 class QPrinter;
 class QWidget;
@@ -31,20 +32,24 @@ bool PrintWithDialog(QWidget* parent, QPrinter& printer, const PrintRequest& req
 // Shows the pages in the preview window, which can print them too.
 void ShowPrintPreview(QWidget* parent, QPrinter& printer, const PrintRequest& request);
 
-// The page-setup dialog: the four margins in millimetres to a hundredth, nothing else.
+// The page-setup dialog: the four margins in millimetres to a hundredth and the print font's
+// size (see PrintFont).
 class CPageSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CPageSetupDialog(const PageMargins& margins, QWidget* parent = nullptr);
+    explicit CPageSetupDialog(const PageMargins& margins, int32_t fontSize = kPrintFontAsScreen,
+                              QWidget* parent = nullptr);
     PageMargins Margins() const;
+    int32_t FontSize() const;
 
 private:
     QDoubleSpinBox* m_left;
     QDoubleSpinBox* m_right;
     QDoubleSpinBox* m_top;
     QDoubleSpinBox* m_bottom;
+    QComboBox* m_fontSize;
 };
 
-// Page Setup: the dialog initialised from the settings; OK writes the margins back (the next
-// job uses them), Cancel changes nothing. True when the margins were written.
+// Page Setup: the dialog initialised from the settings; OK writes the margins and the font
+// size back (the next job uses them), Cancel changes nothing. True when they were written.
 bool RunPageSetup(QWidget* parent, SettingsStore& store);

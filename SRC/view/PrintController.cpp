@@ -18,6 +18,7 @@ PrintOptions CKPrintController::Options() const
     options.visibleWhitespace = m_view.ViewWhitespace();
     // Read at the start of every job, so that a change in Page Setup applies to the next one.
     options.margins = ReadPageMargins(m_view.Document().Settings().Store());
+    options.fontSize = ReadPrintFontSize(m_view.Document().Settings().Store());
     return options;
 }
 

@@ -19,6 +19,7 @@ struct PrintOptions {
     int screenDpiY = 96;
     int tabSize = 4;
     bool visibleWhitespace = false;
+    int32_t fontSize = kPrintFontAsScreen; // see PrintFont
     PageMargins margins;
 };
 

@@ -28,15 +28,16 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// The shown items of a menu and its submenus whose accessible name is empty or carries the
-// key after a tab, as "menu: name".
+// The items of a menu and its submenus whose accessible name is empty or carries the key after
+// a tab, as "menu: name". Hidden items count too: screen readers list them, such as the
+// numbered entries of recent files, tools and windows that have nothing to show yet.
 void BadMenuItems(QMenu* menu, Names& bad)
 {
     emit menu->aboutToShow(); // the update pass that sets the items' texts
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(menu);
     const QList<QAction*> actions = menu->actions();
     for (int i = 0; i < actions.size(); ++i) {
-        if (!actions[i]->isVisible() || actions[i]->isSeparator())
+        if (actions[i]->isSeparator())
             continue;
         const QString name = access->child(i)->text(QAccessible::Name);
         if (name.trimmed().isEmpty() || name.contains(QLatin1Char('\t')))

@@ -2,6 +2,7 @@
 // the Source Type menu, the status panes, the open request, closing windows of modified
 // documents, the window commands and the settings written at exit.
 #include "AppFixture.h"
+#include "support/EventWait.h"
 
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
@@ -11,6 +12,7 @@
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -123,6 +125,30 @@ TEST_F(AppTest, OpenRequestOpensAFileOnce)
     EXPECT_EQ(frame->ChildFrames().size(), 1u);
 }
 
+TEST_F(AppTest, AHandOverGivesTheKeysToTheTextNotToTheHintBar)
+{
+    // A UTF-8 page read as Windows-1251 shows the code page hint with its buttons.
+    WriteFile(dir.File("u.html"), "<p>\xD0\x94\xD0\xB0</p>\r\n");
+    WriteFile(dir.File("b.txt"), "b");
+    Start({Q(dir.File("u.html")), Q(dir.File("b.txt"))});
+    frame->show();
+    ASSERT_TRUE(ServeEventsUntil([&] { return frame->isActiveWindow(); }));
+    CChildFrame* hinted = frame->ChildFrames().front();
+    auto* bar = hinted->findChild<QWidget*>(QStringLiteral("encodingBar"));
+    ASSERT_TRUE(bar && bar->isVisibleTo(hinted));
+    // The bar's button had the focus when the window was left for another.
+    frame->ActivateDocument(hinted->Document());
+    QWidget* button = bar->findChildren<QAbstractButton*>().front();
+    button->setFocus();
+    ASSERT_TRUE(ServeEventsUntil([&] { return button->hasFocus(); }));
+    frame->ActivateDocument(frame->ChildFrames().back()->Document());
+    ASSERT_TRUE(ServeEventsUntil([&] { return frame->ActiveChildFrame() != hinted; }));
+
+    HandOver(dir.File("u.html"));
+    ASSERT_EQ(frame->ActiveChildFrame(), hinted);
+    EXPECT_TRUE(ServeEventsUntil([&] { return QApplication::focusWidget() == hinted->View()->Widget(); }));
+}
+
 // A name that is not UTF-8 reaches the panes and dialogs with replacement marks; opened from
 // there, from the command line or the recent files, it is the one file on disk.
 TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensOnceFromEveryRoute)
@@ -193,6 +219,7 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     ASSERT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     host->dialog = [this](FileDialogRequest& r) {
         r.path = QString::fromStdString(dir.File("page.html"));
+        r.paths = {r.path};
         r.folder = QString::fromStdString(dir.Path());
         r.codePage = CodePage::Utf8;
     };
@@ -223,6 +250,35 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
     pages->actions()[0]->trigger();
     EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
     EXPECT_EQ(doc->Buffer().Line(0), "\xD0\x94\xD0\xB0");
+}
+
+TEST_F(AppTest, HelpSaysWhereItLookedForAMissingManual)
+{
+    Start({});
+    // The test program's folder has no manual beside it or above it.
+    ASSERT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/../README.md"));
+    EXPECT_TRUE(frame->Router().Route(ID_HELP_CONTENTS));
+    ASSERT_EQ(host->errors.size(), 1);
+    EXPECT_TRUE(host->errors.front().startsWith(QStringLiteral("The manual is not installed"))) << host->errors.front().toStdString();
+}
+
+TEST_F(AppTest, OpenTakesSeveralFilesAtOnce)
+{
+    Start({});
+    const QStringList chosen = {Q(dir.File("a.html")), Q(dir.File("b.css"))};
+    WriteFile(dir.File("a.html"), "a");
+    WriteFile(dir.File("b.css"), "b");
+    host->dialog = [&](FileDialogRequest& r) {
+        r.paths = chosen;
+        r.path = chosen.front();
+        r.folder = Q(dir.Path());
+    };
+    EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
+    QStringList open;
+    for (const CTagwrightDoc* doc : app->Documents())
+        if (!doc->PathName().isEmpty())
+            open << doc->PathName();
+    EXPECT_EQ(open, chosen);
 }
 
 TEST_F(AppTest, ClosingTheMainWindowAsksForEachModifiedDocument)
@@ -362,6 +418,7 @@ TEST_F(AppTest, FilesOpenedWithoutTheDialogTakeTheirOwnPageAcrossARestart)
     Start({});
     host->dialog = [this](FileDialogRequest& r) {
         r.path = Q(dir.File("koi.html"));
+        r.paths = {r.path};
         r.folder = Q(dir.Path());
         r.codePage = CodePage::Koi8R;
         r.lineEnding = LineEnding::Dos;

@@ -66,6 +66,25 @@ TEST(DesktopHostTest, DefaultProgramFailsWhenTheOpenerFailsOrIsMissing)
     }
 }
 
+// Once the file dialog shows, types names into its name field and confirms it.
+void AcceptFileDialogWith(const QString& names)
+{
+    QTimer::singleShot(0, [names] {
+        const QDeadlineTimer deadline(kEventBoundMs);
+        while (!deadline.hasExpired()) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<CKFileDialog*>(w);
+                if (dialog && dialog->isVisible()) {
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(names);
+                    dialog->accept();
+                    return;
+                }
+            }
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    });
+}
+
 TEST(DesktopHostTest, DialogReportsTheFolderOfATypedPath)
 {
     TempDir dir;
@@ -74,24 +93,24 @@ TEST(DesktopHostTest, DialogReportsTheFolderOfATypedPath)
     CKDesktopHost host([] { return nullptr; });
     FileDialogRequest request;
     request.initialFolder = Q(dir.Path());
-    QTimer::singleShot(0, [] {
-        const QDeadlineTimer deadline(kEventBoundMs);
-        while (!deadline.hasExpired()) {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<CKFileDialog*>(w);
-                if (dialog && dialog->isVisible()) {
-                    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                    name->setText(QStringLiteral("sub/page.html"));
-                    dialog->accept();
-                    return;
-                }
-            }
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-    });
+    AcceptFileDialogWith(QStringLiteral("sub/page.html"));
     ASSERT_TRUE(host.ChooseFileToOpen(request));
     EXPECT_EQ(request.path, Q(dir.File("sub/page.html")));
     EXPECT_EQ(request.folder, Q(dir.File("sub")));
+}
+
+TEST(DesktopHostTest, OpenDialogTakesSeveralFiles)
+{
+    TempDir dir;
+    WriteFile(dir.File("a.html"), "a");
+    WriteFile(dir.File("b.txt"), "b");
+    CKDesktopHost host([] { return nullptr; });
+    FileDialogRequest request;
+    request.initialFolder = Q(dir.Path());
+    AcceptFileDialogWith(QStringLiteral("\"a.html\" \"b.txt\""));
+    ASSERT_TRUE(host.ChooseFileToOpen(request));
+    EXPECT_EQ(request.paths, (QStringList{Q(dir.File("a.html")), Q(dir.File("b.txt"))}));
+    EXPECT_EQ(request.path, request.paths.front());
 }
 
 // A question with buttons of its own gives the button pressed; Escape gives the default, the

@@ -197,7 +197,7 @@ TEST_F(FindFilesAppTest, TheProjectsFilesAreSearchedBelowTheirCommonFolder)
     Start({});
     CKProjectTree& project = *frame->Workspace()->Project();
     QString chosen;
-    project.SetDialogs({{}, [&](QWidget*) { return chosen; }});
+    project.SetDialogs({{}, [&](QWidget*) { return QStringList{chosen}; }});
     project.setCurrentItem(project.Root());
     for (const std::string& file : {site + "/koi.htm", dir.File("elsewhere/more/extra.htm"),
                                     dir.File("elsewhere/skipped.txt")}) {

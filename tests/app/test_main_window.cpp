@@ -10,6 +10,7 @@
 #include "frame/core/UserTools.h"
 #include "res/CommandIds.h"
 #include "support/BufferLines.h"
+#include "support/EventWait.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -31,6 +32,8 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <set>
 
@@ -106,9 +109,9 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
 {
     PresetTools({{"Echo", "echo", "", ""}});
     Start({});
-    const QStringList view{"&Toolbars", "&Status Bar", "Source T&ype", "Spe&lling", "&Options...",
+    const QStringList view{"&Toolbars", "&Status Bar", "Document T&abs", "Source T&ype", "Spe&lling", "&Options...",
                            "&Preview in default browser", "Preview in browser 1", "Preview in browser 2"};
-    const QStringList viewEmpty{"&Toolbars", "&Status Bar", "&Options..."};
+    const QStringList viewEmpty{"&Toolbars", "&Status Bar", "Document T&abs", "&Options..."};
     const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result", "&Previous Result"};
     const QString window1 = QStringLiteral("&1 ") + frame->ActiveChildFrame()->parentWidget()->windowTitle();
     const std::map<QString, QStringList> full = {
@@ -285,6 +288,30 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
     QMenu* tools = frame->menuBar()->actions().at(6)->menu();
     emit tools->aboutToShow();
     EXPECT_TRUE(Items(tools).contains(QStringLiteral("&3 Word count")));
+}
+
+TEST_F(MainWindowTest, AToolThatFailsOrCannotStartSaysWhyInTheWindow)
+{
+    // A file that is executable but no program: the system refuses to run it.
+    WriteFile(dir.File("not-a-program"), "\x7F" "ELF garbage");
+    std::filesystem::permissions(dir.File("not-a-program"), std::filesystem::perms::owner_all);
+    PresetTools({{"Fails", "sh", "-c 'echo \"it broke\" >&2; exit 3'", ""},
+                 {"Garbage", dir.File("not-a-program"), "", ""}});
+    Start({});
+    const struct {
+        int tool;
+        QString message;
+    } cases[] = {
+        {0, QStringLiteral("The tool \"Fails\" ended with exit status 3.\n\nit broke")},
+        {1, QStringLiteral("The tool \"Garbage\" cannot be started: program \"%1\" did not run.\n\n")
+                .arg(Q(dir.File("not-a-program")))},
+    };
+    for (const auto& c : cases) {
+        host->errors.clear();
+        frame->Router().Action(ID_TOOLS_FIRST + c.tool)->trigger();
+        ASSERT_TRUE(ServeEventsUntil([&] { return !host->errors.isEmpty(); }));
+        EXPECT_TRUE(host->errors.front().startsWith(c.message)) << host->errors.front().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, WindowListActsOnTheChosenWindows)
@@ -483,8 +510,9 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
     struct Case {
         bool maximised;
         bool insertBarShown;
+        bool documentTabs;
     };
-    for (const Case c : {Case{false, false}, Case{true, true}}) {
+    for (const Case c : {Case{false, false, true}, Case{true, true, false}}) {
         Start({});
         frame->show();
         if (c.maximised)
@@ -492,6 +520,9 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
         else
             frame->setGeometry(60, 50, 640, 480);
         Bar("Insert")->setVisible(c.insertBarShown);
+        if (c.documentTabs) {
+            EXPECT_TRUE(frame->Router().Route(ID_VIEW_DOCUMENT_TABS));
+        }
         Settle();
         ASSERT_TRUE(frame->close());
         app->ExitInstance();
@@ -509,6 +540,10 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
         }
         EXPECT_EQ(Bar("Insert")->isVisible(), c.insertBarShown);
         EXPECT_TRUE(Bar("Standard")->isVisible());
+        auto* area = frame->findChild<QMdiArea*>(QStringLiteral("workspace"));
+        EXPECT_EQ(area->viewMode(), c.documentTabs ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+        frame->Router().UpdateAll();
+        EXPECT_EQ(frame->Router().Action(ID_VIEW_DOCUMENT_TABS)->isChecked(), c.documentTabs);
         app->ExitInstance();
         app.reset();
         preset = MemorySettingsStore();

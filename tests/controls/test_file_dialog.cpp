@@ -2,10 +2,16 @@
 #include "controls/KFileDialog.h"
 #include "res/Strings.h"
 #include "support/EventWait.h"
+#include "support/KeyClicks.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTreeView>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -130,6 +136,60 @@ TEST(FileDialogTest, OpensWithColumnsRoomForThemAndMnemonicsOnTheAddedLists)
         ASSERT_GE(at, 0) << name;
         EXPECT_TRUE(marks.insert(label->text().at(at + 1).toLower()).second) << name;
     }
+}
+
+TEST(FileDialogTest, TheCodePageListTakesTheArrowKeysFromTheNameCompletion)
+{
+    TempDir dir;
+    WriteFile(dir.File("alpha.html"), "x");
+    WriteFile(dir.File("alpine.html"), "x");
+    CKFileDialog dialog(CKFileDialog::Mode::Open, QString(), ResString(IDS_FILE_FILTER));
+    dialog.setDirectory(Q(dir.Path()));
+    dialog.show();
+    dialog.activateWindow();
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(name && name->completer());
+    name->setFocus();
+    ASSERT_TRUE(ServeEventsUntil([&] {
+        // The folder's entries arrive from a thread of the model; typing again asks anew.
+        name->clear();
+        KeyClicks(name, QStringLiteral("al"));
+        return name->completer()->popup()->isVisible();
+    }));
+    QComboBox* pages = List(dialog, "fileEncoding");
+    pages->setFocus(Qt::ShortcutFocusReason); // as its label's Alt+E does
+    EXPECT_FALSE(name->completer()->popup()->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST(FileDialogTest, ColumnsShowTheirTextsWhole)
+{
+    TempDir dir;
+    WriteFile(dir.File("page.html"), std::string(2000, 'x'));
+    CKFileDialog dialog(CKFileDialog::Mode::Open, QString(), ResString(IDS_FILE_FILTER));
+    dialog.setDirectory(Q(dir.Path()));
+    dialog.show();
+    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(files, nullptr);
+    QHeaderView* header = files->header();
+    // The widest text of a column.
+    const auto widest = [&](int column) {
+        int width = 0;
+        const QModelIndex root = files->rootIndex();
+        for (int row = 0; row < files->model()->rowCount(root); ++row) {
+            const QString text = files->model()->index(row, column, root).data().toString();
+            width = std::max(width, files->fontMetrics().horizontalAdvance(text));
+        }
+        return width;
+    };
+    EXPECT_TRUE(ServeEventsUntil([&] {
+        if (files->model()->rowCount(files->rootIndex()) == 0)
+            return false;
+        for (int column = 1; column < header->count(); ++column)
+            if (header->sectionSize(column) < widest(column))
+                return false;
+        return true;
+    }));
 }
 
 } // namespace

@@ -93,6 +93,34 @@ TEST(Session, KeysWorkBeforeTheFirstClick)
         }));
 }
 
+TEST(Session, KeysReachTheTextAgainAfterADialogCloses)
+{
+    Profile profile;
+    // No window manager gives the focus back, and the pointer is away from the windows.
+    RunCommand("xdotool mousemove 1279 1023");
+    AppProcess app(profile, {"new.html"});
+    const std::string window = WaitForWindow(app.Pid(), kMainWindow);
+    ASSERT_FALSE(window.empty());
+    ASSERT_TRUE(TitleBecomes(window, "Tagwright - [new.html]"));
+    SendKeys(window, {"ctrl+g"});
+    const std::string dialog = WaitForWindow(app.Pid(), "^Go to line number$");
+    ASSERT_FALSE(dialog.empty());
+    SendKeys(dialog, {"Escape"});
+    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Go to line number$").empty(); }));
+    ASSERT_TRUE(Sync(window));
+    // Keys sent to whatever has the focus now, as a user types: they reach the text.
+    EXPECT_TRUE(WaitUntil([&] {
+        RunCommand("xdotool key x");
+        Sync(window);
+        return WindowName(window) == "Tagwright - [new.html *]";
+    }));
+    RunCommand("xdotool key ctrl+s");
+    ASSERT_TRUE(TitleBecomes(window, "Tagwright - [new.html]")) << WindowName(window);
+    const std::string saved = ReadFile(profile.File("new.html"));
+    EXPECT_FALSE(saved.empty());
+    EXPECT_EQ(saved.find_first_not_of('x'), std::string::npos) << saved;
+}
+
 TEST(Session, FirstWindowFitsAScreenAtScaleFactorTwo)
 {
     Profile profile;

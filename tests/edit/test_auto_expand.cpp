@@ -6,6 +6,7 @@
 
 #include <ostream>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -92,6 +93,44 @@ TEST_F(AutoExpandTest, NeedsAWholeLowerCaseAbbreviationEndingAtTheCaret)
     state = rules.AutoExpand(At(11, 0)); // the word after "-" is td
     EXPECT_EQ(Lines(), (TextLines{"TD tdx x-<TD>", "", "</TD>", ""}));
     EXPECT_EQ(buffer.UndoRecordAt(0).action, ACTION_AUTO_EXPAND);
+}
+
+TEST_F(AutoExpandTest, LowerCaseTagsKeepTheCaretPlaces)
+{
+    options.lowerCaseTags = true;
+    for (const auto& [word, line, x] : {std::tuple{"img", "<img border=\"0\" src=\"\">", 21},
+                                        {"title", "<title></title>", 7},
+                                        {"a", "<a href=\"\"></a>", 9}}) {
+        SetLines({word});
+        state = rules.AutoExpand(At(static_cast<int>(std::string_view(word).size()), 0));
+        EXPECT_EQ(Lines(), (TextLines{line}));
+        EXPECT_EQ(state, At(x, 0)) << word;
+    }
+}
+
+TEST_F(AutoExpandTest, LeavesWordsInQuotedAttributeValuesAlone)
+{
+    const struct {
+        TextLines lines; // the caret stands at the end of the last line
+        bool expands;
+    } cases[] = {
+        {{"<A href=\"td"}, false},
+        {{"<IMG alt='b"}, false},
+        {{"<A", "  title=\"p"}, false},               // the tag opened a line above
+        {{"<A href=\"x\">td"}, true},                // the value and the tag are closed
+        {{"He said \"td"}, true},                     // quotes in the text are not a value
+        {{"a < b \"td"}, true},                       // a lone "<" opens no tag
+        {{"<!-- <A href=\"x -->", "\"td"}, true},      // a comment holds no tags
+        {{"<A href=x>\"td"}, true},
+    };
+    for (const auto& c : cases) {
+        SetLines(c.lines);
+        const int y = static_cast<int>(c.lines.size()) - 1;
+        const EditCaret caret = At(static_cast<int>(c.lines.back().size()), y);
+        EXPECT_EQ(rules.CanAutoExpand(caret), c.expands) << c.lines.back();
+        rules.AutoExpand(caret);
+        EXPECT_EQ(Lines() != c.lines, c.expands) << c.lines.back();
+    }
 }
 
 TEST_F(AutoExpandTest, CyrillicLettersOfEveryLanguageBelongToTheWord)

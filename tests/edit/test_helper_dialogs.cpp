@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -96,6 +97,57 @@ TEST(InsertImageDialog, BrowseTakesTheChosenPathAndKeepsTheNameOnCancel)
     answer.clear();
     dialog.Browse();
     EXPECT_EQ(dialog.Fields().fileName, "/pics/new.jpg");
+}
+
+TEST(InsertImageDialog, ABrowsedImageIsWrittenRelativeToTheDocument)
+{
+    const struct {
+        const char* folder;
+        const char* chosen;
+        const char* written;
+    } cases[] = {
+        {"/site/pages", "/site/pages/a.png", "a.png"},
+        {"/site/pages", "/site/img/b.webp", "../img/b.webp"},
+        {"/site", "/site/img/sub/c.svg", "img/sub/c.svg"},
+        {"", "/pics/d.gif", "/pics/d.gif"}, // an untitled document has no folder
+    };
+    for (const auto& c : cases) {
+        ImageFields fields;
+        fields.fileName = "old.gif";
+        CInsertImageDialog dialog(fields, QString::fromUtf8(c.folder));
+        QString offered;
+        dialog.SetFileChooser([&](QWidget*, const QString& current, const QStringList&) {
+            offered = current;
+            return QString::fromUtf8(c.chosen);
+        });
+        dialog.Browse();
+        EXPECT_EQ(dialog.Fields().fileName, c.written) << c.folder;
+        // The remembered name is taken in the page's folder.
+        EXPECT_EQ(offered, *c.folder ? QString::fromUtf8(c.folder) + "/old.gif" : "old.gif");
+    }
+}
+
+TEST(InsertImageDialog, BrowseFillsInTheImageSize)
+{
+    TempDir dir;
+    const QString picture = QString::fromStdString(dir.File("p.png"));
+    ASSERT_TRUE(QImage(37, 21, QImage::Format_RGB32).save(picture));
+    WriteFile(dir.File("broken.png"), "not an image");
+
+    ImageFields fields;
+    fields.width = "1";
+    fields.height = "2";
+    CInsertImageDialog dialog(fields, QString::fromStdString(dir.Path()));
+    QString answer = QString::fromStdString(dir.File("broken.png"));
+    dialog.SetFileChooser([&](QWidget*, const QString&, const QStringList&) { return answer; });
+    dialog.Browse(); // a file that does not read as an image keeps the sizes typed
+    EXPECT_EQ(dialog.Fields().width, "1");
+    EXPECT_EQ(dialog.Fields().height, "2");
+    answer = picture;
+    dialog.Browse();
+    EXPECT_EQ(dialog.Fields().fileName, "p.png");
+    EXPECT_EQ(dialog.Fields().width, "37");
+    EXPECT_EQ(dialog.Fields().height, "21");
 }
 
 TEST(InsertImageDialog, AlignOffersSortedChoicesAndTakesFreeText)

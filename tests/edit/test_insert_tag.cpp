@@ -127,6 +127,30 @@ TEST(ImageInsertion, KeepsEveryFieldButTheAlternativeText)
     EXPECT_EQ(store.values.size(), 9u);
 }
 
+TEST(LowerCaseTagNames, LowersNamesAndKeepsValuesTextAndComments)
+{
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"<B>", "<b>"},
+        {"</CENTER>", "</center>"},
+        {"<FONT size=\"\" color=\"\">", "<font size=\"\" color=\"\">"},
+        {"<IMG src=\"Pics/A.GIF\" hSpace=\"2\">", "<img src=\"Pics/A.GIF\" hspace=\"2\">"},
+        {"<FONT color=#FF00AA>", "<font color=#FF00AA>"},             // an unquoted value
+        {"<TD ALIGN=Left NOWRAP>", "<td align=Left nowrap>"},
+        {"<A TITLE='It''s'>", "<a title='It''s'>"},
+        {"<TITLE>Document Title</TITLE>\\l\\l", "<title>Document Title</title>\\l\\l"},
+        {"<!--  -->", "<!--  -->"},
+        {"<!-- <B> -->", "<!-- <B> -->"},
+        {"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">", "<!doctype html public \"-//W3C//DTD HTML 4.0//EN\">"},
+        {"#FF0000", "#FF0000"},
+        {"<P>\xC0\xC1", "<p>\xC0\xC1"},                               // Cyrillic text stays
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LowerCaseTagNames(c.in), c.out) << c.in;
+}
+
 TEST(ImageInsertion, OffersTheAlignChoicesSorted)
 {
     EXPECT_TRUE(std::is_sorted(kImageAlignChoices.begin(), kImageAlignChoices.end()));

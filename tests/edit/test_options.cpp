@@ -18,9 +18,11 @@
 #include "support/KeyClicks.h"
 #include "support/TempDir.h"
 #include "syntax/ColourClass.h"
+#include "res/CommandIds.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -131,6 +133,19 @@ TEST_F(OptionsTest, TabSizeKeepsOneToSixtyThreeAndPutsFourForOtherNumbers)
         QFocusEvent out(QEvent::FocusOut);
         QApplication::sendEvent(field, &out);
         EXPECT_EQ(field->text(), QString::number(c.stored));
+    }
+}
+
+TEST_F(OptionsTest, TabSizeSetThroughTheAccessibilityInterfaceIsStored)
+{
+    Preferences().SetTabSize(8);
+    CPropEditing page(settings);
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(page.TabSizeField());
+    ASSERT_NE(field, nullptr);
+    for (const auto& [text, stored] : {std::pair{"12", 12}, {"0", 4}, {"63", 63}}) {
+        field->setText(QAccessible::Value, QString::fromLatin1(text));
+        EXPECT_EQ(Preferences().TabSize(), stored) << text;
+        EXPECT_EQ(page.TabSizeField()->text(), QString::number(stored)) << text;
     }
 }
 
@@ -426,6 +441,32 @@ TEST_F(OptionsTest, ChangeFontTakesTheChosenFontAndCancelKeepsIt)
     EXPECT_EQ(Preferences().Font().charSet, 204);
 }
 
+TEST_F(OptionsTest, LowerCaseTagsReachTheInsertMenuAndAutoExpandButNotMacros)
+{
+    CPropEditing page(settings);
+    QCheckBox* box = Box(page, QStringLiteral("Insert tags in lo&wer case"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isChecked()); // upper case unless asked
+    std::unique_ptr<CKEditView> view(CKTextView::Create<CKEditView>(*doc));
+    const auto insert = [&] {
+        doc->Buffer().InitEmpty(LineEnding::Dos, CodePage::Windows1251);
+        view->SetCursorPos({0, 0});
+        view->OnCommand(ID_INSERT_FONT);
+        KeyClicks(view.get(), QStringLiteral(" td"));
+        view->AutoExpand();
+        store.WriteString(kMacrosBeforeKey, "Macros 1", "<MY>");
+        view->InsertMacro(1);
+        std::string text;
+        for (const std::string& line : BufferLines(doc->Buffer()))
+            text += line + "|";
+        return text;
+    };
+    EXPECT_EQ(insert(), "<FONT size=\"\" color=\"\"> <TD>|\t<MY>|</TD>|</FONT>|");
+    box->click();
+    EXPECT_TRUE(Preferences().IsOn(Switch::LowerCaseTags));
+    EXPECT_EQ(insert(), "<font size=\"\" color=\"\"> <td>|\t<MY>|</td>|</font>|");
+}
+
 TEST_F(OptionsTest, MacroTextsAreStoredAsTypedAndWorkInTheViewAtOnce)
 {
     CPropMacros page(settings);
@@ -470,6 +511,7 @@ TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
         Retype(dialog.EditingPage().TabSizeField(), QStringLiteral("8"));
         Box(dialog.EditingPage(), QStringLiteral("Selection &Margin"))->click();
         Box(dialog.FilesPage(), QStringLiteral("&Keep recovery copies of unsaved changes"))->click();
+        Box(dialog.EditingPage(), QStringLiteral("Insert tags in lo&wer case"))->click();
         dialog.MacrosPage().Names()->setCurrentRow(2);
         dialog.MacrosPage().BeforeBox()->setPlainText(QStringLiteral("<u>"));
         ASSERT_EQ(Preferences().TabSize(), 8);
@@ -485,6 +527,7 @@ TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
         EXPECT_EQ(Preferences().TabSize(), cancel ? 4 : 8);
         EXPECT_EQ(Preferences().IsOn(Switch::SelectionMargin), cancel);
         EXPECT_EQ(Preferences().IsOn(Switch::RecoveryCopies), cancel);
+        EXPECT_EQ(Preferences().IsOn(Switch::LowerCaseTags), !cancel);
         EXPECT_EQ(store.ReadString(kMacrosBeforeKey, "Macros 2"), cancel ? "<i>" : "<u>");
     }
 }

@@ -75,6 +75,9 @@ TEST_F(EncodingBarTest, NoBarForAsciiAndTheWayBackForAWindowsFileOpenedAsUtf8)
     CKEncodingBar& bar = *new CKEncodingBar(*doc, &window);
     window.show();
     EXPECT_FALSE(bar.isVisible());
+    // Screen readers list the hidden bar's controls too.
+    for (QAbstractButton* button : bar.findChildren<QAbstractButton*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty());
 
     ASSERT_TRUE(doc->OnOpenDocument(Write("cp1251.html", kPrivet1251), CodePage::Utf8, LineEnding::Auto));
     ASSERT_TRUE(bar.isVisible());

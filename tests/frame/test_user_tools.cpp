@@ -98,4 +98,31 @@ TEST(UserToolsTest, ResolvingFillsInTheDocumentAndKeepsQuotedPartsWhole)
     }
 }
 
+TEST(UserToolsTest, ArgumentsSplitAsAShellSplitsWords)
+{
+    const struct {
+        const char* text;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"", {}},
+        {"  a \t b\n", {"a", "b"}},
+        {"\"my pages\" x", {"my pages", "x"}},
+        {"'my pages' x", {"my pages", "x"}},
+        {"my\\ pages", {"my pages"}},
+        {"\"\" ''", {"", ""}},                              // empty words are words
+        {"a\"b c\"d", {"ab cd"}},                           // quotes join a word's parts
+        {"'a \"b\" \\n'", {"a \"b\" \\n"}},                  // nothing is special in single quotes
+        {"\"say \\\"hi\\\" \\\\ \\$HOME \\n\"", {"say \"hi\" \\ $HOME \\n"}}, // in double quotes
+        {"\\\"a\\\" \\'b", {"\"a\"", "'b"}},
+        {"it\\'s \"it's\"", {"it's", "it's"}},
+        {"$HOME *.html >out", {"$HOME", "*.html", ">out"}},  // no shell expands these
+        {"\"open to the end", {"open to the end"}},
+        {"'open", {"open"}},
+        {"end\\", {"end\\"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitToolArguments(c.text), c.words) << c.text;
+}
+
 } // namespace
+

@@ -53,7 +53,7 @@ struct ScriptedTree {
                              name = folderName;
                              return !folderName.isEmpty();
                          },
-                         [this](QWidget*) { return chosenFile; }});
+                         [this](QWidget*) { return chosenFiles; }});
     }
     QTreeWidgetItem* Select(QTreeWidgetItem* item)
     {
@@ -67,7 +67,7 @@ struct ScriptedTree {
 
     CKProjectTree tree;
     QString folderName = QStringLiteral("Pages");
-    QString chosenFile;
+    QStringList chosenFiles;
     int asked = 0;
 };
 
@@ -91,14 +91,15 @@ TEST(ProjectTreeTest, NewFolderGoesUnderTheRootOrAFolderAndFilesUnderAnyItem)
     ASSERT_EQ(folder->childCount(), 1);
     EXPECT_EQ(s.Record(folder->child(0)).kind, PROJECT_FOLDER);
 
-    s.chosenFile = QStringLiteral("/srv/site/index.html");
+    s.chosenFiles = {QStringLiteral("/srv/site/index.html"), QStringLiteral("/srv/site/a.css")};
     s.Select(folder);
     s.tree.AddFiles();
-    ASSERT_EQ(folder->childCount(), 2);
+    ASSERT_EQ(folder->childCount(), 3);
     QTreeWidgetItem* file = folder->child(1);
     EXPECT_EQ(file->text(0), QStringLiteral("index.html"));
     EXPECT_EQ(s.Record(file).path, "/srv/site/index.html");
     EXPECT_EQ(s.Record(file).kind, PROJECT_FILE);
+    EXPECT_EQ(s.Record(folder->child(2)).path, "/srv/site/a.css");
 
     // A file takes no folder, not even the question; it does take a file.
     const int asked = s.asked;
@@ -106,28 +107,29 @@ TEST(ProjectTreeTest, NewFolderGoesUnderTheRootOrAFolderAndFilesUnderAnyItem)
     s.tree.NewFolder();
     EXPECT_EQ(s.asked, asked);
     EXPECT_EQ(file->childCount(), 0);
-    s.chosenFile = QStringLiteral("/srv/site/note.txt");
+    s.chosenFiles = {QStringLiteral("/srv/site/note.txt")};
     s.tree.AddFiles();
     ASSERT_EQ(file->childCount(), 1);
     EXPECT_EQ(s.Record(file->child(0)).kind, PROJECT_FILE);
     // The files a search of the Project takes, folders left out.
     EXPECT_EQ(s.tree.FilePaths(),
-              (QStringList{QStringLiteral("/srv/site/index.html"), QStringLiteral("/srv/site/note.txt")}));
+              (QStringList{QStringLiteral("/srv/site/index.html"), QStringLiteral("/srv/site/a.css"),
+                           QStringLiteral("/srv/site/note.txt")}));
 
     // Cancelling either dialog adds nothing.
     s.folderName.clear();
-    s.chosenFile.clear();
+    s.chosenFiles.clear();
     s.Select(root);
     s.tree.NewFolder();
     s.tree.AddFiles();
     EXPECT_EQ(root->childCount(), 1);
-    EXPECT_EQ(s.tree.Records().Count(), 5);
+    EXPECT_EQ(s.tree.Records().Count(), 6);
 }
 
 TEST(ProjectTreeTest, MenusKeepTheDeletesDisabledAndOpenFileSendsTheRequest)
 {
     ScriptedTree s;
-    s.chosenFile = QStringLiteral("/srv/site/index.html");
+    s.chosenFiles = {QStringLiteral("/srv/site/index.html")};
     s.Select(s.tree.Root());
     s.tree.AddFiles();
     QTreeWidgetItem* file = s.tree.Root()->child(0);
@@ -177,7 +179,7 @@ QStringList MenuFromKeyboard(QWidget* widget, bool shiftF10)
 TEST(ProjectTreeTest, KeyboardOpensTheMenuOfTheCurrentItem)
 {
     ScriptedTree s;
-    s.chosenFile = QStringLiteral("/srv/site/index.html");
+    s.chosenFiles = {QStringLiteral("/srv/site/index.html")};
     s.Select(s.tree.Root());
     s.tree.AddFiles();
     s.tree.show();
@@ -381,7 +383,7 @@ TEST_F(WorkspaceFrameTest, OpenRequestForAMissingFileNamesItAndOpensNothing)
     const QString present = QString::fromStdString(dir.File("here.html"));
     WriteFile(dir.File("here.html"), "<p>");
     CKProjectTree* tree = workspace->Project();
-    tree->SetDialogs({nullptr, [&](QWidget*) { return present; }});
+    tree->SetDialogs({nullptr, [&](QWidget*) { return QStringList{present}; }});
     tree->setCurrentItem(tree->Root());
     tree->AddFiles();
     tree->setCurrentItem(tree->Root()->child(0));

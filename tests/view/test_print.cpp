@@ -9,6 +9,7 @@
 #include "view/core/PageSetup.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QTimer>
 
@@ -172,25 +173,48 @@ TEST_F(PrintTest, CancelStopsBetweenPagesAfterOnePagination)
     EXPECT_EQ(job.PageCount(), pages);
 }
 
-TEST_F(PrintTest, PageSetupWritesTheMarginsOnOkOnly)
+TEST_F(PrintTest, PageSetupWritesTheMarginsAndFontSizeOnOkOnly)
 {
     CKSettingsStore store(QString::fromStdString(dir.File("settings.ini")));
     ASSERT_TRUE(WritePageMargins(store, PageMargins{1500, 1000, 1000, 2000}));
-    auto answer = [](bool ok, double left) {
-        QTimer::singleShot(0, [ok, left] {
+    EXPECT_EQ(ReadPrintFontSize(store), kPrintFontAsScreen);
+    auto answer = [](bool ok, double left, const char* fontSize) {
+        QTimer::singleShot(0, [ok, left, fontSize] {
             auto* dialog = qobject_cast<CPageSetupDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->Margins(), (PageMargins{1500, 1000, 1000, 2000}));
+            EXPECT_EQ(dialog->FontSize(), kPrintFontAsScreen);
             dialog->findChildren<QDoubleSpinBox*>().first()->setValue(left);
+            auto* sizes = dialog->findChild<QComboBox*>(QStringLiteral("printFontSize"));
+            sizes->setCurrentIndex(sizes->findText(QString::fromLatin1(fontSize)));
             ok ? dialog->accept() : dialog->reject();
         });
     };
-    answer(false, 30.0);
+    answer(false, 30.0, "10 pt");
     EXPECT_FALSE(RunPageSetup(nullptr, store));
     EXPECT_EQ(ReadPageMargins(store).left, 1500);
-    answer(true, 12.34);
+    EXPECT_EQ(ReadPrintFontSize(store), kPrintFontAsScreen);
+    answer(true, 12.34, "Half the screen size");
     EXPECT_TRUE(RunPageSetup(nullptr, store));
     EXPECT_EQ(ReadPageMargins(store), (PageMargins{1234, 1000, 1000, 2000}));
+    EXPECT_EQ(ReadPrintFontSize(store), kPrintFontHalfScreen);
+
+    // A size kept in the file that the list does not offer is shown all the same.
+    ASSERT_TRUE(WritePrintFontSize(store, 13));
+    EXPECT_EQ(CPageSetupDialog(PageMargins{}, ReadPrintFontSize(store)).FontSize(), 13);
+}
+
+TEST_F(PrintTest, TheFontSizeChosenSetsHowMuchAPageHolds)
+{
+    const std::vector<std::string> lines(300, "text");
+    PrintOptions options;
+    options.fontSize = kPrintFontHalfScreen;
+    const int halfSize = Print(lines, options);
+    options.fontSize = kPrintFontAsScreen;
+    const int screenSize = Print(lines, options);
+    ASSERT_GT(halfSize, 0);
+    EXPECT_GE(screenSize, 2 * halfSize - 1);
+    ExpectFooters(screenSize);
 }
 
 TEST_F(PrintTest, DriverPrintsAGeneratedCyrillicPage)

@@ -57,6 +57,18 @@ TEST_F(ViewFindTest, IncrementalSearchFromTheKeyboard)
     EXPECT_FALSE(view->HasSelection());
 }
 
+TEST_F(ViewFindTest, AMatchOffTheScreenShowsWithLinesBelowIt)
+{
+    std::vector<std::string> lines(40, "text");
+    lines[30] = "target";
+    SetLines(lines);
+    MakeView(10);
+    KeyClick(view.get(), Qt::Key_I, {}, Qt::ControlModifier);
+    KeyClicks(view.get(), "target");
+    ASSERT_EQ(view->CursorPos().y, 30);
+    EXPECT_EQ(view->TopLine(), 30 - 9 + 3); // three lines of context, not the last line
+}
+
 TEST_F(ViewFindTest, SearchCommandsEnabling)
 {
     SetLines({"ab"});

@@ -3,6 +3,7 @@
 #include "edit/core/EditRules.h"
 
 #include "edit/core/AutoWords.h"
+#include "edit/core/InsertTexts.h"
 #include "edit/core/Templates.h"
 #include "text/EditActions.h"
 #include "text/UndoGroup.h"
@@ -17,7 +18,10 @@ std::optional<int> CEditRules::WordAtCaret(TextPoint caret) const
 
 bool CEditRules::CanAutoExpand(const EditCaret& in) const
 {
-    return !ExpandTemplates().empty() && WordAtCaret(Clamped(in.caret)).has_value();
+    // Within an attribute value the word is the author's text, such as a file name.
+    const TextPoint caret = Clamped(in.caret);
+    return !ExpandTemplates().empty() && WordAtCaret(caret).has_value()
+        && !InQuotedAttributeValue(m_buffer, caret);
 }
 
 bool CEditRules::CanAutoComplete(const EditCaret& in) const
@@ -28,11 +32,15 @@ bool CEditRules::CanAutoComplete(const EditCaret& in) const
 
 EditCaret CEditRules::AutoExpand(const EditCaret& in)
 {
+    if (!CanAutoExpand(in))
+        return in;
     const TextPoint c = Clamped(in.caret);
     const std::optional<int> start = WordAtCaret(c);
     const std::string_view text =
         start ? FindExpandTemplate(m_buffer.Line(c.y).substr(*start, c.x - *start))
               : std::string_view{};
+    if (m_options().lowerCaseTags)
+        return ExpandTemplate(in, LowerCaseTagNames(text));
     return ExpandTemplate(in, text);
 }
 

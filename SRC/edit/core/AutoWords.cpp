@@ -1,8 +1,11 @@
 // Word characters, the word at the caret and the word search of AutoComplete.
 #include "edit/core/AutoWords.h"
 
+#include "edit/core/MarkupScanner.h"
 #include "text/Cp1251.h"
 #include "text/KTextBuffer.h"
+
+#include <algorithm>
 
 bool IsAutoWordChar(uint8_t c) { return cp1251::IsAlnum(c); }
 
@@ -17,6 +20,26 @@ std::optional<int> AutoWordStart(std::string_view line, int x)
     while (s > 0 && IsAutoWordChar(static_cast<uint8_t>(line[s - 1])))
         --s;
     return s;
+}
+
+namespace {
+
+// How far above the caret the tag scan starts.
+constexpr int kTagScanLines = 40;
+
+} // namespace
+
+bool InQuotedAttributeValue(const CKTextBuffer& buffer, TextPoint p)
+{
+    CMarkupScanner scanner;
+    for (int y = std::max(0, p.y - kTagScanLines); y <= p.y && y < buffer.LineCount(); ++y) {
+        const std::string_view line = buffer.Line(y);
+        const size_t end = y == p.y ? std::min(line.size(), static_cast<size_t>(std::max(p.x, 0)))
+                                    : line.size();
+        for (size_t i = 0; i < end; ++i)
+            scanner.Pass(line, i);
+    }
+    return scanner.Next() == CMarkupScanner::Where::Quoted;
 }
 
 namespace {

@@ -17,6 +17,11 @@ bool IsAutoWordChar(uint8_t c);
 // a word character and the one at x (if any) is not. None otherwise.
 std::optional<int> AutoWordStart(std::string_view line, int x);
 
+// Whether p lies between the quotes of an attribute value of a markup tag, as in
+// <A href="here">. Tags may span lines; the text is read from a few dozen lines above p, so a
+// tag that opened further up is not seen.
+bool InQuotedAttributeValue(const CKTextBuffer& buffer, TextPoint p);
+
 // Where the word occurs at a word start, searching from `from` towards the text start
 // (upward: the nearest occurrence that ends by from.x on its line, then on the lines above)
 // or towards its end (downward: from from.x on), and once more over the whole text from the

@@ -42,6 +42,7 @@ struct EditOptions {
     bool smartUndo = true;
     bool dragDropDisabled = false; // drops are refused
     bool htmlDocument = false; // smart indentation looks at HTML tags only in HTML documents
+    bool lowerCaseTags = false; // templates write tag and attribute names in lower case
 };
 
 // Outcome of a drop onto the view.

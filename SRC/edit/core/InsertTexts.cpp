@@ -1,6 +1,8 @@
-// Colour texts, the IMG tag and the settings of the colour and image dialogs.
+// Colour texts, the IMG tag, tag names in lower case and the settings of the colour and image
+// dialogs.
 #include "edit/core/InsertTexts.h"
 
+#include "edit/core/MarkupScanner.h"
 #include "settings/core/RecordFields.h"
 #include "settings/core/SettingsStore.h"
 
@@ -109,4 +111,16 @@ std::string ImageTagText(const ImageFields& fields)
             tag.append(a.text).append(value).append("\"");
     }
     return tag + ">";
+}
+
+std::string LowerCaseTagNames(std::string_view text)
+{
+    std::string out(text);
+    CMarkupScanner scanner;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (scanner.Next() == CMarkupScanner::Where::Names && out[i] >= 'A' && out[i] <= 'Z')
+            out[i] = static_cast<char>(out[i] - 'A' + 'a');
+        scanner.Pass(text, i);
+    }
+    return out;
 }

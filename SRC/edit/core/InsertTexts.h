@@ -44,6 +44,11 @@ void WriteImageFields(SettingsStore& store, const ImageFields& fields);
 // The IMG tag with an attribute for each field that is not empty, values as typed (UTF-8).
 std::string ImageTagText(const ImageFields& fields);
 
+// The markup text with the names of its tags and attributes in lower case: "<IMG SRC=\"A.gif\">"
+// gives "<img src=\"A.gif\">". Text between tags, attribute values and comments keep their
+// case.
+std::string LowerCaseTagNames(std::string_view text);
+
 // The Align list's choices, sorted.
 inline constexpr std::array<std::string_view, 9> kImageAlignChoices = {
     "absbottom", "absmiddle", "baseline", "bottom", "left", "middle", "right", "texttop", "top"};

@@ -113,27 +113,42 @@ std::vector<UserTool> DefaultUserTools(const ProgramFinder& installed)
 
 std::vector<std::string> SplitToolArguments(std::string_view text)
 {
-    std::vector<std::string> parts;
+    std::vector<std::string> words;
     std::string current;
-    bool inQuotes = false;
-    bool have = false;
-    for (const char c : text) {
-        if (c == '"') {
-            inQuotes = !inQuotes;
-            have = true;
-        } else if (c == ' ' && !inQuotes) {
-            if (have)
-                parts.push_back(std::move(current));
+    bool inWord = false; // also for a word made of quotes alone
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            if (inWord)
+                words.push_back(std::move(current));
             current.clear();
-            have = false;
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == '\\') {
+            if (i + 1 < text.size())
+                ++i;
+            current += text[i]; // a backslash at the very end stays itself
+        } else if (c == '\'') {
+            const size_t close = text.find('\'', i + 1);
+            const size_t end = close == std::string_view::npos ? text.size() : close;
+            current.append(text.substr(i + 1, end - i - 1));
+            i = end;
+        } else if (c == '"') {
+            for (++i; i < text.size() && text[i] != '"'; ++i) {
+                if (text[i] == '\\' && i + 1 < text.size()
+                    && std::string_view("\"\\$`").find(text[i + 1]) != std::string_view::npos)
+                    ++i;
+                current += text[i];
+            }
         } else {
             current += c;
-            have = true;
         }
     }
-    if (have)
-        parts.push_back(std::move(current));
-    return parts;
+    if (inWord)
+        words.push_back(std::move(current));
+    return words;
 }
 
 ToolLaunch ResolveUserTool(const UserTool& tool, const ToolContext& context)

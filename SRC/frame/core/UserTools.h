@@ -23,7 +23,7 @@ inline constexpr std::string_view kToolThisEditor = "$(Tagwright)";
 struct UserTool {
     std::string name;
     std::string command;   // a program name found on the search path, or a full path
-    std::string arguments; // separated by spaces; double quotes keep spaces in one argument
+    std::string arguments; // split as a shell splits words (see SplitToolArguments)
     std::string folder;    // the working folder; empty for the document's folder
 
     bool operator==(const UserTool&) const = default;
@@ -55,5 +55,10 @@ struct ToolLaunch {
 };
 ToolLaunch ResolveUserTool(const UserTool& tool, const ToolContext& context);
 
-// Splits at spaces; a double-quoted part keeps its spaces, the quotes go.
+// Splits into words as a shell does, without running one: blanks (spaces, tabs, line breaks)
+// part words; single quotes keep everything up to the next single quote; double quotes keep
+// everything up to the next double quote, with a backslash before ", \\, $ or ` standing for
+// that character; elsewhere a backslash keeps the character after it. The quotes go, "" is an
+// empty word, and a quote left open runs to the end of the text. Nothing else of the shell's
+// ($ words, globs, redirections) is done.
 std::vector<std::string> SplitToolArguments(std::string_view text);

@@ -11,6 +11,7 @@ constexpr std::string_view kLastSavePath = "LastSavePath";
 constexpr std::string_view kLastPreview = "LastPreview";
 constexpr std::string_view kWindowGeometry = "WindowGeometry";
 constexpr std::string_view kWindowState = "WindowState";
+constexpr std::string_view kDocumentTabs = "DocumentTabs";
 
 } // namespace
 
@@ -83,6 +84,7 @@ WindowLayout CSession::ReadWindowLayout() const
         layout.geometry = std::move(*geometry);
     if (auto state = m_store.ReadBytes(kSettingsKey, kWindowState))
         layout.state = std::move(*state);
+    layout.documentTabs = m_store.ReadNumber(kSettingsKey, kDocumentTabs, 0) != 0;
     return layout;
 }
 
@@ -91,4 +93,5 @@ void CSession::SaveWindowLayout(const WindowLayout& layout)
     m_store.WriteBinary(kSettingsKey, kWindowState, layout.state.data(), layout.state.size());
     m_store.WriteBinary(kSettingsKey, kWindowGeometry, layout.geometry.data(),
                         layout.geometry.size());
+    m_store.WriteNumber(kSettingsKey, kDocumentTabs, layout.documentTabs ? 1 : 0);
 }

@@ -22,6 +22,7 @@ class SettingsStore;
 struct WindowLayout {
     std::vector<uint8_t> geometry;
     std::vector<uint8_t> state;
+    bool documentTabs = false; // the document windows shown as tabs
 };
 
 class CSession {

@@ -16,6 +16,9 @@ constexpr std::string_view kFilesKey = "Settings/Files";
 constexpr std::string_view kReloadChangedWithoutAsking = "ReloadChangedWithoutAsking";
 // The session switch: "ReopenLastSession" under "Settings/Files", a number, 1 unless set.
 constexpr std::string_view kReopenLastSession = "ReopenLastSession";
+// The letter case of inserted tags: "LowerCaseTags" under "Settings/Editing", 0 unless set.
+constexpr std::string_view kEditingKey = "Settings/Editing";
+constexpr std::string_view kLowerCaseTags = "LowerCaseTags";
 // The source types spell checked when their documents open: "Types" under "Settings/Spelling", a
 // bit mask by source type; HTML and plain text unless set.
 constexpr std::string_view kSpellingKey = "Settings/Spelling";
@@ -67,6 +70,7 @@ bool AppSettings::Start(const DebugQuestion& ask)
     values.recoveryCopies = m_store.ReadNumber(kRecoveryKey, kRecoveryEnabled, 1);
     values.reloadChangedFiles = m_store.ReadNumber(kFilesKey, kReloadChangedWithoutAsking, 0);
     values.reopenLastSession = m_store.ReadNumber(kFilesKey, kReopenLastSession, 1);
+    values.lowerCaseTags = m_store.ReadNumber(kEditingKey, kLowerCaseTags, 0);
     values.spellingTypes =
         m_store.ReadNumber(kSpellingKey, kSpellingTypes, DefaultPreferences().spellingTypes);
     m_preferences.SetValues(values);
@@ -81,6 +85,7 @@ void AppSettings::SaveAtExit(const FileFormat& rememberedFormat)
     WriteIfChanged(m_store, kRecoveryKey, kRecoveryEnabled, 1, values.recoveryCopies);
     WriteIfChanged(m_store, kFilesKey, kReloadChangedWithoutAsking, 0, values.reloadChangedFiles);
     WriteIfChanged(m_store, kFilesKey, kReopenLastSession, 1, values.reopenLastSession);
+    WriteIfChanged(m_store, kEditingKey, kLowerCaseTags, 0, values.lowerCaseTags);
     WriteIfChanged(m_store, kSpellingKey, kSpellingTypes, DefaultPreferences().spellingTypes,
                    values.spellingTypes);
     const std::vector<uint8_t> bytes = EncodeGlobalRecord(m_preferences.Values(), rememberedFormat);

@@ -23,8 +23,9 @@ constexpr int32_t PreferenceValues::* kSwitchFields[] = {
     &PreferenceValues::recoveryCopies,
     &PreferenceValues::reloadChangedFiles,
     &PreferenceValues::reopenLastSession,
+    &PreferenceValues::lowerCaseTags,
 };
-static_assert(std::size(kSwitchFields) == static_cast<size_t>(Switch::ReopenLastSession) + 1);
+static_assert(std::size(kSwitchFields) == static_cast<size_t>(Switch::LowerCaseTags) + 1);
 
 int32_t PreferenceValues::* FieldOf(Switch s) { return kSwitchFields[static_cast<size_t>(s)]; }
 

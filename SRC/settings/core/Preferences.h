@@ -57,6 +57,7 @@ enum class Switch {
     RecoveryCopies,
     ReloadChangedFiles,
     ReopenLastSession,
+    LowerCaseTags,
 };
 
 // The numbers are kept as they were stored: a switch is on when its number is not 0.
@@ -84,6 +85,8 @@ struct PreferenceValues {
     int32_t reloadChangedFiles = 0;
     // Kept beside the record: whether a start opens again the documents the last run left open.
     int32_t reopenLastSession = 0;
+    // Kept beside the record: whether tags the program inserts have lower-case names.
+    int32_t lowerCaseTags = 0;
     // Kept beside the record: the source types whose documents are spell checked unless
     // switched for one document, a bit by type.
     int32_t spellingTypes = 0;

@@ -1,4 +1,4 @@
-// Reading and writing the page margins.
+// Reading and writing the page margins and the print font's size.
 #include "view/core/PageSetup.h"
 
 #include "settings/core/SettingsStore.h"
@@ -19,4 +19,14 @@ bool WritePageMargins(SettingsStore& store, const PageMargins& m)
     ok = store.WriteNumber(kPageSetupKey, "RightMargin", m.right) && ok;
     ok = store.WriteNumber(kPageSetupKey, "TopMargin", m.top) && ok;
     return store.WriteNumber(kPageSetupKey, "BottomMargin", m.bottom) && ok;
+}
+
+int32_t ReadPrintFontSize(const SettingsStore& store)
+{
+    return store.ReadNumber(kPageSetupKey, "FontSize", kPrintFontAsScreen);
+}
+
+bool WritePrintFontSize(SettingsStore& store, int32_t size)
+{
+    return store.WriteNumber(kPageSetupKey, "FontSize", size);
 }

@@ -1,4 +1,5 @@
-// The page margins of Page Setup in the settings store, in hundredths of a millimetre.
+// What Page Setup keeps in the settings store: the page margins, in hundredths of a
+// millimetre, and the print font's size.
 #pragma once
 
 #include "view/core/Pagination.h"
@@ -13,3 +14,7 @@ inline constexpr std::string_view kPageSetupKey = "Settings/PageSetup";
 PageMargins ReadPageMargins(const SettingsStore& store);
 // False when the store could not take every value.
 bool WritePageMargins(SettingsStore& store, const PageMargins& margins);
+
+// "FontSize": kPrintFontAsScreen unless set, kPrintFontHalfScreen or points.
+int32_t ReadPrintFontSize(const SettingsStore& store);
+bool WritePrintFontSize(SettingsStore& store, int32_t size);

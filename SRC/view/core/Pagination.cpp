@@ -17,6 +17,21 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c)
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 
+LogFont PrintFont(LogFont font, int32_t size, const PrintResolution& dpi)
+{
+    if (size > 0) {
+        // The screen font at the size asked for; a width set keeps its proportion.
+        const int32_t height = -MulDiv(size, dpi.screenDpiY, 72);
+        if (font.height != 0)
+            font.width = MulDiv(font.width, -height, font.height < 0 ? -font.height : font.height);
+        font.height = height;
+    }
+    const int divisor = size == kPrintFontHalfScreen ? 2 : 1;
+    font.height = MulDiv(font.height, dpi.printerDpiY, divisor * dpi.screenDpiY);
+    font.width = MulDiv(font.width, dpi.printerDpiX, divisor * dpi.screenDpiX);
+    return font;
+}
+
 PrintLayout MakePrintLayout(DeviceRect page, const PageMargins& margins, int dpiX, int dpiY,
                             int lineHeight)
 {

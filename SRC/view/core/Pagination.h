@@ -3,6 +3,7 @@
 // device units except the margins, which are kept in hundredths of a millimetre.
 #pragma once
 
+#include "settings/core/Preferences.h"
 #include "syntax/LineParse.h"
 
 #include <array>
@@ -27,11 +28,19 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c);
 // A length in hundredths of a millimetre on a device of dpi pixels per inch.
 inline int32_t HundredthsMmToDevice(int32_t value, int32_t dpi) { return MulDiv(value, dpi, 2540); }
 
-// A font size of the screen in printer pixels at half its on-screen size: the print font.
-inline int32_t PrintFontSize(int32_t screenSize, int printerDpi, int screenDpi)
-{
-    return MulDiv(screenSize, printerDpi, 2 * screenDpi);
-}
+// The print font's size as Page Setup keeps it: as the view's font on the screen, half of
+// that, or a size in points (from 1).
+inline constexpr int32_t kPrintFontAsScreen = 0;
+inline constexpr int32_t kPrintFontHalfScreen = -1;
+
+struct PrintResolution {
+    int screenDpiX = 96;
+    int screenDpiY = 96;
+    int printerDpiX = 96;
+    int printerDpiY = 96;
+};
+// The view's font (sizes in screen pixels) as the print font (sizes in printer pixels).
+LogFont PrintFont(LogFont screenFont, int32_t size, const PrintResolution& dpi);
 
 struct DeviceRect {
     int left = 0;

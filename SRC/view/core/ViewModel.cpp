@@ -103,6 +103,20 @@ void CTextViewModel::RevealPosition(TextPoint p)
     m_host.CaretMoved();
 }
 
+void CTextViewModel::RevealWithContext(TextPoint p)
+{
+    constexpr int kContextLines = 3;
+    const int screen = m_host.ScreenLines();
+    const int context = std::clamp((screen - 1) / 2, 0, kContextLines);
+    int top = m_topLine;
+    if (p.y > top + screen - 1 - context) // no screen past the end of the text for it
+        top = std::min(p.y - screen + 1 + context, std::max(m_host.LineCount() - screen, 0));
+    if (p.y < top + context)
+        top = p.y - context;
+    ScrollVertically(top, false);
+    RevealPosition(p);
+}
+
 void CTextViewModel::ScrollOneLine(int direction)
 {
     if ((direction < 0 && m_topLine <= 0) || (direction > 0 && m_topLine >= m_host.LineCount() - 1))

@@ -85,6 +85,9 @@ public:
     void SelectAll();
     // Scrolls so that p is on the screen, a few columns from the right edge.
     void RevealPosition(TextPoint p);
+    // The same for a place the user jumped to (a match, a line, an expansion): a few lines
+    // of the text around it show too, where the screen and the text allow.
+    void RevealWithContext(TextPoint p);
     // Scrolls to a first line or column, kept inside the text; nothing when it is already
     // there.
     void ScrollVertically(int top, bool immediate);

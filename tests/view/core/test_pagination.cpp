@@ -89,11 +89,30 @@ TEST(PrintSizesTest, MulDivRoundsHalvesAwayFromZero)
     EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000); // the product needs 64 bits
 }
 
-TEST(PrintSizesTest, PrintFontIsHalfTheScreenSizeAtThePrintersResolution)
+TEST(PrintSizesTest, PrintFontTakesTheChosenSizeAtThePrintersResolution)
 {
-    EXPECT_EQ(PrintFontSize(-16, 1200, 96), -100); // 16 px at 96 dpi, half of it at 1200 dpi
-    EXPECT_EQ(PrintFontSize(8, 600, 96), 25);
-    EXPECT_EQ(PrintFontSize(0, 600, 96), 0);
+    const struct {
+        int32_t height, width; // the screen font, at 96 dpi
+        int32_t size;
+        int printerDpiX, printerDpiY;
+        int32_t printHeight, printWidth;
+    } cases[] = {
+        {-16, 0, kPrintFontAsScreen, 1200, 1200, -200, 0},
+        {-16, 0, kPrintFontHalfScreen, 1200, 1200, -100, 0}, // 16 px, half of it at 1200 dpi
+        {-16, 8, kPrintFontHalfScreen, 600, 600, -50, 25},
+        {0, 0, kPrintFontHalfScreen, 600, 600, 0, 0},
+        {-16, 0, 12, 1200, 1200, -200, 0},                   // 12 pt are 16 px at 96 dpi
+        {-16, 8, 24, 600, 1200, -400, 100},                  // twice as high keeps the proportion
+        {0, 0, 9, 600, 600, -75, 0},                         // a font of the default height
+    };
+    for (const auto& c : cases) {
+        LogFont screen;
+        screen.height = c.height;
+        screen.width = c.width;
+        const LogFont print = PrintFont(screen, c.size, {96, 96, c.printerDpiX, c.printerDpiY});
+        EXPECT_EQ(print.height, c.printHeight) << c.height << " " << c.size;
+        EXPECT_EQ(print.width, c.printWidth) << c.height << " " << c.size;
+    }
 }
 
 TEST(PrintSizesTest, MarginsComeFromTheSettingsAndDefaultTo10mm)

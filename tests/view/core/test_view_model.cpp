@@ -135,6 +135,30 @@ TEST_F(ViewModelTest, RevealKeepsFiveColumnsRightOfTheCaret)
     EXPECT_EQ(model.OffsetChar(), 0);
 }
 
+TEST_F(ViewModelTest, RevealWithContextShowsLinesAroundTheTarget)
+{
+    // Five screen lines leave two lines of context on either side.
+    SetText(std::vector<std::string>(30, "line"));
+    const struct {
+        int top;
+        int target;
+        int expectedTop;
+    } cases[] = {
+        {0, 10, 8},   // below the screen: two lines show under it
+        {20, 3, 1},   // above: two lines show over it
+        {0, 2, 0},    // with its context on the screen already: no scrolling
+        {0, 3, 1},    // on the screen but too near its bottom
+        {10, 11, 9},  // too near its top
+        {0, 29, 25},  // the last line: no screen past the end of the text
+        {0, 1, 0},    // the first lines have no more above them
+    };
+    for (const auto& c : cases) {
+        model.SetTopLine(c.top);
+        model.RevealWithContext({0, c.target});
+        EXPECT_EQ(model.TopLine(), c.expectedTop) << c.top << " -> " << c.target;
+    }
+}
+
 TEST_F(ViewModelTest, MouseSelectsCharactersWordsAndLines)
 {
     SetText({"alpha beta gamma", "second line", "third"});
