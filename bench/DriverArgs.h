@@ -61,8 +61,8 @@ inline bool ParsePoint(const char* text, TextPoint& p)
 inline bool ParseRange(const char* text, TextPoint& a, TextPoint& b)
 {
     int l1, c1, l2, c2, used = 0;
-    if (std::sscanf(text, "%d:%d-%d:%d%n", &l1, &c1, &l2, &c2, &used) != 4 || text[used]
-        || l1 < 0 || c1 < 0 || l2 < 0 || c2 < 0)
+    if (std::sscanf(text, "%d:%d-%d:%d%n", &l1, &c1, &l2, &c2, &used) != 4 || text[used] || l1 < 0
+        || c1 < 0 || l2 < 0 || c2 < 0)
         return false;
     a = {c1, l1};
     b = {c2, l2};

@@ -4,10 +4,10 @@
 // and the C/C++ parser's full and state-only passes over 10 MB of C++.
 // Usage: bench-colours [benchmark flags] [PAGE_100MB [PAGE_10MB [CPP_10MB]]]; files not given
 // are written with tw-genhtml and tw-gencpp into a temporary folder and removed afterwards.
-#include "syntax/SourceTypes.h"
-#include "text/KTextBuffer.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/ParseDispatch.h"
+#include "syntax/SourceTypes.h"
+#include "text/KTextBuffer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,8 +56,8 @@ void Report(benchmark::State& state, const CKTextBuffer& buffer)
     int64_t bytes = 0;
     for (int line = 0; line < buffer.LineCount(); ++line)
         bytes += buffer.LineLength(line);
-    state.counters["lines/s"] = benchmark::Counter(
-        static_cast<double>(buffer.LineCount()), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(buffer.LineCount()),
+                                                   benchmark::Counter::kIsIterationInvariantRate);
     state.counters["MB"] = static_cast<double>(bytes) / 1e6;
     state.SetBytesProcessed(state.iterations() * bytes);
 }

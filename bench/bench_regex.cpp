@@ -29,7 +29,7 @@ struct PatternSet {
     const char* name;
     std::string engine; // in the engine's own syntax
     int caseFlag;
-    std::string other;  // the same search for PCRE2 and std::regex
+    std::string other; // the same search for PCRE2 and std::regex
 };
 
 // The case-insensitive Cyrillic word ("document" in Russian, Windows-1251): the engine folds
@@ -90,8 +90,8 @@ long SearchEngine(const PatternSet& p)
     RxMatch match;
     long found = 0;
     for (const std::string_view line : Html().lines)
-        found += RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match,
-                        p.caseFlag);
+        found +=
+            RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, p.caseFlag);
     return found;
 }
 
@@ -106,7 +106,7 @@ long SearchPcre2(const PatternSet& p)
     for (const std::string_view line : Html().lines)
         found += pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(line.data()), line.size(), 0, 0,
                              data, nullptr)
-            >= 0;
+                 >= 0;
     pcre2_match_data_free(data);
     pcre2_code_free(code);
     return found;
@@ -165,7 +165,8 @@ const std::vector<WorstCase>& WorstCases()
             ab += "ab";
         return std::vector<WorstCase>{
             {"long-literal-1MB", std::string(20000, 'a') + "b", std::string(1 << 20, 'a')},
-            {"dot-star-literal-1MB", ".*" + std::string(1000, 'a') + "b", std::string(1 << 20, 'a')},
+            {"dot-star-literal-1MB", ".*" + std::string(1000, 'a') + "b",
+             std::string(1 << 20, 'a')},
             {"group-loop-4MB", "(a|b)*$", ab},
             // Exponential backtracking: only the budget ends it.
             {"nested-star-40", "(a*)*b", std::string(40, 'a')},

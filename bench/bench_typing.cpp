@@ -60,7 +60,8 @@ void BM_TypeThroughRules(benchmark::State& state)
     RulesView view;
     EditOptions options;
     options.smartUndo = false;
-    CEditRules rules(buffer, &view, [&] { return options; }, HtmlKeywords());
+    CEditRules rules(
+        buffer, &view, [&] { return options; }, HtmlKeywords());
     view.rules = &rules;
     const int line = buffer.LineCount() / 2;
     for (int i = 0; i < CKTextBuffer::kUndoLimit; ++i)

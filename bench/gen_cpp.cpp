@@ -20,7 +20,7 @@ const char* const kWords[] = {
     "\xE4\xE0\xED\xED\xFB\xE5",
     "node",
 };
-const char* const kTypes[] = { "int", "unsigned", "double", "char*", "DWORD", "BOOL", "size_t" };
+const char* const kTypes[] = {"int", "unsigned", "double", "char*", "DWORD", "BOOL", "size_t"};
 
 struct Generator {
     std::mt19937 rng;
@@ -41,19 +41,19 @@ struct Generator {
             return "   " + std::string(Word()) + " */";
         case 3:
             return "static " + std::string(Type()) + " Compute" + std::to_string(index % 997) + "("
-                + Type() + " " + Name() + ", const char* text)";
+                   + Type() + " " + Name() + ", const char* text)";
         case 4:
             return "{";
         case 5:
             return "    " + std::string(Type()) + " " + Name() + " = " + Number() + "; // "
-                + Word();
+                   + Word();
         case 6:
             return "    for (int i = 0; i < " + Number() + "; ++i) {";
         case 7:
             return "        if (text[i] == '\\'' || text[i] == '\"')";
         case 8:
             return "            " + Name() + " += Lookup(" + Name() + ", \"" + Word()
-                + " \\\"x\\\"\");";
+                   + " \\\"x\\\"\");";
         case 9:
             return "    }";
         case 10:
@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
         std::perror(out);
         return 1;
     }
-    Generator gen { std::mt19937(1251) };
+    Generator gen{std::mt19937(1251)};
     std::string line;
     for (long i = 0; i < lines; ++i) {
         line = gen.Line(i);

@@ -12,10 +12,23 @@
 namespace {
 
 const char* const kWords[] = {
-    "\xCF\xF0\xE8\xE2\xE5\xF2", "\xEC\xE8\xF0", "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0",
-    "\xE4\xEE\xEA\xF3\xEC\xE5\xED\xF2", "\xD2\xE5\xEA\xF1\xF2", "\xF0\xE5\xE4\xE0\xEA\xF2\xEE\xF0",
-    "page", "table", "value", "content", "2026", "12345", "\xEF\xF0\xE8\xEC\xE5\xF0",
-    "\xD1\xEF\xE8\xF1\xEE\xEA", "index", "style", "\xE7\xE0\xE3\xEE\xEB\xEE\xE2\xEE\xEA",
+    "\xCF\xF0\xE8\xE2\xE5\xF2",
+    "\xEC\xE8\xF0",
+    "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0",
+    "\xE4\xEE\xEA\xF3\xEC\xE5\xED\xF2",
+    "\xD2\xE5\xEA\xF1\xF2",
+    "\xF0\xE5\xE4\xE0\xEA\xF2\xEE\xF0",
+    "page",
+    "table",
+    "value",
+    "content",
+    "2026",
+    "12345",
+    "\xEF\xF0\xE8\xEC\xE5\xF0",
+    "\xD1\xEF\xE8\xF1\xEE\xEA",
+    "index",
+    "style",
+    "\xE7\xE0\xE3\xEE\xEB\xEE\xE2\xEE\xEA",
 };
 const char* const kTags[] = {"p", "div", "span", "td", "li", "b", "i", "h2", "a", "em"};
 const char* const kAttributes[] = {"class", "id", "align", "width", "title", "style"};
@@ -43,20 +56,20 @@ struct Generator {
         switch (rng() % 8) {
         case 0:
             return "<" + tag + " " + Pick(kAttributes, std::size(kAttributes)) + "=\"" + Word()
-                + "\">" + Text(3) + "</" + tag + ">";
+                   + "\">" + Text(3) + "</" + tag + ">";
         case 1:
             return "  <a href=\"page" + std::to_string(index % 997) + ".html\">" + Text(3)
-                + "</a>&nbsp;&copy;";
+                   + "</a>&nbsp;&copy;";
         case 2:
             return "<!-- " + Text(5) + " -->";
         case 3:
             return "    <td width=" + std::to_string(rng() % 640) + " bgcolor=\"#"
-                + std::to_string(100000 + rng() % 800000) + "\">" + Text(2) + "</td>";
+                   + std::to_string(100000 + rng() % 800000) + "\">" + Text(2) + "</td>";
         case 4:
             return "    " + Text(8) + ",";
         case 5:
             return "<script>var x" + std::to_string(index % 100) + " = \"" + Word()
-                + "\";</script>";
+                   + "\";</script>";
         case 6:
             return "<" + tag + ">" + Text(5) + " &lt;" + Word() + "&gt;</" + tag + ">";
         default:

@@ -1,9 +1,9 @@
 // tw-colours: prints the parse states and colour blocks of every line of a file, and checks
 // that the state-only parse of each line returns the same state.
 #include "DriverArgs.h"
+#include "syntax/ParseDispatch.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
-#include "syntax/ParseDispatch.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,9 +54,8 @@ int main(int argc, char* argv[])
         const uint32_t stateOnly = ParseLine(*type, state, source, line, nullptr, none);
         if (stateOnly != after) {
             std::fflush(stdout);
-            std::fprintf(stderr,
-                         "tw-colours: line %d: state %x with blocks but %x without them\n", line,
-                         after, stateOnly);
+            std::fprintf(stderr, "tw-colours: line %d: state %x with blocks but %x without them\n",
+                         line, after, stateOnly);
             return 2;
         }
         char head[64];

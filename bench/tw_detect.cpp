@@ -45,16 +45,14 @@ int main(int argc, char* argv[])
             continue;
         }
         std::fclose(file);
-        const CodePageGuess guess =
-            DetectCodePage({head.get(), size}, size > kCodePageDetectBytes);
+        const CodePageGuess guess = DetectCodePage({head.get(), size}, size > kCodePageDetectBytes);
         const bool page = guess.kind == CodePageGuess::Kind::Page;
         const std::string_view name = page ? CodePageKeyword(*guess.page) : "unsure";
         if (showOdds) {
-            const std::string_view candidate
-                = page || !guess.candidate ? "" : CodePageKeyword(*guess.candidate);
-            std::printf("%s: %.*s %.1f %.*s\n", argv[i], static_cast<int>(name.size()),
-                        name.data(), guess.confidence, static_cast<int>(candidate.size()),
-                        candidate.data());
+            const std::string_view candidate =
+                page || !guess.candidate ? "" : CodePageKeyword(*guess.candidate);
+            std::printf("%s: %.*s %.1f %.*s\n", argv[i], static_cast<int>(name.size()), name.data(),
+                        guess.confidence, static_cast<int>(candidate.size()), candidate.data());
         } else
             std::printf("%s: %.*s\n", argv[i], static_cast<int>(name.size()), name.data());
     }

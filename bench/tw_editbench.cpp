@@ -37,10 +37,9 @@ double TypeCost(TypingSession& session, int rounds)
     return std::chrono::duration<double>(Clock::now() - start).count() / rounds;
 }
 
-
 // Best of a few runs of rounds typed keys in each page, with Smart Undo as given.
-void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bool smartUndo, bool fill,
-             const char* label)
+void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bool smartUndo,
+             bool fill, const char* label)
 {
     settings.Preferences().SetOn(Switch::SmartUndo, smartUndo);
     if (fill) {
@@ -53,10 +52,11 @@ void Measure(AppSettings& settings, TypingSession& big, TypingSession& small, bo
         bigCost = std::min(bigCost, TypeCost(big, 500));
         smallCost = std::min(smallCost, TypeCost(small, 500));
     }
-    std::printf("%-28s %8.1f us at the end of the page; %.1f us in 10 lines, ratio %.2f (target <= 1.5)"
-                "; history %d / %d records\n",
-                label, bigCost * 1e6, smallCost * 1e6, bigCost / smallCost,
-                big.doc.Buffer().UndoRecordCount(), small.doc.Buffer().UndoRecordCount());
+    std::printf(
+        "%-28s %8.1f us at the end of the page; %.1f us in 10 lines, ratio %.2f (target <= 1.5)"
+        "; history %d / %d records\n",
+        label, bigCost * 1e6, smallCost * 1e6, bigCost / smallCost,
+        big.doc.Buffer().UndoRecordCount(), small.doc.Buffer().UndoRecordCount());
 }
 
 // Typing into the large page with spelling on against off. Between keys the events that have

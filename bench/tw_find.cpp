@@ -75,7 +75,6 @@ int main(int argc, char* argv[])
     else
         std::printf("not found\n");
     if (bench)
-        std::printf("search_ms=%.1f\n",
-                    std::chrono::duration<double, std::milli>(elapsed).count());
+        std::printf("search_ms=%.1f\n", std::chrono::duration<double, std::milli>(elapsed).count());
     return 0;
 }

@@ -106,10 +106,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     search.Wait();
-    std::sort(collector.files.begin(), collector.files.end(),
-              [](const FileResult& a, const FileResult& b) {
-                  return a.relativePath < b.relativePath;
-              });
+    std::sort(
+        collector.files.begin(), collector.files.end(),
+        [](const FileResult& a, const FileResult& b) { return a.relativePath < b.relativePath; });
 
     if (options.replacement) {
         const ReplaceFilesTotals done = ReplaceInFiles(collector.files, backup, false);
@@ -126,7 +125,7 @@ int main(int argc, char* argv[])
         for (const FoundMatch& match : file.matches) {
             out += file.relativePath;
             out += ':' + std::to_string(match.start.y + 1) + ':' + std::to_string(match.start.x + 1)
-                + ": ";
+                   + ": ";
             out += Cp1251ToUtf8(file.lines[match.lineIndex].text);
             out += '\n';
         }

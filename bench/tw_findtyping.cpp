@@ -5,11 +5,11 @@
 // Usage: tw-findtyping [FILES] (default 4000 pages of 400 lines, about 80 MB)
 #include "app/DesktopHost.h"
 #include "doc/DocManager.h"
-#include "settings/KSettingsStore.h"
-#include "settings/core/AppSettings.h"
 #include "findfiles/FindFilesController.h"
 #include "findfiles/SearchResultsPane.h"
 #include "session/core/Session.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 
 #include "BenchPages.h"
@@ -75,7 +75,8 @@ int main(int argc, char* argv[])
     for (int i = 0; i < files; ++i) {
         const std::string dir = site + "/d" + std::to_string(i / 100);
         std::filesystem::create_directories(dir);
-        std::filesystem::copy_file(pages[i % pages.size()], dir + "/p" + std::to_string(i % 100) + ".html");
+        std::filesystem::copy_file(pages[i % pages.size()],
+                                   dir + "/p" + std::to_string(i % 100) + ".html");
     }
     const std::string typed = GeneratePage(argv[0], folder, 20000);
 
@@ -87,7 +88,8 @@ int main(int argc, char* argv[])
     TypingSession session(settings, state, host, QString::fromStdString(typed));
     QMainWindow window;
     NoDocuments documents(state);
-    CKFindFilesController controller(window, {documents, store, [] { return nullptr; }, [] { return false; }, host});
+    CKFindFilesController controller(
+        window, {documents, store, [] { return nullptr; }, [] { return false; }, host});
 
     FindFilesFields fields;
     fields.findWhat = "page4";
@@ -116,13 +118,16 @@ int main(int argc, char* argv[])
         searching += std::chrono::duration<double>(Clock::now() - started).count();
     }
     const double quietMedian = Median(quiet), busyMedian = Median(busy);
-    std::printf("tree: %d files, %.0f MB; %d searches while typing, %.2f s each; %lld files with matches, %d worker threads\n", files,
-                double(files) * std::filesystem::file_size(pages[1]) / 1e6, searches, searching / searches,
-                static_cast<long long>(controller.Pane().Files().size()),
+    std::printf("tree: %d files, %.0f MB; %d searches while typing, %.2f s each; %lld files with "
+                "matches, %d worker threads\n",
+                files, double(files) * std::filesystem::file_size(pages[1]) / 1e6, searches,
+                searching / searches, static_cast<long long>(controller.Pane().Files().size()),
                 FindFilesOptionsOf(fields, false).threads);
-    std::printf("typed key + waiting events + screen, no search: median %.1f us, mean %.1f us, 99%% %.1f us (%zu keys)\n",
+    std::printf("typed key + waiting events + screen, no search: median %.1f us, mean %.1f us, "
+                "99%% %.1f us (%zu keys)\n",
                 quietMedian * 1e6, Mean(quiet) * 1e6, Percentile(quiet, 0.99) * 1e6, quiet.size());
-    std::printf("typed key + waiting events + screen, search running: median %.1f us, mean %.1f us, 99%% %.1f us (%zu keys)\n",
+    std::printf("typed key + waiting events + screen, search running: median %.1f us, mean %.1f "
+                "us, 99%% %.1f us (%zu keys)\n",
                 busyMedian * 1e6, Mean(busy) * 1e6, Percentile(busy, 0.99) * 1e6, busy.size());
     std::printf("ratio of medians %.2f, of means %.2f (target <= 1.25)\n", busyMedian / quietMedian,
                 Mean(busy) / Mean(quiet));

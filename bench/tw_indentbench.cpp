@@ -85,8 +85,8 @@ Result Measure(CKTextBuffer& buffer, TimingView& view, CEditRules& rules, Comman
 void Report(const char* name, const Result& r)
 {
     const double ratio = r.change.secondHalf / r.change.firstHalf;
-    std::printf("%-10s %8.3f s  halves %6.3f / %6.3f s (ratio %.2f, %s)  undo %8.3f s (%s)\n",
-                name, r.change.Total(), r.change.firstHalf, r.change.secondHalf, ratio,
+    std::printf("%-10s %8.3f s  halves %6.3f / %6.3f s (ratio %.2f, %s)  undo %8.3f s (%s)\n", name,
+                r.change.Total(), r.change.firstHalf, r.change.secondHalf, ratio,
                 ratio > 0.8 && ratio < 1.25 ? "linear" : "NOT linear", r.undo,
                 r.undo <= r.change.Total() ? "no slower" : "SLOWER");
 }
@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
     } else {
         const bool shm = std::filesystem::is_directory("/dev/shm");
         temp = (shm ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path())
-            / ("tw-indentbench-" + std::to_string(::getpid()) + ".html");
+               / ("tw-indentbench-" + std::to_string(::getpid()) + ".html");
         page = temp.string();
         const auto genhtml = std::filesystem::absolute(argv[0]).parent_path() / "tw-genhtml";
         const std::string command = genhtml.string() + " --lines 2000000 " + page;
@@ -125,7 +125,8 @@ int main(int argc, char* argv[])
     TimingView view;
     view.middleLine = buffer.LineCount() / 2;
     buffer.AttachView(&view);
-    CEditRules rules(buffer, &view, [] { return EditOptions{}; }, HtmlKeywords());
+    CEditRules rules(
+        buffer, &view, [] { return EditOptions{}; }, HtmlKeywords());
     view.rules = &rules;
 
     std::printf("%d lines, %.1f MB\n", buffer.LineCount(),

@@ -97,7 +97,8 @@ int Write(const std::string& path)
         const std::optional<MacroRecord> record = ParseRecord(line);
         if (!record) {
             std::fprintf(stderr,
-                "tw-macrofile: line %d is not \"N name=HEX after=HEX before=HEX\"\n", number);
+                         "tw-macrofile: line %d is not \"N name=HEX after=HEX before=HEX\"\n",
+                         number);
             return 1;
         }
         records.push_back(*record);

@@ -29,7 +29,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double Seconds(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 // Seconds of one typed key and the screen painted after it.
 double TimedKey(TypingSession& session, int i)
@@ -87,8 +90,8 @@ int main(int argc, char* argv[])
         now += 2000;
     }
     const double quietMedian = Median(quiet), busyMedian = Median(busy);
-    std::printf("page: %s, %.1f MB, %d lines\n", page.c_str(), std::filesystem::file_size(page) / 1e6,
-                big.doc.Buffer().LineCount());
+    std::printf("page: %s, %.1f MB, %d lines\n", page.c_str(),
+                std::filesystem::file_size(page) / 1e6, big.doc.Buffer().LineCount());
     std::printf("typed key + screen, no write: median %.1f us, 99%% %.1f us (%zu keys)\n",
                 quietMedian * 1e6, Percentile(quiet, 0.99) * 1e6, quiet.size());
     std::printf("typed key + screen, write running: median %.1f us, 99%% %.1f us (%zu keys)\n",

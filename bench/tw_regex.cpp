@@ -39,7 +39,7 @@ void Report(const RxNode* program, const std::string& line, int caseFlag, const 
         if (!out.empty())
             out += ' ';
         out += std::to_string(k) + ':' + std::to_string(match.start[k]) + '-'
-            + std::to_string(match.end[k]);
+               + std::to_string(match.end[k]);
     }
     if (replacement) {
         std::string text;

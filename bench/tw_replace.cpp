@@ -92,7 +92,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tw-replace: %s: %s\n", args[2], buffer.LastErrorText().c_str());
         return 1;
     }
-    const EditCaret state = selection ? EditCaret::Selecting(selStart, selEnd) : EditCaret::At(from);
+    const EditCaret state =
+        selection ? EditCaret::Selecting(selStart, selEnd) : EditCaret::At(from);
     fields.scope = selection ? ReplaceScope::Selection : ReplaceScope::WholeFile;
     CTextSearch search;
     CReplaceSession session(buffer, nullptr, search, state);
@@ -112,7 +113,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tw-replace: cannot expand the replacement at %d:%d; stopped there\n",
                      session.State().caret.y, session.State().caret.x);
         break;
-    default: break;
+    default:
+        break;
     }
     const int steps = UndoSteps(buffer);
     const size_t historyBytes = HistoryBytes(buffer);

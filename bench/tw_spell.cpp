@@ -15,7 +15,8 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: tw-spell [--lang ru|uk] [--type T] FILE   (T = source type 0-22)\n");
+    std::fprintf(stderr,
+                 "usage: tw-spell [--lang ru|uk] [--type T] FILE   (T = source type 0-22)\n");
     return 2;
 }
 

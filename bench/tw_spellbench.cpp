@@ -1,6 +1,7 @@
 // tw-spellbench: the cost of spell checking a whole 1 MB page of Russian text, one line after
-// another as the checker's worker does, beside opening the dictionaries (once a session). Without PAGE the page
-// is generated: paragraphs of Russian prose in HTML, one word in a hundred misspelled.
+// another as the checker's worker does, beside opening the dictionaries (once a session). Without
+// PAGE the page is generated: paragraphs of Russian prose in HTML, one word in a hundred
+// misspelled.
 #include "DriverArgs.h"
 #include "spell/core/LineSpeller.h"
 #include "syntax/SourceTypes.h"
@@ -48,7 +49,8 @@ std::vector<std::string> GeneratePage()
     for (const std::string_view sentence : kSentences)
         sentences.push_back(Utf8ToCp1251(sentence));
     std::mt19937 random(1251);
-    std::vector<std::string> lines = {Utf8ToCp1251("<html><head><title>Новости</title></head><body>")};
+    std::vector<std::string> lines = {
+        Utf8ToCp1251("<html><head><title>Новости</title></head><body>")};
     const std::string image = Utf8ToCp1251("<img src=\"photo.jpg\" alt=\"Фотография дня\"></p>");
     size_t bytes = lines[0].size() + 2;
     while (bytes < kPageBytes) {
@@ -84,7 +86,8 @@ private:
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start)
 {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 } // namespace
@@ -111,7 +114,8 @@ int main(int argc, char* argv[])
 
     auto start = std::chrono::steady_clock::now();
     CSpellChecker checker;
-    const bool open = checker.Available(SpellLanguage::Russian) && checker.Available(SpellLanguage::English);
+    const bool open =
+        checker.Available(SpellLanguage::Russian) && checker.Available(SpellLanguage::English);
     const double openMs = MillisecondsSince(start);
     for (const std::string& message : checker.TakeMessages())
         std::fprintf(stderr, "tw-spellbench: %s\n", message.c_str());
@@ -125,7 +129,8 @@ int main(int argc, char* argv[])
     uint32_t state = 0;
     start = std::chrono::steady_clock::now();
     for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
-        state = speller.Check(SourceType::Html, SpellLanguage::Russian, state, source, line, found, &words);
+        state = speller.Check(SourceType::Html, SpellLanguage::Russian, state, source, line, found,
+                              &words);
         misspelled += static_cast<int>(found.size());
     }
     const double checkMs = MillisecondsSince(start);

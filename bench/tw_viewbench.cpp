@@ -9,9 +9,9 @@
 #include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
-#include "text/KTextBuffer.h"
 #include "syntax/HtmlKeywords.h"
 #include "syntax/HtmlParser.h"
+#include "text/KTextBuffer.h"
 #include "view/KTextView.h"
 
 #include "BenchPages.h"
@@ -101,7 +101,6 @@ struct Session {
     std::unique_ptr<CKTextView> view;
 };
 
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -162,30 +161,39 @@ int main(int argc, char* argv[])
     // Per-keystroke and per-frame costs at the end of the big page and in a small one.
     bigSession.view->OnCommand(ID_EDIT_LINE_UP);
     const double paintBig = std::min(bigSession.PaintCost(200), bigSession.PaintCost(200));
-    const double moveBig = std::min(bigSession.MoveCost(20000, false), bigSession.MoveCost(20000, false));
-    const double movePaintBig = std::min(bigSession.MoveCost(200, true), bigSession.MoveCost(200, true));
+    const double moveBig =
+        std::min(bigSession.MoveCost(20000, false), bigSession.MoveCost(20000, false));
+    const double movePaintBig =
+        std::min(bigSession.MoveCost(200, true), bigSession.MoveCost(200, true));
     Session smallSession(settings, remembered, host, QString::fromStdString(small));
     smallSession.view->OnCommand(ID_EDIT_TEXT_END);
     smallSession.view->OnCommand(ID_EDIT_LINE_UP);
     smallSession.PaintScreen();
     const double paintSmall = std::min(smallSession.PaintCost(200), smallSession.PaintCost(200));
-    const double moveSmall = std::min(smallSession.MoveCost(20000, false), smallSession.MoveCost(20000, false));
-    const double movePaintSmall = std::min(smallSession.MoveCost(200, true), smallSession.MoveCost(200, true));
+    const double moveSmall =
+        std::min(smallSession.MoveCost(20000, false), smallSession.MoveCost(20000, false));
+    const double movePaintSmall =
+        std::min(smallSession.MoveCost(200, true), smallSession.MoveCost(200, true));
 
     const auto size = std::filesystem::file_size(big);
     std::printf("page: %s, %.1f MB, %d lines\n", big.c_str(), size / 1e6, lines);
     std::printf("load (in process)        %8.3f s\n", load);
     std::printf("tw-loadsave (load+save)  %8.3f s\n", loadsaveTime);
-    std::printf("open to first screen     %8.3f s   %.2f x load, %.2f x tw-loadsave (target <= 1.3)\n",
-                firstScreen, firstScreen / load, firstScreen / loadsaveTime);
+    std::printf(
+        "open to first screen     %8.3f s   %.2f x load, %.2f x tw-loadsave (target <= 1.3)\n",
+        firstScreen, firstScreen / load, firstScreen / loadsaveTime);
     std::printf("peak memory after open   %8ld MiB\n", rssOpen);
-    std::printf("Ctrl+End, states unknown %8.3f s   state-only pass %.3f s, ratio %.2f (target <= 1.5)\n",
-                ctrlEnd, statePass, ctrlEnd / statePass);
-    std::printf("paint one screen         %8.1f us  at the end; %.1f us in 100 lines, ratio %.2f (target <= 1.5)\n",
+    std::printf(
+        "Ctrl+End, states unknown %8.3f s   state-only pass %.3f s, ratio %.2f (target <= 1.5)\n",
+        ctrlEnd, statePass, ctrlEnd / statePass);
+    std::printf("paint one screen         %8.1f us  at the end; %.1f us in 100 lines, ratio %.2f "
+                "(target <= 1.5)\n",
                 paintBig * 1e6, paintSmall * 1e6, paintBig / paintSmall);
-    std::printf("caret one line           %8.2f us  at the end; %.2f us in 100 lines, ratio %.2f (target <= 1.5)\n",
+    std::printf("caret one line           %8.2f us  at the end; %.2f us in 100 lines, ratio %.2f "
+                "(target <= 1.5)\n",
                 moveBig * 1e6, moveSmall * 1e6, moveBig / moveSmall);
-    std::printf("caret one line + screen  %8.1f us  at the end; %.1f us in 100 lines, ratio %.2f (target <= 1.5)\n",
+    std::printf("caret one line + screen  %8.1f us  at the end; %.1f us in 100 lines, ratio %.2f "
+                "(target <= 1.5)\n",
                 movePaintBig * 1e6, movePaintSmall * 1e6, movePaintBig / movePaintSmall);
     std::printf("view caches              %8.2f bytes per line (target <= 8)\n", bytesPerLine);
     return 0;

@@ -10,13 +10,13 @@
 // "undo replace" for instance), the steps before it still run, untimed, to set it up.
 #include "DriverArgs.h"
 #include "app/DesktopHost.h"
-#include "settings/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "settings/core/AppSettings.h"
 #include "edit/KEditView.h"
 #include "edit/core/EditRules.h"
 #include "edit/core/Replace.h"
 #include "res/CommandIds.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "syntax/HtmlKeywords.h"
 #include "text/KTextBuffer.h"
 #include "view/ReplaceDialog.h"
@@ -81,9 +81,9 @@ struct ViewSide : ShownEditView {
         fields.findWhat = kFind;
         fields.replaceWith = kReplacement;
         fields.flags = FIND_MATCH_CASE;
-        CKReplaceDialog dialog(session, fields, [this](const EditCaret& shown) {
-            view->SetCaretLine(shown.caret.y);
-        }, view.get());
+        CKReplaceDialog dialog(
+            session, fields, [this](const EditCaret& shown) { view->SetCaretLine(shown.caret.y); },
+            view.get());
         dialog.SetTell([](const QString&) {});
         dialog.ReplaceAll();
         Settle();
@@ -100,15 +100,11 @@ struct ViewSide : ShownEditView {
         doc.ReopenInCodePage(doc.Buffer().CodePage());
         Settle();
     }
-
 };
 
 // The same page in a buffer alone, changed through the same editing rules.
 struct BufferSide {
-    explicit BufferSide(const std::string& path) : path(path)
-    {
-        buffer.Load(path.c_str());
-    }
+    explicit BufferSide(const std::string& path) : path(path) { buffer.Load(path.c_str()); }
     EditCaret All() const
     {
         const int last = buffer.LineCount() - 1;
@@ -155,7 +151,8 @@ int main(int argc, char* argv[])
     const char* only = nullptr;
     for (int i = 1; i < argc; ++i) {
         int value = 0;
-        if (!std::strcmp(argv[i], "--lines") && i + 1 < argc && ParseInt(argv[i + 1], value) && value > 0) {
+        if (!std::strcmp(argv[i], "--lines") && i + 1 < argc && ParseInt(argv[i + 1], value)
+            && value > 0) {
             lines = value;
             ++i;
         } else if (!std::strcmp(argv[i], "--runs") && i + 1 < argc && ParseInt(argv[i + 1], value)
@@ -167,7 +164,8 @@ int main(int argc, char* argv[])
         } else if (argv[i][0] != '-' && !given) {
             given = argv[i];
         } else {
-            std::fprintf(stderr, "usage: tw-vieweditbench [--lines N] [--runs R] [--only STEP] [PAGE]\n");
+            std::fprintf(stderr,
+                         "usage: tw-vieweditbench [--lines N] [--runs R] [--only STEP] [PAGE]\n");
             return 2;
         }
     }
@@ -190,24 +188,30 @@ int main(int argc, char* argv[])
     // back the same bytes: the view pastes them from the clipboard, the buffer alone directly.
     std::string pasted;
     bare.buffer.CopyText(0, 0, kPastedLines, 0, pasted);
-    std::replace_if(pasted.begin(), pasted.end(),
-                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; }, 'x');
-    const QString clipboardText = QString::fromLatin1(pasted).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::replace_if(
+        pasted.begin(), pasted.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; },
+        'x');
+    const QString clipboardText =
+        QString::fromLatin1(pasted).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     const std::vector<Step> steps = {
         {"reload", [&] { shown.Reload(); }, [&] { bare.buffer.Load(bare.path.c_str()); }},
         {"replace all", [&] { shown.ReplaceAll(); }, [&] { bare.ReplaceAll(); }},
         {"undo replace", [&] { shown.Command(ID_EDIT_UNDO); }, [&] { bare.rules.Undo(); }},
         {"paste", [&] { shown.Paste(); },
-         [&] { bare.rules.Paste(EditCaret::At({0, 0}), pasted); }},
+         [&] {
+             bare.rules.Paste(EditCaret::At({0, 0}), pasted);
+         }},
         {"undo paste", [&] { shown.Command(ID_EDIT_UNDO); }, [&] { bare.rules.Undo(); }},
-        {"tab all", [&] { shown.Command(ID_EDIT_TAB); }, [&] { bare.rules.IndentRight(bare.All()); },
+        {"tab all", [&] { shown.Command(ID_EDIT_TAB); },
+         [&] { bare.rules.IndentRight(bare.All()); }, [&] { shown.SelectAll(); }},
+        {"shift+tab all", [&] { shown.Command(ID_EDIT_UNTAB); },
+         [&] { bare.rules.IndentLeft(bare.All()); }, [&] { shown.SelectAll(); }},
+        {"upper case all", [&] { shown.Command(ID_EDIT_UPPERCASE); },
+         [&] { bare.rules.ConvertCase(bare.All(), CaseConversion::Upper); },
          [&] { shown.SelectAll(); }},
-        {"shift+tab all", [&] { shown.Command(ID_EDIT_UNTAB); }, [&] { bare.rules.IndentLeft(bare.All()); },
-         [&] { shown.SelectAll(); }},
-        {"upper case all", [&] { shown.Command(ID_EDIT_UPPERCASE); }, [&] { bare.rules.ConvertCase(bare.All(), CaseConversion::Upper); },
-         [&] { shown.SelectAll(); }},
-        {"lower case all", [&] { shown.Command(ID_EDIT_LOWERCASE); }, [&] { bare.rules.ConvertCase(bare.All(), CaseConversion::Lower); },
+        {"lower case all", [&] { shown.Command(ID_EDIT_LOWERCASE); },
+         [&] { bare.rules.ConvertCase(bare.All(), CaseConversion::Lower); },
          [&] { shown.SelectAll(); }},
     };
 

@@ -37,9 +37,15 @@ bool CKDesktopHost::RunFileDialog(bool open, FileDialogRequest& request)
     return true;
 }
 
-bool CKDesktopHost::ChooseFileToOpen(FileDialogRequest& request) { return RunFileDialog(true, request); }
+bool CKDesktopHost::ChooseFileToOpen(FileDialogRequest& request)
+{
+    return RunFileDialog(true, request);
+}
 
-bool CKDesktopHost::ChooseFileToSave(FileDialogRequest& request) { return RunFileDialog(false, request); }
+bool CKDesktopHost::ChooseFileToSave(FileDialogRequest& request)
+{
+    return RunFileDialog(false, request);
+}
 
 void CKDesktopHost::ShowError(const QString& text)
 {
@@ -79,8 +85,8 @@ Answer CKDesktopHost::AskYesNoCancel(const QString& text)
 
 int CKDesktopHost::AskChoice(const QString& text, const QStringList& choices, int defaultChoice)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton,
-                    m_parent());
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                    QMessageBox::NoButton, m_parent());
     QList<QAbstractButton*> buttons;
     for (const QString& choice : choices)
         buttons << box.addButton(choice, QMessageBox::ActionRole);
@@ -126,7 +132,8 @@ void CKDesktopHost::OpenWithDefaultProgram(const QString& path, std::function<vo
     opener->start();
 }
 
-bool CKDesktopHost::StartProgram(const QString& program, const QStringList& arguments, QString& error)
+bool CKDesktopHost::StartProgram(const QString& program, const QStringList& arguments,
+                                 QString& error)
 {
     QProcess process;
     process.setProgram(program);

@@ -23,7 +23,8 @@ public:
     void ShowText(const QString& title, const QString& text) override;
     void SetWaitCursor(bool on) override;
     void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override;
-    bool StartProgram(const QString& program, const QStringList& arguments, QString& error) override;
+    bool StartProgram(const QString& program, const QStringList& arguments,
+                      QString& error) override;
 
 private:
     bool RunFileDialog(bool open, FileDialogRequest& request);

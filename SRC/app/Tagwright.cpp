@@ -60,7 +60,8 @@ void PlaceCaretOnLine(CKTextView& view, int line)
     const int last = view.LineCount() - 1;
     if (last < 0)
         return;
-    const TextPoint p = line - 1 <= last ? TextPoint{0, line - 1} : TextPoint{view.LineLength(last), last};
+    const TextPoint p =
+        line - 1 <= last ? TextPoint{0, line - 1} : TextPoint{view.LineLength(last), last};
     view.SetAnchor(p);
     view.SetCursorPos(p);
     view.SetSelection(p, p);
@@ -95,11 +96,14 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     CKInstanceGuard& guard = *m_services.guard;
     QString startNote;
     if (guard.AnotherInstanceRuns()) {
-        const CKInstanceGuard::HandOverResult handOver = guard.HandOver(HandOverMessage(commandLine));
+        const CKInstanceGuard::HandOverResult handOver =
+            guard.HandOver(HandOverMessage(commandLine));
         if (handOver == CKInstanceGuard::HandOverResult::Taken)
             return false;
-        if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed && !commandLine.files.empty()) {
-            m_services.host->ShowError(ResText(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
+        if (handOver == CKInstanceGuard::HandOverResult::Unconfirmed
+            && !commandLine.files.empty()) {
+            m_services.host->ShowError(
+                ResText(IDS_INSTANCE_UNCONFIRMED).arg(FileList(commandLine)));
             m_startExitCode = 1;
             return false;
         }
@@ -157,9 +161,8 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
                 Qt::DirectConnection);
 
     QStringList missing;
-    const int reopened = m_settings->Preferences().IsOn(Switch::ReopenLastSession)
-                             ? ReopenLastSession(missing)
-                             : 0;
+    const int reopened =
+        m_settings->Preferences().IsOn(Switch::ReopenLastSession) ? ReopenLastSession(missing) : 0;
     TW_TRACE(*m_settings, "Last session reopened");
     // Files of the command line open besides those of the session, and the last of them is
     // the active one.
@@ -179,11 +182,13 @@ bool CTagwrightApp::InitInstance(const CommandLine& commandLine)
     if (!startNote.isEmpty())
         m_services.host->ShowWarning(startNote);
     if (!missing.isEmpty())
-        m_services.host->ShowWarning(ResText(IDS_SESSION_MISSING).arg(missing.join(QLatin1Char('\n'))));
+        m_services.host->ShowWarning(
+            ResText(IDS_SESSION_MISSING).arg(missing.join(QLatin1Char('\n'))));
     if (!m_services.refusedSettingsFile.isEmpty())
-        m_services.host->ShowWarning(ResText(IDS_SETTINGS_NOT_READ)
-                                         .arg(QDir::toNativeSeparators(m_services.refusedSettingsFile))
-                                         .arg(CKSettingsStore::kMaxFileBytes >> 20));
+        m_services.host->ShowWarning(
+            ResText(IDS_SETTINGS_NOT_READ)
+                .arg(QDir::toNativeSeparators(m_services.refusedSettingsFile))
+                .arg(CKSettingsStore::kMaxFileBytes >> 20));
     OfferRecoveredTexts();
     m_startDocument = nullptr;
     return true;
@@ -221,7 +226,8 @@ int CTagwrightApp::ReopenLastSession(QStringList& missing)
             missing << ShownPath(entry.path);
             continue;
         }
-        CTagwrightDoc* doc = OpenDocumentFile(entry.path, entry.format.codePage, entry.format.lineEnding);
+        CTagwrightDoc* doc =
+            OpenDocumentFile(entry.path, entry.format.codePage, entry.format.lineEnding);
         if (!doc)
             continue;
         ++reopened;
@@ -236,8 +242,8 @@ int CTagwrightApp::ReopenLastSession(QStringList& missing)
 
 void CTagwrightApp::ReportSettingsNotWritten()
 {
-    const QString text
-        = ResText(IDS_SETTINGS_NOT_WRITTEN).arg(QString::fromStdString(m_services.store->Location()));
+    const QString text =
+        ResText(IDS_SETTINGS_NOT_WRITTEN).arg(QString::fromStdString(m_services.store->Location()));
     // No dialog holds up an exit, which a signal or the end of the desktop session may ask for.
     if (m_exiting)
         std::fprintf(stderr, "tagwright: %s\n", text.toLocal8Bit().constData());
@@ -256,7 +262,8 @@ std::vector<CTagwrightDoc*> CTagwrightApp::Documents() const
 std::unique_ptr<CTagwrightDoc> CTagwrightApp::CreateDocument()
 {
     auto doc = std::make_unique<CTagwrightDoc>(*m_settings, *m_session, *m_services.host);
-    connect(doc.get(), &CTagwrightDoc::closeRequested, this, [this, d = doc.get()] { CloseDocument(*d); });
+    connect(doc.get(), &CTagwrightDoc::closeRequested, this,
+            [this, d = doc.get()] { CloseDocument(*d); });
     m_diskWatch->Watch(*doc);
     if (m_recovery)
         m_recovery->Track(*doc);
@@ -281,9 +288,10 @@ CTagwrightDoc* CTagwrightApp::NewDocument()
 
 bool CTagwrightApp::TitleInUse(const QString& title, const CTagwrightDoc* leaving) const
 {
-    return std::any_of(m_documents.begin(), m_documents.end(), [&](const std::unique_ptr<CTagwrightDoc>& doc) {
-        return doc.get() != leaving && doc->Title() == title;
-    });
+    return std::any_of(m_documents.begin(), m_documents.end(),
+                       [&](const std::unique_ptr<CTagwrightDoc>& doc) {
+                           return doc.get() != leaving && doc->Title() == title;
+                       });
 }
 
 QString CTagwrightApp::NextUntitledTitle(const CTagwrightDoc* leaving)
@@ -388,8 +396,9 @@ void CTagwrightApp::OnViewClosed(CTagwrightDoc* doc)
 {
     if (!doc->Views().empty())
         return;
-    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
-                                 [doc](const std::unique_ptr<CTagwrightDoc>& open) { return open.get() == doc; });
+    const auto it = std::find_if(
+        m_documents.begin(), m_documents.end(),
+        [doc](const std::unique_ptr<CTagwrightDoc>& open) { return open.get() == doc; });
     if (it == m_documents.end())
         return;
     // A text still modified when its last window closed is one the user chose not to save:
@@ -446,8 +455,9 @@ void CTagwrightApp::StartRecovery()
     auto recovery = std::make_unique<CKRecoveryManager>(root);
     int error = 0;
     if (!recovery->Start(error)) {
-        m_services.host->ShowWarning(ResText(IDS_RECOVERY_CANNOT_START)
-                                         .arg(QString::fromStdString(root), SystemErrorQText(error)));
+        m_services.host->ShowWarning(
+            ResText(IDS_RECOVERY_CANNOT_START)
+                .arg(QString::fromStdString(root), SystemErrorQText(error)));
         return;
     }
     const auto onCopy = [this](const QString& file, bool ok, int error) {
@@ -455,8 +465,9 @@ void CTagwrightApp::StartRecovery()
         if (ok || m_recoveryWarned)
             return;
         m_recoveryWarned = true;
-        m_services.host->ShowWarning(ResText(IDS_RECOVERY_CANNOT_WRITE)
-                                         .arg(QDir::toNativeSeparators(file), SystemErrorQText(error)));
+        m_services.host->ShowWarning(
+            ResText(IDS_RECOVERY_CANNOT_WRITE)
+                .arg(QDir::toNativeSeparators(file), SystemErrorQText(error)));
     };
     connect(recovery.get(), &CKRecoveryManager::copyWritten, this, onCopy);
     m_recovery = std::move(recovery);
@@ -504,7 +515,7 @@ bool CTagwrightApp::StartDocumentAlone() const
     CTagwrightDoc& doc = *m_startDocument;
     CKTextBuffer& buffer = doc.Buffer();
     return !doc.IsModified() && doc.PathName().isEmpty() && buffer.LineCount() == 1
-        && buffer.LineLength(0) == 0;
+           && buffer.LineLength(0) == 0;
 }
 
 bool CTagwrightApp::RestoreRecovered(const RecoveryCandidate& candidate)
@@ -597,7 +608,8 @@ void CTagwrightApp::OnFileSaveAll()
 
 void CTagwrightApp::OnAppAbout()
 {
-    const QString text = VersionText() + QLatin1Char('\n') + ResText(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
+    const QString text =
+        VersionText() + QLatin1Char('\n') + ResText(IDS_COMPILED_ON).arg(QStringLiteral(__DATE__));
     QMessageBox::about(m_mainFrame.get(), ResText(IDS_ABOUT_TITLE), text);
 }
 
@@ -606,8 +618,9 @@ void CTagwrightApp::OnHelpContents()
     // Installed under share/doc beside the program's bin folder; a program run from its build
     // folder finds the manual of its source tree.
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QStringList places{programFolder.filePath(QStringLiteral("../share/doc/tagwright/README.md")),
-                             programFolder.filePath(QStringLiteral("../README.md"))};
+    const QStringList places{
+        programFolder.filePath(QStringLiteral("../share/doc/tagwright/README.md")),
+        programFolder.filePath(QStringLiteral("../README.md"))};
     for (const QString& place : places) {
         const QString manual = QDir::cleanPath(place);
         if (QFileInfo::exists(manual)) {
@@ -617,7 +630,8 @@ void CTagwrightApp::OnHelpContents()
             return;
         }
     }
-    Host().ShowError(ResText(IDS_NO_MANUAL).arg(QDir::toNativeSeparators(QDir::cleanPath(places.front()))));
+    Host().ShowError(
+        ResText(IDS_NO_MANUAL).arg(QDir::toNativeSeparators(QDir::cleanPath(places.front()))));
 }
 
 std::span<const CommandHandler<CTagwrightApp>> CTagwrightApp::CommandHandlers()
@@ -631,15 +645,20 @@ std::span<const CommandHandler<CTagwrightApp>> CTagwrightApp::CommandHandlers()
         {ID_APP_EXIT, [](CTagwrightApp& a, int) { a.m_mainFrame->close(); }},
         {ID_APP_ABOUT, [](CTagwrightApp& a, int) { a.OnAppAbout(); }},
         {ID_HELP_CONTENTS, [](CTagwrightApp& a, int) { a.OnHelpContents(); }},
-        {ID_HELP_SHORTCUTS, [](CTagwrightApp& a, int) { CKShortcutsDialog(a.m_mainFrame.get()).exec(); }},
-        {ID_VIEW_OPTIONS, [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
+        {ID_HELP_SHORTCUTS,
+         [](CTagwrightApp& a, int) { CKShortcutsDialog(a.m_mainFrame.get()).exec(); }},
+        {ID_VIEW_OPTIONS,
+         [](CTagwrightApp& a, int) { RunOptionsDialog(*a.m_settings, a.m_mainFrame.get()); }},
         // The recent files by their place in the list.
         {ID_FILE_MRU_FIRST, [](CTagwrightApp& a, int index) { a.OpenRecentFile(index); }},
     };
     return handlers;
 }
 
-bool CTagwrightApp::OnCommand(int id) { return DispatchCommand<CTagwrightApp>(*this, CommandHandlers(), id); }
+bool CTagwrightApp::OnCommand(int id)
+{
+    return DispatchCommand<CTagwrightApp>(*this, CommandHandlers(), id);
+}
 
 bool CTagwrightApp::OnUpdateCommand(CmdUI& ui)
 {

@@ -77,7 +77,8 @@ public:
     // Activates the document already open at path, or opens it in a new window in the
     // remembered code page and line ending.
     CTagwrightDoc* OpenDocumentFile(const QString& path) override;
-    CTagwrightDoc* OpenDocumentInPage(const QString& path, CodePage codePage, LineEnding lineEnding) override;
+    CTagwrightDoc* OpenDocumentInPage(const QString& path, CodePage codePage,
+                                      LineEnding lineEnding) override;
     bool CloseDocument(CTagwrightDoc& doc);
     // Opens the files of a command line, of this start or handed over by a later one, in its
     // code page (Windows-1251 when none is given) with each file's line ending detected, as at
@@ -107,7 +108,8 @@ private:
     std::string NativePathOrComplain(const QString& path) const;
     // By the path as the system names the file.
     CTagwrightDoc* FindDocument(const std::string& path) const;
-    CTagwrightDoc* OpenDocumentFile(const std::string& path, CodePage codePage, LineEnding lineEnding);
+    CTagwrightDoc* OpenDocumentFile(const std::string& path, CodePage codePage,
+                                    LineEnding lineEnding);
     // In the page the file was last opened or saved with.
     CTagwrightDoc* OpenInItsFormat(const std::string& path);
     void AddRecentFile(const std::string& path);

@@ -26,7 +26,7 @@ enum class PickerKey { Left, Right, Up, Down };
 
 // Which special entries the popup shows (an entry with an empty text is left out).
 struct PickerShape {
-    int count;          // palette cells
+    int count; // palette cells
     bool automaticShown;
     bool moreShown;
 };

@@ -17,7 +17,10 @@ namespace {
 
 constexpr int kCellSize = 18;
 
-QColor ToQColor(uint32_t bbggrr) { return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF); }
+QColor ToQColor(uint32_t bbggrr)
+{
+    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+}
 
 uint32_t FromQColor(const QColor& c)
 {
@@ -126,7 +129,8 @@ void CColourPicker::paintEvent(QPaintEvent*)
     const QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     const int arrowWidth = std::min(content.height(), 12);
     QStyleOption arrow = option;
-    arrow.rect = QRect(content.right() - arrowWidth + 1, content.top(), arrowWidth, content.height());
+    arrow.rect =
+        QRect(content.right() - arrowWidth + 1, content.top(), arrowWidth, content.height());
     painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
 
     const QRect swatch = content.adjusted(2, 2, -arrowWidth - 4, -2);
@@ -140,8 +144,8 @@ void CColourPicker::paintEvent(QPaintEvent*)
 
 CColourPopup::CColourPopup(QWidget* button, uint32_t initial, const QString& automaticText,
                            const QString& moreText, ColourAsker ask)
-    : QWidget(button, Qt::Popup), m_initial(initial), m_chosen(initial), m_automaticText(automaticText),
-      m_moreText(moreText), m_ask(std::move(ask))
+    : QWidget(button, Qt::Popup), m_initial(initial), m_chosen(initial),
+      m_automaticText(automaticText), m_moreText(moreText), m_ask(std::move(ask))
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -176,7 +180,8 @@ void CColourPopup::Layout()
     const int rows = (count + kPaletteColumns - 1) / kPaletteColumns;
     const QFontMetrics metrics(font());
     const int boxHeight = metrics.height() + 2 * m_margin + 4;
-    const int textWidth = std::max(metrics.horizontalAdvance(m_automaticText), metrics.horizontalAdvance(m_moreText));
+    const int textWidth =
+        std::max(metrics.horizontalAdvance(m_automaticText), metrics.horizontalAdvance(m_moreText));
     const int width = std::max(kPaletteColumns * m_cell, textWidth + 4 * m_margin + 8);
 
     int y = m_margin;
@@ -262,10 +267,10 @@ void CColourPopup::Highlight(int entry)
 
 void CColourPopup::NameCurrent()
 {
-    QString name = m_current == PICK_AUTOMATIC ? m_automaticText
+    QString name = m_current == PICK_AUTOMATIC      ? m_automaticText
                    : m_current == PICK_MORE_COLOURS ? m_moreText
-                   : m_current >= 0 ? PaletteName(m_current)
-                                    : QStringLiteral("Colours");
+                   : m_current >= 0                 ? PaletteName(m_current)
+                                                    : QStringLiteral("Colours");
     setAccessibleName(name.remove(QLatin1Char('&')));
 }
 
@@ -276,7 +281,8 @@ void CColourPopup::End(bool confirm)
     m_ended = true;
     hide();
     if (confirm && m_current == PICK_MORE_COLOURS) {
-        const std::optional<uint32_t> colour = m_ask ? m_ask(parentWidget(), m_initial) : std::nullopt;
+        const std::optional<uint32_t> colour =
+            m_ask ? m_ask(parentWidget(), m_initial) : std::nullopt;
         if (colour)
             m_chosen = *colour;
         else
@@ -378,7 +384,8 @@ void CColourPopup::paintEvent(QPaintEvent*)
         if (entry == m_current)
             painter.fillRect(box, palette().highlight());
         qDrawShadePanel(&painter, box, palette(), entry == m_current, 1);
-        painter.setPen(entry == m_current ? palette().highlightedText().color() : palette().buttonText().color());
+        painter.setPen(entry == m_current ? palette().highlightedText().color()
+                                          : palette().buttonText().color());
         painter.drawText(box, Qt::AlignCenter, text);
     };
     drawBox(PICK_AUTOMATIC, m_automaticText);

@@ -23,7 +23,8 @@ public:
     // each and shows the one of its mode.
     enum class Mode { Text, Background };
 
-    explicit CColourPicker(QWidget* parent = nullptr, const QString& automaticText = QStringLiteral("Automatic"),
+    explicit CColourPicker(QWidget* parent = nullptr,
+                           const QString& automaticText = QStringLiteral("Automatic"),
                            const QString& moreText = QStringLiteral("More Colours..."));
     ~CColourPicker() override;
 
@@ -72,8 +73,8 @@ private:
 class CColourPopup : public QWidget {
     Q_OBJECT
 public:
-    CColourPopup(QWidget* button, uint32_t initial, const QString& automaticText, const QString& moreText,
-                 ColourAsker ask);
+    CColourPopup(QWidget* button, uint32_t initial, const QString& automaticText,
+                 const QString& moreText, ColourAsker ask);
 
     int Current() const { return m_current; }
     // Where an entry lies in the popup, empty for one that is not shown.

@@ -33,7 +33,8 @@ QStringList CKFileDialog::NameFilters(std::string_view filter)
 
 CKFileDialog::CKFileDialog(Mode mode, const QString& fileName, std::string_view filter,
                            QWidget* parent)
-    : QFileDialog(parent), m_codePageList(new QComboBox(this)), m_lineEndingList(new QComboBox(this))
+    : QFileDialog(parent), m_codePageList(new QComboBox(this)),
+      m_lineEndingList(new QComboBox(this))
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::HideNameFilterDetails);
@@ -95,7 +96,8 @@ void CKFileDialog::showEvent(QShowEvent* event)
     const int page = Number(m_codePage);
     m_codePageList->setCurrentIndex(page >= 0 && page < m_codePageList->count() ? page : 0);
     const int position = Number(m_lineEnding) - Number(LineEnding::Auto);
-    m_lineEndingList->setCurrentIndex(position >= 0 && position < m_lineEndingList->count() ? position : 0);
+    m_lineEndingList->setCurrentIndex(
+        position >= 0 && position < m_lineEndingList->count() ? position : 0);
     QFileDialog::showEvent(event);
 }
 
@@ -112,7 +114,7 @@ bool CKFileDialog::eventFilter(QObject* watched, QEvent* event)
 void CKFileDialog::accept()
 {
     m_codePage = static_cast<::CodePage>(m_codePageList->currentIndex());
-    m_lineEnding
-        = static_cast<::LineEnding>(m_lineEndingList->currentIndex() + Number(LineEnding::Auto));
+    m_lineEnding =
+        static_cast<::LineEnding>(m_lineEndingList->currentIndex() + Number(LineEnding::Auto));
     QFileDialog::accept();
 }

@@ -24,10 +24,11 @@ CKDiskWatch::CKDiskWatch(QObject* parent) : QObject(parent), m_watcher(new QFile
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &CKDiskWatch::OnEvent);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &CKDiskWatch::OnEvent);
     if (qGuiApp)
-        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-            if (state == Qt::ApplicationActive)
-                CheckAll();
-        });
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state == Qt::ApplicationActive)
+                        CheckAll();
+                });
 }
 
 void CKDiskWatch::Watch(CTagwrightDoc& doc)
@@ -48,7 +49,10 @@ void CKDiskWatch::CheckAll()
     Rearm();
 }
 
-QStringList CKDiskWatch::WatchedPaths() const { return m_watcher->files() + m_watcher->directories(); }
+QStringList CKDiskWatch::WatchedPaths() const
+{
+    return m_watcher->files() + m_watcher->directories();
+}
 
 void CKDiskWatch::Rearm()
 {

@@ -19,7 +19,7 @@ struct FileDialogRequest {
     // Out, on confirmation.
     QString path;      // the first file chosen
     QStringList paths; // every file chosen: an open dialog takes several at once
-    QString folder; // the folder the dialog ended in
+    QString folder;    // the folder the dialog ended in
 };
 
 enum class Answer { Yes, No, Cancel };

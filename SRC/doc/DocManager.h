@@ -20,7 +20,8 @@ public:
     // Activates the document already open at path, or opens it in a new window.
     virtual CTagwrightDoc* OpenDocumentFile(const QString& path) = 0;
     // The same in the given code page and line ending (Auto detects it) when it is not open yet.
-    virtual CTagwrightDoc* OpenDocumentInPage(const QString& path, CodePage codePage, LineEnding lineEnding)
+    virtual CTagwrightDoc* OpenDocumentInPage(const QString& path, CodePage codePage,
+                                              LineEnding lineEnding)
     {
         (void)codePage;
         (void)lineEnding;

@@ -65,10 +65,10 @@ QString CreatePrivatePreviewFile()
     QString& folder = PrivateFolder();
     if (folder.isEmpty() || !IsPrivateFolder(folder)) {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        const QString parent
-            = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : TemporaryFolder();
-        std::string pattern = NativePath(
-            QDir(parent).filePath(QString::fromLatin1(kPrivateFolderPrefix) + "XXXXXX"));
+        const QString parent =
+            !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : TemporaryFolder();
+        std::string pattern =
+            NativePath(QDir(parent).filePath(QString::fromLatin1(kPrivateFolderPrefix) + "XXXXXX"));
         if (!mkdtemp(pattern.data()))
             return QString();
         folder = QFile::decodeName(pattern.c_str());
@@ -138,10 +138,10 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     CSession& session = doc.Session();
     CKDocHost& host = doc.Host();
     const int browser = static_cast<int>(target);
-    const QString browserPath
-        = target == PreviewTarget::DefaultBrowser
-              ? QString()
-              : QString::fromStdString(settings.Preferences().BrowserPath(browser));
+    const QString browserPath =
+        target == PreviewTarget::DefaultBrowser
+            ? QString()
+            : QString::fromStdString(settings.Preferences().BrowserPath(browser));
     if (target != PreviewTarget::DefaultBrowser && browserPath.isEmpty()) {
         host.ShowWarning(ResText(IDS_NO_BROWSER_PATH).arg(browser));
         return;
@@ -154,7 +154,8 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
 
     // Saving an unchanged text would only replace its backup with the same text. A save that
     // failed or was declined leaves an old file that must not be shown as the text.
-    const bool saveFirst = !native.empty() && settings.Preferences().IsOn(Switch::SaveBeforePreview);
+    const bool saveFirst =
+        !native.empty() && settings.Preferences().IsOn(Switch::SaveBeforePreview);
     if (saveFirst && doc.IsModified() && !doc.OnSaveDocument(native))
         return;
     // Browsers are handed the path as text, and a name that is not UTF-8 would name another
@@ -164,7 +165,8 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     if (!saveFirst || !nameable) {
         // Beside the document, so that its relative links work; in a shared folder where
         // another user took the name first, from the private folder instead.
-        file = nameable ? QDir(QFileInfo(path).absolutePath()).filePath(QString::fromLatin1(kPreviewFileName))
+        file = nameable ? QDir(QFileInfo(path).absolutePath())
+                              .filePath(QString::fromLatin1(kPreviewFileName))
                         : QString();
         if (file.isEmpty() || !CreatePreviewFile(file))
             file = CreatePrivatePreviewFile();
@@ -186,7 +188,8 @@ void ExternalPreview(CTagwrightDoc& doc, PreviewTarget target)
     }
     QString error;
     if (!host.StartProgram(browserPath, {file}, error)) {
-        host.ShowError(ResText(IDS_BROWSER_NOT_STARTED).arg(QString::number(browser), browserPath, error));
+        host.ShowError(
+            ResText(IDS_BROWSER_NOT_STARTED).arg(QString::number(browser), browserPath, error));
         DeletePreviewFile(session);
     }
 }

@@ -12,11 +12,11 @@
 #include "text/CharsetDeclaration.h"
 #include "text/CodePageDetector.h"
 #include "text/CodePages.h"
-#include "text/UnifiedDiff.h"
 #include "text/EditActions.h"
 #include "text/EncodingHint.h"
 #include "text/OldTextCopy.h"
 #include "text/SafeFileWriter.h"
+#include "text/UnifiedDiff.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -57,7 +57,8 @@ DeclarationInText FindDeclaration(const CKTextBuffer& buffer)
         return {};
     const auto next = std::upper_bound(lineStarts.begin(), lineStarts.end(), found.offset);
     const int line = static_cast<int>(next - lineStarts.begin()) - 1;
-    return {line, static_cast<int>(found.offset - lineStarts[line]), static_cast<int>(found.length), found.page};
+    return {line, static_cast<int>(found.offset - lineStarts[line]), static_cast<int>(found.length),
+            found.page};
 }
 
 // A UTF-8 file loses whole characters (one "?" for each sequence), a table page single bytes.
@@ -96,30 +97,43 @@ static_assert(ID_FILE_REOPEN_LAST - ID_FILE_REOPEN_FIRST + 1 == kCodePageCount);
 
 // The language items of View > Spelling: a radio mark on the document's language.
 template <SpellLanguage language>
-void ChooseLanguage(CTagwrightDoc& d, int) { d.SetCyrillicLanguage(language); }
+void ChooseLanguage(CTagwrightDoc& d, int)
+{
+    d.SetCyrillicLanguage(language);
+}
 template <SpellLanguage language>
-void ShowLanguage(CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.CyrillicLanguage() == language); }
+void ShowLanguage(CTagwrightDoc& d, CmdUI& ui)
+{
+    ui.SetCheck(d.CyrillicLanguage() == language);
+}
 
 const Handler kHandlers[] = {
     {ID_VIEW_SPELLING, [](CTagwrightDoc& d, int) { d.SetSpellingOn(!d.SpellingOn()); },
      [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(d.SpellingOn()); }},
-    {ID_SPELL_RUSSIAN, ChooseLanguage<SpellLanguage::Russian>, ShowLanguage<SpellLanguage::Russian>},
-    {ID_SPELL_UKRAINIAN, ChooseLanguage<SpellLanguage::Ukrainian>, ShowLanguage<SpellLanguage::Ukrainian>},
+    {ID_SPELL_RUSSIAN, ChooseLanguage<SpellLanguage::Russian>,
+     ShowLanguage<SpellLanguage::Russian>},
+    {ID_SPELL_UKRAINIAN, ChooseLanguage<SpellLanguage::Ukrainian>,
+     ShowLanguage<SpellLanguage::Ukrainian>},
     {ID_FILE_SAVE, [](CTagwrightDoc& d, int) { d.DoFileSave(); }},
     {ID_FILE_SAVE_AS, [](CTagwrightDoc& d, int) { d.DoSave({}, true); }},
     {ID_FILE_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
     {ID_DOC_CLOSE, [](CTagwrightDoc& d, int) { emit d.closeRequested(); }},
-    {ID_PREVIEW_DEFAULT_BROWSER, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
-    {ID_PREVIEW_BROWSER_1, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
-    {ID_PREVIEW_BROWSER_2, [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
+    {ID_PREVIEW_DEFAULT_BROWSER,
+     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::DefaultBrowser); }},
+    {ID_PREVIEW_BROWSER_1,
+     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser1); }},
+    {ID_PREVIEW_BROWSER_2,
+     [](CTagwrightDoc& d, int) { ExternalPreview(d, PreviewTarget::Browser2); }},
     // The two views of the child window's top bar that this editor does not have.
     {ID_SOURCE},
     {ID_PREVIEW},
     // The source types by number.
-    {ID_SOURCE_TYPE_FIRST, [](CTagwrightDoc& d, int type) { d.SetSourceType(static_cast<SourceType>(type)); },
+    {ID_SOURCE_TYPE_FIRST,
+     [](CTagwrightDoc& d, int type) { d.SetSourceType(static_cast<SourceType>(type)); },
      [](CTagwrightDoc& d, CmdUI& ui) { ui.SetCheck(ui.index == Number(d.SourceType())); }},
     // Reopen with Encoding, by code page.
-    {ID_FILE_REOPEN_FIRST, [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(static_cast<CodePage>(page)); },
+    {ID_FILE_REOPEN_FIRST,
+     [](CTagwrightDoc& d, int page) { d.ReopenInCodePage(static_cast<CodePage>(page)); },
      [](CTagwrightDoc& d, CmdUI& ui) {
          // Only a text that came from a file can be read again.
          ui.Enable(!d.NativePathName().empty() && Exists(d.NativePathName()));
@@ -131,7 +145,10 @@ const Handler kHandlers[] = {
 
 std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QString ShownPath(const std::string& path) { return QDir::toNativeSeparators(QFile::decodeName(path.c_str())); }
+QString ShownPath(const std::string& path)
+{
+    return QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+}
 
 std::string ResolveNativePath(const QString& path)
 {
@@ -262,7 +279,8 @@ bool CTagwrightDoc::OnNewDocument()
 
 bool CTagwrightDoc::OnOpenDocument(const QString& path)
 {
-    const FileFormat format = m_session.FormatToOpen(NativePath(QFileInfo(path).absoluteFilePath()));
+    const FileFormat format =
+        m_session.FormatToOpen(NativePath(QFileInfo(path).absoluteFilePath()));
     return OnOpenDocument(path, format.codePage, format.lineEnding);
 }
 
@@ -303,8 +321,8 @@ CodePage CTagwrightDoc::DetectedCodePage(const std::string& path)
 {
     std::string head;
     bool cut = false;
-    const CodePageGuess guess = ReadFileHead(path.c_str(), head, cut) ? DetectCodePage(head, cut)
-                                                                                  : CodePageGuess{};
+    const CodePageGuess guess =
+        ReadFileHead(path.c_str(), head, cut) ? DetectCodePage(head, cut) : CodePageGuess{};
     const bool sure = guess.kind == CodePageGuess::Kind::Page;
     const CodePage page = sure ? *guess.page : CodePage::Windows1251;
     const QString name = FromUtf8(CodePageShortName(page));
@@ -321,19 +339,24 @@ void CTagwrightDoc::OfferOldTextCopies(const std::string& file)
 {
     for (const OldTextCopy& copy : FindOldTextCopies(file)) {
         const QString copyName = QDir::toNativeSeparators(QFile::decodeName(copy.path.c_str()));
-        const QString made = QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.madeAt), QLocale::ShortFormat);
+        const QString made =
+            QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.madeAt), QLocale::ShortFormat);
         enum { kRestore, kKeep, kDelete };
         const int choice = m_host.AskChoice(
             ResText(IDS_OLD_TEXT_FOUND).arg(ShownPath(file), copyName).arg(copy.size).arg(made),
-            {ResText(IDS_OLD_TEXT_RESTORE), ResText(IDS_OLD_TEXT_KEEP), ResText(IDS_OLD_TEXT_DELETE)}, kKeep);
+            {ResText(IDS_OLD_TEXT_RESTORE), ResText(IDS_OLD_TEXT_KEEP),
+             ResText(IDS_OLD_TEXT_DELETE)},
+            kKeep);
         if (choice == kRestore) {
             std::string reason;
             if (!RestoreOldTextCopy(copy.path, file, reason))
-                m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_RESTORED).arg(copyName, QString::fromLocal8Bit(reason)));
+                m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_RESTORED)
+                                     .arg(copyName, QString::fromLocal8Bit(reason)));
             return; // older copies hold older texts: they are offered at the next open
         }
         if (choice == kDelete && unlink(copy.path.c_str()) != 0)
-            m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_DELETED).arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
+            m_host.ShowError(ResText(IDS_OLD_TEXT_NOT_DELETED)
+                                 .arg(copyName, QString::fromLocal8Bit(SystemErrorText(errno))));
     }
 }
 
@@ -342,7 +365,10 @@ void CTagwrightDoc::AfterLoad()
     m_lossyBytesRead = m_buffer.LossyByteCount();
     SetModifiedFlag(false);
     if (m_lossyBytesRead > 0)
-        m_host.ShowWarning(ResText(LossyText(IDS_LOSSY_LOAD, m_buffer.CodePage())).arg(m_pathName).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage())));
+        m_host.ShowWarning(ResText(LossyText(IDS_LOSSY_LOAD, m_buffer.CodePage()))
+                               .arg(m_pathName)
+                               .arg(m_lossyBytesRead)
+                               .arg(PageName(m_buffer.CodePage())));
     SetEncodingHint(SuggestedCodePageForFile(m_nativePathName.c_str(), m_buffer.CodePage()));
     RememberFileFormat(m_nativePathName);
 }
@@ -368,7 +394,8 @@ bool CTagwrightDoc::ReopenInCodePage(CodePage codePage)
         m_codePageNote.clear(); // the page is the user's choice now
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+        m_host.ShowError(ResText(IDS_OPEN_FAILED)
+                             .arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
         return false;
     }
     for (size_t i = 0; i < m_views.size() && i < caretLines.size(); ++i)
@@ -405,7 +432,8 @@ void CTagwrightDoc::CheckDiskFile()
     if (change == DiskChange::None && now.exists && now.mtimeNs != m_diskState.mtimeNs)
         m_diskState = now;
     const bool reloaded = change == DiskChange::Changed && !m_modified
-                          && m_settings.Preferences().IsOn(Switch::ReloadChangedFiles) && ReloadFromDisk();
+                          && m_settings.Preferences().IsOn(Switch::ReloadChangedFiles)
+                          && ReloadFromDisk();
     if (!reloaded)
         SetDiskChange(change);
     m_checkingDisk = false;
@@ -417,10 +445,12 @@ bool CTagwrightDoc::ReloadFromDisk()
         return false;
     CKTextBuffer disk;
     m_host.SetWaitCursor(true);
-    const bool loaded = disk.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage());
+    const bool loaded =
+        disk.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage());
     m_host.SetWaitCursor(false);
     if (!loaded) {
-        m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
+        m_host.ShowError(
+            ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(disk)));
         return false;
     }
     std::vector<std::pair<int, int>> places; // each view's caret line and top line
@@ -428,10 +458,13 @@ bool CTagwrightDoc::ReloadFromDisk()
         places.emplace_back(view->CaretLine(), view->FirstVisibleLine());
     if (!ReplaceChangedLines(disk)) {
         // Only a whole new load can hold such lines; it cannot be undone, so it asks first.
-        if (m_modified && !m_host.AskYesNo(ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
+        if (m_modified
+            && !m_host.AskYesNo(
+                ResText(IDS_REOPEN_DISCARDS).arg(QDir::toNativeSeparators(m_pathName))))
             return false;
         if (!m_buffer.Load(m_nativePathName.c_str(), m_buffer.LineEnding(), m_buffer.CodePage())) {
-            m_host.ShowError(ResText(IDS_OPEN_FAILED).arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
+            m_host.ShowError(ResText(IDS_OPEN_FAILED)
+                                 .arg(QDir::toNativeSeparators(m_pathName), ErrorText(m_buffer)));
             return false;
         }
     }
@@ -459,7 +492,8 @@ bool CTagwrightDoc::ReplaceChangedLines(const CKTextBuffer& disk)
     while (head < shorter - 1 && m_buffer.Line(head) == disk.Line(head))
         ++head;
     int tail = 0;
-    while (tail < shorter - head && m_buffer.Line(oldCount - 1 - tail) == disk.Line(newCount - 1 - tail))
+    while (tail < shorter - head
+           && m_buffer.Line(oldCount - 1 - tail) == disk.Line(newCount - 1 - tail))
         ++tail;
     // Without a common end the last lines are replaced up to their ends, with no break after.
     std::string text;
@@ -488,7 +522,8 @@ bool CTagwrightDoc::ReplaceChangedLines(const CKTextBuffer& disk)
         m_buffer.InsertText(nullptr, head, 0, text, endLine, endChar, CKDocBuffer::kReloadAction);
     m_buffer.CloseUndoGroup(nullptr);
     const auto setFlags = [this](int line, uint32_t flags) {
-        for (uint32_t differ = m_buffer.LineFlags(line) ^ flags; differ != 0; differ &= differ - 1) {
+        for (uint32_t differ = m_buffer.LineFlags(line) ^ flags; differ != 0;
+             differ &= differ - 1) {
             const uint32_t bit = differ & (~differ + 1);
             m_buffer.ChangeLineFlag(line, bit, (flags & bit) != 0, false);
         }
@@ -518,10 +553,12 @@ void CTagwrightDoc::ShowDiskDifferences()
     const int last = m_buffer.LineCount() - 1;
     m_buffer.CopyText(0, 0, last, m_buffer.LineLength(last), mine);
     const std::string name = ToWindows1251(QDir::toNativeSeparators(m_pathName));
-    const std::string diff = UnifiedDiff(SplitRecoveryLines(onDisk), SplitRecoveryLines(mine), name,
-                                         name + " (" + std::string(ResString(IDS_DISK_YOUR_TEXT)) + ")");
-    m_host.ShowText(ResText(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
-                    diff.empty() ? ResText(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
+    const std::string diff =
+        UnifiedDiff(SplitRecoveryLines(onDisk), SplitRecoveryLines(mine), name,
+                    name + " (" + std::string(ResString(IDS_DISK_YOUR_TEXT)) + ")");
+    m_host.ShowText(
+        ResText(IDS_RECOVERY_DIFFERENCES_TITLE).arg(QDir::toNativeSeparators(m_pathName)),
+        diff.empty() ? ResText(IDS_DISK_NO_DIFFERENCES) : FromWindows1251(diff));
 }
 
 void CTagwrightDoc::SetEncodingHint(CodePageHint hint)
@@ -540,17 +577,19 @@ bool CTagwrightDoc::OfferDeclarationUpdate(const QString& target, CodePage page)
     if (declared.line < 0 || declared.page == page || m_buffer.IsReadOnly())
         return false;
     const std::string_view newName = CharsetNameOfPage(page);
-    const QString oldName = QString::fromLatin1(m_buffer.LineText(declared.line) + declared.x, declared.length);
+    const QString oldName =
+        QString::fromLatin1(m_buffer.LineText(declared.line) + declared.x, declared.length);
     if (newName.empty()
-        || !m_host.AskYesNo(ResText(IDS_UPDATE_DECLARATION)
-                                .arg(QDir::toNativeSeparators(target), oldName, PageName(page), FromUtf8(newName))))
+        || !m_host.AskYesNo(
+            ResText(IDS_UPDATE_DECLARATION)
+                .arg(QDir::toNativeSeparators(target), oldName, PageName(page), FromUtf8(newName))))
         return false;
     int endLine, endChar;
     m_buffer.OpenUndoGroup();
     const bool changed = m_buffer.DeleteText(nullptr, declared.line, declared.x, declared.line,
                                              declared.x + declared.length, ACTION_REPLACE)
-                         && m_buffer.InsertText(nullptr, declared.line, declared.x, newName, endLine, endChar,
-                                                ACTION_REPLACE);
+                         && m_buffer.InsertText(nullptr, declared.line, declared.x, newName,
+                                                endLine, endChar, ACTION_REPLACE);
     m_buffer.CloseUndoGroup(nullptr);
     return changed;
 }
@@ -559,11 +598,17 @@ bool CTagwrightDoc::ConfirmLossySave(const QString& target)
 {
     const QString name = QDir::toNativeSeparators(target);
     if (m_lossyBytesRead > 0
-        && !m_host.AskYesNo(ResText(LossyText(IDS_LOSSY_SAVE, m_buffer.CodePage())).arg(name).arg(m_lossyBytesRead).arg(PageName(m_buffer.CodePage()))))
+        && !m_host.AskYesNo(ResText(LossyText(IDS_LOSSY_SAVE, m_buffer.CodePage()))
+                                .arg(name)
+                                .arg(m_lossyBytesRead)
+                                .arg(PageName(m_buffer.CodePage()))))
         return false;
     const int64_t unsaveable = m_buffer.UnsaveableCharCount(m_buffer.CodePage());
     return unsaveable == 0
-           || m_host.AskYesNo(ResText(IDS_UNSAVEABLE_SAVE).arg(name).arg(unsaveable).arg(FromUtf8(CodePageName(m_buffer.CodePage()))));
+           || m_host.AskYesNo(ResText(IDS_UNSAVEABLE_SAVE)
+                                  .arg(name)
+                                  .arg(unsaveable)
+                                  .arg(FromUtf8(CodePageName(m_buffer.CodePage()))));
 }
 
 bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
@@ -574,9 +619,11 @@ bool CTagwrightDoc::ConfirmOverwriteChanged(const std::string& target)
     for (;;) {
         if (::CheckDiskFile(m_diskState, target) != DiskChange::Changed)
             return true;
-        const int choice = m_host.AskChoice(
-            ResText(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
-            {ResText(IDS_DISK_OVERWRITE), ResText(IDS_DISK_SHOW_DIFFERENCES), ResText(IDS_DISK_CANCEL)}, kCancel);
+        const int choice =
+            m_host.AskChoice(ResText(IDS_DISK_ASK_OVERWRITE).arg(ShownPath(target)),
+                             {ResText(IDS_DISK_OVERWRITE), ResText(IDS_DISK_SHOW_DIFFERENCES),
+                              ResText(IDS_DISK_CANCEL)},
+                             kCancel);
         if (choice != kShowDifferences)
             return choice == kOverwrite;
         ShowDiskDifferences();
@@ -605,9 +652,8 @@ QString CTagwrightDoc::ProposedSaveName(bool replace) const
     if (!m_pathName.isEmpty() || !replace)
         return m_pathName;
     QString name = m_title;
-    const auto cut = std::find_if(name.begin(), name.end(), [](QChar c) {
-        return QStringLiteral(" #%;/\\").contains(c);
-    });
+    const auto cut = std::find_if(name.begin(), name.end(),
+                                  [](QChar c) { return QStringLiteral(" #%;/\\").contains(c); });
     name.truncate(cut - name.begin());
     return name + FromUtf8(DocDescriptorField(DOC_FILTER_EXTENSION));
 }
@@ -630,13 +676,14 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
             return false;
         target = ResolveNativePath(request.path);
         if (target.empty()) {
-            m_host.ShowError(ResText(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
+            m_host.ShowError(
+                ResText(IDS_NAME_AMBIGUOUS).arg(QDir::toNativeSeparators(request.path)));
             return false;
         }
         if (remember)
             m_session.SetLastSaveFolder(NativePath(request.folder));
-        const LineEnding lineEnding
-            = request.lineEnding == LineEnding::Auto ? LineEnding::Dos : request.lineEnding;
+        const LineEnding lineEnding =
+            request.lineEnding == LineEnding::Auto ? LineEnding::Dos : request.lineEnding;
         m_session.SetRememberedFormat({request.codePage, lineEnding});
         if (request.codePage != oldCodePage)
             declarationChanged = OfferDeclarationUpdate(ShownPath(target), request.codePage);
@@ -667,8 +714,8 @@ bool CTagwrightDoc::DoSave(const std::string& path, bool replace)
 
 bool CTagwrightDoc::DoFileSave()
 {
-    const bool readOnly = !m_nativePathName.empty() && Exists(m_nativePathName)
-                          && IsReadOnlyFile(m_nativePathName);
+    const bool readOnly =
+        !m_nativePathName.empty() && Exists(m_nativePathName) && IsReadOnlyFile(m_nativePathName);
     return DoSave(readOnly ? std::string() : m_nativePathName, true);
 }
 
@@ -695,11 +742,17 @@ void CTagwrightDoc::RemoveView(CKDocView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-bool CTagwrightDoc::OnCommand(int id) { return DispatchCommand<CTagwrightDoc>(*this, kHandlers, id); }
+bool CTagwrightDoc::OnCommand(int id)
+{
+    return DispatchCommand<CTagwrightDoc>(*this, kHandlers, id);
+}
 
 bool CTagwrightDoc::OnUpdateCommand(CmdUI& ui)
 {
     return DispatchUpdate<CTagwrightDoc>(*this, kHandlers, ui);
 }
 
-std::span<const CommandHandler<CTagwrightDoc>> CTagwrightDoc::CommandHandlers() { return kHandlers; }
+std::span<const CommandHandler<CTagwrightDoc>> CTagwrightDoc::CommandHandlers()
+{
+    return kHandlers;
+}

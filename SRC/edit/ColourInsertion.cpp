@@ -14,7 +14,7 @@ QColor ToQColor(uint32_t value)
 uint32_t FromQColor(const QColor& colour)
 {
     return static_cast<uint32_t>(colour.red()) | static_cast<uint32_t>(colour.green()) << 8
-        | static_cast<uint32_t>(colour.blue()) << 16;
+           | static_cast<uint32_t>(colour.blue()) << 16;
 }
 
 } // namespace

@@ -11,8 +11,8 @@ class QWidget;
 
 // Asks for a colour, starting from initial; the custom colours may be edited on the way.
 // None on cancel.
-using ColourPicker = std::function<std::optional<uint32_t>(
-    QWidget* parent, uint32_t initial, CustomColours& custom)>;
+using ColourPicker = std::function<std::optional<uint32_t>(QWidget* parent, uint32_t initial,
+                                                           CustomColours& custom)>;
 
 std::optional<uint32_t> PickWithColourDialog(QWidget* parent, uint32_t initial,
                                              CustomColours& custom);

@@ -18,7 +18,8 @@
 namespace {
 
 constexpr std::string_view kImageFilter =
-    "Image Files (.jpg;.jpeg;.gif;.png;.svg;.webp;.bmp)|*.jpg;*.jpeg;*.gif;*.png;*.svg;*.webp;*.bmp|"
+    "Image Files "
+    "(.jpg;.jpeg;.gif;.png;.svg;.webp;.bmp)|*.jpg;*.jpeg;*.gif;*.png;*.svg;*.webp;*.bmp|"
     "All Files (*.*)|*.*||";
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }

@@ -18,8 +18,8 @@ class CInsertImageDialog : public QDialog {
     Q_OBJECT
 public:
     // Picks an existing file from the current name and the dialog's filters; empty on cancel.
-    using FileChooser = std::function<QString(QWidget* parent, const QString& current,
-                                              const QStringList& filters)>;
+    using FileChooser =
+        std::function<QString(QWidget* parent, const QString& current, const QStringList& filters)>;
 
     // documentFolder: the folder of the document the tag goes into; a file browsed for is
     // written relative to it. Empty for an untitled document: the full path is written.

@@ -51,9 +51,14 @@ struct TagPair {
     const char* close;
 };
 constexpr TagPair kTags[] = {
-    {"<B>", "</B>"},       {"<BR>", ""},     {"<CENTER>", "</CENTER>"},
-    {"<!--", "-->"},       {"<FONT size=\"\" color=\"\">", "</FONT>"},
-    {"<I>", "</I>"},       {"<P>", ""},      {"<U>", "</U>"},
+    {"<B>", "</B>"},
+    {"<BR>", ""},
+    {"<CENTER>", "</CENTER>"},
+    {"<!--", "-->"},
+    {"<FONT size=\"\" color=\"\">", "</FONT>"},
+    {"<I>", "</I>"},
+    {"<P>", ""},
+    {"<U>", "</U>"},
 };
 
 void InsertTagRow(CKEditView& view, int index)
@@ -143,8 +148,8 @@ void CKEditView::Bind()
 {
     CKTextView::Bind();
     ReadEditOptions();
-    m_rules = std::make_unique<CEditRules>(*Buffer(), this, [this] { return Options(); },
-                                           HtmlKeywords());
+    m_rules = std::make_unique<CEditRules>(
+        *Buffer(), this, [this] { return Options(); }, HtmlKeywords());
 }
 
 std::span<const CommandHandler<CKEditView>> CKEditView::CommandHandlers() { return kHandlers; }
@@ -199,7 +204,8 @@ EditOptions CKEditView::Options() const
 {
     EditOptions options = m_options;
     // The document's, not a preference: it may change between two commands.
-    options.htmlDocument = const_cast<CKEditView*>(this)->Document().SourceType() == SourceType::Html;
+    options.htmlDocument =
+        const_cast<CKEditView*>(this)->Document().SourceType() == SourceType::Html;
     return options;
 }
 
@@ -230,7 +236,8 @@ void CKEditView::OnEditAction(int action, const char* text, int length)
 {
     // During a command of this view the rules carry on with their own caret; a group closed
     // by anyone else starts from the caret the view shows.
-    const EditCaret state = m_rules->OnEditAction(State(), action, std::string_view(text, size_t(length)));
+    const EditCaret state =
+        m_rules->OnEditAction(State(), action, std::string_view(text, size_t(length)));
     if (m_running == 0)
         Apply(state);
 }
@@ -610,7 +617,8 @@ void CKEditView::ShowDropCaret(QPoint pos)
     if (ColumnOfChar(m_dropPoint.y, m_dropPoint.x) < OffsetChar())
         m_dropCaretRect = QRect();
     else
-        m_dropCaretRect = QRect(PositionToPixel(m_dropPoint), QSize(kDropCaretWidth, GetLineHeight()));
+        m_dropCaretRect =
+            QRect(PositionToPixel(m_dropPoint), QSize(kDropCaretWidth, GetLineHeight()));
     viewport()->update(m_dropCaretRect);
 }
 
@@ -658,7 +666,8 @@ void CKEditView::TrackDrop(QDragMoveEvent* event, bool acceptable)
         return;
     }
     ShowDropCaret(event->position().toPoint());
-    event->setDropAction(event->modifiers() & Qt::ControlModifier ? Qt::CopyAction : Qt::MoveAction);
+    event->setDropAction(event->modifiers() & Qt::ControlModifier ? Qt::CopyAction
+                                                                  : Qt::MoveAction);
     event->accept();
 }
 

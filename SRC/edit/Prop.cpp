@@ -1,12 +1,12 @@
 // The Options dialog and its command.
 #include "edit/Prop.h"
 
-#include "edit/core/MacroFile.h"
-#include "edit/core/Macros.h"
 #include "edit/PropEditing.h"
 #include "edit/PropFiles.h"
 #include "edit/PropFormat.h"
 #include "edit/PropMacros.h"
+#include "edit/core/MacroFile.h"
+#include "edit/core/Macros.h"
 #include "settings/core/AppSettings.h"
 #include "settings/core/DebugTrace.h"
 
@@ -24,7 +24,8 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent)
 {
     m_opened.preferences = settings.Preferences().Values();
     for (int i = 0; i < kMacroCount; ++i) {
-        m_opened.macrosBefore.push_back(settings.Store().ReadString(kMacrosBeforeKey, MacroName(i)));
+        m_opened.macrosBefore.push_back(
+            settings.Store().ReadString(kMacrosBeforeKey, MacroName(i)));
         m_opened.macrosAfter.push_back(settings.Store().ReadString(kMacrosAfterKey, MacroName(i)));
     }
 
@@ -61,7 +62,8 @@ COptionsDialog::COptionsDialog(AppSettings& settings, QWidget* parent)
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item, QTreeWidgetItem* previous) {
                 // The Files page is left only with browser paths that pass its checks.
-                if (previous == m_filesItem && item != m_filesItem && !m_files->CheckBrowserPaths()) {
+                if (previous == m_filesItem && item != m_filesItem
+                    && !m_files->CheckBrowserPaths()) {
                     ReturnToFiles();
                     return;
                 }
@@ -110,11 +112,14 @@ void COptionsDialog::Restore()
 void COptionsDialog::ReturnToFiles()
 {
     // Deferred: the tree is in the middle of changing its current item when a check fails.
-    QMetaObject::invokeMethod(this, [this] {
-        const QSignalBlocker quiet(m_tree);
-        m_tree->setCurrentItem(m_filesItem);
-        m_pages->setCurrentWidget(m_files);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QSignalBlocker quiet(m_tree);
+            m_tree->setCurrentItem(m_filesItem);
+            m_pages->setCurrentWidget(m_files);
+        },
+        Qt::QueuedConnection);
 }
 
 void RunOptionsDialog(AppSettings& settings, QWidget* parent)

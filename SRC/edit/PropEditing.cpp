@@ -20,7 +20,8 @@ constexpr int kFallbackTabSize = 4;
 
 } // namespace
 
-CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
+CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings)
 {
     auto* layout = new QVBoxLayout(this);
 
@@ -57,7 +58,8 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     layout->addWidget(tabs);
 
     // The Insert menu, AutoExpand and the IMG and colour tags.
-    QCheckBox* lowerCase = AddCheckBox(tr("Insert tags in lo&wer case"), Switch::LowerCaseTags, false);
+    QCheckBox* lowerCase =
+        AddCheckBox(tr("Insert tags in lo&wer case"), Switch::LowerCaseTags, false);
     lowerCase->setObjectName(QStringLiteral("lowerCaseTags"));
     layout->addWidget(lowerCase);
 
@@ -71,9 +73,11 @@ CPropEditing::CPropEditing(AppSettings& settings, QWidget* parent) : QWidget(par
     for (int number = 0; number < kSourceTypeCount; ++number) {
         const auto type = static_cast<SourceType>(number);
         const std::string_view name = SourceTypeName(type);
-        auto* item = new QListWidgetItem(QString::fromUtf8(name.data(), qsizetype(name.size())), types);
+        auto* item =
+            new QListWidgetItem(QString::fromUtf8(name.data(), qsizetype(name.size())), types);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        item->setCheckState(settings.Preferences().SpellingOnFor(type) ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(settings.Preferences().SpellingOnFor(type) ? Qt::Checked
+                                                                       : Qt::Unchecked);
     }
     connect(types, &QListWidget::itemChanged, this, [this, types](QListWidgetItem* item) {
         m_settings.Preferences().SetSpellingOnFor(static_cast<SourceType>(types->row(item)),

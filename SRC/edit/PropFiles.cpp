@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 
@@ -39,7 +39,8 @@ QString AskProgramFile(QWidget* parent, const QString& initial)
     return QFileDialog::getOpenFileName(parent, QString(), initial);
 }
 
-CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
+CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings)
 {
     auto* layout = new QVBoxLayout(this);
 
@@ -49,19 +50,20 @@ CPropFiles::CPropFiles(AppSettings& settings, QWidget* parent) : QWidget(parent)
     fileBoxes->addWidget(
         AddCheckBox(tr("&Remember last directory"), Switch::RememberLastDirectory));
     fileBoxes->addWidget(AddCheckBox(tr("Save file before pre&view"), Switch::SaveBeforePreview));
-    QCheckBox* recovery
-        = AddCheckBox(tr("&Keep recovery copies of unsaved changes"), Switch::RecoveryCopies);
+    QCheckBox* recovery =
+        AddCheckBox(tr("&Keep recovery copies of unsaved changes"), Switch::RecoveryCopies);
     recovery->setObjectName(QStringLiteral("recovery"));
     fileBoxes->addWidget(recovery);
-    QCheckBox* session
-        = AddCheckBox(tr("Reopen the d&ocuments of the last session"), Switch::ReopenLastSession);
+    QCheckBox* session =
+        AddCheckBox(tr("Reopen the d&ocuments of the last session"), Switch::ReopenLastSession);
     session->setObjectName(QStringLiteral("reopenSession"));
     session->setToolTip(tr("Untitled texts come back through the recovery copies."));
     fileBoxes->addWidget(session);
     QCheckBox* reload = AddCheckBox(tr("Reload files changed by other programs without &asking"),
                                     Switch::ReloadChangedFiles);
     reload->setObjectName(QStringLiteral("reloadChanged"));
-    reload->setToolTip(tr("Only documents without unsaved changes are reloaded; Undo takes a reload back."));
+    reload->setToolTip(
+        tr("Only documents without unsaved changes are reloaded; Undo takes a reload back."));
     fileBoxes->addWidget(reload);
     layout->addWidget(files);
 
@@ -89,12 +91,13 @@ QWidget* CPropFiles::AddBrowser(int browser, const QString& title)
 {
     auto* group = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(group);
-    auto* path
-        = new QLineEdit(QString::fromStdString(m_settings.Preferences().BrowserPath(browser)), group);
+    auto* path =
+        new QLineEdit(QString::fromStdString(m_settings.Preferences().BrowserPath(browser)), group);
     path->setObjectName(QStringLiteral("browser%1").arg(browser));
     path->setMaxLength(kMaxPathBytes);
     path->setValidator(new PathLengthValidator(path));
-    connect(path, &QLineEdit::textEdited, this, [this, browser](const QString& text) { StorePath(browser, text); });
+    connect(path, &QLineEdit::textEdited, this,
+            [this, browser](const QString& text) { StorePath(browser, text); });
     m_paths[browser - 1] = path;
     auto* browse = new QPushButton(tr("Browse..."), group);
     browse->setObjectName(QStringLiteral("browse%1").arg(browser));
@@ -117,7 +120,8 @@ QString CPropFiles::ProgramProblem(const QString& path) const
             .arg(shown)
             .arg(kMaxPathBytes);
     // A bare name is run from the search path, as the preview starts it.
-    const QString program = path.contains(QLatin1Char('/')) ? path : QStandardPaths::findExecutable(path);
+    const QString program =
+        path.contains(QLatin1Char('/')) ? path : QStandardPaths::findExecutable(path);
     const QFileInfo info(program);
     if (program.isEmpty() || !info.isAbsolute() || !info.isFile() || !info.isExecutable())
         return tr("%1\nis not a program that can be run.").arg(shown);

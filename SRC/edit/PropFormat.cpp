@@ -16,13 +16,15 @@
 std::optional<QFont> AskFixedPitchFont(QWidget* parent, const QFont& initial)
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::MonospacedFonts);
+    const QFont font =
+        QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::MonospacedFonts);
     if (!ok)
         return std::nullopt;
     return font;
 }
 
-CPropFormat::CPropFormat(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
+CPropFormat::CPropFormat(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings)
 {
     auto* layout = new QHBoxLayout(this);
 
@@ -42,7 +44,8 @@ CPropFormat::CPropFormat(AppSettings& settings, QWidget* parent) : QWidget(paren
     layout->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
-    const auto addPicker = [&](const QString& group, const QString& name, CColourPicker::Mode mode, bool text) {
+    const auto addPicker = [&](const QString& group, const QString& name, CColourPicker::Mode mode,
+                               bool text) {
         auto* box = new QGroupBox(group, this);
         auto* boxLayout = new QVBoxLayout(box);
         auto* picker = new CColourPicker(box);
@@ -50,15 +53,20 @@ CPropFormat::CPropFormat(AppSettings& settings, QWidget* parent) : QWidget(paren
         picker->setAccessibleName(name);
         picker->SetMode(mode);
         picker->SetTrackSelection(true);
-        connect(picker, &CColourPicker::selectionChanged, this, [this, text](uint32_t c) { StoreColour(text, c); });
-        connect(picker, &CColourPicker::selectionConfirmed, this, [this, text](uint32_t c) { StoreColour(text, c); });
-        connect(picker, &CColourPicker::selectionCancelled, this, [this, text](uint32_t c) { StoreColour(text, c); });
+        connect(picker, &CColourPicker::selectionChanged, this,
+                [this, text](uint32_t c) { StoreColour(text, c); });
+        connect(picker, &CColourPicker::selectionConfirmed, this,
+                [this, text](uint32_t c) { StoreColour(text, c); });
+        connect(picker, &CColourPicker::selectionCancelled, this,
+                [this, text](uint32_t c) { StoreColour(text, c); });
         boxLayout->addWidget(picker);
         right->addWidget(box);
         return picker;
     };
-    m_foreground = addPicker(tr("&Foreground color:"), QStringLiteral("Foreground"), CColourPicker::Mode::Text, true);
-    m_background = addPicker(tr("&Background color:"), QStringLiteral("Background"), CColourPicker::Mode::Background, false);
+    m_foreground = addPicker(tr("&Foreground color:"), QStringLiteral("Foreground"),
+                             CColourPicker::Mode::Text, true);
+    m_background = addPicker(tr("&Background color:"), QStringLiteral("Background"),
+                             CColourPicker::Mode::Background, false);
     auto* font = new QPushButton(tr("Change F&ont"), this);
     font->setObjectName(QStringLiteral("changeFont"));
     connect(font, &QPushButton::clicked, this, &CPropFormat::ChangeFont);

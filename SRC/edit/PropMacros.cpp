@@ -61,11 +61,15 @@ QString BoxText(const std::string& stored)
     return QString::fromStdString(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-std::string StoredText(QString text) { return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString(); }
+std::string StoredText(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+}
 
 } // namespace
 
-CPropMacros::CPropMacros(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings)
+CPropMacros::CPropMacros(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings)
 {
     auto* layout = new QGridLayout(this);
     m_names = new QListWidget(this);
@@ -146,6 +150,6 @@ void CPropMacros::StoreText(QPlainTextEdit* box)
         box->moveCursor(QTextCursor::End);
         m_showing = false;
     }
-    m_settings.Store().WriteString(box == m_before ? kMacrosBeforeKey : kMacrosAfterKey, MacroName(index),
-                                   StoredText(text));
+    m_settings.Store().WriteString(box == m_before ? kMacrosBeforeKey : kMacrosAfterKey,
+                                   MacroName(index), StoredText(text));
 }

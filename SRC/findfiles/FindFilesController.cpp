@@ -71,7 +71,8 @@ private:
         if (m_scheduled)
             return;
         m_scheduled = true;
-        QMetaObject::invokeMethod(this, [this] { DrainSlice(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { DrainSlice(); }, Qt::QueuedConnection);
     }
 
     void DrainSlice()
@@ -144,7 +145,8 @@ TextPoint Clamped(const CKTextBuffer& buffer, TextPoint p)
 } // namespace
 
 CKFindFilesController::CKFindFilesController(QMainWindow& window, FindFilesHost host)
-    : QObject(&window), m_window(window), m_host(std::move(host)), m_pane(new CKSearchResultsPane(&window))
+    : QObject(&window), m_window(window), m_host(std::move(host)),
+      m_pane(new CKSearchResultsPane(&window))
 {
     window.addDockWidget(Qt::BottomDockWidgetArea, m_pane);
     m_pane->hide();
@@ -183,8 +185,8 @@ FindFilesFields CKFindFilesController::InitialFields() const
     CKTextView* view = TextViewOf(m_host.activeView ? m_host.activeView() : nullptr);
     if (!view || !view->Buffer())
         return fields;
-    fields.findWhat = FindInitialText(*view->Buffer(), {view->CursorPos(), view->OrderedSelection()},
-                                      fields.findWhat);
+    fields.findWhat = FindInitialText(
+        *view->Buffer(), {view->CursorPos(), view->OrderedSelection()}, fields.findWhat);
     const QString path = view->Document().PathName();
     if (!path.isEmpty())
         fields.folder = QFileInfo(path).absolutePath();
@@ -199,12 +201,13 @@ QStringList CKFindFilesController::ProjectFiles() const
 void CKFindFilesController::ShowDialog(bool replace)
 {
     const QStringList projectFiles = ProjectFiles();
-    CKFindFilesDialog dialog(InitialFields(), replace,
-                             [replace, &projectFiles](const FindFilesFields& fields) {
-                                 return QString::fromStdString(FindFilesStartProblem(
-                                     FindFilesOptionsOf(fields, replace, projectFiles)));
-                             },
-                             &m_window, static_cast<int>(projectFiles.size()));
+    CKFindFilesDialog dialog(
+        InitialFields(), replace,
+        [replace, &projectFiles](const FindFilesFields& fields) {
+            return QString::fromStdString(
+                FindFilesStartProblem(FindFilesOptionsOf(fields, replace, projectFiles)));
+        },
+        &m_window, static_cast<int>(projectFiles.size()));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     WriteFindFilesSettings(m_host.store, dialog.Fields());
     if (!accepted)
@@ -225,8 +228,8 @@ std::shared_ptr<const IOpenDocuments> CKFindFilesController::OpenDocuments() con
         if (doc->PathName().isEmpty())
             continue;
         const CKTextBuffer& buffer = doc->Buffer();
-        list->Add(LocalPath(doc->PathName()),
-                  {CCopiedLines::Of(buffer), buffer.CodePage(), buffer.LineEnding(), TextVersion(buffer)});
+        list->Add(LocalPath(doc->PathName()), {CCopiedLines::Of(buffer), buffer.CodePage(),
+                                               buffer.LineEnding(), TextVersion(buffer)});
     }
     return list;
 }
@@ -283,7 +286,8 @@ void CKFindFilesController::GoToResult(int step)
 
 CTagwrightDoc* CKFindFilesController::OpenDocumentOf(const FileResult& file) const
 {
-    const QString full = QFileInfo(QFile::decodeName(QByteArray::fromStdString(file.path))).absoluteFilePath();
+    const QString full =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(file.path))).absoluteFilePath();
     for (CTagwrightDoc* doc : m_host.documents.Documents())
         if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()).absoluteFilePath() == full)
             return doc;
@@ -301,7 +305,8 @@ void CKFindFilesController::OpenResult(int file, int match)
     // Copied out: opening may ask the user, and the pane takes more results meanwhile.
     const FoundMatch found = result.matches[std::clamp(match, 0, int(result.matches.size()) - 1)];
     CTagwrightDoc* doc = m_host.documents.OpenDocumentInPage(
-        QFile::decodeName(QByteArray::fromStdString(result.path)), result.codePage, result.lineEnding);
+        QFile::decodeName(QByteArray::fromStdString(result.path)), result.codePage,
+        result.lineEnding);
     if (!doc)
         return;
     CKTextView* view = TextViewOf(m_host.activeView ? m_host.activeView() : nullptr);
@@ -327,13 +332,15 @@ void CKFindFilesController::Replace()
     ReplaceFilesTotals totals;
     std::vector<FileResult> onDisk;
     for (FileResult& file : files) {
-        if (std::none_of(file.matches.begin(), file.matches.end(), [](const FoundMatch& m) { return m.chosen; }))
+        if (std::none_of(file.matches.begin(), file.matches.end(),
+                         [](const FoundMatch& m) { return m.chosen; }))
             continue;
         CTagwrightDoc* doc = OpenDocumentOf(file);
         if (!file.openDocument) {
             // Writing the file under a document opened since would leave the two apart.
             if (doc)
-                totals.failures.push_back({file.path, "It was opened in the editor after the search; search again."});
+                totals.failures.push_back(
+                    {file.path, "It was opened in the editor after the search; search again."});
             else
                 onDisk.push_back(std::move(file));
             continue;
@@ -343,7 +350,8 @@ void CKFindFilesController::Replace()
             continue;
         }
         if (TextVersion(doc->Buffer()) != file.documentVersion) {
-            totals.failures.push_back({file.path, "It was changed in the editor since it was searched."});
+            totals.failures.push_back(
+                {file.path, "It was changed in the editor since it was searched."});
             continue;
         }
         CKTextView* view = doc->Views().empty() ? nullptr : TextViewOf(doc->Views().front());
@@ -368,12 +376,13 @@ void CKFindFilesController::Replace()
         std::move(onDisk), m_host.keepBackups && m_host.keepBackups(),
         [this](const ReplaceFilesTotals& progress) {
             QMetaObject::invokeMethod(
-                this, [this, done = progress.done] { m_pane->ShowReplaceProgress(done, m_replaceFiles); },
+                this,
+                [this, done = progress.done] { m_pane->ShowReplaceProgress(done, m_replaceFiles); },
                 Qt::QueuedConnection);
         },
         [this](const ReplaceFilesTotals& written) {
-            QMetaObject::invokeMethod(this, [this, written] { FinishReplace(written); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, written] { FinishReplace(written); }, Qt::QueuedConnection);
         });
 }
 
@@ -385,7 +394,9 @@ void CKFindFilesController::FinishReplace(const ReplaceFilesTotals& written)
     totals.files += written.files;
     totals.failures.insert(totals.failures.end(), written.failures.begin(), written.failures.end());
 
-    QString summary = QStringLiteral("Replaced %1 occurrences in %2 files.").arg(totals.replaced).arg(totals.files);
+    QString summary = QStringLiteral("Replaced %1 occurrences in %2 files.")
+                          .arg(totals.replaced)
+                          .arg(totals.files);
     if (written.cancelled)
         summary += QStringLiteral(" Stopped: %1 of %2 files on disk were not looked at.")
                        .arg(m_replaceFiles - written.done)
@@ -394,10 +405,12 @@ void CKFindFilesController::FinishReplace(const ReplaceFilesTotals& written)
         m_pane->ShowReplaced(summary);
         return;
     }
-    m_pane->ShowReplaced(summary + QStringLiteral(" %1 files were left as they were.").arg(totals.failures.size()));
+    m_pane->ShowReplaced(
+        summary + QStringLiteral(" %1 files were left as they were.").arg(totals.failures.size()));
     summary += QStringLiteral("\n\nThese files were left as they were:");
     for (const SearchProblem& failure : totals.failures)
-        summary += QStringLiteral("\n%1: %2").arg(QFile::decodeName(QByteArray::fromStdString(failure.path)),
-                                               QString::fromStdString(failure.reason));
+        summary += QStringLiteral("\n%1: %2")
+                       .arg(QFile::decodeName(QByteArray::fromStdString(failure.path)),
+                            QString::fromStdString(failure.reason));
     m_host.messages.ShowWarning(summary);
 }

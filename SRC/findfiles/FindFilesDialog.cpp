@@ -35,11 +35,11 @@ FindFilesFields ReadFindFilesSettings(const SettingsStore& store)
     fields.findWhat = ReadSettingsText(store, kFindFilesKey, "FindWhat");
     fields.replaceWith = ReadSettingsText(store, kFindFilesKey, "ReplaceWith");
     fields.scope = store.ReadNumber(kFindFilesKey, "Scope", 0) == 1 ? FindFilesScope::Project
-                                                                     : FindFilesScope::Folder;
+                                                                    : FindFilesScope::Folder;
     fields.folder = FromUtf8(store.ReadString(kFindFilesKey, "Folder"));
     fields.masks = FromUtf8(store.ReadString(kFindFilesKey, "Masks", DefaultFileMasks()));
     fields.flags = static_cast<uint32_t>(store.ReadNumber(kFindFilesKey, "Flags", 0))
-        & (FIND_MATCH_CASE | FIND_WHOLE_WORD | FIND_REGEXP);
+                   & (FIND_MATCH_CASE | FIND_WHOLE_WORD | FIND_REGEXP);
     fields.subfolders = store.ReadNumber(kFindFilesKey, "Subfolders", 1) != 0;
     fields.skipHiddenFolders = store.ReadNumber(kFindFilesKey, "SkipHiddenFolders", 1) != 0;
     // Detection is stored as -1.
@@ -193,8 +193,9 @@ void CKFindFilesDialog::UpdateButtons()
 {
     // The folder and how it is walked mean nothing for the Project's list of files.
     const bool folder = Fields().scope == FindFilesScope::Folder;
-    for (QWidget* field : {static_cast<QWidget*>(m_folder), static_cast<QWidget*>(m_browse),
-                           static_cast<QWidget*>(m_subfolders), static_cast<QWidget*>(m_skipHidden)})
+    for (QWidget* field :
+         {static_cast<QWidget*>(m_folder), static_cast<QWidget*>(m_browse),
+          static_cast<QWidget*>(m_subfolders), static_cast<QWidget*>(m_skipHidden)})
         field->setEnabled(folder);
     m_start->setEnabled(!m_find->text().isEmpty()
                         && (!folder || !m_folder->text().trimmed().isEmpty()));
@@ -202,8 +203,8 @@ void CKFindFilesDialog::UpdateButtons()
 
 void CKFindFilesDialog::Browse()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Folder to Search"),
-                                                             m_folder->text());
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Folder to Search"), m_folder->text());
     if (!folder.isEmpty())
         m_folder->setText(folder);
 }

@@ -2,8 +2,8 @@
 // are kept in the settings store between runs.
 #pragma once
 
-#include "settings/core/SettingsStore.h"
 #include "findfiles/core/FindFilesTypes.h"
+#include "settings/core/SettingsStore.h"
 #include "view/FindDialog.h"
 
 #include <QDialog>

@@ -4,8 +4,8 @@
 
 #include "doc/TagwrightDoc.h"
 #include "frame/DiskChangeBar.h"
-#include "frame/MenuBuilder.h"
 #include "frame/EncodingBar.h"
+#include "frame/MenuBuilder.h"
 #include "frame/SplitPanes.h"
 #include "res/Commands.h"
 
@@ -15,7 +15,8 @@
 
 namespace {
 
-QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKMenuBuilder& menus, QWidget* parent)
+QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKMenuBuilder& menus,
+                      QWidget* parent)
 {
     auto* bar = new QToolBar(name, parent);
     bar->setIconSize(QSize(16, 16));
@@ -25,8 +26,8 @@ QToolBar* MakeToolBar(const QString& name, std::span<const int> buttons, CKMenuB
 
 } // namespace
 
-CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory,
-                         CKMenuBuilder& menus, QWidget* parent)
+CChildFrame::CChildFrame(CTagwrightDoc& doc, const DocViewFactory& factory, CKMenuBuilder& menus,
+                         QWidget* parent)
     : QWidget(parent), m_doc(&doc), m_panes(new CKSplitPanes(doc, factory, this))
 {
     auto* layout = new QVBoxLayout(this);

@@ -18,8 +18,8 @@ namespace {
 QIcon CommandImage(const CommandIcon& icon)
 {
     const QIcon own = icon.resourceName.empty()
-        ? QIcon()
-        : QIcon(QStringLiteral(":/toolbar/") + FromUtf8(icon.resourceName));
+                          ? QIcon()
+                          : QIcon(QStringLiteral(":/toolbar/") + FromUtf8(icon.resourceName));
     return icon.themeName.empty() ? own : QIcon::fromTheme(FromUtf8(icon.themeName), own);
 }
 

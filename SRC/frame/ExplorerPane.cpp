@@ -27,8 +27,8 @@
 #include <memory>
 
 CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
-    : QWidget(parent), m_host(host), m_filters(new QComboBox(this)),
-      m_tree(new QTreeView(this)), m_icons(std::make_unique<CKFileTypeIcons>())
+    : QWidget(parent), m_host(host), m_filters(new QComboBox(this)), m_tree(new QTreeView(this)),
+      m_icons(std::make_unique<CKFileTypeIcons>())
 {
     setObjectName(QStringLiteral("explorer"));
     // One entry per name and pattern list of the open dialog's filter; an entry's tip shows
@@ -38,7 +38,8 @@ CKExplorerPane::CKExplorerPane(CKDocHost& host, QWidget* parent)
         for (const std::string& pattern : entry.patterns)
             patterns << QString::fromStdString(pattern);
         m_filters->addItem(QString::fromStdString(entry.name), patterns);
-        const QString shown = QString::fromStdString(entry.patternText).replace(QLatin1Char(';'), QLatin1Char(','));
+        const QString shown =
+            QString::fromStdString(entry.patternText).replace(QLatin1Char(';'), QLatin1Char(','));
         m_filters->setItemData(m_filters->count() - 1, shown, Qt::ToolTipRole);
     }
     m_filters->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -169,11 +170,14 @@ QMenu* CKExplorerPane::CreateContextMenu(const QModelIndex& index, QWidget* pare
         return menu;
     const QString path = m_model->filePath(index);
     if (!m_model->isDir(index)) {
-        menu->addAction(QStringLiteral("&Open in Tagwright"), this, [this, path] { emit openRequested(path); });
+        menu->addAction(QStringLiteral("&Open in Tagwright"), this,
+                        [this, path] { emit openRequested(path); });
         menu->addSeparator();
-        menu->addAction(QStringLiteral("Open with &Default Program"), this, [this, path] { OpenExternally(path); });
+        menu->addAction(QStringLiteral("Open with &Default Program"), this,
+                        [this, path] { OpenExternally(path); });
     } else {
-        menu->addAction(QStringLiteral("Open &Folder"), this, [this, path] { OpenExternally(path); });
+        menu->addAction(QStringLiteral("Open &Folder"), this,
+                        [this, path] { OpenExternally(path); });
     }
     menu->addAction(QStringLiteral("Open &Containing Folder"), this,
                     [this, path] { OpenExternally(QFileInfo(path).absolutePath()); });
@@ -194,7 +198,8 @@ void CKExplorerPane::PopupMenu(const QModelIndex& index, const QPoint& globalPos
 void CKExplorerPane::PopupMenuAtCurrent()
 {
     const QRect rect = m_tree->visualRect(m_tree->currentIndex());
-    PopupMenu(m_tree->currentIndex(), m_tree->viewport()->mapToGlobal(QPoint(rect.left() + 16, rect.bottom())));
+    PopupMenu(m_tree->currentIndex(),
+              m_tree->viewport()->mapToGlobal(QPoint(rect.left() + 16, rect.bottom())));
 }
 
 bool CKExplorerPane::eventFilter(QObject* watched, QEvent* event)

@@ -5,8 +5,8 @@
 #include "frame/CommandRouter.h"
 #include "res/CommandIds.h"
 #include "res/CommandTable.h"
-#include "res/Strings.h"
 #include "res/Commands.h"
+#include "res/Strings.h"
 #include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 
@@ -71,7 +71,8 @@ QAction* CKMenuBuilder::AddItem(QMenu& menu, const MenuItem& item)
         return sub->menuAction();
     }
     case MenuItemKind::RecentFiles:
-        AddNumberedRun(menu, ID_FILE_MRU_FIRST, IDS_SLOT_RECENT_FILE, m_recentItems, &CKMenuBuilder::UpdateRecentFileItems);
+        AddNumberedRun(menu, ID_FILE_MRU_FIRST, IDS_SLOT_RECENT_FILE, m_recentItems,
+                       &CKMenuBuilder::UpdateRecentFileItems);
         return nullptr;
     case MenuItemKind::SourceTypes: {
         QMenu* types = menu.addMenu(FromUtf8(item.text));
@@ -106,11 +107,13 @@ QAction* CKMenuBuilder::AddItem(QMenu& menu, const MenuItem& item)
         return bars->menuAction();
     }
     case MenuItemKind::UserTools:
-        AddNumberedRun(menu, ID_TOOLS_FIRST, IDS_SLOT_TOOL, m_toolItems, &CKMenuBuilder::UpdateToolItems);
+        AddNumberedRun(menu, ID_TOOLS_FIRST, IDS_SLOT_TOOL, m_toolItems,
+                       &CKMenuBuilder::UpdateToolItems);
         return nullptr;
     case MenuItemKind::Windows:
         m_windowSeparator = menu.addSeparator();
-        AddNumberedRun(menu, ID_WINDOW_DOCUMENT_FIRST, IDS_SLOT_WINDOW, m_windowItems, &CKMenuBuilder::UpdateWindowItems);
+        AddNumberedRun(menu, ID_WINDOW_DOCUMENT_FIRST, IDS_SLOT_WINDOW, m_windowItems,
+                       &CKMenuBuilder::UpdateWindowItems);
         return nullptr;
     }
     return nullptr;
@@ -161,8 +164,8 @@ void CKMenuBuilder::ShowDocumentItems(bool haveDocument)
     }
 }
 
-void CKMenuBuilder::AddNumberedRun(QMenu& menu, int firstId, int slotName, std::vector<QAction*>& items,
-                                   void (CKMenuBuilder::*update)())
+void CKMenuBuilder::AddNumberedRun(QMenu& menu, int firstId, int slotName,
+                                   std::vector<QAction*>& items, void (CKMenuBuilder::*update)())
 {
     for (QAction* action : RunActions(firstId)) {
         // Screen readers list the hidden entries too: each has a name before it has a text.
@@ -181,11 +184,15 @@ void CKMenuBuilder::ShowNumbered(const std::vector<QAction*>& items, const QStri
         items[i]->setVisible(shown);
         // The tenth entry takes the key 0.
         if (shown)
-            items[i]->setText(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(texts[static_cast<qsizetype>(i)]));
+            items[i]->setText(
+                QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(texts[static_cast<qsizetype>(i)]));
     }
 }
 
-void CKMenuBuilder::UpdateRecentFileItems() { ShowNumbered(m_recentItems, m_sources.recentFiles()); }
+void CKMenuBuilder::UpdateRecentFileItems()
+{
+    ShowNumbered(m_recentItems, m_sources.recentFiles());
+}
 
 void CKMenuBuilder::UpdateToolItems() { ShowNumbered(m_toolItems, m_sources.toolNames()); }
 

@@ -10,7 +10,8 @@ namespace {
 
 bool IsStoppedCommand(int id)
 {
-    return id == ID_EDIT_CUT || id == ID_EDIT_PASTE || id == ID_EDIT_DELETE || id == ID_EDIT_SELECT_ALL;
+    return id == ID_EDIT_CUT || id == ID_EDIT_PASTE || id == ID_EDIT_DELETE
+           || id == ID_EDIT_SELECT_ALL;
 }
 
 } // namespace

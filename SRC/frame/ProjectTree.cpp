@@ -70,7 +70,8 @@ QTreeWidgetItem* CKProjectTree::AddItem(QTreeWidgetItem* parent, const QString& 
     const int index = m_records.Add(name.toStdString(), path.toStdString(), kind);
     auto* item = new QTreeWidgetItem(parent, QStringList{FromUtf8(m_records.At(index).name)});
     item->setData(0, Qt::UserRole, index);
-    item->setIcon(0, style()->standardIcon(kind == PROJECT_FILE ? QStyle::SP_FileIcon : QStyle::SP_DirIcon));
+    item->setIcon(
+        0, style()->standardIcon(kind == PROJECT_FILE ? QStyle::SP_FileIcon : QStyle::SP_DirIcon));
     if (kind == PROJECT_FILE)
         item->setToolTip(0, path);
     parent->setExpanded(true);
@@ -95,7 +96,8 @@ void CKProjectTree::AddFiles()
         return;
     // The current item stays, so that more files can go into the same folder.
     for (const QString& path : m_dialogs.chooseFiles(this))
-        AddItem(parent, QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(), PROJECT_FILE);
+        AddItem(parent, QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(),
+                PROJECT_FILE);
 }
 
 void CKProjectTree::OpenFile()

@@ -9,10 +9,7 @@
 
 namespace {
 
-CKTextView* TextViewOf(CKDocView* view)
-{
-    return view ? dynamic_cast<CKTextView*>(view) : nullptr;
-}
+CKTextView* TextViewOf(CKDocView* view) { return view ? dynamic_cast<CKTextView*>(view) : nullptr; }
 
 } // namespace
 

@@ -19,7 +19,10 @@ constexpr qint64 kShownErrorBytes = 2000;
 
 // The file is unlinked once the tool holds it open, so nothing is left behind whenever either
 // side ends; both keep writing and reading through their open descriptors.
-void Unlink(const QTemporaryFile& file) { ::unlink(QFile::encodeName(file.fileName()).constData()); }
+void Unlink(const QTemporaryFile& file)
+{
+    ::unlink(QFile::encodeName(file.fileName()).constData());
+}
 
 QString Tail(QTemporaryFile& errors)
 {
@@ -43,7 +46,8 @@ void StartUserTool(const QString& name, const QString& program, const QStringLis
     process->setWorkingDirectory(folder);
     process->setProcessChannelMode(QProcess::ForwardedOutputChannel);
     process->setStandardInputFile(QProcess::nullDevice());
-    auto* errors = new QTemporaryFile(QDir::temp().filePath(QStringLiteral("tagwright-tool-XXXXXX")), process);
+    auto* errors =
+        new QTemporaryFile(QDir::temp().filePath(QStringLiteral("tagwright-tool-XXXXXX")), process);
     errors->setAutoRemove(false);
     if (errors->open())
         process->setStandardErrorFile(errors->fileName());
@@ -70,8 +74,8 @@ void StartUserTool(const QString& name, const QString& program, const QStringLis
                              return;
                          process->deleteLater();
                          Unlink(*errors);
-                         failed(ResText(IDS_TOOL_NOT_STARTED).arg(name, program) + QStringLiteral("\n\n")
-                                + process->errorString());
+                         failed(ResText(IDS_TOOL_NOT_STARTED).arg(name, program)
+                                + QStringLiteral("\n\n") + process->errorString());
                      });
     process->start();
 }

@@ -35,10 +35,11 @@ CKUserToolsDialog::CKUserToolsDialog(std::vector<UserTool> tools, QWidget* paren
     addField(QStringLiteral("&Command:"), m_command);
     addField(QStringLiteral("&Arguments:"), m_arguments);
     addField(QStringLiteral("Initial &folder:"), m_folder);
-    auto* hint = new QLabel(QStringLiteral("$(FileDir), $(FilePath) and $(SettingsFile) stand for the active "
-                                           "document's folder and path and the settings file; the command "
-                                           "$(Tagwright) opens the arguments in this editor."),
-                            this);
+    auto* hint = new QLabel(
+        QStringLiteral("$(FileDir), $(FilePath) and $(SettingsFile) stand for the active "
+                       "document's folder and path and the settings file; the command "
+                       "$(Tagwright) opens the arguments in this editor."),
+        this);
     hint->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* listButtons = new QHBoxLayout;

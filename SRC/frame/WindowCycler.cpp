@@ -19,14 +19,16 @@ void CKWindowCycler::NoteActivated(QMdiSubWindow* window)
 {
     if (!window || m_cycling)
         return;
-    std::erase_if(m_recent, [window](const QPointer<QMdiSubWindow>& w) { return !w || w == window; });
+    std::erase_if(m_recent,
+                  [window](const QPointer<QMdiSubWindow>& w) { return !w || w == window; });
     m_recent.insert(m_recent.begin(), window);
 }
 
 void CKWindowCycler::Cycle(int direction)
 {
     if (!m_cycling) {
-        std::erase_if(m_recent, [](const QPointer<QMdiSubWindow>& w) { return !w || w->isHidden(); });
+        std::erase_if(m_recent,
+                      [](const QPointer<QMdiSubWindow>& w) { return !w || w->isHidden(); });
         // Windows the area knows but that were never active (none, normally) come last.
         for (QMdiSubWindow* window : OpenWindows(m_area))
             if (std::find(m_recent.begin(), m_recent.end(), window) == m_recent.end())

@@ -42,7 +42,8 @@ void CascadeWindows(QMdiArea& area, const QList<QMdiSubWindow*>& windows)
     const int width = std::max(space.width() * 2 / 3, space.width() - step * (count - 1));
     const int height = std::max(space.height() * 2 / 3, space.height() - step * (count - 1));
     // Offsets start again at the corner once a window would reach past the area.
-    const int steps = std::max(1, std::min((space.width() - width) / step, (space.height() - height) / step) + 1);
+    const int steps =
+        std::max(1, std::min((space.width() - width) / step, (space.height() - height) / step) + 1);
     for (int i = 0; i < count; ++i) {
         QMdiSubWindow* window = windows[i];
         ShowNormal(window);
@@ -65,7 +66,8 @@ void TileWindows(QMdiArea& area, const QList<QMdiSubWindow*>& windows, Qt::Orien
             windows[i]->setGeometry(0, top, space.width(), space.height() * (i + 1) / count - top);
         } else {
             const int left = space.width() * i / count;
-            windows[i]->setGeometry(left, 0, space.width() * (i + 1) / count - left, space.height());
+            windows[i]->setGeometry(left, 0, space.width() * (i + 1) / count - left,
+                                    space.height());
         }
     }
 }
@@ -105,8 +107,10 @@ CKWindowListDialog::CKWindowListDialog(QMdiArea& area, SaveWindow save, QWidget*
         Refill();
     });
     add(QStringLiteral("Cascade"), [this] { CascadeWindows(m_area, Selected()); });
-    add(QStringLiteral("Tile &Horizontally"), [this] { TileWindows(m_area, Selected(), Qt::Horizontal); });
-    add(QStringLiteral("Tile &Vertically"), [this] { TileWindows(m_area, Selected(), Qt::Vertical); });
+    add(QStringLiteral("Tile &Horizontally"),
+        [this] { TileWindows(m_area, Selected(), Qt::Horizontal); });
+    add(QStringLiteral("Tile &Vertically"),
+        [this] { TileWindows(m_area, Selected(), Qt::Vertical); });
     add(QStringLiteral("&Minimize"), [this] {
         // A window minimised here becomes the active one, and while the area shows its
         // windows maximised it would open at full size again: that state ends first.
@@ -176,6 +180,7 @@ void CKWindowListDialog::UpdateButtons()
     for (QPushButton* button : m_buttons) {
         if (button->text() == QStringLiteral("&OK"))
             continue;
-        button->setEnabled(button->text() == QStringLiteral("&Activate") ? chosen == 1 : chosen > 0);
+        button->setEnabled(button->text() == QStringLiteral("&Activate") ? chosen == 1
+                                                                         : chosen > 0);
     }
 }

@@ -36,7 +36,8 @@ CKWorkspaceBar::CKWorkspaceBar(CKDocHost& host, QWidget* parent)
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
                 | QDockWidget::DockWidgetFloatable);
     m_tabs->setObjectName(QStringLiteral("workspaceTabs"));
-    m_tabs->addTab(m_explorer, TabIcon(QStringLiteral("system-file-manager"), QStringLiteral("explorer")),
+    m_tabs->addTab(m_explorer,
+                   TabIcon(QStringLiteral("system-file-manager"), QStringLiteral("explorer")),
                    QStringLiteral("Explorer"));
     m_tabs->addTab(m_project, TabIcon(QStringLiteral("folder"), QStringLiteral("project")),
                    QStringLiteral("Project"));

@@ -103,7 +103,8 @@ CommandLine Printed(CommandLine::Action action, const QString& text, int exitCod
 
 } // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::string& currentFolder)
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
+                             const std::string& currentFolder)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -115,7 +116,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption encoding(
         QStringLiteral("encoding"),
-        QStringLiteral("Code page of the files: %1 (default cp1251; auto detects each file's).").arg(EncodingList()),
+        QStringLiteral("Code page of the files: %1 (default cp1251; auto detects each file's).")
+            .arg(EncodingList()),
         QStringLiteral("name"));
     const QCommandLineOption line(QStringLiteral("line"),
                                   QStringLiteral("Put the caret on line <number> of the files."),
@@ -146,8 +148,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
         return Printed(CommandLine::Action::Help, usage, 0);
     if (parser.isSet(version))
         return Printed(CommandLine::Action::Version,
-                       QStringLiteral("Tagwright %1\n").arg(VersionText()),
-                       0);
+                       QStringLiteral("Tagwright %1\n").arg(VersionText()), 0);
 
     CommandLine result;
     if (parser.isSet(encoding)) {
@@ -173,8 +174,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
             return error(QStringLiteral("an empty argument is not a file name."));
         const std::string path = Bytes(argument);
         if (currentFolder.empty() && !path.starts_with('/'))
-            return error(QStringLiteral("the current folder cannot be read; give the full path of \"%1\".")
-                             .arg(Readable(argument)));
+            return error(
+                QStringLiteral("the current folder cannot be read; give the full path of \"%1\".")
+                    .arg(Readable(argument)));
         result.files.push_back(AbsolutePath(currentFolder, path));
     }
     return result;
@@ -189,7 +191,8 @@ QByteArray HandOverMessage(const CommandLine& request)
         files.append(Mapped(file));
     QJsonObject message;
     message.insert(QStringLiteral("files"), files);
-    message.insert(QStringLiteral("encoding"), request.codePage ? Number(*request.codePage) : kNoPage);
+    message.insert(QStringLiteral("encoding"),
+                   request.codePage ? Number(*request.codePage) : kNoPage);
     message.insert(QStringLiteral("line"), request.line);
     return QJsonDocument(message).toJson(QJsonDocument::Compact);
 }

@@ -18,16 +18,16 @@ struct CommandLine {
     // arguments, which need not be UTF-8.
     std::vector<std::string> files;
     std::optional<CodePage> codePage; // from --encoding, CodePage::Detect for "auto"
-    int line = 0;      // from --line, counted from 1; 0 when not given
-    QString output;    // what Help and Version print to standard output, Error to standard error
-    int exitCode = 0;  // 0 for Help and Version, 2 for Error
+    int line = 0;                     // from --line, counted from 1; 0 when not given
+    QString output;   // what Help and Version print to standard output, Error to standard error
+    int exitCode = 0; // 0 for Help and Version, 2 for Error
 };
 
 // arguments: the program's name, then its arguments, as bytes. Relative paths are resolved
 // against currentFolder, the folder of the process that was given them (empty when it cannot
 // be read: relative paths are then refused).
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::string& currentFolder);
-
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
+                             const std::string& currentFolder);
 
 // What a second start hands to the running instance: the files with their code page and line,
 // as one line of text (no line breaks inside, whatever the paths hold; bytes that are not UTF-8

@@ -81,7 +81,8 @@ QString CKInstanceGuard::DefaultFolder()
         return runtime;
     // A fixed name in the shared temporary folder would let anybody plant the lock or the
     // socket there: the folder is this user's, and checked before it is used.
-    const QString folder = QDir(TemporaryFolder()).filePath(QStringLiteral("tagwright-%1").arg(geteuid()));
+    const QString folder =
+        QDir(TemporaryFolder()).filePath(QStringLiteral("tagwright-%1").arg(geteuid()));
     mkdir(NativePath(folder).c_str(), 0700);
     return folder;
 }
@@ -183,7 +184,8 @@ CKInstanceGuard::HandOverResult CKInstanceGuard::HandOver(const QByteArray& mess
     socket.write(message + '\n');
     const QDeadlineTimer answered(answerMs);
     while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(answered.remainingTime(), 1)))
+        if (!socket.waitForBytesWritten(
+                static_cast<int>(std::max<qint64>(answered.remainingTime(), 1)))
             || answered.hasExpired()) {
             m_trouble = Res(IDS_INSTANCE_NO_ANSWER).arg(socketPath);
             return HandOverResult::NotDelivered;
@@ -197,7 +199,8 @@ CKInstanceGuard::HandOverResult CKInstanceGuard::HandOver(const QByteArray& mess
             return HandOverResult::NotDelivered;
         }
         if (answered.hasExpired()
-            || (!socket.waitForReadyRead(static_cast<int>(std::max<qint64>(answered.remainingTime(), 1)))
+            || (!socket.waitForReadyRead(
+                    static_cast<int>(std::max<qint64>(answered.remainingTime(), 1)))
                 && socket.error() == QLocalSocket::SocketTimeoutError)) {
             m_trouble = Res(IDS_INSTANCE_NO_ANSWER).arg(socketPath);
             return HandOverResult::Unconfirmed;
@@ -241,7 +244,8 @@ bool CKInstanceGuard::Listen()
             }
             // Reading stops at the longest request, so a line without an end cannot grow.
             socket->setReadBufferSize(kMaxHandOverBytes);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
+            connect(socket, &QLocalSocket::readyRead, this,
+                    [this, socket] { ReadRequest(socket); });
         }
     });
     return true;

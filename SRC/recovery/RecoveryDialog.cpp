@@ -4,10 +4,10 @@
 
 #include "controls/QtText.h"
 #include "doc/TagwrightDoc.h"
-#include "text/UnifiedDiff.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "res/Strings.h"
 #include "text/KTextBuffer.h"
+#include "text/UnifiedDiff.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -42,10 +42,14 @@ QString DiskText(const RecoveryCandidate& c)
     if (!c.read.Ok())
         return ResText(IDS_RECOVERY_UNREADABLE);
     switch (c.disk) {
-    case RecoveryCandidate::Disk::Unchanged: return ResText(IDS_RECOVERY_DISK_UNCHANGED);
-    case RecoveryCandidate::Disk::Changed: return ResText(IDS_RECOVERY_DISK_CHANGED);
-    case RecoveryCandidate::Disk::Missing: return ResText(IDS_RECOVERY_DISK_MISSING);
-    case RecoveryCandidate::Disk::NeverSaved: return ResText(IDS_RECOVERY_DISK_NEVER_SAVED);
+    case RecoveryCandidate::Disk::Unchanged:
+        return ResText(IDS_RECOVERY_DISK_UNCHANGED);
+    case RecoveryCandidate::Disk::Changed:
+        return ResText(IDS_RECOVERY_DISK_CHANGED);
+    case RecoveryCandidate::Disk::Missing:
+        return ResText(IDS_RECOVERY_DISK_MISSING);
+    case RecoveryCandidate::Disk::NeverSaved:
+        return ResText(IDS_RECOVERY_DISK_NEVER_SAVED);
     }
     return {};
 }
@@ -64,11 +68,11 @@ RecoveryCandidate::Disk DiskStateOf(const RecoveryInfo& info)
         return time == info.diskTime && size == info.diskSize ? Disk::Unchanged : Disk::Changed;
     // The rule of the open documents: a touched file with the same bytes is unchanged.
     return CheckDiskFile(RecordedDiskState(info), info.path) == DiskChange::None ? Disk::Unchanged
-                                                                               : Disk::Changed;
+                                                                                 : Disk::Changed;
 }
 
-std::vector<RecoveryCandidate> ReadRecoveryCandidates(
-    const std::vector<std::unique_ptr<RecoveryFolder>>& folders)
+std::vector<RecoveryCandidate>
+ReadRecoveryCandidates(const std::vector<std::unique_ptr<RecoveryFolder>>& folders)
 {
     std::vector<RecoveryCandidate> candidates;
     for (const auto& folder : folders)
@@ -97,8 +101,8 @@ QString RecoveryDifferences(const RecoveryCandidate& candidate)
     const QString name = info.path.empty() ? FromUtf8(info.title) : ShownPath(info.path);
     const QString recovered = name + " (" + ResText(IDS_RECOVERY_RECOVERED) + ")";
     return FromWindows1251(UnifiedDiff(SplitRecoveryLines(original),
-                                       SplitRecoveryLines(candidate.read.text),
-                                       ToWindows1251(name), ToWindows1251(recovered)));
+                                       SplitRecoveryLines(candidate.read.text), ToWindows1251(name),
+                                       ToWindows1251(recovered)));
 }
 
 CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Actions actions,
@@ -115,8 +119,9 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
     m_list->setRootIsDecorated(false);
     // An item view is not named by the text above it.
     m_list->setAccessibleName(QStringLiteral("Unsaved documents"));
-    m_list->setHeaderLabels({ResText(IDS_RECOVERY_COLUMN_FILE), ResText(IDS_RECOVERY_COLUMN_WRITTEN),
-                             ResText(IDS_RECOVERY_COLUMN_DISK), ResText(IDS_RECOVERY_COLUMN_FOLDER)});
+    m_list->setHeaderLabels(
+        {ResText(IDS_RECOVERY_COLUMN_FILE), ResText(IDS_RECOVERY_COLUMN_WRITTEN),
+         ResText(IDS_RECOVERY_COLUMN_DISK), ResText(IDS_RECOVERY_COLUMN_FOLDER)});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_list);
 
@@ -125,7 +130,8 @@ CKRecoveryDialog::CKRecoveryDialog(std::vector<RecoveryCandidate> candidates, Ac
     m_differences =
         buttons->addButton(ResText(IDS_RECOVERY_SHOW_DIFFERENCES), QDialogButtonBox::ActionRole);
     m_discard = buttons->addButton(ResText(IDS_RECOVERY_DISCARD), QDialogButtonBox::ActionRole);
-    QPushButton* later = buttons->addButton(ResText(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
+    QPushButton* later =
+        buttons->addButton(ResText(IDS_RECOVERY_LATER), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(m_restore, &QPushButton::clicked, this, &CKRecoveryDialog::RestoreCurrent);
     connect(m_differences, &QPushButton::clicked, this, &CKRecoveryDialog::ShowCurrentDifferences);
@@ -147,12 +153,13 @@ void CKRecoveryDialog::Fill()
         const RecoveryInfo& info = c.read.info;
         // Pages of a site often share their names; the folder tells them apart.
         const QString folder = c.read.Ok() && !info.path.empty()
-            ? QFileInfo(ShownPath(info.path)).absolutePath()
-            : QString();
+                                   ? QFileInfo(ShownPath(info.path)).absolutePath()
+                                   : QString();
         auto* item = new QTreeWidgetItem(m_list, {DisplayName(c), written, DiskText(c), folder});
         QString tip = QString::fromStdString(c.file);
         if (!c.read.Ok())
-            tip = ResText(IDS_RECOVERY_DAMAGED).arg(tip, FromUtf8(RecoveryStatusText(c.read.status)));
+            tip =
+                ResText(IDS_RECOVERY_DAMAGED).arg(tip, FromUtf8(RecoveryStatusText(c.read.status)));
         else if (!info.path.empty())
             tip = ShownPath(info.path);
         for (int column = 0; column < m_list->columnCount(); ++column)
@@ -216,7 +223,8 @@ void CKRecoveryDialog::DiscardCurrent()
     if (unlink(file.c_str()) != 0 && errno != ENOENT) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         if (m_actions.showError)
-            m_actions.showError(ResText(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
+            m_actions.showError(
+                ResText(IDS_RECOVERY_CANNOT_DISCARD).arg(QString::fromStdString(file), reason));
         return;
     }
     RemoveCurrent();

@@ -25,8 +25,8 @@ struct RecoveryCandidate {
 };
 
 // The copies in the folders, read and compared with their files on disk.
-std::vector<RecoveryCandidate> ReadRecoveryCandidates(
-    const std::vector<std::unique_ptr<RecoveryFolder>>& folders);
+std::vector<RecoveryCandidate>
+ReadRecoveryCandidates(const std::vector<std::unique_ptr<RecoveryFolder>>& folders);
 RecoveryCandidate::Disk DiskStateOf(const RecoveryInfo& info);
 // The recovered text against the file on disk (read in the copy's code page and line ending),
 // as a unified diff; empty when they are the same.

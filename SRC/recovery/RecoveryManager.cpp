@@ -3,8 +3,8 @@
 // snapshot of the buffer; their ends come back to the event loop.
 #include "recovery/RecoveryManager.h"
 
-#include "recovery/RecoveryDialog.h"
 #include "doc/TagwrightDoc.h"
+#include "recovery/RecoveryDialog.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -51,12 +51,13 @@ struct CKRecoveryManager::Entry : CKBufferView {
     // A restored copy that could not move here: it goes once the document's own copy is
     // written or no copy is needed any more, so that it is not offered again.
     std::string formerFile;
-    FileIdentity disk; // the file the text was last read from or saved to
+    FileIdentity disk;         // the file the text was last read from or saved to
     bool closedByUser = false; // the copy goes, also one a running write still makes
 };
 
 CKRecoveryManager::CKRecoveryManager(std::string root, RecoveryClock clock, QObject* parent)
-    : QObject(parent), m_root(std::move(root)), m_clock(clock ? std::move(clock) : RecoveryClock(SteadyMs))
+    : QObject(parent), m_root(std::move(root)),
+      m_clock(clock ? std::move(clock) : RecoveryClock(SteadyMs))
 {
     m_pool.setMaxThreadCount(1);
 }

@@ -22,7 +22,8 @@ class CKRecoveryManager : public QObject {
     Q_OBJECT
 public:
     // The clock gives milliseconds; by default a steady clock.
-    explicit CKRecoveryManager(std::string root, RecoveryClock clock = {}, QObject* parent = nullptr);
+    explicit CKRecoveryManager(std::string root, RecoveryClock clock = {},
+                               QObject* parent = nullptr);
     ~CKRecoveryManager() override;
 
     // Makes this run's folder; false with error set when it cannot (nothing is written then).

@@ -156,9 +156,9 @@ enum CommandId : int {
     ID_VIEW_MACROS_BAR = 37541,
     ID_WINDOW_LIST = 37542,
     ID_TOOLS_CUSTOMIZE = 37543,
-    ID_WINDOW_NEXT = 37544,     // through the windows in most-recent order
+    ID_WINDOW_NEXT = 37544, // through the windows in most-recent order
     ID_WINDOW_PREVIOUS = 37545,
-    ID_VIEW_DOCUMENT_TABS = 37546, // the document windows as tabs
+    ID_VIEW_DOCUMENT_TABS = 37546,    // the document windows as tabs
     ID_WINDOW_DOCUMENT_FIRST = 37550, // the Window menu's list of open windows, nine entries
     ID_WINDOW_DOCUMENT_LAST = 37558,
 

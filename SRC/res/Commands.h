@@ -19,9 +19,9 @@ enum class MenuItemKind {
 
 struct MenuItem {
     MenuItemKind kind;
-    int id = 0;                 // for commands
-    std::string_view text = {}; // for submenus
-    bool needsDocument = false; // hidden while no document is open
+    int id = 0;                           // for commands
+    std::string_view text = {};           // for submenus
+    bool needsDocument = false;           // hidden while no document is open
     std::span<const MenuItem> items = {}; // for Submenu
 };
 

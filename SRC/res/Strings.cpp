@@ -131,7 +131,9 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_TOOL_FAILED, "The tool \"%1\" ended with exit status %2."},
     {IDS_TOOL_CRASHED, "The tool \"%1\" ended abnormally."},
     {IDS_RECOVERY_TITLE, "Recover Unsaved Changes"},
-    {IDS_RECOVERY_INTRO, "Tagwright did not end normally, and these documents had changes that were not saved. Choose what to do with each of them; the copies you do not decide on now are offered again at the next start."},
+    {IDS_RECOVERY_INTRO, "Tagwright did not end normally, and these documents had changes that "
+                         "were not saved. Choose what to do with each of them; the copies you do "
+                         "not decide on now are offered again at the next start."},
     {IDS_RECOVERY_COLUMN_FILE, "Document"},
     {IDS_RECOVERY_COLUMN_WRITTEN, "Last written"},
     {IDS_RECOVERY_COLUMN_DISK, "File on disk"},
@@ -143,7 +145,8 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_RECOVERY_SHOW_DIFFERENCES, "Show &Differences"},
     {IDS_RECOVERY_DISCARD, "D&iscard"},
     {IDS_RECOVERY_LATER, "Decide &Later"},
-    {IDS_RECOVERY_DAMAGED, "The recovery copy %1 %2. It cannot be restored and is kept until you discard it."},
+    {IDS_RECOVERY_DAMAGED,
+     "The recovery copy %1 %2. It cannot be restored and is kept until you discard it."},
     {IDS_RECOVERY_DIFFERENCES_TITLE, "Differences - %1"},
     {IDS_RECOVERY_NO_DIFFERENCES, "The recovered text is the same as the file on disk."},
     {IDS_RECOVERY_CANNOT_START, "Recovery copies of unsaved changes cannot be kept in %1: %2"},
@@ -158,7 +161,8 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_DISK_KEEP, "Keep my text"},
     {IDS_DISK_SAVE, "Save"},
     {IDS_DISK_CLOSE, "Close"},
-    {IDS_DISK_ASK_OVERWRITE, "%1 was changed by another program since you opened it. Overwrite it with your text?"},
+    {IDS_DISK_ASK_OVERWRITE,
+     "%1 was changed by another program since you opened it. Overwrite it with your text?"},
     {IDS_DISK_OVERWRITE, "Overwrite"},
     {IDS_DISK_CANCEL, "Cancel"},
     {IDS_DISK_YOUR_TEXT, "your text"},
@@ -178,9 +182,15 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_OLD_TEXT_NOT_RESTORED,
      "The old text could not be put back from\n%1\n\n%2\n\nThe copy is kept."},
     {IDS_OLD_TEXT_NOT_DELETED, "The copy of the old text\n%1\ncould not be deleted: %2"},
-    {IDS_INSTANCE_UNGUARDED, "Tagwright cannot tell whether it is running already: %1.\n\nThis window runs on its own, and files opened from the desktop or the command line from now on open in windows of their own too."},
-    {IDS_INSTANCE_NOT_HANDED_OVER, "Tagwright is running already but cannot be reached: %1.\n\nThis window runs on its own."},
-    {IDS_INSTANCE_UNCONFIRMED, "Tagwright is running already but has not confirmed that it took these files:\n%1\n\nThey open there as soon as it answers. They are not opened here as well, so that no file is edited in two windows at once."},
+    {IDS_INSTANCE_UNGUARDED, "Tagwright cannot tell whether it is running already: %1.\n\nThis "
+                             "window runs on its own, and files opened from the desktop or the "
+                             "command line from now on open in windows of their own too."},
+    {IDS_INSTANCE_NOT_HANDED_OVER,
+     "Tagwright is running already but cannot be reached: %1.\n\nThis window runs on its own."},
+    {IDS_INSTANCE_UNCONFIRMED,
+     "Tagwright is running already but has not confirmed that it took these files:\n%1\n\nThey "
+     "open there as soon as it answers. They are not opened here as well, so that no file is "
+     "edited in two windows at once."},
     {IDS_INSTANCE_FOLDER_FAILED, "the folder %1 cannot be made: %2"},
     {IDS_INSTANCE_FOLDER_NOT_PRIVATE, "%1 is not a folder of this user alone"},
     {IDS_INSTANCE_LOCK_FOREIGN, "the lock %1 is not a file of this user"},
@@ -189,7 +199,9 @@ constexpr std::pair<int, std::string_view> kStrings[] = {
     {IDS_INSTANCE_NO_ANSWER, "it does not answer at %1"},
     {IDS_INSTANCE_REFUSED, "it refused the request"},
     {IDS_INSTANCE_REQUEST_TOO_LONG, "the list of files is too long to be handed over"},
-    {IDS_NAME_AMBIGUOUS, "The name\n%1\nis not valid UTF-8, and several files in its folder read the same, so it cannot be told which is meant. Rename the file, or open it from the command line."},
+    {IDS_NAME_AMBIGUOUS,
+     "The name\n%1\nis not valid UTF-8, and several files in its folder read the same, so it "
+     "cannot be told which is meant. Rename the file, or open it from the command line."},
 };
 
 constexpr bool IdsAreUnique()

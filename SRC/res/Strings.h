@@ -143,6 +143,13 @@ enum StringId : int {
 std::string_view ResString(int id);
 
 // The fields of the document type's descriptor (string 129), separated by "\n".
-enum DocDescriptorField { DOC_WINDOW_TITLE, DOC_NAME, DOC_NEW_FILE_NAME, DOC_FILTER_NAME,
-                          DOC_FILTER_EXTENSION, DOC_REGISTERED_TYPE, DOC_TYPE_DESCRIPTION };
+enum DocDescriptorField {
+    DOC_WINDOW_TITLE,
+    DOC_NAME,
+    DOC_NEW_FILE_NAME,
+    DOC_FILTER_NAME,
+    DOC_FILTER_EXTENSION,
+    DOC_REGISTERED_TYPE,
+    DOC_TYPE_DESCRIPTION
+};
 std::string_view DocDescriptorField(int field);

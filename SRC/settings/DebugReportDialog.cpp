@@ -23,7 +23,8 @@ CKDebugReportDialog::CKDebugReportDialog(const std::string& report, QWidget* par
     text->setObjectName(QStringLiteral("report"));
     text->setReadOnly(true);
     text->setTabChangesFocus(true);
-    text->setPlainText(QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    text->setPlainText(
+        QString::fromLocal8Bit(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     layout->addWidget(text);
     layout->addWidget(new QLabel(ResText(IDS_DEBUG_CHOOSE), this));
 

@@ -137,7 +137,8 @@ bool CKSettingsStore::WriteNumber(std::string_view key, std::string_view name, i
 bool CKSettingsStore::WriteBinary(std::string_view key, std::string_view name, const void* data,
                                   size_t size)
 {
-    return Write(key, name, QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size)));
+    return Write(key, name,
+                 QByteArray(static_cast<const char*>(data), static_cast<qsizetype>(size)));
 }
 
 bool CKSettingsStore::DeleteAll()

@@ -28,7 +28,8 @@ public:
 
     std::string ReadString(std::string_view key, std::string_view name,
                            std::string_view fallback = {}) const override;
-    int32_t ReadNumber(std::string_view key, std::string_view name, int32_t fallback) const override;
+    int32_t ReadNumber(std::string_view key, std::string_view name,
+                       int32_t fallback) const override;
     std::optional<std::vector<uint8_t>> ReadBytes(std::string_view key,
                                                   std::string_view name) const override;
     bool WriteString(std::string_view key, std::string_view name, std::string_view value) override;

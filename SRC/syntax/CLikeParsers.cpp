@@ -24,7 +24,8 @@ bool EndsCharLiteral(const CEngineLine& line, bool loose)
     return !IsEscapedQuote(reinterpret_cast<const char*>(line.text), i);
 }
 
-template <CLikeRules kRules> int RecogniseCLike(CEngineLine& line)
+template <CLikeRules kRules>
+int RecogniseCLike(CEngineLine& line)
 {
     const int i = line.i;
     const uint8_t c = line.At(i);
@@ -94,61 +95,58 @@ void ClassifyDclWord(CEngineLine& line, int start, int end)
         line.Block(start, ColourClass::Function);
 }
 
-constexpr CLikeRules kWithPreprocessor { .preprocessor = true, .looseCharEnd = false };
-constexpr CLikeRules kResourceRules { .preprocessor = true, .looseCharEnd = true };
-constexpr CLikeRules kWithoutPreprocessor { .preprocessor = false, .looseCharEnd = false };
+constexpr CLikeRules kWithPreprocessor{.preprocessor = true, .looseCharEnd = false};
+constexpr CLikeRules kResourceRules{.preprocessor = true, .looseCharEnd = true};
+constexpr CLikeRules kWithoutPreprocessor{.preprocessor = false, .looseCharEnd = false};
 
 constexpr KeywordTable kCppTables[] = {
-    { kCppKeywords, ColourClass::Keyword, KeywordCase::Sensitive },
-    { kCppTypeNames, ColourClass::User1, KeywordCase::Sensitive },
+    {kCppKeywords, ColourClass::Keyword, KeywordCase::Sensitive},
+    {kCppTypeNames, ColourClass::User1, KeywordCase::Sensitive},
 };
 constexpr KeywordTable kInstallShieldTables[] = {
-    { kInstallShieldKeywords, ColourClass::Keyword, KeywordCase::Sensitive },
-    { kInstallShieldConstants, ColourClass::User1, KeywordCase::Sensitive },
-    { kInstallShieldVariables, ColourClass::User2, KeywordCase::Sensitive },
+    {kInstallShieldKeywords, ColourClass::Keyword, KeywordCase::Sensitive},
+    {kInstallShieldConstants, ColourClass::User1, KeywordCase::Sensitive},
+    {kInstallShieldVariables, ColourClass::User2, KeywordCase::Sensitive},
 };
 constexpr KeywordTable kJavaTables[] = {
-    { kJavaKeywords, ColourClass::Keyword, KeywordCase::Sensitive },
+    {kJavaKeywords, ColourClass::Keyword, KeywordCase::Sensitive},
 };
 constexpr KeywordTable kResourceTables[] = {
-    { kResourceKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kResourceKeys, ColourClass::User1, KeywordCase::Insensitive },
+    {kResourceKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kResourceKeys, ColourClass::User1, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kDclTables[] = {
-    { kDclTiles, ColourClass::Keyword, KeywordCase::Sensitive },
-    { kDclPredefinedTiles, ColourClass::User1, KeywordCase::Sensitive },
-    { kDclAttributes, ColourClass::User2, KeywordCase::Sensitive },
+    {kDclTiles, ColourClass::Keyword, KeywordCase::Sensitive},
+    {kDclPredefinedTiles, ColourClass::User1, KeywordCase::Sensitive},
+    {kDclAttributes, ColourClass::User2, KeywordCase::Sensitive},
 };
 
 } // namespace
 
-int RecogniseCComments(CEngineLine& line)
-{
-    return RecogniseCLike<kWithoutPreprocessor>(line);
-}
+int RecogniseCComments(CEngineLine& line) { return RecogniseCLike<kWithoutPreprocessor>(line); }
 
-constinit const EngineFamily kCppSyntax {
+constinit const EngineFamily kCppSyntax{
     .recognise = RecogniseCLike<kWithPreprocessor>,
     .tables = kCppTables,
     .preprocessorMask = PS_PREPROCESSOR,
 };
-constinit const EngineFamily kInstallShieldSyntax {
+constinit const EngineFamily kInstallShieldSyntax{
     .recognise = RecogniseCLike<kWithPreprocessor>,
     .tables = kInstallShieldTables,
     .preprocessorMask = PS_PREPROCESSOR,
 };
-constinit const EngineFamily kJavaSyntax {
+constinit const EngineFamily kJavaSyntax{
     .recognise = RecogniseCLike<kWithPreprocessor>,
     .tables = kJavaTables,
     .preprocessorMask = PS_PREPROCESSOR,
 };
-constinit const EngineFamily kResourcesSyntax {
+constinit const EngineFamily kResourcesSyntax{
     .recognise = RecogniseCLike<kResourceRules>,
     .tables = kResourceTables,
     .preprocessorMask = PS_PREPROCESSOR,
 };
 // DCL has no preprocessor, dotted names, its own Function rule, and no "\" continuation.
-constinit const EngineFamily kDclSyntax {
+constinit const EngineFamily kDclSyntax{
     .recognise = RecogniseCLike<kWithoutPreprocessor>,
     .tables = kDclTables,
     .classify = ClassifyDclWord,

@@ -76,8 +76,8 @@ inline bool PreviousNonBlankIs(const CEngineLine& line, int before, uint8_t mark
 
 // Colours the word [start, end) with the first of the tables that holds it; returns whether
 // one did.
-inline bool ColourFromTables(
-    CEngineLine& line, std::span<const KeywordTable> tables, int start, int end)
+inline bool ColourFromTables(CEngineLine& line, std::span<const KeywordTable> tables, int start,
+                             int end)
 {
     const char* word = reinterpret_cast<const char*>(line.text) + start;
     for (const KeywordTable& table : tables) {

@@ -18,14 +18,14 @@ constexpr uint32_t kTextValueStart = HS_TEXT_NAME | HS_TEXT_VALUE;
 bool IsNameChar(uint8_t c)
 {
     return parse_chars::kClasses[c]
-        & (parse_chars::kLetter | parse_chars::kDigit | parse_chars::kNamePunct);
+           & (parse_chars::kLetter | parse_chars::kDigit | parse_chars::kNamePunct);
 }
 
 // Punctuation that is an operator after a tag's name and an error before it.
 bool IsPunctuation(uint8_t c)
 {
     return (c >= 0x22 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60)
-        || (c >= 0x7B && c <= 0x7F);
+           || (c >= 0x7B && c <= 0x7F);
 }
 
 // Outside tags, comments and strings only these bytes can change the state ("/" in scripts).
@@ -72,8 +72,8 @@ class CHtmlLine {
 public:
     CHtmlLine(uint32_t state, const uint8_t* text, int length, ColourBlock* blocks, int& count,
               bool* readerText)
-        : m_keywords(HtmlKeywords()), m_text(text), m_n(length), m_state(state),
-          m_blocks(blocks), m_count(count), m_readerText(blocks ? readerText : nullptr)
+        : m_keywords(HtmlKeywords()), m_text(text), m_n(length), m_state(state), m_blocks(blocks),
+          m_count(count), m_readerText(blocks ? readerText : nullptr)
     {
     }
 
@@ -102,7 +102,7 @@ private:
     bool At(std::string_view pattern) const
     {
         return m_n - m_i >= static_cast<int>(pattern.size())
-            && std::memcmp(m_text + m_i, pattern.data(), pattern.size()) == 0;
+               && std::memcmp(m_text + m_i, pattern.data(), pattern.size()) == 0;
     }
     // Moves i past the next occurrence of pattern and returns true, or returns false.
     bool SkipPast(std::string_view pattern)
@@ -350,12 +350,23 @@ void CHtmlLine::Word()
         colour = ColourClass::Unknown;
     } else {
         switch (flags & (HK_ATTRIBUTE | HK_VALUE | HK_EVENT | HK_ENUM_VALUE | HK_ENTITY)) {
-        case HK_ATTRIBUTE: colour = ColourClass::Preprocessor; break;
-        case HK_VALUE: colour = ColourClass::User1; break;
-        case HK_EVENT: colour = ColourClass::Function; break;
-        case HK_ENUM_VALUE: colour = ColourClass::User2; break;
-        case HK_ENTITY: colour = ColourClass::Unknown; break;
-        default: break; // no kind of its own, or several: a tag colour
+        case HK_ATTRIBUTE:
+            colour = ColourClass::Preprocessor;
+            break;
+        case HK_VALUE:
+            colour = ColourClass::User1;
+            break;
+        case HK_EVENT:
+            colour = ColourClass::Function;
+            break;
+        case HK_ENUM_VALUE:
+            colour = ColourClass::User2;
+            break;
+        case HK_ENTITY:
+            colour = ColourClass::Unknown;
+            break;
+        default:
+            break; // no kind of its own, or several: a tag colour
         }
         if (flags & HK_SCRIPT) {
             if (Closing())
@@ -397,7 +408,7 @@ uint32_t ParseHtmlLine(uint32_t state, const CTextLines& source, int line, Colou
         return state;
     const auto* text = reinterpret_cast<const uint8_t*>(source.LineText(line));
     return CHtmlLine(state & kHtmlColourState, text, n, blocks, count, nullptr).Parse()
-        & kHtmlColourState;
+           & kHtmlColourState;
 }
 
 uint32_t ParseHtmlText(uint32_t state, const CTextLines& source, int line, ColourBlock* blocks,

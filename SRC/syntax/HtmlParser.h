@@ -16,10 +16,10 @@ constexpr uint32_t HS_SCRIPT_COMMENT = 0x80; // inside "/*" ... "*/" within a SC
 
 // Bits above the colouring state, carried only by ParseHtmlText: they tell which text of a page
 // a reader sees. ParseHtmlLine neither needs nor returns them.
-constexpr uint32_t HS_STYLE = 0x100;       // inside a STYLE element
-constexpr uint32_t HS_TEXT_NAME = 0x200;   // in a tag, right after the attribute ALT or TITLE
-constexpr uint32_t HS_TEXT_VALUE = 0x400;  // after "=" of ALT or TITLE: the value is text
-constexpr uint32_t HS_TEXT_QUOTED = 0x800; // inside such a value in single quotes
+constexpr uint32_t HS_STYLE = 0x100;        // inside a STYLE element
+constexpr uint32_t HS_TEXT_NAME = 0x200;    // in a tag, right after the attribute ALT or TITLE
+constexpr uint32_t HS_TEXT_VALUE = 0x400;   // after "=" of ALT or TITLE: the value is text
+constexpr uint32_t HS_TEXT_QUOTED = 0x800;  // inside such a value in single quotes
 constexpr uint32_t kHtmlColourState = 0xFF; // the bits of the colouring state
 
 // The LineParser of HTML. Works on the line in place: nothing is copied or allocated, so a

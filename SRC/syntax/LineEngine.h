@@ -29,15 +29,15 @@ using WordClassifier = void (*)(CEngineLine& line, int start, int end);
 // Everything that makes one parser of a family: its recognisers and its data.
 struct EngineFamily {
     Recogniser recognise = nullptr;
-    std::span<const KeywordTable> tables;         // tried in order by ClassifyWord
-    WordClassifier classify = nullptr;            // null: ClassifyWord
-    uint8_t functionMarker = '(';                 // next non-blank byte making a Function; 0: none
-    bool dotIsWordChar = false;                   // else "." counts only between non-letters
-    uint32_t preprocessorMask = 0;                // states drawn as Preprocessor after a construct
-    uint32_t plainTextMask = 0;                   // states in which every character is normal text
-    uint32_t shortLineMask = PS_BLOCK_COMMENT;    // state kept by a line of 0 or 1 characters
-    uint32_t endOfLineMask = PS_BLOCK_COMMENT;    // state kept at the end of a line
-    bool backslashKeepsState = true;              // a last byte "\" carries the whole state over
+    std::span<const KeywordTable> tables;      // tried in order by ClassifyWord
+    WordClassifier classify = nullptr;         // null: ClassifyWord
+    uint8_t functionMarker = '(';              // next non-blank byte making a Function; 0: none
+    bool dotIsWordChar = false;                // else "." counts only between non-letters
+    uint32_t preprocessorMask = 0;             // states drawn as Preprocessor after a construct
+    uint32_t plainTextMask = 0;                // states in which every character is normal text
+    uint32_t shortLineMask = PS_BLOCK_COMMENT; // state kept by a line of 0 or 1 characters
+    uint32_t endOfLineMask = PS_BLOCK_COMMENT; // state kept at the end of a line
+    bool backslashKeepsState = true;           // a last byte "\" carries the whole state over
 };
 
 // The scan of one line, as the recognisers see it. Recognisers read text (through At), test

@@ -9,7 +9,7 @@ namespace {
 // Scratch flags of one line.
 constexpr uint32_t kCommentJustOpened = 0x1; // ";|" was recognised in the previous pass
 constexpr uint32_t kCommentJustClosed = 0x2; // "|;" was recognised in the previous pass
-constexpr uint32_t kAfterDefun = 0x4; // a defun keyword has been seen on this line
+constexpr uint32_t kAfterDefun = 0x4;        // a defun keyword has been seen on this line
 
 int RecogniseLisp(CEngineLine& line)
 {
@@ -73,25 +73,25 @@ void ClassifyLispWord(CEngineLine& line, int start, int end)
 }
 
 constexpr KeywordTable kLispTables[] = {
-    { kLispKeywords, ColourClass::Keyword, KeywordCase::Sensitive },
+    {kLispKeywords, ColourClass::Keyword, KeywordCase::Sensitive},
 };
 constexpr KeywordTable kSiodTables[] = {
-    { kSiodKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kSiodMathFunctions, ColourClass::User1, KeywordCase::Insensitive },
-    { kSiodLibraryFunctions, ColourClass::User2, KeywordCase::Insensitive },
+    {kSiodKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kSiodMathFunctions, ColourClass::User1, KeywordCase::Insensitive},
+    {kSiodLibraryFunctions, ColourClass::User2, KeywordCase::Insensitive},
 };
 
 } // namespace
 
 // Only a ";|" comment carries over to the next line; "\" continues nothing.
-constinit const EngineFamily kLispSyntax {
+constinit const EngineFamily kLispSyntax{
     .recognise = RecogniseLisp,
     .tables = kLispTables,
     .classify = ClassifyLispWord,
     .dotIsWordChar = true,
     .backslashKeepsState = false,
 };
-constinit const EngineFamily kSiodSyntax {
+constinit const EngineFamily kSiodSyntax{
     .recognise = RecogniseLisp,
     .tables = kSiodTables,
     .classify = ClassifyLispWord,

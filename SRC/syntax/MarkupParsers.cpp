@@ -12,12 +12,12 @@ constexpr uint32_t kCommentJustOpened = 0x1;
 
 // How one markup language differs from the others.
 struct MarkupDialect {
-    uint32_t scriptBit = 0; // the state bit of server script; 0: no script
-    bool quoteComments = false; // in script a single quote comments out the rest of the line
-    bool cComments = false; // in script "//", "#" and "/*" ... "*/" are comments
-    bool variables = false; // in script "$" starts a variable name
+    uint32_t scriptBit = 0;         // the state bit of server script; 0: no script
+    bool quoteComments = false;     // in script a single quote comments out the rest of the line
+    bool cComments = false;         // in script "//", "#" and "/*" ... "*/" are comments
+    bool variables = false;         // in script "$" starts a variable name
     bool stringsEverywhere = false; // strings open outside tags and script too
-    bool braceTags = false; // "{" and "}" delimit a tag like "<" and ">"
+    bool braceTags = false;         // "{" and "}" delimit a tag like "<" and ">"
 };
 
 bool EndsHtmlComment(const CEngineLine& line)
@@ -31,19 +31,20 @@ bool EndsScriptComment(const CEngineLine& line)
 {
     const int i = line.i;
     return i > 0 && line.text[i] == '/' && line.text[i - 1] == '*'
-        && !(line.scratch & kCommentJustOpened);
+           && !(line.scratch & kCommentJustOpened);
 }
 
 bool StartsHtmlComment(const CEngineLine& line)
 {
     const int i = line.i;
     return i + 4 <= line.length && line.text[i] == '<' && line.text[i + 1] == '!'
-        && line.text[i + 2] == '-' && line.text[i + 3] == '-';
+           && line.text[i + 2] == '-' && line.text[i + 3] == '-';
 }
 
 // The structural recognisers run with and without a block list, so that both kinds of call
 // return the same state; only HandleWord (colouring the word that a byte ends) needs blocks.
-template <MarkupDialect kDialect> int RecogniseMarkup(CEngineLine& line)
+template <MarkupDialect kDialect>
+int RecogniseMarkup(CEngineLine& line)
 {
     const int i = line.i;
     const uint8_t c = line.At(i);
@@ -123,25 +124,25 @@ template <MarkupDialect kDialect> int RecogniseMarkup(CEngineLine& line)
 }
 
 constexpr KeywordTable kTagTables[] = {
-    { kMarkupTagNames, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kMarkupTagNames, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kAttributeTables[] = {
-    { kMarkupAttributeNames, ColourClass::User1, KeywordCase::Insensitive },
+    {kMarkupAttributeNames, ColourClass::User1, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kEntityTables[] = {
-    { kMarkupEntityNames, ColourClass::User2, KeywordCase::Insensitive },
+    {kMarkupEntityNames, ColourClass::User2, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kAspScriptTables[] = {
-    { kVisualBasicKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kVisualBasicKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kPhpScriptTables[] = {
-    { kPhpKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kPhpWordOperators, ColourClass::Operator, KeywordCase::Insensitive },
-    { kPhpConstants, ColourClass::User2, KeywordCase::Insensitive },
+    {kPhpKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kPhpWordOperators, ColourClass::Operator, KeywordCase::Insensitive},
+    {kPhpConstants, ColourClass::User2, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kSgmlTagTables[] = {
-    { kSgmlTagNames, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kSgmlAttributeNames, ColourClass::User1, KeywordCase::Insensitive },
+    {kSgmlTagNames, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kSgmlAttributeNames, ColourClass::User1, KeywordCase::Insensitive},
 };
 
 // In an HTML tag a tag name counts only right after "<" or "</"; elsewhere it may still be an
@@ -197,14 +198,14 @@ void ClassifySgmlWord(CEngineLine& line, int start, int end)
     }
 }
 
-constexpr MarkupDialect kAsp { .scriptBit = MS_ASP_SCRIPT, .quoteComments = true };
-constexpr MarkupDialect kPhp { .scriptBit = MS_PHP_SCRIPT, .cComments = true, .variables = true };
-constexpr MarkupDialect kSgml { .stringsEverywhere = true, .braceTags = true };
+constexpr MarkupDialect kAsp{.scriptBit = MS_ASP_SCRIPT, .quoteComments = true};
+constexpr MarkupDialect kPhp{.scriptBit = MS_PHP_SCRIPT, .cComments = true, .variables = true};
+constexpr MarkupDialect kSgml{.stringsEverywhere = true, .braceTags = true};
 
 } // namespace
 
 // Tags, comments, strings and script continue on the next line whatever the last byte.
-constinit const EngineFamily kAspSyntax {
+constinit const EngineFamily kAspSyntax{
     .recognise = RecogniseMarkup<kAsp>,
     .tables = kAspScriptTables,
     .classify = ClassifyAspWord,
@@ -215,7 +216,7 @@ constinit const EngineFamily kAspSyntax {
     .endOfLineMask = MS_TAG | MS_COMMENT | PS_STRING | MS_ASP_SCRIPT,
     .backslashKeepsState = false,
 };
-constinit const EngineFamily kPhpSyntax {
+constinit const EngineFamily kPhpSyntax{
     .recognise = RecogniseMarkup<kPhp>,
     .tables = kPhpScriptTables,
     .classify = ClassifyPhpWord,
@@ -226,7 +227,7 @@ constinit const EngineFamily kPhpSyntax {
     .endOfLineMask = MS_TAG | MS_COMMENT | PS_STRING | MS_PHP_SCRIPT,
     .backslashKeepsState = false,
 };
-constinit const EngineFamily kSgmlSyntax {
+constinit const EngineFamily kSgmlSyntax{
     .recognise = RecogniseMarkup<kSgml>,
     .tables = kSgmlTagTables,
     .classify = ClassifySgmlWord,

@@ -25,7 +25,8 @@ int ContinueCommentOrString(CEngineLine& line)
 
 // TCL, Perl, shell scripts and Python ("#"), and TeX ("%"): one character starts a comment
 // anywhere, even inside a word.
-template <uint8_t kCommentChar> int RecogniseLineCommentScript(CEngineLine& line)
+template <uint8_t kCommentChar>
+int RecogniseLineCommentScript(CEngineLine& line)
 {
     if (const int r = ContinueCommentOrString(line); r != kNoMatch)
         return r;
@@ -117,43 +118,43 @@ void ClassifyBatchWord(CEngineLine& line, int start, int end)
 }
 
 constexpr KeywordTable kPerlTables[] = {
-    { kPerlKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kPerlKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kTclTables[] = {
-    { kTclKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kTclKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kShellTables[] = {
-    { kShellKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kShellCommands, ColourClass::User1, KeywordCase::Insensitive },
+    {kShellKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kShellCommands, ColourClass::User1, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kPythonTables[] = {
-    { kPythonKeywords, ColourClass::Keyword, KeywordCase::Sensitive },
-    { kPythonSysNames, ColourClass::User1, KeywordCase::Sensitive },
-    { kPythonSpecialNames, ColourClass::User2, KeywordCase::Sensitive },
+    {kPythonKeywords, ColourClass::Keyword, KeywordCase::Sensitive},
+    {kPythonSysNames, ColourClass::User1, KeywordCase::Sensitive},
+    {kPythonSpecialNames, ColourClass::User2, KeywordCase::Sensitive},
 };
 constexpr KeywordTable kTexTables[] = {
-    { kTexCommands, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kTexPackageCommands, ColourClass::User1, KeywordCase::Insensitive },
+    {kTexCommands, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kTexPackageCommands, ColourClass::User1, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kFortranTables[] = {
-    { kFortranKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kFortranKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kBatchTables[] = {
-    { kBatchCommands, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kBatchCommands, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kVisualBasicTables[] = {
-    { kVisualBasicKeywords, ColourClass::Keyword, KeywordCase::Sensitive },
+    {kVisualBasicKeywords, ColourClass::Keyword, KeywordCase::Sensitive},
 };
 constexpr KeywordTable kPascalTables[] = {
-    { kPascalKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
+    {kPascalKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kRexxTables[] = {
-    { kRexxKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kRexxObjectKeywords, ColourClass::User1, KeywordCase::Insensitive },
+    {kRexxKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kRexxObjectKeywords, ColourClass::User1, KeywordCase::Insensitive},
 };
 constexpr KeywordTable kSqlTables[] = {
-    { kSqlKeywords, ColourClass::Keyword, KeywordCase::Insensitive },
-    { kSqlTypes, ColourClass::User1, KeywordCase::Insensitive },
+    {kSqlKeywords, ColourClass::Keyword, KeywordCase::Insensitive},
+    {kSqlTypes, ColourClass::User1, KeywordCase::Insensitive},
 };
 
 } // namespace
@@ -173,37 +174,37 @@ bool FindBatchProgram(const char* word, int length)
 }
 
 // TCL and Perl run the same code; only their tables differ.
-constinit const EngineFamily kTclSyntax {
+constinit const EngineFamily kTclSyntax{
     .recognise = RecogniseLineCommentScript<'#'>,
     .tables = kTclTables,
 };
-constinit const EngineFamily kPerlSyntax {
+constinit const EngineFamily kPerlSyntax{
     .recognise = RecogniseLineCommentScript<'#'>,
     .tables = kPerlTables,
 };
-constinit const EngineFamily kShellSyntax {
+constinit const EngineFamily kShellSyntax{
     .recognise = RecogniseLineCommentScript<'#'>,
     .tables = kShellTables,
 };
-constinit const EngineFamily kPythonSyntax {
+constinit const EngineFamily kPythonSyntax{
     .recognise = RecogniseLineCommentScript<'#'>,
     .tables = kPythonTables,
 };
 // In TeX a word before "$" (math) is what stands out, and "\" at the line end is a command,
 // not a continuation.
-constinit const EngineFamily kTexSyntax {
+constinit const EngineFamily kTexSyntax{
     .recognise = RecogniseLineCommentScript<'%'>,
     .tables = kTexTables,
     .functionMarker = '$',
     .dotIsWordChar = true,
     .backslashKeepsState = false,
 };
-constinit const EngineFamily kFortranSyntax {
+constinit const EngineFamily kFortranSyntax{
     .recognise = RecogniseFortran,
     .tables = kFortranTables,
     .functionMarker = 0,
 };
-constinit const EngineFamily kBatchSyntax {
+constinit const EngineFamily kBatchSyntax{
     .recognise = RecogniseBatch,
     .tables = kBatchTables,
     .classify = ClassifyBatchWord,
@@ -212,20 +213,20 @@ constinit const EngineFamily kBatchSyntax {
     .preprocessorMask = PS_PREPROCESSOR,
     .backslashKeepsState = false,
 };
-constinit const EngineFamily kVisualBasicSyntax {
+constinit const EngineFamily kVisualBasicSyntax{
     .recognise = RecogniseVisualBasic,
     .tables = kVisualBasicTables,
 };
-constinit const EngineFamily kPascalSyntax {
+constinit const EngineFamily kPascalSyntax{
     .recognise = RecognisePascal,
     .tables = kPascalTables,
 };
 // REXX and SQL run the same code (C's comments and strings); only their tables differ.
-constinit const EngineFamily kRexxSyntax {
+constinit const EngineFamily kRexxSyntax{
     .recognise = RecogniseCComments,
     .tables = kRexxTables,
 };
-constinit const EngineFamily kSqlSyntax {
+constinit const EngineFamily kSqlSyntax{
     .recognise = RecogniseCComments,
     .tables = kSqlTables,
 };

@@ -56,7 +56,8 @@ bool EqualNoCase(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (cp1251::ToLower(static_cast<uint8_t>(a[i])) != cp1251::ToLower(static_cast<uint8_t>(b[i])))
+        if (cp1251::ToLower(static_cast<uint8_t>(a[i]))
+            != cp1251::ToLower(static_cast<uint8_t>(b[i])))
             return false;
     return true;
 }

@@ -34,7 +34,10 @@ constexpr int kSourceTypeCount = 23;
 // The type's index: its stored number and its command's offset from the first type command.
 constexpr int32_t Number(SourceType type) { return static_cast<int32_t>(type); }
 // Whether a type read from a stored number is one of the 23.
-constexpr bool IsKnown(SourceType type) { return Number(type) >= 0 && Number(type) < kSourceTypeCount; }
+constexpr bool IsKnown(SourceType type)
+{
+    return Number(type) >= 0 && Number(type) < kSourceTypeCount;
+}
 
 // The menu text of a type ("None (Plain text)", "ASP", ...); empty for an unknown type.
 std::string_view SourceTypeName(SourceType type);

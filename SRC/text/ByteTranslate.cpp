@@ -63,18 +63,18 @@ __attribute__((target("avx2"))) __m256i LookUpHigh(__m256i v, const UpperRows& r
     const __m256i lowNibble = _mm256_and_si256(v, _mm256_set1_epi8(0x0F));
     const __m256i highNibble = _mm256_and_si256(_mm256_srli_epi16(v, 4), _mm256_set1_epi8(0x0F));
     for (int k = 0; k < 8; ++k) {
-        const __m256i inRow = _mm256_cmpeq_epi8(highNibble, _mm256_set1_epi8(static_cast<char>(8 + k)));
+        const __m256i inRow =
+            _mm256_cmpeq_epi8(highNibble, _mm256_set1_epi8(static_cast<char>(8 + k)));
         result = _mm256_blendv_epi8(result, _mm256_shuffle_epi8(rows.row[k], lowNibble), inRow);
     }
     return result;
 }
 
-
 __attribute__((target("avx2"))) int64_t SumBytes(__m256i v)
 {
     const __m256i sums = _mm256_sad_epu8(v, _mm256_setzero_si256());
     return _mm256_extract_epi64(sums, 0) + _mm256_extract_epi64(sums, 1)
-        + _mm256_extract_epi64(sums, 2) + _mm256_extract_epi64(sums, 3);
+           + _mm256_extract_epi64(sums, 2) + _mm256_extract_epi64(sums, 3);
 }
 
 // The whole 4-byte groups of the first n (< 32) bytes at p, the rest zero (ASCII, unmarked).

@@ -16,12 +16,22 @@ struct CharsetName {
 
 // The first name of each page is the one a declaration is written with.
 constexpr CharsetName kCharsetNames[] = {
-    {"windows-1251", CodePage::Windows1251}, {"cp1251", CodePage::Windows1251},   {"x-cp1251", CodePage::Windows1251},
-    {"ibm866", CodePage::Dos866},            {"cp866", CodePage::Dos866},         {"866", CodePage::Dos866},
-    {"koi8-r", CodePage::Koi8R},             {"koi8r", CodePage::Koi8R},
-    {"iso-8859-5", CodePage::Iso8859_5},     {"iso8859-5", CodePage::Iso8859_5},  {"iso_8859-5", CodePage::Iso8859_5},
-    {"x-mac-cyrillic", CodePage::Macintosh},  {"mac-cyrillic", CodePage::Macintosh}, {"maccyrillic", CodePage::Macintosh},
-    {"utf-8", CodePage::Utf8},                {"utf8", CodePage::Utf8},
+    {"windows-1251", CodePage::Windows1251},
+    {"cp1251", CodePage::Windows1251},
+    {"x-cp1251", CodePage::Windows1251},
+    {"ibm866", CodePage::Dos866},
+    {"cp866", CodePage::Dos866},
+    {"866", CodePage::Dos866},
+    {"koi8-r", CodePage::Koi8R},
+    {"koi8r", CodePage::Koi8R},
+    {"iso-8859-5", CodePage::Iso8859_5},
+    {"iso8859-5", CodePage::Iso8859_5},
+    {"iso_8859-5", CodePage::Iso8859_5},
+    {"x-mac-cyrillic", CodePage::Macintosh},
+    {"mac-cyrillic", CodePage::Macintosh},
+    {"maccyrillic", CodePage::Macintosh},
+    {"utf-8", CodePage::Utf8},
+    {"utf8", CodePage::Utf8},
 };
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -83,8 +93,9 @@ CharsetDeclaration ValueAfter(std::string_view text, std::string_view key, size_
 
 std::optional<CodePage> CodePageOfCharset(std::string_view name)
 {
-    const auto it = std::find_if(std::begin(kCharsetNames), std::end(kCharsetNames),
-                                 [name](const CharsetName& c) { return SameIgnoringCase(c.name, name); });
+    const auto it =
+        std::find_if(std::begin(kCharsetNames), std::end(kCharsetNames),
+                     [name](const CharsetName& c) { return SameIgnoringCase(c.name, name); });
     if (it == std::end(kCharsetNames))
         return std::nullopt;
     return it->page;
@@ -102,7 +113,8 @@ CharsetDeclaration FindCharsetDeclaration(std::string_view text)
     size_t start = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
     if (text.substr(start).starts_with("<?xml")) {
         const size_t close = text.find("?>", start);
-        const std::string_view declaration = text.substr(start, close == std::string_view::npos ? close : close - start);
+        const std::string_view declaration =
+            text.substr(start, close == std::string_view::npos ? close : close - start);
         if (CharsetDeclaration found = ValueAfter(declaration, "encoding", start); found.Found())
             return found;
     }
@@ -118,7 +130,8 @@ CharsetDeclaration FindCharsetDeclaration(std::string_view text)
         const size_t tagEnd = std::min(text.find('>', i), text.size());
         if (SameIgnoringCase(text.substr(i, 5), "<meta") && i + 5 < text.size()
             && (IsSpace(text[i + 5]) || text[i + 5] == '/')) {
-            if (CharsetDeclaration found = ValueAfter(text.substr(i, tagEnd - i), "charset", i); found.Found())
+            if (CharsetDeclaration found = ValueAfter(text.substr(i, tagEnd - i), "charset", i);
+                found.Found())
                 return found;
         }
         i = tagEnd;

@@ -9,8 +9,8 @@
 #include <string_view>
 
 struct CharsetDeclaration {
-    size_t offset = 0; // where the charset's name starts in the text
-    size_t length = 0; // the name's length; 0 when the text declares no charset
+    size_t offset = 0;            // where the charset's name starts in the text
+    size_t length = 0;            // the name's length; 0 when the text declares no charset
     std::optional<CodePage> page; // the code page the name stands for; none for another charset
     bool Found() const { return length > 0; }
 };

@@ -64,13 +64,14 @@ Model MakeModel()
     for (int c = 0; c < kClassCount; ++c) {
         classOfKind[KindOf(static_cast<uint8_t>(c))] = static_cast<uint8_t>(c);
         if (c >= kFirstLetter)
-            classOfKind[KindOf(static_cast<uint8_t>(c | kCapital))] = static_cast<uint8_t>(c | kCapital);
+            classOfKind[KindOf(static_cast<uint8_t>(c | kCapital))] =
+                static_cast<uint8_t>(c | kCapital);
     }
     for (int a = 0; a < kKinds; ++a)
         for (int b = 0; b < kKinds; ++b) {
             const uint8_t ca = classOfKind[a], cb = classOfKind[b];
-            model.pair[a][b] = static_cast<int16_t>(kPairScore[ca & ~kCapital][cb & ~kCapital] +
-                                                    kCaseScore[CaseOf(ca)][CaseOf(cb)]);
+            model.pair[a][b] = static_cast<int16_t>(kPairScore[ca & ~kCapital][cb & ~kCapital]
+                                                    + kCaseScore[CaseOf(ca)][CaseOf(cb)]);
         }
     for (int page = 0; page < kSingleBytePages; ++page)
         for (int b = 0; b < 256; ++b) {
@@ -81,8 +82,9 @@ Model MakeModel()
     for (int a = 0; a < kSingleBytePages; ++a)
         for (int b = 0; b < kSingleBytePages; ++b)
             for (int i = 0; i < 128; ++i)
-                model.differ[a][b][i] = model.kind[a][128 + i] != model.kind[b][128 + i] ||
-                                        model.charScore[a][128 + i] != model.charScore[b][128 + i];
+                model.differ[a][b][i] =
+                    model.kind[a][128 + i] != model.kind[b][128 + i]
+                    || model.charScore[a][128 + i] != model.charScore[b][128 + i];
     return model;
 }
 
@@ -128,16 +130,18 @@ size_t SkipAsciiPairs(const uint8_t* bytes, size_t at, size_t size, uint8_t& pre
 }
 
 // Reads bytes in the five single-byte pages at once.
-void ReadSingleByte(std::array<Reading, kCodePageCount>& readings, const uint8_t* bytes, size_t size)
+void ReadSingleByte(std::array<Reading, kCodePageCount>& readings, const uint8_t* bytes,
+                    size_t size)
 {
     const Model& model = TheModel();
     uint8_t prev = readings[0].prev;
     int64_t pairs = 0;
-    for (size_t i = SkipAsciiPairs(bytes, 0, size, prev); i < size; i = SkipAsciiPairs(bytes, i, size, prev)) {
+    for (size_t i = SkipAsciiPairs(bytes, 0, size, prev); i < size;
+         i = SkipAsciiPairs(bytes, i, size, prev)) {
         const uint8_t b = bytes[i++];
         for (int page = 0; page < kSingleBytePages; ++page)
-            readings[page].total += model.pair[model.kind[page][prev]][model.kind[page][b]] +
-                                    model.charScore[page][b];
+            readings[page].total +=
+                model.pair[model.kind[page][prev]][model.kind[page][b]] + model.charScore[page][b];
         ++pairs;
         prev = b;
     }
@@ -216,13 +220,14 @@ Standing Rank(const std::array<int64_t, kCodePageCount>& scores, const AlikePage
     // A tie goes to the lower page number: a text in small letters reads alike in Windows-1251
     // and Mac Cyrillic, whose letters а-ю coincide, and Windows-1251 is by far the commoner.
     Standing standing;
-    standing.best = static_cast<int>(std::max_element(scores.begin(), scores.end()) - scores.begin());
+    standing.best =
+        static_cast<int>(std::max_element(scores.begin(), scores.end()) - scores.begin());
     int64_t runnerUp = INT64_MIN;
     for (int page = 0; page < kCodePageCount; ++page) {
         // Pages that read the bytes alike give the same text: choosing among them is no risk.
-        const bool alike = page == standing.best ||
-                           (page < kSingleBytePages && standing.best < kSingleBytePages &&
-                            readAlike[page][standing.best]);
+        const bool alike = page == standing.best
+                           || (page < kSingleBytePages && standing.best < kSingleBytePages
+                               && readAlike[page][standing.best]);
         if (!alike)
             runnerUp = std::max(runnerUp, scores[page]);
     }
@@ -264,7 +269,8 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
         size_t decodedSize = decoder.Decode(head.data() + at, size, decoded.data());
         if (at + size == head.size() && !headIsCut)
             decodedSize += decoder.Finish(decoded.data() + decodedSize);
-        ReadDecoded(readings[Number(CodePage::Utf8)], reinterpret_cast<const uint8_t*>(decoded.data()), decodedSize);
+        ReadDecoded(readings[Number(CodePage::Utf8)],
+                    reinterpret_cast<const uint8_t*>(decoded.data()), decodedSize);
 
         for (int page = 0; page < kCodePageCount; ++page)
             scores[page] = readings[page].total;
@@ -279,11 +285,15 @@ CodePageGuess DetectCodePage(std::string_view head, bool headIsCut)
     // Valid UTF-8 beyond ASCII is taken as UTF-8 whatever its letters: text in a single-byte page
     // practically never forms valid sequences. Text already settled on UTF-8 comes out the same,
     // with the same odds, whether its sequences are all well formed or not: it is not scanned.
-    const bool settledOnUtf8 = text && standing.best == Number(CodePage::Utf8) && standing.lead >= kSettledScore;
+    const bool settledOnUtf8 =
+        text && standing.best == Number(CodePage::Utf8) && standing.lead >= kSettledScore;
     if (settledOnUtf8 || ScanUtf8(head, headIsCut).valid) {
-        const int64_t bestSingle = *std::max_element(scores.begin(), scores.begin() + kSingleBytePages);
-        const double odds = static_cast<double>(scores[Number(CodePage::Utf8)] - bestSingle) / kScale;
-        return {CodePageGuess::Kind::Page, CodePage::Utf8, CodePage::Utf8, std::max(odds, kCodePageSureOdds)};
+        const int64_t bestSingle =
+            *std::max_element(scores.begin(), scores.begin() + kSingleBytePages);
+        const double odds =
+            static_cast<double>(scores[Number(CodePage::Utf8)] - bestSingle) / kScale;
+        return {CodePageGuess::Kind::Page, CodePage::Utf8, CodePage::Utf8,
+                std::max(odds, kCodePageSureOdds)};
     }
     if (!text)
         return {CodePageGuess::Kind::Unsure, std::nullopt, std::nullopt, 0};
@@ -299,5 +309,5 @@ std::string_view CodePageKeyword(CodePage page)
     static constexpr std::string_view kKeywords[kCodePageChoiceCount] = {
         "cp1251", "cp866", "koi8r", "iso8859-5", "mac", "utf8", "auto"};
     return Number(page) >= 0 && Number(page) < kCodePageChoiceCount ? kKeywords[Number(page)]
-                                                                     : std::string_view();
+                                                                    : std::string_view();
 }

@@ -146,11 +146,11 @@ const PageTables& Tables(CodePage page)
 std::string_view CodePageName(CodePage page)
 {
     static constexpr std::string_view names[kCodePageChoiceCount] = {
-        "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)", "Macintosh",
-        "UTF-8", "Detect",
+        "Windows (CP-1251)", "DOS (OEM,CP866)", "KOI8-R (Unix)", "ISO 8859-5 (Unix)",
+        "Macintosh",         "UTF-8",           "Detect",
     };
     return Number(page) >= 0 && Number(page) < kCodePageChoiceCount ? names[Number(page)]
-                                                                     : std::string_view{};
+                                                                    : std::string_view{};
 }
 
 std::string_view CodePageShortName(CodePage page)
@@ -166,7 +166,10 @@ std::string_view LineEndingName(LineEnding ending)
     static constexpr std::string_view names[1 + kLineEndingCount] = {
         // Modes 1 and 2 write the same byte; detection picks 1 for files whose line breaks
         // are LF CR, whose CRs then stay in the text.
-        "Auto", "DOS: CR LF (0x0D 0x0A)", "Unix: LF (0x0A), for LF CR files", "Unix: LF (0x0A)",
+        "Auto",
+        "DOS: CR LF (0x0D 0x0A)",
+        "Unix: LF (0x0A), for LF CR files",
+        "Unix: LF (0x0A)",
     };
     const int position = Number(ending) + 1;
     return position >= 0 && position <= kLineEndingCount ? names[position] : std::string_view{};

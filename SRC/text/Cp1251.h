@@ -17,7 +17,7 @@ int FromUnicode(char32_t cp);
 struct CharInfo {
     std::array<uint8_t, 256> upper; // case partner or the byte itself
     std::array<uint8_t, 256> lower;
-    std::array<bool, 256> letter;   // ASCII and Cyrillic letters
+    std::array<bool, 256> letter; // ASCII and Cyrillic letters
 };
 const CharInfo& Info();
 

@@ -4,10 +4,10 @@
 std::string_view EditActionDescription(int action)
 {
     static constexpr std::string_view descriptions[kEditActionCount] = {
-        "Unknown", "Paste", "Delete Selection", "Cut", "Typing", "Backspace", "Indent",
-        "Drag And Drop", "Replace", "Delete", "Auto Indent", "Smart Indent", "Macros insert",
-        "Auto Complete", "Auto Expand", "Lower case", "Upper case", "Swap case", "Capitalize",
-        "Sentencize",
+        "Unknown",     "Paste",        "Delete Selection", "Cut",           "Typing",
+        "Backspace",   "Indent",       "Drag And Drop",    "Replace",       "Delete",
+        "Auto Indent", "Smart Indent", "Macros insert",    "Auto Complete", "Auto Expand",
+        "Lower case",  "Upper case",   "Swap case",        "Capitalize",    "Sentencize",
     };
     return action >= 0 && action < kEditActionCount ? descriptions[action] : std::string_view{};
 }

@@ -63,5 +63,6 @@ CodePageHint SuggestedCodePageForFile(const char* path, CodePage openedPage)
 {
     std::string head;
     bool cut = false;
-    return ReadFileHead(path, head, cut) ? SuggestedCodePage(head, cut, openedPage) : CodePageHint{};
+    return ReadFileHead(path, head, cut) ? SuggestedCodePage(head, cut, openedPage)
+                                         : CodePageHint{};
 }

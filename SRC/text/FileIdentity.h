@@ -73,4 +73,5 @@ FileIdentity StatIdentity(const std::string& path);
 bool ReadIdentity(const std::string& path, FileIdentity& identity);
 // Whether the file at path differs from the known state, reading it only when needed. When
 // now is given it receives the file's present identity, its hash included where it was read.
-DiskChange CheckDiskFile(const FileIdentity& known, const std::string& path, FileIdentity* now = nullptr);
+DiskChange CheckDiskFile(const FileIdentity& known, const std::string& path,
+                         FileIdentity* now = nullptr);

@@ -2,8 +2,8 @@
 #include "text/KTextBuffer.h"
 
 #include "text/CodePages.h"
-#include "text/StandardPages.h"
 #include "text/EditActions.h"
+#include "text/StandardPages.h"
 #include "text/TextBlocks.h"
 
 #include <algorithm>

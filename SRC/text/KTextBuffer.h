@@ -1,8 +1,8 @@
 // The text of one document: lines with flags, changes with notification, undo, load and save.
 #pragma once
 
-#include "text/FileIdentity.h"
 #include "text/FileFormat.h"
+#include "text/FileIdentity.h"
 #include "text/GrowableArray.h"
 #include "text/LineFlagTable.h"
 #include "text/TextLines.h"
@@ -45,8 +45,8 @@ public:
     // The index of the first record of the group that holds record i.
     size_t GroupStartOf(size_t i) const
     {
-        const auto after = std::upper_bound(m_groupStarts.begin(), m_groupStarts.end(),
-                                            m_dropped + i);
+        const auto after =
+            std::upper_bound(m_groupStarts.begin(), m_groupStarts.end(), m_dropped + i);
         return after == m_groupStarts.begin() ? 0 : *(after - 1) - m_dropped;
     }
 
@@ -133,7 +133,8 @@ public:
     // for a message that names the file.
     bool Load(const char* path, ::LineEnding lineEnding = LineEnding::Auto,
               ::CodePage codePage = CodePage::Windows1251);
-    bool Save(const char* path, ::LineEnding lineEnding = LineEnding::Auto, bool clearModified = true);
+    bool Save(const char* path, ::LineEnding lineEnding = LineEnding::Auto,
+              bool clearModified = true);
     int LastError() const { return m_lastError; }
     std::string LastErrorText() const;
     // Whether Save keeps the replaced file as "<name>.bak".
@@ -158,7 +159,10 @@ public:
     int LineCount() const final { return m_lines.Size(); }
     int LineLength(int line) const { return static_cast<int>(m_lines[line].length); }
     const char* LineText(int line) const { return m_lines[line].text; }
-    std::string_view Line(int line) const final { return {m_lines[line].text, m_lines[line].length}; }
+    std::string_view Line(int line) const final
+    {
+        return {m_lines[line].text, m_lines[line].length};
+    }
     uint32_t LineFlags(int line) const { return m_flags.At(line); }
     bool IsReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }

@@ -104,7 +104,10 @@ class LineSplitter {
 public:
     using AddLine = void (*)(void* context, const char* bytes, size_t length);
 
-    LineSplitter(bool crlf, AddLine add, void* context) : m_crlf(crlf), m_add(add), m_context(context) {}
+    LineSplitter(bool crlf, AddLine add, void* context)
+        : m_crlf(crlf), m_add(add), m_context(context)
+    {
+    }
 
     void Feed(const char* p, const char* end)
     {
@@ -238,7 +241,8 @@ bool CKTextBuffer::Load(const char* path, ::LineEnding lineEnding, ::CodePage co
         std::string ahead;
         if (mode == LineEnding::Auto) {
             ahead.assign(text);
-            while (n > 0 && !LineEndingKnown(ahead) && ahead.size() <= static_cast<size_t>(kMaxLineLength)) {
+            while (n > 0 && !LineEndingKnown(ahead)
+                   && ahead.size() <= static_cast<size_t>(kMaxLineLength)) {
                 if (!readNext())
                     return false;
                 ahead.append(text);
@@ -305,7 +309,9 @@ bool CKTextBuffer::SaveFile(const char* path, ::LineEnding lineEnding)
     // UTF-8 goes through the encoder, terminators included, so that it stays in order.
     const bool utf8 = m_codePage == CodePage::Utf8;
     Utf8Encoder encoder;
-    const auto writeRaw = [&](const char* bytes, size_t length) { return writer.Write(bytes, length); };
+    const auto writeRaw = [&](const char* bytes, size_t length) {
+        return writer.Write(bytes, length);
+    };
     const auto write = [&](const char* bytes, size_t length) {
         return utf8 ? encoder.Put(bytes, length, writeRaw) : writer.Write(bytes, length);
     };

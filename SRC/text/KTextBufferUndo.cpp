@@ -3,8 +3,8 @@
 
 #include "text/EditActions.h"
 
-void CKTextBuffer::AddUndoRecord(CKBufferView* source, bool insert, TextPoint start,
-                                 TextPoint end, int action, std::string text)
+void CKTextBuffer::AddUndoRecord(CKBufferView* source, bool insert, TextPoint start, TextPoint end,
+                                 int action, std::string text)
 {
     const bool implicitGroup = !m_inUndoGroup;
     if (implicitGroup)

@@ -54,7 +54,7 @@ bool IsPrivateFolder(const std::string& folder)
 {
     struct stat st;
     return lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid()
-        && (st.st_mode & 077) == 0;
+           && (st.st_mode & 077) == 0;
 }
 
 std::string MakePrivateFolder(int& error)
@@ -114,7 +114,7 @@ bool IsLeftOver(const std::string& path, OldTextCopy& copy)
         return false;
     struct stat st;
     const bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid()
-        && flock(fd, LOCK_SH | LOCK_NB) == 0;
+                    && flock(fd, LOCK_SH | LOCK_NB) == 0;
     close(fd);
     if (ok)
         copy = OldTextCopy{path, st.st_size, st.st_mtime};
@@ -141,7 +141,8 @@ std::string OldTextCopyPattern(const std::string& target, bool besideTarget, int
     if (besideTarget)
         return FolderOf(target) + "/" + CopyStem(target) + std::string(kCopyMark) + "XXXXXX";
     const std::string folder = MakePrivateFolder(error);
-    return folder.empty() ? std::string() : folder + "/" + PrivateStem(target) + std::string(kCopyMark) + "XXXXXX";
+    return folder.empty() ? std::string()
+                          : folder + "/" + PrivateStem(target) + std::string(kCopyMark) + "XXXXXX";
 }
 
 std::vector<OldTextCopy> FindOldTextCopies(const std::string& path)

@@ -52,7 +52,8 @@ int CreateLocked(std::string pattern, mode_t mode, std::string& path)
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (!FillPattern(pattern))
             return -1;
-        const int fd = open(pattern.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd =
+            open(pattern.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0) {
             flock(fd, LOCK_EX);
             path = pattern;
@@ -124,7 +125,7 @@ bool MayFollow(const std::string& link, const struct stat& linkStat)
     if (stat(FolderOf(link).c_str(), &folder) != 0)
         return false;
     return !(folder.st_mode & S_ISVTX) || linkStat.st_uid == geteuid()
-        || linkStat.st_uid == folder.st_uid;
+           || linkStat.st_uid == folder.st_uid;
 }
 
 // The size lstat gives may be out of date (or zero on some file systems), and a text that
@@ -206,7 +207,7 @@ bool GiveAttributes(int fd, const std::string& path, const struct stat& old)
     const bool modeSet = fchmod(fd, old.st_mode & 07777) == 0;
     struct stat now;
     return copied && modeSet && fstat(fd, &now) == 0 && now.st_uid == old.st_uid
-        && now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
+           && now.st_gid == old.st_gid && (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
 bool WriteAll(int fd, const char* p, size_t size)
@@ -383,7 +384,8 @@ bool SafeFileWriter::StageAside()
     const std::string copies = OldTextCopyPattern(m_target, false, error);
     if (copies.empty())
         return Fail(error, "The folder cannot be written, and there is no folder of your own to "
-                           "keep a copy of the old text in: " + SystemErrorText(error));
+                           "keep a copy of the old text in: "
+                               + SystemErrorText(error));
     // Killed saves of a file of the same name may have left their temporary files there too.
     const std::string aside = FolderOf(copies) + "/" + NameOf(m_target);
     RemoveStaleTemps(aside);
@@ -405,10 +407,7 @@ bool SafeFileWriter::Flush()
     return ok || Fail(errno);
 }
 
-bool SafeFileWriter::Reserve(size_t length)
-{
-    return m_used + length <= kBufferSize || Flush();
-}
+bool SafeFileWriter::Reserve(size_t length) { return m_used + length <= kBufferSize || Flush(); }
 
 bool SafeFileWriter::Write(const char* data, size_t length)
 {
@@ -476,7 +475,8 @@ bool SafeFileWriter::MakeOldText(const std::string& pattern, bool allowLink)
         unlink(m_oldText.c_str());
         close(fd);
         if (link(m_target.c_str(), m_oldText.c_str()) == 0) {
-            m_oldTextLockFd = open(m_oldText.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            m_oldTextLockFd =
+                open(m_oldText.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
             if (m_oldTextLockFd >= 0)
                 flock(m_oldTextLockFd, LOCK_EX);
             return true;
@@ -542,7 +542,8 @@ bool SafeFileWriter::CommitInPlace(bool backup)
 {
     if (!KeepOldTextCopy())
         return false;
-    const FileDescriptor out(open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor out(
+        open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (out.Get() < 0)
         return Fail(errno);
     if (!ReserveRoom(out.Get()))
@@ -602,7 +603,7 @@ bool SafeFileWriter::WriteInPlace(int out)
 {
     off_t copied = 0;
     return CopyData(m_fd, out, copied) && fsync(out) == 0 && ftruncate(out, copied) == 0
-        && fsync(out) == 0;
+           && fsync(out) == 0;
 }
 
 // What the target is now that the new text is in it, for telling later whether another
@@ -618,7 +619,8 @@ void SafeFileWriter::NoteWritten(int fd)
 // otherwise the reason names the copy that holds it, which stays.
 bool SafeFileWriter::PutBackAndFail(int error, const std::string& reason, std::string_view advice)
 {
-    const FileDescriptor out(open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor out(
+        open(m_target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     off_t copied = 0;
     if (out.Get() >= 0 && CopyData(m_oldTextLockFd, out.Get(), copied)
         && ftruncate(out.Get(), copied) == 0 && fsync(out.Get()) == 0)

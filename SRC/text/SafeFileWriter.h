@@ -73,7 +73,7 @@ private:
     int m_lockFd = -1;        // holds the temporary file's lock until it is gone
     int m_oldTextLockFd = -1; // the same for the old text's copy
     bool m_targetExists = false;
-    bool m_inPlace = false;   // the old file is overwritten rather than replaced
+    bool m_inPlace = false; // the old file is overwritten rather than replaced
     bool m_folderWritable = true;
     int m_error = 0;
     std::string m_errorText;

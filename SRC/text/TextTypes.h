@@ -29,8 +29,14 @@ struct UpdateContext {
     TextPoint start;
     TextPoint end; // after the inserted text, or the end of the removed range
 
-    static UpdateContext Insertion(TextPoint start, TextPoint end) { return {Kind::Insert, start, end}; }
-    static UpdateContext Deletion(TextPoint start, TextPoint end) { return {Kind::Delete, start, end}; }
+    static UpdateContext Insertion(TextPoint start, TextPoint end)
+    {
+        return {Kind::Insert, start, end};
+    }
+    static UpdateContext Deletion(TextPoint start, TextPoint end)
+    {
+        return {Kind::Delete, start, end};
+    }
 
     void AdjustPosition(TextPoint& p) const;
 };

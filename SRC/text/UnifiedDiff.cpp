@@ -26,7 +26,8 @@ bool ShortestScript(const Lines& before, int b0, int b1, const Lines& after, int
     const int limit = std::min(n + m, kMaxEdits);
     std::vector<int> v(2 * limit + 3, 0);
     const int offset = limit + 1;
-    std::vector<std::vector<int>> trace; // trace[d][k + d]: furthest x on diagonal k after d changes
+    std::vector<std::vector<int>>
+        trace; // trace[d][k + d]: furthest x on diagonal k after d changes
     int found = -1;
     for (int d = 0; d <= limit && found < 0; ++d) {
         for (int k = -d; k <= d; k += 2) {

@@ -45,11 +45,20 @@ bool FitsAt(uint8_t lead, int index, uint8_t b)
     uint8_t low = 0x80, high = 0xBF;
     if (index == 1) {
         switch (lead) {
-        case 0xE0: low = 0xA0; break;
-        case 0xED: high = 0x9F; break;
-        case 0xF0: low = 0x90; break;
-        case 0xF4: high = 0x8F; break;
-        default: break;
+        case 0xE0:
+            low = 0xA0;
+            break;
+        case 0xED:
+            high = 0x9F;
+            break;
+        case 0xF0:
+            low = 0x90;
+            break;
+        case 0xF4:
+            high = 0x8F;
+            break;
+        default:
+            break;
         }
     }
     return b >= low && b <= high;
@@ -96,9 +105,12 @@ const std::array<Utf8Char, 256>& ToUtf8Table()
             if (cp < 0x80) {
                 c = {{static_cast<char>(cp), 0, 0, 0}, 1};
             } else if (cp < 0x800) {
-                c = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0, 0}, 2};
+                c = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0,
+                      0},
+                     2};
             } else {
-                c = {{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                c = {{static_cast<char>(0xE0 | (cp >> 12)),
+                      static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
                       static_cast<char>(0x80 | (cp & 0x3F)), 0},
                      3};
             }

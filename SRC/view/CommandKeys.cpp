@@ -11,7 +11,8 @@ namespace {
 // Shift+Tab arrives as a key of its own; it stands for Tab with Shift.
 QKeyCombination Normalised(QKeyCombination key)
 {
-    const Qt::KeyboardModifiers mods = key.keyboardModifiers()
+    const Qt::KeyboardModifiers mods =
+        key.keyboardModifiers()
         & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const Qt::Key code = key.key() == Qt::Key_Backtab ? Qt::Key_Tab : key.key();
     return QKeyCombination(mods, code);

@@ -23,6 +23,6 @@ public:
 private:
     CKCommandKeys();
 
-    std::unordered_map<int, int> m_commands;            // combined key -> command
+    std::unordered_map<int, int> m_commands;             // combined key -> command
     std::unordered_map<int, QList<QKeySequence>> m_keys; // command -> its keys
 };

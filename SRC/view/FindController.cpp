@@ -48,19 +48,20 @@ void CKFindController::Find()
         return;
     SettingsStore& store = m_view.Document().Settings().Store();
     TextPoint from = m_view.CursorPos();
-    CKFindDialog dialog(m_findMemory.Opening(ReadFindSettings(store), *m_view.Buffer(), CurrentFindCaret()),
-                        [this, &from](const FindOptions& fields) {
-                            TextPoint found;
-                            if (m_search.SearchText(*m_view.Buffer(), fields.text, from, fields.flags,
-                                                    true, found)) {
-                                ShowFound(MatchSelection(m_search, found));
-                                return true;
-                            }
-                            TellSearchFailure(fields.text);
-                            from = {0, 0};
-                            return false;
-                        },
-                        &m_view);
+    CKFindDialog dialog(
+        m_findMemory.Opening(ReadFindSettings(store), *m_view.Buffer(), CurrentFindCaret()),
+        [this, &from](const FindOptions& fields) {
+            TextPoint found;
+            if (m_search.SearchText(*m_view.Buffer(), fields.text, from, fields.flags, true,
+                                    found)) {
+                ShowFound(MatchSelection(m_search, found));
+                return true;
+            }
+            TellSearchFailure(fields.text);
+            from = {0, 0};
+            return false;
+        },
+        &m_view);
     dialog.exec();
     m_findMemory.Closed(dialog.Fields());
     WriteFindSettings(store, dialog.Fields());
@@ -71,8 +72,8 @@ void CKFindController::FindAgain(bool invert)
     if (!m_view.Buffer() || !m_findMemory.SearchedBefore())
         return;
     const FindOptions& last = m_findMemory.Last();
-    if (const auto found =
-            ::FindAgain(*m_view.Buffer(), m_search, CurrentFindCaret(), last.text, last.flags, invert))
+    if (const auto found = ::FindAgain(*m_view.Buffer(), m_search, CurrentFindCaret(), last.text,
+                                       last.flags, invert))
         ShowFound(*found);
     else
         TellSearchFailure(last.text);
@@ -80,7 +81,8 @@ void CKFindController::FindAgain(bool invert)
 
 bool CKFindController::CanStartIncrementalSearch(bool forward) const
 {
-    return m_view.Buffer() && CIncrementalSearch::CanStart(*m_view.Buffer(), m_view.CursorPos(), forward);
+    return m_view.Buffer()
+           && CIncrementalSearch::CanStart(*m_view.Buffer(), m_view.CursorPos(), forward);
 }
 
 void CKFindController::ApplyIncrementalStep(const CIncrementalSearch::Step& step)
@@ -97,7 +99,8 @@ void CKFindController::StartIncrementalSearch(bool forward)
 {
     if (!CanStartIncrementalSearch(forward) && !m_incremental.Running())
         return;
-    ApplyIncrementalStep(m_incremental.Start(*m_view.Buffer(), m_search, CurrentFindCaret(), forward));
+    ApplyIncrementalStep(
+        m_incremental.Start(*m_view.Buffer(), m_search, CurrentFindCaret(), forward));
 }
 
 namespace {
@@ -113,11 +116,15 @@ int IncrementalSearchInput(const QKeyEvent& event)
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return kNotSearchKey;
     switch (event.key()) {
-    case Qt::Key_Backspace: return kSearchBackspace;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace:
+        return kSearchBackspace;
+    case Qt::Key_Escape:
+        return 27;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Tab: return '\t';
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Tab:
+        return '\t';
     default: {
         // Keys without a character (arrows, function keys) run their commands, which end
         // the search.
@@ -140,9 +147,11 @@ bool CKFindController::TakeIncrementalSearchKey(const QKeyEvent& event)
 {
     const int input = IncrementalSearchInput(event);
     if (input == kSearchBackspace)
-        ApplyIncrementalStep(m_incremental.Backspace(*m_view.Buffer(), m_search, CurrentFindCaret()));
+        ApplyIncrementalStep(
+            m_incremental.Backspace(*m_view.Buffer(), m_search, CurrentFindCaret()));
     else if (input >= 0)
-        ApplyIncrementalStep(m_incremental.Type(*m_view.Buffer(), m_search, CurrentFindCaret(), static_cast<uint8_t>(input)));
+        ApplyIncrementalStep(m_incremental.Type(*m_view.Buffer(), m_search, CurrentFindCaret(),
+                                                static_cast<uint8_t>(input)));
     return input != kNotSearchKey;
 }
 
@@ -157,7 +166,10 @@ void CKFindController::GotoLine()
         ShowFound(FindCaret::At(*target));
 }
 
-bool CKFindController::CanReplace() const { return m_view.Buffer() && !m_view.Buffer()->IsReadOnly(); }
+bool CKFindController::CanReplace() const
+{
+    return m_view.Buffer() && !m_view.Buffer()->IsReadOnly();
+}
 
 void CKFindController::Replace()
 {
@@ -168,8 +180,12 @@ void CKFindController::Replace()
     CReplaceSession session(*m_view.Buffer(), &m_view, m_search, state);
     CKReplaceDialog dialog(
         session,
-        ReplaceOpening(ReadReplaceSettings(store), m_findMemory, m_replaceMemory, *m_view.Buffer(), state),
-        [this](const EditCaret& shown) { ShowFound({shown.caret, shown.Selection()}); }, &m_view);
+        ReplaceOpening(ReadReplaceSettings(store), m_findMemory, m_replaceMemory, *m_view.Buffer(),
+                       state),
+        [this](const EditCaret& shown) {
+            ShowFound({shown.caret, shown.Selection()});
+        },
+        &m_view);
     dialog.exec();
     ReplaceClosed(m_findMemory, m_replaceMemory, dialog.Fields());
     WriteReplaceSettings(store, dialog.Fields());

@@ -1,12 +1,12 @@
 // The Find dialog and the Go to line dialog.
 #include "view/FindDialog.h"
 
-#include "res/Strings.h"
 #include "controls/QtText.h"
+#include "res/Strings.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,8 +59,9 @@ SearchOptionBoxes::SearchOptionBoxes(uint32_t flags)
 
 uint32_t SearchOptionBoxes::Flags() const
 {
-    return (matchCase->isChecked() ? FIND_MATCH_CASE : 0) | (wholeWord->isChecked() ? FIND_WHOLE_WORD : 0)
-        | (regex->isChecked() ? FIND_REGEXP : 0);
+    return (matchCase->isChecked() ? FIND_MATCH_CASE : 0)
+           | (wholeWord->isChecked() ? FIND_WHOLE_WORD : 0)
+           | (regex->isChecked() ? FIND_REGEXP : 0);
 }
 
 CKFindDialog::CKFindDialog(const FindOptions& initial, FindNext findNext, QWidget* parent)
@@ -116,8 +117,7 @@ FindOptions CKFindDialog::Fields() const
     return fields;
 }
 
-CKGotoLineDialog::CKGotoLineDialog(int lineCount, int proposed, QWidget* parent)
-    : QDialog(parent)
+CKGotoLineDialog::CKGotoLineDialog(int lineCount, int proposed, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Go to line number"));
     auto* prompt = new QLabel(ResText(IDS_GOTO_LINE_PROMPT).arg(lineCount));

@@ -83,4 +83,3 @@ std::string ReadSettingsText(const SettingsStore& store, std::string_view key,
 void WriteSettingsText(SettingsStore& store, std::string_view key, std::string_view name,
                        std::string_view text);
 void WriteFindSettings(SettingsStore& store, const FindOptions& fields);
-

@@ -505,7 +505,8 @@ bool CKTextView::event(QEvent* event)
     // The view's own keys come to the view before the window's shortcuts see them.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if ((m_find->IncrementalSearchRunning() && m_find->IsIncrementalSearchKey(key)) || OwnCommandOf(key)) {
+        if ((m_find->IncrementalSearchRunning() && m_find->IsIncrementalSearchKey(key))
+            || OwnCommandOf(key)) {
             event->accept();
             return true;
         }
@@ -540,10 +541,7 @@ void CKTextView::CommandStatesChanged()
         m_commandHost->CommandStatesChanged();
 }
 
-void CKTextView::ReportOutOfMemory()
-{
-    m_doc.Host().ShowError(ResText(IDS_OUT_OF_MEMORY));
-}
+void CKTextView::ReportOutOfMemory() { m_doc.Host().ShowError(ResText(IDS_OUT_OF_MEMORY)); }
 
 // ---- Painting ---------------------------------------------------------------------------
 
@@ -615,11 +613,14 @@ void CKTextView::PaintClient(QPainter& painter, const QRect& dirty)
     // The lines to check are asked for once the screen is shown, not while it is painted.
     if (m_spell && !m_spellRequestPosted) {
         m_spellRequestPosted = true;
-        QMetaObject::invokeMethod(this, [this] {
-            m_spellRequestPosted = false;
-            if (m_spell)
-                RequestSpelling();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_spellRequestPosted = false;
+                if (m_spell)
+                    RequestSpelling();
+            },
+            Qt::QueuedConnection);
     }
 }
 

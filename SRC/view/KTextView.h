@@ -349,7 +349,7 @@ private:
     bool m_preparingToDrag = false;
     QPoint m_mousePos; // last position seen while selecting, in viewport pixels
     QBasicTimer m_autoScrollTimer;
-    QPoint m_wheelRest; // wheel angle not yet scrolled, in eighths of a degree
+    QPoint m_wheelRest;       // wheel angle not yet scrolled, in eighths of a degree
     bool m_barUpdate = false; // the view sets a scroll bar itself
 
     std::unique_ptr<CKFindController> m_find;

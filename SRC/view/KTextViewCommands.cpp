@@ -83,8 +83,10 @@ const Handler kHandlers[] = {
     {ID_EDIT_GO_BOOKMARK_9, GoToBookmark, nullptr, 9},
     {ID_EDIT_TOGGLE_BOOKMARK, [](CKTextView& v, int) { v.ToggleBookmark(); }},
     {ID_EDIT_NEXT_BOOKMARK, [](CKTextView& v, int) { v.NextBookmark(); }, PlainBookmarksExist},
-    {ID_EDIT_PREVIOUS_BOOKMARK, [](CKTextView& v, int) { v.PreviousBookmark(); }, PlainBookmarksExist},
-    {ID_EDIT_CLEAR_BOOKMARKS, [](CKTextView& v, int) { v.ClearAllBookmarks(); }, PlainBookmarksExist},
+    {ID_EDIT_PREVIOUS_BOOKMARK, [](CKTextView& v, int) { v.PreviousBookmark(); },
+     PlainBookmarksExist},
+    {ID_EDIT_CLEAR_BOOKMARKS, [](CKTextView& v, int) { v.ClearAllBookmarks(); },
+     PlainBookmarksExist},
     {ID_EDIT_MATCH_BRACE, [](CKTextView& v, int) { v.MatchBrace(); },
      [](CKTextView& v, CmdUI& ui) { ui.Enable(v.CanMatchBrace()); }},
     {ID_FILE_PRINT, [](CKTextView& v, int) { CKPrintController(v).Print(true); }},
@@ -94,9 +96,11 @@ const Handler kHandlers[] = {
     {ID_EDIT_FIND, [](CKTextView& v, int) { v.Finder().Find(); }},
     {ID_EDIT_REPEAT, [](CKTextView& v, int) { v.Finder().FindAgain(false); }, SearchedBefore},
     {ID_EDIT_FIND_PREVIOUS, [](CKTextView& v, int) { v.Finder().FindAgain(true); }, SearchedBefore},
-    {ID_EDIT_FIND_INCREMENTAL_FORWARD, [](CKTextView& v, int) { v.Finder().StartIncrementalSearch(true); },
+    {ID_EDIT_FIND_INCREMENTAL_FORWARD,
+     [](CKTextView& v, int) { v.Finder().StartIncrementalSearch(true); },
      [](CKTextView& v, CmdUI& ui) { ui.Enable(v.Finder().CanStartIncrementalSearch(true)); }},
-    {ID_EDIT_FIND_INCREMENTAL_BACK, [](CKTextView& v, int) { v.Finder().StartIncrementalSearch(false); },
+    {ID_EDIT_FIND_INCREMENTAL_BACK,
+     [](CKTextView& v, int) { v.Finder().StartIncrementalSearch(false); },
      [](CKTextView& v, CmdUI& ui) { ui.Enable(v.Finder().CanStartIncrementalSearch(false)); }},
     {ID_EDIT_GOTO_LINE, [](CKTextView& v, int) { v.Finder().GotoLine(); }},
     {ID_SPELL_NEXT, [](CKTextView& v, int) { v.GoToMisspelling(true); },
@@ -119,14 +123,20 @@ bool CKTextView::OnCommand(int id)
     return RunViewCommand(id);
 }
 
-bool CKTextView::RunViewCommand(int id) { return DispatchCommand<CKTextView>(*this, kHandlers, id); }
+bool CKTextView::RunViewCommand(int id)
+{
+    return DispatchCommand<CKTextView>(*this, kHandlers, id);
+}
 
 bool CKTextView::RunsCommand(int id) const
 {
     return command_handlers::Serves<CKTextView>(kHandlers, id);
 }
 
-bool CKTextView::OnUpdateCommand(CmdUI& ui) { return DispatchUpdate<CKTextView>(*this, kHandlers, ui); }
+bool CKTextView::OnUpdateCommand(CmdUI& ui)
+{
+    return DispatchUpdate<CKTextView>(*this, kHandlers, ui);
+}
 
 void CKTextView::Copy()
 {

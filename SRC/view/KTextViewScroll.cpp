@@ -110,14 +110,31 @@ void CKTextView::OnVertBarAction(int action)
     int top = TopLine();
     bool immediate = true;
     switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: top -= 1; break;
-    case QAbstractSlider::SliderSingleStepAdd: top += 1; break;
-    case QAbstractSlider::SliderPageStepSub: top -= screen - 1; immediate = false; break;
-    case QAbstractSlider::SliderPageStepAdd: top += screen - 1; immediate = false; break;
-    case QAbstractSlider::SliderToMinimum: top = 0; break;
-    case QAbstractSlider::SliderToMaximum: top = LineCount() - screen + 1; break;
-    case QAbstractSlider::SliderMove: top = verticalScrollBar()->sliderPosition(); break;
-    default: return;
+    case QAbstractSlider::SliderSingleStepSub:
+        top -= 1;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        top += 1;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        top -= screen - 1;
+        immediate = false;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        top += screen - 1;
+        immediate = false;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        top = 0;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        top = LineCount() - screen + 1;
+        break;
+    case QAbstractSlider::SliderMove:
+        top = verticalScrollBar()->sliderPosition();
+        break;
+    default:
+        return;
     }
     m_model.ScrollVertically(top, immediate);
     // The bar shows where the view went, not where the bar's own step would have gone.
@@ -132,18 +149,34 @@ void CKTextView::OnHorzBarAction(int action)
         return;
     int offset = OffsetChar();
     switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: offset -= 1; break;
-    case QAbstractSlider::SliderSingleStepAdd: offset += 1; break;
-    case QAbstractSlider::SliderPageStepSub: offset -= kHorzPageColumns; break;
-    case QAbstractSlider::SliderPageStepAdd: offset += kHorzPageColumns; break;
-    case QAbstractSlider::SliderToMinimum: offset = 0; break;
-    case QAbstractSlider::SliderToMaximum: offset = LargestLineWidth() - ScreenChars() + 1; break;
-    case QAbstractSlider::SliderMove: offset = horizontalScrollBar()->sliderPosition(); break;
-    default: return;
+    case QAbstractSlider::SliderSingleStepSub:
+        offset -= 1;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        offset += 1;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        offset -= kHorzPageColumns;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        offset += kHorzPageColumns;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        offset = 0;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        offset = LargestLineWidth() - ScreenChars() + 1;
+        break;
+    case QAbstractSlider::SliderMove:
+        offset = horizontalScrollBar()->sliderPosition();
+        break;
+    default:
+        return;
     }
     m_model.ScrollHorizontally(offset);
     m_barUpdate = true;
-    horizontalScrollBar()->setSliderPosition(std::min(OffsetChar(), horizontalScrollBar()->maximum()));
+    horizontalScrollBar()->setSliderPosition(
+        std::min(OffsetChar(), horizontalScrollBar()->maximum()));
     m_barUpdate = false;
 }
 

@@ -30,8 +30,8 @@ void CKTextView::SyncSpelling()
     if (!m_spell) {
         // The worker reports each line it checked; the view repaints it on its own thread.
         m_spell = std::make_unique<CSpellCache>(SpellChecker(), [this](int line) {
-            QMetaObject::invokeMethod(this, [this, line] { SpellLineReady(line); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, line] { SpellLineReady(line); }, Qt::QueuedConnection);
         });
         m_spellType.reset();
     }
@@ -134,19 +134,27 @@ bool CKTextView::GoToMisspelling(bool forward)
     if (forward) {
         // The rest of the caret's line, the lines below, from the top down to the caret's
         // line and its start.
-        found = ScanMisspellings(from.y, from.y, [&](int l, const auto& w) { return pick(l, w, after); })
-            || (from.y + 1 < count
-                && ScanMisspellings(from.y + 1, count - 1, [&](int l, const auto& w) { return pick(l, w, any); }))
-            || (from.y > 0
-                && ScanMisspellings(0, from.y - 1, [&](int l, const auto& w) { return pick(l, w, any); }))
-            || ScanMisspellings(from.y, from.y, [&](int l, const auto& w) { return pick(l, w, before); });
+        found = ScanMisspellings(from.y, from.y,
+                                 [&](int l, const auto& w) { return pick(l, w, after); })
+                || (from.y + 1 < count
+                    && ScanMisspellings(from.y + 1, count - 1,
+                                        [&](int l, const auto& w) { return pick(l, w, any); }))
+                || (from.y > 0
+                    && ScanMisspellings(0, from.y - 1,
+                                        [&](int l, const auto& w) { return pick(l, w, any); }))
+                || ScanMisspellings(from.y, from.y,
+                                    [&](int l, const auto& w) { return pick(l, w, before); });
     } else {
-        found = ScanMisspellings(from.y, from.y, [&](int l, const auto& w) { return pick(l, w, before); })
-            || (from.y > 0
-                && ScanMisspellings(from.y - 1, 0, [&](int l, const auto& w) { return pick(l, w, any); }))
-            || (from.y + 1 < count
-                && ScanMisspellings(count - 1, from.y + 1, [&](int l, const auto& w) { return pick(l, w, any); }))
-            || ScanMisspellings(from.y, from.y, [&](int l, const auto& w) { return pick(l, w, after); });
+        found = ScanMisspellings(from.y, from.y,
+                                 [&](int l, const auto& w) { return pick(l, w, before); })
+                || (from.y > 0
+                    && ScanMisspellings(from.y - 1, 0,
+                                        [&](int l, const auto& w) { return pick(l, w, any); }))
+                || (from.y + 1 < count
+                    && ScanMisspellings(count - 1, from.y + 1,
+                                        [&](int l, const auto& w) { return pick(l, w, any); }))
+                || ScanMisspellings(from.y, from.y,
+                                    [&](int l, const auto& w) { return pick(l, w, after); });
     }
     QGuiApplication::restoreOverrideCursor();
     if (!found) {

@@ -87,8 +87,10 @@ void CLinePainter::PaintLine(QPainter& painter, const QRect& rect, int line, std
     m_line = line;
     m_offsetChar = offsetChar;
     m_selection = selection;
-    const QColor lineBackground = highlight.present ? highlight.background : m_colours.Background(kNormal);
-    const QColor restBackground = highlight.fillRest ? lineBackground : m_colours.Background(kNormal);
+    const QColor lineBackground =
+        highlight.present ? highlight.background : m_colours.Background(kNormal);
+    const QColor restBackground =
+        highlight.fillRest ? lineBackground : m_colours.Background(kNormal);
     const int charWidth = m_glyphs.CharWidth();
     const int length = static_cast<int>(text.size());
 
@@ -124,7 +126,8 @@ void CLinePainter::PaintLine(QPainter& painter, const QRect& rect, int line, std
         }
         for (size_t b = 0; b < blocks.size(); ++b) {
             const int start = std::clamp(blocks[b].start, 0, length);
-            const int end = b + 1 < blocks.size() ? std::clamp(blocks[b + 1].start, start, length) : length;
+            const int end =
+                b + 1 < blocks.size() ? std::clamp(blocks[b + 1].start, start, length) : length;
             classColours(static_cast<int>(blocks[b].colour));
             if (end > start)
                 PaintRun(painter, origin, rect, start, end - start, textColour, background);
@@ -163,9 +166,11 @@ void CLinePainter::UnderlineMisspellings(QPainter& painter, const QRect& rect,
     for (const Misspelling& word : words) {
         const int begin = std::clamp(word.start, 0, length);
         const int end = std::clamp(word.start + word.length, begin, length);
-        const int x0 = rect.left()
+        const int x0 =
+            rect.left()
             + (text_layout::ColumnOfChar(m_text, begin, tabSize) - m_offsetChar) * charWidth;
-        const int x1 = rect.left()
+        const int x1 =
+            rect.left()
             + (text_layout::ColumnOfChar(m_text, end, tabSize) - m_offsetChar) * charWidth;
         if (x1 <= rect.left() || x0 > rect.right())
             continue;

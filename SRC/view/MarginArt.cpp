@@ -51,8 +51,9 @@ QPixmap MarginIconStrip()
     p.drawEllipse(cell(1).adjusted(2, 2, -3, -3));
     {
         const QRect c = cell(2);
-        const QPolygon diamond = QPolygon({QPoint(8, 2), QPoint(14, 8), QPoint(8, 14), QPoint(2, 8)})
-                                     .translated(c.topLeft());
+        const QPolygon diamond =
+            QPolygon({QPoint(8, 2), QPoint(14, 8), QPoint(8, 14), QPoint(2, 8)})
+                .translated(c.topLeft());
         p.setPen(QColor(128, 96, 0));
         p.setBrush(QColor(255, 208, 0));
         p.drawPolygon(diamond);

@@ -2,9 +2,9 @@
 #include "view/PrintController.h"
 
 #include "doc/TagwrightDoc.h"
-#include "view/core/PageSetup.h"
 #include "view/KTextView.h"
 #include "view/PrintCommands.h"
+#include "view/core/PageSetup.h"
 
 #include <QPrinter>
 
@@ -34,7 +34,8 @@ void CKPrintController::Print(bool withDialog)
 
 void CKPrintController::Preview()
 {
-    ShowPrintPreview(&m_view, ApplicationPrinter(), {m_view.Lines(), m_view.LineCount(), Options()});
+    ShowPrintPreview(&m_view, ApplicationPrinter(),
+                     {m_view.Lines(), m_view.LineCount(), Options()});
 }
 
 void CKPrintController::PageSetup() { RunPageSetup(&m_view, m_view.Document().Settings().Store()); }

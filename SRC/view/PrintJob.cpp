@@ -28,9 +28,9 @@ CPrintJob::CPrintJob(const CTextLines& text, int lineCount, const PrintOptions& 
 bool CPrintJob::Begin(QPrinter& printer, const Progress& progress)
 {
     // Every byte takes one cell, as on the screen, so a row's width is its length in cells.
-    const LogFont printFont =
-        PrintFont(m_options.screenFont, m_options.fontSize,
-                  {m_options.screenDpiX, m_options.screenDpiY, printer.logicalDpiX(), printer.logicalDpiY()});
+    const LogFont printFont = PrintFont(
+        m_options.screenFont, m_options.fontSize,
+        {m_options.screenDpiX, m_options.screenDpiY, printer.logicalDpiX(), printer.logicalDpiY()});
     m_glyphs.Build(MakeViewFont(printFont));
     PrintFontMetrics font;
     font.advance.fill(m_glyphs.CharWidth());

@@ -1,8 +1,8 @@
 // The Replace dialog.
 #include "view/ReplaceDialog.h"
 
-#include "res/Strings.h"
 #include "controls/QtText.h"
+#include "res/Strings.h"
 #include "view/FindDialog.h"
 
 #include <QApplication>
@@ -49,11 +49,16 @@ void WriteReplaceSettings(SettingsStore& store, const ReplaceFields& fields)
 QString ReplaceProblemText(ReplaceProblem problem, const ReplaceFields& fields)
 {
     switch (problem) {
-    case ReplaceProblem::NotFound: return Message(IDS_CANNOT_FIND, fields.findWhat);
-    case ReplaceProblem::InvalidPattern: return Message(IDS_INVALID_PATTERN, fields.findWhat);
-    case ReplaceProblem::TooCostly: return Message(IDS_PATTERN_TOO_COSTLY, fields.findWhat);
-    case ReplaceProblem::CannotExpand: return Message(IDS_CANNOT_EXPAND, fields.replaceWith);
-    case ReplaceProblem::None: break;
+    case ReplaceProblem::NotFound:
+        return Message(IDS_CANNOT_FIND, fields.findWhat);
+    case ReplaceProblem::InvalidPattern:
+        return Message(IDS_INVALID_PATTERN, fields.findWhat);
+    case ReplaceProblem::TooCostly:
+        return Message(IDS_PATTERN_TOO_COSTLY, fields.findWhat);
+    case ReplaceProblem::CannotExpand:
+        return Message(IDS_CANNOT_EXPAND, fields.replaceWith);
+    case ReplaceProblem::None:
+        break;
     }
     return {};
 }
@@ -78,7 +83,7 @@ CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& 
     m_ask = [this](const QString& text) {
         return QMessageBox::question(this, QStringLiteral("Tagwright"), text,
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            == QMessageBox::Yes;
+               == QMessageBox::Yes;
     };
     m_find = new QLineEdit(FromWindows1251(initial.findWhat));
     m_replace = new QLineEdit(FromWindows1251(initial.replaceWith));
@@ -93,7 +98,7 @@ CKReplaceDialog::CKReplaceDialog(CReplaceSession& session, const ReplaceFields& 
     m_wholeFile = new QRadioButton(QStringLiteral("Wh&ole file"));
     m_selection->setEnabled(session.SelectionScopeAllowed());
     (initial.scope == ReplaceScope::Selection && session.SelectionScopeAllowed() ? m_selection
-                                                                                  : m_wholeFile)
+                                                                                 : m_wholeFile)
         ->setChecked(true);
     auto* scopeLayout = new QVBoxLayout(scope);
     scopeLayout->addWidget(m_selection);
@@ -201,15 +206,14 @@ void CKReplaceDialog::ReplaceAll()
     progress.setAutoReset(false);
     QElapsedTimer sinceEvents;
     sinceEvents.start();
-    const ReplaceOutcome outcome =
-        m_session.ReplaceAll(fields, [&](int done, int total) {
-            if (sinceEvents.elapsed() < 50)
-                return !progress.wasCanceled();
-            sinceEvents.restart();
-            progress.setValue(total > 0 ? int(qint64(done) * 100 / total) : 0);
-            QCoreApplication::processEvents();
+    const ReplaceOutcome outcome = m_session.ReplaceAll(fields, [&](int done, int total) {
+        if (sinceEvents.elapsed() < 50)
             return !progress.wasCanceled();
-        });
+        sinceEvents.restart();
+        progress.setValue(total > 0 ? int(qint64(done) * 100 / total) : 0);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
     progress.close();
     QApplication::restoreOverrideCursor();
     Show(ReplaceAllText(outcome, fields));

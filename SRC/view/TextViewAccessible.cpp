@@ -329,7 +329,8 @@ void CTextAccessEvents::TextChanged(const UpdateContext* ctx, uint32_t flags, in
     if (ctx->kind == UpdateContext::Kind::Insert) {
         m_offsets.ForgetAfter(ctx->start.y);
         const int position = ToInt(m_offsets.OffsetOf(ctx->start));
-        QAccessibleTextInsertEvent event(&m_view, position, TextBetween(m_view, ctx->start, ctx->end));
+        QAccessibleTextInsertEvent event(&m_view, position,
+                                         TextBetween(m_view, ctx->start, ctx->end));
         QAccessible::updateAccessibility(&event);
     } else {
         // The starts of the old lines still stand until forgotten: they give the length of a
@@ -342,7 +343,8 @@ void CTextAccessEvents::TextChanged(const UpdateContext* ctx, uint32_t flags, in
         const QString removed = RemovedText(*ctx, length);
         m_offsets.ForgetAfter(ctx->start.y);
         if (!removed.isEmpty()) {
-            QAccessibleTextRemoveEvent event(&m_view, ToInt(m_offsets.OffsetOf(ctx->start)), removed);
+            QAccessibleTextRemoveEvent event(&m_view, ToInt(m_offsets.OffsetOf(ctx->start)),
+                                             removed);
             QAccessible::updateAccessibility(&event);
         }
     }
@@ -354,8 +356,9 @@ QString CTextAccessEvents::RemovedText(const UpdateContext& ctx, int64_t length)
 {
     if (ctx.start.y == ctx.end.y && ctx.start.y == m_rememberedLine
         && static_cast<size_t>(ctx.end.x) <= m_lineText.size())
-        return FromWindows1251(std::string_view(m_lineText).substr(
-            static_cast<size_t>(ctx.start.x), static_cast<size_t>(ctx.end.x - ctx.start.x)));
+        return FromWindows1251(std::string_view(m_lineText)
+                                   .substr(static_cast<size_t>(ctx.start.x),
+                                           static_cast<size_t>(ctx.end.x - ctx.start.x)));
     if (ctx.start == m_rememberedSelection.start && ctx.end == m_rememberedSelection.end
         && !(ctx.start == ctx.end))
         return FromWindows1251(m_selectionText);

@@ -95,8 +95,8 @@ TEST_F(AccessibleNamesTest, DialogsOfTheMainWindow)
         EXPECT_EQ(UnnamedControls(options), Names()) << (*it)->text(0).toStdString();
     }
 
-    CKWindowListDialog windows(*frame->findChild<QMdiArea*>(QStringLiteral("workspace")),
-                               [](QMdiSubWindow*) {}, frame);
+    CKWindowListDialog windows(
+        *frame->findChild<QMdiArea*>(QStringLiteral("workspace")), [](QMdiSubWindow*) {}, frame);
     EXPECT_EQ(UnnamedControls(windows), Names());
 
     CKUserToolsDialog tools(frame->UserTools(), frame);

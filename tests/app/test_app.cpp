@@ -65,7 +65,9 @@ TEST_F(AppTest, FileOnTheCommandLineOpensMaximisedWithItsTitle)
     frame->Router().UpdateAll();
     EXPECT_EQ(frame->PaneText(ID_PANE_LINE_ENDING), QStringLiteral("CRLF: UNIX"));
     EXPECT_EQ(frame->PaneText(ID_PANE_CODE_PAGE), QStringLiteral("ENC: WIN"));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(frame->PaneText(ID_PANE_CLOCK)).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$"))
+                    .match(frame->PaneText(ID_PANE_CLOCK))
+                    .hasMatch());
     // The clock wakes the program once a minute, as the minute starts.
     auto* clock = frame->findChild<QTimer*>(QStringLiteral("clock"));
     ASSERT_TRUE(clock);
@@ -146,7 +148,8 @@ TEST_F(AppTest, AHandOverGivesTheKeysToTheTextNotToTheHintBar)
 
     HandOver(dir.File("u.html"));
     ASSERT_EQ(frame->ActiveChildFrame(), hinted);
-    EXPECT_TRUE(ServeEventsUntil([&] { return QApplication::focusWidget() == hinted->View()->Widget(); }));
+    EXPECT_TRUE(
+        ServeEventsUntil([&] { return QApplication::focusWidget() == hinted->View()->Widget(); }));
 }
 
 // A name that is not UTF-8 reaches the panes and dialogs with replacement marks; opened from
@@ -167,7 +170,8 @@ TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensOnceFromEveryRoute)
     EXPECT_EQ(app->Session().Recent().Paths().front(), file);
 
     // Two files that read the same: neither is taken for the other.
-    EXPECT_EQ(app->OpenDocumentFile(QFile::decodeName(dir.File("twice\xe9.html").c_str())), nullptr);
+    EXPECT_EQ(app->OpenDocumentFile(QFile::decodeName(dir.File("twice\xe9.html").c_str())),
+              nullptr);
     EXPECT_EQ(host->errors.size(), 1);
     EXPECT_EQ(app->Documents().size(), 2u);
 }
@@ -223,7 +227,8 @@ TEST_F(AppTest, OpeningAFileOpenInAnotherPageAsksToReopenItThere)
         r.folder = QString::fromStdString(dir.Path());
         r.codePage = CodePage::Utf8;
     };
-    for (const auto& [answer, page] : {std::pair{false, CodePage::Windows1251}, {true, CodePage::Utf8}}) {
+    for (const auto& [answer, page] :
+         {std::pair{false, CodePage::Windows1251}, {true, CodePage::Utf8}}) {
         host->questions.clear();
         host->answerYes = answer;
         EXPECT_TRUE(frame->Router().Route(ID_FILE_OPEN));
@@ -259,7 +264,8 @@ TEST_F(AppTest, HelpSaysWhereItLookedForAMissingManual)
     ASSERT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/../README.md"));
     EXPECT_TRUE(frame->Router().Route(ID_HELP_CONTENTS));
     ASSERT_EQ(host->errors.size(), 1);
-    EXPECT_TRUE(host->errors.front().startsWith(QStringLiteral("The manual is not installed"))) << host->errors.front().toStdString();
+    EXPECT_TRUE(host->errors.front().startsWith(QStringLiteral("The manual is not installed")))
+        << host->errors.front().toStdString();
 }
 
 TEST_F(AppTest, OpenTakesSeveralFilesAtOnce)
@@ -340,16 +346,20 @@ TEST_F(AppTest, MenusShowTheTextsAndKeysOfTheCommandTable)
     QStringList titles;
     for (QAction* menu : frame->menuBar()->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Search", "&View", "&Insert", "&Macros", "&Tools", "&Window", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Search", "&View", "&Insert", "&Macros",
+                                   "&Tools", "&Window", "&Help"}));
     // Each command takes its row's text and keys, whichever component runs it.
-    for (const int id : {ID_FILE_NEW, ID_FILE_SAVE, ID_EDIT_COPY, ID_EDIT_AUTO_EXPAND, ID_INSERT_BOLD,
-                         ID_MACRO_7, ID_WINDOW_SPLIT, ID_APP_ABOUT}) {
+    for (const int id : {ID_FILE_NEW, ID_FILE_SAVE, ID_EDIT_COPY, ID_EDIT_AUTO_EXPAND,
+                         ID_INSERT_BOLD, ID_MACRO_7, ID_WINDOW_SPLIT, ID_APP_ABOUT}) {
         const CommandSpec* spec = FindCommand(id);
         ASSERT_TRUE(spec) << id;
         QAction* action = frame->Router().Action(id);
         EXPECT_EQ(action->text().toStdString(), spec->menu) << id;
-        const QString keys = QString::fromUtf8(spec->keys.data(), static_cast<qsizetype>(spec->keys.size()));
-        EXPECT_EQ(action->shortcuts(), keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys)) << id;
+        const QString keys =
+            QString::fromUtf8(spec->keys.data(), static_cast<qsizetype>(spec->keys.size()));
+        EXPECT_EQ(action->shortcuts(),
+                  keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys))
+            << id;
     }
     EXPECT_EQ(frame->Router().Action(ID_EDIT_COPY)->shortcuts().size(), 2);
 }
@@ -404,7 +414,8 @@ TEST_F(AppTest, SettingsThatCannotBeWrittenAreReportedOnceARun)
     app->Settings().SaveDebugMode(); // as when the Options dialog closes
     app->Settings().SaveDebugMode();
     ASSERT_EQ(host->warnings.size(), 1);
-    EXPECT_TRUE(host->warnings[0].contains(QStringLiteral("cannot be written"))) << host->warnings[0].toStdString();
+    EXPECT_TRUE(host->warnings[0].contains(QStringLiteral("cannot be written")))
+        << host->warnings[0].toStdString();
     app->ExitInstance();
     EXPECT_EQ(host->warnings.size(), 1);
     app.reset();

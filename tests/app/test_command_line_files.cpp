@@ -73,8 +73,9 @@ TEST_F(CommandLineFilesTest, WithoutAnEncodingFilesOpenInWindows1251)
 TEST_F(CommandLineFilesTest, AutoOpensEachFileInThePageItsBytesShow)
 {
     // "Утро выдалось холодным, и мы решили остаться дома." in KOI8-R, twice.
-    const std::string once = "\xF5\xD4\xD2\xCF \xD7\xD9\xC4\xC1\xCC\xCF\xD3\xD8 \xC8\xCF\xCC\xCF\xC4\xCE\xD9\xCD, "
-                             "\xC9 \xCD\xD9 \xD2\xC5\xDB\xC9\xCC\xC9 \xCF\xD3\xD4\xC1\xD4\xD8\xD3\xD1 \xC4\xCF\xCD\xC1.";
+    const std::string once =
+        "\xF5\xD4\xD2\xCF \xD7\xD9\xC4\xC1\xCC\xCF\xD3\xD8 \xC8\xCF\xCC\xCF\xC4\xCE\xD9\xCD, "
+        "\xC9 \xCD\xD9 \xD2\xC5\xDB\xC9\xCC\xC9 \xCF\xD3\xD4\xC1\xD4\xD8\xD3\xD1 \xC4\xCF\xCD\xC1.";
     WriteFile(dir.File("koi.html"), once + " " + once);
     WriteFile(dir.File("plain.html"), "<p>hello</p>");
     Start({"--encoding", "auto", "koi.html", "plain.html"});
@@ -85,10 +86,13 @@ TEST_F(CommandLineFilesTest, AutoOpensEachFileInThePageItsBytesShow)
     frame->Router().UpdateAll();
     ASSERT_EQ(frame->PaneText(ID_PANE_CODE_PAGE), QStringLiteral("ENC: WIN"));
     const QList<QLabel*> labels = frame->findChildren<QLabel*>();
-    const auto pane = std::find_if(labels.begin(), labels.end(),
-                                   [](QLabel* l) { return l->text() == QStringLiteral("ENC: WIN"); });
+    const auto pane = std::find_if(labels.begin(), labels.end(), [](QLabel* l) {
+        return l->text() == QStringLiteral("ENC: WIN");
+    });
     ASSERT_NE(pane, labels.end());
-    EXPECT_EQ((*pane)->toolTip(), QStringLiteral("The file holds only ASCII characters; it was opened as Windows-1251."));
+    EXPECT_EQ(
+        (*pane)->toolTip(),
+        QStringLiteral("The file holds only ASCII characters; it was opened as Windows-1251."));
 }
 
 TEST_F(CommandLineFilesTest, HandedOverFilesOpenLikeThoseOfTheStart)

@@ -63,8 +63,8 @@ TEST(CommandTableTest, MenusToolbarsAndTheContextMenuNameCommandsOfTheTable)
     for (const MenuInfo& menu : MainMenus())
         ExpectCommandsOfTheTable(menu.items, std::string(menu.title));
     ExpectCommandsOfTheTable(ContextMenu(), "context menu");
-    for (const auto bar : {StandardToolbar(), InsertToolbar(), MacrosToolbar(), ChildFrameTopToolbar(),
-                           ChildFrameToolbar(), ToolbarToggles()})
+    for (const auto bar : {StandardToolbar(), InsertToolbar(), MacrosToolbar(),
+                           ChildFrameTopToolbar(), ChildFrameToolbar(), ToolbarToggles()})
         for (const int id : bar)
             if (id != 0) {
                 const CommandSpec* spec = FindCommand(id);
@@ -76,7 +76,8 @@ TEST(CommandTableTest, EveryKeyParsesAndStartsOneCommand)
 {
     std::map<int, int> owners; // key -> command
     for (const CommandSpec& spec : CommandTable()) {
-        const QString keys = QString::fromUtf8(spec.keys.data(), static_cast<qsizetype>(spec.keys.size()));
+        const QString keys =
+            QString::fromUtf8(spec.keys.data(), static_cast<qsizetype>(spec.keys.size()));
         if (keys.isEmpty())
             continue;
         for (const QString& text : keys.split(QLatin1Char(';'))) {
@@ -114,20 +115,25 @@ TEST(CommandTableTest, ShortcutsListEveryCommandWithKeysAndNarrowToTheSearch)
     CKShortcutsDialog dialog;
     const std::map<QString, QString> all = ShownShortcuts(dialog);
     // Menu texts lose their mnemonic and dots; commands without a menu item show their prompt.
-    EXPECT_EQ(all.at(QStringLiteral("Save")), QKeySequence(QStringLiteral("Ctrl+S")).toString(QKeySequence::NativeText));
-    EXPECT_EQ(all.at(QStringLiteral("Open")), QKeySequence(QStringLiteral("Ctrl+O")).toString(QKeySequence::NativeText));
+    EXPECT_EQ(all.at(QStringLiteral("Save")),
+              QKeySequence(QStringLiteral("Ctrl+S")).toString(QKeySequence::NativeText));
+    EXPECT_EQ(all.at(QStringLiteral("Open")),
+              QKeySequence(QStringLiteral("Ctrl+O")).toString(QKeySequence::NativeText));
     EXPECT_TRUE(all.contains(QStringLiteral("Search backward as you type")));
     EXPECT_FALSE(all.contains(QStringLiteral("Save As"))); // it has no keys
     for (const CommandSpec& spec : CommandTable()) {
         if (!CKCommandKeys::Commands().KeysOf(spec.id).isEmpty()) {
-            EXPECT_FALSE(spec.menu.empty() && spec.prompt.empty()) << "command " << spec.id << " has keys but no name";
+            EXPECT_FALSE(spec.menu.empty() && spec.prompt.empty())
+                << "command " << spec.id << " has keys but no name";
         }
     }
 
     dialog.SearchField()->setText(QStringLiteral("ctrl+shift+i"));
-    EXPECT_EQ(ShownShortcuts(dialog),
-              (std::map<QString, QString>{{QStringLiteral("Search backward as you type"),
-                                           QKeySequence(QStringLiteral("Ctrl+Shift+I")).toString(QKeySequence::NativeText)}}));
+    EXPECT_EQ(
+        ShownShortcuts(dialog),
+        (std::map<QString, QString>{
+            {QStringLiteral("Search backward as you type"),
+             QKeySequence(QStringLiteral("Ctrl+Shift+I")).toString(QKeySequence::NativeText)}}));
     dialog.SearchField()->setText(QStringLiteral("SAVE"));
     const std::map<QString, QString> saves = ShownShortcuts(dialog);
     EXPECT_TRUE(saves.contains(QStringLiteral("Save")));

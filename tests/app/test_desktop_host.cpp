@@ -2,8 +2,8 @@
 // exit status, and the file dialog reports the folder of the file chosen.
 #include "app/DesktopHost.h"
 #include "controls/KFileDialog.h"
-#include "support/KeyClicks.h"
 #include "support/EventWait.h"
+#include "support/KeyClicks.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -118,8 +118,10 @@ TEST(DesktopHostTest, OpenDialogTakesSeveralFiles)
 TEST(DesktopHostTest, ChoiceGivesTheButtonPressedAndEscapeTheDefault)
 {
     CKDesktopHost host([] { return nullptr; });
-    const QStringList choices = {QStringLiteral("&Restore"), QStringLiteral("&Keep"), QStringLiteral("&Delete Copy")};
-    for (const auto& [press, expected] : {std::pair{QStringLiteral("&Delete Copy"), 2}, {QString(), 1}}) {
+    const QStringList choices = {QStringLiteral("&Restore"), QStringLiteral("&Keep"),
+                                 QStringLiteral("&Delete Copy")};
+    for (const auto& [press, expected] :
+         {std::pair{QStringLiteral("&Delete Copy"), 2}, {QString(), 1}}) {
         SCOPED_TRACE(press.toStdString());
         QTimer::singleShot(0, [press] {
             const QDeadlineTimer deadline(5000);

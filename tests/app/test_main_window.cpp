@@ -15,6 +15,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,14 +26,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QUrl>
-#include <QDir>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -92,7 +92,10 @@ std::vector<int> Buttons(QToolBar* bar)
 class MainWindowTest : public AppFixture {
 protected:
     QMdiArea* Mdi() { return frame->findChild<QMdiArea*>(QStringLiteral("workspace")); }
-    QToolBar* Bar(const char* name) { return frame->findChild<QToolBar*>(QString::fromLatin1(name)); }
+    QToolBar* Bar(const char* name)
+    {
+        return frame->findChild<QToolBar*>(QString::fromLatin1(name));
+    }
     // Documents opened from files a.txt, b.txt, ... in that order.
     void OpenFiles(const std::vector<std::string>& names)
     {
@@ -101,7 +104,10 @@ protected:
             ASSERT_TRUE(app->OpenDocumentFile(Q(dir.File(name))));
         }
     }
-    QString ActiveName() { return frame->ActiveDocument() ? frame->ActiveDocument()->Title() : QString(); }
+    QString ActiveName()
+    {
+        return frame->ActiveDocument() ? frame->ActiveDocument()->Title() : QString();
+    }
     void PresetTools(const std::vector<UserTool>& tools) { WriteUserTools(preset, tools); }
 };
 
@@ -109,25 +115,40 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
 {
     PresetTools({{"Echo", "echo", "", ""}});
     Start({});
-    const QStringList view{"&Toolbars", "&Status Bar", "Document T&abs", "Source T&ype", "Spe&lling", "&Options...",
-                           "&Preview in default browser", "Preview in browser 1", "Preview in browser 2"};
+    const QStringList view{"&Toolbars",
+                           "&Status Bar",
+                           "Document T&abs",
+                           "Source T&ype",
+                           "Spe&lling",
+                           "&Options...",
+                           "&Preview in default browser",
+                           "Preview in browser 1",
+                           "Preview in browser 2"};
     const QStringList viewEmpty{"&Toolbars", "&Status Bar", "Document T&abs", "&Options..."};
-    const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result", "&Previous Result"};
-    const QString window1 = QStringLiteral("&1 ") + frame->ActiveChildFrame()->parentWidget()->windowTitle();
+    const QStringList search{"Find in &Files...", "&Replace in Files...", "&Next Result",
+                             "&Previous Result"};
+    const QString window1 =
+        QStringLiteral("&1 ") + frame->ActiveChildFrame()->parentWidget()->windowTitle();
     const std::map<QString, QStringList> full = {
-        {"&File", {"&New", "&Open...", "&Close", "&Save", "Save &As...", "Save A&ll", "Reopen with &Encoding",
-                   "&Print...", "Print Pre&view", "P&rint Setup...", "Pa&ge Setup...", "E&xit"}},
-        {"&Edit", {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select A&ll", "&Go to...",
-                   "&Find...", "R&eplace...", "&Bookmarks", "G&o to", "&Set", "C&ase", "AutoComplete",
-                   "AutoExpand", "Match Brace"}},
+        {"&File",
+         {"&New", "&Open...", "&Close", "&Save", "Save &As...", "Save A&ll",
+          "Reopen with &Encoding", "&Print...", "Print Pre&view", "P&rint Setup...",
+          "Pa&ge Setup...", "E&xit"}},
+        {"&Edit",
+         {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select A&ll", "&Go to...",
+          "&Find...", "R&eplace...", "&Bookmarks", "G&o to", "&Set", "C&ase", "AutoComplete",
+          "AutoExpand", "Match Brace"}},
         {"&Search", search},
         {"&View", view},
-        {"&Insert", {"<B>", "<BR>", "<CENTER>", "<!--  -->", "<FONT>", "Color Picker", "<I>", "<P>", "<U>",
-                     "<IMG ...>"}},
-        {"&Macros", {"Macros 0", "Macros 1", "Macros 2", "Macros 3", "Macros 4", "Macros 5", "Macros 6",
-                     "Macros 7", "Macros 8", "Macros 9"}},
+        {"&Insert",
+         {"<B>", "<BR>", "<CENTER>", "<!--  -->", "<FONT>", "Color Picker", "<I>", "<P>", "<U>",
+          "<IMG ...>"}},
+        {"&Macros",
+         {"Macros 0", "Macros 1", "Macros 2", "Macros 3", "Macros 4", "Macros 5", "Macros 6",
+          "Macros 7", "Macros 8", "Macros 9"}},
         {"&Tools", {"&1 Echo", "&Customize Tools..."}},
-        {"&Window", {"&New Window", "&Cascade", "&Tile", "&Arrange Icons", "S&plit", "&Windows...", window1}},
+        {"&Window",
+         {"&New Window", "&Cascade", "&Tile", "&Arrange Icons", "S&plit", "&Windows...", window1}},
         {"&Help", {"Tagwright &Help", "&Keyboard Shortcuts", "&About Tagwright..."}},
     };
     EXPECT_EQ(VisibleMenus(frame), full);
@@ -154,34 +175,84 @@ TEST_F(MainWindowTest, MenusWithAndWithoutDocumentsFollowTheTable)
     EXPECT_EQ(VisibleMenus(frame), empty);
     frame->Router().UpdateAll();
     EXPECT_TRUE(frame->Router().Action(ID_FILE_PRINT_SETUP)->isEnabled());
-    EXPECT_TRUE(frame->Router().Action(ID_APP_EXIT)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Q"))));
+    EXPECT_TRUE(frame->Router()
+                    .Action(ID_APP_EXIT)
+                    ->shortcuts()
+                    .contains(QKeySequence(QStringLiteral("Ctrl+Q"))));
 }
 
 TEST_F(MainWindowTest, ToolbarsShowTheButtonsInOrderAndToggleWithCheckMarks)
 {
     Start({});
     frame->show();
-    const std::vector<int> standard = {
-        ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
-        ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_PREVIEW_DEFAULT_BROWSER, ID_PREVIEW_BROWSER_1,
-        ID_PREVIEW_BROWSER_2, 0, ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREVIOUS_BOOKMARK,
-        ID_EDIT_CLEAR_BOOKMARKS, 0, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_FIND_PREVIOUS, ID_EDIT_REPLACE, 0,
-        ID_EDIT_TAB, ID_EDIT_UNTAB, 0, ID_VIEW_WHITESPACE, ID_EDIT_SWITCH_OVERWRITE, 0, ID_VIEW_OPTIONS, ID_APP_ABOUT};
-    const std::vector<int> insert = {ID_INSERT_COMMENT, ID_INSERT_COLOUR, ID_INSERT_BOLD, ID_INSERT_ITALIC,
-                                     ID_INSERT_UNDERLINE, ID_INSERT_PARAGRAPH, ID_INSERT_FONT, ID_INSERT_BREAK,
-                                     ID_INSERT_CENTER, ID_INSERT_IMAGE};
+    const std::vector<int> standard = {ID_FILE_NEW,
+                                       ID_FILE_OPEN,
+                                       ID_FILE_SAVE,
+                                       ID_FILE_SAVE_ALL,
+                                       ID_FILE_PRINT,
+                                       0,
+                                       ID_EDIT_UNDO,
+                                       ID_EDIT_REDO,
+                                       0,
+                                       ID_EDIT_CUT,
+                                       ID_EDIT_COPY,
+                                       ID_EDIT_PASTE,
+                                       0,
+                                       ID_PREVIEW_DEFAULT_BROWSER,
+                                       ID_PREVIEW_BROWSER_1,
+                                       ID_PREVIEW_BROWSER_2,
+                                       0,
+                                       ID_EDIT_TOGGLE_BOOKMARK,
+                                       ID_EDIT_NEXT_BOOKMARK,
+                                       ID_EDIT_PREVIOUS_BOOKMARK,
+                                       ID_EDIT_CLEAR_BOOKMARKS,
+                                       0,
+                                       ID_EDIT_FIND,
+                                       ID_EDIT_REPEAT,
+                                       ID_EDIT_FIND_PREVIOUS,
+                                       ID_EDIT_REPLACE,
+                                       0,
+                                       ID_EDIT_TAB,
+                                       ID_EDIT_UNTAB,
+                                       0,
+                                       ID_VIEW_WHITESPACE,
+                                       ID_EDIT_SWITCH_OVERWRITE,
+                                       0,
+                                       ID_VIEW_OPTIONS,
+                                       ID_APP_ABOUT};
+    const std::vector<int> insert = {ID_INSERT_COMMENT, ID_INSERT_COLOUR,    ID_INSERT_BOLD,
+                                     ID_INSERT_ITALIC,  ID_INSERT_UNDERLINE, ID_INSERT_PARAGRAPH,
+                                     ID_INSERT_FONT,    ID_INSERT_BREAK,     ID_INSERT_CENTER,
+                                     ID_INSERT_IMAGE};
     const std::vector<int> macros = {ID_MACRO_0, ID_MACRO_1, ID_MACRO_2, ID_MACRO_3, ID_MACRO_4,
                                      ID_MACRO_5, ID_MACRO_6, ID_MACRO_7, ID_MACRO_8, ID_MACRO_9};
     const std::vector<int> childTop = {ID_SOURCE, ID_PREVIEW};
-    const std::vector<int> child = {ID_DOC_CLOSE, 0, ID_FILE_SAVE, ID_PREVIEW_DEFAULT_BROWSER, 0,
-                                    ID_EDIT_TOGGLE_BOOKMARK, ID_EDIT_FIND, ID_WINDOW_SPLIT, ID_EDIT_GOTO_LINE, 0,
-                                    ID_EDIT_SELECT_ALL, ID_EDIT_COPY, 0, ID_EDIT_TAB, ID_EDIT_UNTAB, 0,
-                                    ID_EDIT_UPPERCASE, ID_EDIT_CAPITALIZE, ID_EDIT_LOWERCASE};
+    const std::vector<int> child = {ID_DOC_CLOSE,
+                                    0,
+                                    ID_FILE_SAVE,
+                                    ID_PREVIEW_DEFAULT_BROWSER,
+                                    0,
+                                    ID_EDIT_TOGGLE_BOOKMARK,
+                                    ID_EDIT_FIND,
+                                    ID_WINDOW_SPLIT,
+                                    ID_EDIT_GOTO_LINE,
+                                    0,
+                                    ID_EDIT_SELECT_ALL,
+                                    ID_EDIT_COPY,
+                                    0,
+                                    ID_EDIT_TAB,
+                                    ID_EDIT_UNTAB,
+                                    0,
+                                    ID_EDIT_UPPERCASE,
+                                    ID_EDIT_CAPITALIZE,
+                                    ID_EDIT_LOWERCASE};
     const QList<QToolBar*> childBars = frame->ActiveChildFrame()->findChildren<QToolBar*>();
     ASSERT_EQ(childBars.size(), 2);
-    const std::pair<QToolBar*, std::vector<int>> bars[] = {
-        {Bar("Standard"), standard}, {Bar("Insert"), insert}, {Bar("Macros"), macros},
-        {childBars[0], childTop}, {childBars[1], child}};
+    const std::pair<QToolBar*, std::vector<int>> bars[] = {{Bar("Standard"), standard},
+                                                           {Bar("Insert"), insert},
+                                                           {Bar("Macros"), macros},
+                                                           {childBars[0], childTop},
+                                                           {childBars[1], child}};
     for (const auto& [bar, expected] : bars) {
         ASSERT_TRUE(bar);
         EXPECT_EQ(Buttons(bar), expected) << bar->objectName().toStdString();
@@ -229,7 +300,8 @@ TEST_F(MainWindowTest, ButtonsOfDocumentCommandsStayDisabledWithoutDocuments)
     ASSERT_TRUE(app->Documents().empty());
     // The menus follow the documents at the next update pass.
     UpdatePass();
-    for (const int id : {ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, ID_PREVIEW_DEFAULT_BROWSER}) {
+    for (const int id :
+         {ID_FILE_SAVE, ID_FILE_SAVE_ALL, ID_FILE_PRINT, ID_PREVIEW_DEFAULT_BROWSER}) {
         SCOPED_TRACE(id);
         QAction* action = button(id);
         ASSERT_TRUE(action);
@@ -257,7 +329,8 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
 
     WriteFile(dir.File("notes.txt"), "notes");
     PresetTools({{"Missing", "no-such-program-tw", "", ""},
-                 {"Notes", std::string(kToolThisEditor), std::string(1, '"').append(dir.File("notes.txt")).append(1, '"'), ""}});
+                 {"Notes", std::string(kToolThisEditor),
+                  std::string(1, '"').append(dir.File("notes.txt")).append(1, '"'), ""}});
     Start({});
     QAction* missing = frame->Router().Action(ID_TOOLS_FIRST);
     frame->Router().UpdateAll();
@@ -265,17 +338,20 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
     EXPECT_FALSE(frame->Router().Action(ID_TOOLS_FIRST + 2)->isEnabled());
     missing->trigger();
     ASSERT_EQ(host->errors.size(), 1);
-    EXPECT_EQ(host->errors.front(),
-              QStringLiteral("The tool \"Missing\" cannot be started: program \"no-such-program-tw\" not found."));
+    EXPECT_EQ(
+        host->errors.front(),
+        QStringLiteral(
+            "The tool \"Missing\" cannot be started: program \"no-such-program-tw\" not found."));
     frame->Router().Action(ID_TOOLS_FIRST + 1)->trigger();
     EXPECT_EQ(ActiveName(), QStringLiteral("notes.txt"));
 
     // A user adds a tool in the dialog; it reaches the menu and the settings.
     CKUserToolsDialog dialog(frame->UserTools());
     dialog.AddButton()->click();
-    const std::pair<QLineEdit*, QString> fields[] = {{dialog.NameEdit(), "Word count"},
-                                                     {dialog.CommandEdit(), "wc"},
-                                                     {dialog.ArgumentsEdit(), "-l \"$(FilePath)\""}};
+    const std::pair<QLineEdit*, QString> fields[] = {
+        {dialog.NameEdit(), "Word count"},
+        {dialog.CommandEdit(), "wc"},
+        {dialog.ArgumentsEdit(), "-l \"$(FilePath)\""}};
     for (const auto& [edit, text] : fields) {
         edit->setText(text);
         emit edit->textEdited(text);
@@ -293,7 +369,8 @@ TEST_F(MainWindowTest, UserToolsGetDefaultsAndSayWhenTheirProgramIsMissing)
 TEST_F(MainWindowTest, AToolThatFailsOrCannotStartSaysWhyInTheWindow)
 {
     // A file that is executable but no program: the system refuses to run it.
-    WriteFile(dir.File("not-a-program"), "\x7F" "ELF garbage");
+    WriteFile(dir.File("not-a-program"), "\x7F"
+                                         "ELF garbage");
     std::filesystem::permissions(dir.File("not-a-program"), std::filesystem::perms::owner_all);
     PresetTools({{"Fails", "sh", "-c 'echo \"it broke\" >&2; exit 3'", ""},
                  {"Garbage", dir.File("not-a-program"), "", ""}});
@@ -303,14 +380,16 @@ TEST_F(MainWindowTest, AToolThatFailsOrCannotStartSaysWhyInTheWindow)
         QString message;
     } cases[] = {
         {0, QStringLiteral("The tool \"Fails\" ended with exit status 3.\n\nit broke")},
-        {1, QStringLiteral("The tool \"Garbage\" cannot be started: program \"%1\" did not run.\n\n")
-                .arg(Q(dir.File("not-a-program")))},
+        {1,
+         QStringLiteral("The tool \"Garbage\" cannot be started: program \"%1\" did not run.\n\n")
+             .arg(Q(dir.File("not-a-program")))},
     };
     for (const auto& c : cases) {
         host->errors.clear();
         frame->Router().Action(ID_TOOLS_FIRST + c.tool)->trigger();
         ASSERT_TRUE(ServeEventsUntil([&] { return !host->errors.isEmpty(); }));
-        EXPECT_TRUE(host->errors.front().startsWith(c.message)) << host->errors.front().toStdString();
+        EXPECT_TRUE(host->errors.front().startsWith(c.message))
+            << host->errors.front().toStdString();
     }
 }
 
@@ -321,12 +400,13 @@ TEST_F(MainWindowTest, WindowListActsOnTheChosenWindows)
     OpenFiles({"a.txt", "b.txt"});
     QMdiArea* mdi = Mdi();
     std::vector<QString> saved;
-    CKWindowListDialog dialog(*mdi, [&](QMdiSubWindow* sub) { saved.push_back(sub->windowTitle()); });
+    CKWindowListDialog dialog(*mdi,
+                              [&](QMdiSubWindow* sub) { saved.push_back(sub->windowTitle()); });
     QListWidget* list = dialog.List();
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("a.txt"));
-    for (const char* text : {"&Activate", "&OK", "&Save", "&Close Window(s)", "Cascade", "Tile &Horizontally",
-                             "Tile &Vertically", "&Minimize"})
+    for (const char* text : {"&Activate", "&OK", "&Save", "&Close Window(s)", "Cascade",
+                             "Tile &Horizontally", "Tile &Vertically", "&Minimize"})
         ASSERT_TRUE(dialog.Button(QString::fromLatin1(text))) << text;
 
     list->clearSelection();
@@ -345,7 +425,8 @@ TEST_F(MainWindowTest, WindowListActsOnTheChosenWindows)
     EXPECT_EQ(left.right() + 1, right.left());
     EXPECT_EQ(left.height(), mdi->viewport()->height());
     dialog.Button("Tile &Horizontally")->click();
-    EXPECT_EQ(mdi->subWindowList()[1]->geometry().bottom() + 1, mdi->subWindowList()[2]->geometry().top());
+    EXPECT_EQ(mdi->subWindowList()[1]->geometry().bottom() + 1,
+              mdi->subWindowList()[2]->geometry().top());
 
     dialog.Button("&Close Window(s)")->click();
     Settle();
@@ -445,8 +526,8 @@ TEST_F(MainWindowTest, DroppedFilesOpenAndFoldersAreRefused)
         data.setUrls(urls);
         data.setText(paths.join(u' '));
         // The drop goes where the drag entered.
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data,
-                              Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
         if (!enter.isAccepted())
             return false;
@@ -541,7 +622,8 @@ TEST_F(MainWindowTest, WindowStateComesBackAtTheNextStart)
         EXPECT_EQ(Bar("Insert")->isVisible(), c.insertBarShown);
         EXPECT_TRUE(Bar("Standard")->isVisible());
         auto* area = frame->findChild<QMdiArea*>(QStringLiteral("workspace"));
-        EXPECT_EQ(area->viewMode(), c.documentTabs ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+        EXPECT_EQ(area->viewMode(),
+                  c.documentTabs ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
         frame->Router().UpdateAll();
         EXPECT_EQ(frame->Router().Action(ID_VIEW_DOCUMENT_TABS)->isChecked(), c.documentTabs);
         app->ExitInstance();

@@ -40,7 +40,8 @@ protected:
     void LeaveCopy(const std::string& title, const std::string& text)
     {
         int error = 0;
-        const std::unique_ptr<RecoveryFolder> run = CreateRecoveryFolder(dir.File("recovery"), error);
+        const std::unique_ptr<RecoveryFolder> run =
+            CreateRecoveryFolder(dir.File("recovery"), error);
         ASSERT_TRUE(run);
         RecoveryInfo info;
         info.title = title;

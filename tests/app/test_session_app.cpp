@@ -102,7 +102,8 @@ TEST_F(SessionAppTest, CommandLineFilesOpenBesidesAndMissingOnesAreNamedOnce)
     EXPECT_EQ(ActiveName(), "new.txt");
     EXPECT_EQ(Child("c.txt").View()->Place().caret, (TextPoint{0, 1}));
     ASSERT_EQ(host->warnings.size(), 1);
-    EXPECT_TRUE(host->warnings[0].contains(Q(dir.File("a.txt")))) << host->warnings[0].toStdString();
+    EXPECT_TRUE(host->warnings[0].contains(Q(dir.File("a.txt"))))
+        << host->warnings[0].toStdString();
     EXPECT_TRUE(host->warnings[0].contains(Q(dir.File("b.txt"))));
 }
 

@@ -47,30 +47,15 @@ TEST(ColourPalette, KeyNavigation)
     constexpr int A = PICK_AUTOMATIC, M = PICK_MORE_COLOURS;
     using enum PickerKey;
     const NavigationCase cases[] = {
-        {0, Right, true, true, 1},
-        {7, Right, true, true, 8}, // first cell of the next row
-        {39, Right, true, true, M},
-        {M, Right, true, true, A},
-        {A, Right, true, true, 0},
-        {39, Right, true, false, A},
-        {M, Right, false, true, 0},
-        {39, Right, false, false, 0},
-        {8, Left, true, true, 7},
-        {0, Left, true, true, A},
-        {A, Left, true, true, M},
-        {M, Left, true, true, 39},
-        {0, Left, false, true, M},
-        {0, Left, false, false, 39},
-        {3, Down, true, true, 11},
-        {35, Down, true, true, M}, // the last row
-        {M, Down, true, true, A},
-        {A, Down, true, true, 0},
-        {35, Down, true, false, A},
-        {11, Up, true, true, 3},
-        {5, Up, true, true, A}, // the top row
-        {A, Up, true, true, M},
-        {M, Up, true, true, 39},
-        {5, Up, false, true, M},
+        {0, Right, true, true, 1},        {7, Right, true, true, 8}, // first cell of the next row
+        {39, Right, true, true, M},       {M, Right, true, true, A},  {A, Right, true, true, 0},
+        {39, Right, true, false, A},      {M, Right, false, true, 0}, {39, Right, false, false, 0},
+        {8, Left, true, true, 7},         {0, Left, true, true, A},   {A, Left, true, true, M},
+        {M, Left, true, true, 39},        {0, Left, false, true, M},  {0, Left, false, false, 39},
+        {3, Down, true, true, 11},        {35, Down, true, true, M}, // the last row
+        {M, Down, true, true, A},         {A, Down, true, true, 0},   {35, Down, true, false, A},
+        {11, Up, true, true, 3},          {5, Up, true, true, A}, // the top row
+        {A, Up, true, true, M},           {M, Up, true, true, 39},    {5, Up, false, true, M},
         {PICK_NONE, Down, true, true, 0},
     };
     for (const NavigationCase& c : cases) {
@@ -108,9 +93,11 @@ protected:
 
     static void Mouse(QWidget* popup, QEvent::Type type, QPoint pos)
     {
-        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, pos, popup->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          buttons, Qt::NoModifier);
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, pos, popup->mapToGlobal(pos),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
         QApplication::sendEvent(popup, &event);
     }
 
@@ -135,10 +122,10 @@ TEST_F(PickerTest, EscapeAfterSeveralMovesCancelsWithTheInitialColour)
     EXPECT_EQ(picker.Colour(), 0x00FFFFu);
     KeyClick(popup, Qt::Key_Escape);
     EXPECT_EQ(seen, (Signals{{"changed", 0x5BADFF},
-                                {"changed", 0x32CD32},
-                                {"changed", 0x00FFFF},
-                                {"closeUp", kRed},
-                                {"cancelled", kRed}}));
+                             {"changed", 0x32CD32},
+                             {"changed", 0x00FFFF},
+                             {"closeUp", kRed},
+                             {"cancelled", kRed}}));
     EXPECT_EQ(picker.Colour(), kRed);
     EXPECT_FALSE(picker.IsOpen());
 }
@@ -198,8 +185,8 @@ TEST_F(PickerTest, MouseChoosesAutomaticAndReleaseOutsideCancels)
     Mouse(popup, QEvent::MouseMove, automatic);
     Mouse(popup, QEvent::MouseButtonRelease, automatic);
     EXPECT_EQ(seen, (Signals{{"changed", kAutomaticColour},
-                                {"closeUp", kAutomaticColour},
-                                {"confirmed", kAutomaticColour}}));
+                             {"closeUp", kAutomaticColour},
+                             {"confirmed", kAutomaticColour}}));
     QApplication::processEvents();
 
     // From "Automatic" the popup starts on that entry.

@@ -5,19 +5,19 @@
 #include "support/KeyClicks.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QTreeView>
 #include <QDeadlineTimer>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -53,7 +53,8 @@ TEST(FileDialogTest, ListsStartAtTheGivenFormatAndReturnTheChoice)
     EXPECT_EQ(endings->itemText(0), QStringLiteral("Auto"));
     EXPECT_EQ(endings->currentIndex(), 2);
 
-    const std::pair<int, LineEnding> choices[] = {{0, LineEnding::Auto}, {3, LineEnding::Macintosh}};
+    const std::pair<int, LineEnding> choices[] = {{0, LineEnding::Auto},
+                                                  {3, LineEnding::Macintosh}};
     for (const auto& [position, mode] : choices) {
         dialog.show();
         pages->setCurrentIndex(4);

@@ -40,7 +40,10 @@ public:
         }
         return choice < 0 ? defaultChoice : choice;
     }
-    void ShowText(const QString& title, const QString& text) override { shownTexts << title + '\n' + text; }
+    void ShowText(const QString& title, const QString& text) override
+    {
+        shownTexts << title + '\n' + text;
+    }
     void SetWaitCursor(bool) override {}
     void OpenWithDefaultProgram(const QString& path, std::function<void()> onFailure) override
     {
@@ -68,8 +71,8 @@ public:
     bool answerYes = true;
     Answer saveChangesAnswer = Answer::Yes;
     std::function<void()> whenAsked; // runs while a Yes/No/Cancel question is open
-    int choice = -1; // the button AskChoice presses; -1 for the default
-    std::deque<int> choices; // buttons for the next questions, before choice applies
+    int choice = -1;                 // the button AskChoice presses; -1 for the default
+    std::deque<int> choices;         // buttons for the next questions, before choice applies
     bool defaultProgramWorks = true;
     bool programsStart = true;
 

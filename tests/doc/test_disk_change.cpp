@@ -13,7 +13,9 @@ namespace {
 // A view that keeps a caret line and a first line.
 class PlaceView : public CKDocView {
 public:
-    PlaceView(CTagwrightDoc& doc, int caret, int top) : caretLine(caret), topLine(top), m_doc(doc) {}
+    PlaceView(CTagwrightDoc& doc, int caret, int top) : caretLine(caret), topLine(top), m_doc(doc)
+    {
+    }
     QWidget* Widget() override { return nullptr; }
     CTagwrightDoc& Document() override { return m_doc; }
     void OnSourceTypeChanged() override {}
@@ -78,7 +80,8 @@ TEST_F(DiskChangeTest, SaveOverAChangedFileAsksAndWritesNothingBeforeTheAnswer)
     EXPECT_TRUE(doc->DoFileSave());
     EXPECT_EQ(host.questions.size(), 2);
     ASSERT_EQ(host.shownTexts.size(), 1);
-    EXPECT_TRUE(host.shownTexts[0].contains("\n-EXTERNAL CHANGE")) << host.shownTexts[0].toStdString();
+    EXPECT_TRUE(host.shownTexts[0].contains("\n-EXTERNAL CHANGE"))
+        << host.shownTexts[0].toStdString();
     EXPECT_TRUE(host.shownTexts[0].contains("\n+Xone")) << host.shownTexts[0].toStdString();
     EXPECT_EQ(ReadFile(file), "Xone\r\ntwo\r\n");
     EXPECT_FALSE(doc->IsModified());

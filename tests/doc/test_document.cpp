@@ -2,8 +2,8 @@
 // mark, and failures that must reach the user without losing a file.
 #include "DocFixture.h"
 
-#include "syntax/SourceTypes.h"
 #include "res/CommandIds.h"
+#include "syntax/SourceTypes.h"
 #include "text/CodePages.h"
 
 #include <QDir>
@@ -20,9 +20,9 @@ using DocumentTest = DocFixture;
 TEST_F(DocumentTest, OpeningChoosesTheTypeByExtension)
 {
     const std::pair<const char*, SourceType> cases[] = {
-        {"INDEX.HTM", SourceType::Html}, {"style.css", SourceType::PlainText},
+        {"INDEX.HTM", SourceType::Html},     {"style.css", SourceType::PlainText},
         {"page.asp", SourceType::PlainText}, {"main.c", SourceType::Cpp},
-        {"notes", SourceType::PlainText}, {"run.sh", SourceType::Shell},
+        {"notes", SourceType::PlainText},    {"run.sh", SourceType::Shell},
     };
     for (const auto& [name, type] : cases) {
         WriteFile(dir.File(name), "text\r\n");
@@ -260,8 +260,8 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
         const char* question;
         const char* written;
     } cases[] = {
-        {"wait\x85", CodePage::Dos866, "1 character(s) of the text have no place in the code page \"DOS (OEM,CP866)\"",
-         "wait:"},
+        {"wait\x85", CodePage::Dos866,
+         "1 character(s) of the text have no place in the code page \"DOS (OEM,CP866)\"", "wait:"},
         {"5\x88 \xB9 \xAB\xB8\xEB\xEA\xE0\xBB", CodePage::Koi8R,
          "4 character(s) of the text have no place in the code page \"KOI8-R (Unix)\"",
          "5\x88 \xB9 \xAB\xA3\xCC\xCB\xC1\xBB"},
@@ -281,9 +281,11 @@ TEST_F(DocumentTest, CharactersTheTargetPageCannotHoldNeedConfirmation)
         EXPECT_FALSE(FileExists(dir.File("saved.txt")));
         EXPECT_EQ(doc->Buffer().CodePage(), CodePage::Windows1251);
         ASSERT_EQ(host.questions.size(), 1);
-        EXPECT_TRUE(host.questions[0].contains(QString::fromUtf8(c.question))) << host.questions[0].toStdString();
+        EXPECT_TRUE(host.questions[0].contains(QString::fromUtf8(c.question)))
+            << host.questions[0].toStdString();
         // The question names the file being written, not the one the text came from.
-        EXPECT_TRUE(host.questions[0].startsWith(Path("saved.txt"))) << host.questions[0].toStdString();
+        EXPECT_TRUE(host.questions[0].startsWith(Path("saved.txt")))
+            << host.questions[0].toStdString();
         host.answerYes = true;
         EXPECT_TRUE(doc->DoSave({}, true));
         EXPECT_EQ(ReadFile(dir.File("saved.txt")), c.written);
@@ -333,7 +335,8 @@ TEST_F(DocumentTest, OpeningOffersTheOldTextAnInterruptedSaveLeft)
         CTagwrightDoc opened(settings, session, host);
         ASSERT_TRUE(opened.OnOpenDocument(Path("torn.html")));
         ASSERT_EQ(host.questions.size(), 1);
-        EXPECT_TRUE(host.questions[0].contains(QString::fromStdString(copy))) << host.questions[0].toStdString();
+        EXPECT_TRUE(host.questions[0].contains(QString::fromStdString(copy)))
+            << host.questions[0].toStdString();
         EXPECT_EQ(ReadFile(file), c.text);
         EXPECT_EQ(opened.Buffer().Line(0), c.text);
         EXPECT_EQ(FileExists(copy), c.copyStays);

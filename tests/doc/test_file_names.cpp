@@ -68,7 +68,8 @@ TEST_F(FileNameTest, ANameFromADialogFindsTheOneFileItStandsFor)
     for (const char* name : {"caf\xe9.html", "twice\xe8.html", "twice\xe9.html", "plain.html"})
         WriteFile(folder + "/" + name, "");
     // As the toolkit shows them: each byte that is not UTF-8 as a replacement mark.
-    const QString shown = QString::fromStdString(dir.Path()) + QString::fromUtf8("/d\xef\xbf\xbdj\xef\xbf\xbd/");
+    const QString shown =
+        QString::fromStdString(dir.Path()) + QString::fromUtf8("/d\xef\xbf\xbdj\xef\xbf\xbd/");
     const struct {
         const char* name;
         std::string path; // empty: refused

@@ -8,8 +8,9 @@ namespace {
 using PageChoiceTest = DocFixture;
 
 // "Утро выдалось холодным, и мы решили остаться дома." twice, in Windows-1251 and KOI8-R.
-const std::string kMorning1251 = "\xD3\xF2\xF0\xEE \xE2\xFB\xE4\xE0\xEB\xEE\xF1\xFC \xF5\xEE\xEB\xEE\xE4\xED\xFB\xEC, "
-                                 "\xE8 \xEC\xFB \xF0\xE5\xF8\xE8\xEB\xE8 \xEE\xF1\xF2\xE0\xF2\xFC\xF1\xFF \xE4\xEE\xEC\xE0.";
+const std::string kMorning1251 =
+    "\xD3\xF2\xF0\xEE \xE2\xFB\xE4\xE0\xEB\xEE\xF1\xFC \xF5\xEE\xEB\xEE\xE4\xED\xFB\xEC, "
+    "\xE8 \xEC\xFB \xF0\xE5\xF8\xE8\xEB\xE8 \xEE\xF1\xF2\xE0\xF2\xFC\xF1\xFF \xE4\xEE\xEC\xE0.";
 std::string Koi8(const std::string& text)
 {
     std::string bytes = text;
@@ -27,7 +28,8 @@ TEST_F(PageChoiceTest, DetectOpensInTheDetectedPageAndSaysSo)
         CodePage page;
         const char* note;
     } cases[] = {
-        {"koi.html", "<p>" + Koi8(kMorning) + "</p>", CodePage::Koi8R, "Code page found by detection: KOI8-R"},
+        {"koi.html", "<p>" + Koi8(kMorning) + "</p>", CodePage::Koi8R,
+         "Code page found by detection: KOI8-R"},
         {"ascii.html", "<p>Hello</p>", CodePage::Windows1251, "only ASCII"},
         {"binary.dat", std::string("\x01\x00\xFF\xFE", 4), CodePage::Windows1251, "not sure"},
     };
@@ -36,7 +38,8 @@ TEST_F(PageChoiceTest, DetectOpensInTheDetectedPageAndSaysSo)
         WriteFile(dir.File(c.file), c.bytes);
         ASSERT_TRUE(doc->OnOpenDocument(Path(c.file), CodePage::Detect, LineEnding::Auto));
         EXPECT_EQ(doc->Buffer().CodePage(), c.page);
-        EXPECT_TRUE(doc->CodePageNote().contains(QString::fromUtf8(c.note))) << doc->CodePageNote().toStdString();
+        EXPECT_TRUE(doc->CodePageNote().contains(QString::fromUtf8(c.note)))
+            << doc->CodePageNote().toStdString();
         EXPECT_EQ(doc->EncodingHint(), std::nullopt);
     }
 
@@ -62,8 +65,10 @@ TEST_F(PageChoiceTest, APageDeclaringAnotherCharsetGetsTheHint)
 
 TEST_F(PageChoiceTest, SaveAsIntoAnotherPageOffersToUpdateTheDeclaration)
 {
-    const std::string page = "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\r\n"
-                             "<p>" + kMorning1251 + "</p>\r\n";
+    const std::string page =
+        "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\r\n"
+        "<p>"
+        + kMorning1251 + "</p>\r\n";
     WriteFile(dir.File("page.html"), page);
     ASSERT_TRUE(doc->OnOpenDocument(Path("page.html"), CodePage::Windows1251, LineEnding::Auto));
     const auto saveAs = [this](const char* name, CodePage codePage) {
@@ -79,9 +84,12 @@ TEST_F(PageChoiceTest, SaveAsIntoAnotherPageOffersToUpdateTheDeclaration)
     host.answerYes = false;
     ASSERT_TRUE(saveAs("kept.html", CodePage::Koi8R));
     ASSERT_EQ(host.questions.size(), 1);
-    EXPECT_TRUE(host.questions[0].contains(QStringLiteral("\"windows-1251\""))) << host.questions[0].toStdString();
+    EXPECT_TRUE(host.questions[0].contains(QStringLiteral("\"windows-1251\"")))
+        << host.questions[0].toStdString();
     EXPECT_TRUE(host.questions[0].contains(QStringLiteral("\"koi8-r\"")));
-    EXPECT_EQ(ReadFile(dir.File("kept.html")), "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\r\n<p>" + Koi8(kMorning1251) + "</p>\r\n");
+    EXPECT_EQ(ReadFile(dir.File("kept.html")), "<head><meta http-equiv=\"Content-Type\" "
+                                               "content=\"text/html; charset=windows-1251\">\r\n<p>"
+                                                   + Koi8(kMorning1251) + "</p>\r\n");
     EXPECT_FALSE(doc->Buffer().CanUndo());
 
     // Accepted: one undo step changes the name, and undo brings the old one back.

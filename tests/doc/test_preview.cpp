@@ -214,7 +214,8 @@ TEST_F(PreviewTest, ConfiguredBrowserGetsThePreviewFile)
 
 TEST_F(PreviewTest, BrowserWithoutPathSaysSoAndStartsNothing)
 {
-    for (const auto& [target, number] : {std::pair{PreviewTarget::Browser1, 1}, {PreviewTarget::Browser2, 2}}) {
+    for (const auto& [target, number] :
+         {std::pair{PreviewTarget::Browser1, 1}, {PreviewTarget::Browser2, 2}}) {
         host.warnings.clear();
         ExternalPreview(*doc, target);
         ASSERT_EQ(host.warnings.size(), 1);

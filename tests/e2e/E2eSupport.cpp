@@ -39,7 +39,7 @@ AppProcess::AppProcess(const Profile& profile, const std::vector<std::string>& a
                        const std::vector<std::string>& environment, const std::string& folder)
 {
     std::vector<std::string> env = {
-        "HOME=" + profile.home,         "XDG_CONFIG_HOME=" + profile.config,
+        "HOME=" + profile.home,          "XDG_CONFIG_HOME=" + profile.config,
         "XDG_DATA_HOME=" + profile.data, "XDG_RUNTIME_DIR=" + profile.runtime,
         "TMPDIR=" + profile.tmp,         "QT_QPA_PLATFORM=xcb",
     };
@@ -192,8 +192,8 @@ bool Sync(const std::string& window, int timeoutMs)
                 XEvent reply;
                 XNextEvent(display, &reply);
                 answered = reply.type == ClientMessage && reply.xclient.message_type == protocols
-                    && static_cast<Atom>(reply.xclient.data.l[0]) == ping
-                    && reply.xclient.data.l[1] == round;
+                           && static_cast<Atom>(reply.xclient.data.l[0]) == ping
+                           && reply.xclient.data.l[1] == round;
             }
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 end - std::chrono::steady_clock::now());
@@ -218,7 +218,8 @@ void MapCyrillicKeys()
         return;
     int first = 0, last = 0, perKey = 0;
     XDisplayKeycodes(display, &first, &last);
-    KeySym* map = XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perKey);
+    KeySym* map =
+        XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perKey);
     // Keys without symbols first, then the media keys, which no test presses.
     std::vector<int> spare;
     for (const bool media : {false, true}) {
@@ -227,7 +228,8 @@ void MapCyrillicKeys()
             for (int i = 0; i < perKey; ++i) {
                 const KeySym symbol = map[(code - first) * perKey + i];
                 any = any || symbol != NoSymbol;
-                onlyMedia = onlyMedia && (symbol == NoSymbol || (symbol & ~KeySym{0xFF}) == 0x1008FF00);
+                onlyMedia =
+                    onlyMedia && (symbol == NoSymbol || (symbol & ~KeySym{0xFF}) == 0x1008FF00);
             }
             if (media ? any && onlyMedia : !any)
                 spare.push_back(code);

@@ -19,7 +19,8 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QVariant SettingsValue(const Profile& profile, const char* key)
 {
-    return QSettings(Q(profile.SettingsFile()), QSettings::IniFormat).value(QString::fromLatin1(key));
+    return QSettings(Q(profile.SettingsFile()), QSettings::IniFormat)
+        .value(QString::fromLatin1(key));
 }
 
 void SetSettingsValue(const Profile& profile, const char* key, const QVariant& value)
@@ -73,7 +74,8 @@ TEST(EndToEnd, AFileNameThatIsNotUtf8IsOpenedAndSavedByItsBytes)
     // the byte that is not UTF-8.
     AppProcess second(profile, {"caf\xe9.html"});
     EXPECT_EQ(second.WaitExit(10000), 0);
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [caf\xef\xbf\xbd.html]"; }, 5000))
+    ASSERT_TRUE(
+        WaitUntil([&] { return WindowName(window) == "Tagwright - [caf\xef\xbf\xbd.html]"; }, 5000))
         << WindowName(window);
     SendKeys(window, {"ctrl+End", "x", "ctrl+s"});
     EXPECT_TRUE(WaitUntil([&] { return ReadFile(file) == "<p>old</p>x"; }, 8000)) << ReadFile(file);
@@ -96,7 +98,7 @@ TEST(EndToEnd, SecondStartHandsItsFilesEncodingAndLineToTheRunningInstance)
     // Pages in KOI8-R in a folder of their own: the second start runs there, the first not.
     const std::string folder = profile.File("pages");
     std::filesystem::create_directories(folder);
-    WriteFile(folder + "/a.html", "<p>\n\xF3\xD4\xD2\xCF\xCB\xC1 A</p>");          // "Строка A"
+    WriteFile(folder + "/a.html", "<p>\n\xF3\xD4\xD2\xCF\xCB\xC1 A</p>"); // "Строка A"
     WriteFile(folder + "/b.html", "<p>\none\n\xF4\xD2\xC5\xD4\xD8\xD1 B\nfour\n"); // "Третья B"
     AppProcess first(profile, {});
     const std::string window = WaitForWindow(first.Pid(), kMainWindow);
@@ -247,7 +249,8 @@ TEST(EndToEnd, PageIsShownInTheRecordsColours)
         const std::string histogram = ScreenHistogram(profile);
         keywordPixels = CountPixels(histogram, keyword);
         return keywordPixels > 100 && CountPixels(histogram, background) > 10000;
-    })) << keywordPixels << " pixels in the keyword colour";
+    })) << keywordPixels
+        << " pixels in the keyword colour";
 }
 
 } // namespace

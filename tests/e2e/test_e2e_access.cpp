@@ -30,9 +30,11 @@ TEST(Accessibility, ClientReadsNamesAndTextAndHearsCaretAndChanges)
     Profile profile;
     MapCyrillicKeys();
     const std::string command = "env HOME='" + profile.home + "' XDG_CONFIG_HOME='" + profile.config
-        + "' XDG_DATA_HOME='" + profile.data + "' XDG_RUNTIME_DIR='" + profile.runtime
-        + "' TMPDIR='" + profile.tmp + "' dbus-run-session -- /usr/bin/python3 '" TW_SOURCE_DIR
-          "/tests/e2e/atspi_check.py' '" TW_BUILD_DIR "/tagwright' '" + profile.Folder() + "' 2>&1";
+                                + "' XDG_DATA_HOME='" + profile.data + "' XDG_RUNTIME_DIR='"
+                                + profile.runtime + "' TMPDIR='" + profile.tmp
+                                + "' dbus-run-session -- /usr/bin/python3 '" TW_SOURCE_DIR
+                                  "/tests/e2e/atspi_check.py' '" TW_BUILD_DIR "/tagwright' '"
+                                + profile.Folder() + "' 2>&1";
     std::string output;
     EXPECT_EQ(RunCommand(command, &output), 0) << output;
 }

@@ -62,10 +62,13 @@ TEST_F(DiskChange, ReloadFromTheBarThenUndoBringsTheTypedTextBack)
 
     // The bar's Reload: the text is the file's again, so it is not modified. The watch may
     // take a moment to show the bar, so the key is pressed until it acts.
-    ASSERT_TRUE(WaitUntil([&] {
-        SendKeys(window, {"alt+shift+r"});
-        return WindowName(window) == "Tagwright - [b.txt]";
-    }, 8000)) << WindowName(window);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            SendKeys(window, {"alt+shift+r"});
+            return WindowName(window) == "Tagwright - [b.txt]";
+        },
+        8000))
+        << WindowName(window);
 
     SendKeys(window, {"ctrl+z"});
     ASSERT_TRUE(TitleBecomes("Tagwright - [b.txt *]"));

@@ -59,9 +59,10 @@ TEST(Editing, ExpandedTemplateAndWrappedWordAreSaved)
     TypeText(window, "word");
     // The typed word, selected backwards, gets wrapped in bold tags.
     SendKeys(window, {"shift+Left", "shift+Left", "shift+Left", "shift+Left", "ctrl+b", "ctrl+s"});
-    ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html]"
-                                    && !ReadFile(profile.File("page.html")).empty(); }))
-        << WindowName(window);
+    ASSERT_TRUE(WaitUntil([&] {
+        return WindowName(window) == "Tagwright - [page.html]"
+               && !ReadFile(profile.File("page.html")).empty();
+    })) << WindowName(window);
     EXPECT_EQ(ReadFile(profile.File("page.html")), "<TD>\r\n\t<B>word</B>\r\n</TD>\r\n");
 }
 
@@ -103,7 +104,8 @@ TEST(Editing, FirstSpellingSuggestionReplacesATypedWord)
     RunCommand("xdotool key --delay 100 Down Return");
     ASSERT_TRUE(WaitUntil([&] { return others().empty(); }, 10000));
     SendKeys(window, {"ctrl+s"});
-    EXPECT_TRUE(WaitUntil([&] { return ReadFile(profile.File("new.html")) == suggestions[0]; }, 20000))
+    EXPECT_TRUE(
+        WaitUntil([&] { return ReadFile(profile.File("new.html")) == suggestions[0]; }, 20000))
         << Cp1251ToUtf8(ReadFile(profile.File("new.html"))) << " instead of "
         << Cp1251ToUtf8(suggestions[0]);
 }

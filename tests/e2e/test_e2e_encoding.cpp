@@ -52,8 +52,9 @@ TEST(Encoding, Koi8PageOpenedInTheDefaultPageIsReopenedReadableWithAltR)
         GTEST_SKIP() << "xdotool not found";
     Profile profile;
     // "Утро выдалось холодным, и мы решили остаться дома." in KOI8-R, twice.
-    const std::string once = "\xF5\xD4\xD2\xCF \xD7\xD9\xC4\xC1\xCC\xCF\xD3\xD8 \xC8\xCF\xCC\xCF\xC4\xCE\xD9\xCD, "
-                             "\xC9 \xCD\xD9 \xD2\xC5\xDB\xC9\xCC\xC9 \xCF\xD3\xD4\xC1\xD4\xD8\xD3\xD1 \xC4\xCF\xCD\xC1.";
+    const std::string once =
+        "\xF5\xD4\xD2\xCF \xD7\xD9\xC4\xC1\xCC\xCF\xD3\xD8 \xC8\xCF\xCC\xCF\xC4\xCE\xD9\xCD, "
+        "\xC9 \xCD\xD9 \xD2\xC5\xDB\xC9\xCC\xC9 \xCF\xD3\xD4\xC1\xD4\xD8\xD3\xD1 \xC4\xCF\xCD\xC1.";
     const std::string original = "<p>" + once + " " + once + "</p>\n";
     WriteFile(profile.File("koi.html"), original);
     AppProcess app(profile, {"koi.html"});

@@ -41,8 +41,10 @@ TEST(EndToEnd, FindInFilesOpensAResultAndReplaceInFilesChangesOpenAndClosedFiles
     SendKeys(window, {"ctrl+shift+h"});
     const std::string replace = WaitForWindow(app.Pid(), "^Replace in Files$");
     ASSERT_FALSE(replace.empty());
-    SendKeys(replace, {"alt+n", "ctrl+a", "o", "l", "d", "alt+p", "ctrl+a", "n", "e", "w", "Return"});
-    ASSERT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Replace in Files$").empty(); }, 5000));
+    SendKeys(replace,
+             {"alt+n", "ctrl+a", "o", "l", "d", "alt+p", "ctrl+a", "n", "e", "w", "Return"});
+    ASSERT_TRUE(
+        WaitUntil([&] { return FindWindows(app.Pid(), "^Replace in Files$").empty(); }, 5000));
     // Replace is offered once the preview is complete.
     EXPECT_TRUE(WaitUntil(
         [&] {

@@ -120,13 +120,15 @@ TEST_P(Menus, EveryItemThatStartsNoOutsideProgramRunsAndTheProgramGoesOn)
     if (RunCommand("command -v xdotool >/dev/null") != 0)
         GTEST_SKIP() << "xdotool not found";
     Profile profile;
-    WriteFile(profile.File("page.html"), "<html>\n<body>\n<p>(text) {more}</p>\n</body>\n</html>\n");
+    WriteFile(profile.File("page.html"),
+              "<html>\n<body>\n<p>(text) {more}</p>\n</body>\n</html>\n");
     AppProcess app(profile, {"page.html"});
     const std::string window = WaitForWindow(app.Pid(), "^Tagwright - \\[page.html\\]$");
     ASSERT_FALSE(window.empty());
     MenuWalk walk(app, window);
     for (const std::string& keys : GetParam().steps)
-        ASSERT_TRUE(walk.Step(keys)) << keys << "; opened so far: " << testing::PrintToString(walk.opened);
+        ASSERT_TRUE(walk.Step(keys))
+            << keys << "; opened so far: " << testing::PrintToString(walk.opened);
     EXPECT_EQ(walk.opened, GetParam().opens) << walk.log;
     EXPECT_EQ(walk.Exit(), 0);
 }
@@ -134,6 +136,7 @@ TEST_P(Menus, EveryItemThatStartsNoOutsideProgramRunsAndTheProgramGoesOn)
 // The menus whose items stay inside the program are walked place by place; the submenus and
 // the menus with items that start other programs (the browser previews and the user tools)
 // by their mnemonics.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Walk, Menus,
     testing::Values(
@@ -158,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{"Window", Join(Places("alt+w", 8), {"alt+w w"}), {"Windows"}},
         MenuCase{"Help", {"alt+h a"}, {"About Tagwright"}}),
     [](const testing::TestParamInfo<MenuCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(MenuKeys, CtrlTabGoesToTheWindowUsedBeforeAndCtrlQQuits)
 {

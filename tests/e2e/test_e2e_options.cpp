@@ -7,7 +7,6 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-
 namespace {
 
 constexpr char kMainWindow[] = "^Tagwright - ";
@@ -48,29 +47,44 @@ TEST(Options, TabSizeAndKeywordColourChosenWithTheKeyboardShowAndAreSaved)
     ASSERT_FALSE(dialog.empty());
     SendKeys(dialog, {
                          // "Editing" is selected: into "Tab Size:", 8, back to the tree.
-                         "Tab", "ctrl+a", "8", "shift+Tab",
+                         "Tab",
+                         "ctrl+a",
+                         "8",
+                         "shift+Tab",
                          // "Format": the fourth class, "Tag/keyword", then its text colour.
-                         "Down", "Tab", "Down", "Down", "Down", "Tab", "space",
+                         "Down",
+                         "Tab",
+                         "Down",
+                         "Down",
+                         "Down",
+                         "Tab",
+                         "space",
                          // From no cell of the palette: cells 0, 8 and 16, "Red".
-                         "Down", "Down", "Down", "Return",
+                         "Down",
+                         "Down",
+                         "Down",
+                         "Return",
                          // Past "Background" and "Change Font" to OK.
-                         "Tab", "Tab", "Tab", "Return",
+                         "Tab",
+                         "Tab",
+                         "Tab",
+                         "Return",
                      });
     EXPECT_TRUE(WaitUntil([&] { return FindWindows(app.Pid(), "^Options\\.\\.\\.$").empty(); }));
     // The view repainted the tags in the new colour.
     int redPixels = 0;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            redPixels = ScreenPixels(profile, red);
-            return redPixels > 100 && ScreenPixels(profile, oldKeyword) < 10;
-        }))
-        << redPixels << " pixels in the new keyword colour";
+    EXPECT_TRUE(WaitUntil([&] {
+        redPixels = ScreenPixels(profile, red);
+        return redPixels > 100 && ScreenPixels(profile, oldKeyword) < 10;
+    })) << redPixels
+        << " pixels in the new keyword colour";
 
     SendKeys(window, {"alt+f", "x"});
     ASSERT_EQ(app.WaitExit(), 0);
-    const QByteArray record = QSettings(QString::fromStdString(profile.SettingsFile()), QSettings::IniFormat)
-                                  .value(QStringLiteral("Settings/GLOBAL"))
-                                  .toByteArray();
+    const QByteArray record =
+        QSettings(QString::fromStdString(profile.SettingsFile()), QSettings::IniFormat)
+            .value(QStringLiteral("Settings/GLOBAL"))
+            .toByteArray();
     ASSERT_EQ(record.size(), static_cast<qsizetype>(global_record::kSize));
     EXPECT_EQ(RecordNumber(record, global_record::kTabSize), 8u);
     EXPECT_EQ(RecordNumber(record, global_record::kColours + 3 * 8), red);

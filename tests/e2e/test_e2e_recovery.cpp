@@ -17,7 +17,10 @@ constexpr char kRecoveryDialog[] = "^Recover Unsaved Changes";
 // Message boxes carry the program's name alone.
 constexpr char kMessageBox[] = "^Tagwright$";
 
-std::string RecoveryRoot(const Profile& profile) { return profile.home + "/.local/state/tagwright/recovery"; }
+std::string RecoveryRoot(const Profile& profile)
+{
+    return profile.home + "/.local/state/tagwright/recovery";
+}
 
 // The recovery copies under the profile, in any run's folder.
 std::vector<std::string> Copies(const Profile& profile)
@@ -57,7 +60,8 @@ TEST(Recovery, TypedTextSurvivesKillAndTermAndIsSavedInItsCodePage)
             const std::string window = WaitForWindow(app.Pid(), "^Tagwright - \\[page.html\\]$");
             ASSERT_FALSE(window.empty());
             SendKeys(window, {"End", "space", "o", "k"});
-            ASSERT_TRUE(WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }));
+            ASSERT_TRUE(
+                WaitUntil([&] { return WindowName(window) == "Tagwright - [page.html *]"; }));
             // The copy comes 2 s after the last key; a signal does not wait for it.
             if (signal == SIGKILL) {
                 ASSERT_TRUE(WaitUntil([&] { return Copies(profile).size() == 1; }));
@@ -123,7 +127,8 @@ TEST(Recovery, APipeAndHugeFilesInTheRecoveryFolderAreListedAsDamagedAndKept)
     const std::string run = RecoveryRoot(profile) + "/run-1-1";
     std::filesystem::create_directories(run);
     ASSERT_EQ(mkfifo((run + "/doc1.twr").c_str(), 0600), 0);
-    for (const auto& [name, size] : {std::pair{"doc2.twr", int64_t(200) << 30}, {"doc3.twr", int64_t(4) << 30}}) {
+    for (const auto& [name, size] :
+         {std::pair{"doc2.twr", int64_t(200) << 30}, {"doc3.twr", int64_t(4) << 30}}) {
         WriteFile(run + "/" + name, "TWRECOVR");
         ASSERT_EQ(truncate((run + "/" + name).c_str(), size), 0);
     }

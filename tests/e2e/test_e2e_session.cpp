@@ -86,11 +86,10 @@ TEST(Session, KeysWorkBeforeTheFirstClick)
     ASSERT_FALSE(window.empty());
     ASSERT_TRUE(TitleBecomes(window, "Tagwright - [HTML1]"));
     // F5 previews the untitled text through the desktop's opener.
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            RunCommand("xdotool key F5");
-            return FileExists(profile.File("opened"));
-        }));
+    EXPECT_TRUE(WaitUntil([&] {
+        RunCommand("xdotool key F5");
+        return FileExists(profile.File("opened"));
+    }));
 }
 
 TEST(Session, KeysReachTheTextAgainAfterADialogCloses)

@@ -15,7 +15,10 @@
 using TextLines = std::vector<std::string>;
 
 inline EditCaret At(int x, int y) { return EditCaret::At({x, y}); }
-inline EditCaret Sel(TextPoint anchor, TextPoint caret) { return EditCaret::Selecting(anchor, caret); }
+inline EditCaret Sel(TextPoint anchor, TextPoint caret)
+{
+    return EditCaret::Selecting(anchor, caret);
+}
 
 class ForwardingView : public CKBufferView {
 public:
@@ -56,4 +59,3 @@ protected:
     CEditRules rules{buffer, &view, [this] { return options; }, HtmlKeywords()};
     EditCaret state;
 };
-

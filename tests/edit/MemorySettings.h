@@ -16,7 +16,7 @@ public:
     {
         const Value* v = Find(key, name);
         return v && std::holds_alternative<std::string>(*v) ? std::get<std::string>(*v)
-                                                             : std::string(fallback);
+                                                            : std::string(fallback);
     }
     int32_t ReadNumber(std::string_view key, std::string_view name, int32_t fallback) const override
     {

@@ -54,6 +54,7 @@ TEST_P(ExpandCaseTest, ReplacesTheWordAndPlacesTheCaret)
     EXPECT_EQ(Lines(), (TextLines{c.word}));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Templates, ExpandCaseTest,
     testing::Values(ExpandCase{"head", {"<HEAD>", "", "</HEAD>", ""}, At(0, 1)},
@@ -70,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "<BODY>", "", "</BODY>", "</HTML>", ""},
                                At(0, 6)}),
     [](const auto& info) { return std::string(info.param.word); });
+// clang-format on
 
 TEST_F(AutoExpandTest, LineBreaksIndentLikeTypedOnesInHtml)
 {
@@ -116,11 +118,11 @@ TEST_F(AutoExpandTest, LeavesWordsInQuotedAttributeValuesAlone)
     } cases[] = {
         {{"<A href=\"td"}, false},
         {{"<IMG alt='b"}, false},
-        {{"<A", "  title=\"p"}, false},               // the tag opened a line above
-        {{"<A href=\"x\">td"}, true},                // the value and the tag are closed
-        {{"He said \"td"}, true},                     // quotes in the text are not a value
-        {{"a < b \"td"}, true},                       // a lone "<" opens no tag
-        {{"<!-- <A href=\"x -->", "\"td"}, true},      // a comment holds no tags
+        {{"<A", "  title=\"p"}, false},           // the tag opened a line above
+        {{"<A href=\"x\">td"}, true},             // the value and the tag are closed
+        {{"He said \"td"}, true},                 // quotes in the text are not a value
+        {{"a < b \"td"}, true},                   // a lone "<" opens no tag
+        {{"<!-- <A href=\"x -->", "\"td"}, true}, // a comment holds no tags
         {{"<A href=x>\"td"}, true},
     };
     for (const auto& c : cases) {
@@ -167,6 +169,7 @@ TEST_P(EscapeTest, MovesEditsOrIsSkipped)
     EXPECT_EQ(state, c.result);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Escapes, EscapeTest,
     testing::Values(
@@ -186,6 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"upOnFirstLine", {"k"}, At(1, 0), "ab\\u", {"ab"}, At(2, 0)},
         EscapeCase{"trailingBackslash", {"k"}, At(1, 0), "ab\\", {"ab"}, At(2, 0)}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 using AutoCompleteTest = EditFixture;
 

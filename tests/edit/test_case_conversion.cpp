@@ -30,6 +30,7 @@ TEST_P(ConversionTest, ConvertsByteForByte)
 const std::string kCyrillicLower = "\xE0\xFF\xB8\xB3\xBF\xB4\xBA\xA2\x9A\x90\xBC\xBE\x83\x9D";
 const std::string kCyrillicUpper = "\xC0\xDF\xA8\xB2\xAF\xA5\xAA\xA1\x8A\x80\xA3\xBD\x81\x8D";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rules, ConversionTest,
     testing::Values(
@@ -57,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "\xCF\xD0\xC8\xC2\xC5\xD2. \xCC\xC8\xD0",
                        "\xCF\xF0\xE8\xE2\xE5\xF2. \xCC\xE8\xF0"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 using CaseCommandTest = EditFixture;
 
@@ -75,9 +77,11 @@ TEST_F(CaseCommandTest, ConvertsTheSelectionAsOneStepAndSelectsItAgain)
 
 TEST_F(CaseCommandTest, RecordsEachConversionsActionCode)
 {
-    const std::pair<CaseConversion, int> codes[] = {
-        {CaseConversion::Upper, 16}, {CaseConversion::Lower, 15}, {CaseConversion::Swap, 17},
-        {CaseConversion::Capitalize, 18}, {CaseConversion::Sentence, 19}};
+    const std::pair<CaseConversion, int> codes[] = {{CaseConversion::Upper, 16},
+                                                    {CaseConversion::Lower, 15},
+                                                    {CaseConversion::Swap, 17},
+                                                    {CaseConversion::Capitalize, 18},
+                                                    {CaseConversion::Sentence, 19}};
     for (const auto& [conversion, code] : codes) {
         SetLines({"Some text"});
         rules.ConvertCase(Sel({0, 0}, {9, 0}), conversion);

@@ -97,6 +97,7 @@ const auto kAt = [](int x, int y) { return EditCaret::At({x, y}); };
 const auto kSel = [](TextPoint a, TextPoint b) { return EditCaret::Selecting(a, b); };
 const std::string kUkrainian = "\xB3\xBF\xBA\xB4"; // four letters beyond the Russian alphabet
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, DeleteTest,
     testing::Values(
@@ -120,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         DeleteCase{"CutWithoutSelectionDoesNothing", {"abc"}, At(1, 0), &CEditRules::CutSelection, {"abc"}, {1, 0}, -1},
         DeleteCase{"DeleteSelection", {"abc"}, Sel({0, 0}, {2, 0}), &CEditRules::DeleteSelection, {"c"}, {0, 0}, ACTION_DELETE_SELECTION}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(EditRulesTest, PasteReplacesTheSelectionAndEmptyClipboardOnlyDeletesIt)
 {
@@ -190,8 +192,8 @@ TEST_P(MoveTextTest, MovesAsOneUndoStep)
     EXPECT_EQ(r.state, c.selection);
     const std::string moved = [&] {
         std::string s;
-        buffer.CopyText(r.state.selStart.y, r.state.selStart.x, r.state.selEnd.y,
-                        r.state.selEnd.x, s);
+        buffer.CopyText(r.state.selStart.y, r.state.selStart.x, r.state.selEnd.y, r.state.selEnd.x,
+                        s);
         return s;
     }();
     std::string original;
@@ -203,6 +205,7 @@ TEST_P(MoveTextTest, MovesAsOneUndoStep)
     EXPECT_FALSE(buffer.CanUndo());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, MoveTextTest,
     testing::Values(
@@ -212,6 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"TailOfALineUp", {"ab", "cdef"}, {{2, 1}, {4, 1}}, {1, 0}, {"aefb", "cd"}, EditCaret::Selecting({1, 0}, {3, 0})},
         MoveCase{"OntoTheSameLineAfterAMultiLineRange", {"ab", "cd", "ef"}, {{1, 0}, {1, 1}}, {2, 1}, {"adb", "c", "ef"}, EditCaret::Selecting({2, 0}, {1, 1})}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(EditRulesTest, MoveOntoItselfOnlyPlacesTheCaret)
 {
@@ -252,9 +256,15 @@ TEST_F(EditRulesTest, ReadOnlyBufferIsNeverChanged)
         [&] { rules.IndentRight(sel); },
         [&] { rules.IndentLeft(sel); },
         [&] { rules.IndentRight(At(0, 1)); },
-        [&] { rules.Drop(sel, {0, 0}, "x", false); },
-        [&] { rules.MoveText(sel, {{0, 0}, {1, 0}}, {3, 1}); },
-        [&] { rules.DeleteDragged(sel, {{0, 0}, {1, 0}}); },
+        [&] {
+            rules.Drop(sel, {0, 0}, "x", false);
+        },
+        [&] {
+            rules.MoveText(sel, {{0, 0}, {1, 0}}, {3, 1});
+        },
+        [&] {
+            rules.DeleteDragged(sel, {{0, 0}, {1, 0}});
+        },
         [&] { EXPECT_EQ(rules.Undo(), std::nullopt); },
         [&] { rules.OnEditAction(At(0, 1), ACTION_TYPING, "\r\n"); },
     };

@@ -13,8 +13,7 @@ TEST(EditTextTest, ClipboardTextGetsLfLineEndsAndUnicodeLetters)
 
 TEST(EditTextTest, ClipboardTextComesBackWithCrLfAndCountsWhatTheCodePageLacks)
 {
-    const BufferText text =
-        BufferTextFromClipboard(QString::fromUtf8("Жук\r\nі\rx\ny → z 😀 €"));
+    const BufferText text = BufferTextFromClipboard(QString::fromUtf8("Жук\r\nі\rx\ny → z 😀 €"));
     EXPECT_EQ(text.bytes, "\xC6\xF3\xEA\r\n\xB3\r\nx\r\ny  z  \x88");
     EXPECT_EQ(text.missing, 2);
     // Round trip of every byte but the line-break ones.

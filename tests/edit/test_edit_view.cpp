@@ -49,7 +49,8 @@ protected:
         FillHtmlKeywords();
         doc->OnNewDocument();
         CPreferences& p = settings.Preferences();
-        for (Switch on : {Switch::AutoIndent, Switch::SmartIndent, Switch::SmartUndo, Switch::UseTabs})
+        for (Switch on :
+             {Switch::AutoIndent, Switch::SmartIndent, Switch::SmartUndo, Switch::UseTabs})
             p.SetOn(on, true);
         p.SetTabSize(4);
         p.SetOn(Switch::DragDropDisabled, false);
@@ -259,8 +260,8 @@ TEST_F(EditViewTest, AssistiveClientEditsByOffsetAsUndoableStepsUnlessReadOnly)
     doc->Buffer().SetReadOnly(true);
     EXPECT_TRUE(access->state().readOnly);
     EXPECT_EQ(access->editableTextInterface(), nullptr);
-    static_cast<QAccessibleEditableTextInterface*>(
-        static_cast<CTextViewAccessible*>(access))->insertText(0, QStringLiteral("x"));
+    static_cast<QAccessibleEditableTextInterface*>(static_cast<CTextViewAccessible*>(access))
+        ->insertText(0, QStringLiteral("x"));
     EXPECT_EQ(Text(), (Lines{"ab cd", "ef"}));
 }
 
@@ -292,7 +293,9 @@ TEST_F(EditViewDropTest, DroppedTextIsInsertedAndSelected)
 {
     MakeView({"abc", "def"});
     EXPECT_TRUE(Drop({1, 1}, QStringLiteral("Да\nнет")));
-    EXPECT_EQ(Text(), (Lines{"abc", "d\xc4\xe0", "\xed\xe5\xf2" "ef"}));
+    EXPECT_EQ(Text(), (Lines{"abc", "d\xc4\xe0",
+                             "\xed\xe5\xf2"
+                             "ef"}));
     EXPECT_EQ(view->SelectionStart(), (TextPoint{1, 1}));
     EXPECT_EQ(view->CursorPos(), (TextPoint{3, 2}));
     EXPECT_EQ(MenuText(ID_EDIT_UNDO), "&Undo Drag And Drop\tCtrl+Z");
@@ -408,12 +411,14 @@ TEST_F(EditViewTest, ChangesThatRunOutOfMemoryAreReportedAndTheViewGoesOn)
     const std::pair<const char*, std::function<void()>> paths[] = {
         {"typing", [&] { Type(QStringLiteral("x")); }},
         {"a key's command", [&] { Key(Qt::Key_V, Qt::ControlModifier); }},
-        {"an input method", [&] {
+        {"an input method",
+         [&] {
              QInputMethodEvent composed;
              composed.setCommitString(QStringLiteral("x"));
              QApplication::sendEvent(view.get(), &composed);
          }},
-        {"a drop", [&] {
+        {"a drop",
+         [&] {
              // The memory runs out between the drag's arrival and the drop.
              exhausted.exhausted = false;
              const QPoint at(30, 5);

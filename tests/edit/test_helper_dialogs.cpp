@@ -190,8 +190,8 @@ TEST(ColourInsertionDialog, StartsFromTheKeptColoursAndKeepsTheChoice)
     MemorySettings store;
     uint32_t offered = 0;
     CustomColours offeredCustom{};
-    const auto pick
-        = [&](QWidget*, uint32_t initial, CustomColours& custom) -> std::optional<uint32_t> {
+    const auto pick = [&](QWidget*, uint32_t initial,
+                          CustomColours& custom) -> std::optional<uint32_t> {
         offered = initial;
         offeredCustom = custom;
         custom[0] = 0x123456;

@@ -71,6 +71,7 @@ TEST_P(BlockTest, ChangesTheLinesAsOneUndoStep)
     EXPECT_FALSE(buffer.CanUndo());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, BlockTest,
     testing::Values(
@@ -85,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase{"UnindentCountsSpacesThenOneTab", Sel({0, 0}, {1, 4}), false,
                   {"x", "  y", "\tz", "", "w"}, Sel({0, 0}, {1, 4})}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(IndentTest, ShiftTabWithoutABlockOnlyMovesTheCaretBackATabStop)
 {
@@ -120,6 +122,7 @@ TEST_P(AutoIndentTest, NewLine)
     EXPECT_EQ(state, EditCaret::At(c.caret));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, AutoIndentTest,
     testing::Values(
@@ -137,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         // tag: the line break stays.
         AutoIndentCase{"StepBackNeverJoinsTheNewLine", {"x </TD>"}, {7, 0}, true, {"x</TD>", ""}, {0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(IndentTest, AutoIndentOffOrOverwriteLeavesTheNewLineBare)
 {

@@ -34,6 +34,7 @@ TEST_P(InsertTagTest, PutsTheTextsAroundTheSelectionOrTheCaretAsOneStep)
     EXPECT_EQ(Lines(), (TextLines{"a word b"}));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, InsertTagTest,
     testing::Values(
@@ -46,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         TagCase{"caretOpenOnly", At(2, 0), "<BR>", "", "a <BR>word b", At(6, 0)},
         TagCase{"caretCloseOnly", At(2, 0), "", "</B>", "a </B>word b", At(2, 0)}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 using InsertTagCommandTest = EditFixture;
 
@@ -137,15 +139,16 @@ TEST(LowerCaseTagNames, LowersNamesAndKeepsValuesTextAndComments)
         {"</CENTER>", "</center>"},
         {"<FONT size=\"\" color=\"\">", "<font size=\"\" color=\"\">"},
         {"<IMG src=\"Pics/A.GIF\" hSpace=\"2\">", "<img src=\"Pics/A.GIF\" hspace=\"2\">"},
-        {"<FONT color=#FF00AA>", "<font color=#FF00AA>"},             // an unquoted value
+        {"<FONT color=#FF00AA>", "<font color=#FF00AA>"}, // an unquoted value
         {"<TD ALIGN=Left NOWRAP>", "<td align=Left nowrap>"},
         {"<A TITLE='It''s'>", "<a title='It''s'>"},
         {"<TITLE>Document Title</TITLE>\\l\\l", "<title>Document Title</title>\\l\\l"},
         {"<!--  -->", "<!--  -->"},
         {"<!-- <B> -->", "<!-- <B> -->"},
-        {"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">", "<!doctype html public \"-//W3C//DTD HTML 4.0//EN\">"},
+        {"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">",
+         "<!doctype html public \"-//W3C//DTD HTML 4.0//EN\">"},
         {"#FF0000", "#FF0000"},
-        {"<P>\xC0\xC1", "<p>\xC0\xC1"},                               // Cyrillic text stays
+        {"<P>\xC0\xC1", "<p>\xC0\xC1"}, // Cyrillic text stays
     };
     for (const auto& c : cases)
         EXPECT_EQ(LowerCaseTagNames(c.in), c.out) << c.in;

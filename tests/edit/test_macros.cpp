@@ -31,7 +31,8 @@ TEST_F(MacroInsertTest, WrapsTheSelectionOrSurroundsTheCaret)
 
     SetLines({"ab"});
     state = InsertMacro(rules, store, At(1, 0), 4);
-    EXPECT_EQ(Lines(), (TextLines{"a\tx", "\xFF" "b"}));
+    EXPECT_EQ(Lines(), (TextLines{"a\tx", "\xFF"
+                                          "b"}));
     EXPECT_EQ(state, At(1, 1));
 }
 
@@ -96,8 +97,11 @@ TEST(MacroFile, WritesEachLengthInItsPrefixForm)
 
 TEST(MacroFile, ReadsAllThreePrefixFormsAndEveryByte)
 {
-    const std::string first = "\x10TGWRMACROFILE100"s + "\x08Macros 0"s + "\xFF\x03\x00" "a\tb"s
-        + "\xFF\xFF\xFF\x04\x00\x00\x00" "x\r\ny"s;
+    const std::string first = "\x10TGWRMACROFILE100"s + "\x08Macros 0"s
+                              + "\xFF\x03\x00"
+                                "a\tb"s
+                              + "\xFF\xFF\xFF\x04\x00\x00\x00"
+                                "x\r\ny"s;
     const std::string rest = EncodeMacroFile(EmptyMacros()).substr(17 + 11);
     std::vector<MacroRecord> expected = EmptyMacros();
     expected[0] = {"Macros 0", "a\tb", "x\r\ny"};
@@ -129,9 +133,11 @@ TEST(MacroFile, NeverTrustsALengthPrefix)
     const std::pair<std::string, MacroFileStatus> faults[] = {
         {"\xFF\x01\x10"s, MacroFileStatus::BadFile},                 // 4097, over the limit
         {"\xFF\xFF\xFF\xFF\xFF\xFF\xFF"s, MacroFileStatus::BadFile}, // 4 GB
-        {"\x05" "abc"s, MacroFileStatus::BadFile},                   // past the end of the file
-        {"\xFF\x01"s, MacroFileStatus::CutShort},                    // the prefix itself cut
-        {""s, MacroFileStatus::CutShort},                            // ends between strings
+        {"\x05"
+         "abc"s,
+         MacroFileStatus::BadFile},               // past the end of the file
+        {"\xFF\x01"s, MacroFileStatus::CutShort}, // the prefix itself cut
+        {""s, MacroFileStatus::CutShort},         // ends between strings
     };
     for (const auto& [tail, status] : faults) {
         const std::vector<MacroRecord> records = Decode(good + tail, status);
@@ -150,8 +156,8 @@ TEST_F(MacroTransferTest, ExportThenImportRestoresAllTwentyTexts)
     for (int k = 0; k < kMacroCount; ++k) {
         store.WriteString(kMacrosBeforeKey, MacroName(k), "<b k=" + std::to_string(k) + ">\r\n\t");
         // Cyrillic a and ya, as the store keeps them.
-        store.WriteString(
-            kMacrosAfterKey, MacroName(k), "\t</b>\r\n\xD0\xB0\xD1\x8F" + std::to_string(k));
+        store.WriteString(kMacrosAfterKey, MacroName(k),
+                          "\t</b>\r\n\xD0\xB0\xD1\x8F" + std::to_string(k));
     }
     const std::string path = dir.File("all.tgm");
     const MacroTransfer exported = ExportMacros(store, path);
@@ -159,7 +165,8 @@ TEST_F(MacroTransferTest, ExportThenImportRestoresAllTwentyTexts)
     std::vector<MacroRecord> records;
     DecodeMacroFile(ReadFile(path), [&](const MacroRecord& r) { records.push_back(r); });
     ASSERT_EQ(records.size(), 10u);
-    EXPECT_EQ(records[7].after, "\t</b>\r\n\xE0\xFF" "7"); // the file holds Windows-1251
+    EXPECT_EQ(records[7].after, "\t</b>\r\n\xE0\xFF"
+                                "7"); // the file holds Windows-1251
 
     MemorySettings fresh;
     const MacroTransfer imported = ImportMacros(fresh, path);
@@ -194,7 +201,8 @@ TEST_F(MacroTransferTest, BadFilesAreReportedAndKeepWhatWasImported)
         {fifo, "It is not a regular file."},
     };
     for (const auto& [path, reason] : unreadable)
-        EXPECT_EQ(ImportMacros(store, path).message, "Cannot open file for read!\n\n" + path + "\n" + reason);
+        EXPECT_EQ(ImportMacros(store, path).message,
+                  "Cannot open file for read!\n\n" + path + "\n" + reason);
 
     std::vector<MacroRecord> records = EmptyMacros();
     records[0].before = "kept";
@@ -237,10 +245,10 @@ TEST_F(MacroTransferTest, AFailedExportIsReportedAndKeepsTheOldFile)
     WriteFile(target, "old");
     const std::string driver = TW_BUILD_DIR "/tw-macrofile";
     std::string output;
-    const int status
-        = RunCommand("printf '0 name=41 after=%04000d before=\\n' 0 | bash -c 'ulimit -f 1; exec "
-                + driver + " write \"" + target + "\"' 2>&1",
-            &output);
+    const int status =
+        RunCommand("printf '0 name=41 after=%04000d before=\\n' 0 | bash -c 'ulimit -f 1; exec "
+                       + driver + " write \"" + target + "\"' 2>&1",
+                   &output);
     EXPECT_EQ(status, 1);
     EXPECT_NE(output.find("File too large"), std::string::npos) << output;
     EXPECT_EQ(ReadFile(target), "old");
@@ -258,7 +266,9 @@ TEST_F(MacroTransferTest, DriverPrintsTheRecordsAndTheError)
                          &output),
               0);
     EXPECT_EQ(output, "");
-    EXPECT_EQ(ReadFile(path), "\x10TGWRMACROFILE100"s + "\x02M0\x00\x04\r\n\t\xE0"s + "\x01" "1"s
+    EXPECT_EQ(ReadFile(path), "\x10TGWRMACROFILE100"s + "\x02M0\x00\x04\r\n\t\xE0"s
+                                  + "\x01"
+                                    "1"s
                                   + "\x01\xFF\x00"s);
 
     WriteFile(path, EncodeMacroFile(EmptyMacros()).substr(0, 17 + 11));

@@ -10,6 +10,7 @@
 #include "edit/PropFormat.h"
 #include "edit/PropMacros.h"
 #include "edit/core/Macros.h"
+#include "res/CommandIds.h"
 #include "session/core/Session.h"
 #include "settings/KSettingsStore.h"
 #include "settings/core/AppSettings.h"
@@ -18,7 +19,6 @@
 #include "support/KeyClicks.h"
 #include "support/TempDir.h"
 #include "syntax/ColourClass.h"
-#include "res/CommandIds.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
 
@@ -96,7 +96,8 @@ TEST_F(OptionsTest, TreeSelectsThePagesAllMadeAtOpening)
 
     // The keyboard walks the tree, and the page beside it follows.
     dialog.show();
-    const std::vector<QWidget*> pages = {&dialog.FormatPage(), &dialog.MacrosPage(), &dialog.FilesPage()};
+    const std::vector<QWidget*> pages = {&dialog.FormatPage(), &dialog.MacrosPage(),
+                                         &dialog.FilesPage()};
     EXPECT_EQ(dialog.CurrentPage(), &dialog.EditingPage());
     for (QWidget* page : pages) {
         KeyClick(tree, Qt::Key_Down);
@@ -113,11 +114,8 @@ TEST_F(OptionsTest, TabSizeKeepsOneToSixtyThreeAndPutsFourForOtherNumbers)
         int stored;
     };
     const Case cases[] = {
-        {"0", "4", 4},
-        {"64", "4", 4},
-        {"63", "63", 63},
-        {"-2", "4", 4},
-        {"abc", "abc", 8}, // not a number: the size stays
+        {"0", "4", 4},  {"64", "4", 4},    {"63", "63", 63},
+        {"-2", "4", 4}, {"abc", "abc", 8}, // not a number: the size stays
         {"", "", 8},
     };
     for (const Case& c : cases) {
@@ -157,7 +155,8 @@ TEST_F(OptionsTest, SpellingListShowsAndSwitchesTheSourceTypesCheckedByDefault)
     ASSERT_EQ(types->count(), kSourceTypeCount);
     for (int type = 0; type < kSourceTypeCount; ++type)
         EXPECT_EQ(types->item(type)->checkState() == Qt::Checked,
-                  type == Number(SourceType::Html) || type == Number(SourceType::PlainText)) << type;
+                  type == Number(SourceType::Html) || type == Number(SourceType::PlainText))
+            << type;
     types->item(Number(SourceType::Html))->setCheckState(Qt::Unchecked);
     types->item(Number(SourceType::Python))->setCheckState(Qt::Checked);
     EXPECT_FALSE(Preferences().SpellingOnFor(SourceType::Html));
@@ -321,19 +320,20 @@ TEST_F(OptionsTest, TypedBrowserPathsAreCheckedBeforeThePageIsLeftOrTheDialogClo
         QString typed;
         bool accepted;
     } cases[] = {
-        {QStringLiteral("/etc/passwd"), false},           // not a program
-        {QString::fromStdString(dir.Path()), false},      // a folder
+        {QStringLiteral("/etc/passwd"), false},      // not a program
+        {QString::fromStdString(dir.Path()), false}, // a folder
         {QStringLiteral("/no/such/browser"), false},
         {QStringLiteral("no-such-browser-anywhere"), false},
-        {QStringLiteral("sh"), true},                     // found on the search path
+        {QStringLiteral("sh"), true}, // found on the search path
         {program, true},
-        {QString(), true},                                // no browser
+        {QString(), true}, // no browser
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
         COptionsDialog dialog(settings);
         QStringList told;
-        dialog.FilesPage().SetMessageTeller([&](QWidget*, const QString& message) { told << message; });
+        dialog.FilesPage().SetMessageTeller(
+            [&](QWidget*, const QString& message) { told << message; });
         bool closed = false;
         QObject::connect(&dialog, &QDialog::finished, [&closed] { closed = true; });
         dialog.show();
@@ -343,8 +343,8 @@ TEST_F(OptionsTest, TypedBrowserPathsAreCheckedBeforeThePageIsLeftOrTheDialogClo
 
         tree->setCurrentItem(tree->topLevelItem(0));
         QApplication::processEvents();
-        EXPECT_EQ(dialog.CurrentPage(), c.accepted ? static_cast<QWidget*>(&dialog.EditingPage())
-                                                   : &dialog.FilesPage());
+        EXPECT_EQ(dialog.CurrentPage(),
+                  c.accepted ? static_cast<QWidget*>(&dialog.EditingPage()) : &dialog.FilesPage());
         EXPECT_EQ(tree->currentItem(), tree->topLevelItem(c.accepted ? 0 : 1));
         dialog.accept();
         QApplication::processEvents();
@@ -391,7 +391,8 @@ TEST_F(OptionsTest, ColourChoicesStoreAtOnceAutomaticAndEscape)
     QWidget* popup = foreground->Popup();
     ASSERT_NE(popup, nullptr);
     KeyClick(popup, Qt::Key_Down);
-    EXPECT_EQ(Preferences().Colours(ColourClass::Entity).text, 0x000000u); // stored while the popup tracks
+    EXPECT_EQ(Preferences().Colours(ColourClass::Entity).text,
+              0x000000u); // stored while the popup tracks
     KeyClick(popup, Qt::Key_Up);
     KeyClick(popup, Qt::Key_Return);
     EXPECT_EQ(Preferences().Colours(ColourClass::Entity).text, 0x408080u);
@@ -510,7 +511,8 @@ TEST_F(OptionsTest, CancelPutsBackEverythingThePagesChanged)
         COptionsDialog dialog(settings);
         Retype(dialog.EditingPage().TabSizeField(), QStringLiteral("8"));
         Box(dialog.EditingPage(), QStringLiteral("Selection &Margin"))->click();
-        Box(dialog.FilesPage(), QStringLiteral("&Keep recovery copies of unsaved changes"))->click();
+        Box(dialog.FilesPage(), QStringLiteral("&Keep recovery copies of unsaved changes"))
+            ->click();
         Box(dialog.EditingPage(), QStringLiteral("Insert tags in lo&wer case"))->click();
         dialog.MacrosPage().Names()->setCurrentRow(2);
         dialog.MacrosPage().BeforeBox()->setPlainText(QStringLiteral("<u>"));
@@ -542,7 +544,9 @@ TEST_F(OptionsTest, ViewsFollowEachChangeWhileTheDialogIsOpen)
     std::unique_ptr<CKEditView> view(CKTextView::Create<CKEditView>(*doc));
     view->resize(400, 200);
     view->show();
-    const auto tabWidth = [&] { return view->PositionToPixel({1, 0}).x() - view->PositionToPixel({0, 0}).x(); };
+    const auto tabWidth = [&] {
+        return view->PositionToPixel({1, 0}).x() - view->PositionToPixel({0, 0}).x();
+    };
     const int tabBefore = tabWidth();
     const int marginBefore = view->MarginWidth();
 
@@ -554,7 +558,8 @@ TEST_F(OptionsTest, ViewsFollowEachChangeWhileTheDialogIsOpen)
         EXPECT_EQ(tabWidth(), 2 * tabBefore);
         Box(editing, QStringLiteral("Selection &Margin"))->click();
         EXPECT_LT(view->MarginWidth(), marginBefore);
-        Box(dialog->FilesPage(), QStringLiteral("&Enable Debug Subsystem (may be very slow)"))->click();
+        Box(dialog->FilesPage(), QStringLiteral("&Enable Debug Subsystem (may be very slow)"))
+            ->click();
         dialog->accept();
     });
     RunOptionsDialog(settings, view.get());

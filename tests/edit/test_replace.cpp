@@ -178,8 +178,8 @@ TEST_F(ReplaceTest, TemplatesThatFailLeaveTheOccurrence)
     SetLines({"a"});
     int length = 0;
     const CTextSearch fresh;
-    EXPECT_EQ(ReplaceSelection(buffer, nullptr, fresh, EditCaret::Selecting({0, 0}, {1, 0}),
-                               "\\0", FIND_REGEXP, length),
+    EXPECT_EQ(ReplaceSelection(buffer, nullptr, fresh, EditCaret::Selecting({0, 0}, {1, 0}), "\\0",
+                               FIND_REGEXP, length),
               std::nullopt);
     EXPECT_EQ(Text(), (Lines{"a"}));
 }

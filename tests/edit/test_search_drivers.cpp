@@ -26,7 +26,9 @@ TEST(SearchDriversTest, FindPrintsTheMatchOrItsAbsence)
     EXPECT_EQ(out, "found 0:1 len=3\n");
     // The page decides the letters: these bytes are KOI8-R for the same word upper-cased.
     WriteFile(dir.File("koi.txt"), "\xF0\xF2\xE9\n");
-    EXPECT_EQ(RunCommand(kFind + " --page 2 \"$(printf '\\357\\360\\350')\" " + dir.File("koi.txt"), &out), 0);
+    EXPECT_EQ(RunCommand(kFind + " --page 2 \"$(printf '\\357\\360\\350')\" " + dir.File("koi.txt"),
+                         &out),
+              0);
     EXPECT_EQ(out, "found 0:0 len=3\n");
     EXPECT_EQ(RunCommand(kFind + " --bench --word a " + file, &out), 0);
     EXPECT_EQ(out.substr(0, 10), "not found\n");
@@ -43,9 +45,9 @@ TEST(SearchDriversTest, ReplaceSavesInTheFilesOwnFormAndUndoesWhole)
     const std::string original = "<td a>x</td>\n<td>\n";
     WriteFile(in, original);
     std::string printed;
-    EXPECT_EQ(RunCommand(kReplace + " --regex '\\<(/?)td([ >])' '<\\1TD\\2' " + in + " " + out,
-                         &printed),
-              0);
+    EXPECT_EQ(
+        RunCommand(kReplace + " --regex '\\<(/?)td([ >])' '<\\1TD\\2' " + in + " " + out, &printed),
+        0);
     EXPECT_EQ(printed, "replaced=3 undo_steps=1\n");
     EXPECT_EQ(ReadFile(out), "<TD a>x</TD>\n<TD>\n");
     EXPECT_EQ(RunCommand(kReplace + " --selection 0:1-1:1 td X " + in + " " + out, &printed), 0);
@@ -57,9 +59,9 @@ TEST(SearchDriversTest, ReplaceSavesInTheFilesOwnFormAndUndoesWhole)
     EXPECT_EQ(ReadFile(out), original);
     EXPECT_EQ(RunCommand(kReplace + " q r " + in + " " + out, &printed), 0);
     EXPECT_EQ(printed, "replaced=0 undo_steps=0\n");
-    EXPECT_EQ(RunCommand(kReplace + " --regex '(t)' '\\2' " + in + " " + out + " 2>/dev/null",
-                         &printed),
-              1);
+    EXPECT_EQ(
+        RunCommand(kReplace + " --regex '(t)' '\\2' " + in + " " + out + " 2>/dev/null", &printed),
+        1);
     EXPECT_EQ(printed, "replaced=0 undo_steps=0\n");
     EXPECT_EQ(ReadFile(out), original);
 }

@@ -4,12 +4,12 @@
 // per-document switch.
 #include "controls/QtText.h"
 #include "doc/FakeHost.h"
-#include "session/core/Session.h"
-#include "settings/KSettingsStore.h"
 #include "doc/TagwrightDoc.h"
-#include "settings/core/AppSettings.h"
 #include "edit/KEditView.h"
 #include "res/CommandIds.h"
+#include "session/core/Session.h"
+#include "settings/KSettingsStore.h"
+#include "settings/core/AppSettings.h"
 #include "support/BufferLines.h"
 #include "support/TempDir.h"
 #include "syntax/HtmlKeywords.h"
@@ -123,16 +123,15 @@ TEST_F(SpellingViewTest, UnderlinesReaderTextOnlyWithTheStateOfTheLinesAbove)
         "<p title=\"слва\">слово слва</p>", // title value and text between tags
         "<img alt=\"слово",                 // an alt value that goes on on the next line
         "слва\">",
-        "<script>слва</script> слва",       // script is not read, the text after it is
+        "<script>слва</script> слва", // script is not read, the text after it is
     });
     ASSERT_TRUE(view->SpellingShown()) << "on by default for HTML";
     const struct {
         int line, start, length;
         bool marked;
     } words[] = {
-        {0, 10, 4, true}, {0, 16, 5, false}, {0, 22, 4, true},
-        {1, 10, 5, false}, {2, 0, 4, true},
-        {3, 8, 4, false}, {3, 22, 4, true},
+        {0, 10, 4, true}, {0, 16, 5, false}, {0, 22, 4, true}, {1, 10, 5, false},
+        {2, 0, 4, true},  {3, 8, 4, false},  {3, 22, 4, true},
     };
     QImage image = Paint();
     const auto allMarked = [&] {
@@ -178,7 +177,7 @@ TEST_F(SpellingViewTest, F8AndShiftF8SelectTheNextAndPreviousMisspelledWordRound
         Qt::KeyboardModifiers mods;
         TextRange expected;
     } steps[] = {
-        {Qt::NoModifier, first}, {Qt::NoModifier, last}, {Qt::NoModifier, first},
+        {Qt::NoModifier, first},   {Qt::NoModifier, last},     {Qt::NoModifier, first},
         {Qt::ShiftModifier, last}, {Qt::ShiftModifier, first},
     };
     for (const auto& step : steps) {
@@ -257,7 +256,10 @@ TEST_F(SpellingViewTest, OnByDefaultForHtmlAndTextAndSwitchedPerDocument)
     const struct {
         SourceType type;
         bool on;
-    } defaults[] = {{SourceType::Html, true}, {SourceType::PlainText, true}, {SourceType::Cpp, false}, {SourceType::Perl, false}};
+    } defaults[] = {{SourceType::Html, true},
+                    {SourceType::PlainText, true},
+                    {SourceType::Cpp, false},
+                    {SourceType::Perl, false}};
     for (const auto& d : defaults) {
         doc->SetSourceType(d.type);
         EXPECT_EQ(doc->SpellingOn(), d.on) << Number(d.type);

@@ -19,7 +19,8 @@
 
 namespace {
 
-FileResult MakeFile(const std::string& relative, CodePage page, std::vector<std::pair<int, std::string>> lines,
+FileResult MakeFile(const std::string& relative, CodePage page,
+                    std::vector<std::pair<int, std::string>> lines,
                     std::vector<std::pair<TextPoint, TextPoint>> matches)
 {
     FileResult file;
@@ -136,10 +137,12 @@ TEST(FindFilesDialog, TheProjectsFilesAreAChoiceOnlyWhenThereAreSome)
     EXPECT_FALSE(dialog.SkipHiddenBox()->isEnabled());
     EXPECT_TRUE(dialog.MasksBox()->isEnabled());
     EXPECT_TRUE(dialog.StartButton()->isEnabled());
-    const QStringList project = {QStringLiteral("/srv/сайт/index.htm"), QStringLiteral("/srv/сайт/news/a.htm")};
+    const QStringList project = {QStringLiteral("/srv/сайт/index.htm"),
+                                 QStringLiteral("/srv/сайт/news/a.htm")};
     const FindFilesOptions options = FindFilesOptionsOf(dialog.Fields(), false, project);
     ASSERT_TRUE(options.files.has_value());
-    EXPECT_EQ(*options.files, (std::vector<std::string>{"/srv/сайт/index.htm", "/srv/сайт/news/a.htm"}));
+    EXPECT_EQ(*options.files,
+              (std::vector<std::string>{"/srv/сайт/index.htm", "/srv/сайт/news/a.htm"}));
     EXPECT_EQ(options.folder, "/srv/сайт");
     EXPECT_EQ(options.masks, (std::vector<std::string>{"*.htm"}));
 
@@ -177,7 +180,8 @@ protected:
         // "index.htm" with two matches on one line and one on another; "sub/b.htm" in KOI8-R.
         pane.AddFile(MakeFile("index.htm", CodePage::Windows1251, {{2, "a\tfoo foo"}, {9, "foo"}},
                               {{{2, 2}, {5, 2}}, {{6, 2}, {9, 2}}, {{0, 9}, {3, 9}}}));
-        pane.AddFile(MakeFile("sub/b.htm", CodePage::Koi8R, {{0, "x \xf4\xee\xee"}}, {{{2, 0}, {5, 0}}}));
+        pane.AddFile(
+            MakeFile("sub/b.htm", CodePage::Koi8R, {{0, "x \xf4\xee\xee"}}, {{{2, 0}, {5, 0}}}));
     }
     bool replace = false;
     CKSearchResultsPane pane;
@@ -189,7 +193,8 @@ TEST_F(SearchResultsPaneTest, RowsAreGroupedByFileWithPageAndCount)
     ASSERT_EQ(tree->topLevelItemCount(), 2);
     EXPECT_TRUE(tree->topLevelItem(0)->text(0).startsWith(QStringLiteral("index.htm (")));
     EXPECT_TRUE(tree->topLevelItem(0)->text(0).endsWith(QStringLiteral(", 3)")));
-    EXPECT_TRUE(tree->topLevelItem(1)->text(0).contains(QString::fromUtf8(CodePageName(CodePage::Koi8R).data())));
+    EXPECT_TRUE(tree->topLevelItem(1)->text(0).contains(
+        QString::fromUtf8(CodePageName(CodePage::Koi8R).data())));
     ASSERT_EQ(tree->topLevelItem(0)->childCount(), 3);
     EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("3: a foo foo"));
     EXPECT_EQ(tree->topLevelItem(0)->child(2)->text(0), QStringLiteral("10: foo"));
@@ -203,8 +208,9 @@ TEST_F(SearchResultsPaneTest, RowsAreGroupedByFileWithPageAndCount)
     totals.cancelled = true;
     pane.Finish(totals);
     EXPECT_FALSE(pane.IsRunning());
-    EXPECT_EQ(pane.Status()->text(),
-              QStringLiteral("Stopped: 12 files searched, 4 matches in 2 files, 1 binary files skipped"));
+    EXPECT_EQ(
+        pane.Status()->text(),
+        QStringLiteral("Stopped: 12 files searched, 4 matches in 2 files, 1 binary files skipped"));
     // Files keep the order of their paths whenever they come, the problems below them.
     pane.AddFile(MakeFile("z.htm", CodePage::Windows1251, {{0, "foo"}}, {{{0, 0}, {3, 0}}}));
     pane.AddFile(MakeFile("a.htm", CodePage::Windows1251, {{0, "foo"}}, {{{0, 0}, {3, 0}}}));
@@ -218,11 +224,14 @@ TEST_F(SearchResultsPaneTest, RowsAreGroupedByFileWithPageAndCount)
 TEST_F(SearchResultsPaneTest, F4WalksTheMatchesRoundAndEnterOpensTheCurrentOne)
 {
     std::pair<int, int> opened{-1, -1};
-    QObject::connect(&pane, &CKSearchResultsPane::openRequested, [&](int file, int match) { opened = {file, match}; });
+    QObject::connect(&pane, &CKSearchResultsPane::openRequested, [&](int file, int match) {
+        opened = {file, match};
+    });
     const auto last = [&] { return opened; };
     pane.GoToResult(1); // from the first file's row: its first match
     EXPECT_EQ(last(), std::pair(0, 0));
-    for (const auto& expected : {std::pair(0, 1), std::pair(0, 2), std::pair(1, 0), std::pair(0, 0)}) {
+    for (const auto& expected :
+         {std::pair(0, 1), std::pair(0, 2), std::pair(1, 0), std::pair(0, 0)}) {
         pane.GoToResult(1);
         EXPECT_EQ(last(), expected);
     }
@@ -271,12 +280,14 @@ TEST_F(SearchResultsPaneTest, AReplaceOnDiskCanBeStoppedUntilItEnds)
 
 TEST_F(SearchResultsPaneTest, CopyGivesPathLineColumnAndTheLineInUtf8)
 {
-    EXPECT_EQ(pane.AllText(), QStringLiteral("index.htm:3:3: a\tfoo foo\nindex.htm:3:7: a\tfoo foo\n"
-                                             "index.htm:10:1: foo\nsub/b.htm:1:3: x \u0444\u043e\u043e\n"));
+    EXPECT_EQ(pane.AllText(),
+              QStringLiteral("index.htm:3:3: a\tfoo foo\nindex.htm:3:7: a\tfoo foo\n"
+                             "index.htm:10:1: foo\nsub/b.htm:1:3: x \u0444\u043e\u043e\n"));
     pane.Tree()->clearSelection();
     pane.Tree()->topLevelItem(0)->child(2)->setSelected(true);
     pane.Tree()->topLevelItem(1)->setSelected(true); // a file's row: all its matches
-    EXPECT_EQ(pane.SelectedText(), QStringLiteral("index.htm:10:1: foo\nsub/b.htm:1:3: x \u0444\u043e\u043e\n"));
+    EXPECT_EQ(pane.SelectedText(),
+              QStringLiteral("index.htm:10:1: foo\nsub/b.htm:1:3: x \u0444\u043e\u043e\n"));
 }
 
 class ReplacePreviewTest : public SearchResultsPaneTest {

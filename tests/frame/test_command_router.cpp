@@ -40,7 +40,11 @@ TEST(CommandRouterTest, CommandsTravelTheChainAndUnhandledOnesAreDisabled)
 {
     Target view(ID_EDIT_COPY, true), app(ID_VIEW_STATUS_BAR, false);
     QObject owner;
-    CKCommandRouter router([&] { return std::vector<CKCommandTarget*>{&view, &app}; }, nullptr, &owner);
+    CKCommandRouter router(
+        [&] {
+            return std::vector<CKCommandTarget*>{&view, &app};
+        },
+        nullptr, &owner);
     QAction* copy = router.Action(ID_EDIT_COPY);
     QAction* bar = router.Action(ID_VIEW_STATUS_BAR);
     QAction* open = router.Action(ID_FILE_OPEN);
@@ -70,10 +74,12 @@ TEST(CommandRouterTest, StatesAreRecomputedOnceAfterChangesAndNeverWhileNothingC
     Target view(ID_EDIT_COPY, true);
     int chainBuilt = 0;
     QObject owner;
-    CKCommandRouter router([&] {
-        ++chainBuilt;
-        return std::vector<CKCommandTarget*>{&view};
-    }, nullptr, &owner);
+    CKCommandRouter router(
+        [&] {
+            ++chainBuilt;
+            return std::vector<CKCommandTarget*>{&view};
+        },
+        nullptr, &owner);
     router.Action(ID_EDIT_COPY);
     int passes = 0;
     QObject::connect(&router, &CKCommandRouter::updated, [&] { ++passes; });

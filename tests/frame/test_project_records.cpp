@@ -33,7 +33,8 @@ TEST(ProjectRecordsTest, LongNamesAreCutByCharactersAndPathsKeptWhole)
     const int index = records.Add(cyrillic, path, PROJECT_FILE);
     EXPECT_EQ(records.At(index).name, cyrillic.substr(0, 520));
     EXPECT_EQ(records.At(index).path, path);
-    EXPECT_EQ(records.At(records.Add(std::string(261, 'n'), {}, PROJECT_FOLDER)).name, std::string(260, 'n'));
+    EXPECT_EQ(records.At(records.Add(std::string(261, 'n'), {}, PROJECT_FOLDER)).name,
+              std::string(260, 'n'));
     EXPECT_EQ(CutUtf8("ab", 5), "ab");
 }
 

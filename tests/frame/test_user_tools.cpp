@@ -29,12 +29,15 @@ TEST(UserToolsTest, DefaultsFollowWhatIsInstalled)
          {"Terminal=x-terminal-emulator", "Calculator=gnome-calculator", "File Manager=xdg-open",
           "Settings File=$(Tagwright)"}},
         {{"xterm", "kcalc", "galculator"},
-         {"Terminal=xterm", "Calculator=kcalc", "File Manager=xdg-open", "Settings File=$(Tagwright)"}},
+         {"Terminal=xterm", "Calculator=kcalc", "File Manager=xdg-open",
+          "Settings File=$(Tagwright)"}},
         // Nothing installed: the terminal still appears and will say it is missing.
-        {{}, {"Terminal=x-terminal-emulator", "File Manager=xdg-open", "Settings File=$(Tagwright)"}},
+        {{},
+         {"Terminal=x-terminal-emulator", "File Manager=xdg-open", "Settings File=$(Tagwright)"}},
     };
     for (const Case& c : cases) {
-        const auto tools = DefaultUserTools([&](std::string_view p) { return c.installed.count(std::string(p)) > 0; });
+        const auto tools = DefaultUserTools(
+            [&](std::string_view p) { return c.installed.count(std::string(p)) > 0; });
         EXPECT_EQ(Names(tools), c.expected);
     }
 }
@@ -45,7 +48,8 @@ TEST(UserToolsTest, RecordsRoundTripThroughTheSettingsAndIncompleteOnesAreLeftOu
     EXPECT_TRUE(ReadUserTools(store).empty());
     std::vector<UserTool> tools;
     for (int i = 0; i < kMaxUserTools + 2; ++i)
-        tools.push_back({"Tool " + std::to_string(i), "prog" + std::to_string(i), "-a \"b c\"", "/tmp"});
+        tools.push_back(
+            {"Tool " + std::to_string(i), "prog" + std::to_string(i), "-a \"b c\"", "/tmp"});
     ASSERT_TRUE(WriteUserTools(store, tools));
     EXPECT_EQ(store.ReadNumber(kUserToolsKey, "Count", -1), kMaxUserTools);
     tools.resize(kMaxUserTools);
@@ -76,18 +80,41 @@ TEST(UserToolsTest, ResolvingFillsInTheDocumentAndKeepsQuotedPartsWhole)
     const Case cases[] = {
         {{"T", "xterm", "", "$(FileDir)"}, &withDoc, "xterm", {}, "/home/u/my pages", false},
         // The folder with a space stays one argument; the folder defaults to the document's.
-        {{"F", "xdg-open", "\"$(FileDir)\"", ""}, &withDoc, "xdg-open", {"/home/u/my pages"}, "/home/u/my pages", false},
-        {{"E", "wc", "-l $(FilePath)  --x", "/tmp"}, &withDoc, "wc", {"-l", "/home/u/my pages/index.html", "--x"}, "/tmp", false},
+        {{"F", "xdg-open", "\"$(FileDir)\"", ""},
+         &withDoc,
+         "xdg-open",
+         {"/home/u/my pages"},
+         "/home/u/my pages",
+         false},
+        {{"E", "wc", "-l $(FilePath)  --x", "/tmp"},
+         &withDoc,
+         "wc",
+         {"-l", "/home/u/my pages/index.html", "--x"},
+         "/tmp",
+         false},
         // Without a document file the home folder stands in.
         {{"T", "xterm", "", "$(FileDir)"}, &untitled, "xterm", {}, "/home/u", false},
-        {{"S", "$(Tagwright)", "\"$(SettingsFile)\"", ""}, &untitled, "", {"/cfg.ini"}, "/home/u", true},
+        {{"S", "$(Tagwright)", "\"$(SettingsFile)\"", ""},
+         &untitled,
+         "",
+         {"/cfg.ini"},
+         "/home/u",
+         true},
         {{"Q", "prog", "\"\" a\"b c\"d", ""}, &untitled, "prog", {"", "ab cd"}, "/home/u", false},
         // Names that hold the words themselves reach the tool as they are: each word is
         // replaced once, from left to right.
-        {{"N", "ls", "$(FileDir)/x $(FilePath)", "$(FileDir)"}, &oddNames, "ls",
-         {"/w/$(FilePath)/x", "/w/$(FilePath)/$(FileDir).html"}, "/w/$(FilePath)", false},
-        {{"S", "$(Tagwright)", "$(SettingsFile)$(FileDir)", ""}, &oddNames, "",
-         {"/c/$(FileDir).ini/w/$(FilePath)"}, "/w/$(FilePath)", true},
+        {{"N", "ls", "$(FileDir)/x $(FilePath)", "$(FileDir)"},
+         &oddNames,
+         "ls",
+         {"/w/$(FilePath)/x", "/w/$(FilePath)/$(FileDir).html"},
+         "/w/$(FilePath)",
+         false},
+        {{"S", "$(Tagwright)", "$(SettingsFile)$(FileDir)", ""},
+         &oddNames,
+         "",
+         {"/c/$(FileDir).ini/w/$(FilePath)"},
+         "/w/$(FilePath)",
+         true},
     };
     for (const Case& c : cases) {
         const ToolLaunch launch = ResolveUserTool(c.tool, *c.context);
@@ -109,13 +136,13 @@ TEST(UserToolsTest, ArgumentsSplitAsAShellSplitsWords)
         {"\"my pages\" x", {"my pages", "x"}},
         {"'my pages' x", {"my pages", "x"}},
         {"my\\ pages", {"my pages"}},
-        {"\"\" ''", {"", ""}},                              // empty words are words
-        {"a\"b c\"d", {"ab cd"}},                           // quotes join a word's parts
-        {"'a \"b\" \\n'", {"a \"b\" \\n"}},                  // nothing is special in single quotes
+        {"\"\" ''", {"", ""}},              // empty words are words
+        {"a\"b c\"d", {"ab cd"}},           // quotes join a word's parts
+        {"'a \"b\" \\n'", {"a \"b\" \\n"}}, // nothing is special in single quotes
         {"\"say \\\"hi\\\" \\\\ \\$HOME \\n\"", {"say \"hi\" \\ $HOME \\n"}}, // in double quotes
         {"\\\"a\\\" \\'b", {"\"a\"", "'b"}},
         {"it\\'s \"it's\"", {"it's", "it's"}},
-        {"$HOME *.html >out", {"$HOME", "*.html", ">out"}},  // no shell expands these
+        {"$HOME *.html >out", {"$HOME", "*.html", ">out"}}, // no shell expands these
         {"\"open to the end", {"open to the end"}},
         {"'open", {"open"}},
         {"end\\", {"end\\"}},
@@ -125,4 +152,3 @@ TEST(UserToolsTest, ArgumentsSplitAsAShellSplitsWords)
 }
 
 } // namespace
-

@@ -11,9 +11,9 @@
 #include "res/CommandIds.h"
 #include "session/core/Session.h"
 #include "settings/core/AppSettings.h"
+#include "settings/core/MemorySettingsStore.h"
 #include "support/EventWait.h"
 #include "support/KeyClicks.h"
-#include "settings/core/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -39,7 +39,8 @@ QStringList MenuTexts(const QMenu& menu)
 {
     QStringList texts;
     for (const QAction* action : menu.actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text() + (action->isEnabled() ? "" : " (off)"));
+        texts << (action->isSeparator() ? QStringLiteral("-")
+                                        : action->text() + (action->isEnabled() ? "" : " (off)"));
     return texts;
 }
 
@@ -112,9 +113,9 @@ TEST(ProjectTreeTest, NewFolderGoesUnderTheRootOrAFolderAndFilesUnderAnyItem)
     ASSERT_EQ(file->childCount(), 1);
     EXPECT_EQ(s.Record(file->child(0)).kind, PROJECT_FILE);
     // The files a search of the Project takes, folders left out.
-    EXPECT_EQ(s.tree.FilePaths(),
-              (QStringList{QStringLiteral("/srv/site/index.html"), QStringLiteral("/srv/site/a.css"),
-                           QStringLiteral("/srv/site/note.txt")}));
+    EXPECT_EQ(s.tree.FilePaths(), (QStringList{QStringLiteral("/srv/site/index.html"),
+                                               QStringLiteral("/srv/site/a.css"),
+                                               QStringLiteral("/srv/site/note.txt")}));
 
     // Cancelling either dialog adds nothing.
     s.folderName.clear();
@@ -135,12 +136,14 @@ TEST(ProjectTreeTest, MenusKeepTheDeletesDisabledAndOpenFileSendsTheRequest)
     QTreeWidgetItem* file = s.tree.Root()->child(0);
 
     const std::unique_ptr<QMenu> folderMenu(s.tree.CreateContextMenu(s.tree.Root(), nullptr));
-    EXPECT_EQ(MenuTexts(*folderMenu), (QStringList{"New Folder", "Delete Folder (off)", "Add File(s) to Folder"}));
+    EXPECT_EQ(MenuTexts(*folderMenu),
+              (QStringList{"New Folder", "Delete Folder (off)", "Add File(s) to Folder"}));
     const std::unique_ptr<QMenu> fileMenu(s.tree.CreateContextMenu(file, nullptr));
     EXPECT_EQ(MenuTexts(*fileMenu), (QStringList{"Open File", "Delete File From Project (off)"}));
 
     QStringList requests;
-    QObject::connect(&s.tree, &CKProjectTree::openRequested, [&](const QString& path) { requests << path; });
+    QObject::connect(&s.tree, &CKProjectTree::openRequested,
+                     [&](const QString& path) { requests << path; });
     s.Select(file);
     fileMenu->actions().at(0)->trigger();
     KeyClick(&s.tree, Qt::Key_Return);
@@ -170,7 +173,8 @@ QStringList MenuFromKeyboard(QWidget* widget, bool shiftF10)
     if (shiftF10) {
         KeyClick(widget, Qt::Key_F10, {}, Qt::ShiftModifier);
     } else {
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), widget->mapToGlobal(QPoint(0, 0)));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                widget->mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(widget, &event);
     }
     return texts;
@@ -218,9 +222,13 @@ protected:
     {
         if (ServeEventsUntil([&] { return Shown() == names; }))
             return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "shows " << Shown().join(QLatin1Char(' ')).toStdString();
+        return testing::AssertionFailure()
+               << "shows " << Shown().join(QLatin1Char(' ')).toStdString();
     }
-    void ChooseFilter(const QString& name) { pane.FilterList()->setCurrentIndex(pane.FilterList()->findText(name)); }
+    void ChooseFilter(const QString& name)
+    {
+        pane.FilterList()->setCurrentIndex(pane.FilterList()->findText(name));
+    }
 
     TempDir dir;
     FakeHost host;
@@ -233,7 +241,8 @@ TEST_F(ExplorerTest, FilterListComesFromTheOpenFilterAndHidesOtherFiles)
     ASSERT_EQ(filters->count(), 10);
     EXPECT_EQ(filters->itemText(0), QStringLiteral("All Supported (...)"));
     EXPECT_EQ(filters->itemText(1), QStringLiteral("HTML Files (.html;.htm;.shtml;.xhtml;.ihtml)"));
-    EXPECT_EQ(filters->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("*.htm,*.html,*.shtml,*.xhtml,*.ihtml"));
+    EXPECT_EQ(filters->itemData(1, Qt::ToolTipRole).toString(),
+              QStringLiteral("*.htm,*.html,*.shtml,*.xhtml,*.ihtml"));
     EXPECT_EQ(filters->itemData(9, Qt::ToolTipRole).toString(), QStringLiteral("*.*"));
 
     // Patterns match without regard to case; folders always show.
@@ -264,7 +273,8 @@ TEST_F(ExplorerTest, FilesOpenFromEnterAndTheMenuAndFoldersDoNot)
 {
     ASSERT_TRUE(ComesToShow({"C.HTM", "a.html", "b.cpp", "sub"}));
     QStringList requests;
-    QObject::connect(&pane, &CKExplorerPane::openRequested, [&](const QString& path) { requests << path; });
+    QObject::connect(&pane, &CKExplorerPane::openRequested,
+                     [&](const QString& path) { requests << path; });
     QFileSystemModel* model = pane.Model();
     const QModelIndex file = model->index(Path("a.html"));
     const QModelIndex folder = model->index(Path("sub"));
@@ -326,8 +336,7 @@ private:
 
 class WorkspaceFrameTest : public testing::Test {
 protected:
-    WorkspaceFrameTest()
-        : settings(store), frame(documents, settings, nullptr, host)
+    WorkspaceFrameTest() : settings(store), frame(documents, settings, nullptr, host)
     {
         frame.Create();
         workspace = frame.Workspace();

@@ -28,7 +28,8 @@ void CheckTextParse(uint32_t state, const char* rest, const char* end)
         int colourCount = 0, count = 0, none = 0;
         const uint32_t colourAfter =
             ParseHtmlLine(state & kHtmlColourState, source, line, colours.data(), colourCount);
-        const uint32_t after = ParseHtmlText(state, source, line, blocks.data(), count, readerText.get());
+        const uint32_t after =
+            ParseHtmlText(state, source, line, blocks.data(), count, readerText.get());
         if (ParseHtmlText(state, source, line, nullptr, none, nullptr) != after)
             Fail("the state-only text parse differs", line);
         if ((after & kHtmlColourState) != colourAfter || count != colourCount)

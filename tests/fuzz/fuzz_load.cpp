@@ -29,13 +29,16 @@ LineEnding ExpectedMode(const std::string& first)
     const size_t lf = first.find('\n');
     if (lf == std::string::npos || (lf > 0 && first[lf - 1] == '\r'))
         return LineEnding::Dos;
-    return lf + 1 < first.size() && first[lf + 1] == '\r' ? LineEnding::Unix : LineEnding::Macintosh;
+    return lf + 1 < first.size() && first[lf + 1] == '\r' ? LineEnding::Unix
+                                                          : LineEnding::Macintosh;
 }
 
 // The length of the well-formed UTF-8 sequence at text[at], or 0 when none starts there.
 size_t WellFormedLength(const std::string& text, size_t at)
 {
-    const auto byte = [&](size_t i) { return at + i < text.size() ? static_cast<uint8_t>(text[at + i]) : 0; };
+    const auto byte = [&](size_t i) {
+        return at + i < text.size() ? static_cast<uint8_t>(text[at + i]) : 0;
+    };
     const auto in = [](uint8_t b, int low, int high) { return b >= low && b <= high; };
     const uint8_t b0 = byte(0);
     if (b0 < 0x80)
@@ -105,9 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (buffer.CodePage() != page)
         Fail("code page not kept");
     int64_t ignored = 0;
-    const LineEnding expectedMode
-        = mode != LineEnding::Auto ? mode
-                                   : ExpectedMode(page == CodePage::Utf8 ? DecodeUtf8(text, ignored) : text);
+    const LineEnding expectedMode =
+        mode != LineEnding::Auto
+            ? mode
+            : ExpectedMode(page == CodePage::Utf8 ? DecodeUtf8(text, ignored) : text);
     if (buffer.LineEnding() != expectedMode)
         Fail("wrong line-ending mode");
 

@@ -41,6 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<MacroRecord> reread = Read(again, againStatus);
     Check(reread == records);
     Check((againStatus == MacroFileStatus::Ok)
-        == (records.size() == static_cast<size_t>(kMacroCount)));
+          == (records.size() == static_cast<size_t>(kMacroCount)));
     return 0;
 }

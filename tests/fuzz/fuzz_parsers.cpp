@@ -3,8 +3,8 @@
 // the line-parse contract. TW_FUZZ_TYPE=N in the environment holds the type at N, so that a
 // run can give one type its whole time (tests/fuzz/run.sh does so for each type in turn).
 #include "LineContractCheck.h"
-#include "syntax/SourceTypes.h"
 #include "syntax/ParseDispatch.h"
+#include "syntax/SourceTypes.h"
 
 #include <cstdlib>
 
@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 2)
         return 0;
     static const int fixedType = FixedType();
-    const auto type = static_cast<SourceType>(fixedType >= 0 ? fixedType : data[0] % kSourceTypeCount);
+    const auto type =
+        static_cast<SourceType>(fixedType >= 0 ? fixedType : data[0] % kSourceTypeCount);
     const char* text = reinterpret_cast<const char*>(data);
     const auto parse = [type](uint32_t state, const CTextLines& source, int line,
                               ColourBlock* blocks, int& count) {

@@ -4,8 +4,8 @@
 //
 // Input: byte 0 flags (bit 0 match case, the rest picks the start), byte 1 the pattern's
 // length, byte 2 the template's length, then the pattern, the template and the subject.
-#include "view/core/Regex.h"
 #include "../view/core/RegexReference.h"
+#include "view/core/Regex.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RxMatch match;
     RxBudget budget;
     budget.steps = 200'000;
-    const int found = RxExec(program.get(), subject.data(), length, start, match, caseFlag, &budget);
+    const int found =
+        RxExec(program.get(), subject.data(), length, start, match, caseFlag, &budget);
     Check(found == 0 || found == 1);
     Check(!(found && budget.exhausted));
     CheckRecord(match, found, start, length);

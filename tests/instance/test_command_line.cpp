@@ -40,17 +40,29 @@ TEST(CommandLineTest, HelpVersionAndMistakesPrintInsteadOfRunning)
         {{}, Action::Run, 0, "^$"},
         {{"-h"}, Action::Help, 0, "^Usage: tagwright \\[options\\] \\[file\\.\\.\\.\\]\n"},
         {{"--help"}, Action::Help, 0, "--encoding <name>.*--line <number>"},
-        {{"page.html", "--help"}, Action::Help, 0, "cp1251.*cp866.*koi8r.*iso8859-5.*mac.*utf8.*auto"},
+        {{"page.html", "--help"},
+         Action::Help,
+         0,
+         "cp1251.*cp866.*koi8r.*iso8859-5.*mac.*utf8.*auto"},
         {{"-v"}, Action::Version, 0, "^Tagwright Version \\d+\\.\\d\\d, Build \\d+ ALPHA\n$"},
-        {{"--version"}, Action::Version, 0, "^Tagwright Version \\d+\\.\\d\\d, Build \\d+ ALPHA\n$"},
-        {{"--frobnicate"}, Action::Error, 2, "^tagwright: Unknown option 'frobnicate'\\.\n.*Usage: tagwright"},
+        {{"--version"},
+         Action::Version,
+         0,
+         "^Tagwright Version \\d+\\.\\d\\d, Build \\d+ ALPHA\n$"},
+        {{"--frobnicate"},
+         Action::Error,
+         2,
+         "^tagwright: Unknown option 'frobnicate'\\.\n.*Usage: tagwright"},
         {{"-x", "page.html"}, Action::Error, 2, "Unknown option 'x'"},
         {{"--help-all"}, Action::Error, 2, "Unknown option 'help-all'"},
         {{"--encoding"}, Action::Error, 2, "Missing value after '--encoding'"},
         {{"page.html", "--line"}, Action::Error, 2, "Missing value after '--line'"},
         {{"-"}, Action::Error, 2, "^tagwright: \"-\" is not a file"},
         {{"a.html", ""}, Action::Error, 2, "empty argument"},
-        {{"--encoding", "latin1"}, Action::Error, 2, "unknown encoding \"latin1\"; the encodings are cp1251,"},
+        {{"--encoding", "latin1"},
+         Action::Error,
+         2,
+         "unknown encoding \"latin1\"; the encodings are cp1251,"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Show(c.arguments));
@@ -136,13 +148,14 @@ TEST(CommandLineTest, LineNumbersFromOneUpToTheLargestLineIndex)
         const char* value;
         int line; // 0: refused
     } cases[] = {
-        {"1", 1},         {"12", 12}, {"007", 7},  {"2147483647", 2147483647},
-        {"0", 0},         {"-3", 0},  {"+5", 0},   {"2147483648", 0},
-        {"99999999999999999999", 0}, {"12abc", 0}, {" 5", 0}, {"٣", 0},
+        {"1", 1},  {"12", 12}, {"007", 7},        {"2147483647", 2147483647},  {"0", 0},
+        {"-3", 0}, {"+5", 0},  {"2147483648", 0}, {"99999999999999999999", 0}, {"12abc", 0},
+        {" 5", 0}, {"٣", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        const CommandLine result = Parse({"--line", QString::fromUtf8(c.value), "a.html", "b.html"});
+        const CommandLine result =
+            Parse({"--line", QString::fromUtf8(c.value), "a.html", "b.html"});
         if (c.line > 0) {
             EXPECT_EQ(result.action, Action::Run);
             EXPECT_EQ(result.line, c.line);
@@ -150,7 +163,8 @@ TEST(CommandLineTest, LineNumbersFromOneUpToTheLargestLineIndex)
         } else {
             EXPECT_EQ(result.action, Action::Error);
             EXPECT_EQ(result.exitCode, 2);
-            EXPECT_TRUE(result.output.startsWith("tagwright: the line number must be from 1 to 2147483647"))
+            EXPECT_TRUE(
+                result.output.startsWith("tagwright: the line number must be from 1 to 2147483647"))
                 << result.output.toStdString();
         }
     }

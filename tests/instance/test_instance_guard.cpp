@@ -108,7 +108,8 @@ TEST(InstanceGuardTest, LockOfAKilledInstanceIsTakenOver)
     waitpid(child, nullptr, 0);
     // The lock a process leaves when it is killed: its pid, its name, its host.
     std::ofstream(dir.File(std::string(kInstanceName) + ".lock"))
-        << child << "\ntagwright\n" << QSysInfo::machineHostName().toStdString() << "\n";
+        << child << "\ntagwright\n"
+        << QSysInfo::machineHostName().toStdString() << "\n";
     CKInstanceGuard guard(Q(dir.Path()));
     EXPECT_FALSE(guard.AnotherInstanceRuns());
     EXPECT_TRUE(guard.Listen());
@@ -141,7 +142,8 @@ TEST(InstanceGuardTest, TheLockFolderIsThisUsersAloneOrTheProgramRunsUnguardedAn
     EXPECT_EQ(Mode(dir.File("own")), 0700);
 }
 
-TEST(InstanceGuardTest, TheDefaultFolderIsThePrivateRuntimeFolderElseTheUsersOwnInTheTemporaryFolder)
+TEST(InstanceGuardTest,
+     TheDefaultFolderIsThePrivateRuntimeFolderElseTheUsersOwnInTheTemporaryFolder)
 {
     TempDir dir;
     const std::string runtime = dir.File("runtime");
@@ -157,11 +159,8 @@ TEST(InstanceGuardTest, TheDefaultFolderIsThePrivateRuntimeFolderElseTheUsersOwn
         const char* runtime; // null: unset
         std::string folder;
     } cases[] = {
-        {runtime.c_str(), runtime},
-        {nullptr, fallback},
-        {"", fallback},
-        {"/no/such/folder", fallback},
-        {open.c_str(), fallback}, // others may plant files in it
+        {runtime.c_str(), runtime},    {nullptr, fallback},      {"", fallback},
+        {"/no/such/folder", fallback}, {open.c_str(), fallback}, // others may plant files in it
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.runtime ? c.runtime : "unset");
@@ -197,8 +196,7 @@ TEST(InstanceGuardTest, ALockOrSocketOfAnotherUserIsNeverTrustedOrConnectedTo)
     ASSERT_GE(listener, 0);
     CKInstanceGuard second(Q(dir.Path()));
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    EXPECT_EQ(second.HandOver(Request("/secret/draft.html"), 2000, 2000),
-              Result::NotDelivered);
+    EXPECT_EQ(second.HandOver(Request("/secret/draft.html"), 2000, 2000), Result::NotDelivered);
     EXPECT_TRUE(second.Trouble().contains(Q(socketPath))) << second.Trouble().toStdString();
     EXPECT_FALSE(SomebodyConnected(listener));
     close(listener);
@@ -242,7 +240,8 @@ TEST(InstanceGuardTest, RequestsThatAreNotRequestsOrHaveNoEndAreRefused)
         QByteArray bytes;
     } cases[] = {
         {"not a request", "/etc/passwd\n"},
-        {"relative path", R"({"files":["a.html"],"encoding":-1,"line":0})" "\n"},
+        {"relative path", R"({"files":["a.html"],"encoding":-1,"line":0})"
+                          "\n"},
         // Read no further than the longest request: it is not kept whole in memory.
         {"no line end", QByteArray(kMaxHandOverBytes + (1 << 20), 'x')},
     };
@@ -293,9 +292,8 @@ TEST(InstanceGuardTest, InstanceThatEndsBeforeItListensLeavesItsLockToTheNextSta
     ASSERT_FALSE(first.AnotherInstanceRuns());
     CKInstanceGuard second(Q(dir.Path()));
     ASSERT_TRUE(second.AnotherInstanceRuns());
-    auto result = std::async(std::launch::async, [&] {
-        return second.HandOver(Request("/x.html"), 30000);
-    });
+    auto result =
+        std::async(std::launch::async, [&] { return second.HandOver(Request("/x.html"), 30000); });
     first.Release();
     EXPECT_EQ(result.get(), Result::NotDelivered);
     EXPECT_TRUE(second.TakeOver(0));

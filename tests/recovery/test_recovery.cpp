@@ -171,7 +171,8 @@ TEST_F(RecoveryManagerTest, ARestoredTextAsksBeforeSavingWhatItsFileLostAsTheOri
     host.questions.clear();
     EXPECT_FALSE(restored.DoFileSave());
     ASSERT_EQ(host.questions.size(), 1);
-    EXPECT_TRUE(host.questions[0].contains(QStringLiteral("4 byte(s)"))) << host.questions[0].toStdString();
+    EXPECT_TRUE(host.questions[0].contains(QStringLiteral("4 byte(s)")))
+        << host.questions[0].toStdString();
     EXPECT_EQ(ReadFile(dir.File("box.html")), box);
 }
 
@@ -244,7 +245,8 @@ TEST(RecoveryDiskState, CopiesAreComparedWithTheirFileByTheDocumentsRule)
          RecoveryCandidate::Disk::Changed},
         {"deleted", true, [](const std::string& p) { std::remove(p.c_str()); },
          RecoveryCandidate::Disk::Missing},
-        {"earlier version, untouched", false, [](const std::string&) {}, RecoveryCandidate::Disk::Unchanged},
+        {"earlier version, untouched", false, [](const std::string&) {},
+         RecoveryCandidate::Disk::Unchanged},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -338,7 +340,10 @@ TEST_F(RecoveryDialogTest, ListsEveryCopyAndDeletesOnlyWhatIsDiscarded)
     // Discarding asks first; No keeps the copy.
     discardAnswer = false;
     dialog.DiscardButton()->click();
-    EXPECT_EQ(asked, QStringList{"Discard the unsaved changes of Untitled2?\n\nThey cannot be restored afterwards."});
+    EXPECT_EQ(
+        asked,
+        QStringList{
+            "Discard the unsaved changes of Untitled2?\n\nThey cannot be restored afterwards."});
     EXPECT_TRUE(FileExists(files[1]));
     discardAnswer = true;
     dialog.DiscardButton()->click();
@@ -355,7 +360,8 @@ TEST_F(RecoveryDialogTest, TheDifferencesCompareTheFileOnDiskWithTheCopy)
 {
     const std::vector<RecoveryCandidate> candidates = ReadRecoveryCandidates(leftovers);
     EXPECT_EQ(RecoveryDifferences(candidates[0]),
-              QString::fromStdString("--- " + dir.File("page.html") + "\n+++ " + dir.File("page.html")
+              QString::fromStdString("--- " + dir.File("page.html") + "\n+++ "
+                                     + dir.File("page.html")
                                      + " (recovered)\n@@ -1,3 +1,3 @@\n one\n-two\n+TWO\n \n"));
 }
 

@@ -20,9 +20,9 @@
 inline bool IsAccessibleControl(const QWidget* w)
 {
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w)
-        || qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
-        || qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w)
-        || qobject_cast<const QTextEdit*>(w);
+           || qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
+           || qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w)
+           || qobject_cast<const QTextEdit*>(w);
 }
 
 // Class and object name of each, for the failure message.
@@ -39,7 +39,8 @@ inline std::vector<std::string> UnnamedControls(QWidget& window)
             continue;
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(w);
         if (!access || access->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed.push_back(std::string(w->metaObject()->className()) + ' ' + w->objectName().toStdString());
+            unnamed.push_back(std::string(w->metaObject()->className()) + ' '
+                              + w->objectName().toStdString());
     }
     return unnamed;
 }

@@ -18,10 +18,20 @@
 namespace {
 
 enum Function {
-    kWrite, kRead, kFsync, kClose, kRename, kLink, kReadlink, kFtruncate, kUnlink, kFallocate, kCount
+    kWrite,
+    kRead,
+    kFsync,
+    kClose,
+    kRename,
+    kLink,
+    kReadlink,
+    kFtruncate,
+    kUnlink,
+    kFallocate,
+    kCount
 };
-const char* const kNames[kCount] = {"write", "read", "fsync", "close", "rename", "link",
-                                    "readlink", "ftruncate", "unlink", "posix_fallocate"};
+const char* const kNames[kCount] = {"write", "read",     "fsync",     "close",  "rename",
+                                    "link",  "readlink", "ftruncate", "unlink", "posix_fallocate"};
 constexpr int kKill = -1;
 constexpr int kCut = -2;
 constexpr int kGrow = -3;
@@ -41,7 +51,7 @@ int ErrorNumber(const char* text)
     static const struct {
         const char* name;
         int value;
-    } known[] = {{"EIO", EIO},       {"ENOSPC", ENOSPC}, {"EMLINK", EMLINK}, {"EPERM", EPERM},
+    } known[] = {{"EIO", EIO},       {"ENOSPC", ENOSPC}, {"EMLINK", EMLINK},   {"EPERM", EPERM},
                  {"EDQUOT", EDQUOT}, {"EXDEV", EXDEV},   {"ENOTSUP", ENOTSUP}, {"EINTR", EINTR},
                  {"KILL", kKill},    {"CUT", kCut},      {"GROW", kGrow}};
     for (const auto& k : known)
@@ -83,8 +93,8 @@ int Due(Function function)
         Parse();
     const long call = ++g_calls[function];
     for (int i = 0; i < g_faultCount; ++i) {
-        const bool due = g_faults[i].action == kGrow ? call >= g_faults[i].call
-                                                     : call == g_faults[i].call;
+        const bool due =
+            g_faults[i].action == kGrow ? call >= g_faults[i].call : call == g_faults[i].call;
         if (g_faults[i].function != function || !due)
             continue;
         if (g_faults[i].action == kKill)
@@ -121,10 +131,10 @@ void Grow(int fd)
 } // namespace
 
 // Each wrapper fails with the fault's error number when one is due, else calls the real one.
-#define TW_FAIL_IF_DUE(function)                                                               \
-    if (const int action = Due(function); action > 0) {                                        \
-        errno = action;                                                                        \
-        return -1;                                                                             \
+#define TW_FAIL_IF_DUE(function)                                                                   \
+    if (const int action = Due(function); action > 0) {                                            \
+        errno = action;                                                                            \
+        return -1;                                                                                 \
     }
 
 extern "C" {

@@ -24,8 +24,8 @@ bool PlantLiveLock(const std::string& path)
         return false;
     char host[HOST_NAME_MAX + 1] = {};
     gethostname(host, sizeof host - 1);
-    WriteFile(path, std::to_string(getpid()) + "\n" + std::filesystem::path(program).filename().string()
-                        + "\n" + host + "\n");
+    WriteFile(path, std::to_string(getpid()) + "\n"
+                        + std::filesystem::path(program).filename().string() + "\n" + host + "\n");
     return GiveToAnotherUser(path);
 }
 

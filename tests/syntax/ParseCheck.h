@@ -22,7 +22,7 @@ inline std::string BlocksText(const ColourBlock* blocks, int count)
         if (b)
             s += ' ';
         s += std::to_string(blocks[b].start) + ':'
-            + std::to_string(static_cast<int>(blocks[b].colour));
+             + std::to_string(static_cast<int>(blocks[b].colour));
     }
     return s;
 }

@@ -18,12 +18,9 @@ struct ParserCase {
     const char* blocks;
     uint32_t stateOut;
 };
-inline void PrintTo(const ParserCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+inline void PrintTo(const ParserCase& c, std::ostream* os) { *os << c.name; }
 
-class ParserCaseTest : public testing::TestWithParam<ParserCase> { };
+class ParserCaseTest : public testing::TestWithParam<ParserCase> {};
 
 inline std::string ParserCaseName(const testing::TestParamInfo<ParserCase>& info)
 {

@@ -1,13 +1,14 @@
 // The C-like parsers: C/C++, InstallShield, Java, resource scripts and DCL.
 #include "ParserCase.h"
 
-#include "syntax/SourceTypes.h"
 #include "syntax/LineParse.h"
+#include "syntax/SourceTypes.h"
 
 namespace {
 
 // Classes: 0 normal, 3 keyword, 5 number, 6 string, 7 comment, 8 operator, 9 preprocessor,
 // 10 user1, 11 function, 12 user2.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(CLike, ParserCaseTest,
     testing::Values(ParserCase { "IncludeLineIsPreprocessorStringIncluded", SourceType::Cpp, 0,
                         "#include \"a.h\"", "0:9", 0 },
@@ -53,5 +54,6 @@ INSTANTIATE_TEST_SUITE_P(CLike, ParserCaseTest,
         ParserCase {
             "DclBackslashContinuesNothing", SourceType::Dcl, 0, "x = \"a\\", "0:0 1:8 2:8 3:8 4:6", 0 }),
     ParserCaseName);
+// clang-format on
 
 } // namespace

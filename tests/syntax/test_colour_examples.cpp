@@ -45,8 +45,8 @@ std::vector<std::string> ColouredFiles()
 SourceType SourceTypeOf(const std::filesystem::path& file)
 {
     static const char* const kExtensions[kSourceTypeCount] = {
-        "txt", "asp", "bas", "bat", "cpp", "dcl", "f", "html", "rul", "java", "lsp", "pas",
-        "pl", "php", "py", "rex", "rc", "sgml", "sh", "scm", "sql", "tcl", "tex"};
+        "txt", "asp", "bas", "bat", "cpp", "dcl",  "f",  "html", "rul", "java", "lsp", "pas",
+        "pl",  "php", "py",  "rex", "rc",  "sgml", "sh", "scm",  "sql", "tcl",  "tex"};
     const std::string extension = file.extension().string();
     for (int type = 0; type < kSourceTypeCount; ++type)
         if (extension == std::string(".") + kExtensions[type])
@@ -90,9 +90,14 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
         ++at;
     const size_t start = expected.rfind('\n', at == 0 ? 0 : at - 1);
     const size_t from = start == std::string::npos || at == 0 ? 0 : start + 1;
-    const auto lineOf = [from](const std::string& text) { return text.substr(from, text.find('\n', from) - from); };
-    const int number = static_cast<int>(std::count(expected.begin(), expected.begin() + static_cast<long>(from), '\n')) + 1;
-    return "line " + std::to_string(number) + "\n  golden: " + lineOf(expected) + "\n  now:    " + lineOf(actual);
+    const auto lineOf = [from](const std::string& text) {
+        return text.substr(from, text.find('\n', from) - from);
+    };
+    const int number = static_cast<int>(std::count(
+                           expected.begin(), expected.begin() + static_cast<long>(from), '\n'))
+                       + 1;
+    return "line " + std::to_string(number) + "\n  golden: " + lineOf(expected)
+           + "\n  now:    " + lineOf(actual);
 }
 
 class ColourExampleTest : public testing::TestWithParam<std::string> {};
@@ -101,7 +106,8 @@ TEST_P(ColourExampleTest, MatchesItsStyledFile)
 {
     const std::filesystem::path file = kData / GetParam();
     CKTextBuffer buffer;
-    ASSERT_TRUE(buffer.Load(file.c_str(), LineEnding::Auto, CodePage::Windows1251)) << buffer.LastErrorText();
+    ASSERT_TRUE(buffer.Load(file.c_str(), LineEnding::Auto, CodePage::Windows1251))
+        << buffer.LastErrorText();
     const std::string styled = Styled(buffer, SourceTypeOf(file));
     const std::string golden = file.string() + ".styled";
     const std::string fresh = golden + ".new";
@@ -112,10 +118,12 @@ TEST_P(ColourExampleTest, MatchesItsStyledFile)
     WriteFile(fresh, styled);
     if (!FileExists(golden))
         FAIL() << "no golden file yet; review " << fresh << " and accept it";
-    FAIL() << "colours differ in " << FirstDifference(ReadFile(golden), styled) << "\nreview the whole of "
-           << fresh << " against " << golden << " and accept it if the change is meant";
+    FAIL() << "colours differ in " << FirstDifference(ReadFile(golden), styled)
+           << "\nreview the whole of " << fresh << " against " << golden
+           << " and accept it if the change is meant";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, ColourExampleTest, testing::ValuesIn(ColouredFiles()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
@@ -124,5 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ColourExampleTest, testing::ValuesIn(ColouredFil
                                      c = '_';
                              return name;
                          });
+// clang-format on
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 TEST(HtmlKeywordsTest, BuiltInWordsPerFlagValue)
 {
     const std::map<uint32_t, int> expected = {
-        {0x001, 55}, {0x002, 100}, {0x003, 1}, {0x008, 39}, {0x010, 65},
+        {0x001, 55}, {0x002, 100}, {0x003, 1},  {0x008, 39}, {0x010, 65},
         {0x011, 1},  {0x020, 94},  {0x040, 16}, {0x041, 12}, {0x061, 2},
         {0x081, 3},  {0x0C1, 19},  {0x0C3, 3},  {0x0D1, 1},  {0x1C1, 1},
     };
@@ -31,8 +31,8 @@ TEST(HtmlKeywordsTest, BuiltInWordsPerFlagValue)
 TEST(HtmlKeywordsTest, LookupOfWordsThatBelongToTwoGroups)
 {
     const std::pair<std::string_view, uint32_t> cases[] = {
-        {"LINK", 0x003},  {"BUTTON", 0x011}, {"CENTER", 0x0D1}, {"SUB", 0x061},
-        {"HTML", 0x0C3},  {"SCRIPT", 0x1C1}, {"CODE", 0x001},   {"TEXT", 0x002},
+        {"LINK", 0x003},  {"BUTTON", 0x011},   {"CENTER", 0x0D1},     {"SUB", 0x061},
+        {"HTML", 0x0C3},  {"SCRIPT", 0x1C1},   {"CODE", 0x001},       {"TEXT", 0x002},
         {"IMAGE", 0x010}, {"!DOCTYPE", 0x001}, {"HTTP-EQUIV", 0x002}, {"JAVASCRIPT1.2", 0x010},
     };
     for (const auto& [word, expected] : cases) {

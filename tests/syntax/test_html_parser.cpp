@@ -17,6 +17,7 @@ namespace {
 // 9 attribute, 11 event, 12 enumerated value, 13 reference, 14 unknown, 15 error.
 constexpr uint32_t kTagNamed = HS_IN_TAG | HS_NAMED;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HtmlTags, ParserCaseTest,
     testing::Values(
@@ -47,7 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParserCase{"TagSpansLines", SourceType::Html, HS_IN_TAG, "  B", "2:3", kTagNamed},
         ParserCase{"CommentInsideTag", SourceType::Html, 0, "<B <!-- x", "0:3 1:3 3:7 8:7", kTagNamed | HS_COMMENT}),
     ParserCaseName);
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HtmlErrors, ParserCaseTest,
     testing::Values(
@@ -62,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParserCase{"ErrorEndsWithTheTagKeepingScript", SourceType::Html, HS_SCRIPT | HS_IN_TAG | HS_ERROR | HS_CLOSING,
                  "abc > d", "0:15 6:0", HS_SCRIPT}),
     ParserCaseName);
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HtmlTextCommentsAndScripts, ParserCaseTest,
     testing::Values(
@@ -87,13 +92,20 @@ INSTANTIATE_TEST_SUITE_P(
         ParserCase{"EmptyLineKeepsAnyState", SourceType::Html, 0xDE, "", "", 0xDE},
         ParserCase{"BlankLineKeepsState", SourceType::Html, HS_IN_TAG | HS_STRING, " \t ", "", HS_IN_TAG | HS_STRING}),
     ParserCaseName);
+// clang-format on
 
 TEST(HtmlParserContractTest, SameStateWithAndWithoutBlocksForEveryIncomingState)
 {
     const std::string_view lines[] = {
-        "<A HREF=\"x.html\" ONCLICK=go()>&copy; &#169;</A>", "<!-- a --> b <//x> <3",
-        "</SCRIPT> x < y /* z */ // w", "\"\" & &x &# # #fff <!- <!-- -->", "\x01\x7F\xFF!!<!",
-        "<B =\xA8\xB8 12ab 0x1F>", "*/ --> \">", "<", "&",
+        "<A HREF=\"x.html\" ONCLICK=go()>&copy; &#169;</A>",
+        "<!-- a --> b <//x> <3",
+        "</SCRIPT> x < y /* z */ // w",
+        "\"\" & &x &# # #fff <!- <!-- -->",
+        "\x01\x7F\xFF!!<!",
+        "<B =\xA8\xB8 12ab 0x1F>",
+        "*/ --> \">",
+        "<",
+        "&",
     };
     for (const std::string_view text : lines)
         for (uint32_t state = 0; state < 0x100; ++state)

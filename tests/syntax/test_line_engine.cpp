@@ -88,6 +88,7 @@ TEST_P(LineEngineTest, BlocksAndState)
     EXPECT_EQ(parsed.state, c.stateOut) << c.text;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineEngineTest,
     testing::Values(
@@ -117,12 +118,18 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"LineCommentAtColumnZero", 0, "// x", "0:7", 0},
         EngineCase{"LineCommentAfterBlanks", 0, "  // x", "0:8 1:8 2:7", 0}),
     [](const testing::TestParamInfo<EngineCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(LineEngineContractTest, SameStateWithAndWithoutBlocksForEveryIncomingState)
 {
     const std::string_view lines[] = {
-        "int main(void) { return 0; } // done", "\"unterminated \\", "/* a */ b /* c",
-        "x.y.z 1.2.3 .5 a. ", "\\\\\"\"", "\xC0\xE1\xA8 \x80\xB2 f(", "*/ \"\" //\\",
+        "int main(void) { return 0; } // done",
+        "\"unterminated \\",
+        "/* a */ b /* c",
+        "x.y.z 1.2.3 .5 a. ",
+        "\\\\\"\"",
+        "\xC0\xE1\xA8 \x80\xB2 f(",
+        "*/ \"\" //\\",
     };
     for (const std::string_view text : lines)
         for (uint32_t state = 0; state < 0x20; ++state)

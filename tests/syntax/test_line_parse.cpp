@@ -1,9 +1,9 @@
 // Colour classes, block definition, character classes, number and keyword tests, dispatch.
-#include "syntax/SourceTypes.h"
 #include "syntax/ColourClass.h"
 #include "syntax/HtmlParser.h"
 #include "syntax/LineParse.h"
 #include "syntax/ParseDispatch.h"
+#include "syntax/SourceTypes.h"
 
 #include "ParseCheck.h"
 
@@ -62,9 +62,9 @@ TEST(CharacterClassTest, RussianLettersOnlyAmongHighBytes)
 TEST(NumberTokenTest, HexDecimalAndExponents)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"0x1F", true},  {"0X1F", false}, {"0xfa0", true}, {"0xg", false}, {"0x", false},
-        {"12ab", false}, {"1.5e3", true}, {"1e-5", true},  {"7", true},    {"e1", false},
-        {"", false},     {"1_0", false},
+        {"0x1F", true}, {"0X1F", false}, {"0xfa0", true}, {"0xg", false},
+        {"0x", false},  {"12ab", false}, {"1.5e3", true}, {"1e-5", true},
+        {"7", true},    {"e1", false},   {"", false},     {"1_0", false},
     };
     for (const auto& [text, number] : cases)
         EXPECT_EQ(IsNumberToken(text, static_cast<int>(std::strlen(text))), number) << text;
@@ -105,7 +105,8 @@ TEST(DispatchTest, EveryTypeButPlainTextHasAParser)
     for (int type : {-1, Number(SourceType::PlainText), kSourceTypeCount, 1000}) {
         ColourBlock blocks[64];
         int count = 0;
-        EXPECT_EQ(ParseLine(static_cast<SourceType>(type), 0x04, source, 0, blocks, count), 0u) << type;
+        EXPECT_EQ(ParseLine(static_cast<SourceType>(type), 0x04, source, 0, blocks, count), 0u)
+            << type;
         EXPECT_EQ(count, 0) << type;
     }
     const auto viaDispatch = [](uint32_t state, const CTextLines& s, int line, ColourBlock* b,

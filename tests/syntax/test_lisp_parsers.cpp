@@ -1,13 +1,14 @@
 // The Lisp parsers: AutoLISP and SIOD.
 #include "ParserCase.h"
 
-#include "syntax/SourceTypes.h"
 #include "syntax/LineParse.h"
+#include "syntax/SourceTypes.h"
 
 namespace {
 
 // Classes: 0 normal, 3 keyword, 5 number, 6 string, 7 comment, 8 operator, 10 user1,
 // 11 function, 12 user2.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Lisp, ParserCaseTest,
     testing::Values(ParserCase { "KeywordWordAndNumber", SourceType::Lisp, 0, "(setq x 1)",
                         "0:8 1:3 5:8 6:0 7:8 8:5 9:8", 0 },
@@ -31,5 +32,6 @@ INSTANTIATE_TEST_SUITE_P(Lisp, ParserCaseTest,
         ParserCase { "SiodTablesIgnoreCase", SourceType::Siod, 0, "(DEFINE x (SQRT (getenv y)))",
             "0:8 1:3 7:8 8:0 9:8 10:8 11:10 15:8 16:8 17:12 23:8 24:0 25:8 26:8 27:8", 0 }),
     ParserCaseName);
+// clang-format on
 
 } // namespace

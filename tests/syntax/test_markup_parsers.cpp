@@ -1,13 +1,14 @@
 // The markup parsers with embedded script: ASP, PHP and SGML.
 #include "ParserCase.h"
 
-#include "syntax/SourceTypes.h"
 #include "syntax/MarkupParsers.h"
+#include "syntax/SourceTypes.h"
 
 namespace {
 
 // Classes: 0 normal, 3 keyword, 5 number, 6 string, 7 comment, 8 operator, 9 inside a tag,
 // 10 attribute or variable, 11 function, 12 entity.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Markup, ParserCaseTest,
     testing::Values(
         ParserCase { "AspTagAttributeAndString", SourceType::Asp, 0, "<A HREF=\"x.htm\">link</A>",
@@ -48,5 +49,6 @@ INSTANTIATE_TEST_SUITE_P(Markup, ParserCaseTest,
             "0:0 1:8 2:6 5:8 6:0 7:8 8:5", 0 },
         ParserCase { "SgmlComment", SourceType::Sgml, 0, "<!-- x -->", "0:7 3:7 10:8", 0 }),
     ParserCaseName);
+// clang-format on
 
 } // namespace

@@ -2,9 +2,9 @@
 // every line, the same result whole and line by line, and the same colours for CR LF and LF.
 #include "support/TempDir.h"
 
+#include "syntax/ParseDispatch.h"
 #include "syntax/SourceTypes.h"
 #include "text/KTextBuffer.h"
-#include "syntax/ParseDispatch.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +22,7 @@ struct Sample {
     SourceType type;
     const char* file;
 };
-void PrintTo(const Sample& s, std::ostream* os)
-{
-    *os << s.name;
-}
+void PrintTo(const Sample& s, std::ostream* os) { *os << s.name; }
 
 const std::string kData = std::string(TW_SOURCE_DIR) + "/tests/data/";
 
@@ -44,7 +41,7 @@ bool SameBlocks(const std::vector<ColourBlock>& a, const std::vector<ColourBlock
     return true;
 }
 
-class SampleTest : public testing::TestWithParam<Sample> { };
+class SampleTest : public testing::TestWithParam<Sample> {};
 
 TEST_P(SampleTest, ContractOnEveryLineAndSameResultLineByLine)
 {
@@ -76,7 +73,7 @@ TEST_P(SampleTest, ContractOnEveryLineAndSameResultLineByLine)
             seen.insert(blocks[b].colour);
         }
         blocks.resize(count);
-        whole[line] = { state, std::move(blocks) };
+        whole[line] = {state, std::move(blocks)};
     }
     if (sample.type == SourceType::PlainText) {
         EXPECT_TRUE(seen.empty());
@@ -96,11 +93,11 @@ TEST_P(SampleTest, ContractOnEveryLineAndSameResultLineByLine)
         const int length = buffer.LineLength(line);
         const std::unique_ptr<char[]> copy(new char[length]);
         std::copy_n(buffer.LineText(line), length, copy.get());
-        const CSingleLineSource alone({ copy.get(), static_cast<size_t>(length) });
+        const CSingleLineSource alone({copy.get(), static_cast<size_t>(length)});
         std::vector<ColourBlock> blocks(static_cast<size_t>(length) + 1);
         int count = 0;
-        ASSERT_EQ(
-            ParseLine(sample.type, before[line], alone, 0, blocks.data(), count), whole[line].state)
+        ASSERT_EQ(ParseLine(sample.type, before[line], alone, 0, blocks.data(), count),
+                  whole[line].state)
             << "line " << line;
         blocks.resize(count);
         ASSERT_TRUE(SameBlocks(blocks, whole[line].blocks)) << "line " << line;
@@ -119,8 +116,8 @@ TEST_P(SampleTest, CrLfAndLfColourAlike)
     }
     TempDir dir;
     WriteFile(dir.File("crlf"), crlf);
-    const std::string driver
-        = std::string(TW_BUILD_DIR) + "/tw-colours --type " + std::to_string(Number(sample.type)) + " ";
+    const std::string driver = std::string(TW_BUILD_DIR) + "/tw-colours --type "
+                               + std::to_string(Number(sample.type)) + " ";
     std::string fromLf, fromCrLf;
     ASSERT_EQ(RunCommand(driver + kData + sample.file, &fromLf), 0);
     ASSERT_EQ(RunCommand(driver + dir.File("crlf"), &fromCrLf), 0);
@@ -128,6 +125,7 @@ TEST_P(SampleTest, CrLfAndLfColourAlike)
     EXPECT_TRUE(fromLf == fromCrLf);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(AllTypes, SampleTest,
     testing::Values(Sample { "PlainText", SourceType::PlainText, "sample.txt" },
         Sample { "Asp", SourceType::Asp, "sample.asp" },
@@ -145,5 +143,6 @@ INSTANTIATE_TEST_SUITE_P(AllTypes, SampleTest,
         Sample { "Siod", SourceType::Siod, "sample.scm" }, Sample { "Sql", SourceType::Sql, "sample.sql" },
         Sample { "Tcl", SourceType::Tcl, "sample.tcl" }, Sample { "Tex", SourceType::Tex, "sample.tex" }),
     [](const testing::TestParamInfo<Sample>& info) { return info.param.name; });
+// clang-format on
 
 } // namespace

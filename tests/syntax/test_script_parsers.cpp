@@ -2,9 +2,9 @@
 // Pascal, REXX and SQL.
 #include "ParserCase.h"
 
-#include "syntax/SourceTypes.h"
 #include "syntax/LineParse.h"
 #include "syntax/ScriptParsers.h"
+#include "syntax/SourceTypes.h"
 
 #include <string_view>
 
@@ -12,6 +12,7 @@ namespace {
 
 // Classes: 0 normal, 3 keyword, 5 number, 6 string, 7 comment, 8 operator, 9 preprocessor,
 // 10 user1, 11 function, 12 user2.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Script, ParserCaseTest,
     testing::Values(ParserCase { "TclHashAfterCode", SourceType::Tcl, 0, "set x 1 # note",
                         "0:0 3:8 4:0 5:8 6:5 7:8 8:7", 0 },
@@ -65,20 +66,14 @@ INSTANTIATE_TEST_SUITE_P(Script, ParserCaseTest,
         ParserCase { "SqlTables", SourceType::Sql, 0, "SELECT a FROM varchar",
             "0:3 6:8 7:0 8:8 9:3 13:8 14:10", 0 }),
     ParserCaseName);
+// clang-format on
 
 TEST(BatchProgramTest, NamesWithAndWithoutSuffix)
 {
     const std::pair<std::string_view, bool> cases[] = {
-        { "FORMAT", true },
-        { "format.com", true },
-        { "Xcopy.Exe", true },
-        { "EMM386.EXE", true },
-        { "FORMAT.BAT", false },
-        { "FORMATX", false },
-        { "FORMAT.", false },
-        { "FORMAT.COMX", false },
-        { "", false },
-        { ".EXE", false },
+        {"FORMAT", true},      {"format.com", true}, {"Xcopy.Exe", true}, {"EMM386.EXE", true},
+        {"FORMAT.BAT", false}, {"FORMATX", false},   {"FORMAT.", false},  {"FORMAT.COMX", false},
+        {"", false},           {".EXE", false},
     };
     for (const auto& [word, expected] : cases)
         EXPECT_EQ(FindBatchProgram(word.data(), static_cast<int>(word.size())), expected) << word;

@@ -74,6 +74,7 @@ TEST_P(LineBreakTest, SplitsAtCrAndCrLfOnly)
     EXPECT_EQ(BufferLines(buffer), GetParam().lines);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, LineBreakTest,
     testing::Values(SplitCase{"LoneLfStaysInTheLine", "a\nb\n", {"a\nb\n"}},
@@ -84,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"ZeroBytesAreText", std::string("a\0b\r\n\0", 6),
                               {std::string("a\0b", 3), std::string(1, '\0')}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(BufferTest, OneLineChangesNotifyOneLine)
 {
@@ -191,6 +193,7 @@ TEST_P(AdjustPositionTest, MapsThePosition)
 const UpdateContext kInsert = UpdateContext::Insertion({5, 2}, {3, 4});
 const UpdateContext kDelete = UpdateContext::Deletion({1, 1}, {2, 3});
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Contexts, AdjustPositionTest,
     testing::Values(AdjustCase{"InsertBefore", kInsert, {9, 1}, {9, 1}},
@@ -205,6 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AdjustCase{"DeleteStartLineAfterStart", kDelete, {6, 1}, {1, 1}},
                     AdjustCase{"DeleteStartLineBeforeStart", kDelete, {0, 1}, {0, 1}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(BufferTest, NumberedBookmarksAreExclusivePlainOnesAreNot)
 {
@@ -233,10 +237,10 @@ TEST_F(BufferTest, FlagChangesThatChangeNothingSendNothing)
     SetText(buffer, "a\r\nb");
     buffer.ChangeLineFlag(1, LINEFLAG_MARK, true, false);
     view.notifications.clear();
-    buffer.ChangeLineFlag(0, 0x3, true, false);           // two bits
-    buffer.ChangeLineFlag(1, LINEFLAG_MARK, true, false); // already set
+    buffer.ChangeLineFlag(0, 0x3, true, false);                   // two bits
+    buffer.ChangeLineFlag(1, LINEFLAG_MARK, true, false);         // already set
     buffer.ChangeLineFlag(-1, LineFlagBookmark(1), false, false); // nobody has it
-    buffer.ChangeLineFlag(7, LINEFLAG_MARK, true, false);          // no such line
+    buffer.ChangeLineFlag(7, LINEFLAG_MARK, true, false);         // no such line
     EXPECT_TRUE(view.notifications.empty());
     EXPECT_EQ(buffer.FindLineWithFlag(0x3), -1);
 }
@@ -340,7 +344,8 @@ TEST_F(BufferTest, InsertionPastTheLongestLineIsRefused)
 {
     SetText(buffer, "abc\rdef");
     const size_t size = size_t{CKTextBuffer::kMaxLineLength} - 1;
-    void* pages = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    void* pages = mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (pages == MAP_FAILED)
         GTEST_SKIP() << "cannot map 2 GB of address space here";
     const std::string_view huge(static_cast<const char*>(pages), size);
@@ -377,8 +382,8 @@ TEST(BufferMemoryTest, FailedAllocationLeavesTheTextUnchanged)
                 buffer.RawInsert(nullptr, 0, 4, text, endLine, endChar); // a big head line
         } catch (const std::bad_alloc&) {
             setrlimit(RLIMIT_AS, &unlimited);
-            const bool unchanged = buffer.LineCount() == 2 && buffer.Line(0) == "head"
-                && buffer.Line(1) == big;
+            const bool unchanged =
+                buffer.LineCount() == 2 && buffer.Line(0) == "head" && buffer.Line(1) == big;
             std::exit(unchanged ? 0 : 1);
         }
         std::exit(2); // the change went through: the limit did not bite
@@ -400,7 +405,8 @@ std::vector<std::string> SnapshotLines(const CKTextSnapshot& snapshot)
 // storage the buffer handed it is freed with it (the sanitizer build checks the memory side).
 TEST(BufferSnapshotTest, PinnedTextStaysWhileTheBufferChanges)
 {
-    const std::vector<std::string> original = {"first line", "second", "third line here", "", "last"};
+    const std::vector<std::string> original = {"first line", "second", "third line here", "",
+                                               "last"};
     using Change = std::function<void(CKTextBuffer&)>;
     int endLine, endChar;
     const struct {
@@ -408,11 +414,15 @@ TEST(BufferSnapshotTest, PinnedTextStaysWhileTheBufferChanges)
         Change change;
     } cases[] = {
         {"typing grows a line past its room",
-         [&](CKTextBuffer& b) { b.InsertText(nullptr, 0, 5, std::string(100, 'x'), endLine, endChar, 0); }},
-        {"splitting a line", [&](CKTextBuffer& b) { b.InsertText(nullptr, 1, 3, "\r\nnew\r\n", endLine, endChar, 0); }},
+         [&](CKTextBuffer& b) {
+             b.InsertText(nullptr, 0, 5, std::string(100, 'x'), endLine, endChar, 0);
+         }},
+        {"splitting a line",
+         [&](CKTextBuffer& b) { b.InsertText(nullptr, 1, 3, "\r\nnew\r\n", endLine, endChar, 0); }},
         {"deleting within a line", [&](CKTextBuffer& b) { b.DeleteText(nullptr, 2, 0, 2, 6, 0); }},
         {"joining lines", [&](CKTextBuffer& b) { b.DeleteText(nullptr, 0, 3, 3, 0, 0); }},
-        {"undo and redo", [&](CKTextBuffer& b) {
+        {"undo and redo",
+         [&](CKTextBuffer& b) {
              TextPoint p;
              b.InsertText(nullptr, 4, 0, "z", endLine, endChar, 0);
              b.Undo(p);

@@ -73,7 +73,7 @@ public:
 private:
     static int KTextBufferLimit() { return CKTextBuffer::kUndoLimit; }
 
-    std::deque<Text> m_states;     // the text before the first group and after each group
+    std::deque<Text> m_states;      // the text before the first group and after each group
     std::deque<int> m_groupRecords; // records of each group
     size_t m_position = 0;          // the state the text is in
     bool m_merging = false;
@@ -130,11 +130,13 @@ class BufferModelTest : public testing::TestWithParam<unsigned> {};
 TEST_P(BufferModelTest, RandomEditsUndosAndRedosMatchThePlainModel)
 {
     const unsigned seed = GetParam();
-    SCOPED_TRACE("seed " + std::to_string(seed) + " (run again with TW_BUFFER_SEED=" + std::to_string(seed) + ")");
+    SCOPED_TRACE("seed " + std::to_string(seed)
+                 + " (run again with TW_BUFFER_SEED=" + std::to_string(seed) + ")");
     std::mt19937 rng(seed);
     const auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     // Letters, a Cyrillic one, a tab, a zero byte, a lone LF and the two line breaks.
-    const std::vector<std::string> pieces = {"a", "b", "\xDF", "\t", std::string(1, '\0'), "\n", "\r", "\r\n", "xyz"};
+    const std::vector<std::string> pieces = {"a",  "b",  "\xDF", "\t", std::string(1, '\0'),
+                                             "\n", "\r", "\r\n", "xyz"};
 
     CKTextBuffer buffer;
     ASSERT_TRUE(buffer.InitEmpty());
@@ -178,14 +180,17 @@ TEST_P(BufferModelTest, RandomEditsUndosAndRedosMatchThePlainModel)
                     for (int n = 1 + below(4); n > 0; --n)
                         bytes += pieces[below(static_cast<int>(pieces.size()))];
                     int endLine, endChar;
-                    ASSERT_TRUE(buffer.InsertText(nullptr, line, ch, bytes, endLine, endChar, 0)) << "step " << step;
+                    ASSERT_TRUE(buffer.InsertText(nullptr, line, ch, bytes, endLine, endChar, 0))
+                        << "step " << step;
                     Insert(text, line, ch, bytes);
-                    done += " insert " + std::to_string(bytes.size()) + " at " + std::to_string(line) + ":" + std::to_string(ch);
+                    done += " insert " + std::to_string(bytes.size()) + " at "
+                            + std::to_string(line) + ":" + std::to_string(ch);
                 } else {
                     // From (line, ch) over up to two line ends and a few characters more.
                     int endLine = std::min(static_cast<int>(text.size()) - 1, line + below(3));
-                    int endChar = endLine == line ? ch + below(static_cast<int>(text[line].size()) - ch + 1)
-                                                  : below(static_cast<int>(text[endLine].size()) + 1);
+                    int endChar = endLine == line
+                                      ? ch + below(static_cast<int>(text[line].size()) - ch + 1)
+                                      : below(static_cast<int>(text[endLine].size()) + 1);
                     if (endLine == line && endChar == ch) {
                         if (ch < static_cast<int>(text[line].size()))
                             ++endChar;
@@ -194,16 +199,18 @@ TEST_P(BufferModelTest, RandomEditsUndosAndRedosMatchThePlainModel)
                         else
                             continue; // nothing after the end of the text
                     }
-                    ASSERT_TRUE(buffer.DeleteText(nullptr, line, ch, endLine, endChar, 0)) << "step " << step;
+                    ASSERT_TRUE(buffer.DeleteText(nullptr, line, ch, endLine, endChar, 0))
+                        << "step " << step;
                     Delete(text, line, ch, endLine, endChar);
                     done += " delete " + std::to_string(line) + ":" + std::to_string(ch) + "-"
-                        + std::to_string(endLine) + ":" + std::to_string(endChar);
+                            + std::to_string(endLine) + ":" + std::to_string(endChar);
                 }
                 model.Record();
             }
             buffer.CloseUndoGroup(nullptr);
         }
-        ASSERT_EQ(Show(BufferText(buffer)), Show(model.Current())) << "step " << step << ": " << done;
+        ASSERT_EQ(Show(BufferText(buffer)), Show(model.Current()))
+            << "step " << step << ": " << done;
         ASSERT_EQ(buffer.UndoRecordCount(), model.Total()) << "step " << step << ": " << done;
         fullest = std::max(fullest, buffer.UndoRecordCount());
     }
@@ -218,9 +225,11 @@ std::vector<unsigned> Seeds()
     return {1, 2, 3, 4};
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Seeds, BufferModelTest, testing::ValuesIn(Seeds()),
                          [](const testing::TestParamInfo<unsigned>& info) {
                              return "seed" + std::to_string(info.param);
                          });
+// clang-format on
 
 } // namespace

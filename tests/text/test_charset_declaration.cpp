@@ -22,15 +22,19 @@ TEST(CharsetDeclarationTest, FindsTheFirstDeclarationAndItsPage)
     const DeclarationCase cases[] = {
         {"<html><head><meta charset=\"koi8-r\"></head>", "koi8-r", CodePage::Koi8R},
         {"<META CHARSET=Windows-1251>", "Windows-1251", CodePage::Windows1251},
-        {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">", "utf-8", CodePage::Utf8},
+        {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">", "utf-8",
+         CodePage::Utf8},
         {"<meta content='text/html;charset = ISO-8859-5' http-equiv='content-type'/>", "ISO-8859-5",
          CodePage::Iso8859_5},
-        {"<?xml version=\"1.0\" encoding=\"ibm866\"?><meta charset=\"utf-8\">", "ibm866", CodePage::Dos866},
-        {"\xEF\xBB\xBF<?xml version='1.0' encoding='x-mac-cyrillic'?>", "x-mac-cyrillic", CodePage::Macintosh},
+        {"<?xml version=\"1.0\" encoding=\"ibm866\"?><meta charset=\"utf-8\">", "ibm866",
+         CodePage::Dos866},
+        {"\xEF\xBB\xBF<?xml version='1.0' encoding='x-mac-cyrillic'?>", "x-mac-cyrillic",
+         CodePage::Macintosh},
         // A charset of none of the pages is found, for Save As to offer an update.
         {"<meta charset=\"iso-8859-1\">", "iso-8859-1", std::nullopt},
         // Not declarations: a comment, other tags and attributes, an encoding past the start.
-        {"<!-- <meta charset=\"koi8-r\"> --><meta charset=\"cp1251\">", "cp1251", CodePage::Windows1251},
+        {"<!-- <meta charset=\"koi8-r\"> --><meta charset=\"cp1251\">", "cp1251",
+         CodePage::Windows1251},
         {"<metadata charset=\"koi8-r\"><p>charset=koi8-r</p>", "", std::nullopt},
         {"<meta name=\"charset\" content=\"koi8-r\">", "", std::nullopt},
         {"<p>x</p><?xml version=\"1.0\" encoding=\"koi8-r\"?>", "", std::nullopt},
@@ -67,8 +71,9 @@ std::string InPage(std::u16string_view text, CodePage page)
     return bytes;
 }
 
-const std::u16string kRussian = u"Без труда не вытащишь и рыбку из пруда. Утро выдалось холодным, и мы "
-                                u"решили остаться дома.";
+const std::u16string kRussian =
+    u"Без труда не вытащишь и рыбку из пруда. Утро выдалось холодным, и мы "
+    u"решили остаться дома.";
 
 TEST(EncodingHintTest, DetectionFirstThenTheDeclaration)
 {
@@ -80,15 +85,21 @@ TEST(EncodingHintTest, DetectionFirstThenTheDeclaration)
         std::optional<CodePage> page;
         Reason reason;
     } cases[] = {
-        {"Koi8OpenedAsWindows", InPage(kRussian, CodePage::Koi8R), CodePage::Windows1251, CodePage::Koi8R, Reason::LooksLike},
-        {"Koi8OpenedAsKoi8", InPage(kRussian, CodePage::Koi8R), CodePage::Koi8R, std::nullopt, Reason::LooksLike},
-        {"Cp866OpenedAsKoi8", InPage(kRussian, CodePage::Dos866), CodePage::Koi8R, CodePage::Dos866, Reason::LooksLike},
-        {"AsciiDeclaringUtf8", "<meta charset=\"utf-8\"><p>Hello</p>", CodePage::Windows1251, CodePage::Utf8,
-         Reason::Declares},
-        {"DeclarationMatches", "<meta charset=\"utf-8\"><p>Hello</p>", CodePage::Utf8, std::nullopt, Reason::LooksLike},
-        {"DeclaringAnotherCharset", "<meta charset=\"iso-8859-1\">", CodePage::Koi8R, std::nullopt, Reason::LooksLike},
+        {"Koi8OpenedAsWindows", InPage(kRussian, CodePage::Koi8R), CodePage::Windows1251,
+         CodePage::Koi8R, Reason::LooksLike},
+        {"Koi8OpenedAsKoi8", InPage(kRussian, CodePage::Koi8R), CodePage::Koi8R, std::nullopt,
+         Reason::LooksLike},
+        {"Cp866OpenedAsKoi8", InPage(kRussian, CodePage::Dos866), CodePage::Koi8R, CodePage::Dos866,
+         Reason::LooksLike},
+        {"AsciiDeclaringUtf8", "<meta charset=\"utf-8\"><p>Hello</p>", CodePage::Windows1251,
+         CodePage::Utf8, Reason::Declares},
+        {"DeclarationMatches", "<meta charset=\"utf-8\"><p>Hello</p>", CodePage::Utf8, std::nullopt,
+         Reason::LooksLike},
+        {"DeclaringAnotherCharset", "<meta charset=\"iso-8859-1\">", CodePage::Koi8R, std::nullopt,
+         Reason::LooksLike},
         // The bytes outweigh a declaration that does not fit them.
-        {"Koi8DeclaringWindows", "<meta charset=\"windows-1251\">" + InPage(kRussian, CodePage::Koi8R),
+        {"Koi8DeclaringWindows",
+         "<meta charset=\"windows-1251\">" + InPage(kRussian, CodePage::Koi8R),
          CodePage::Windows1251, CodePage::Koi8R, Reason::LooksLike},
     };
     for (const auto& c : cases) {

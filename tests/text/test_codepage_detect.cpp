@@ -28,7 +28,8 @@ std::vector<std::string> FixtureLines(const std::string& name)
 std::string AsHtml(const std::string& text)
 {
     return "<!DOCTYPE html>\n<html><head><title>Notes</title></head>\n<body>\n"
-           "<p class=\"note\">" + text + "</p>\n</body></html>\n";
+           "<p class=\"note\">"
+           + text + "</p>\n</body></html>\n";
 }
 
 struct PageFixture {
@@ -36,14 +37,14 @@ struct PageFixture {
     CodePage page;
 };
 
-// Every line of a fixture is a text of some 40 to 60 characters, detected on its own and inside a page
-// of markup.
+// Every line of a fixture is a text of some 40 to 60 characters, detected on its own and inside a
+// page of markup.
 TEST(CodePageDetectTest, ShortTextsComeOutInTheirPage)
 {
     const PageFixture fixtures[] = {
         {"cp1251.txt", CodePage::Windows1251}, {"cp866.txt", CodePage::Dos866},
         {"koi8r.txt", CodePage::Koi8R},        {"iso8859-5.txt", CodePage::Iso8859_5},
-        {"mac.txt", CodePage::Macintosh},       {"utf8.txt", CodePage::Utf8},
+        {"mac.txt", CodePage::Macintosh},      {"utf8.txt", CodePage::Utf8},
         {"koi8u.txt", CodePage::Koi8R}, // Ukrainian KOI8: its Russian letters are those of KOI8-R
     };
     for (const PageFixture& fixture : fixtures) {
@@ -70,8 +71,9 @@ TEST(CodePageDetectTest, BoxDrawingIsNotTakenForLetters)
 TEST(CodePageDetectTest, TextThatReadsAlikeInWindows1251AndMacIsWindows1251)
 {
     // Small letters а-ю have the same bytes in both pages: either page gives the same text.
-    const std::string alike = "\xEC\xFB \xE2\xFB\xF8\xEB\xE8 \xED\xE0 \xF3\xEB\xE8\xF6\xF3 "
-                              "\xEF\xEE\xF1\xEB\xE5 \xEE\xE1\xE5\xE4\xE0"; // мы вышли на улицу после обеда
+    const std::string alike =
+        "\xEC\xFB \xE2\xFB\xF8\xEB\xE8 \xED\xE0 \xF3\xEB\xE8\xF6\xF3 "
+        "\xEF\xEE\xF1\xEB\xE5 \xEE\xE1\xE5\xE4\xE0"; // мы вышли на улицу после обеда
     const CodePageGuess guess = DetectCodePage(alike, false);
     EXPECT_EQ(guess.kind, Kind::Page);
     EXPECT_EQ(guess.page, CodePage::Windows1251);
@@ -111,7 +113,8 @@ TEST(CodePageDetectTest, BytesWithoutCyrillicTextNameNoPage)
         {"empty", "", Kind::Ascii},
         {"ASCII", AsHtml("Plain English text, nothing else."), Kind::Ascii},
         {"random bytes", binary, Kind::Unsure},
-        {"Latin-1", "Un caf\xE9 tr\xE8s fort, na\xEFve et \xE0 la carte, s'il vous pla\xEEt.", Kind::Unsure},
+        {"Latin-1", "Un caf\xE9 tr\xE8s fort, na\xEFve et \xE0 la carte, s'il vous pla\xEEt.",
+         Kind::Unsure},
         {"one high byte", "Total: 25\xB0 in the shade", Kind::Unsure},
         {"UTF-16", std::string("\xFF\xFE\x1F\x04\x40\x04\x38\x04 \x00", 10), Kind::Unsure},
     };
@@ -162,8 +165,8 @@ TEST(CodePageDetectTest, DriverNamesEachFile)
     const std::string plain = dir.File("plain.txt");
     WriteFile(plain, "ASCII only\n");
     std::string out;
-    const int status = RunCommand(std::string(TW_BUILD_DIR "/tw-detect '") + cp866 + "' '" +
-                                      dir.File("missing.txt") + "' '" + plain + "' 2>/dev/null",
+    const int status = RunCommand(std::string(TW_BUILD_DIR "/tw-detect '") + cp866 + "' '"
+                                      + dir.File("missing.txt") + "' '" + plain + "' 2>/dev/null",
                                   &out);
     EXPECT_EQ(status, 1);
     EXPECT_EQ(out, cp866 + ": cp866\n" + plain + ": unsure\n");

@@ -38,14 +38,16 @@ public:
         char* outPtr = out;
         size_t inLeft = 1, outLeft = sizeof out;
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+        if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)
+            || inLeft != 0)
             return {};
         return std::string(out, static_cast<size_t>(outPtr - out));
     }
     std::optional<uint8_t> Byte(uint8_t byte) const
     {
         const std::string out = Convert(byte);
-        return out.size() == 1 ? std::optional<uint8_t>(static_cast<uint8_t>(out[0])) : std::nullopt;
+        return out.size() == 1 ? std::optional<uint8_t>(static_cast<uint8_t>(out[0]))
+                               : std::nullopt;
     }
 
 private:
@@ -88,9 +90,12 @@ struct Difference {
     bool Allows(uint8_t b, uint8_t value, std::optional<uint8_t> reference) const
     {
         switch (rule) {
-        case Zero: return value == 0 && !reference;
-        case Unchanged: return value == b;
-        case Ascii: return value < 0x80 && !reference;
+        case Zero:
+            return value == 0 && !reference;
+        case Unchanged:
+            return value == b;
+        case Ascii:
+            return value < 0x80 && !reference;
         case Listed:
             for (const auto& [from, to] : exactly)
                 if (from == b)
@@ -102,6 +107,7 @@ struct Difference {
 
 const std::vector<Difference>& KnownDifferences()
 {
+    // clang-format off
     static const std::vector<Difference> rows = {
         {1, Way::Load, 0xB0, 0xFE, {}, Difference::Zero,
          "box drawing and signs that Windows-1251 lacks read as a zero byte"},
@@ -133,6 +139,7 @@ const std::vector<Difference>& KnownDifferences()
     };
     return rows;
 }
+// clang-format on
 
 // The page's name for iconv.
 const char* IconvName(int page)
@@ -147,9 +154,11 @@ TEST(CodePageReferenceTest, TablesAgreeWithIconvButForTheKnownDifferences)
     for (int page = 1; page <= Number(CodePage::Macintosh); ++page) {
         for (const Way way : {Way::Load, Way::Save}) {
             const bool load = way == Way::Load;
-            const Iconv reference = load ? Iconv("CP1251", IconvName(page)) : Iconv(IconvName(page), "CP1251");
+            const Iconv reference =
+                load ? Iconv("CP1251", IconvName(page)) : Iconv(IconvName(page), "CP1251");
             ASSERT_TRUE(reference.Opened()) << "iconv lacks " << IconvName(page);
-            const ByteTable& table = load ? *LoadTable(static_cast<CodePage>(page)) : *SaveTable(static_cast<CodePage>(page));
+            const ByteTable& table = load ? *LoadTable(static_cast<CodePage>(page))
+                                          : *SaveTable(static_cast<CodePage>(page));
             for (int b = 0x80; b <= 0xFF; ++b) {
                 const std::optional<uint8_t> expected = reference.Byte(static_cast<uint8_t>(b));
                 if (expected == table[b])
@@ -164,13 +173,15 @@ TEST(CodePageReferenceTest, TablesAgreeWithIconvButForTheKnownDifferences)
                         break;
                     }
                 }
-                EXPECT_TRUE(allowed) << (load ? "loading " : "saving ") << IconvName(page) << " byte "
-                                     << Hex(b) << " gives " << Hex(table[b]) << ", iconv " << Hex(expected);
+                EXPECT_TRUE(allowed)
+                    << (load ? "loading " : "saving ") << IconvName(page) << " byte " << Hex(b)
+                    << " gives " << Hex(table[b]) << ", iconv " << Hex(expected);
             }
         }
     }
     for (size_t row = 0; row < used.size(); ++row)
-        EXPECT_GT(used[row], 0) << "a known difference that no longer occurs: " << KnownDifferences()[row].reason;
+        EXPECT_GT(used[row], 0) << "a known difference that no longer occurs: "
+                                << KnownDifferences()[row].reason;
 }
 
 // The table the text is drawn and copied through: every byte as iconv reads Windows-1251, but
@@ -185,13 +196,15 @@ TEST(CodePageReferenceTest, Windows1251UnicodeTableAgreesWithIconv)
         std::optional<uint32_t> expected;
         if (out.size() == 4)
             expected = static_cast<uint8_t>(out[0]) | static_cast<uint8_t>(out[1]) << 8
-                | static_cast<uint8_t>(out[2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(out[3])) << 24;
+                       | static_cast<uint8_t>(out[2]) << 16
+                       | static_cast<uint32_t>(static_cast<uint8_t>(out[3])) << 24;
         if (b == 0x98) {
             EXPECT_FALSE(expected) << Hex(expected);
             EXPECT_EQ(cp1251::ToUnicode(0x98), 0x98);
             continue;
         }
-        EXPECT_EQ(std::optional<uint32_t>(cp1251::ToUnicode(static_cast<uint8_t>(b))), expected) << Hex(b);
+        EXPECT_EQ(std::optional<uint32_t>(cp1251::ToUnicode(static_cast<uint8_t>(b))), expected)
+            << Hex(b);
         EXPECT_EQ(cp1251::FromUnicode(cp1251::ToUnicode(static_cast<uint8_t>(b))), b) << Hex(b);
     }
 }

@@ -87,7 +87,8 @@ char16_t SystemToUnicode(const char* page, uint8_t b)
     char* inp = in;
     char* outp = reinterpret_cast<char*>(out);
     size_t inLeft = 1, outLeft = sizeof out;
-    const bool ok = iconv(cd, &inp, &inLeft, &outp, &outLeft) != static_cast<size_t>(-1) && outLeft == 2;
+    const bool ok =
+        iconv(cd, &inp, &inLeft, &outp, &outLeft) != static_cast<size_t>(-1) && outLeft == 2;
     iconv_close(cd);
     return ok ? static_cast<char16_t>(out[0] | out[1] << 8) : char16_t{0};
 }
@@ -104,13 +105,16 @@ TEST(CodePageTest, StandardPagesAgreeWithTheSystemConverter)
             ASSERT_EQ(StandardPageToUnicode(Page(page), byte), SystemToUnicode(names[page], byte))
                 << names[page] << " byte " << b;
             const uint8_t written = (*SaveTable(Page(page)))[b];
-            const bool keptForOthers = SystemToUnicode(names[page], written) == cp1251::ToUnicode(byte);
+            const bool keptForOthers =
+                SystemToUnicode(names[page], written) == cp1251::ToUnicode(byte);
             const bool keptForUs = (*LoadTable(Page(page)))[written] == b;
-            EXPECT_EQ(MisreadChars(Page(page))[b], !keptForOthers || !keptForUs) << names[page] << " char " << b;
+            EXPECT_EQ(MisreadChars(Page(page))[b], !keptForOthers || !keptForUs)
+                << names[page] << " char " << b;
         }
     }
     EXPECT_TRUE(MisreadChars(CodePage::Koi8R)[0x88]); // the euro sign is no KOI8-R character
-    EXPECT_TRUE(MisreadChars(CodePage::Iso8859_5)[0xB2]); // written where the page has another letter
+    EXPECT_TRUE(
+        MisreadChars(CodePage::Iso8859_5)[0xB2]); // written where the page has another letter
     EXPECT_FALSE(MisreadChars(CodePage::Koi8R)[0xB8]);
     EXPECT_EQ(Count(MisreadChars(CodePage::Windows1251)), 0);
     EXPECT_EQ(Count(MisreadChars(CodePage::Utf8)), 0);
@@ -120,7 +124,8 @@ TEST(CodePageTest, UnsaveableCharsAreThoseThatDoNotComeBack)
 {
     for (int page = 1; page <= kLastTablePage; ++page)
         for (int c = 0; c < 256; ++c)
-            EXPECT_EQ(UnsaveableChars(Page(page))[c], (*LoadTable(Page(page)))[(*SaveTable(Page(page)))[c]] != c);
+            EXPECT_EQ(UnsaveableChars(Page(page))[c],
+                      (*LoadTable(Page(page)))[(*SaveTable(Page(page)))[c]] != c);
     EXPECT_TRUE(UnsaveableChars(Page(1))[0xAB]); // guillemets
     EXPECT_TRUE(UnsaveableChars(Page(1))[0xBB]);
     EXPECT_FALSE(UnsaveableChars(Page(1))[0xC0]);

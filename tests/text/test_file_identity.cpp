@@ -29,7 +29,7 @@ struct RuleCase {
     const char* name;
     FileIdentity known;
     FileIdentity now;
-    bool readable;        // whether the file can be read for its hash
+    bool readable; // whether the file can be read for its hash
     uint64_t hashNow;
     DiskChange expected;
     bool hashAskedFor;
@@ -52,12 +52,14 @@ TEST(FileIdentityRules, TableOfChanges)
         {"time changed, file unreadable", known, later, false, 0, DiskChange::Changed, true},
         {"other size", known, With(known, [](FileIdentity& id) { id.size = 101; }), true, 0xABCD,
          DiskChange::Changed, false},
-        {"replaced by rename (new inode)", known, With(known, [](FileIdentity& id) { id.inode = 99; }),
-         true, 0xABCD, DiskChange::Changed, false},
+        {"replaced by rename (new inode)", known,
+         With(known, [](FileIdentity& id) { id.inode = 99; }), true, 0xABCD, DiskChange::Changed,
+         false},
         {"on another mount", known, With(known, [](FileIdentity& id) { id.device = 9; }), true,
          0xABCD, DiskChange::Changed, false},
         {"deleted or moved", known, FileIdentity{}, true, 0, DiskChange::Gone, false},
-        {"appears where there was none", FileIdentity{}, known, true, 0xABCD, DiskChange::Changed, false},
+        {"appears where there was none", FileIdentity{}, known, true, 0xABCD, DiskChange::Changed,
+         false},
         {"still none", FileIdentity{}, FileIdentity{}, true, 0, DiskChange::None, false},
     };
     for (const RuleCase& c : cases) {
@@ -127,7 +129,8 @@ TEST(FileIdentityOnDisk, ChangesByOtherProgramsAfterLoadAndAfterSave)
              SetTime(p, 1'600'000'000);
          },
          DiskChange::Changed},
-        {"line appended", [](const TempDir&, const std::string& p) { WriteFile(p, ReadFile(p) + "more\n"); },
+        {"line appended",
+         [](const TempDir&, const std::string& p) { WriteFile(p, ReadFile(p) + "more\n"); },
          DiskChange::Changed},
         {"replaced by rename, same bytes",
          [](const TempDir& d, const std::string& p) {
@@ -138,7 +141,9 @@ TEST(FileIdentityOnDisk, ChangesByOtherProgramsAfterLoadAndAfterSave)
         {"deleted", [](const TempDir&, const std::string& p) { ASSERT_EQ(unlink(p.c_str()), 0); },
          DiskChange::Gone},
         {"moved away",
-         [](const TempDir& d, const std::string& p) { ASSERT_EQ(rename(p.c_str(), d.File("moved").c_str()), 0); },
+         [](const TempDir& d, const std::string& p) {
+             ASSERT_EQ(rename(p.c_str(), d.File("moved").c_str()), 0);
+         },
          DiskChange::Gone},
         {"deleted and recreated",
          [](const TempDir&, const std::string& p) {

@@ -9,11 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <fstream>
-#include <unistd.h>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +64,7 @@ TEST_P(DetectTest, DetectsModeSplitsAndSavesBackExactly)
     EXPECT_EQ(SaveBytes(), GetParam().file);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, DetectTest,
     testing::Values(
@@ -77,12 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         DetectCase{"LoneLfInCrLfFile", "a\r\nb\nc\r\n", 0, {"a", "b\nc", ""}},
         DetectCase{"OnlyTerminator", "\r\n", 0, {"", ""}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(LoadSaveTest, SavesInAnotherMode)
 {
     ASSERT_TRUE(LoadBytes("a\nb"));
     EXPECT_EQ(SaveBytes(LineEnding::Dos), "a\r\nb");
-    EXPECT_EQ(buffer.LineEnding(), LineEnding::Macintosh); // saving in another mode does not change the buffer's
+    EXPECT_EQ(buffer.LineEnding(),
+              LineEnding::Macintosh); // saving in another mode does not change the buffer's
 }
 
 TEST_F(LoadSaveTest, FirstLineLongerThanABlockStillDecidesTheMode)
@@ -148,9 +151,9 @@ TEST_F(LoadSaveTest, ZeroBytesAreKeptInLines)
 {
     const std::string file("a\0b\r\n\0\0\r\nc\0", 11);
     ASSERT_TRUE(LoadBytes(file));
-    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{std::string("a\0b", 3),
-                                                       std::string(2, '\0'),
-                                                       std::string("c\0", 2)}));
+    EXPECT_EQ(BufferLines(buffer),
+              (std::vector<std::string>{std::string("a\0b", 3), std::string(2, '\0'),
+                                        std::string("c\0", 2)}));
     EXPECT_EQ(SaveBytes(), file);
 }
 
@@ -158,8 +161,8 @@ TEST_F(LoadSaveTest, PseudoGraphicsOfCp866LoadAsZeroBytesAndAreCounted)
 {
     // 0xB0 maps to 0x00: the line keeps it and goes on; saving gives 0x00, not 0xB0.
     ASSERT_TRUE(LoadBytes("\x80\xB0\x81\r\n\xB1", LineEnding::Auto, CodePage::Dos866));
-    EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{std::string("\xC0\0\xC1", 3),
-                                                       std::string(1, '\0')}));
+    EXPECT_EQ(BufferLines(buffer),
+              (std::vector<std::string>{std::string("\xC0\0\xC1", 3), std::string(1, '\0')}));
     EXPECT_EQ(buffer.LossyByteCount(), 2);
     EXPECT_EQ(SaveBytes(), std::string("\x80\0\x81\r\n\0", 6));
 }
@@ -199,8 +202,8 @@ TEST_F(LoadSaveTest, UnsaveableCharsAreCountedForTheTargetPage)
     ASSERT_TRUE(LoadBytes("5\x88 \xB9 \xAB\xB8\xEB\xEA\xE0\xBB\r\n\xA0\xB2\xBA"));
     EXPECT_EQ(buffer.LossyByteCount(), 0);
     const std::pair<CodePage, int> counts[] = {
-        {CodePage::Windows1251, 0}, {CodePage::Dos866, 4}, {CodePage::Koi8R, 6}, {CodePage::Iso8859_5, 5},
-        {CodePage::Macintosh, 3},    {CodePage::Utf8, 0},
+        {CodePage::Windows1251, 0}, {CodePage::Dos866, 4},    {CodePage::Koi8R, 6},
+        {CodePage::Iso8859_5, 5},   {CodePage::Macintosh, 3}, {CodePage::Utf8, 0},
     };
     for (const auto& [page, count] : counts)
         EXPECT_EQ(buffer.UnsaveableCharCount(page), count) << "page " << Number(page);
@@ -281,8 +284,8 @@ TEST_F(LoadSaveTest, FileThatKeepsGrowingIsRefused)
     WriteFile(in, std::string(100000, 'a'));
     std::string output;
     EXPECT_EQ(RunCommand("ASAN_OPTIONS=verify_asan_link_order=0 LD_PRELOAD=" TW_BUILD_DIR
-                         "/tests/libtw_fault.so TW_FAULT=read:2:GROW " TW_BUILD_DIR
-                         "/tw-loadsave '" + in + "' '" + out + "' 2>&1",
+                         "/tests/libtw_fault.so TW_FAULT=read:2:GROW " TW_BUILD_DIR "/tw-loadsave '"
+                             + in + "' '" + out + "' 2>&1",
                          &output),
               1);
     EXPECT_NE(output.find("The file kept growing while it was read."), std::string::npos) << output;

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <sys/file.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -50,7 +50,7 @@ protected:
     {
         // The sanitizers' runtime must otherwise come first in the process.
         const std::string env = "ASAN_OPTIONS=verify_asan_link_order=0 LD_PRELOAD='" + kShim
-            + "' TW_FAULT='" + faults + "' ";
+                                + "' TW_FAULT='" + faults + "' ";
         return RunCommand(env + kDriver + (backup ? " --backup '" : " '") + in + "' '"
                               + (path.empty() ? target : path) + "' 2>&1",
                           output);
@@ -79,8 +79,10 @@ TEST_F(SaveFaultTest, FailedSaveLeavesTheFolderAsItWas)
         // The backup's name cannot be taken: the old file takes its own name back.
         {"rename:2:EIO", "The backup copy page.html.bak cannot be made: Input/output error"},
         {"link:1:EMLINK,rename:1:EIO", "Input/output error"},
-        {"link:1:EPERM,fsync:2:EIO", "The copy of the old text could not be made: Input/output error"},
-        {"link:1:EMLINK,write:2:ENOSPC", "The copy of the old text could not be made: No space left on device"},
+        {"link:1:EPERM,fsync:2:EIO",
+         "The copy of the old text could not be made: Input/output error"},
+        {"link:1:EMLINK,write:2:ENOSPC",
+         "The copy of the old text could not be made: No space left on device"},
     };
     for (const auto& [fault, reason] : cases) {
         for (const bool hadBackup : {false, true}) {
@@ -100,11 +102,11 @@ TEST_F(SaveFaultTest, FailedSaveLeavesTheFolderAsItWas)
     }
 }
 
-// A save killed at any system call that changes the folder or syncs it leaves the whole old or new text under the
-// target's name. With backups on, an earlier backup stays whole until the new text is in place;
-// from then on the old text is in the backup or, if the kill came before the backup took its
-// name, in a temporary file the next save removes. Making the backup by a link may fail (too
-// many links, no links on the file system): the old file is then copied, never renamed away.
+// A save killed at any system call that changes the folder or syncs it leaves the whole old or new
+// text under the target's name. With backups on, an earlier backup stays whole until the new text
+// is in place; from then on the old text is in the backup or, if the kill came before the backup
+// took its name, in a temporary file the next save removes. Making the backup by a link may fail
+// (too many links, no links on the file system): the old file is then copied, never renamed away.
 // The texts span several writes, so kills also land inside the new file and the copy.
 TEST_F(SaveFaultTest, KilledAtEveryCallLeavesAWholeFileAndTheOldText)
 {
@@ -130,8 +132,8 @@ TEST_F(SaveFaultTest, KilledAtEveryCallLeavesAWholeFileAndTheOldText)
         for (const char* function : {"write", "fsync", "rename", "link", "unlink", "ftruncate"}) {
             // The Nth call of the function, until a save makes fewer calls and ends by itself.
             for (int call = 1;; ++call) {
-                const std::string fault = setup.faults + std::string(function) + ":"
-                    + std::to_string(call) + ":KILL";
+                const std::string fault =
+                    setup.faults + std::string(function) + ":" + std::to_string(call) + ":KILL";
                 SCOPED_TRACE(std::string(setup.name) + ", " + fault);
                 std::filesystem::remove_all(dir.Path());
                 std::filesystem::create_directory(dir.Path());
@@ -150,7 +152,8 @@ TEST_F(SaveFaultTest, KilledAtEveryCallLeavesAWholeFileAndTheOldText)
                 if (now == oldText || !setup.backup) {
                     // Nothing happened to the backup yet.
                     if (setup.earlierBackup) {
-                        EXPECT_TRUE(backup != files.end() && backup->second == kOlder) << Names(files);
+                        EXPECT_TRUE(backup != files.end() && backup->second == kOlder)
+                            << Names(files);
                     } else {
                         EXPECT_TRUE(backup == files.end()) << Names(files);
                     }
@@ -158,7 +161,8 @@ TEST_F(SaveFaultTest, KilledAtEveryCallLeavesAWholeFileAndTheOldText)
                     bool oldKept = false;
                     for (const auto& [name, bytes] : files)
                         oldKept = oldKept
-                            || ((name == "page.html.bak" || name.starts_with("TGW")) && bytes == oldText);
+                                  || ((name == "page.html.bak" || name.starts_with("TGW"))
+                                      && bytes == oldText);
                     EXPECT_TRUE(oldKept) << Names(files);
                     if (backup != files.end() && backup->second != oldText) {
                         EXPECT_EQ(backup->second, kOlder);
@@ -203,8 +207,10 @@ TEST_F(SaveFaultTest, FailedInPlaceWritePutsTheOldTextBack)
         {"posix_fallocate:1:EDQUOT", true, "Disk quota exceeded", false},
         {"ftruncate:1:EIO", false, "Input/output error. The file was left as it was.", false},
         {"fsync:4:EIO", true, "Input/output error. The file was left as it was.", false},
-        {"rename:1:EIO", true, "The backup copy page.html.bak cannot be made: Input/output error", false},
-        {"ftruncate:1:EIO,ftruncate:2:EIO", false, "Input/output error. The old text is kept in ", true},
+        {"rename:1:EIO", true, "The backup copy page.html.bak cannot be made: Input/output error",
+         false},
+        {"ftruncate:1:EIO,ftruncate:2:EIO", false, "Input/output error. The old text is kept in ",
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);

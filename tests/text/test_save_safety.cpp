@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <spawn.h>
-#include <sys/mount.h>
-#include <sys/statvfs.h>
-#include <sys/stat.h>
 #include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
-#include <fcntl.h>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -27,11 +27,12 @@ const std::string kDriver = TW_BUILD_DIR "/tw-loadsave";
 int RunDriverUnprivileged(const std::string& in, const std::string& out, std::string* output,
                           const char* options = "", const std::string& home = "/nonexistent")
 {
-    const std::string prefix = geteuid() == 0
-        ? "setpriv --reuid=65534 --regid=65534 --clear-groups -- env HOME='" + home
-            + "' XDG_STATE_HOME= "
-        : "";
-    return RunCommand(prefix + kDriver + " " + options + " '" + in + "' '" + out + "' 2>&1", output);
+    const std::string prefix =
+        geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups -- env HOME='" + home
+                             + "' XDG_STATE_HOME= "
+                       : "";
+    return RunCommand(prefix + kDriver + " " + options + " '" + in + "' '" + out + "' 2>&1",
+                      output);
 }
 
 int RunDriver(const std::string& in, const std::string& out, std::string* output = nullptr,
@@ -193,7 +194,9 @@ TEST_P(FullDiskTest, FullFileSystemFailsTheSaveAndKeepsTheOldFile)
     EXPECT_EQ(CountTemporaryFiles(mountPoint), 0);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(TextSizes, FullDiskTest, testing::Values(size_t{10}, size_t{3} << 20));
+// clang-format on
 
 // A file written in place (here one with a second name) on a disk with room for the new text
 // aside and the copy of the old, but not for the file to grow: the save stops before it
@@ -210,7 +213,8 @@ TEST_F(SmallDiskTest, FullDiskStopsAnInPlaceSaveBeforeTheFileChanges)
     ASSERT_EQ(statvfs(mountPoint.c_str(), &fs), 0);
     const size_t room = fs.f_bavail * fs.f_frsize;
     ASSERT_GT(room, newText.size() + oldText.size() + 8192);
-    WriteFile(mountPoint + "/filler", std::string(room - newText.size() - oldText.size() - 8192, 'f'));
+    WriteFile(mountPoint + "/filler",
+              std::string(room - newText.size() - oldText.size() - 8192, 'f'));
 
     std::string output;
     EXPECT_EQ(RunDriver(in, target, &output), 1);
@@ -268,8 +272,9 @@ TEST_F(SaveSafetyTest, BackupThatCannotBeMadeStopsTheSave)
                 }
             }
             const size_t expected = 1 + inPlace + c.folderInTheWay + (c.backup && !c.refusal);
-            EXPECT_EQ(static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {})),
-                      expected);
+            EXPECT_EQ(
+                static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {})),
+                expected);
         }
     }
 }
@@ -281,7 +286,8 @@ TEST_F(SaveSafetyTest, NewFileTakesTheFoldersDefaultAccessList)
     const std::string folder = dir.File("shared");
     std::filesystem::create_directory(folder);
     // "user rwx, user 65534 rw, group rwx, mask rwx, others r-x" as the folder's default.
-    const std::string acl = AccessList({{0x01, 7, ~0u}, {0x02, 6, 65534}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 5, ~0u}});
+    const std::string acl = AccessList(
+        {{0x01, 7, ~0u}, {0x02, 6, 65534}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 5, ~0u}});
     if (setxattr(folder.c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "the file system here keeps no access lists";
     const std::string touched = folder + "/touched";
@@ -394,7 +400,8 @@ TEST_F(SaveSafetyTest, SaveKeepsExtendedAttributesAndAccessList)
     WriteFile(target, "old");
     chmod(target.c_str(), 0600);
     // An access list "owner rw, user 65534 r, group none, mask r, others none".
-    const std::string acl = AccessList({{0x01, 6, ~0u}, {0x02, 4, 65534}, {0x04, 0, ~0u}, {0x10, 4, ~0u}, {0x20, 0, ~0u}});
+    const std::string acl = AccessList(
+        {{0x01, 6, ~0u}, {0x02, 4, 65534}, {0x04, 0, ~0u}, {0x10, 4, ~0u}, {0x20, 0, ~0u}});
     if (setxattr(target.c_str(), "user.origin", "tagwright", 9, 0) != 0
         || setxattr(target.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0) != 0)
         GTEST_SKIP() << "the file system here keeps no extended attributes or access lists";
@@ -426,8 +433,8 @@ TEST_F(SaveSafetyTest, AttributesThatCannotBeCopiedMakeTheSaveWriteInPlace)
     std::string output;
     // The leak checker of a sanitizer build cannot run under a tracer.
     ASSERT_EQ(RunCommand("ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null "
-                         "-e inject=fsetxattr:error=EPERM " + kDriver
-                             + " '" + in + "' '" + target + "' 2>&1",
+                         "-e inject=fsetxattr:error=EPERM "
+                             + kDriver + " '" + in + "' '" + target + "' 2>&1",
                          &output),
               0)
         << output;

@@ -69,6 +69,7 @@ TEST_P(Utf8LoadTest, DecodesCountsAndSavesBack)
     EXPECT_EQ(SaveBytes(), c.saved ? std::string(c.saved) : c.file);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, Utf8LoadTest,
     testing::Values(
@@ -101,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"HalfByteOrderMark", "\xEF\xBB", {"??"}, 2, false, "??"},
         LoadCase{"Empty", "", {""}, 0}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(Utf8FileTest, LineEndingsAreDetectedOnTheDecodedText)
 {
@@ -125,8 +127,12 @@ TEST_F(Utf8FileTest, SequencesAcrossReadBlocks)
         std::string decoded;
         int lossy;
     };
-    const Across cases[] = {
-        {"ж", Cp1251(u"ж"), 0}, {"€", Cp1251(u"€"), 0}, {"😀", "?", 1}, {"\xE2\x82" "A", "??A", 2}};
+    const Across cases[] = {{"ж", Cp1251(u"ж"), 0},
+                            {"€", Cp1251(u"€"), 0},
+                            {"😀", "?", 1},
+                            {"\xE2\x82"
+                             "A",
+                             "??A", 2}};
     for (const Across& c : cases) {
         for (size_t before = 32768 - c.sequence.size(); before <= 32768; ++before) {
             const std::string file = std::string(before, 'a') + c.sequence + "\r\nz";
@@ -152,9 +158,9 @@ TEST_F(Utf8FileTest, EveryByteOfTheTextSavesAndComesBack)
     ASSERT_TRUE(buffer.InsertText(nullptr, 0, 0, text, endLine, endChar, 0));
     EXPECT_EQ(buffer.UnsaveableCharCount(CodePage::Utf8), 0);
     const std::string saved = SaveBytes();
-    EXPECT_NE(saved.find("\xC2\x98"), std::string::npos);                  // 0x98
-    EXPECT_NE(saved.find("\xE2\x82\xAC"), std::string::npos);              // 0x88, the euro sign
-    EXPECT_NE(saved.find("\xD0\x90\xD0\x91"), std::string::npos);          // 0xC0 0xC1
+    EXPECT_NE(saved.find("\xC2\x98"), std::string::npos);         // 0x98
+    EXPECT_NE(saved.find("\xE2\x82\xAC"), std::string::npos);     // 0x88, the euro sign
+    EXPECT_NE(saved.find("\xD0\x90\xD0\x91"), std::string::npos); // 0xC0 0xC1
     EXPECT_EQ(saved.substr(0, 3), "\x01\x02\x03");
     ASSERT_TRUE(buffer.Load(out.c_str(), LineEnding::Dos, CodePage::Utf8));
     EXPECT_EQ(buffer.Line(0), text);
@@ -182,7 +188,9 @@ TEST_F(Utf8FileTest, NoMarkIsAddedOrCarriedToAnotherFile)
 // Whatever the cuts between pieces, the decoder gives what one piece gives.
 TEST(Utf8DecoderTest, ResultDoesNotDependOnWherePiecesAreCut)
 {
-    const std::string input = "\xEF\xBB\xBF" "ab\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80\xE2\x82" "A"
+    const std::string input = "\xEF\xBB\xBF"
+                              "ab\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80\xE2\x82"
+                              "A"
                               "\xED\xA0\x80\xC3\xA9\x80\xF4\x90\xD1\x8F\xF0\x9F";
     const auto decode = [&](const std::vector<size_t>& cuts, int64_t& lossy, bool& mark) {
         Utf8Decoder decoder;
@@ -222,8 +230,9 @@ TEST(Utf8DecoderTest, ResultDoesNotDependOnWherePiecesAreCut)
 // character-by-character conversion.
 TEST(Utf8DecoderTest, RandomMixesAgreeWithPlainConversion)
 {
-    const char32_t pool[] = {'a', ' ', '<', '\0', 0x0410, 0x0430, 0x043F, 0x0440, 0x044F, 0x0401,
-                             0x0451, 0x0490, 0x00AB, 0x2014, 0x20AC, 0x0098, 0x00E9, 0x4E2D, 0x1F600};
+    const char32_t pool[] = {'a',    ' ',    '<',    '\0',   0x0410, 0x0430, 0x043F,
+                             0x0440, 0x044F, 0x0401, 0x0451, 0x0490, 0x00AB, 0x2014,
+                             0x20AC, 0x0098, 0x00E9, 0x4E2D, 0x1F600};
     const auto utf8 = [](char32_t cp) {
         std::string s;
         if (cp < 0x80) {
@@ -284,7 +293,8 @@ TEST_P(EncodingHintTest, SuggestsThePageTheFileReadsIn)
     TempDir dir;
     const std::string path = dir.File("page.html");
     WriteFile(path, GetParam().file);
-    EXPECT_EQ(SuggestedCodePageForFile(path.c_str(), GetParam().openedPage).page, GetParam().suggested);
+    EXPECT_EQ(SuggestedCodePageForFile(path.c_str(), GetParam().openedPage).page,
+              GetParam().suggested);
 }
 
 const std::string kBigUtf8 = [] {
@@ -294,6 +304,7 @@ const std::string kBigUtf8 = [] {
     return s;
 }();
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, EncodingHintTest,
     testing::Values(
@@ -309,11 +320,13 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"OnlyTheFirst64KbCount", kBigUtf8, CodePage::Windows1251, CodePage::Utf8},
         HintCase{"Empty", "", CodePage::Utf8, std::nullopt}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(EncodingHintFileTest, UnreadableFilesGetNoHint)
 {
     TempDir dir;
-    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CodePage::Utf8).page, std::nullopt);
+    EXPECT_EQ(SuggestedCodePageForFile(dir.File("missing").c_str(), CodePage::Utf8).page,
+              std::nullopt);
     EXPECT_EQ(SuggestedCodePageForFile(dir.Path().c_str(), CodePage::Utf8).page, std::nullopt);
 }
 

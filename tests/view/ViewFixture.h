@@ -92,4 +92,7 @@ protected:
     std::unique_ptr<CKTextView> view;
 };
 
-inline void PrintTo(const TextPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+inline void PrintTo(const TextPoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ")";
+}

@@ -3,14 +3,14 @@
 #include "view/FindDialog.h"
 #include "view/ReplaceDialog.h"
 
+#include "settings/core/MemorySettingsStore.h"
+#include "support/AccessibleNames.h"
+#include "support/KeyClicks.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include "support/AccessibleNames.h"
-#include "support/KeyClicks.h"
-#include "settings/core/MemorySettingsStore.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -121,7 +121,8 @@ TEST_F(PrintTest, NothingOfALongLineOrAWideWordIsLost)
     EXPECT_TRUE(InOrder(text, words));
     std::string letters;
     for (size_t at = text.find("http://example.org/"); at < text.size(); ++at)
-        if (std::islower(static_cast<unsigned char>(text[at])) || text[at] == '/' || text[at] == ':' || text[at] == '.')
+        if (std::islower(static_cast<unsigned char>(text[at])) || text[at] == '/' || text[at] == ':'
+            || text[at] == '.')
             letters += text[at];
         else if (text.compare(at, 4, "Page") == 0)
             break;
@@ -140,11 +141,14 @@ TEST_F(PrintTest, MarginsComeFromThePageSetupSettings)
     const int defaultHeight = layout.textArea.Height();
 
     ASSERT_TRUE(WritePageMargins(store, PageMargins{2500, 1000, 5000, 4000}));
-    options.margins = ReadPageMargins(CKSettingsStore(QString::fromStdString(dir.File("settings.ini"))));
+    options.margins =
+        ReadPageMargins(CKSettingsStore(QString::fromStdString(dir.File("settings.ini"))));
     ASSERT_EQ(Print({"x"}, options), 1);
     EXPECT_EQ(layout.textArea.left, MulDiv(2500, dpi, 2540));
     EXPECT_EQ(layout.textArea.top, MulDiv(5000, dpi, 2540));
-    EXPECT_EQ(layout.textArea.Height(), defaultHeight - MulDiv(4000, dpi, 2540) - MulDiv(5000, dpi, 2540) + 2 * MulDiv(1000, dpi, 2540));
+    EXPECT_EQ(layout.textArea.Height(), defaultHeight - MulDiv(4000, dpi, 2540)
+                                            - MulDiv(5000, dpi, 2540)
+                                            + 2 * MulDiv(1000, dpi, 2540));
 }
 
 TEST_F(PrintTest, CancelStopsBetweenPagesAfterOnePagination)
@@ -237,7 +241,9 @@ TEST_F(PrintTest, DriverPrintsAGeneratedCyrillicPage)
 
     // Bad input gives a reason and status 1, and no "pages=".
     out.clear();
-    EXPECT_EQ(RunCommand(bin + "/tw-print '" + dir.File("missing.html") + "' '" + pdf + "' 2>&1", &out), 1);
+    EXPECT_EQ(
+        RunCommand(bin + "/tw-print '" + dir.File("missing.html") + "' '" + pdf + "' 2>&1", &out),
+        1);
     EXPECT_NE(out.find("cannot load"), std::string::npos) << out;
     EXPECT_EQ(RunCommand(bin + "/tw-print --paper A3 '" + page + "' '" + pdf + "' 2>/dev/null"), 1);
 }

@@ -1,16 +1,16 @@
 // The Replace dialog: its opening values and enabling rules, its buttons driving the session,
 // Enter following the default button, and the messages it gives.
-#include "view/ReplaceDialog.h"
+#include "settings/core/MemorySettingsStore.h"
 #include "support/BufferLines.h"
 #include "support/LinesBuffer.h"
-#include "settings/core/MemorySettingsStore.h"
+#include "view/ReplaceDialog.h"
 
+#include "support/AccessibleNames.h"
+#include "support/KeyClicks.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include "support/AccessibleNames.h"
-#include "support/KeyClicks.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,10 +47,12 @@ TEST_F(ReplaceDialogTest, ScopeAndEnablingRules)
     EXPECT_TRUE(dialog.WholeFileButton()->isChecked());
     EXPECT_FALSE(dialog.WholeWordBox()->isChecked());
     EXPECT_FALSE(dialog.WholeWordBox()->isEnabled());
-    for (QPushButton* b : {dialog.FindNextButton(), dialog.ReplaceButton(), dialog.ReplaceAllButton()})
+    for (QPushButton* b :
+         {dialog.FindNextButton(), dialog.ReplaceButton(), dialog.ReplaceAllButton()})
         EXPECT_FALSE(b->isEnabled());
     KeyClicks(dialog.FindEdit(), "c");
-    for (QPushButton* b : {dialog.FindNextButton(), dialog.ReplaceButton(), dialog.ReplaceAllButton()})
+    for (QPushButton* b :
+         {dialog.FindNextButton(), dialog.ReplaceButton(), dialog.ReplaceAllButton()})
         EXPECT_TRUE(b->isEnabled());
     dialog.RegexBox()->setChecked(false);
     EXPECT_TRUE(dialog.WholeWordBox()->isEnabled());
@@ -84,8 +86,8 @@ TEST_F(ReplaceDialogTest, EnterFollowsTheDefaultButtonAndFailuresAreTold)
     dialog.FindEdit()->setText("(o");
     dialog.ReplaceEdit()->setText("\\2");
     dialog.ReplaceAllButton()->click();
-    EXPECT_EQ(told.last(),
-              "The replacement \"\\2\" cannot be made for the selected occurrence; it was left as it was");
+    EXPECT_EQ(told.last(), "The replacement \"\\2\" cannot be made for the selected occurrence; it "
+                           "was left as it was");
     EXPECT_EQ(BufferLines(buffer), (std::vector<std::string>{"cow cow", "dog"}));
     dialog.FindEdit()->setText("[z-a]");
     dialog.FindNextButton()->click();

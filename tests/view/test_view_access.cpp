@@ -30,7 +30,8 @@ void Listen(QAccessibleEvent* event)
 {
     switch (event->type()) {
     case QAccessible::TextCaretMoved:
-        g_heard.push_back({event->type(), static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition(), {}});
+        g_heard.push_back(
+            {event->type(), static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition(), {}});
         break;
     case QAccessible::TextSelectionChanged: {
         const auto* e = static_cast<QAccessibleTextSelectionEvent*>(event);
@@ -48,7 +49,8 @@ void Listen(QAccessibleEvent* event)
         break;
     }
     case QAccessible::NameChanged:
-        g_heard.push_back({event->type(), 0, event->accessibleInterface()->text(QAccessible::Name)});
+        g_heard.push_back(
+            {event->type(), 0, event->accessibleInterface()->text(QAccessible::Name)});
         break;
     default:
         break;
@@ -117,7 +119,8 @@ TEST_F(ViewAccessTest, ReadsLinesWordsAndCharactersByOffset)
     };
     for (const Case& c : cases) {
         int start = -1, end = -1;
-        EXPECT_EQ(Text().textAtOffset(c.offset, c.boundary, &start, &end), QString::fromUtf8(c.text))
+        EXPECT_EQ(Text().textAtOffset(c.offset, c.boundary, &start, &end),
+                  QString::fromUtf8(c.text))
             << c.offset << " " << c.boundary;
         EXPECT_EQ(start, c.start) << c.offset << " " << c.boundary;
         EXPECT_EQ(end, c.end) << c.offset << " " << c.boundary;
@@ -127,7 +130,8 @@ TEST_F(ViewAccessTest, ReadsLinesWordsAndCharactersByOffset)
     EXPECT_EQ(Text().textAfterOffset(2, QAccessible::LineBoundary, &start, &end),
               QString::fromUtf8("Привет мир\n"));
     EXPECT_EQ(Text().textBeforeOffset(2, QAccessible::LineBoundary, &start, &end), "");
-    EXPECT_EQ(Text().textAfterOffset(12, QAccessible::WordBoundary, &start, &end), QString::fromUtf8("мир"));
+    EXPECT_EQ(Text().textAfterOffset(12, QAccessible::WordBoundary, &start, &end),
+              QString::fromUtf8("мир"));
 }
 
 TEST_F(ViewAccessTest, SetsAndReadsCaretAndSelectionByOffset)

@@ -220,7 +220,8 @@ TEST_F(ViewLayoutTest, FontFollowsTheSettingsTheDefaultFaceBeingTheDesktopsFixed
     std::memcpy(font.faceName.data(), "DejaVu Sans Mono", 16);
     font.height = -30;
     Preferences().SetFont(font);
-    EXPECT_EQ(QFontInfo(MakeViewFont(Preferences().Font())).family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(QFontInfo(MakeViewFont(Preferences().Font())).family(),
+              QStringLiteral("DejaVu Sans Mono"));
     EXPECT_GT(v.GetLineHeight(), defaultHeight);
     EXPECT_EQ(v.PositionToPixel({0, 1}).y(), v.GetLineHeight());
 }

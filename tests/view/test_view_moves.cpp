@@ -40,6 +40,7 @@ TEST_P(MoveCommandTest, CursorAndSelection)
     EXPECT_EQ(v.SelectionEnd(), c.expectCursor);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, MoveCommandTest,
     testing::Values(
@@ -66,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"CtrlHomeGoesToTextStart", {"abc", "def"}, {2, 1}, {2, 1}, ID_EDIT_TEXT_BEGIN, {0, 0}, {}},
         MoveCase{"ShiftCtrlEndSelectsToTextEnd", {"ab", "cde"}, {1, 0}, {1, 0}, ID_EDIT_EXT_TEXT_END, {3, 1}, TextPoint{1, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 class ViewMoveTest : public ViewFixture {};
 

@@ -44,7 +44,8 @@ protected:
     // The colours found in the cell of a character.
     QList<QColor> CellColours(const QImage& image, TextPoint p)
     {
-        const QRect cell(view->PositionToPixel(p), QSize(view->GetCharWidth(), view->GetLineHeight()));
+        const QRect cell(view->PositionToPixel(p),
+                         QSize(view->GetCharWidth(), view->GetLineHeight()));
         QList<QColor> colours;
         for (int y = cell.top(); y <= cell.bottom(); ++y)
             for (int x = cell.left(); x <= cell.right(); ++x)
@@ -56,7 +57,8 @@ protected:
     void ExpectCell(const QImage& image, TextPoint p, const QColor& text, const QColor& background)
     {
         const QList<QColor> colours = CellColours(image, p);
-        EXPECT_TRUE(colours.contains(text)) << p.x << "," << p.y << " " << text.name().toStdString();
+        EXPECT_TRUE(colours.contains(text))
+            << p.x << "," << p.y << " " << text.name().toStdString();
         EXPECT_TRUE(colours.contains(background)) << p.x << "," << p.y;
         EXPECT_EQ(colours.size(), 2) << p.x << "," << p.y;
     }
@@ -70,18 +72,21 @@ TEST_F(ViewRenderTest, TagAttributeEntityMarginAndSelectionInTheRecordColours)
     v.SetSelection({1, 2}, {0, 1}); // "ain text" from line 2 back to the empty line 1
     const QImage image = Paint();
 
-    ExpectCell(image, {1, 0}, Text(ColourClass::Keyword), Back(ColourClass::Keyword));         // a
-    ExpectCell(image, {3, 0}, Text(ColourClass::Preprocessor), Back(ColourClass::Preprocessor)); // href
-    ExpectCell(image, {14, 0}, Text(ColourClass::Entity), Back(ColourClass::Entity));          // amp
+    ExpectCell(image, {1, 0}, Text(ColourClass::Keyword), Back(ColourClass::Keyword)); // a
+    ExpectCell(image, {3, 0}, Text(ColourClass::Preprocessor),
+               Back(ColourClass::Preprocessor));                                      // href
+    ExpectCell(image, {14, 0}, Text(ColourClass::Entity), Back(ColourClass::Entity)); // amp
     ExpectCell(image, {3, 2}, Text(ColourClass::SelectedText), Back(ColourClass::SelectedText));
     ExpectCell(image, {0, 2}, Text(ColourClass::NormalText), Back(ColourClass::NormalText));
 
     // The selected empty line shows one selected cell, then the normal background.
-    EXPECT_EQ(image.pixelColor(v.PositionToPixel({0, 1}) + QPoint(1, 1)), Back(ColourClass::SelectedText));
+    EXPECT_EQ(image.pixelColor(v.PositionToPixel({0, 1}) + QPoint(1, 1)),
+              Back(ColourClass::SelectedText));
     EXPECT_EQ(image.pixelColor(v.PositionToPixel({0, 1}) + QPoint(v.GetCharWidth() + 1, 1)),
               Back(ColourClass::NormalText));
     // The selection ends inside line 2, so its end-of-line cell is not selected.
-    EXPECT_EQ(image.pixelColor(v.PositionToPixel({10, 2}) + QPoint(1, 1)), Back(ColourClass::NormalText));
+    EXPECT_EQ(image.pixelColor(v.PositionToPixel({10, 2}) + QPoint(1, 1)),
+              Back(ColourClass::NormalText));
 
     // The margin in its own background, with an icon on the marked line only.
     const int lh = v.GetLineHeight();

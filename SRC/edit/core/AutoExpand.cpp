@@ -21,7 +21,7 @@ bool CEditRules::CanAutoExpand(const EditCaret& in) const
     // Within an attribute value the word is the author's text, such as a file name.
     const TextPoint caret = Clamped(in.caret);
     return !ExpandTemplates().empty() && WordAtCaret(caret).has_value()
-        && !InQuotedAttributeValue(m_buffer, caret);
+           && !InQuotedAttributeValue(m_buffer, caret);
 }
 
 bool CEditRules::CanAutoComplete(const EditCaret& in) const
@@ -99,10 +99,18 @@ void CEditRules::RunEscape(char letter, int& idealColumn, const EditOptions& opt
     }
     idealColumn = -1;
     switch (letter) {
-    case 'b': DoBackspace(); break;
-    case 'e': DoDelete(); break;
-    case 'f': PlaceCaret({m_buffer.LineLength(q.y), q.y}); break;
-    case 'h': PlaceCaret({HomeTarget(m_buffer.Line(q.y), q.x), q.y}); break;
+    case 'b':
+        DoBackspace();
+        break;
+    case 'e':
+        DoDelete();
+        break;
+    case 'f':
+        PlaceCaret({m_buffer.LineLength(q.y), q.y});
+        break;
+    case 'h':
+        PlaceCaret({HomeTarget(m_buffer.Line(q.y), q.x), q.y});
+        break;
     case 'l':
         if (q.x > 0)
             PlaceCaret({q.x - 1, q.y});
@@ -125,7 +133,8 @@ void CEditRules::RunEscape(char letter, int& idealColumn, const EditOptions& opt
                                       : std::string(tabSize - q.x % tabSize, ' '),
                       ACTION_AUTO_EXPAND);
         break;
-    default: break; // an unknown escape is skipped
+    default:
+        break; // an unknown escape is skipped
     }
 }
 

@@ -12,7 +12,7 @@ bool IsBlankByte(char c) { return c == ' ' || c == '\t'; }
 bool IsTagNameByte(uint8_t c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'
-        || c == '-' || c == '.' || c == 0xA8 || c == 0xB8 || c >= 0xC0;
+           || c == '-' || c == '.' || c == 0xA8 || c == 0xB8 || c >= 0xC0;
 }
 
 // The last tag that a line opens or closes, by its last '<'.
@@ -63,8 +63,8 @@ void CEditRules::AutoIndent(const EditOptions& options)
     if (options.smartIndent && options.htmlDocument) {
         const LastTag tag = FindLastTag(lineAbove);
         uint32_t flags = 0;
-        const bool indenting = tag.position >= 0 && m_keywords.LookupAsUpper(tag.name, flags)
-            && (flags & HK_INDENT);
+        const bool indenting =
+            tag.position >= 0 && m_keywords.LookupAsUpper(tag.name, flags) && (flags & HK_INDENT);
         if (indenting && !tag.closing) {
             m_buffer.InsertText(nullptr, x.y, x.x, "\t", x.y, x.x, ACTION_SMART_INDENT);
         } else if (indenting && tag.position > 0 && IsBlankByte(lineAbove[tag.position - 1])) {

@@ -34,8 +34,8 @@ bool InQuotedAttributeValue(const CKTextBuffer& buffer, TextPoint p)
     CMarkupScanner scanner;
     for (int y = std::max(0, p.y - kTagScanLines); y <= p.y && y < buffer.LineCount(); ++y) {
         const std::string_view line = buffer.Line(y);
-        const size_t end = y == p.y ? std::min(line.size(), static_cast<size_t>(std::max(p.x, 0)))
-                                    : line.size();
+        const size_t end =
+            y == p.y ? std::min(line.size(), static_cast<size_t>(std::max(p.x, 0))) : line.size();
         for (size_t i = 0; i < end; ++i)
             scanner.Pass(line, i);
     }
@@ -47,13 +47,13 @@ namespace {
 bool WordStartsAt(std::string_view line, size_t at, std::string_view word)
 {
     return line.compare(at, word.size(), word) == 0
-        && (at == 0 || !IsAutoWordChar(static_cast<uint8_t>(line[at - 1])));
+           && (at == 0 || !IsAutoWordChar(static_cast<uint8_t>(line[at - 1])));
 }
 
 // The first (forward) or last (backward) occurrence at a word start that lies wholly in
 // line[from, to).
-std::optional<int> FindInLine(std::string_view line, size_t from, size_t to,
-                              std::string_view word, bool backward)
+std::optional<int> FindInLine(std::string_view line, size_t from, size_t to, std::string_view word,
+                              bool backward)
 {
     if (to > line.size())
         to = line.size();
@@ -68,8 +68,7 @@ std::optional<int> FindInLine(std::string_view line, size_t from, size_t to,
     return std::nullopt;
 }
 
-std::optional<TextPoint> SearchUp(const CKTextBuffer& buffer, std::string_view word,
-                                  TextPoint from)
+std::optional<TextPoint> SearchUp(const CKTextBuffer& buffer, std::string_view word, TextPoint from)
 {
     for (int y = from.y; y >= 0; --y) {
         const std::string_view line = buffer.Line(y);

@@ -22,11 +22,16 @@ char CaseByFlag(uint8_t c, bool& upper)
 int CaseConversionAction(CaseConversion conversion)
 {
     switch (conversion) {
-    case CaseConversion::Upper: return ACTION_UPPER_CASE;
-    case CaseConversion::Lower: return ACTION_LOWER_CASE;
-    case CaseConversion::Swap: return ACTION_SWAP_CASE;
-    case CaseConversion::Capitalize: return ACTION_CAPITALIZE;
-    case CaseConversion::Sentence: return ACTION_SENTENCIZE;
+    case CaseConversion::Upper:
+        return ACTION_UPPER_CASE;
+    case CaseConversion::Lower:
+        return ACTION_LOWER_CASE;
+    case CaseConversion::Swap:
+        return ACTION_SWAP_CASE;
+    case CaseConversion::Capitalize:
+        return ACTION_CAPITALIZE;
+    case CaseConversion::Sentence:
+        return ACTION_SENTENCIZE;
     }
     return ACTION_UNKNOWN;
 }
@@ -38,8 +43,12 @@ void ConvertCase(std::string& text, CaseConversion conversion)
         char& out = text[i];
         const uint8_t c = static_cast<uint8_t>(out);
         switch (conversion) {
-        case CaseConversion::Upper: out = static_cast<char>(cp1251::ToUpper(c)); break;
-        case CaseConversion::Lower: out = static_cast<char>(cp1251::ToLower(c)); break;
+        case CaseConversion::Upper:
+            out = static_cast<char>(cp1251::ToUpper(c));
+            break;
+        case CaseConversion::Lower:
+            out = static_cast<char>(cp1251::ToLower(c));
+            break;
         case CaseConversion::Swap:
             out = static_cast<char>(cp1251::IsLower(c) ? cp1251::ToUpper(c) : cp1251::ToLower(c));
             break;

@@ -41,8 +41,8 @@ struct EditOptions {
     bool smartIndent = true;
     bool smartUndo = true;
     bool dragDropDisabled = false; // drops are refused
-    bool htmlDocument = false; // smart indentation looks at HTML tags only in HTML documents
-    bool lowerCaseTags = false; // templates write tag and attribute names in lower case
+    bool htmlDocument = false;     // smart indentation looks at HTML tags only in HTML documents
+    bool lowerCaseTags = false;    // templates write tag and attribute names in lower case
 };
 
 // Outcome of a drop onto the view.
@@ -158,7 +158,7 @@ private:
     OptionsSource m_options;
     const CHtmlKeywordTable& m_keywords;
     bool m_overwrite = false;
-    EditCaret m_state;     // the caret while a command runs
+    EditCaret m_state; // the caret while a command runs
     int m_commandDepth = 0;
 };
 

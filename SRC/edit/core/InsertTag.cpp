@@ -16,8 +16,8 @@ EditCaret CEditRules::InsertTag(const EditCaret& in, std::string_view open, std:
         TextPoint end;
         const auto insert = [&](TextPoint at, std::string_view text) {
             return !text.empty()
-                && m_buffer.InsertText(m_view, at.y, at.x, text, end.y, end.x,
-                                       ACTION_MACROS_INSERT);
+                   && m_buffer.InsertText(m_view, at.y, at.x, text, end.y, end.x,
+                                          ACTION_MACROS_INSERT);
         };
         if (m_state.HasSelection()) {
             // The close text first, so that the selection's start stays where it is.

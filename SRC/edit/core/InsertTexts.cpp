@@ -39,11 +39,11 @@ struct TagAttribute {
     std::string ImageFields::*member;
 };
 constexpr TagAttribute kTagAttributes[] = {
-    {" src=\"", &ImageFields::fileName}, {" border=\"", &ImageFields::border},
-    {" alt=\"", &ImageFields::altText},  {" align=\"", &ImageFields::align},
+    {" src=\"", &ImageFields::fileName},   {" border=\"", &ImageFields::border},
+    {" alt=\"", &ImageFields::altText},    {" align=\"", &ImageFields::align},
     {" class=\"", &ImageFields::cssClass}, {" style=\"", &ImageFields::style},
-    {" height=\"", &ImageFields::height}, {" width=\"", &ImageFields::width},
-    {" hSpace=\"", &ImageFields::hSpace}, {" vSpace=\"", &ImageFields::vSpace},
+    {" height=\"", &ImageFields::height},  {" width=\"", &ImageFields::width},
+    {" hSpace=\"", &ImageFields::hSpace},  {" vSpace=\"", &ImageFields::vSpace},
 };
 
 } // namespace

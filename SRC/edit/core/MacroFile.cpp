@@ -18,8 +18,8 @@ constexpr uint32_t kShortLimit = 0xFF;
 constexpr uint32_t kMediumLimit = 0xFFFE;
 constexpr size_t kLongestPrefix = 7;
 // No valid file is longer: the magic and thirty strings of the longest kind.
-constexpr size_t kLongestFile
-    = 1 + kMacroFileMagic.size() + 3 * kMacroCount * (kLongestPrefix + kMacroTextLimit);
+constexpr size_t kLongestFile =
+    1 + kMacroFileMagic.size() + 3 * kMacroCount * (kLongestPrefix + kMacroTextLimit);
 
 void AppendLittleEndian(std::string& out, uint32_t value, int bytes)
 {
@@ -135,7 +135,8 @@ MacroFileStatus ReadMacroFile(const std::string& path,
     if (file.Get() < 0 || fstat(file.Get(), &st) != 0)
         return cannotRead(SystemErrorText(errno));
     if (!S_ISREG(st.st_mode))
-        return cannotRead(S_ISDIR(st.st_mode) ? SystemErrorText(EISDIR) : "It is not a regular file.");
+        return cannotRead(S_ISDIR(st.st_mode) ? SystemErrorText(EISDIR)
+                                              : "It is not a regular file.");
     // Whatever follows the longest valid file is never looked at.
     std::string bytes(kLongestFile, '\0');
     size_t got = 0;
@@ -157,12 +158,15 @@ std::string MacroReadMessage(MacroFileStatus status, const std::string& path,
                              const std::string& reason)
 {
     switch (status) {
-    case MacroFileStatus::Ok: return {};
+    case MacroFileStatus::Ok:
+        return {};
     case MacroFileStatus::CannotRead:
         return std::string(ResString(IDS_MACRO_CANNOT_READ))
-            + (reason.empty() ? std::string() : "\n\n" + path + "\n" + reason);
-    case MacroFileStatus::BadFile: return std::string(ResString(IDS_MACRO_BAD_FILE));
-    case MacroFileStatus::CutShort: return WithArgument(ResString(IDS_MACRO_FILE_CUT_SHORT), path);
+               + (reason.empty() ? std::string() : "\n\n" + path + "\n" + reason);
+    case MacroFileStatus::BadFile:
+        return std::string(ResString(IDS_MACRO_BAD_FILE));
+    case MacroFileStatus::CutShort:
+        return WithArgument(ResString(IDS_MACRO_FILE_CUT_SHORT), path);
     }
     return {};
 }

@@ -41,8 +41,7 @@ MacroTexts ReadMacro(const SettingsStore& store, int index)
             Utf8ToCp1251(store.ReadString(kMacrosAfterKey, name))};
 }
 
-EditCaret InsertMacro(CEditRules& rules, const SettingsStore& store, const EditCaret& in,
-                      int index)
+EditCaret InsertMacro(CEditRules& rules, const SettingsStore& store, const EditCaret& in, int index)
 {
     const MacroTexts texts = ReadMacro(store, index);
     return rules.InsertTag(in, texts.before, texts.after);
@@ -65,14 +64,17 @@ MacroTransfer ExportMacros(const SettingsStore& store, const std::string& path)
 MacroTransfer ImportMacros(SettingsStore& store, const std::string& path)
 {
     std::string reason;
-    const MacroFileStatus status = ReadMacroFile(path, [&store](const MacroRecord& record) {
-        // Stored under the list's own name: the store tells letter case apart, and a name
-        // that differs only in case would otherwise land where no macro command looks.
-        if (const std::optional<int> k = MacroIndexOf(record.name)) {
-            store.WriteString(kMacrosAfterKey, MacroName(*k), Cp1251ToUtf8(record.after));
-            store.WriteString(kMacrosBeforeKey, MacroName(*k), Cp1251ToUtf8(record.before));
-        }
-    }, &reason);
+    const MacroFileStatus status = ReadMacroFile(
+        path,
+        [&store](const MacroRecord& record) {
+            // Stored under the list's own name: the store tells letter case apart, and a name
+            // that differs only in case would otherwise land where no macro command looks.
+            if (const std::optional<int> k = MacroIndexOf(record.name)) {
+                store.WriteString(kMacrosAfterKey, MacroName(*k), Cp1251ToUtf8(record.after));
+                store.WriteString(kMacrosBeforeKey, MacroName(*k), Cp1251ToUtf8(record.before));
+            }
+        },
+        &reason);
     if (status == MacroFileStatus::Ok)
         return {true, {}};
     return {false, MacroReadMessage(status, path, reason)};

@@ -47,9 +47,12 @@ std::optional<std::string> Expand(const CTextSearch& search, std::string_view pa
 ReplaceProblem Failure(const CTextSearch& search)
 {
     switch (search.Status()) {
-    case SearchStatus::InvalidPattern: return ReplaceProblem::InvalidPattern;
-    case SearchStatus::TooCostly: return ReplaceProblem::TooCostly;
-    default: return ReplaceProblem::NotFound;
+    case SearchStatus::InvalidPattern:
+        return ReplaceProblem::InvalidPattern;
+    case SearchStatus::TooCostly:
+        return ReplaceProblem::TooCostly;
+    default:
+        return ReplaceProblem::NotFound;
     }
 }
 
@@ -61,8 +64,8 @@ std::optional<std::string> ExpandReplacement(std::string_view subject, const RxM
     if (HasBadNumericEscape(pattern))
         return std::nullopt;
     std::string text;
-    if (RxExpandReplacement(pattern, subject.data(), static_cast<int>(subject.size()), match,
-                            text) != 0)
+    if (RxExpandReplacement(pattern, subject.data(), static_cast<int>(subject.size()), match, text)
+        != 0)
         return std::nullopt;
     return text;
 }
@@ -87,8 +90,7 @@ std::optional<EditCaret> ReplaceSelection(CKTextBuffer& buffer, CKBufferView* vi
         at = r.start;
     }
     TextPoint end = at;
-    if (!text.empty()
-        && !buffer.InsertText(view, at.y, at.x, text, end.y, end.x, ACTION_REPLACE))
+    if (!text.empty() && !buffer.InsertText(view, at.y, at.x, text, end.y, end.x, ACTION_REPLACE))
         return std::nullopt;
     lastReplaceLength = static_cast<int>(text.size());
     return EditCaret{end, at, end};
@@ -138,9 +140,9 @@ bool CReplaceSession::Search(const ReplaceFields& fields, TextPoint from, TextPo
 {
     const uint32_t flags = fields.flags & (FIND_MATCH_CASE | FIND_WHOLE_WORD | FIND_REGEXP);
     return InSelection(fields)
-        ? m_search.SearchInRange(m_buffer, fields.findWhat, from, m_blockBegin, m_blockEnd,
-                                 flags, false, found)
-        : m_search.SearchText(m_buffer, fields.findWhat, from, flags, false, found);
+               ? m_search.SearchInRange(m_buffer, fields.findWhat, from, m_blockBegin, m_blockEnd,
+                                        flags, false, found)
+               : m_search.SearchText(m_buffer, fields.findWhat, from, flags, false, found);
 }
 
 ReplaceProblem CReplaceSession::SearchStep(const ReplaceFields& fields)

@@ -59,10 +59,10 @@ void ReplaceClosed(CFindMemory& find, ReplaceMemory& memory, const ReplaceFields
 // How a button's work ended; the dialog turns anything but Done into a message.
 enum class ReplaceProblem {
     None,
-    NotFound,          // "Cannot find string"
-    InvalidPattern,    // the regular expression does not compile
-    TooCostly,         // the regular expression ran out of its steps on some line
-    CannotExpand,      // the replacement template failed on the selected occurrence
+    NotFound,       // "Cannot find string"
+    InvalidPattern, // the regular expression does not compile
+    TooCostly,      // the regular expression ran out of its steps on some line
+    CannotExpand,   // the replacement template failed on the selected occurrence
 };
 
 struct ReplaceOutcome {

@@ -157,8 +157,8 @@ void CFileLines::Advance(size_t at)
         return;
     }
     size_t contentEnd = 0;
-    for (size_t end; (end = TerminatorEnd(m_pos, m_pos, contentEnd)) != std::string::npos
-                     && end <= at;) {
+    for (size_t end;
+         (end = TerminatorEnd(m_pos, m_pos, contentEnd)) != std::string::npos && end <= at;) {
         m_pos = end;
         ++m_line;
     }

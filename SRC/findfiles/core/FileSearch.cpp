@@ -235,11 +235,11 @@ bool CFileSearcher::MayMatchInSomePage(std::string_view bytes)
     if (m_telling.empty()) {
         // Pages that read the pattern's bytes alike (all pages of tables, for ASCII) are
         // looked at once.
-        const CRawLiteral::ByteCounts* counts = m_sampled == kAnchorSample ? &m_byteCounts : nullptr;
+        const CRawLiteral::ByteCounts* counts =
+            m_sampled == kAnchorSample ? &m_byteCounts : nullptr;
         for (int page = 0; page < kCodePageCount; ++page) {
             auto literal = std::make_unique<CRawLiteral>(m_options.pattern, m_options.flags,
-                                                         static_cast<CodePage>(page),
-                                                         counts);
+                                                         static_cast<CodePage>(page), counts);
             if (!literal->Usable()) {
                 m_telling.clear();
                 m_telling.push_back(nullptr);
@@ -299,7 +299,8 @@ void CFileSearcher::Walk(Source& source, const std::atomic<bool>& stop, FileResu
             at = m_search.MatchInLine(subject, m_options.pattern, m_options.flags, length, x);
             if (m_search.Status() == SearchStatus::TooCostly)
                 problems.push_back({result.path, "The regular expression is too costly to search "
-                                                 "line " + std::to_string(y + 1) + "."});
+                                                 "line "
+                                                     + std::to_string(y + 1) + "."});
         }
         if (at < 0) {
             ++y, x = 0;
@@ -328,8 +329,8 @@ void CFileSearcher::Walk(Source& source, const std::atomic<bool>& stop, FileResu
         if (m_options.replacement) {
             if (!regex) {
                 match.replacement = *m_options.replacement;
-            } else if (auto expanded = ExpandReplacement(subject, m_search.Match(),
-                                                         *m_options.replacement)) {
+            } else if (auto expanded =
+                           ExpandReplacement(subject, m_search.Match(), *m_options.replacement)) {
                 match.replacement = std::move(*expanded);
             } else {
                 match.expanded = false;
@@ -348,8 +349,7 @@ void CFileSearcher::Walk(Source& source, const std::atomic<bool>& stop, FileResu
 CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
                                                  const std::string& relative,
                                                  const IOpenDocuments* documents,
-                                                 const std::atomic<bool>& stop,
-                                                 FileResult& result,
+                                                 const std::atomic<bool>& stop, FileResult& result,
                                                  std::vector<SearchProblem>& problems)
 {
     result.path = path;
@@ -362,8 +362,8 @@ CFileSearcher::Outcome CFileSearcher::SearchFile(const std::string& path,
     }
     result.identity = lines.Identity();
     if (documents) {
-        if (const OpenDocument* document = documents->Find(result.identity.device,
-                                                           result.identity.inode)) {
+        if (const OpenDocument* document =
+                documents->Find(result.identity.device, result.identity.inode)) {
             SearchDocument(*document, stop, result, problems);
             return Outcome::Searched;
         }

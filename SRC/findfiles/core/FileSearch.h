@@ -55,7 +55,7 @@ private:
     // has none, so any file may hold a match.
     std::vector<std::unique_ptr<CRawLiteral>> m_telling;
     CRawLiteral::ByteCounts m_byteCounts{};
-    size_t m_sampled = 0; // bytes counted in m_byteCounts
+    size_t m_sampled = 0;       // bytes counted in m_byteCounts
     std::vector<char> m_buffer; // the blocks files are read into
     std::string m_subject;
     std::vector<int> m_lineStarts; // offsets of the lines in m_subject

@@ -49,8 +49,8 @@ struct FoundLine {
 };
 
 struct FileResult {
-    std::string path;         // the folder searched joined with relativePath
-    std::string relativePath; // below the folder searched
+    std::string path;                          // the folder searched joined with relativePath
+    std::string relativePath;                  // below the folder searched
     CodePage codePage = CodePage::Windows1251; // the page the file was read in
     bool pageDetected = false;
     LineEnding lineEnding = LineEnding::Dos; // as the editor's load detects it

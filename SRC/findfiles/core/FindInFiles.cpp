@@ -37,7 +37,7 @@ std::string ParentFolder(const std::string& path)
 bool IsBelow(const std::string& path, const std::string& folder)
 {
     return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0
-        && (folder.back() == '/' || path[folder.size()] == '/');
+           && (folder.back() == '/' || path[folder.size()] == '/');
 }
 
 } // namespace
@@ -210,13 +210,14 @@ struct CFindInFiles::Run {
         if (options.files) {
             ListFiles();
         } else {
-            CFolderWalk walk({options.masks, options.subfolders, options.skipHiddenFolders},
-                             [this](const std::string& path, const std::string& relative) {
-                                 Enqueue(path, relative);
-                             },
-                             [this](const std::string& path, const std::string& reason) {
-                                 Problem(path, reason);
-                             });
+            CFolderWalk walk(
+                {options.masks, options.subfolders, options.skipHiddenFolders},
+                [this](const std::string& path, const std::string& relative) {
+                    Enqueue(path, relative);
+                },
+                [this](const std::string& path, const std::string& reason) {
+                    Problem(path, reason);
+                });
             walk.Walk(options.folder, stop);
         }
         Flush();

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -116,7 +116,7 @@ CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, CodePage code
     if (pattern.empty() || (flags & FIND_REGEXP))
         return;
     m_accept = codePage == CodePage::Utf8 ? Utf8AcceptedBytes(pattern, flags)
-                                   : AcceptedBytes(pattern, flags, codePage);
+                                          : AcceptedBytes(pattern, flags, codePage);
     if (m_accept.empty())
         return;
 
@@ -124,11 +124,13 @@ CRawLiteral::CRawLiteral(std::string_view pattern, uint32_t flags, CodePage code
     // a look, and a position of more than two bytes, looked for byte by byte, costs as much as
     // if every byte were one of them.
     const ByteTable* load = LoadTable(codePage);
-    const uint64_t everyByte = counts ? std::accumulate(counts->begin(), counts->end(), uint64_t{0}) : 0;
+    const uint64_t everyByte =
+        counts ? std::accumulate(counts->begin(), counts->end(), uint64_t{0}) : 0;
     const auto commonness = [&](uint8_t byte) -> uint64_t {
         if (counts)
             return (*counts)[byte] + 1;
-        return codePage == CodePage::Utf8 ? Utf8Commonness(byte) : Commonness(load ? (*load)[byte] : byte);
+        return codePage == CodePage::Utf8 ? Utf8Commonness(byte)
+                                          : Commonness(load ? (*load)[byte] : byte);
     };
     uint64_t best = UINT64_MAX;
     for (size_t k = 0; k < m_accept.size(); ++k) {

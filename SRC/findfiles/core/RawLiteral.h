@@ -33,10 +33,7 @@ public:
 private:
     using ByteSet = std::array<bool, 256>;
 
-    bool Accepts(size_t k, const char* p) const
-    {
-        return m_accept[k][static_cast<uint8_t>(*p)];
-    }
+    bool Accepts(size_t k, const char* p) const { return m_accept[k][static_cast<uint8_t>(*p)]; }
     std::vector<ByteSet> m_accept; // by pattern position: the file bytes that may stand there
     size_t m_anchor = 0;           // the position looked for first: its bytes are the rarest
     uint8_t m_anchorBytes[2] = {};

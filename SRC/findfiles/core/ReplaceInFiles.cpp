@@ -132,7 +132,7 @@ FileReplaceOutcome ReplaceInFile(const FileResult& file, bool backup)
             continue;
         const std::string text = InFilePage(match.replacement, file.codePage, file.lineEnding);
         ok = writer.Write(bytes.data() + copied, static_cast<size_t>(match.fileStart) - copied)
-            && writer.Write(text.data(), text.size());
+             && writer.Write(text.data(), text.size());
         copied = static_cast<size_t>(match.fileEnd);
         ++replaced;
     }
@@ -165,11 +165,11 @@ FileReplaceOutcome ReplaceInBuffer(CKTextBuffer& buffer, CKBufferView* view, con
         int endLine = 0, endChar = 0;
         const bool empty = match->start == match->end;
         if ((!empty
-             && !buffer.DeleteText(view, match->start.y, match->start.x, match->end.y,
-                                   match->end.x, ACTION_REPLACE))
+             && !buffer.DeleteText(view, match->start.y, match->start.x, match->end.y, match->end.x,
+                                   ACTION_REPLACE))
             || (!text.empty()
-                && !buffer.InsertText(view, match->start.y, match->start.x, text, endLine,
-                                      endChar, ACTION_REPLACE))) {
+                && !buffer.InsertText(view, match->start.y, match->start.x, text, endLine, endChar,
+                                      ACTION_REPLACE))) {
             outcome.reason = buffer.IsReadOnly() ? "The document is read-only."
                                                  : "The document could not be changed.";
             return outcome;

@@ -9,7 +9,10 @@
 
 namespace {
 
-std::string Field(std::string_view name, int index) { return std::string(name) + std::to_string(index); }
+std::string Field(std::string_view name, int index)
+{
+    return std::string(name) + std::to_string(index);
+}
 
 struct Word {
     std::string_view word;
@@ -76,7 +79,8 @@ bool WriteUserTools(SettingsStore& store, const std::vector<UserTool>& tools)
         const UserTool& tool = tools[static_cast<size_t>(i)];
         written = store.WriteString(kUserToolsKey, Field("Name", i), tool.name) && written;
         written = store.WriteString(kUserToolsKey, Field("Command", i), tool.command) && written;
-        written = store.WriteString(kUserToolsKey, Field("Arguments", i), tool.arguments) && written;
+        written =
+            store.WriteString(kUserToolsKey, Field("Arguments", i), tool.arguments) && written;
         written = store.WriteString(kUserToolsKey, Field("Folder", i), tool.folder) && written;
     }
     return written;
@@ -87,7 +91,8 @@ std::vector<UserTool> DefaultUserTools(const ProgramFinder& installed)
     // The desktop's chosen terminal first, then the common ones; without any the tool still
     // appears and says what is missing when started.
     static constexpr std::array<std::string_view, 6> kTerminals = {
-        "x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "lxterminal", "xterm"};
+        "x-terminal-emulator", "gnome-terminal", "konsole",
+        "xfce4-terminal",      "lxterminal",     "xterm"};
     static constexpr std::array<std::string_view, 5> kCalculators = {
         "gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"};
 
@@ -106,8 +111,7 @@ std::vector<UserTool> DefaultUserTools(const ProgramFinder& installed)
         }
     // The desktop's default opener shows a folder in its file manager.
     tools.push_back({"File Manager", "xdg-open", Quoted(kToolFileDir), {}});
-    tools.push_back({"Settings File", std::string(kToolThisEditor),
-                     Quoted(kToolSettingsFile), {}});
+    tools.push_back({"Settings File", std::string(kToolThisEditor), Quoted(kToolSettingsFile), {}});
     return tools;
 }
 

@@ -14,8 +14,8 @@ inline constexpr int kMaxUserTools = 10;
 
 // Words that a tool's command, arguments and folder may hold; they stand for the active
 // document and the program at the moment the tool starts.
-inline constexpr std::string_view kToolFileDir = "$(FileDir)";       // the document's folder
-inline constexpr std::string_view kToolFilePath = "$(FilePath)";     // the document's full path
+inline constexpr std::string_view kToolFileDir = "$(FileDir)";   // the document's folder
+inline constexpr std::string_view kToolFilePath = "$(FilePath)"; // the document's full path
 inline constexpr std::string_view kToolSettingsFile = "$(SettingsFile)";
 // As a command: open the arguments as documents in this editor.
 inline constexpr std::string_view kToolThisEditor = "$(Tagwright)";

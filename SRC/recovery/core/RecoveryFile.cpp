@@ -382,7 +382,8 @@ bool DiskStamp(const std::string& path, int64_t& time, int64_t& size)
     if (stat(path.c_str(), &st) != 0)
         return false;
     constexpr int64_t kMillisecond = 1'000'000;
-    time = int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec / kMillisecond * kMillisecond;
+    time = int64_t(st.st_mtim.tv_sec) * 1'000'000'000
+           + st.st_mtim.tv_nsec / kMillisecond * kMillisecond;
     size = st.st_size;
     return true;
 }
@@ -390,14 +391,22 @@ bool DiskStamp(const std::string& path, int64_t& time, int64_t& size)
 std::string_view RecoveryStatusText(RecoveryReadStatus status)
 {
     switch (status) {
-    case RecoveryReadStatus::Ok: return "readable";
-    case RecoveryReadStatus::CannotRead: return "cannot be read";
-    case RecoveryReadStatus::NotRecoveryFile: return "is not a recovery file";
-    case RecoveryReadStatus::NewerVersion: return "was written by a newer version";
-    case RecoveryReadStatus::Truncated: return "is cut short";
-    case RecoveryReadStatus::Damaged: return "is damaged";
-    case RecoveryReadStatus::NotAFile: return "is not a regular file";
-    case RecoveryReadStatus::TooLarge: return "is larger than a recovery copy can be";
+    case RecoveryReadStatus::Ok:
+        return "readable";
+    case RecoveryReadStatus::CannotRead:
+        return "cannot be read";
+    case RecoveryReadStatus::NotRecoveryFile:
+        return "is not a recovery file";
+    case RecoveryReadStatus::NewerVersion:
+        return "was written by a newer version";
+    case RecoveryReadStatus::Truncated:
+        return "is cut short";
+    case RecoveryReadStatus::Damaged:
+        return "is damaged";
+    case RecoveryReadStatus::NotAFile:
+        return "is not a regular file";
+    case RecoveryReadStatus::TooLarge:
+        return "is larger than a recovery copy can be";
     }
     return {};
 }

@@ -16,14 +16,14 @@ struct RecoveryInfo {
     // The document's file as the system names it (its bytes, which need not be UTF-8), empty
     // for an untitled text.
     std::string path;
-    std::string title;       // the name shown for an untitled text ("Untitled3")
+    std::string title; // the name shown for an untitled text ("Untitled3")
     CodePage codePage = CodePage::Windows1251;
     LineEnding lineEnding = LineEnding::Dos;
     SourceType sourceType = SourceType::PlainText;
-    int64_t writeTime = 0;   // seconds since 1970 (UTC) when the copy was written
+    int64_t writeTime = 0; // seconds since 1970 (UTC) when the copy was written
     // The file on disk when the text was last read or saved; -1 when there was none. Compared
     // with the file at the next start to tell whether it changed since.
-    int64_t diskTime = -1;   // modification time in nanoseconds since 1970
+    int64_t diskTime = -1; // modification time in nanoseconds since 1970
     int64_t diskSize = -1;
     // Bytes of the file that its last reading could not keep; until a save, saving asks first.
     int64_t lossyBytes = 0;
@@ -37,7 +37,14 @@ struct RecoveryInfo {
 };
 
 enum class RecoveryReadStatus {
-    Ok, CannotRead, NotRecoveryFile, NewerVersion, Truncated, Damaged, NotAFile, TooLarge
+    Ok,
+    CannotRead,
+    NotRecoveryFile,
+    NewerVersion,
+    Truncated,
+    Damaged,
+    NotAFile,
+    TooLarge
 };
 
 // The state of the document's file that a copy records, and back.

@@ -66,7 +66,8 @@ bool MakeFolders(const std::string& path, int& error)
 int TakeLock(const std::string& folder, bool create)
 {
     const std::string path = folder + "/" + kLockName;
-    const int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
+    const int fd =
+        open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
     if (fd < 0)
         return -1;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {

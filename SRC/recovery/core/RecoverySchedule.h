@@ -53,12 +53,12 @@ private:
 
     RecoveryClock m_clock;
     bool m_modified = false;
-    bool m_pending = false;      // changes not yet in a write
+    bool m_pending = false; // changes not yet in a write
     bool m_writing = false;
-    bool m_hasFile = false;      // a file exists, or a write in flight will make one
-    bool m_hadFile = false;      // whether one existed before the write in flight
+    bool m_hasFile = false; // a file exists, or a write in flight will make one
+    bool m_hadFile = false; // whether one existed before the write in flight
     bool m_closed = false;
-    bool m_now = false;          // the exit asked for the pending write at once
-    int64_t m_firstPending = 0;  // when the oldest change not yet written happened
+    bool m_now = false;         // the exit asked for the pending write at once
+    int64_t m_firstPending = 0; // when the oldest change not yet written happened
     int64_t m_lastChange = 0;
 };

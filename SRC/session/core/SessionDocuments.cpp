@@ -70,10 +70,12 @@ void SessionDocuments::Load(const SettingsStore& store)
 {
     documents.clear();
     active = -1;
-    const int count = std::clamp<int32_t>(store.ReadNumber(kSessionKey, kCountName, 0), 0, kMaxDocuments);
+    const int count =
+        std::clamp<int32_t>(store.ReadNumber(kSessionKey, kCountName, 0), 0, kMaxDocuments);
     const int storedActive = store.ReadNumber(kSessionKey, kActiveName, -1);
     for (int i = 0; i < count; ++i) {
-        const std::optional<SessionDocument> document = Parse(store.ReadString(kSessionKey, ValueName(i)));
+        const std::optional<SessionDocument> document =
+            Parse(store.ReadString(kSessionKey, ValueName(i)));
         if (!document)
             continue;
         if (i == storedActive)
@@ -85,9 +87,11 @@ void SessionDocuments::Load(const SettingsStore& store)
 void SessionDocuments::Save(SettingsStore& store) const
 {
     const int count = std::min(static_cast<int>(documents.size()), kMaxDocuments);
-    const int stored = std::clamp<int32_t>(store.ReadNumber(kSessionKey, kCountName, 0), 0, kMaxDocuments);
+    const int stored =
+        std::clamp<int32_t>(store.ReadNumber(kSessionKey, kCountName, 0), 0, kMaxDocuments);
     for (int i = 0; i < std::max(count, stored); ++i)
-        store.WriteString(kSessionKey, ValueName(i), i < count ? Format(documents[i]) : std::string());
+        store.WriteString(kSessionKey, ValueName(i),
+                          i < count ? Format(documents[i]) : std::string());
     store.WriteNumber(kSessionKey, kCountName, count);
     store.WriteNumber(kSessionKey, kActiveName, active < count ? active : -1);
 }

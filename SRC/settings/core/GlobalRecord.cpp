@@ -14,10 +14,10 @@ using namespace global_record;
 template <typename Values>
 auto NumberFields(Values& v)
 {
-    return std::array{&v.rememberLastDirectory, &v.createBackups, &v.smoothScroll,
-                      &v.selectionMargin,       &v.dragDropDisabled, &v.debugOn,
-                      &v.saveBeforePreview,     &v.autoIndent,    &v.smartIndent,
-                      &v.smartUndo,             &v.useTabs,       &v.tabSize};
+    return std::array{
+        &v.rememberLastDirectory, &v.createBackups, &v.smoothScroll,      &v.selectionMargin,
+        &v.dragDropDisabled,      &v.debugOn,       &v.saveBeforePreview, &v.autoIndent,
+        &v.smartIndent,           &v.smartUndo,     &v.useTabs,           &v.tabSize};
 }
 
 } // namespace

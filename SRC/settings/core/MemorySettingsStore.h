@@ -34,13 +34,15 @@ public:
             return *number;
         if (const auto* text = std::get_if<std::string>(v)) {
             int32_t number = 0;
-            const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), number);
+            const auto [end, error] =
+                std::from_chars(text->data(), text->data() + text->size(), number);
             if (error == std::errc() && end == text->data() + text->size())
                 return number;
         }
         return fallback;
     }
-    std::optional<std::vector<uint8_t>> ReadBytes(std::string_view key, std::string_view name) const override
+    std::optional<std::vector<uint8_t>> ReadBytes(std::string_view key,
+                                                  std::string_view name) const override
     {
         const Value* v = Find(key, name);
         if (!v || !std::holds_alternative<std::vector<uint8_t>>(*v))
@@ -55,7 +57,8 @@ public:
     {
         return Write(key, name, value);
     }
-    bool WriteBinary(std::string_view key, std::string_view name, const void* data, size_t size) override
+    bool WriteBinary(std::string_view key, std::string_view name, const void* data,
+                     size_t size) override
     {
         const auto* bytes = static_cast<const uint8_t*>(data);
         return Write(key, name, std::vector<uint8_t>(bytes, bytes + size));

@@ -8,7 +8,7 @@
 namespace {
 
 // The field of each switch, in the order of Switch.
-constexpr int32_t PreferenceValues::* kSwitchFields[] = {
+constexpr int32_t PreferenceValues::*kSwitchFields[] = {
     &PreferenceValues::rememberLastDirectory,
     &PreferenceValues::createBackups,
     &PreferenceValues::smoothScroll,
@@ -27,7 +27,7 @@ constexpr int32_t PreferenceValues::* kSwitchFields[] = {
 };
 static_assert(std::size(kSwitchFields) == static_cast<size_t>(Switch::LowerCaseTags) + 1);
 
-int32_t PreferenceValues::* FieldOf(Switch s) { return kSwitchFields[static_cast<size_t>(s)]; }
+int32_t PreferenceValues::*FieldOf(Switch s) { return kSwitchFields[static_cast<size_t>(s)]; }
 
 // The record keeps colours as 0x00BBGGRR; the colour classes give theirs as 0xRRGGBB.
 uint32_t StoredColour(uint32_t rgb)
@@ -145,7 +145,9 @@ void CPreferences::SetSpellingOnFor(SourceType type, bool on)
     if (!IsKnown(type))
         return;
     const int32_t bit = int32_t{1} << Number(type);
-    Apply([&](PreferenceValues& v) { v.spellingTypes = on ? v.spellingTypes | bit : v.spellingTypes & ~bit; });
+    Apply([&](PreferenceValues& v) {
+        v.spellingTypes = on ? v.spellingTypes | bit : v.spellingTypes & ~bit;
+    });
 }
 
 void CPreferences::SetValues(const PreferenceValues& values)

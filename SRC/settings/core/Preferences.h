@@ -113,8 +113,7 @@ protected:
 
 class CPreferences {
 public:
-    explicit CPreferences(const PreferenceValues& values = DefaultPreferences())
-        : m_values(values)
+    explicit CPreferences(const PreferenceValues& values = DefaultPreferences()) : m_values(values)
     {
     }
     CPreferences(const CPreferences&) = delete;

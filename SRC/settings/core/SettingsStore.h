@@ -29,7 +29,8 @@ public:
                                                           std::string_view name) const = 0;
 
     // Writes create the key when it is missing; false when the store cannot be written.
-    virtual bool WriteString(std::string_view key, std::string_view name, std::string_view value) = 0;
+    virtual bool WriteString(std::string_view key, std::string_view name,
+                             std::string_view value) = 0;
     virtual bool WriteNumber(std::string_view key, std::string_view name, int32_t value) = 0;
     virtual bool WriteBinary(std::string_view key, std::string_view name, const void* data,
                              size_t size) = 0;

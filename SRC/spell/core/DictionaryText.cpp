@@ -34,7 +34,8 @@ bool FillTable(const char* to, const char* from, std::array<uint16_t, 256>& tabl
         char* outPtr = out;
         size_t inLeft = 1, outLeft = sizeof out;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        const bool converted = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1);
+        const bool converted =
+            iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1);
         table[b] = converted && outPtr - out == 1 ? static_cast<uint8_t>(out[0]) : none;
     }
     iconv_close(cd);
@@ -67,7 +68,7 @@ bool CDictionaryText::Init(std::string_view encoding)
     if (name.starts_with("MICROSOFT-"))
         name = name.substr(10);
     return FillTable(name.c_str(), "CP1251", m_toDictionary, kNone)
-        && FillTable("CP1251", name.c_str(), m_fromDictionary, kNone);
+           && FillTable("CP1251", name.c_str(), m_fromDictionary, kNone);
 }
 
 bool CDictionaryText::Encode(std::string_view cp1251, std::string& out) const

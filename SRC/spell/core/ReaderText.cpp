@@ -59,7 +59,8 @@ WordRules WordRulesOf(SourceType sourceType)
     return TextModelOf(sourceType) == TextModel::Source ? WordRules::Code : WordRules::Prose;
 }
 
-uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLines& source, int line)
+uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLines& source,
+                        int line)
 {
     int count = 0;
     if (sourceType == SourceType::Html)
@@ -91,8 +92,8 @@ uint32_t CReaderText::Ranges(SourceType sourceType, uint32_t textState, const CT
         after = ParseHtmlText(textState, source, line, m_blocks.data(), count, m_reader.get());
     } else {
         after = ParseLine(sourceType, textState, source, line, m_blocks.data(), count);
-        const ReaderText wanted = model == TextModel::Markup ? ReaderText::InMarkup
-                                                             : ReaderText::InSource;
+        const ReaderText wanted =
+            model == TextModel::Markup ? ReaderText::InMarkup : ReaderText::InSource;
         for (int b = 0; b < count; ++b)
             m_reader[b] = ReaderTextOf(m_blocks[b].colour) == wanted;
     }
@@ -100,7 +101,7 @@ uint32_t CReaderText::Ranges(SourceType sourceType, uint32_t textState, const CT
     // parser's, such as the Ukrainian ones, make no block of their own).
     constexpr uint32_t kHtmlUnread = HS_IN_TAG | HS_COMMENT | HS_SCRIPT | HS_STYLE;
     const bool normalIsRead = model == TextModel::Markup
-        && (sourceType != SourceType::Html || !(textState & kHtmlUnread));
+                              && (sourceType != SourceType::Html || !(textState & kHtmlUnread));
     if (normalIsRead && length > 0 && (count == 0 || m_blocks[0].start > 0))
         ranges.push_back({0, count == 0 ? length : m_blocks[0].start});
     for (int b = 0; b < count; ++b) {

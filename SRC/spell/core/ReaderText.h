@@ -25,7 +25,8 @@ struct ReaderRange {
 // ParseHtmlText carries (inside a STYLE element, in the value of ALT or TITLE). A view that
 // keeps text states instead of parse states in its cache can give any line's state to both:
 // the colouring parser ignores the extra bits.
-uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLines& source, int line);
+uint32_t TextStateAfter(SourceType sourceType, uint32_t textState, const CTextLines& source,
+                        int line);
 
 // Reads lines; keeps its scratch room from line to line.
 class CReaderText {

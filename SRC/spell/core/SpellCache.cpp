@@ -36,7 +36,7 @@ bool CSpellCache::IsCurrent(int line, size_t textHash, uint32_t textState) const
 {
     const auto found = m_results.find(line);
     return found != m_results.end() && found->second.textHash == textHash
-        && found->second.textState == textState;
+           && found->second.textState == textState;
 }
 
 bool CSpellCache::Lookup(int line, uint32_t textState, std::string_view text,

@@ -28,10 +28,10 @@ bool WithoutYo(std::string& word)
 
 // Latin and Cyrillic letters that look alike, as Windows-1251 bytes.
 constexpr std::pair<char, char> kLookAlikes[] = {
-    {'A', '\xC0'}, {'a', '\xE0'}, {'B', '\xC2'}, {'C', '\xD1'}, {'c', '\xF1'}, {'E', '\xC5'},
-    {'e', '\xE5'}, {'H', '\xCD'}, {'K', '\xCA'}, {'M', '\xCC'}, {'O', '\xCE'}, {'o', '\xEE'},
-    {'P', '\xD0'}, {'p', '\xF0'}, {'T', '\xD2'}, {'X', '\xD5'}, {'x', '\xF5'}, {'y', '\xF3'},
-    {'I', '\xB2'}, {'i', '\xB3'},
+    {'A', '\xC0'}, {'a', '\xE0'}, {'B', '\xC2'}, {'C', '\xD1'}, {'c', '\xF1'},
+    {'E', '\xC5'}, {'e', '\xE5'}, {'H', '\xCD'}, {'K', '\xCA'}, {'M', '\xCC'},
+    {'O', '\xCE'}, {'o', '\xEE'}, {'P', '\xD0'}, {'p', '\xF0'}, {'T', '\xD2'},
+    {'X', '\xD5'}, {'x', '\xF5'}, {'y', '\xF3'}, {'I', '\xB2'}, {'i', '\xB3'},
 };
 
 // The word with its look-alike letters moved into the alphabet that most of its letters are
@@ -103,8 +103,8 @@ CSpellDictionary* CSpellChecker::Dictionary(SpellLanguage language)
         if (!slot.dictionary)
             AddMessage("The " + std::string(info.name) + " spelling dictionary cannot be opened ("
                        + error + "), so " + std::string(info.name)
-                       + " words are not checked. Install the package "
-                       + std::string(info.package) + ".");
+                       + " words are not checked. Install the package " + std::string(info.package)
+                       + ".");
     });
     return slot.dictionary.get();
 }

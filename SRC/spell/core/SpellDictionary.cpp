@@ -42,7 +42,8 @@ std::unique_ptr<CSpellDictionary> CSpellDictionary::Open(std::string_view folder
     const char* encoding = Hunspell_get_dic_encoding(handle);
     CDictionaryText text;
     if (!text.Init(encoding ? encoding : "")) {
-        error = base + ": the dictionary's encoding " + (encoding ? encoding : "") + " is not supported";
+        error = base + ": the dictionary's encoding " + (encoding ? encoding : "")
+                + " is not supported";
         Hunspell_destroy(handle);
         return nullptr;
     }

@@ -10,7 +10,10 @@ namespace {
 constexpr char kRightQuote = '\x92'; // the typographic apostrophe of Windows-1251
 constexpr char kNoBreakSpace = '\xA0';
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == kNoBreakSpace || c == '\f' || c == '\v'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == kNoBreakSpace || c == '\f' || c == '\v';
+}
 bool IsWordByte(char c) { return cp1251::IsAlnum(static_cast<uint8_t>(c)); }
 bool IsLetter(char c) { return cp1251::IsLetter(static_cast<uint8_t>(c)); }
 

@@ -12,10 +12,7 @@ bool HoldsLine(const CKTextBuffer& buffer, int line)
     return buffer.IsInitialised() && line >= 0 && line < buffer.LineCount();
 }
 
-std::optional<int> Found(int line)
-{
-    return line < 0 ? std::nullopt : std::optional<int>(line);
-}
+std::optional<int> Found(int line) { return line < 0 ? std::nullopt : std::optional<int>(line); }
 
 } // namespace
 

@@ -90,8 +90,8 @@ std::optional<TextPoint> MatchBrace(const CTextLines& text, TextPoint cursor)
     const int p = PartnerBracket(b);
     // An odd partner opens, so the bracket closes and its partner lies before it.
     std::optional<TextPoint> partner = (p % 2 == 1)
-        ? SearchBackward(text, TextPoint{at, cursor.y}, b, p)
-        : SearchForward(text, TextPoint{at + 1, cursor.y}, b, p);
+                                           ? SearchBackward(text, TextPoint{at, cursor.y}, b, p)
+                                           : SearchForward(text, TextPoint{at + 1, cursor.y}, b, p);
     if (partner && caretAfter)
         ++partner->x;
     return partner;

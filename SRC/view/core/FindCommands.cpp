@@ -45,8 +45,8 @@ FindCaret MatchSelection(const CTextSearch& search, TextPoint found)
 }
 
 std::optional<FindCaret> FindAgain(const CKTextBuffer& text, CTextSearch& search,
-                                   const FindCaret& view, std::string_view pattern,
-                                   uint32_t flags, bool invert)
+                                   const FindCaret& view, std::string_view pattern, uint32_t flags,
+                                   bool invert)
 {
     if (invert)
         flags ^= FIND_UP;
@@ -79,9 +79,8 @@ bool CIncrementalSearch::CanStart(const CKTextBuffer& text, TextPoint cursor, bo
     return !(cursor == TextPoint{0, 0});
 }
 
-CIncrementalSearch::Step CIncrementalSearch::Search(const CKTextBuffer& text,
-                                                    CTextSearch& search, const FindCaret& view,
-                                                    bool advance)
+CIncrementalSearch::Step CIncrementalSearch::Search(const CKTextBuffer& text, CTextSearch& search,
+                                                    const FindCaret& view, bool advance)
 {
     if (m_text.empty())
         return {FindCaret::At(m_start)};
@@ -96,9 +95,8 @@ CIncrementalSearch::Step CIncrementalSearch::Search(const CKTextBuffer& text,
     return {MatchSelection(search, found)};
 }
 
-CIncrementalSearch::Step CIncrementalSearch::Start(const CKTextBuffer& text,
-                                                   CTextSearch& search, const FindCaret& view,
-                                                   bool forward)
+CIncrementalSearch::Step CIncrementalSearch::Start(const CKTextBuffer& text, CTextSearch& search,
+                                                   const FindCaret& view, bool forward)
 {
     bool advance = false;
     if (!m_running) {
@@ -139,8 +137,7 @@ CIncrementalSearch::Step CIncrementalSearch::Type(const CKTextBuffer& text, CTex
 }
 
 CIncrementalSearch::Step CIncrementalSearch::Backspace(const CKTextBuffer& text,
-                                                       CTextSearch& search,
-                                                       const FindCaret& view)
+                                                       CTextSearch& search, const FindCaret& view)
 {
     if (!m_running || m_text.empty())
         return {};
@@ -152,9 +149,9 @@ std::string CIncrementalSearch::StatusText() const
 {
     if (!m_running)
         return {};
-    const StringId id = !m_found ? IDS_ISEARCH_FAILED
-        : m_forward              ? IDS_ISEARCH_FORWARD
-                                 : IDS_ISEARCH_BACKWARD;
+    const StringId id = !m_found    ? IDS_ISEARCH_FAILED
+                        : m_forward ? IDS_ISEARCH_FORWARD
+                                    : IDS_ISEARCH_BACKWARD;
     std::string prompt(ResString(id));
     const size_t at = prompt.find("%1");
     if (at != std::string::npos)

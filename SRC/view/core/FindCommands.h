@@ -21,7 +21,7 @@ struct FindCaret {
     friend bool operator==(const FindCaret& a, const FindCaret& b)
     {
         return a.cursor == b.cursor && a.selection.start == b.selection.start
-            && a.selection.end == b.selection.end;
+               && a.selection.end == b.selection.end;
     }
 };
 
@@ -62,8 +62,8 @@ private:
 // Find Next and Find Previous: the last Find's text and flags from the view's cursor (from the
 // selection's start when searching up), with wrap. up inverts the flags' direction.
 std::optional<FindCaret> FindAgain(const CKTextBuffer& text, CTextSearch& search,
-                                   const FindCaret& view, std::string_view pattern,
-                                   uint32_t flags, bool invert);
+                                   const FindCaret& view, std::string_view pattern, uint32_t flags,
+                                   bool invert);
 // The match of the last successful search, selected, the cursor at its end.
 FindCaret MatchSelection(const CTextSearch& search, TextPoint found);
 
@@ -88,14 +88,12 @@ public:
     static bool CanStart(const CKTextBuffer& text, TextPoint cursor, bool forward);
     // Ctrl+I or Ctrl+Shift+I: starts a search, repeats it (the same key again: the next
     // match, or the previous search's text while nothing is typed), or turns it round.
-    Step Start(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view,
-               bool forward);
+    Step Start(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view, bool forward);
     // A character typed while the search runs. Printable characters, space and tab extend
     // the text (ignored with a beep after a failed step); Escape ends the search and gives
     // the view back the selection it began with; Enter and any other control character end
     // it, keeping the found selection. None of them reaches the text.
-    Step Type(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view,
-              uint8_t c);
+    Step Type(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view, uint8_t c);
     // Backspace: takes back the last character typed.
     Step Backspace(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view);
     // Any other command: the search ends, the selection stays.
@@ -105,8 +103,7 @@ public:
     std::string StatusText() const;
 
 private:
-    Step Search(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view,
-                bool advance);
+    Step Search(const CKTextBuffer& text, CTextSearch& search, const FindCaret& view, bool advance);
 
     bool m_running = false;
     bool m_forward = true;

@@ -109,8 +109,7 @@ private:
     std::vector<int> m_denseCounts;
     int m_denseTop = 0;
     std::map<int32_t, int> m_wideCounts;
-    int m_unknownFrom = 0;               // every unknown line lies in [from, to)
+    int m_unknownFrom = 0; // every unknown line lies in [from, to)
     int m_unknownTo = 0;
     bool m_allocated = false;
 };
-

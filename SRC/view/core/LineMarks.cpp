@@ -9,10 +9,10 @@ namespace {
 
 // Icon strip rows in order: the first flag a line holds picks its row.
 constexpr uint32_t kIconFlags[] = {
-    LINEFLAG_HIGHLIGHT_GREEN, LINEFLAG_HIGHLIGHT_RED, LINEFLAG_NOTE,
-    LineFlagBookmark(1), LineFlagBookmark(2), LineFlagBookmark(3), LineFlagBookmark(4),
-    LineFlagBookmark(5), LineFlagBookmark(6), LineFlagBookmark(7), LineFlagBookmark(8),
-    LineFlagBookmark(9), LineFlagBookmark(0), LINEFLAG_MARK, LINEFLAG_HIGHLIGHT_TEAL,
+    LINEFLAG_HIGHLIGHT_GREEN, LINEFLAG_HIGHLIGHT_RED, LINEFLAG_NOTE,           LineFlagBookmark(1),
+    LineFlagBookmark(2),      LineFlagBookmark(3),    LineFlagBookmark(4),     LineFlagBookmark(5),
+    LineFlagBookmark(6),      LineFlagBookmark(7),    LineFlagBookmark(8),     LineFlagBookmark(9),
+    LineFlagBookmark(0),      LINEFLAG_MARK,          LINEFLAG_HIGHLIGHT_TEAL,
 };
 
 } // namespace

@@ -13,7 +13,8 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c)
     const int64_t product = int64_t(a) * b;
     const int64_t half = (c > 0 ? c : -int64_t(c)) / 2;
     const bool negative = (product < 0) != (c < 0);
-    const int64_t magnitude = ((product < 0 ? -product : product) + half) / (c > 0 ? c : -int64_t(c));
+    const int64_t magnitude =
+        ((product < 0 ? -product : product) + half) / (c > 0 ? c : -int64_t(c));
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 

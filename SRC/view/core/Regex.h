@@ -28,27 +28,27 @@
 // character (a literal consumes its length), as long as no flag is set.
 enum : uint16_t {
     RX_NOP = 0x00,
-    RX_JUMP = 0x01,        // continue at the linked node
-    RX_ALT_END = 0x02,     // the first branch of an alternation matched: skip the second
-    RX_LINE_START = 0x03,  // "^"
-    RX_LINE_END = 0x04,    // "$"
-    RX_WORD_START = 0x05,  // "<"
-    RX_WORD_END = 0x06,    // ">"
-    RX_CASE_ON = 0x07,     // "\C"
-    RX_CASE_OFF = 0x08,    // "\c"
-    RX_END = 0x1F,         // the whole pattern matched
-    RX_ANY = 0x21,         // "."
-    RX_CLASS = 0x22,       // "[...]"
-    RX_NOT_CLASS = 0x23,   // "[^...]"
+    RX_JUMP = 0x01,       // continue at the linked node
+    RX_ALT_END = 0x02,    // the first branch of an alternation matched: skip the second
+    RX_LINE_START = 0x03, // "^"
+    RX_LINE_END = 0x04,   // "$"
+    RX_WORD_START = 0x05, // "<"
+    RX_WORD_END = 0x06,   // ">"
+    RX_CASE_ON = 0x07,    // "\C"
+    RX_CASE_OFF = 0x08,   // "\c"
+    RX_END = 0x1F,        // the whole pattern matched
+    RX_ANY = 0x21,        // "."
+    RX_CLASS = 0x22,      // "[...]"
+    RX_NOT_CLASS = 0x23,  // "[^...]"
     RX_LITERAL = 0x24,
-    RX_SPACE = 0x25,       // "\s"
-    RX_NOT_SPACE = 0x26,   // "\S"
-    RX_UPPER = 0x27,       // "\U"
-    RX_LOWER = 0x28,       // "\L"
-    RX_DIGIT = 0x29,       // "\d"
-    RX_NOT_DIGIT = 0x2A,   // "\D"
-    RX_WORD = 0x2B,        // "\w"
-    RX_NOT_WORD = 0x2C,    // "\W"
+    RX_SPACE = 0x25,     // "\s"
+    RX_NOT_SPACE = 0x26, // "\S"
+    RX_UPPER = 0x27,     // "\U"
+    RX_LOWER = 0x28,     // "\L"
+    RX_DIGIT = 0x29,     // "\d"
+    RX_NOT_DIGIT = 0x2A, // "\D"
+    RX_WORD = 0x2B,      // "\w"
+    RX_NOT_WORD = 0x2C,  // "\W"
 
     RX_FLAG_BRACKET = 0x100,
     RX_FLAG_OPENING = 0x200,

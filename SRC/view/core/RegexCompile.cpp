@@ -25,15 +25,24 @@ void FreeNode(RxNode* node)
 int ControlEscape(char letter)
 {
     switch (letter) {
-    case 'a': return 7;
-    case 'b': return 8;
-    case 'e': return 27;
-    case 'f': return 12;
-    case 'n': return 10;
-    case 'r': return 13;
-    case 't': return 9;
-    case 'v': return 11;
-    default: return -1;
+    case 'a':
+        return 7;
+    case 'b':
+        return 8;
+    case 'e':
+        return 27;
+    case 'f':
+        return 12;
+    case 'n':
+        return 10;
+    case 'r':
+        return 13;
+    case 't':
+        return 9;
+    case 'v':
+        return 11;
+    default:
+        return -1;
     }
 }
 
@@ -41,15 +50,24 @@ int ControlEscape(char letter)
 int ClassEscape(char letter)
 {
     switch (letter) {
-    case 's': return RX_SPACE;
-    case 'S': return RX_NOT_SPACE;
-    case 'd': return RX_DIGIT;
-    case 'D': return RX_NOT_DIGIT;
-    case 'w': return RX_WORD;
-    case 'W': return RX_NOT_WORD;
-    case 'U': return RX_UPPER;
-    case 'L': return RX_LOWER;
-    default: return -1;
+    case 's':
+        return RX_SPACE;
+    case 'S':
+        return RX_NOT_SPACE;
+    case 'd':
+        return RX_DIGIT;
+    case 'D':
+        return RX_NOT_DIGIT;
+    case 'w':
+        return RX_WORD;
+    case 'W':
+        return RX_NOT_WORD;
+    case 'U':
+        return RX_UPPER;
+    case 'L':
+        return RX_LOWER;
+    default:
+        return -1;
     }
 }
 
@@ -143,10 +161,17 @@ void Compiler::AppendLiteral(Level& level, uint8_t c)
 bool Compiler::ParseNumericEscape(char letter, int& value)
 {
     switch (letter) {
-    case 'N': value = ReadNumber(m_pattern, m_pos, 10, 3); return true;
-    case 'o': value = ReadNumber(m_pattern, m_pos, 8, 3); return true;
-    case 'x': value = ReadNumber(m_pattern, m_pos, 16, 2); return true;
-    default: return false;
+    case 'N':
+        value = ReadNumber(m_pattern, m_pos, 10, 3);
+        return true;
+    case 'o':
+        value = ReadNumber(m_pattern, m_pos, 8, 3);
+        return true;
+    case 'x':
+        value = ReadNumber(m_pattern, m_pos, 16, 2);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -190,9 +215,9 @@ int Compiler::ParseClassChar(uint8_t* set)
         for (int b = 0; b < 256; ++b) {
             const auto byte = static_cast<uint8_t>(b);
             // Inside a class "\U" and "\L" stand for the ASCII letters only.
-            const bool in = kind == RX_UPPER ? (b >= 'A' && b <= 'Z')
-                : kind == RX_LOWER           ? (b >= 'a' && b <= 'z')
-                                             : KindAccepts(kind, nullptr, byte);
+            const bool in = kind == RX_UPPER   ? (b >= 'A' && b <= 'Z')
+                            : kind == RX_LOWER ? (b >= 'a' && b <= 'z')
+                                               : KindAccepts(kind, nullptr, byte);
             if (in)
                 AddToSet(set, byte);
         }
@@ -230,8 +255,8 @@ bool Compiler::ParseClass(Level& level)
             return false;
         if (from == -1)
             continue;
-        const bool range = m_pos + 1 < m_pattern.size() && m_pattern[m_pos] == '-'
-            && m_pattern[m_pos + 1] != ']';
+        const bool range =
+            m_pos + 1 < m_pattern.size() && m_pattern[m_pos] == '-' && m_pattern[m_pos + 1] != ']';
         int to = from;
         if (range) {
             ++m_pos;
@@ -450,8 +475,10 @@ void Compiler::WorkOutSizeAndLiteral(const RxNode* first, RxProgramInfo& info)
     if (first->type != RX_LITERAL || first->length < 2)
         return;
     const auto& upper = cp1251::Info().upper;
-    info.literalRecursExact = RecurrenceTable(first->link.bytes, first->length, [](uint8_t c) { return c; });
-    info.literalRecursFolded = RecurrenceTable(first->link.bytes, first->length, [&upper](uint8_t c) { return upper[c]; });
+    info.literalRecursExact =
+        RecurrenceTable(first->link.bytes, first->length, [](uint8_t c) { return c; });
+    info.literalRecursFolded =
+        RecurrenceTable(first->link.bytes, first->length, [&upper](uint8_t c) { return upper[c]; });
 }
 
 RxNode* Compiler::Compile()
@@ -462,19 +489,35 @@ RxNode* Compiler::Compile()
         Level& level = m_levels.back();
         bool ok = true;
         switch (c) {
-        case '.': Append(level, NewNode(RX_ANY)); break;
-        case '^': Append(level, NewNode(RX_LINE_START)); break;
-        case '$': Append(level, NewNode(RX_LINE_END)); break;
-        case '<': Append(level, NewNode(RX_WORD_START)); break;
-        case '>': Append(level, NewNode(RX_WORD_END)); break;
-        case '[': ok = ParseClass(level); break;
-        case '\\': ok = ParseEscape(level); break;
+        case '.':
+            Append(level, NewNode(RX_ANY));
+            break;
+        case '^':
+            Append(level, NewNode(RX_LINE_START));
+            break;
+        case '$':
+            Append(level, NewNode(RX_LINE_END));
+            break;
+        case '<':
+            Append(level, NewNode(RX_WORD_START));
+            break;
+        case '>':
+            Append(level, NewNode(RX_WORD_END));
+            break;
+        case '[':
+            ok = ParseClass(level);
+            break;
+        case '\\':
+            ok = ParseEscape(level);
+            break;
         case '(':
             if (++m_groups > kMaxGroup)
                 return nullptr;
             OpenLevel(static_cast<uint16_t>(RX_GROUP_OPEN | m_groups));
             break;
-        case '{': OpenLevel(RX_CLUSTER_OPEN); break;
+        case '{':
+            OpenLevel(RX_CLUSTER_OPEN);
+            break;
         case ')':
         case '}':
             if (m_levels.size() == 1)
@@ -487,8 +530,12 @@ RxNode* Compiler::Compile()
         case '@':
         case '#':
         case '?':
-        case '|': ok = ApplyOperator(level, c); break;
-        default: AppendLiteral(level, static_cast<uint8_t>(c)); break;
+        case '|':
+            ok = ApplyOperator(level, c);
+            break;
+        default:
+            AppendLiteral(level, static_cast<uint8_t>(c));
+            break;
         }
         if (!ok)
             return nullptr;
@@ -513,10 +560,7 @@ RxNode* Compiler::Compile()
 
 } // namespace
 
-RxNode* RxCompile(std::string_view pattern)
-{
-    return Compiler(pattern).Compile();
-}
+RxNode* RxCompile(std::string_view pattern) { return Compiler(pattern).Compile(); }
 
 void RxFree(RxNode* program)
 {

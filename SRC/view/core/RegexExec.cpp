@@ -21,15 +21,15 @@ constexpr size_t kMaxFrames = size_t{12} << 20;
 // A record of the backtracking stack: a choice to come back to, or a change to undo.
 struct Frame {
     enum Kind : int32_t {
-        kResume,         // continue at node with pos
-        kLoopExit,       // greedy loop node: leave it at pos; aux = its previous pass start
-        kLoopEnter,      // lazy loop node: enter its atom at pos
-        kGreedyRun,      // single-character loop left at pos: leave it one character earlier,
-                         // down to aux; node = what follows the loop
-        kLazyRun,        // single-character lazy loop node: take one more character at pos
-        kUndoStart,      // unset group aux's start
-        kUndoEnd,        // unset group aux's end
-        kUndoPassStart,  // give loop aux its pass start pos back
+        kResume,        // continue at node with pos
+        kLoopExit,      // greedy loop node: leave it at pos; aux = its previous pass start
+        kLoopEnter,     // lazy loop node: enter its atom at pos
+        kGreedyRun,     // single-character loop left at pos: leave it one character earlier,
+                        // down to aux; node = what follows the loop
+        kLazyRun,       // single-character lazy loop node: take one more character at pos
+        kUndoStart,     // unset group aux's start
+        kUndoEnd,       // unset group aux's end
+        kUndoPassStart, // give loop aux its pass start pos back
     };
     const RxNode* node;
     int32_t pos;
@@ -135,7 +135,8 @@ int32_t Matcher::RunLength(const RxNode* atom, int32_t p, bool matchCase) const
     const int32_t limit = m_length - p;
     int32_t run = 0;
     switch (atom->type) {
-    case RX_ANY: return limit;
+    case RX_ANY:
+        return limit;
     case RX_CLASS:
         while (run < limit && InSet(atom->link.bytes, s[run]))
             ++run;
@@ -315,17 +316,45 @@ bool Matcher::Attempt(const RxNode* n, int32_t p, bool matchCase)
             Bracket(n, p);
         } else {
             switch (t) {
-            case RX_END: m_match.end[0] = p; return true;
-            case RX_NOP: n = n->next; break;
-            case RX_JUMP: Jump(n, p); break;
-            case RX_ALT_END: n = SkipBranch(n->link.partner->next); break;
-            case RX_LINE_START: ok = p == 0; n = n->next; break;
-            case RX_LINE_END: ok = p == m_length; n = n->next; break;
-            case RX_WORD_START: ok = AtWordStart(p); n = n->next; break;
-            case RX_WORD_END: ok = AtWordEnd(p); n = n->next; break;
-            case RX_CASE_ON: matchCase = true; n = n->next; break;
-            case RX_CASE_OFF: matchCase = false; n = n->next; break;
-            default: ok = false; break;
+            case RX_END:
+                m_match.end[0] = p;
+                return true;
+            case RX_NOP:
+                n = n->next;
+                break;
+            case RX_JUMP:
+                Jump(n, p);
+                break;
+            case RX_ALT_END:
+                n = SkipBranch(n->link.partner->next);
+                break;
+            case RX_LINE_START:
+                ok = p == 0;
+                n = n->next;
+                break;
+            case RX_LINE_END:
+                ok = p == m_length;
+                n = n->next;
+                break;
+            case RX_WORD_START:
+                ok = AtWordStart(p);
+                n = n->next;
+                break;
+            case RX_WORD_END:
+                ok = AtWordEnd(p);
+                n = n->next;
+                break;
+            case RX_CASE_ON:
+                matchCase = true;
+                n = n->next;
+                break;
+            case RX_CASE_OFF:
+                matchCase = false;
+                n = n->next;
+                break;
+            default:
+                ok = false;
+                break;
             }
         }
         if (!ok && !Backtrack(n, p, matchCase))
@@ -354,8 +383,8 @@ int64_t AllowedSteps(const RxBudget* budget, int32_t length, int64_t patternSize
 // occurrence the scan of the start bytes skips ahead.
 template <class TryAt>
 void ScanLiteral(const RxNode* literal, const std::vector<int32_t>& recurs, const StartScan& scan,
-                 const uint8_t* s, int32_t start, int32_t length, bool matchCase,
-                 Matcher& matcher, TryAt tryAt)
+                 const uint8_t* s, int32_t start, int32_t length, bool matchCase, Matcher& matcher,
+                 TryAt tryAt)
 {
     const uint8_t* upper = cp1251::Info().upper.data();
     const auto fold = [matchCase, upper](uint8_t c) { return matchCase ? c : upper[c]; };
@@ -423,8 +452,8 @@ int RxExec(const RxNode* program, const char* subject, int length, int start, Rx
     if (program->type == RX_LINE_START) {
         tryAt(start);
     } else if (program->type == RX_LITERAL && program->length > 1) {
-        ScanLiteral(program, matchCase ? info.literalRecursExact : info.literalRecursFolded, scan, s,
-                    start, length, matchCase, matcher, tryAt);
+        ScanLiteral(program, matchCase ? info.literalRecursExact : info.literalRecursFolded, scan,
+                    s, start, length, matchCase, matcher, tryAt);
     } else if (scan.mode == StartScan::kEverywhere) {
         for (int32_t p = start; p <= length && !tryAt(p); ++p) {
         }

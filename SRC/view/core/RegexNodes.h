@@ -61,18 +61,30 @@ inline bool IsRxSpace(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || 
 inline bool KindAccepts(int kind, const uint8_t* set, uint8_t c)
 {
     switch (kind) {
-    case RX_ANY: return true;
-    case RX_CLASS: return InSet(set, c);
-    case RX_NOT_CLASS: return !InSet(set, c);
-    case RX_SPACE: return IsRxSpace(c);
-    case RX_NOT_SPACE: return !IsRxSpace(c);
-    case RX_UPPER: return cp1251::IsUpper(c);
-    case RX_LOWER: return cp1251::IsLower(c);
-    case RX_DIGIT: return cp1251::IsDigit(c);
-    case RX_NOT_DIGIT: return !cp1251::IsDigit(c);
-    case RX_WORD: return cp1251::IsAlnum(c);
-    case RX_NOT_WORD: return !cp1251::IsAlnum(c);
-    default: return false;
+    case RX_ANY:
+        return true;
+    case RX_CLASS:
+        return InSet(set, c);
+    case RX_NOT_CLASS:
+        return !InSet(set, c);
+    case RX_SPACE:
+        return IsRxSpace(c);
+    case RX_NOT_SPACE:
+        return !IsRxSpace(c);
+    case RX_UPPER:
+        return cp1251::IsUpper(c);
+    case RX_LOWER:
+        return cp1251::IsLower(c);
+    case RX_DIGIT:
+        return cp1251::IsDigit(c);
+    case RX_NOT_DIGIT:
+        return !cp1251::IsDigit(c);
+    case RX_WORD:
+        return cp1251::IsAlnum(c);
+    case RX_NOT_WORD:
+        return !cp1251::IsAlnum(c);
+    default:
+        return false;
     }
 }
 
@@ -105,7 +117,7 @@ inline bool IsSingleCharLoop(const RxNode* op)
 {
     const RxNode* atom = op->next;
     return IsConsuming(atom->type) && (atom->type != RX_LITERAL || atom->length == 1)
-        && atom->next->type == RX_JUMP && atom->next->link.partner == op;
+           && atom->next->type == RX_JUMP && atom->next->link.partner == op;
 }
 
 // Where attempts can start: the bytes with which a match can begin, found at compile time.

@@ -73,8 +73,16 @@ int RxExpandReplacement(std::string_view replacement, const char* subject, int l
         const char letter = replacement[i++];
         int number = 0;
         switch (letter) {
-        case '0': case '1': case '2': case '3': case '4':
-        case '5': case '6': case '7': case '8': case '9': {
+        case '0':
+        case '1':
+        case '2':
+        case '3':
+        case '4':
+        case '5':
+        case '6':
+        case '7':
+        case '8':
+        case '9': {
             const int slot = letter - '0';
             const int32_t from = match.start[slot];
             const int32_t to = match.end[slot];
@@ -85,17 +93,37 @@ int RxExpandReplacement(std::string_view replacement, const char* subject, int l
             out.Append(subject + from, static_cast<size_t>(to - from));
             break;
         }
-        case 'U': out.UpperAll(); break;
-        case 'L': out.LowerAll(); break;
+        case 'U':
+            out.UpperAll();
+            break;
+        case 'L':
+            out.LowerAll();
+            break;
         case 'E':
-        case 'e': out.EndCase(); break;
-        case 'u': out.UpperNext(); break;
-        case 'l': out.LowerNext(); break;
-        case 'a': out.Append('\a'); break;
-        case 'b': out.Append('\b'); break;
-        case 'n': out.Append('\n'); break;
-        case 'r': out.Append('\r'); break;
-        case 't': out.Append('\t'); break;
+        case 'e':
+            out.EndCase();
+            break;
+        case 'u':
+            out.UpperNext();
+            break;
+        case 'l':
+            out.LowerNext();
+            break;
+        case 'a':
+            out.Append('\a');
+            break;
+        case 'b':
+            out.Append('\b');
+            break;
+        case 'n':
+            out.Append('\n');
+            break;
+        case 'r':
+            out.Append('\r');
+            break;
+        case 't':
+            out.Append('\t');
+            break;
         case 'd':
         case 'o':
         case 'x':
@@ -107,7 +135,9 @@ int RxExpandReplacement(std::string_view replacement, const char* subject, int l
             }
             out.Append(static_cast<char>(number));
             break;
-        default: out.Append(letter); break;
+        default:
+            out.Append(letter);
+            break;
         }
     }
     return 0;

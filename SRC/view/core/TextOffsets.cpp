@@ -41,8 +41,8 @@ TextPoint CTextOffsets::PointAt(int64_t offset)
     FillTo(0, offset);
     const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), offset);
     const int line = static_cast<int>(after - m_starts.begin()) - 1;
-    const int64_t column = std::min<int64_t>(offset - m_starts[static_cast<size_t>(line)],
-                                             LineLength(line));
+    const int64_t column =
+        std::min<int64_t>(offset - m_starts[static_cast<size_t>(line)], LineLength(line));
     return {static_cast<int32_t>(column), line};
 }
 

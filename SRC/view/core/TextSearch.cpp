@@ -195,8 +195,7 @@ int CTextSearch::MatchInLine(std::string_view subject, std::string_view pattern,
     return hit.start;
 }
 
-bool CTextSearch::Forward(const CKTextBuffer& text, TextPoint from, TextPoint end,
-                          TextPoint& found)
+bool CTextSearch::Forward(const CKTextBuffer& text, TextPoint from, TextPoint end, TextPoint& found)
 {
     const bool regex = m_flags & FIND_REGEXP;
     for (int y = from.y; y <= end.y; ++y) {
@@ -285,9 +284,9 @@ bool CTextSearch::Backward(const CKTextBuffer& text, TextPoint from, bool wholeL
     return false;
 }
 
-bool CTextSearch::SearchInRange(const CKTextBuffer& text, std::string_view pattern,
-                                TextPoint start, TextPoint begin, TextPoint end, uint32_t flags,
-                                bool wrap, TextPoint& found)
+bool CTextSearch::SearchInRange(const CKTextBuffer& text, std::string_view pattern, TextPoint start,
+                                TextPoint begin, TextPoint end, uint32_t flags, bool wrap,
+                                TextPoint& found)
 {
     m_status = SearchStatus::NotFound;
     m_hasRegexMatch = false;

@@ -40,16 +40,15 @@ public:
     // before start. With wrap, a pass that finds nothing is followed by one over the whole
     // range. found is where the match starts; MatchEnd() where it ends.
     bool SearchInRange(const CKTextBuffer& text, std::string_view pattern, TextPoint start,
-                       TextPoint begin, TextPoint end, uint32_t flags, bool wrap,
-                       TextPoint& found);
+                       TextPoint begin, TextPoint end, uint32_t flags, bool wrap, TextPoint& found);
     // SearchInRange over the whole text.
     bool SearchText(const CKTextBuffer& text, std::string_view pattern, TextPoint start,
                     uint32_t flags, bool wrap, TextPoint& found);
 
     // The first match in subject at or after from: its offset and length, or -1. For a
     // regular expression the match record is kept (see Match()).
-    int MatchInLine(std::string_view subject, std::string_view pattern, uint32_t flags,
-                    int& length, int from = 0);
+    int MatchInLine(std::string_view subject, std::string_view pattern, uint32_t flags, int& length,
+                    int from = 0);
 
     SearchStatus Status() const { return m_status; }
     // Bytes the last match covers in the text, line breaks counted as one.
@@ -85,7 +84,7 @@ private:
     bool m_prepared = false;
     std::string m_pattern;
     uint32_t m_flags = 0;
-    std::string m_folded;           // a plain pattern without match case, upper-cased
+    std::string m_folded;            // a plain pattern without match case, upper-cased
     std::array<bool, 256> m_first{}; // bytes that fold to the folded pattern's first byte
     uint8_t m_firstBytes[2] = {};
     int m_firstCount = 0;

@@ -6,7 +6,8 @@
 namespace {
 
 const char* const kLineEndingTexts[] = {"CRLF: DOS", "CRLF: UNIX", "CRLF: UNIX"};
-const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI", "ENC: ISO", "ENC: MAC", "ENC: UTF8"};
+const char* const kCodePageTexts[] = {"ENC: WIN", "ENC: DOS", "ENC: KOI",
+                                      "ENC: ISO", "ENC: MAC", "ENC: UTF8"};
 
 template <size_t N>
 std::string TextAt(const char* const (&texts)[N], int index)

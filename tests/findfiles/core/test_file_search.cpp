@@ -39,12 +39,12 @@ void PrintTo(const Hit& hit, std::ostream* out)
 // many is a filler that nothing matches.
 std::string RandomFile(std::mt19937& random, CodePage page, size_t size, unsigned sparse = 1)
 {
-    static const std::vector<std::string> words = {
-        "foo", "Foo", "FOO", "foobar", "_foo", "o", "f", " ", "-", "x", "12", "?",
-        kPrivet, kPRIVET, "\xB8", "\xA8"};
+    static const std::vector<std::string> words = {"foo",   "Foo",   "FOO",  "foobar", "_foo", "o",
+                                                   "f",     " ",     "-",    "x",      "12",   "?",
+                                                   kPrivet, kPRIVET, "\xB8", "\xA8"};
     static const std::vector<std::string> raw = {
         "\xE4\xB8\xAD", // a character Windows-1251 lacks, in UTF-8
-        "\xD0", "\x80", "\xB3", "\xFF", "\xC1"};
+        "\xD0",         "\x80", "\xB3", "\xFF", "\xC1"};
     static const std::vector<std::string> breaks = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
     std::string bytes;
     if (page == CodePage::Utf8 && random() % 3 == 0)
@@ -206,6 +206,7 @@ TEST_P(FileSearchAgreesWithFind, InEveryPageLineEndingAndOption)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Pages, FileSearchAgreesWithFind, testing::Range(0, kCodePageCount),
                          [](const testing::TestParamInfo<int>& info) {
                              const auto page = static_cast<CodePage>(info.param);
@@ -213,5 +214,6 @@ INSTANTIATE_TEST_SUITE_P(Pages, FileSearchAgreesWithFind, testing::Range(0, kCod
                                                     ? "iso8859_5"
                                                     : CodePageKeyword(page));
                          });
+// clang-format on
 
 } // namespace

@@ -77,16 +77,31 @@ TEST(FindInFilesTest, MasksFoldersAndWhatIsSkipped)
         Paths found;
     };
     const std::vector<Row> rows = {
-        {"every_file", "", true, true,
+        {"every_file",
+         "",
+         true,
+         true,
          {"NEWS.HTM", "about/deep/more.shtml", "about/team.html", "index.html", "notes.txt"}},
-        {"masks_ignore_case", "*.htm;*.html", true, true,
+        {"masks_ignore_case",
+         "*.htm;*.html",
+         true,
+         true,
          {"NEWS.HTM", "about/team.html", "index.html"}},
-        {"masks_with_blanks_and_all_files", " *.txt , *.* ", true, true,
+        {"masks_with_blanks_and_all_files",
+         " *.txt , *.* ",
+         true,
+         true,
          {"NEWS.HTM", "about/deep/more.shtml", "about/team.html", "index.html", "notes.txt"}},
         {"no_subfolders", "*.html", false, true, {"index.html"}},
-        {"hidden_folders_too", "*.html", true, false,
+        {"hidden_folders_too",
+         "*.html",
+         true,
+         false,
          {".git/config.html", "about/team.html", "index.html"}},
-        {"default_masks", DefaultFileMasks(), true, true,
+        {"default_masks",
+         DefaultFileMasks(),
+         true,
+         true,
          {"NEWS.HTM", "about/deep/more.shtml", "about/team.html", "index.html", "notes.txt"}},
     };
     for (const Row& row : rows) {
@@ -178,7 +193,7 @@ TEST(FindInFilesTest, AListOfFilesIsSearchedAsItStands)
     // masks leave out.
     symlink(tree.At("index.html").c_str(), tree.At("about/alias.html").c_str());
     mkdir(tree.At("archive.html").c_str(), 0700);
-    options.files = Paths{tree.At("index.html"),      tree.At("about/deep/more.shtml"),
+    options.files = Paths{tree.At("index.html"),       tree.At("about/deep/more.shtml"),
                           tree.At(".git/config.html"), tree.At("index.html"),
                           tree.At("about/alias.html"), tree.At("gone.html"),
                           tree.At("archive.html"),     tree.At("pipe.html"),
@@ -310,12 +325,15 @@ TEST(FindInFilesTest, EachFileIsReadInItsOwnPage)
         TempDir dir;
         std::string filler;
         while (filler.size() < 32 * 1024)
-            filler += "\xD1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xEE \xEC\xE8\xF0\xE5.\n"; // "Страница о мире."
+            filler +=
+                "\xD1\xF2\xF0\xE0\xED\xE8\xF6\xE0 \xEE \xEC\xE8\xF0\xE5.\n"; // "Страница о мире."
         for (int i = 0; i < fillerFiles; ++i)
-            PutFile(dir.File("filler" + std::to_string(i) + ".html"), InPage(filler, static_cast<CodePage>(i % kCodePageCount)));
+            PutFile(dir.File("filler" + std::to_string(i) + ".html"),
+                    InPage(filler, static_cast<CodePage>(i % kCodePageCount)));
         for (int number = 0; number < kCodePageCount; ++number) {
             const auto page = static_cast<CodePage>(number);
-            PutFile(dir.File("pages/" + std::string(CodePageKeyword(page)) + ".html"), InPage(text, page));
+            PutFile(dir.File("pages/" + std::string(CodePageKeyword(page)) + ".html"),
+                    InPage(text, page));
         }
         FindFilesOptions options;
         options.pattern = "\xEF\xF0\xC8\xE2\xE5\xF2"; // "прИвет": case folded
@@ -325,7 +343,8 @@ TEST(FindInFilesTest, EachFileIsReadInItsOwnPage)
         ASSERT_EQ(record.files.size(), static_cast<size_t>(kCodePageCount));
         for (const FileResult& file : record.files) {
             SCOPED_TRACE(file.relativePath);
-            EXPECT_EQ("pages/" + std::string(CodePageKeyword(file.codePage)) + ".html", file.relativePath);
+            EXPECT_EQ("pages/" + std::string(CodePageKeyword(file.codePage)) + ".html",
+                      file.relativePath);
             EXPECT_TRUE(file.pageDetected);
             EXPECT_EQ(file.lines[0].text, text.substr(0, text.size() - 1));
         }
@@ -345,9 +364,9 @@ TEST(FindFilesDriverTest, PrintsMatchesSortedAndReplaces)
                    "b.html:2:1: Two two\n"
                    "b.html:2:5: Two two\n"
                    "files=2 matches=3\n");
-    ASSERT_EQ(RunCommand(driver + " --regex --case '^T(wo)' 'X\\1' " + dir.Path() + " >/dev/null",
-                         &out),
-              2); // a pattern and a folder, nothing more
+    ASSERT_EQ(
+        RunCommand(driver + " --regex --case '^T(wo)' 'X\\1' " + dir.Path() + " >/dev/null", &out),
+        2); // a pattern and a folder, nothing more
     ASSERT_EQ(RunCommand(driver + " --regex --case --replace 'X\\1' '^T(wo)' " + dir.Path(), &out),
               0);
     EXPECT_EQ(out, "replaced=1 files=1\n");

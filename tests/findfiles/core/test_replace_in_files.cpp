@@ -46,7 +46,8 @@ TEST(ReplaceInFilesTest, EachFileKeepsItsPageLineEndingAndOtherBytes)
     };
     // "Привет" and "пока", box drawing of CP866 that the editor cannot hold, a byte order mark.
     const std::vector<Row> rows = {
-        {"koi8r_crlf", CodePage::Koi8R, "\xCF\xF0\xE8\xE2\xE5\xF2 2019\r\n\xEF\xEE\xEA\xE0 2019\r\n",
+        {"koi8r_crlf", CodePage::Koi8R,
+         "\xCF\xF0\xE8\xE2\xE5\xF2 2019\r\n\xEF\xEE\xEA\xE0 2019\r\n",
          "\xCF\xF0\xE8\xE2\xE5\xF2 2024" + kYear + "\r\n\xEF\xEE\xEA\xE0 2024" + kYear + "\r\n"},
         {"cp866_lf_with_box_drawing", CodePage::Dos866, "\xEF\xEE\xEA\xE0 2019\n",
          "\xEF\xEE\xEA\xE0 2024" + kYear + "\n", "\xC9\xCD\xBB\n"},
@@ -77,8 +78,8 @@ TEST(ReplaceInFilesTest, TemplatesAndLineBreaksAsReplaceMakesThem)
     TempDir dir;
     PutFile(dir.File("page.html"), "<B>Old</B> and <b>more</b>\r\n");
     // "<" and ">" are word boundaries unless escaped.
-    const SearchRecord record = RunSearch(Replacing(dir, "\\<b\\>(\\w+)\\</b\\>",
-                                                    "<strong>\\U\\1\\E</strong>\\n", FIND_REGEXP));
+    const SearchRecord record = RunSearch(
+        Replacing(dir, "\\<b\\>(\\w+)\\</b\\>", "<strong>\\U\\1\\E</strong>\\n", FIND_REGEXP));
     const FileReplaceOutcome outcome = ReplaceInFile(Only(record, "page.html"), false);
     EXPECT_EQ(outcome.replaced, 2);
     EXPECT_EQ(ReadFile(dir.File("page.html")),

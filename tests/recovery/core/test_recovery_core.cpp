@@ -1,10 +1,10 @@
 // Recovery files: format, damage, folders of two instances, the write schedule and the diff.
-#include "text/UnifiedDiff.h"
 #include "recovery/core/RecoveryFile.h"
 #include "recovery/core/RecoveryFolder.h"
 #include "recovery/core/RecoverySchedule.h"
 #include "support/LinesSource.h"
 #include "support/TempDir.h"
+#include "text/UnifiedDiff.h"
 
 #include <gtest/gtest.h>
 
@@ -144,9 +144,13 @@ TEST(RecoveryFileTest, PipesFoldersLinksAndHugeFilesAreRefusedWithoutReadingThem
          RecoveryReadStatus::NotAFile},
         {"folder", [](const std::string& p) { return mkdir(p.c_str(), 0700) == 0; },
          RecoveryReadStatus::NotAFile},
-        {"link", [&](const std::string& p) { return symlink(dir.File("good.twr").c_str(), p.c_str()) == 0; },
+        {"link",
+         [&](const std::string& p) {
+             return symlink(dir.File("good.twr").c_str(), p.c_str()) == 0;
+         },
          RecoveryReadStatus::NotAFile},
-        {"sparse 200 GB", [](const std::string& p) { return truncate(p.c_str(), int64_t(200) << 30) == 0; },
+        {"sparse 200 GB",
+         [](const std::string& p) { return truncate(p.c_str(), int64_t(200) << 30) == 0; },
          RecoveryReadStatus::TooLarge},
         {"sparse 4 GB after a good start",
          [&](const std::string& p) {
@@ -154,7 +158,11 @@ TEST(RecoveryFileTest, PipesFoldersLinksAndHugeFilesAreRefusedWithoutReadingThem
              return truncate(p.c_str(), int64_t(4) << 30) == 0;
          },
          RecoveryReadStatus::TooLarge},
-        {"text longer than the file", [&](const std::string& p) { WriteFile(p, claimsMore); return true; },
+        {"text longer than the file",
+         [&](const std::string& p) {
+             WriteFile(p, claimsMore);
+             return true;
+         },
          RecoveryReadStatus::Truncated},
     };
     for (const auto& c : cases) {
@@ -173,7 +181,8 @@ TEST(RecoveryFileTest, PipesFoldersLinksAndHugeFilesAreRefusedWithoutReadingThem
 TEST(RecoveryFileTest, ACopyTooLargeToBeReadAgainIsNotWritten)
 {
     const size_t gigabyte = size_t(1) << 30;
-    void* pages = mmap(nullptr, gigabyte, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    void* pages =
+        mmap(nullptr, gigabyte, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     ASSERT_NE(pages, MAP_FAILED);
     const std::string_view line(static_cast<const char*>(pages), gigabyte);
     // Lines that only claim their length: the pages are never touched.
@@ -259,7 +268,8 @@ TEST(RecoveryFolderTest, TheRootFollowsTheStateFolderVariable)
     setenv("XDG_STATE_HOME", "/s", 1);
     EXPECT_EQ(DefaultRecoveryRoot(), "/s/tagwright/recovery");
     setenv("XDG_STATE_HOME", "relative", 1);
-    EXPECT_EQ(DefaultRecoveryRoot(), std::string(std::getenv("HOME")) + "/.local/state/tagwright/recovery");
+    EXPECT_EQ(DefaultRecoveryRoot(),
+              std::string(std::getenv("HOME")) + "/.local/state/tagwright/recovery");
     setenv("XDG_STATE_HOME", keep.c_str(), 1);
 }
 
@@ -382,8 +392,9 @@ TEST(RecoveryDiffTest, ShowsChangesWithContextAndNothingForEqualTexts)
          "@@ -9,4 +10,3 @@\n 9\n 10\n 11\n-12\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(UnifiedDiff(SplitRecoveryLines(c.before), SplitRecoveryLines(c.after), "old", "new"),
-                  c.diff)
+        EXPECT_EQ(
+            UnifiedDiff(SplitRecoveryLines(c.before), SplitRecoveryLines(c.after), "old", "new"),
+            c.diff)
             << c.after;
 }
 
@@ -395,8 +406,9 @@ TEST(RecoveryDiffTest, ReplacedTextBeyondTheSearchLimitStillShowsEveryLine)
         a.push_back('a' + number);
         b.push_back('b' + number);
     }
-    const std::string diff = UnifiedDiff(std::vector<std::string_view>(a.begin(), a.end()),
-                                         std::vector<std::string_view>(b.begin(), b.end()), "x", "y");
+    const std::string diff =
+        UnifiedDiff(std::vector<std::string_view>(a.begin(), a.end()),
+                    std::vector<std::string_view>(b.begin(), b.end()), "x", "y");
     EXPECT_EQ(std::count(diff.begin(), diff.end(), '\n'), 2 + 1 + 8000);
 }
 

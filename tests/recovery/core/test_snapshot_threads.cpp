@@ -31,8 +31,8 @@ TEST(SnapshotThreadsTest, ReaderSeesThePinnedTextWhileTheBufferChanges)
     ASSERT_TRUE(buffer.InitEmpty());
     int endLine, endChar;
     for (int i = 0; i < 200; ++i)
-        ASSERT_TRUE(buffer.InsertText(nullptr, i, 0, "line " + std::to_string(i) + " of the text\r\n",
-                                      endLine, endChar, 0));
+        ASSERT_TRUE(buffer.InsertText(
+            nullptr, i, 0, "line " + std::to_string(i) + " of the text\r\n", endLine, endChar, 0));
 
     std::mt19937 rng(11);
     for (int round = 0; round < 3; ++round) {
@@ -61,24 +61,34 @@ TEST(SnapshotThreadsTest, ReaderSeesThePinnedTextWhileTheBufferChanges)
         int edits = 0;
         while (edits < 2000 || passes.load() < 10) {
             const int line = static_cast<int>(rng() % static_cast<unsigned>(buffer.LineCount()));
-            const int ch = static_cast<int>(rng() % static_cast<unsigned>(buffer.LineLength(line) + 1));
+            const int ch =
+                static_cast<int>(rng() % static_cast<unsigned>(buffer.LineLength(line) + 1));
             TextPoint cursor;
             switch (rng() % 5) {
-            case 0: buffer.InsertText(nullptr, line, ch, "typed", endLine, endChar, 0); break;
-            case 1: buffer.InsertText(nullptr, line, ch, "\r\nbroken\r\n", endLine, endChar, 0); break;
+            case 0:
+                buffer.InsertText(nullptr, line, ch, "typed", endLine, endChar, 0);
+                break;
+            case 1:
+                buffer.InsertText(nullptr, line, ch, "\r\nbroken\r\n", endLine, endChar, 0);
+                break;
             case 2:
                 if (line + 1 < buffer.LineCount())
                     buffer.DeleteText(nullptr, line, ch, line + 1, 0, 0);
                 break;
-            case 3: buffer.Undo(cursor); break;
-            default: buffer.Redo(cursor); break;
+            case 3:
+                buffer.Undo(cursor);
+                break;
+            default:
+                buffer.Redo(cursor);
+                break;
             }
             ++edits;
         }
         stop = true;
         reader.join();
         EXPECT_EQ(wrong.load(), 0) << "round " << round;
-        const RecoveryReadResult copy = ReadRecoveryFile(dir.File("copy" + std::to_string(round) + ".twr"));
+        const RecoveryReadResult copy =
+            ReadRecoveryFile(dir.File("copy" + std::to_string(round) + ".twr"));
         ASSERT_TRUE(copy.Ok()) << "round " << round;
         EXPECT_EQ(copy.text + "\r\n", pinned) << "round " << round;
         // The next round pins the text as it is now; this snapshot goes with its last holder.

@@ -10,7 +10,8 @@ namespace {
 
 SessionDocument Document(std::string path, bool split = false)
 {
-    return {std::move(path), {CodePage::Koi8R, LineEnding::Unix}, {{3, 7}, {1, 7}, {3, 7}, 5}, split};
+    return {
+        std::move(path), {CodePage::Koi8R, LineEnding::Unix}, {{3, 7}, {1, 7}, {3, 7}, 5}, split};
 }
 
 TEST(SessionDocumentsTest, ComeBackInOrderWithTheActiveOne)
@@ -49,12 +50,12 @@ TEST(SessionDocumentsTest, DamagedEntriesAreLeftOut)
 {
     const char* const damaged[] = {
         "",
-        "2 1 0 0 0 0 0 0 0 0",          // no path
-        "9 1 0 0 0 0 0 0 0 0 /a",       // unknown page
-        "2 -1 0 0 0 0 0 0 0 0 /a",      // no file's line ending
-        "2 1 -4 0 0 0 0 0 0 0 /a",      // a negative position
-        "2 1 0 0 0 0 0 0 0 2 /a",       // split neither on nor off
-        "2 1 0 0 0 0 x 0 0 0 /a",       // not a number
+        "2 1 0 0 0 0 0 0 0 0",              // no path
+        "9 1 0 0 0 0 0 0 0 0 /a",           // unknown page
+        "2 -1 0 0 0 0 0 0 0 0 /a",          // no file's line ending
+        "2 1 -4 0 0 0 0 0 0 0 /a",          // a negative position
+        "2 1 0 0 0 0 0 0 0 2 /a",           // split neither on nor off
+        "2 1 0 0 0 0 x 0 0 0 /a",           // not a number
         "2 1 99999999999 0 0 0 0 0 0 0 /a", // too large
     };
     for (const char* value : damaged) {

@@ -109,7 +109,8 @@ void TraceRun(SettingsStore& store, int points)
 std::vector<std::string> ReportedSteps(const std::string& report)
 {
     std::vector<std::string> steps;
-    for (size_t at = report.find("step "); at != std::string::npos; at = report.find("step ", at + 1))
+    for (size_t at = report.find("step "); at != std::string::npos;
+         at = report.find("step ", at + 1))
         steps.push_back(report.substr(at, report.find('\r', at) - at));
     return steps;
 }
@@ -150,8 +151,8 @@ TEST(AppSettingsTest, TenTracePointsWrapTheRing)
         EXPECT_EQ(TraceRecord::Decode(bytes, sizeof bytes).line, expected[slot]) << "slot " << slot;
     }
     EXPECT_EQ(ReportedSteps(TakeDebugReport(store)),
-              (std::vector<std::string>{"step 10", "step 9", "step 8", "step 7", "step 6",
-                                        "step 5", "step 4", "step 3"}));
+              (std::vector<std::string>{"step 10", "step 9", "step 8", "step 7", "step 6", "step 5",
+                                        "step 4", "step 3"}));
 }
 
 TEST(AppSettingsTest, TraceRecordTextsAreCutToTheirFields)
@@ -185,9 +186,9 @@ struct ChoiceCase {
     const char* name;
     DebugChoice choice;
     bool starts;
-    int32_t debugOn;      // in the record after start-up
-    int32_t storedMode;   // "Debug mode" in the store afterwards
-    bool settingsKept;    // other settings still there
+    int32_t debugOn;    // in the record after start-up
+    int32_t storedMode; // "Debug mode" in the store afterwards
+    bool settingsKept;  // other settings still there
 };
 
 void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
@@ -221,6 +222,7 @@ TEST_P(DebugChoiceTest, ChoiceDoesWhatItSays)
     EXPECT_EQ(store.ReadBytes(kSettingsKey, "GLOBAL").has_value(), c.settingsKept);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Choices, DebugChoiceTest,
     testing::Values(ChoiceCase{"ResetDeletesEverySetting", DebugChoice::Reset, true, 0, 0, false},
@@ -228,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"DisableSwitchesTheSubsystemOff", DebugChoice::Disable, true, 0, 0, true},
                     ChoiceCase{"CloseEndsStartUp", DebugChoice::Close, false, 1, 1, true}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
-
+// clang-format on
 
 class CountingListener : public CSettingsListener {
 public:

@@ -20,25 +20,40 @@ int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset)
 
 TEST(GlobalRecordTest, DefaultsSitAtTheirOffsets)
 {
-    const std::vector<uint8_t> bytes
-        = EncodeGlobalRecord(DefaultPreferences(), {CodePage::Windows1251, LineEnding::Dos});
+    const std::vector<uint8_t> bytes =
+        EncodeGlobalRecord(DefaultPreferences(), {CodePage::Windows1251, LineEnding::Dos});
     ASSERT_EQ(bytes.size(), 764u);
-    EXPECT_EQ(Int32At(bytes, 0), -13);                 // font height
-    EXPECT_EQ(Int32At(bytes, 16), 0);                  // weight
-    EXPECT_EQ(bytes[23], 204);                         // character set
-    EXPECT_EQ(bytes[26], 2);                           // quality
-    EXPECT_EQ(bytes[27], 0x31);                        // pitch and family
+    EXPECT_EQ(Int32At(bytes, 0), -13); // font height
+    EXPECT_EQ(Int32At(bytes, 16), 0);  // weight
+    EXPECT_EQ(bytes[23], 204);         // character set
+    EXPECT_EQ(bytes[26], 2);           // quality
+    EXPECT_EQ(bytes[27], 0x31);        // pitch and family
     EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[kFontFaceName]), "Courier");
     const std::pair<size_t, int32_t> numbers[] = {
-        {60, 0x000000},  {64, 0xC0C0C0},      // Normal text
-        {68, 0x000000},  {72, 0xE0E0E0},      // Selection margin
-        {84, 0xC00000},  {88, 0xC0C0C0},      // Tag/keyword
-        {164, 0x000040}, {168, 0xC0C0C0},     // &-values
-        {180, 0xFFFFFF}, {184, 0x0000FF},     // Error
-        {kRememberLastDirectory, 1}, {kCreateBackups, 1}, {kSmoothScroll, 0},
-        {kSelectionMargin, 1}, {kDragDropDisabled, 0}, {kDebugOn, 0},
-        {kSaveBeforePreview, 1}, {kAutoIndent, 1}, {kSmartIndent, 1}, {kSmartUndo, 1},
-        {kUseTabs, 1}, {kTabSize, 4}, {kCodePage, 0}, {kLineEnding, 0},
+        {60, 0x000000},
+        {64, 0xC0C0C0}, // Normal text
+        {68, 0x000000},
+        {72, 0xE0E0E0}, // Selection margin
+        {84, 0xC00000},
+        {88, 0xC0C0C0}, // Tag/keyword
+        {164, 0x000040},
+        {168, 0xC0C0C0}, // &-values
+        {180, 0xFFFFFF},
+        {184, 0x0000FF}, // Error
+        {kRememberLastDirectory, 1},
+        {kCreateBackups, 1},
+        {kSmoothScroll, 0},
+        {kSelectionMargin, 1},
+        {kDragDropDisabled, 0},
+        {kDebugOn, 0},
+        {kSaveBeforePreview, 1},
+        {kAutoIndent, 1},
+        {kSmartIndent, 1},
+        {kSmartUndo, 1},
+        {kUseTabs, 1},
+        {kTabSize, 4},
+        {kCodePage, 0},
+        {kLineEnding, 0},
     };
     for (const auto& [offset, value] : numbers)
         EXPECT_EQ(Int32At(bytes, offset), value) << "offset " << offset;

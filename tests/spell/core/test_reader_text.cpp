@@ -54,6 +54,7 @@ TEST_P(ReaderTextTest, ReadsOnlyWhatAReaderSees)
     EXPECT_EQ(WordsRead(GetParam().type, GetParam().text), GetParam().words);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Html, ReaderTextTest,
     testing::Values(
@@ -80,7 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CyrillicWithYoAndMixedScripts", SourceType::Html, "<p>Ёлка и ёж; Пpивет</p>",
                  "Ёлка и ёж Пpивет"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Others, ReaderTextTest,
     testing::Values(
@@ -91,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"TexCommandsAndComments", SourceType::Tex, "\\section{Введение} Текст % заметка",
                  "Введение Текст"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct SplitCase {
     const char* name;
@@ -114,6 +118,7 @@ TEST_P(WordSplitterTest, SkipsWhatIsNoWord)
     EXPECT_EQ(out, GetParam().words);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rules, WordSplitterTest,
     testing::Values(
@@ -131,5 +136,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"EscapesAndFormatsInCode", WordRules::Code, "Строка\\nвторая %s и %-10d \\\\дальше",
                   "Строка вторая и дальше"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace

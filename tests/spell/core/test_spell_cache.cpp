@@ -13,10 +13,7 @@ namespace {
 
 class SpellCacheTest : public testing::Test {
 protected:
-    SpellCacheTest()
-    {
-        m_cache.SetDocument(SourceType::Html, SpellLanguage::Russian);
-    }
+    SpellCacheTest() { m_cache.SetDocument(SourceType::Html, SpellLanguage::Russian); }
 
     SpellLineRequest Line(int line, std::string_view utf8, uint32_t state = 0)
     {
@@ -42,8 +39,8 @@ protected:
 
 TEST_F(SpellCacheTest, ResultsHoldForTheTextAndStateTheyWereMadeFrom)
 {
-    m_cache.Request({Line(0, "Превет <b>мир</b>"), Line(1, "хорошо helo"), Line(2, "<p title=\"превет\">"),
-                     Line(3, "превет", HS_IN_TAG)});
+    m_cache.Request({Line(0, "Превет <b>мир</b>"), Line(1, "хорошо helo"),
+                     Line(2, "<p title=\"превет\">"), Line(3, "превет", HS_IN_TAG)});
     m_cache.WaitIdle();
     EXPECT_EQ(m_ready, 4);
     EXPECT_EQ(Found(0, "Превет <b>мир</b>"), "0+6");

@@ -37,18 +37,28 @@ TEST(SpellCheckerTest, VerdictsByAlphabetAndLanguage)
 {
     constexpr auto ru = SpellLanguage::Russian, uk = SpellLanguage::Ukrainian;
     const VerdictCase cases[] = {
-        {"привет", ru, SpellVerdict::Correct},       {"превет", ru, SpellVerdict::Misspelled},
-        {"ПРИВЕТ", ru, SpellVerdict::Correct},       {"ёлка", ru, SpellVerdict::Correct},
-        {"елка", ru, SpellVerdict::Correct},         {"Ёлка", ru, SpellVerdict::Correct},
-        {"кто-нибудь", ru, SpellVerdict::Correct},   {"hello", ru, SpellVerdict::Correct},
-        {"hello", uk, SpellVerdict::Correct},        {"helo", ru, SpellVerdict::Misspelled},
-        {"don't", ru, SpellVerdict::Correct},        {"їжак", uk, SpellVerdict::Correct},
-        {"м’ята", uk, SpellVerdict::Correct},        {"їжак", ru, SpellVerdict::Misspelled},
+        {"привет", ru, SpellVerdict::Correct},
+        {"превет", ru, SpellVerdict::Misspelled},
+        {"ПРИВЕТ", ru, SpellVerdict::Correct},
+        {"ёлка", ru, SpellVerdict::Correct},
+        {"елка", ru, SpellVerdict::Correct},
+        {"Ёлка", ru, SpellVerdict::Correct},
+        {"кто-нибудь", ru, SpellVerdict::Correct},
+        {"hello", ru, SpellVerdict::Correct},
+        {"hello", uk, SpellVerdict::Correct},
+        {"helo", ru, SpellVerdict::Misspelled},
+        {"don't", ru, SpellVerdict::Correct},
+        {"їжак", uk, SpellVerdict::Correct},
+        {"м’ята", uk, SpellVerdict::Correct},
+        {"їжак", ru, SpellVerdict::Misspelled},
         {"привет", uk, SpellVerdict::Misspelled},
         // Latin "p" in a Cyrillic word; alphabets kept apart by hyphens; a wrong part.
-        {"Пpивет", ru, SpellVerdict::Misspelled},    {"IT-отдел", ru, SpellVerdict::Correct},
-        {"IT-отдл", ru, SpellVerdict::Misspelled},   {"e-mail-рассылка", ru, SpellVerdict::Correct},
-        {"PDF-файл", ru, SpellVerdict::Correct},     {"e-mail-расылка", ru, SpellVerdict::Misspelled},
+        {"Пpивет", ru, SpellVerdict::Misspelled},
+        {"IT-отдел", ru, SpellVerdict::Correct},
+        {"IT-отдл", ru, SpellVerdict::Misspelled},
+        {"e-mail-рассылка", ru, SpellVerdict::Correct},
+        {"PDF-файл", ru, SpellVerdict::Correct},
+        {"e-mail-расылка", ru, SpellVerdict::Misspelled},
     };
     for (const VerdictCase& c : cases)
         EXPECT_EQ(SystemChecker().Check(Cp(c.word), c.cyrillic), c.verdict) << Describe(c);
@@ -98,7 +108,8 @@ TEST(SpellCheckerTest, PersonalWordsRoundTripAndIgnoredWordsLastTheSession)
         << "a capitalised word is not taken in lower case";
     EXPECT_EQ(checker.Check(Cp("Котэ"), ru), SpellVerdict::Correct);
     EXPECT_EQ(checker.Check("foobarbaz", ru), SpellVerdict::Correct);
-    EXPECT_EQ(checker.Check(Cp("превед"), ru), SpellVerdict::Misspelled) << "ignored for one session only";
+    EXPECT_EQ(checker.Check(Cp("превед"), ru), SpellVerdict::Misspelled)
+        << "ignored for one session only";
 }
 
 TEST(SpellCheckerTest, MissingDictionariesAndAnUnreadableListAreSaidOnce)
@@ -126,7 +137,8 @@ TEST(SpellCheckerTest, SingleByteDictionaryAndYoWhereTheDictionaryHasE)
     TempDir dir;
     std::ofstream(dir.File("ru_RU.aff"), std::ios::binary) << "SET KOI8-R\nTRY оеалсвк\n";
     // "елка" and "слово" in KOI8-R.
-    std::ofstream(dir.File("ru_RU.dic"), std::ios::binary) << "2\n\xC5\xCC\xCB\xC1\n\xD3\xCC\xCF\xD7\xCF\n";
+    std::ofstream(dir.File("ru_RU.dic"), std::ios::binary)
+        << "2\n\xC5\xCC\xCB\xC1\n\xD3\xCC\xCF\xD7\xCF\n";
     CSpellChecker checker(dir.Path(), dir.File("words.txt"));
     constexpr auto ru = SpellLanguage::Russian;
     EXPECT_EQ(checker.Check(Cp("слово"), ru), SpellVerdict::Correct);

@@ -14,8 +14,7 @@ public:
     enum Result { kNoMatch, kMatch, kGaveUp };
 
     ReferenceMatcher(const RxNode* program, const char* subject, int length)
-        : m_program(program), m_subject(reinterpret_cast<const uint8_t*>(subject)),
-          m_length(length)
+        : m_program(program), m_subject(reinterpret_cast<const uint8_t*>(subject)), m_length(length)
     {
         int loops = 0;
         for (const RxNode* n = program; n; n = n->next)
@@ -30,8 +29,8 @@ public:
         const auto& upper = cp1251::Info().upper;
         const bool literalFirst = m_program->type == RX_LITERAL;
         const int last = m_program->type == RX_LINE_START ? start
-            : literalFirst                               ? m_length - 1
-                                                         : m_length;
+                         : literalFirst                   ? m_length - 1
+                                                          : m_length;
         for (int p = start; p <= last; ++p) {
             if (literalFirst) {
                 const uint8_t want = m_program->link.bytes[0];
@@ -115,7 +114,9 @@ private:
                 return ok;
             } else {
                 switch (t) {
-                case RX_END: m_match->end[0] = p; return true;
+                case RX_END:
+                    m_match->end[0] = p;
+                    return true;
                 case RX_JUMP:
                     if (rx::IsOperator(n->link.partner->type)) {
                         const RxNode* op = n->link.partner;
@@ -123,7 +124,9 @@ private:
                         continue;
                     }
                     return Pass(n->next, n->link.partner, p, depth);
-                case RX_ALT_END: n = rx::SkipBranch(n->link.partner->next); continue;
+                case RX_ALT_END:
+                    n = rx::SkipBranch(n->link.partner->next);
+                    continue;
                 case RX_LINE_START:
                     if (p != 0)
                         return false;
@@ -139,12 +142,18 @@ private:
                     break;
                 case RX_WORD_END:
                     if (p == 0
-                        || (p < m_length && (AsciiAlnum(m_subject[p]) || !AsciiAlnum(m_subject[p - 1]))))
+                        || (p < m_length
+                            && (AsciiAlnum(m_subject[p]) || !AsciiAlnum(m_subject[p - 1]))))
                         return false;
                     break;
-                case RX_CASE_ON: m_matchCase = true; break;
-                case RX_CASE_OFF: m_matchCase = false; break;
-                default: break;
+                case RX_CASE_ON:
+                    m_matchCase = true;
+                    break;
+                case RX_CASE_OFF:
+                    m_matchCase = false;
+                    break;
+                default:
+                    break;
                 }
                 n = n->next;
             }

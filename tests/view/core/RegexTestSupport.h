@@ -15,13 +15,13 @@ inline std::string DescribeMatch(const RxMatch& match)
         if (!text.empty())
             text += ' ';
         text += std::to_string(k) + ':' + std::to_string(match.start[k]) + '-'
-            + std::to_string(match.end[k]);
+                + std::to_string(match.end[k]);
     }
     return text;
 }
 
-inline std::string Search(const std::string& pattern, const std::string& subject,
-                          int caseFlag = 0, int start = 0)
+inline std::string Search(const std::string& pattern, const std::string& subject, int caseFlag = 0,
+                          int start = 0)
 {
     const RxProgram program(RxCompile(pattern));
     if (!program)

@@ -1,6 +1,6 @@
 // "Match Brace": bracket numbers, enabling and the jumps, as a table of cases.
-#include "view/core/BraceMatch.h"
 #include "support/LinesSource.h"
+#include "view/core/BraceMatch.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,10 @@ struct JumpCase {
 TEST(BraceMatchTest, Jumps)
 {
     const std::vector<JumpCase> cases = {
-        {"before the opening one goes before the final closing one", {"(a(b)c)"}, {0, 0}, TextPoint{6, 0}},
+        {"before the opening one goes before the final closing one",
+         {"(a(b)c)"},
+         {0, 0},
+         TextPoint{6, 0}},
         {"after the closing one goes after the opening one", {"(a(b)c)"}, {7, 0}, TextPoint{1, 0}},
         {"the inner pair", {"(a(b)c)"}, {2, 0}, TextPoint{4, 0}},
         {"a tag's angle brackets pair", {"<a href=\"x\">text</a>"}, {0, 0}, TextPoint{11, 0}},

@@ -37,6 +37,7 @@ TEST_P(WordLeftTest, Target)
     EXPECT_EQ(WordLeftOf(lines.Text(), c.from), c.to);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, WordLeftTest,
     testing::Values(
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"DigitsAndUnderscoreAreWordCharacters", {"x a_1"}, {5, 0}, TextPoint{2, 0}},
         MoveCase{"MinusAndFullStopAreNot", {"ab-.cd"}, {4, 0}, TextPoint{2, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct RightCase {
     const char* name;
@@ -75,6 +77,7 @@ TEST_P(WordRightTest, Target)
     EXPECT_EQ(move.emptyLineStep, c.emptyLineStep);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, WordRightTest,
     testing::Values(
@@ -87,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         RightCase{"EndOfLineBeforeEmptyLineStepsOnce", {"foo", "", "x"}, {3, 0}, TextPoint{0, 1}, true},
         RightCase{"EndOfLineContinuesOnTheNextLine", {"foo", "  bar"}, {3, 0}, TextPoint{2, 1}, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(CaretMovesTest, HomeAlternatesBetweenIndentAndLineStart)
 {

@@ -20,10 +20,7 @@ class FindCommandsTest : public testing::Test {
 protected:
     FindCommandsTest() { FillBuffer(buffer, {"alpha beta_gamma", "x beta", "", "Beta end"}); }
 
-    CIncrementalSearch::Step Key(uint8_t c)
-    {
-        return Apply(isearch.Type(buffer, search, view, c));
-    }
+    CIncrementalSearch::Step Key(uint8_t c) { return Apply(isearch.Type(buffer, search, view, c)); }
     CIncrementalSearch::Step Apply(CIncrementalSearch::Step step)
     {
         if (step.caret)

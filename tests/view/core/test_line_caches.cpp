@@ -134,7 +134,8 @@ TEST(LineWidthCacheTest, ChangesKeepTheWidestKnownByMeasuringOnlyChangedLines)
         EXPECT_EQ(cache.Largest(measure), step.widest) << step.name;
         EXPECT_EQ(measured, step.inserted) << step.name;
         for (int line = 0; line < cache.Count(); ++line)
-            EXPECT_EQ(cache.Known(line), widths[static_cast<size_t>(line)]) << step.name << " " << line;
+            EXPECT_EQ(cache.Known(line), widths[static_cast<size_t>(line)])
+                << step.name << " " << line;
     }
 
     // Changes far apart, lines coming and going between them, then one question.

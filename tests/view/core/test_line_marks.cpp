@@ -25,11 +25,13 @@ TEST(LineMarksTest, FirstFlagInIconOrderPicksTheIcon)
 TEST(LineMarksTest, HighlightFlagsInOrderOfPrecedence)
 {
     EXPECT_FALSE(LineHighlightFor(LINEFLAG_MARK).present);
-    const LineHighlightColours green = LineHighlightFor(LINEFLAG_HIGHLIGHT_GREEN | LINEFLAG_HIGHLIGHT_RED);
+    const LineHighlightColours green =
+        LineHighlightFor(LINEFLAG_HIGHLIGHT_GREEN | LINEFLAG_HIGHLIGHT_RED);
     EXPECT_EQ(green.background, 0x008000u);
     EXPECT_EQ(green.text, 0xFFFFFFu);
     EXPECT_TRUE(green.fillRest);
-    EXPECT_EQ(LineHighlightFor(LINEFLAG_HIGHLIGHT_RED | LINEFLAG_HIGHLIGHT_TEAL).background, 0xFF0000u);
+    EXPECT_EQ(LineHighlightFor(LINEFLAG_HIGHLIGHT_RED | LINEFLAG_HIGHLIGHT_TEAL).background,
+              0xFF0000u);
     EXPECT_EQ(LineHighlightFor(LINEFLAG_HIGHLIGHT_TEAL).background, 0x008080u);
 }
 

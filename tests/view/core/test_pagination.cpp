@@ -1,8 +1,8 @@
 // Print font size, margins, word wrapping and pages, on a device of 254 dots per inch where a
 // hundredth of a millimetre is a tenth of a dot and every character is 10 dots wide.
+#include "settings/core/MemorySettingsStore.h"
 #include "settings/core/SettingsStore.h"
 #include "support/LinesSource.h"
-#include "settings/core/MemorySettingsStore.h"
 #include "view/core/PageSetup.h"
 #include "view/core/Pagination.h"
 
@@ -32,7 +32,8 @@ PrintLayout Area(int columns, int rows)
     PrintLayout layout;
     layout.lineHeight = kLineHeight;
     layout.textArea = {10, 10, 10 + columns * kCharWidth, 10 + rows * kLineHeight};
-    layout.footerBand = {10, layout.textArea.bottom, layout.textArea.right, layout.textArea.bottom + 15};
+    layout.footerBand = {10, layout.textArea.bottom, layout.textArea.right,
+                         layout.textArea.bottom + 15};
     return layout;
 }
 
@@ -101,9 +102,9 @@ TEST(PrintSizesTest, PrintFontTakesTheChosenSizeAtThePrintersResolution)
         {-16, 0, kPrintFontHalfScreen, 1200, 1200, -100, 0}, // 16 px, half of it at 1200 dpi
         {-16, 8, kPrintFontHalfScreen, 600, 600, -50, 25},
         {0, 0, kPrintFontHalfScreen, 600, 600, 0, 0},
-        {-16, 0, 12, 1200, 1200, -200, 0},                   // 12 pt are 16 px at 96 dpi
-        {-16, 8, 24, 600, 1200, -400, 100},                  // twice as high keeps the proportion
-        {0, 0, 9, 600, 600, -75, 0},                         // a font of the default height
+        {-16, 0, 12, 1200, 1200, -200, 0},  // 12 pt are 16 px at 96 dpi
+        {-16, 8, 24, 600, 1200, -400, 100}, // twice as high keeps the proportion
+        {0, 0, 9, 600, 600, -75, 0},        // a font of the default height
     };
     for (const auto& c : cases) {
         LogFont screen;

@@ -1,7 +1,7 @@
 // The regular-expression engine: what compiles, how nodes are laid out, what matches, and the
 // limits that keep hostile patterns and lines from crashing or hanging the editor.
-#include "view/core/Regex.h"
 #include "RegexTestSupport.h"
+#include "view/core/Regex.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +16,24 @@ namespace {
 TEST(RegexCompileTest, RefusedPatterns)
 {
     const char* const refused[] = {
-        "",       // empty
-        ")a",     // a closer first leaves nothing
-        "*a",     // operator without an atom
-        "(|a)",   // the inside starts afresh: no atom
-        "()",     // empty group
-        "{}",     // empty cluster
-        "a**",    // the second "*" applies to the first one's no-op
-        "(^)*",   // loop atom that consumes nothing
+        "",     // empty
+        ")a",   // a closer first leaves nothing
+        "*a",   // operator without an atom
+        "(|a)", // the inside starts afresh: no atom
+        "()",   // empty group
+        "{}",   // empty cluster
+        "a**",  // the second "*" applies to the first one's no-op
+        "(^)*", // loop atom that consumes nothing
         "{$<}+",
-        "[z-a]",  // range backwards
-        "[a-]",   // "-" right before "]"
+        "[z-a]", // range backwards
+        "[a-]",  // "-" right before "]"
         "[-]",
         "[a-\\d]", // a range cannot end in a classification
-        "[abc",   // unterminated class
+        "[abc",    // unterminated class
         "[\\",
-        "\\",     // escape at the end
-        "\\x4g",  // bad digits
-        "\\x4",
-        "\\N12a",
-        "\\o018",
-        "[\\x1]",
+        "\\",    // escape at the end
+        "\\x4g", // bad digits
+        "\\x4",    "\\N12a", "\\o018", "[\\x1]",
     };
     for (const char* pattern : refused)
         EXPECT_EQ(RxCompile(pattern), nullptr) << pattern;
@@ -45,8 +42,8 @@ TEST(RegexCompileTest, RefusedPatterns)
 TEST(RegexCompileTest, AcceptedOddities)
 {
     const char* const accepted[] = {
-        "a)b", "a}(", "(a", "{a", "(a}", "[]", "[^]", "a|", "a*?", "^?", "a|?", "[-a]",
-        "[a-z-9]", "\\q", "\\N999", "\\o777", "[\\]]",
+        "a)b", "a}(", "(a",   "{a",      "(a}", "[]",     "[^]",    "a|",    "a*?",
+        "^?",  "a|?", "[-a]", "[a-z-9]", "\\q", "\\N999", "\\o777", "[\\]]",
     };
     for (const char* pattern : accepted) {
         RxNode* program = RxCompile(pattern);
@@ -150,6 +147,7 @@ TEST_P(RegexMatchTest, Matches)
 const std::string kCyrUpper = "\xC4\xCE\xCC\xA8"; // upper-case de, o, em, yo
 const std::string kCyrLower = "\xE4\xEE\xEC\xB8";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Patterns, RegexMatchTest,
     testing::Values(
@@ -238,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"StartPastEnd", "x*", "a", 0, 2, "no match"},
         MatchCase{"NegativeStart", "a", "a", 0, -1, "no match"}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 // Fault: a nested attempt per character would exhaust the stack on a long line.
 TEST(RegexLimitsTest, LongLinesDoNotExhaustTheStack)
@@ -295,7 +294,9 @@ TEST(RegexLimitsTest, BudgetCountsComparedBytes)
         RxBudget small;
         small.steps = 1000;
         small.stepsPerUnit = 0;
-        EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match, caseFlag, &small), 0);
+        EXPECT_EQ(RxExec(program.get(), line.data(), static_cast<int>(line.size()), 0, match,
+                         caseFlag, &small),
+                  0);
         EXPECT_TRUE(small.exhausted);
     }
 }
@@ -317,15 +318,18 @@ TEST(RegexLimitsTest, LinearWorkCompletesAndSuperLinearWorkIsStopped)
         std::string expected;
     } cases[] = {
         {"literal of 100 at the end of 1 MB", std::string(99, 'a') + "b", megabyte + "b", 0,
-         "0:" + std::to_string(megabyte.size() + 1 - 100) + "-" + std::to_string(megabyte.size() + 1)},
+         "0:" + std::to_string(megabyte.size() + 1 - 100) + "-"
+             + std::to_string(megabyte.size() + 1)},
         {"literal of 100 matching case", std::string(99, 'a') + "b", megabyte + "b", 1,
-         "0:" + std::to_string(megabyte.size() + 1 - 100) + "-" + std::to_string(megabyte.size() + 1)},
-        {"literal of 20,000 nowhere in 1 MB", std::string(20000, 'a') + "b", megabyte, 0, "no match"},
+         "0:" + std::to_string(megabyte.size() + 1 - 100) + "-"
+             + std::to_string(megabyte.size() + 1)},
+        {"literal of 20,000 nowhere in 1 MB", std::string(20000, 'a') + "b", megabyte, 0,
+         "no match"},
         {"group loop to the end of 10 MB", "(.)*$", std::string(10 << 20, 'x'), 0,
          "0:0-" + std::to_string(10 << 20) + " 1:0-1"},
         {"alternation loop to the end of 4 MB", "(a|b)*$", ab, 0, "0:0-4194304 1:0-1"},
-        {"dot loop before 1,000 literal bytes on 1 MB", ".*" + std::string(1000, 'a') + "b", megabyte, 0,
-         "too costly"},
+        {"dot loop before 1,000 literal bytes on 1 MB", ".*" + std::string(1000, 'a') + "b",
+         megabyte, 0, "too costly"},
         {"nested loops on 40 bytes", "(a*)*b", std::string(40, 'a'), 0, "too costly"},
     };
     for (const auto& c : cases) {
@@ -336,7 +340,10 @@ TEST(RegexLimitsTest, LinearWorkCompletesAndSuperLinearWorkIsStopped)
         RxBudget budget;
         const int found = RxExec(program.get(), c.line.data(), static_cast<int>(c.line.size()), 0,
                                  match, c.caseFlag, &budget);
-        EXPECT_EQ(found ? DescribeMatch(match) : budget.exhausted ? "too costly" : "no match", c.expected);
+        EXPECT_EQ(found              ? DescribeMatch(match)
+                  : budget.exhausted ? "too costly"
+                                     : "no match",
+                  c.expected);
     }
 }
 

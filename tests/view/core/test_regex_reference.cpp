@@ -1,9 +1,9 @@
 // The engine against a plain recursive reading of the matching rules, on many small random
 // patterns and lines: the start bytes, single-character runs and the explicit stack must
 // never change what a search finds.
-#include "view/core/Regex.h"
 #include "RegexReference.h"
 #include "RegexTestSupport.h"
+#include "view/core/Regex.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ namespace {
 std::string RandomPattern(std::mt19937& rng)
 {
     static const char* const pieces[] = {
-        "a", "b", "A", ".", "*", "+", "@", "#", "?", "|", "(", ")", "{", "}", "[ab]",
-        "[^a]", "^", "$", "<", ">", "\\C", "\\c", "\\w", "\\s", " ", "ab", "\xE4", "\xC4",
+        "a",    "b",    "A", ".", "*", "+", "@",   "#",   "?",   "|",   "(", ")",  "{",    "}",
+        "[ab]", "[^a]", "^", "$", "<", ">", "\\C", "\\c", "\\w", "\\s", " ", "ab", "\xE4", "\xC4",
     };
     std::string pattern;
     const int count = 1 + static_cast<int>(rng() % 9);

@@ -30,6 +30,7 @@ TEST_P(RegexTemplateTest, Expands)
     EXPECT_EQ(text, GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Templates, RegexTemplateTest,
     testing::Values(
@@ -57,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         TemplateCase{"FailureBeforeBadDigitWins", "\\4\\x", -1, ""},
         TemplateCase{"ZeroByteTemplateCharacter", std::string("a\0b", 3), 0, std::string("a\0b", 3)}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 // Fault: a record that does not fit the subject must not make the expansion read outside it.
 TEST(RegexTemplateLimitsTest, OffsetsOutsideTheSubjectFail)

@@ -14,7 +14,7 @@ struct ColumnCase {
     const char* name;
     std::string_view line;
     int tabSize;
-    int index;  // ColumnOfChar(index) == column
+    int index; // ColumnOfChar(index) == column
     int column;
 };
 void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
@@ -27,6 +27,7 @@ TEST_P(ColumnOfCharTest, Column)
     EXPECT_EQ(ColumnOfChar(c.line, c.index, c.tabSize), c.column);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, ColumnOfCharTest,
     testing::Values(ColumnCase{"PlainBytes", "abcdef", 4, 4, 4},
@@ -37,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ColumnCase{"IndexPastTheEndStopsAtTheEnd", "a\tb", 4, 9, 5},
                     ColumnCase{"ZeroBytesAreOneColumn", std::string_view("a\0b", 3), 4, 3, 3}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(TextLayoutTest, CharOfColumnRoundsWithinTabsAndCharacters)
 {
@@ -71,7 +73,8 @@ TEST(TextLayoutTest, ExpandTabsShowsWhitespaceWhenAsked)
     ExpandTabs("a\tb c", 0, 5, 0, 4, false, out);
     EXPECT_EQ(out, "a   b c");
     ExpandTabs("a\tb c", 0, 5, 0, 4, true, out);
-    EXPECT_EQ(out, "a\xBB  b\x95" "c");
+    EXPECT_EQ(out, "a\xBB  b\x95"
+                   "c");
     // A run starting inside the line expands from its own column.
     ExpandTabs("ab\tc", 2, 2, 2, 4, false, out);
     EXPECT_EQ(out, "  c");

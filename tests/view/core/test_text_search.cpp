@@ -58,15 +58,19 @@ TEST_F(TextSearchTest, WholeWordsCountEveryCyrillicLetter)
     };
     const Case cases[] = {
         {"a foo b", true},
-        {"foo_bar", true},        // the underscore is no word byte here
+        {"foo_bar", true}, // the underscore is no word byte here
         {"(foo)", true},
         {"foobar", false},
         {"3foo", false},
-        {"foo\xBF", false},       // Ukrainian yi
-        {"\xA2" "foo", false},    // Belarusian short u
-        {"foo\x90", false},       // Serbian dje
-        {"\x83" "foo", false},    // Macedonian gje
-        {"foo\xFF", false},       // Russian ya
+        {"foo\xBF", false}, // Ukrainian yi
+        {"\xA2"
+         "foo",
+         false},            // Belarusian short u
+        {"foo\x90", false}, // Serbian dje
+        {"\x83"
+         "foo",
+         false},            // Macedonian gje
+        {"foo\xFF", false}, // Russian ya
     };
     for (const Case& c : cases) {
         SetLines({c.line});
@@ -118,7 +122,7 @@ TEST_F(TextSearchTest, DirectionWrapAndRanges)
         {"aaa", "aa", 0, 3, Found{0, 0, 2}},
         {"aaaa", "aa", 0, 4, Found{2, 0, 2}},
         {"aaa", "aa", FIND_REGEXP, 3, Found{0, 0, 2}},
-        {"abcab", "cab", 0, 4, std::nullopt},           // would end past the start
+        {"abcab", "cab", 0, 4, std::nullopt},                // would end past the start
         {"cabx", "(cab)|a", FIND_REGEXP, 2, Found{1, 0, 1}}, // a later match that fits
         {"x ab", "a", 0, 2, std::nullopt},
         {"ab ab", "ab", FIND_WHOLE_WORD, 5, Found{3, 0, 2}},

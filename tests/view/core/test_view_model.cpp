@@ -144,13 +144,13 @@ TEST_F(ViewModelTest, RevealWithContextShowsLinesAroundTheTarget)
         int target;
         int expectedTop;
     } cases[] = {
-        {0, 10, 8},   // below the screen: two lines show under it
-        {20, 3, 1},   // above: two lines show over it
-        {0, 2, 0},    // with its context on the screen already: no scrolling
-        {0, 3, 1},    // on the screen but too near its bottom
-        {10, 11, 9},  // too near its top
-        {0, 29, 25},  // the last line: no screen past the end of the text
-        {0, 1, 0},    // the first lines have no more above them
+        {0, 10, 8},  // below the screen: two lines show under it
+        {20, 3, 1},  // above: two lines show over it
+        {0, 2, 0},   // with its context on the screen already: no scrolling
+        {0, 3, 1},   // on the screen but too near its bottom
+        {10, 11, 9}, // too near its top
+        {0, 29, 25}, // the last line: no screen past the end of the text
+        {0, 1, 0},   // the first lines have no more above them
     };
     for (const auto& c : cases) {
         model.SetTopLine(c.top);
