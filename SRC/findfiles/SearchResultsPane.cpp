@@ -25,7 +25,10 @@ constexpr int kMatchRole = Qt::UserRole + 1; // -1 on a file's row
 constexpr int kMarkStartRole = Qt::UserRole + 2;
 constexpr int kMarkLengthRole = Qt::UserRole + 3;
 
-QString FromLocal(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString FromLocal(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 // The line as the pane shows it: a tab takes one place, so that match columns stay columns.
 QString ShownLine(const std::string& text)
@@ -56,9 +59,11 @@ public:
         QStyle* style = widget ? widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
-        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(2, 0, -2, 0);
+        const QRect area =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(2, 0, -2, 0);
         const int from = std::clamp(start.toInt(), 0, int(text.size()));
-        const int length = std::clamp(index.data(kMarkLengthRole).toInt(), 0, int(text.size()) - from);
+        const int length =
+            std::clamp(index.data(kMarkLengthRole).toInt(), 0, int(text.size()) - from);
         const QFontMetrics metrics(item.font);
         const bool selected = item.state & QStyle::State_Selected;
         const QPalette::ColorRole textRole = selected ? QPalette::HighlightedText : QPalette::Text;
@@ -88,7 +93,8 @@ public:
 
 } // namespace
 
-CKSearchResultsPane::CKSearchResultsPane(QWidget* parent) : QDockWidget(QStringLiteral("Search Results"), parent)
+CKSearchResultsPane::CKSearchResultsPane(QWidget* parent)
+    : QDockWidget(QStringLiteral("Search Results"), parent)
 {
     setObjectName(QStringLiteral("searchResults"));
     auto* body = new QWidget;
@@ -118,15 +124,20 @@ CKSearchResultsPane::CKSearchResultsPane(QWidget* parent) : QDockWidget(QStringL
 
     connect(m_stop, &QPushButton::clicked, this, &CKSearchResultsPane::stopRequested);
     connect(m_replaceButton, &QPushButton::clicked, this, &CKSearchResultsPane::replaceRequested);
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { OpenItem(item); });
-    connect(m_tree, &QWidget::customContextMenuRequested, this, &CKSearchResultsPane::ShowContextMenu);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { OpenItem(item); });
+    connect(m_tree, &QWidget::customContextMenuRequested, this,
+            &CKSearchResultsPane::ShowContextMenu);
 }
 
 void CKSearchResultsPane::Begin(const QString& folder, bool replace)
 {
     m_tree->clear();
     m_problems = nullptr;
+    const bool hadResults = HasResults();
     m_files.clear();
+    if (hadResults)
+        emit resultsChanged();
     m_running = true;
     m_replace = replace;
     m_stop->setEnabled(true);
@@ -177,7 +188,8 @@ void CKSearchResultsPane::AddFile(FileResult file)
     int end = m_problems ? m_tree->indexOfTopLevelItem(m_problems) : m_tree->topLevelItemCount();
     while (at < end) {
         const int middle = (at + end) / 2;
-        if (m_files[m_tree->topLevelItem(middle)->data(0, kFileRole).toInt()].relativePath < file.relativePath)
+        if (m_files[m_tree->topLevelItem(middle)->data(0, kFileRole).toInt()].relativePath
+            < file.relativePath)
             at = middle + 1;
         else
             end = middle;
@@ -187,6 +199,8 @@ void CKSearchResultsPane::AddFile(FileResult file)
     fileItem->setExpanded(true);
     if (!m_tree->currentItem())
         m_tree->setCurrentItem(fileItem);
+    if (m_files.size() == 1)
+        emit resultsChanged();
 }
 
 void CKSearchResultsPane::AddProblem(const SearchProblem& problem)
@@ -197,7 +211,8 @@ void CKSearchResultsPane::AddProblem(const SearchProblem& problem)
         m_problems->setData(0, kMatchRole, -1);
     }
     auto* item = new QTreeWidgetItem(m_problems);
-    item->setText(0, QStringLiteral("%1: %2").arg(FromLocal(problem.path), QString::fromStdString(problem.reason)));
+    item->setText(0, QStringLiteral("%1: %2").arg(FromLocal(problem.path),
+                                                  QString::fromStdString(problem.reason)));
     item->setData(0, kFileRole, -1);
     item->setData(0, kMatchRole, -1);
     m_problems->setText(0, QStringLiteral("Not searched (%1)").arg(m_problems->childCount()));

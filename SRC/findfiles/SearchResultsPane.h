@@ -55,6 +55,8 @@ signals:
     void openRequested(int file, int match);
     void stopRequested();
     void replaceRequested();
+    // The pane came to hold results, or lost them: what F4 and Shift+F4 can do changed.
+    void resultsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,6 +8,7 @@
 #include "doc/DocManager.h"
 #include "doc/TagwrightDoc.h"
 #include "findfiles/FindFilesController.h"
+#include "findfiles/SearchResultsPane.h"
 #include "frame/ChildFrm.h"
 #include "frame/CommandRouter.h"
 #include "frame/MenuBuilder.h"
@@ -47,7 +48,6 @@
 #include <algorithm>
 
 namespace {
-
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -139,6 +139,8 @@ bool CMainFrame::Create()
         *this, {m_documents, m_settings.Store(), [this] { return ActiveView(); },
                 [this] { return m_settings.Preferences().IsOn(Switch::CreateBackups); }, m_host,
                 [this] { return m_workspace->Project()->FilePaths(); }});
+    connect(&m_findFiles->Pane(), &CKSearchResultsPane::resultsChanged, m_router,
+            &CKCommandRouter::Invalidate);
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("workspace"));
     setCentralWidget(m_mdi);
@@ -162,7 +164,8 @@ bool CMainFrame::Create()
     // What the commands show follows the focus (a workspace pane takes some of them) and the
     // clipboard (Paste).
     connect(qApp, &QApplication::focusChanged, m_router, &CKCommandRouter::Invalidate);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_router, &CKCommandRouter::Invalidate);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_router,
+            &CKCommandRouter::Invalidate);
     connect(m_router, &CKCommandRouter::updated, this, [this] {
         m_menus->ShowDocumentItems(!m_documents.Documents().empty());
         ShowActiveStatus();
@@ -298,10 +301,13 @@ void CMainFrame::RunUserTool(size_t index)
 
 void CMainFrame::ShowWindowList()
 {
-    CKWindowListDialog dialog(*m_mdi, [](QMdiSubWindow* sub) {
-        if (auto* frame = qobject_cast<CChildFrame*>(sub->widget()))
-            frame->Document().DoFileSave();
-    }, this);
+    CKWindowListDialog dialog(
+        *m_mdi,
+        [](QMdiSubWindow* sub) {
+            if (auto* frame = qobject_cast<CChildFrame*>(sub->widget()))
+                frame->Document().DoFileSave();
+        },
+        this);
     dialog.exec();
 }
 
@@ -359,7 +365,8 @@ void CMainFrame::UpdateTitles()
         sub->setWindowTitle(title);
     }
     CTagwrightDoc* doc = ActiveDocument();
-    setWindowTitle(doc ? QStringLiteral("Tagwright - [%1]").arg(ActiveChildFrame()->parentWidget()->windowTitle())
+    setWindowTitle(doc ? QStringLiteral("Tagwright - [%1]")
+                             .arg(ActiveChildFrame()->parentWidget()->windowTitle())
                        : QStringLiteral("Tagwright"));
 }
 
@@ -425,7 +432,8 @@ SessionDocuments CMainFrame::OpenDocumentsForSession() const
         const CKDocView* view = frame->View();
         session.documents.push_back({doc.NativePathName(),
                                      {doc.Buffer().CodePage(), doc.Buffer().LineEnding()},
-                                     view ? view->Place() : ViewPlace{}, frame->Panes().IsSplit()});
+                                     view ? view->Place() : ViewPlace{},
+                                     frame->Panes().IsSplit()});
     }
     return session;
 }
@@ -508,14 +516,15 @@ void CMainFrame::dropEvent(QDropEvent* event)
     event->setDropAction(Qt::CopyAction);
     event->accept();
     // Opened once the drop is over, so that no message box runs inside it.
-    QMetaObject::invokeMethod(this, [this, paths] { OpenDroppedFiles(paths); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, paths] { OpenDroppedFiles(paths); }, Qt::QueuedConnection);
 }
 
 bool CMainFrame::HasMinimizedWindows() const
 {
     const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
-    return std::any_of(subs.begin(), subs.end(), [](QMdiSubWindow* sub) { return sub->isMinimized(); });
+    return std::any_of(subs.begin(), subs.end(),
+                       [](QMdiSubWindow* sub) { return sub->isMinimized(); });
 }
 
 void CMainFrame::ArrangeIcons()
@@ -566,11 +575,14 @@ std::vector<CKCommandTarget*> CMainFrame::RouteChain()
 std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
 {
     using Handler = CommandHandler<CMainFrame>;
-    const auto needsDocument = [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.ActiveDocument() != nullptr); };
+    const auto needsDocument = [](CMainFrame& f, CmdUI& ui) {
+        ui.Enable(f.ActiveDocument() != nullptr);
+    };
     static const Handler handlers[] = {
         {ID_VIEW_TOOLBAR, [](CMainFrame& f, int) { ToggleBar(f.m_standardBar); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_standardBar->isVisible()); }},
-        {ID_VIEW_WORKSPACE, [](CMainFrame& f, int) { f.m_workspace->setVisible(!f.m_workspace->isVisibleTo(&f)); },
+        {ID_VIEW_WORKSPACE,
+         [](CMainFrame& f, int) { f.m_workspace->setVisible(!f.m_workspace->isVisibleTo(&f)); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_workspace->isVisibleTo(&f)); }},
         {ID_VIEW_INSERT_BAR, [](CMainFrame& f, int) { ToggleBar(f.m_insertBar); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_insertBar->isVisible()); }},
@@ -578,11 +590,15 @@ std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.m_macrosBar->isVisible()); }},
         {ID_VIEW_STATUS_BAR, [](CMainFrame& f, int) { ToggleBar(f.statusBar()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.statusBar()->isVisible()); }},
-        {ID_VIEW_DOCUMENT_TABS, [](CMainFrame& f, int) { f.ShowDocumentTabs(!f.ShowsDocumentTabs()); },
+        {ID_VIEW_DOCUMENT_TABS,
+         [](CMainFrame& f, int) { f.ShowDocumentTabs(!f.ShowsDocumentTabs()); },
          [](CMainFrame& f, CmdUI& ui) { ui.SetCheck(f.ShowsDocumentTabs()); }},
         {ID_FILE_PRINT_SETUP, [](CMainFrame& f, int) { RunPrintSetup(&f); }},
-        {ID_TOOLS_FIRST, [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
-         [](CMainFrame& f, CmdUI& ui) { ui.Enable(static_cast<size_t>(ui.index) < f.m_tools.size()); }},
+        {ID_TOOLS_FIRST,
+         [](CMainFrame& f, int index) { f.RunUserTool(static_cast<size_t>(index)); },
+         [](CMainFrame& f, CmdUI& ui) {
+             ui.Enable(static_cast<size_t>(ui.index) < f.m_tools.size());
+         }},
         {ID_TOOLS_CUSTOMIZE, [](CMainFrame& f, int) { f.CustomizeTools(); }},
         {ID_SEARCH_FIND_IN_FILES, [](CMainFrame& f, int) { f.m_findFiles->ShowDialog(false); }},
         {ID_SEARCH_REPLACE_IN_FILES, [](CMainFrame& f, int) { f.m_findFiles->ShowDialog(true); }},
@@ -602,18 +618,22 @@ std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
          [](CMainFrame& f, CmdUI& ui) {
              const QList<QMdiSubWindow*> windows = f.OpenWindows();
              ui.Enable(ui.index < windows.size());
-             ui.SetCheck(ui.index < windows.size() && windows[ui.index] == f.m_mdi->activeSubWindow());
+             ui.SetCheck(ui.index < windows.size()
+                         && windows[ui.index] == f.m_mdi->activeSubWindow());
          }},
-        {ID_WINDOW_NEW, [](CMainFrame& f, int) {
+        {ID_WINDOW_NEW,
+         [](CMainFrame& f, int) {
              if (CTagwrightDoc* doc = f.ActiveDocument())
                  f.CreateChildFrame(*doc);
          },
          needsDocument},
-        {ID_WINDOW_CASCADE, [](CMainFrame& f, int) { CascadeWindows(*f.m_mdi, f.OpenWindows()); }, needsDocument},
+        {ID_WINDOW_CASCADE, [](CMainFrame& f, int) { CascadeWindows(*f.m_mdi, f.OpenWindows()); },
+         needsDocument},
         {ID_WINDOW_TILE, [](CMainFrame& f, int) { f.m_mdi->tileSubWindows(); }, needsDocument},
         {ID_WINDOW_ARRANGE, [](CMainFrame& f, int) { f.ArrangeIcons(); },
          [](CMainFrame& f, CmdUI& ui) { ui.Enable(f.HasMinimizedWindows()); }},
-        {ID_WINDOW_SPLIT, [](CMainFrame& f, int) {
+        {ID_WINDOW_SPLIT,
+         [](CMainFrame& f, int) {
              if (CChildFrame* frame = f.ActiveChildFrame())
                  frame->ToggleSplit();
          },
@@ -622,7 +642,10 @@ std::span<const CommandHandler<CMainFrame>> CMainFrame::CommandHandlers()
     return handlers;
 }
 
-bool CMainFrame::OnCommand(int id) { return DispatchCommand<CMainFrame>(*this, CommandHandlers(), id); }
+bool CMainFrame::OnCommand(int id)
+{
+    return DispatchCommand<CMainFrame>(*this, CommandHandlers(), id);
+}
 
 bool CMainFrame::OnUpdateCommand(CmdUI& ui)
 {

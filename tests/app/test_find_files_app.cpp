@@ -3,14 +3,15 @@
 // F4 from the window, and Replace over an open document (one undo step) and files on disk
 // (each in its page; one changed since the search is left alone and named).
 #include "app/AppFixture.h"
-#include "findfiles/core/FindFilesSupport.h"
 #include "findfiles/FindFilesController.h"
 #include "findfiles/SearchResultsPane.h"
+#include "findfiles/core/FindFilesSupport.h"
 #include "frame/CommandRouter.h"
 #include "frame/MainFrm.h"
 #include "frame/ProjectTree.h"
 #include "frame/Workspace.h"
 #include "res/CommandIds.h"
+#include "support/EventWait.h"
 #include "view/KTextView.h"
 
 #include <QAction>
@@ -46,7 +47,8 @@ protected:
     }
     CKFindFilesController& Controller() { return frame->FindInFiles(); }
     CKSearchResultsPane& Pane() { return Controller().Pane(); }
-    void Search(bool replace, std::optional<CodePage> page, FindFilesScope scope = FindFilesScope::Folder)
+    void Search(bool replace, std::optional<CodePage> page,
+                FindFilesScope scope = FindFilesScope::Folder)
     {
         FindFilesFields fields;
         fields.findWhat = kHello;
@@ -83,8 +85,13 @@ TEST_F(FindFilesAppTest, OpenDocumentsAreSearchedInMemoryAndAResultOpensInItsPag
     // An unsaved second line holding the word: found, though the file has it once.
     int endLine = 0, endChar = 0;
     open->Buffer().InsertText(nullptr, 1, 0, kHello, endLine, endChar, 0);
+    UpdatePass();
+    QAction* nextResult = frame->Router().Action(ID_SEARCH_NEXT_RESULT);
+    EXPECT_FALSE(nextResult->isEnabled());
 
     Search(false, CodePage::Koi8R);
+    // F4 works as soon as there are results, without anything else happening first.
+    EXPECT_TRUE(ServeEventsUntil([&] { return nextResult->isEnabled(); }));
     const int openIndex = FileIndex("open.htm");
     ASSERT_GE(openIndex, 0);
     EXPECT_TRUE(Pane().Files()[openIndex].openDocument);
@@ -111,7 +118,8 @@ TEST_F(FindFilesAppTest, OpenDocumentsAreSearchedInMemoryAndAResultOpensInItsPag
     EXPECT_TRUE(next->shortcuts().contains(QKeySequence(Qt::Key_F4)));
     const auto where = [&] {
         CKTextView* shown = ActiveTextView();
-        return shown ? std::pair(shown->Document().PathName(), shown->SelectionStart()) : std::pair(QString(), TextPoint{});
+        return shown ? std::pair(shown->Document().PathName(), shown->SelectionStart())
+                     : std::pair(QString(), TextPoint{});
     };
     next->trigger();
     const auto first = where();
@@ -154,7 +162,8 @@ TEST_F(FindFilesAppTest, ReplaceChangesTheOpenTextAsOneStepAndWritesClosedFilesI
     EXPECT_EQ(ReadAll(site + "/later.htm"), laterNow);
     ASSERT_EQ(host->warnings.size(), 1);
     EXPECT_TRUE(host->warnings[0].contains(QStringLiteral("later.htm")));
-    EXPECT_TRUE(Pane().Status()->text().startsWith(QStringLiteral("Replaced 2 occurrences in 2 files.")));
+    EXPECT_TRUE(
+        Pane().Status()->text().startsWith(QStringLiteral("Replaced 2 occurrences in 2 files.")));
     EXPECT_FALSE(Pane().ReplaceButton()->isEnabled());
 
     // One Undo takes the whole replace in the document back.
@@ -181,12 +190,16 @@ TEST_F(FindFilesAppTest, AStoppedReplaceCountsExactlyTheFilesItWrote)
     for (const FileResult& file : Pane().Files()) {
         const std::string text = ReadAll(file.path);
         const bool replaced = text.find(InPage(kBye, file.codePage)) != std::string::npos;
-        EXPECT_TRUE(replaced || text.find(InPage(kHello, file.codePage)) != std::string::npos) << file.path;
+        EXPECT_TRUE(replaced || text.find(InPage(kHello, file.codePage)) != std::string::npos)
+            << file.path;
         written += replaced;
     }
     const QString status = Pane().Status()->text();
-    EXPECT_TRUE(status.startsWith(QStringLiteral("Replaced %1 occurrences in %1 files.").arg(written))) << status.toStdString();
-    EXPECT_EQ(status.contains(QStringLiteral("Stopped: ")), written < matched) << status.toStdString();
+    EXPECT_TRUE(
+        status.startsWith(QStringLiteral("Replaced %1 occurrences in %1 files.").arg(written)))
+        << status.toStdString();
+    EXPECT_EQ(status.contains(QStringLiteral("Stopped: ")), written < matched)
+        << status.toStdString();
     EXPECT_FALSE(Controller().IsRunning());
 }
 
