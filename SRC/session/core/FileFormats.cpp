@@ -1,27 +1,16 @@
 // The per-file formats and their place in the store: each value is "PAGE LINE-ENDING PATH".
 #include "session/core/FileFormats.h"
 
+#include "session/core/StoredNumbers.h"
 #include "settings/core/SettingsStore.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
 constexpr std::string_view kFileFormatsKey = "File Formats";
 
 std::string ValueName(int index) { return "File" + std::to_string(index + 1); }
-
-// The number at the start of text, which then starts after it and its blank.
-std::optional<int32_t> TakeNumber(std::string_view& text)
-{
-    int32_t number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end == text.data() + text.size() || *end != ' ')
-        return std::nullopt;
-    text.remove_prefix(static_cast<size_t>(end - text.data()) + 1);
-    return number;
-}
 
 bool IsFileEnding(LineEnding ending)
 {

@@ -2,11 +2,11 @@
 // SELECTION-START-X SELECTION-START-Y SELECTION-END-X SELECTION-END-Y FIRST-LINE SPLIT PATH".
 #include "session/core/SessionDocuments.h"
 
+#include "session/core/StoredNumbers.h"
 #include "settings/core/SettingsStore.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -18,17 +18,6 @@ constexpr std::string_view kCountName = "Count";
 constexpr size_t kNumbers = 10;
 
 std::string ValueName(int index) { return "Document" + std::to_string(index + 1); }
-
-// The number at the start of text, which then starts after it and its blank.
-std::optional<int32_t> TakeNumber(std::string_view& text)
-{
-    int32_t number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end == text.data() + text.size() || *end != ' ')
-        return std::nullopt;
-    text.remove_prefix(static_cast<size_t>(end - text.data()) + 1);
-    return number;
-}
 
 std::optional<SessionDocument> Parse(std::string_view text)
 {
